@@ -1,0 +1,25 @@
+# Warnings as errors for every target of ours, nothing for the ones we import.
+function(m27_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# m27_add_library(NAME SOURCES... [DEPS targets...]) -> library m27_NAME with alias m27::NAME
+function(m27_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(m27_${name} STATIC ${ARG_SOURCES})
+  add_library(m27::${name} ALIAS m27_${name})
+  target_include_directories(m27_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_features(m27_${name} PUBLIC cxx_std_20)
+  target_link_libraries(m27_${name} PUBLIC ${ARG_DEPS})
+  m27_warnings(m27_${name})
+endfunction()
+
+# m27_add_test(NAME SOURCES... DEPS targets... [ENV var=value...]) -> a GoogleTest/QTest binary run by CTest
+function(m27_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENV" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  m27_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "${ARG_ENV}")
+endfunction()

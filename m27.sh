@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine:
+#   ./m27.sh run    install what is missing, build, start the window with the fake radio on com1
+#   ./m27.sh test   install, build, run every test, then the whole suite again under ASan+UBSan
+# Further commands for developers:
+#   ./m27.sh build [preset]          configure and build (dev, asan)
+#   ./m27.sh fuzz TARGET [SECONDS]   run a libFuzzer target (installs clang)
+#   ./m27.sh bench                   transfer timings against the paced fake radio
+set -euo pipefail
+cd "$(dirname "$0")"
+
+readonly base_packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-serialport-dev libgl-dev
+  googletest libgtest-dev libgmock-dev
+  fonts-wqy-microhei      # the Chinese texts of the window
+  xvfb xauth              # window tests and screenshots without a display
+)
+readonly fuzz_packages=(clang libclang-rt-14-dev)
+
+missing_packages() {
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+  done
+}
+
+install() {
+  local missing
+  missing=$(missing_packages "$@")
+  [ -z "$missing" ] && return 0
+  echo "m27.sh: installing:" $missing
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+build() {
+  local preset=$1
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$(jobs)"
+}
+
+run_tests() {
+  local preset=$1
+  echo "== tests ($preset) =="
+  ctest --preset "$preset" -j "$(jobs)"
+}
+
+cmd=${1:-}
+shift || true
+case "$cmd" in
+  run)
+    install "${base_packages[@]}"
+    build dev
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      echo "m27.sh: no display; starting the window on a virtual X display (xvfb-run)."
+      exec xvfb-run -a build/dev/src/app/m27 --fake-radio "$@"
+    fi
+    exec build/dev/src/app/m27 --fake-radio "$@"
+    ;;
+  test)
+    install "${base_packages[@]}"
+    build dev
+    run_tests dev
+    build asan
+    run_tests asan
+    ;;
+  build)
+    install "${base_packages[@]}"
+    build "${1:-dev}"
+    ;;
+  fuzz)
+    install "${base_packages[@]}" "${fuzz_packages[@]}"
+    target=${1:?usage: ./m27.sh fuzz TARGET [SECONDS]}
+    seconds=${2:-60}
+    build fuzz
+    corpus=build/fuzz/corpus/$target
+    mkdir -p "$corpus"
+    exec "build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus"
+    ;;
+  bench)
+    install "${base_packages[@]}"
+    build dev
+    exec build/dev/bench/transfer "$@"
+    ;;
+  *)
+    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac

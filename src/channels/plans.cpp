@@ -1,0 +1,88 @@
+#include "channels/plans.h"
+
+#include <algorithm>
+
+#include "channels/channel_table.h"
+#include "channels/validation.h"
+
+namespace m27 {
+namespace {
+
+// Frequencies in 10 Hz units, written as MHz * 100000.
+constexpr std::array<FreqUnits, 22> kUsPlan = {
+    // 462.5625 .. 462.7125 MHz
+    46256250, 46258750, 46261250, 46263750, 46266250, 46268750, 46271250,
+    // 467.5625 .. 467.7125 MHz
+    46756250, 46758750, 46761250, 46763750, 46766250, 46768750, 46771250,
+    // 462.5500 .. 462.7250 MHz
+    46255000, 46257500, 46260000, 46262500, 46265000, 46267500, 46270000, 46272500};
+
+template <std::size_t N>
+constexpr std::array<FreqUnits, N> series(FreqUnits first, FreqUnits spacing) {
+  std::array<FreqUnits, N> plan{};
+  for (std::size_t k = 0; k < N; ++k) plan[k] = first + spacing * static_cast<FreqUnits>(k);
+  return plan;
+}
+
+constexpr auto kChinaPlan = series<20>(40975000, 1250);   // 409.7500 + 12.5 kHz k
+constexpr auto kTaiwanPlan = series<14>(46751250, 1250);  // 467.5125 + 12.5 kHz k
+constexpr auto kCustomFrequencies = series<25>(40012500, 50000);  // 400.125 + 0.5 MHz k
+
+}  // namespace
+
+int std_index_of(std::string_view Combo1) {
+  const auto it = std::find(kPlanItems.begin(), kPlanItems.end(), Combo1);
+  return static_cast<int>(it - kPlanItems.begin());
+}
+
+std::span<const FreqUnits> std_freq(int std_index) {
+  switch (std_index) {
+    case 0:
+      return kUsPlan;
+    case 1:
+      return kChinaPlan;
+    case 2:
+      return kTaiwanPlan;
+    default:
+      return kCustomFrequencies;
+  }
+}
+
+std::string_view plan_title(int std_index) {
+  switch (std_index) {
+    case 0:
+      return "美国标准";
+    case 1:
+      return "中国标准";
+    case 2:
+      return "台湾标准";
+    default:
+      return "自定义标准";
+  }
+}
+
+std::string Set_Std_Freq(Sheet& sheet) {
+  chk_range(sheet);
+  const auto plan = std_freq(sheet.std_index);
+  sheet.Combo2_60 = std::to_string(plan.size());
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    ChannelRow& row = sheet.rows[i];
+    row.Text1 = plain_frequency_text(plan[i]);
+    row.Text3 = row.Text1;
+    if (row.Combo2) row.Combo2 = kToneOff;
+    row.Text2 = kToneOff;
+    if (row.Combo3) row.Combo3 = kToneOff;
+    row.Text5 = kToneOff;
+    row.Text4 = kNarrow;
+  }
+  for (ChannelRow& row : sheet.rows) {
+    row.Text1 = format_frequency(row.Text1);
+    row.Text3 = format_frequency(row.Text3);
+    row.Text1_tab_stop = true;
+    row.Text3_tab_stop = true;
+  }
+  RESET_Ch_Sel(sheet);
+  return std::string(plan_title(sheet.std_index));
+}
+
+}  // namespace m27
