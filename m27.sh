@@ -59,9 +59,9 @@ case "$cmd" in
     build dev
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
       echo "m27.sh: no display; starting the window on a virtual X display (xvfb-run)."
-      exec xvfb-run -a build/dev/src/app/m27 --fake-radio "$@"
+      exec xvfb-run -a build/dev/bin/m27 --fake-radio "$@"
     fi
-    exec build/dev/src/app/m27 --fake-radio "$@"
+    exec build/dev/bin/m27 --fake-radio "$@"
     ;;
   test)
     install "${base_packages[@]}"
@@ -81,12 +81,12 @@ case "$cmd" in
     build fuzz
     corpus=build/fuzz/corpus/$target
     mkdir -p "$corpus"
-    exec "build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus"
+    exec "build/fuzz/bin/$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus"
     ;;
   bench)
     install "${base_packages[@]}"
     build dev
-    exec build/dev/bench/transfer "$@"
+    exec build/dev/bin/transfer "$@"
     ;;
   *)
     sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
