@@ -81,8 +81,6 @@ std::string fixed_decimal(std::int64_t scaled, int scale, int int_digits) {
   return text;
 }
 
-std::optional<std::int64_t> integer_value(std::string_view text) {
-  return parse_decimal(text, 0);
-}
+std::optional<std::int64_t> integer_value(std::string_view text) { return parse_decimal(text, 0); }
 
 }  // namespace m27

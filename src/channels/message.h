@@ -9,7 +9,7 @@ enum class MessageIcon { None, Exclamation };
 
 struct Message {
   std::string text;
-  std::string title;  // empty: the program's default title
+  std::string title = {};  // empty: the program's default title
   MessageIcon icon = MessageIcon::None;
   friend bool operator==(const Message&, const Message&) = default;
 };

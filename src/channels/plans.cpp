@@ -24,8 +24,8 @@ constexpr std::array<FreqUnits, N> series(FreqUnits first, FreqUnits spacing) {
   return plan;
 }
 
-constexpr auto kChinaPlan = series<20>(40975000, 1250);   // 409.7500 + 12.5 kHz k
-constexpr auto kTaiwanPlan = series<14>(46751250, 1250);  // 467.5125 + 12.5 kHz k
+constexpr auto kChinaPlan = series<20>(40975000, 1250);           // 409.7500 + 12.5 kHz k
+constexpr auto kTaiwanPlan = series<14>(46751250, 1250);          // 467.5125 + 12.5 kHz k
 constexpr auto kCustomFrequencies = series<25>(40012500, 50000);  // 400.125 + 0.5 MHz k
 
 }  // namespace

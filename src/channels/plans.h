@@ -13,7 +13,7 @@ namespace m27 {
 
 // The plan box's items, index = `std_index`.
 inline constexpr std::array<std::string_view, 4> kPlanItems = {"1:美国频率", "2:中国频率",
-                                                                "3:台湾频率", "4:自定义频率"};
+                                                               "3:台湾频率", "4:自定义频率"};
 inline constexpr int kCustomPlan = 3;
 
 // The position of a plan text among the items; a text that is no item gives 4.

@@ -1,0 +1,90 @@
+#include "link/read_transfer.h"
+
+#include <algorithm>
+
+#include "channels/channel_table.h"
+#include "channels/codec.h"
+#include "link/requests.h"
+#include "link/transfer_steps.h"
+
+namespace m27 {
+namespace {
+
+constexpr int kProgressPerChannel = 3;
+constexpr int kMaxChannelTotal = 25;
+
+template <std::size_t N>
+std::array<std::uint8_t, N> record_of(const ReceiveMachine& rx) {
+  std::array<std::uint8_t, N> record;
+  std::copy_n(rx.rx_data.begin(), N, record.begin());
+  return record;
+}
+
+}  // namespace
+
+std::optional<Request> ReadTransfer::begin(LinkState& link, std::vector<Action>& out) {
+  if (!link.port_open) {
+    out.push_back(ShowMessage{{"请打开通信端口"}});
+    return std::nullopt;
+  }
+  link.monitor_flag = false;
+  out.push_back(EnableCommands{false});
+  out.push_back(ShowProgress{"向对讲机读入数据"});
+  out.push_back(Status{"正在读频......"});
+  link.rx.rx_data.fill(0);
+  out.push_back(StopStatusRefresh{});
+  return Request{Ask_Opt_Data(), kReadOptionsInterval, std::tuple_size_v<OptionRecord>};
+}
+
+std::optional<Request> ReadTransfer::next(LinkState& link, std::vector<Action>& out) {
+  if (!reading_channels_) {
+    reported_total_ = Get_Opt_Data(sheet_, record_of<std::tuple_size_v<OptionRecord>>(link.rx));
+    out.push_back(SheetChanged{});
+    reading_channels_ = true;
+    return channel_request();
+  }
+  Get_Chn_Data(sheet_, ch_index, record_of<std::tuple_size_v<ChannelRecord>>(link.rx));
+  progress += kProgressPerChannel;
+  out.push_back(SetProgress{progress});
+  out.push_back(SheetChanged{});
+  if (++ch_index < kRows) return channel_request();
+  complete(out);
+  return std::nullopt;
+}
+
+void ReadTransfer::on_timeout(std::vector<Action>& out) {
+  report_no_answer(out);
+  if (reading_channels_) {
+    read_error(out);
+  } else {
+    out.push_back(ArmStatusRefresh{});
+  }
+}
+
+void ReadTransfer::on_cancel(std::vector<Action>& out) { read_error(out); }
+
+Request ReadTransfer::channel_request() const {
+  return Request{Ask_Chn_Data(ch_index), kTransferInterval, std::tuple_size_v<ChannelRecord>};
+}
+
+void ReadTransfer::read_error(std::vector<Action>& out) {
+  Free_Ctrl(out);
+  out.push_back(Status{"读频出错"});
+  out.push_back(ShowMessage{{"读频出错", "读频出错"}});
+  out.push_back(ArmStatusRefresh{});
+}
+
+void ReadTransfer::complete(std::vector<Action>& out) {
+  RESET_TEXT(sheet_);
+  out.push_back(SheetChanged{});
+  Free_Ctrl(out);
+  out.push_back(Status{"读频完成"});
+  out.push_back(ShowMessage{{"读写完成", "读频完成"}});
+  if (reported_total_ > kMaxChannelTotal) {
+    out.push_back(ShowMessage{{"读写完成", "信道数出错"}});
+  }
+  out.push_back(ArmStatusRefresh{});
+  succeeded_ = true;
+}
+
+}  // namespace m27

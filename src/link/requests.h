@@ -1,0 +1,32 @@
+#pragma once
+// The requests of the read and write transfers.
+
+#include <cstdint>
+#include <optional>
+
+#include "channels/sheet.h"
+#include "link/frame.h"
+
+namespace m27 {
+
+namespace command {
+inline constexpr std::uint8_t kEnd = 0x45;           // 'E'
+inline constexpr std::uint8_t kReadChannel = 0x52;   // 'R'
+inline constexpr std::uint8_t kReadOptions = 0x53;   // 'S'
+inline constexpr std::uint8_t kWriteChannel = 0x57;  // 'W'
+inline constexpr std::uint8_t kWriteOptions = 0x58;  // 'X'
+}  // namespace command
+
+// 53 03 00 00 04 5A: the option record.
+Frame Ask_Opt_Data();
+// 52 03 ch 00 05 cks: the channel record of row `addr_hi`.
+Frame Ask_Chn_Data(int addr_hi);
+// 45 00 45: programming is over.
+Frame Put_End();
+// 58 06 00 00 flags plan total 00 cks; nothing when the channel total cannot be sent.
+std::optional<Frame> Put_Opt_Data(const Sheet& sheet);
+// 57 09 ch 00 + the 7-byte channel record of row `ch_index` + cks; nothing when a frequency of
+// the row cannot be sent.
+std::optional<Frame> Put_Chn_Data(const Sheet& sheet, int ch_index);
+
+}  // namespace m27

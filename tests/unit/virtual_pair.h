@@ -1,0 +1,167 @@
+#pragma once
+// The link engine and a radio connected in memory, on a virtual clock: a 15-second failure runs
+// in microseconds. The radio is any object with receive(now, bytes), next_deadline() and
+// transmit(now), like the fake radio.
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "link/link.h"
+
+namespace m27::testing {
+
+using namespace std::chrono_literals;
+using Bytes = std::vector<std::uint8_t>;
+
+struct SentRequest {
+  Duration at;  // since the start of the pair
+  Bytes bytes;
+};
+
+template <typename Radio>
+class VirtualPair {
+ public:
+  explicit VirtualPair(Radio& radio) : radio_(radio) { link.set_port_open(true); }
+
+  bool start(std::unique_ptr<Operation> operation) {
+    finished_ = std::nullopt;
+    const bool started = link.start(now_, std::move(operation));
+    drain();
+    return started;
+  }
+
+  // Runs until the sequence has finished or nothing more can happen; at most `limit`.
+  void run(Duration limit = 60s) {
+    const TimePoint end = now_ + limit;
+    while (!finished_ && now_ < end) {
+      const auto t = next_event();
+      if (!t || *t > end) break;
+      advance_to(*t);
+    }
+  }
+
+  // Moves the clock on by `d`, delivering what happens on the way.
+  void wait(Duration d) {
+    const TimePoint end = now_ + d;
+    for (auto t = next_event(); t && *t <= end; t = next_event()) advance_to(*t);
+    now_ = end;
+  }
+
+  Link link;
+  std::vector<SentRequest> requests;
+  std::vector<Action> user_actions;  // everything but the port actions, in order
+  bool byte_by_byte = false;         // feed received bytes one call per byte
+  bool written_reports = true;       // false: a wedged port never reports its output written
+
+  Duration elapsed() const { return now_ - TimePoint{}; }
+  std::optional<bool> finished() const { return finished_; }
+  std::optional<Duration> finished_at() const { return finished_at_; }
+
+  template <typename A>
+  std::vector<A> all() const {
+    std::vector<A> found;
+    for (const auto& a : user_actions) {
+      if (const auto* x = std::get_if<A>(&a)) found.push_back(*x);
+    }
+    return found;
+  }
+
+ private:
+  std::optional<TimePoint> next_event() const {
+    std::optional<TimePoint> t = link.next_deadline();
+    if (auto r = radio_.next_deadline(); r && (!t || *r < *t)) t = r;
+    return t;
+  }
+
+  void advance_to(TimePoint t) {
+    now_ = std::max(now_, t);
+    const auto bytes = radio_.transmit(now_);
+    if (!bytes.empty()) {
+      if (byte_by_byte) {
+        for (auto b : bytes) link.on_bytes(now_, std::span(&b, 1));
+      } else {
+        link.on_bytes(now_, bytes);
+      }
+    }
+    link.on_timer(now_);
+    drain();
+  }
+
+  void drain() {
+    while (auto a = link.poll()) {
+      if (auto* send = std::get_if<Send>(&*a)) {
+        requests.push_back({now_ - TimePoint{}, send->bytes});
+        radio_.receive(now_, send->bytes);
+        if (written_reports) link.on_written(now_);
+        continue;
+      }
+      if (std::holds_alternative<DiscardInput>(*a)) continue;
+      if (auto* f = std::get_if<Finished>(&*a)) {
+        finished_ = f->ok;
+        finished_at_ = elapsed();
+      }
+      user_actions.push_back(std::move(*a));
+    }
+  }
+
+  Radio& radio_;
+  TimePoint now_{};
+  std::optional<bool> finished_;
+  std::optional<Duration> finished_at_;
+};
+
+// A radio that answers by a script: for the n-th request (from 0), the bytes to send back and
+// how long after the request arrived each byte goes out.
+class ScriptedRadio {
+ public:
+  struct Out {
+    Duration after;
+    Bytes bytes;
+  };
+  using Script = std::function<std::vector<Out>(const Bytes& request, int n)>;
+
+  explicit ScriptedRadio(Script script) : script_(std::move(script)) {}
+
+  void receive(TimePoint now, const Bytes& request) {
+    for (auto& out : script_(request, requests_++)) {
+      pending_.push_back({now + out.after, std::move(out.bytes)});
+    }
+    std::stable_sort(pending_.begin(), pending_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+  }
+  std::optional<TimePoint> next_deadline() const {
+    if (pending_.empty()) return std::nullopt;
+    return pending_.front().first;
+  }
+  Bytes transmit(TimePoint now) {
+    Bytes due;
+    while (!pending_.empty() && pending_.front().first <= now) {
+      due.insert(due.end(), pending_.front().second.begin(), pending_.front().second.end());
+      pending_.erase(pending_.begin());
+    }
+    return due;
+  }
+  int requests() const { return requests_; }
+
+ private:
+  Script script_;
+  int requests_ = 0;
+  std::vector<std::pair<TimePoint, Bytes>> pending_;
+};
+
+// A frame with a correct checksum.
+inline Bytes reply(std::uint8_t command, Bytes data) {
+  Bytes frame{command, static_cast<std::uint8_t>(data.size())};
+  frame.insert(frame.end(), data.begin(), data.end());
+  unsigned sum = 0;
+  for (auto b : frame) sum += b;
+  frame.push_back(static_cast<std::uint8_t>(sum % 256));
+  return frame;
+}
+
+}  // namespace m27::testing
