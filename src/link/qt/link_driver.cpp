@@ -1,0 +1,72 @@
+#include "link/qt/link_driver.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace m27 {
+namespace {
+
+TimePoint now() { return Clock::now(); }
+
+}  // namespace
+
+LinkDriver::LinkDriver(QSerialPort& port, QObject* parent) : QObject(parent), port_(port) {
+  timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&port_, &QSerialPort::readyRead, this, &LinkDriver::on_ready_read);
+  connect(&port_, &QSerialPort::bytesWritten, this, &LinkDriver::on_bytes_written);
+  connect(&timer_, &QTimer::timeout, this, &LinkDriver::on_timeout);
+}
+
+bool LinkDriver::start(std::unique_ptr<Operation> operation) {
+  link_.set_port_open(port_.isOpen());
+  const bool started = link_.start(now(), std::move(operation));
+  pump();
+  return started;
+}
+
+void LinkDriver::cancel() {
+  link_.cancel();
+  pump();
+}
+
+void LinkDriver::on_ready_read() {
+  const QByteArray bytes = port_.readAll();
+  link_.on_bytes(now(), std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                  static_cast<std::size_t>(bytes.size())));
+  pump();
+}
+
+void LinkDriver::on_bytes_written() {
+  if (port_.bytesToWrite() > 0) return;
+  link_.on_written(now());
+  pump();
+}
+
+void LinkDriver::on_timeout() {
+  link_.set_port_open(port_.isOpen());
+  link_.on_timer(now());
+  pump();
+}
+
+void LinkDriver::pump() {
+  while (auto a = link_.poll()) {
+    if (const auto* send = std::get_if<Send>(&*a)) {
+      port_.write(reinterpret_cast<const char*>(send->bytes.data()),
+                  static_cast<qint64>(send->bytes.size()));
+    } else if (std::holds_alternative<DiscardInput>(*a)) {
+      port_.clear(QSerialPort::Input);
+      port_.readAll();
+    } else {
+      emit action(*a);
+    }
+  }
+  if (const auto deadline = link_.next_deadline()) {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*deadline - now());
+    timer_.start(std::max(wait, std::chrono::milliseconds(0)));
+  } else {
+    timer_.stop();
+  }
+}
+
+}  // namespace m27
