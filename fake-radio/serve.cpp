@@ -47,6 +47,7 @@ bool catch_stop_signals(int& read_end) {
   sigemptyset(&action.sa_mask);
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
+  signal(SIGPIPE, SIG_IGN);  // a parent that stopped reading our log must not cost the dump
   return true;
 }
 
