@@ -3,12 +3,16 @@ function(m27_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
-# m27_add_library(NAME SOURCES... [DEPS targets...]) -> library m27_NAME with alias m27::NAME
+# m27_add_library(NAME SOURCES... [DEPS targets...] [INCLUDE_DIR dir]) -> library m27_NAME with
+# alias m27::NAME; its users include its headers relative to INCLUDE_DIR (default: src/).
 function(m27_add_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "INCLUDE_DIR" "SOURCES;DEPS" ${ARGN})
+  if(NOT ARG_INCLUDE_DIR)
+    set(ARG_INCLUDE_DIR ${PROJECT_SOURCE_DIR}/src)
+  endif()
   add_library(m27_${name} STATIC ${ARG_SOURCES})
   add_library(m27::${name} ALIAS m27_${name})
-  target_include_directories(m27_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_include_directories(m27_${name} PUBLIC ${ARG_INCLUDE_DIR})
   target_compile_features(m27_${name} PUBLIC cxx_std_20)
   target_link_libraries(m27_${name} PUBLIC ${ARG_DEPS})
   m27_warnings(m27_${name})

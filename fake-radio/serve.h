@@ -1,0 +1,14 @@
+#pragma once
+// Serves a radio model on a pseudo-terminal in real time.
+
+#include "fake-radio/radio.h"
+
+namespace m27::fake {
+
+// Opens a pseudo-terminal pair in raw mode, prints the path of its device on the first line of
+// stdout, and answers whatever arrives there until SIGTERM, SIGINT or the end of stdin. Keeps
+// its own descriptor of the device open, so the program under test may close and reopen it.
+// With `log`, every request and reply goes to stderr in hex. Returns the exit status.
+int serve(Radio& radio, bool log);
+
+}  // namespace m27::fake
