@@ -1,0 +1,101 @@
+// The link engine against the fake radio, in virtual time: what a write stores is what a read
+// gives back, and every fault of the radio ends the transfer in time.
+
+#include <gtest/gtest.h>
+
+#include "channels/options.h"
+#include "channels/sheet.h"
+#include "fake-radio/radio.h"
+#include "link/read_transfer.h"
+#include "link/write_transfer.h"
+#include "virtual_pair.h"
+
+namespace m27 {
+namespace {
+
+using namespace m27::testing;
+
+Sheet varied_sheet() {
+  Sheet sheet = startup_sheet();
+  sheet.Combo4 = "2:专业模式";
+  Combo4_Click(sheet);
+  sheet.Combo5 = "禁止";
+  sheet.Combo6 = "开";
+  sheet.Combo1 = "3:台湾频率";
+  sheet.Combo2_60 = "17";
+  const char* tones[] = {"I754", "254.1", "95.2", "D023", "OFF", "I023", "67.0"};
+  for (int i = 0; i < kRows; ++i) {
+    ChannelRow& row = sheet.rows[i];
+    row.Text1 = i % 2 ? "462.56250" : "451.00500";  // 6.25 kHz only, 5 kHz only
+    row.Text3 = i % 3 ? "450.02500" : "467.71250";
+    row.Text5 = tones[i % 7];
+    row.Text2 = tones[(i + 3) % 7];
+    row.Text4 = i % 4 ? "宽带" : "窄带";
+  }
+  return sheet;
+}
+
+template <typename TransferT>
+std::optional<bool> transfer(fake::Radio& radio, Sheet& sheet) {
+  VirtualPair pair(radio);
+  pair.start(std::make_unique<TransferT>(sheet));
+  pair.run(10 * 60s);
+  return pair.finished();
+}
+
+TEST(LinkWithFakeRadio, WriteThenReadGivesBackTheTable) {
+  fake::Radio radio(fake::default_memory(), {});
+  Sheet written = varied_sheet();
+  ASSERT_EQ(transfer<WriteTransfer>(radio, written), true);
+  EXPECT_EQ(radio.end_packets(), 1u);
+  EXPECT_EQ(radio.memory().options,
+            (std::array<std::uint8_t, 3>{0x01 | 0x40 | 0x80 | 0x04, 2, 17}));
+
+  Sheet read = startup_sheet();
+  ASSERT_EQ(transfer<ReadTransfer>(radio, read), true);
+  EXPECT_EQ(read.Combo4, written.Combo4);
+  EXPECT_EQ(read.Combo5, written.Combo5);
+  EXPECT_EQ(read.Combo6, written.Combo6);
+  EXPECT_EQ(read.Combo7, written.Combo7);
+  EXPECT_EQ(read.Combo1, written.Combo1);
+  EXPECT_EQ(read.Combo2_60, written.Combo2_60);
+  for (int i = 0; i < kRows; ++i) {
+    const ChannelRow& a = written.rows[i];
+    const ChannelRow& b = read.rows[i];
+    EXPECT_EQ(std::tie(a.Text1, a.Text5, a.Text3, a.Text2, a.Text4, a.rx_step, a.tx_step),
+              std::tie(b.Text1, b.Text5, b.Text3, b.Text2, b.Text4, b.rx_step, b.tx_step))
+        << "row " << i;
+  }
+}
+
+TEST(LinkWithFakeRadio, EveryFaultEndsTheReadInTime) {
+  const Duration option_attempt = 1s + kByteTime * 6;
+  struct Case {
+    const char* fault;
+    bool succeeds;
+    Duration ends_by;
+  };
+  const Case kCases[] = {
+      {"silent", false, 3 * option_attempt},
+      {"bad-checksum", false, 3 * option_attempt},
+      {"cut-off", false, 3 * option_attempt},
+      {"garbage", false, 3 * option_attempt},
+      {"early", false, 3 * option_attempt},
+      {"slow=2000", false, 3 * option_attempt},
+      {"echo", true, 3s},
+      {"slow=900", true, 26 * 1s},
+      {"silent-after=5", false, 5 * 200ms + 5s + kByteTime * 6},
+  };
+  for (const auto& c : kCases) {
+    fake::Radio radio(fake::default_memory(), {.fault = *fake::parse_fault(c.fault)});
+    VirtualPair pair(radio);
+    Sheet sheet = startup_sheet();
+    pair.start(std::make_unique<ReadTransfer>(sheet));
+    pair.run(10 * 60s);
+    EXPECT_EQ(pair.finished(), c.succeeds) << c.fault;
+    EXPECT_LE(pair.finished_at(), c.ends_by) << c.fault;
+  }
+}
+
+}  // namespace
+}  // namespace m27
