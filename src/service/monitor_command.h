@@ -1,0 +1,32 @@
+#pragma once
+// The test-mode buttons: each sends one monitor request and waits for no reply. While a monitor
+// runs the link hands every good frame to the dialog as a MonitorPacket (see `display_Monit`);
+// closing the dialog does not stop it.
+
+#include "link/operation.h"
+
+namespace m27 {
+
+enum class MonitorButton {
+  StartRssi,     // `Command1` "开始" of the RSSI group
+  StopRssi,      // `Command2` "停止" of the RSSI group
+  StartBattery,  // `Command3` "开始" of the battery group
+  StopBattery,   // `Command4` "停止" of the battery group
+};
+
+class MonitorCommand : public Operation {
+ public:
+  explicit MonitorCommand(MonitorButton button) : button_(button) {}
+
+  std::optional<Request> begin(LinkState& link, std::vector<Action>& out) override;
+  std::optional<Request> next(LinkState& link, std::vector<Action>& out) override;
+  void on_timeout(std::vector<Action>&) override {}  // no reply is awaited
+  void on_cancel(std::vector<Action>& out) override;
+  bool succeeded() const override { return sent_; }
+
+ private:
+  MonitorButton button_;
+  bool sent_ = false;
+};
+
+}  // namespace m27

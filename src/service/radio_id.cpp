@@ -1,0 +1,45 @@
+#include "service/radio_id.h"
+
+#include "service/digits.h"
+
+namespace m27 {
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kDelete = 127;
+constexpr int kEnter = 13;
+
+std::uint8_t byte_of(std::uint32_t id, int shift) { return static_cast<std::uint8_t>(id >> shift); }
+
+}  // namespace
+
+Frame write_ID_cmd(std::uint32_t id) {
+  return make_frame(command::kWriteId,
+                    {byte_of(id, 24), byte_of(id, 16), byte_of(id, 8), byte_of(id, 0)});
+}
+
+Frame read_ID_cmd() { return make_frame(command::kReadId, {0, 0, 0}); }
+
+std::string display_ID(const RxData& rx_data) {
+  std::uint32_t id = 0;
+  for (int i = 0; i < 4; ++i) id = id << 8 | rx_data[i];
+  return std::to_string(id);
+}
+
+std::optional<std::uint32_t> id_value(std::string_view Text1) { return digits_value(Text1); }
+
+KeyAction id_key_filter(int key_ascii) {
+  if (key_ascii >= '0' && key_ascii <= '9') return KeyAction::Pass;
+  if (key_ascii == kBackspace || key_ascii == kDelete) return KeyAction::Pass;
+  if (key_ascii == kEnter) return KeyAction::MoveFocus;
+  return KeyAction::Drop;
+}
+
+IdFields after_write(std::uint32_t written, std::string_view Text2) {
+  // The unsigned addition wraps past 4294967295 to 0.
+  const std::uint32_t next = written + 1;
+  const std::uint64_t count = digits_value(Text2).value_or(0);
+  return {std::to_string(next), std::to_string(count + 1)};
+}
+
+}  // namespace m27

@@ -1,0 +1,65 @@
+#pragma once
+// The two shapes of a service dialog's button: one request that reads a record from the radio,
+// or one request that sets something in it. Each waits 1 s a try for the reply (three tries),
+// keeps every other command that starts an exchange disabled meanwhile, and ends by arming the
+// status refresh. A sequence cancelled while it waits ends as if the radio had not answered.
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "link/operation.h"
+
+namespace m27 {
+
+inline constexpr std::chrono::seconds kServiceInterval{1};
+
+// "数据读取", "读ID": nothing happens while the port is closed; a reply reaches the dialog as
+// ReplyData, then "读取 OK"; no reply, "读取超时".
+class ServiceRead : public Operation {
+ public:
+  std::optional<Request> begin(LinkState& link, std::vector<Action>& out) override;
+  std::optional<Request> next(LinkState& link, std::vector<Action>& out) override;
+  void on_timeout(std::vector<Action>& out) override;
+  void on_cancel(std::vector<Action>& out) override;
+  bool succeeded() const override { return succeeded_; }
+
+ protected:
+  ServiceRead(Frame request, int reply_data);
+
+ private:
+  void end_exchange(std::vector<Action>& out);
+
+  Request request_;
+  bool succeeded_ = false;
+};
+
+// "调整", "写ID": a request that could not be built from the dialog's fields is refused with
+// `refusal` and nothing is sent. While the request is out the status refresh and the about-box
+// timer are held off. No reply: "通讯失败" in the status panel and `failure` in a message box;
+// a reply: `success`, if any.
+class ServiceWrite : public Operation {
+ public:
+  std::optional<Request> begin(LinkState& link, std::vector<Action>& out) override;
+  std::optional<Request> next(LinkState& link, std::vector<Action>& out) override;
+  void on_timeout(std::vector<Action>& out) override;
+  void on_cancel(std::vector<Action>& out) override;
+  bool succeeded() const override { return succeeded_; }
+
+ protected:
+  struct Texts {
+    Message refusal;
+    std::string failure;
+    std::optional<Message> success;
+  };
+  ServiceWrite(std::optional<Frame> request, Texts texts);
+
+ private:
+  void end_exchange(std::vector<Action>& out);
+
+  std::optional<Frame> request_;
+  Texts texts_;
+  bool succeeded_ = false;
+};
+
+}  // namespace m27
