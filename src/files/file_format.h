@@ -10,7 +10,7 @@
 
 namespace m27 {
 
-// A channel file is about 1.5 KiB; anything above this is no channel file and is not read.
+// A channel file is about 1 KiB; anything above this is no channel file and is not read.
 inline constexpr std::size_t kMaxChannelFileBytes = 64 * 1024;
 
 // The 132 lines in GBK, CR LF after every one. A text that holds a line break or a character

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <system_error>
 
@@ -14,18 +16,16 @@ constexpr mode_t kNewFileMode = 0666;  // less the user's umask, as for any new 
 
 Failure system_failure(int error) { return {std::generic_category().message(error)}; }
 
-// 0, or the errno of the failure.
+// Reads until the end of the file or `count` bytes: 0, or the errno of the failure.
 int read_up_to(FileSystem& fs, int fd, std::size_t count, std::string& bytes) {
-  bytes.resize(count);
-  std::size_t got = 0;
-  while (got < count) {
-    const ssize_t n = fs.read(fd, bytes.data() + got, count - got);
+  std::array<char, 4096> chunk;
+  while (bytes.size() < count) {
+    const ssize_t n = fs.read(fd, chunk.data(), std::min(chunk.size(), count - bytes.size()));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return errno;
     if (n == 0) break;
-    got += static_cast<std::size_t>(n);
+    bytes.append(chunk.data(), static_cast<std::size_t>(n));
   }
-  bytes.resize(got);
   return 0;
 }
 

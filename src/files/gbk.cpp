@@ -19,6 +19,7 @@ class Converter {
 
   std::optional<std::string> convert(std::string_view text) {
     if (!valid()) return std::nullopt;
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // forget whatever a failed text left
     std::string out(text.size() * kMaxGrowth, '\0');
     char* in_ptr = const_cast<char*>(text.data());
     std::size_t in_left = text.size();
@@ -38,12 +39,15 @@ class Converter {
 
 }  // namespace
 
+// Opening a converter costs far more than converting a line; a file converts 132 of them.
 std::optional<std::string> gbk_to_utf8(std::string_view gbk) {
-  return Converter("UTF-8", "GBK").convert(gbk);
+  thread_local Converter converter("UTF-8", "GBK");
+  return converter.convert(gbk);
 }
 
 std::optional<std::string> utf8_to_gbk(std::string_view utf8) {
-  return Converter("GBK", "UTF-8").convert(utf8);
+  thread_local Converter converter("GBK", "UTF-8");
+  return converter.convert(utf8);
 }
 
 }  // namespace m27
