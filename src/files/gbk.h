@@ -11,7 +11,7 @@ namespace m27 {
 // nullopt for invalid or incomplete GBK.
 std::optional<std::string> gbk_to_utf8(std::string_view gbk);
 
-// nullopt for invalid UTF-8 or a character GBK has no code for (an emoji, most accented
+// nullopt for invalid UTF-8 or a character GBK has no code for (an emoji, Thai, most
 // letters of other scripts).
 std::optional<std::string> utf8_to_gbk(std::string_view utf8);
 

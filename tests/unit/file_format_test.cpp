@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "channels/options.h"
 
 namespace m27 {
@@ -11,9 +9,7 @@ namespace {
 
 // The start-up frequency of row r, 450.125 MHz + r * 0.5 MHz.
 std::string default_frequency(int r) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%d.%05d", 450 + r / 2, r % 2 ? 62500 : 12500);
-  return text;
+  return std::to_string(450 + r / 2) + (r % 2 ? ".62500" : ".12500");
 }
 
 TEST(FileFormat, WritesTheStartupSheetByteForByte) {
