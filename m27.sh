@@ -79,9 +79,10 @@ case "$cmd" in
     target=${1:?usage: ./m27.sh fuzz TARGET [SECONDS]}
     seconds=${2:-60}
     build fuzz
-    corpus=build/fuzz/corpus/$target
-    mkdir -p "$corpus"
-    exec "build/fuzz/bin/$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus"
+    corpus=(build/fuzz/corpus/"$target")   # new inputs go to the first folder
+    mkdir -p "${corpus[0]}"
+    [ -d tests/fuzz/corpus/"$target" ] && corpus+=(tests/fuzz/corpus/"$target")  # seeds
+    exec "build/fuzz/bin/$target" -max_total_time="$seconds" -print_final_stats=1 "${corpus[@]}"
     ;;
   bench)
     install "${base_packages[@]}"

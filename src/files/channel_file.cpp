@@ -1,0 +1,100 @@
+#include "files/channel_file.h"
+
+#include "channels/channel_table.h"
+#include "channels/grid_edit.h"
+#include "channels/options.h"
+
+namespace m27 {
+namespace {
+
+struct ColumnField {
+  Column ChannelFile::*file;
+  std::string ChannelRow::*row;
+};
+
+constexpr std::array<ColumnField, 5> kColumns = {{
+    {&ChannelFile::Text1, &ChannelRow::Text1},
+    {&ChannelFile::Text3, &ChannelRow::Text3},
+    {&ChannelFile::Text5, &ChannelRow::Text5},
+    {&ChannelFile::Text2, &ChannelRow::Text2},
+    {&ChannelFile::Text4, &ChannelRow::Text4},
+}};
+
+struct SettingField {
+  std::optional<std::string> ChannelFile::*file;
+  std::string Sheet::*sheet;
+};
+
+constexpr std::array<SettingField, 6> kSettings = {{
+    {&ChannelFile::Combo1, &Sheet::Combo1},
+    {&ChannelFile::Combo2_60, &Sheet::Combo2_60},
+    {&ChannelFile::Combo2_62, &Sheet::Combo2_62},
+    {&ChannelFile::Combo5, &Sheet::Combo5},
+    {&ChannelFile::Combo6, &Sheet::Combo6},
+    {&ChannelFile::Combo7, &Sheet::Combo7},
+}};
+
+void apply_field(const std::optional<std::string>& field, std::string& text) {
+  if (field) text = *field;
+}
+
+}  // namespace
+
+ChannelFile channel_file_of(const Sheet& sheet) {
+  ChannelFile file;
+  file.mode = sheet.Combo4;
+  for (const ColumnField& column : kColumns) {
+    for (int r = 0; r < kRows; ++r) (file.*column.file)[r] = sheet.rows[r].*column.row;
+  }
+  for (const SettingField& setting : kSettings) file.*setting.file = sheet.*setting.sheet;
+  return file;
+}
+
+std::vector<std::string> channel_file_lines(const ChannelFile& file) {
+  std::vector<std::string> lines;
+  lines.reserve(kChannelFileLines);
+  lines.push_back(file.mode.value_or(""));
+  for (const ColumnField& column : kColumns) {
+    for (const auto& field : file.*column.file) lines.push_back(field.value_or(""));
+  }
+  for (const SettingField& setting : kSettings) lines.push_back((file.*setting.file).value_or(""));
+  return lines;
+}
+
+ChannelFile channel_file_from_lines(std::span<const std::string> lines) {
+  ChannelFile file;
+  auto next = lines.begin();
+  if (next == lines.end()) return file;
+  file.mode = *next++;
+  for (const ColumnField& column : kColumns) {
+    for (auto& field : file.*column.file) {
+      if (next == lines.end()) return file;
+      field = *next++;
+    }
+  }
+  while (next != lines.end()) {
+    for (const SettingField& setting : kSettings) {
+      if (next == lines.end()) return file;
+      file.*setting.file = *next++;
+    }
+  }
+  return file;
+}
+
+void apply_channel_file(Sheet& sheet, const ChannelFile& file) {
+  if (file.mode) {
+    sheet.Combo4 = *file.mode;
+    Combo4_Click(sheet);
+  }
+  for (const ColumnField& column : kColumns) {
+    for (int r = 0; r < kRows; ++r) apply_field((file.*column.file)[r], sheet.rows[r].*column.row);
+  }
+  for (const SettingField& setting : kSettings) {
+    apply_field(file.*setting.file, sheet.*setting.sheet);
+  }
+  RESET_TEXT(sheet);
+  clear_frequency_tab_stops(sheet);
+  RESET_Ch_Sel(sheet);
+}
+
+}  // namespace m27

@@ -1,0 +1,58 @@
+#include "files/file_format.h"
+
+#include <vector>
+
+#include "files/gbk.h"
+
+namespace m27 {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string line_number(std::size_t index) { return "第" + std::to_string(index + 1) + "行"; }
+
+// A GBK trail byte is never below 0x40, so LF and CR always end a line, never split a character.
+std::vector<std::string_view> split_lines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  while (!bytes.empty()) {
+    const std::size_t end = bytes.find('\n');
+    std::string_view line = bytes.substr(0, end);
+    bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+Result<std::string> encode_channel_file(const ChannelFile& file) {
+  const std::vector<std::string> lines = channel_file_lines(file);
+  std::string bytes;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    // A line break inside a text would move every later line to another field.
+    if (lines[i].find('\n') != std::string::npos) return Failure{line_number(i) + "含有换行符"};
+    const auto gbk = utf8_to_gbk(lines[i]);
+    if (!gbk) return Failure{line_number(i) + "含有GBK无法表示的字符"};
+    bytes += *gbk;
+    bytes += kLineEnd;
+  }
+  if (bytes.size() > kMaxChannelFileBytes) {
+    return Failure{"文件将大于" + std::to_string(kMaxChannelFileBytes) + "字节"};
+  }
+  return bytes;
+}
+
+Result<ChannelFile> decode_channel_file(std::string_view bytes) {
+  const std::vector<std::string_view> raw = split_lines(bytes);
+  std::vector<std::string> lines;
+  lines.reserve(raw.size());
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    auto text = gbk_to_utf8(raw[i]);
+    if (!text) return Failure{line_number(i) + "不是有效的GBK文字"};
+    lines.push_back(std::move(*text));
+  }
+  return channel_file_from_lines(lines);
+}
+
+}  // namespace m27

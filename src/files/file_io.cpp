@@ -1,0 +1,103 @@
+#include "files/file_io.h"
+
+#include <fcntl.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <system_error>
+
+namespace m27 {
+namespace {
+
+// A crashed save can leave a temporary file behind; the next save picks another name.
+constexpr int kTemporaryAttempts = 100;
+constexpr mode_t kNewFileMode = 0666;  // less the user's umask, as for any new file
+
+Failure system_failure(int error) { return {std::generic_category().message(error)}; }
+
+// Reads until the end of the file or `count` bytes: 0, or the errno of the failure.
+int read_up_to(FileSystem& fs, int fd, std::size_t count, std::string& bytes) {
+  std::array<char, 4096> chunk;
+  while (bytes.size() < count) {
+    const ssize_t n = fs.read(fd, chunk.data(), std::min(chunk.size(), count - bytes.size()));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) break;
+    bytes.append(chunk.data(), static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+int write_all(FileSystem& fs, int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = fs.write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+struct Temporary {
+  int fd = -1;
+  std::string name;
+};
+
+Result<Temporary> create_temporary(FileSystem& fs, const std::filesystem::path& target) {
+  const std::string base = (target.parent_path() / ("." + target.filename().string())).string();
+  for (int n = 0; n < kTemporaryAttempts; ++n) {
+    Temporary temporary{-1, base + ".tmp" + std::to_string(n)};
+    temporary.fd =
+        fs.open(temporary.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (temporary.fd >= 0) return temporary;
+    if (errno != EEXIST) break;
+  }
+  return system_failure(errno);
+}
+
+// A failure here only loses the permissions, never data, so it does not stop the save.
+void keep_permissions(FileSystem& fs, int fd, const std::string& target) {
+  struct stat status {};
+  if (fs.stat(target.c_str(), &status) == 0) fs.fchmod(fd, status.st_mode & 07777);
+}
+
+// Writes, flushes and closes the temporary file: 0, or the errno of the first failure.
+int fill_temporary(FileSystem& fs, int fd, std::string_view bytes) {
+  int error = write_all(fs, fd, bytes);
+  if (error == 0 && fs.fsync(fd) != 0) error = errno;
+  if (fs.close(fd) != 0 && error == 0) error = errno;
+  return error;
+}
+
+}  // namespace
+
+Result<std::string> read_file(const std::filesystem::path& path, std::size_t limit,
+                              FileSystem& fs) {
+  const int fd = fs.open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
+  if (fd < 0) return system_failure(errno);
+  std::string bytes;
+  const int error = read_up_to(fs, fd, limit + 1, bytes);
+  fs.close(fd);
+  if (error != 0) return system_failure(error);
+  if (bytes.size() > limit) return Failure{"文件大于" + std::to_string(limit) + "字节"};
+  return bytes;
+}
+
+std::optional<Failure> replace_file(const std::filesystem::path& path, std::string_view bytes,
+                                    FileSystem& fs) {
+  std::error_code ignored;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ignored);
+  const std::filesystem::path target = resolved.empty() ? path : resolved;
+  auto temporary = create_temporary(fs, target);
+  if (!temporary) return Failure{temporary.reason()};
+  keep_permissions(fs, temporary->fd, target.string());
+  int error = fill_temporary(fs, temporary->fd, bytes);
+  if (error == 0 && fs.rename(temporary->name.c_str(), target.c_str()) != 0) error = errno;
+  if (error == 0) return std::nullopt;
+  fs.unlink(temporary->name.c_str());
+  return system_failure(error);
+}
+
+}  // namespace m27

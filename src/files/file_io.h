@@ -1,0 +1,29 @@
+#pragma once
+// Whole small files in and out, so that a failure never leaves half a file behind: a read is
+// all or nothing, and a file is replaced only by a complete copy that is already on the disk.
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "channels/result.h"
+#include "files/file_system.h"
+
+namespace m27 {
+
+// The bytes of a file of at most `limit` bytes. A larger file, or one that cannot be opened or
+// read, gives the reason instead (the system's text, or "文件大于65536字节" for the size).
+// A named pipe without a writer reads as empty instead of blocking.
+Result<std::string> read_file(const std::filesystem::path& path, std::size_t limit,
+                              FileSystem& fs = local_file_system());
+
+// Writes `bytes` to a new file beside `path`, flushes it to the disk, then renames it over
+// `path`, which it replaces without asking. A symbolic link stays a link: the file it points to
+// is replaced. An existing file keeps its permissions. On any failure the old file is untouched,
+// the new one removed, and the system's reason comes back.
+std::optional<Failure> replace_file(const std::filesystem::path& path, std::string_view bytes,
+                                    FileSystem& fs = local_file_system());
+
+}  // namespace m27
