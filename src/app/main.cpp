@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -48,7 +49,7 @@ void forward_output(const FakeRadio& radio, QObject* owner) {
                      if (count > 0) {
                        std::fwrite(chunk, 1, static_cast<std::size_t>(count), stdout);
                        std::fflush(stdout);
-                     } else if (count == 0) {
+                     } else if (count == 0 || errno != EAGAIN) {
                        notifier->setEnabled(false);
                        complain("the fake radio has ended");
                      }
@@ -56,23 +57,16 @@ void forward_output(const FakeRadio& radio, QObject* owner) {
 }
 
 // The commands of the command line come here.
-int run_subcommand(const CommandLine& line) {
+int run_subcommand(const CommandLine& line, PortMap) {
   complain("the command " + line.subcommand.toStdString() + " is not available yet");
   return 2;
 }
 
-int run_window(int argc, char* argv[], const CommandLine& line) {
+int run_window(int argc, char* argv[], PortMap ports, const FakeRadio* radio) {
   QApplication app(argc, argv);
-  std::unique_ptr<FakeRadio> radio;
-  auto ports = port_map(line, radio);
-  if (!ports) {
-    complain(ports.reason());
-    return 1;
-  }
   if (radio) forward_output(*radio, &app);
-
   QueuedMessageBoxes boxes;
-  MainWindow window(std::move(ports).value(), boxes);
+  MainWindow window(std::move(ports), boxes);
   boxes.set_owner(&window);
   window.show();
   window.show_splash();
@@ -94,6 +88,12 @@ int main(int argc, char* argv[]) {
     std::cout << usage().toStdString();
     return 0;
   }
-  if (!line->subcommand.isEmpty()) return run_subcommand(*line);
-  return run_window(argc, argv, *line);
+  std::unique_ptr<FakeRadio> radio;
+  auto ports = port_map(*line, radio);
+  if (!ports) {
+    complain(ports.reason());
+    return 1;
+  }
+  if (!line->subcommand.isEmpty()) return run_subcommand(*line, std::move(ports).value());
+  return run_window(argc, argv, std::move(ports).value(), radio.get());
 }
