@@ -28,6 +28,7 @@ void ChoiceBox::set_items(const QStringList& items) {
 }
 
 void ChoiceBox::show_text(const QString& text) {
+  if (currentText() == text) return;  // keeps the cursor of a user typing in the box
   const QSignalBlocker quiet(this);
   const int index = findText(text, Qt::MatchExactly);
   if (index >= 0) setCurrentIndex(index);
