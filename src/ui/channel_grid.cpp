@@ -203,12 +203,14 @@ QLineEdit* ChannelGrid::cell(Cell column, int row) const {
 }
 
 void ChannelGrid::fill_reference_lists(ToneMode mode) {
+  reference_mode_ = mode;
   const QStringList items = tone_items(mode);
   rows_[0].Combo2->set_items(items);
   rows_[0].Combo3->set_items(items);
 }
 
 void ChannelGrid::show_sheet(const Sheet& sheet) {
+  if (reference_mode_ != sheet.tone_mode) fill_reference_lists(sheet.tone_mode);
   for (int r = 0; r < kRows; ++r) {
     const ChannelRow& row = sheet.rows[r];
     RowWidgets& w = rows_[r];

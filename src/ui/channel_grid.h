@@ -22,11 +22,9 @@ class ChannelGrid : public QGroupBox {
   explicit ChannelGrid(QWidget* parent);
 
   // Shows the sheet's rows: texts, rows enabled, tab stops, and each tone editor open (shown over
-  // its cell, its list filled from the current tone list when it opens) or closed.
+  // its cell, its list filled from the current tone list when it opens) or closed. The lists of
+  // the row-0 editors always hold the tones of the sheet's mode.
   void show_sheet(const Sheet& sheet);
-
-  // The lists of the row-0 editors, which always hold the current mode's tones.
-  void fill_reference_lists(ToneMode mode);
 
   QLineEdit* cell(Cell column, int row) const;
   ChoiceBox* Combo3(int row) const { return rows_[row].Combo3; }
@@ -64,11 +62,13 @@ class ChannelGrid : public QGroupBox {
   QLineEdit* make_cell(Cell column, int row, int width);
   ChoiceBox* make_editor(const char* array, int row, ChoiceBox::Typing typing, int width);
   bool filter_Text1_key(QKeyEvent* event);
+  void fill_reference_lists(ToneMode mode);
   void show_editor(QLineEdit* cell, ChoiceBox* editor, const std::optional<std::string>& text,
                    ToneMode mode);
 
   std::array<RowWidgets, kRows> rows_;
   std::map<const QObject*, CellRef> cells_;
+  std::optional<ToneMode> reference_mode_;
 };
 
 }  // namespace m27

@@ -58,7 +58,6 @@ void MainWindow::Form_Load() {
   StatusBar1_->set_panel1(QString());
   StatusBar1_->set_panel1(QStringLiteral("串口关闭"));
   sheet_ = startup_sheet();
-  grid_->fill_reference_lists(sheet_.tone_mode);
   render_sheet();
   Form5_->hide();
 }

@@ -29,7 +29,6 @@
 
 class QAction;
 class QCloseEvent;
-class QLabel;
 class QMenu;
 class QPushButton;
 

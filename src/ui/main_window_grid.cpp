@@ -131,7 +131,6 @@ void MainWindow::Combo1_Click() {
 
 void MainWindow::Combo4_Click() {
   m27::Combo4_Click(sheet_);
-  grid_->fill_reference_lists(sheet_.tone_mode);
   render_sheet();
 }
 

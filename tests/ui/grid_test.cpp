@@ -6,6 +6,7 @@
 
 #include "channels/channel_table.h"
 #include "channels/grid_edit.h"
+#include "channels/options.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -55,6 +56,7 @@ class GridTest : public QObject {
   void the_channel_total_enables_rows();
   void a_plan_fills_the_table_and_names_the_window();
   void the_mode_change_resets_the_tones_and_the_lists();
+  void the_reference_lists_follow_a_mode_change_made_elsewhere();
   void the_fill_buttons_fill_a_column_data();
   void the_fill_buttons_fill_a_column();
   void a_fill_from_a_bad_row_0_reports_and_keeps_the_column();
@@ -401,6 +403,18 @@ void GridTest::the_mode_change_resets_the_tones_and_the_lists() {
     QCOMPARE(box(*w, element(array, 0))->itemText(99), QStringLiteral("D503"));
   }
   QVERIFY(box(*w, "Combo2_9")->isHidden());
+}
+
+// A read from the radio or an opened file changes the mode in the sheet, not through the box.
+void GridTest::the_reference_lists_follow_a_mode_change_made_elsewhere() {
+  RecordingMessageBoxes boxes;
+  const auto w = make_window(boxes);
+  w->sheet().Combo4 = "2:专业模式";
+  Combo4_Click(w->sheet());
+  w->render_sheet();
+  QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
+  QCOMPARE(box(*w, "Combo2_0")->count(), 266);
+  QCOMPARE(box(*w, "Combo3_0")->count(), 266);
 }
 
 void GridTest::the_fill_buttons_fill_a_column_data() {
