@@ -16,8 +16,7 @@ namespace {
 constexpr int kFrequencyMaxLength = 9;
 constexpr int kCellHeight = 20;
 
-// Column widths in pixels: row number, receive frequency, receive tone, transmit frequency,
-// transmit tone, bandwidth.
+// Column widths in pixels; both frequency columns and both tone columns are alike.
 constexpr int kNumberWidth = 34;
 constexpr int kFrequencyWidth = 92;
 constexpr int kToneWidth = 74;

@@ -4,11 +4,13 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include "support/not_a_terminal.h"
 #include "support/pseudo_terminal.h"
 
 namespace m27 {
 namespace {
 
+using testing::NotATerminal;
 using testing::PseudoTerminal;
 
 PortMap map_port(int port_no, const QString& device) {
@@ -47,6 +49,7 @@ TEST(SerialPort, DiscardsWhatArrivedBeforeTheOpen) {
 
 TEST(SerialPort, ReportsWhyAPortDidNotOpen) {
   PseudoTerminal held;
+  NotATerminal file;
   SerialPort holder(map_port(1, held.device()));
   ASSERT_EQ(holder.Set_Com(1), OpenOutcome::Opened);
 
@@ -59,7 +62,7 @@ TEST(SerialPort, ReportsWhyAPortDidNotOpen) {
       {"a number that maps to nothing", QString(), OpenOutcome::DoesNotExist},
       {"a device that is missing", "/dev/m27-no-such-tty", OpenOutcome::DoesNotExist},
       {"a device another program holds", held.device(), OpenOutcome::InUseOrNoPermission},
-      {"a device that is no serial port", "/dev/null", OpenOutcome::Failed},
+      {"a device that is no serial port", file.device(), OpenOutcome::Failed},
   };
   for (const auto& c : kCases) {
     SerialPort serial(map_port(5, c.device));

@@ -1,6 +1,7 @@
 // The port menu: com1 .. com16 open their port, report failures, keep the check marks and the
 // status panel true.
 
+#include "support/not_a_terminal.h"
 #include "support/pseudo_terminal.h"
 #include "ui/form_timer.h"
 #include "ui/status_bar.h"
@@ -71,10 +72,11 @@ void PortMenuTest::a_port_that_opens_is_the_one_checked() {
 
 void PortMenuTest::a_failed_choice_leaves_no_port_checked_data() {
   QTest::addColumn<int>("port_no");
-  QTest::addColumn<QString>("device");   // "busy": held by another program
+  // "busy": held by another program; "no tty": a file that is no terminal
+  QTest::addColumn<QString>("device");
   QTest::addColumn<QString>("message");  // empty: the item passes over it in silence
   const QString missing = QStringLiteral("/dev/m27-no-such-tty");
-  const QString no_serial = QStringLiteral("/dev/null");
+  const QString no_serial = QStringLiteral("no tty");
   QTest::newRow("com1, missing") << 1 << missing << "该串口1 不存在或有问题";
   QTest::newRow("com1, in use") << 1 << "busy"
                                 << "该串口1 不存在或有问题";
@@ -111,7 +113,11 @@ void PortMenuTest::a_failed_choice_leaves_no_port_checked() {
   PortMap ports;
   const bool on_com1 = port_no == 1;
   ports.set({on_com1 ? 2 : 1, open_before.device()});
-  ports.set({port_no, device == "busy" ? held.device() : device});
+  NotATerminal file;
+  const QString opened = device == "busy"     ? held.device()
+                         : device == "no tty" ? file.device()
+                                              : device;
+  ports.set({port_no, opened});
   RecordingMessageBoxes boxes;
   const auto w = make_window(boxes, ports);
   com(*w, on_com1 ? 2 : 1)->trigger();

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 
 #include "channels/frequency.h"
+#include "support/not_a_terminal.h"
 #include "support/pseudo_terminal.h"
 #include "ui/channel_grid.h"
 #include "ui/form_timer.h"
@@ -148,17 +149,21 @@ void StartupTest::checks_xbm27_bt_2_and_no_port_without_a_port() {
 void StartupTest::checks_com1_only_when_port_1_opened_data() {
   QTest::addColumn<QString>("device");
   QTest::addColumn<bool>("opened");
-  QTest::newRow("a port that opens") << QString() << true;
+  QTest::newRow("a port that opens") << "pty" << true;
   QTest::newRow("a missing device") << QStringLiteral("/dev/m27-no-such-tty") << false;
-  QTest::newRow("no serial port") << QStringLiteral("/dev/null") << false;
+  QTest::newRow("no serial port") << "no tty" << false;
 }
 
 void StartupTest::checks_com1_only_when_port_1_opened() {
   QFETCH(QString, device);
   QFETCH(bool, opened);
   PseudoTerminal pty;
+  NotATerminal file;
+  const QString port_1 = device == "pty"      ? pty.device()
+                         : device == "no tty" ? file.device()
+                                              : device;
   RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes, com1_on(device.isEmpty() ? pty.device() : device));
+  const auto w = make_window(boxes, com1_on(port_1));
   QCOMPARE(w->serial_port().is_open(), opened);
   QCOMPARE(action(*w, "com1")->isChecked(), opened);
   QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关闭"));
