@@ -1,0 +1,34 @@
+#pragma once
+// The program's arguments: without a command it opens the window, with one (read, write, id,
+// monitor, rssi) it works on the command line.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "channels/result.h"
+#include "link/qt/port_map.h"
+
+namespace m27 {
+
+inline constexpr std::array<std::string_view, 5> kSubcommands = {"read", "write", "id", "monitor",
+                                                                 "rssi"};
+
+struct CommandLine {
+  std::vector<PortAssignment> ports;  // --port comN=DEV, in the given order
+  bool fake_radio = false;            // --fake-radio
+  bool help = false;                  // --help, -h
+  QString subcommand;                 // empty: the window
+  QStringList subcommand_args;        // what follows the command, for the command itself
+};
+
+// Parses the arguments after the program name. Options may stand before or after the
+// command; after the command, anything the program does not know belongs to the command.
+Result<CommandLine> parse_command_line(const QStringList& args);
+
+// The text --help prints.
+QString usage();
+
+}  // namespace m27

@@ -1,0 +1,48 @@
+#pragma once
+// The bundled radio model, `m27-fake-radio`, run as a child process: it prints the device of
+// its pseudo-terminal as its first output line and serves until its input ends.
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "channels/result.h"
+
+namespace m27 {
+
+inline constexpr std::chrono::milliseconds kFakeRadioStartTimeout{5000};
+
+class FakeRadio {
+ public:
+  // Starts `program` and reads its device from the first output line, giving up after
+  // `timeout`.
+  static Result<std::unique_ptr<FakeRadio>> start(const std::string& program,
+                                                  std::chrono::milliseconds timeout);
+
+  // Ends its input, which ends the radio; one that lingers is terminated.
+  ~FakeRadio();
+  FakeRadio(const FakeRadio&) = delete;
+  FakeRadio& operator=(const FakeRadio&) = delete;
+
+  const std::string& device() const { return device_; }
+
+  // Its further output, non-blocking; the caller reads it so that the radio never stalls on a
+  // full pipe.
+  int output_fd() const { return output_fd_; }
+
+ private:
+  FakeRadio(pid_t pid, int input_fd, int output_fd);
+  Result<std::string> read_first_line(std::chrono::milliseconds timeout);
+
+  pid_t pid_;
+  int input_fd_;
+  int output_fd_;
+  std::string device_;
+};
+
+// The program to start: $M27_FAKE_RADIO, else m27-fake-radio next to this executable.
+std::string fake_radio_program();
+
+}  // namespace m27

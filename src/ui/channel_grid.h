@@ -1,0 +1,74 @@
+#pragma once
+// The 25-row channel grid in the frame "信道设置": the cells, the tone editors laid over the
+// tone cells, and the events the window's grid handlers need. The grid holds no channel rule;
+// it reports clicks, double-clicks and edits and shows a sheet.
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <array>
+#include <map>
+
+#include "channels/sheet.h"
+#include "ui/choice_box.h"
+
+namespace m27 {
+
+enum class Cell { Text1, Text5, Text3, Text2, Text4 };
+
+class ChannelGrid : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  explicit ChannelGrid(QWidget* parent);
+
+  // Shows the sheet's rows: texts, rows enabled, tab stops, and each tone editor open (shown over
+  // its cell, its list filled from the current tone list when it opens) or closed. The lists of
+  // the row-0 editors always hold the tones of the sheet's mode.
+  void show_sheet(const Sheet& sheet);
+
+  QLineEdit* cell(Cell column, int row) const;
+  ChoiceBox* Combo3(int row) const { return rows_[row].Combo3; }
+  ChoiceBox* Combo2(int row) const { return rows_[row].Combo2; }
+
+ signals:
+  void clicked(Cell column, int row);
+  void double_clicked(Cell column, int row);
+  void edited(Cell column, int row, const QString& text);
+  // A choice in a transmit-tone editor.
+  void Combo2_chosen(int row, const QString& text);
+  // A choice or typed change in a receive-tone editor.
+  void Combo3_changed(int row, const QString& text);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct RowWidgets {
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    ChoiceBox* Combo3 = nullptr;
+    ChoiceBox* Combo2 = nullptr;
+  };
+  struct CellRef {
+    Cell column;
+    int row;
+  };
+
+  void build_header();
+  void build_row(int row);
+  QLineEdit* make_cell(Cell column, int row, int width);
+  ChoiceBox* make_editor(const char* array, int row, ChoiceBox::Typing typing, int width);
+  bool filter_Text1_key(QKeyEvent* event);
+  void fill_reference_lists(ToneMode mode);
+  void show_editor(QLineEdit* cell, ChoiceBox* editor, const std::optional<std::string>& text,
+                   ToneMode mode);
+
+  std::array<RowWidgets, kRows> rows_;
+  std::map<const QObject*, CellRef> cells_;
+  std::optional<ToneMode> reference_mode_;
+};
+
+}  // namespace m27

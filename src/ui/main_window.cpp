@@ -1,0 +1,158 @@
+// Start-up, the timers, the about box, the progress window and the exit of the main window.
+
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+#include "channels/grid_edit.h"
+#include "ui/background.h"
+#include "ui/channel_grid.h"
+#include "ui/form_timer.h"
+#include "ui/progress_window.h"
+#include "ui/status_bar.h"
+
+namespace m27 {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kStatusRefreshDelay = 1000ms;
+constexpr int kStartWidth = 867;
+constexpr int kStartHeight = 667;
+
+}  // namespace
+
+MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, QWidget* parent)
+    : QMainWindow(parent), boxes_(boxes), serial_(std::move(ports)) {
+  build_layout();
+  build_menus();
+  connect_grid();
+  connect_lifecycle();
+  Form_Load();
+}
+
+MainWindow::~MainWindow() { delete splash_; }
+
+void MainWindow::connect_lifecycle() {
+  connect(Timer1_, &FormTimer::tick, this, &MainWindow::Timer1_Timer);
+  connect(Timer2_, &FormTimer::tick, this, &MainWindow::Timer2_Timer);
+  connect(background_, &Background::clicked, this, &MainWindow::Form_Click);
+  connect(background_, &Background::double_clicked, this, &MainWindow::Form_DblClick);
+  connect(Form5_, &ProgressWindow::query_unload, this, &MainWindow::Form5_QueryUnload);
+}
+
+// A failure to open port 1 is silent; com1 is checked only when the port really opened. The
+// status panel says "串口关闭" either way until it is next refreshed.
+void MainWindow::Form_Load() {
+  Form5_->ProgressBar1()->setVisible(false);
+  const bool port_opened = serial_.Set_Com(1) == OpenOutcome::Opened;
+  fill_option_boxes();
+  com_[0]->setChecked(port_opened);
+  xbm27_->setChecked(true);
+  bt_2_->setChecked(true);
+  resize(kStartWidth, kStartHeight);
+  StatusBar1_->set_panel1(QString());
+  StatusBar1_->set_panel1(QStringLiteral("串口关闭"));
+  sheet_ = startup_sheet();
+  render_sheet();
+  Form5_->hide();
+}
+
+void MainWindow::show_splash() {
+  if (!splash_) splash_ = new Splash;
+  splash_->adjustSize();
+  splash_->move(geometry().center() - splash_->rect().center());
+  splash_->show();
+  splash_->raise();
+}
+
+void MainWindow::close_splash() {
+  if (splash_) splash_->close();
+}
+
+void MainWindow::register_window(QWidget* window) { loaded_windows_.emplace_back(window); }
+
+void MainWindow::Timer1_Timer() {
+  StatusBar1_->set_panel1(QString());
+  StatusBar1_->set_panel1(serial_.is_open() ? QStringLiteral("串口开")
+                                            : QStringLiteral("串口关闭"));
+  Timer1_->set_enabled(false);
+  Form5_->ProgressBar1()->setValue(0);
+}
+
+void MainWindow::Timer2_Timer() { close_splash(); }
+
+void MainWindow::Form_Click() { close_splash(); }
+
+void MainWindow::Form_DblClick() {
+  background_double_click(sheet_);
+  render_sheet();
+}
+
+void MainWindow::Form5_QueryUnload() {
+  Command1_->setEnabled(true);
+  Command2_->setEnabled(true);
+  Form5_->ProgressBar1()->setValue(0);
+  Timer1_->arm(kStatusRefreshDelay);
+}
+
+void MainWindow::FormCancel_Click() {
+  Timer1_->set_enabled(false);
+  Timer2_->set_enabled(false);
+  FormCancel_->setChecked(true);
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!exit_confirmed_) {
+    const QScopedValueRollback inside(inside_close_event_, true);
+    Form_QueryUnload();
+  }
+  if (!exit_confirmed_) {
+    event->ignore();
+    return;
+  }
+  Form_Unload();
+  event->accept();
+}
+
+// The check mark of FormCancel says that closing is in progress.
+void MainWindow::Form_QueryUnload() {
+  close_splash();
+  if (!FormCancel_->isChecked()) {
+    Timer1_->set_enabled(false);
+    Timer2_->set_enabled(false);
+    FormCancel_->setChecked(true);
+  }
+  if (asking_exit_) return;
+  asking_exit_ = true;
+  boxes_.ask_yes_no({"确认要退出程序吗？", "确认退出", MessageIcon::None},
+                    [this](bool yes) { answer_exit(yes); });
+}
+
+void MainWindow::answer_exit(bool yes) {
+  asking_exit_ = false;
+  if (!yes) {
+    FormCancel_->setChecked(false);
+    Timer1_->set_enabled(true);
+    Timer2_->set_enabled(true);
+    return;
+  }
+  serial_.close_for_exit();
+  exit_confirmed_ = true;
+  if (!inside_close_event_) close();
+}
+
+// Closes the other windows, the most recent first; one that refuses to close stays open with
+// every window opened before it.
+void MainWindow::Form_Unload() {
+  for (auto it = loaded_windows_.rbegin(); it != loaded_windows_.rend(); ++it) {
+    if (*it && !(*it)->close()) return;
+  }
+}
+
+}  // namespace m27

@@ -1,0 +1,169 @@
+#pragma once
+// `Form1`, the main window: the option bar, the channel grid bound to one `Sheet`, the channel
+// edit frame, the transfer buttons, the status bar and the menus.
+//
+// Every handler reads the controls into the sheet (the grid and the boxes write each edit into
+// it at once), calls the channel core and shows the sheet again with `render_sheet()`.
+//
+// The window is split by concern:
+//   main_window.cpp         start-up (`Form_Load`), timers, about box, progress window, exit
+//   main_window_layout.cpp  the controls and their arrangement
+//   main_window_menus.cpp   the menu tree
+//   main_window_ports.cpp   the port menu
+//   main_window_grid.cpp    the grid, the option boxes, plans, mode and the fill buttons
+// Commands that come later connect to the controls that already exist: `Command1` (write) and
+// `Command2` (read) — the menu items `StartWrite` and `WriteChn` click them —, the menu items
+// `MenuFileOpen` and `MenuSave` — the buttons `Command5` and `Command6` trigger them —, and
+// `engineering_mode()`, `test_mode()`, `radio_id()`.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "channels/sheet.h"
+#include "link/qt/serial_port.h"
+#include "ui/message_boxes.h"
+#include "ui/splash.h"
+
+class QAction;
+class QCloseEvent;
+class QMenu;
+class QPushButton;
+
+namespace m27 {
+
+class Background;
+class ChannelGrid;
+class ChoiceBox;
+class FormTimer;
+class ProgressWindow;
+class StatusBar;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Builds the window and runs `Form_Load`: port 1 of `ports` is opened (a failure is silent).
+  MainWindow(PortMap ports, MessageBoxes& boxes, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Shows `frmSplash` over the window until the splash timer, a click on the window's
+  // background or a click or key on the box itself closes it.
+  void show_splash();
+  Splash* frmSplash() const { return splash_; }
+
+  // The table and options the window shows and edits.
+  Sheet& sheet() { return sheet_; }
+  const Sheet& sheet() const { return sheet_; }
+  // Shows the sheet in the grid, the option boxes and the channel edit frame.
+  void render_sheet();
+
+  SerialPort& serial_port() { return serial_; }
+  // The port last chosen from the port menu; 0 before the first choice.
+  int port_no() const { return port_no_; }
+  MessageBoxes& message_boxes() { return boxes_; }
+
+  StatusBar* StatusBar1() const { return StatusBar1_; }
+  ProgressWindow* Form5() const { return Form5_; }
+  FormTimer* Timer1() const { return Timer1_; }
+  FormTimer* Timer2() const { return Timer2_; }
+  ChannelGrid* grid() const { return grid_; }
+
+  QPushButton* Command1() const { return Command1_; }
+  QPushButton* Command2() const { return Command2_; }
+  QAction* MenuFileOpen() const { return MenuFileOpen_; }
+  QAction* MenuSave() const { return MenuSave_; }
+  QAction* engineering_mode() const { return engineering_mode_; }
+  QAction* test_mode() const { return test_mode_; }
+  QAction* radio_id() const { return radio_id_; }
+
+  // A window the exit closes with the program (the service dialogs). Windows close from the
+  // most recently registered one back.
+  void register_window(QWidget* window);
+
+  // Handlers, named as the program's own procedures.
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Form_Click();
+  void Form_DblClick();
+  void Form5_QueryUnload();
+  void FormCancel_Click();
+  void com_Click(int port_no);
+  void Clr_Com_Menu();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // main_window_layout.cpp
+  void build_layout();
+  QWidget* build_top_bar();
+  QWidget* build_Frame2();
+  void build_timers_and_windows();
+  // main_window_menus.cpp
+  void build_menus();
+  // main_window_ports.cpp
+  void build_port_menu(QMenu* menu);
+  // main_window_grid.cpp
+  void connect_grid();
+  void fill_option_boxes();
+  void Combo1_Click();
+  void Combo4_Click();
+  void Combo2_Click(int index, const QString& text);
+  void show_fill_result(const std::optional<Message>& message);
+  // main_window.cpp
+  void connect_lifecycle();
+  void Form_Load();
+  void Form_QueryUnload();
+  void answer_exit(bool yes);
+  void Form_Unload();
+  void close_splash();
+
+  MessageBoxes& boxes_;
+  SerialPort serial_;
+  Sheet sheet_;
+  int port_no_ = 0;
+
+  Background* background_ = nullptr;
+  ChannelGrid* grid_ = nullptr;
+  ChoiceBox* Combo1_ = nullptr;
+  ChoiceBox* Combo4_ = nullptr;
+  ChoiceBox* Combo5_ = nullptr;
+  ChoiceBox* Combo6_ = nullptr;
+  ChoiceBox* Combo7_ = nullptr;
+  ChoiceBox* Combo2_60_ = nullptr;
+  ChoiceBox* Combo2_62_ = nullptr;
+  QPushButton* Command1_ = nullptr;
+  QPushButton* Command2_ = nullptr;
+  QPushButton* Command5_ = nullptr;
+  QPushButton* Command6_ = nullptr;
+  QPushButton* Command9_ = nullptr;
+  QPushButton* Command10_ = nullptr;
+  StatusBar* StatusBar1_ = nullptr;
+
+  QAction* MenuFileOpen_ = nullptr;
+  QAction* MenuSave_ = nullptr;
+  QAction* FormCancel_ = nullptr;
+  std::array<QAction*, kLastPort> com_{};
+  QAction* bt_2_ = nullptr;
+  QAction* xbm27_ = nullptr;
+  QAction* WriteChn_ = nullptr;
+  QAction* StartWrite_ = nullptr;
+  QAction* engineering_mode_ = nullptr;
+  QAction* test_mode_ = nullptr;
+  QAction* radio_id_ = nullptr;
+
+  FormTimer* Timer1_ = nullptr;
+  FormTimer* Timer2_ = nullptr;
+  ProgressWindow* Form5_ = nullptr;
+  QPointer<Splash> splash_;
+  std::vector<QPointer<QWidget>> loaded_windows_;
+
+  bool asking_exit_ = false;
+  bool exit_confirmed_ = false;
+  bool inside_close_event_ = false;
+};
+
+}  // namespace m27

@@ -1,0 +1,147 @@
+// The grid, the option boxes, the plans, the mode and the fill buttons, bound to the sheet.
+
+#include <QPushButton>
+
+#include "channels/channel_table.h"
+#include "channels/grid_edit.h"
+#include "channels/options.h"
+#include "channels/plans.h"
+#include "ui/channel_grid.h"
+#include "ui/choice_box.h"
+#include "ui/main_window.h"
+
+namespace m27 {
+namespace {
+
+constexpr int kChannelTotalIndex = 60;
+constexpr int kFillStepIndex = 62;
+
+template <typename Texts>
+QStringList item_list(const Texts& texts) {
+  QStringList items;
+  for (const auto& text : texts) {
+    const std::string_view view(text);
+    items << QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+  }
+  return items;
+}
+
+std::string& field(ChannelRow& row, Cell column) {
+  switch (column) {
+    case Cell::Text1:
+      return row.Text1;
+    case Cell::Text5:
+      return row.Text5;
+    case Cell::Text3:
+      return row.Text3;
+    case Cell::Text2:
+      return row.Text2;
+    case Cell::Text4:
+      return row.Text4;
+  }
+  return row.Text1;
+}
+
+}  // namespace
+
+void MainWindow::fill_option_boxes() {
+  Combo5_->set_items(item_list(kTransmitItems));
+  Combo6_->set_items(item_list(kSwitchItems));
+  Combo7_->set_items(item_list(kSwitchItems));
+  Combo4_->set_items(item_list(kModeItems));
+  Combo1_->set_items(item_list(kPlanItems));
+  Combo2_60_->set_items(item_list(channel_total_items()));
+  Combo2_62_->set_items(item_list(fill_step_items()));
+}
+
+void MainWindow::render_sheet() {
+  grid_->show_sheet(sheet_);
+  Combo1_->show_text(QString::fromStdString(sheet_.Combo1));
+  Combo4_->show_text(QString::fromStdString(sheet_.Combo4));
+  Combo5_->show_text(QString::fromStdString(sheet_.Combo5));
+  Combo6_->show_text(QString::fromStdString(sheet_.Combo6));
+  Combo7_->show_text(QString::fromStdString(sheet_.Combo7));
+  Combo2_60_->show_text(QString::fromStdString(sheet_.Combo2_60));
+  Combo2_62_->show_text(QString::fromStdString(sheet_.Combo2_62));
+}
+
+void MainWindow::connect_grid() {
+  connect(grid_, &ChannelGrid::edited, this, [this](Cell column, int row, const QString& text) {
+    field(sheet_.rows[row], column) = text.toStdString();
+  });
+  connect(grid_, &ChannelGrid::clicked, this, [this](Cell column, int row) {
+    switch (column) {
+      case Cell::Text1:
+      case Cell::Text3:
+        frequency_click(sheet_);
+        break;
+      case Cell::Text5:
+        open_rx_tone_editor(sheet_, row);
+        break;
+      case Cell::Text2:
+        open_tx_tone_editor(sheet_, row);
+        break;
+      case Cell::Text4:
+        sheet_.rows[row].Text4 = toggled_bandwidth(sheet_.rows[row].Text4);
+        break;
+    }
+    render_sheet();
+  });
+  connect(grid_, &ChannelGrid::double_clicked, this, [this](Cell column, int) {
+    if (column != Cell::Text1) return;
+    receive_frequency_double_click(sheet_);
+    render_sheet();
+  });
+  connect(grid_, &ChannelGrid::Combo2_chosen, this, &MainWindow::Combo2_Click);
+  connect(grid_, &ChannelGrid::Combo3_changed, this, [this](int row, const QString& text) {
+    Combo3_Change(sheet_, row, text.toStdString());
+    render_sheet();
+  });
+
+  connect(Combo2_60_, &QComboBox::textActivated, this,
+          [this](const QString& text) { Combo2_Click(kChannelTotalIndex, text); });
+  connect(Combo2_62_, &QComboBox::textActivated, this,
+          [this](const QString& text) { Combo2_Click(kFillStepIndex, text); });
+  connect(Combo1_, &QComboBox::textActivated, this, [this](const QString& text) {
+    sheet_.Combo1 = text.toStdString();
+    Combo1_Click();
+  });
+  connect(Combo4_, &QComboBox::textActivated, this, [this](const QString& text) {
+    sheet_.Combo4 = text.toStdString();
+    Combo4_Click();
+  });
+  connect(Combo5_, &QComboBox::textActivated, this,
+          [this](const QString& text) { sheet_.Combo5 = text.toStdString(); });
+  connect(Combo6_, &QComboBox::textActivated, this,
+          [this](const QString& text) { sheet_.Combo6 = text.toStdString(); });
+  connect(Combo7_, &QComboBox::textActivated, this,
+          [this](const QString& text) { sheet_.Combo7 = text.toStdString(); });
+
+  connect(Command9_, &QPushButton::clicked, this,
+          [this] { show_fill_result(m27::Command9_Click(sheet_)); });
+  connect(Command10_, &QPushButton::clicked, this,
+          [this] { show_fill_result(m27::Command10_Click(sheet_)); });
+}
+
+void MainWindow::Combo1_Click() {
+  RESET_TEXT(sheet_);
+  setWindowTitle(QString::fromStdString(Set_Std_Freq(sheet_)));
+  render_sheet();
+}
+
+void MainWindow::Combo4_Click() {
+  m27::Combo4_Click(sheet_);
+  render_sheet();
+}
+
+void MainWindow::Combo2_Click(int index, const QString& text) {
+  m27::Combo2_Click(sheet_, index, text.toStdString());
+  render_sheet();
+}
+
+void MainWindow::show_fill_result(const std::optional<Message>& message) {
+  render_sheet();
+  if (message) boxes_.show(*message);
+}
+
+}  // namespace m27

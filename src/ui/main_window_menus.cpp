@@ -1,0 +1,90 @@
+// The menu tree of the main window. Items without a handler here either have none (`bt_2`,
+// `qita`, `xbm27`) or get theirs from the command that owns them.
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "ui/main_window.h"
+
+namespace m27 {
+namespace {
+
+QMenu* add_menu(QWidget* parent, QMenuBar* bar, const char* name, const char* caption) {
+  auto* menu = new QMenu(QString::fromUtf8(caption), parent);
+  menu->setObjectName(QString::fromUtf8(name));
+  // A separator at the start or the end of a menu stays visible, as laid out.
+  menu->setSeparatorsCollapsible(false);
+  bar->addMenu(menu);
+  return menu;
+}
+
+QMenu* add_submenu(QMenu* parent, const char* name, const char* caption) {
+  QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
+  menu->setObjectName(QString::fromUtf8(name));
+  menu->setSeparatorsCollapsible(false);
+  return menu;
+}
+
+QAction* add_item(QMenu* menu, const char* name, const char* caption) {
+  QAction* item = menu->addAction(QString::fromUtf8(caption));
+  item->setObjectName(QString::fromUtf8(name));
+  return item;
+}
+
+QAction* add_checked_item(QMenu* menu, const char* name, const char* caption) {
+  QAction* item = add_item(menu, name, caption);
+  item->setCheckable(true);
+  item->setChecked(true);
+  return item;
+}
+
+void add_separator(QMenu* menu, const char* name) {
+  menu->addSeparator()->setObjectName(QString::fromUtf8(name));
+}
+
+}  // namespace
+
+void MainWindow::build_menus() {
+  QMenuBar* bar = menuBar();
+
+  QMenu* file = add_menu(this, bar, "MenuFile", "文件(&F)");
+  MenuFileOpen_ = add_item(file, "MenuFileOpen", "打开文件(&O)");
+  MenuSave_ = add_item(file, "MenuSave", "保存文件(&s)");
+  add_separator(file, "wer6wr6");
+  FormCancel_ = add_item(file, "FormCancel", "退出(&E)");
+  FormCancel_->setCheckable(true);
+
+  QMenu* settings = add_menu(this, bar, "chuankoushezhi", "设置(&I)");
+  build_port_menu(add_submenu(settings, "com", "端口(&C)"));
+  QMenu* baud = add_submenu(settings, "botelv", "波特率(&P)");
+  bt_2_ = add_checked_item(baud, "bt_2", "9600");
+  add_item(settings, "qita", "其他(&O)");
+  add_separator(settings, "w13888");
+
+  QMenu* model = add_menu(this, bar, "jixinxinxi", "机型选择(&J)");
+  xbm27_ = add_checked_item(model, "xbm27", "------");
+  add_separator(model, "jjj");
+
+  QMenu* programming = add_menu(this, bar, "xie", "编程操作(&X)");
+  add_separator(programming, "w138888");
+  WriteChn_ = add_item(programming, "WriteChn", "读取频率(&R)");
+  add_separator(programming, "w1388888");
+  StartWrite_ = add_item(programming, "StartWrite", "开始写频(&W)");
+  add_separator(programming, "aa");
+  engineering_mode_ = add_item(programming, "工程模式", "工程模式");
+  add_separator(programming, "GG");
+  test_mode_ = add_item(programming, "测试模式", "测试模式");
+  add_separator(programming, "rr");
+  radio_id_ = add_item(programming, "写ID", "写ID");
+
+  // The menu items run the buttons' commands, and a disabled button (a transfer running)
+  // refuses them alike.
+  connect(WriteChn_, &QAction::triggered, Command2_, &QPushButton::click);
+  connect(StartWrite_, &QAction::triggered, Command1_, &QPushButton::click);
+  connect(Command5_, &QPushButton::clicked, MenuFileOpen_, &QAction::trigger);
+  connect(Command6_, &QPushButton::clicked, MenuSave_, &QAction::trigger);
+  connect(FormCancel_, &QAction::triggered, this, &MainWindow::FormCancel_Click);
+}
+
+}  // namespace m27

@@ -1,0 +1,53 @@
+#pragma once
+// Every message box of the window goes through this interface, so a test reads what would be
+// shown instead of blocking on it.
+
+#include <QPointer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+
+#include "channels/message.h"
+
+namespace m27 {
+
+// The title of a box whose message leaves it empty.
+inline constexpr const char* kDefaultTitle = "写频软件";
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+
+  // Shows the message with an OK button; `then` runs once the box is closed.
+  virtual void show(const Message& message, std::function<void()> then = {}) = 0;
+
+  // Asks with the buttons Yes and No; `answer` receives true for Yes once the box is closed.
+  virtual void ask_yes_no(const Message& question, std::function<void(bool yes)> answer) = 0;
+};
+
+// Real boxes, modal to the application but never blocking the event loop: a box that arrives
+// while another is up waits until that one is closed.
+class QueuedMessageBoxes : public MessageBoxes {
+ public:
+  // Boxes are centred over `owner`, when there is one.
+  void set_owner(QWidget* owner) { owner_ = owner; }
+
+  void show(const Message& message, std::function<void()> then = {}) override;
+  void ask_yes_no(const Message& question, std::function<void(bool yes)> answer) override;
+
+ private:
+  struct Pending {
+    Message message;
+    bool yes_no = false;
+    std::function<void(bool yes)> done;
+  };
+
+  void enqueue(Pending pending);
+  void show_next();
+
+  QPointer<QWidget> owner_;
+  std::deque<Pending> queue_;
+  bool showing_ = false;
+};
+
+}  // namespace m27

@@ -1,0 +1,39 @@
+#include "ui/port_messages.h"
+
+#include <string>
+
+namespace m27 {
+namespace {
+
+std::string item_text(int port_no) {
+  switch (port_no) {
+    case 1:
+      return "该串口1 不存在或有问题";
+    case 2:
+      return "该串口2不存在或有问题";
+    case 3:
+      return "该串口3不存在或有问题";
+    case 4:
+      return "串口4不存在或有问题";
+    case 5:
+      return "串口5不存在或有问题";
+    case 6:
+      return "该串口6不存在或有问题";
+    default:
+      return "该串口 不存在或有问题";
+  }
+}
+
+bool reports(int port_no, OpenOutcome outcome) {
+  if (port_no <= 2) return true;
+  return outcome == OpenOutcome::DoesNotExist || outcome == OpenOutcome::InUseOrNoPermission;
+}
+
+}  // namespace
+
+std::optional<Message> port_failure_message(int port_no, OpenOutcome outcome) {
+  if (outcome == OpenOutcome::Opened || !reports(port_no, outcome)) return std::nullopt;
+  return attention(item_text(port_no));
+}
+
+}  // namespace m27

@@ -1,0 +1,34 @@
+#pragma once
+// `Form5`, the progress window of the read and write transfers (`ProgressBar1`, 0 .. 250).
+// Closing it by its title bar gives the controls back as at the end of a transfer and lets the
+// running transfer know (`query_unload`).
+
+#include <QWidget>
+
+class QProgressBar;
+
+namespace m27 {
+
+class ProgressWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kProgressMaximum = 250;
+
+  explicit ProgressWindow(QWidget* parent);
+
+  QProgressBar* ProgressBar1() const { return ProgressBar1_; }
+
+ signals:
+  // The window is being closed (by its title bar, or with the program): a running transfer
+  // stops here.
+  void query_unload();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QProgressBar* ProgressBar1_;
+};
+
+}  // namespace m27

@@ -1,0 +1,30 @@
+#pragma once
+// `StatusBar1`: panel 1 the link status, which the program writes; panel 2 today's date and
+// panel 3 the time, kept up by the bar itself.
+
+#include <QStatusBar>
+#include <QTimer>
+
+class QLabel;
+
+namespace m27 {
+
+class StatusBar : public QStatusBar {
+  Q_OBJECT
+
+ public:
+  explicit StatusBar(QWidget* parent);
+
+  void set_panel1(const QString& text);
+  QString panel1() const;
+
+ private:
+  void show_clock();
+
+  QLabel* panel1_;
+  QLabel* panel2_;
+  QLabel* panel3_;
+  QTimer clock_;
+};
+
+}  // namespace m27

@@ -1,0 +1,98 @@
+#include "app/fake_radio.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace m27 {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A stand-in for the radio: a shell script in a fresh directory.
+class Script {
+ public:
+  explicit Script(const std::string& body) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "m27-fake-XXXXXX").string();
+    dir_ = mkdtemp(pattern.data());
+    path_ = dir_ / "radio.sh";
+    std::ofstream(path_) << "#!/bin/sh\n" << body << "\n";
+    chmod(path_.c_str(), 0700);
+  }
+  ~Script() { std::filesystem::remove_all(dir_); }
+  std::string path() const { return path_.string(); }
+
+ private:
+  std::filesystem::path dir_;
+  std::filesystem::path path_;
+};
+
+TEST(FakeRadio, ReportsTheDeviceOfItsFirstLine) {
+  struct Case {
+    const char* what;
+    const char* body;
+    const char* device;
+  };
+  const Case kCases[] = {
+      {"a line, then serving until its input ends", "echo /dev/pts/42\nexec cat >/dev/null",
+       "/dev/pts/42"},
+      {"a line with a carriage return", "printf '/dev/pts/7\\r\\nmore\\n'\nexec cat >/dev/null",
+       "/dev/pts/7"},
+      {"a line in two pieces", "printf /dev/\nprintf 'pts/9\\n'\nexec cat >/dev/null",
+       "/dev/pts/9"},
+  };
+  for (const auto& c : kCases) {
+    Script script(c.body);
+    auto radio = FakeRadio::start(script.path(), 5s);
+    ASSERT_TRUE(radio.ok()) << c.what << ": " << radio.reason();
+    EXPECT_EQ(radio.value()->device(), c.device) << c.what;
+  }
+}
+
+TEST(FakeRadio, EndsWhenItsInputIsClosed) {
+  Script script("echo /dev/pts/1\nexec cat >/dev/null");
+  auto radio = FakeRadio::start(script.path(), 5s);
+  ASSERT_TRUE(radio.ok()) << radio.reason();
+  radio.value().reset();  // returns once the radio has ended; a hang fails by the test time-out
+}
+
+TEST(FakeRadio, SaysWhyItCouldNotStart) {
+  struct Case {
+    const char* what;
+    const char* body;  // nullptr: no program at all
+    const char* reason;
+  };
+  const Case kCases[] = {
+      {"no such program", nullptr, "No such file or directory"},
+      {"ends without a word", "exit 3", "ended before it reported its device"},
+      {"an empty first line", "echo\nexec cat >/dev/null", "reported an empty device"},
+      {"silent until its input ends", "exec cat", "no device reported within 200 ms"},
+  };
+  for (const auto& c : kCases) {
+    std::unique_ptr<Script> script;
+    std::string program = "/nonexistent/m27-fake-radio";
+    if (c.body) {
+      script = std::make_unique<Script>(c.body);
+      program = script->path();
+    }
+    const auto radio = FakeRadio::start(program, 200ms);
+    ASSERT_FALSE(radio.ok()) << c.what;
+    EXPECT_NE(radio.reason().find(c.reason), std::string::npos) << c.what << ": " << radio.reason();
+    EXPECT_NE(radio.reason().find(program), std::string::npos) << "names the program";
+  }
+}
+
+TEST(FakeRadio, IsFoundThroughTheEnvironmentOrNextToTheProgram) {
+  setenv("M27_FAKE_RADIO", "/opt/radio/model", 1);
+  EXPECT_EQ(fake_radio_program(), "/opt/radio/model");
+  unsetenv("M27_FAKE_RADIO");
+  const auto self = std::filesystem::read_symlink("/proc/self/exe");
+  EXPECT_EQ(fake_radio_program(), (self.parent_path() / "m27-fake-radio").string());
+}
+
+}  // namespace
+}  // namespace m27

@@ -1,0 +1,105 @@
+#include "link/qt/serial_port.h"
+
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include "support/not_a_terminal.h"
+#include "support/pseudo_terminal.h"
+
+namespace m27 {
+namespace {
+
+using testing::NotATerminal;
+using testing::PseudoTerminal;
+
+PortMap map_port(int port_no, const QString& device) {
+  PortMap map;
+  map.set({port_no, device});
+  return map;
+}
+
+TEST(SerialPort, OpensAPortAt9600EightDataBitsNoParityOneStopBit) {
+  PseudoTerminal pty;
+  SerialPort serial(map_port(3, pty.device()));
+  ASSERT_EQ(serial.Set_Com(3), OpenOutcome::Opened);
+  EXPECT_TRUE(serial.is_open());
+  QSerialPort& port = serial.port();
+  EXPECT_EQ(port.baudRate(), 9600);
+  EXPECT_EQ(port.dataBits(), QSerialPort::Data8);
+  EXPECT_EQ(port.parity(), QSerialPort::NoParity);
+  EXPECT_EQ(port.stopBits(), QSerialPort::OneStop);
+  EXPECT_EQ(port.flowControl(), QSerialPort::NoFlowControl);
+  EXPECT_EQ(port.openMode(), QIODevice::ReadWrite);
+}
+
+TEST(SerialPort, DiscardsWhatArrivedBeforeTheOpen) {
+  PseudoTerminal pty;
+  ASSERT_EQ(write(pty.master(), "old", 3), 3);
+  SerialPort serial(map_port(1, pty.device()));
+  ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
+  ASSERT_EQ(write(pty.master(), "N", 1), 1);
+
+  pollfd readable{static_cast<int>(serial.port().handle()), POLLIN, 0};
+  ASSERT_EQ(poll(&readable, 1, 5000), 1);
+  char received[8] = {};
+  EXPECT_EQ(read(readable.fd, received, sizeof received), 1);
+  EXPECT_EQ(received[0], 'N');
+}
+
+TEST(SerialPort, ReportsWhyAPortDidNotOpen) {
+  PseudoTerminal held;
+  NotATerminal file;
+  SerialPort holder(map_port(1, held.device()));
+  ASSERT_EQ(holder.Set_Com(1), OpenOutcome::Opened);
+
+  struct Case {
+    const char* what;
+    QString device;
+    OpenOutcome expected;
+  };
+  const Case kCases[] = {
+      {"a number that maps to nothing", QString(), OpenOutcome::DoesNotExist},
+      {"a device that is missing", "/dev/m27-no-such-tty", OpenOutcome::DoesNotExist},
+      {"a device another program holds", held.device(), OpenOutcome::InUseOrNoPermission},
+      {"a device that is no serial port", file.device(), OpenOutcome::Failed},
+  };
+  for (const auto& c : kCases) {
+    SerialPort serial(map_port(5, c.device));
+    EXPECT_EQ(serial.Set_Com(5), c.expected) << c.what;
+    EXPECT_FALSE(serial.is_open()) << c.what;
+  }
+}
+
+TEST(SerialPort, AFailedChoiceLeavesTheOldPortClosed) {
+  PseudoTerminal pty;
+  PortMap map = map_port(1, pty.device());
+  map.set({2, "/dev/m27-no-such-tty"});
+  SerialPort serial(map);
+  ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
+  EXPECT_EQ(serial.Set_Com(2), OpenOutcome::DoesNotExist);
+  EXPECT_FALSE(serial.is_open());
+}
+
+TEST(SerialPort, ChoosingTheOpenPortAgainReopensIt) {
+  PseudoTerminal pty;
+  SerialPort serial(map_port(1, pty.device()));
+  ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
+  EXPECT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
+  EXPECT_TRUE(serial.is_open());
+}
+
+TEST(SerialPort, ClosesAtExitOnlyWhenOpen) {
+  PseudoTerminal pty;
+  SerialPort serial(map_port(1, pty.device()));
+  serial.close_for_exit();
+  EXPECT_FALSE(serial.is_open());
+  ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
+  serial.close_for_exit();
+  EXPECT_FALSE(serial.is_open());
+  SerialPort again(map_port(1, pty.device()));
+  EXPECT_EQ(again.Set_Com(1), OpenOutcome::Opened) << "the device was released";
+}
+
+}  // namespace
+}  // namespace m27
