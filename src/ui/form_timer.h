@@ -8,6 +8,9 @@
 
 namespace m27 {
 
+// One second after a transfer or a dialog's exchange ends, the status panel shows the port state.
+inline constexpr std::chrono::milliseconds kStatusRefreshDelay{1000};
+
 class FormTimer : public QObject {
   Q_OBJECT
 

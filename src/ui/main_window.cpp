@@ -20,18 +20,24 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kStatusRefreshDelay = 1000ms;
 constexpr int kStartWidth = 867;
 constexpr int kStartHeight = 667;
 
 }  // namespace
 
-MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, QWidget* parent)
-    : QMainWindow(parent), boxes_(boxes), serial_(std::move(ports)) {
+MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      boxes_(boxes),
+      file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_),
+      serial_(std::move(ports)),
+      driver_(serial_.port()),
+      player_(boxes) {
   build_layout();
   build_menus();
   connect_grid();
   connect_lifecycle();
+  connect_link();
+  connect_files();
   Form_Load();
 }
 
@@ -93,7 +99,10 @@ void MainWindow::Form_DblClick() {
   render_sheet();
 }
 
+// Closing the progress window by hand ends the running transfer at once, through its own
+// failure path; the controls come back here.
 void MainWindow::Form5_QueryUnload() {
+  driver_.cancel();
   Command1_->setEnabled(true);
   Command2_->setEnabled(true);
   Form5_->ProgressBar1()->setValue(0);

@@ -11,19 +11,24 @@
 //   main_window_menus.cpp   the menu tree
 //   main_window_ports.cpp   the port menu
 //   main_window_grid.cpp    the grid, the option boxes, plans, mode and the fill buttons
-// Commands that come later connect to the controls that already exist: `Command1` (write) and
-// `Command2` (read) — the menu items `StartWrite` and `WriteChn` click them —, the menu items
-// `MenuFileOpen` and `MenuSave` — the buttons `Command5` and `Command6` trigger them —, and
-// `engineering_mode()`, `test_mode()`, `radio_id()`.
+//   main_window_link.cpp    the read and write transfers, the service exchanges, their display
+//   main_window_files.cpp   the channel-file commands
+// The menu items `StartWrite` and `WriteChn` click `Command1` (write) and `Command2` (read); the
+// buttons `Command5` and `Command6` trigger the menu items `MenuFileOpen` and `MenuSave`.
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "channels/sheet.h"
+#include "link/qt/link_driver.h"
 #include "link/qt/serial_port.h"
+#include "ui/action_player.h"
+#include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
 #include "ui/splash.h"
 
@@ -46,7 +51,9 @@ class MainWindow : public QMainWindow {
 
  public:
   // Builds the window and runs `Form_Load`: port 1 of `ports` is opened (a failure is silent).
-  MainWindow(PortMap ports, MessageBoxes& boxes, QWidget* parent = nullptr);
+  // Without `dialogs` the file commands ask with the toolkit's own dialogs.
+  MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs = nullptr,
+             QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Shows `frmSplash` over the window until the splash timer, a click on the window's
@@ -79,6 +86,19 @@ class MainWindow : public QMainWindow {
   QAction* test_mode() const { return test_mode_; }
   QAction* radio_id() const { return radio_id_; }
 
+  // What one exchange sequence hands back, each in its turn among the user actions (after every
+  // message box before it has been closed).
+  struct ExchangeCallbacks {
+    std::function<void(const ReplyData&)> on_reply;
+    std::function<void(bool ok)> on_finished;
+  };
+  // Starts an exchange sequence on the link (a transfer, a service request); refused (false)
+  // while another one runs.
+  bool start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks = {});
+  bool exchange_running() const { return driver_.busy(); }
+  // Where the packets of the test-mode stream go, as they arrive.
+  void set_monitor_display(std::function<void(const MonitorPacket&)> display);
+
   // A window the exit closes with the program (the service dialogs). Windows close from the
   // most recently registered one back.
   void register_window(QWidget* window);
@@ -92,6 +112,14 @@ class MainWindow : public QMainWindow {
   void FormCancel_Click();
   void com_Click(int port_no);
   void Clr_Com_Menu();
+  void Command1_Click();
+  void Command2_Click();
+  void MenuFileOpen_Click();
+  void MenuSave_Click();
+
+ signals:
+  // The commands that start an exchange are refused (false) while one runs, and come back after.
+  void exchange_commands_enabled(bool enabled);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -113,6 +141,13 @@ class MainWindow : public QMainWindow {
   void Combo4_Click();
   void Combo2_Click(int index, const QString& text);
   void show_fill_result(const std::optional<Message>& message);
+  // main_window_link.cpp
+  void connect_link();
+  void on_link_action(const Action& action);
+  void apply(const Action& action, const ExchangeCallbacks& callbacks);
+  void enable_exchange_commands(bool enabled);
+  // main_window_files.cpp
+  void connect_files();
   // main_window.cpp
   void connect_lifecycle();
   void Form_Load();
@@ -122,7 +157,14 @@ class MainWindow : public QMainWindow {
   void close_splash();
 
   MessageBoxes& boxes_;
+  QtFileDialogs toolkit_dialogs_;
+  FileDialogs& file_dialogs_;
+  QString file_name_;  // the name last chosen in either file dialog
   SerialPort serial_;
+  LinkDriver driver_;
+  ActionPlayer player_;
+  ExchangeCallbacks exchange_;  // of the sequence started last
+  std::function<void(const MonitorPacket&)> monitor_display_;
   Sheet sheet_;
   int port_no_ = 0;
 
