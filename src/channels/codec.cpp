@@ -100,6 +100,10 @@ void Get_Chn_Data(Sheet& sheet, int ch_index, const ChannelRecord& record) {
   row.Text5 = tone_text({rx_code, (flags & channel_bit::kReceiveInverted) != 0}, tones);
   row.Text2 = tone_text({tx_code, (flags & channel_bit::kTransmitInverted) != 0}, tones);
   row.Text4 = (flags & channel_bit::kWide) ? kWide : kNarrow;
+  // An editor left open on the row holds a choice made before the radio's value arrived; it
+  // must not be committed over it.
+  row.Combo3.reset();
+  row.Combo2.reset();
 }
 
 }  // namespace m27

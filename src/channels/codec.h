@@ -32,7 +32,7 @@ std::optional<ChannelRecord> encode_channel(const Sheet& sheet, int ch_index);
 int Get_Opt_Data(Sheet& sheet, const OptionRecord& record);
 
 // `Get_Chn_Data`: writes a received channel record into row `ch_index`, tones looked up in the
-// current tone list (a code past it gives the empty text).
+// current tone list (a code past it gives the empty text); the row's tone editors close unused.
 void Get_Chn_Data(Sheet& sheet, int ch_index, const ChannelRecord& record);
 
 }  // namespace m27

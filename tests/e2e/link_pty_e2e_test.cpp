@@ -5,46 +5,23 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFile>
-#include <QProcess>
 #include <QSerialPort>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "channels/codec.h"
 #include "channels/options.h"
 #include "channels/sheet.h"
-#include "fake-radio/dump.h"
 #include "link/qt/link_driver.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
+#include "support/fake_radio_process.h"
 
 namespace m27 {
 namespace {
 
 constexpr int kPatienceMs = 60'000;  // a transfer takes about 2 s; a hang fails the test
 
-class FakeRadioProcess {
- public:
-  explicit FakeRadioProcess(const QString& dump_path) {
-    process_.start(M27_FAKE_RADIO_PATH, {"--dump", dump_path});
-    if (process_.waitForStarted() && process_.waitForReadyRead(kPatienceMs)) {
-      path_ = QString::fromUtf8(process_.readLine()).trimmed();
-    }
-  }
-  ~FakeRadioProcess() { stop(); }
-
-  const QString& path() const { return path_; }
-  void stop() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.closeWriteChannel();  // end of its stdin: it dumps its memory and exits
-    if (!process_.waitForFinished(kPatienceMs)) process_.kill();
-  }
-
- private:
-  QProcess process_;
-  QString path_;
-};
+using testing::FakeRadioProcess;
 
 // Runs one transfer on the driver until it reports its end; nullopt when it never does.
 std::optional<bool> run(LinkDriver& driver, std::unique_ptr<Operation> operation) {
@@ -81,12 +58,10 @@ Sheet table_to_write() {
 }
 
 TEST(LinkOverPty, WrittenTableReadsBackAndIsWhatTheRadioHolds) {
-  QTemporaryDir dir;
-  const QString dump_path = dir.filePath("radio.dump");
-  FakeRadioProcess radio(dump_path);
-  ASSERT_FALSE(radio.path().isEmpty());
+  FakeRadioProcess radio;
+  ASSERT_FALSE(radio.device().isEmpty());
 
-  QSerialPort port(radio.path());
+  QSerialPort port(radio.device());
   port.setBaudRate(QSerialPort::Baud9600);
   ASSERT_TRUE(port.open(QIODevice::ReadWrite)) << port.errorString().toStdString();
   LinkDriver driver(port);
@@ -107,12 +82,8 @@ TEST(LinkOverPty, WrittenTableReadsBackAndIsWhatTheRadioHolds) {
   EXPECT_EQ(read.Combo2_60, "9");
 
   port.close();
-  radio.stop();
-  QFile dump(dump_path);
-  ASSERT_TRUE(dump.open(QIODevice::ReadOnly));
-  std::string error;
-  const auto memory = fake::parse_dump(dump.readAll().toStdString(), &error);
-  ASSERT_TRUE(memory) << error;
+  const auto memory = radio.memory();
+  ASSERT_TRUE(memory);
   EXPECT_EQ(memory->options, *encode_options(written));
   for (int i = 0; i < kRows; ++i) EXPECT_EQ(memory->channels[i], *encode_channel(written, i)) << i;
 }

@@ -26,7 +26,26 @@ class RecordingMessageBoxes : public MessageBoxes {
 
   void show(const Message& message, std::function<void()> then = {}) override {
     shown.push_back({message, Buttons::Ok});
+    if (hold_messages) {
+      open_boxes.push_back(std::move(then));
+    } else if (then) {
+      then();
+    }
+  }
+
+  // Closes the oldest box kept open.
+  void close_oldest() {
+    if (open_boxes.empty()) return;
+    auto then = std::move(open_boxes.front());
+    open_boxes.erase(open_boxes.begin());
     if (then) then();
+  }
+
+  // The texts shown so far, in order.
+  QStringList texts() const {
+    QStringList list;
+    for (const auto& s : shown) list << QString::fromStdString(s.message.text);
+    return list;
   }
 
   void ask_yes_no(const Message& question, std::function<void(bool yes)> answer) override {
@@ -48,12 +67,15 @@ class RecordingMessageBoxes : public MessageBoxes {
   std::vector<Shown> shown;
   bool answer_yes = false;      // the answer to every question not held
   bool hold_questions = false;  // keep questions open until answer_held()
+  bool hold_messages = false;   // keep message boxes open until close_oldest()
+  std::vector<std::function<void()>> open_boxes;
   std::vector<std::function<void(bool yes)>> held;
 };
 
 // The window after its start-up, shown.
-inline std::unique_ptr<MainWindow> make_window(MessageBoxes& boxes, PortMap ports = {}) {
-  auto window = std::make_unique<MainWindow>(std::move(ports), boxes);
+inline std::unique_ptr<MainWindow> make_window(MessageBoxes& boxes, PortMap ports = {},
+                                               FileDialogs* dialogs = nullptr) {
+  auto window = std::make_unique<MainWindow>(std::move(ports), boxes, dialogs);
   window->show();
   return window;
 }

@@ -205,6 +205,17 @@ TEST(Codec, DecodingLeavesTheRasterFlagsToTheNextCheck) {
   EXPECT_EQ(sheet.rows[4].tx_step, 1);  // 450.00000: on both, 6.25 kHz wins
 }
 
+TEST(Codec, ARowReadFromTheRadioIsNotOverwrittenByAnOpenToneEditor) {
+  Sheet sheet = startup_sheet();
+  sheet.rows[3].Combo2 = "D023";  // opened by the user before or during the read
+  sheet.rows[3].Combo3 = "67.0";
+  Get_Chn_Data(sheet, 3, channel_record("27 D9 1F 40 00 00 00"));
+  RESET_TEXT(sheet);  // the read ends with it
+  EXPECT_EQ(sheet.rows[3].Text2, "OFF");
+  EXPECT_EQ(sheet.rows[3].Text5, "OFF");
+  EXPECT_FALSE(sheet.rows[3].Combo2 || sheet.rows[3].Combo3);
+}
+
 TEST(Codec, OptionRecordSetsTheSwitchesPlanAndTotal) {
   struct Case {
     OptionRecord record;
