@@ -56,6 +56,7 @@ void MainWindow::apply(const Action& action, const ExchangeCallbacks& callbacks)
         } else if constexpr (std::is_same_v<A, ShowProgress>) {
           Form5_->setWindowTitle(QString::fromStdString(a.caption));
           Form5_->ProgressBar1()->setVisible(true);
+          Form5_->move(geometry().center() - Form5_->rect().center());
           Form5_->show();
         } else if constexpr (std::is_same_v<A, SetProgress>) {
           Form5_->ProgressBar1()->setValue(a.value);
