@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -142,7 +143,7 @@ class ScriptedRadio {
     Bytes due;
     while (!pending_.empty() && pending_.front().first <= now) {
       due.insert(due.end(), pending_.front().second.begin(), pending_.front().second.end());
-      pending_.erase(pending_.begin());
+      pending_.pop_front();
     }
     return due;
   }
@@ -151,7 +152,7 @@ class ScriptedRadio {
  private:
   Script script_;
   int requests_ = 0;
-  std::vector<std::pair<TimePoint, Bytes>> pending_;
+  std::deque<std::pair<TimePoint, Bytes>> pending_;
 };
 
 // A frame with a correct checksum.
