@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -14,6 +13,7 @@
 #include "channels/codec.h"
 #include "channels/options.h"
 #include "channels/sheet.h"
+#include "e2e/fake_radio_process.h"
 #include "fake-radio/dump.h"
 #include "link/qt/link_driver.h"
 #include "link/read_transfer.h"
@@ -22,29 +22,8 @@
 namespace m27 {
 namespace {
 
-constexpr int kPatienceMs = 60'000;  // a transfer takes about 2 s; a hang fails the test
-
-class FakeRadioProcess {
- public:
-  explicit FakeRadioProcess(const QString& dump_path) {
-    process_.start(M27_FAKE_RADIO_PATH, {"--dump", dump_path});
-    if (process_.waitForStarted() && process_.waitForReadyRead(kPatienceMs)) {
-      path_ = QString::fromUtf8(process_.readLine()).trimmed();
-    }
-  }
-  ~FakeRadioProcess() { stop(); }
-
-  const QString& path() const { return path_; }
-  void stop() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.closeWriteChannel();  // end of its stdin: it dumps its memory and exits
-    if (!process_.waitForFinished(kPatienceMs)) process_.kill();
-  }
-
- private:
-  QProcess process_;
-  QString path_;
-};
+using testing::FakeRadioProcess;
+constexpr int kPatienceMs = FakeRadioProcess::kPatienceMs;  // a transfer takes about 2 s
 
 // Runs one transfer on the driver until it reports its end; nullopt when it never does.
 std::optional<bool> run(LinkDriver& driver, std::unique_ptr<Operation> operation) {
@@ -83,7 +62,7 @@ Sheet table_to_write() {
 TEST(LinkOverPty, WrittenTableReadsBackAndIsWhatTheRadioHolds) {
   QTemporaryDir dir;
   const QString dump_path = dir.filePath("radio.dump");
-  FakeRadioProcess radio(dump_path);
+  FakeRadioProcess radio({"--dump", dump_path});
   ASSERT_FALSE(radio.path().isEmpty());
 
   QSerialPort port(radio.path());
