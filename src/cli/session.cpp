@@ -60,11 +60,13 @@ bool Session::run(std::unique_ptr<Operation> operation) {
 
 QString Session::port_name() const {
   if (!device_.isEmpty()) return device_;
+  const QString number = QString::number(port_no_);
   const QString device = serial_.ports().device(port_no_);
-  if (device.isEmpty())
+  if (device.isEmpty()) {
     return QStringLiteral("com%1 (no device; --port com%1=DEVICE before the command sets one)")
-        .arg(port_no_);
-  return QStringLiteral("com%1 (%2)").arg(port_no_).arg(device);
+        .arg(number);
+  }
+  return QStringLiteral("com%1 (%2)").arg(number, device);
 }
 
 }  // namespace m27
