@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/help.h"
+
 namespace m27 {
 namespace {
 
@@ -23,6 +25,8 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
       line.help = true;
     } else if (arg == QLatin1String("--fake-radio")) {
       line.fake_radio = true;
+    } else if (!line.subcommand.isEmpty()) {
+      line.subcommand_args << arg;  // after a command even --port is the command's own
     } else if (arg == QLatin1String("--port") || arg.startsWith(QLatin1String("--port="))) {
       QString value;
       if (arg == QLatin1String("--port")) {
@@ -37,8 +41,6 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
             QStringLiteral("--port %1: expected comN=DEVICE with N from 1 to 16").arg(value));
       }
       line.ports.push_back(*assignment);
-    } else if (!line.subcommand.isEmpty()) {
-      line.subcommand_args << arg;
     } else if (is_subcommand(arg)) {
       line.subcommand = arg;
     } else if (arg.startsWith(QLatin1Char('-'))) {
@@ -52,21 +54,22 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
 
 QString usage() {
   return QStringLiteral(
-      "usage: m27 [--port comN=DEVICE]... [--fake-radio] [COMMAND [ARGS...]]\n"
-      "\n"
-      "Without a command m27 opens its window; port 1 is opened at start-up.\n"
-      "\n"
-      "options:\n"
-      "  --port comN=DEVICE  let port N (1..16) of the port menu open DEVICE,\n"
-      "                      for example --port com1=/dev/ttyUSB0; may be repeated.\n"
-      "                      By default the system's serial ports are numbered from 1,\n"
-      "                      USB adapters (ttyUSB*, ttyACM*) first.\n"
-      "  --fake-radio        start the bundled radio model m27-fake-radio and put it on\n"
-      "                      port 1 (set M27_FAKE_RADIO to use another program)\n"
-      "  -h, --help          show this text\n"
-      "\n"
-      "commands:\n"
-      "  read, write, id, monitor, rssi\n");
+             "usage: m27 [--port comN=DEVICE]... [--fake-radio]\n"
+             "       m27 [--port comN=DEVICE]... COMMAND [--port DEV | --fake-radio] [ARGS...]\n"
+             "\n"
+             "Without a command m27 opens its window; port 1 is opened at start-up.\n"
+             "With a command it works on the command line, without a window or a display.\n"
+             "\n"
+             "options:\n"
+             "  --port comN=DEVICE  before the command: let port N (1..16) open DEVICE, for\n"
+             "                      example --port com1=/dev/ttyUSB0; may be repeated.\n"
+             "                      By default the system's serial ports are numbered from 1,\n"
+             "                      USB adapters (ttyUSB*, ttyACM*) first.\n"
+             "  --fake-radio        start the bundled radio model m27-fake-radio and put it on\n"
+             "                      port 1 (set M27_FAKE_RADIO to use another program)\n"
+             "  -h, --help          show this text; m27 COMMAND --help shows a command's\n"
+             "\n") +
+         commands_help();
 }
 
 }  // namespace m27

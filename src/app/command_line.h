@@ -24,8 +24,9 @@ struct CommandLine {
   QStringList subcommand_args;        // what follows the command, for the command itself
 };
 
-// Parses the arguments after the program name. Options may stand before or after the
-// command; after the command, anything the program does not know belongs to the command.
+// Parses the arguments after the program name. --fake-radio and --help may stand before or
+// after the command; --port comN=DEV before it, since after the command --port (like anything
+// else the program does not know) belongs to the command.
 Result<CommandLine> parse_command_line(const QStringList& args);
 
 // The text --help prints.

@@ -3,14 +3,19 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/fake_radio.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/help.h"
 #include "link/qt/port_map.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -56,10 +61,12 @@ void forward_output(const FakeRadio& radio, QObject* owner) {
                    });
 }
 
-// The commands of the command line come here.
-int run_subcommand(const CommandLine& line, PortMap) {
-  complain("the command " + line.subcommand.toStdString() + " is not available yet");
-  return 2;
+// A command runs on the command line, in an event loop without a window or a display.
+int run_subcommand(int argc, char* argv[], const CliCommand& command, const PortMap& ports,
+                   const FakeRadio* radio) {
+  QCoreApplication app(argc, argv);
+  if (radio) forward_output(*radio, &app);
+  return run_cli_command(command, ports);
 }
 
 int run_window(int argc, char* argv[], PortMap ports, const FakeRadio* radio) {
@@ -82,18 +89,29 @@ int main(int argc, char* argv[]) {
   if (!line) {
     complain(line.reason());
     std::cerr << '\n' << usage().toStdString();
-    return 2;
+    return kExitUsage;
   }
   if (line->help) {
-    std::cout << usage().toStdString();
-    return 0;
+    const bool window = line->subcommand.isEmpty();
+    std::cout << (window ? usage() : command_help(line->subcommand)).toStdString();
+    return kExitSuccess;
+  }
+  std::optional<CliCommand> command;
+  if (!line->subcommand.isEmpty()) {
+    auto parsed = parse_cli_command(line->subcommand, line->subcommand_args, line->fake_radio);
+    if (!parsed) {
+      complain(line->subcommand.toStdString() + ": " + parsed.reason());
+      std::cerr << '\n' << command_help(line->subcommand).toStdString();
+      return kExitUsage;
+    }
+    command = std::move(parsed).value();
   }
   std::unique_ptr<FakeRadio> radio;
   auto ports = port_map(*line, radio);
   if (!ports) {
     complain(ports.reason());
-    return 1;
+    return kExitFailure;
   }
-  if (!line->subcommand.isEmpty()) return run_subcommand(*line, std::move(ports).value());
+  if (command) return run_subcommand(argc, argv, *command, *ports, radio.get());
   return run_window(argc, argv, std::move(ports).value(), radio.get());
 }

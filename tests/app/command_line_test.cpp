@@ -52,20 +52,38 @@ TEST(CommandLine, ReadsTheSwitches) {
 
 TEST(CommandLine, ACommandTakesWhatFollowsIt) {
   for (const char* command : {"read", "write", "id", "monitor", "rssi"}) {
-    const auto line =
-        parse({"--fake-radio", command, "table.m27", "--verbose", "--port", "com2=/dev/ttyS1"});
+    const auto line = parse({"--port", "com2=/dev/ttyS1", command, "table.m27", "--verbose",
+                             "--fake-radio", "--port", "com3", "--port=/dev/pts/7"});
     ASSERT_TRUE(line.ok()) << command;
     EXPECT_EQ(line->subcommand, QString::fromLatin1(command));
-    EXPECT_EQ(line->subcommand_args, (QStringList{"table.m27", "--verbose"})) << command;
-    EXPECT_TRUE(line->fake_radio);
-    ASSERT_EQ(line->ports.size(), 1u) << "the program's own options count after a command too";
+    EXPECT_EQ(line->subcommand_args,
+              (QStringList{"table.m27", "--verbose", "--port", "com3", "--port=/dev/pts/7"}))
+        << command;
+    EXPECT_TRUE(line->fake_radio) << "--fake-radio counts after a command too";
+    const std::vector<PortAssignment> before = {{2, "/dev/ttyS1"}};
+    EXPECT_EQ(line->ports, before) << "only a --port before the command maps a port";
   }
+}
+
+TEST(CommandLine, AfterACommandEvenAnAssignmentIsTheCommands) {
+  const auto line = parse({"read", "--port", "com1=/dev/ttyUSB0", "a.m27"});
+  ASSERT_TRUE(line.ok());
+  EXPECT_TRUE(line->ports.empty());
+  EXPECT_EQ(line->subcommand_args, (QStringList{"--port", "com1=/dev/ttyUSB0", "a.m27"}));
+}
+
+TEST(CommandLine, HelpAfterACommandKeepsTheCommand) {
+  const auto line = parse({"id", "--help"});
+  ASSERT_TRUE(line.ok());
+  EXPECT_TRUE(line->help);
+  EXPECT_EQ(line->subcommand, QStringLiteral("id"));
 }
 
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {
   const std::initializer_list<const char*> kBad[] = {
       {"--port"},                   // the device is missing
       {"--port", "com0=/dev/tty"},  // no port 0 in the menu
+      {"--port", "/dev/ttyUSB0"},   // before a command a port needs its number
       {"--port=com3"},              // no device
       {"--verbose"},                // no such option
       {"erase"},                    // no such command

@@ -1,9 +1,13 @@
 #pragma once
-// The real m27-fake-radio as a child of a test: its pseudo-terminal, and its memory dump once
-// it has ended. Every wait has a time-out, so a broken radio fails the test instead of hanging it.
+// The real m27-fake-radio as a child of a test, started with the given options: its
+// pseudo-terminal; once it has stopped (the end of its input), its memory dump and its log.
+// Its stderr (the --log lines) goes to a file, so a full pipe never stalls it. Every wait has a
+// time-out, so a broken radio fails the test instead of hanging it.
 
+#include <QByteArray>
 #include <QFile>
 #include <QProcess>
+#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <optional>
@@ -15,11 +19,13 @@ namespace m27::testing {
 
 class FakeRadioProcess {
  public:
-  static constexpr int kPatienceMs = 30'000;
+  static constexpr int kPatienceMs = 60'000;
 
-  // `options` as m27-fake-radio takes them, e.g. {"--fault", "silent"}.
-  explicit FakeRadioProcess(QStringList options = {}) {
-    process_.start(M27_FAKE_RADIO_PATH, QStringList{"--dump", dump_path()} + options);
+  // `options` as m27-fake-radio takes them, e.g. {"--fault", "silent"}; --dump is added.
+  explicit FakeRadioProcess(const QStringList& options = {}) {
+    process_.setStandardErrorFile(dir_.filePath(QStringLiteral("radio.log")));
+    process_.start(QStringLiteral(M27_FAKE_RADIO_PATH),
+                   QStringList{QStringLiteral("--dump"), dump_path()} + options);
     if (process_.waitForStarted(kPatienceMs) && process_.waitForReadyRead(kPatienceMs)) {
       device_ = QString::fromUtf8(process_.readLine()).trimmed();
     }
@@ -28,17 +34,16 @@ class FakeRadioProcess {
   FakeRadioProcess(const FakeRadioProcess&) = delete;
   FakeRadioProcess& operator=(const FakeRadioProcess&) = delete;
 
-  // The device to open, e.g. /dev/pts/5; empty when the radio did not start.
+  // The device the program opens, e.g. /dev/pts/5; empty when the radio did not start.
   const QString& device() const { return device_; }
 
-  // Ends the radio the way its parent would: its standard input closes.
   void stop() {
     if (process_.state() == QProcess::NotRunning) return;
-    process_.closeWriteChannel();
+    process_.closeWriteChannel();  // the end of its input: it dumps its memory and exits
     if (!process_.waitForFinished(kPatienceMs)) process_.kill();
   }
 
-  // What the radio held when it ended (stops it first).
+  // What it held when it ended (stops it first).
   std::optional<fake::Memory> memory() {
     stop();
     QFile dump(dump_path());
@@ -47,8 +52,15 @@ class FakeRadioProcess {
     return fake::parse_dump(dump.readAll().toStdString(), &error);
   }
 
+  // What it wrote on stderr: with --log every request ("<- ...") and reply ("-> ...") in hex.
+  // Complete once it has stopped.
+  QByteArray log() const {
+    QFile file(dir_.filePath(QStringLiteral("radio.log")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
  private:
-  QString dump_path() const { return dir_.filePath("radio.dump"); }
+  QString dump_path() const { return dir_.filePath(QStringLiteral("radio.dump")); }
 
   QTemporaryDir dir_;
   QProcess process_;

@@ -1,0 +1,41 @@
+#include "bench/line_floor.h"
+
+#include <tuple>
+
+#include "channels/codec.h"
+#include "link/link.h"
+#include "link/requests.h"
+
+namespace m27 {
+namespace {
+
+// Command, length and checksum around the data.
+constexpr int kFrameOverhead = 3;
+// The radio acknowledges a write with 41 00 41.
+constexpr int kAcknowledgement = kFrameOverhead;
+
+Duration exchange(int request_bytes, int reply_bytes, Duration reply_delay) {
+  return kByteTime * (request_bytes + reply_bytes) + kSettle + reply_delay;
+}
+
+}  // namespace
+
+Duration read_floor(Duration reply_delay) {
+  constexpr int option_reply = kFrameOverhead + std::tuple_size_v<OptionRecord>;
+  constexpr int channel_reply = kFrameOverhead + std::tuple_size_v<ChannelRecord>;
+  Duration floor = exchange(Ask_Opt_Data().tx_cnt, option_reply, reply_delay);
+  for (int row = 0; row < kRows; ++row) {
+    floor += exchange(Ask_Chn_Data(row).tx_cnt, channel_reply, reply_delay);
+  }
+  return floor;
+}
+
+Duration write_floor(const Sheet& sheet, Duration reply_delay) {
+  Duration floor = exchange(Put_Opt_Data(sheet)->tx_cnt, kAcknowledgement, reply_delay);
+  for (int row = 0; row < kRows; ++row) {
+    floor += exchange(Put_Chn_Data(sheet, row)->tx_cnt, kAcknowledgement, reply_delay);
+  }
+  return floor + kByteTime * Put_End().tx_cnt + kSettle;
+}
+
+}  // namespace m27

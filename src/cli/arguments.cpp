@@ -1,0 +1,189 @@
+#include "cli/arguments.h"
+
+#include <QRegularExpression>
+#include <map>
+#include <optional>
+
+#include "link/qt/port_map.h"
+
+namespace m27 {
+namespace {
+
+const QString kPort = QStringLiteral("--port");
+const QString kStart = QStringLiteral("--start");
+const QString kCount = QStringLiteral("--count");
+
+Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
+
+// The options (each at most once, "--name VALUE" or "--name=VALUE") and the other words.
+struct Scanned {
+  std::map<QString, QString> options;
+  QStringList words;
+
+  std::optional<QString> option(const QString& name) const {
+    const auto found = options.find(name);
+    if (found == options.end()) return std::nullopt;
+    return found->second;
+  }
+};
+
+bool is_option(const QString& arg) { return arg.size() > 1 && arg.startsWith(QLatin1Char('-')); }
+
+Result<Scanned> scan(const QStringList& args, const QStringList& known) {
+  Scanned scanned;
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const QString& arg = args[i];
+    if (!is_option(arg)) {
+      scanned.words << arg;
+      continue;
+    }
+    const qsizetype equals = arg.indexOf(QLatin1Char('='));
+    const QString name = equals < 0 ? arg : arg.left(equals);
+    if (!known.contains(name)) return failure(QStringLiteral("unknown option %1").arg(arg));
+    if (scanned.options.count(name)) return failure(QStringLiteral("%1 is given twice").arg(name));
+    QString value;
+    if (equals >= 0) {
+      value = arg.mid(equals + 1);
+    } else if (++i < args.size()) {
+      value = args[i];
+    } else {
+      return failure(QStringLiteral("%1 needs a value").arg(name));
+    }
+    scanned.options[name] = value;
+  }
+  return scanned;
+}
+
+Result<PortChoice> port_of(const Scanned& scanned, bool fake_radio) {
+  if (const auto text = scanned.option(kPort)) return parse_port_choice(*text);
+  if (fake_radio) return PortChoice{{}, kFirstPort};
+  return failure(QStringLiteral(
+      "which port? give --port DEV (a device such as /dev/ttyUSB0, or com1..com16) or "
+      "--fake-radio"));
+}
+
+Result<int> count_of(const Scanned& scanned) {
+  const auto text = scanned.option(kCount);
+  if (!text) return 1;
+  bool ok = false;
+  const int count = text->toInt(&ok);
+  if (!ok || count < 1 || !text->front().isDigit()) {
+    return failure(QStringLiteral("--count %1: expected a number of radios, 1 or more").arg(*text));
+  }
+  return count;
+}
+
+// The one word a command expects after its name (id read, monitor rssi ...): which of `choices`.
+Result<QString> choice_of(const QStringList& words, const QStringList& choices,
+                          const QString& command) {
+  if (words.isEmpty() || !choices.contains(words.front())) {
+    return failure(
+        QStringLiteral("%1 needs one of: %2").arg(command, choices.join(QLatin1String(", "))));
+  }
+  return words.front();
+}
+
+Failure extra_words(const QStringList& words) {
+  return failure(QStringLiteral("unexpected argument %1").arg(words.front()));
+}
+
+Result<CliCommand> parse_file_command(const QString& name, const QStringList& args,
+                                      bool fake_radio) {
+  const auto scanned = scan(args, {kPort});
+  if (!scanned) return Failure{scanned.reason()};
+  if (scanned->words.isEmpty()) return failure(QStringLiteral("FILE is missing"));
+  if (scanned->words.size() > 1) return extra_words(scanned->words.mid(1));
+  auto port = port_of(*scanned, fake_radio);
+  if (!port) return Failure{port.reason()};
+  if (name == QLatin1String("read")) return CliCommand{ReadArgs{*port, scanned->words.front()}};
+  return CliCommand{WriteArgs{*port, scanned->words.front()}};
+}
+
+Result<CliCommand> parse_id(const QStringList& args, bool fake_radio) {
+  const auto scanned = scan(args, {kPort, kStart, kCount});
+  if (!scanned) return Failure{scanned.reason()};
+  const auto choice = choice_of(scanned->words, {"read", "write"}, QStringLiteral("id"));
+  if (!choice) return Failure{choice.reason()};
+  if (scanned->words.size() > 1) return extra_words(scanned->words.mid(1));
+  auto port = port_of(*scanned, fake_radio);
+  if (!port) return Failure{port.reason()};
+  if (*choice == QLatin1String("read")) {
+    for (const QString& option : {kStart, kCount}) {
+      if (scanned->option(option)) {
+        return failure(QStringLiteral("%1 belongs to id write").arg(option));
+      }
+    }
+    return CliCommand{IdReadArgs{*port}};
+  }
+  const auto start = scanned->option(kStart);
+  if (!start) return failure(QStringLiteral("id write needs --start N, the first ID"));
+  const auto count = count_of(*scanned);
+  if (!count) return Failure{count.reason()};
+  return CliCommand{IdWriteArgs{*port, start->toStdString(), *count}};
+}
+
+Result<CliCommand> parse_monitor(const QStringList& args, bool fake_radio) {
+  const auto scanned = scan(args, {kPort});
+  if (!scanned) return Failure{scanned.reason()};
+  const auto choice = choice_of(scanned->words, {"rssi", "battery"}, QStringLiteral("monitor"));
+  if (!choice) return Failure{choice.reason()};
+  if (scanned->words.size() > 1) return extra_words(scanned->words.mid(1));
+  auto port = port_of(*scanned, fake_radio);
+  if (!port) return Failure{port.reason()};
+  const auto kind = *choice == QLatin1String("rssi") ? MonitorKind::Rssi : MonitorKind::Battery;
+  return CliCommand{MonitorArgs{*port, kind}};
+}
+
+Result<CliCommand> parse_rssi(const QStringList& args, bool fake_radio) {
+  const auto scanned = scan(args, {kPort});
+  if (!scanned) return Failure{scanned.reason()};
+  const auto choice = choice_of(scanned->words, {"read", "adjust"}, QStringLiteral("rssi"));
+  if (!choice) return Failure{choice.reason()};
+  const QStringList values = scanned->words.mid(1);
+  auto port = port_of(*scanned, fake_radio);
+  if (*choice == QLatin1String("read")) {
+    if (!values.isEmpty()) return extra_words(values);
+    if (!port) return Failure{port.reason()};
+    return CliCommand{RssiReadArgs{*port}};
+  }
+  if (values.size() < 2) return failure(QStringLiteral("rssi adjust needs NARROW and WIDE"));
+  if (values.size() > 2) return extra_words(values.mid(2));
+  if (!port) return Failure{port.reason()};
+  return CliCommand{RssiAdjustArgs{*port, values[0].toStdString(), values[1].toStdString()}};
+}
+
+}  // namespace
+
+Result<PortChoice> parse_port_choice(const QString& text) {
+  if (text.isEmpty()) return failure(QStringLiteral("--port needs a device or com1..com16"));
+  if (parse_port_assignment(text)) {
+    return failure(
+        QStringLiteral(
+            "--port %1: comN=DEVICE belongs before the command; after it, --port names the port "
+            "to use (a device, or com1..com16)")
+            .arg(text));
+  }
+  static const QRegularExpression kPortNumber(QStringLiteral("^com([0-9]+)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+  const auto match = kPortNumber.match(text);
+  if (!match.hasMatch()) return PortChoice{text, 0};
+  bool ok = false;
+  const int port_no = match.captured(1).toInt(&ok);
+  if (!ok || port_no < kFirstPort || port_no > kLastPort) {
+    return failure(QStringLiteral("--port %1: the ports are com1 to com16").arg(text));
+  }
+  return PortChoice{{}, port_no};
+}
+
+Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args,
+                                     bool fake_radio) {
+  if (name == QLatin1String("read") || name == QLatin1String("write")) {
+    return parse_file_command(name, args, fake_radio);
+  }
+  if (name == QLatin1String("id")) return parse_id(args, fake_radio);
+  if (name == QLatin1String("monitor")) return parse_monitor(args, fake_radio);
+  if (name == QLatin1String("rssi")) return parse_rssi(args, fake_radio);
+  return failure(QStringLiteral("unknown command %1").arg(name));
+}
+
+}  // namespace m27

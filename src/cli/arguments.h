@@ -1,0 +1,74 @@
+#pragma once
+// The arguments of the command-line commands, once parsed:
+//   read --port DEV FILE, write --port DEV FILE, id read --port DEV,
+//   id write --port DEV --start N [--count K], monitor rssi|battery --port DEV,
+//   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE.
+// DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
+// is parsed) stands for com1 when no --port is given.
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <variant>
+
+#include "channels/result.h"
+
+namespace m27 {
+
+// The port a command works on: a device path, or a port number of the port map.
+struct PortChoice {
+  QString device;   // empty when `port_no` chose the port
+  int port_no = 0;  // 1..16, or 0 when `device` is the port
+  friend bool operator==(const PortChoice&, const PortChoice&) = default;
+};
+
+struct ReadArgs {
+  PortChoice port;
+  QString file;
+  friend bool operator==(const ReadArgs&, const ReadArgs&) = default;
+};
+struct WriteArgs {
+  PortChoice port;
+  QString file;
+  friend bool operator==(const WriteArgs&, const WriteArgs&) = default;
+};
+struct IdReadArgs {
+  PortChoice port;
+  friend bool operator==(const IdReadArgs&, const IdReadArgs&) = default;
+};
+struct IdWriteArgs {
+  PortChoice port;
+  std::string start;  // as typed: the ID field's own check decides whether it may be sent
+  int count = 1;      // radios in the series
+  friend bool operator==(const IdWriteArgs&, const IdWriteArgs&) = default;
+};
+enum class MonitorKind { Rssi, Battery };
+struct MonitorArgs {
+  PortChoice port;
+  MonitorKind kind = MonitorKind::Rssi;
+  friend bool operator==(const MonitorArgs&, const MonitorArgs&) = default;
+};
+struct RssiReadArgs {
+  PortChoice port;
+  friend bool operator==(const RssiReadArgs&, const RssiReadArgs&) = default;
+};
+struct RssiAdjustArgs {
+  PortChoice port;
+  std::string narrow;  // as typed, checked as the dialog's fields are
+  std::string wide;
+  friend bool operator==(const RssiAdjustArgs&, const RssiAdjustArgs&) = default;
+};
+
+using CliCommand = std::variant<ReadArgs, WriteArgs, IdReadArgs, IdWriteArgs, MonitorArgs,
+                                RssiReadArgs, RssiAdjustArgs>;
+
+// Parses what follows the command `name` (read, write, id, monitor, rssi). `fake_radio`: the
+// program runs the fake radio on com1, which a command without --port then uses. A failure
+// says what is wrong, for the usage message.
+Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);
+
+// "com3" (any case) as port 3, anything else as a device path; a refusal for com0, com17, an
+// empty text and "comN=DEV" (which belongs before the command).
+Result<PortChoice> parse_port_choice(const QString& text);
+
+}  // namespace m27

@@ -1,0 +1,150 @@
+#include "cli/commands.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <filesystem>
+#include <iostream>
+
+#include "channels/sheet.h"
+#include "cli/console_player.h"
+#include "cli/data_lines.h"
+#include "cli/exit_status.h"
+#include "cli/id_series.h"
+#include "cli/line_reader.h"
+#include "cli/session.h"
+#include "cli/stop_signal.h"
+#include "files/file_commands.h"
+#include "link/read_transfer.h"
+#include "link/write_transfer.h"
+#include "service/id_operations.h"
+#include "service/monitor_command.h"
+#include "service/rssi.h"
+#include "service/rssi_operations.h"
+
+namespace m27 {
+namespace {
+
+// Where the progress bar ends: 3 a channel for a read, 6 a record (options and channels) for a
+// write.
+constexpr int kReadProgressEnd = 3 * kRows;
+constexpr int kWriteProgressEnd = 6 * (kRows + 1);
+
+int exit_status(bool ok) { return ok ? kExitSuccess : kExitFailure; }
+
+ConsolePlayer console(ConsoleOptions options) {
+  return ConsolePlayer(std::cout, std::cerr, std::move(options));
+}
+
+ConsoleOptions transfer_console(int progress_end) {
+  return {isatty(STDERR_FILENO) == 1, progress_end, {}};
+}
+
+std::filesystem::path file_path(const QString& file) {
+  return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+int run(const ReadArgs& args, const PortMap& ports) {
+  ConsolePlayer player = console(transfer_console(kReadProgressEnd));
+  Session session(ports, args.port, player);
+  if (!session.open()) return kExitFailure;
+  Sheet sheet = startup_sheet();
+  if (!session.run(std::make_unique<ReadTransfer>(sheet))) return kExitFailure;
+  if (const auto refusal = save_channel_file(sheet, file_path(args.file))) {
+    player.show(*refusal);
+    return kExitFailure;
+  }
+  return kExitSuccess;
+}
+
+int run(const WriteArgs& args, const PortMap& ports) {
+  ConsolePlayer player = console(transfer_console(kWriteProgressEnd));
+  Sheet sheet = startup_sheet();
+  if (const auto refusal = open_channel_file(sheet, file_path(args.file))) {
+    player.show(*refusal);
+    return kExitFailure;
+  }
+  Session session(ports, args.port, player);
+  if (!session.open()) return kExitFailure;
+  return exit_status(session.run(std::make_unique<WriteTransfer>(sheet)));
+}
+
+int run(const IdReadArgs& args, const PortMap& ports) {
+  ConsolePlayer player = console({false, 0, id_line});
+  Session session(ports, args.port, player);
+  if (!session.open()) return kExitFailure;
+  return exit_status(session.run(std::make_unique<ReadId>()));
+}
+
+int run(const IdWriteArgs& args, const PortMap& ports) {
+  ConsolePlayer player = console({});
+  Session session(ports, args.port, player);
+  const auto start = id_value(args.start);
+  if (!start) {
+    // The operation refuses the ID itself, before the port is even opened.
+    session.run(std::make_unique<WriteId>(args.start));
+    return kExitFailure;
+  }
+  if (!session.open()) return kExitFailure;
+  IdSeries series(*start, args.count);
+  LineReader input(STDIN_FILENO);
+  while (true) {
+    const std::string id = series.fields().Text1;
+    const bool taken = session.run(std::make_unique<WriteId>(id));
+    series.written(taken);
+    if (taken) player.data("ID " + id + " 成功数 " + series.fields().Text2);
+    if (series.done()) break;
+    player.note("Connect the next radio and press Enter to write ID " + series.fields().Text1 +
+                " (Ctrl-D ends the series).");
+    if (!input.next_line()) break;
+  }
+  return exit_status(!series.any_failed());
+}
+
+int run(const MonitorArgs& args, const PortMap& ports) {
+  const bool rssi = args.kind == MonitorKind::Rssi;
+  ConsolePlayer player = console({false, 0, monitor_line});
+  StopSignal stop;
+  Session session(ports, args.port, player);
+  if (!session.open()) return kExitFailure;
+  // A reader that has gone away (m27 monitor ... | head) ends the monitor as Ctrl-C does.
+  QObject::connect(&session.driver(), &LinkDriver::action, [&stop] {
+    if (!std::cout) stop.raise();
+  });
+  player.note(rssi ? kRssiMonitorColumns : kBatteryMonitorColumns);
+  const auto start = rssi ? MonitorButton::StartRssi : MonitorButton::StartBattery;
+  if (!session.run(std::make_unique<MonitorCommand>(start))) return kExitFailure;
+  stop.wait();
+  const auto end = rssi ? MonitorButton::StopRssi : MonitorButton::StopBattery;
+  return exit_status(session.run(std::make_unique<MonitorCommand>(end)));
+}
+
+int run(const RssiReadArgs& args, const PortMap& ports) {
+  ConsolePlayer player = console({false, 0, rssi_line});
+  Session session(ports, args.port, player);
+  if (!session.open()) return kExitFailure;
+  return exit_status(session.run(std::make_unique<ReadRssi>()));
+}
+
+int run(const RssiAdjustArgs& args, const PortMap& ports) {
+  ConsolePlayer player = console({});
+  Session session(ports, args.port, player);
+  auto adjust = std::make_unique<AdjustRssi>(args.narrow, args.wide);
+  if (!rssi_value(args.narrow) || !rssi_value(args.wide)) {
+    // The operation refuses the values itself, before the port is even opened.
+    session.run(std::move(adjust));
+    return kExitFailure;
+  }
+  if (!session.open()) return kExitFailure;
+  return exit_status(session.run(std::move(adjust)));
+}
+
+}  // namespace
+
+int run_cli_command(const CliCommand& command, const PortMap& ports) {
+  signal(SIGPIPE, SIG_IGN);  // a closed output shows as a failed write instead of killing us
+  return std::visit([&](const auto& args) { return run(args, ports); }, command);
+}
+
+}  // namespace m27

@@ -1,0 +1,57 @@
+#pragma once
+// Plays the link's user actions on a console, as the window plays them on its controls: a
+// message box becomes a line on the error stream ("title: text", or the text alone under the
+// default title), the progress window a line "\r正在读频...... 45/75" redrawn in place (only on a
+// terminal), a reply or monitor packet a line of data on the output stream. The status panel,
+// the buttons and the window's timers have no counterpart.
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "channels/message.h"
+#include "link/actions.h"
+#include "service/rx_data.h"
+
+namespace m27 {
+
+// The line of data a reply or a monitor packet prints, if any.
+using DataLine = std::function<std::optional<std::string>(const RxData&)>;
+
+struct ConsoleOptions {
+  bool progress = false;  // the error stream is a terminal: show the progress line
+  int progress_end = 0;   // the value a complete transfer reaches: read 75, write 156
+  DataLine data_line;     // may be empty: no data lines
+};
+
+// "title: text", or the text alone when the message has the default title.
+std::string message_line(const Message& message);
+
+class ConsolePlayer {
+ public:
+  ConsolePlayer(std::ostream& out, std::ostream& err, ConsoleOptions options);
+
+  void play(const Action& action);
+
+  // A message the command itself has to show (a file that cannot be opened ...).
+  void show(const Message& message);
+  // A line of the command's own on the error stream (prompts, column heads).
+  void note(const std::string& text);
+  // A line of data on the output stream.
+  void data(const std::string& line);
+
+ private:
+  void draw_progress();
+  void end_progress_line();
+
+  std::ostream& out_;
+  std::ostream& err_;
+  ConsoleOptions options_;
+  bool progress_shown_ = false;  // between ShowProgress and HideProgress
+  bool line_open_ = false;       // a progress line is on the terminal without its line end
+  std::string label_;            // the status text the progress line starts with
+  int value_ = 0;
+};
+
+}  // namespace m27

@@ -1,0 +1,10 @@
+#pragma once
+// What `m27 COMMAND` tells the shell.
+
+namespace m27 {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // the radio, the port or a file said no
+inline constexpr int kExitUsage = 2;    // the command line itself was wrong
+
+}  // namespace m27

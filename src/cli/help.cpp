@@ -1,0 +1,117 @@
+#include "cli/help.h"
+
+namespace m27 {
+namespace {
+
+const char* const kPortHelp =
+    "DEV is the port the radio's programming cable is on: a device such as /dev/ttyUSB0 (or a\n"
+    "pseudo-terminal), or com1 .. com16 as numbered by the window's port menu. --fake-radio in\n"
+    "place of --port uses the bundled radio model.\n";
+
+const char* const kExitHelp =
+    "Exit status: 0 done, 1 the radio, the port or a file failed, 2 wrong usage.\n";
+
+const char* const kReadHelp =
+    "usage: m27 read --port DEV FILE.m27\n"
+    "\n"
+    "Reads the radio's options and its 25 channels and saves them to FILE.m27, as the window's\n"
+    "\"读取频率\" followed by \"保存文件\" would. FILE is replaced only after a complete read.\n"
+    "Messages go to standard error; on a terminal a progress line shows \"正在读频...... 45/75\".\n"
+    "\n"
+    "example:\n"
+    "  m27 read --port /dev/ttyUSB0 shop.m27\n";
+
+const char* const kWriteHelp =
+    "usage: m27 write --port DEV FILE.m27\n"
+    "\n"
+    "Opens FILE.m27 as the window's \"打开文件\" does and writes it into the radio "
+    "(\"开始写频\"):\n"
+    "the frequencies are snapped to their raster and checked first; nothing is sent if a row is\n"
+    "wrong. Messages go to standard error; on a terminal a progress line counts up to 156.\n"
+    "\n"
+    "example:\n"
+    "  m27 write --port com1 shop.m27\n";
+
+const char* const kIdHelp =
+    "usage: m27 id read  --port DEV\n"
+    "       m27 id write --port DEV --start N [--count K]\n"
+    "\n"
+    "id read prints the radio's ID in decimal on standard output.\n"
+    "\n"
+    "id write programs a series of radios. It writes N (0 .. 4294967295) into the radio on the\n"
+    "port; then, for each further radio, it asks on standard error to connect the next radio\n"
+    "and press Enter, and writes the next ID (N+1, N+2, ...; 0 follows 4294967295). A radio that\n"
+    "does not answer keeps the ID for the next one. After each radio that took its ID it prints\n"
+    "\"ID <id> 成功数 <successes>\" on standard output. It stops after K radios (default 1) or\n"
+    "at the end of the input (Ctrl-D); the exit status is 1 if any radio failed.\n"
+    "\n"
+    "examples:\n"
+    "  m27 id read --port /dev/ttyUSB0\n"
+    "  m27 id write --port /dev/ttyUSB0 --start 1000 --count 20\n"
+    "      writes 1000 into the radio on the cable now, then 1001 ... 1019 into the next 19,\n"
+    "      one each time you have connected the next radio and pressed Enter\n";
+
+const char* const kMonitorHelp =
+    "usage: m27 monitor rssi|battery --port DEV\n"
+    "\n"
+    "Puts the radio into a test-mode monitor and prints each packet it sends as one line on\n"
+    "standard output, until Ctrl-C (SIGINT) or SIGTERM; then it stops the monitor and exits.\n"
+    "  rssi:    RSSI SNR AFC AUDIO   (registers 68, 102, 70, 74)\n"
+    "  battery: AD CHARGE            (the battery AD value; 1 while charging, else 0)\n"
+    "\n"
+    "example:\n"
+    "  m27 monitor rssi --port /dev/ttyUSB0\n";
+
+const char* const kRssiHelp =
+    "usage: m27 rssi read   --port DEV\n"
+    "       m27 rssi adjust --port DEV NARROW WIDE\n"
+    "\n"
+    "rssi read prints the radio's two RSSI calibration values on standard output: narrow band,\n"
+    "then wide band (\"45 43\"). rssi adjust sends two new values (0 .. 255 each).\n"
+    "\n"
+    "examples:\n"
+    "  m27 rssi read --port /dev/ttyUSB0\n"
+    "  m27 rssi adjust --port /dev/ttyUSB0 42 40\n";
+
+}  // namespace
+
+QString commands_help() {
+  return QStringLiteral(
+             "commands (each works without a window; m27 COMMAND --help tells more):\n"
+             "  read    --port DEV FILE.m27          read the radio into a channel file\n"
+             "  write   --port DEV FILE.m27          write a channel file into the radio\n"
+             "  id read --port DEV                   print the radio's ID\n"
+             "  id write --port DEV --start N [--count K]\n"
+             "                                       write IDs N, N+1, ... into K radios in turn\n"
+             "  monitor rssi|battery --port DEV      print the test-mode stream until Ctrl-C\n"
+             "  rssi read --port DEV                 print the two RSSI calibration values\n"
+             "  rssi adjust --port DEV NARROW WIDE   set them\n"
+             "\n"
+             "%1"
+             "\n"
+             "examples:\n"
+             "  m27 read --port /dev/ttyUSB0 shop.m27\n"
+             "  m27 write --port /dev/ttyUSB0 shop.m27\n"
+             "  m27 id write --port /dev/ttyUSB0 --start 100 --count 50\n"
+             "      series programming: 100 into this radio, then 101, 102, ... into each next "
+             "one\n"
+             "      after you have connected it and pressed Enter\n"
+             "  m27 --fake-radio read demo.m27       try it without a radio\n"
+             "\n"
+             "%2")
+      .arg(QString::fromUtf8(kPortHelp), QString::fromUtf8(kExitHelp));
+}
+
+QString command_help(const QString& name) {
+  const char* text = nullptr;
+  if (name == QLatin1String("read")) text = kReadHelp;
+  if (name == QLatin1String("write")) text = kWriteHelp;
+  if (name == QLatin1String("id")) text = kIdHelp;
+  if (name == QLatin1String("monitor")) text = kMonitorHelp;
+  if (name == QLatin1String("rssi")) text = kRssiHelp;
+  if (!text) return {};
+  return QString::fromUtf8(text) + QLatin1Char('\n') + QString::fromUtf8(kPortHelp) +
+         QLatin1Char('\n') + QString::fromUtf8(kExitHelp);
+}
+
+}  // namespace m27

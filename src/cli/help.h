@@ -1,0 +1,14 @@
+#pragma once
+// What `m27 --help` says about the commands, and what `m27 COMMAND --help` prints.
+
+#include <QString>
+
+namespace m27 {
+
+// The commands in one line each, with examples; part of `m27 --help`.
+QString commands_help();
+
+// The usage of one command (read, write, id, monitor, rssi); empty for any other name.
+QString command_help(const QString& name);
+
+}  // namespace m27

@@ -1,0 +1,72 @@
+#include "cli/session.h"
+
+#include <QEventLoop>
+#include <optional>
+
+namespace m27 {
+namespace {
+
+// A device path the command named takes port 1 of a map of its own.
+PortMap ports_for(PortMap ports, const PortChoice& choice) {
+  if (!choice.device.isEmpty()) ports.set({kFirstPort, choice.device});
+  return ports;
+}
+
+QString reason(OpenOutcome outcome, const QSerialPort& port) {
+  switch (outcome) {
+    case OpenOutcome::DoesNotExist:
+      return QStringLiteral("does not exist");
+    case OpenOutcome::InUseOrNoPermission:
+      return QStringLiteral("in use or no permission");
+    default:
+      return port.errorString();
+  }
+}
+
+}  // namespace
+
+Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player)
+    : port_no_(choice.device.isEmpty() ? choice.port_no : kFirstPort),
+      device_(choice.device),
+      serial_(ports_for(std::move(ports), choice)),
+      driver_(serial_.port()),
+      player_(player) {
+  QObject::connect(&driver_, &LinkDriver::action, [this](const Action& a) { player_.play(a); });
+}
+
+bool Session::open() {
+  const OpenOutcome outcome = serial_.Set_Com(port_no_);
+  if (outcome == OpenOutcome::Opened) return true;
+  player_.note(QStringLiteral("m27: cannot open %1: %2")
+                   .arg(port_name(), reason(outcome, serial_.port()))
+                   .toStdString());
+  return false;
+}
+
+bool Session::run(std::unique_ptr<Operation> operation) {
+  QEventLoop loop;
+  std::optional<bool> outcome;
+  const auto connection =
+      QObject::connect(&driver_, &LinkDriver::action, &loop, [&](const Action& a) {
+        if (const auto* finished = std::get_if<Finished>(&a)) {
+          outcome = finished->ok;
+          loop.quit();
+        }
+      });
+  if (driver_.start(std::move(operation)) && !outcome) loop.exec();
+  QObject::disconnect(connection);
+  return outcome.value_or(false);
+}
+
+QString Session::port_name() const {
+  if (!device_.isEmpty()) return device_;
+  const QString number = QString::number(port_no_);
+  const QString device = serial_.ports().device(port_no_);
+  if (device.isEmpty()) {
+    return QStringLiteral("com%1 (no device; --port com%1=DEVICE before the command sets one)")
+        .arg(number);
+  }
+  return QStringLiteral("com%1 (%2)").arg(number, device);
+}
+
+}  // namespace m27

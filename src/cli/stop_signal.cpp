@@ -1,0 +1,69 @@
+#include "cli/stop_signal.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QEventLoop>
+#include <array>
+
+namespace m27 {
+namespace {
+
+int g_write_fd = -1;
+
+void on_stop_signal(int) {
+  const char byte = 0;
+  [[maybe_unused]] const auto ignored = write(g_write_fd, &byte, 1);
+}
+
+void set_handler(void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
+
+}  // namespace
+
+StopSignal::StopSignal() {
+  std::array<int, 2> fds{-1, -1};
+  if (pipe2(fds.data(), O_CLOEXEC | O_NONBLOCK) != 0) return;  // the default handling stays
+  read_fd_ = fds[0];
+  g_write_fd = fds[1];
+  notifier_ = std::make_unique<QSocketNotifier>(read_fd_, QSocketNotifier::Read);
+  QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { on_signal(); });
+  set_handler(on_stop_signal);
+}
+
+StopSignal::~StopSignal() {
+  if (read_fd_ < 0) return;
+  set_handler(SIG_DFL);
+  notifier_.reset();
+  close(read_fd_);
+  close(g_write_fd);
+  g_write_fd = -1;
+}
+
+void StopSignal::wait() {
+  if (received_ || !notifier_) return;
+  QEventLoop loop;
+  const auto connection =
+      QObject::connect(notifier_.get(), &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+  loop.exec();
+  QObject::disconnect(connection);
+}
+
+void StopSignal::raise() {
+  if (g_write_fd >= 0) on_stop_signal(0);
+}
+
+void StopSignal::on_signal() {
+  std::array<char, 16> bytes;
+  while (read(read_fd_, bytes.data(), bytes.size()) > 0) {
+  }
+  received_ = true;
+}
+
+}  // namespace m27

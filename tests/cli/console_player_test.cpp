@@ -1,0 +1,161 @@
+// What the console shows of a transfer or a service request: the actions of the real operations,
+// run against the fake radio in virtual time, in; the exact text of both streams out.
+
+#include "cli/console_player.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "channels/sheet.h"
+#include "cli/data_lines.h"
+#include "fake-radio/radio.h"
+#include "link/read_transfer.h"
+#include "link/write_transfer.h"
+#include "service/id_operations.h"
+#include "unit/virtual_pair.h"
+
+namespace m27 {
+namespace {
+
+using namespace m27::testing;
+
+struct Console {
+  std::string out;
+  std::string err;
+};
+
+Console play(const std::vector<Action>& actions, ConsoleOptions options) {
+  std::ostringstream out;
+  std::ostringstream err;
+  ConsolePlayer player(out, err, std::move(options));
+  for (const Action& a : actions) player.play(a);
+  return {out.str(), err.str()};
+}
+
+fake::Radio radio_with(fake::Fault fault = {}) {
+  return fake::Radio(fake::default_memory(), {false, std::chrono::milliseconds(30), fault});
+}
+
+std::vector<Action> actions_of(fake::Radio& radio, std::unique_ptr<Operation> operation) {
+  VirtualPair pair(radio);
+  pair.start(std::move(operation));
+  pair.run(10min);
+  EXPECT_TRUE(pair.finished().has_value());
+  return pair.user_actions;
+}
+
+// "\r<label> 0/<end>\r<label> <step>/<end> ... \r<label> <last>/<end>"
+std::string progress_line(const std::string& label, int end, int step, int last) {
+  std::string line;
+  for (int value = 0; value <= last; value += step) {
+    line += "\r" + label + " " + std::to_string(value) + "/" + std::to_string(end);
+  }
+  return line;
+}
+
+const fake::Fault kSilentAfterSix{fake::Fault::Kind::kSilentAfter, 6};
+constexpr const char* kNoAnswer = "通讯失败，请检查对讲机是否进入写频模式\n";
+
+TEST(ConsolePlayer, MessageLineJoinsTitleAndText) {
+  EXPECT_EQ(message_line({"读写完成", "读频完成"}), "读频完成: 读写完成");
+  EXPECT_EQ(message_line({"读取 OK"}), "读取 OK");
+  EXPECT_EQ(message_line(attention("ID 输入错误，请重新输入")), "注意: ID 输入错误，请重新输入");
+}
+
+TEST(ConsolePlayer, TransfersPrintTheWindowsMessages) {
+  struct Case {
+    const char* what;
+    bool write;
+    fake::Fault fault;
+    const char* err;
+  };
+  const Case kCases[] = {
+      {"read", false, {}, "读频完成: 读写完成\n"},
+      {"read, a channel unanswered", false, kSilentAfterSix,
+       "通讯失败，请检查对讲机是否进入写频模式\n读频出错: 读频出错\n"},
+      {"read, the options unanswered", false, {fake::Fault::Kind::kSilent}, kNoAnswer},
+      {"write", true, {}, "写频完成: 写频完成\n"},
+      {"write, a channel unanswered", true, kSilentAfterSix, kNoAnswer},
+  };
+  for (const auto& c : kCases) {
+    auto radio = radio_with(c.fault);
+    Sheet sheet = startup_sheet();
+    std::unique_ptr<Operation> operation;
+    if (c.write) {
+      operation = std::make_unique<WriteTransfer>(sheet);
+    } else {
+      operation = std::make_unique<ReadTransfer>(sheet);
+    }
+    const Console console = play(actions_of(radio, std::move(operation)), {false, 75, {}});
+    EXPECT_EQ(console.err, c.err) << c.what;
+    EXPECT_EQ(console.out, "") << c.what;
+  }
+}
+
+TEST(ConsolePlayer, ShowsProgressOnATerminalAndKeepsTheCountReached) {
+  struct Case {
+    const char* what;
+    bool write;
+    fake::Fault fault;
+    std::string err;
+  };
+  const Case kCases[] = {
+      {"read", false, {}, progress_line("正在读频......", 75, 3, 75) + "\n读频完成: 读写完成\n"},
+      // The option record and five channels arrive: 15 of 75.
+      {"read, the sixth channel unanswered", false, kSilentAfterSix,
+       progress_line("正在读频......", 75, 3, 15) + "\n" + kNoAnswer + "读频出错: 读频出错\n"},
+      {"write", true, {}, progress_line("正在写频......", 156, 6, 156) + "\n写频完成: 写频完成\n"},
+      {"write, the sixth channel unanswered", true, kSilentAfterSix,
+       progress_line("正在写频......", 156, 6, 36) + "\n" + kNoAnswer},
+  };
+  for (const auto& c : kCases) {
+    auto radio = radio_with(c.fault);
+    Sheet sheet = startup_sheet();
+    std::unique_ptr<Operation> operation;
+    int end = 75;
+    if (c.write) {
+      operation = std::make_unique<WriteTransfer>(sheet);
+      end = 156;
+    } else {
+      operation = std::make_unique<ReadTransfer>(sheet);
+    }
+    const Console console = play(actions_of(radio, std::move(operation)), {true, end, {}});
+    EXPECT_EQ(console.err, c.err) << c.what;
+    EXPECT_EQ(console.out, "") << c.what;
+  }
+}
+
+TEST(ConsolePlayer, AMessageEndsAnOpenProgressLine) {
+  const std::vector<Action> actions = {
+      ShowProgress{"向对讲机读入数据"},     Status{"正在读频......"}, SetProgress{3},
+      ShowMessage{attention("请设置串口")}, SetProgress{6},           HideProgress{},
+  };
+  EXPECT_EQ(play(actions, {true, 75, {}}).err,
+            "\r正在读频...... 0/75\r正在读频...... 3/75\n注意: 请设置串口\n"
+            "\r正在读频...... 6/75\n");
+  EXPECT_EQ(play(actions, {false, 75, {}}).err, "注意: 请设置串口\n");
+}
+
+TEST(ConsolePlayer, AReplyPrintsItsDataOnTheOutput) {
+  auto radio = radio_with();
+  const auto actions = actions_of(radio, std::make_unique<ReadId>());
+  const Console with_line = play(actions, {false, 0, id_line});
+  EXPECT_EQ(with_line.out, "12345678\n");
+  EXPECT_EQ(with_line.err, "读取 OK\n");
+  EXPECT_EQ(play(actions, {false, 0, {}}).out, "");
+}
+
+TEST(ConsolePlayer, EachMonitorPacketIsALine) {
+  const std::vector<Action> actions = {
+      MonitorPacket{{1, 40, 0x01, 0x2C, 0x00, 0x05, 9}},
+      MonitorPacket{{7, 1, 2, 3}},  // no monitor packet: nothing
+      MonitorPacket{{2, 1, 0x03, 0xE8}},
+  };
+  const Console console = play(actions, {false, 0, monitor_line});
+  EXPECT_EQ(console.out, "40 300 5 9\n1000 1\n");
+  EXPECT_EQ(console.err, "");
+}
+
+}  // namespace
+}  // namespace m27
