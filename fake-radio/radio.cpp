@@ -143,10 +143,12 @@ void Radio::send_frame(Frame frame, TimePoint start) {
   reply_log_.push_back(std::move(frame));
 }
 
+// Paced, a byte is on the line for one byte time and arrives at the end of it.
 void Radio::send_byte(std::uint8_t byte, TimePoint at) {
-  const TimePoint due = std::max(at, line_free_);
+  const TimePoint starts = std::max(at, line_free_);
+  const TimePoint due = options_.paced ? starts + kByteTime : starts;
   output_.push_back({due, byte});
-  line_free_ = options_.paced ? due + kByteTime : due;
+  line_free_ = due;
 }
 
 void Radio::generate_until(TimePoint now) {

@@ -226,8 +226,12 @@ TEST(FakeRadio, PacesItsBytesAt9600Baud) {
   radio.receive(kT0, Bytes{0x52, 0x03, 0x00, 0x00, 0x05, 0x5A});
   const auto sent = run_until(radio, kT0 + 1s);
   ASSERT_EQ(sent.size(), 10u);
+  // The reply starts 50 ms after the request's line end; each byte arrives once it has been on
+  // the line for a byte time.
   const TimePoint start = kT0 + 6 * kByteTime + 50ms;
-  for (std::size_t i = 0; i < sent.size(); ++i) EXPECT_EQ(sent[i].at, start + i * kByteTime) << i;
+  for (std::size_t i = 0; i < sent.size(); ++i) {
+    EXPECT_EQ(sent[i].at, start + (i + 1) * kByteTime) << i;
+  }
 }
 
 TEST(FakeRadio, PacedFramesNeverOverlapOnTheLine) {
