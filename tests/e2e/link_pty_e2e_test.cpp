@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -18,33 +17,12 @@
 #include "link/qt/link_driver.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
+#include "support/fake_radio_process.h"
 
 namespace m27 {
 namespace {
 
 constexpr int kPatienceMs = 60'000;  // a transfer takes about 2 s; a hang fails the test
-
-class FakeRadioProcess {
- public:
-  explicit FakeRadioProcess(const QString& dump_path) {
-    process_.start(M27_FAKE_RADIO_PATH, {"--dump", dump_path});
-    if (process_.waitForStarted() && process_.waitForReadyRead(kPatienceMs)) {
-      path_ = QString::fromUtf8(process_.readLine()).trimmed();
-    }
-  }
-  ~FakeRadioProcess() { stop(); }
-
-  const QString& path() const { return path_; }
-  void stop() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.closeWriteChannel();  // end of its stdin: it dumps its memory and exits
-    if (!process_.waitForFinished(kPatienceMs)) process_.kill();
-  }
-
- private:
-  QProcess process_;
-  QString path_;
-};
 
 // Runs one transfer on the driver until it reports its end; nullopt when it never does.
 std::optional<bool> run(LinkDriver& driver, std::unique_ptr<Operation> operation) {
@@ -83,7 +61,7 @@ Sheet table_to_write() {
 TEST(LinkOverPty, WrittenTableReadsBackAndIsWhatTheRadioHolds) {
   QTemporaryDir dir;
   const QString dump_path = dir.filePath("radio.dump");
-  FakeRadioProcess radio(dump_path);
+  testing::FakeRadioProcess radio({"--dump", dump_path});
   ASSERT_FALSE(radio.path().isEmpty());
 
   QSerialPort port(radio.path());
