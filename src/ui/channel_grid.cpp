@@ -9,6 +9,7 @@
 
 #include "channels/grid_edit.h"
 #include "channels/tones.h"
+#include "ui/key_ascii.h"
 
 namespace m27 {
 namespace {
@@ -49,25 +50,6 @@ const char* array_name(Cell column) {
       return "Text4";
   }
   return "";
-}
-
-// The key code a character key gives; -1 for keys that produce no character (arrows, Tab ...),
-// which the grid leaves to the cell.
-int key_ascii_of(const QKeyEvent& event) {
-  switch (event.key()) {
-    case Qt::Key_Backspace:
-      return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 13;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return -1;
-    default:
-      break;
-  }
-  const QString text = event.text();
-  return text.isEmpty() ? -1 : text.front().unicode();
 }
 
 void show_text(QLineEdit* cell, const std::string& text) {

@@ -11,9 +11,12 @@
 #include "channels/grid_edit.h"
 #include "ui/background.h"
 #include "ui/channel_grid.h"
+#include "ui/engineering_dialog.h"
 #include "ui/form_timer.h"
 #include "ui/progress_window.h"
+#include "ui/radio_id_dialog.h"
 #include "ui/status_bar.h"
+#include "ui/test_mode_dialog.h"
 
 namespace m27 {
 namespace {
@@ -38,10 +41,17 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   connect_lifecycle();
   connect_link();
   connect_files();
+  connect_dialogs();
   Form_Load();
 }
 
-MainWindow::~MainWindow() { delete splash_; }
+// The dialogs and the about box have no owner window.
+MainWindow::~MainWindow() {
+  delete Form3_;
+  delete Form4_;
+  delete Form6_;
+  delete splash_;
+}
 
 void MainWindow::connect_lifecycle() {
   connect(Timer1_, &FormTimer::tick, this, &MainWindow::Timer1_Timer);
@@ -80,7 +90,10 @@ void MainWindow::close_splash() {
   if (splash_) splash_->close();
 }
 
-void MainWindow::register_window(QWidget* window) { loaded_windows_.emplace_back(window); }
+void MainWindow::register_window(QWidget* window) {
+  std::erase_if(loaded_windows_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+  loaded_windows_.emplace_back(window);
+}
 
 void MainWindow::Timer1_Timer() {
   StatusBar1_->set_panel1(QString());

@@ -13,6 +13,7 @@
 //   main_window_grid.cpp    the grid, the option boxes, plans, mode and the fill buttons
 //   main_window_link.cpp    the read and write transfers, the service exchanges, their display
 //   main_window_files.cpp   the channel-file commands
+//   main_window_dialogs.cpp the three service dialogs: opened from the menu, one of each
 // The menu items `StartWrite` and `WriteChn` click `Command1` (write) and `Command2` (read); the
 // buttons `Command5` and `Command6` trigger the menu items `MenuFileOpen` and `MenuSave`.
 
@@ -42,9 +43,12 @@ namespace m27 {
 class Background;
 class ChannelGrid;
 class ChoiceBox;
+class EngineeringDialog;
 class FormTimer;
 class ProgressWindow;
+class RadioIdDialog;
 class StatusBar;
+class TestModeDialog;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -86,6 +90,13 @@ class MainWindow : public QMainWindow {
   QAction* test_mode() const { return test_mode_; }
   QAction* radio_id() const { return radio_id_; }
 
+  // The service dialogs while they are loaded, else null. A dialog is loaded when it is first
+  // chosen from the menu and unloaded when it is closed; `Form4` is also loaded, hidden, by a
+  // packet of a test-mode stream that finds it unloaded.
+  EngineeringDialog* Form3() const;
+  TestModeDialog* Form4() const;
+  RadioIdDialog* Form6() const;
+
   // What one exchange sequence hands back, each in its turn among the user actions (after every
   // message box before it has been closed).
   struct ExchangeCallbacks {
@@ -96,6 +107,8 @@ class MainWindow : public QMainWindow {
   // while another one runs.
   bool start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks = {});
   bool exchange_running() const { return driver_.busy(); }
+  // Whether the commands that start an exchange are enabled (see `exchange_commands_enabled`).
+  bool exchange_commands_are_enabled() const { return exchange_commands_enabled_; }
   // Where the packets of the test-mode stream go, as they arrive.
   void set_monitor_display(std::function<void(const MonitorPacket&)> display);
 
@@ -116,6 +129,11 @@ class MainWindow : public QMainWindow {
   void Command2_Click();
   void MenuFileOpen_Click();
   void MenuSave_Click();
+  // The menu items `工程模式`, `测试模式` and `写ID`: each shows its dialog modeless, loading it
+  // first when needed, and brings it forward.
+  void engineering_mode_Click();
+  void test_mode_Click();
+  void radio_id_Click();
 
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
@@ -148,6 +166,10 @@ class MainWindow : public QMainWindow {
   void enable_exchange_commands(bool enabled);
   // main_window_files.cpp
   void connect_files();
+  // main_window_dialogs.cpp
+  void connect_dialogs();
+  TestModeDialog* load_Form4();
+  void show_dialog(QWidget* dialog);
   // main_window.cpp
   void connect_lifecycle();
   void Form_Load();
@@ -165,6 +187,7 @@ class MainWindow : public QMainWindow {
   ActionPlayer player_;
   ExchangeCallbacks exchange_;  // of the sequence started last
   std::function<void(const MonitorPacket&)> monitor_display_;
+  bool exchange_commands_enabled_ = true;
   Sheet sheet_;
   int port_no_ = 0;
 
@@ -201,6 +224,9 @@ class MainWindow : public QMainWindow {
   FormTimer* Timer2_ = nullptr;
   ProgressWindow* Form5_ = nullptr;
   QPointer<Splash> splash_;
+  QPointer<EngineeringDialog> Form3_;
+  QPointer<TestModeDialog> Form4_;
+  QPointer<RadioIdDialog> Form6_;
   std::vector<QPointer<QWidget>> loaded_windows_;
 
   bool asking_exit_ = false;

@@ -10,6 +10,7 @@
 #include "ui/background.h"
 #include "ui/channel_grid.h"
 #include "ui/choice_box.h"
+#include "ui/controls.h"
 #include "ui/form_timer.h"
 #include "ui/main_window.h"
 #include "ui/progress_window.h"
@@ -21,18 +22,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kSplashInterval = 2000ms;
-
-QPushButton* make_button(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(QString::fromUtf8(name));
-  return button;
-}
-
-QLabel* make_label(const char* name, const char* text, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(QString::fromUtf8(name));
-  return label;
-}
 
 ChoiceBox* make_choice(const char* name, int width, QWidget* parent) {
   auto* box = new ChoiceBox(name, parent);
@@ -113,8 +102,7 @@ QWidget* MainWindow::build_top_bar() {
 }
 
 QWidget* MainWindow::build_Frame2() {
-  auto* frame = new QGroupBox(QStringLiteral("信道编辑"), background_);
-  frame->setObjectName(QStringLiteral("Frame2"));
+  QGroupBox* frame = make_frame("Frame2", "信道编辑", background_);
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(10, 8, 10, 10);
   grid->setHorizontalSpacing(10);

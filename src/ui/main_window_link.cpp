@@ -91,6 +91,7 @@ void MainWindow::enable_exchange_commands(bool enabled) {
     w->setEnabled(enabled);
   }
   for (QAction* a : {WriteChn_, StartWrite_, MenuFileOpen_, MenuSave_}) a->setEnabled(enabled);
+  exchange_commands_enabled_ = enabled;
   emit exchange_commands_enabled(enabled);
 }
 

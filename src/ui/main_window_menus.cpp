@@ -32,10 +32,12 @@ QAction* add_item(QMenu* menu, const char* name, const char* caption) {
   return item;
 }
 
+// An item that names the one setting there is: checked, and choosing it changes nothing.
 QAction* add_checked_item(QMenu* menu, const char* name, const char* caption) {
   QAction* item = add_item(menu, name, caption);
   item->setCheckable(true);
   item->setChecked(true);
+  QObject::connect(item, &QAction::triggered, item, [item] { item->setChecked(true); });
   return item;
 }
 

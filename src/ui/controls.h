@@ -1,0 +1,20 @@
+#pragma once
+// The plain controls of the windows, each made with its name and caption.
+
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace m27 {
+
+QPushButton* make_button(const char* name, const char* caption, QWidget* parent);
+QLabel* make_label(const char* name, const char* text, QWidget* parent);
+QGroupBox* make_frame(const char* name, const char* caption, QWidget* parent);
+// A one-line text box of the given width with its text centred.
+QLineEdit* make_text(const char* name, const QString& text, int width, QWidget* parent);
+
+}  // namespace m27

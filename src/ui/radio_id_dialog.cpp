@@ -1,0 +1,142 @@
+#include "ui/radio_id_dialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "service/colours.h"
+#include "service/id_operations.h"
+#include "service/radio_id.h"
+#include "ui/bgr_colour.h"
+#include "ui/controls.h"
+#include "ui/key_ascii.h"
+
+namespace m27 {
+namespace {
+
+constexpr int kIdWidth = 110;
+constexpr int kCountWidth = 60;
+
+}  // namespace
+
+RadioIdDialog::RadioIdDialog(MainWindow& main_window)
+    : ServiceDialog(main_window, "Form6", "输入ID") {
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(14, 12, 14, 14);
+  page->setSizeConstraint(QLayout::SetFixedSize);
+  page->addWidget(build_ID());
+
+  Text1_->installEventFilter(this);
+  connect(Command1_, &QPushButton::clicked, this, &RadioIdDialog::Command1_Click);
+  connect(Command2_, &QPushButton::clicked, this, &RadioIdDialog::Command2_Click);
+  enable_buttons();
+}
+
+QWidget* RadioIdDialog::build_ID() {
+  QGroupBox* frame = make_frame("ID", "ID", this);
+  auto* grid = new QGridLayout(frame);
+  grid->setContentsMargins(12, 10, 12, 12);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(12);
+  Text1_ = make_text("Text1", QStringLiteral("0"), kIdWidth, frame);
+  Text1_->setMaxLength(kIdMaxLength);
+  Text2_ = make_text("Text2", QStringLiteral("0"), kCountWidth, frame);
+  Command1_ = make_button("Command1", "写ID", frame);
+  Command2_ = make_button("Command2", "读ID", frame);
+  grid->addWidget(make_label("Label1", "ID", frame), 0, 0);
+  grid->addWidget(Text1_, 0, 1);
+  grid->addWidget(make_label("Label3", "(十进制)", frame), 0, 2);
+  grid->addWidget(Command1_, 1, 1);
+  grid->addWidget(Command2_, 1, 2);
+  grid->addWidget(make_label("Label2", "成功数", frame), 2, 0);
+  grid->addWidget(Text2_, 2, 1, Qt::AlignLeft);
+  // Enter in the ID field leads on to "写ID", the next radio's one click.
+  setTabOrder(Text1_, Command1_);
+  setTabOrder(Command1_, Command2_);
+  setTabOrder(Command2_, Text2_);
+  return frame;
+}
+
+QColor RadioIdDialog::preparing_colour() const {
+  return palette().color(QPalette::Inactive, QPalette::Window);
+}
+
+void RadioIdDialog::set_lamp(const QColor& colour) {
+  QPalette lamp = Text1_->palette();
+  lamp.setColor(QPalette::Base, colour);
+  Text1_->setPalette(lamp);
+}
+
+void RadioIdDialog::enable_buttons() {
+  Command1_->setEnabled(exchange_commands_enabled() && !writing_);
+  Command2_->setEnabled(exchange_commands_enabled() && !reading_);
+}
+
+// "写ID": nothing happens while another exchange runs.
+void RadioIdDialog::Command1_Click() {
+  if (exchange_running()) return;
+  set_lamp(preparing_colour());
+  writing_ = true;
+  enable_buttons();
+  const std::string typed = Text1_->text().toStdString();
+  start_exchange(std::make_unique<WriteId>(typed), {},
+                 [this, written = id_value(typed)](bool ok) { write_finished(written, ok); });
+}
+
+void RadioIdDialog::write_finished(std::optional<std::uint32_t> written, bool ok) {
+  if (ok && written) {
+    set_lamp(from_bgr(kGreen));
+    const IdFields next = after_write(*written, Text2_->text().toStdString());
+    Text2_->setText(QString::fromStdString(next.Text2));
+    Text1_->setText(QString::fromStdString(next.Text1));
+  } else {
+    set_lamp(from_bgr(kRed));
+  }
+  writing_ = false;
+  enable_buttons();
+  Command1_->setFocus();
+}
+
+// "读ID": nothing happens while another exchange runs.
+void RadioIdDialog::Command2_Click() {
+  if (exchange_running()) return;
+  reading_ = true;
+  enable_buttons();
+  start_exchange(
+      std::make_unique<ReadId>(),
+      [this](const ReplyData& reply) {
+        Text1_->setText(QString::fromStdString(display_ID(reply.rx_data)));
+      },
+      [this](bool ok) { read_finished(ok); });
+}
+
+void RadioIdDialog::read_finished(bool ok) {
+  if (ok) set_lamp(from_bgr(kGreen));
+  reading_ = false;
+  enable_buttons();
+}
+
+// `Text1_KeyPress`.
+bool RadioIdDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != Text1_ || event->type() != QEvent::KeyPress) {
+    return ServiceDialog::eventFilter(watched, event);
+  }
+  const int key_ascii = key_ascii_of(*static_cast<QKeyEvent*>(event));
+  if (key_ascii < 0) return false;
+  switch (id_key_filter(key_ascii)) {
+    case KeyAction::Pass:
+      return false;
+    case KeyAction::Drop:
+      return true;
+    case KeyAction::MoveFocus:
+      focusNextPrevChild(true);
+      return true;
+  }
+  return true;
+}
+
+}  // namespace m27

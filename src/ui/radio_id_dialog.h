@@ -1,0 +1,49 @@
+#pragma once
+// `Form6` "输入ID": reads (`Command2` "读ID") and writes (`Command1` "写ID") the radio's 32-bit
+// ID, typed in decimal in `Text1`. After each successful write the ID advances by one and the
+// success count `Text2` goes up, so a series of radios is written one click each. `Text1`'s
+// background is the status lamp: grey while a write is being prepared, red after an input error
+// or a failed write, green after a successful read or write.
+
+#include <QColor>
+
+#include "service/rx_data.h"
+#include "ui/service_dialog.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace m27 {
+
+class RadioIdDialog : public ServiceDialog {
+  Q_OBJECT
+
+ public:
+  explicit RadioIdDialog(MainWindow& main_window);
+
+  void Command1_Click();
+  void Command2_Click();
+
+  // The lamp while a write is being prepared: the toolkit's colour of an inactive window (the
+  // nearest to the system colour of inactive window borders).
+  QColor preparing_colour() const;
+
+ protected:
+  void enable_buttons() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* build_ID();
+  void set_lamp(const QColor& colour);
+  void write_finished(std::optional<std::uint32_t> written, bool ok);
+  void read_finished(bool ok);
+
+  QLineEdit* Text1_ = nullptr;
+  QLineEdit* Text2_ = nullptr;
+  QPushButton* Command1_ = nullptr;
+  QPushButton* Command2_ = nullptr;
+  bool writing_ = false;
+  bool reading_ = false;
+};
+
+}  // namespace m27

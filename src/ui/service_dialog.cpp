@@ -1,0 +1,42 @@
+#include "ui/service_dialog.h"
+
+#include <QPointer>
+
+#include "ui/main_window.h"
+
+namespace m27 {
+
+ServiceDialog::ServiceDialog(MainWindow& main_window, const char* name, const char* caption)
+    : main_window_(main_window),
+      exchange_commands_enabled_(main_window.exchange_commands_are_enabled()) {
+  setObjectName(QString::fromUtf8(name));
+  setWindowTitle(QString::fromUtf8(caption));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setAttribute(Qt::WA_DeleteOnClose);
+  connect(&main_window, &MainWindow::exchange_commands_enabled, this, [this](bool enabled) {
+    exchange_commands_enabled_ = enabled;
+    enable_buttons();
+  });
+}
+
+bool ServiceDialog::exchange_running() const { return main_window_.exchange_running(); }
+
+bool ServiceDialog::start_exchange(std::unique_ptr<Operation> operation,
+                                   std::function<void(const ReplyData&)> on_reply,
+                                   std::function<void(bool ok)> on_finished) {
+  QPointer<ServiceDialog> self(this);
+  MainWindow::ExchangeCallbacks callbacks;
+  if (on_reply) {
+    callbacks.on_reply = [self, on_reply = std::move(on_reply)](const ReplyData& reply) {
+      if (self) on_reply(reply);
+    };
+  }
+  if (on_finished) {
+    callbacks.on_finished = [self, on_finished = std::move(on_finished)](bool ok) {
+      if (self) on_finished(ok);
+    };
+  }
+  return main_window_.start_exchange(std::move(operation), std::move(callbacks));
+}
+
+}  // namespace m27

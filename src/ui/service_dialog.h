@@ -1,0 +1,42 @@
+#pragma once
+// What the three service dialogs share: a small modeless window of its own (no owner), unloaded
+// when it is closed; its buttons start exchanges on the main window's link and are refused
+// (disabled) while any exchange runs, the main window's transfers included.
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "link/operation.h"
+
+namespace m27 {
+
+class MainWindow;
+
+class ServiceDialog : public QWidget {
+  Q_OBJECT
+
+ protected:
+  ServiceDialog(MainWindow& main_window, const char* name, const char* caption);
+
+  // Whether an exchange sequence runs on the link now.
+  bool exchange_running() const;
+
+  // Whether a command that starts an exchange may run now.
+  bool exchange_commands_enabled() const { return exchange_commands_enabled_; }
+  // The dialog enables its buttons after its own rules and `exchange_commands_enabled()`; called
+  // whenever the latter changes.
+  virtual void enable_buttons() = 0;
+
+  // Starts an exchange sequence; false when another one runs. The reply and the end reach this
+  // dialog only while it is loaded.
+  bool start_exchange(std::unique_ptr<Operation> operation,
+                      std::function<void(const ReplyData&)> on_reply = {},
+                      std::function<void(bool ok)> on_finished = {});
+
+ private:
+  MainWindow& main_window_;
+  bool exchange_commands_enabled_;
+};
+
+}  // namespace m27
