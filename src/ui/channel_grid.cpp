@@ -250,18 +250,7 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ChannelGrid::filter_Text1_key(QKeyEvent* event) {
-  const int key_ascii = key_ascii_of(*event);
-  if (key_ascii < 0) return false;
-  switch (Text1_KeyPress(key_ascii)) {
-    case KeyAction::Pass:
-      return false;
-    case KeyAction::Drop:
-      return true;
-    case KeyAction::MoveFocus:
-      focusNextPrevChild(true);
-      return true;
-  }
-  return true;
+  return filter_key(*event, Text1_KeyPress, [this] { focusNextPrevChild(true); });
 }
 
 }  // namespace m27

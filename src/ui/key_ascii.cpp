@@ -21,4 +21,20 @@ int key_ascii_of(const QKeyEvent& event) {
   return text.isEmpty() ? -1 : text.front().unicode();
 }
 
+bool filter_key(const QKeyEvent& event, KeyAction (*filter)(int key_ascii),
+                const std::function<void()>& move_focus) {
+  const int key_ascii = key_ascii_of(event);
+  if (key_ascii < 0) return false;
+  switch (filter(key_ascii)) {
+    case KeyAction::Pass:
+      return false;
+    case KeyAction::Drop:
+      return true;
+    case KeyAction::MoveFocus:
+      move_focus();
+      return true;
+  }
+  return true;
+}
+
 }  // namespace m27

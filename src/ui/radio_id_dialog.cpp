@@ -125,18 +125,8 @@ bool RadioIdDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched != Text1_ || event->type() != QEvent::KeyPress) {
     return ServiceDialog::eventFilter(watched, event);
   }
-  const int key_ascii = key_ascii_of(*static_cast<QKeyEvent*>(event));
-  if (key_ascii < 0) return false;
-  switch (id_key_filter(key_ascii)) {
-    case KeyAction::Pass:
-      return false;
-    case KeyAction::Drop:
-      return true;
-    case KeyAction::MoveFocus:
-      focusNextPrevChild(true);
-      return true;
-  }
-  return true;
+  return filter_key(*static_cast<QKeyEvent*>(event), id_key_filter,
+                    [this] { focusNextPrevChild(true); });
 }
 
 }  // namespace m27
