@@ -9,6 +9,11 @@
 #include "ui/test_mode_dialog.h"
 
 namespace m27 {
+namespace {
+
+constexpr int kDialogMargin = 24;
+
+}  // namespace
 
 void MainWindow::connect_dialogs() {
   connect(engineering_mode_, &QAction::triggered, this, &MainWindow::engineering_mode_Click);
@@ -51,7 +56,14 @@ TestModeDialog* MainWindow::load_Form4() {
   return Form4_;
 }
 
+// A dialog shown for the first time opens over the main window, beside the grid.
 void MainWindow::show_dialog(QWidget* dialog) {
+  if (!dialog->isVisible()) {
+    dialog->adjustSize();
+    const QRect frame = frameGeometry();
+    dialog->move(frame.x() + frame.width() - dialog->width() - kDialogMargin,
+                 frame.y() + kDialogMargin * 4);
+  }
   dialog->show();
   dialog->raise();
   dialog->activateWindow();
