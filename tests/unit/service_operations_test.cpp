@@ -28,6 +28,7 @@ const Make kReadRssi = make<ReadRssi>();
 const Make kReadId = make<ReadId>();
 const Make kAdjust42And40 = make<AdjustRssi>("42", "40");
 const Make kWriteId = make<WriteId>("305419896");
+const Make kStartRssi = make<MonitorCommand>(MonitorButton::StartRssi);
 
 // Answers every request from the `first`-th on (counting from 0) with `frame`.
 ScriptedRadio answering(Bytes frame, int first = 0) {
@@ -62,6 +63,8 @@ TEST(ServiceOperations, UserSeesEachEndingInOrder) {
   const Script no_port = join({kWriteStart, kNoPort, kAdjustFailure, kWriteEnd, {"failed"}});
   const Script id_written = join({kWriteStart, kWriteEnd, {"finished"}});
   const Script id_not_written = join({kWriteStart, kIdFailure, kWriteEnd, {"failed"}});
+  const Script rssi_refused = {"message RSSI 输入错误，请重新输入 | 注意 | !", "failed"};
+  const Script id_refused = {"message ID 输入错误，请重新输入 | 注意 | !", "failed"};
   struct Case {
     const char* name;
     Make operation;
@@ -87,28 +90,14 @@ TEST(ServiceOperations, UserSeesEachEndingInOrder) {
       {"写ID answered", kWriteId, answering(ack), id_written},
       {"写ID silent radio", kWriteId, silent_radio(), id_not_written},
       // Typed values that do not fit their bytes: refused before anything is sent.
-      {"调整 with an empty value",
-       make<AdjustRssi>("", "40"),
-       answering(ack),
-       {"message RSSI 输入错误，请重新输入 | 注意 | !", "failed"}},
-      {"调整 with a wide value of 256",
-       make<AdjustRssi>("42", "256"),
-       answering(ack),
-       {"message RSSI 输入错误，请重新输入 | 注意 | !", "failed"}},
-      {"写ID with 4294967296",
-       make<WriteId>("4294967296"),
-       answering(ack),
-       {"message ID 输入错误，请重新输入 | 注意 | !", "failed"}},
+      {"调整 with an empty value", make<AdjustRssi>("", "40"), answering(ack), rssi_refused},
+      {"调整 with a wide band of 256", make<AdjustRssi>("42", "256"), answering(ack), rssi_refused},
+      {"写ID with 4294967296", make<WriteId>("4294967296"), answering(ack), id_refused},
       // Closing the dialog while a request waits ends it as if no answer came.
       {"数据读取 cancelled", kReadRssi, silent_radio(), read_timeout, true, 10ms},
       {"调整 cancelled", kAdjust42And40, silent_radio(), not_adjusted, true, 10ms},
       {"写ID cancelled", kWriteId, silent_radio(), id_not_written, true, 10ms},
-      {"开始 (RSSI) cancelled before it has settled",
-       make<MonitorCommand>(MonitorButton::StartRssi),
-       silent_radio(),
-       {"failed"},
-       true,
-       10ms},
+      {"开始 cancelled before it has settled", kStartRssi, silent_radio(), {"failed"}, true, 10ms},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(run(c.radio, c.operation(), c.port_open, c.cancel_after).script, c.expected)
