@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "channels/options.h"
-#include "channels/plans.h"
-
 namespace m27 {
 namespace {
 
@@ -29,15 +26,9 @@ Sheet labelled_sheet() {
   return sheet;
 }
 
-// Lines "L1", "L2", ... so that a field's text is the number of the line it came from.
-std::vector<std::string> numbered_lines(int count) {
-  std::vector<std::string> lines;
-  for (int k = 1; k <= count; ++k) lines.push_back("L" + std::to_string(k));
-  return lines;
-}
-
-TEST(ChannelFile, WritesTheLinesColumnByColumnInFileOrder) {
-  const auto lines = channel_file_lines(channel_file_of(labelled_sheet()));
+TEST(ChannelFile, WritesTheLinesColumnByColumnInFileOrderAndReadsThemBack) {
+  const ChannelFile file = channel_file_of(labelled_sheet());
+  const auto lines = channel_file_lines(file);
   ASSERT_EQ(lines.size(), 132u);
   struct Case {
     int first_line;  // 1-based, of row 0
@@ -49,162 +40,94 @@ TEST(ChannelFile, WritesTheLinesColumnByColumnInFileOrder) {
       EXPECT_EQ(lines[c.first_line - 1 + r], c.prefix + std::to_string(r)) << c.first_line;
     }
   }
-  const std::vector<std::string> kHeadAndTail = {"mode",     "plan", "total", "step",
-                                                 "transmit", "busy", "fsk"};
-  const std::vector<std::string> head_and_tail = {lines[0],   lines[126], lines[127], lines[128],
-                                                  lines[129], lines[130], lines[131]};
-  EXPECT_EQ(head_and_tail, kHeadAndTail);
+  EXPECT_EQ(lines[0], "mode");
+  EXPECT_EQ(std::vector(lines.begin() + 126, lines.end()),
+            (std::vector<std::string>{"plan", "total", "step", "transmit", "busy", "fsk"}));
+  EXPECT_EQ(channel_file_from_lines(lines), file);
 }
 
-TEST(ChannelFile, WritesAnAbsentFieldAsAnEmptyLine) {
-  ChannelFile file = channel_file_of(labelled_sheet());
-  file.Text2[24].reset();
-  file.Combo7.reset();
-  const auto lines = channel_file_lines(file);
-  ASSERT_EQ(lines.size(), 132u);
-  EXPECT_EQ(lines[100], "");
-  EXPECT_EQ(lines[131], "");
+// The fields a test watches, "-" for one the file leaves out: the mode, the first and last of
+// the receive column (lines 2 and 26), the first transmit frequency (line 27), the last
+// bandwidth (line 126), and the six settings.
+std::string watched(const ChannelFile& file) {
+  std::string line;
+  for (const auto* field :
+       {&file.mode, &file.Text1[0], &file.Text1[24], &file.Text3[0], &file.Text4[24], &file.Combo1,
+        &file.Combo2_60, &file.Combo2_62, &file.Combo5, &file.Combo6, &file.Combo7}) {
+    line += (line.empty() ? "" : "|") + field->value_or("-");
+  }
+  return line;
 }
 
 TEST(ChannelFile, ReadsAsManyFieldsAsTheFileHasLines) {
   struct Case {
     int lines;
-    const char* mode;
-    const char* last_rx;   // Text1(24), line 26
-    const char* first_tx;  // Text3(0), line 27
-    const char* last_bw;   // Text4(24), line 126
-    std::array<const char*, 6> settings;
+    const char* fields;
   };
   const Case kCases[] = {
-      {1, "L1", nullptr, nullptr, nullptr, {}},
-      {26, "L1", "L26", nullptr, nullptr, {}},
-      {27, "L1", "L26", "L27", nullptr, {}},
-      {126, "L1", "L26", "L27", "L126", {}},
-      {127, "L1", "L26", "L27", "L126", {"L127"}},
-      {132, "L1", "L26", "L27", "L126", {"L127", "L128", "L129", "L130", "L131", "L132"}},
+      {0, "-|-|-|-|-|-|-|-|-|-|-"},
+      {1, "L1|-|-|-|-|-|-|-|-|-|-"},
+      {26, "L1|L2|L26|-|-|-|-|-|-|-|-"},
+      {27, "L1|L2|L26|L27|-|-|-|-|-|-|-"},
+      {126, "L1|L2|L26|L27|L126|-|-|-|-|-|-"},
+      {127, "L1|L2|L26|L27|L126|L127|-|-|-|-|-"},
+      {132, "L1|L2|L26|L27|L126|L127|L128|L129|L130|L131|L132"},
       // A second group of settings sets them again; a partial one only as far as it goes.
-      {135, "L1", "L26", "L27", "L126", {"L133", "L134", "L135", "L130", "L131", "L132"}},
-      {138, "L1", "L26", "L27", "L126", {"L133", "L134", "L135", "L136", "L137", "L138"}},
-      {145, "L1", "L26", "L27", "L126", {"L145", "L140", "L141", "L142", "L143", "L144"}},
-  };
-  const auto as_field = [](const char* text) {
-    return text ? std::optional<std::string>(text) : std::nullopt;
+      {135, "L1|L2|L26|L27|L126|L133|L134|L135|L130|L131|L132"},
+      {138, "L1|L2|L26|L27|L126|L133|L134|L135|L136|L137|L138"},
   };
   for (const auto& c : kCases) {
-    const auto lines = numbered_lines(c.lines);
-    const ChannelFile file = channel_file_from_lines(lines);
-    EXPECT_EQ(file.mode, as_field(c.mode)) << c.lines;
-    EXPECT_EQ(file.Text1[24], as_field(c.last_rx)) << c.lines;
-    EXPECT_EQ(file.Text3[0], as_field(c.first_tx)) << c.lines;
-    EXPECT_EQ(file.Text4[24], as_field(c.last_bw)) << c.lines;
-    const std::array<std::optional<std::string>, 6> settings = {
-        file.Combo1, file.Combo2_60, file.Combo2_62, file.Combo5, file.Combo6, file.Combo7};
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(settings[k], as_field(c.settings[k])) << c.lines;
+    std::vector<std::string> lines;  // "L1", "L2", ...: a field's text names its line
+    for (int k = 1; k <= c.lines; ++k) lines.push_back("L" + std::to_string(k));
+    EXPECT_EQ(watched(channel_file_from_lines(lines)), c.fields) << c.lines;
   }
 }
 
-TEST(ChannelFile, ReadsNothingFromNoLines) {
-  EXPECT_EQ(channel_file_from_lines({}), ChannelFile{});
-}
-
-TEST(ChannelFile, ReadsBackWhatItWrote) {
-  const ChannelFile file = channel_file_of(labelled_sheet());
-  EXPECT_EQ(channel_file_from_lines(channel_file_lines(file)), file);
-}
-
-// A sheet that differs from the start-up one in every kind of field, with a tone editor open.
-Sheet edited_sheet() {
-  Sheet sheet = startup_sheet();
-  sheet.rows[0].Text1 = "450.125";
-  sheet.rows[1].Text5 = "D023";
-  sheet.rows[2].Text2 = "67.0";
-  sheet.rows[3].Combo2 = "D025";
-  sheet.rows[4].Text4 = std::string(kWide);
-  sheet.Combo1 = kPlanItems[0];
-  sheet.Combo2_60 = "10";
-  sheet.Combo5 = kTransmitForbidden;
-  return sheet;
-}
-
-TEST(ChannelFile, AnEmptyFileOnlyNormalisesTheSheet) {
-  Sheet sheet = edited_sheet();
-  apply_channel_file(sheet, ChannelFile{});
-  Sheet expected = edited_sheet();
-  expected.rows[0].Text1 = "450.12500";  // formatted
-  expected.rows[3].Text2 = "D025";       // the open editor committed
-  EXPECT_EQ(channel_file_of(sheet), channel_file_of(expected));
-  for (int r = 0; r < kRows; ++r) {
-    EXPECT_FALSE(sheet.rows[r].Combo2) << r;
-    EXPECT_FALSE(sheet.rows[r].Text1_tab_stop) << r;
-    EXPECT_FALSE(sheet.rows[r].Text3_tab_stop) << r;
-    EXPECT_EQ(sheet.rows[r].enabled, r < 10) << r;
-  }
-}
-
-TEST(ChannelFile, TheModeLineResetsEveryToneAndKeepsTheRest) {
-  Sheet sheet = edited_sheet();
-  apply_channel_file(sheet, channel_file_from_lines(std::vector<std::string>{"2:专业模式"}));
-  EXPECT_EQ(sheet.tone_mode, ToneMode::Professional);
-  for (const ChannelRow& row : sheet.rows) {
-    EXPECT_EQ(row.Text5, "OFF");
-    EXPECT_EQ(row.Text2, "OFF");
-    EXPECT_FALSE(row.Combo2);
-  }
-  EXPECT_EQ(sheet.rows[4].Text4, kWide);
-  EXPECT_EQ(sheet.Combo1, kPlanItems[0]);
-}
-
-TEST(ChannelFile, AnyOtherModeTextSelectsTheNormalTones) {
-  Sheet sheet = startup_sheet();
-  sheet.Combo4 = kProfessionalMode;
-  sheet.tone_mode = ToneMode::Professional;
-  apply_channel_file(sheet, channel_file_from_lines(std::vector<std::string>{"2:专业"}));
-  EXPECT_EQ(sheet.Combo4, "2:专业");
-  EXPECT_EQ(sheet.tone_mode, ToneMode::Normal);
-}
-
-TEST(ChannelFile, ProfessionalTonesArriveAfterTheModeChange) {
-  ChannelFile file = channel_file_of(startup_sheet());
-  file.mode = kProfessionalMode;
-  file.Text5[0] = "I754";
-  file.Text2[1] = "254.1";
-  file.Text5[2] = "95.2";
-  Sheet sheet = startup_sheet();
-  apply_channel_file(sheet, file);
-  EXPECT_EQ(sheet.tone_mode, ToneMode::Professional);
-  EXPECT_EQ(sheet.rows[0].Text5, "I754");
-  EXPECT_EQ(sheet.rows[1].Text2, "254.1");
-  EXPECT_EQ(sheet.rows[2].Text5, "95.2");
-}
-
-TEST(ChannelFile, AFileOf126LinesKeepsTheSettings) {
-  Sheet sheet = edited_sheet();
+TEST(ChannelFile, OpeningSetsTheFieldsTheFileHasAfterItsModeAndNormalises) {
   std::vector<std::string> lines = channel_file_lines(channel_file_of(startup_sheet()));
-  lines.resize(126);
-  apply_channel_file(sheet, channel_file_from_lines(lines));
-  EXPECT_EQ(sheet.rows[4].Text4, kNarrow);  // the grid comes from the file
-  EXPECT_EQ(sheet.Combo1, kPlanItems[0]);   // the settings stay
-  EXPECT_EQ(sheet.Combo2_60, "10");
-  EXPECT_EQ(sheet.Combo5, kTransmitForbidden);
-  EXPECT_FALSE(sheet.rows[10].enabled);
-}
-
-TEST(ChannelFile, OpeningNormalisesButDoesNotApplyThePlan) {
-  ChannelFile file = channel_file_of(startup_sheet());
-  file.Text1[5] = "451";
-  file.Text3[6] = "";
-  file.Combo1 = kPlanItems[1];
-  file.Combo2_60 = "3";
-  Sheet sheet = startup_sheet();
-  apply_channel_file(sheet, file);
-  EXPECT_EQ(sheet.rows[5].Text1, "451.00000");
-  EXPECT_EQ(sheet.rows[6].Text3, "000.00000");
-  EXPECT_EQ(sheet.Combo1, kPlanItems[1]);
-  EXPECT_EQ(sheet.rows[0].Text1, "450.12500");  // no plan frequency
-  EXPECT_TRUE(sheet.rows[2].enabled);
-  EXPECT_FALSE(sheet.rows[3].enabled);
-  EXPECT_FALSE(sheet.rows[0].Text1_tab_stop);
-  EXPECT_FALSE(sheet.rows[24].Text3_tab_stop);
+  lines[0] = "2:专业模式";
+  lines[1 + 5] = "451";       // Text1(5)
+  lines[26 + 6] = "";         // Text3(6)
+  lines[51] = "I754";         // Text5(0)
+  lines[126] = "2:中国频率";  // Combo1
+  lines[127] = "3";           // channel total
+  struct Case {
+    std::size_t lines;
+    const char* rows;  // rows 0, 1, 3 (a tone editor open), 4, 5 and 6 after the opening
+    const char* plan;
+    int enabled_rows;
+  };
+  const Case kCases[] = {
+      // No line only normalises: the frequency is formatted and the open editor commits.
+      {0, "450.12500|OFF|D023|D025|宽带|452.62500|453.12500", "1:美国频率", 10},
+      // The mode line changes the tone table: every tone off, editors closed unused.
+      {1, "450.12500|OFF|OFF|OFF|宽带|452.62500|453.12500", "1:美国频率", 10},
+      // The grid comes from the file, the settings stay.
+      {126, "450.12500|I754|OFF|OFF|窄带|451.00000|000.00000", "1:美国频率", 10},
+      // The settings too; the plan is shown but not applied.
+      {132, "450.12500|I754|OFF|OFF|窄带|451.00000|000.00000", "2:中国频率", 3},
+  };
+  for (const auto& c : kCases) {
+    Sheet sheet = startup_sheet();
+    sheet.rows[0].Text1 = "450.125";
+    sheet.rows[1].Text5 = "D023";
+    sheet.rows[3].Combo2 = "D025";
+    sheet.rows[4].Text4 = "宽带";
+    sheet.Combo1 = "1:美国频率";
+    sheet.Combo2_60 = "10";
+    apply_channel_file(sheet, channel_file_from_lines(std::span(lines).first(c.lines)));
+    const auto& r = sheet.rows;
+    EXPECT_EQ(r[0].Text1 + "|" + r[0].Text5 + "|" + r[1].Text5 + "|" + r[3].Text2 + "|" +
+                  r[4].Text4 + "|" + r[5].Text1 + "|" + r[6].Text3,
+              c.rows)
+        << c.lines;
+    EXPECT_EQ(sheet.Combo1, c.plan) << c.lines;
+    EXPECT_EQ(sheet.tone_mode, c.lines ? ToneMode::Professional : ToneMode::Normal) << c.lines;
+    for (int i = 0; i < kRows; ++i) {
+      EXPECT_FALSE(r[i].Combo2 || r[i].Combo3 || r[i].Text1_tab_stop || r[i].Text3_tab_stop) << i;
+      EXPECT_EQ(r[i].enabled, i < c.enabled_rows) << c.lines << " row " << i;
+    }
+  }
 }
 
 }  // namespace

@@ -26,12 +26,9 @@ class FailingFileSystem : public FileSystem {
   }
   ssize_t write(int fd, const void* buffer, size_t count) override {
     if (step_ != Step::Write) return FileSystem::write(fd, buffer, count);
-    // Half the bytes reach the disk before it is full.
-    if (!wrote_) {
-      wrote_ = true;
-      return FileSystem::write(fd, buffer, count / 2);
-    }
-    return fail();
+    if (wrote_) return fail();
+    wrote_ = true;  // half the bytes reach the disk before it is full
+    return FileSystem::write(fd, buffer, count / 2);
   }
   int fsync(int fd) override { return step_ == Step::Fsync ? fail() : FileSystem::fsync(fd); }
   int close(int fd) override {
@@ -56,12 +53,10 @@ class FailingFileSystem : public FileSystem {
 class SlowFileSystem : public FileSystem {
  public:
   ssize_t read(int fd, void* buffer, size_t count) override {
-    if (interrupt()) return -1;
-    return FileSystem::read(fd, buffer, count > 0 ? 1 : 0);
+    return interrupt() ? -1 : FileSystem::read(fd, buffer, count > 0 ? 1 : 0);
   }
   ssize_t write(int fd, const void* buffer, size_t count) override {
-    if (interrupt()) return -1;
-    return FileSystem::write(fd, buffer, count > 0 ? 1 : 0);
+    return interrupt() ? -1 : FileSystem::write(fd, buffer, count > 0 ? 1 : 0);
   }
 
  private:
@@ -73,50 +68,33 @@ class SlowFileSystem : public FileSystem {
   bool interrupted_ = false;
 };
 
-TEST(FileIo, ReplaceCreatesANewFile) {
+TEST(FileIo, ReplaceWritesTheBytesAndKeepsPermissionsLinksAndOtherFiles) {
+  using std::filesystem::perms;
+  const auto kMode = perms::owner_read | perms::owner_write | perms::group_read;
   ScratchDir dir;
-  EXPECT_EQ(replace_file(dir / "a.m27", "new\r\n"), std::nullopt);
-  EXPECT_EQ(read_bytes(dir / "a.m27"), "new\r\n");
-  EXPECT_EQ(dir.names(), std::set<std::string>{"a.m27"});
-}
-
-TEST(FileIo, ReplaceOverwritesAnExistingFileAndKeepsItsPermissions) {
-  ScratchDir dir;
+  EXPECT_EQ(replace_file(dir / "new.m27", "new\r\n"), std::nullopt);
   write_bytes(dir / "a.m27", "a much longer old content\r\n");
-  std::filesystem::permissions(dir / "a.m27", std::filesystem::perms::owner_read |
-                                                  std::filesystem::perms::owner_write |
-                                                  std::filesystem::perms::group_read);
-  EXPECT_EQ(replace_file(dir / "a.m27", "new"), std::nullopt);
-  EXPECT_EQ(read_bytes(dir / "a.m27"), "new");
-  EXPECT_EQ(std::filesystem::status(dir / "a.m27").permissions(),
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                std::filesystem::perms::group_read);
-  EXPECT_EQ(dir.names(), std::set<std::string>{"a.m27"});
-}
-
-TEST(FileIo, ReplaceWritesThroughASymbolicLink) {
-  ScratchDir dir;
-  write_bytes(dir / "real.m27", "old");
-  std::filesystem::create_symlink("real.m27", dir / "link.m27");
-  EXPECT_EQ(replace_file(dir / "link.m27", "new"), std::nullopt);
-  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.m27"));
-  EXPECT_EQ(read_bytes(dir / "real.m27"), "new");
-}
-
-TEST(FileIo, ReplacePassesALeftOverTemporaryFile) {
-  ScratchDir dir;
+  std::filesystem::permissions(dir / "a.m27", kMode);
   write_bytes(dir / ".a.m27.tmp0", "left by a crash");
-  EXPECT_EQ(replace_file(dir / "a.m27", "new"), std::nullopt);
+  std::filesystem::create_symlink("a.m27", dir / "link.m27");
+  EXPECT_EQ(replace_file(dir / "link.m27", "new"), std::nullopt);
+  EXPECT_EQ(read_bytes(dir / "new.m27"), "new\r\n");
   EXPECT_EQ(read_bytes(dir / "a.m27"), "new");
+  EXPECT_EQ(std::filesystem::status(dir / "a.m27").permissions(), kMode);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.m27"));
   EXPECT_EQ(read_bytes(dir / ".a.m27.tmp0"), "left by a crash");
+  EXPECT_EQ(dir.names(), (std::set<std::string>{".a.m27.tmp0", "a.m27", "link.m27", "new.m27"}));
 }
 
-TEST(FileIo, ReplaceWritesEveryByteThroughShortAndInterruptedWrites) {
+TEST(FileIo, ReplaceAndReadMoveEveryByteThroughShortAndInterruptedCalls) {
   ScratchDir dir;
   SlowFileSystem slow;
   const std::string bytes(300, 'x');
   EXPECT_EQ(replace_file(dir / "a.m27", bytes, slow), std::nullopt);
   EXPECT_EQ(read_bytes(dir / "a.m27"), bytes);
+  const auto read = read_file(dir / "a.m27", 65536, slow);
+  ASSERT_TRUE(read) << read.reason();
+  EXPECT_EQ(*read, bytes);
 }
 
 TEST(FileIo, AFailedReplaceLeavesTheOldFileAsItWas) {
@@ -144,13 +122,6 @@ TEST(FileIo, AFailedReplaceLeavesTheOldFileAsItWas) {
   }
 }
 
-TEST(FileIo, ReplaceFailsInAFolderThatIsNotThere) {
-  ScratchDir dir;
-  const auto failure = replace_file(dir / "missing" / "a.m27", "new");
-  ASSERT_TRUE(failure);
-  EXPECT_EQ(failure->reason, system_reason(ENOENT));
-}
-
 // Root writes into any folder, so the save runs in a child process that gives root up.
 [[noreturn]] void replace_as_a_user(const std::filesystem::path& file) {
   constexpr uid_t kNobody = 65534;
@@ -171,35 +142,19 @@ TEST(FileIo, ReplaceFailsInAReadOnlyFolder) {
   EXPECT_EQ(dir.names(), std::set<std::string>{"a.m27"});
 }
 
-TEST(FileIo, ReadsAFileUpToTheLimit) {
-  struct Case {
-    std::size_t size;
-  };
-  const Case kCases[] = {{0}, {1}, {65536}};
-  for (const auto& c : kCases) {
-    ScratchDir dir;
-    const std::string bytes(c.size, 'x');
-    write_bytes(dir / "a.m27", bytes);
+TEST(FileIo, ReadsAFileUpToTheLimitAndRefusesWhatItCannotRead) {
+  ScratchDir dir;
+  for (const std::size_t size : {0, 1, 65536}) {
+    write_bytes(dir / "a.m27", std::string(size, 'x'));
     const auto read = read_file(dir / "a.m27", 65536);
     ASSERT_TRUE(read) << read.reason();
-    EXPECT_EQ(*read, bytes);
+    EXPECT_EQ(*read, std::string(size, 'x'));
   }
-}
-
-TEST(FileIo, ReadsEveryByteThroughShortAndInterruptedReads) {
-  ScratchDir dir;
-  const std::string bytes(300, 'x');
-  write_bytes(dir / "a.m27", bytes);
-  SlowFileSystem slow;
-  const auto read = read_file(dir / "a.m27", 65536, slow);
-  ASSERT_TRUE(read) << read.reason();
-  EXPECT_EQ(*read, bytes);
-}
-
-TEST(FileIo, RefusesFilesItCannotRead) {
-  ScratchDir dir;
   write_bytes(dir / "big.m27", std::string(65537, 'x'));
   mkfifo((dir / "pipe.m27").c_str(), 0600);
+  const auto pipe = read_file(dir / "pipe.m27", 65536);  // must not wait for a writer
+  ASSERT_TRUE(pipe);
+  EXPECT_EQ(*pipe, "");
   struct Case {
     std::filesystem::path path;
     std::string reason;
@@ -214,9 +169,6 @@ TEST(FileIo, RefusesFilesItCannotRead) {
     ASSERT_FALSE(read) << c.path;
     EXPECT_EQ(read.reason(), c.reason);
   }
-  const auto pipe = read_file(dir / "pipe.m27", 65536);  // must not wait for a writer
-  ASSERT_TRUE(pipe);
-  EXPECT_EQ(*pipe, "");
 }
 
 }  // namespace

@@ -15,37 +15,32 @@ namespace {
 
 using namespace m27::testing;
 
-Sheet varied_sheet() {
-  Sheet sheet = startup_sheet();
-  sheet.Combo4 = "2:专业模式";
-  Combo4_Click(sheet);
-  sheet.Combo5 = "禁止";
-  sheet.Combo6 = "开";
-  sheet.Combo1 = "3:台湾频率";
-  sheet.Combo2_60 = "17";
+template <typename Transfer>
+std::optional<bool> transfer(fake::Radio& radio, Sheet& sheet) {
+  VirtualPair pair(radio);
+  pair.start(std::make_unique<Transfer>(sheet));
+  pair.run(10 * 60s);
+  return pair.finished();
+}
+
+TEST(LinkWithFakeRadio, WriteThenReadGivesBackTheTable) {
+  Sheet written = startup_sheet();
+  written.Combo4 = "2:专业模式";
+  Combo4_Click(written);
+  written.Combo5 = "禁止";
+  written.Combo6 = "开";
+  written.Combo1 = "3:台湾频率";
+  written.Combo2_60 = "17";
   const char* tones[] = {"I754", "254.1", "95.2", "D023", "OFF", "I023", "67.0"};
   for (int i = 0; i < kRows; ++i) {
-    ChannelRow& row = sheet.rows[i];
+    ChannelRow& row = written.rows[i];
     row.Text1 = i % 2 ? "462.56250" : "451.00500";  // 6.25 kHz only, 5 kHz only
     row.Text3 = i % 3 ? "450.02500" : "467.71250";
     row.Text5 = tones[i % 7];
     row.Text2 = tones[(i + 3) % 7];
     row.Text4 = i % 4 ? "宽带" : "窄带";
   }
-  return sheet;
-}
-
-template <typename TransferT>
-std::optional<bool> transfer(fake::Radio& radio, Sheet& sheet) {
-  VirtualPair pair(radio);
-  pair.start(std::make_unique<TransferT>(sheet));
-  pair.run(10 * 60s);
-  return pair.finished();
-}
-
-TEST(LinkWithFakeRadio, WriteThenReadGivesBackTheTable) {
   fake::Radio radio(fake::default_memory(), {});
-  Sheet written = varied_sheet();
   ASSERT_EQ(transfer<WriteTransfer>(radio, written), true);
   EXPECT_EQ(radio.end_packets(), 1u);
   EXPECT_EQ(radio.memory().options,
@@ -53,12 +48,10 @@ TEST(LinkWithFakeRadio, WriteThenReadGivesBackTheTable) {
 
   Sheet read = startup_sheet();
   ASSERT_EQ(transfer<ReadTransfer>(radio, read), true);
-  EXPECT_EQ(read.Combo4, written.Combo4);
-  EXPECT_EQ(read.Combo5, written.Combo5);
-  EXPECT_EQ(read.Combo6, written.Combo6);
-  EXPECT_EQ(read.Combo7, written.Combo7);
-  EXPECT_EQ(read.Combo1, written.Combo1);
-  EXPECT_EQ(read.Combo2_60, written.Combo2_60);
+  EXPECT_EQ(
+      (std::array{read.Combo4, read.Combo5, read.Combo6, read.Combo7, read.Combo1, read.Combo2_60}),
+      (std::array{written.Combo4, written.Combo5, written.Combo6, written.Combo7, written.Combo1,
+                  written.Combo2_60}));
   for (int i = 0; i < kRows; ++i) {
     const ChannelRow& a = written.rows[i];
     const ChannelRow& b = read.rows[i];
@@ -88,8 +81,8 @@ TEST(LinkWithFakeRadio, EveryFaultEndsTheReadInTime) {
   };
   for (const auto& c : kCases) {
     fake::Radio radio(fake::default_memory(), {.fault = *fake::parse_fault(c.fault)});
-    VirtualPair pair(radio);
     Sheet sheet = startup_sheet();
+    VirtualPair pair(radio);
     pair.start(std::make_unique<ReadTransfer>(sheet));
     pair.run(10 * 60s);
     EXPECT_EQ(pair.finished(), c.succeeds) << c.fault;

@@ -22,36 +22,37 @@ constexpr Duration kAnswerAfter = 40ms;  // comfortably after the 20 ms settle
 Bytes option_reply() { return reply(0x42, {0x01, 0x03, 0x19}); }
 Bytes channel_reply() { return reply(0x43, {0x1F, 0x54, 0x1F, 0x54, 0x00, 0x00, 0x03}); }
 
-// Answers every request like a working radio.
-std::vector<Out> working(const Bytes& request, int) {
-  if (request[0] == 0x53) return {{kAnswerAfter, option_reply()}};
-  if (request[0] == 0x52) return {{kAnswerAfter, channel_reply()}};
-  if (request[0] == 0x45) return {};
-  return {{kAnswerAfter, reply(0x41, {})}};
+// Answers every request like a working radio, `after` each request.
+ScriptedRadio::Script working(Duration after = kAnswerAfter) {
+  return [after](const Bytes& request, int) -> std::vector<Out> {
+    if (request[0] == 0x53) return {{after, option_reply()}};
+    if (request[0] == 0x52) return {{after, channel_reply()}};
+    if (request[0] == 0x45) return {};
+    return {{after, reply(0x41, {})}};
+  };
 }
 
-// Answers the option read, then `channel` instead of the first channel record.
-ScriptedRadio::Script options_then(std::function<std::vector<Out>()> channel) {
-  return
-      [channel](const Bytes& request, int n) { return n == 0 ? working(request, n) : channel(); };
-}
+std::vector<Out> silence(const Bytes&, int) { return {}; }
 
 Duration line(int bytes) { return kByteTime * bytes; }
 
-TEST(Link, SilentRadioGetsTheOptionReadThreeTimes) {
+TEST(Link, AnOptionExchangeGetsThreeTriesThenFailsAtTheThirdDeadline) {
   struct Case {
     const char* name;
     bool write;
+    bool wedged_port;  // the port never reports its output written
     int request_bytes;
     Duration interval;
   };
   const Case kCases[] = {
-      {"read: 1 s a try", false, 6, 1s},
-      {"write: 5 s a try", true, 9, 5s},
+      {"read from a silent radio: 1 s a try", false, false, 6, 1s},
+      {"write to a silent radio: 5 s a try", true, false, 9, 5s},
+      {"read through a wedged port", false, true, 6, 1s},
   };
   for (const auto& c : kCases) {
-    ScriptedRadio silent([](const Bytes&, int) { return std::vector<Out>{}; });
-    VirtualPair pair(silent);
+    ScriptedRadio radio(c.wedged_port ? working() : silence);
+    VirtualPair pair(radio);
+    pair.written_reports = !c.wedged_port;
     Sheet sheet = startup_sheet();
     if (c.write) {
       pair.start(std::make_unique<WriteTransfer>(sheet));
@@ -67,107 +68,73 @@ TEST(Link, SilentRadioGetsTheOptionReadThreeTimes) {
   }
 }
 
-TEST(Link, AChannelExchangeGetsOneTry) {
-  struct Case {
-    const char* name;
-    std::function<std::vector<Out>()> channel_answer;
-  };
+TEST(Link, AChannelExchangeGetsOneTryWhateverTheRadioSends) {
   Bytes cut = channel_reply();
   cut.resize(5);
-  std::vector<Out> garbage;
-  for (int i = 0; i < 20000; ++i) {  // 20 s of bytes that never make a good frame
-    const std::uint8_t pattern[] = {0x42, 0x07, 1, 2, 3, 4, 5, 6, 7, 0x00};
-    garbage.push_back({kAnswerAfter + i * kByteTime, {pattern[i % 10]}});
-  }
   Bytes bad_checksum = channel_reply();
   ++bad_checksum.back();
+  std::vector<Out> garbage;
+  const std::uint8_t pattern[] = {0x42, 0x07, 1, 2, 3, 4, 5, 6, 7, 0x00};
+  for (int i = 0; i < 20000; ++i) {  // 20 s of bytes that never make a good frame
+    garbage.push_back({kAnswerAfter + i * kByteTime, {pattern[i % 10]}});
+  }
+  struct Case {
+    const char* name;
+    std::vector<Out> channel_answer;
+  };
   const Case kCases[] = {
-      {"silent", [] { return std::vector<Out>{}; }},
-      {"cut off mid-frame",
-       [cut] {
-         return std::vector<Out>{{kAnswerAfter, cut}};
-       }},
-      {"endless garbage", [garbage] { return garbage; }},
-      {"checksum off by one",
-       [bad_checksum] {
-         return std::vector<Out>{{kAnswerAfter, bad_checksum}};
-       }},
-      {"too short for a channel record",
-       [] {
-         return std::vector<Out>{{kAnswerAfter, reply(0x43, {0x1F, 0x54})}};
-       }},
+      {"silent", {}},
+      {"cut off mid-frame", {{kAnswerAfter, cut}}},
+      {"endless garbage", garbage},
+      {"checksum off by one", {{kAnswerAfter, bad_checksum}}},
+      {"too short for a channel record", {{kAnswerAfter, reply(0x43, {0x1F, 0x54})}}},
   };
   for (const auto& c : kCases) {
-    ScriptedRadio radio(options_then(c.channel_answer));
-    VirtualPair pair(radio);
-    Sheet sheet = startup_sheet();
-    pair.start(std::make_unique<ReadTransfer>(sheet));
-    pair.run();
-    ASSERT_EQ(pair.requests.size(), 2u) << c.name;
-    EXPECT_EQ(pair.requests[1].bytes, wire_bytes(Ask_Chn_Data(0))) << c.name;
-    EXPECT_EQ(pair.finished(), false) << c.name;
-    EXPECT_EQ(pair.finished_at(), pair.requests[1].at + line(6) + 5s) << c.name;
-  }
-}
-
-TEST(Link, EchoIsDiscardedAndTheReplyTaken) {
-  for (bool byte_by_byte : {false, true}) {
-    ScriptedRadio echoing([](const Bytes& request, int n) {
-      auto outs = working(request, n);
-      outs.insert(outs.begin(), Out{0ms, request});
-      return outs;
+    ScriptedRadio radio([&c](const Bytes& request, int n) {
+      return n == 0 ? working()(request, n) : c.channel_answer;
     });
-    VirtualPair pair(echoing);
-    pair.byte_by_byte = byte_by_byte;
     Sheet sheet = startup_sheet();
-    pair.start(std::make_unique<ReadTransfer>(sheet));
-    pair.run();
-    EXPECT_EQ(pair.finished(), true);
-    EXPECT_EQ(pair.requests.size(), 26u);
-    EXPECT_EQ(sheet.rows[24].Text1, "450.12500");
+    const Outcome r = run(radio, std::make_unique<ReadTransfer>(sheet));
+    ASSERT_EQ(r.requests.size(), 2u) << c.name;
+    EXPECT_EQ(r.requests[1].bytes, wire_bytes(Ask_Chn_Data(0))) << c.name;
+    EXPECT_EQ(r.script.back(), "failed") << c.name;
+    EXPECT_EQ(r.finished_at, r.requests[1].at + line(6) + 5s) << c.name;
   }
 }
 
-TEST(Link, AReplyInsideTheSettleWindowIsLost) {
-  ScriptedRadio early([](const Bytes&, int) {
-    // 6 bytes take 6.25 ms on the line; the settle window ends 20 ms later.
-    return std::vector<Out>{{25ms, option_reply()}};
-  });
-  VirtualPair pair(early);
-  Sheet sheet = startup_sheet();
-  pair.start(std::make_unique<ReadTransfer>(sheet));
-  pair.run();
-  EXPECT_EQ(pair.requests.size(), 3u);
-  EXPECT_EQ(pair.finished(), false);
-}
-
-TEST(Link, AReplyJustAfterTheSettleWindowIsTaken) {
-  ScriptedRadio prompt([](const Bytes& request, int n) {
-    auto outs = working(request, n);
-    for (auto& o : outs) o.after = line(static_cast<int>(request.size())) + kSettle;
+TEST(Link, InputDuringTheSettleWindowIsDiscarded) {
+  struct Case {
+    const char* name;
+    ScriptedRadio::Script radio;
+    bool byte_by_byte;
+    bool succeeds;
+  };
+  const auto echoing = [](const Bytes& request, int n) {
+    auto outs = working()(request, n);
+    outs.insert(outs.begin(), Out{0ms, request});
     return outs;
-  });
-  VirtualPair pair(prompt);
-  Sheet sheet = startup_sheet();
-  pair.start(std::make_unique<ReadTransfer>(sheet));
-  pair.run();
-  EXPECT_EQ(pair.finished(), true);
-}
-
-TEST(Link, AWedgedPortFailsTheAttemptAtItsDeadline) {
-  ScriptedRadio radio(working);
-  VirtualPair pair(radio);
-  pair.written_reports = false;
-  Sheet sheet = startup_sheet();
-  pair.start(std::make_unique<ReadTransfer>(sheet));
-  pair.run();
-  EXPECT_EQ(pair.requests.size(), 3u);
-  EXPECT_EQ(pair.finished(), false);
-  EXPECT_EQ(pair.finished_at(), 3 * (1s + line(6)));
+  };
+  const Case kCases[] = {
+      {"an echo, then the reply", echoing, false, true},
+      {"an echo, then the reply, byte by byte", echoing, true, true},
+      // 6 bytes take 6.25 ms on the line; the settle window ends 20 ms later.
+      {"a reply 25 ms after the request", working(25ms), false, false},
+      {"a reply as the settle window ends", working(line(6) + kSettle), false, true},
+  };
+  for (const auto& c : kCases) {
+    ScriptedRadio radio(c.radio);
+    VirtualPair pair(radio);
+    pair.byte_by_byte = c.byte_by_byte;
+    Sheet sheet = startup_sheet();
+    pair.start(std::make_unique<ReadTransfer>(sheet));
+    pair.run();
+    EXPECT_EQ(pair.finished(), c.succeeds) << c.name;
+    EXPECT_EQ(pair.requests.size(), c.succeeds ? 26u : 3u) << c.name;
+  }
 }
 
 TEST(Link, RefusesASecondSequenceWhileOneRuns) {
-  ScriptedRadio radio(working);
+  ScriptedRadio radio(working());
   VirtualPair pair(radio);
   Sheet sheet = startup_sheet();
   ASSERT_TRUE(pair.start(std::make_unique<ReadTransfer>(sheet)));
@@ -179,20 +146,17 @@ TEST(Link, RefusesASecondSequenceWhileOneRuns) {
 }
 
 TEST(Link, ClosedPortShowsItsMessageForEverySend) {
-  ScriptedRadio radio(working);
-  VirtualPair pair(radio);
-  pair.link.set_port_open(false);
   Sheet sheet = startup_sheet();
-  pair.start(std::make_unique<WriteTransfer>(sheet));
-  pair.run();
-  const auto messages = pair.all<ShowMessage>();
-  ASSERT_EQ(messages.size(), 4u);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(messages[i].message, (Message{"请设置串口", "注意", MessageIcon::Exclamation}));
+  const Outcome r = run(ScriptedRadio(working()), std::make_unique<WriteTransfer>(sheet), false);
+  Script messages;
+  for (const auto& line : r.script) {
+    if (line.starts_with("message")) messages.push_back(line);
   }
-  EXPECT_EQ(messages[3].message.text, "通讯失败，请检查对讲机是否进入写频模式");
-  EXPECT_TRUE(pair.requests.empty());
-  EXPECT_EQ(pair.finished_at(), 15s);
+  const std::string no_port = "message 请设置串口 | 注意 | !";
+  EXPECT_EQ(messages, (Script{no_port, no_port, no_port,
+                              "message 通讯失败，请检查对讲机是否进入写频模式 | "}));
+  EXPECT_TRUE(r.requests.empty());
+  EXPECT_EQ(r.finished_at, 15s);
 }
 
 TEST(Link, MonitorPacketsReachTheTestWindowOnceEach) {

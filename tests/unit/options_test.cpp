@@ -2,81 +2,49 @@
 
 #include <gtest/gtest.h>
 
+#include "sheet_line.h"
+
 namespace m27 {
 namespace {
 
-// A sheet with tones in every row, some editors open, and 10 channels in use.
-Sheet with_tones(std::string_view mode_shown, ToneMode tones_loaded) {
-  Sheet sheet = startup_sheet();
-  sheet.Combo4 = mode_shown;
-  sheet.tone_mode = tones_loaded;
-  sheet.Combo2_60 = "10";
-  for (ChannelRow& row : sheet.rows) {
-    row.Text5 = "D023";
-    row.Text2 = "67.0";
-    row.Text4 = "宽带";
-  }
-  sheet.rows[3].Combo2 = "D025";
-  sheet.rows[20].Combo3 = "71.9";
-  sheet.rows[7].Text1 = "451.003";
-  return sheet;
-}
-
 TEST(Options, OnlyTheProfessionalItemSelectsTheProfessionalMode) {
-  struct Case {
-    const char* Combo4;
-    ToneMode mode;
+  EXPECT_EQ(mode_of("2:专业模式"), ToneMode::Professional);
+  EXPECT_EQ(mode_of("1:普通模式"), ToneMode::Normal);
+  const char* kOthers[] = {
+      "",             // no item counts as normal
+      "2:专业模式 ",  // nor does a near miss
+      "专业模式",
   };
-  const Case kCases[] = {
-      {"2:专业模式", ToneMode::Professional},
-      {"1:普通模式", ToneMode::Normal},
-      {"", ToneMode::Normal},             // no item counts as normal
-      {"2:专业模式 ", ToneMode::Normal},  // nor does a near miss
-      {"专业模式", ToneMode::Normal},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(mode_of(c.Combo4), c.mode) << c.Combo4;
+  for (const char* text : kOthers) EXPECT_EQ(mode_of(text), ToneMode::Normal) << text;
 }
 
-TEST(Options, ModeChangeTurnsEveryToneOffAndClosesEveryEditor) {
+TEST(Options, ModeChangeTurnsEveryToneOffAndClosesEveryEditorKeepingTheRest) {
   struct Case {
     const char* Combo4;
     ToneMode loaded_before;
-    ToneMode loaded_after;
   };
   const Case kCases[] = {
-      {"2:专业模式", ToneMode::Normal, ToneMode::Professional},
-      {"1:普通模式", ToneMode::Professional, ToneMode::Normal},
-      {"2:专业模式", ToneMode::Professional, ToneMode::Professional},  // unchanged mode
-      {"1:普通模式", ToneMode::Normal, ToneMode::Normal},
+      {"2:专业模式", ToneMode::Normal},
+      {"1:普通模式", ToneMode::Professional},
+      {"2:专业模式", ToneMode::Professional},  // the mode shown again
   };
   for (const auto& c : kCases) {
-    Sheet sheet = with_tones(c.Combo4, c.loaded_before);
+    Sheet sheet = startup_sheet();
+    set_line(sheet, kOptionFields, "|禁止|开|关|1:美国频率|10");
+    sheet.Combo4 = c.Combo4;
+    sheet.tone_mode = c.loaded_before;
+    for (ChannelRow& row : sheet.rows) set_line(row, kRowFields, "451.003|450|D023|67.0|宽带");
+    sheet.rows[3].Combo2 = "D025";
+    sheet.rows[20].Combo3 = "71.9";
     Combo4_Click(sheet);
-    EXPECT_EQ(sheet.tone_mode, c.loaded_after) << c.Combo4;
-    for (int i = 0; i < kRows; ++i) {
-      const ChannelRow& row = sheet.rows[i];
-      EXPECT_EQ(row.Text5, "OFF") << c.Combo4 << " row " << i;
-      EXPECT_EQ(row.Text2, "OFF") << c.Combo4 << " row " << i;
-      EXPECT_FALSE(row.Combo2) << i;
-      EXPECT_FALSE(row.Combo3) << i;
+    EXPECT_EQ(sheet.tone_mode, mode_of(c.Combo4)) << c.Combo4;
+    for (const ChannelRow& row : sheet.rows) {
+      // The raster check and formatting ran too.
+      EXPECT_EQ(line_of(row, kRowFields), "451.00000|450.00000|OFF|OFF|宽带") << c.Combo4;
+      EXPECT_FALSE(row.Combo2 || row.Combo3) << c.Combo4;
     }
+    EXPECT_EQ(line_of(sheet, kOptionFields), std::string(c.Combo4) + "|禁止|开|关|1:美国频率|10");
   }
-}
-
-TEST(Options, ModeChangeKeepsFrequenciesBandwidthTotalAndOptions) {
-  Sheet sheet = with_tones("2:专业模式", ToneMode::Normal);
-  sheet.Combo5 = "禁止";
-  sheet.Combo6 = "开";
-  Combo4_Click(sheet);
-  EXPECT_EQ(sheet.rows[0].Text1, "450.12500");
-  EXPECT_EQ(sheet.rows[7].Text1, "451.00000");  // the raster check ran
-  EXPECT_EQ(sheet.rows[24].Text3, "462.12500");
-  EXPECT_EQ(sheet.rows[24].Text4, "宽带");
-  EXPECT_EQ(sheet.Combo2_60, "10");
-  EXPECT_EQ(sheet.Combo5, "禁止");
-  EXPECT_EQ(sheet.Combo6, "开");
-  EXPECT_EQ(sheet.Combo7, "关");
-  EXPECT_EQ(sheet.Combo1, "4:自定义频率");
 }
 
 }  // namespace

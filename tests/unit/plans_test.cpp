@@ -4,25 +4,10 @@
 
 #include <string>
 
+#include "sheet_line.h"
+
 namespace m27 {
 namespace {
-
-// Every row holds a tone, wide band and an unformatted frequency before the plan, so a row
-// the plan leaves alone can be told from one it fills.
-Sheet before_plan(std::string_view Combo1) {
-  Sheet sheet = startup_sheet();
-  sheet.Combo1 = Combo1;
-  for (ChannelRow& row : sheet.rows) {
-    row.Text1 = "470.1";
-    row.Text3 = "470.2";
-    row.Text5 = "D023";
-    row.Text2 = "67.0";
-    row.Text4 = "宽带";
-    row.Text1_tab_stop = false;
-    row.Text3_tab_stop = false;
-  }
-  return sheet;
-}
 
 // Frequency of each row after each plan; nullptr for a row the plan does not fill.
 constexpr const char* kPlanRows[kRows][4] = {
@@ -68,87 +53,45 @@ TEST(Plans, PlanIndexIsThePositionOfTheTextAmongTheItems) {
   for (const auto& c : kCases) EXPECT_EQ(std_index_of(c.Combo1), c.std_index) << c.Combo1;
 }
 
-TEST(Plans, EachPlanFillsItsRowsWithItsFrequencies) {
-  for (int plan = 0; plan < 4; ++plan) {
-    Sheet sheet = before_plan(kPlanItems[plan]);
-    Set_Std_Freq(sheet);
-    for (int i = 0; i < kRows; ++i) {
-      const char* expected = kPlanRows[i][plan];
-      EXPECT_EQ(sheet.rows[i].Text1, expected ? expected : "470.10000") << plan << " row " << i;
-      EXPECT_EQ(sheet.rows[i].Text3, expected ? expected : "470.20000") << plan << " row " << i;
-    }
-  }
-}
-
-TEST(Plans, EachPlanSetsTitleTotalAndIndex) {
+TEST(Plans, EachPlanFillsItsRowsWithNoTonesAndNarrowBandAndDisablesTheRest) {
   struct Case {
+    const char* Combo1;
     int plan;
     const char* title;
     const char* total;
   };
   const Case kCases[] = {
-      {0, "美国标准", "22"},
-      {1, "中国标准", "20"},
-      {2, "台湾标准", "14"},
-      {3, "自定义标准", "25"},
+      {"1:美国频率", 0, "美国标准", "22"}, {"2:中国频率", 1, "中国标准", "20"},
+      {"3:台湾频率", 2, "台湾标准", "14"}, {"4:自定义频率", 3, "自定义标准", "25"},
+      {"中国", 3, "自定义标准", "25"},  // a text that is no item applies the custom plan
   };
   for (const auto& c : kCases) {
-    Sheet sheet = before_plan(kPlanItems[c.plan]);
+    // Every row holds tones, an open tone editor, wide band and unformatted frequencies, so a
+    // row the plan leaves alone can be told from one it fills.
+    Sheet sheet = startup_sheet();
+    set_line(sheet, kOptionFields, "2:专业模式|禁止|开|关||3");
+    sheet.Combo1 = c.Combo1;
     sheet.std_index = 9;
+    for (ChannelRow& row : sheet.rows) {
+      set_line(row, kRowFields, "470.1|470.2|D023|67.0|宽带");
+      row.Combo2 = "D025";
+      row.Text1_tab_stop = row.Text3_tab_stop = false;
+    }
     EXPECT_EQ(Set_Std_Freq(sheet), c.title);
-    EXPECT_EQ(sheet.Combo2_60, c.total);
-    EXPECT_EQ(sheet.std_index, c.plan);
-  }
-}
-
-TEST(Plans, RowsOfThePlanGetNoTonesAndNarrowBandTheRestKeepTheirsDisabled) {
-  for (int plan = 0; plan < 4; ++plan) {
-    Sheet sheet = before_plan(kPlanItems[plan]);
-    Set_Std_Freq(sheet);
+    EXPECT_EQ(line_of(sheet, kOptionFields), "2:专业模式|禁止|开|关|" + std::string(c.Combo1) +
+                                                 "|" + c.total);  // the radio options stay
+    EXPECT_EQ(sheet.std_index, std_index_of(c.Combo1));
     for (int i = 0; i < kRows; ++i) {
       const ChannelRow& row = sheet.rows[i];
-      const bool in_plan = kPlanRows[i][plan] != nullptr;
-      EXPECT_EQ(row.Text5, in_plan ? "OFF" : "D023") << plan << " row " << i;
-      EXPECT_EQ(row.Text2, in_plan ? "OFF" : "67.0") << plan << " row " << i;
-      EXPECT_EQ(row.Text4, in_plan ? "窄带" : "宽带") << plan << " row " << i;
-      EXPECT_EQ(row.enabled, in_plan) << plan << " row " << i;
-      EXPECT_TRUE(row.Text1_tab_stop);
-      EXPECT_TRUE(row.Text3_tab_stop);
+      const char* f = kPlanRows[i][c.plan];
+      const std::string filled = f ? std::string(f) + "|" + f + "|OFF|OFF|窄带" : "";
+      EXPECT_EQ(line_of(row, kRowFields), f ? filled : "470.10000|470.20000|D023|67.0|宽带")
+          << c.Combo1 << " row " << i;
+      EXPECT_EQ(row.Combo2, f ? "OFF" : "D025") << c.Combo1 << " row " << i;
+      EXPECT_EQ(row.enabled, f != nullptr) << c.Combo1 << " row " << i;
+      EXPECT_TRUE(row.Text1_tab_stop && row.Text3_tab_stop);
     }
   }
-}
-
-TEST(Plans, TextOutsideThePlanThatIsNoNumberStaysAsItIs) {
-  Sheet sheet = before_plan("2:中国频率");
-  sheet.rows[22].Text1 = "";
-  sheet.rows[23].Text3 = "abc";
-  Set_Std_Freq(sheet);
-  EXPECT_EQ(sheet.rows[22].Text1, "");
-  EXPECT_EQ(sheet.rows[23].Text3, "abc");
-}
-
-TEST(Plans, ATextThatIsNoItemAppliesTheCustomPlan) {
-  Sheet sheet = before_plan("中国");
-  EXPECT_EQ(Set_Std_Freq(sheet), "自定义标准");
-  EXPECT_EQ(sheet.std_index, 4);
-  EXPECT_EQ(sheet.Combo2_60, "25");
-  EXPECT_EQ(sheet.rows[24].Text1, "412.12500");
-}
-
-TEST(Plans, APlanLeavesTheRadioOptionsAlone) {
-  Sheet sheet = before_plan("1:美国频率");
-  sheet.Combo4 = "2:专业模式";
-  sheet.Combo5 = "禁止";
-  sheet.Combo6 = "开";
-  sheet.Combo7 = "开";
-  sheet.Combo2_62 = "700";
-  Set_Std_Freq(sheet);
-  EXPECT_EQ(sheet.Combo4, "2:专业模式");
-  EXPECT_EQ(sheet.Combo5, "禁止");
-  EXPECT_EQ(sheet.Combo6, "开");
-  EXPECT_EQ(sheet.Combo7, "开");
-  EXPECT_EQ(sheet.Combo2_62, "700");
-  EXPECT_EQ(sheet.Combo1, "1:美国频率");
 }
 
 }  // namespace

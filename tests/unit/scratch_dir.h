@@ -15,10 +15,7 @@ namespace m27 {
 
 class ScratchDir {
  public:
-  ScratchDir() {
-    std::string name = testing::TempDir() + "m27-files-XXXXXX";
-    path_ = mkdtemp(name.data());
-  }
+  ScratchDir() : path_(mkdtemp((testing::TempDir() + "m27-files-XXXXXX").data())) {}
   ~ScratchDir() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add);

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "hex.h"
 #include "service/id_operations.h"
 #include "service/monitor.h"
 #include "service/monitor_command.h"
 #include "service/radio_id.h"
-#include "service/rssi.h"
 #include "service/rssi_operations.h"
 #include "virtual_pair.h"
 
@@ -16,55 +16,19 @@ namespace {
 
 using namespace m27::testing;
 using Out = ScriptedRadio::Out;
-using Script = std::vector<std::string>;
+using Make = std::function<std::unique_ptr<Operation>()>;
 
 constexpr Duration kAnswerAfter = 40ms;
 
-// One line per user action.
-std::string describe(const Action& a) {
-  struct {
-    std::string operator()(const Status& s) { return "status " + s.text; }
-    std::string operator()(const ShowMessage& m) {
-      return "message " + m.message.text + " | " + m.message.title +
-             (m.message.icon == MessageIcon::Exclamation ? " | !" : "");
-    }
-    std::string operator()(const EnableCommands& e) {
-      return e.enabled ? "commands on" : "commands off";
-    }
-    std::string operator()(const ArmStatusRefresh&) { return "refresh in 1 s"; }
-    std::string operator()(const StopStatusRefresh&) { return "no refresh"; }
-    std::string operator()(const HoldSplashTimer& h) {
-      return h.hold ? "hold splash timer" : "release splash timer";
-    }
-    std::string operator()(const ReplyData&) { return "reply data"; }
-    std::string operator()(const MonitorPacket&) { return "monitor packet"; }
-    std::string operator()(const Finished& f) { return f.ok ? "finished" : "failed"; }
-    // None of these belongs to a service button.
-    std::string operator()(const ShowProgress& p) { return "progress window " + p.caption; }
-    std::string operator()(const SetProgress& p) { return "progress " + std::to_string(p.value); }
-    std::string operator()(const HideProgress&) { return "hide progress"; }
-    std::string operator()(const SheetChanged&) { return "sheet changed"; }
-    std::string operator()(const Send&) { return "send"; }
-    std::string operator()(const DiscardInput&) { return "discard"; }
-  } visitor;
-  return std::visit(visitor, a);
+template <typename T, typename... Texts>
+Make make(Texts... texts) {
+  return [=] { return std::make_unique<T>(texts...); };
 }
-
-Script script_of(const std::vector<Action>& actions) {
-  Script lines;
-  for (const auto& a : actions) lines.push_back(describe(a));
-  return lines;
-}
-
-Script join(std::initializer_list<Script> parts) {
-  Script all;
-  for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
-  return all;
-}
-
-ScriptedRadio silent() {
-  return ScriptedRadio([](const Bytes&, int) { return std::vector<Out>{}; });
-}
+const Make kReadRssi = make<ReadRssi>();
+const Make kReadId = make<ReadId>();
+const Make kAdjust42And40 = make<AdjustRssi>("42", "40");
+const Make kWriteId = make<WriteId>("305419896");
+const Make kStartRssi = make<MonitorCommand>(MonitorButton::StartRssi);
 
 // Answers every request from the `first`-th on (counting from 0) with `frame`.
 ScriptedRadio answering(Bytes frame, int first = 0) {
@@ -74,105 +38,71 @@ ScriptedRadio answering(Bytes frame, int first = 0) {
   });
 }
 
-struct Outcome {
-  Script script;
-  std::vector<SentRequest> requests;
-  std::optional<Duration> finished_at;
-  std::vector<ReplyData> replies;
-};
-
-Outcome run(ScriptedRadio radio, std::unique_ptr<Operation> operation, bool port_open = true) {
-  VirtualPair pair(radio);
-  pair.link.set_port_open(port_open);
-  EXPECT_TRUE(pair.start(std::move(operation)));
-  pair.run();
-  return {script_of(pair.user_actions), pair.requests, pair.finished_at(), pair.all<ReplyData>()};
-}
-
-Duration line(int bytes) { return kByteTime * bytes; }
-
-Script repeated(const std::string& line, int times) { return Script(times, line); }
-
 const Script kPortClosed = {"message 请打开通信端口 | ", "failed"};
-const Script kNoPort = repeated("message 请设置串口 | 注意 | !", 3);
-
+const Script kNoPort = Script(3, "message 请设置串口 | 注意 | !");
 // "数据读取" and "读ID" share one script.
 const Script kReadStart = {"no refresh", "commands off"};
 const Script kReadOk = {"reply data", "message 读取 OK | ", "commands on", "refresh in 1 s",
                         "finished"};
 const Script kReadTimeout = {"message 读取超时 | ", "commands on", "refresh in 1 s", "failed"};
-
 // "调整" and "写ID" share their start and end.
 const Script kWriteStart = {"no refresh", "hold splash timer", "commands off"};
 const Script kWriteEnd = {"commands on", "release splash timer", "refresh in 1 s"};
+const Script kAdjustFailure = {"status 通讯失败", "message 通讯失败 | "};
+const Script kIdFailure = {"status 通讯失败", "message 写ID 通讯失败 | "};
 
-TEST(ServiceRead, UserSeesEachEndingInOrder) {
-  const Bytes rssi_reply = reply(0x3E, {0x00, 0x00, 50, 60});
-  const Bytes id_reply = reply(0x3F, {0x00, 0x01, 0x00, 0x00});
-  Bytes bad_checksum = rssi_reply;
+TEST(ServiceOperations, UserSeesEachEndingInOrder) {
+  const Bytes rssi = reply(0x3E, {0x00, 0x00, 50, 60});
+  Bytes bad_checksum = rssi;
   ++bad_checksum.back();
+  const Bytes ack = reply(0x41, {});
+  const Script read_ok = join({kReadStart, kReadOk});
+  const Script read_timeout = join({kReadStart, kReadTimeout});
+  const Script adjusted = join({kWriteStart, {"message OK | 调整"}, kWriteEnd, {"finished"}});
+  const Script not_adjusted = join({kWriteStart, kAdjustFailure, kWriteEnd, {"failed"}});
+  const Script no_port = join({kWriteStart, kNoPort, kAdjustFailure, kWriteEnd, {"failed"}});
+  const Script id_written = join({kWriteStart, kWriteEnd, {"finished"}});
+  const Script id_not_written = join({kWriteStart, kIdFailure, kWriteEnd, {"failed"}});
+  const Script rssi_refused = {"message RSSI 输入错误，请重新输入 | 注意 | !", "failed"};
+  const Script id_refused = {"message ID 输入错误，请重新输入 | 注意 | !", "failed"};
   struct Case {
     const char* name;
-    std::function<std::unique_ptr<Operation>()> operation;
+    Make operation;
     ScriptedRadio radio;
-    bool port_open;
     Script expected;
+    bool port_open = true;
+    std::optional<Duration> cancel_after = {};
   };
-  const auto read_rssi = [] { return std::make_unique<ReadRssi>(); };
-  const auto read_id = [] { return std::make_unique<ReadId>(); };
   const Case kCases[] = {
-      {"数据读取 answered", read_rssi, answering(rssi_reply), true, join({kReadStart, kReadOk})},
-      {"数据读取 answered on the third try", read_rssi, answering(rssi_reply, 2), true,
-       join({kReadStart, kReadOk})},
-      {"数据读取 port closed", read_rssi, answering(rssi_reply), false, kPortClosed},
-      {"数据读取 silent radio", read_rssi, silent(), true, join({kReadStart, kReadTimeout})},
-      {"数据读取 reply too short for two values", read_rssi,
-       answering(reply(0x3E, {0x00, 0x00, 50})), true, join({kReadStart, kReadTimeout})},
-      {"数据读取 reply with a wrong checksum", read_rssi, answering(bad_checksum), true,
-       join({kReadStart, kReadTimeout})},
-      {"读ID answered", read_id, answering(id_reply), true, join({kReadStart, kReadOk})},
-      {"读ID port closed", read_id, answering(id_reply), false, kPortClosed},
-      {"读ID silent radio", read_id, silent(), true, join({kReadStart, kReadTimeout})},
-      {"读ID reply too short for an ID", read_id, answering(reply(0x3F, {0x00, 0x01, 0x00})), true,
-       join({kReadStart, kReadTimeout})},
+      {"数据读取 answered", kReadRssi, answering(rssi), read_ok},
+      {"数据读取 answered on the third try", kReadRssi, answering(rssi, 2), read_ok},
+      {"数据读取 port closed", kReadRssi, answering(rssi), kPortClosed, false},
+      {"数据读取 silent radio", kReadRssi, silent_radio(), read_timeout},
+      {"数据读取 reply too short for two values", kReadRssi,
+       answering(reply(0x3E, {0x00, 0x00, 50})), read_timeout},
+      {"数据读取 reply with a wrong checksum", kReadRssi, answering(bad_checksum), read_timeout},
+      {"读ID answered", kReadId, answering(reply(0x3F, {0x00, 0x01, 0x00, 0x00})), read_ok},
+      {"读ID reply too short for an ID", kReadId, answering(reply(0x3F, {0x00, 0x01, 0x00})),
+       read_timeout},
+      {"调整 answered on the third try", kAdjust42And40, answering(ack, 2), adjusted},
+      {"调整 silent radio", kAdjust42And40, silent_radio(), not_adjusted},
+      {"调整 port closed", kAdjust42And40, silent_radio(), no_port, false},
+      {"写ID answered", kWriteId, answering(ack), id_written},
+      {"写ID silent radio", kWriteId, silent_radio(), id_not_written},
+      // Typed values that do not fit their bytes: refused before anything is sent.
+      {"调整 with an empty value", make<AdjustRssi>("", "40"), answering(ack), rssi_refused},
+      {"调整 with a wide band of 256", make<AdjustRssi>("42", "256"), answering(ack), rssi_refused},
+      {"写ID with 4294967296", make<WriteId>("4294967296"), answering(ack), id_refused},
+      // Closing the dialog while a request waits ends it as if no answer came.
+      {"数据读取 cancelled", kReadRssi, silent_radio(), read_timeout, true, 10ms},
+      {"调整 cancelled", kAdjust42And40, silent_radio(), not_adjusted, true, 10ms},
+      {"写ID cancelled", kWriteId, silent_radio(), id_not_written, true, 10ms},
+      {"开始 cancelled before it has settled", kStartRssi, silent_radio(), {"failed"}, true, 10ms},
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(run(c.radio, c.operation(), c.port_open).script, c.expected) << c.name;
+    EXPECT_EQ(run(c.radio, c.operation(), c.port_open, c.cancel_after).script, c.expected)
+        << c.name;
   }
-}
-
-TEST(ServiceRead, ASilentRadioGetsTheRequestThreeTimesAndTheTimeOutAtThreeSeconds) {
-  struct Case {
-    const char* name;
-    std::unique_ptr<Operation> operation;
-    Bytes request;
-  };
-  Case cases[] = {
-      {"数据读取", std::make_unique<ReadRssi>(), {0x54, 0x03, 0x00, 0x00, 0x07, 0x5E}},
-      {"读ID", std::make_unique<ReadId>(), {0x5B, 0x03, 0x00, 0x00, 0x00, 0x5E}},
-  };
-  for (auto& c : cases) {
-    const Outcome r = run(silent(), std::move(c.operation));
-    const Duration attempt = 1s + line(6);
-    ASSERT_EQ(r.requests.size(), 3u) << c.name;
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(r.requests[i].at, i * attempt) << c.name;
-      EXPECT_EQ(r.requests[i].bytes, c.request) << c.name;
-    }
-    EXPECT_EQ(r.finished_at, 3 * attempt) << c.name;
-  }
-}
-
-TEST(ServiceRead, TheReplyReachesTheDialog) {
-  const Outcome rssi =
-      run(answering(reply(0x3E, {0x00, 0x00, 50, 60})), std::make_unique<ReadRssi>());
-  ASSERT_EQ(rssi.replies.size(), 1u);
-  EXPECT_EQ(display_RSSI(rssi.replies[0].rx_data), (RssiFields{50, "50", 60, "60"}));
-
-  const Outcome id =
-      run(answering(reply(0x3F, {0x00, 0x01, 0x00, 0x00})), std::make_unique<ReadId>());
-  ASSERT_EQ(id.replies.size(), 1u);
-  EXPECT_EQ(display_ID(id.replies[0].rx_data), "65536");
 }
 
 TEST(ServiceRead, BytesOfAnOlderFrameAreClearedFirst) {
@@ -185,119 +115,31 @@ TEST(ServiceRead, BytesOfAnOlderFrameAreClearedFirst) {
   pair.run();
   const auto replies = pair.all<ReplyData>();
   ASSERT_EQ(replies.size(), 1u);
-  RxData expected{};
-  expected[3] = 7;
-  EXPECT_EQ(replies[0].rx_data, expected);
+  EXPECT_EQ(hex(replies[0].rx_data), "00 00 00 07 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
   EXPECT_FALSE(pair.link.state().monitor_flag);  // the read ended the monitor
 }
 
-TEST(AdjustRssi, UserSeesEachEndingInOrder) {
+TEST(ServiceOperations, ASilentRadioGetsTheSameRequestThreeTimesAndFailsAtTheThirdDeadline) {
   struct Case {
     const char* name;
-    ScriptedRadio radio;
-    bool port_open;
-    Script expected;
-  };
-  const Script failure = {"status 通讯失败", "message 通讯失败 | "};
-  const Case kCases[] = {
-      {"answered", answering(reply(0x41, {})), true,
-       join({kWriteStart, {"message OK | 调整"}, kWriteEnd, {"finished"}})},
-      {"answered on the third try", answering(reply(0x41, {}), 2), true,
-       join({kWriteStart, {"message OK | 调整"}, kWriteEnd, {"finished"}})},
-      {"silent radio", silent(), true, join({kWriteStart, failure, kWriteEnd, {"failed"}})},
-      {"port closed", silent(), false,
-       join({kWriteStart, kNoPort, failure, kWriteEnd, {"failed"}})},
-  };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(run(c.radio, std::make_unique<AdjustRssi>("42", "40"), c.port_open).script,
-              c.expected)
-        << c.name;
-  }
-}
-
-TEST(AdjustRssi, SendsTheTypedValues) {
-  struct Case {
-    const char* Text1;
-    const char* Text2;
-    Bytes expected;
+    Make operation;
+    const char* request;
   };
   const Case kCases[] = {
-      {"42", "40", {0x59, 0x08, 0x00, 0x00, 0x80, 0x80, 0x2A, 0x28, 0x80, 0x00, 0x33}},
+      {"数据读取", kReadRssi, "54 03 00 00 07 5E"},
       // Outside the scrollbars' 21..99 but one byte each: sent as typed.
-      {"0", "255", {0x59, 0x08, 0x00, 0x00, 0x80, 0x80, 0x00, 0xFF, 0x80, 0x00, 0xE0}},
+      {"调整 0 and 255", make<AdjustRssi>("0", "255"), "59 08 00 00 80 80 00 FF 80 00 E0"},
+      {"写ID", kWriteId, "5A 04 12 34 56 78 72"},
   };
   for (const auto& c : kCases) {
-    const Outcome r = run(silent(), std::make_unique<AdjustRssi>(c.Text1, c.Text2));
-    ASSERT_EQ(r.requests.size(), 3u) << c.Text1;
-    for (const auto& q : r.requests) EXPECT_EQ(q.bytes, c.expected) << c.Text1;
-    EXPECT_EQ(r.finished_at, 3 * (1s + line(11))) << c.Text1;
-  }
-}
-
-TEST(AdjustRssi, RefusesValuesThatAreNotOneByte) {
-  struct Case {
-    const char* Text1;
-    const char* Text2;
-  };
-  const Case kBad[] = {
-      {"", "40"},     // narrow band empty
-      {"42", ""},     // wide band empty
-      {"256", "40"},  // does not fit one byte
-      {"42", "-1"},   // negative
-      {"abc", "40"},  // not a number
-      {"42", "4.5"},  // not an integer
-  };
-  for (const auto& c : kBad) {
-    const Outcome r =
-        run(answering(reply(0x41, {})), std::make_unique<AdjustRssi>(c.Text1, c.Text2));
-    EXPECT_EQ(r.script, (Script{"message RSSI 输入错误，请重新输入 | 注意 | !", "failed"}))
-        << c.Text1 << '/' << c.Text2;
-    EXPECT_TRUE(r.requests.empty()) << c.Text1 << '/' << c.Text2;
-  }
-}
-
-TEST(WriteId, UserSeesEachEndingInOrder) {
-  struct Case {
-    const char* name;
-    ScriptedRadio radio;
-    bool port_open;
-    Script expected;
-  };
-  const Script failure = {"status 通讯失败", "message 写ID 通讯失败 | "};
-  const Case kCases[] = {
-      {"answered", answering(reply(0x41, {})), true, join({kWriteStart, kWriteEnd, {"finished"}})},
-      {"answered on the second try", answering(reply(0x41, {}), 1), true,
-       join({kWriteStart, kWriteEnd, {"finished"}})},
-      {"silent radio", silent(), true, join({kWriteStart, failure, kWriteEnd, {"failed"}})},
-      {"port closed", silent(), false,
-       join({kWriteStart, kNoPort, failure, kWriteEnd, {"failed"}})},
-  };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(run(c.radio, std::make_unique<WriteId>("305419896"), c.port_open).script, c.expected)
-        << c.name;
-  }
-}
-
-TEST(WriteId, SendsTheTypedIdOnEveryTry) {
-  const Outcome r = run(silent(), std::make_unique<WriteId>("305419896"));
-  ASSERT_EQ(r.requests.size(), 3u);
-  for (const auto& q : r.requests) {
-    EXPECT_EQ(q.bytes, (Bytes{0x5A, 0x04, 0x12, 0x34, 0x56, 0x78, 0x72}));
-  }
-  EXPECT_EQ(r.finished_at, 3 * (1s + line(7)));
-}
-
-TEST(WriteId, RefusesAnIdThatIsNot32Bits) {
-  const char* const kBad[] = {
-      "",            // an empty field
-      "9999999999",  // ten digits, more than 32 bits
-      "4294967296",  // one past the largest ID
-      "12a",         // pasted text that is not a number
-  };
-  for (const char* text : kBad) {
-    const Outcome r = run(answering(reply(0x41, {})), std::make_unique<WriteId>(text));
-    EXPECT_EQ(r.script, (Script{"message ID 输入错误，请重新输入 | 注意 | !", "failed"})) << text;
-    EXPECT_TRUE(r.requests.empty()) << text;
+    const Outcome r = run(silent_radio(), c.operation());
+    const Duration attempt = 1s + kByteTime * static_cast<int>(unhex(c.request).size());
+    ASSERT_EQ(r.requests.size(), 3u) << c.name;
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(r.requests[i].at, i * attempt) << c.name;
+      EXPECT_EQ(hex(r.requests[i].bytes), c.request) << c.name;
+    }
+    EXPECT_EQ(r.finished_at, 3 * attempt) << c.name;
   }
 }
 
@@ -314,30 +156,33 @@ TEST(WriteId, TwoWritesFrom100Leave102AndCount2) {
 TEST(MonitorCommand, EachButtonSendsItsModeAndSetsTheFlag) {
   struct Case {
     MonitorButton button;
-    Bytes request;
+    const char* request;
     bool monitor_flag;
+    std::uint8_t rx_data0;  // of a frame received before the button
   };
   const Case kCases[] = {
-      {MonitorButton::StartRssi, {0x55, 0x01, 0x01, 0x57}, true},
-      {MonitorButton::StopRssi, {0x55, 0x01, 0x00, 0x56}, false},
-      {MonitorButton::StartBattery, {0x55, 0x01, 0x02, 0x58}, true},
-      {MonitorButton::StopBattery, {0x55, 0x01, 0x00, 0x56}, false},
+      {MonitorButton::StartRssi, "55 01 01 57", true, 1},
+      {MonitorButton::StopRssi, "55 01 00 56", false, 0},  // the RSSI group's stop clears rx_data
+      {MonitorButton::StartBattery, "55 01 02 58", true, 1},
+      {MonitorButton::StopBattery, "55 01 00 56", false, 1},
   };
   for (const auto& c : kCases) {
     for (bool port_open : {true, false}) {
       const int button = static_cast<int>(c.button);
-      ScriptedRadio radio = silent();
+      ScriptedRadio radio = silent_radio();
       VirtualPair pair(radio);
+      pair.link.on_bytes(TimePoint{}, reply(0x44, {1, 40, 0x01, 0x2C, 0x00, 0x05, 9}));
       pair.link.set_port_open(port_open);
       pair.link.set_monitor(!c.monitor_flag);
       pair.start(std::make_unique<MonitorCommand>(c.button));
       pair.run();
       EXPECT_EQ(pair.link.state().monitor_flag, c.monitor_flag) << button << port_open;
+      EXPECT_EQ(pair.link.state().rx.rx_data[0], c.rx_data0) << button << port_open;
       if (port_open) {
         ASSERT_EQ(pair.requests.size(), 1u) << button;
-        EXPECT_EQ(pair.requests[0].bytes, c.request) << button;
+        EXPECT_EQ(hex(pair.requests[0].bytes), c.request) << button;
         EXPECT_EQ(script_of(pair.user_actions), (Script{"finished"})) << button;
-        EXPECT_EQ(pair.finished_at(), line(4) + kSettle) << button;  // no reply is awaited
+        EXPECT_EQ(pair.finished_at(), kByteTime * 4 + kSettle) << button;  // no reply awaited
       } else {
         EXPECT_TRUE(pair.requests.empty()) << button;
         EXPECT_EQ(script_of(pair.user_actions), (Script{"message 请设置串口 | 注意 | !", "failed"}))
@@ -347,31 +192,7 @@ TEST(MonitorCommand, EachButtonSendsItsModeAndSetsTheFlag) {
   }
 }
 
-TEST(MonitorCommand, StopOfTheRssiGroupClearsRxData) {
-  ScriptedRadio radio = silent();
-  VirtualPair pair(radio);
-  pair.link.on_bytes(TimePoint{}, reply(0x44, {1, 40, 0x01, 0x2C, 0x00, 0x05, 9}));
-  pair.start(std::make_unique<MonitorCommand>(MonitorButton::StopRssi));
-  pair.run();
-  EXPECT_EQ(pair.link.state().rx.rx_data, RxData{});
-}
-
-TEST(MonitorCommand, AFrameFromBeforeTheStartIsNotShown) {
-  for (auto button : {MonitorButton::StartRssi, MonitorButton::StartBattery}) {
-    ScriptedRadio radio([](const Bytes&, int) {
-      return std::vector<Out>{{kAnswerAfter, reply(0x44, {1, 40, 0x01, 0x2C, 0x00, 0x05, 9})}};
-    });
-    VirtualPair pair(radio);
-    pair.link.on_bytes(TimePoint{}, reply(0x44, {2, 1, 0x03, 0xE8}));  // nobody asked for it
-    pair.start(std::make_unique<MonitorCommand>(button));
-    pair.wait(1s);
-    const auto packets = pair.all<MonitorPacket>();
-    ASSERT_EQ(packets.size(), 1u) << static_cast<int>(button);
-    EXPECT_EQ(packets[0].rx_data[0], 1) << static_cast<int>(button);
-  }
-}
-
-TEST(MonitorCommand, TheStreamReachesTheDialogUntilStopped) {
+TEST(MonitorCommand, TheStreamFromTheStartReachesTheDialogUntilStopped) {
   // The radio streams two packets after each start and keeps quiet after a stop.
   ScriptedRadio radio([](const Bytes& request, int) -> std::vector<Out> {
     if (request[2] == 0x01) {
@@ -382,12 +203,12 @@ TEST(MonitorCommand, TheStreamReachesTheDialogUntilStopped) {
     return {{kAnswerAfter, reply(0x44, {2, 0, 0x00, 0x01})}};  // ignored: the monitor is off
   });
   VirtualPair pair(radio);
-  pair.start(std::make_unique<MonitorCommand>(MonitorButton::StartRssi));
-  pair.wait(1s);
-  pair.start(std::make_unique<MonitorCommand>(MonitorButton::StartBattery));
-  pair.wait(1s);
-  pair.start(std::make_unique<MonitorCommand>(MonitorButton::StopBattery));
-  pair.wait(1s);
+  pair.link.on_bytes(TimePoint{}, reply(0x44, {2, 1, 0x03, 0xE8}));  // nobody asked for it
+  for (auto button :
+       {MonitorButton::StartRssi, MonitorButton::StartBattery, MonitorButton::StopBattery}) {
+    pair.start(std::make_unique<MonitorCommand>(button));
+    pair.wait(1s);
+  }
   std::vector<MonitorView> shown;
   for (const auto& p : pair.all<MonitorPacket>()) shown.push_back(display_Monit(p.rx_data));
   const std::vector<MonitorView> expected = {
@@ -396,48 +217,6 @@ TEST(MonitorCommand, TheStreamReachesTheDialogUntilStopped) {
       BatteryMonitor{kRed, "1000"},
   };
   EXPECT_EQ(shown, expected);
-}
-
-TEST(ServiceOperations, CancelledWhileWaitingEndsAsWithoutAnAnswer) {
-  struct Case {
-    const char* name;
-    std::function<std::unique_ptr<Operation>()> operation;
-    Script expected;
-  };
-  const Case kCases[] = {
-      {"数据读取", [] { return std::make_unique<ReadRssi>(); }, join({kReadStart, kReadTimeout})},
-      {"读ID", [] { return std::make_unique<ReadId>(); }, join({kReadStart, kReadTimeout})},
-      {"调整", [] { return std::make_unique<AdjustRssi>("42", "40"); },
-       join({kWriteStart, {"status 通讯失败", "message 通讯失败 | "}, kWriteEnd, {"failed"}})},
-      {"写ID", [] { return std::make_unique<WriteId>("7"); },
-       join({kWriteStart, {"status 通讯失败", "message 写ID 通讯失败 | "}, kWriteEnd, {"failed"}})},
-      {"开始 (RSSI) before it has settled",
-       [] { return std::make_unique<MonitorCommand>(MonitorButton::StartRssi); },
-       {"failed"}},
-  };
-  for (const auto& c : kCases) {
-    ScriptedRadio radio = silent();
-    VirtualPair pair(radio);
-    pair.start(c.operation());
-    pair.wait(10ms);
-    pair.link.cancel();
-    auto actions = pair.user_actions;
-    while (auto a = pair.link.poll()) actions.push_back(*a);
-    EXPECT_EQ(script_of(actions), c.expected) << c.name;
-    EXPECT_FALSE(pair.link.busy()) << c.name;
-  }
-}
-
-TEST(ServiceOperations, OneSequenceAtATime) {
-  ScriptedRadio radio = silent();
-  VirtualPair pair(radio);
-  ASSERT_TRUE(pair.start(std::make_unique<AdjustRssi>("42", "40")));
-  EXPECT_FALSE(pair.link.start(TimePoint{}, std::make_unique<ReadId>()));
-  EXPECT_FALSE(
-      pair.link.start(TimePoint{}, std::make_unique<MonitorCommand>(MonitorButton::StartRssi)));
-  pair.run();
-  EXPECT_EQ(pair.requests.size(), 3u);
-  for (const auto& q : pair.requests) EXPECT_EQ(q.bytes[0], 0x59);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -53,13 +54,18 @@ class VirtualPair {
     now_ = end;
   }
 
+  // The user closes the progress window (or the dialog) while the sequence runs.
+  void cancel() {
+    link.cancel();
+    drain();
+  }
+
   Link link;
   std::vector<SentRequest> requests;
   std::vector<Action> user_actions;  // everything but the port actions, in order
   bool byte_by_byte = false;         // feed received bytes one call per byte
   bool written_reports = true;       // false: a wedged port never reports its output written
 
-  Duration elapsed() const { return now_ - TimePoint{}; }
   std::optional<bool> finished() const { return finished_; }
   std::optional<Duration> finished_at() const { return finished_at_; }
 
@@ -104,7 +110,7 @@ class VirtualPair {
       if (std::holds_alternative<DiscardInput>(*a)) continue;
       if (auto* f = std::get_if<Finished>(&*a)) {
         finished_ = f->ok;
-        finished_at_ = elapsed();
+        finished_at_ = now_ - TimePoint{};
       }
       user_actions.push_back(std::move(*a));
     }
@@ -147,7 +153,6 @@ class ScriptedRadio {
     }
     return due;
   }
-  int requests() const { return requests_; }
 
  private:
   Script script_;
@@ -163,6 +168,72 @@ inline Bytes reply(std::uint8_t command, Bytes data) {
   for (auto b : frame) sum += b;
   frame.push_back(static_cast<std::uint8_t>(sum % 256));
   return frame;
+}
+
+// What the user sees, one line per action: "status 读频完成", "message 读频出错 | 读频出错",
+// "commands off"... Progress values and sheet refreshes are left out; tests check them apart.
+struct UserLine {
+  std::string operator()(const Status& s) const { return "status " + s.text; }
+  std::string operator()(const ShowMessage& m) const {
+    return "message " + m.message.text + " | " + m.message.title +
+           (m.message.icon == MessageIcon::Exclamation ? " | !" : "");
+  }
+  std::string operator()(const ShowProgress& p) const { return "progress window " + p.caption; }
+  std::string operator()(const HideProgress&) const { return "hide progress"; }
+  std::string operator()(const EnableCommands& e) const {
+    return e.enabled ? "commands on" : "commands off";
+  }
+  std::string operator()(const ArmStatusRefresh&) const { return "refresh in 1 s"; }
+  std::string operator()(const StopStatusRefresh&) const { return "no refresh"; }
+  std::string operator()(const HoldSplashTimer& h) const {
+    return h.hold ? "hold splash timer" : "release splash timer";
+  }
+  std::string operator()(const ReplyData&) const { return "reply data"; }
+  std::string operator()(const MonitorPacket&) const { return "monitor packet"; }
+  std::string operator()(const Finished& f) const { return f.ok ? "finished" : "failed"; }
+  std::string operator()(const auto&) const { return ""; }
+};
+
+using Script = std::vector<std::string>;
+
+inline Script script_of(const std::vector<Action>& actions) {
+  Script lines;
+  for (const auto& a : actions) {
+    if (auto line = std::visit(UserLine{}, a); !line.empty()) lines.push_back(line);
+  }
+  return lines;
+}
+
+inline Script join(std::initializer_list<Script> parts) {
+  Script all;
+  for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+inline ScriptedRadio silent_radio() {
+  return ScriptedRadio([](const Bytes&, int) { return std::vector<ScriptedRadio::Out>{}; });
+}
+
+// One exchange sequence from its start to its end, the port open or not, the user cancelling
+// it after `cancel_after` or not.
+struct Outcome {
+  Script script;  // what the user saw
+  std::vector<Action> actions;
+  std::vector<SentRequest> requests;
+  std::optional<Duration> finished_at;
+};
+
+inline Outcome run(ScriptedRadio radio, std::unique_ptr<Operation> operation, bool port_open = true,
+                   std::optional<Duration> cancel_after = {}) {
+  VirtualPair pair(radio);
+  pair.link.set_port_open(port_open);
+  pair.start(std::move(operation));
+  if (cancel_after) {
+    pair.wait(*cancel_after);
+    pair.cancel();
+  }
+  pair.run();
+  return {script_of(pair.user_actions), pair.user_actions, pair.requests, pair.finished_at()};
 }
 
 }  // namespace m27::testing

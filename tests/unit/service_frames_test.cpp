@@ -1,0 +1,138 @@
+// The service requests byte for byte, the decoders of their replies and the checks of what the
+// user types into the service dialogs.
+
+#include <gtest/gtest.h>
+
+#include "hex.h"
+#include "service/monitor.h"
+#include "service/radio_id.h"
+#include "service/rssi.h"
+
+namespace m27 {
+namespace {
+
+RxData rx_data_of(std::initializer_list<std::uint8_t> data, std::uint8_t rest = 0) {
+  RxData rx_data;
+  rx_data.fill(rest);  // what a longer, older frame left behind
+  std::copy(data.begin(), data.end(), rx_data.begin());
+  return rx_data;
+}
+
+TEST(ServiceFrames, RequestsAreByteExact) {
+  struct Case {
+    Frame frame;
+    const char* expected;
+  };
+  const Case kCases[] = {
+      {read_RSSI_cmd(), "54 03 00 00 07 5E"},
+      {adjust_RSSI_cmd(42, 40), "59 08 00 00 80 80 2A 28 80 00 33"},
+      {adjust_RSSI_cmd(0, 255), "59 08 00 00 80 80 00 FF 80 00 E0"},
+      {read_ID_cmd(), "5B 03 00 00 00 5E"},
+      {write_ID_cmd(305419896), "5A 04 12 34 56 78 72"},
+      {write_ID_cmd(4294967295), "5A 04 FF FF FF FF 5A"},
+      {write_ID_cmd(0), "5A 04 00 00 00 00 5E"},
+      {make_Monit_cmd(MonitorMode::Rssi), "55 01 01 57"},
+      {make_Monit_cmd(MonitorMode::Battery), "55 01 02 58"},
+      {make_Monit_cmd(MonitorMode::Stop), "55 01 00 56"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(hex(wire_bytes(c.frame)), c.expected);
+}
+
+TEST(ServiceFrames, RssiShowsBytesTwoAndThreeWithinTheScrollbarsRange) {
+  struct Case {
+    const char* name;
+    std::uint8_t narrow;
+    std::uint8_t wide;
+    RssiFields expected;
+  };
+  const Case kCases[] = {
+      {"inside the scrollbars' range", 50, 60, {50, "50", 60, "60"}},
+      {"at both ends", 21, 99, {21, "21", 99, "99"}},
+      {"below 21: the text says so, the scrollbar stops at 21", 5, 0, {21, "5", 21, "0"}},
+      {"above 99: the text says so, the scrollbar stops at 99", 100, 255, {99, "100", 99, "255"}},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(display_RSSI(rx_data_of({0x77, 0x77, c.narrow, c.wide}, 0x77)), c.expected) << c.name;
+  }
+}
+
+TEST(ServiceFrames, IdIsFourBytesMostSignificantFirst) {
+  EXPECT_EQ(display_ID(rx_data_of({0x00, 0x01, 0x00, 0x00}, 0x55)), "65536");
+  EXPECT_EQ(display_ID(rx_data_of({0x12, 0x34, 0x56, 0x78}, 0x55)), "305419896");
+  EXPECT_EQ(display_ID(rx_data_of({0xFF, 0xFF, 0xFF, 0xFF}, 0x55)), "4294967295");
+}
+
+TEST(ServiceFrames, EachMonitorPacketTypeShowsItsFields) {
+  struct Case {
+    const char* name;
+    RxData rx_data;
+    MonitorView expected;
+  };
+  const Case kCases[] = {
+      {"RSSI packet", rx_data_of({1, 40, 0x01, 0x2C, 0x00, 0x05, 9}),
+       RssiMonitor{"40", "300", "5", "9"}},
+      {"RSSI packet, high bytes of 128 and more are unsigned",
+       rx_data_of({1, 255, 0x80, 0x00, 0xFF, 0xFF, 255}),
+       RssiMonitor{"255", "32768", "65535", "255"}},
+      {"battery packet while charging", rx_data_of({2, 1, 0x03, 0xE8}),
+       BatteryMonitor{kRed, "1000"}},
+      {"battery packet, not charging", rx_data_of({2, 0, 0xC3, 0x50}),
+       BatteryMonitor{kGreen, "50000"}},
+      {"battery packet, another charge state", rx_data_of({2, 7, 0x00, 0x00}),
+       BatteryMonitor{kGreen, "0"}},
+      {"type 0, as rx_data is after \"停止\"", rx_data_of({0, 40, 1, 2, 3, 4, 5}), {}},
+      {"an unknown type", rx_data_of({3, 40, 1, 2, 3, 4, 5}), {}},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(display_Monit(c.rx_data), c.expected) << c.name;
+}
+
+TEST(ServiceFrames, TypedValuesMustFitTheirBytes) {
+  EXPECT_EQ(rssi_value("042"), 42);
+  EXPECT_EQ(rssi_value("255"), 255);
+  EXPECT_EQ(id_value("0000000040"), 40u);
+  EXPECT_EQ(id_value("4294967295"), 4294967295u);
+  const char* const kBad[] = {
+      "",             // nothing typed
+      "-1",           // negative
+      "+5",           // a sign
+      "4.5",          // not an integer
+      " 42",          // a leading blank
+      "12a",          // digits and more
+      "0x2A",         // hexadecimal
+      "99999999999",  // beyond any integer type's digits
+  };
+  for (const char* text : kBad) {
+    EXPECT_EQ(rssi_value(text), std::nullopt) << '"' << text << '"';
+    EXPECT_EQ(id_value(text), std::nullopt) << '"' << text << '"';
+  }
+  EXPECT_EQ(rssi_value("256"), std::nullopt);       // one more than a byte holds
+  EXPECT_EQ(id_value("4294967296"), std::nullopt);  // one past the largest 32-bit ID
+}
+
+TEST(ServiceFrames, IdKeysAreDigitsAndEditingKeys) {
+  for (int key = '0'; key <= '9'; ++key) EXPECT_EQ(id_key_filter(key), KeyAction::Pass) << key;
+  EXPECT_EQ(id_key_filter(8), KeyAction::Pass);
+  EXPECT_EQ(id_key_filter(127), KeyAction::Pass);
+  EXPECT_EQ(id_key_filter(13), KeyAction::MoveFocus);
+  for (const int key : std::initializer_list<int>{'.', '-', 'a', '/', ':', 10, 0}) {
+    EXPECT_EQ(id_key_filter(key), KeyAction::Drop) << key;
+  }
+}
+
+TEST(ServiceFrames, AnIdWriteAdvancesTheIdAndTheCount) {
+  struct Case {
+    const char* name;
+    std::uint32_t written;
+    const char* Text2;
+    IdFields expected;
+  };
+  const Case kCases[] = {
+      {"later in a series", 305419896, "41", {"305419897", "42"}},
+      {"past the largest ID back to 0", 4294967295, "7", {"0", "8"}},
+      {"a count that is not a number starts again", 5, "abc", {"6", "1"}},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(after_write(c.written, c.Text2), c.expected) << c.name;
+}
+
+}  // namespace
+}  // namespace m27

@@ -1,0 +1,41 @@
+#pragma once
+// Texts of a sheet as one line, "462.56250|451.00500|67.0|D503|宽带", so that a test states
+// several fields at once and a failure shows them side by side.
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "channels/sheet.h"
+
+namespace m27 {
+
+template <typename T, std::size_t Size>
+using Fields = std::array<std::string T::*, Size>;
+
+// Receive frequency, transmit frequency, receive tone, transmit tone, bandwidth.
+inline const Fields<ChannelRow, 5> kRowFields = {&ChannelRow::Text1, &ChannelRow::Text3,
+                                                 &ChannelRow::Text5, &ChannelRow::Text2,
+                                                 &ChannelRow::Text4};
+// What the option record carries: mode, transmit, busy lock-out, FSK, plan, channel total.
+inline const Fields<Sheet, 6> kOptionFields = {&Sheet::Combo4, &Sheet::Combo5, &Sheet::Combo6,
+                                               &Sheet::Combo7, &Sheet::Combo1, &Sheet::Combo2_60};
+
+template <typename T, std::size_t Size>
+std::string line_of(const T& t, const Fields<T, Size>& fields) {
+  std::string line = t.*fields[0];
+  for (std::size_t k = 1; k < Size; ++k) line += "|" + t.*fields[k];
+  return line;
+}
+
+template <typename T, std::size_t Size>
+void set_line(T& t, const Fields<T, Size>& fields, std::string_view line) {
+  for (const auto field : fields) {
+    const std::size_t bar = std::min(line.find('|'), line.size());
+    t.*field = line.substr(0, bar);
+    line.remove_prefix(std::min(bar + 1, line.size()));
+  }
+}
+
+}  // namespace m27
