@@ -72,6 +72,12 @@ class RecordingMessageBoxes : public MessageBoxes {
   std::vector<std::function<void(bool yes)>> held;
 };
 
+inline PortMap com1_on(const QString& device) {
+  PortMap ports;
+  ports.set({1, device});
+  return ports;
+}
+
 // The window after its start-up, shown.
 inline std::unique_ptr<MainWindow> make_window(MessageBoxes& boxes, PortMap ports = {},
                                                FileDialogs* dialogs = nullptr) {
