@@ -34,95 +34,90 @@ class FileCommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void saves_132_gbk_lines_and_opens_them_again();
-  void a_cancelled_save_forgets_the_name();
-  void a_file_that_cannot_be_opened_or_saved_changes_nothing_data();
-  void a_file_that_cannot_be_opened_or_saved_changes_nothing();
+  void saves_132_gbk_lines_and_opens_them_again() {
+    QTemporaryDir dir;
+    ScriptedFileDialogs dialogs;
+    dialogs.save_answer = dialogs.open_answer = dir.filePath("pro.m27");
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, {}, &dialogs);
+    Sheet& sheet = w->sheet();
+    sheet.Combo4 = "2:专业模式";
+    Combo4_Click(sheet);
+    sheet.rows[3].Text5 = "I754";
+    sheet.Combo2_60 = "7";
+    w->render_sheet();
+    child<QPushButton>(*w, "Command6")->click();
+    QFile saved(dir.filePath("pro.m27"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    QCOMPARE(bytes.count("\r\n"), 132);
+    QVERIFY(bytes.startsWith("2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n450.12500\r\n"));
+    QCOMPARE(cell(*w, "Text1", 0)->focusPolicy(), Qt::ClickFocus);
+    QVERIFY(timers_running(*w));
+
+    w->sheet() = startup_sheet();
+    w->render_sheet();
+    child<QPushButton>(*w, "Command5")->click();
+    QCOMPARE(dialogs.open_starts, QStringList{dir.filePath("pro.m27")});
+    QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
+    QCOMPARE(cell(*w, "Text5", 3)->text(), QStringLiteral("I754"));
+    QVERIFY(cell(*w, "Text1", 6)->isEnabled());
+    QVERIFY(!cell(*w, "Text1", 7)->isEnabled());
+    QCOMPARE(cell(*w, "Text3", 24)->focusPolicy(), Qt::ClickFocus);
+    QVERIFY(timers_running(*w));
+    QVERIFY(boxes.shown.empty());
+  }
+
+  void a_cancelled_save_forgets_the_name() {
+    QTemporaryDir dir;
+    ScriptedFileDialogs dialogs;
+    dialogs.save_answer = dir.filePath("first.m27");
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, {}, &dialogs);
+    action(*w, "MenuSave")->trigger();
+    action(*w, "MenuFileOpen")->trigger();  // cancelled too: open_answer is empty
+    dialogs.save_answer.reset();
+    action(*w, "MenuSave")->trigger();
+    action(*w, "MenuFileOpen")->trigger();
+    QCOMPARE(dialogs.open_starts, (QStringList{dir.filePath("first.m27"), QString()}));
+    QVERIFY(timers_running(*w));
+    QVERIFY(boxes.shown.empty());
+  }
+
+  void a_file_that_cannot_be_opened_or_saved_changes_nothing_data() {
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a lead byte followed by a byte no GBK character has") << false << "bad.m27"
+                                                                         << "打开文件失败";
+    QTest::newRow("a folder that does not exist") << true << "missing/folder/a.m27"
+                                                  << "保存文件失败";
+  }
+
+  void a_file_that_cannot_be_opened_or_saved_changes_nothing() {
+    QFETCH(bool, save);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    QFile bad(dir.filePath("bad.m27"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("2:\xC3\x28\r\n");
+    bad.close();
+    ScriptedFileDialogs dialogs;
+    dialogs.save_answer = dialogs.open_answer = path;
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, {}, &dialogs);
+    const Sheet before = w->sheet();
+    action(*w, save ? "MenuSave" : "MenuFileOpen")->trigger();
+    QVERIFY(save || w->sheet() == before);
+    QCOMPARE(boxes.shown.size(), std::size_t{1});
+    const Message& shown = boxes.shown[0].message;
+    QVERIFY(QString::fromStdString(shown.text).startsWith(message + "\n" + path + "\n"));
+    QCOMPARE(shown.title, std::string("注意"));
+    QVERIFY(timers_running(*w));
+  }
 };
-
-void FileCommandsTest::saves_132_gbk_lines_and_opens_them_again() {
-  QTemporaryDir dir;
-  ScriptedFileDialogs dialogs;
-  dialogs.save_answer = dialogs.open_answer = dir.filePath("pro.m27");
-  RecordingMessageBoxes boxes;
-  auto w = make_window(boxes, {}, &dialogs);
-  Sheet& sheet = w->sheet();
-  sheet.Combo4 = "2:专业模式";
-  Combo4_Click(sheet);
-  sheet.rows[3].Text5 = "I754";
-  sheet.Combo2_60 = "7";
-  w->render_sheet();
-  child<QPushButton>(*w, "Command6")->click();
-  QFile saved(dir.filePath("pro.m27"));
-  QVERIFY(saved.open(QIODevice::ReadOnly));
-  const QByteArray bytes = saved.readAll();
-  QCOMPARE(bytes.count("\r\n"), 132);
-  QVERIFY(bytes.startsWith("2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n450.12500\r\n"));
-  QCOMPARE(cell(*w, "Text1", 0)->focusPolicy(), Qt::ClickFocus);
-  QVERIFY(timers_running(*w));
-
-  w->sheet() = startup_sheet();
-  w->render_sheet();
-  child<QPushButton>(*w, "Command5")->click();
-  QCOMPARE(dialogs.open_starts, QStringList{dir.filePath("pro.m27")});
-  QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
-  QCOMPARE(cell(*w, "Text5", 3)->text(), QStringLiteral("I754"));
-  QVERIFY(cell(*w, "Text1", 6)->isEnabled());
-  QVERIFY(!cell(*w, "Text1", 7)->isEnabled());
-  QCOMPARE(cell(*w, "Text3", 24)->focusPolicy(), Qt::ClickFocus);
-  QVERIFY(timers_running(*w));
-  QVERIFY(boxes.shown.empty());
-}
-
-void FileCommandsTest::a_cancelled_save_forgets_the_name() {
-  QTemporaryDir dir;
-  ScriptedFileDialogs dialogs;
-  dialogs.save_answer = dir.filePath("first.m27");
-  RecordingMessageBoxes boxes;
-  auto w = make_window(boxes, {}, &dialogs);
-  action(*w, "MenuSave")->trigger();
-  action(*w, "MenuFileOpen")->trigger();  // cancelled too: open_answer is empty
-  dialogs.save_answer.reset();
-  action(*w, "MenuSave")->trigger();
-  action(*w, "MenuFileOpen")->trigger();
-  QCOMPARE(dialogs.open_starts, (QStringList{dir.filePath("first.m27"), QString()}));
-  QVERIFY(timers_running(*w));
-  QVERIFY(boxes.shown.empty());
-}
-
-void FileCommandsTest::a_file_that_cannot_be_opened_or_saved_changes_nothing_data() {
-  QTest::addColumn<bool>("save");
-  QTest::addColumn<QString>("file");
-  QTest::addColumn<QString>("message");
-  QTest::newRow("a lead byte followed by a byte no GBK character has") << false << "bad.m27"
-                                                                       << "打开文件失败";
-  QTest::newRow("a folder that does not exist") << true << "missing/folder/a.m27"
-                                                << "保存文件失败";
-}
-
-void FileCommandsTest::a_file_that_cannot_be_opened_or_saved_changes_nothing() {
-  QFETCH(bool, save);
-  QFETCH(QString, file);
-  QFETCH(QString, message);
-  QTemporaryDir dir;
-  const QString path = dir.filePath(file);
-  QFile bad(dir.filePath("bad.m27"));
-  QVERIFY(bad.open(QIODevice::WriteOnly));
-  bad.write("2:\xC3\x28\r\n");
-  bad.close();
-  ScriptedFileDialogs dialogs;
-  dialogs.save_answer = dialogs.open_answer = path;
-  RecordingMessageBoxes boxes;
-  auto w = make_window(boxes, {}, &dialogs);
-  const Sheet before = w->sheet();
-  action(*w, save ? "MenuSave" : "MenuFileOpen")->trigger();
-  QVERIFY(save || w->sheet() == before);
-  QCOMPARE(boxes.shown.size(), std::size_t{1});
-  const Message& shown = boxes.shown[0].message;
-  QVERIFY(QString::fromStdString(shown.text).startsWith(message + "\n" + path + "\n"));
-  QCOMPARE(shown.title, std::string("注意"));
-  QVERIFY(timers_running(*w));
-}
 
 }  // namespace m27::testing
 

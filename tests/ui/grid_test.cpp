@@ -23,282 +23,257 @@ class GridTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void opening_a_tone_editor_commits_the_open_one_of_its_column();
-  void editors_of_the_two_columns_stay_open_until_RESET_TEXT();
-  void an_editor_shows_a_text_that_is_not_in_its_list();
-  void a_typed_receive_tone_reaches_the_sheet();
-  void only_the_receive_frequency_filters_keys();
-  void a_frequency_takes_at_most_nine_characters();
-  void a_click_toggles_the_bandwidth();
-  void tab_stops_follow_the_events_data();
-  void tab_stops_follow_the_events();
-  void the_channel_total_enables_rows();
-  void a_plan_fills_the_table_and_names_the_window();
-  void the_mode_change_resets_the_tones_and_the_lists();
-  void the_fill_buttons_fill_their_column();
-  void a_fill_from_a_bad_row_0_reports_and_keeps_the_column();
-  void the_option_boxes_write_into_the_sheet_and_drop_typing();
-};
-
-void GridTest::opening_a_tone_editor_commits_the_open_one_of_its_column() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  click(cell(*w, "Text2", 7));
-  QVERIFY(cell(*w, "Text2", 7)->isHidden());
-  QCOMPARE(box(*w, "Combo2_7")->geometry(), cell(*w, "Text2", 7)->geometry());
-  QCOMPARE(box(*w, "Combo2_7")->count(), 100);
-  choose(box(*w, "Combo2_7"), "D023");
-  QCOMPARE(cell(*w, "Text2", 7)->text(), QStringLiteral("OFF"));  // not committed yet
-  click(cell(*w, "Text2", 3));
-  QCOMPARE(cell(*w, "Text2", 7)->text(), QStringLiteral("D023"));
-  QCOMPARE(text_of(w->sheet().rows[7].Text2), QStringLiteral("D023"));
-  QVERIFY(box(*w, "Combo2_7")->isHidden());
-  QVERIFY(!cell(*w, "Text2", 7)->isHidden());
-  QVERIFY(!box(*w, "Combo2_3")->isHidden());
-}
-
-void GridTest::editors_of_the_two_columns_stay_open_until_RESET_TEXT() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  click(cell(*w, "Text5", 2));
-  choose(box(*w, "Combo3_2"), "67.0");
-  click(cell(*w, "Text2", 4));
-  choose(box(*w, "Combo2_4"), "D432");
-  QVERIFY(!box(*w, "Combo3_2")->isHidden());
-  QVERIFY(!box(*w, "Combo2_4")->isHidden());
-
-  click(cell(*w, "Text3", 10));  // a frequency click runs RESET_TEXT
-  QCOMPARE(cell(*w, "Text5", 2)->text(), QStringLiteral("67.0"));
-  QCOMPARE(cell(*w, "Text2", 4)->text(), QStringLiteral("D432"));
-  QVERIFY(box(*w, "Combo3_2")->isHidden());
-  QVERIFY(box(*w, "Combo2_4")->isHidden());
-}
-
-void GridTest::an_editor_shows_a_text_that_is_not_in_its_list() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  w->sheet().rows[4].Text5 = "88.8";
-  w->render_sheet();
-  click(cell(*w, "Text5", 4));
-  QCOMPARE(box(*w, "Combo3_4")->currentText(), QStringLiteral("88.8"));
-  click(cell(*w, "Text1", 0));
-  QCOMPARE(cell(*w, "Text5", 4)->text(), QStringLiteral("88.8"));
-}
-
-void GridTest::a_typed_receive_tone_reaches_the_sheet() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  click(cell(*w, "Text5", 1));
-  QLineEdit* typed = box(*w, "Combo3_1")->lineEdit();
-  typed->selectAll();
-  QTest::keyClicks(typed, "D1");
-  QCOMPARE(text_of(*w->sheet().rows[1].Combo3), QStringLiteral("D1"));
-  click(cell(*w, "Text1", 0));
-  QCOMPARE(cell(*w, "Text5", 1)->text(), QStringLiteral("D1"));
-}
-
-void GridTest::only_the_receive_frequency_filters_keys() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  w->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(w.get()));
-  const struct {
-    const char* array;
-    const char* typed;
-    const char* shown;
-  } kCases[] = {
-      {"Text1", "4a5.中", "45."},  // a letter and a wide character dropped
-      {"Text3", "4a5", "4a5"},     // the transmit frequency takes every key
-      {"Text2", "67", "OFF"},      // the transmit tone none: it changes through its editor
-  };
-  for (const auto& c : kCases) {
-    QLineEdit* target = cell(*w, c.array, 0);
-    if (!target->isReadOnly()) target->clear();
-    type_text(target, QString::fromUtf8(c.typed));
-    QCOMPARE(target->text(), QString::fromUtf8(c.shown));
+  void opening_a_tone_editor_commits_the_open_one_of_its_column() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    click(cell(*w, "Text2", 7));
+    QVERIFY(cell(*w, "Text2", 7)->isHidden());
+    QCOMPARE(box(*w, "Combo2_7")->geometry(), cell(*w, "Text2", 7)->geometry());
+    QCOMPARE(box(*w, "Combo2_7")->count(), 100);
+    choose(box(*w, "Combo2_7"), "D023");
+    QCOMPARE(cell(*w, "Text2", 7)->text(), QStringLiteral("OFF"));  // not committed yet
+    click(cell(*w, "Text2", 3));
+    QCOMPARE(cell(*w, "Text2", 7)->text(), QStringLiteral("D023"));
+    QCOMPARE(text_of(w->sheet().rows[7].Text2), QStringLiteral("D023"));
+    QVERIFY(box(*w, "Combo2_7")->isHidden());
+    QVERIFY(!cell(*w, "Text2", 7)->isHidden());
+    QVERIFY(!box(*w, "Combo2_3")->isHidden());
   }
-  QCOMPARE(text_of(w->sheet().rows[0].Text1), QStringLiteral("45."));
 
-  cell(*w, "Text1", 0)->setFocus();
-  QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Return);
-  QCOMPARE(QApplication::focusWidget(), cell(*w, "Text5", 0));
-  QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("45."));
-}
+  void editors_of_the_two_columns_stay_open_until_RESET_TEXT() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    click(cell(*w, "Text5", 2));
+    choose(box(*w, "Combo3_2"), "67.0");
+    click(cell(*w, "Text2", 4));
+    choose(box(*w, "Combo2_4"), "D432");
+    QVERIFY(!box(*w, "Combo3_2")->isHidden());
+    QVERIFY(!box(*w, "Combo2_4")->isHidden());
 
-void GridTest::a_frequency_takes_at_most_nine_characters() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  QLineEdit* receive = cell(*w, "Text1", 0);
-  receive->clear();
-  QTest::keyClicks(receive, "1234567890123");
-  QCOMPARE(receive->text(), QStringLiteral("123456789"));
-  w->sheet().rows[1].Text3 = "1000.50000";  // a longer text set by the program stays whole
-  w->render_sheet();
-  QCOMPARE(cell(*w, "Text3", 1)->text(), QStringLiteral("1000.50000"));
-}
-
-void GridTest::a_click_toggles_the_bandwidth() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  click(cell(*w, "Text4", 12));
-  QCOMPARE(cell(*w, "Text4", 12)->text(), QStringLiteral("宽带"));
-  QCOMPARE(text_of(w->sheet().rows[12].Text4), QStringLiteral("宽带"));
-  click(cell(*w, "Text4", 12));
-  QCOMPARE(cell(*w, "Text4", 12)->text(), QStringLiteral("窄带"));
-}
-
-void GridTest::tab_stops_follow_the_events_data() {
-  QTest::addColumn<QString>("event");
-  QTest::addColumn<bool>("receive");
-  QTest::addColumn<bool>("transmit");
-  QTest::newRow("a file was opened or saved") << "none" << false << false;
-  QTest::newRow("click on a receive frequency") << "click Text1" << true << false;
-  QTest::newRow("click on a transmit frequency") << "click Text3" << true << false;
-  QTest::newRow("double-click on a receive frequency") << "double-click Text1" << true << false;
-  QTest::newRow("double-click on the background") << "double-click background" << true << true;
-  QTest::newRow("a plan") << "plan" << true << true;
-}
-
-void GridTest::tab_stops_follow_the_events() {
-  QFETCH(QString, event);
-  QFETCH(bool, receive);
-  QFETCH(bool, transmit);
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  clear_frequency_tab_stops(w->sheet());  // as after a file was opened
-  w->render_sheet();
-  QWidget* background = w->centralWidget();
-  const QPoint spot(background->width() - 4, background->height() - 4);
-  if (event == "click Text1") {
-    click(cell(*w, "Text1", 8));
-  } else if (event == "click Text3") {
-    click(cell(*w, "Text3", 8));
-  } else if (event == "double-click Text1") {
-    QTest::mouseDClick(cell(*w, "Text1", 8), Qt::LeftButton);
-  } else if (event == "double-click background") {
-    QVERIFY(background->childAt(spot) == nullptr);
-    QTest::mouseDClick(background, Qt::LeftButton, {}, spot);
-  } else if (event == "plan") {
-    choose(box(*w, "Combo1"), "1:美国频率");
+    click(cell(*w, "Text3", 10));  // a frequency click runs RESET_TEXT
+    QCOMPARE(cell(*w, "Text5", 2)->text(), QStringLiteral("67.0"));
+    QCOMPARE(cell(*w, "Text2", 4)->text(), QStringLiteral("D432"));
+    QVERIFY(box(*w, "Combo3_2")->isHidden());
+    QVERIFY(box(*w, "Combo2_4")->isHidden());
   }
-  const auto policy = [](bool tab_stop) { return tab_stop ? Qt::StrongFocus : Qt::ClickFocus; };
-  for (int r = 0; r < kRows; ++r) {
-    QCOMPARE(cell(*w, "Text1", r)->focusPolicy(), policy(receive));
-    QCOMPARE(cell(*w, "Text3", r)->focusPolicy(), policy(transmit));
-  }
-}
 
-void GridTest::the_channel_total_enables_rows() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  for (const int in_use : {10, 1, 25}) {
-    choose(box(*w, "Combo2_60"), QString::number(in_use));
-    QCOMPARE(text_of(w->sheet().Combo2_60), QString::number(in_use));
+  void a_receive_editor_shows_any_text_and_takes_a_typed_one() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    w->sheet().rows[4].Text5 = "88.8";
+    w->render_sheet();
+    click(cell(*w, "Text5", 4));
+    QCOMPARE(box(*w, "Combo3_4")->currentText(), QStringLiteral("88.8"));
+    box(*w, "Combo3_4")->lineEdit()->selectAll();
+    QTest::keyClicks(box(*w, "Combo3_4")->lineEdit(), "D1");
+    QCOMPARE(text_of(*w->sheet().rows[4].Combo3), QStringLiteral("D1"));
+    click(cell(*w, "Text1", 0));
+    QCOMPARE(cell(*w, "Text5", 4)->text(), QStringLiteral("D1"));
+  }
+
+  void only_the_receive_frequency_filters_keys() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    const struct {
+      const char* array;
+      const char* typed;
+      const char* shown;
+    } kCases[] = {
+        {"Text1", "4a5.中", "45."},  // a letter and a wide character dropped
+        {"Text3", "4a5", "4a5"},     // the transmit frequency takes every key
+        {"Text2", "67", "OFF"},      // the transmit tone none: it changes through its editor
+    };
+    for (const auto& c : kCases) {
+      QLineEdit* target = cell(*w, c.array, 0);
+      if (!target->isReadOnly()) target->clear();
+      type_text(target, QString::fromUtf8(c.typed));
+      QCOMPARE(target->text(), QString::fromUtf8(c.shown));
+    }
+    QCOMPARE(text_of(w->sheet().rows[0].Text1), QStringLiteral("45."));
+
+    cell(*w, "Text1", 0)->setFocus();
+    QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), cell(*w, "Text5", 0));
+    QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("45."));
+  }
+
+  void a_frequency_takes_at_most_nine_characters() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    QLineEdit* receive = cell(*w, "Text1", 0);
+    receive->clear();
+    QTest::keyClicks(receive, "1234567890123");
+    QCOMPARE(receive->text(), QStringLiteral("123456789"));
+    w->sheet().rows[1].Text3 = "1000.50000";  // a longer text set by the program stays whole
+    w->render_sheet();
+    QCOMPARE(cell(*w, "Text3", 1)->text(), QStringLiteral("1000.50000"));
+  }
+
+  void a_click_toggles_the_bandwidth() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    click(cell(*w, "Text4", 12));
+    QCOMPARE(cell(*w, "Text4", 12)->text(), QStringLiteral("宽带"));
+    QCOMPARE(text_of(w->sheet().rows[12].Text4), QStringLiteral("宽带"));
+    click(cell(*w, "Text4", 12));
+    QCOMPARE(cell(*w, "Text4", 12)->text(), QStringLiteral("窄带"));
+  }
+
+  void tab_stops_follow_the_events_data() {
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<bool>("receive");
+    QTest::addColumn<bool>("transmit");
+    QTest::newRow("a file was opened or saved") << "none" << false << false;
+    QTest::newRow("click on a receive frequency") << "click Text1" << true << false;
+    QTest::newRow("click on a transmit frequency") << "click Text3" << true << false;
+    QTest::newRow("double-click on a receive frequency") << "double-click Text1" << true << false;
+    QTest::newRow("double-click on the background") << "double-click background" << true << true;
+    QTest::newRow("a plan") << "plan" << true << true;
+  }
+
+  void tab_stops_follow_the_events() {
+    QFETCH(QString, event);
+    QFETCH(bool, receive);
+    QFETCH(bool, transmit);
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    clear_frequency_tab_stops(w->sheet());  // as after a file was opened
+    w->render_sheet();
+    QWidget* background = w->centralWidget();
+    const QPoint spot(background->width() - 4, background->height() - 4);
+    if (event == "click Text1") {
+      click(cell(*w, "Text1", 8));
+    } else if (event == "click Text3") {
+      click(cell(*w, "Text3", 8));
+    } else if (event == "double-click Text1") {
+      QTest::mouseDClick(cell(*w, "Text1", 8), Qt::LeftButton);
+    } else if (event == "double-click background") {
+      QVERIFY(background->childAt(spot) == nullptr);
+      QTest::mouseDClick(background, Qt::LeftButton, {}, spot);
+    } else if (event == "plan") {
+      choose(box(*w, "Combo1"), "1:美国频率");
+    }
+    const auto policy = [](bool tab_stop) { return tab_stop ? Qt::StrongFocus : Qt::ClickFocus; };
     for (int r = 0; r < kRows; ++r) {
-      for (const char* array : {"Text1", "Text5", "Text3", "Text2", "Text4"}) {
-        QCOMPARE(cell(*w, array, r)->isEnabled(), r < in_use);
+      QCOMPARE(cell(*w, "Text1", r)->focusPolicy(), policy(receive));
+      QCOMPARE(cell(*w, "Text3", r)->focusPolicy(), policy(transmit));
+    }
+  }
+
+  void the_channel_total_enables_rows() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    for (const int in_use : {10, 1, 25}) {
+      choose(box(*w, "Combo2_60"), QString::number(in_use));
+      QCOMPARE(text_of(w->sheet().Combo2_60), QString::number(in_use));
+      for (int r = 0; r < kRows; ++r) {
+        for (const char* array : {"Text1", "Text5", "Text3", "Text2", "Text4"}) {
+          QCOMPARE(cell(*w, array, r)->isEnabled(), r < in_use);
+        }
       }
     }
   }
-}
 
-void GridTest::a_plan_fills_the_table_and_names_the_window() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  choose(box(*w, "Combo1"), "2:中国频率");
-  QCOMPARE(w->windowTitle(), QStringLiteral("中国标准"));
-  QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("20"));
-  for (int r = 0; r < kRows; ++r) {
-    QCOMPARE(cell(*w, "Text1", r)->text(), text_of(w->sheet().rows[r].Text1));
-    QCOMPARE(cell(*w, "Text3", r)->text(), text_of(w->sheet().rows[r].Text3));
-    QCOMPARE(cell(*w, "Text1", r)->isEnabled(), r < 20);
+  void a_plan_fills_the_table_and_names_the_window() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    choose(box(*w, "Combo1"), "2:中国频率");
+    QCOMPARE(w->windowTitle(), QStringLiteral("中国标准"));
+    QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("20"));
+    for (int r = 0; r < kRows; ++r) {
+      QCOMPARE(cell(*w, "Text1", r)->text(), text_of(w->sheet().rows[r].Text1));
+      QCOMPARE(cell(*w, "Text3", r)->text(), text_of(w->sheet().rows[r].Text3));
+      QCOMPARE(cell(*w, "Text1", r)->isEnabled(), r < 20);
+    }
+    QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("409.75000"));
+    QCOMPARE(cell(*w, "Text3", 19)->text(), QStringLiteral("409.98750"));
+    QCOMPARE(cell(*w, "Text1", 20)->text(), QStringLiteral("460.12500"));  // beyond the plan: kept
   }
-  QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("409.75000"));
-  QCOMPARE(cell(*w, "Text3", 19)->text(), QStringLiteral("409.98750"));
-  QCOMPARE(cell(*w, "Text1", 20)->text(), QStringLiteral("460.12500"));  // beyond the plan: kept
-}
 
-void GridTest::the_mode_change_resets_the_tones_and_the_lists() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  w->sheet().rows[0].Text2 = "D023";
-  w->render_sheet();
-  click(cell(*w, "Text5", 5));
+  void the_mode_change_resets_the_tones_and_the_lists() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    w->sheet().rows[0].Text2 = "D023";
+    w->render_sheet();
+    click(cell(*w, "Text5", 5));
 
-  choose(box(*w, "Combo4"), "2:专业模式");
-  QCOMPARE(cell(*w, "Text2", 0)->text(), QStringLiteral("OFF"));
-  QVERIFY(box(*w, "Combo3_5")->isHidden());
-  for (const char* array : {"Combo2", "Combo3"}) {
-    QCOMPARE(box(*w, element(array, 0))->count(), 266);
-    QCOMPARE(box(*w, element(array, 0))->itemText(265), QStringLiteral("I754"));
+    choose(box(*w, "Combo4"), "2:专业模式");
+    QCOMPARE(cell(*w, "Text2", 0)->text(), QStringLiteral("OFF"));
+    QVERIFY(box(*w, "Combo3_5")->isHidden());
+    for (const char* array : {"Combo2", "Combo3"}) {
+      QCOMPARE(box(*w, element(array, 0))->count(), 266);
+      QCOMPARE(box(*w, element(array, 0))->itemText(265), QStringLiteral("I754"));
+    }
+    click(cell(*w, "Text2", 9));
+    QCOMPARE(box(*w, "Combo2_9")->count(), 266);
+
+    choose(box(*w, "Combo4"), "1:普通模式");
+    QCOMPARE(box(*w, "Combo2_0")->count(), 100);
+    QCOMPARE(box(*w, "Combo3_0")->count(), 100);
+    QVERIFY(box(*w, "Combo2_9")->isHidden());
+
+    // A read from the radio or an opened file changes the mode in the sheet, not through the box.
+    w->sheet().Combo4 = "2:专业模式";
+    Combo4_Click(w->sheet());
+    w->render_sheet();
+    QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
+    QCOMPARE(box(*w, "Combo3_0")->count(), 266);
   }
-  click(cell(*w, "Text2", 9));
-  QCOMPARE(box(*w, "Combo2_9")->count(), 266);
 
-  choose(box(*w, "Combo4"), "1:普通模式");
-  QCOMPARE(box(*w, "Combo2_0")->count(), 100);
-  QCOMPARE(box(*w, "Combo3_0")->count(), 100);
-  QVERIFY(box(*w, "Combo2_9")->isHidden());
+  void the_fill_buttons_fill_their_column() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    cell(*w, "Text1", 0)->clear();
+    QTest::keyClicks(cell(*w, "Text1", 0), "450");
+    choose(box(*w, "Combo2_62"), "900");
+    child<QPushButton>(*w, "Command9")->click();
+    QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("450.00000"));
+    QCOMPARE(cell(*w, "Text1", 24)->text(), QStringLiteral("471.60000"));
+    QCOMPARE(cell(*w, "Text3", 24)->text(), QStringLiteral("462.12500"));
 
-  // A read from the radio or an opened file changes the mode in the sheet, not through the box.
-  w->sheet().Combo4 = "2:专业模式";
-  Combo4_Click(w->sheet());
-  w->render_sheet();
-  QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
-  QCOMPARE(box(*w, "Combo3_0")->count(), 266);
-}
-
-void GridTest::the_fill_buttons_fill_their_column() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  cell(*w, "Text1", 0)->clear();
-  QTest::keyClicks(cell(*w, "Text1", 0), "450");
-  choose(box(*w, "Combo2_62"), "900");
-  child<QPushButton>(*w, "Command9")->click();
-  QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("450.00000"));
-  QCOMPARE(cell(*w, "Text1", 24)->text(), QStringLiteral("471.60000"));
-  QCOMPARE(cell(*w, "Text3", 24)->text(), QStringLiteral("462.12500"));
-
-  cell(*w, "Text3", 0)->clear();
-  QTest::keyClicks(cell(*w, "Text3", 0), "450");
-  choose(box(*w, "Combo2_62"), "500");
-  child<QPushButton>(*w, "Command10")->click();
-  QCOMPARE(cell(*w, "Text3", 1)->text(), QStringLiteral("450.50000"));
-  QCOMPARE(cell(*w, "Text3", 24)->text(), QStringLiteral("462.00000"));
-  QCOMPARE(cell(*w, "Text1", 24)->text(), QStringLiteral("471.60000"));
-  QVERIFY(boxes.shown.empty());
-}
-
-void GridTest::a_fill_from_a_bad_row_0_reports_and_keeps_the_column() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  QLineEdit* first = cell(*w, "Text3", 0);
-  first->clear();
-  QTest::keyClicks(first, "4x");
-  child<QPushButton>(*w, "Command10")->click();
-  QCOMPARE(boxes.texts(), QStringList{"第1信道频率输入错误，请重新输入"});
-  QCOMPARE(boxes.shown[0].message, attention("第1信道频率输入错误，请重新输入"));
-  QCOMPARE(first->text(), QStringLiteral("4x"));
-  QCOMPARE(cell(*w, "Text3", 1)->text(), QStringLiteral("450.62500"));
-}
-
-void GridTest::the_option_boxes_write_into_the_sheet_and_drop_typing() {
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes);
-  choose(box(*w, "Combo5"), "禁止");
-  choose(box(*w, "Combo6"), "开");
-  choose(box(*w, "Combo7"), "开");
-  QCOMPARE(text_of(w->sheet().Combo5 + w->sheet().Combo6 + w->sheet().Combo7),
-           QStringLiteral("禁止开开"));
-  for (const char* name : {"Combo1", "Combo4", "Combo5", "Combo2_60", "Combo2_62"}) {
-    const QString before = box(*w, name)->currentText();
-    QTest::keyClicks(box(*w, name)->lineEdit(), "7x");
-    QCOMPARE(box(*w, name)->currentText(), before);
+    cell(*w, "Text3", 0)->clear();
+    QTest::keyClicks(cell(*w, "Text3", 0), "450");
+    choose(box(*w, "Combo2_62"), "500");
+    child<QPushButton>(*w, "Command10")->click();
+    QCOMPARE(cell(*w, "Text3", 1)->text(), QStringLiteral("450.50000"));
+    QCOMPARE(cell(*w, "Text3", 24)->text(), QStringLiteral("462.00000"));
+    QCOMPARE(cell(*w, "Text1", 24)->text(), QStringLiteral("471.60000"));
+    QVERIFY(boxes.shown.empty());
   }
-  w->sheet().Combo6 = "半开";  // a text from a file that is none of the items
-  w->render_sheet();
-  QCOMPARE(box(*w, "Combo6")->currentText(), QStringLiteral("半开"));
-}
+
+  void a_fill_from_a_bad_row_0_reports_and_keeps_the_column() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    QLineEdit* first = cell(*w, "Text3", 0);
+    first->clear();
+    QTest::keyClicks(first, "4x");
+    child<QPushButton>(*w, "Command10")->click();
+    QCOMPARE(boxes.texts(), QStringList{"第1信道频率输入错误，请重新输入"});
+    QCOMPARE(boxes.shown[0].message, attention("第1信道频率输入错误，请重新输入"));
+    QCOMPARE(first->text(), QStringLiteral("4x"));
+    QCOMPARE(cell(*w, "Text3", 1)->text(), QStringLiteral("450.62500"));
+  }
+
+  void the_option_boxes_write_into_the_sheet_and_drop_typing() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    choose(box(*w, "Combo5"), "禁止");
+    choose(box(*w, "Combo6"), "开");
+    choose(box(*w, "Combo7"), "开");
+    QCOMPARE(text_of(w->sheet().Combo5 + w->sheet().Combo6 + w->sheet().Combo7),
+             QStringLiteral("禁止开开"));
+    for (const char* name : {"Combo1", "Combo4", "Combo5", "Combo2_60", "Combo2_62"}) {
+      const QString before = box(*w, name)->currentText();
+      QTest::keyClicks(box(*w, name)->lineEdit(), "7x");
+      QCOMPARE(box(*w, name)->currentText(), before);
+    }
+    w->sheet().Combo6 = "半开";  // a text from a file that is none of the items
+    w->render_sheet();
+    QCOMPARE(box(*w, "Combo6")->currentText(), QStringLiteral("半开"));
+  }
+};
 
 }  // namespace m27::testing
 

@@ -26,109 +26,94 @@ class PortMenuTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void shows_each_ports_device_as_its_status_tip();
-  void a_port_that_opens_is_the_one_checked();
-  void a_failed_choice_leaves_no_port_checked_data();
-  void a_failed_choice_leaves_no_port_checked();
-  void each_item_has_its_own_failure_message();
-};
-
-void PortMenuTest::shows_each_ports_device_as_its_status_tip() {
-  PortMap ports;
-  ports.set({1, "/dev/ttyUSB0"});
-  ports.set({16, "/dev/ttyS3"});
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes, ports);
-  QCOMPARE(com(*w, 1)->statusTip(), QStringLiteral("/dev/ttyUSB0"));
-  QCOMPARE(com(*w, 16)->statusTip(), QStringLiteral("/dev/ttyS3"));
-  QCOMPARE(com(*w, 9)->statusTip(), QStringLiteral("—"));
-}
-
-void PortMenuTest::a_port_that_opens_is_the_one_checked() {
-  PseudoTerminal first;
-  PseudoTerminal chosen;
-  PortMap ports;
-  ports.set({1, first.device()});
-  ports.set({7, chosen.device()});
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes, ports);
-  com(*w, 7)->trigger();
-  QCOMPARE(checked_ports(*w), QList<int>{7});
-  QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口7"));
-  QVERIFY(w->serial_port().is_open());
-  QCOMPARE(w->port_no(), 7);
-  QVERIFY(boxes.shown.empty());
-}
-
-void PortMenuTest::a_failed_choice_leaves_no_port_checked_data() {
-  QTest::addColumn<int>("port_no");
-  QTest::addColumn<QString>("device");   // "busy": held by another program; "no tty": a file
-  QTest::addColumn<QString>("message");  // empty: the item passes over it in silence
-  const QString missing = QStringLiteral("/dev/m27-no-such-tty");
-  QTest::newRow("com1, missing") << 1 << missing << "该串口1 不存在或有问题";
-  QTest::newRow("com1, no serial port") << 1 << "no tty"
-                                        << "该串口1 不存在或有问题";
-  QTest::newRow("com3, no serial port") << 3 << "no tty"
-                                        << "";
-  QTest::newRow("com7, missing") << 7 << missing << "该串口 不存在或有问题";
-  QTest::newRow("com16, in use") << 16 << "busy"
-                                 << "该串口 不存在或有问题";
-}
-
-void PortMenuTest::a_failed_choice_leaves_no_port_checked() {
-  QFETCH(int, port_no);
-  QFETCH(QString, device);
-  QFETCH(QString, message);
-  PseudoTerminal open_before;
-  PseudoTerminal held;
-  NotATerminal file;
-  PortMap ports;
-  ports.set({1, held.device()});
-  SerialPort holder(ports);
-  QCOMPARE(holder.Set_Com(1), OpenOutcome::Opened);
-
-  const int other = port_no == 1 ? 2 : 1;
-  ports.set({other, open_before.device()});
-  ports.set({port_no, device == "busy"     ? held.device()
-                      : device == "no tty" ? file.device()
-                                           : device});
-  RecordingMessageBoxes boxes;
-  const auto w = make_window(boxes, ports);
-  com(*w, other)->trigger();
-  QVERIFY(w->serial_port().is_open());
-
-  com(*w, port_no)->trigger();
-  QCOMPARE(checked_ports(*w), QList<int>{});
-  QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关"));
-  QVERIFY(!w->serial_port().is_open());
-  QCOMPARE(boxes.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
-  if (!message.isEmpty()) QCOMPARE(boxes.shown[0].message, attention(message.toStdString()));
-}
-
-void PortMenuTest::each_item_has_its_own_failure_message() {
-  using enum OpenOutcome;
-  struct Case {
-    int port_no;
-    OpenOutcome outcome;
-    const char* text;  // nullptr: no message
-  };
-  const Case kCases[] = {
-      {1, Failed, "该串口1 不存在或有问题"},
-      {2, Failed, "该串口2不存在或有问题"},
-      {3, DoesNotExist, "该串口3不存在或有问题"},
-      {3, Failed, nullptr},
-      {4, InUseOrNoPermission, "串口4不存在或有问题"},
-      {5, DoesNotExist, "串口5不存在或有问题"},
-      {6, InUseOrNoPermission, "该串口6不存在或有问题"},
-      {9, DoesNotExist, "该串口 不存在或有问题"},
-      {16, Failed, nullptr},
-      {16, Opened, nullptr},
-  };
-  for (const auto& c : kCases) {
-    const auto shown = port_failure_message(c.port_no, c.outcome);
-    QCOMPARE(shown, c.text ? std::optional(attention(c.text)) : std::nullopt);
+  void a_port_that_opens_is_the_one_checked_and_its_device_the_status_tip() {
+    PseudoTerminal first;
+    PseudoTerminal chosen;
+    PortMap ports;
+    ports.set({1, first.device()});
+    ports.set({7, chosen.device()});
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes, ports);
+    QCOMPARE(com(*w, 7)->statusTip(), chosen.device());
+    QCOMPARE(com(*w, 9)->statusTip(), QStringLiteral("—"));  // no device
+    com(*w, 7)->trigger();
+    QCOMPARE(checked_ports(*w), QList<int>{7});
+    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口7"));
+    QVERIFY(w->serial_port().is_open());
+    QCOMPARE(w->port_no(), 7);
+    QVERIFY(boxes.shown.empty());
   }
-}
+
+  void a_failed_choice_leaves_no_port_checked_data() {
+    QTest::addColumn<int>("port_no");
+    QTest::addColumn<QString>("device");   // "busy": held by another program; "no tty": a file
+    QTest::addColumn<QString>("message");  // empty: the item passes over it in silence
+    const QString missing = QStringLiteral("/dev/m27-no-such-tty");
+    QTest::newRow("com1, missing") << 1 << missing << "该串口1 不存在或有问题";
+    QTest::newRow("com1, no serial port") << 1 << "no tty"
+                                          << "该串口1 不存在或有问题";
+    QTest::newRow("com3, no serial port") << 3 << "no tty"
+                                          << "";
+    QTest::newRow("com7, missing") << 7 << missing << "该串口 不存在或有问题";
+    QTest::newRow("com16, in use") << 16 << "busy"
+                                   << "该串口 不存在或有问题";
+  }
+
+  void a_failed_choice_leaves_no_port_checked() {
+    QFETCH(int, port_no);
+    QFETCH(QString, device);
+    QFETCH(QString, message);
+    PseudoTerminal open_before;
+    PseudoTerminal held;
+    NotATerminal file;
+    PortMap ports;
+    ports.set({1, held.device()});
+    SerialPort holder(ports);
+    QCOMPARE(holder.Set_Com(1), OpenOutcome::Opened);
+
+    const int other = port_no == 1 ? 2 : 1;
+    ports.set({other, open_before.device()});
+    ports.set({port_no, device == "busy"     ? held.device()
+                        : device == "no tty" ? file.device()
+                                             : device});
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes, ports);
+    com(*w, other)->trigger();
+    QVERIFY(w->serial_port().is_open());
+
+    com(*w, port_no)->trigger();
+    QCOMPARE(checked_ports(*w), QList<int>{});
+    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关"));
+    QVERIFY(!w->serial_port().is_open());
+    QCOMPARE(boxes.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
+    if (!message.isEmpty()) QCOMPARE(boxes.shown[0].message, attention(message.toStdString()));
+  }
+
+  void each_item_has_its_own_failure_message() {
+    using enum OpenOutcome;
+    struct Case {
+      int port_no;
+      OpenOutcome outcome;
+      const char* text;  // nullptr: no message
+    };
+    const Case kCases[] = {
+        {1, Failed, "该串口1 不存在或有问题"},
+        {2, Failed, "该串口2不存在或有问题"},
+        {3, DoesNotExist, "该串口3不存在或有问题"},
+        {3, Failed, nullptr},
+        {4, InUseOrNoPermission, "串口4不存在或有问题"},
+        {5, DoesNotExist, "串口5不存在或有问题"},
+        {6, InUseOrNoPermission, "该串口6不存在或有问题"},
+        {9, DoesNotExist, "该串口 不存在或有问题"},
+        {16, Failed, nullptr},
+        {16, Opened, nullptr},
+    };
+    for (const auto& c : kCases) {
+      const auto shown = port_failure_message(c.port_no, c.outcome);
+      QCOMPARE(shown, c.text ? std::optional(attention(c.text)) : std::nullopt);
+    }
+  }
+};
 
 }  // namespace m27::testing
 

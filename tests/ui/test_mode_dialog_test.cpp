@@ -42,60 +42,61 @@ class TestModeDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void shows_both_streams_until_they_are_stopped();
+  void shows_both_streams_until_they_are_stopped() {
+    RadioBench bench({"--log"});
+    MainWindow& w = *bench.window;
+
+    // A stream loads the dialog, hidden, when it finds it closed; closing does not stop it.
+    QVERIFY(w.start_exchange(std::make_unique<MonitorCommand>(MonitorButton::StartRssi)));
+    QTRY_VERIFY_WITH_TIMEOUT(w.Form4() && text(w.Form4(), "Text1")->text() != "0",
+                             kRadioPatienceMs);
+    QVERIFY(!w.Form4()->isVisible());
+    open_Form4(w)->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.Form4(), kRadioPatienceMs);
+    QTRY_VERIFY_WITH_TIMEOUT(w.Form4() && text(w.Form4(), "Text1")->text() != "0",
+                             kRadioPatienceMs);
+    QVERIFY(!w.Form4()->isVisible());
+    const TestModeDialog* Form4 = open_Form4(w);
+    QVERIFY(Form4->isVisible());
+    button(Form4, "Command2")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(bench.radio.count_in_log(kStopRequest), 1, kRadioPatienceMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kRadioPatienceMs);
+
+    // Each start begins the radio's stream anew. Battery packet 10, a second after packet 0, is the
+    // first without charging.
+    const QStringList& battery =
+        *history(text(Form4, "Text5"), [Form4] { return battery_values(Form4); });
+    button(Form4, "Command3")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(battery.contains(QStringLiteral("green 41960")), kRadioPatienceMs);
+    QCOMPARE(battery.front(), QStringLiteral("red 1000"));
+    QCOMPARE(battery.indexOf(QStringLiteral("green 41960")), 10);
+    button(Form4, "Command4")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kRadioPatienceMs);
+
+    text(Form4, "Text4")->setText(QStringLiteral("0"));  // packet 0 may repeat the last one shown
+    const QStringList& receiver =
+        *history(text(Form4, "Text4"), [Form4] { return receiver_values(Form4); });
+    button(Form4, "Command1")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(receiver.size() >= 3, kRadioPatienceMs);
+    QCOMPARE(receiver.mid(0, 3),
+             (QStringList{"40 300 5 9", "41 4396 65531 12", "42 8492 65521 15"}));
+    button(Form4, "Command2")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(bench.radio.count_in_log(kStopRequest), 2, kRadioPatienceMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kRadioPatienceMs);
+    const auto shown_before_stop = receiver.size();
+
+    // A request made after the stop has been answered: the radio has had its time to stream on.
+    button(open_Form6(w), "Command2")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(was_shown(bench.boxes, {"读取 OK"}), kRadioPatienceMs);
+    QCOMPARE(receiver.size(), shown_before_stop);
+    QCOMPARE(bench.boxes.texts(), QStringList{"读取 OK"});
+    bench.radio.stop();
+    const QStringList log = QString::fromUtf8(bench.radio.log()).split(QLatin1Char('\n'));
+    const QStringList after_stop = log.mid(log.lastIndexOf(kStopRequest) + 1);
+    QVERIFY(std::none_of(after_stop.begin(), after_stop.end(),
+                         [](const QString& line) { return line.startsWith("-> 3D"); }));
+  }
 };
-
-void TestModeDialogTest::shows_both_streams_until_they_are_stopped() {
-  RadioBench bench({"--log"});
-  MainWindow& w = *bench.window;
-
-  // A stream loads the dialog, hidden, when it finds it closed; closing does not stop it.
-  QVERIFY(w.start_exchange(std::make_unique<MonitorCommand>(MonitorButton::StartRssi)));
-  QTRY_VERIFY_WITH_TIMEOUT(w.Form4() && text(w.Form4(), "Text1")->text() != "0", kRadioPatienceMs);
-  QVERIFY(!w.Form4()->isVisible());
-  open_Form4(w)->close();
-  QTRY_VERIFY_WITH_TIMEOUT(!w.Form4(), kRadioPatienceMs);
-  QTRY_VERIFY_WITH_TIMEOUT(w.Form4() && text(w.Form4(), "Text1")->text() != "0", kRadioPatienceMs);
-  QVERIFY(!w.Form4()->isVisible());
-  const TestModeDialog* Form4 = open_Form4(w);
-  QVERIFY(Form4->isVisible());
-  button(Form4, "Command2")->click();
-  QTRY_COMPARE_WITH_TIMEOUT(bench.radio.count_in_log(kStopRequest), 1, kRadioPatienceMs);
-  QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kRadioPatienceMs);
-
-  // Each start begins the radio's stream anew. Battery packet 10, a second after packet 0, is the
-  // first without charging.
-  const QStringList& battery =
-      *history(text(Form4, "Text5"), [Form4] { return battery_values(Form4); });
-  button(Form4, "Command3")->click();
-  QTRY_VERIFY_WITH_TIMEOUT(battery.contains(QStringLiteral("green 41960")), kRadioPatienceMs);
-  QCOMPARE(battery.front(), QStringLiteral("red 1000"));
-  QCOMPARE(battery.indexOf(QStringLiteral("green 41960")), 10);
-  button(Form4, "Command4")->click();
-  QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kRadioPatienceMs);
-
-  text(Form4, "Text4")->setText(QStringLiteral("0"));  // packet 0 may repeat the last one shown
-  const QStringList& receiver =
-      *history(text(Form4, "Text4"), [Form4] { return receiver_values(Form4); });
-  button(Form4, "Command1")->click();
-  QTRY_VERIFY_WITH_TIMEOUT(receiver.size() >= 3, kRadioPatienceMs);
-  QCOMPARE(receiver.mid(0, 3), (QStringList{"40 300 5 9", "41 4396 65531 12", "42 8492 65521 15"}));
-  button(Form4, "Command2")->click();
-  QTRY_COMPARE_WITH_TIMEOUT(bench.radio.count_in_log(kStopRequest), 2, kRadioPatienceMs);
-  QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kRadioPatienceMs);
-  const auto shown_before_stop = receiver.size();
-
-  // A request made after the stop has been answered: the radio has had its time to stream on.
-  button(open_Form6(w), "Command2")->click();
-  QTRY_VERIFY_WITH_TIMEOUT(was_shown(bench.boxes, {"读取 OK"}), kRadioPatienceMs);
-  QCOMPARE(receiver.size(), shown_before_stop);
-  QCOMPARE(bench.boxes.texts(), QStringList{"读取 OK"});
-  bench.radio.stop();
-  const QStringList log = QString::fromUtf8(bench.radio.log()).split(QLatin1Char('\n'));
-  const QStringList after_stop = log.mid(log.lastIndexOf(kStopRequest) + 1);
-  QVERIFY(std::none_of(after_stop.begin(), after_stop.end(),
-                       [](const QString& line) { return line.startsWith("-> 3D"); }));
-}
 
 }  // namespace m27::testing
 
