@@ -51,11 +51,6 @@ std::string progress_line(const std::string& label, int end, int step, int last)
   return line;
 }
 
-TEST(ConsolePlayer, MessageLineJoinsTitleAndText) {
-  EXPECT_EQ(message_line({"读写完成", "读频完成"}), "读频完成: 读写完成");
-  EXPECT_EQ(message_line({"读取 OK"}), "读取 OK");
-}
-
 TEST(ConsolePlayer, TransfersPrintTheWindowsMessagesAndProgressOnATerminal) {
   const fake::Fault kSilentAfterSix{fake::Fault::Kind::kSilentAfter, 6};
   const std::string kNoAnswer = "通讯失败，请检查对讲机是否进入写频模式\n";
