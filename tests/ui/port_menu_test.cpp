@@ -44,49 +44,35 @@ class PortMenuTest : public QObject {
     QVERIFY(boxes.shown.empty());
   }
 
-  void a_failed_choice_leaves_no_port_checked_data() {
-    QTest::addColumn<int>("port_no");
-    QTest::addColumn<QString>("device");   // "busy": held by another program; "no tty": a file
-    QTest::addColumn<QString>("message");  // empty: the item passes over it in silence
-    const QString missing = QStringLiteral("/dev/m27-no-such-tty");
-    QTest::newRow("com1, missing") << 1 << missing << "该串口1 不存在或有问题";
-    QTest::newRow("com1, no serial port") << 1 << "no tty"
-                                          << "该串口1 不存在或有问题";
-    QTest::newRow("com3, no serial port") << 3 << "no tty"
-                                          << "";
-    QTest::newRow("com7, missing") << 7 << missing << "该串口 不存在或有问题";
-    QTest::newRow("com16, in use") << 16 << "busy"
-                                   << "该串口 不存在或有问题";
-  }
-
   void a_failed_choice_leaves_no_port_checked() {
-    QFETCH(int, port_no);
-    QFETCH(QString, device);
-    QFETCH(QString, message);
-    PseudoTerminal open_before;
-    PseudoTerminal held;
     NotATerminal file;
-    PortMap ports;
-    ports.set({1, held.device()});
-    SerialPort holder(ports);
-    QCOMPARE(holder.Set_Com(1), OpenOutcome::Opened);
+    const struct {
+      int port_no;
+      QString device;
+      const char* message;  // nullptr: the item passes over the failure in silence
+    } kCases[] = {
+        {1, QStringLiteral("/dev/m27-no-such-tty"), "该串口1 不存在或有问题"},
+        {3, file.device(), nullptr},  // no serial port
+        {7, QStringLiteral("/dev/m27-no-such-tty"), "该串口 不存在或有问题"},
+    };
+    for (const auto& c : kCases) {
+      PseudoTerminal open_before;
+      PortMap ports;
+      const int other = c.port_no == 1 ? 2 : 1;
+      ports.set({other, open_before.device()});
+      ports.set({c.port_no, c.device});
+      RecordingMessageBoxes boxes;
+      const auto w = make_window(boxes, ports);
+      com(*w, other)->trigger();
+      QVERIFY(w->serial_port().is_open());
 
-    const int other = port_no == 1 ? 2 : 1;
-    ports.set({other, open_before.device()});
-    ports.set({port_no, device == "busy"     ? held.device()
-                        : device == "no tty" ? file.device()
-                                             : device});
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes, ports);
-    com(*w, other)->trigger();
-    QVERIFY(w->serial_port().is_open());
-
-    com(*w, port_no)->trigger();
-    QCOMPARE(checked_ports(*w), QList<int>{});
-    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关"));
-    QVERIFY(!w->serial_port().is_open());
-    QCOMPARE(boxes.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
-    if (!message.isEmpty()) QCOMPARE(boxes.shown[0].message, attention(message.toStdString()));
+      com(*w, c.port_no)->trigger();
+      QCOMPARE(checked_ports(*w), QList<int>{});
+      QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关"));
+      QVERIFY(!w->serial_port().is_open());
+      QCOMPARE(boxes.texts(), c.message ? QStringList{c.message} : QStringList{});
+      if (c.message) QCOMPARE(boxes.shown[0].message, attention(c.message));
+    }
   }
 
   void each_item_has_its_own_failure_message() {

@@ -81,28 +81,18 @@ class StartupTest : public QObject {
     QCOMPARE(w->Timer2()->interval(), 2000ms);
   }
 
-  void checks_com1_only_when_port_1_opened_data() {
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<bool>("opened");
-    QTest::newRow("a port that opens") << "pty" << true;
-    QTest::newRow("a missing device") << QStringLiteral("/dev/m27-no-such-tty") << false;
-    QTest::newRow("no serial port") << "no tty" << false;
-  }
-
   void checks_com1_only_when_port_1_opened() {
-    QFETCH(QString, device);
-    QFETCH(bool, opened);
     PseudoTerminal pty;
     NotATerminal file;
-    const QString port_1 = device == "pty"      ? pty.device()
-                           : device == "no tty" ? file.device()
-                                                : device;
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes, com1_on(port_1));
-    QCOMPARE(w->serial_port().is_open(), opened);
-    QCOMPARE(action(*w, "com1")->isChecked(), opened);
-    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关闭"));
-    QVERIFY2(boxes.shown.empty(), "a failure at start-up is silent");
+    for (const QString& port_1 :
+         {pty.device(), QStringLiteral("/dev/m27-no-such-tty"), file.device()}) {
+      RecordingMessageBoxes boxes;
+      const auto w = make_window(boxes, com1_on(port_1));
+      QCOMPARE(w->serial_port().is_open(), port_1 == pty.device());
+      QCOMPARE(action(*w, "com1")->isChecked(), port_1 == pty.device());
+      QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关闭"));
+      QVERIFY2(boxes.shown.empty(), "a failure at start-up is silent");
+    }
   }
 
   void lays_out_the_menus_data() {
