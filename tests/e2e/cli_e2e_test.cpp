@@ -242,37 +242,28 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   ASSERT_TRUE(holder.waitForReadyRead(kHardLimitMs));  // its port is open
 
   struct Case {
-    QStringList args;
+    QString command;  // its words separated by blanks
     int status;
     std::string err_start;
   };
   const Case kCases[] = {
-      {{"id", "read", "--port", "/nonexistent/tty"},
-       1,
-       "m27: cannot open /nonexistent/tty: does not exist\n"},
-      {{"id", "read", "--port", "com16"},
-       1,
+      {"id read --port /nonexistent/tty", 1, "m27: cannot open /nonexistent/tty: does not exist\n"},
+      {"id read --port com16", 1,
        "m27: cannot open com16 (no device; --port com16=DEVICE before the command sets one): "
        "does not exist\n"},
-      {{"id", "read", "--port", radio.device()},
-       1,
+      {"id read --port " + radio.device(), 1,
        "m27: cannot open " + radio.device().toStdString() + ": in use or no permission\n"},
       // The file is opened first: the port is never tried.
-      {{"write", "--port", "/nonexistent/tty", "/nonexistent/shop.m27"},
-       1,
+      {"write --port /nonexistent/tty /nonexistent/shop.m27", 1,
        "注意: 打开文件失败\n/nonexistent/shop.m27\n"},
-      {{"id", "write", "--port", "/nonexistent/tty", "--start", "4294967296"},
-       1,
-       "注意: ID 输入错误，请重新输入\n"},
-      {{"rssi", "adjust", "--port", "/nonexistent/tty", "42", "256"},
-       1,
-       "注意: RSSI 输入错误，请重新输入\n"},
-      {{"read", "shop.m27"}, 2, "m27: read: which port?"},
-      {{"id", "write", "--port", "com1"}, 2, "m27: id: id write needs --start N"},
-      {{"erase"}, 2, "m27: unknown command erase"},
+      {"id write --port /nonexistent/tty --start 4294967296", 1, "注意: ID 输入错误，请重新输入\n"},
+      {"rssi adjust --port /nonexistent/tty 42 256", 1, "注意: RSSI 输入错误，请重新输入\n"},
+      {"read shop.m27", 2, "m27: read: which port?"},
+      {"id write --port com1", 2, "m27: id: id write needs --start N"},
+      {"erase", 2, "m27: unknown command erase"},
   };
   for (const auto& c : kCases) {
-    const Outcome outcome = m27(c.args);
+    const Outcome outcome = m27(c.command.split(QLatin1Char(' ')));
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.status, c.status) << c.err_start;
     EXPECT_EQ(outcome.err.rfind(c.err_start, 0), 0u) << outcome.err;

@@ -24,20 +24,16 @@ TEST(PortMap, NumbersUsbAdaptersFirstThenTheRestInNaturalOrder) {
   EXPECT_EQ(ports_of(map), expected);
 }
 
-TEST(PortMap, MapsAtMostSixteenPorts) {
-  QStringList devices;
-  for (int i = 0; i < 20; ++i) devices << QStringLiteral("/dev/ttyS%1").arg(i);
-  const PortMap map = PortMap::from_devices(devices);
-  EXPECT_EQ(map.device(16), QStringLiteral("/dev/ttyS15"));
-  EXPECT_EQ(map.device(17), QString());
-}
-
 TEST(PortMap, AnAssignmentInsideTheMenuReplacesTheDefault) {
   PortMap map = PortMap::from_devices({"/dev/ttyS0", "/dev/ttyS1"});
   map.set({1, "/dev/ttyUSB7"});
   map.set({9, "/dev/pts/4"});
   map.set({0, "/dev/ttyS9"});
   map.set({17, "/dev/ttyS9"});
+  QStringList twenty;
+  for (int i = 0; i < 20; ++i) twenty << QStringLiteral("/dev/ttyS%1").arg(i);
+  EXPECT_EQ(PortMap::from_devices(twenty).device(16), QStringLiteral("/dev/ttyS15"));
+  EXPECT_EQ(PortMap::from_devices(twenty).device(17), QString()) << "at most sixteen ports";
   QStringList expected(18);
   expected[1] = "/dev/ttyUSB7";
   expected[2] = "/dev/ttyS1";
