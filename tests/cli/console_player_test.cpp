@@ -33,11 +33,8 @@ Console play(const std::vector<Action>& actions, ConsoleOptions options) {
   return {out.str(), err.str()};
 }
 
-fake::Radio radio_with(fake::Fault fault = {}) {
-  return fake::Radio(fake::default_memory(), {false, std::chrono::milliseconds(30), fault});
-}
-
-std::vector<Action> actions_of(fake::Radio& radio, std::unique_ptr<Operation> operation) {
+std::vector<Action> actions_of(std::unique_ptr<Operation> operation, fake::Fault fault = {}) {
+  fake::Radio radio(fake::default_memory(), {false, std::chrono::milliseconds(30), fault});
   VirtualPair pair(radio);
   pair.start(std::move(operation));
   pair.run(10min);
@@ -54,73 +51,40 @@ std::string progress_line(const std::string& label, int end, int step, int last)
   return line;
 }
 
-const fake::Fault kSilentAfterSix{fake::Fault::Kind::kSilentAfter, 6};
-constexpr const char* kNoAnswer = "通讯失败，请检查对讲机是否进入写频模式\n";
-
-TEST(ConsolePlayer, MessageLineJoinsTitleAndText) {
-  EXPECT_EQ(message_line({"读写完成", "读频完成"}), "读频完成: 读写完成");
-  EXPECT_EQ(message_line({"读取 OK"}), "读取 OK");
-  EXPECT_EQ(message_line(attention("ID 输入错误，请重新输入")), "注意: ID 输入错误，请重新输入");
-}
-
-TEST(ConsolePlayer, TransfersPrintTheWindowsMessages) {
+TEST(ConsolePlayer, TransfersPrintTheWindowsMessagesAndProgressOnATerminal) {
+  const fake::Fault kSilentAfterSix{fake::Fault::Kind::kSilentAfter, 6};
+  const std::string kNoAnswer = "通讯失败，请检查对讲机是否进入写频模式\n";
+  const std::string kReading = "正在读频......";
+  const std::string kWriting = "正在写频......";
   struct Case {
     const char* what;
     bool write;
     fake::Fault fault;
-    const char* err;
-  };
-  const Case kCases[] = {
-      {"read", false, {}, "读频完成: 读写完成\n"},
-      {"read, a channel unanswered", false, kSilentAfterSix,
-       "通讯失败，请检查对讲机是否进入写频模式\n读频出错: 读频出错\n"},
-      {"read, the options unanswered", false, {fake::Fault::Kind::kSilent}, kNoAnswer},
-      {"write", true, {}, "写频完成: 写频完成\n"},
-      {"write, a channel unanswered", true, kSilentAfterSix, kNoAnswer},
-  };
-  for (const auto& c : kCases) {
-    auto radio = radio_with(c.fault);
-    Sheet sheet = startup_sheet();
-    std::unique_ptr<Operation> operation;
-    if (c.write) {
-      operation = std::make_unique<WriteTransfer>(sheet);
-    } else {
-      operation = std::make_unique<ReadTransfer>(sheet);
-    }
-    const Console console = play(actions_of(radio, std::move(operation)), {false, 75, {}});
-    EXPECT_EQ(console.err, c.err) << c.what;
-    EXPECT_EQ(console.out, "") << c.what;
-  }
-}
-
-TEST(ConsolePlayer, ShowsProgressOnATerminalAndKeepsTheCountReached) {
-  struct Case {
-    const char* what;
-    bool write;
-    fake::Fault fault;
+    bool terminal;
     std::string err;
   };
   const Case kCases[] = {
-      {"read", false, {}, progress_line("正在读频......", 75, 3, 75) + "\n读频完成: 读写完成\n"},
+      {"read", false, {}, false, "读频完成: 读写完成\n"},
+      {"read, the options unanswered", false, {fake::Fault::Kind::kSilent}, false, kNoAnswer},
+      {"write, a channel unanswered", true, kSilentAfterSix, false, kNoAnswer},
+      {"read", false, {}, true, progress_line(kReading, 75, 3, 75) + "\n读频完成: 读写完成\n"},
       // The option record and five channels arrive: 15 of 75.
-      {"read, the sixth channel unanswered", false, kSilentAfterSix,
-       progress_line("正在读频......", 75, 3, 15) + "\n" + kNoAnswer + "读频出错: 读频出错\n"},
-      {"write", true, {}, progress_line("正在写频......", 156, 6, 156) + "\n写频完成: 写频完成\n"},
-      {"write, the sixth channel unanswered", true, kSilentAfterSix,
-       progress_line("正在写频......", 156, 6, 36) + "\n" + kNoAnswer},
+      {"read, the sixth channel unanswered", false, kSilentAfterSix, true,
+       progress_line(kReading, 75, 3, 15) + "\n" + kNoAnswer + "读频出错: 读频出错\n"},
+      {"write", true, {}, true, progress_line(kWriting, 156, 6, 156) + "\n写频完成: 写频完成\n"},
+      {"write, the sixth channel unanswered", true, kSilentAfterSix, true,
+       progress_line(kWriting, 156, 6, 36) + "\n" + kNoAnswer},
   };
   for (const auto& c : kCases) {
-    auto radio = radio_with(c.fault);
     Sheet sheet = startup_sheet();
     std::unique_ptr<Operation> operation;
-    int end = 75;
     if (c.write) {
       operation = std::make_unique<WriteTransfer>(sheet);
-      end = 156;
     } else {
       operation = std::make_unique<ReadTransfer>(sheet);
     }
-    const Console console = play(actions_of(radio, std::move(operation)), {true, end, {}});
+    const Console console =
+        play(actions_of(std::move(operation), c.fault), {c.terminal, c.write ? 156 : 75, {}});
     EXPECT_EQ(console.err, c.err) << c.what;
     EXPECT_EQ(console.out, "") << c.what;
   }
@@ -137,24 +101,21 @@ TEST(ConsolePlayer, AMessageEndsAnOpenProgressLine) {
   EXPECT_EQ(play(actions, {false, 75, {}}).err, "注意: 请设置串口\n");
 }
 
-TEST(ConsolePlayer, AReplyPrintsItsDataOnTheOutput) {
-  auto radio = radio_with();
-  const auto actions = actions_of(radio, std::make_unique<ReadId>());
+TEST(ConsolePlayer, RepliesAndMonitorPacketsPrintTheirDataOnTheOutput) {
+  const auto actions = actions_of(std::make_unique<ReadId>());
   const Console with_line = play(actions, {false, 0, id_line});
   EXPECT_EQ(with_line.out, "12345678\n");
   EXPECT_EQ(with_line.err, "读取 OK\n");
   EXPECT_EQ(play(actions, {false, 0, {}}).out, "");
-}
 
-TEST(ConsolePlayer, EachMonitorPacketIsALine) {
-  const std::vector<Action> actions = {
+  const std::vector<Action> packets = {
       MonitorPacket{{1, 40, 0x01, 0x2C, 0x00, 0x05, 9}},
       MonitorPacket{{7, 1, 2, 3}},  // no monitor packet: nothing
       MonitorPacket{{2, 1, 0x03, 0xE8}},
   };
-  const Console console = play(actions, {false, 0, monitor_line});
-  EXPECT_EQ(console.out, "40 300 5 9\n1000 1\n");
-  EXPECT_EQ(console.err, "");
+  const Console monitor = play(packets, {false, 0, monitor_line});
+  EXPECT_EQ(monitor.out, "40 300 5 9\n1000 1\n");
+  EXPECT_EQ(monitor.err, "");
 }
 
 }  // namespace

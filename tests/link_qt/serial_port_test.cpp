@@ -19,8 +19,9 @@ PortMap map_port(int port_no, const QString& device) {
   return map;
 }
 
-TEST(SerialPort, OpensAPortAt9600EightDataBitsNoParityOneStopBit) {
+TEST(SerialPort, OpensAt9600EightDataBitsNoParityOneStopBitAndDropsWhatCameBefore) {
   PseudoTerminal pty;
+  ASSERT_EQ(write(pty.master(), "old", 3), 3);
   SerialPort serial(map_port(3, pty.device()));
   ASSERT_EQ(serial.Set_Com(3), OpenOutcome::Opened);
   EXPECT_TRUE(serial.is_open());
@@ -31,16 +32,9 @@ TEST(SerialPort, OpensAPortAt9600EightDataBitsNoParityOneStopBit) {
   EXPECT_EQ(port.stopBits(), QSerialPort::OneStop);
   EXPECT_EQ(port.flowControl(), QSerialPort::NoFlowControl);
   EXPECT_EQ(port.openMode(), QIODevice::ReadWrite);
-}
 
-TEST(SerialPort, DiscardsWhatArrivedBeforeTheOpen) {
-  PseudoTerminal pty;
-  ASSERT_EQ(write(pty.master(), "old", 3), 3);
-  SerialPort serial(map_port(1, pty.device()));
-  ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
   ASSERT_EQ(write(pty.master(), "N", 1), 1);
-
-  pollfd readable{static_cast<int>(serial.port().handle()), POLLIN, 0};
+  pollfd readable{static_cast<int>(port.handle()), POLLIN, 0};
   ASSERT_EQ(poll(&readable, 1, 5000), 1);
   char received[8] = {};
   EXPECT_EQ(read(readable.fd, received, sizeof received), 1);
@@ -71,33 +65,22 @@ TEST(SerialPort, ReportsWhyAPortDidNotOpen) {
   }
 }
 
-TEST(SerialPort, AFailedChoiceLeavesTheOldPortClosed) {
+// Chosen again, a port reopens; a failed choice leaves the old one closed; the exit releases it.
+TEST(SerialPort, ClosesTheOldPortOnEveryChoiceAndAtTheExit) {
   PseudoTerminal pty;
   PortMap map = map_port(1, pty.device());
   map.set({2, "/dev/m27-no-such-tty"});
   SerialPort serial(map);
-  ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
-  EXPECT_EQ(serial.Set_Com(2), OpenOutcome::DoesNotExist);
+  serial.close_for_exit();
   EXPECT_FALSE(serial.is_open());
-}
-
-TEST(SerialPort, ChoosingTheOpenPortAgainReopensIt) {
-  PseudoTerminal pty;
-  SerialPort serial(map_port(1, pty.device()));
   ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
   EXPECT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
-  EXPECT_TRUE(serial.is_open());
-}
-
-TEST(SerialPort, ClosesAtExitOnlyWhenOpen) {
-  PseudoTerminal pty;
-  SerialPort serial(map_port(1, pty.device()));
-  serial.close_for_exit();
+  EXPECT_EQ(serial.Set_Com(2), OpenOutcome::DoesNotExist);
   EXPECT_FALSE(serial.is_open());
   ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
   serial.close_for_exit();
   EXPECT_FALSE(serial.is_open());
-  SerialPort again(map_port(1, pty.device()));
+  SerialPort again(map);
   EXPECT_EQ(again.Set_Com(1), OpenOutcome::Opened) << "the device was released";
 }
 

@@ -43,6 +43,17 @@ class FakeRadioProcess {
     if (!process_.waitForFinished(kPatienceMs)) process_.kill();
   }
 
+  // Ends it as a signal from the system does, and waits for its end.
+  void terminate() {
+    process_.terminate();
+    if (!process_.waitForFinished(kPatienceMs)) process_.kill();
+  }
+
+  // Its exit status once it has ended; -1 after a crash.
+  int exit_status() const {
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+  }
+
   // What it held when it ended (stops it first).
   std::optional<fake::Memory> memory() {
     stop();

@@ -19,12 +19,6 @@ namespace m27::testing {
 // hang runs into it.
 inline constexpr int kRadioPatienceMs = 20'000;
 
-inline PortMap com1_on(const QString& device) {
-  PortMap ports;
-  ports.set({1, device});
-  return ports;
-}
-
 // The window with com1 on a fake radio started with `arguments`.
 struct RadioBench {
   explicit RadioBench(const QStringList& arguments = {})
@@ -61,12 +55,6 @@ inline QPushButton* button(const QWidget* dialog, const char* name) {
 inline bool was_shown(const RecordingMessageBoxes& boxes, const Message& message) {
   return std::any_of(boxes.shown.begin(), boxes.shown.end(),
                      [&](const auto& shown) { return shown.message == message; });
-}
-
-inline QStringList texts_shown(const RecordingMessageBoxes& boxes) {
-  QStringList texts;
-  for (const auto& shown : boxes.shown) texts << QString::fromStdString(shown.message.text);
-  return texts;
 }
 
 inline QColor background(const QLineEdit* box) { return box->palette().color(QPalette::Base); }

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -16,29 +17,30 @@
 
 namespace m27::testing {
 
+// Every box and question is recorded; with `hold` it stays open until close_oldest().
 class RecordingMessageBoxes : public MessageBoxes {
  public:
-  enum class Buttons { Ok, YesNo };
   struct Shown {
     Message message;
-    Buttons buttons;
+    bool question;
   };
 
   void show(const Message& message, std::function<void()> then = {}) override {
-    shown.push_back({message, Buttons::Ok});
-    if (hold_messages) {
-      open_boxes.push_back(std::move(then));
-    } else if (then) {
-      then();
-    }
+    record({message, false}, [then = std::move(then)](bool) {
+      if (then) then();
+    });
   }
 
-  // Closes the oldest box kept open.
-  void close_oldest() {
-    if (open_boxes.empty()) return;
-    auto then = std::move(open_boxes.front());
-    open_boxes.erase(open_boxes.begin());
-    if (then) then();
+  void ask_yes_no(const Message& question, std::function<void(bool yes)> answer) override {
+    record({question, true}, std::move(answer));
+  }
+
+  // Closes the oldest box kept open, answering a question with `yes`.
+  void close_oldest(bool yes = false) {
+    if (open.empty()) return;
+    auto answer = std::move(open.front());
+    open.pop_front();
+    answer(yes);
   }
 
   // The texts shown so far, in order.
@@ -48,29 +50,23 @@ class RecordingMessageBoxes : public MessageBoxes {
     return list;
   }
 
-  void ask_yes_no(const Message& question, std::function<void(bool yes)> answer) override {
-    shown.push_back({question, Buttons::YesNo});
-    if (hold_questions) {
-      held.push_back(std::move(answer));
-    } else {
-      answer(answer_yes);
-    }
-  }
-
-  // Answers the questions kept open, the oldest first.
-  void answer_held(bool yes) {
-    auto answers = std::move(held);
-    held.clear();
-    for (auto& answer : answers) answer(yes);
-  }
-
   std::vector<Shown> shown;
-  bool answer_yes = false;      // the answer to every question not held
-  bool hold_questions = false;  // keep questions open until answer_held()
-  bool hold_messages = false;   // keep message boxes open until close_oldest()
-  std::vector<std::function<void()>> open_boxes;
-  std::vector<std::function<void(bool yes)>> held;
+  bool answer_yes = false;  // the answer to every question not held
+  bool hold = false;
+  std::deque<std::function<void(bool yes)>> open;
+
+ private:
+  void record(Shown box, std::function<void(bool yes)> answer) {
+    shown.push_back(std::move(box));
+    hold ? open.push_back(std::move(answer)) : answer(answer_yes);
+  }
 };
+
+inline PortMap com1_on(const QString& device) {
+  PortMap ports;
+  ports.set({1, device});
+  return ports;
+}
 
 // The window after its start-up, shown.
 inline std::unique_ptr<MainWindow> make_window(MessageBoxes& boxes, PortMap ports = {},
