@@ -61,8 +61,8 @@ void MainWindow::connect_lifecycle() {
   connect(Form5_, &ProgressWindow::query_unload, this, &MainWindow::Form5_QueryUnload);
 }
 
-// A failure to open port 1 is silent; com1 is checked only when the port really opened. The
-// status panel says "串口关闭" either way until it is next refreshed.
+// A failure to open port 1 is silent; com1 is checked, and the status panel says "串口开", only
+// when the port really opened.
 void MainWindow::Form_Load() {
   Form5_->ProgressBar1()->setVisible(false);
   const bool port_opened = serial_.Set_Com(1) == OpenOutcome::Opened;
@@ -71,8 +71,7 @@ void MainWindow::Form_Load() {
   xbm27_->setChecked(true);
   bt_2_->setChecked(true);
   resize(kStartWidth, kStartHeight);
-  StatusBar1_->set_panel1(QString());
-  StatusBar1_->set_panel1(QStringLiteral("串口关闭"));
+  show_port_state();
   sheet_ = startup_sheet();
   render_sheet();
   Form5_->hide();
@@ -95,10 +94,14 @@ void MainWindow::register_window(QWidget* window) {
   loaded_windows_.emplace_back(window);
 }
 
-void MainWindow::Timer1_Timer() {
+void MainWindow::show_port_state() {
   StatusBar1_->set_panel1(QString());
   StatusBar1_->set_panel1(serial_.is_open() ? QStringLiteral("串口开")
                                             : QStringLiteral("串口关闭"));
+}
+
+void MainWindow::Timer1_Timer() {
+  show_port_state();
   Timer1_->set_enabled(false);
   Form5_->ProgressBar1()->setValue(0);
 }

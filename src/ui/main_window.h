@@ -173,6 +173,7 @@ class MainWindow : public QMainWindow {
   // main_window.cpp
   void connect_lifecycle();
   void Form_Load();
+  void show_port_state();
   void Form_QueryUnload();
   void answer_exit(bool yes);
   void Form_Unload();
