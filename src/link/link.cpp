@@ -92,7 +92,7 @@ void Link::send(TimePoint now) {
 
 void Link::settled(TimePoint now) {
   out_.push_back(DiscardInput{});
-  state_.rx.reset();
+  state_.rx.reset();  // a frame cut off earlier must not swallow the start of this reply
   if (!request_.await_reply) {
     proceed(now, operation_->next(state_, out_));
     return;
