@@ -120,6 +120,14 @@ TEST(Link, InputDuringTheSettleWindowIsDiscarded) {
       // 6 bytes take 6.25 ms on the line; the settle window ends 20 ms later.
       {"a reply 25 ms after the request", working(25ms), false, false},
       {"a reply as the settle window ends", working(line(6) + kSettle), false, true},
+      // The first attempt's reply stops after its length byte; the machine must not take the
+      // retry's reply for the rest of that frame.
+      {"a cut-off frame, then a whole reply to the retry",
+       [](const Bytes& request, int n) {
+         if (n > 0) return working()(request, n);
+         return std::vector<Out>{{kAnswerAfter, {0x42, 0x03}}};
+       },
+       false, true},
   };
   for (const auto& c : kCases) {
     ScriptedRadio radio(c.radio);
