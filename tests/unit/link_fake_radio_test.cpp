@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "channels/options.h"
 #include "channels/sheet.h"
 #include "fake-radio/radio.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
+#include "support/varied_sheet.h"
 #include "virtual_pair.h"
 
 namespace m27 {
@@ -24,27 +24,12 @@ std::optional<bool> transfer(fake::Radio& radio, Sheet& sheet) {
 }
 
 TEST(LinkWithFakeRadio, WriteThenReadGivesBackTheTable) {
-  Sheet written = startup_sheet();
-  written.Combo4 = "2:专业模式";
-  Combo4_Click(written);
-  written.Combo5 = "禁止";
-  written.Combo6 = "开";
-  written.Combo1 = "3:台湾频率";
-  written.Combo2_60 = "17";
-  const char* tones[] = {"I754", "254.1", "95.2", "D023", "OFF", "I023", "67.0"};
-  for (int i = 0; i < kRows; ++i) {
-    ChannelRow& row = written.rows[i];
-    row.Text1 = i % 2 ? "462.56250" : "451.00500";  // 6.25 kHz only, 5 kHz only
-    row.Text3 = i % 3 ? "450.02500" : "467.71250";
-    row.Text5 = tones[i % 7];
-    row.Text2 = tones[(i + 3) % 7];
-    row.Text4 = i % 4 ? "宽带" : "窄带";
-  }
+  Sheet written = varied_sheet();
   fake::Radio radio(fake::default_memory(), {});
   ASSERT_EQ(transfer<WriteTransfer>(radio, written), true);
   EXPECT_EQ(radio.end_packets(), 1u);
   EXPECT_EQ(radio.memory().options,
-            (std::array<std::uint8_t, 3>{0x01 | 0x40 | 0x80 | 0x04, 2, 17}));
+            (std::array<std::uint8_t, 3>{0x01 | 0x04 | 0x20 | 0x40 | 0x80, 2, 17}));
 
   Sheet read = startup_sheet();
   ASSERT_EQ(transfer<ReadTransfer>(radio, read), true);
