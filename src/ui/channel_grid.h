@@ -15,6 +15,23 @@ namespace m27 {
 
 enum class Cell { Text1, Text5, Text3, Text2, Text4 };
 
+// The field of a channel row a grid column shows.
+inline std::string ChannelRow::*field_of(Cell column) {
+  switch (column) {
+    case Cell::Text1:
+      return &ChannelRow::Text1;
+    case Cell::Text5:
+      return &ChannelRow::Text5;
+    case Cell::Text3:
+      return &ChannelRow::Text3;
+    case Cell::Text2:
+      return &ChannelRow::Text2;
+    case Cell::Text4:
+      return &ChannelRow::Text4;
+  }
+  return &ChannelRow::Text1;
+}
+
 class ChannelGrid : public QGroupBox {
   Q_OBJECT
 

@@ -26,22 +26,6 @@ QStringList item_list(const Texts& texts) {
   return items;
 }
 
-std::string& field(ChannelRow& row, Cell column) {
-  switch (column) {
-    case Cell::Text1:
-      return row.Text1;
-    case Cell::Text5:
-      return row.Text5;
-    case Cell::Text3:
-      return row.Text3;
-    case Cell::Text2:
-      return row.Text2;
-    case Cell::Text4:
-      return row.Text4;
-  }
-  return row.Text1;
-}
-
 }  // namespace
 
 void MainWindow::fill_option_boxes() {
@@ -67,7 +51,7 @@ void MainWindow::render_sheet() {
 
 void MainWindow::connect_grid() {
   connect(grid_, &ChannelGrid::edited, this, [this](Cell column, int row, const QString& text) {
-    field(sheet_.rows[row], column) = text.toStdString();
+    sheet_.rows[row].*field_of(column) = text.toStdString();
   });
   connect(grid_, &ChannelGrid::clicked, this, [this](Cell column, int row) {
     switch (column) {

@@ -8,7 +8,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <optional>
@@ -99,9 +98,3 @@ TEST(FakeRadioProcess, RefusesBadArguments) {
 
 }  // namespace
 }  // namespace m27::fake
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QSerialPort>
 #include <QTimer>
@@ -73,9 +72,3 @@ TEST(LinkOverPty, WrittenTableReadsBackAndIsWhatTheRadioHolds) {
 
 }  // namespace
 }  // namespace m27
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -9,13 +9,6 @@
 namespace m27 {
 namespace {
 
-// A message box as one line: "注意 (!) 第3信道频率输入错误，请重新输入".
-std::string shown(const std::optional<Message>& message) {
-  if (!message) return "nothing";
-  const char* icon = message->icon == MessageIcon::Exclamation ? " (!) " : " ";
-  return message->title + icon + message->text;
-}
-
 TEST(ChannelTable, StartsWithTheDefaults) {
   const Sheet sheet = startup_sheet();
   EXPECT_EQ(line_of(sheet.rows[0], kRowFields), "450.12500|450.12500|OFF|OFF|窄带");

@@ -1,12 +1,14 @@
 #pragma once
-// Texts of a sheet as one line, "462.56250|451.00500|67.0|D503|宽带", so that a test states
-// several fields at once and a failure shows them side by side.
+// Texts of a sheet, and a message box, as one line, "462.56250|451.00500|67.0|D503|宽带", so that a
+// test states several fields at once and a failure shows them side by side.
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "channels/message.h"
 #include "channels/sheet.h"
 
 namespace m27 {
@@ -36,6 +38,14 @@ void set_line(T& t, const Fields<T, Size>& fields, std::string_view line) {
     t.*field = line.substr(0, bar);
     line.remove_prefix(std::min(bar + 1, line.size()));
   }
+}
+
+inline  // A message box as one line: "注意 (!) 第3信道频率输入错误，请重新输入".
+    std::string
+    shown(const std::optional<Message>& message) {
+  if (!message) return "nothing";
+  const char* icon = message->icon == MessageIcon::Exclamation ? " (!) " : " ";
+  return message->title + icon + message->text;
 }
 
 }  // namespace m27

@@ -5,16 +5,10 @@
 #include <string>
 
 #include "channels/channel_table.h"
+#include "sheet_line.h"
 
 namespace m27 {
 namespace {
-
-// A message box as one line: "注意 (!) 第3信道频率输入错误，请重新输入".
-std::string shown(const std::optional<Message>& message) {
-  if (!message) return "nothing";
-  const char* icon = message->icon == MessageIcon::Exclamation ? " (!) " : " ";
-  return message->title + icon + message->text;
-}
 
 // A sheet whose every row holds `text` in one frequency column, checked `runs` times.
 Sheet checked(const char* text, std::string ChannelRow::*column, int runs) {

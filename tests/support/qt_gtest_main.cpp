@@ -1,4 +1,5 @@
-// The standard-input lines and the stop signal wait in an event loop.
+// GoogleTest for code that needs a Qt application: the serial port, the link driver, the event
+// loop that standard-input lines and signals arrive through.
 
 #include <gtest/gtest.h>
 
