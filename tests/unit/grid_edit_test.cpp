@@ -108,29 +108,5 @@ TEST(GridEdit, ReceiveFrequencyKeysPassDigitsPointAndEditingKeysOnly) {
   for (const int key : kBad) EXPECT_EQ(Text1_KeyPress(key), KeyAction::Drop) << key;
 }
 
-TEST(GridEdit, TabStopsFollowClicksDoubleClicksAndFiles) {
-  struct Case {
-    const char* event;
-    void (*run)(Sheet&);
-    bool Text1_from_off;
-    bool Text3_from_off;
-  };
-  const Case kCases[] = {
-      {"frequency click", frequency_click, true, false},
-      {"receive double-click", receive_frequency_double_click, true, false},
-      {"background double-click", background_double_click, true, true},
-      {"file opened or saved", clear_frequency_tab_stops, false, false},
-  };
-  for (const auto& c : kCases) {
-    Sheet sheet = startup_sheet();
-    clear_frequency_tab_stops(sheet);
-    c.run(sheet);
-    for (const ChannelRow& row : sheet.rows) {
-      EXPECT_EQ(row.Text1_tab_stop, c.Text1_from_off) << c.event;
-      EXPECT_EQ(row.Text3_tab_stop, c.Text3_from_off) << c.event;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace m27
