@@ -9,17 +9,6 @@
 namespace m27 {
 namespace {
 
-TEST(ChannelTable, ChannelTotalEnablesTheRowsInUseAndKeepsTheRest) {
-  for (const int total : {0, 1, 10, 25}) {
-    Sheet sheet = startup_sheet();
-    sheet.rows[20].Text5 = "D023";
-    sheet.Combo2_60 = std::to_string(total);
-    RESET_Ch_Sel(sheet);
-    for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < total) << i;
-    EXPECT_EQ(sheet.rows[20].Text5, "D023");
-  }
-}
-
 TEST(ChannelTable, ResetTextMovesFormatsAndCommitsOpenToneEditors) {
   Sheet sheet = startup_sheet();
   set_line(sheet.rows[2], kRowFields, "451.003||OFF|OFF|窄带");

@@ -59,12 +59,13 @@ TEST(GridEdit, FrequencyClickChecksFormatsAndCommitsEverything) {
 TEST(GridEdit, ChoosingATotalOrStepSetsItAndChecksFrequencies) {
   Sheet sheet = startup_sheet();
   sheet.rows[20].Text1 = "451.003";
+  sheet.rows[20].Text5 = "D023";  // a row out of use keeps its texts
   Combo2_Click(sheet, 60, "10");
   Combo2_Click(sheet, 62, "900");
   EXPECT_EQ(sheet.Combo2_60, "10");
   EXPECT_EQ(sheet.Combo2_62, "900");
   for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < 10) << i;
-  EXPECT_EQ(sheet.rows[20].Text1, "451.00000");
+  EXPECT_EQ(sheet.rows[20].Text1 + " " + sheet.rows[20].Text5, "451.00000 D023");
   EXPECT_EQ(sheet.rows[24].Text1, "462.12500");
 }
 
