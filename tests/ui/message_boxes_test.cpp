@@ -27,56 +27,53 @@ class MessageBoxesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void shows_one_box_at_a_time_in_order_data() {
+  void shows_one_box_at_a_time_in_order() {
+    QueuedMessageBoxes boxes;
+    QStringList closed;
+    boxes.show(attention("读频完成"), [&] { closed << "first"; });
+    boxes.show(Message{"second", "", MessageIcon::None}, [&] { closed << "second"; });
+    QMessageBox* first = the_open_box();
+    QVERIFY(first);
+    QCOMPARE(first->text(), QStringLiteral("读频完成"));
+    QCOMPARE(first->windowTitle(), QStringLiteral("注意"));
+    QCOMPARE(first->icon(), QMessageBox::Warning);
+    QCOMPARE(first->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(first->isModal());
+    QVERIFY(closed.isEmpty());
+    first->button(QMessageBox::Ok)->click();
+    QCOMPARE(closed, QStringList{"first"});
+
+    QMessageBox* second = the_open_box();
+    QVERIFY(second);
+    QCOMPARE(second->text(), QStringLiteral("second"));
+    QCOMPARE(second->windowTitle(), QStringLiteral("写频软件"));  // the default title
+    QCOMPARE(second->icon(), QMessageBox::NoIcon);
+    second->button(QMessageBox::Ok)->click();
+    QCOMPARE(closed, (QStringList{"first", "second"}));
+  }
+
+  void answers_a_question_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("yes");
     QTest::newRow("Yes") << int(QMessageBox::Yes) << true;
     QTest::newRow("No") << int(QMessageBox::No) << false;
   }
 
-  void shows_one_box_at_a_time_in_order() {
+  void answers_a_question() {
     QFETCH(int, button);
     QFETCH(bool, yes);
     QueuedMessageBoxes boxes;
-    QStringList closed;
     std::optional<bool> answer;
-    boxes.show(attention("读频完成"), [&] { closed << "first"; });
-    boxes.show(Message{"second", "", MessageIcon::None}, [&] { closed << "second"; });
+    boxes.show(Message{"a message already up", "", MessageIcon::None});
     boxes.ask_yes_no(Message{"确认要退出程序吗？", "确认退出", MessageIcon::None},
                      [&](bool said_yes) { answer = said_yes; });
-    const struct {
-      const char* text;
-      const char* title;  // "" for none: the program's name
-      QMessageBox::Icon icon;
-      QMessageBox::StandardButtons buttons;
-      QMessageBox::StandardButton click;
-      QStringList closed_after;
-    } kShown[] = {
-        {"读频完成", "注意", QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, {"first"}},
-        {"second",
-         "写频软件",
-         QMessageBox::NoIcon,
-         QMessageBox::Ok,
-         QMessageBox::Ok,
-         {"first", "second"}},
-        {"确认要退出程序吗？",
-         "确认退出",
-         QMessageBox::NoIcon,
-         QMessageBox::Yes | QMessageBox::No,
-         QMessageBox::StandardButton(button),
-         {"first", "second"}},
-    };
-    for (const auto& shown : kShown) {
-      QMessageBox* open = the_open_box();
-      QVERIFY2(open, shown.text);
-      QCOMPARE(open->text(), QString::fromUtf8(shown.text));
-      QCOMPARE(open->windowTitle(), QString::fromUtf8(shown.title));
-      QCOMPARE(open->icon(), shown.icon);
-      QCOMPARE(open->standardButtons(), shown.buttons);
-      QVERIFY(open->isModal() && !answer);
-      open->button(shown.click)->click();
-      QCOMPARE(closed, shown.closed_after);
-    }
+    the_open_box()->button(QMessageBox::Ok)->click();
+    QMessageBox* question = the_open_box();
+    QVERIFY(question);
+    QCOMPARE(question->windowTitle(), QStringLiteral("确认退出"));
+    QCOMPARE(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(!answer);
+    question->button(QMessageBox::StandardButton(button))->click();
     QCOMPARE(answer, std::optional<bool>(yes));
   }
 };
