@@ -13,14 +13,14 @@ TEST(ChannelTable, ResetTextMovesFormatsAndCommitsOpenToneEditors) {
   Sheet sheet = startup_sheet();
   set_line(sheet.rows[2], kRowFields, "451.003||OFF|OFF|窄带");
   set_line(sheet.rows[7], kRowFields, "abc|462.5625|OFF|OFF|窄带");
-  sheet.rows[3].Combo2 = "D023";
-  sheet.rows[5].Combo3 = "67.0";
-  RESET_TEXT(sheet);
+  sheet.rows[3].tx_tone_editor = "D023";
+  sheet.rows[5].rx_tone_editor = "67.0";
+  commit_edits(sheet);
   EXPECT_EQ(line_of(sheet.rows[2], kRowFields), "451.00000|000.00000|OFF|OFF|窄带");
   EXPECT_EQ(line_of(sheet.rows[7], kRowFields), "abc|462.56250|OFF|OFF|窄带");
   EXPECT_EQ(line_of(sheet.rows[3], kRowFields), "451.62500|451.62500|OFF|D023|窄带");
   EXPECT_EQ(line_of(sheet.rows[5], kRowFields), "452.62500|452.62500|67.0|OFF|窄带");
-  for (const ChannelRow& row : sheet.rows) EXPECT_TRUE(!row.Combo2 && !row.Combo3);
+  for (const ChannelRow& row : sheet.rows) EXPECT_TRUE(!row.tx_tone_editor && !row.rx_tone_editor);
 }
 
 // The two fill buttons: "接收" fills the receive column, "发射" the transmit column.
@@ -29,8 +29,9 @@ struct FillButton {
   std::string ChannelRow::*filled;
   std::string ChannelRow::*kept;
 };
-const FillButton kFillButtons[] = {{Command9_Click, &ChannelRow::Text1, &ChannelRow::Text3},
-                                   {Command10_Click, &ChannelRow::Text3, &ChannelRow::Text1}};
+const FillButton kFillButtons[] = {
+    {fill_receive_frequencies, &ChannelRow::rx_frequency, &ChannelRow::tx_frequency},
+    {fill_transmit_frequencies, &ChannelRow::tx_frequency, &ChannelRow::rx_frequency}};
 
 // A series from row 0 in all 25 rows of the column, past the channel total; a row 0 or a step that
 // is no number is refused and changes nothing.
@@ -54,12 +55,12 @@ TEST(ChannelTable, FillMakesASeriesFromRowZeroOrRefusesToStart) {
   for (const auto& button : kFillButtons) {
     for (const auto& c : kCases) {
       Sheet sheet = startup_sheet();
-      sheet.Combo2_60 = "10";
+      sheet.channel_total = "10";
       sheet.rows[0].*button.filled = c.row0;
-      sheet.Combo2_62 = c.step;
+      sheet.fill_step = c.step;
       EXPECT_EQ(shown(button.click(sheet)), c.message) << c.row0 << " " << c.step;
       EXPECT_EQ(sheet.rows[c.row].*button.filled, c.expected) << c.step << " row " << c.row;
-      EXPECT_EQ(sheet.rows[c.row].*button.kept, startup_sheet().rows[c.row].Text1) << c.row;
+      EXPECT_EQ(sheet.rows[c.row].*button.kept, startup_sheet().rows[c.row].rx_frequency) << c.row;
     }
   }
 }
