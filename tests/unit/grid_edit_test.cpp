@@ -59,12 +59,13 @@ TEST(GridEdit, FrequencyClickChecksFormatsAndCommitsEverything) {
 TEST(GridEdit, ChoosingATotalOrStepSetsItAndChecksFrequencies) {
   Sheet sheet = startup_sheet();
   sheet.rows[20].rx_frequency = "451.003";
+  sheet.rows[20].rx_tone = "D023";  // a row out of use keeps its texts
   choose_in_box(sheet, 60, "10");
   choose_in_box(sheet, 62, "900");
   EXPECT_EQ(sheet.channel_total, "10");
   EXPECT_EQ(sheet.fill_step, "900");
   for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < 10) << i;
-  EXPECT_EQ(sheet.rows[20].rx_frequency, "451.00000");
+  EXPECT_EQ(sheet.rows[20].rx_frequency + " " + sheet.rows[20].rx_tone, "451.00000 D023");
   EXPECT_EQ(sheet.rows[24].rx_frequency, "462.12500");
 }
 
@@ -108,30 +109,6 @@ TEST(GridEdit, ReceiveFrequencyKeysPassDigitsPointAndEditingKeysOnly) {
       0,         // no key
   };
   for (const int key : kBad) EXPECT_EQ(frequency_key_action(key), KeyAction::Drop) << key;
-}
-
-TEST(GridEdit, TabStopsFollowClicksDoubleClicksAndFiles) {
-  struct Case {
-    const char* event;
-    void (*run)(Sheet&);
-    bool Text1_from_off;
-    bool Text3_from_off;
-  };
-  const Case kCases[] = {
-      {"frequency click", frequency_click, true, false},
-      {"receive double-click", receive_frequency_double_click, true, false},
-      {"background double-click", background_double_click, true, true},
-      {"file opened or saved", clear_frequency_tab_stops, false, false},
-  };
-  for (const auto& c : kCases) {
-    Sheet sheet = startup_sheet();
-    clear_frequency_tab_stops(sheet);
-    c.run(sheet);
-    for (const ChannelRow& row : sheet.rows) {
-      EXPECT_EQ(row.rx_tab_stop, c.Text1_from_off) << c.event;
-      EXPECT_EQ(row.tx_tab_stop, c.Text3_from_off) << c.event;
-    }
-  }
 }
 
 }  // namespace
