@@ -13,8 +13,8 @@
 
 namespace m27 {
 
-inline constexpr std::array<std::string_view, 5> kSubcommands = {"read", "write", "id", "monitor",
-                                                                 "rssi"};
+inline constexpr std::array<std::string_view, 7> kSubcommands = {"read", "write", "id",   "monitor",
+                                                                 "rssi", "csv",   "ports"};
 
 struct CommandLine {
   std::vector<PortAssignment> ports;  // --port comN=DEV, in the given order
