@@ -43,6 +43,20 @@ TEST(CliArguments, ParsesEveryCommand) {
       {"monitor", {"battery"}, true, MonitorArgs{kCom1, MonitorKind::Battery}},
       // Checked later, as the dialog checks its fields.
       {"rssi", {"adjust", "300", "x"}, true, RssiAdjustArgs{kCom1, "300", "x"}},
+      {"csv",
+       {"export", "a.m27", "a.csv"},
+       false,
+       CsvExportArgs{CsvLayout::Grid, "a.m27", "a.csv"}},
+      {"csv",
+       {"export", "--layout=generic", "a.m27", "a.csv"},
+       false,
+       CsvExportArgs{CsvLayout::Generic, "a.m27", "a.csv"}},
+      {"csv", {"import", "a.csv", "b.m27"}, false, CsvImportArgs{"", "a.csv", "b.m27"}},
+      {"csv",
+       {"import", "a.csv", "--into", "base.m27", "b.m27"},
+       false,
+       CsvImportArgs{"base.m27", "a.csv", "b.m27"}},
+      {"ports", {}, false, PortsArgs{}},
   };
   for (const auto& c : kCases) {
     const auto parsed = parse_cli_command(QString::fromUtf8(c.name), words(c.args), c.fake_radio);
@@ -74,6 +88,12 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"monitor", {"rssi", "battery", "--port", "/dev/x"}, ""},  // one stream at a time
       {"rssi", {"adjust", "--port", "/dev/x", "42"}, ""},        // WIDE is missing
       {"erase", {"--port", "/dev/x"}, ""},                       // no such command
+      {"csv", {"export", "a.m27"}, "IN.m27 and OUT.csv"},
+      {"csv", {"export", "--layout", "chirp", "a.m27", "a.csv"}, "grid or generic"},
+      {"csv", {"export", "--into", "b.m27", "a.m27", "a.csv"}, "csv import"},
+      {"csv", {"import", "--layout", "grid", "a.csv", "b.m27"}, "csv export"},
+      {"csv", {"import", "a.csv", "b.m27", "c.m27"}, "unexpected argument c.m27"},
+      {"ports", {"com1"}, "unexpected argument com1"},
   };
   for (const auto& c : kBad) {
     const auto parsed = parse_cli_command(QString::fromUtf8(c.name), words(c.args), false);
