@@ -28,4 +28,20 @@ inline Sheet varied_sheet() {
   return sheet;
 }
 
+// A normal-mode table with every tone kind of its list and a transmit frequency above, below
+// and equal to the receive one.
+inline Sheet varied_normal_sheet() {
+  Sheet sheet = startup_sheet();
+  const char* tones[] = {"OFF", "100", "D503", "250.3", "67.0", "D023"};
+  for (int i = 0; i < kRows; ++i) {
+    ChannelRow& row = sheet.rows[i];
+    row.Text1 = i % 2 ? "400.00000" : "489.99375";
+    row.Text3 = i % 3 == 0 ? row.Text1 : i % 3 == 1 ? "460.01000" : "402.50625";
+    row.Text5 = tones[i % 6];
+    row.Text2 = tones[(i + 1) % 6];
+    row.Text4 = i % 2 ? "宽带" : "窄带";
+  }
+  return sheet;
+}
+
 }  // namespace m27::testing

@@ -21,21 +21,6 @@ const std::string kGenericHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\r\n";
 
-// A normal-mode table with every tone kind and a transmit frequency above, below and equal.
-Sheet varied_normal_sheet() {
-  Sheet sheet = startup_sheet();
-  const char* tones[] = {"OFF", "100", "D503", "250.3", "67.0", "D023"};
-  for (int i = 0; i < kRows; ++i) {
-    ChannelRow& row = sheet.rows[i];
-    row.Text1 = i % 2 ? "400.00000" : "489.99375";
-    row.Text3 = i % 3 == 0 ? row.Text1 : i % 3 == 1 ? "460.01000" : "402.50625";
-    row.Text5 = tones[i % 6];
-    row.Text2 = tones[(i + 1) % 6];
-    row.Text4 = i % 2 ? "宽带" : "窄带";
-  }
-  return sheet;
-}
-
 Sheet sheet_of(ToneMode mode) {
   Sheet sheet = startup_sheet();
   if (mode == kPro) {
@@ -292,7 +277,7 @@ TEST(CsvImport, MoreThan25RowsAreRefused) {
 }
 
 TEST(CsvExport, ThenImportGivesBackEveryChannelInBothLayouts) {
-  for (const Sheet& original : {varied_normal_sheet(), testing::varied_sheet()}) {
+  for (const Sheet& original : {testing::varied_normal_sheet(), testing::varied_sheet()}) {
     for (const CsvLayout layout : {CsvLayout::Grid, CsvLayout::Generic}) {
       const auto bytes = csv_file(original, layout);
       ASSERT_TRUE(bytes.ok()) << bytes.reason();

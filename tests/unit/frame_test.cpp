@@ -8,6 +8,7 @@
 #include "hex.h"
 #include "link/receiver.h"
 #include "link/requests.h"
+#include "link/trace_line.h"
 
 namespace m27 {
 namespace {
@@ -37,6 +38,15 @@ TEST(Frame, RequestsAreByteExact) {
   EXPECT_EQ(Put_Opt_Data(sheet), std::nullopt);
   sheet.rows[4].Text3 = "300.00000";  // below the wire's base
   EXPECT_EQ(Put_Chn_Data(sheet, 4), std::nullopt);
+}
+
+TEST(Frame, TraceLinesTimeDirectionAndBytes) {
+  const std::uint8_t request[] = {0x53, 0x03, 0x00, 0x00, 0x04, 0x5A};
+  const std::uint8_t reply[] = {0x3D, 0x0A};
+  EXPECT_EQ(trace_line(std::chrono::microseconds(12'345), TraceDirection::Sent, request),
+            "12.345 > 53 03 00 00 04 5A");
+  EXPECT_EQ(trace_line(std::chrono::nanoseconds(1'000'007'999), TraceDirection::Received, reply),
+            "1000.007 < 3D 0A");
 }
 
 TEST(Frame, StrIntReadsOneHexDigit) {
