@@ -100,11 +100,14 @@ class StartupTest : public QObject {
   void lays_out_the_menus_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("layout");  // caption: name=caption ...; "-" for a separator
-    QTest::newRow("file") << "MenuFile"
-                          << "文件(&F): MenuFileOpen=打开文件(&O) MenuSave=保存文件(&s) wer6wr6=- "
-                             "FormCancel=退出(&E)";
-    QTest::newRow("settings") << "chuankoushezhi"
-                              << "设置(&I): =端口(&C) =波特率(&P) qita=其他(&O) w13888=-";
+    QTest::newRow("file")
+        << "MenuFile"
+        << "文件(&F): MenuFileOpen=打开文件(&O) MenuSave=保存文件(&s) MenuExportCsv=导出CSV… "
+           "MenuImportCsv=导入CSV… wer6wr6=- "
+           "FormCancel=退出(&E)";
+    QTest::newRow("settings")
+        << "chuankoushezhi"
+        << "设置(&I): =端口(&C) =波特率(&P) qita=其他(&O) MenuTrace=通讯记录… w13888=-";
     QTest::newRow("baud rate") << "botelv"
                                << "波特率(&P): bt_2=9600";
     QTest::newRow("model") << "jixinxinxi"
