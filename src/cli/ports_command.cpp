@@ -20,6 +20,7 @@ QString hex4(quint16 value) { return QStringLiteral("%1").arg(value, 4, 16, QLat
 PortState state_of(const QString& device) {
   QSerialPort probe(device);
   if (probe.open(QIODevice::ReadWrite)) return PortState::Free;
+  if (probe.error() == QSerialPort::DeviceNotFoundError) return PortState::Missing;
   if (probe.error() != QSerialPort::PermissionError) return PortState::Free;
   const bool allowed = access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0;
   return allowed ? PortState::Busy : PortState::NoPermission;
@@ -50,6 +51,7 @@ QString port_line(const PortDescription& port) {
   if (!port.serial_number.isEmpty()) known << QStringLiteral("serial ") + port.serial_number;
   if (port.state == PortState::Busy) known << QStringLiteral("busy");
   if (port.state == PortState::NoPermission) known << QStringLiteral("no permission");
+  if (port.state == PortState::Missing) known << QStringLiteral("does not exist");
   QString line = QStringLiteral("com%1  %2").arg(port.port_no).arg(port.device);
   if (!known.isEmpty()) line += QStringLiteral("  ") + known.join(QStringLiteral(", "));
   return line;

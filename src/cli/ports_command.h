@@ -10,7 +10,7 @@
 
 namespace m27 {
 
-enum class PortState { Free, Busy, NoPermission };
+enum class PortState { Free, Busy, NoPermission, Missing };
 
 // What the system tells of one port; empty texts where it tells nothing.
 struct PortDescription {
@@ -25,7 +25,8 @@ struct PortDescription {
 };
 
 // "com1  /dev/ttyUSB0  CP2102 USB to UART, Silicon Labs, USB 10c4:ea60, serial 0001, busy":
-// the port and its device, then whatever of the rest is known.
+// the port and its device, then whatever of the rest is known ("busy", "no permission" or
+// "does not exist" last).
 QString port_line(const PortDescription& port);
 
 // One line per port of the map with a device; a note on standard error when there is none.

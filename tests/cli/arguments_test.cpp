@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "cli/ports_command.h"
 #include "support/qstring_printer.h"
 
 namespace m27 {
@@ -100,6 +101,16 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
     ASSERT_FALSE(parsed.ok()) << c.name << " " << words(c.args).join(' ').toStdString();
     EXPECT_NE(parsed.reason().find(c.reason), std::string::npos) << parsed.reason();
   }
+}
+
+TEST(CliPorts, ALineSaysWhatIsKnown) {
+  const PortDescription usb{2,      "/dev/ttyUSB0", "CP2102 USB to UART", "Silicon Labs", 0x10c4,
+                            0xea60, "0001",         PortState::Busy};
+  EXPECT_EQ(
+      port_line(usb),
+      "com2  /dev/ttyUSB0  CP2102 USB to UART, Silicon Labs, USB 10c4:ea60, serial 0001, busy");
+  const PortDescription bare{16, "/dev/ttyS0", {}, {}, 0x0403, {}, {}, PortState::NoPermission};
+  EXPECT_EQ(port_line(bare), "com16  /dev/ttyS0  no permission");  // half an ID says nothing
 }
 
 }  // namespace
