@@ -46,13 +46,13 @@ Result<std::vector<CsvChannel>> csv_channels(std::string_view bytes, ToneMode mo
 void apply_csv_channels(Sheet& sheet, const std::vector<CsvChannel>& channels) {
   for (std::size_t i = 0; i < channels.size() && i < static_cast<std::size_t>(kRows); ++i) {
     ChannelRow& row = sheet.rows[i];
-    row.Text1 = channels[i].rx_frequency;
-    row.Text5 = channels[i].rx_tone;
-    row.Text3 = channels[i].tx_frequency;
-    row.Text2 = channels[i].tx_tone;
-    row.Text4 = channels[i].bandwidth;
-    row.Combo3.reset();
-    row.Combo2.reset();
+    row.rx_frequency = channels[i].rx_frequency;
+    row.rx_tone = channels[i].rx_tone;
+    row.tx_frequency = channels[i].tx_frequency;
+    row.tx_tone = channels[i].tx_tone;
+    row.bandwidth = channels[i].bandwidth;
+    row.rx_tone_editor.reset();
+    row.tx_tone_editor.reset();
   }
 }
 

@@ -252,15 +252,15 @@ Failure export_refusal(int row, std::string_view column, std::string_view proble
 
 Result<std::vector<std::string>> generic_row(const Sheet& sheet, int i) {
   const ChannelRow& row = sheet.rows[i];
-  const auto rx = frequency_value(row.Text1);
-  if (!rx) return export_refusal(i, "接收频率", quoted(row.Text1) + "不是频率");
-  const auto tx = frequency_value(row.Text3);
-  if (!tx) return export_refusal(i, "发射频率", quoted(row.Text3) + "不是频率");
-  const auto rx_tone = csv_tone(row.Text5, sheet.tone_mode);
+  const auto rx = frequency_value(row.rx_frequency);
+  if (!rx) return export_refusal(i, "接收频率", quoted(row.rx_frequency) + "不是频率");
+  const auto tx = frequency_value(row.tx_frequency);
+  if (!tx) return export_refusal(i, "发射频率", quoted(row.tx_frequency) + "不是频率");
+  const auto rx_tone = csv_tone(row.rx_tone, sheet.tone_mode);
   if (!rx_tone) return export_refusal(i, "接收亚音", rx_tone.reason());
-  const auto tx_tone = csv_tone(row.Text2, sheet.tone_mode);
+  const auto tx_tone = csv_tone(row.tx_tone, sheet.tone_mode);
   if (!tx_tone) return export_refusal(i, "发射亚音", tx_tone.reason());
-  const auto bandwidth = csv_bandwidth(row.Text4);
+  const auto bandwidth = csv_bandwidth(row.bandwidth);
   if (!bandwidth) return export_refusal(i, "带宽", bandwidth.reason());
 
   const std::string duplex = *tx == *rx ? "" : *tx > *rx ? "+" : "-";

@@ -53,8 +53,8 @@ std::string grid_csv(const Sheet& sheet) {
   std::string text = csv_line({kHeaders.begin(), kHeaders.end()});
   for (int i = 0; i < kRows; ++i) {
     const ChannelRow& row = sheet.rows[i];
-    text +=
-        csv_line({std::to_string(i + 1), row.Text1, row.Text5, row.Text3, row.Text2, row.Text4});
+    text += csv_line({std::to_string(i + 1), row.rx_frequency, row.rx_tone, row.tx_frequency,
+                      row.tx_tone, row.bandwidth});
   }
   return text;
 }

@@ -35,10 +35,10 @@ Result<FreqUnits> typed_frequency(std::string_view text) {
 // What the write will find: the raster check run twice, as the write runs it.
 bool sendable_transmit(std::string_view text) {
   Sheet sheet = startup_sheet();
-  sheet.rows[0].Text3 = std::string(text);
-  chk_step(sheet);
-  chk_step(sheet);
-  const auto f = frequency_value(sheet.rows[0].Text3);
+  sheet.rows[0].tx_frequency = std::string(text);
+  check_rasters(sheet);
+  check_rasters(sheet);
+  const auto f = frequency_value(sheet.rows[0].tx_frequency);
   return f && wire_count(*f, sheet.rows[0].tx_step);
 }
 
@@ -71,7 +71,7 @@ Result<std::string> csv_transmit_frequency(std::string_view text) {
 }
 
 Result<std::string> csv_tone(std::string_view text, ToneMode mode) {
-  const auto list = tone_list(mode);
+  const auto list = tone_table(mode);
   const std::string upper = ascii_upper(text);
   const auto exact = std::find(list.begin(), list.end(), upper);
   if (exact != list.end()) return std::string(*exact);

@@ -33,7 +33,7 @@ void MainWindow::export_csv_click() {
   const auto choice = file_dialogs_.csv_export_name(this);
   std::optional<Message> failure;
   if (choice) {
-    RESET_TEXT(sheet_);
+    commit_edits(sheet_);
     render_sheet();
     failure = export_csv(sheet_, choice->layout, file_path(choice->file));
   }

@@ -24,8 +24,8 @@ const std::string kGenericHeader =
 Sheet sheet_of(ToneMode mode) {
   Sheet sheet = startup_sheet();
   if (mode == kPro) {
-    sheet.Combo4 = std::string(kProfessionalMode);
-    Combo4_Click(sheet);
+    sheet.mode = std::string(kProfessionalMode);
+    change_mode(sheet);
   }
   return sheet;
 }
@@ -289,14 +289,14 @@ TEST(CsvExport, ThenImportGivesBackEveryChannelInBothLayouts) {
       for (int i = 0; i < kRows; ++i) {
         const ChannelRow& a = original.rows[i];
         const ChannelRow& b = imported.rows[i];
-        EXPECT_EQ(std::tie(a.Text1, a.Text5, a.Text3, a.Text2, a.Text4),
-                  std::tie(b.Text1, b.Text5, b.Text3, b.Text2, b.Text4))
+        EXPECT_EQ(std::tie(a.rx_frequency, a.rx_tone, a.tx_frequency, a.tx_tone, a.bandwidth),
+                  std::tie(b.rx_frequency, b.rx_tone, b.tx_frequency, b.tx_tone, b.bandwidth))
             << "channel " << i + 1;
       }
     }
   }
   Sheet unsayable = startup_sheet();
-  unsayable.rows[2].Text2 = "";  // what a code past the table decodes to
+  unsayable.rows[2].tx_tone = "";  // what a code past the table decodes to
   EXPECT_EQ(csv_file(unsayable, CsvLayout::Generic).reason(),
             "第3信道发射亚音：“”不是普通模式的亚音");
 }
