@@ -41,6 +41,7 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   connect_lifecycle();
   connect_link();
   connect_files();
+  connect_csv();
   connect_dialogs();
   Form_Load();
 }

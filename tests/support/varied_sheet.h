@@ -28,4 +28,20 @@ inline Sheet varied_sheet() {
   return sheet;
 }
 
+// A normal-mode table with every tone kind of its list and a transmit frequency above, below
+// and equal to the receive one.
+inline Sheet varied_normal_sheet() {
+  Sheet sheet = startup_sheet();
+  const char* tones[] = {"OFF", "100", "D503", "250.3", "67.0", "D023"};
+  for (int i = 0; i < kRows; ++i) {
+    ChannelRow& row = sheet.rows[i];
+    row.rx_frequency = i % 2 ? "400.00000" : "489.99375";
+    row.tx_frequency = i % 3 == 0 ? row.rx_frequency : i % 3 == 1 ? "460.01000" : "402.50625";
+    row.rx_tone = tones[i % 6];
+    row.tx_tone = tones[(i + 1) % 6];
+    row.bandwidth = i % 2 ? "宽带" : "窄带";
+  }
+  return sheet;
+}
+
 }  // namespace m27::testing

@@ -8,6 +8,7 @@
 #include "hex.h"
 #include "link/receiver.h"
 #include "link/requests.h"
+#include "link/trace_line.h"
 
 namespace m27 {
 namespace {
@@ -38,6 +39,15 @@ TEST(Frame, RequestsAreByteExact) {
   EXPECT_EQ(write_options_request(sheet), std::nullopt);
   sheet.rows[4].tx_frequency = "300.00000";  // below the wire's base
   EXPECT_EQ(write_channel_request(sheet, 4), std::nullopt);
+}
+
+TEST(Frame, TraceLinesTimeDirectionAndBytes) {
+  const std::uint8_t request[] = {0x53, 0x03, 0x00, 0x00, 0x04, 0x5A};
+  const std::uint8_t reply[] = {0x3D, 0x0A};
+  EXPECT_EQ(trace_line(std::chrono::microseconds(12'345), TraceDirection::Sent, request),
+            "12.345 > 53 03 00 00 04 5A");
+  EXPECT_EQ(trace_line(std::chrono::nanoseconds(1'000'007'999), TraceDirection::Received, reply),
+            "1000.007 < 3D 0A");
 }
 
 TEST(Frame, StrIntReadsOneHexDigit) {

@@ -1,5 +1,7 @@
 #include "link/qt/serial_port.h"
 
+#include "link/qt/port_trace.h"
+
 namespace m27 {
 namespace {
 
@@ -30,6 +32,7 @@ OpenOutcome SerialPort::open_port(int port_no) {
   port_.setFlowControl(QSerialPort::NoFlowControl);
   if (!port_.open(QIODevice::ReadWrite)) return outcome_of(port_.error());
   port_.clear(QSerialPort::AllDirections);
+  port_trace().port_opened();
   return OpenOutcome::Opened;
 }
 
