@@ -101,11 +101,17 @@ std::string difference_line(const Difference& difference) {
   return line + difference.field + " " + shown(difference.first) + " " + shown(difference.second);
 }
 
+Message verification_verdict(bool same) {
+  if (same) return {"校验通过", std::string(kVerifyTitle)};
+  return {"校验不一致", std::string(kVerifyTitle), MessageIcon::Exclamation};
+}
+
 Message verification_message(const std::vector<Difference>& differences) {
-  if (differences.empty()) return {"校验通过", std::string(kVerifyTitle)};
-  std::string text = "校验不一致";
-  for (const Difference& difference : differences) text += "\n" + difference_line(difference);
-  return {text, std::string(kVerifyTitle), MessageIcon::Exclamation};
+  Message message = verification_verdict(differences.empty());
+  for (const Difference& difference : differences) {
+    message.text += "\n" + difference_line(difference);
+  }
+  return message;
 }
 
 Message read_back_failure() {

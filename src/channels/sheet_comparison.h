@@ -28,8 +28,10 @@ std::vector<Difference> compare_sheets(Sheet first, Sheet second);
 // "3 接收频率 450.12500 450.13125" or "发射 允许 禁止"; an empty text shows as "".
 std::string difference_line(const Difference& difference);
 
-// The end of a verification, for a message box: "校验通过", or "校验不一致" and one line per
-// difference, title "校验".
+// The verdict of a verification: "校验通过" or "校验不一致", title "校验".
+Message verification_verdict(bool same);
+
+// The verdict with one line per difference after it, for a message box.
 Message verification_message(const std::vector<Difference>& differences);
 
 // A write that completed but could not be read back to be checked.

@@ -1,6 +1,7 @@
 #pragma once
 // The arguments of the command-line commands, once parsed:
-//   read --port DEV FILE, write --port DEV FILE, id read --port DEV,
+//   read --port DEV [--no-backup] FILE, write --port DEV [--verify] FILE,
+//   verify --port DEV FILE, diff FILE FILE, id read --port DEV,
 //   id write --port DEV --start N [--count K], monitor rssi|battery --port DEV,
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE.
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
@@ -25,12 +26,24 @@ struct PortChoice {
 struct ReadArgs {
   PortChoice port;
   QString file;
+  bool backup = true;  // a copy of what was read goes to the backup folder too
   friend bool operator==(const ReadArgs&, const ReadArgs&) = default;
 };
 struct WriteArgs {
   PortChoice port;
   QString file;
+  bool verify = false;  // read the radio back afterwards and compare
   friend bool operator==(const WriteArgs&, const WriteArgs&) = default;
+};
+struct VerifyArgs {
+  PortChoice port;
+  QString file;
+  friend bool operator==(const VerifyArgs&, const VerifyArgs&) = default;
+};
+struct DiffArgs {
+  QString first;
+  QString second;
+  friend bool operator==(const DiffArgs&, const DiffArgs&) = default;
 };
 struct IdReadArgs {
   PortChoice port;
@@ -59,12 +72,12 @@ struct RssiAdjustArgs {
   friend bool operator==(const RssiAdjustArgs&, const RssiAdjustArgs&) = default;
 };
 
-using CliCommand = std::variant<ReadArgs, WriteArgs, IdReadArgs, IdWriteArgs, MonitorArgs,
-                                RssiReadArgs, RssiAdjustArgs>;
+using CliCommand = std::variant<ReadArgs, WriteArgs, VerifyArgs, DiffArgs, IdReadArgs, IdWriteArgs,
+                                MonitorArgs, RssiReadArgs, RssiAdjustArgs>;
 
-// Parses what follows the command `name` (read, write, id, monitor, rssi). `fake_radio`: the
-// program runs the fake radio on com1, which a command without --port then uses. A failure
-// says what is wrong, for the usage message.
+// Parses what follows the command `name` (read, write, verify, diff, id, monitor, rssi).
+// `fake_radio`: the program runs the fake radio on com1, which a command without --port then uses.
+// A failure says what is wrong, for the usage message.
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);
 
 // "com3" (any case) as port 3, anything else as a device path; a refusal for com0, com17, an

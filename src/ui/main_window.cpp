@@ -42,6 +42,7 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   connect_link();
   connect_files();
   connect_dialogs();
+  connect_safety();
   Form_Load();
 }
 

@@ -53,6 +53,7 @@ void MainWindow::build_menus() {
   QMenu* file = add_menu(this, bar, "MenuFile", "文件(&F)");
   MenuFileOpen_ = add_item(file, "MenuFileOpen", "打开文件(&O)");
   MenuSave_ = add_item(file, "MenuSave", "保存文件(&s)");
+  open_backups_ = add_item(file, "open_backups", "打开备份文件夹");
   add_separator(file, "wer6wr6");
   FormCancel_ = add_item(file, "FormCancel", "退出(&E)");
   FormCancel_->setCheckable(true);
@@ -63,6 +64,8 @@ void MainWindow::build_menus() {
   bt_2_ = add_checked_item(baud, "bt_2", "9600");
   add_item(settings, "qita", "其他(&O)");
   add_separator(settings, "w13888");
+  backup_after_read_ = add_item(settings, "backup_after_read", "读频自动备份");
+  verify_after_write_ = add_item(settings, "verify_after_write", "写后校验");
 
   QMenu* model = add_menu(this, bar, "jixinxinxi", "机型选择(&J)");
   xbm27_ = add_checked_item(model, "xbm27", "------");
