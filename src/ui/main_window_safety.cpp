@@ -64,7 +64,7 @@ void MainWindow::check_read_back(bool ok) {
 }
 
 void MainWindow::open_backup_folder() {
-  const QString folder = QString::fromStdString(backups().string());
+  const QString folder = QFile::decodeName(backups().c_str());
   if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
     boxes_.show(attention("打开备份文件夹失败\n" + folder.toStdString()));
   }

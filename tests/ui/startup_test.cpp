@@ -101,10 +101,11 @@ class StartupTest : public QObject {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("layout");  // caption: name=caption ...; "-" for a separator
     QTest::newRow("file") << "MenuFile"
-                          << "文件(&F): MenuFileOpen=打开文件(&O) MenuSave=保存文件(&s) wer6wr6=- "
-                             "FormCancel=退出(&E)";
+                          << "文件(&F): MenuFileOpen=打开文件(&O) MenuSave=保存文件(&s) "
+                             "open_backups=打开备份文件夹 wer6wr6=- FormCancel=退出(&E)";
     QTest::newRow("settings") << "chuankoushezhi"
-                              << "设置(&I): =端口(&C) =波特率(&P) qita=其他(&O) w13888=-";
+                              << "设置(&I): =端口(&C) =波特率(&P) qita=其他(&O) w13888=- "
+                                 "backup_after_read=读频自动备份 verify_after_write=写后校验";
     QTest::newRow("baud rate") << "botelv"
                                << "波特率(&P): bt_2=9600";
     QTest::newRow("model") << "jixinxinxi"
