@@ -71,8 +71,6 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"read", {"--port", "/dev/x", "--port=com2", "a.m27"}, ""},   // which of the two ports?
       {"read", {"--port", "/dev/x", "--start", "1", "a.m27"}, ""},  // --start is id write's
       {"read", {"--port", "/dev/x", "--verify", "a.m27"}, ""},      // --verify is write's
-      {"write", {"--port", "/dev/x", "--no-backup", "a.m27"}, ""},  // a write reads nothing
-      {"verify", {"--port", "/dev/x"}, "FILE"},                     // which file?
       {"diff", {"a.m27", "b.m27", "c.m27"}, "c.m27"},               // two files at a time
       {"id", {"--port", "/dev/x"}, ""},                             // neither read nor write
       {"id", {"read", "--port", "/dev/x", "--count", "5"}, ""},     // --count belongs to write

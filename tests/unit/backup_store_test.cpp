@@ -20,10 +20,8 @@ TEST(BackupStore, NamesByLocalTimeToTheMillisecond) {
   const Case kCases[] = {
       {"20261207-064512-123.m27", true},
       {"20261207-064512-123_2.m27", true},
-      {"20261207-064512-12.m27", false},   // a digit short
-      {"20261207-064512-123.txt", false},  // another extension
-      {"shop.m27", false},                 // the dealer's own file
-      {"20261207-064512-123_.m27", false},
+      {"20261207-064512-12.m27", false},  // a digit short
+      {"shop.m27", false},                // the dealer's own file
   };
   for (const auto& c : kCases) EXPECT_EQ(is_backup_name(c.name), c.backup) << c.name;
 }
@@ -64,9 +62,6 @@ TEST(BackupStore, SaysWhyWhenTheFolderCannotBeWritten) {
   const auto under_a_file = save_backup(dir / "file" / "backups", kReadAt, startup_sheet());
   ASSERT_FALSE(under_a_file);
   EXPECT_EQ(under_a_file.reason(), "Not a directory");
-  EXPECT_FALSE(save_backup("relative/backups", kReadAt, startup_sheet()));
-  EXPECT_EQ(backup_failure("/x/backups", "Permission denied"),
-            attention("备份失败\n/x/backups\nPermission denied"));
 }
 
 }  // namespace

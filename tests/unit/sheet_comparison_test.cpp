@@ -50,8 +50,6 @@ TEST(SheetComparison, ComparesWhatTheRecordsCarryAndNamesEachField) {
        "1 发射亚音 OFF D023\n25 带宽 窄带 宽带\n"},
       {"an empty tone is no tone of the table", startup_sheet, none,
        [](Sheet& s) { s.rows[2].Text5 = ""; }, "3 接收亚音 OFF \"\"\n"},
-      {"a bandwidth other than wide is narrow", startup_sheet, none,
-       [](Sheet& s) { s.rows[3].Text4 = ""; }, ""},
       {"inverted DCS codes of the professional mode", professional,
        [](Sheet& s) { s.rows[6].Text2 = "I023"; }, [](Sheet& s) { s.rows[6].Text2 = "D023"; },
        "7 发射亚音 I023 D023\n"},
@@ -81,13 +79,6 @@ TEST(SheetComparison, ComparesWhatTheRecordsCarryAndNamesEachField) {
     c.second_change(second);
     EXPECT_EQ(lines_of(compare_sheets(first, second)), c.lines) << c.name;
   }
-}
-
-TEST(SheetComparison, EndsAVerificationWithPassedOrTheList) {
-  EXPECT_EQ(verification_message({}), (Message{"校验通过", "校验"}));
-  const Message listed = verification_message({{3, "接收频率", "450.12500", "450.13125"}});
-  EXPECT_EQ(listed, (Message{"校验不一致\n3 接收频率 450.12500 450.13125", "校验",
-                             MessageIcon::Exclamation}));
 }
 
 }  // namespace
