@@ -175,7 +175,7 @@ class MainWindow : public QMainWindow {
   void connect_safety();
   void back_up_read(bool ok);
   void read_back_written(bool ok);
-  void check_read_back(bool ok);
+  void check_read_back(const Sheet& written, bool ok);
   void open_backup_folder();
   // main_window.cpp
   void connect_lifecycle();

@@ -55,12 +55,14 @@ void MainWindow::back_up_read(bool ok) {
 void MainWindow::read_back_written(bool ok) {
   if (!ok || !verify_after_write_->isChecked()) return;
   read_back_ = startup_sheet();
+  // What was written, whatever the grid shows by the time the radio has been read.
   start_exchange(std::make_unique<ReadTransfer>(read_back_),
-                 {{}, [this](bool read) { check_read_back(read); }});
+                 {{}, [this, written = sheet_](bool read) { check_read_back(written, read); }});
 }
 
-void MainWindow::check_read_back(bool ok) {
-  player_.show(ok ? verification_message(compare_sheets(sheet_, read_back_)) : read_back_failure());
+void MainWindow::check_read_back(const Sheet& written, bool ok) {
+  player_.show(ok ? verification_message(compare_sheets(written, read_back_))
+                  : read_back_failure());
 }
 
 void MainWindow::open_backup_folder() {
