@@ -3,7 +3,6 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <iostream>
 
 #include "channels/sheet.h"
