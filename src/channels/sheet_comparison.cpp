@@ -14,8 +14,8 @@ namespace {
 constexpr std::string_view kVerifyTitle = "校验";
 
 Sheet as_written(Sheet sheet) {
-  chk_step(sheet);
-  RESET_TEXT(sheet);
+  check_rasters(sheet);
+  commit_edits(sheet);
   return sheet;
 }
 
@@ -40,16 +40,16 @@ class Comparison {
 
  private:
   void options() {
-    flag("发射", &Sheet::Combo5, kTransmitForbidden);
-    flag("遇忙禁发", &Sheet::Combo6, kSwitchOn);
-    flag("FSK", &Sheet::Combo7, kSwitchOn);
-    const std::string& total_a = first_.Combo2_60;
-    const std::string& total_b = second_.Combo2_60;
+    flag("发射", &Sheet::transmit, kTransmitForbidden);
+    flag("遇忙禁发", &Sheet::busy_lockout, kSwitchOn);
+    flag("FSK", &Sheet::fsk, kSwitchOn);
+    const std::string& total_a = first_.channel_total;
+    const std::string& total_b = second_.channel_total;
     if (!same_value(integer_value(total_a), integer_value(total_b), total_a, total_b)) {
       add(0, "信道总数", total_a, total_b);
     }
-    flag("模式", &Sheet::Combo4, kProfessionalMode);
-    if (first_.std_index != second_.std_index) add(0, "频率选择", first_.Combo1, second_.Combo1);
+    flag("模式", &Sheet::mode, kProfessionalMode);
+    if (first_.plan_index != second_.plan_index) add(0, "频率选择", first_.plan, second_.plan);
   }
 
   // An option the record carries as one bit: set when the text is `on`.
@@ -60,11 +60,12 @@ class Comparison {
   void channel(int i) {
     const ChannelRow& a = first_.rows[i];
     const ChannelRow& b = second_.rows[i];
-    frequency(i, "接收频率", a.Text1, b.Text1);
-    tone(i, "接收亚音", a.Text5, b.Text5);
-    frequency(i, "发射频率", a.Text3, b.Text3);
-    tone(i, "发射亚音", a.Text2, b.Text2);
-    if ((a.Text4 == kWide) != (b.Text4 == kWide)) add(i + 1, "带宽", a.Text4, b.Text4);
+    frequency(i, "接收频率", a.rx_frequency, b.rx_frequency);
+    tone(i, "接收亚音", a.rx_tone, b.rx_tone);
+    frequency(i, "发射频率", a.tx_frequency, b.tx_frequency);
+    tone(i, "发射亚音", a.tx_tone, b.tx_tone);
+    if ((a.bandwidth == kWide) != (b.bandwidth == kWide))
+      add(i + 1, "带宽", a.bandwidth, b.bandwidth);
   }
 
   void frequency(int i, std::string_view field, const std::string& a, const std::string& b) {
@@ -73,7 +74,7 @@ class Comparison {
 
   // A tone is its code in the tone table of its own sheet's mode.
   void tone(int i, std::string_view field, const std::string& a, const std::string& b) {
-    if (tone_code(a, tone_list(first_.tone_mode)) != tone_code(b, tone_list(second_.tone_mode))) {
+    if (tone_code(a, tone_table(first_.tone_mode)) != tone_code(b, tone_table(second_.tone_mode))) {
       add(i + 1, field, a, b);
     }
   }

@@ -19,8 +19,8 @@ constexpr int kReadProgressEnd = 3 * kRows;
 
 // A file the write would refuse cannot be compared with what it would send.
 std::optional<Message> write_refusal(Sheet sheet) {
-  chk_step(sheet);
-  RESET_TEXT(sheet);
+  check_rasters(sheet);
+  commit_edits(sheet);
   return pre_write_check(sheet);
 }
 

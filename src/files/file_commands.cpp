@@ -28,7 +28,7 @@ std::optional<Failure> write_channel_file(const std::filesystem::path& file, con
 }  // namespace
 
 Result<std::string> channel_file_bytes(Sheet sheet) {
-  RESET_TEXT(sheet);
+  commit_edits(sheet);
   return encode_channel_file(channel_file_of(sheet));
 }
 
@@ -53,7 +53,7 @@ std::optional<Message> open_channel_file(Sheet& sheet, const std::filesystem::pa
 std::optional<Message> save_channel_file(Sheet& sheet,
                                          const std::optional<std::filesystem::path>& chosen,
                                          FileSystem& fs) {
-  RESET_TEXT(sheet);
+  commit_edits(sheet);
   std::optional<Message> message;
   if (chosen) {
     if (const auto failure = write_channel_file(*chosen, sheet, fs)) {

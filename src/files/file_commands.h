@@ -20,7 +20,7 @@ Message save_failure(const std::filesystem::path& file, std::string_view reason)
 // "打开文件失败\n<file>\n<reason>", title "注意", exclamation icon.
 Message open_failure(const std::filesystem::path& file, std::string_view reason);
 
-// The bytes a save of the sheet writes: the sheet after `RESET_TEXT` as a channel file.
+// The bytes a save of the sheet writes: the sheet after `commit_edits` as a channel file.
 Result<std::string> channel_file_bytes(Sheet sheet);
 
 // Reads and applies the file (`apply_channel_file`). A file that cannot be read, is larger than
@@ -29,7 +29,7 @@ Result<std::string> channel_file_bytes(Sheet sheet);
 std::optional<Message> open_channel_file(Sheet& sheet, const std::filesystem::path& file,
                                          FileSystem& fs = local_file_system());
 
-// `RESET_TEXT`, then the record is written to the chosen file (nullopt: the dialog was
+// `commit_edits`, then the record is written to the chosen file (nullopt: the dialog was
 // cancelled), then the frequency cells lose their tab stops, whatever came of the writing.
 // A failed save leaves an existing file untouched and gives the message to show.
 std::optional<Message> save_channel_file(Sheet& sheet,

@@ -117,7 +117,7 @@ TEST(CliTransfer, WriteThenReadGivesBackTheSameFile) {
 TEST(CliTransfer, WriteRefusesABadRowBeforeSendingAnything) {
   QTemporaryDir dir;
   Sheet sheet = startup_sheet();
-  sheet.rows[2].Text1 = "399.95000";
+  sheet.rows[2].rx_frequency = "399.95000";
   FakeRadioProcess radio({QStringLiteral("--log")});
   expect(m27({"write", "--port", radio.device(), saved(dir, "bad.m27", sheet)}), 1,
          "注意: 第3信道频率输入错误，请重新输入\n");
@@ -240,8 +240,8 @@ TEST(CliDiff, PrintsOneLinePerDifferenceAndNothingForTheSame) {
   ASSERT_TRUE(unformatted.open(QIODevice::WriteOnly));
   unformatted.write(QByteArray::fromStdString(file_bytes(a)).replace("450.12500", "450.125"));
   unformatted.close();
-  sheet.rows[0].Text5 = "67.0";
-  sheet.Combo7 = "开";
+  sheet.rows[0].rx_tone = "67.0";
+  sheet.fsk = "开";
   const QString b = saved(dir, "b.m27", sheet);
 
   expect(m27({"diff", a, same}), 0, "");

@@ -30,7 +30,7 @@ TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
   ScratchDir dir;
   const std::filesystem::path folder = dir / "data/m27/backups";
   Sheet sheet = startup_sheet();
-  sheet.rows[3].Text1 = "451.1";  // formatted as a save formats it
+  sheet.rows[3].rx_frequency = "451.1";  // formatted as a save formats it
   const auto first = save_backup(folder, kReadAt, sheet);
   const auto second = save_backup(folder, kReadAt, startup_sheet());
   ASSERT_TRUE(first && second);
