@@ -18,14 +18,19 @@ Message file_failure(std::string_view what, const std::filesystem::path& file,
   return attention(std::move(text));
 }
 
-std::optional<Failure> write_channel_file(const std::filesystem::path& file,
-                                          const ChannelFile& record, FileSystem& fs) {
-  const auto bytes = encode_channel_file(record);
+std::optional<Failure> write_channel_file(const std::filesystem::path& file, const Sheet& sheet,
+                                          FileSystem& fs) {
+  const auto bytes = channel_file_bytes(sheet);
   if (!bytes) return Failure{bytes.reason()};
   return replace_file(file, *bytes, fs);
 }
 
 }  // namespace
+
+Result<std::string> channel_file_bytes(Sheet sheet) {
+  commit_edits(sheet);
+  return encode_channel_file(channel_file_of(sheet));
+}
 
 Message save_failure(const std::filesystem::path& file, std::string_view reason) {
   return file_failure("保存文件失败", file, reason);
@@ -51,7 +56,7 @@ std::optional<Message> save_channel_file(Sheet& sheet,
   commit_edits(sheet);
   std::optional<Message> message;
   if (chosen) {
-    if (const auto failure = write_channel_file(*chosen, channel_file_of(sheet), fs)) {
+    if (const auto failure = write_channel_file(*chosen, sheet, fs)) {
       message = save_failure(*chosen, failure->reason);
     }
   }

@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "channels/message.h"
+#include "channels/result.h"
 #include "channels/sheet.h"
 #include "files/file_system.h"
 
@@ -17,6 +19,9 @@ Message save_failure(const std::filesystem::path& file, std::string_view reason)
 
 // "打开文件失败\n<file>\n<reason>", title "注意", exclamation icon.
 Message open_failure(const std::filesystem::path& file, std::string_view reason);
+
+// The bytes a save of the sheet writes: the sheet after `commit_edits` as a channel file.
+Result<std::string> channel_file_bytes(Sheet sheet);
 
 // Reads and applies the file (`apply_channel_file`). A file that cannot be read, is larger than
 // 64 KiB or holds a line that is not GBK leaves the sheet exactly as it was and gives the
