@@ -205,10 +205,8 @@ QString command_help(const QString& name) {
   const QString body = QString::fromUtf8(text)
                            .replace(QLatin1String("%1"), QString::fromUtf8(kBackupHelp))
                            .replace(QLatin1String("%2"), QString::fromUtf8(kDifferenceHelp));
-  return body + QLatin1Char('
-') +
-         (uses_a_port ? QString::fromUtf8(kPortHelp) + QLatin1Char('
-') : QString()) +
+  return body + QLatin1Char('\n') +
+         (uses_a_port ? QString::fromUtf8(kPortHelp) + QLatin1Char('\n') : QString()) +
          QString::fromUtf8(kExitHelp);
 }
 
