@@ -1,7 +1,7 @@
 #pragma once
 // The arguments of the command-line commands, once parsed:
 //   read --port DEV FILE, write --port DEV FILE, id read --port DEV,
-//   id write --port DEV --start N [--count K], monitor rssi|battery --port DEV,
+//   id write --port DEV --start N [--count K], monitor rssi|battery|stop --port DEV,
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE.
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
 // is parsed) stands for com1 when no --port is given.
@@ -42,7 +42,8 @@ struct IdWriteArgs {
   int count = 1;      // radios in the series
   friend bool operator==(const IdWriteArgs&, const IdWriteArgs&) = default;
 };
-enum class MonitorKind { Rssi, Battery };
+// stop: only the stop request, for a stream a killed process left running.
+enum class MonitorKind { Rssi, Battery, Stop };
 struct MonitorArgs {
   PortChoice port;
   MonitorKind kind = MonitorKind::Rssi;

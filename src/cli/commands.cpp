@@ -6,6 +6,7 @@
 #include <QFile>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "channels/sheet.h"
 #include "cli/console_player.h"
@@ -49,9 +50,12 @@ int run(const ReadArgs& args, const PortMap& ports) {
   ConsolePlayer player = console(transfer_console(kReadProgressEnd));
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
-  Sheet sheet = startup_sheet();
-  if (!session.run(std::make_unique<ReadTransfer>(sheet))) return kExitFailure;
-  if (const auto refusal = save_channel_file(sheet, file_path(args.file))) {
+  std::optional<Sheet> read;
+  QObject::connect(&session.driver(), &LinkDriver::action, [&read](const Action& a) {
+    if (const auto* done = std::get_if<SheetRead>(&a)) read = done->sheet;
+  });
+  if (!session.run(std::make_unique<ReadTransfer>(startup_sheet())) || !read) return kExitFailure;
+  if (const auto refusal = save_channel_file(*read, file_path(args.file))) {
     player.show(*refusal);
     return kExitFailure;
   }
@@ -108,15 +112,22 @@ int run(const MonitorArgs& args, const PortMap& ports) {
   StopSignal stop;
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
-  // A reader that has gone away (m27 monitor ... | head) ends the monitor as Ctrl-C does.
-  QObject::connect(&session.driver(), &LinkDriver::action, [&stop] {
-    if (!std::cout) stop.raise();
+  const auto end = rssi ? MonitorButton::StopRssi : MonitorButton::StopBattery;
+  if (args.kind == MonitorKind::Stop) {
+    return exit_status(session.run(std::make_unique<MonitorCommand>(end)));
+  }
+  // A reader that has gone away (m27 monitor ... | head) ends the monitor as Ctrl-C does; so
+  // does a lost port, which fails the command.
+  bool port_lost = false;
+  QObject::connect(&session.driver(), &LinkDriver::action, [&](const Action& a) {
+    port_lost = port_lost || std::holds_alternative<PortLost>(a);
+    if (!std::cout || port_lost) stop.raise();
   });
   player.note(rssi ? kRssiMonitorColumns : kBatteryMonitorColumns);
   const auto start = rssi ? MonitorButton::StartRssi : MonitorButton::StartBattery;
   if (!session.run(std::make_unique<MonitorCommand>(start))) return kExitFailure;
   stop.wait();
-  const auto end = rssi ? MonitorButton::StopRssi : MonitorButton::StopBattery;
+  if (port_lost) return kExitFailure;
   return exit_status(session.run(std::make_unique<MonitorCommand>(end)));
 }
 

@@ -1,6 +1,7 @@
 // `Form4`, test mode: the packets of m27-fake-radio's two measurement streams shown as they
 // arrive, the stop, and the dialog loaded by a stream that finds it closed.
 
+#include "channels/codec.h"
 #include "dialog_test_support.h"
 #include "service/colours.h"
 #include "service/monitor_command.h"
@@ -95,6 +96,23 @@ class TestModeDialogTest : public QObject {
     const QStringList after_stop = log.mid(log.lastIndexOf(kStopRequest) + 1);
     QVERIFY(std::none_of(after_stop.begin(), after_stop.end(),
                          [](const QString& line) { return line.startsWith("-> 3D"); }));
+  }
+
+  // The stream goes on after its window has closed; the read stops it first and reads exactly.
+  void a_read_after_closing_the_window_on_a_stream_is_exact() {
+    RadioBench bench({"--log"});
+    MainWindow& w = *bench.window;
+    button(open_Form4(w), "Command1")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(text(w.Form4(), "Text1")->text() != "0", kRadioPatienceMs);
+    w.Form4()->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kRadioPatienceMs);
+    child<QPushButton>(w, "Command2")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(was_shown(bench.boxes, {"读写完成", "读频完成"}), kRadioPatienceMs);
+    QCOMPARE(bench.radio.count_in_log(kStopRequest), 1);
+    const auto memory = bench.radio.memory();
+    QVERIFY(memory);
+    QCOMPARE(memory->options, *encode_options(w.sheet()));
+    for (int i = 0; i < kRows; ++i) QCOMPARE(memory->channels[i], *encode_channel(w.sheet(), i));
   }
 };
 
