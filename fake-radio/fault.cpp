@@ -22,6 +22,8 @@ constexpr Name kNames[] = {
     {"echo", Fault::Kind::kEcho, false},
     {"early", Fault::Kind::kEarly, false},
     {"slow", Fault::Kind::kSlow, true},
+    {"trailing", Fault::Kind::kTrailing, false},
+    {"vanish", Fault::Kind::kVanish, true},
 };
 
 }  // namespace

@@ -63,6 +63,7 @@ TEST(LinkWithFakeRadio, EveryFaultEndsTheReadInTime) {
       {"early", false, 3 * option_attempt},
       {"slow=2000", false, 3 * option_attempt},
       {"echo", true, 3s},
+      {"trailing", true, 3s},
       {"slow=900", true, 26 * 1s},
       {"silent-after=5", false, 5 * 200ms + 5s + kByteTime * 6},
   };
