@@ -1,7 +1,6 @@
 #include "cli/session.h"
 
-#include <QEventLoop>
-#include <optional>
+#include "link/qt/run_to_end.h"
 
 namespace m27 {
 namespace {
@@ -50,18 +49,7 @@ bool Session::open() {
 }
 
 bool Session::run(std::unique_ptr<Operation> operation) {
-  QEventLoop loop;
-  std::optional<bool> outcome;
-  const auto connection =
-      QObject::connect(&driver_, &LinkDriver::action, &loop, [&](const Action& a) {
-        if (const auto* finished = std::get_if<Finished>(&a)) {
-          outcome = finished->ok;
-          loop.quit();
-        }
-      });
-  if (driver_.start(std::move(operation)) && !outcome) loop.exec();
-  QObject::disconnect(connection);
-  return outcome.value_or(false);
+  return run_to_end(driver_, std::move(operation)).value_or(false);
 }
 
 QString Session::port_name() const {
