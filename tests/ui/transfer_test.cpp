@@ -114,6 +114,24 @@ class TransferTest : public QObject {
     for (int i = 0; i < kRows; ++i) QCOMPARE(memory->channels[i], *encode_channel(checked, i));
   }
 
+  // The radio's end of the line goes away during a read: named at once, the port marked closed,
+  // the grid as it was.
+  void a_lost_port_is_named_and_marked_closed() {
+    FakeRadioProcess radio({"--fault", "vanish=3"});
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, com1_on(radio.device()));
+    w->com_Click(1);
+    const QStringList before = shown_table(*w);
+    child<QPushButton>(*w, "Command2")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{"串口已断开，请检查数据线"}, kPatienceMs);
+    QCOMPARE(boxes.shown[0].message, attention("串口已断开，请检查数据线"));
+    QVERIFY(!w->serial_port().is_open());
+    QVERIFY(!action(*w, "com1")->isChecked());
+    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关"));
+    QCOMPARE(shown_table(*w), before);
+    QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
+  }
+
   // The first message holds the rest: the buttons come back only once it is closed.
   void a_missing_channel_record_shows_both_messages_in_order() {
     FakeRadioProcess radio({"--fault", "silent-after=3"});
