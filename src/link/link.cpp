@@ -175,7 +175,7 @@ void Link::finish() {
 // and is dropped with the input the next request's settle window discards.
 void Link::receive(TimePoint now, std::span<const std::uint8_t> bytes) {
   for (std::uint8_t b : bytes) {
-    auto frame = rx_.Rcv_Byte(b);
+    auto frame = rx_.receive_byte(b);
     if (!frame) continue;
     if (monitor_) {
       out_.push_back(MonitorPacket{rx_data_of(*frame)});

@@ -16,7 +16,7 @@ RxData rx_data_of(const Frame& frame) {
   return rx_data;
 }
 
-std::optional<Frame> ReceiveMachine::Rcv_Byte(std::uint8_t b) {
+std::optional<Frame> ReceiveMachine::receive_byte(std::uint8_t b) {
   switch (rx_state) {
     case State::Command:
       if (b >= kFirstReplyCommand && b <= kLastReplyCommand) {

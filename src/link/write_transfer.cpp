@@ -17,15 +17,15 @@ constexpr std::chrono::seconds kEndPacketBound{1};
 // Options, the 25 channels and the end packet; nothing when a record cannot be sent.
 std::optional<std::vector<Frame>> frames_of(const Sheet& sheet) {
   std::vector<Frame> frames;
-  auto options = Put_Opt_Data(sheet);
+  auto options = write_options_request(sheet);
   if (!options) return std::nullopt;
   frames.push_back(std::move(*options));
   for (int row = 0; row < kRows; ++row) {
-    auto channel = Put_Chn_Data(sheet, row);
+    auto channel = write_channel_request(sheet, row);
     if (!channel) return std::nullopt;
     frames.push_back(std::move(*channel));
   }
-  frames.push_back(Put_End());
+  frames.push_back(end_request());
   return frames;
 }
 
@@ -33,8 +33,8 @@ std::optional<std::vector<Frame>> frames_of(const Sheet& sheet) {
 
 std::optional<Request> WriteTransfer::begin(bool, std::vector<Action>& out) {
   Sheet& sheet = *std::exchange(sheet_, nullptr);
-  chk_step(sheet);
-  RESET_TEXT(sheet);
+  check_rasters(sheet);
+  commit_edits(sheet);
   out.push_back(SheetChanged{});
   out.push_back(StopStatusRefresh{});
   out.push_back(HoldSplashTimer{true});
@@ -74,7 +74,7 @@ void WriteTransfer::on_timeout(std::vector<Action>& out) {
 void WriteTransfer::on_cancel(std::vector<Action>& out) { communication_error(out); }
 
 void WriteTransfer::on_port_lost(std::vector<Action>& out) {
-  Free_Ctrl(out);
+  release_controls(out);
   out.push_back(ArmStatusRefresh{});
 }
 
@@ -85,14 +85,14 @@ Request WriteTransfer::request_at(std::size_t index) const {
 }
 
 void WriteTransfer::communication_error(std::vector<Action>& out) {
-  Free_Ctrl(out);
+  release_controls(out);
   out.push_back(Status{"通讯失败"});
   out.push_back(ShowMessage{{"通讯失败"}});
   out.push_back(ArmStatusRefresh{});
 }
 
 void WriteTransfer::complete(std::vector<Action>& out) {
-  Free_Ctrl(out);
+  release_controls(out);
   out.push_back(ArmStatusRefresh{});
   out.push_back(Status{"写频完成"});
   out.push_back(ShowMessage{{"写频完成", "写频完成"}});

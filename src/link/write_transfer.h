@@ -13,7 +13,7 @@ namespace m27 {
 
 class WriteTransfer : public Operation {
  public:
-  // `sheet` is checked and corrected in place (`chk_step`, `RESET_TEXT`) when the transfer
+  // `sheet` is checked and corrected in place (`check_rasters`, `commit_edits`) when the transfer
   // begins, inside Link::start, and never touched after.
   explicit WriteTransfer(Sheet& sheet) : sheet_(&sheet) {}
 

@@ -99,7 +99,7 @@ TEST(Link, AChannelExchangeGetsOneTryWhateverTheRadioSends) {
     Sheet sheet = startup_sheet();
     const Outcome r = run(radio, std::make_unique<ReadTransfer>(sheet));
     ASSERT_EQ(r.requests.size(), 2u) << c.name;
-    EXPECT_EQ(r.requests[1].bytes, wire_bytes(Ask_Chn_Data(0))) << c.name;
+    EXPECT_EQ(r.requests[1].bytes, wire_bytes(read_channel_request(0))) << c.name;
     EXPECT_EQ(r.script.back(), "failed") << c.name;
     EXPECT_EQ(r.finished_at, r.requests[1].at + line(6) + 5s) << c.name;
   }
@@ -287,9 +287,10 @@ TEST(Link, AWritesFramesAreFixedWhenItBegins) {
   ScriptedRadio radio(working());
   VirtualPair pair(radio);
   pair.start(std::make_unique<WriteTransfer>(sheet));
-  pair.wait(300ms);                                           // some records are out
-  for (auto& row : sheet.rows) row.Text1 = row.Text3 = "4x";  // a half-typed frequency
-  sheet.Combo2_60 = "abc";
+  pair.wait(300ms);  // some records are out
+  for (auto& row : sheet.rows)
+    row.rx_frequency = row.tx_frequency = "4x";  // a half-typed frequency
+  sheet.channel_total = "abc";
   pair.run();
   ASSERT_EQ(pair.requests.size(), expected.requests.size());
   for (std::size_t i = 0; i < expected.requests.size(); ++i) {
