@@ -23,6 +23,8 @@ constexpr Name kNames[] = {
     {"early", Fault::Kind::kEarly, false},
     {"slow", Fault::Kind::kSlow, true},
     {"store-wrong", Fault::Kind::kStoreWrong, true},
+    {"trailing", Fault::Kind::kTrailing, false},
+    {"vanish", Fault::Kind::kVanish, true},
 };
 
 }  // namespace

@@ -18,6 +18,8 @@ struct Fault {
     kEarly,        // replies start 5 ms after the request, inside the program's settle window
     kSlow,         // replies wait `parameter` ms longer than the settle window
     kStoreWrong,   // acknowledges the write of row `parameter` but stores a changed record
+    kTrailing,     // every frame it sends is followed, in the same burst, by another's first bytes
+    kVanish,       // serves the first `parameter` requests, then closes its side of the line
   };
   Kind kind = Kind::kNone;
   int parameter = 0;
@@ -25,7 +27,8 @@ struct Fault {
 };
 
 // "silent", "silent-after=K", "bad-checksum", "cut-off", "garbage", "echo", "early", "slow=MS",
-// "store-wrong=ROW"; K, MS and ROW are decimal numbers 0..1000000. nullopt for anything else.
+// "store-wrong=ROW", "trailing", "vanish=K"; K, MS and ROW are decimal numbers 0..1000000. nullopt
+// for anything else.
 std::optional<Fault> parse_fault(std::string_view text);
 
 }  // namespace m27::fake

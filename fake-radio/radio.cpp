@@ -13,6 +13,9 @@ Frame acknowledgement() { return make_frame(kAcknowledge, {}); }
 
 Frame data_reply(std::span<const std::uint8_t> data) { return make_frame(kDataReply, data); }
 
+// What the `trailing` fault sends right behind each frame: the start of a channel record reply.
+constexpr std::uint8_t kTrailingBytes[] = {kDataReply, 0x07, 0x27, 0x1A, 0x27};
+
 std::array<std::uint8_t, 4> id_bytes(std::uint32_t id) {
   return {static_cast<std::uint8_t>(id >> 24), static_cast<std::uint8_t>(id >> 16),
           static_cast<std::uint8_t>(id >> 8), static_cast<std::uint8_t>(id)};
@@ -67,6 +70,10 @@ std::vector<std::uint8_t> Radio::transmit(TimePoint now) {
 
 void Radio::handle(const Request& request) {
   request_log_.push_back(request.bytes);
+  if (options_.fault.kind == Fault::Kind::kVanish &&
+      requests_served_ >= static_cast<std::size_t>(options_.fault.parameter)) {
+    vanished_ = true;
+  }
   if (!serves_another()) return;
   ++requests_served_;
   auto reply = execute(request);
@@ -86,6 +93,8 @@ bool Radio::serves_another() const {
       return false;
     case Fault::Kind::kSilentAfter:
       return requests_served_ < static_cast<std::size_t>(options_.fault.parameter);
+    case Fault::Kind::kVanish:
+      return !vanished_;
     case Fault::Kind::kGarbage:
       return requests_served_ == 0;
     default:
@@ -149,6 +158,9 @@ TimePoint Radio::reply_start(TimePoint line_end) const {
 void Radio::send_frame(Frame frame, TimePoint start) {
   if (options_.fault.kind == Fault::Kind::kBadChecksum) ++frame.back();
   if (options_.fault.kind == Fault::Kind::kCutOff) frame.resize(frame.size() / 2);
+  if (options_.fault.kind == Fault::Kind::kTrailing) {
+    frame.insert(frame.end(), std::begin(kTrailingBytes), std::end(kTrailingBytes));
+  }
   for (std::uint8_t byte : frame) send_byte(byte, start);
   reply_log_.push_back(std::move(frame));
 }

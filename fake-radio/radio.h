@@ -59,6 +59,9 @@ class Radio {
   std::vector<std::uint8_t> transmit(TimePoint now);
 
   const Memory& memory() const { return memory_; }
+  // Under the `vanish` fault: a request came after the last one it serves; its side of the line
+  // is to close now.
+  bool vanished() const { return vanished_; }
   MonitorMode monitor_mode() const { return monitor_mode_; }
 
   // Valid requests received (whether served or not, e.g. under a fault), in order.
@@ -103,6 +106,7 @@ class Radio {
   std::size_t garbage_count_ = 0;
   TimePoint next_garbage_{};
 
+  bool vanished_ = false;
   std::size_t requests_served_ = 0;
   std::size_t requests_answered_ = 0;
   std::size_t end_packets_ = 0;

@@ -17,11 +17,14 @@
 namespace m27::fake {
 namespace {
 
-int g_signal_pipe_write = -1;
+volatile sig_atomic_t g_signal_pipe_write = -1;
 
+// Async-signal-safe: one write() to the pipe, errno as the interrupted code left it.
 void on_signal(int) {
+  const int saved_errno = errno;
   const char byte = 0;
   [[maybe_unused]] const auto ignored = write(g_signal_pipe_write, &byte, 1);
+  errno = saved_errno;
 }
 
 bool fail(const char* what) {
@@ -167,6 +170,7 @@ int serve(Radio& radio, bool log) {
     }
     write_out(master, radio.transmit(Clock::now()));
     logger.report(radio);
+    if (radio.vanished()) break;  // as a cable pulled out: the program's port sees a hang-up
   }
   close(master);
   close(slave);

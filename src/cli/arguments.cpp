@@ -152,12 +152,15 @@ Result<CliCommand> parse_id(const QStringList& args, bool fake_radio) {
 Result<CliCommand> parse_monitor(const QStringList& args, bool fake_radio) {
   const auto scanned = scan(args, {kPort});
   if (!scanned) return Failure{scanned.reason()};
-  const auto choice = choice_of(scanned->words, {"rssi", "battery"}, QStringLiteral("monitor"));
+  const auto choice =
+      choice_of(scanned->words, {"rssi", "battery", "stop"}, QStringLiteral("monitor"));
   if (!choice) return Failure{choice.reason()};
   if (scanned->words.size() > 1) return extra_words(scanned->words.mid(1));
   auto port = port_of(*scanned, fake_radio);
   if (!port) return Failure{port.reason()};
-  const auto kind = *choice == QLatin1String("rssi") ? MonitorKind::Rssi : MonitorKind::Battery;
+  const auto kind = *choice == QLatin1String("rssi")      ? MonitorKind::Rssi
+                    : *choice == QLatin1String("battery") ? MonitorKind::Battery
+                                                          : MonitorKind::Stop;
   return CliCommand{MonitorArgs{*port, kind}};
 }
 

@@ -2,7 +2,7 @@
 // The arguments of the command-line commands, once parsed:
 //   read --port DEV [--no-backup] FILE, write --port DEV [--verify] FILE,
 //   verify --port DEV FILE, diff FILE FILE, id read --port DEV,
-//   id write --port DEV --start N [--count K], monitor rssi|battery --port DEV,
+//   id write --port DEV --start N [--count K], monitor rssi|battery|stop --port DEV,
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE,
 //   csv export [--layout grid|generic] IN.m27 OUT.csv, csv import [--into BASE.m27] IN.csv OUT.m27,
 //   ports.
@@ -58,7 +58,8 @@ struct IdWriteArgs {
   int count = 1;      // radios in the series
   friend bool operator==(const IdWriteArgs&, const IdWriteArgs&) = default;
 };
-enum class MonitorKind { Rssi, Battery };
+// stop: only the stop request, for a stream a killed process left running.
+enum class MonitorKind { Rssi, Battery, Stop };
 struct MonitorArgs {
   PortChoice port;
   MonitorKind kind = MonitorKind::Rssi;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <optional>
 
 #include "channels/sheet.h"
 #include "channels/sheet_comparison.h"
@@ -114,15 +115,22 @@ int run(const MonitorArgs& args, const PortMap& ports) {
   StopSignal stop;
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
-  // A reader that has gone away (m27 monitor ... | head) ends the monitor as Ctrl-C does.
-  QObject::connect(&session.driver(), &LinkDriver::action, [&stop] {
-    if (!std::cout) stop.raise();
+  const auto end = rssi ? MonitorButton::StopRssi : MonitorButton::StopBattery;
+  if (args.kind == MonitorKind::Stop) {
+    return exit_status(session.run(std::make_unique<MonitorCommand>(end)));
+  }
+  // A reader that has gone away (m27 monitor ... | head) ends the monitor as Ctrl-C does; so
+  // does a lost port, which fails the command.
+  bool port_lost = false;
+  QObject::connect(&session.driver(), &LinkDriver::action, [&](const Action& a) {
+    port_lost = port_lost || std::holds_alternative<PortLost>(a);
+    if (!std::cout || port_lost) stop.raise();
   });
   player.note(rssi ? kRssiMonitorColumns : kBatteryMonitorColumns);
   const auto start = rssi ? MonitorButton::StartRssi : MonitorButton::StartBattery;
   if (!session.run(std::make_unique<MonitorCommand>(start))) return kExitFailure;
   stop.wait();
-  const auto end = rssi ? MonitorButton::StopRssi : MonitorButton::StopBattery;
+  if (port_lost) return kExitFailure;
   return exit_status(session.run(std::make_unique<MonitorCommand>(end)));
 }
 

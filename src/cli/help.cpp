@@ -96,10 +96,12 @@ const char* const kIdHelp =
     "      one each time you have connected the next radio and pressed Enter\n";
 
 const char* const kMonitorHelp =
-    "usage: m27 monitor rssi|battery --port DEV\n"
+    "usage: m27 monitor rssi|battery|stop --port DEV\n"
     "\n"
     "Puts the radio into a test-mode monitor and prints each packet it sends as one line on\n"
-    "standard output, until Ctrl-C (SIGINT) or SIGTERM; then it stops the monitor and exits.\n"
+    "standard output, until Ctrl-C (SIGINT), SIGTERM or SIGHUP (the terminal closed); then it\n"
+    "stops the monitor and exits. \"m27 monitor stop\" only sends the stop request, for a\n"
+    "stream a killed process left running.\n"
     "  rssi:    RSSI SNR AFC AUDIO   (registers 68, 102, 70, 74)\n"
     "  battery: AD CHARGE            (the battery AD value; 1 while charging, else 0)\n"
     "\n"
@@ -165,7 +167,7 @@ QString commands_help() {
              "  id read --port DEV                   print the radio's ID\n"
              "  id write --port DEV --start N [--count K]\n"
              "                                       write IDs N, N+1, ... into K radios in turn\n"
-             "  monitor rssi|battery --port DEV      print the test-mode stream until Ctrl-C\n"
+             "  monitor rssi|battery|stop --port DEV print the test-mode stream until Ctrl-C\n"
              "  rssi read --port DEV                 print the two RSSI calibration values\n"
              "  rssi adjust --port DEV NARROW WIDE   set them\n"
              "  csv export [--layout grid|generic] IN.m27 OUT.csv\n"

@@ -1,13 +1,19 @@
 #include "cli/radio_reading.h"
 
+#include "link/qt/link_driver.h"
 #include "link/read_transfer.h"
 
 namespace m27 {
 
 std::optional<Sheet> read_radio(Session& session) {
-  Sheet sheet = startup_sheet();
-  if (!session.run(std::make_unique<ReadTransfer>(sheet))) return std::nullopt;
-  return sheet;
+  std::optional<Sheet> read;
+  const auto taken = QObject::connect(&session.driver(), &LinkDriver::action, [&read](const Action& a) {
+    if (const auto* done = std::get_if<SheetRead>(&a)) read = done->sheet;
+  });
+  const bool ok = session.run(std::make_unique<ReadTransfer>(startup_sheet()));
+  QObject::disconnect(taken);
+  if (!ok) return std::nullopt;
+  return read;
 }
 
 }  // namespace m27

@@ -1,7 +1,6 @@
 #include "cli/session.h"
 
-#include <QEventLoop>
-#include <optional>
+#include "link/qt/run_to_end.h"
 
 namespace m27 {
 namespace {
@@ -31,7 +30,13 @@ Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player)
       serial_(ports_for(std::move(ports), choice)),
       driver_(serial_.port()),
       player_(player) {
-  QObject::connect(&driver_, &LinkDriver::action, [this](const Action& a) { player_.play(a); });
+  QObject::connect(&driver_, &LinkDriver::action, [this](const Action& a) {
+    if (const auto* lost = std::get_if<PortLost>(&a)) {
+      player_.note(message_line(lost->message) + " (" + port_name().toStdString() + ")");
+      return;
+    }
+    player_.play(a);
+  });
 }
 
 bool Session::open() {
@@ -44,18 +49,7 @@ bool Session::open() {
 }
 
 bool Session::run(std::unique_ptr<Operation> operation) {
-  QEventLoop loop;
-  std::optional<bool> outcome;
-  const auto connection =
-      QObject::connect(&driver_, &LinkDriver::action, &loop, [&](const Action& a) {
-        if (const auto* finished = std::get_if<Finished>(&a)) {
-          outcome = finished->ok;
-          loop.quit();
-        }
-      });
-  if (driver_.start(std::move(operation)) && !outcome) loop.exec();
-  QObject::disconnect(connection);
-  return outcome.value_or(false);
+  return run_to_end(driver_, std::move(operation)).value_or(false);
 }
 
 QString Session::port_name() const {

@@ -6,15 +6,19 @@
 
 #include <QEventLoop>
 #include <array>
+#include <cerrno>
 
 namespace m27 {
 namespace {
 
-int g_write_fd = -1;
+volatile sig_atomic_t g_write_fd = -1;
 
+// Async-signal-safe: one write() to the pipe, errno as the interrupted code left it.
 void on_stop_signal(int) {
+  const int saved_errno = errno;
   const char byte = 0;
   [[maybe_unused]] const auto ignored = write(g_write_fd, &byte, 1);
+  errno = saved_errno;
 }
 
 void set_handler(void (*handler)(int)) {
@@ -23,6 +27,7 @@ void set_handler(void (*handler)(int)) {
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGHUP, &action, nullptr);
 }
 
 }  // namespace

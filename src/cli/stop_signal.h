@@ -1,6 +1,6 @@
 #pragma once
-// SIGINT and SIGTERM as events of the event loop: the handler only writes a byte into a pipe,
-// which a socket notifier watches. One instance at a time; it restores the default handling
+// SIGINT, SIGTERM and SIGHUP as events of the event loop: the handler only writes a byte into a
+// pipe, which a socket notifier watches. One instance at a time; it restores the default handling
 // when it goes.
 
 #include <QSocketNotifier>

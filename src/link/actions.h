@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "channels/message.h"
+#include "channels/sheet.h"
 #include "link/receiver.h"
 
 namespace m27 {
@@ -44,20 +45,27 @@ struct StopStatusRefresh {};  // a pending refresh is cancelled
 struct HoldSplashTimer {      // the about box's timer is held off while the radio is written
   bool hold = true;
 };
-struct SheetChanged {};  // the transfer wrote into the channel table
-struct ReplyData {       // the reply of a service request, for its dialog to show
-  std::array<std::uint8_t, kMaxReplyData + 1> rx_data{};
+struct SheetChanged {};  // the write checked the channel table it was given (rasters, texts)
+struct SheetRead {       // a read completed: the radio's options and channels, to apply whole
+  Sheet sheet;
+};
+struct ReplyData {  // the reply of a service request, for its dialog to show
+  RxData rx_data{};
 };
 struct MonitorPacket {  // a packet of the test-mode stream
-  std::array<std::uint8_t, kMaxReplyData + 1> rx_data{};
+  RxData rx_data{};
+};
+struct PortLost {  // the port failed (the cable or adapter is gone): it is closed now
+  Message message;
 };
 struct Finished {  // the exchange sequence is over
   bool ok = false;
 };
 
-using Action = std::variant<Send, DiscardInput, Status, ShowMessage, ShowProgress, SetProgress,
-                            HideProgress, EnableCommands, ArmStatusRefresh, StopStatusRefresh,
-                            HoldSplashTimer, SheetChanged, ReplyData, MonitorPacket, Finished>;
+using Action =
+    std::variant<Send, DiscardInput, Status, ShowMessage, ShowProgress, SetProgress, HideProgress,
+                 EnableCommands, ArmStatusRefresh, StopStatusRefresh, HoldSplashTimer, SheetChanged,
+                 SheetRead, ReplyData, MonitorPacket, PortLost, Finished>;
 
 inline bool is_port_action(const Action& a) {
   return std::holds_alternative<Send>(a) || std::holds_alternative<DiscardInput>(a);

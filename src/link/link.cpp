@@ -1,6 +1,7 @@
 #include "link/link.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "channels/message.h"
 
@@ -10,7 +11,16 @@ namespace {
 // The third time-out of a sequence gives up (the count goes past 2).
 constexpr int kRetryLimit = 2;
 
-Duration line_time(const Frame& frame) { return kByteTime * frame.tx_cnt; }
+// 55 01 00 56: the radio stops its test-mode stream. No reply; the interval only bounds the
+// wait for it to leave the port.
+constexpr std::uint8_t kMonitorCommand = 0x55;
+constexpr std::chrono::seconds kStopBound{1};
+
+Duration line_time(const Frame& frame) { return kByteTime * wire_size(frame); }
+
+Request stop_stream_request() {
+  return Request{make_frame(kMonitorCommand, {0}), kStopBound, 0, false, StreamChange::Stops};
+}
 
 }  // namespace
 
@@ -18,7 +28,17 @@ bool Link::start(TimePoint now, std::unique_ptr<Operation> operation) {
   if (busy()) return false;
   operation_ = std::move(operation);
   retry_cnt = 0;
-  auto first = operation_->begin(state_, out_);
+  auto first = operation_->begin(port_open_, out_);
+  if (first) {
+    if (first->stream == StreamChange::None) monitor_ = false;
+    if (first->stream == StreamChange::Starts) monitor_ = true;
+    if (first->stream == StreamChange::Stops) monitor_ = false;
+    if (first->stream == StreamChange::None && stream_may_run_ && port_open_) {
+      deferred_ = std::move(first);
+      stopping_stream_ = true;
+      first = stop_stream_request();
+    }
+  }
   proceed(now, std::move(first));
   return true;
 }
@@ -33,14 +53,7 @@ void Link::on_bytes(TimePoint now, std::span<const std::uint8_t> bytes) {
   if (phase_ == Phase::Settling && now >= deadline_) settled(now);  // its timer is just late
   // While the request is going out and settling, input is thrown away unread.
   if (phase_ == Phase::Sending || phase_ == Phase::Settling) return;
-  receive(bytes);
-  if (phase_ != Phase::Awaiting || !state_.rx.pkt_ok) return;
-  if (state_.rx.rx_count < request_.min_reply_data) {
-    state_.rx.pkt_ok = false;  // too short to be the record asked for
-    return;
-  }
-  retry_cnt = kRetryLimit;
-  proceed(now, operation_->next(state_, out_));
+  receive(now, bytes);
 }
 
 void Link::on_written(TimePoint now) {
@@ -60,6 +73,16 @@ void Link::on_timer(TimePoint now) {
   on_tick(now);
 }
 
+void Link::on_port_lost() {
+  port_open_ = false;
+  monitor_ = false;
+  stream_may_run_ = false;
+  rx_.reset();
+  if (busy()) operation_->on_port_lost(out_);
+  out_.push_back(PortLost{attention("串口已断开，请检查数据线")});
+  if (busy()) finish();
+}
+
 std::optional<TimePoint> Link::next_deadline() const {
   if (phase_ == Phase::Idle) return std::nullopt;
   return deadline_;
@@ -76,14 +99,16 @@ std::optional<Action> Link::poll() {
 }
 
 void Link::send(TimePoint now) {
-  if (!state_.port_open) {
+  if (!port_open_) {
     out_.push_back(ShowMessage{attention("请设置串口")});
     phase_ = Phase::Awaiting;
     deadline_ = attempt_deadline_ = now + request_.interval;
-    if (!request_.await_reply) proceed(now, operation_->next(state_, out_));
+    if (!request_.await_reply) sent(now);
     return;
   }
   out_.push_back(Send{wire_bytes(request_.frame)});
+  if (request_.stream == StreamChange::Starts) stream_may_run_ = true;
+  if (request_.stream == StreamChange::Stops) stream_may_run_ = false;
   sent_at_ = now;
   phase_ = Phase::Sending;
   // A port that never reports the bytes written fails the attempt instead of hanging it.
@@ -92,19 +117,18 @@ void Link::send(TimePoint now) {
 
 void Link::settled(TimePoint now) {
   out_.push_back(DiscardInput{});
-  state_.rx.reset();  // a frame cut off earlier must not swallow the start of this reply
+  rx_.reset();  // a frame cut off earlier must not swallow the start of this reply
   if (!request_.await_reply) {
-    proceed(now, operation_->next(state_, out_));
+    sent(now);
     return;
   }
-  state_.rx.pkt_ok = false;
   phase_ = Phase::Awaiting;
   deadline_ = attempt_deadline_;
 }
 
 void Link::on_tick(TimePoint now) {
   if (!request_.await_reply) {  // a request without reply that never got out: go on all the same
-    proceed(now, operation_->next(state_, out_));
+    sent(now);
     return;
   }
   ++retry_cnt;
@@ -125,19 +149,42 @@ void Link::proceed(TimePoint now, std::optional<Request> next) {
   send(now);
 }
 
+void Link::sent(TimePoint now) {
+  if (stopping_stream_) {
+    stopping_stream_ = false;
+    proceed(now, std::exchange(deferred_, std::nullopt));
+    return;
+  }
+  proceed(now, operation_->on_sent(port_open_, out_));
+}
+
+void Link::answered(TimePoint now, const Frame& reply) {
+  retry_cnt = kRetryLimit;
+  proceed(now, operation_->on_reply(reply, out_));
+}
+
 void Link::finish() {
   out_.push_back(Finished{operation_->succeeded()});
   operation_.reset();
+  stopping_stream_ = false;
+  deferred_.reset();
   phase_ = Phase::Idle;
 }
 
-void Link::receive(std::span<const std::uint8_t> bytes) {
+// The first good frame long enough ends the wait; the rest of the chunk belongs to no request
+// and is dropped with the input the next request's settle window discards.
+void Link::receive(TimePoint now, std::span<const std::uint8_t> bytes) {
   for (std::uint8_t b : bytes) {
-    state_.rx.receive_byte(b);
-    if (state_.monitor_flag && state_.rx.pkt_ok) {
-      state_.rx.pkt_ok = false;
-      out_.push_back(MonitorPacket{state_.rx.rx_data});
+    auto frame = rx_.receive_byte(b);
+    if (!frame) continue;
+    if (monitor_) {
+      out_.push_back(MonitorPacket{rx_data_of(*frame)});
+      continue;
     }
+    if (phase_ != Phase::Awaiting || !request_.await_reply) continue;
+    if (static_cast<int>(frame->data.size()) < request_.min_reply_data) continue;
+    answered(now, *frame);
+    return;
   }
 }
 

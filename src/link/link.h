@@ -6,6 +6,10 @@
 // left the line (input discarded) -> await a frame until `interval` after the request left the
 // line -> on a time-out send again; the third time-out of a sequence gives up. After the first
 // answered exchange of a sequence every later one gets a single try.
+//
+// The link owns the receive machine and the test mode: while a monitor runs, every good frame
+// is a MonitorPacket; when a sequence starts while a stream the link started may still run, the
+// stop request goes out first (settle, input discarded), so no packet is taken for a reply.
 
 #include <deque>
 #include <memory>
@@ -13,6 +17,7 @@
 #include <span>
 
 #include "link/operation.h"
+#include "link/receiver.h"
 
 namespace m27 {
 
@@ -32,14 +37,19 @@ class Link {
   void on_bytes(TimePoint now, std::span<const std::uint8_t> bytes);
   void on_written(TimePoint now);
   void on_timer(TimePoint now);
+  // The port failed (a read or write error, a device that vanished): the running sequence ends
+  // at once and the lost port is named; the port counts as closed from now on.
+  void on_port_lost();
 
   std::optional<TimePoint> next_deadline() const;
   std::optional<Action> poll();
 
   bool busy() const { return operation_ != nullptr; }
-  void set_port_open(bool open) { state_.port_open = open; }
-  void set_monitor(bool on) { state_.monitor_flag = on; }
-  const LinkState& state() const { return state_; }
+  void set_port_open(bool open) { port_open_ = open; }
+  // Whether every good frame goes to the test-mode window.
+  bool monitoring() const { return monitor_; }
+  // Whether the link started a test-mode stream and has not stopped it since.
+  bool stream_may_run() const { return stream_may_run_; }
 
  private:
   enum class Phase { Idle, Sending, Settling, Awaiting };
@@ -48,12 +58,19 @@ class Link {
   void settled(TimePoint now);
   void on_tick(TimePoint now);
   void proceed(TimePoint now, std::optional<Request> next);
+  void sent(TimePoint now);
+  void answered(TimePoint now, const Frame& reply);
   void finish();
-  void receive(std::span<const std::uint8_t> bytes);
+  void receive(TimePoint now, std::span<const std::uint8_t> bytes);
 
-  LinkState state_;
+  bool port_open_ = false;
+  bool monitor_ = false;
+  bool stream_may_run_ = false;
+  ReceiveMachine rx_;
   std::unique_ptr<Operation> operation_;
   Request request_;
+  bool stopping_stream_ = false;     // request_ is the link's own stop request
+  std::optional<Request> deferred_;  // the operation's first request, after the stop request
   Phase phase_ = Phase::Idle;
   int retry_cnt = 0;
   TimePoint sent_at_{};

@@ -13,40 +13,37 @@ namespace {
 constexpr int kProgressPerChannel = 3;
 constexpr int kMaxChannelTotal = 25;
 
+// The link hands over only frames with at least N data bytes.
 template <std::size_t N>
-std::array<std::uint8_t, N> record_of(const ReceiveMachine& rx) {
-  std::array<std::uint8_t, N> record;
-  std::copy_n(rx.rx_data.begin(), N, record.begin());
+std::array<std::uint8_t, N> record_of(const Frame& reply) {
+  std::array<std::uint8_t, N> record{};
+  std::copy_n(reply.data.begin(), std::min(N, reply.data.size()), record.begin());
   return record;
 }
 
 }  // namespace
 
-std::optional<Request> ReadTransfer::begin(LinkState& link, std::vector<Action>& out) {
-  if (!link.port_open) {
+std::optional<Request> ReadTransfer::begin(bool port_open, std::vector<Action>& out) {
+  if (!port_open) {
     out.push_back(ShowMessage{{"请打开通信端口"}});
     return std::nullopt;
   }
-  link.monitor_flag = false;
   out.push_back(EnableCommands{false});
   out.push_back(ShowProgress{"向对讲机读入数据"});
   out.push_back(Status{"正在读频......"});
-  link.rx.rx_data.fill(0);
   out.push_back(StopStatusRefresh{});
   return Request{read_options_request(), kReadOptionsInterval, std::tuple_size_v<OptionRecord>};
 }
 
-std::optional<Request> ReadTransfer::next(LinkState& link, std::vector<Action>& out) {
+std::optional<Request> ReadTransfer::on_reply(const Frame& reply, std::vector<Action>& out) {
   if (!reading_channels_) {
-    reported_total_ = decode_options(sheet_, record_of<std::tuple_size_v<OptionRecord>>(link.rx));
-    out.push_back(SheetChanged{});
+    reported_total_ = decode_options(sheet_, record_of<std::tuple_size_v<OptionRecord>>(reply));
     reading_channels_ = true;
     return channel_request();
   }
-  decode_channel(sheet_, ch_index, record_of<std::tuple_size_v<ChannelRecord>>(link.rx));
+  decode_channel(sheet_, ch_index, record_of<std::tuple_size_v<ChannelRecord>>(reply));
   progress += kProgressPerChannel;
   out.push_back(SetProgress{progress});
-  out.push_back(SheetChanged{});
   if (++ch_index < kRows) return channel_request();
   complete(out);
   return std::nullopt;
@@ -63,6 +60,11 @@ void ReadTransfer::on_timeout(std::vector<Action>& out) {
 
 void ReadTransfer::on_cancel(std::vector<Action>& out) { read_error(out); }
 
+void ReadTransfer::on_port_lost(std::vector<Action>& out) {
+  release_controls(out);
+  out.push_back(ArmStatusRefresh{});
+}
+
 Request ReadTransfer::channel_request() const {
   return Request{read_channel_request(ch_index), kTransferInterval,
                  std::tuple_size_v<ChannelRecord>};
@@ -77,7 +79,7 @@ void ReadTransfer::read_error(std::vector<Action>& out) {
 
 void ReadTransfer::complete(std::vector<Action>& out) {
   commit_edits(sheet_);
-  out.push_back(SheetChanged{});
+  out.push_back(SheetRead{sheet_});
   release_controls(out);
   out.push_back(Status{"读频完成"});
   out.push_back(ShowMessage{{"读写完成", "读频完成"}});

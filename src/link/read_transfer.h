@@ -1,6 +1,7 @@
 #pragma once
-// The read transfer ("读取频率"): the radio's option record, then its 25 channel records, into
-// the sheet. Rows read before a failure keep their new values; later rows keep their old ones.
+// The read transfer ("读取频率"): the radio's option record, then its 25 channel records. They
+// are decoded into a sheet of the transfer's own, which it hands out whole (SheetRead) only when
+// every record has come; a failed or cancelled read changes no sheet of its caller.
 
 #include "channels/sheet.h"
 #include "link/operation.h"
@@ -9,12 +10,15 @@ namespace m27 {
 
 class ReadTransfer : public Operation {
  public:
-  explicit ReadTransfer(Sheet& sheet) : sheet_(sheet) {}
+  // `shown`: the sheet the records are decoded over (what a record does not carry stays).
+  explicit ReadTransfer(Sheet shown) : sheet_(std::move(shown)) {}
 
-  std::optional<Request> begin(LinkState& link, std::vector<Action>& out) override;
-  std::optional<Request> next(LinkState& link, std::vector<Action>& out) override;
+  std::optional<Request> begin(bool port_open, std::vector<Action>& out) override;
+  std::optional<Request> on_reply(const Frame& reply, std::vector<Action>& out) override;
+  std::optional<Request> on_sent(bool, std::vector<Action>&) override { return std::nullopt; }
   void on_timeout(std::vector<Action>& out) override;
   void on_cancel(std::vector<Action>& out) override;
+  void on_port_lost(std::vector<Action>& out) override;
   bool succeeded() const override { return succeeded_; }
 
  private:
@@ -22,7 +26,7 @@ class ReadTransfer : public Operation {
   void read_error(std::vector<Action>& out);
   void complete(std::vector<Action>& out);
 
-  Sheet& sheet_;
+  Sheet sheet_;
   bool reading_channels_ = false;
   int ch_index = 0;
   int progress = 0;

@@ -8,43 +8,45 @@ constexpr std::uint8_t kLastReplyCommand = 0x46;
 
 }  // namespace
 
-void ReceiveMachine::receive_byte(std::uint8_t b) {
+RxData rx_data_of(const Frame& frame) {
+  RxData rx_data{};
+  for (std::size_t i = 0; i < frame.data.size() && i < rx_data.size(); ++i) {
+    rx_data[i] = frame.data[i];
+  }
+  return rx_data;
+}
+
+std::optional<Frame> ReceiveMachine::receive_byte(std::uint8_t b) {
   switch (rx_state) {
     case State::Command:
-      rx_idx = 0;
-      rx_len = 0;
       if (b >= kFirstReplyCommand && b <= kLastReplyCommand) {
+        frame_ = Frame{b, {}};
         rx_sum = b;
         rx_state = State::Length;
       }
-      return;
+      return std::nullopt;
     case State::Length:
       rx_len = b;
+      rx_sum += b;
       if (b == 0) {
         rx_state = State::Checksum;
       } else if (b <= kMaxReplyData) {
-        rx_idx = 0;
-        rx_sum += b;
         rx_state = State::Data;
       } else {
         rx_state = State::Command;
       }
-      return;
+      return std::nullopt;
     case State::Data:
-      rx_data[rx_idx] = b;
+      frame_.data.push_back(b);
       rx_sum += b;
-      ++rx_idx;
-      if (rx_idx == rx_len) rx_state = State::Checksum;
-      return;
+      if (frame_.data.size() == rx_len) rx_state = State::Checksum;
+      return std::nullopt;
     case State::Checksum:
-      rx_sum %= 256;
-      if (b == rx_sum) {
-        pkt_ok = true;
-        rx_count = rx_len;
-      }
       rx_state = State::Command;
-      return;
+      if (b != rx_sum % 256) return std::nullopt;
+      return std::move(frame_);
   }
+  return std::nullopt;
 }
 
 }  // namespace m27

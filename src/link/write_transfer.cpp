@@ -1,5 +1,7 @@
 #include "link/write_transfer.h"
 
+#include <utility>
+
 #include "channels/channel_table.h"
 #include "channels/validation.h"
 #include "link/requests.h"
@@ -12,16 +14,31 @@ constexpr int kProgressPerRecord = 6;
 // The end packet awaits no reply; this only bounds the wait for it to leave.
 constexpr std::chrono::seconds kEndPacketBound{1};
 
+// Options, the 25 channels and the end packet; nothing when a record cannot be sent.
+std::optional<std::vector<Frame>> frames_of(const Sheet& sheet) {
+  std::vector<Frame> frames;
+  auto options = write_options_request(sheet);
+  if (!options) return std::nullopt;
+  frames.push_back(std::move(*options));
+  for (int row = 0; row < kRows; ++row) {
+    auto channel = write_channel_request(sheet, row);
+    if (!channel) return std::nullopt;
+    frames.push_back(std::move(*channel));
+  }
+  frames.push_back(end_request());
+  return frames;
+}
+
 }  // namespace
 
-std::optional<Request> WriteTransfer::begin(LinkState& link, std::vector<Action>& out) {
-  check_rasters(sheet_);
-  commit_edits(sheet_);
+std::optional<Request> WriteTransfer::begin(bool, std::vector<Action>& out) {
+  Sheet& sheet = *std::exchange(sheet_, nullptr);
+  check_rasters(sheet);
+  commit_edits(sheet);
   out.push_back(SheetChanged{});
-  link.monitor_flag = false;
   out.push_back(StopStatusRefresh{});
   out.push_back(HoldSplashTimer{true});
-  if (auto refusal = pre_write_check(sheet_)) {
+  if (auto refusal = pre_write_check(sheet)) {
     out.push_back(ShowMessage{std::move(*refusal)});
     out.push_back(HoldSplashTimer{false});
     return std::nullopt;
@@ -29,31 +46,23 @@ std::optional<Request> WriteTransfer::begin(LinkState& link, std::vector<Action>
   out.push_back(EnableCommands{false});
   out.push_back(ShowProgress{"向对讲机写入数据"});
   out.push_back(Status{"正在写频......"});
-  auto options = write_options_request(sheet_);
-  if (!options) {
+  auto frames = frames_of(sheet);
+  if (!frames) {
     communication_error(out);
     return std::nullopt;
   }
-  return Request{*options, kTransferInterval};
+  frames_ = std::move(*frames);
+  return request_at(next_);
 }
 
-std::optional<Request> WriteTransfer::next(LinkState&, std::vector<Action>& out) {
-  switch (stage_) {
-    case Stage::Options:
-      progress += kProgressPerRecord;
-      out.push_back(SetProgress{progress});
-      stage_ = Stage::Channels;
-      return channel_request(out);
-    case Stage::Channels:
-      progress += kProgressPerRecord;
-      out.push_back(SetProgress{progress});
-      if (++ch_index < kRows) return channel_request(out);
-      stage_ = Stage::End;
-      return Request{end_request(), kEndPacketBound, 0, false};
-    case Stage::End:
-      complete(out);
-      return std::nullopt;
-  }
+std::optional<Request> WriteTransfer::on_reply(const Frame&, std::vector<Action>& out) {
+  progress += kProgressPerRecord;
+  out.push_back(SetProgress{progress});
+  return request_at(++next_);
+}
+
+std::optional<Request> WriteTransfer::on_sent(bool, std::vector<Action>& out) {
+  complete(out);
   return std::nullopt;
 }
 
@@ -64,13 +73,15 @@ void WriteTransfer::on_timeout(std::vector<Action>& out) {
 
 void WriteTransfer::on_cancel(std::vector<Action>& out) { communication_error(out); }
 
-std::optional<Request> WriteTransfer::channel_request(std::vector<Action>& out) {
-  auto frame = write_channel_request(sheet_, ch_index);
-  if (!frame) {
-    communication_error(out);
-    return std::nullopt;
-  }
-  return Request{*frame, kTransferInterval};
+void WriteTransfer::on_port_lost(std::vector<Action>& out) {
+  release_controls(out);
+  out.push_back(ArmStatusRefresh{});
+}
+
+// Every record awaits the radio's acknowledgement; the end packet awaits nothing.
+Request WriteTransfer::request_at(std::size_t index) const {
+  if (index + 1 == frames_.size()) return Request{frames_[index], kEndPacketBound, 0, false};
+  return Request{frames_[index], kTransferInterval};
 }
 
 void WriteTransfer::communication_error(std::vector<Action>& out) {

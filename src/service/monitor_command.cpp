@@ -6,23 +6,14 @@
 namespace m27 {
 namespace {
 
-// The flags are set whether or not the port is open.
-MonitorMode set_flags(MonitorButton button, LinkState& link) {
+MonitorMode mode_of(MonitorButton button) {
   switch (button) {
     case MonitorButton::StartRssi:
-      link.rx.pkt_ok = false;
-      link.monitor_flag = true;
       return MonitorMode::Rssi;
-    case MonitorButton::StopRssi:
-      link.rx.rx_data.fill(0);
-      link.monitor_flag = false;
-      return MonitorMode::Stop;
     case MonitorButton::StartBattery:
-      link.rx.pkt_ok = false;
-      link.monitor_flag = true;
       return MonitorMode::Battery;
+    case MonitorButton::StopRssi:
     case MonitorButton::StopBattery:
-      link.monitor_flag = false;
       return MonitorMode::Stop;
   }
   return MonitorMode::Stop;
@@ -30,17 +21,18 @@ MonitorMode set_flags(MonitorButton button, LinkState& link) {
 
 }  // namespace
 
-std::optional<Request> MonitorCommand::begin(LinkState& link, std::vector<Action>&) {
-  const MonitorMode mode = set_flags(button_, link);
+// The link takes up or gives up the stream whether or not the port is open.
+std::optional<Request> MonitorCommand::begin(bool, std::vector<Action>&) {
+  const MonitorMode mode = mode_of(button_);
+  const StreamChange change =
+      mode == MonitorMode::Stop ? StreamChange::Stops : StreamChange::Starts;
   // The interval only bounds the wait for the request to leave the port.
-  return Request{make_Monit_cmd(mode), kServiceInterval, 0, false};
+  return Request{make_Monit_cmd(mode), kServiceInterval, 0, false, change};
 }
 
-std::optional<Request> MonitorCommand::next(LinkState& link, std::vector<Action>&) {
-  sent_ = link.port_open;
+std::optional<Request> MonitorCommand::on_sent(bool sent, std::vector<Action>&) {
+  sent_ = sent;
   return std::nullopt;
 }
-
-void MonitorCommand::on_cancel(std::vector<Action>&) {}
 
 }  // namespace m27

@@ -1,14 +1,5 @@
 #pragma once
-// The data bytes of the last good frame, as the receive machine holds them and as ReplyData and
-// MonitorPacket carry them to a dialog.
-
-#include <array>
-#include <cstdint>
+// The data bytes of a reply or a monitor packet as ReplyData and MonitorPacket carry them to a
+// dialog: `RxData`, the data then zeros (link/receiver.h).
 
 #include "link/receiver.h"
-
-namespace m27 {
-
-using RxData = std::array<std::uint8_t, kMaxReplyData + 1>;
-
-}  // namespace m27

@@ -5,20 +5,18 @@ namespace m27 {
 ServiceRead::ServiceRead(Frame request, int reply_data)
     : request_{request, kServiceInterval, reply_data} {}
 
-std::optional<Request> ServiceRead::begin(LinkState& link, std::vector<Action>& out) {
-  if (!link.port_open) {
+std::optional<Request> ServiceRead::begin(bool port_open, std::vector<Action>& out) {
+  if (!port_open) {
     out.push_back(ShowMessage{{"请打开通信端口"}});
     return std::nullopt;
   }
-  link.monitor_flag = false;
-  link.rx.rx_data.fill(0);
   out.push_back(StopStatusRefresh{});
   out.push_back(EnableCommands{false});
   return request_;
 }
 
-std::optional<Request> ServiceRead::next(LinkState& link, std::vector<Action>& out) {
-  out.push_back(ReplyData{link.rx.rx_data});
+std::optional<Request> ServiceRead::on_reply(const Frame& reply, std::vector<Action>& out) {
+  out.push_back(ReplyData{rx_data_of(reply)});
   out.push_back(ShowMessage{{"读取 OK"}});
   end_exchange(out);
   succeeded_ = true;
@@ -40,19 +38,18 @@ void ServiceRead::end_exchange(std::vector<Action>& out) {
 ServiceWrite::ServiceWrite(std::optional<Frame> request, Texts texts)
     : request_(request), texts_(std::move(texts)) {}
 
-std::optional<Request> ServiceWrite::begin(LinkState& link, std::vector<Action>& out) {
+std::optional<Request> ServiceWrite::begin(bool, std::vector<Action>& out) {
   if (!request_) {
     out.push_back(ShowMessage{texts_.refusal});
     return std::nullopt;
   }
-  link.monitor_flag = false;
   out.push_back(StopStatusRefresh{});
   out.push_back(HoldSplashTimer{true});
   out.push_back(EnableCommands{false});
   return Request{*request_, kServiceInterval};
 }
 
-std::optional<Request> ServiceWrite::next(LinkState&, std::vector<Action>& out) {
+std::optional<Request> ServiceWrite::on_reply(const Frame&, std::vector<Action>& out) {
   if (texts_.success) out.push_back(ShowMessage{*texts_.success});
   end_exchange(out);
   succeeded_ = true;

@@ -18,10 +18,12 @@ inline constexpr std::chrono::seconds kServiceInterval{1};
 // ReplyData, then "读取 OK"; no reply, "读取超时".
 class ServiceRead : public Operation {
  public:
-  std::optional<Request> begin(LinkState& link, std::vector<Action>& out) override;
-  std::optional<Request> next(LinkState& link, std::vector<Action>& out) override;
+  std::optional<Request> begin(bool port_open, std::vector<Action>& out) override;
+  std::optional<Request> on_reply(const Frame& reply, std::vector<Action>& out) override;
+  std::optional<Request> on_sent(bool, std::vector<Action>&) override { return std::nullopt; }
   void on_timeout(std::vector<Action>& out) override;
   void on_cancel(std::vector<Action>& out) override;
+  void on_port_lost(std::vector<Action>& out) override { end_exchange(out); }
   bool succeeded() const override { return succeeded_; }
 
  protected:
@@ -40,10 +42,12 @@ class ServiceRead : public Operation {
 // a reply: `success`, if any.
 class ServiceWrite : public Operation {
  public:
-  std::optional<Request> begin(LinkState& link, std::vector<Action>& out) override;
-  std::optional<Request> next(LinkState& link, std::vector<Action>& out) override;
+  std::optional<Request> begin(bool port_open, std::vector<Action>& out) override;
+  std::optional<Request> on_reply(const Frame& reply, std::vector<Action>& out) override;
+  std::optional<Request> on_sent(bool, std::vector<Action>&) override { return std::nullopt; }
   void on_timeout(std::vector<Action>& out) override;
   void on_cancel(std::vector<Action>& out) override;
+  void on_port_lost(std::vector<Action>& out) override { end_exchange(out); }
   bool succeeded() const override { return succeeded_; }
 
  protected:

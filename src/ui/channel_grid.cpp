@@ -232,6 +232,8 @@ void ChannelGrid::show_editor(QLineEdit* cell, ChoiceBox* editor,
 bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
   const auto found = cells_.find(watched);
   if (found == cells_.end()) return QGroupBox::eventFilter(watched, event);
+  // A filter sees a disabled cell's input too: while an exchange holds the grid, no click counts.
+  if (!static_cast<QWidget*>(watched)->isEnabled()) return QGroupBox::eventFilter(watched, event);
   const auto [column, row] = found->second;
   switch (event->type()) {
     case QEvent::MouseButtonPress:

@@ -31,6 +31,7 @@
 #include "link/qt/link_driver.h"
 #include "link/qt/serial_port.h"
 #include "ui/action_player.h"
+#include "ui/exchange_guard.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
 #include "ui/splash.h"
@@ -104,11 +105,14 @@ class MainWindow : public QMainWindow {
   struct ExchangeCallbacks {
     std::function<void(const ReplyData&)> on_reply;
     std::function<void(bool ok)> on_finished;
+    std::function<void(const Sheet&)> on_sheet;  // a completed read's sheet; else the window's
   };
   // Starts an exchange sequence on the link (a transfer, a service request); refused (false)
   // while another one runs.
   bool start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks = {});
   bool exchange_running() const { return driver_.busy(); }
+  // What is locked while an exchange sequence runs.
+  const ExchangeGuard& exchange_guard() const { return guard_; }
   // Whether the commands that start an exchange are enabled (see `exchange_commands_enabled`).
   bool exchange_commands_are_enabled() const { return exchange_commands_enabled_; }
   // Where the packets of the test-mode stream go, as they arrive.
@@ -169,6 +173,9 @@ class MainWindow : public QMainWindow {
   void on_link_action(const Action& action);
   void apply(const Action& action, const ExchangeCallbacks& callbacks);
   void enable_exchange_commands(bool enabled);
+  // A read completed: its sheet replaces the window's in one step.
+  void apply_read_sheet(Sheet sheet);
+  void mark_port_lost(const Message& message);
   // main_window_files.cpp
   void connect_files();
   // main_window_csv.cpp
@@ -199,6 +206,7 @@ class MainWindow : public QMainWindow {
   SerialPort serial_;
   LinkDriver driver_;
   ActionPlayer player_;
+  ExchangeGuard guard_;
   ExchangeCallbacks exchange_;  // of the sequence started last
   std::function<void(const MonitorPacket&)> monitor_display_;
   bool exchange_commands_enabled_ = true;

@@ -7,6 +7,7 @@
 
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
+#include "ui/background.h"
 #include "ui/choice_box.h"
 #include "ui/form_timer.h"
 #include "ui/main_window.h"
@@ -14,10 +15,19 @@
 #include "ui/status_bar.h"
 
 namespace m27 {
+// The guard holds everything on the window's page (the option bar, the grid, the channel edit
+// frame, the transfer buttons), the file and transfer menu items and the port menu.
 void MainWindow::connect_link() {
   connect(&driver_, &LinkDriver::action, this, &MainWindow::on_link_action);
   connect(Command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
   connect(Command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+  for (QWidget* w : background_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    guard_.add(w);
+  }
+  for (QAction* a : {WriteChn_, StartWrite_, MenuFileOpen_, MenuSave_, export_csv_, import_csv_}) {
+    guard_.add(a);
+  }
+  for (QAction* a : com_) guard_.add(a);
 }
 
 void MainWindow::Command1_Click() {
@@ -30,10 +40,24 @@ void MainWindow::Command2_Click() {
                  {{}, [this](bool ok) { back_up_read(ok); }});
 }
 
+// Locked before the first byte goes out; the sequence's Finished, played in its turn, unlocks.
 bool MainWindow::start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks) {
   if (driver_.busy()) return false;
   exchange_ = std::move(callbacks);
+  enable_exchange_commands(false);
   return driver_.start(std::move(operation));
+}
+
+void MainWindow::apply_read_sheet(Sheet sheet) {
+  sheet_ = std::move(sheet);
+  render_sheet();
+}
+
+// At once, not after the boxes before it: the port is already closed.
+void MainWindow::mark_port_lost(const Message& message) {
+  Clr_Com_Menu();
+  StatusBar1_->set_panel1(QStringLiteral("串口关"));
+  player_.show(message);
 }
 
 void MainWindow::set_monitor_display(std::function<void(const MonitorPacket&)> display) {
@@ -47,6 +71,10 @@ void MainWindow::on_link_action(const Action& action) {
   }
   if (const auto* shown = std::get_if<ShowMessage>(&action)) {
     player_.show(shown->message);
+    return;
+  }
+  if (const auto* lost = std::get_if<PortLost>(&action)) {
+    mark_port_lost(lost->message);
     return;
   }
   player_.run([this, action, callbacks = exchange_] { apply(action, callbacks); });
@@ -80,9 +108,16 @@ void MainWindow::apply(const Action& action, const ExchangeCallbacks& callbacks)
           Timer2_->set_enabled(!a.hold);
         } else if constexpr (std::is_same_v<A, SheetChanged>) {
           render_sheet();
+        } else if constexpr (std::is_same_v<A, SheetRead>) {
+          if (callbacks.on_sheet) {
+            callbacks.on_sheet(a.sheet);
+          } else {
+            apply_read_sheet(a.sheet);
+          }
         } else if constexpr (std::is_same_v<A, ReplyData>) {
           if (callbacks.on_reply) callbacks.on_reply(a);
         } else if constexpr (std::is_same_v<A, Finished>) {
+          enable_exchange_commands(true);
           if (callbacks.on_finished) callbacks.on_finished(a.ok);
         }
       },
@@ -91,14 +126,7 @@ void MainWindow::apply(const Action& action, const ExchangeCallbacks& callbacks)
 
 // While an exchange runs, nothing may start another one or change what it reads or writes.
 void MainWindow::enable_exchange_commands(bool enabled) {
-  for (QWidget* w : {static_cast<QWidget*>(Command1_), static_cast<QWidget*>(Command2_),
-                     static_cast<QWidget*>(Command5_), static_cast<QWidget*>(Command6_),
-                     static_cast<QWidget*>(Combo1_), static_cast<QWidget*>(Combo4_)}) {
-    w->setEnabled(enabled);
-  }
-  for (QAction* a : {WriteChn_, StartWrite_, MenuFileOpen_, MenuSave_, export_csv_, import_csv_}) {
-    a->setEnabled(enabled);
-  }
+  guard_.set_locked(!enabled);
   exchange_commands_enabled_ = enabled;
   emit exchange_commands_enabled(enabled);
 }

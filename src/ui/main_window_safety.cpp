@@ -54,10 +54,11 @@ void MainWindow::back_up_read(bool ok) {
 
 void MainWindow::read_back_written(bool ok) {
   if (!ok || !verify_after_write_->isChecked()) return;
-  read_back_ = startup_sheet();
   // What was written, whatever the grid shows by the time the radio has been read.
-  start_exchange(std::make_unique<ReadTransfer>(read_back_),
-                 {{}, [this, written = sheet_](bool read) { check_read_back(written, read); }});
+  start_exchange(std::make_unique<ReadTransfer>(startup_sheet()),
+                 {{},
+                  [this, written = sheet_](bool read) { check_read_back(written, read); },
+                  [this](const Sheet& read) { read_back_ = read; }});
 }
 
 void MainWindow::check_read_back(const Sheet& written, bool ok) {

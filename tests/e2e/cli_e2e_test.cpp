@@ -3,6 +3,7 @@
 // Every run has a generous hard limit, so a hang fails the test; no test asserts a time.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QDir>
 #include <QFile>
@@ -361,29 +362,81 @@ TEST(CliRssi, ReadsAdjustsAndReadsAgain) {
   EXPECT_EQ(memory->rssi_wide, 60);
 }
 
-TEST(CliMonitor, PrintsPacketsUntilSigtermThenStopsTheRadio) {
-  FakeRadioProcess radio({QStringLiteral("--log")});
-  QProcess monitor;
-  start_m27(monitor, {"monitor", "rssi", "--port", radio.device()});
-  ASSERT_TRUE(monitor.waitForStarted());
-  QByteArray out;
+// A monitor until its third packet; then `sig`.
+QProcess* monitor_until(QProcess& monitor, const QString& device, QByteArray& out) {
+  start_m27(monitor, {"monitor", "rssi", "--port", device});
+  if (!monitor.waitForStarted()) return nullptr;
   while (out.count('\n') < 3 && monitor.waitForReadyRead(kHardLimitMs)) {
     out += monitor.readAllStandardOutput();
   }
-  monitor.terminate();
-  ASSERT_TRUE(monitor.waitForFinished(kHardLimitMs));
-  EXPECT_EQ(monitor.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(monitor.exitCode(), 0);
-  EXPECT_EQ(monitor.readAllStandardError().toStdString(),
-            "RSSI(Reg68) SNR(Reg102) AFC(Reg70) AudioLv(Reg74)\n");
-  // Packets 0, 1, 2 of the radio's stream.
-  EXPECT_TRUE(out.startsWith("40 300 5 9\n41 4396 65531 12\n42 8492 65521 15\n")) << out.data();
+  return &monitor;
+}
 
-  radio.stop();
-  const QByteArray log = radio.log();
-  const auto start = log.indexOf("<- 55 01 01 57");
-  EXPECT_GE(start, 0);
-  EXPECT_GT(log.indexOf("<- 55 01 00 56"), start) << "the stop request reached the radio";
+// A stream still running would answer the ID read with a monitor packet.
+void expect_radio_silent(const FakeRadioProcess& radio) {
+  expect(m27({"id", "read", "--port", radio.device()}), 0, "读取 OK\n", "12345678\n");
+}
+
+TEST(CliMonitor, PrintsPacketsUntilEachStopSignalThenStopsTheRadio) {
+  for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    FakeRadioProcess radio({QStringLiteral("--log")});
+    QProcess monitor;
+    QByteArray out;
+    ASSERT_TRUE(monitor_until(monitor, radio.device(), out)) << sig;
+    ::kill(static_cast<pid_t>(monitor.processId()), sig);
+    ASSERT_TRUE(monitor.waitForFinished(kHardLimitMs)) << sig;
+    EXPECT_EQ(monitor.exitStatus(), QProcess::NormalExit) << sig;
+    EXPECT_EQ(monitor.exitCode(), 0) << sig;
+    EXPECT_EQ(monitor.readAllStandardError().toStdString(),
+              "RSSI(Reg68) SNR(Reg102) AFC(Reg70) AudioLv(Reg74)\n")
+        << sig;
+    // Packets 0, 1, 2 of the radio's stream.
+    EXPECT_TRUE(out.startsWith("40 300 5 9\n41 4396 65531 12\n42 8492 65521 15\n")) << out.data();
+    expect_radio_silent(radio);
+  }
+}
+
+TEST(CliMonitor, StopEndsAStreamAKilledMonitorLeft) {
+  FakeRadioProcess radio;
+  QProcess monitor;
+  QByteArray out;
+  ASSERT_TRUE(monitor_until(monitor, radio.device(), out));
+  monitor.kill();
+  ASSERT_TRUE(monitor.waitForFinished(kHardLimitMs));
+  expect(m27({"monitor", "stop", "--port", radio.device()}), 0, "");
+  expect_radio_silent(radio);
+}
+
+// The radio's end of the line goes away after its third request: the command names the port at
+// once (no 5 s time-out and its message) and leaves the file as it was.
+TEST(CliTransfer, ALostPortIsNamedAndTheFileStays) {
+  QTemporaryDir dir;
+  Sheet sheet = testing::varied_sheet();
+  const QString file = saved(dir, "shop.m27", sheet);
+  const std::string before = file_bytes(file);
+  for (const char* command : {"read", "write"}) {
+    FakeRadioProcess radio({"--fault", "vanish=3"});
+    const std::string lost =
+        "注意: 串口已断开，请检查数据线 (" + radio.device().toStdString() + ")\n";
+    const Outcome r = m27({command, "--port", radio.device(), file});
+    ASSERT_TRUE(r.exited) << command;
+    EXPECT_EQ(r.status, 1) << command;
+    EXPECT_EQ(r.err.rfind(lost, 0), 0u) << command << ": " << r.err;
+    EXPECT_EQ(r.err.find(kNoAnswer), std::string::npos) << command;
+    EXPECT_EQ(file_bytes(file), before) << command;
+  }
+}
+
+// Bytes of another frame right behind each reply change nothing that is written or read.
+TEST(CliTransfer, TrailingBytesAfterEachReplyChangeNothing) {
+  QTemporaryDir dir;
+  Sheet sheet = testing::varied_sheet();
+  const QString written = saved(dir, "written.m27", sheet);
+  const QString read = dir.filePath(QStringLiteral("read.m27"));
+  FakeRadioProcess radio({"--fault", "trailing"});
+  expect(m27({"write", "--port", radio.device(), written}), 0, "写频完成: 写频完成\n");
+  expect(m27({"read", "--port", radio.device(), read}), 0, "读频完成: 读写完成\n");
+  EXPECT_EQ(file_bytes(read), file_bytes(written));
 }
 
 // What m27 refuses before it reaches a radio, and the ports it cannot open.

@@ -21,14 +21,17 @@ constexpr int kPatienceMs = 60'000;  // a transfer takes about 2 s; a hang fails
 
 using testing::FakeRadioProcess;
 
-// Runs one transfer on the driver until it reports its end; nullopt when it never does.
-std::optional<bool> run(LinkDriver& driver, std::unique_ptr<Operation> operation) {
+// Runs one transfer on the driver until it reports its end; nullopt when it never does. A
+// completed read's sheet lands in `read`.
+std::optional<bool> run(LinkDriver& driver, std::unique_ptr<Operation> operation,
+                        Sheet* read = nullptr) {
   QEventLoop loop;
   std::optional<bool> outcome;
   QTimer patience;
   patience.setSingleShot(true);
   QObject::connect(&patience, &QTimer::timeout, &loop, &QEventLoop::quit);
   const auto connection = QObject::connect(&driver, &LinkDriver::action, [&](const Action& a) {
+    if (const auto* r = std::get_if<SheetRead>(&a); r && read) *read = r->sheet;
     if (const auto* f = std::get_if<Finished>(&a)) {
       outcome = f->ok;
       loop.quit();
@@ -52,7 +55,7 @@ TEST(LinkOverPty, WrittenTableReadsBackAndIsWhatTheRadioHolds) {
   Sheet written = testing::varied_sheet();
   ASSERT_EQ(run(driver, std::make_unique<WriteTransfer>(written)), true);
   Sheet read = startup_sheet();
-  ASSERT_EQ(run(driver, std::make_unique<ReadTransfer>(read)), true);
+  ASSERT_EQ(run(driver, std::make_unique<ReadTransfer>(read), &read), true);
   for (int i = 0; i < kRows; ++i) {
     const ChannelRow& a = written.rows[i];
     const ChannelRow& b = read.rows[i];

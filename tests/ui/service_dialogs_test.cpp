@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <memory>
 
+#include "channels/codec.h"
 #include "service/colours.h"
 #include "service/monitor_command.h"
 #include "support/fake_radio_process.h"
@@ -284,6 +285,24 @@ class ServiceDialogsTest : public QObject {
     bench.radio.stop();
     const QString log = QString::fromUtf8(bench.radio.log());
     QVERIFY(!log.mid(log.lastIndexOf("<- 55 01 00 56")).contains("-> 3D"));
+  }
+
+  // The stream goes on after its window has closed; a read stops it first and reads exactly.
+  void a_read_after_closing_the_window_on_a_stream_is_exact() {
+    RadioBench bench;
+    MainWindow& w = *bench.window;
+    action(w, "测试模式")->trigger();
+    button(w.Form4(), "Command1")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(text(w.Form4(), "Text1")->text() != "0", kPatienceMs);
+    w.Form4()->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kPatienceMs);
+    child<QPushButton>(w, "Command2")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(bench.boxes.texts(), QStringList{"读频完成"}, kPatienceMs);
+    QCOMPARE(bench.radio.count_in_log(QStringLiteral("<- 55 01 00 56")), 1);
+    const auto memory = bench.radio.memory();
+    QVERIFY(memory);
+    QCOMPARE(memory->options, *encode_options(w.sheet()));
+    for (int i = 0; i < kRows; ++i) QCOMPARE(memory->channels[i], *encode_channel(w.sheet(), i));
   }
 
   void the_id_field_takes_ten_digits_and_enter_moves_on_to_write() {

@@ -125,6 +125,8 @@ TEST(FakeRadio, MisbehavesAsAsked) {
       {"bad-checksum", {Fault::Kind::kBadChecksum, 0}, "44 03 01 00 16 5F", kLine6 + 50ms},
       {"cut-off", {Fault::Kind::kCutOff, 0}, "44 03 01", kLine6 + 50ms},
       {"echo", {Fault::Kind::kEcho, 0}, "53 03 00 00 04 5A 44 03 01 00 16 5E", 0ms},
+      {"trailing", {Fault::Kind::kTrailing, 0}, "44 03 01 00 16 5E 44 07 27 1A 27", kLine6 + 50ms},
+      {"vanish=0", {Fault::Kind::kVanish, 0}, "", {}},
   };
   for (const auto& c : kCases) {
     Radio radio(default_memory(), {.fault = c.fault});
@@ -145,6 +147,13 @@ TEST(FakeRadio, FallsSilentAfterServingKRequests) {
   EXPECT_EQ(hex_of(run_until(radio, kT0 + 10s)), "41 00 41 41 00 41");
   EXPECT_EQ(radio.memory().id, 1u);  // the third write was never carried out
   EXPECT_EQ(radio.requests_seen(), 3u);
+  Radio vanishing(default_memory(), {.fault = {Fault::Kind::kVanish, 2}});
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_FALSE(vanishing.vanished()) << i;
+    vanishing.receive(kT0 + i * 1s, unhex(kIdWrites[i]));
+  }
+  EXPECT_TRUE(vanishing.vanished());
+  EXPECT_EQ(hex_of(run_until(vanishing, kT0 + 10s)), "41 00 41 41 00 41");
 }
 
 TEST(FakeRadio, AcknowledgesRowKButStoresItOneStepHigher) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "channels/sheet.h"
 #include "hex.h"
 #include "link/receiver.h"
@@ -50,51 +53,56 @@ TEST(Frame, TraceLinesTimeDirectionAndBytes) {
             "1000.007 < 3D 0A");
 }
 
-TEST(Frame, StrIntReadsOneHexDigit) {
-  struct Case {
-    const char* text;
-    int value;
-  };
-  const Case kCases[] = {{"0", 0},  {"7", 7}, {"9", 9}, {"A", 10}, {"F", 15}, {"a", 10},
-                         {"f", 15}, {"G", 0}, {"g", 0}, {"", 0},   {"-", 0}};
-  for (const auto& c : kCases) EXPECT_EQ(Str_Int(c.text), c.value) << c.text;
-}
-
 using S = ReceiveMachine::State;
 
-TEST(ReceiveMachine, TakesOnlyWholeRepliesWithTheirChecksum) {
+// Every frame the bytes complete, as "42: 01 03 19", in order; `end` the machine after them.
+std::vector<std::string> frames_of(const char* bytes, ReceiveMachine& rx) {
+  std::vector<std::string> frames;
+  for (const auto b : unhex(bytes)) {
+    if (auto frame = rx.receive_byte(b)) {
+      frames.push_back(hex(std::span(&frame->command, 1)) + ":" +
+                       (frame->data.empty() ? "" : " " + hex(frame->data)));
+    }
+  }
+  return frames;
+}
+
+TEST(ReceiveMachine, HandsOutEachWholeReplyAtItsChecksum) {
   struct Case {
     const char* name;
     const char* bytes;
-    bool pkt_ok;
-    const char* data;  // the first entries of rx_data, which held EE before
+    std::vector<std::string> frames;
     S state;
   };
   const Case kCases[] = {
-      {"length 0 leaves rx_data", "45 00 45", true, "EE EE", S::Command},
-      {"option reply", "42 03 01 03 19 62", true, "01 03 19", S::Command},
-      {"17 data bytes fill entries 0..16",
-       "3D 11 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 E7", true,
-       "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 EE", S::Command},
-      {"length 18 is refused; its bytes then read as commands", "41 12 45 00 45", true, "EE",
+      {"length 0", "45 00 45", {"45:"}, S::Command},
+      {"option reply", "42 03 01 03 19 62", {"42: 01 03 19"}, S::Command},
+      {"17 data bytes",
+       "3D 11 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 E7",
+       {"3D: 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11"},
        S::Command},
-      {"two packets in one burst: the second stays", "42 01 07 4A 43 01 09 4D", true, "09",
+      {"length 18 is refused; its bytes then read as commands",
+       "41 12 45 00 45",
+       {"45:"},
        S::Command},
-      {"a partial frame is a state, not an error", "42 03 01", false, "01", S::Data},
-      {"0x52 is an echo of a read request, not a reply", "52 03 00 00 05 5A", false, "EE",
+      {"two packets in one burst: both, in order",
+       "42 01 07 4A 43 01 09 4D",
+       {"42: 07", "43: 09"},
        S::Command},
-      {"checksum off by one", "42 03 01 03 19 63", false, "01 03 19", S::Command},
-      {"0x3C is below the reply commands", "3C 00 3C", false, "EE", S::Command},
-      {"0x47 is above the reply commands", "47 00 47", false, "EE", S::Command},
+      {"a reply, then the start of another frame: the reply is whole",
+       "44 07 01 02 03 04 05 06 07 67 44 07 AA BB",
+       {"44: 01 02 03 04 05 06 07"},
+       S::Data},
+      {"a partial frame is a state, not an error", "42 03 01", {}, S::Data},
+      {"0x52 is an echo of a read request, not a reply", "52 03 00 00 05 5A", {}, S::Command},
+      {"checksum off by one", "42 03 01 03 19 63", {}, S::Command},
+      {"0x3C is below the reply commands", "3C 00 3C", {}, S::Command},
+      {"0x47 is above the reply commands", "47 00 47", {}, S::Command},
   };
   for (const auto& c : kCases) {
     ReceiveMachine rx;
-    rx.rx_data.fill(0xEE);
-    for (const auto b : unhex(c.bytes)) rx.receive_byte(b);
-    const std::size_t shown = unhex(c.data).size();
-    EXPECT_EQ(rx.pkt_ok, c.pkt_ok) << c.name;
-    EXPECT_EQ(hex(std::span(rx.rx_data).first(shown)), c.data) << c.name;
-    EXPECT_EQ(rx.rx_state, c.state) << c.name;
+    EXPECT_EQ(frames_of(c.bytes, rx), c.frames) << c.name;
+    EXPECT_EQ(rx.state(), c.state) << c.name;
   }
 }
 

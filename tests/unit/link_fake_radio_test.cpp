@@ -15,11 +15,13 @@ namespace {
 
 using namespace m27::testing;
 
+// A write sends `sheet`; a read replaces it with what it read.
 template <typename Transfer>
 std::optional<bool> transfer(fake::Radio& radio, Sheet& sheet) {
   VirtualPair pair(radio);
   pair.start(std::make_unique<Transfer>(sheet));
   pair.run(10 * 60s);
+  if (auto read = sheet_read(pair.user_actions)) sheet = std::move(*read);
   return pair.finished();
 }
 
@@ -63,6 +65,7 @@ TEST(LinkWithFakeRadio, EveryFaultEndsTheReadInTime) {
       {"early", false, 3 * option_attempt},
       {"slow=2000", false, 3 * option_attempt},
       {"echo", true, 3s},
+      {"trailing", true, 3s},
       {"slow=900", true, 26 * 1s},
       {"silent-after=5", false, 5 * 200ms + 5s + kByteTime * 6},
   };

@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "channels/sheet.h"
+#include "hex.h"
 #include "link/read_transfer.h"
 #include "link/requests.h"
 #include "link/write_transfer.h"
+#include "service/monitor_command.h"
+#include "service/rssi_operations.h"
 #include "virtual_pair.h"
 
 namespace m27 {
@@ -169,20 +172,147 @@ TEST(Link, ClosedPortShowsItsMessageForEverySend) {
 
 TEST(Link, MonitorPacketsReachTheTestWindowOnceEach) {
   ScriptedRadio streaming([](const Bytes&, int) {
-    Bytes two = reply(0x44, {1, 40, 0x01, 0x2C, 0x00, 0x05, 9});
-    const Bytes second = reply(0x44, {2, 1, 0x03, 0xE8});
+    Bytes two = reply(0x3D, {1, 40, 0x01, 0x2C, 0x00, 0x05, 9});
+    const Bytes second = reply(0x3D, {2, 1, 0x03, 0xE8});
     two.insert(two.end(), second.begin(), second.end());
     return std::vector<Out>{{kAnswerAfter, two}};
   });
   VirtualPair pair(streaming);
-  pair.link.set_monitor(true);
-  streaming.receive(TimePoint{}, {0x55, 0x01, 0x01, 0x57});
+  pair.start(std::make_unique<MonitorCommand>(MonitorButton::StartRssi));
   pair.wait(1s);
   const auto packets = pair.all<MonitorPacket>();
   ASSERT_EQ(packets.size(), 2u);
   EXPECT_EQ(packets[0].rx_data[1], 40);
   EXPECT_EQ(packets[1].rx_data[0], 2);
-  EXPECT_FALSE(pair.link.state().rx.pkt_ok);
+  EXPECT_EQ(packets[1].rx_data[4], 0);  // past the packet's data: zeros, nothing older
+}
+
+// The radio sends the first `trailing` bytes of another frame right behind each reply, in the
+// same burst, as a radio with a late echo or a noisy line does.
+ScriptedRadio::Script trailing(int trailing) {
+  return [trailing](const Bytes& request, int n) {
+    auto outs = working()(request, n);
+    const Bytes other = reply(0x44, Bytes(17, 0xA5));
+    for (auto& out : outs)
+      out.bytes.insert(out.bytes.end(), other.begin(), other.begin() + trailing);
+    return outs;
+  };
+}
+
+TEST(Link, BytesAfterAReplyInTheSameBurstNeverReachIt) {
+  ScriptedRadio clean_radio(working());
+  const auto clean_read =
+      sheet_read(run(clean_radio, std::make_unique<ReadTransfer>(startup_sheet())).actions);
+  ASSERT_TRUE(clean_read);
+  for (const bool byte_by_byte : {false, true}) {
+    for (int n = 1; n <= 17; ++n) {
+      const std::string name = std::to_string(n) + (byte_by_byte ? " bytes, one by one" : " bytes");
+      ScriptedRadio read_radio(trailing(n));
+      VirtualPair read(read_radio);
+      read.byte_by_byte = byte_by_byte;
+      read.start(std::make_unique<ReadTransfer>(startup_sheet()));
+      read.run();
+      EXPECT_EQ(sheet_read(read.user_actions), clean_read) << "read, " << name;
+
+      ScriptedRadio write_radio(trailing(n));
+      VirtualPair write(write_radio);
+      write.byte_by_byte = byte_by_byte;
+      Sheet sheet = startup_sheet();
+      write.start(std::make_unique<WriteTransfer>(sheet));
+      write.run();
+      EXPECT_EQ(write.finished(), true) << "write, " << name;
+      EXPECT_EQ(write.requests.size(), 27u) << "write, " << name;
+
+      ScriptedRadio rssi_radio([n](const Bytes& request, int) {
+        Bytes out = reply(0x44, {0, 0, 42, 40});
+        const Bytes other = reply(0x44, Bytes(17, 0xA5));
+        out.insert(out.end(), other.begin(), other.begin() + n);
+        return request[0] == 0x54 ? std::vector<Out>{{kAnswerAfter, out}} : std::vector<Out>{};
+      });
+      VirtualPair rssi(rssi_radio);
+      rssi.byte_by_byte = byte_by_byte;
+      rssi.start(std::make_unique<ReadRssi>());
+      rssi.run();
+      const auto replies = rssi.all<ReplyData>();
+      ASSERT_EQ(replies.size(), 1u) << "rssi, " << name;
+      EXPECT_EQ(hex(replies[0].rx_data), "00 00 2A 28 00 00 00 00 00 00 00 00 00 00 00 00 00 00")
+          << "rssi, " << name;
+    }
+  }
+}
+
+// A radio that streams test-mode packets from 55 01 01 57 until 55 01 00 56: one lands before
+// each reply, with as many data bytes as a channel record.
+class StreamingRadio : public ScriptedRadio {
+ public:
+  StreamingRadio()
+      : ScriptedRadio([this](const Bytes& request, int n) -> std::vector<Out> {
+          if (request[0] == 0x55) {
+            streaming_ = request[2] != 0;
+            return {};
+          }
+          auto outs = working()(request, n);
+          if (streaming_) outs.insert(outs.begin(), Out{kAnswerAfter - 5ms, packet()});
+          return outs;
+        }) {}
+
+ private:
+  static Bytes packet() { return reply(0x3D, {1, 40, 0x01, 0x2C, 0x00, 0x05, 9}); }
+  bool streaming_ = false;
+};
+
+TEST(Link, AStreamTheLinkStartedIsStoppedBeforeAnythingElseIsAsked) {
+  ScriptedRadio clean_radio(working());
+  const auto clean_read =
+      sheet_read(run(clean_radio, std::make_unique<ReadTransfer>(startup_sheet())).actions);
+  StreamingRadio radio;
+  VirtualPair pair(radio);
+  pair.start(std::make_unique<MonitorCommand>(MonitorButton::StartRssi));
+  pair.run();
+  EXPECT_TRUE(pair.link.stream_may_run());
+  pair.start(std::make_unique<ReadTransfer>(startup_sheet()));
+  pair.run();
+  ASSERT_EQ(pair.requests.size(), 28u);
+  EXPECT_EQ(hex(pair.requests[1].bytes), "55 01 00 56");
+  EXPECT_EQ(hex(pair.requests[2].bytes), "53 03 00 00 04 5A");
+  EXPECT_EQ(sheet_read(pair.user_actions), clean_read);
+  EXPECT_FALSE(pair.link.stream_may_run());
+}
+
+TEST(Link, AWritesFramesAreFixedWhenItBegins) {
+  Sheet sheet = startup_sheet();
+  Sheet untouched = sheet;
+  const Outcome expected =
+      run(ScriptedRadio(working()), std::make_unique<WriteTransfer>(untouched));
+  ScriptedRadio radio(working());
+  VirtualPair pair(radio);
+  pair.start(std::make_unique<WriteTransfer>(sheet));
+  pair.wait(300ms);  // some records are out
+  for (auto& row : sheet.rows)
+    row.rx_frequency = row.tx_frequency = "4x";  // a half-typed frequency
+  sheet.channel_total = "abc";
+  pair.run();
+  ASSERT_EQ(pair.requests.size(), expected.requests.size());
+  for (std::size_t i = 0; i < expected.requests.size(); ++i) {
+    EXPECT_EQ(pair.requests[i].bytes, expected.requests[i].bytes) << i;
+  }
+  EXPECT_EQ(pair.finished(), true);
+}
+
+TEST(Link, ALostPortEndsTheSequenceAtOnceAndIsNamed) {
+  ScriptedRadio radio(working());
+  VirtualPair pair(radio);
+  pair.start(std::make_unique<ReadTransfer>(startup_sheet()));
+  pair.wait(200ms);
+  pair.lose_port();
+  const Script script = script_of(pair.user_actions);
+  ASSERT_GE(script.size(), 6u);
+  const Script tail(script.end() - 6, script.end());
+  EXPECT_EQ(tail, (Script{"hide progress", "commands on", "release splash timer", "refresh in 1 s",
+                          "port lost 串口已断开，请检查数据线", "failed"}));
+  EXPECT_EQ(pair.finished(), false);
+  EXPECT_EQ(pair.finished_at(), 200ms);
+  EXPECT_EQ(sheet_read(pair.user_actions), std::nullopt);
 }
 
 }  // namespace

@@ -82,25 +82,36 @@ TEST(ReadTransfer, UserSeesEachEndingInOrder) {
   }
 }
 
-TEST(ReadTransfer, FillsTheSheetAndCountsTo75) {
-  Sheet sheet = startup_sheet();
-  const Outcome r = run(answering(26), std::make_unique<ReadTransfer>(sheet));
+TEST(ReadTransfer, HandsOutTheRadiosSheetAndCountsTo75) {
+  const Outcome r = run(answering(26), std::make_unique<ReadTransfer>(startup_sheet()));
   ASSERT_EQ(r.requests.size(), 26u);
   EXPECT_EQ(r.requests[0].bytes, wire_bytes(read_options_request()));
   EXPECT_EQ(r.requests[25].bytes, wire_bytes(read_channel_request(24)));
   EXPECT_EQ(last_progress(r), 75);
-  EXPECT_EQ(line_of(sheet, kOptionFields), "2:专业模式|允许|关|关|2:中国频率|20");
-  EXPECT_TRUE(sheet.rows[19].enabled);
-  EXPECT_FALSE(sheet.rows[20].enabled);
-  EXPECT_EQ(line_of(sheet.rows[7], kRowFields), "400.04375|400.04375|I023|I023|窄带");
+  const auto sheet = sheet_read(r.actions);
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(line_of(*sheet, kOptionFields), "2:专业模式|允许|关|关|2:中国频率|20");
+  EXPECT_TRUE(sheet->rows[19].enabled);
+  EXPECT_FALSE(sheet->rows[20].enabled);
+  EXPECT_EQ(line_of(sheet->rows[7], kRowFields), "400.04375|400.04375|I023|I023|窄带");
 }
 
-TEST(ReadTransfer, RowsAfterAFailureKeepTheirValues) {
-  Sheet sheet = startup_sheet();
-  run(answering(6), std::make_unique<ReadTransfer>(sheet));  // options and rows 0..4 answered
-  EXPECT_EQ(line_of(sheet.rows[4], kRowFields), "400.02500|400.02500|I023|I023|窄带");
-  // Row 5 keeps its frequencies; the mode change reset its tones, nothing was read over them.
-  EXPECT_EQ(line_of(sheet.rows[5], kRowFields), "452.62500|452.62500|OFF|OFF|窄带");
+TEST(ReadTransfer, AFailedReadHandsOutNoSheet) {
+  struct Case {
+    const char* name;
+    int answered;
+    std::optional<Duration> cancel_after;
+  };
+  const Case kCases[] = {
+      {"no option record", 0, {}},
+      {"rows 0..4 read, then silence", 6, {}},
+      {"progress window closed", 26, 200ms},
+  };
+  for (const auto& c : kCases) {
+    const Outcome r = run(answering(c.answered), std::make_unique<ReadTransfer>(startup_sheet()),
+                          true, c.cancel_after);
+    EXPECT_EQ(sheet_read(r.actions), std::nullopt) << c.name;
+  }
 }
 
 TEST(WriteTransfer, UserSeesEachEndingInOrder) {

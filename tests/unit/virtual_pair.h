@@ -60,6 +60,12 @@ class VirtualPair {
     drain();
   }
 
+  // The cable is pulled.
+  void lose_port() {
+    link.on_port_lost();
+    drain();
+  }
+
   Link link;
   std::vector<SentRequest> requests;
   std::vector<Action> user_actions;  // everything but the port actions, in order
@@ -190,6 +196,7 @@ struct UserLine {
   }
   std::string operator()(const ReplyData&) const { return "reply data"; }
   std::string operator()(const MonitorPacket&) const { return "monitor packet"; }
+  std::string operator()(const PortLost& p) const { return "port lost " + p.message.text; }
   std::string operator()(const Finished& f) const { return f.ok ? "finished" : "failed"; }
   std::string operator()(const auto&) const { return ""; }
 };
@@ -202,6 +209,14 @@ inline Script script_of(const std::vector<Action>& actions) {
     if (auto line = std::visit(UserLine{}, a); !line.empty()) lines.push_back(line);
   }
   return lines;
+}
+
+// The sheet a read handed out when it completed; nothing for any other ending.
+inline std::optional<Sheet> sheet_read(const std::vector<Action>& actions) {
+  for (const auto& a : actions) {
+    if (const auto* read = std::get_if<SheetRead>(&a)) return read->sheet;
+  }
+  return std::nullopt;
 }
 
 inline Script join(std::initializer_list<Script> parts) {

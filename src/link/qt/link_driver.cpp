@@ -17,6 +17,7 @@ LinkDriver::LinkDriver(QSerialPort& port, QObject* parent) : QObject(parent), po
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&port_, &QSerialPort::readyRead, this, &LinkDriver::on_ready_read);
   connect(&port_, &QSerialPort::bytesWritten, this, &LinkDriver::on_bytes_written);
+  connect(&port_, &QSerialPort::errorOccurred, this, &LinkDriver::on_error);
   connect(&timer_, &QTimer::timeout, this, &LinkDriver::on_timeout);
 }
 
@@ -53,12 +54,35 @@ void LinkDriver::on_timeout() {
   pump();
 }
 
+// Errors that mean the device is gone or unusable; a time-out or a refused setting is no loss.
+void LinkDriver::on_error(QSerialPort::SerialPortError error) {
+  switch (error) {
+    case QSerialPort::ResourceError:
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+      if (port_.isOpen()) port_lost();
+      return;
+    default:
+      return;
+  }
+}
+
+void LinkDriver::write(const std::vector<std::uint8_t>& bytes) {
+  port_trace().record(TraceDirection::Sent, bytes);
+  const auto size = static_cast<qint64>(bytes.size());
+  if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) port_lost();
+}
+
+void LinkDriver::port_lost() {
+  port_.close();
+  link_.on_port_lost();
+  pump();
+}
+
 void LinkDriver::pump() {
   while (auto a = link_.poll()) {
     if (const auto* send = std::get_if<Send>(&*a)) {
-      port_trace().record(TraceDirection::Sent, send->bytes);
-      port_.write(reinterpret_cast<const char*>(send->bytes.data()),
-                  static_cast<qint64>(send->bytes.size()));
+      write(send->bytes);
     } else if (std::holds_alternative<DiscardInput>(*a)) {
       port_.clear(QSerialPort::Input);
       port_.readAll();

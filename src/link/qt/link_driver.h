@@ -1,7 +1,9 @@
 #pragma once
 // Connects the link engine to a serial port and the event loop: bytes from readyRead, "written"
 // from bytesWritten, one single-shot timer armed at the engine's next deadline. It is the only
-// code that waits for the radio, and it waits in the event loop.
+// code that waits for the radio, and it waits in the event loop. A port error (the adapter
+// pulled, the other end gone, a write the port refuses) closes the port and ends the running
+// sequence at once with PortLost.
 
 #include <QObject>
 #include <QSerialPort>
@@ -23,8 +25,8 @@ class LinkDriver : public QObject {
   // Ends the running sequence through its cancel path (the progress window was closed).
   void cancel();
   bool busy() const { return link_.busy(); }
-  // While on, every good frame from the radio is handed out as a MonitorPacket.
-  void set_monitor(bool on) { link_.set_monitor(on); }
+  // Whether a test-mode stream the link started may still run.
+  bool stream_may_run() const { return link_.stream_may_run(); }
 
  signals:
   // A user action of the running sequence, in order (see link/actions.h).
@@ -34,6 +36,9 @@ class LinkDriver : public QObject {
   void on_ready_read();
   void on_bytes_written();
   void on_timeout();
+  void on_error(QSerialPort::SerialPortError error);
+  void write(const std::vector<std::uint8_t>& bytes);
+  void port_lost();
   void pump();
 
   QSerialPort& port_;

@@ -1,0 +1,25 @@
+#include "link/qt/run_to_end.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace m27 {
+
+std::optional<bool> run_to_end(LinkDriver& driver, std::unique_ptr<Operation> operation,
+                               std::optional<std::chrono::milliseconds> patience) {
+  QEventLoop loop;
+  std::optional<bool> outcome;
+  const auto connection =
+      QObject::connect(&driver, &LinkDriver::action, &loop, [&](const Action& a) {
+        if (const auto* finished = std::get_if<Finished>(&a)) {
+          outcome = finished->ok;
+          loop.quit();
+        }
+      });
+  if (patience) QTimer::singleShot(*patience, &loop, &QEventLoop::quit);
+  if (driver.start(std::move(operation)) && !outcome) loop.exec();
+  QObject::disconnect(connection);
+  return outcome;
+}
+
+}  // namespace m27

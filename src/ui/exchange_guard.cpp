@@ -1,0 +1,11 @@
+#include "ui/exchange_guard.h"
+
+namespace m27 {
+
+void ExchangeGuard::set_locked(bool locked) {
+  locked_ = locked;
+  for (QWidget* w : widgets_) w->setEnabled(!locked);
+  for (QAction* a : actions_) a->setEnabled(!locked);
+}
+
+}  // namespace m27
