@@ -32,12 +32,12 @@ void MainWindow::connect_link() {
 
 void MainWindow::Command1_Click() {
   start_exchange(std::make_unique<WriteTransfer>(sheet_),
-                 {{}, [this](bool ok) { read_back_written(ok); }});
+                 {{}, [this](bool ok) { read_back_written(ok); }, {}});
 }
 
 void MainWindow::Command2_Click() {
   start_exchange(std::make_unique<ReadTransfer>(sheet_),
-                 {{}, [this](bool ok) { back_up_read(ok); }});
+                 {{}, [this](bool ok) { back_up_read(ok); }, {}});
 }
 
 // Locked before the first byte goes out; the sequence's Finished, played in its turn, unlocks.

@@ -144,13 +144,13 @@ const Case kCases[] = {
      "通讯失败"},
     {"调整 256, refused", "Form3", "Text2=256", "Command2", "", "", 0, "on", "42 42 40 256",
      "42 42 40 256", "RSSI 输入错误，请重新输入"},
-    {"RSSI 开始", "Form4", "", "Command1", "", "55 01 01 57", 1, "on", "0 0 0 0 green 0",
+    {"RSSI 开始", "Form4", "", "Command1", "", "55 01 01 57", 1, "off", "0 0 0 0 green 0",
      "40 300 5 9 green 0", ""},
-    {"RSSI 停止", "Form4", "", "Command2", "", "55 01 00 56", 1, "on", "0 0 0 0 green 0",
+    {"RSSI 停止", "Form4", "", "Command2", "", "55 01 00 56", 1, "off", "0 0 0 0 green 0",
      "0 0 0 0 green 0", ""},
-    {"电池 开始", "Form4", "", "Command3", "", "55 01 02 58", 1, "on", "0 0 0 0 green 0",
+    {"电池 开始", "Form4", "", "Command3", "", "55 01 02 58", 1, "off", "0 0 0 0 green 0",
      "0 0 0 0 red 1000", ""},
-    {"电池 停止", "Form4", "", "Command4", "", "55 01 00 56", 1, "on", "0 0 0 0 green 0",
+    {"电池 停止", "Form4", "", "Command4", "", "55 01 00 56", 1, "off", "0 0 0 0 green 0",
      "0 0 0 0 green 0", ""},
     {"读ID", "Form6", "", "Command2", "", "5B 03 00 00 00 5E", 1, "off", "0 0 #ffffff",
      "12345678 0 green", "读取 OK"},
@@ -297,7 +297,7 @@ class ServiceDialogsTest : public QObject {
     w.Form4()->close();
     QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kPatienceMs);
     child<QPushButton>(w, "Command2")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(bench.boxes.texts(), QStringList{"读频完成"}, kPatienceMs);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.boxes.texts(), QStringList{"读写完成"}, kPatienceMs);
     QCOMPARE(bench.radio.count_in_log(QStringLiteral("<- 55 01 00 56")), 1);
     const auto memory = bench.radio.memory();
     QVERIFY(memory);

@@ -102,8 +102,10 @@ class StartupTest : public QObject {
     walk(w->menuBar()->actions());
     QString ports;
     for (int n = 1; n <= 16; ++n) ports += QStringLiteral(" com%1").arg(n);
-    QCOMPARE(commands.join(' '), "MenuFileOpen MenuSave MenuExportCsv MenuImportCsv FormCancel" + ports +
-                                     " bt_2 qita MenuTrace xbm27 WriteChn StartWrite 工程模式 测试模式 写ID");
+    QCOMPARE(commands.join(' '),
+             "MenuFileOpen MenuSave MenuExportCsv MenuImportCsv open_backups FormCancel" + ports +
+                 " bt_2 qita MenuTrace backup_after_read verify_after_write xbm27 WriteChn "
+                 "StartWrite 工程模式 测试模式 写ID");
   }
 
   void closes_the_about_box_data() {
