@@ -5,6 +5,7 @@
 #include <string>
 
 #include "channels/channel_table.h"
+#include "channels/options.h"
 #include "sheet_line.h"
 
 namespace m27 {
@@ -116,6 +117,85 @@ TEST(Validation, PreWriteCheckTakesEmptyFieldsFirstThenTheFirstFailingRowOfAll25
   sheet.rows[1].Text1 = "450.1250000";
   sheet.rows[19].Text3 = "";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第20信道频率输入错误，请重新输入");
+}
+
+void to_professional(Sheet& sheet) {
+  sheet.Combo4 = kProfessionalMode;
+  Combo4_Click(sheet);
+}
+
+TEST(Validation, PreWriteCheckRefusesEveryToneBandwidthAndOptionTheRadioCannotHold) {
+  struct Case {
+    const char* name;
+    void (*change)(Sheet&);
+    const char* refusal;  // after "注意 (!) ", or "nothing"
+  };
+  const Case kCases[] = {
+      {"start-up sheet", [](Sheet&) {}, "nothing"},
+      {"last normal tones", [](Sheet& s) { s.rows[0].Text5 = "D503", s.rows[0].Text2 = "67.0"; },
+       "nothing"},
+      {"receive 100.0: the table says 100", [](Sheet& s) { s.rows[3].Text5 = "100.0"; },
+       "第4信道亚音输入错误，请重新输入"},
+      {"transmit D999", [](Sheet& s) { s.rows[3].Text2 = "D999"; },
+       "第4信道亚音输入错误，请重新输入"},
+      {"empty tone", [](Sheet& s) { s.rows[24].Text5 = ""; }, "第25信道亚音输入错误，请重新输入"},
+      {"lower-case off", [](Sheet& s) { s.rows[0].Text2 = "off"; },
+       "第1信道亚音输入错误，请重新输入"},
+      {"inverted DCS in normal mode", [](Sheet& s) { s.rows[1].Text5 = "I023"; },
+       "第2信道亚音输入错误，请重新输入"},
+      {"69.3 is professional only", [](Sheet& s) { s.rows[1].Text2 = "69.3"; },
+       "第2信道亚音输入错误，请重新输入"},
+      {"inverted DCS and 69.3 in professional mode",
+       [](Sheet& s) {
+         to_professional(s);
+         s.rows[1].Text5 = "I754", s.rows[1].Text2 = "69.3";
+       },
+       "nothing"},
+      {"D999 in professional mode",
+       [](Sheet& s) {
+         to_professional(s);
+         s.rows[7].Text5 = "D999";
+       },
+       "第8信道亚音输入错误，请重新输入"},
+      {"wide", [](Sheet& s) { s.rows[5].Text4 = "宽带"; }, "nothing"},
+      {"bandwidth xx", [](Sheet& s) { s.rows[5].Text4 = "xx"; }, "第6信道带宽输入错误，请重新输入"},
+      {"typed beside the toggle", [](Sheet& s) { s.rows[5].Text4 = "宽abc带"; },
+       "第6信道带宽输入错误，请重新输入"},
+      {"empty bandwidth", [](Sheet& s) { s.rows[0].Text4 = ""; },
+       "第1信道带宽输入错误，请重新输入"},
+      {"every item",
+       [](Sheet& s) {
+         s.Combo1 = "1:美国频率", s.Combo5 = "禁止", s.Combo6 = "开", s.Combo7 = "开";
+         s.Combo2_60 = "1";
+       },
+       "nothing"},
+      {"plan 5", [](Sheet& s) { s.Combo1 = "5:火星频率"; }, "频率选择输入错误，请重新输入"},
+      {"mode 3", [](Sheet& s) { s.Combo4 = "3:火星模式"; }, "模式选择输入错误，请重新输入"},
+      {"transmit maybe", [](Sheet& s) { s.Combo5 = "也许"; }, "发射输入错误，请重新输入"},
+      {"busy lock-out on", [](Sheet& s) { s.Combo6 = "on"; }, "遇忙禁发输入错误，请重新输入"},
+      {"FSK with a blank", [](Sheet& s) { s.Combo7 = "开 "; }, "FSK输入错误，请重新输入"},
+      {"30 channels", [](Sheet& s) { s.Combo2_60 = "30"; }, "信道总数输入错误，请重新输入"},
+      {"0 channels", [](Sheet& s) { s.Combo2_60 = "0"; }, "信道总数输入错误，请重新输入"},
+      {"channel total 05", [](Sheet& s) { s.Combo2_60 = "05"; }, "信道总数输入错误，请重新输入"},
+      {"first failing row of the tones",
+       [](Sheet& s) { s.rows[9].Text2 = "x", s.rows[2].Text5 = "y"; },
+       "第3信道亚音输入错误，请重新输入"},
+      {"tones before bandwidths", [](Sheet& s) { s.rows[1].Text4 = "x", s.rows[20].Text5 = "y"; },
+       "第21信道亚音输入错误，请重新输入"},
+      {"rows before options", [](Sheet& s) { s.Combo5 = "x", s.rows[24].Text4 = "y"; },
+       "第25信道带宽输入错误，请重新输入"},
+      {"options in the window's order", [](Sheet& s) { s.Combo2_60 = "x", s.Combo6 = "y"; },
+       "遇忙禁发输入错误，请重新输入"},
+      {"frequencies first", [](Sheet& s) { s.rows[0].Text5 = "x", s.rows[11].Text1 = "300"; },
+       "第12信道频率输入错误，请重新输入"},
+  };
+  for (const auto& c : kCases) {
+    Sheet sheet = startup_sheet();
+    c.change(sheet);
+    const std::string expected =
+        c.refusal == std::string("nothing") ? "nothing" : std::string("注意 (!) ") + c.refusal;
+    EXPECT_EQ(shown(pre_write_check(sheet)), expected) << c.name;
+  }
 }
 
 }  // namespace
