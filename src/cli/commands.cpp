@@ -61,8 +61,15 @@ int run(const ReadArgs& args, const PortMap& ports) {
 int run(const WriteArgs& args, const PortMap& ports) {
   ConsolePlayer player = console(transfer_console(kWriteProgressEnd));
   Sheet sheet = startup_sheet();
-  if (const auto refusal = open_channel_file(sheet, file_path(args.file))) {
-    player.show(*refusal);
+  const std::filesystem::path file = file_path(args.file);
+  const auto opening = open_channel_file(sheet, file);
+  if (opening.refusal) {
+    player.show(*opening.refusal);
+    return kExitFailure;
+  }
+  // The window shows what fills the missing part; here nobody would see it before it is sent.
+  if (!opening.complete()) {
+    player.show(open_failure(file, incomplete_file(opening.line_count)));
     return kExitFailure;
   }
   Session session(ports, args.port, player);
