@@ -10,6 +10,7 @@
 #include "channels/grid_edit.h"
 #include "channels/tones.h"
 #include "ui/key_ascii.h"
+#include "ui/paste_filter.h"
 
 namespace m27 {
 namespace {
@@ -127,8 +128,11 @@ void ChannelGrid::build_row(int row) {
   w.Text5->setAlignment(Qt::AlignCenter);
   w.Text2->setAlignment(Qt::AlignCenter);
   w.Text4->setAlignment(Qt::AlignCenter);
-  // Every key is dropped in a transmit-tone cell: it changes only through its editor.
+  // Every key is dropped in a transmit-tone cell: it changes only through its editor. A
+  // bandwidth cell only toggles; a text typed beside the toggle would be no bandwidth.
   w.Text2->setReadOnly(true);
+  w.Text4->setReadOnly(true);
+  new PasteFilter(w.Text1, Text1_paste_allowed);
 
   grid->addWidget(w.Text1, line, kText1Column);
   grid->addWidget(w.Text5, line, kText5Column);
@@ -242,6 +246,7 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::KeyPress:
       if (column == Cell::Text1) return filter_Text1_key(static_cast<QKeyEvent*>(event));
+      if (column == Cell::Text4) return toggle_Text4_key(static_cast<QKeyEvent*>(event), row);
       break;
     default:
       break;
@@ -251,6 +256,14 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
 
 bool ChannelGrid::filter_Text1_key(QKeyEvent* event) {
   return filter_key(*event, Text1_KeyPress, [this] { focusNextPrevChild(true); });
+}
+
+// Space and Enter toggle a bandwidth cell as a click does, for whoever works by keyboard.
+bool ChannelGrid::toggle_Text4_key(QKeyEvent* event, int row) {
+  const int key = event->key();
+  if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  emit clicked(Cell::Text4, row);
+  return true;
 }
 
 }  // namespace m27

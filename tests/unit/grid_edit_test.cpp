@@ -91,7 +91,7 @@ TEST(GridEdit, BandwidthClickToggles) {
   EXPECT_EQ(toggled_bandwidth(""), "宽带");  // neither text: becomes wide
 }
 
-TEST(GridEdit, ReceiveFrequencyKeysPassDigitsPointAndEditingKeysOnly) {
+TEST(GridEdit, ReceiveFrequencyKeysAndPastesPassDigitsPointAndEditingKeysOnly) {
   for (int key = '0'; key <= '9'; ++key) EXPECT_EQ(Text1_KeyPress(key), KeyAction::Pass) << key;
   for (const int key : {int{'.'}, 8, 127}) EXPECT_EQ(Text1_KeyPress(key), KeyAction::Pass) << key;
   EXPECT_EQ(Text1_KeyPress(13), KeyAction::MoveFocus);
@@ -106,6 +106,15 @@ TEST(GridEdit, ReceiveFrequencyKeysPassDigitsPointAndEditingKeysOnly) {
       0,         // no key
   };
   for (const int key : kBad) EXPECT_EQ(Text1_KeyPress(key), KeyAction::Drop) << key;
+  for (const char* text : {"462.5625", "45", ".5", "7."}) EXPECT_TRUE(Text1_paste_allowed(text));
+  const char* kBadPastes[] = {
+      "xyz1",       // letters
+      "1.2.3",      // two points in one paste
+      "450.125\n",  // a line end copied with it
+      " 450",       // a blank
+      "",           // nothing
+  };
+  for (const char* text : kBadPastes) EXPECT_FALSE(Text1_paste_allowed(text)) << text;
 }
 
 TEST(GridEdit, TabStopsFollowClicksDoubleClicksAndFiles) {
