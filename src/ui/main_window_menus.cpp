@@ -55,7 +55,6 @@ void MainWindow::build_menus() {
   MenuSave_ = add_item(file, "MenuSave", "保存文件(&s)");
   add_separator(file, "wer6wr6");
   FormCancel_ = add_item(file, "FormCancel", "退出(&E)");
-  FormCancel_->setCheckable(true);
 
   QMenu* settings = add_menu(this, bar, "chuankoushezhi", "设置(&I)");
   build_port_menu(add_submenu(settings, "com", "端口(&C)"));

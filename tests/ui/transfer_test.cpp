@@ -3,8 +3,10 @@
 
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "channels/codec.h"
+#include "service/monitor_command.h"
 #include "support/fake_radio_process.h"
 #include "support/pseudo_terminal.h"
 #include "support/varied_sheet.h"
@@ -126,15 +128,40 @@ class TransferTest : public QObject {
     QVERIFY(w->Timer1()->enabled() && w->Timer2()->enabled());
   }
 
+  void a_refused_write_sends_nothing_and_holds_no_timer_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("receive frequency") << "Text1"
+                                       << "399.95000"
+                                       << "第3信道频率输入错误，请重新输入";
+    QTest::newRow("transmit tone") << "Text2"
+                                   << "D999"
+                                   << "第3信道亚音输入错误，请重新输入";
+    QTest::newRow("bandwidth") << "Text4"
+                               << "xx"
+                               << "第3信道带宽输入错误，请重新输入";
+    QTest::newRow("FSK") << "Combo7"
+                         << "也许"
+                         << "FSK输入错误，请重新输入";
+  }
+
   void a_refused_write_sends_nothing_and_holds_no_timer() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, refusal);
     PseudoTerminal pty;  // an open port, so a request would go out
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, com1_on(pty.device()));
-    w->sheet().rows[2].Text1 = "399.95000";
+    ChannelRow& row = w->sheet().rows[2];
+    (field == "Text1"   ? row.Text1
+     : field == "Text2" ? row.Text2
+     : field == "Text4" ? row.Text4
+                        : w->sheet().Combo7) = text.toStdString();
     w->render_sheet();
     child<QPushButton>(*w, "Command1")->click();
-    QCOMPARE(boxes.texts(), QStringList{"第3信道频率输入错误，请重新输入"});
-    QCOMPARE(boxes.shown[0].message, attention("第3信道频率输入错误，请重新输入"));
+    QCOMPARE(boxes.texts(), QStringList{refusal});
+    QCOMPARE(boxes.shown[0].message, attention(refusal.toStdString()));
     QVERIFY(!w->exchange_running());
     QCOMPARE(w->serial_port().port().bytesToWrite(), 0);
     QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
@@ -148,6 +175,49 @@ class TransferTest : public QObject {
     QCOMPARE(boxes.texts(), QStringList{"请打开通信端口"});
     QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
     QVERIFY(!w->Form5()->isVisible());
+  }
+
+  void Yes_to_the_exit_question_ends_the_exchange_the_port_and_the_program_data() {
+    QTest::addColumn<QString>("during");
+    QTest::addColumn<QStringList>("radio");
+    QTest::newRow("a read, the radio silent") << "read" << QStringList{"--fault", "silent"};
+    QTest::newRow("a write, the radio silent after 3")
+        << "write" << QStringList{"--fault", "silent-after=3"};
+    QTest::newRow("a monitor stream") << "monitor" << QStringList{};
+  }
+
+  void Yes_to_the_exit_question_ends_the_exchange_the_port_and_the_program() {
+    QFETCH(QString, during);
+    QFETCH(QStringList, radio);
+    FakeRadioProcess fake(radio + QStringList{"--log"});
+    RecordingMessageBoxes boxes;
+    boxes.answer_yes = true;
+    auto w = make_window(boxes, com1_on(fake.device()));
+    QObject::connect(w.get(), &MainWindow::exited, [] { QCoreApplication::exit(0); });  // main()
+    if (during == "read") {
+      child<QPushButton>(*w, "Command2")->click();
+    } else if (during == "write") {
+      child<QPushButton>(*w, "Command1")->click();
+      // The options and two channels are stored, the third waits for its answer.
+      QTRY_COMPARE_WITH_TIMEOUT(fake.count_in_log("-> 41 00 41"), 3, kPatienceMs);
+    } else {
+      w->start_exchange(std::make_unique<MonitorCommand>(MonitorButton::StartRssi));
+      QTRY_VERIFY_WITH_TIMEOUT(fake.log().contains("->"), kPatienceMs);  // packets flow
+    }
+    QTimer guard;  // only a hang runs into it
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(kPatienceMs);
+    QTimer::singleShot(0, w.get(), [&w] { w->close(); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(boxes.texts(), QStringList{"确认要退出程序吗？"});
+    QVERIFY(!w->isVisible() && !w->Form5()->isVisible());
+    QVERIFY(!w->exchange_running());
+    QVERIFY(!w->serial_port().is_open());
+    QTest::qWait(0);  // what was still posted has no box to show
+    QCOMPARE(boxes.shown.size(), 1u);
+    fake.stop();
+    QVERIFY2(!fake.log().contains("<- 45 00 45"), "no end packet");
+    QCOMPARE(fake.log().contains("<- 55 01 00 56"), during == "monitor");
   }
 };
 

@@ -25,6 +25,7 @@ class LinkDriver : public QObject {
   bool busy() const { return link_.busy(); }
   // While on, every good frame from the radio is handed out as a MonitorPacket.
   void set_monitor(bool on) { link_.set_monitor(on); }
+  bool monitoring() const { return link_.state().monitor_flag; }
 
  signals:
   // A user action of the running sequence, in order (see link/actions.h).
