@@ -26,8 +26,9 @@ const char* const kWriteHelp =
     "\n"
     "Opens FILE.m27 as the window's \"打开文件\" does and writes it into the radio "
     "(\"开始写频\"):\n"
-    "the frequencies are snapped to their raster and checked first; nothing is sent if a row is\n"
-    "wrong. Messages go to standard error; on a terminal a progress line counts up to 156.\n"
+    "the frequencies are snapped to their raster and checked first, with the tones, bandwidths\n"
+    "and options; nothing is sent if anything is wrong or the file has fewer than 132 lines.\n"
+    "Messages go to standard error; on a terminal a progress line counts up to 156.\n"
     "\n"
     "example:\n"
     "  m27 write --port com1 shop.m27\n";
