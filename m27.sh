@@ -6,6 +6,7 @@
 #   ./m27.sh build [preset]          configure and build (dev, asan)
 #   ./m27.sh fuzz TARGET [SECONDS]   run a libFuzzer target (installs clang)
 #   ./m27.sh bench                   transfer timings against the paced fake radio
+#   ./m27.sh mutate [N]              N single-line mutations of the core: killed K of N (python3)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -85,13 +86,18 @@ case "$cmd" in
     [ -d tests/fuzz/corpus/"$target" ] && corpus+=(tests/fuzz/corpus/"$target")  # seeds
     exec "build/fuzz/bin/$target" -max_total_time="$seconds" -print_final_stats=1 "${corpus[@]}"
     ;;
+  mutate)
+    install "${base_packages[@]}" python3
+    cmake -S . -B build/mutate -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DM27_BUILD_UI=OFF >/dev/null
+    exec python3 tools/mutate.py --build build/mutate "$@"
+    ;;
   bench)
     install "${base_packages[@]}"
     build dev
     exec build/dev/bin/transfer "$@"
     ;;
   *)
-    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

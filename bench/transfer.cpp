@@ -2,7 +2,7 @@
 // same link driver as the program, each against the line-time floor, with the CPU time this
 // process spent on it.
 //
-//   transfer [RUNS]     (default 3)
+//   transfer [RUNS] [TRACE]     (default 3; TRACE: a file the serial trace is appended to)
 //
 // Goal: wall time within 1.10 x the floor, CPU time under 5 % of the wall time.
 
@@ -20,6 +20,7 @@
 #include "bench/line_floor.h"
 #include "channels/sheet.h"
 #include "link/qt/link_driver.h"
+#include "link/qt/port_trace.h"
 #include "link/qt/serial_port.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
@@ -105,7 +106,7 @@ int run(int runs) {
   PortMap ports;
   ports.set({kFirstPort, device});
   SerialPort serial(ports);
-  if (serial.Set_Com(kFirstPort) != OpenOutcome::Opened) {
+  if (serial.open_port(kFirstPort) != OpenOutcome::Opened) {
     std::fprintf(stderr, "transfer: cannot open %s\n", qPrintable(device));
     return 1;
   }
@@ -136,5 +137,11 @@ int run(int runs) {
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+  if (argc > 2) {
+    if (const auto reason = m27::port_trace().start(QString::fromLocal8Bit(argv[2]))) {
+      std::fprintf(stderr, "transfer: %s: %s\n", argv[2], qPrintable(*reason));
+      return 1;
+    }
+  }
   return m27::run(runs);
 }

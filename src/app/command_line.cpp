@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "cli/help.h"
 
@@ -15,6 +16,17 @@ bool is_subcommand(const QString& word) {
 
 Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
 
+// "--name VALUE" or "--name=VALUE" at args[i] (which it moves past the value); nullopt when
+// args[i] is another argument, a failure when the value is missing.
+std::optional<Result<QString>> option_value(const QStringList& args, qsizetype& i,
+                                            const QString& name) {
+  const QString& arg = args[i];
+  if (arg.startsWith(name + QLatin1Char('='))) return Result<QString>(arg.mid(name.size() + 1));
+  if (arg != name) return std::nullopt;
+  if (++i == args.size()) return Result<QString>(failure(name + QStringLiteral(" needs a value")));
+  return Result<QString>(args[i]);
+}
+
 }  // namespace
 
 Result<CommandLine> parse_command_line(const QStringList& args) {
@@ -23,18 +35,19 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
     const QString& arg = args[i];
     if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
       line.help = true;
+    } else if (arg == QLatin1String("--version")) {
+      line.version = true;
     } else if (arg == QLatin1String("--fake-radio")) {
       line.fake_radio = true;
     } else if (!line.subcommand.isEmpty()) {
       line.subcommand_args << arg;  // after a command even --port is the command's own
-    } else if (arg == QLatin1String("--port") || arg.startsWith(QLatin1String("--port="))) {
-      QString value;
-      if (arg == QLatin1String("--port")) {
-        if (++i == args.size()) return failure(QStringLiteral("--port needs comN=DEVICE"));
-        value = args[i];
-      } else {
-        value = arg.mid(7);
-      }
+    } else if (auto trace = option_value(args, i, QStringLiteral("--trace"))) {
+      if (!*trace) return Failure{trace->reason()};
+      if (trace->value().isEmpty()) return failure(QStringLiteral("--trace needs a file"));
+      line.trace = trace->value();
+    } else if (auto port = option_value(args, i, QStringLiteral("--port"))) {
+      if (!*port) return failure(QStringLiteral("--port needs comN=DEVICE"));
+      const QString& value = port->value();
       const auto assignment = parse_port_assignment(value);
       if (!assignment) {
         return failure(
@@ -54,8 +67,10 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
 
 QString usage() {
   return QStringLiteral(
-             "usage: m27 [--port comN=DEVICE]... [--fake-radio]\n"
-             "       m27 [--port comN=DEVICE]... COMMAND [--port DEV | --fake-radio] [ARGS...]\n"
+             "usage: m27 [--port comN=DEVICE]... [--trace FILE] [--fake-radio]\n"
+             "       m27 [--port comN=DEVICE]... [--trace FILE] COMMAND [--port DEV | "
+             "--fake-radio] "
+             "[ARGS...]\n"
              "\n"
              "Without a command m27 opens its window; port 1 is opened at start-up.\n"
              "With a command it works on the command line, without a window or a display.\n"
@@ -67,9 +82,20 @@ QString usage() {
              "                      USB adapters (ttyUSB*, ttyACM*) first.\n"
              "  --fake-radio        start the bundled radio model m27-fake-radio and put it on\n"
              "                      port 1 (set M27_FAKE_RADIO to use another program)\n"
+             "  --trace FILE        before the command: append every chunk of bytes that crosses\n"
+             "                      the port to FILE, one line each: milliseconds since the port\n"
+             "                      opened, > sent or < received, the bytes in hexadecimal\n"
+             "                      (12.345 > 53 03 00 00 04 5A); for a bug report\n"
+             "  --version           print the program's version\n"
              "  -h, --help          show this text; m27 COMMAND --help shows a command's\n"
              "\n") +
          commands_help();
+}
+
+QString version_text() { return QStringLiteral("m27 " M27_VERSION); }
+
+QString usage_error(const QString& what) {
+  return QStringLiteral("m27: %1\ntry 'm27 --help'\n").arg(what);
 }
 
 }  // namespace m27

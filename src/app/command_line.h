@@ -13,23 +13,31 @@
 
 namespace m27 {
 
-inline constexpr std::array<std::string_view, 5> kSubcommands = {"read", "write", "id", "monitor",
-                                                                 "rssi"};
+inline constexpr std::array<std::string_view, 7> kSubcommands = {"read", "write", "id",   "monitor",
+                                                                 "rssi", "csv",   "ports"};
 
 struct CommandLine {
   std::vector<PortAssignment> ports;  // --port comN=DEV, in the given order
   bool fake_radio = false;            // --fake-radio
   bool help = false;                  // --help, -h
+  bool version = false;               // --version
+  QString trace;                      // --trace FILE: the serial trace's file, empty for none
   QString subcommand;                 // empty: the window
   QStringList subcommand_args;        // what follows the command, for the command itself
 };
 
-// Parses the arguments after the program name. --fake-radio and --help may stand before or
-// after the command; --port comN=DEV before it, since after the command --port (like anything
-// else the program does not know) belongs to the command.
+// Parses the arguments after the program name. --fake-radio, --help and --version may stand
+// before or after the command; --port comN=DEV and --trace FILE before it, since after the command
+// --port (like anything else the program does not know) belongs to the command.
 Result<CommandLine> parse_command_line(const QStringList& args);
 
 // The text --help prints.
 QString usage();
+
+// The text --version prints: "m27 1.0.0".
+QString version_text();
+
+// The two lines a usage error prints: what is wrong, then "try 'm27 --help'".
+QString usage_error(const QString& what);
 
 }  // namespace m27

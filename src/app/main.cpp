@@ -17,6 +17,7 @@
 #include "cli/exit_status.h"
 #include "cli/help.h"
 #include "link/qt/port_map.h"
+#include "link/qt/port_trace.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/qt_chinese.h"
@@ -91,9 +92,12 @@ int main(int argc, char* argv[]) {
   using namespace m27;
   const auto line = parse_command_line(arguments(argc, argv));
   if (!line) {
-    complain(line.reason());
-    std::cerr << '\n' << usage().toStdString();
+    std::cerr << usage_error(QString::fromStdString(line.reason())).toStdString();
     return kExitUsage;
+  }
+  if (line->version) {
+    std::cout << version_text().toStdString() << '\n';
+    return kExitSuccess;
   }
   if (line->help) {
     const bool window = line->subcommand.isEmpty();
@@ -104,11 +108,18 @@ int main(int argc, char* argv[]) {
   if (!line->subcommand.isEmpty()) {
     auto parsed = parse_cli_command(line->subcommand, line->subcommand_args, line->fake_radio);
     if (!parsed) {
-      complain(line->subcommand.toStdString() + ": " + parsed.reason());
-      std::cerr << '\n' << command_help(line->subcommand).toStdString();
+      const QString what =
+          line->subcommand + QStringLiteral(": ") + QString::fromStdString(parsed.reason());
+      std::cerr << usage_error(what).toStdString();
       return kExitUsage;
     }
     command = std::move(parsed).value();
+  }
+  if (!line->trace.isEmpty()) {
+    if (const auto reason = port_trace().start(line->trace)) {
+      complain("--trace " + line->trace.toStdString() + ": " + reason->toStdString());
+      return kExitFailure;
+    }
   }
   std::unique_ptr<FakeRadio> radio;
   auto ports = port_map(*line, radio);

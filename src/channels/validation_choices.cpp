@@ -22,12 +22,12 @@ bool channel_total_held(std::string_view text) {
 }
 
 const std::array<OptionBox, 6> kOptionBoxes = {{
-    {"频率选择", &Sheet::Combo1, [](std::string_view t) { return one_of(kPlanItems, t); }},
-    {"模式选择", &Sheet::Combo4, [](std::string_view t) { return one_of(kModeItems, t); }},
-    {"发射", &Sheet::Combo5, [](std::string_view t) { return one_of(kTransmitItems, t); }},
-    {"遇忙禁发", &Sheet::Combo6, [](std::string_view t) { return one_of(kSwitchItems, t); }},
-    {"FSK", &Sheet::Combo7, [](std::string_view t) { return one_of(kSwitchItems, t); }},
-    {"信道总数", &Sheet::Combo2_60, channel_total_held},
+    {"频率选择", &Sheet::plan, [](std::string_view t) { return one_of(kPlanItems, t); }},
+    {"模式选择", &Sheet::mode, [](std::string_view t) { return one_of(kModeItems, t); }},
+    {"发射", &Sheet::transmit, [](std::string_view t) { return one_of(kTransmitItems, t); }},
+    {"遇忙禁发", &Sheet::busy_lockout, [](std::string_view t) { return one_of(kSwitchItems, t); }},
+    {"FSK", &Sheet::fsk, [](std::string_view t) { return one_of(kSwitchItems, t); }},
+    {"信道总数", &Sheet::channel_total, channel_total_held},
 }};
 
 Message row_error(int row, std::string_view what) {
@@ -38,7 +38,7 @@ Message row_error(int row, std::string_view what) {
 }  // namespace
 
 bool tone_held(std::string_view tone, ToneMode mode) {
-  const auto tones = tone_list(mode);
+  const auto tones = tone_table(mode);
   return std::find(tones.begin(), tones.end(), tone) != tones.end();
 }
 
@@ -59,12 +59,12 @@ Message option_error(std::string_view label) {
 std::optional<Message> choice_error(const Sheet& sheet) {
   for (int i = 0; i < kRows; ++i) {
     const ChannelRow& row = sheet.rows[i];
-    if (!tone_held(row.Text5, sheet.tone_mode) || !tone_held(row.Text2, sheet.tone_mode)) {
+    if (!tone_held(row.rx_tone, sheet.tone_mode) || !tone_held(row.tx_tone, sheet.tone_mode)) {
       return tone_error(i);
     }
   }
   for (int i = 0; i < kRows; ++i) {
-    if (!bandwidth_held(sheet.rows[i].Text4)) return bandwidth_error(i);
+    if (!bandwidth_held(sheet.rows[i].bandwidth)) return bandwidth_error(i);
   }
   for (const OptionBox& box : kOptionBoxes) {
     if (!box.holds(sheet.*box.text)) return option_error(box.label);

@@ -12,6 +12,8 @@ namespace {
 const QString kPort = QStringLiteral("--port");
 const QString kStart = QStringLiteral("--start");
 const QString kCount = QStringLiteral("--count");
+const QString kLayout = QStringLiteral("--layout");
+const QString kInto = QStringLiteral("--into");
 
 Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
 
@@ -152,6 +154,42 @@ Result<CliCommand> parse_rssi(const QStringList& args, bool fake_radio) {
   return CliCommand{RssiAdjustArgs{*port, values[0].toStdString(), values[1].toStdString()}};
 }
 
+// Exactly `count` words, named in `names` for the message when some are missing.
+std::optional<Failure> word_count(const QStringList& words, qsizetype count, const QString& names) {
+  if (words.size() < count) return failure(QStringLiteral("needs %1").arg(names));
+  if (words.size() > count) return extra_words(words.mid(count));
+  return std::nullopt;
+}
+
+Result<CliCommand> parse_csv(const QStringList& args) {
+  const auto scanned = scan(args, {kLayout, kInto});
+  if (!scanned) return Failure{scanned.reason()};
+  const auto choice = choice_of(scanned->words, {"export", "import"}, QStringLiteral("csv"));
+  if (!choice) return Failure{choice.reason()};
+  const QStringList files = scanned->words.mid(1);
+  if (*choice == QLatin1String("export")) {
+    if (scanned->option(kInto)) return failure(QStringLiteral("--into belongs to csv import"));
+    if (const auto wrong = word_count(files, 2, QStringLiteral("IN.m27 and OUT.csv")))
+      return *wrong;
+    const QString layout = scanned->option(kLayout).value_or(QStringLiteral("grid"));
+    if (layout != QLatin1String("grid") && layout != QLatin1String("generic")) {
+      return failure(QStringLiteral("--layout %1: expected grid or generic").arg(layout));
+    }
+    const auto kind = layout == QLatin1String("grid") ? CsvLayout::Grid : CsvLayout::Generic;
+    return CliCommand{CsvExportArgs{kind, files[0], files[1]}};
+  }
+  if (scanned->option(kLayout)) {
+    return failure(QStringLiteral("--layout belongs to csv export; an import reads either layout"));
+  }
+  if (const auto wrong = word_count(files, 2, QStringLiteral("IN.csv and OUT.m27"))) return *wrong;
+  return CliCommand{CsvImportArgs{scanned->option(kInto).value_or(QString()), files[0], files[1]}};
+}
+
+Result<CliCommand> parse_ports(const QStringList& args) {
+  if (!args.isEmpty()) return extra_words(args);
+  return CliCommand{PortsArgs{}};
+}
+
 }  // namespace
 
 Result<PortChoice> parse_port_choice(const QString& text) {
@@ -183,6 +221,8 @@ Result<CliCommand> parse_cli_command(const QString& name, const QStringList& arg
   if (name == QLatin1String("id")) return parse_id(args, fake_radio);
   if (name == QLatin1String("monitor")) return parse_monitor(args, fake_radio);
   if (name == QLatin1String("rssi")) return parse_rssi(args, fake_radio);
+  if (name == QLatin1String("csv")) return parse_csv(args);
+  if (name == QLatin1String("ports")) return parse_ports(args);
   return failure(QStringLiteral("unknown command %1").arg(name));
 }
 

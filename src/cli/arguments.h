@@ -2,7 +2,9 @@
 // The arguments of the command-line commands, once parsed:
 //   read --port DEV FILE, write --port DEV FILE, id read --port DEV,
 //   id write --port DEV --start N [--count K], monitor rssi|battery --port DEV,
-//   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE.
+//   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE,
+//   csv export [--layout grid|generic] IN.m27 OUT.csv, csv import [--into BASE.m27] IN.csv OUT.m27,
+//   ports.
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
 // is parsed) stands for com1 when no --port is given.
 
@@ -12,6 +14,7 @@
 #include <variant>
 
 #include "channels/result.h"
+#include "files/csv_commands.h"
 
 namespace m27 {
 
@@ -59,12 +62,29 @@ struct RssiAdjustArgs {
   friend bool operator==(const RssiAdjustArgs&, const RssiAdjustArgs&) = default;
 };
 
-using CliCommand = std::variant<ReadArgs, WriteArgs, IdReadArgs, IdWriteArgs, MonitorArgs,
-                                RssiReadArgs, RssiAdjustArgs>;
+struct CsvExportArgs {
+  CsvLayout layout = CsvLayout::Grid;
+  QString channel_file;
+  QString csv_file;
+  friend bool operator==(const CsvExportArgs&, const CsvExportArgs&) = default;
+};
+struct CsvImportArgs {
+  QString base;  // empty: the start-up sheet
+  QString csv_file;
+  QString channel_file;
+  friend bool operator==(const CsvImportArgs&, const CsvImportArgs&) = default;
+};
+struct PortsArgs {
+  friend bool operator==(const PortsArgs&, const PortsArgs&) = default;
+};
 
-// Parses what follows the command `name` (read, write, id, monitor, rssi). `fake_radio`: the
-// program runs the fake radio on com1, which a command without --port then uses. A failure
-// says what is wrong, for the usage message.
+using CliCommand =
+    std::variant<ReadArgs, WriteArgs, IdReadArgs, IdWriteArgs, MonitorArgs, RssiReadArgs,
+                 RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs>;
+
+// Parses what follows the command `name` (read, write, id, monitor, rssi, csv, ports).
+// `fake_radio`: the program runs the fake radio on com1, which a command without --port then uses.
+// A failure says what is wrong, for the usage message.
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);
 
 // "com3" (any case) as port 3, anything else as a device path; a refusal for com0, com17, an

@@ -9,10 +9,12 @@
 
 #include "channels/sheet.h"
 #include "cli/console_player.h"
+#include "cli/csv_command.h"
 #include "cli/data_lines.h"
 #include "cli/exit_status.h"
 #include "cli/id_series.h"
 #include "cli/line_reader.h"
+#include "cli/ports_command.h"
 #include "cli/session.h"
 #include "cli/stop_signal.h"
 #include "files/file_commands.h"

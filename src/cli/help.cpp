@@ -74,6 +74,40 @@ const char* const kRssiHelp =
     "  m27 rssi read --port /dev/ttyUSB0\n"
     "  m27 rssi adjust --port /dev/ttyUSB0 42 40\n";
 
+const char* const kCsvHelp =
+    "usage: m27 csv export [--layout grid|generic] IN.m27 OUT.csv\n"
+    "       m27 csv import [--into BASE.m27] IN.csv OUT.m27\n"
+    "\n"
+    "csv export writes the 25 channels of a channel file as a spreadsheet. --layout grid (the\n"
+    "default) is the window's grid: \"信道,接收频率,接收亚音,发射频率,发射亚音,带宽\", in UTF-8\n"
+    "with a byte-order mark. --layout generic is the layout hobby programming tools exchange\n"
+    "(Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,...,Mode,...).\n"
+    "\n"
+    "csv import reads either layout (UTF-8, or GBK as a spreadsheet saves it) and puts its rows\n"
+    "into channels 1, 2, ... of BASE.m27 (default: the window's start-up table); the options,\n"
+    "the channel total and the mode stay BASE's. Every value must be one the grid could hold\n"
+    "and a write would send: a receive frequency within 400..490 MHz, a tone of the mode's\n"
+    "table, 宽带 or 窄带 (FM or NFM). The first bad value refuses the whole file, naming its\n"
+    "line and column, and OUT.m27 is left as it was; so are more than 25 rows.\n"
+    "\n"
+    "examples:\n"
+    "  m27 csv export shop.m27 shop.csv\n"
+    "  m27 csv export --layout generic shop.m27 exchange.csv\n"
+    "  m27 csv import --into shop.m27 edited.csv shop-new.m27\n";
+
+const char* const kPortsHelp =
+    "usage: m27 ports\n"
+    "\n"
+    "Prints one line per serial port the window's port menu offers: comN, the device, and\n"
+    "what the system knows of it (description, manufacturer, USB vendor:product, serial\n"
+    "number), and \"busy\" when another program holds it. To find out, each port is opened\n"
+    "and closed again at once; nothing is sent.\n"
+    "\n"
+    "example:\n"
+    "  m27 ports\n"
+    "  com1  /dev/ttyUSB0  CP2102 USB to UART Bridge Controller, Silicon Labs, USB 10c4:ea60, "
+    "serial 0001\n";
+
 }  // namespace
 
 QString commands_help() {
@@ -87,6 +121,11 @@ QString commands_help() {
              "  monitor rssi|battery --port DEV      print the test-mode stream until Ctrl-C\n"
              "  rssi read --port DEV                 print the two RSSI calibration values\n"
              "  rssi adjust --port DEV NARROW WIDE   set them\n"
+             "  csv export [--layout grid|generic] IN.m27 OUT.csv\n"
+             "                                       a channel file's channels as a spreadsheet\n"
+             "  csv import [--into BASE.m27] IN.csv OUT.m27\n"
+             "                                       a spreadsheet's rows into a channel file\n"
+             "  ports                                list the serial ports as com1, com2, ...\n"
              "\n"
              "%1"
              "\n"
@@ -110,9 +149,13 @@ QString command_help(const QString& name) {
   if (name == QLatin1String("id")) text = kIdHelp;
   if (name == QLatin1String("monitor")) text = kMonitorHelp;
   if (name == QLatin1String("rssi")) text = kRssiHelp;
+  if (name == QLatin1String("csv")) text = kCsvHelp;
+  if (name == QLatin1String("ports")) text = kPortsHelp;
   if (!text) return {};
-  return QString::fromUtf8(text) + QLatin1Char('\n') + QString::fromUtf8(kPortHelp) +
-         QLatin1Char('\n') + QString::fromUtf8(kExitHelp);
+  const bool uses_a_port = text != kCsvHelp && text != kPortsHelp;
+  return QString::fromUtf8(text) + QLatin1Char('\n') +
+         (uses_a_port ? QString::fromUtf8(kPortHelp) + QLatin1Char('\n') : QString()) +
+         QString::fromUtf8(kExitHelp);
 }
 
 }  // namespace m27

@@ -54,7 +54,7 @@ std::string incomplete_file(std::size_t line_count) {
 std::optional<Message> save_channel_file(Sheet& sheet,
                                          const std::optional<std::filesystem::path>& chosen,
                                          FileSystem& fs) {
-  RESET_TEXT(sheet);
+  commit_edits(sheet);
   std::optional<Message> message;
   if (chosen) {
     if (const auto failure = write_channel_file(*chosen, channel_file_of(sheet), fs)) {

@@ -39,7 +39,7 @@ FileOpening open_channel_file(Sheet& sheet, const std::filesystem::path& file,
 // and the reason a write from the command line refuses it.
 std::string incomplete_file(std::size_t line_count);
 
-// `RESET_TEXT`, then the record is written to the chosen file (nullopt: the dialog was
+// `commit_edits`, then the record is written to the chosen file (nullopt: the dialog was
 // cancelled), then the frequency cells lose their tab stops, whatever came of the writing.
 // A failed save leaves an existing file untouched and gives the message to show.
 std::optional<Message> save_channel_file(Sheet& sheet,

@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "files/csv_commands.h"
+
 class QWidget;
 
 namespace m27 {
@@ -19,12 +21,28 @@ class FileDialogs {
 
   // An existing file, the dialog starting at `start`; nullopt when the user cancels.
   virtual std::optional<QString> open_file_name(QWidget* parent, const QString& start) = 0;
+
+  struct CsvChoice {
+    QString file;
+    CsvLayout layout = CsvLayout::Grid;
+  };
+  // "导出CSV…": the CSV file to write and its layout; nullopt when the user cancels.
+  virtual std::optional<CsvChoice> csv_export_name(QWidget* parent) = 0;
+
+  // "导入CSV…": an existing CSV file; nullopt when the user cancels.
+  virtual std::optional<QString> csv_import_name(QWidget* parent) = 0;
+
+  // "通讯记录…": the file a serial trace is appended to; nullopt when the user cancels.
+  virtual std::optional<QString> trace_file_name(QWidget* parent) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {
  public:
   std::optional<QString> save_file_name(QWidget* parent) override;
   std::optional<QString> open_file_name(QWidget* parent, const QString& start) override;
+  std::optional<CsvChoice> csv_export_name(QWidget* parent) override;
+  std::optional<QString> csv_import_name(QWidget* parent) override;
+  std::optional<QString> trace_file_name(QWidget* parent) override;
 };
 
 }  // namespace m27

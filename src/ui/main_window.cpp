@@ -43,6 +43,7 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   connect_lifecycle();
   connect_link();
   connect_files();
+  connect_csv();
   connect_dialogs();
   Form_Load();
 }
@@ -67,7 +68,7 @@ void MainWindow::connect_lifecycle() {
 // when the port really opened.
 void MainWindow::Form_Load() {
   Form5_->ProgressBar1()->setVisible(false);
-  const bool port_opened = serial_.Set_Com(1) == OpenOutcome::Opened;
+  const bool port_opened = serial_.open_port(1) == OpenOutcome::Opened;
   fill_option_boxes();
   com_[0]->setChecked(port_opened);
   xbm27_->setChecked(true);

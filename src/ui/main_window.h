@@ -13,6 +13,7 @@
 //   main_window_grid.cpp    the grid, the option boxes, plans, mode and the fill buttons
 //   main_window_link.cpp    the read and write transfers, the service exchanges, their display
 //   main_window_files.cpp   the channel-file commands
+//   main_window_csv.cpp     "导出CSV…", "导入CSV…" and the serial trace "通讯记录…"
 //   main_window_dialogs.cpp the three service dialogs: opened from the menu, one of each
 // The menu items `StartWrite` and `WriteChn` click `Command1` (write) and `Command2` (read); the
 // buttons `Command5` and `Command6` trigger the menu items `MenuFileOpen` and `MenuSave`.
@@ -129,6 +130,9 @@ class MainWindow : public QMainWindow {
   void Command2_Click();
   void MenuFileOpen_Click();
   void MenuSave_Click();
+  void export_csv_click();
+  void import_csv_click();
+  void trace_click();
   // The menu items `工程模式`, `测试模式` and `写ID`: each shows its dialog modeless, loading it
   // first when needed, and brings it forward.
   void engineering_mode_Click();
@@ -158,8 +162,8 @@ class MainWindow : public QMainWindow {
   void connect_grid();
   void fill_option_boxes();
   void Combo1_Click();
-  void Combo4_Click();
-  void Combo2_Click(int index, const QString& text);
+  void change_mode();
+  void choose_in_box(int index, const QString& text);
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
@@ -168,6 +172,8 @@ class MainWindow : public QMainWindow {
   void enable_exchange_commands(bool enabled);
   // main_window_files.cpp
   void connect_files();
+  // main_window_csv.cpp
+  void connect_csv();
   // main_window_dialogs.cpp
   void connect_dialogs();
   TestModeDialog* load_Form4();
@@ -214,6 +220,9 @@ class MainWindow : public QMainWindow {
 
   QAction* MenuFileOpen_ = nullptr;
   QAction* MenuSave_ = nullptr;
+  QAction* export_csv_ = nullptr;
+  QAction* import_csv_ = nullptr;
+  QAction* trace_ = nullptr;
   QAction* FormCancel_ = nullptr;
   std::array<QAction*, kLastPort> com_{};
   QAction* bt_2_ = nullptr;

@@ -40,13 +40,13 @@ void MainWindow::fill_option_boxes() {
 
 void MainWindow::render_sheet() {
   grid_->show_sheet(sheet_);
-  Combo1_->show_text(QString::fromStdString(sheet_.Combo1));
-  Combo4_->show_text(QString::fromStdString(sheet_.Combo4));
-  Combo5_->show_text(QString::fromStdString(sheet_.Combo5));
-  Combo6_->show_text(QString::fromStdString(sheet_.Combo6));
-  Combo7_->show_text(QString::fromStdString(sheet_.Combo7));
-  Combo2_60_->show_text(QString::fromStdString(sheet_.Combo2_60));
-  Combo2_62_->show_text(QString::fromStdString(sheet_.Combo2_62));
+  Combo1_->show_text(QString::fromStdString(sheet_.plan));
+  Combo4_->show_text(QString::fromStdString(sheet_.mode));
+  Combo5_->show_text(QString::fromStdString(sheet_.transmit));
+  Combo6_->show_text(QString::fromStdString(sheet_.busy_lockout));
+  Combo7_->show_text(QString::fromStdString(sheet_.fsk));
+  Combo2_60_->show_text(QString::fromStdString(sheet_.channel_total));
+  Combo2_62_->show_text(QString::fromStdString(sheet_.fill_step));
 }
 
 void MainWindow::connect_grid() {
@@ -55,71 +55,71 @@ void MainWindow::connect_grid() {
   });
   connect(grid_, &ChannelGrid::clicked, this, [this](Cell column, int row) {
     switch (column) {
-      case Cell::Text1:
-      case Cell::Text3:
+      case Cell::rx_frequency:
+      case Cell::tx_frequency:
         frequency_click(sheet_);
         break;
-      case Cell::Text5:
+      case Cell::rx_tone:
         open_rx_tone_editor(sheet_, row);
         break;
-      case Cell::Text2:
+      case Cell::tx_tone:
         open_tx_tone_editor(sheet_, row);
         break;
-      case Cell::Text4:
-        sheet_.rows[row].Text4 = toggled_bandwidth(sheet_.rows[row].Text4);
+      case Cell::bandwidth:
+        sheet_.rows[row].bandwidth = toggled_bandwidth(sheet_.rows[row].bandwidth);
         break;
     }
     render_sheet();
   });
   connect(grid_, &ChannelGrid::double_clicked, this, [this](Cell column, int) {
-    if (column != Cell::Text1) return;
+    if (column != Cell::rx_frequency) return;
     receive_frequency_double_click(sheet_);
     render_sheet();
   });
-  connect(grid_, &ChannelGrid::Combo2_chosen, this, &MainWindow::Combo2_Click);
+  connect(grid_, &ChannelGrid::Combo2_chosen, this, &MainWindow::choose_in_box);
   connect(grid_, &ChannelGrid::Combo3_changed, this, [this](int row, const QString& text) {
-    Combo3_Change(sheet_, row, text.toStdString());
+    change_rx_tone_editor(sheet_, row, text.toStdString());
     render_sheet();
   });
 
   connect(Combo2_60_, &QComboBox::textActivated, this,
-          [this](const QString& text) { Combo2_Click(kChannelTotalIndex, text); });
+          [this](const QString& text) { choose_in_box(kChannelTotalIndex, text); });
   connect(Combo2_62_, &QComboBox::textActivated, this,
-          [this](const QString& text) { Combo2_Click(kFillStepIndex, text); });
+          [this](const QString& text) { choose_in_box(kFillStepIndex, text); });
   connect(Combo1_, &QComboBox::textActivated, this, [this](const QString& text) {
-    sheet_.Combo1 = text.toStdString();
+    sheet_.plan = text.toStdString();
     Combo1_Click();
   });
   connect(Combo4_, &QComboBox::textActivated, this, [this](const QString& text) {
-    sheet_.Combo4 = text.toStdString();
-    Combo4_Click();
+    sheet_.mode = text.toStdString();
+    change_mode();
   });
   connect(Combo5_, &QComboBox::textActivated, this,
-          [this](const QString& text) { sheet_.Combo5 = text.toStdString(); });
+          [this](const QString& text) { sheet_.transmit = text.toStdString(); });
   connect(Combo6_, &QComboBox::textActivated, this,
-          [this](const QString& text) { sheet_.Combo6 = text.toStdString(); });
+          [this](const QString& text) { sheet_.busy_lockout = text.toStdString(); });
   connect(Combo7_, &QComboBox::textActivated, this,
-          [this](const QString& text) { sheet_.Combo7 = text.toStdString(); });
+          [this](const QString& text) { sheet_.fsk = text.toStdString(); });
 
   connect(Command9_, &QPushButton::clicked, this,
-          [this] { show_fill_result(m27::Command9_Click(sheet_)); });
+          [this] { show_fill_result(m27::fill_receive_frequencies(sheet_)); });
   connect(Command10_, &QPushButton::clicked, this,
-          [this] { show_fill_result(m27::Command10_Click(sheet_)); });
+          [this] { show_fill_result(m27::fill_transmit_frequencies(sheet_)); });
 }
 
 void MainWindow::Combo1_Click() {
-  RESET_TEXT(sheet_);
-  setWindowTitle(QString::fromStdString(Set_Std_Freq(sheet_)));
+  commit_edits(sheet_);
+  setWindowTitle(QString::fromStdString(apply_plan(sheet_)));
   render_sheet();
 }
 
-void MainWindow::Combo4_Click() {
-  m27::Combo4_Click(sheet_);
+void MainWindow::change_mode() {
+  m27::change_mode(sheet_);
   render_sheet();
 }
 
-void MainWindow::Combo2_Click(int index, const QString& text) {
-  m27::Combo2_Click(sheet_, index, text.toStdString());
+void MainWindow::choose_in_box(int index, const QString& text) {
+  m27::choose_in_box(sheet_, index, text.toStdString());
   render_sheet();
 }
 

@@ -90,7 +90,9 @@ void MainWindow::enable_exchange_commands(bool enabled) {
                      static_cast<QWidget*>(Combo1_), static_cast<QWidget*>(Combo4_)}) {
     w->setEnabled(enabled);
   }
-  for (QAction* a : {WriteChn_, StartWrite_, MenuFileOpen_, MenuSave_}) a->setEnabled(enabled);
+  for (QAction* a : {WriteChn_, StartWrite_, MenuFileOpen_, MenuSave_, export_csv_, import_csv_}) {
+    a->setEnabled(enabled);
+  }
   exchange_commands_enabled_ = enabled;
   emit exchange_commands_enabled(enabled);
 }

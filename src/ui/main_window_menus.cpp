@@ -53,6 +53,8 @@ void MainWindow::build_menus() {
   QMenu* file = add_menu(this, bar, "MenuFile", "文件(&F)");
   MenuFileOpen_ = add_item(file, "MenuFileOpen", "打开文件(&O)");
   MenuSave_ = add_item(file, "MenuSave", "保存文件(&s)");
+  export_csv_ = add_item(file, "MenuExportCsv", "导出CSV…");
+  import_csv_ = add_item(file, "MenuImportCsv", "导入CSV…");
   add_separator(file, "wer6wr6");
   FormCancel_ = add_item(file, "FormCancel", "退出(&E)");
 
@@ -61,6 +63,8 @@ void MainWindow::build_menus() {
   QMenu* baud = add_submenu(settings, "botelv", "波特率(&P)");
   bt_2_ = add_checked_item(baud, "bt_2", "9600");
   add_item(settings, "qita", "其他(&O)");
+  trace_ = add_item(settings, "MenuTrace", "通讯记录…");
+  trace_->setCheckable(true);  // checked while a trace is being written
   add_separator(settings, "w13888");
 
   QMenu* model = add_menu(this, bar, "jixinxinxi", "机型选择(&J)");

@@ -21,6 +21,7 @@ TEST(CommandLine, SplitsThePortsTheSwitchesAndTheCommand) {
     bool help;
     const char* subcommand;
     QStringList subcommand_args;
+    const char* trace = "";
   };
   const Case kCases[] = {
       {{}, {}, false, false, "", {}},  // the window
@@ -46,6 +47,10 @@ TEST(CommandLine, SplitsThePortsTheSwitchesAndTheCommand) {
        "read",
        {"--port", "com1=/dev/ttyUSB0", "a.m27"}},
       {{"id", "--help"}, {}, false, true, "id", {}},
+      {{"--trace", "t.log", "read"}, {}, false, false, "read", {}, "t.log"},
+      {{"--trace=t.log"}, {}, false, false, "", {}, "t.log"},  // the window
+      // after a command --trace is the command's own (and refused there)
+      {{"ports", "--trace", "t.log"}, {}, false, false, "ports", {"--trace", "t.log"}},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(::testing::Message() << "case " << &c - kCases);
@@ -56,6 +61,7 @@ TEST(CommandLine, SplitsThePortsTheSwitchesAndTheCommand) {
     EXPECT_EQ(line->help, c.help);
     EXPECT_EQ(line->subcommand, QString::fromLatin1(c.subcommand));
     EXPECT_EQ(line->subcommand_args, c.subcommand_args);
+    EXPECT_EQ(line->trace, QString::fromLatin1(c.trace));
   }
 }
 
@@ -67,14 +73,15 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
       {"--verbose"},                // no such option
       {"erase"},                    // no such command
       {"-platform", "offscreen"},   // Qt's own options are not taken
+      {"--trace"},                  // the file is missing
   };
   for (const auto& words : kBad) EXPECT_FALSE(parse(words).ok()) << *words.begin();
 }
 
 TEST(CommandLine, UsageNamesEveryOptionAndCommand) {
   const QString text = usage();
-  for (const char* word :
-       {"--port comN=DEVICE", "--fake-radio", "--help", "read", "write", "id", "monitor", "rssi"}) {
+  for (const char* word : {"--port comN=DEVICE", "--fake-radio", "--help", "--trace FILE",
+                           "--version", "read", "write", "id", "monitor", "rssi", "csv", "ports"}) {
     EXPECT_TRUE(text.contains(QString::fromLatin1(word))) << word;
   }
 }

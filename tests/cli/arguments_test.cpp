@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "cli/ports_command.h"
 #include "support/qstring_printer.h"
 
 namespace m27 {
@@ -43,6 +44,20 @@ TEST(CliArguments, ParsesEveryCommand) {
       {"monitor", {"battery"}, true, MonitorArgs{kCom1, MonitorKind::Battery}},
       // Checked later, as the dialog checks its fields.
       {"rssi", {"adjust", "300", "x"}, true, RssiAdjustArgs{kCom1, "300", "x"}},
+      {"csv",
+       {"export", "a.m27", "a.csv"},
+       false,
+       CsvExportArgs{CsvLayout::Grid, "a.m27", "a.csv"}},
+      {"csv",
+       {"export", "--layout=generic", "a.m27", "a.csv"},
+       false,
+       CsvExportArgs{CsvLayout::Generic, "a.m27", "a.csv"}},
+      {"csv", {"import", "a.csv", "b.m27"}, false, CsvImportArgs{"", "a.csv", "b.m27"}},
+      {"csv",
+       {"import", "a.csv", "--into", "base.m27", "b.m27"},
+       false,
+       CsvImportArgs{"base.m27", "a.csv", "b.m27"}},
+      {"ports", {}, false, PortsArgs{}},
   };
   for (const auto& c : kCases) {
     const auto parsed = parse_cli_command(QString::fromUtf8(c.name), words(c.args), c.fake_radio);
@@ -74,12 +89,28 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"monitor", {"rssi", "battery", "--port", "/dev/x"}, ""},  // one stream at a time
       {"rssi", {"adjust", "--port", "/dev/x", "42"}, ""},        // WIDE is missing
       {"erase", {"--port", "/dev/x"}, ""},                       // no such command
+      {"csv", {"export", "a.m27"}, "IN.m27 and OUT.csv"},
+      {"csv", {"export", "--layout", "chirp", "a.m27", "a.csv"}, "grid or generic"},
+      {"csv", {"export", "--into", "b.m27", "a.m27", "a.csv"}, "csv import"},
+      {"csv", {"import", "--layout", "grid", "a.csv", "b.m27"}, "csv export"},
+      {"csv", {"import", "a.csv", "b.m27", "c.m27"}, "unexpected argument c.m27"},
+      {"ports", {"com1"}, "unexpected argument com1"},
   };
   for (const auto& c : kBad) {
     const auto parsed = parse_cli_command(QString::fromUtf8(c.name), words(c.args), false);
     ASSERT_FALSE(parsed.ok()) << c.name << " " << words(c.args).join(' ').toStdString();
     EXPECT_NE(parsed.reason().find(c.reason), std::string::npos) << parsed.reason();
   }
+}
+
+TEST(CliPorts, ALineSaysWhatIsKnown) {
+  const PortDescription usb{2,      "/dev/ttyUSB0", "CP2102 USB to UART", "Silicon Labs", 0x10c4,
+                            0xea60, "0001",         PortState::Busy};
+  EXPECT_EQ(
+      port_line(usb),
+      "com2  /dev/ttyUSB0  CP2102 USB to UART, Silicon Labs, USB 10c4:ea60, serial 0001, busy");
+  const PortDescription bare{16, "/dev/ttyS0", {}, {}, 0x0403, {}, {}, PortState::NoPermission};
+  EXPECT_EQ(port_line(bare), "com16  /dev/ttyS0  no permission");  // half an ID says nothing
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "channels/codec.h"
@@ -126,15 +127,15 @@ TEST(CliTransfer, WriteRefusesEachKindOfBadFileBeforeSendingAnything) {
     std::string err;  // "FILE" stands for the file's path
   };
   const Case kCases[] = {
-      {"receive frequency below the band", [](Sheet& s) { s.rows[2].Text1 = "399.95000"; }, 132,
+      {"receive frequency below the band", [](Sheet& s) { s.rows[2].rx_frequency = "399.95000"; }, 132,
        "注意: 第3信道频率输入错误，请重新输入\n"},
-      {"receive tone", [](Sheet& s) { s.rows[4].Text5 = "100.0"; }, 132,
+      {"receive tone", [](Sheet& s) { s.rows[4].rx_tone = "100.0"; }, 132,
        "注意: 第5信道亚音输入错误，请重新输入\n"},
-      {"bandwidth", [](Sheet& s) { s.rows[24].Text4 = "xx"; }, 132,
+      {"bandwidth", [](Sheet& s) { s.rows[24].bandwidth = "xx"; }, 132,
        "注意: 第25信道带宽输入错误，请重新输入\n"},
-      {"plan", [](Sheet& s) { s.Combo1 = "5:火星频率"; }, 132,
+      {"plan", [](Sheet& s) { s.plan = "5:火星频率"; }, 132,
        "注意: 频率选择输入错误，请重新输入\n"},
-      {"channel total", [](Sheet& s) { s.Combo2_60 = "30"; }, 132,
+      {"channel total", [](Sheet& s) { s.channel_total = "30"; }, 132,
        "注意: 信道总数输入错误，请重新输入\n"},
       {"131 lines", [](Sheet&) {}, 131, "注意: 打开文件失败\nFILE\n文件不完整：只读到131行\n"},
       {"empty", [](Sheet&) {}, 0, "注意: 打开文件失败\nFILE\n文件是空的\n"},
@@ -160,6 +161,79 @@ TEST(CliTransfer, AWriteCutShortSendsNoEndPacket) {
   expect(m27({"write", "--port", radio.device(), saved(dir, "shop.m27", sheet)}), 1, kNoAnswer);
   radio.stop();
   EXPECT_FALSE(radio.log().contains("<- 45 00 45"));
+}
+
+// A read traced: each request on a line of its own, in order, and between two requests exactly
+// the bytes of one reply, however they arrived.
+TEST(CliTransfer, ATraceOfAReadHoldsThe26RequestsAndThe26Replies) {
+  QTemporaryDir dir;
+  const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+  FakeRadioProcess radio;
+  expect(m27({"--trace", trace, "read", "--port", radio.device(), dir.filePath("read.m27")}), 0,
+         "读频完成: 读写完成\n");
+  QStringList requests;
+  QList<QByteArray> replies;
+  double last_ms = 0;
+  static const QRegularExpression kLine(
+      QStringLiteral("^(\\d+\\.\\d{3}) ([<>])((?: [0-9A-F]{2})+)$"));
+  for (const QString& line :
+       QString::fromStdString(file_bytes(trace)).split('\n', Qt::SkipEmptyParts)) {
+    const auto match = kLine.match(line);
+    ASSERT_TRUE(match.hasMatch()) << line.toStdString();
+    EXPECT_GE(match.captured(1).toDouble(), last_ms);
+    last_ms = match.captured(1).toDouble();
+    if (match.captured(2) == QLatin1String(">")) {
+      requests << match.captured(3).trimmed();
+      replies << QByteArray();
+    } else {
+      ASSERT_FALSE(replies.isEmpty()) << "a reply before any request";
+      replies.back() += QByteArray::fromHex(match.captured(3).toLatin1());
+    }
+  }
+  QStringList expected{"53 03 00 00 04 5A"};
+  for (int row = 0; row < kRows; ++row) {
+    expected << QStringLiteral("52 03 %1 00 05 %2")
+                    .arg(row, 2, 16, QLatin1Char('0'))
+                    .arg(0x5A + row, 2, 16, QLatin1Char('0'))
+                    .toUpper();
+  }
+  EXPECT_EQ(requests, expected);
+  for (const QByteArray& reply : replies) {
+    ASSERT_GE(reply.size(), 3);
+    EXPECT_EQ(reply.size(), 3 + static_cast<unsigned char>(reply[1]))
+        << reply.toHex(' ').toStdString();
+  }
+}
+
+// Export then import into the same file gives it back byte for byte, in both layouts and both
+// modes; a refused import names the place and leaves its output as it was.
+TEST(CliCsv, ExportThenImportGivesBackTheFileAndARefusalChangesNothing) {
+  QTemporaryDir dir;
+  Sheet normal = testing::varied_normal_sheet();
+  Sheet professional = testing::varied_sheet();
+  for (const QString& original :
+       {saved(dir, "normal.m27", normal), saved(dir, "pro.m27", professional)}) {
+    for (const char* layout : {"grid", "generic"}) {
+      const QString csv = dir.filePath(QStringLiteral("out.csv"));
+      const QString back = dir.filePath(QStringLiteral("back.m27"));
+      expect(m27({"csv", "export", "--layout", layout, original, csv}), 0, "");
+      expect(m27({"csv", "import", "--into", original, csv, back}), 0, "");
+      EXPECT_EQ(file_bytes(back), file_bytes(original)) << original.toStdString() << " " << layout;
+    }
+  }
+  const QString bad = dir.filePath(QStringLiteral("bad.csv"));
+  QFile file(bad);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(
+      "信道,接收频率,接收亚音,发射频率,发射亚音,带宽\r\n1,450,OFF,450,OFF,宽带\r\n"
+      "2,500,OFF,450,OFF,宽带\r\n");
+  file.close();
+  const QString out = dir.filePath(QStringLiteral("pro.m27"));
+  const std::string before = file_bytes(out);
+  expect(m27({"csv", "import", bad, out}), 1,
+         "注意: 导入CSV失败\n" + bad.toStdString() +
+             "\n第3行第2列（接收频率）：“500”不在400～490 MHz之内\n");
+  EXPECT_EQ(file_bytes(out), before);
 }
 
 // Each fault of the radio on a read into a file that exists: the messages in order, and the
@@ -297,7 +371,8 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
       {"rssi adjust --port /nonexistent/tty 42 256", 1, "注意: RSSI 输入错误，请重新输入\n"},
       {"read shop.m27", 2, "m27: read: which port?"},
       {"id write --port com1", 2, "m27: id: id write needs --start N"},
-      {"erase", 2, "m27: unknown command erase"},
+      {"erase", 2, "m27: unknown command erase\ntry 'm27 --help'\n"},
+      {"csv export a.m27", 2, "m27: csv: needs IN.m27 and OUT.csv\ntry 'm27 --help'\n"},
   };
   for (const auto& c : kCases) {
     const Outcome outcome = m27(c.command.split(QLatin1Char(' ')));
@@ -307,8 +382,12 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
     EXPECT_EQ(outcome.err.find("cannot open", c.err_start.size()), std::string::npos);
     EXPECT_EQ(outcome.out, "");
   }
+  const QString com1 = "com1=" + radio.device();
+  const std::string listed = "com1  " + radio.device().toStdString();
+  EXPECT_EQ(m27({"--port", com1, "ports"}).out.rfind(listed + "  busy\n", 0), 0u);
   holder.terminate();
   EXPECT_TRUE(holder.waitForFinished(kHardLimitMs));
+  EXPECT_EQ(m27({"--port", com1, "ports"}).out.rfind(listed + "\n", 0), 0u);
 }
 
 TEST(CliUsage, HelpAndTheBundledRadio) {
@@ -319,6 +398,7 @@ TEST(CliUsage, HelpAndTheBundledRadio) {
   const Outcome id_help = m27({"id", "--help"});
   EXPECT_EQ(id_help.status, 0);
   EXPECT_EQ(id_help.out.rfind("usage: m27 id read", 0), 0u);
+  expect(m27({"--version"}), 0, "", "m27 " M27_VERSION "\n");
   const Outcome bundled = m27({"id", "read", "--fake-radio"});
   EXPECT_EQ(bundled.status, 0);
   EXPECT_EQ(bundled.out, "12345678\n");

@@ -1,11 +1,13 @@
 // "保存文件" and "打开文件" in the window: the dialogs, the remembered name, the timers held off
-// and given back, the tab stops, and nothing changed by a file that cannot be opened.
+// and given back, the tab stops, and nothing changed by a file that cannot be opened; the
+// same for "导入CSV…" and "导出CSV…", and "通讯记录…" started and stopped.
 
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include "channels/options.h"
+#include "link/qt/port_trace.h"
 #include "ui/form_timer.h"
 #include "ui_test_support.h"
 
@@ -21,8 +23,15 @@ class ScriptedFileDialogs : public FileDialogs {
     return open_answer;
   }
 
+  std::optional<CsvChoice> csv_export_name(QWidget*) override { return csv_export_answer; }
+  std::optional<QString> csv_import_name(QWidget*) override { return csv_import_answer; }
+  std::optional<QString> trace_file_name(QWidget*) override { return trace_answer; }
+
   std::optional<QString> save_answer;
   std::optional<QString> open_answer;
+  std::optional<CsvChoice> csv_export_answer;
+  std::optional<QString> csv_import_answer;
+  std::optional<QString> trace_answer;
   QStringList open_starts;
 };
 
@@ -41,10 +50,10 @@ class FileCommandsTest : public QObject {
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, {}, &dialogs);
     Sheet& sheet = w->sheet();
-    sheet.Combo4 = "2:专业模式";
-    Combo4_Click(sheet);
-    sheet.rows[3].Text5 = "I754";
-    sheet.Combo2_60 = "7";
+    sheet.mode = "2:专业模式";
+    change_mode(sheet);
+    sheet.rows[3].rx_tone = "I754";
+    sheet.channel_total = "7";
     w->render_sheet();
     child<QPushButton>(*w, "Command6")->click();
     QFile saved(dir.filePath("pro.m27"));
@@ -108,6 +117,55 @@ class FileCommandsTest : public QObject {
     QVERIFY(QString::fromStdString(shown.text).startsWith(message + "\n" + path + "\n"));
     QCOMPARE(shown.title, std::string("注意"));
     QVERIFY(timers_running(*w));
+  }
+
+  void imports_a_sheet_exports_it_and_refuses_a_bad_one_unchanged() {
+    QTemporaryDir dir;
+    const QString good = dir.filePath("good.csv");
+    const QString bad = dir.filePath("bad.csv");
+    for (const auto& [name, row2] :
+         {std::pair{good, "2,450,OFF,451,D023,宽带"}, std::pair{bad, "2,500,OFF,451,D023,宽带"}}) {
+      QFile file(name);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(
+          QByteArray("信道,接收频率,接收亚音,发射频率,发射亚音,带宽\n1,440,67,440,OFF,窄带\n") +
+          row2);
+    }
+    ScriptedFileDialogs dialogs;
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, {}, &dialogs);
+    dialogs.csv_import_answer = good;
+    action(*w, "MenuImportCsv")->trigger();
+    QCOMPARE(cell(*w, "Text5", 0)->text(), QStringLiteral("67.0"));
+    QCOMPARE(cell(*w, "Text2", 1)->text(), QStringLiteral("D023"));
+    QCOMPARE(cell(*w, "Text1", 2)->text(), QStringLiteral("451.12500"));  // BASE's row 3
+
+    dialogs.csv_export_answer = FileDialogs::CsvChoice{dir.filePath("out.csv"), CsvLayout::Generic};
+    action(*w, "MenuExportCsv")->trigger();
+    QFile exported(dir.filePath("out.csv"));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY(exported.readAll().contains("\r\n2,,450.000000,+,1.000000,Cross,"));
+
+    const Sheet before = w->sheet();
+    dialogs.csv_import_answer = bad;
+    action(*w, "MenuImportCsv")->trigger();
+    QVERIFY(w->sheet() == before);
+    QCOMPARE(boxes.texts(), QStringList{"导入CSV失败\n" + bad +
+                                        "\n第3行第2列（接收频率）：“500”不在400～490 MHz之内"});
+    QVERIFY(timers_running(*w));
+  }
+
+  void the_trace_item_starts_and_stops_a_trace() {
+    QTemporaryDir dir;
+    ScriptedFileDialogs dialogs;
+    dialogs.trace_answer = dir.filePath("trace.txt");
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, {}, &dialogs);
+    QAction* item = action(*w, "MenuTrace");
+    item->trigger();
+    QVERIFY(item->isChecked() && port_trace().file_name() == dir.filePath("trace.txt"));
+    item->trigger();
+    QVERIFY(!item->isChecked() && !port_trace().active());
   }
 
   void an_empty_file_is_refused_and_a_short_one_says_how_far() {

@@ -26,34 +26,22 @@ class PortMenuTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void a_port_that_opens_is_the_one_checked_and_its_device_the_status_tip() {
-    PseudoTerminal first;
+  // Another port is open before each choice; its device is the item's status tip.
+  void a_choice_opens_its_port_or_leaves_none_checked() {
     PseudoTerminal chosen;
-    PortMap ports;
-    ports.set({1, first.device()});
-    ports.set({7, chosen.device()});
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes, ports);
-    QCOMPARE(com(*w, 7)->statusTip(), chosen.device());
-    QCOMPARE(com(*w, 9)->statusTip(), QStringLiteral("—"));  // no device
-    com(*w, 7)->trigger();
-    QCOMPARE(checked_ports(*w), QList<int>{7});
-    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口7"));
-    QVERIFY(w->serial_port().is_open());
-    QCOMPARE(w->port_no(), 7);
-    QVERIFY(boxes.shown.empty());
-  }
-
-  void a_failed_choice_leaves_no_port_checked() {
     NotATerminal file;
+    const QString missing = QStringLiteral("/dev/m27-no-such-tty");
     const struct {
       int port_no;
       QString device;
-      const char* message;  // nullptr: the item passes over the failure in silence
+      QList<int> checked;
+      const char* status;
+      const char* message;  // nullptr: none
     } kCases[] = {
-        {1, QStringLiteral("/dev/m27-no-such-tty"), "该串口1 不存在或有问题"},
-        {3, file.device(), nullptr},  // no serial port
-        {7, QStringLiteral("/dev/m27-no-such-tty"), "该串口 不存在或有问题"},
+        {7, chosen.device(), {7}, "串口7", nullptr},
+        {1, missing, {}, "串口关", "该串口1 不存在或有问题"},
+        {3, file.device(), {}, "串口关", nullptr},  // no serial port: passed over in silence
+        {7, missing, {}, "串口关", "该串口 不存在或有问题"},
     };
     for (const auto& c : kCases) {
       PseudoTerminal open_before;
@@ -65,11 +53,14 @@ class PortMenuTest : public QObject {
       const auto w = make_window(boxes, ports);
       com(*w, other)->trigger();
       QVERIFY(w->serial_port().is_open());
+      QCOMPARE(com(*w, c.port_no)->statusTip(), c.device);
+      QCOMPARE(com(*w, 9)->statusTip(), QStringLiteral("—"));  // no device
 
       com(*w, c.port_no)->trigger();
-      QCOMPARE(checked_ports(*w), QList<int>{});
-      QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关"));
-      QVERIFY(!w->serial_port().is_open());
+      QCOMPARE(checked_ports(*w), c.checked);
+      QCOMPARE(w->StatusBar1()->panel1(), QString::fromUtf8(c.status));
+      QCOMPARE(w->serial_port().is_open(), !c.checked.isEmpty());
+      QCOMPARE(w->port_no(), c.port_no);
       QCOMPARE(boxes.texts(), c.message ? QStringList{c.message} : QStringList{});
       if (c.message) QCOMPARE(boxes.shown[0].message, attention(c.message));
     }

@@ -14,9 +14,9 @@ namespace {
 // A sheet whose every row holds `text` in one frequency column, checked `runs` times.
 Sheet checked(const char* text, std::string ChannelRow::*column, int runs) {
   Sheet sheet = startup_sheet();
-  sheet.Combo2_60 = "1";  // the check covers all rows, not only those in use
+  sheet.channel_total = "1";  // the check covers all rows, not only those in use
   for (ChannelRow& row : sheet.rows) row.*column = text;
-  for (int i = 0; i < runs; ++i) chk_step(sheet);
+  for (int i = 0; i < runs; ++i) check_rasters(sheet);
   return sheet;
 }
 
@@ -41,8 +41,9 @@ TEST(Validation, RasterCheckMovesOffRasterFrequenciesDownToTheFiveKilohertzRaste
       {"   ", "   ", 0, 0},              // blanks are not empty
   };
   for (const auto& c : kCases) {
-    for (const auto& [column, step] : {std::pair{&ChannelRow::Text1, &ChannelRow::rx_step},
-                                       std::pair{&ChannelRow::Text3, &ChannelRow::tx_step}}) {
+    for (const auto& [column, step] :
+         {std::pair{&ChannelRow::rx_frequency, &ChannelRow::rx_step},
+          std::pair{&ChannelRow::tx_frequency, &ChannelRow::tx_step}}) {
       const Sheet once = checked(c.text, column, 1);
       const Sheet twice = checked(c.text, column, 2);
       for (int i = 0; i < kRows; ++i) {
@@ -55,12 +56,12 @@ TEST(Validation, RasterCheckMovesOffRasterFrequenciesDownToTheFiveKilohertzRaste
 }
 
 // Row 6 of the start-up sheet with the given frequencies, checked and formatted as a write does.
-std::string pre_write_check_of(const char* Text1, const char* Text3) {
+std::string pre_write_check_of(const char* rx_frequency, const char* tx_frequency) {
   Sheet sheet = startup_sheet();
-  if (Text1) sheet.rows[6].Text1 = Text1;
-  if (Text3) sheet.rows[6].Text3 = Text3;
-  chk_step(sheet);
-  RESET_TEXT(sheet);
+  if (rx_frequency) sheet.rows[6].rx_frequency = rx_frequency;
+  if (tx_frequency) sheet.rows[6].tx_frequency = tx_frequency;
+  check_rasters(sheet);
+  commit_edits(sheet);
   return shown(pre_write_check(sheet));
 }
 
@@ -98,9 +99,9 @@ TEST(Validation, PreWriteCheckRefusesOverLongTextsWithoutARowNumber) {
       "频率频率频率频率频率",  // ten characters, thirty bytes
   };
   for (const char* text : kBad) {
-    for (const auto column : {&ChannelRow::Text1, &ChannelRow::Text3}) {
+    for (const auto column : {&ChannelRow::rx_frequency, &ChannelRow::tx_frequency}) {
       Sheet sheet = startup_sheet();
-      sheet.rows[0].Text1 = "300";  // the band test comes after the length test
+      sheet.rows[0].rx_frequency = "300";  // the band test comes after the length test
       sheet.rows[9].*column = text;
       EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 信道频率输入错误，请重新输入") << text;
     }
@@ -109,19 +110,19 @@ TEST(Validation, PreWriteCheckRefusesOverLongTextsWithoutARowNumber) {
 
 TEST(Validation, PreWriteCheckTakesEmptyFieldsFirstThenTheFirstFailingRowOfAll25) {
   Sheet sheet = startup_sheet();
-  sheet.Combo2_60 = "10";
-  sheet.rows[24].Text1 = "300.00000";
+  sheet.channel_total = "10";
+  sheet.rows[24].rx_frequency = "300.00000";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第25信道频率输入错误，请重新输入");
-  sheet.rows[17].Text3 = "abc";
+  sheet.rows[17].tx_frequency = "abc";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第18信道频率输入错误，请重新输入");
-  sheet.rows[1].Text1 = "450.1250000";
-  sheet.rows[19].Text3 = "";
+  sheet.rows[1].rx_frequency = "450.1250000";
+  sheet.rows[19].tx_frequency = "";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第20信道频率输入错误，请重新输入");
 }
 
 void to_professional(Sheet& sheet) {
-  sheet.Combo4 = kProfessionalMode;
-  Combo4_Click(sheet);
+  sheet.mode = kProfessionalMode;
+  change_mode(sheet);
 }
 
 TEST(Validation, PreWriteCheckRefusesEveryToneBandwidthAndOptionTheRadioCannotHold) {
@@ -132,53 +133,53 @@ TEST(Validation, PreWriteCheckRefusesEveryToneBandwidthAndOptionTheRadioCannotHo
   };
   const Case kCases[] = {
       {"start-up sheet", [](Sheet&) {}, "nothing"},
-      {"receive 100.0: the table says 100", [](Sheet& s) { s.rows[3].Text5 = "100.0"; },
+      {"receive 100.0: the table says 100", [](Sheet& s) { s.rows[3].rx_tone = "100.0"; },
        "第4信道亚音输入错误，请重新输入"},
-      {"transmit D999", [](Sheet& s) { s.rows[3].Text2 = "D999"; },
+      {"transmit D999", [](Sheet& s) { s.rows[3].tx_tone = "D999"; },
        "第4信道亚音输入错误，请重新输入"},
-      {"empty tone", [](Sheet& s) { s.rows[24].Text5 = ""; }, "第25信道亚音输入错误，请重新输入"},
-      {"inverted DCS in normal mode", [](Sheet& s) { s.rows[1].Text5 = "I023"; },
+      {"empty tone", [](Sheet& s) { s.rows[24].rx_tone = ""; }, "第25信道亚音输入错误，请重新输入"},
+      {"inverted DCS in normal mode", [](Sheet& s) { s.rows[1].rx_tone = "I023"; },
        "第2信道亚音输入错误，请重新输入"},
-      {"69.3 is professional only", [](Sheet& s) { s.rows[1].Text2 = "69.3"; },
+      {"69.3 is professional only", [](Sheet& s) { s.rows[1].tx_tone = "69.3"; },
        "第2信道亚音输入错误，请重新输入"},
       {"inverted DCS and 69.3 in professional mode",
        [](Sheet& s) {
          to_professional(s);
-         s.rows[1].Text5 = "I754", s.rows[1].Text2 = "69.3";
+         s.rows[1].rx_tone = "I754", s.rows[1].tx_tone = "69.3";
        },
        "nothing"},
       {"D999 in professional mode",
        [](Sheet& s) {
          to_professional(s);
-         s.rows[7].Text5 = "D999";
+         s.rows[7].rx_tone = "D999";
        },
        "第8信道亚音输入错误，请重新输入"},
-      {"bandwidth xx", [](Sheet& s) { s.rows[5].Text4 = "xx"; }, "第6信道带宽输入错误，请重新输入"},
-      {"typed beside the toggle", [](Sheet& s) { s.rows[5].Text4 = "宽abc带"; },
+      {"bandwidth xx", [](Sheet& s) { s.rows[5].bandwidth = "xx"; }, "第6信道带宽输入错误，请重新输入"},
+      {"typed beside the toggle", [](Sheet& s) { s.rows[5].bandwidth = "宽abc带"; },
        "第6信道带宽输入错误，请重新输入"},
       {"every item",
        [](Sheet& s) {
-         s.Combo1 = "1:美国频率", s.Combo5 = "禁止", s.Combo6 = "开", s.Combo7 = "开";
-         s.Combo2_60 = "1";
+         s.plan = "1:美国频率", s.transmit = "禁止", s.busy_lockout = "开", s.fsk = "开";
+         s.channel_total = "1";
        },
        "nothing"},
-      {"plan 5", [](Sheet& s) { s.Combo1 = "5:火星频率"; }, "频率选择输入错误，请重新输入"},
-      {"mode 3", [](Sheet& s) { s.Combo4 = "3:火星模式"; }, "模式选择输入错误，请重新输入"},
-      {"transmit maybe", [](Sheet& s) { s.Combo5 = "也许"; }, "发射输入错误，请重新输入"},
-      {"busy lock-out on", [](Sheet& s) { s.Combo6 = "on"; }, "遇忙禁发输入错误，请重新输入"},
-      {"FSK with a blank", [](Sheet& s) { s.Combo7 = "开 "; }, "FSK输入错误，请重新输入"},
-      {"30 channels", [](Sheet& s) { s.Combo2_60 = "30"; }, "信道总数输入错误，请重新输入"},
-      {"channel total 05", [](Sheet& s) { s.Combo2_60 = "05"; }, "信道总数输入错误，请重新输入"},
+      {"plan 5", [](Sheet& s) { s.plan = "5:火星频率"; }, "频率选择输入错误，请重新输入"},
+      {"mode 3", [](Sheet& s) { s.mode = "3:火星模式"; }, "模式选择输入错误，请重新输入"},
+      {"transmit maybe", [](Sheet& s) { s.transmit = "也许"; }, "发射输入错误，请重新输入"},
+      {"busy lock-out on", [](Sheet& s) { s.busy_lockout = "on"; }, "遇忙禁发输入错误，请重新输入"},
+      {"FSK with a blank", [](Sheet& s) { s.fsk = "开 "; }, "FSK输入错误，请重新输入"},
+      {"30 channels", [](Sheet& s) { s.channel_total = "30"; }, "信道总数输入错误，请重新输入"},
+      {"channel total 05", [](Sheet& s) { s.channel_total = "05"; }, "信道总数输入错误，请重新输入"},
       {"first failing row of the tones",
-       [](Sheet& s) { s.rows[9].Text2 = "x", s.rows[2].Text5 = "y"; },
+       [](Sheet& s) { s.rows[9].tx_tone = "x", s.rows[2].rx_tone = "y"; },
        "第3信道亚音输入错误，请重新输入"},
-      {"tones before bandwidths", [](Sheet& s) { s.rows[1].Text4 = "x", s.rows[20].Text5 = "y"; },
+      {"tones before bandwidths", [](Sheet& s) { s.rows[1].bandwidth = "x", s.rows[20].rx_tone = "y"; },
        "第21信道亚音输入错误，请重新输入"},
-      {"rows before options", [](Sheet& s) { s.Combo5 = "x", s.rows[24].Text4 = "y"; },
+      {"rows before options", [](Sheet& s) { s.transmit = "x", s.rows[24].bandwidth = "y"; },
        "第25信道带宽输入错误，请重新输入"},
-      {"options in the window's order", [](Sheet& s) { s.Combo2_60 = "x", s.Combo6 = "y"; },
+      {"options in the window's order", [](Sheet& s) { s.channel_total = "x", s.busy_lockout = "y"; },
        "遇忙禁发输入错误，请重新输入"},
-      {"frequencies first", [](Sheet& s) { s.rows[0].Text5 = "x", s.rows[11].Text1 = "300"; },
+      {"frequencies first", [](Sheet& s) { s.rows[0].rx_tone = "x", s.rows[11].rx_frequency = "300"; },
        "第12信道频率输入错误，请重新输入"},
   };
   for (const auto& c : kCases) {

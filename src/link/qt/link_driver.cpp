@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include "link/qt/port_trace.h"
+
 namespace m27 {
 namespace {
 
@@ -32,8 +34,10 @@ void LinkDriver::cancel() {
 
 void LinkDriver::on_ready_read() {
   const QByteArray bytes = port_.readAll();
-  link_.on_bytes(now(), std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                  static_cast<std::size_t>(bytes.size())));
+  const std::span received(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                           static_cast<std::size_t>(bytes.size()));
+  port_trace().record(TraceDirection::Received, received);
+  link_.on_bytes(now(), received);
   pump();
 }
 
@@ -52,6 +56,7 @@ void LinkDriver::on_timeout() {
 void LinkDriver::pump() {
   while (auto a = link_.poll()) {
     if (const auto* send = std::get_if<Send>(&*a)) {
+      port_trace().record(TraceDirection::Sent, send->bytes);
       port_.write(reinterpret_cast<const char*>(send->bytes.data()),
                   static_cast<qint64>(send->bytes.size()));
     } else if (std::holds_alternative<DiscardInput>(*a)) {

@@ -1,5 +1,7 @@
 #include "link/qt/serial_port.h"
 
+#include "link/qt/port_trace.h"
+
 namespace m27 {
 namespace {
 
@@ -18,7 +20,7 @@ OpenOutcome outcome_of(QSerialPort::SerialPortError error) {
 
 SerialPort::SerialPort(PortMap ports) : ports_(std::move(ports)) {}
 
-OpenOutcome SerialPort::Set_Com(int port_no) {
+OpenOutcome SerialPort::open_port(int port_no) {
   if (port_.isOpen()) port_.close();
   const QString device = ports_.device(port_no);
   if (device.isEmpty()) return OpenOutcome::DoesNotExist;
@@ -30,6 +32,7 @@ OpenOutcome SerialPort::Set_Com(int port_no) {
   port_.setFlowControl(QSerialPort::NoFlowControl);
   if (!port_.open(QIODevice::ReadWrite)) return outcome_of(port_.error());
   port_.clear(QSerialPort::AllDirections);
+  port_trace().port_opened();
   return OpenOutcome::Opened;
 }
 

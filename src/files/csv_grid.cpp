@@ -1,0 +1,76 @@
+#include "files/csv_grid.h"
+
+#include <array>
+#include <functional>
+
+namespace m27 {
+namespace {
+
+constexpr std::size_t kColumnCount = 6;
+constexpr std::array<std::string_view, kColumnCount> kHeaders = {"信道",     "接收频率", "接收亚音",
+                                                                 "发射频率", "发射亚音", "带宽"};
+
+struct ValueColumn {
+  std::string CsvChannel::*field;
+  std::function<Result<std::string>(std::string_view, ToneMode)> check;
+};
+
+// Columns 2 to 6, in order.
+const std::array<ValueColumn, kColumnCount - 1> kValueColumns = {{
+    {&CsvChannel::rx_frequency,
+     [](std::string_view t, ToneMode) { return csv_receive_frequency(t); }},
+    {&CsvChannel::rx_tone, csv_tone},
+    {&CsvChannel::tx_frequency,
+     [](std::string_view t, ToneMode) { return csv_transmit_frequency(t); }},
+    {&CsvChannel::tx_tone, csv_tone},
+    {&CsvChannel::bandwidth, [](std::string_view t, ToneMode) { return csv_bandwidth(t); }},
+}};
+
+Failure refusal(int line, std::size_t column, std::string_view problem) {
+  return Failure{csv_place(line, column + 1, kHeaders[column]) + std::string(problem)};
+}
+
+Result<CsvChannel> grid_channel(const CsvRecord& row, int channel, ToneMode mode) {
+  if (row.fields.size() != kColumnCount) {
+    return Failure{"第" + std::to_string(row.line) + "行：应有6列，实有" +
+                   std::to_string(row.fields.size()) + "列"};
+  }
+  if (row.fields[0] != std::to_string(channel)) {
+    return refusal(row.line, 0, "信道号应为" + std::to_string(channel));
+  }
+  CsvChannel result;
+  for (std::size_t i = 0; i < kValueColumns.size(); ++i) {
+    const auto value = kValueColumns[i].check(row.fields[i + 1], mode);
+    if (!value) return refusal(row.line, i + 1, value.reason());
+    result.*kValueColumns[i].field = *value;
+  }
+  return result;
+}
+
+}  // namespace
+
+std::string grid_csv(const Sheet& sheet) {
+  std::string text = csv_line({kHeaders.begin(), kHeaders.end()});
+  for (int i = 0; i < kRows; ++i) {
+    const ChannelRow& row = sheet.rows[i];
+    text += csv_line({std::to_string(i + 1), row.rx_frequency, row.rx_tone, row.tx_frequency,
+                      row.tx_tone, row.bandwidth});
+  }
+  return text;
+}
+
+bool is_grid_header(const CsvRecord& header) {
+  return header.fields == std::vector<std::string>(kHeaders.begin(), kHeaders.end());
+}
+
+Result<std::vector<CsvChannel>> grid_channels(const std::vector<CsvRecord>& rows, ToneMode mode) {
+  std::vector<CsvChannel> channels;
+  for (const CsvRecord& row : rows) {
+    auto channel = grid_channel(row, static_cast<int>(channels.size()) + 1, mode);
+    if (!channel) return Failure{channel.reason()};
+    channels.push_back(std::move(channel).value());
+  }
+  return channels;
+}
+
+}  // namespace m27

@@ -1,0 +1,94 @@
+#include "files/csv_values.h"
+
+#include <algorithm>
+
+#include "channels/decimal.h"
+#include "channels/frequency.h"
+#include "channels/sheet.h"
+#include "channels/validation.h"
+
+namespace m27 {
+namespace {
+
+constexpr std::size_t kMaxFrequencyLength = 9;
+constexpr FreqUnits kReceiveLow = 400 * kUnitsPerMHz;
+constexpr FreqUnits kReceiveHigh = 490 * kUnitsPerMHz;
+constexpr int kToneScale = 6;  // finer than any tone is written, so "67.05" is no "67.0"
+
+std::string quoted(std::string_view text) { return "“" + std::string(text) + "”"; }
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+bool digits_and_one_point(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), is_digit) &&
+         std::all_of(text.begin(), text.end(), [](char c) { return is_digit(c) || c == '.'; }) &&
+         std::count(text.begin(), text.end(), '.') <= 1;
+}
+
+Result<FreqUnits> typed_frequency(std::string_view text) {
+  if (!digits_and_one_point(text) || text.size() > kMaxFrequencyLength) {
+    return Failure{quoted(text) + "不是频率（只可有数字和一个小数点，最多9个字符）"};
+  }
+  return *frequency_value(text);
+}
+
+// What the write will find: the raster check run twice, as the write runs it.
+bool sendable_transmit(std::string_view text) {
+  Sheet sheet = startup_sheet();
+  sheet.rows[0].tx_frequency = std::string(text);
+  check_rasters(sheet);
+  check_rasters(sheet);
+  const auto f = frequency_value(sheet.rows[0].tx_frequency);
+  return f && wire_count(*f, sheet.rows[0].tx_step);
+}
+
+std::string ascii_upper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+bool is_ctcss(std::string_view entry) { return !entry.empty() && is_digit(entry.front()); }
+
+}  // namespace
+
+Result<std::string> csv_receive_frequency(std::string_view text) {
+  const auto f = typed_frequency(text);
+  if (!f) return Failure{f.reason()};
+  if (*f < kReceiveLow || *f > kReceiveHigh) {
+    return Failure{quoted(text) + "不在400～490 MHz之内"};
+  }
+  return std::string(text);
+}
+
+Result<std::string> csv_transmit_frequency(std::string_view text) {
+  const auto f = typed_frequency(text);
+  if (!f) return Failure{f.reason()};
+  if (!sendable_transmit(text)) return Failure{quoted(text) + "超出电台能存放的发射频率"};
+  return std::string(text);
+}
+
+Result<std::string> csv_tone(std::string_view text, ToneMode mode) {
+  const auto list = tone_table(mode);
+  const std::string upper = ascii_upper(text);
+  const auto exact = std::find(list.begin(), list.end(), upper);
+  if (exact != list.end()) return std::string(*exact);
+  if (digits_and_one_point(text)) {
+    const auto value = parse_decimal(text, kToneScale);
+    const auto same = std::find_if(list.begin(), list.end(), [&](std::string_view entry) {
+      return is_ctcss(entry) && parse_decimal(entry, kToneScale) == value;
+    });
+    if (same != list.end()) return std::string(*same);
+  }
+  const char* table = mode == ToneMode::Professional ? "专业模式" : "普通模式";
+  return Failure{quoted(text) + "不是" + table + "的亚音"};
+}
+
+Result<std::string> csv_bandwidth(std::string_view text) {
+  if (text == kWide || text == kNarrow) return std::string(text);
+  return Failure{quoted(text) + "不是带宽（宽带或窄带）"};
+}
+
+}  // namespace m27

@@ -1,0 +1,37 @@
+#pragma once
+// The values a CSV row may give a channel: only what the grid could hold and the check before a
+// write would pass. Each check gives the text the grid is to hold, or what is wrong with it.
+
+#include <string>
+#include <string_view>
+
+#include "channels/result.h"
+#include "channels/tones.h"
+
+namespace m27 {
+
+// One channel as a CSV row gives it, in the grid's column order.
+struct CsvChannel {
+  std::string rx_frequency;
+  std::string rx_tone;
+  std::string tx_frequency;
+  std::string tx_tone;
+  std::string bandwidth;
+  friend bool operator==(const CsvChannel&, const CsvChannel&) = default;
+};
+
+// A receive frequency as the cell's key filter admits it (digits and one point, at most 9
+// characters) within 400..490 MHz, kept as written: the raster check moves it at the next write.
+Result<std::string> csv_receive_frequency(std::string_view text);
+
+// A transmit frequency in the same form that the radio can hold once the raster check has run.
+Result<std::string> csv_transmit_frequency(std::string_view text);
+
+// The entry of the mode's tone table that `text` names: the entry itself ("OFF", "D023", "I023",
+// in any case) or a CTCSS tone of the same value ("100.0" is "100", "67" is "67.0").
+Result<std::string> csv_tone(std::string_view text, ToneMode mode);
+
+// "宽带" or "窄带".
+Result<std::string> csv_bandwidth(std::string_view text);
+
+}  // namespace m27

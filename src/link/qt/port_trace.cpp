@@ -1,0 +1,30 @@
+#include "link/qt/port_trace.h"
+
+namespace m27 {
+
+std::optional<QString> PortTrace::start(const QString& file) {
+  auto next = std::make_unique<QFile>(file);
+  // Unbuffered: every line is in the file as soon as its bytes have crossed the port, however
+  // the program ends.
+  if (!next->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    return next->errorString();
+  }
+  file_ = std::move(next);
+  return std::nullopt;
+}
+
+void PortTrace::stop() { file_.reset(); }
+
+void PortTrace::record(TraceDirection direction, std::span<const std::uint8_t> bytes) {
+  if (!file_ || bytes.empty()) return;
+  std::string line = trace_line(Clock::now() - opened_, direction, bytes);
+  line += '\n';
+  file_->write(line.data(), static_cast<qint64>(line.size()));
+}
+
+PortTrace& port_trace() {
+  static PortTrace trace;
+  return trace;
+}
+
+}  // namespace m27
