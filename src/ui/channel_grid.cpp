@@ -248,7 +248,8 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::KeyPress:
       if (column == Cell::rx_frequency) return filter_Text1_key(static_cast<QKeyEvent*>(event));
-      if (column == Cell::bandwidth) return toggle_bandwidth_key(static_cast<QKeyEvent*>(event), row);
+      if (column == Cell::bandwidth)
+        return toggle_bandwidth_key(static_cast<QKeyEvent*>(event), row);
       break;
     default:
       break;

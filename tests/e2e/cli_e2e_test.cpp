@@ -127,8 +127,8 @@ TEST(CliTransfer, WriteRefusesEachKindOfBadFileBeforeSendingAnything) {
     std::string err;  // "FILE" stands for the file's path
   };
   const Case kCases[] = {
-      {"receive frequency below the band", [](Sheet& s) { s.rows[2].rx_frequency = "399.95000"; }, 132,
-       "注意: 第3信道频率输入错误，请重新输入\n"},
+      {"receive frequency below the band", [](Sheet& s) { s.rows[2].rx_frequency = "399.95000"; },
+       132, "注意: 第3信道频率输入错误，请重新输入\n"},
       {"receive tone", [](Sheet& s) { s.rows[4].rx_tone = "100.0"; }, 132,
        "注意: 第5信道亚音输入错误，请重新输入\n"},
       {"bandwidth", [](Sheet& s) { s.rows[24].bandwidth = "xx"; }, 132,
