@@ -22,6 +22,7 @@ constexpr Name kNames[] = {
     {"echo", Fault::Kind::kEcho, false},
     {"early", Fault::Kind::kEarly, false},
     {"slow", Fault::Kind::kSlow, true},
+    {"store-wrong", Fault::Kind::kStoreWrong, true},
 };
 
 }  // namespace

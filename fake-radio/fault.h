@@ -17,14 +17,15 @@ struct Fault {
     kEcho,         // every received byte is sent straight back, as a cable with echo would
     kEarly,        // replies start 5 ms after the request, inside the program's settle window
     kSlow,         // replies wait `parameter` ms longer than the settle window
+    kStoreWrong,   // acknowledges the write of row `parameter` but stores a changed record
   };
   Kind kind = Kind::kNone;
   int parameter = 0;
   friend bool operator==(const Fault&, const Fault&) = default;
 };
 
-// "silent", "silent-after=K", "bad-checksum", "cut-off", "garbage", "echo", "early", "slow=MS";
-// K and MS are decimal numbers 0..1000000. nullopt for anything else.
+// "silent", "silent-after=K", "bad-checksum", "cut-off", "garbage", "echo", "early", "slow=MS",
+// "store-wrong=ROW"; K, MS and ROW are decimal numbers 0..1000000. nullopt for anything else.
 std::optional<Fault> parse_fault(std::string_view text);
 
 }  // namespace m27::fake

@@ -23,6 +23,13 @@ std::uint32_t id_from(std::span<const std::uint8_t> bytes) {
          std::uint32_t{bytes[2]} << 8 | std::uint32_t{bytes[3]};
 }
 
+// The receive frequency one raster step higher than written.
+void spoil(ChannelRecord& record) {
+  const auto count = static_cast<std::uint16_t>((record[0] << 8 | record[1]) + 1);
+  record[0] = static_cast<std::uint8_t>(count >> 8);
+  record[1] = static_cast<std::uint8_t>(count);
+}
+
 }  // namespace
 
 Radio::Radio(Memory memory, Options options) : memory_(memory), options_(options) {
@@ -106,6 +113,9 @@ std::optional<Frame> Radio::execute(const Request& request) {
     case Command::kChannelWrite:
       if (data[0] >= kChannelCount) return std::nullopt;
       std::copy_n(data.begin() + 2, ChannelRecord{}.size(), memory_.channels[data[0]].begin());
+      if (options_.fault.kind == Fault::Kind::kStoreWrong && data[0] == options_.fault.parameter) {
+        spoil(memory_.channels[data[0]]);
+      }
       return acknowledgement();
     case Command::kRssiAdjust:
       memory_.rssi_narrow = data[4];

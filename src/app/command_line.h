@@ -1,6 +1,6 @@
 #pragma once
-// The program's arguments: without a command it opens the window, with one (read, write, id,
-// monitor, rssi) it works on the command line.
+// The program's arguments: without a command it opens the window, with one (read, write, verify,
+// diff, id, monitor, rssi) it works on the command line.
 
 #include <QString>
 #include <QStringList>
@@ -13,8 +13,8 @@
 
 namespace m27 {
 
-inline constexpr std::array<std::string_view, 7> kSubcommands = {"read", "write", "id",   "monitor",
-                                                                 "rssi", "csv",   "ports"};
+inline constexpr std::array<std::string_view, 9> kSubcommands = {
+    "read", "write", "verify", "diff", "id", "monitor", "rssi", "csv", "ports"};
 
 struct CommandLine {
   std::vector<PortAssignment> ports;  // --port comN=DEV, in the given order

@@ -14,12 +14,16 @@ const QString kStart = QStringLiteral("--start");
 const QString kCount = QStringLiteral("--count");
 const QString kLayout = QStringLiteral("--layout");
 const QString kInto = QStringLiteral("--into");
+const QString kNoBackup = QStringLiteral("--no-backup");
+const QString kVerify = QStringLiteral("--verify");
 
 Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
 
-// The options (each at most once, "--name VALUE" or "--name=VALUE") and the other words.
+// The options (each at most once, "--name VALUE" or "--name=VALUE"), the flags (each at most
+// once, "--name") and the other words.
 struct Scanned {
   std::map<QString, QString> options;
+  QStringList flags;
   QStringList words;
 
   std::optional<QString> option(const QString& name) const {
@@ -31,12 +35,18 @@ struct Scanned {
 
 bool is_option(const QString& arg) { return arg.size() > 1 && arg.startsWith(QLatin1Char('-')); }
 
-Result<Scanned> scan(const QStringList& args, const QStringList& known) {
+Result<Scanned> scan(const QStringList& args, const QStringList& known,
+                     const QStringList& flags = {}) {
   Scanned scanned;
   for (qsizetype i = 0; i < args.size(); ++i) {
     const QString& arg = args[i];
     if (!is_option(arg)) {
       scanned.words << arg;
+      continue;
+    }
+    if (flags.contains(arg)) {
+      if (scanned.flags.contains(arg)) return failure(QStringLiteral("%1 is given twice").arg(arg));
+      scanned.flags << arg;
       continue;
     }
     const qsizetype equals = arg.indexOf(QLatin1Char('='));
@@ -91,14 +101,29 @@ Failure extra_words(const QStringList& words) {
 
 Result<CliCommand> parse_file_command(const QString& name, const QStringList& args,
                                       bool fake_radio) {
-  const auto scanned = scan(args, {kPort});
+  const bool read = name == QLatin1String("read");
+  const bool write = name == QLatin1String("write");
+  const QStringList flags = read    ? QStringList{kNoBackup}
+                            : write ? QStringList{kVerify}
+                                    : QStringList{};
+  const auto scanned = scan(args, {kPort}, flags);
   if (!scanned) return Failure{scanned.reason()};
   if (scanned->words.isEmpty()) return failure(QStringLiteral("FILE is missing"));
   if (scanned->words.size() > 1) return extra_words(scanned->words.mid(1));
   auto port = port_of(*scanned, fake_radio);
   if (!port) return Failure{port.reason()};
-  if (name == QLatin1String("read")) return CliCommand{ReadArgs{*port, scanned->words.front()}};
-  return CliCommand{WriteArgs{*port, scanned->words.front()}};
+  const QString& file = scanned->words.front();
+  if (read) return CliCommand{ReadArgs{*port, file, !scanned->flags.contains(kNoBackup)}};
+  if (write) return CliCommand{WriteArgs{*port, file, scanned->flags.contains(kVerify)}};
+  return CliCommand{VerifyArgs{*port, file}};
+}
+
+Result<CliCommand> parse_diff(const QStringList& args) {
+  const auto scanned = scan(args, {});
+  if (!scanned) return Failure{scanned.reason()};
+  if (scanned->words.size() < 2) return failure(QStringLiteral("needs two files, A and B"));
+  if (scanned->words.size() > 2) return extra_words(scanned->words.mid(2));
+  return CliCommand{DiffArgs{scanned->words[0], scanned->words[1]}};
 }
 
 Result<CliCommand> parse_id(const QStringList& args, bool fake_radio) {
@@ -215,9 +240,11 @@ Result<PortChoice> parse_port_choice(const QString& text) {
 
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args,
                                      bool fake_radio) {
-  if (name == QLatin1String("read") || name == QLatin1String("write")) {
+  if (name == QLatin1String("read") || name == QLatin1String("write") ||
+      name == QLatin1String("verify")) {
     return parse_file_command(name, args, fake_radio);
   }
+  if (name == QLatin1String("diff")) return parse_diff(args);
   if (name == QLatin1String("id")) return parse_id(args, fake_radio);
   if (name == QLatin1String("monitor")) return parse_monitor(args, fake_radio);
   if (name == QLatin1String("rssi")) return parse_rssi(args, fake_radio);

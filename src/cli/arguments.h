@@ -1,6 +1,7 @@
 #pragma once
 // The arguments of the command-line commands, once parsed:
-//   read --port DEV FILE, write --port DEV FILE, id read --port DEV,
+//   read --port DEV [--no-backup] FILE, write --port DEV [--verify] FILE,
+//   verify --port DEV FILE, diff FILE FILE, id read --port DEV,
 //   id write --port DEV --start N [--count K], monitor rssi|battery --port DEV,
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE,
 //   csv export [--layout grid|generic] IN.m27 OUT.csv, csv import [--into BASE.m27] IN.csv OUT.m27,
@@ -28,12 +29,24 @@ struct PortChoice {
 struct ReadArgs {
   PortChoice port;
   QString file;
+  bool backup = true;  // a copy of what was read goes to the backup folder too
   friend bool operator==(const ReadArgs&, const ReadArgs&) = default;
 };
 struct WriteArgs {
   PortChoice port;
   QString file;
+  bool verify = false;  // read the radio back afterwards and compare
   friend bool operator==(const WriteArgs&, const WriteArgs&) = default;
+};
+struct VerifyArgs {
+  PortChoice port;
+  QString file;
+  friend bool operator==(const VerifyArgs&, const VerifyArgs&) = default;
+};
+struct DiffArgs {
+  QString first;
+  QString second;
+  friend bool operator==(const DiffArgs&, const DiffArgs&) = default;
 };
 struct IdReadArgs {
   PortChoice port;
@@ -79,10 +92,10 @@ struct PortsArgs {
 };
 
 using CliCommand =
-    std::variant<ReadArgs, WriteArgs, IdReadArgs, IdWriteArgs, MonitorArgs, RssiReadArgs,
-                 RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs>;
+    std::variant<ReadArgs, WriteArgs, VerifyArgs, DiffArgs, IdReadArgs, IdWriteArgs, MonitorArgs,
+                 RssiReadArgs, RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs>;
 
-// Parses what follows the command `name` (read, write, id, monitor, rssi, csv, ports).
+// Parses what follows the command `name` (read, write, verify, diff, id, monitor, rssi, csv, ports).
 // `fake_radio`: the program runs the fake radio on com1, which a command without --port then uses.
 // A failure says what is wrong, for the usage message.
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);

@@ -3,22 +3,25 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <filesystem>
 #include <iostream>
 
 #include "channels/sheet.h"
+#include "channels/sheet_comparison.h"
+#include "cli/backup.h"
 #include "cli/console_player.h"
 #include "cli/csv_command.h"
 #include "cli/data_lines.h"
+#include "cli/diff_command.h"
 #include "cli/exit_status.h"
+#include "cli/file_path.h"
 #include "cli/id_series.h"
 #include "cli/line_reader.h"
 #include "cli/ports_command.h"
+#include "cli/radio_reading.h"
 #include "cli/session.h"
 #include "cli/stop_signal.h"
+#include "cli/verify_command.h"
 #include "files/file_commands.h"
-#include "link/read_transfer.h"
 #include "link/write_transfer.h"
 #include "service/id_operations.h"
 #include "service/monitor_command.h"
@@ -43,17 +46,14 @@ ConsoleOptions transfer_console(int progress_end) {
   return {isatty(STDERR_FILENO) == 1, progress_end, {}};
 }
 
-std::filesystem::path file_path(const QString& file) {
-  return std::filesystem::path(QFile::encodeName(file).toStdString());
-}
-
 int run(const ReadArgs& args, const PortMap& ports) {
   ConsolePlayer player = console(transfer_console(kReadProgressEnd));
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
-  Sheet sheet = startup_sheet();
-  if (!session.run(std::make_unique<ReadTransfer>(sheet))) return kExitFailure;
-  if (const auto refusal = save_channel_file(sheet, file_path(args.file))) {
+  auto sheet = read_radio(session);
+  if (!sheet) return kExitFailure;
+  if (args.backup) back_up(*sheet, player);
+  if (const auto refusal = save_channel_file(*sheet, file_path(args.file))) {
     player.show(*refusal);
     return kExitFailure;
   }
@@ -63,20 +63,17 @@ int run(const ReadArgs& args, const PortMap& ports) {
 int run(const WriteArgs& args, const PortMap& ports) {
   ConsolePlayer player = console(transfer_console(kWriteProgressEnd));
   Sheet sheet = startup_sheet();
-  const std::filesystem::path file = file_path(args.file);
-  const auto opening = open_channel_file(sheet, file);
-  if (opening.refusal) {
-    player.show(*opening.refusal);
-    return kExitFailure;
-  }
-  // The window shows what fills the missing part; here nobody would see it before it is sent.
-  if (!opening.complete()) {
-    player.show(open_failure(file, incomplete_file(opening.line_count)));
+  if (const auto refusal = open_whole_channel_file(sheet, file_path(args.file))) {
+    player.show(*refusal);
     return kExitFailure;
   }
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
-  return exit_status(session.run(std::make_unique<WriteTransfer>(sheet)));
+  if (!session.run(std::make_unique<WriteTransfer>(sheet))) return kExitFailure;
+  if (!args.verify) return kExitSuccess;
+  const auto verified = verify_radio(sheet, session, player);
+  if (!verified) player.show(read_back_failure());
+  return verified.value_or(kExitFailure);
 }
 
 int run(const IdReadArgs& args, const PortMap& ports) {

@@ -34,6 +34,9 @@ class ConsolePlayer {
 
   void play(const Action& action);
 
+  // The value the next transfer's progress line counts up to (a write followed by a read).
+  void set_progress_end(int end) { options_.progress_end = end; }
+
   // A message the command itself has to show (a file that cannot be opened ...).
   void show(const Message& message);
   // A line of the command's own on the error stream (prompts, column heads).

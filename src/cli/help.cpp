@@ -9,20 +9,37 @@ const char* const kPortHelp =
     "place of --port uses the bundled radio model.\n";
 
 const char* const kExitHelp =
-    "Exit status: 0 done, 1 the radio, the port or a file failed, 2 wrong usage.\n";
+    "Exit status: 0 done, 1 the radio, the port or a file failed, 2 wrong usage,\n"
+    "3 (verify, write --verify, diff) the two differ.\n";
+
+const char* const kBackupHelp =
+    "Every complete read also keeps a copy, byte for byte the file a save writes, in\n"
+    "$XDG_DATA_HOME/m27/backups (by default ~/.local/share/m27/backups), named by the local time\n"
+    "of the read, e.g. 20261207-064512-123.m27; the newest 1000 are kept. A backup that cannot\n"
+    "be written is reported (\"备份失败\") and does not fail the read.\n";
+
+const char* const kDifferenceHelp =
+    "One line per difference on standard output: the channel (1..25) and the column\n"
+    "(接收频率, 接收亚音, 发射频率, 发射亚音, 带宽), or the option (发射, 遇忙禁发, FSK, "
+    "信道总数,\n"
+    "模式, 频率选择), then the two values. Values are compared as the radio stores them:\n"
+    "450.1 and 450.10000 are the same frequency.\n";
 
 const char* const kReadHelp =
-    "usage: m27 read --port DEV FILE.m27\n"
+    "usage: m27 read --port DEV [--no-backup] FILE.m27\n"
     "\n"
     "Reads the radio's options and its 25 channels and saves them to FILE.m27, as the window's\n"
     "\"读取频率\" followed by \"保存文件\" would. FILE is replaced only after a complete read.\n"
     "Messages go to standard error; on a terminal a progress line shows \"正在读频...... 45/75\".\n"
     "\n"
+    "%1"
+    "--no-backup keeps no backup of this read.\n"
+    "\n"
     "example:\n"
     "  m27 read --port /dev/ttyUSB0 shop.m27\n";
 
 const char* const kWriteHelp =
-    "usage: m27 write --port DEV FILE.m27\n"
+    "usage: m27 write --port DEV [--verify] FILE.m27\n"
     "\n"
     "Opens FILE.m27 as the window's \"打开文件\" does and writes it into the radio "
     "(\"开始写频\"):\n"
@@ -30,8 +47,35 @@ const char* const kWriteHelp =
     "and options; nothing is sent if anything is wrong or the file has fewer than 132 lines.\n"
     "Messages go to standard error; on a terminal a progress line counts up to 156.\n"
     "\n"
+    "--verify then reads the radio back as verify does and reports the same way: exit status 0\n"
+    "when the radio holds what was written, 3 when not (one line per difference), 1 when the\n"
+    "write failed or the read-back did (the message then says the write itself completed).\n"
+    "\n"
     "example:\n"
-    "  m27 write --port com1 shop.m27\n";
+    "  m27 write --port com1 --verify shop.m27\n";
+
+const char* const kVerifyHelp =
+    "usage: m27 verify --port DEV FILE.m27\n"
+    "\n"
+    "Reads the radio (as read does, without a backup) and compares it with what writing\n"
+    "FILE.m27 would send: the options and the 25 channels.\n"
+    "%2"
+    "Exit status 0 when they are the same, 3 when they differ.\n"
+    "\n"
+    "example:\n"
+    "  m27 verify --port /dev/ttyUSB0 shop.m27\n"
+    "  3 接收频率 450.12500 450.13125         channel 3: the file's value, then the radio's\n";
+
+const char* const kDiffHelp =
+    "usage: m27 diff A.m27 B.m27\n"
+    "\n"
+    "Compares two channel files as verify compares a file with a radio: A's value, then B's.\n"
+    "Nothing is printed when they are the same.\n"
+    "%2"
+    "Exit status 0 when they are the same, 3 when they differ, 1 when a file cannot be opened.\n"
+    "\n"
+    "example:\n"
+    "  m27 diff monday.m27 ~/.local/share/m27/backups/20261207-064512-123.m27\n";
 
 const char* const kIdHelp =
     "usage: m27 id read  --port DEV\n"
@@ -113,8 +157,12 @@ const char* const kPortsHelp =
 QString commands_help() {
   return QStringLiteral(
              "commands (each works without a window; m27 COMMAND --help tells more):\n"
-             "  read    --port DEV FILE.m27          read the radio into a channel file\n"
+             "  read    --port DEV FILE.m27          read the radio into a channel file (and a "
+             "backup)\n"
              "  write   --port DEV FILE.m27          write a channel file into the radio\n"
+             "                                       (--verify: read it back and compare)\n"
+             "  verify  --port DEV FILE.m27          compare the radio with a channel file\n"
+             "  diff    A.m27 B.m27                  compare two channel files\n"
              "  id read --port DEV                   print the radio's ID\n"
              "  id write --port DEV --start N [--count K]\n"
              "                                       write IDs N, N+1, ... into K radios in turn\n"
@@ -146,14 +194,19 @@ QString command_help(const QString& name) {
   const char* text = nullptr;
   if (name == QLatin1String("read")) text = kReadHelp;
   if (name == QLatin1String("write")) text = kWriteHelp;
+  if (name == QLatin1String("verify")) text = kVerifyHelp;
+  if (name == QLatin1String("diff")) text = kDiffHelp;
   if (name == QLatin1String("id")) text = kIdHelp;
   if (name == QLatin1String("monitor")) text = kMonitorHelp;
   if (name == QLatin1String("rssi")) text = kRssiHelp;
   if (name == QLatin1String("csv")) text = kCsvHelp;
   if (name == QLatin1String("ports")) text = kPortsHelp;
   if (!text) return {};
-  const bool uses_a_port = text != kCsvHelp && text != kPortsHelp;
-  return QString::fromUtf8(text) + QLatin1Char('\n') +
+  const bool uses_a_port = text != kCsvHelp && text != kPortsHelp && text != kDiffHelp;
+  const QString body = QString::fromUtf8(text)
+                           .replace(QLatin1String("%1"), QString::fromUtf8(kBackupHelp))
+                           .replace(QLatin1String("%2"), QString::fromUtf8(kDifferenceHelp));
+  return body + QLatin1Char('\n') +
          (uses_a_port ? QString::fromUtf8(kPortHelp) + QLatin1Char('\n') : QString()) +
          QString::fromUtf8(kExitHelp);
 }

@@ -18,14 +18,19 @@ Message file_failure(std::string_view what, const std::filesystem::path& file,
   return attention(std::move(text));
 }
 
-std::optional<Failure> write_channel_file(const std::filesystem::path& file,
-                                          const ChannelFile& record, FileSystem& fs) {
-  const auto bytes = encode_channel_file(record);
+std::optional<Failure> write_channel_file(const std::filesystem::path& file, const Sheet& sheet,
+                                          FileSystem& fs) {
+  const auto bytes = channel_file_bytes(sheet);
   if (!bytes) return Failure{bytes.reason()};
   return replace_file(file, *bytes, fs);
 }
 
 }  // namespace
+
+Result<std::string> channel_file_bytes(Sheet sheet) {
+  commit_edits(sheet);
+  return encode_channel_file(channel_file_of(sheet));
+}
 
 Message save_failure(const std::filesystem::path& file, std::string_view reason) {
   return file_failure("保存文件失败", file, reason);
@@ -51,13 +56,20 @@ std::string incomplete_file(std::size_t line_count) {
   return "文件不完整：只读到" + std::to_string(line_count) + "行";
 }
 
+std::optional<Message> open_whole_channel_file(Sheet& sheet, const std::filesystem::path& file,
+                                               FileSystem& fs) {
+  const FileOpening opening = open_channel_file(sheet, file, fs);
+  if (opening.refusal || opening.complete()) return opening.refusal;
+  return open_failure(file, incomplete_file(opening.line_count));
+}
+
 std::optional<Message> save_channel_file(Sheet& sheet,
                                          const std::optional<std::filesystem::path>& chosen,
                                          FileSystem& fs) {
   commit_edits(sheet);
   std::optional<Message> message;
   if (chosen) {
-    if (const auto failure = write_channel_file(*chosen, channel_file_of(sheet), fs)) {
+    if (const auto failure = write_channel_file(*chosen, sheet, fs)) {
       message = save_failure(*chosen, failure->reason);
     }
   }

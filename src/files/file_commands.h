@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "channels/message.h"
+#include "channels/result.h"
 #include "channels/sheet.h"
 #include "files/channel_file.h"
 #include "files/file_system.h"
@@ -19,6 +20,9 @@ Message save_failure(const std::filesystem::path& file, std::string_view reason)
 
 // "打开文件失败\n<file>\n<reason>", title "注意", exclamation icon.
 Message open_failure(const std::filesystem::path& file, std::string_view reason);
+
+// The bytes a save of the sheet writes: the sheet after `commit_edits` as a channel file.
+Result<std::string> channel_file_bytes(Sheet sheet);
 
 // What opening a channel file came to.
 struct FileOpening {
@@ -38,6 +42,12 @@ FileOpening open_channel_file(Sheet& sheet, const std::filesystem::path& file,
 // "文件不完整：只读到131行": what the window says after opening a file of fewer than 132 lines,
 // and the reason a write from the command line refuses it.
 std::string incomplete_file(std::size_t line_count);
+
+// `open_channel_file` for the commands that send a file to the radio or hold the radio to it
+// (`m27 write`, `m27 verify`): nobody sees what would fill the missing part of a file cut short,
+// so it is refused too ("打开文件失败\n<file>\n文件不完整：只读到131行").
+std::optional<Message> open_whole_channel_file(Sheet& sheet, const std::filesystem::path& file,
+                                               FileSystem& fs = local_file_system());
 
 // `commit_edits`, then the record is written to the chosen file (nullopt: the dialog was
 // cancelled), then the frequency cells lose their tab stops, whatever came of the writing.

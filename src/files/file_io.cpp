@@ -100,4 +100,12 @@ std::optional<Failure> replace_file(const std::filesystem::path& path, std::stri
   return system_failure(error);
 }
 
+int create_file(const std::filesystem::path& path, std::string_view bytes, FileSystem& fs) {
+  const int fd = fs.open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+  if (fd < 0) return errno;
+  const int error = fill_temporary(fs, fd, bytes);
+  if (error != 0) fs.unlink(path.c_str());
+  return error;
+}
+
 }  // namespace m27

@@ -26,4 +26,10 @@ Result<std::string> read_file(const std::filesystem::path& path, std::size_t lim
 std::optional<Failure> replace_file(const std::filesystem::path& path, std::string_view bytes,
                                     FileSystem& fs = local_file_system());
 
+// Writes `bytes` to a new file at `path` and flushes it to the disk: 0, or the errno of the
+// failure. A path that is taken gives EEXIST and is left alone; a file that could not be written
+// whole is removed again.
+int create_file(const std::filesystem::path& path, std::string_view bytes,
+                FileSystem& fs = local_file_system());
+
 }  // namespace m27

@@ -45,6 +45,7 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   connect_files();
   connect_csv();
   connect_dialogs();
+  connect_safety();
   Form_Load();
 }
 

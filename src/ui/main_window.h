@@ -15,6 +15,7 @@
 //   main_window_files.cpp   the channel-file commands
 //   main_window_csv.cpp     "导出CSV…", "导入CSV…" and the serial trace "通讯记录…"
 //   main_window_dialogs.cpp the three service dialogs: opened from the menu, one of each
+//   main_window_safety.cpp  the backup of every read and the read-back check after a write
 // The menu items `StartWrite` and `WriteChn` click `Command1` (write) and `Command2` (read); the
 // buttons `Command5` and `Command6` trigger the menu items `MenuFileOpen` and `MenuSave`.
 
@@ -178,6 +179,12 @@ class MainWindow : public QMainWindow {
   void connect_dialogs();
   TestModeDialog* load_Form4();
   void show_dialog(QWidget* dialog);
+  // main_window_safety.cpp
+  void connect_safety();
+  void back_up_read(bool ok);
+  void read_back_written(bool ok);
+  void check_read_back(const Sheet& written, bool ok);
+  void open_backup_folder();
   // main_window.cpp
   void connect_lifecycle();
   void Form_Load();
@@ -199,6 +206,7 @@ class MainWindow : public QMainWindow {
   std::function<void(const MonitorPacket&)> monitor_display_;
   bool exchange_commands_enabled_ = true;
   Sheet sheet_;
+  Sheet read_back_;  // the radio as read back after a write, to check it
   int port_no_ = 0;
 
   Background* background_ = nullptr;
@@ -232,6 +240,9 @@ class MainWindow : public QMainWindow {
   QAction* engineering_mode_ = nullptr;
   QAction* test_mode_ = nullptr;
   QAction* radio_id_ = nullptr;
+  QAction* open_backups_ = nullptr;        // 打开备份文件夹
+  QAction* backup_after_read_ = nullptr;   // 读频自动备份, remembered
+  QAction* verify_after_write_ = nullptr;  // 写后校验, remembered
 
   FormTimer* Timer1_ = nullptr;
   FormTimer* Timer2_ = nullptr;

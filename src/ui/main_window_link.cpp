@@ -20,9 +20,15 @@ void MainWindow::connect_link() {
   connect(Command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
 }
 
-void MainWindow::Command1_Click() { start_exchange(std::make_unique<WriteTransfer>(sheet_)); }
+void MainWindow::Command1_Click() {
+  start_exchange(std::make_unique<WriteTransfer>(sheet_),
+                 {{}, [this](bool ok) { read_back_written(ok); }});
+}
 
-void MainWindow::Command2_Click() { start_exchange(std::make_unique<ReadTransfer>(sheet_)); }
+void MainWindow::Command2_Click() {
+  start_exchange(std::make_unique<ReadTransfer>(sheet_),
+                 {{}, [this](bool ok) { back_up_read(ok); }});
+}
 
 bool MainWindow::start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks) {
   if (driver_.busy()) return false;

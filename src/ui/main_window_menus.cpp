@@ -55,6 +55,7 @@ void MainWindow::build_menus() {
   MenuSave_ = add_item(file, "MenuSave", "保存文件(&s)");
   export_csv_ = add_item(file, "MenuExportCsv", "导出CSV…");
   import_csv_ = add_item(file, "MenuImportCsv", "导入CSV…");
+  open_backups_ = add_item(file, "open_backups", "打开备份文件夹");
   add_separator(file, "wer6wr6");
   FormCancel_ = add_item(file, "FormCancel", "退出(&E)");
 
@@ -66,6 +67,8 @@ void MainWindow::build_menus() {
   trace_ = add_item(settings, "MenuTrace", "通讯记录…");
   trace_->setCheckable(true);  // checked while a trace is being written
   add_separator(settings, "w13888");
+  backup_after_read_ = add_item(settings, "backup_after_read", "读频自动备份");
+  verify_after_write_ = add_item(settings, "verify_after_write", "写后校验");
 
   QMenu* model = add_menu(this, bar, "jixinxinxi", "机型选择(&J)");
   xbm27_ = add_checked_item(model, "xbm27", "------");

@@ -32,7 +32,11 @@ TEST(CliArguments, ParsesEveryCommand) {
       {"read", {"a.m27", "--port=com3"}, false, ReadArgs{kCom3, "a.m27"}},
       {"read", {"a.m27"}, true, ReadArgs{kCom1, "a.m27"}},
       {"read", {"--port", "COM16", "表.m27"}, false, ReadArgs{{{}, 16}, "表.m27"}},
+      {"read", {"--no-backup", "a.m27"}, true, ReadArgs{kCom1, "a.m27", false}},
       {"write", {"--port", "com1", "table.m27"}, false, WriteArgs{kCom1, "table.m27"}},
+      {"write", {"table.m27", "--verify"}, true, WriteArgs{kCom1, "table.m27", true}},
+      {"verify", {"--port", "com3", "a.m27"}, false, VerifyArgs{kCom3, "a.m27"}},
+      {"diff", {"a.m27", "b.m27"}, false, DiffArgs{"a.m27", "b.m27"}},
       {"id", {"--port", "/dev/ttyUSB0", "read"}, false, IdReadArgs{kUsb}},
       {"id", {"--start=0", "write", "--count", "2"}, true, IdWriteArgs{kCom1, "0", 2}},
       // The ID field's own check refuses it later, with the dialog's message.
@@ -81,6 +85,8 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"read", {"--port", "com1=/dev/x", "a.m27"}, "belongs before the command"},
       {"read", {"--port", "/dev/x", "--port=com2", "a.m27"}, ""},   // which of the two ports?
       {"read", {"--port", "/dev/x", "--start", "1", "a.m27"}, ""},  // --start is id write's
+      {"read", {"--port", "/dev/x", "--verify", "a.m27"}, ""},      // --verify is write's
+      {"diff", {"a.m27", "b.m27", "c.m27"}, "c.m27"},               // two files at a time
       {"id", {"--port", "/dev/x"}, ""},                             // neither read nor write
       {"id", {"read", "--port", "/dev/x", "--count", "5"}, ""},     // --count belongs to write
       {"id", {"write", "--port", "/dev/x"}, "--start"},             // no first ID

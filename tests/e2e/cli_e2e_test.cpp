@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "channels/codec.h"
+#include "files/backup_store.h"
 #include "files/file_commands.h"
 #include "support/fake_radio_process.h"
 #include "support/varied_sheet.h"
@@ -30,19 +31,28 @@ struct Outcome {
   std::string err;
 };
 
-// m27 started with `args`, without a display.
-void start_m27(QProcess& process, const QStringList& args) {
+// The user data folder of every run that names none, so that no backup lands in the home folder.
+QString shared_data_home() {
+  static const QTemporaryDir dir;
+  return dir.path();
+}
+
+// m27 started with `args`, without a display, its user data in `data_home`.
+void start_m27(QProcess& process, const QStringList& args,
+               const QString& data_home = shared_data_home()) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  environment.insert(QStringLiteral("XDG_DATA_HOME"), data_home);
   process.setProcessEnvironment(environment);
   process.start(QStringLiteral(M27_PATH), args);
 }
 
 // Runs m27 with `args`, `input` on its standard input, and waits for its end.
-Outcome m27(const QStringList& args, const QByteArray& input = {}) {
+Outcome m27(const QStringList& args, const QByteArray& input = {},
+            const QString& data_home = shared_data_home()) {
   QProcess process;
-  start_m27(process, args);
+  start_m27(process, args, data_home);
   if (!process.waitForStarted()) return {};
   process.write(input);
   process.closeWriteChannel();
@@ -281,6 +291,76 @@ const ReadFault kReadFaults[] = {
 INSTANTIATE_TEST_SUITE_P(Faults, CliReadFault, ::testing::ValuesIn(kReadFaults),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(CliBackup, EveryCompleteReadLeavesOneBackupOfTheSavedFile) {
+  QTemporaryDir home;
+  const QDir backups(home.filePath(QStringLiteral("m27/backups")));
+  const QString file = home.filePath(QStringLiteral("shop.m27"));
+  FakeRadioProcess radio;
+  expect(m27({"read", "--port", radio.device(), file}, {}, home.path()), 0, "读频完成: 读写完成\n");
+  const QStringList kept = backups.entryList(QDir::Files);
+  ASSERT_EQ(kept.size(), 1);
+  EXPECT_TRUE(is_backup_name(kept[0].toStdString())) << kept[0].toStdString();
+  EXPECT_EQ(file_bytes(backups.filePath(kept[0])), file_bytes(file));
+
+  expect(m27({"read", "--no-backup", "--port", radio.device(), file}, {}, home.path()), 0,
+         "读频完成: 读写完成\n");
+  FakeRadioProcess silent({QStringLiteral("--fault"), QStringLiteral("silent-after=5")});
+  EXPECT_EQ(m27({"read", "--port", silent.device(), file}, {}, home.path()).status, 1);
+  EXPECT_EQ(backups.entryList(QDir::Files), kept);
+
+  // A data folder that cannot hold one: the read is good all the same.
+  const QString not_a_folder = home.filePath(QStringLiteral("shop.m27"));
+  const Outcome unbacked = m27({"read", "--port", radio.device(), file}, {}, not_a_folder);
+  EXPECT_EQ(unbacked.status, 0);
+  EXPECT_EQ(unbacked.err.rfind("读频完成: 读写完成\n注意: 备份失败\n" + not_a_folder.toStdString() +
+                                   "/m27/backups\n",
+                               0),
+            0u)
+      << unbacked.err;
+}
+
+TEST(CliVerify, AWriteThatIsNotKeptIsNamedByWriteVerifyAndVerify) {
+  QTemporaryDir dir;
+  Sheet sheet = startup_sheet();
+  const QString file = saved(dir, "shop.m27", sheet);
+  const std::string kRow3 = "3 接收频率 451.12500 451.13125\n";
+  const std::string kWritten = "写频完成: 写频完成\n读频完成: 读写完成\n";
+  FakeRadioProcess spoiling({QStringLiteral("--fault"), QStringLiteral("store-wrong=2")});
+  expect(m27({"write", "--verify", "--port", spoiling.device(), file}), 3,
+         kWritten + "校验: 校验不一致\n", kRow3);
+  expect(m27({"verify", "--port", spoiling.device(), file}), 3,
+         "读频完成: 读写完成\n校验: 校验不一致\n", kRow3);
+
+  FakeRadioProcess radio;
+  expect(m27({"write", "--port", radio.device(), file, "--verify"}), 0,
+         kWritten + "校验: 校验通过\n");
+  expect(m27({"verify", "--port", radio.device(), file}), 0,
+         "读频完成: 读写完成\n校验: 校验通过\n");
+
+  // The option, 25 channels and the end packet go through; the read-back finds no radio.
+  FakeRadioProcess tiring({QStringLiteral("--fault"), QStringLiteral("silent-after=27")});
+  expect(m27({"write", "--verify", "--port", tiring.device(), file}), 1,
+         "写频完成: 写频完成\n" + kNoAnswer + "校验: 写频已完成，但读回对讲机失败，未能校验\n");
+}
+
+TEST(CliDiff, PrintsOneLinePerDifferenceAndNothingForTheSame) {
+  QTemporaryDir dir;
+  Sheet sheet = startup_sheet();
+  const QString a = saved(dir, "a.m27", sheet);
+  const QString same = dir.filePath(QStringLiteral("same.m27"));
+  QFile unformatted(same);  // 450.125 for 450.12500: the same frequency on the radio
+  ASSERT_TRUE(unformatted.open(QIODevice::WriteOnly));
+  unformatted.write(QByteArray::fromStdString(file_bytes(a)).replace("450.12500", "450.125"));
+  unformatted.close();
+  sheet.rows[0].rx_tone = "67.0";
+  sheet.fsk = "开";
+  const QString b = saved(dir, "b.m27", sheet);
+
+  expect(m27({"diff", a, same}), 0, "");
+  expect(m27({"diff", a, b}), 3, "", "FSK 关 开\n1 接收亚音 OFF 67.0\n");
+  EXPECT_EQ(m27({"diff", a, dir.filePath(QStringLiteral("none.m27"))}).status, 1);
+}
+
 TEST(CliId, ReadsThenWritesASeriesOfTwoFrom100) {
   FakeRadioProcess radio({QStringLiteral("--log")});
   expect(m27({"id", "read", "--port", radio.device()}), 0, "读取 OK\n", "12345678\n");
@@ -373,6 +453,7 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
       {"id write --port com1", 2, "m27: id: id write needs --start N"},
       {"erase", 2, "m27: unknown command erase\ntry 'm27 --help'\n"},
       {"csv export a.m27", 2, "m27: csv: needs IN.m27 and OUT.csv\ntry 'm27 --help'\n"},
+      {"diff a.m27", 2, "m27: diff: needs two files, A and B\ntry 'm27 --help'\n"},
   };
   for (const auto& c : kCases) {
     const Outcome outcome = m27(c.command.split(QLatin1Char(' ')));

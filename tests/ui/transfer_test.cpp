@@ -1,11 +1,15 @@
 // Reading and writing the radio from the window, against the real fake radio over a pty: what
 // is written comes back, what the user sees comes in order, and nothing stays disabled.
 
+#include <QDir>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "channels/codec.h"
+#include "files/file_commands.h"
 #include "service/monitor_command.h"
 #include "support/fake_radio_process.h"
 #include "support/pseudo_terminal.h"
@@ -51,7 +55,21 @@ QStringList shown_table(const MainWindow& w) {
 class TransferTest : public QObject {
   Q_OBJECT
 
+  QTemporaryDir home_;  // the user's data and settings
+  QDir backups_{home_.filePath(QStringLiteral("share/m27/backups"))};
+
  private slots:
+  void initTestCase() {
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("share"))));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       home_.filePath(QStringLiteral("config")));
+  }
+
+  void init() {
+    QSettings(QStringLiteral("m27"), QStringLiteral("m27")).clear();
+    backups_.removeRecursively();
+  }
+
   void write_then_read_gives_back_the_table() {
     FakeRadioProcess radio;
     RecordingMessageBoxes boxes;
@@ -78,10 +96,44 @@ class TransferTest : public QObject {
     QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
     QCOMPARE(w->Form5()->ProgressBar1()->value(), 0);
     QVERIFY(w->Timer1()->enabled() && w->Timer2()->enabled());
+    const QStringList kept = backups_.entryList(QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QFile backup(backups_.filePath(kept[0]));
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll().toStdString(), *channel_file_bytes(w->sheet()));
 
     const auto memory = radio.memory();
     QVERIFY(memory);
     for (int i = 0; i < kRows; ++i) QCOMPARE(memory->channels[i], *encode_channel(w->sheet(), i));
+  }
+
+  void verify_after_write_lists_what_the_radio_did_not_keep() {
+    FakeRadioProcess radio({"--fault", "store-wrong=2"});
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, com1_on(radio.device()));
+    QAction* verify = action(*w, "verify_after_write");
+    QVERIFY(verify->isCheckable() && !verify->isChecked());
+    verify->trigger();
+    child<QPushButton>(*w, "Command1")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.shown.size(), 3u, kPatienceMs);
+    QCOMPARE(boxes.texts(),
+             (QStringList{"写频完成", "读写完成", "校验不一致\n3 接收频率 451.12500 451.13125"}));
+    QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
+    QCOMPARE(cell(*w, "Text1", 2)->text(), QStringLiteral("451.12500"));  // the table stays
+    QVERIFY2(!backups_.exists(), "a read-back is no read of the user's");
+  }
+
+  void the_two_settings_persist_across_a_restart() {
+    RecordingMessageBoxes boxes;
+    auto first = make_window(boxes);
+    QVERIFY(action(*first, "backup_after_read")->isChecked());
+    QVERIFY(!action(*first, "verify_after_write")->isChecked());
+    action(*first, "backup_after_read")->trigger();
+    action(*first, "verify_after_write")->trigger();
+    first.reset();
+    auto second = make_window(boxes);
+    QVERIFY(!action(*second, "backup_after_read")->isChecked());
+    QVERIFY(action(*second, "verify_after_write")->isChecked());
   }
 
   // The first message holds the rest: the buttons come back only once it is closed.

@@ -147,6 +147,16 @@ TEST(FakeRadio, FallsSilentAfterServingKRequests) {
   EXPECT_EQ(radio.requests_seen(), 3u);
 }
 
+TEST(FakeRadio, AcknowledgesRowKButStoresItOneStepHigher) {
+  Radio radio(default_memory(), {.fault = *parse_fault("store-wrong=24")});
+  radio.receive(kT0, unhex("57 09 00 00 1F 40 27 D9 38 38 0D 3C"));
+  radio.receive(kT0 + 1s, unhex("57 09 18 00 01 FF 00 01 00 00 1F 98"));
+  EXPECT_EQ(hex_of(run_until(radio, kT0 + 10s)), "41 00 41 41 00 41");
+  const std::string memory = dump(radio.memory());
+  EXPECT_NE(memory.find("\nchannel 0 1F 40 27 D9 38 38 0D\n"), memory.npos);
+  EXPECT_NE(memory.find("\nchannel 24 02 00 00 01 00 00 1F\n"), memory.npos) << "carried";
+}
+
 TEST(FakeRadio, BabblesGarbageThatNeverFormsAFrame) {
   Radio radio(default_memory(), {.fault = {Fault::Kind::kGarbage, 0}});
   radio.receive(kT0, unhex(kOptionRead));

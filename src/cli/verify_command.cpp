@@ -1,0 +1,58 @@
+#include "cli/verify_command.h"
+
+#include <unistd.h>
+
+#include <iostream>
+
+#include "channels/channel_table.h"
+#include "channels/sheet_comparison.h"
+#include "channels/validation.h"
+#include "cli/exit_status.h"
+#include "cli/file_path.h"
+#include "cli/radio_reading.h"
+#include "files/file_commands.h"
+
+namespace m27 {
+namespace {
+
+constexpr int kReadProgressEnd = 3 * kRows;
+
+// A file the write would refuse cannot be compared with what it would send.
+std::optional<Message> write_refusal(Sheet sheet) {
+  check_rasters(sheet);
+  commit_edits(sheet);
+  return pre_write_check(sheet);
+}
+
+}  // namespace
+
+int report_differences(const Sheet& first, const Sheet& second, ConsolePlayer& player) {
+  const auto differences = compare_sheets(first, second);
+  for (const Difference& difference : differences) player.data(difference_line(difference));
+  return differences.empty() ? kExitSuccess : kExitDifferent;
+}
+
+std::optional<int> verify_radio(const Sheet& expected, Session& session, ConsolePlayer& player) {
+  player.set_progress_end(kReadProgressEnd);
+  const auto radio = read_radio(session);
+  if (!radio) return std::nullopt;
+  const int status = report_differences(expected, *radio, player);
+  player.show(verification_verdict(status == kExitSuccess));
+  return status;
+}
+
+int run(const VerifyArgs& args, const PortMap& ports) {
+  ConsolePlayer player(std::cout, std::cerr, {isatty(STDERR_FILENO) == 1, kReadProgressEnd, {}});
+  Sheet file = startup_sheet();
+  auto refusal = open_whole_channel_file(file, file_path(args.file));
+  if (!refusal) refusal = write_refusal(file);
+  if (refusal) {
+    player.show(*refusal);
+    return kExitFailure;
+  }
+  Session session(ports, args.port, player);
+  if (!session.open()) return kExitFailure;
+  return verify_radio(file, session, player).value_or(kExitFailure);
+}
+
+}  // namespace m27
