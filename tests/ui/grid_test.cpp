@@ -112,37 +112,37 @@ class GridTest : public QObject {
   void a_click_Space_and_Enter_toggle_the_bandwidth() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
-    QLineEdit* Text4 = cell(*w, "Text4", 12);
-    click(Text4);
-    QCOMPARE(Text4->text(), QStringLiteral("宽带"));
+    QLineEdit* bandwidth = cell(*w, "Text4", 12);
+    click(bandwidth);
+    QCOMPARE(bandwidth->text(), QStringLiteral("宽带"));
     QCOMPARE(text_of(w->sheet().rows[12].bandwidth), QStringLiteral("宽带"));
-    QTest::keyClick(Text4, Qt::Key_Space);
+    QTest::keyClick(bandwidth, Qt::Key_Space);
     QCOMPARE(text_of(w->sheet().rows[12].bandwidth), QStringLiteral("窄带"));
-    QTest::keyClick(Text4, Qt::Key_Return);
-    QCOMPARE(Text4->text(), QStringLiteral("宽带"));
+    QTest::keyClick(bandwidth, Qt::Key_Return);
+    QCOMPARE(bandwidth->text(), QStringLiteral("宽带"));
   }
 
   // Every way of pasting: the keys, the context menu's item and the middle button.
   void a_paste_into_a_receive_frequency_goes_through_its_filter() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
-    QLineEdit* Text1 = cell(*w, "Text1", 0);
-    const auto paste_all_ways = [Text1] {
-      QTest::keyClick(Text1, Qt::Key_V, Qt::ControlModifier);
-      QTest::keyClick(Text1, Qt::Key_Insert, Qt::ShiftModifier);
-      QTest::mouseClick(Text1, Qt::MiddleButton);
+    QLineEdit* rx_frequency = cell(*w, "Text1", 0);
+    const auto paste_all_ways = [rx_frequency] {
+      QTest::keyClick(rx_frequency, Qt::Key_V, Qt::ControlModifier);
+      QTest::keyClick(rx_frequency, Qt::Key_Insert, Qt::ShiftModifier);
+      QTest::mouseClick(rx_frequency, Qt::MiddleButton);
       QContextMenuEvent menu_request(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                     Text1->mapToGlobal(QPoint(2, 2)));
-      QApplication::sendEvent(Text1, &menu_request);
-      auto* menu = Text1->findChild<QMenu*>();
+                                     rx_frequency->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(rx_frequency, &menu_request);
+      auto* menu = rx_frequency->findChild<QMenu*>();
       QVERIFY(menu);
       menu->actions().at(5)->trigger();  // "粘贴(&P)"
       menu->close();
     };
-    Text1->clear();  // room for the paste: a full cell would cut it off
+    rx_frequency->clear();  // room for the paste: a full cell would cut it off
     QGuiApplication::clipboard()->setText(QStringLiteral("xyz1"));
     paste_all_ways();
-    QCOMPARE(Text1->text(), QString());
+    QCOMPARE(rx_frequency->text(), QString());
     QCOMPARE(text_of(w->sheet().rows[0].rx_frequency), QStringLiteral("450.12500"));
     QGuiApplication::clipboard()->setText(QStringLiteral("1.2"));
     paste_all_ways();  // the keys and the menu: three pastes
