@@ -15,6 +15,7 @@ readonly base_packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   googletest libgtest-dev libgmock-dev
   fonts-wqy-microhei      # the Chinese texts of the window
+  qt6-translations-l10n   # Qt's own dialogs, buttons and menus in Chinese
   xvfb xauth              # window tests and screenshots without a display
 )
 readonly fuzz_packages=(clang libclang-rt-14-dev)

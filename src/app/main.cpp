@@ -20,6 +20,7 @@
 #include "link/qt/port_trace.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
+#include "ui/qt_chinese.h"
 
 namespace m27 {
 namespace {
@@ -73,9 +74,12 @@ int run_subcommand(int argc, char* argv[], const CliCommand& command, const Port
 int run_window(int argc, char* argv[], PortMap ports, const FakeRadio* radio) {
   QApplication app(argc, argv);
   if (radio) forward_output(*radio, &app);
+  if (!install_qt_chinese(app)) complain("Qt's Chinese translations (qtbase_zh_CN.qm) are missing");
   QueuedMessageBoxes boxes;
   MainWindow window(std::move(ports), boxes);
   boxes.set_owner(&window);
+  // Ends the program even when a window refused to close or a box was still up.
+  QObject::connect(&window, &MainWindow::exited, &app, [] { QCoreApplication::exit(0); });
   window.show();
   window.show_splash();
   return app.exec();

@@ -1,5 +1,7 @@
 #include "channels/grid_edit.h"
 
+#include <algorithm>
+
 #include "channels/channel_table.h"
 #include "channels/frequency.h"
 #include "channels/validation.h"
@@ -89,6 +91,12 @@ KeyAction frequency_key_action(int key_ascii) {
     return KeyAction::Pass;
   }
   return key_ascii == kEnter ? KeyAction::MoveFocus : KeyAction::Drop;
+}
+
+bool frequency_paste_allowed(std::string_view text) {
+  const bool digits_and_points = std::all_of(
+      text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+  return !text.empty() && digits_and_points && std::count(text.begin(), text.end(), '.') <= 1;
 }
 
 }  // namespace m27

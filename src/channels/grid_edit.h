@@ -45,4 +45,8 @@ enum class KeyAction { Pass, Drop, MoveFocus };
 // the focus on as Tab does; every other key is dropped.
 KeyAction frequency_key_action(int key_ascii);
 
+// Whether a paste into a receive-frequency cell goes in: a text of digits with at most one point,
+// as typing lets it through. Anything else leaves the cell as it was.
+bool frequency_paste_allowed(std::string_view text);
+
 }  // namespace m27

@@ -4,6 +4,7 @@
 
 #include "channels/channel_table.h"
 #include "channels/plans.h"
+#include "channels/validation_choices.h"
 
 namespace m27 {
 namespace {
@@ -94,7 +95,7 @@ std::optional<Message> pre_write_check(const Sheet& sheet) {
       return frequency_error(i);
     }
   }
-  return std::nullopt;
+  return choice_error(sheet);
 }
 
 }  // namespace m27

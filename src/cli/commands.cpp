@@ -64,7 +64,7 @@ int run(const ReadArgs& args, const PortMap& ports) {
 int run(const WriteArgs& args, const PortMap& ports) {
   ConsolePlayer player = console(transfer_console(kWriteProgressEnd));
   Sheet sheet = startup_sheet();
-  if (const auto refusal = open_channel_file(sheet, file_path(args.file))) {
+  if (const auto refusal = open_whole_channel_file(sheet, file_path(args.file))) {
     player.show(*refusal);
     return kExitFailure;
   }

@@ -25,7 +25,7 @@ int refuse(const Message& message) {
 
 int run(const CsvExportArgs& args, const PortMap&) {
   Sheet sheet = startup_sheet();
-  if (const auto refusal = open_channel_file(sheet, file_path(args.channel_file))) {
+  if (const auto refusal = open_channel_file(sheet, file_path(args.channel_file)).refusal) {
     return refuse(*refusal);
   }
   if (const auto refusal = export_csv(sheet, args.layout, file_path(args.csv_file))) {
@@ -37,7 +37,7 @@ int run(const CsvExportArgs& args, const PortMap&) {
 int run(const CsvImportArgs& args, const PortMap&) {
   Sheet sheet = startup_sheet();
   if (!args.base.isEmpty()) {
-    if (const auto refusal = open_channel_file(sheet, file_path(args.base))) {
+    if (const auto refusal = open_channel_file(sheet, file_path(args.base)).refusal) {
       return refuse(*refusal);
     }
   }

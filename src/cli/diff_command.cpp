@@ -14,8 +14,8 @@ int run(const DiffArgs& args, const PortMap&) {
   ConsolePlayer player(std::cout, std::cerr, {});
   Sheet first = startup_sheet();
   Sheet second = startup_sheet();
-  auto refusal = open_channel_file(first, file_path(args.first));
-  if (!refusal) refusal = open_channel_file(second, file_path(args.second));
+  auto refusal = open_channel_file(first, file_path(args.first)).refusal;
+  if (!refusal) refusal = open_channel_file(second, file_path(args.second)).refusal;
   if (refusal) {
     player.show(*refusal);
     return kExitFailure;

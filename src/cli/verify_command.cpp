@@ -44,7 +44,7 @@ std::optional<int> verify_radio(const Sheet& expected, Session& session, Console
 int run(const VerifyArgs& args, const PortMap& ports) {
   ConsolePlayer player(std::cout, std::cerr, {isatty(STDERR_FILENO) == 1, kReadProgressEnd, {}});
   Sheet file = startup_sheet();
-  auto refusal = open_channel_file(file, file_path(args.file));
+  auto refusal = open_whole_channel_file(file, file_path(args.file));
   if (!refusal) refusal = write_refusal(file);
   if (refusal) {
     player.show(*refusal);

@@ -40,14 +40,27 @@ Message open_failure(const std::filesystem::path& file, std::string_view reason)
   return file_failure("打开文件失败", file, reason);
 }
 
-std::optional<Message> open_channel_file(Sheet& sheet, const std::filesystem::path& file,
-                                         FileSystem& fs) {
+FileOpening open_channel_file(Sheet& sheet, const std::filesystem::path& file, FileSystem& fs) {
   const auto bytes = read_file(file, kMaxChannelFileBytes, fs);
-  if (!bytes) return open_failure(file, bytes.reason());
+  if (!bytes) return {open_failure(file, bytes.reason())};
+  // An empty file holds no channel at all: applied, it would leave the sheet as it was and a
+  // write would send that instead.
+  if (bytes->empty()) return {open_failure(file, "文件是空的")};
   const auto record = decode_channel_file(*bytes);
-  if (!record) return open_failure(file, record.reason());
+  if (!record) return {open_failure(file, record.reason())};
   apply_channel_file(sheet, *record);
-  return std::nullopt;
+  return {std::nullopt, line_count(*bytes)};
+}
+
+std::string incomplete_file(std::size_t line_count) {
+  return "文件不完整：只读到" + std::to_string(line_count) + "行";
+}
+
+std::optional<Message> open_whole_channel_file(Sheet& sheet, const std::filesystem::path& file,
+                                               FileSystem& fs) {
+  const FileOpening opening = open_channel_file(sheet, file, fs);
+  if (opening.refusal || opening.complete()) return opening.refusal;
+  return open_failure(file, incomplete_file(opening.line_count));
 }
 
 std::optional<Message> save_channel_file(Sheet& sheet,

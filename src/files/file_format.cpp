@@ -55,4 +55,6 @@ Result<ChannelFile> decode_channel_file(std::string_view bytes) {
   return channel_file_from_lines(lines);
 }
 
+std::size_t line_count(std::string_view bytes) { return split_lines(bytes).size(); }
+
 }  // namespace m27

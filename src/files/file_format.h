@@ -23,4 +23,8 @@ Result<std::string> encode_channel_file(const ChannelFile& file);
 // ("第5行不是有效的GBK文字").
 Result<ChannelFile> decode_channel_file(std::string_view bytes);
 
+// The number of lines in a file's bytes, counted as `decode_channel_file` splits them: 0 for an
+// empty file, 132 for a whole one.
+std::size_t line_count(std::string_view bytes);
+
 }  // namespace m27

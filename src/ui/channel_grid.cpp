@@ -10,6 +10,7 @@
 #include "channels/grid_edit.h"
 #include "channels/tones.h"
 #include "ui/key_ascii.h"
+#include "ui/paste_filter.h"
 
 namespace m27 {
 namespace {
@@ -127,8 +128,11 @@ void ChannelGrid::build_row(int row) {
   w.rx_tone->setAlignment(Qt::AlignCenter);
   w.tx_tone->setAlignment(Qt::AlignCenter);
   w.bandwidth->setAlignment(Qt::AlignCenter);
-  // Every key is dropped in a transmit-tone cell: it changes only through its editor.
+  // Every key is dropped in a transmit-tone cell: it changes only through its editor. A
+  // bandwidth cell only toggles; a text typed beside the toggle would be no bandwidth.
   w.tx_tone->setReadOnly(true);
+  w.bandwidth->setReadOnly(true);
+  new PasteFilter(w.rx_frequency, frequency_paste_allowed);
 
   grid->addWidget(w.rx_frequency, line, kText1Column);
   grid->addWidget(w.rx_tone, line, kText5Column);
@@ -246,6 +250,8 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::KeyPress:
       if (column == Cell::rx_frequency) return filter_Text1_key(static_cast<QKeyEvent*>(event));
+      if (column == Cell::bandwidth)
+        return toggle_bandwidth_key(static_cast<QKeyEvent*>(event), row);
       break;
     default:
       break;
@@ -255,6 +261,14 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
 
 bool ChannelGrid::filter_Text1_key(QKeyEvent* event) {
   return filter_key(*event, frequency_key_action, [this] { focusNextPrevChild(true); });
+}
+
+// Space and Enter toggle a bandwidth cell as a click does, for whoever works by keyboard.
+bool ChannelGrid::toggle_bandwidth_key(QKeyEvent* event, int row) {
+  const int key = event->key();
+  if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  emit clicked(Cell::bandwidth, row);
+  return true;
 }
 
 }  // namespace m27

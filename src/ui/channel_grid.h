@@ -79,6 +79,7 @@ class ChannelGrid : public QGroupBox {
   QLineEdit* make_cell(Cell column, int row, int width);
   ChoiceBox* make_editor(const char* array, int row, ChoiceBox::Typing typing, int width);
   bool filter_Text1_key(QKeyEvent* event);
+  bool toggle_bandwidth_key(QKeyEvent* event, int row);
   void fill_reference_lists(ToneMode mode);
   void show_editor(QLineEdit* cell, ChoiceBox* editor, const std::optional<std::string>& text,
                    ToneMode mode);

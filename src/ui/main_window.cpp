@@ -9,6 +9,8 @@
 #include <QScopedValueRollback>
 
 #include "channels/grid_edit.h"
+#include "link/frame.h"
+#include "service/monitor.h"
 #include "ui/background.h"
 #include "ui/channel_grid.h"
 #include "ui/engineering_dialog.h"
@@ -130,7 +132,7 @@ void MainWindow::Form5_QueryUnload() {
 void MainWindow::FormCancel_Click() {
   Timer1_->set_enabled(false);
   Timer2_->set_enabled(false);
-  FormCancel_->setChecked(true);
+  closing_ = true;
   close();
 }
 
@@ -145,15 +147,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   Form_Unload();
   event->accept();
+  emit exited();
 }
 
-// The check mark of FormCancel says that closing is in progress.
 void MainWindow::Form_QueryUnload() {
   close_splash();
-  if (!FormCancel_->isChecked()) {
+  if (!closing_) {
     Timer1_->set_enabled(false);
     Timer2_->set_enabled(false);
-    FormCancel_->setChecked(true);
+    closing_ = true;
   }
   if (asking_exit_) return;
   asking_exit_ = true;
@@ -164,14 +166,30 @@ void MainWindow::Form_QueryUnload() {
 void MainWindow::answer_exit(bool yes) {
   asking_exit_ = false;
   if (!yes) {
-    FormCancel_->setChecked(false);
+    closing_ = false;
     Timer1_->set_enabled(true);
     Timer2_->set_enabled(true);
     return;
   }
-  serial_.close_for_exit();
+  end_link_for_exit();
   exit_confirmed_ = true;
   if (!inside_close_event_) close();
+}
+
+// Once the exit is confirmed the link has nothing more to show: a running exchange ends at once
+// (a read applies nothing more, a write sends no end packet), a monitor stream the radio is
+// sending is stopped, the port closes, and no message box comes up after the window is gone.
+void MainWindow::end_link_for_exit() {
+  disconnect(&driver_, nullptr, this, nullptr);
+  boxes_.discard_pending();
+  driver_.cancel();
+  if (driver_.stream_may_run() && serial_.is_open()) {
+    const auto stop = wire_bytes(make_Monit_cmd(MonitorMode::Stop));
+    serial_.port().write(reinterpret_cast<const char*>(stop.data()),
+                         static_cast<qint64>(stop.size()));
+    serial_.port().flush();
+  }
+  serial_.close_for_exit();
 }
 
 // Closes the other windows, the most recent first; one that refuses to close stays open with

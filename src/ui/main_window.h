@@ -147,6 +147,8 @@ class MainWindow : public QMainWindow {
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
   void exchange_commands_enabled(bool enabled);
+  // The user confirmed the exit and the window has closed: the program ends (status 0).
+  void exited();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -196,6 +198,7 @@ class MainWindow : public QMainWindow {
   void show_port_state();
   void Form_QueryUnload();
   void answer_exit(bool yes);
+  void end_link_for_exit();
   void Form_Unload();
   void close_splash();
 
@@ -258,6 +261,7 @@ class MainWindow : public QMainWindow {
   QPointer<RadioIdDialog> Form6_;
   std::vector<QPointer<QWidget>> loaded_windows_;
 
+  bool closing_ = false;  // the exit question is asked or about to be
   bool asking_exit_ = false;
   bool exit_confirmed_ = false;
   bool inside_close_event_ = false;

@@ -33,16 +33,18 @@ void MainWindow::MenuFileOpen_Click() {
   Timer1_->set_enabled(false);
   Timer2_->set_enabled(false);
   const auto name = file_dialogs_.open_file_name(this, file_name_);
-  std::optional<Message> failure;
+  std::optional<Message> message;
   if (name) {
     file_name_ = *name;
-    failure =
+    const auto opening =
         open_channel_file(sheet_, std::filesystem::path(QFile::encodeName(*name).toStdString()));
+    message = opening.refusal;
+    if (!message && !opening.complete()) message = attention(incomplete_file(opening.line_count));
     render_sheet();
   }
   Timer1_->set_enabled(true);
   Timer2_->set_enabled(true);
-  if (failure) boxes_.show(*failure);
+  if (message) boxes_.show(*message);
 }
 
 }  // namespace m27

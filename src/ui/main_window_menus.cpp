@@ -58,7 +58,6 @@ void MainWindow::build_menus() {
   open_backups_ = add_item(file, "open_backups", "打开备份文件夹");
   add_separator(file, "wer6wr6");
   FormCancel_ = add_item(file, "FormCancel", "退出(&E)");
-  FormCancel_->setCheckable(true);
 
   QMenu* settings = add_menu(this, bar, "chuankoushezhi", "设置(&I)");
   build_port_menu(add_submenu(settings, "com", "端口(&C)"));

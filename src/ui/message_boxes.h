@@ -23,6 +23,9 @@ class MessageBoxes {
 
   // Asks with the buttons Yes and No; `answer` receives true for Yes once the box is closed.
   virtual void ask_yes_no(const Message& question, std::function<void(bool yes)> answer) = 0;
+
+  // Forgets the boxes still waiting for their turn (the program is ending).
+  virtual void discard_pending() {}
 };
 
 // Real boxes, modal to the application but never blocking the event loop: a box that arrives
@@ -34,6 +37,7 @@ class QueuedMessageBoxes : public MessageBoxes {
 
   void show(const Message& message, std::function<void()> then = {}) override;
   void ask_yes_no(const Message& question, std::function<void(bool yes)> answer) override;
+  void discard_pending() override { queue_.clear(); }
 
  private:
   struct Pending {

@@ -116,15 +116,53 @@ TEST(CliTransfer, WriteThenReadGivesBackTheSameFile) {
   for (int i = 0; i < kRows; ++i) EXPECT_EQ(memory->channels[i], *encode_channel(sheet, i)) << i;
 }
 
-TEST(CliTransfer, WriteRefusesABadRowBeforeSendingAnything) {
-  QTemporaryDir dir;
+// The start-up sheet with one change saved, then cut to its first `lines` lines.
+QString bad_file(const QTemporaryDir& dir, void (*change)(Sheet&), int lines) {
   Sheet sheet = startup_sheet();
-  sheet.rows[2].rx_frequency = "399.95000";
-  FakeRadioProcess radio({QStringLiteral("--log")});
-  expect(m27({"write", "--port", radio.device(), saved(dir, "bad.m27", sheet)}), 1,
-         "注意: 第3信道频率输入错误，请重新输入\n");
-  radio.stop();
-  EXPECT_FALSE(radio.log().contains("<-"));
+  change(sheet);
+  const QString file = saved(dir, "bad.m27", sheet);
+  const std::string bytes = file_bytes(file);
+  std::size_t end = 0;
+  for (int i = 0; i < lines; ++i) end = bytes.find("\r\n", end) + 2;
+  QFile out(file);
+  EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  out.write(bytes.data(), static_cast<qint64>(end));
+  return file;
+}
+
+TEST(CliTransfer, WriteRefusesEachKindOfBadFileBeforeSendingAnything) {
+  struct Case {
+    const char* name;
+    void (*change)(Sheet&);
+    int lines;
+    std::string err;  // "FILE" stands for the file's path
+  };
+  const Case kCases[] = {
+      {"receive frequency below the band", [](Sheet& s) { s.rows[2].rx_frequency = "399.95000"; },
+       132, "注意: 第3信道频率输入错误，请重新输入\n"},
+      {"receive tone", [](Sheet& s) { s.rows[4].rx_tone = "100.0"; }, 132,
+       "注意: 第5信道亚音输入错误，请重新输入\n"},
+      {"bandwidth", [](Sheet& s) { s.rows[24].bandwidth = "xx"; }, 132,
+       "注意: 第25信道带宽输入错误，请重新输入\n"},
+      {"plan", [](Sheet& s) { s.plan = "5:火星频率"; }, 132,
+       "注意: 频率选择输入错误，请重新输入\n"},
+      {"channel total", [](Sheet& s) { s.channel_total = "30"; }, 132,
+       "注意: 信道总数输入错误，请重新输入\n"},
+      {"131 lines", [](Sheet&) {}, 131, "注意: 打开文件失败\nFILE\n文件不完整：只读到131行\n"},
+      {"empty", [](Sheet&) {}, 0, "注意: 打开文件失败\nFILE\n文件是空的\n"},
+  };
+  for (const auto& c : kCases) {
+    QTemporaryDir dir;
+    const QString file = bad_file(dir, c.change, c.lines);
+    std::string err = c.err;
+    if (const auto at = err.find("FILE"); at != std::string::npos) {
+      err.replace(at, 4, file.toStdString());
+    }
+    FakeRadioProcess radio({QStringLiteral("--log")});
+    expect(m27({"write", "--port", radio.device(), file}), 1, err);
+    radio.stop();
+    EXPECT_FALSE(radio.log().contains("<-")) << c.name;
+  }
 }
 
 TEST(CliTransfer, AWriteCutShortSendsNoEndPacket) {

@@ -102,7 +102,8 @@ void check_refused(const Sheet& sheet, const Message& message, std::size_t size)
   static const Sheet kStartup = startup_sheet();
   check(sheet == kStartup, "a refused file changed the sheet");
   const bool too_large = size > kMaxChannelFileBytes;
-  check(is_refusal_of(message, too_large ? "文件大于" : "第"), "refused without its reason");
+  const char* reason = size == 0 ? "文件是空的" : too_large ? "文件大于" : "第";
+  check(is_refusal_of(message, reason), "refused without its reason");
 }
 
 void check_normalised(const Sheet& sheet) {
@@ -136,7 +137,8 @@ void check_round_trip(std::size_t size, const Sheet& opened) {
   check(!failure, "an opened file does not save again");
   check_lines(fs.file(kFile));
   Sheet reopened = startup_sheet();
-  check(!open_channel_file(reopened, kFile, fs), "a saved file does not open again");
+  const auto opening = open_channel_file(reopened, kFile, fs);
+  check(!opening.refusal && opening.complete(), "a saved file does not open again whole");
   check(reopened == saved, "saving and opening again changed the sheet");
 }
 
@@ -147,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace m27;
   MemoryFileSystem fs({{kFile, std::string(reinterpret_cast<const char*>(data), size)}});
   Sheet sheet = startup_sheet();
-  if (const auto message = open_channel_file(sheet, kFile, fs)) {
+  if (const auto message = open_channel_file(sheet, kFile, fs).refusal) {
     check_refused(sheet, *message, size);
     return 0;
   }

@@ -167,6 +167,30 @@ class FileCommandsTest : public QObject {
     item->trigger();
     QVERIFY(!item->isChecked() && !port_trace().active());
   }
+
+  void an_empty_file_is_refused_and_a_short_one_says_how_far() {
+    QTemporaryDir dir;
+    for (const auto& [name, bytes] :
+         {std::pair{"empty.m27", ""},
+          std::pair{"short.m27", "2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n"}}) {
+      QFile file(dir.filePath(name));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(bytes);
+    }
+    ScriptedFileDialogs dialogs;
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, {}, &dialogs);
+    dialogs.open_answer = dir.filePath("empty.m27");
+    action(*w, "MenuFileOpen")->trigger();
+    QVERIFY(w->sheet() == startup_sheet());
+    dialogs.open_answer = dir.filePath("short.m27");
+    action(*w, "MenuFileOpen")->trigger();
+    QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
+    QCOMPARE(boxes.texts(),
+             (QStringList{"打开文件失败\n" + dir.filePath("empty.m27") + "\n文件是空的",
+                          "文件不完整：只读到1行"}));
+    QCOMPARE(boxes.shown[1].message.title, std::string("注意"));
+  }
 };
 
 }  // namespace m27::testing

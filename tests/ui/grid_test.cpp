@@ -3,6 +3,9 @@
 // that the widgets reach them and show what they decide.
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPushButton>
 
 #include "channels/channel_table.h"
@@ -81,9 +84,10 @@ class GridTest : public QObject {
       const char* typed;
       const char* shown;
     } kCases[] = {
-        {"Text1", "4a5.中", "45."},  // a letter and a wide character dropped
-        {"Text3", "4a5", "4a5"},     // the transmit frequency takes every key
-        {"Text2", "67", "OFF"},      // the transmit tone none: it changes through its editor
+        {"Text1", "4a5.中", "45."},    // a letter and a wide character dropped
+        {"Text3", "4a5", "4a5"},       // the transmit frequency takes every key
+        {"Text2", "67", "OFF"},        // the transmit tone none: it changes through its editor
+        {"Text4", "宽abc带", "窄带"},  // the bandwidth none: it only toggles
     };
     for (const auto& c : kCases) {
       QLineEdit* target = cell(*w, c.array, 0);
@@ -105,14 +109,44 @@ class GridTest : public QObject {
     QCOMPARE(cell(*w, "Text3", 1)->text(), QStringLiteral("1000.50000"));
   }
 
-  void a_click_toggles_the_bandwidth() {
+  void a_click_Space_and_Enter_toggle_the_bandwidth() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
-    click(cell(*w, "Text4", 12));
-    QCOMPARE(cell(*w, "Text4", 12)->text(), QStringLiteral("宽带"));
+    QLineEdit* bandwidth = cell(*w, "Text4", 12);
+    click(bandwidth);
+    QCOMPARE(bandwidth->text(), QStringLiteral("宽带"));
     QCOMPARE(text_of(w->sheet().rows[12].bandwidth), QStringLiteral("宽带"));
-    click(cell(*w, "Text4", 12));
-    QCOMPARE(cell(*w, "Text4", 12)->text(), QStringLiteral("窄带"));
+    QTest::keyClick(bandwidth, Qt::Key_Space);
+    QCOMPARE(text_of(w->sheet().rows[12].bandwidth), QStringLiteral("窄带"));
+    QTest::keyClick(bandwidth, Qt::Key_Return);
+    QCOMPARE(bandwidth->text(), QStringLiteral("宽带"));
+  }
+
+  // Every way of pasting: the keys, the context menu's item and the middle button.
+  void a_paste_into_a_receive_frequency_goes_through_its_filter() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    QLineEdit* rx_frequency = cell(*w, "Text1", 0);
+    const auto paste_all_ways = [rx_frequency] {
+      QTest::keyClick(rx_frequency, Qt::Key_V, Qt::ControlModifier);
+      QTest::keyClick(rx_frequency, Qt::Key_Insert, Qt::ShiftModifier);
+      QTest::mouseClick(rx_frequency, Qt::MiddleButton);
+      QContextMenuEvent menu_request(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                     rx_frequency->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(rx_frequency, &menu_request);
+      auto* menu = rx_frequency->findChild<QMenu*>();
+      QVERIFY(menu);
+      menu->actions().at(5)->trigger();  // "粘贴(&P)"
+      menu->close();
+    };
+    rx_frequency->clear();  // room for the paste: a full cell would cut it off
+    QGuiApplication::clipboard()->setText(QStringLiteral("xyz1"));
+    paste_all_ways();
+    QCOMPARE(rx_frequency->text(), QString());
+    QCOMPARE(text_of(w->sheet().rows[0].rx_frequency), QStringLiteral("450.12500"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("1.2"));
+    paste_all_ways();  // the keys and the menu: three pastes
+    QCOMPARE(text_of(w->sheet().rows[0].rx_frequency), QStringLiteral("1.21.21.2"));
   }
 
   void tab_stops_follow_the_events_data() {

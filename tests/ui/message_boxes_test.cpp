@@ -4,9 +4,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
+#include <memory>
 #include <optional>
+
+#include "ui/qt_chinese.h"
 
 namespace m27::testing {
 namespace {
@@ -75,6 +80,26 @@ class MessageBoxesTest : public QObject {
     QVERIFY(!answer);
     question->button(QMessageBox::StandardButton(button))->click();
     QCOMPARE(answer, std::optional<bool>(yes));
+  }
+
+  // Last: the translations stay installed.
+  void Qt_s_own_buttons_and_menus_speak_Chinese_whatever_the_locale() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(install_qt_chinese(*qApp));
+    QueuedMessageBoxes boxes;
+    boxes.ask_yes_no(Message{"确认要退出程序吗？"}, [](bool) {});
+    boxes.show(Message{"写频完成"});
+    QMessageBox* question = the_open_box();
+    QVERIFY(question);
+    QCOMPARE(question->button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
+    QCOMPARE(question->button(QMessageBox::No)->text(), QStringLiteral("否(&N)"));
+    question->button(QMessageBox::No)->click();
+    QCOMPARE(the_open_box()->button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    the_open_box()->button(QMessageBox::Ok)->click();
+    QLineEdit box;
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QCOMPARE(menu->actions().at(5)->text().section(QLatin1Char('\t'), 0, 0),
+             QStringLiteral("粘贴(&P)"));
   }
 };
 

@@ -6,9 +6,11 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "channels/codec.h"
 #include "files/file_commands.h"
+#include "service/monitor_command.h"
 #include "support/fake_radio_process.h"
 #include "support/pseudo_terminal.h"
 #include "support/varied_sheet.h"
@@ -250,6 +252,49 @@ class TransferTest : public QObject {
     QCOMPARE(boxes.texts(), QStringList{"请打开通信端口"});
     QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
     QVERIFY(!w->Form5()->isVisible());
+  }
+
+  void Yes_to_the_exit_question_ends_the_exchange_the_port_and_the_program_data() {
+    QTest::addColumn<QString>("during");
+    QTest::addColumn<QStringList>("radio");
+    QTest::newRow("a read, the radio silent") << "read" << QStringList{"--fault", "silent"};
+    QTest::newRow("a write, the radio silent after 3")
+        << "write" << QStringList{"--fault", "silent-after=3"};
+    QTest::newRow("a monitor stream") << "monitor" << QStringList{};
+  }
+
+  void Yes_to_the_exit_question_ends_the_exchange_the_port_and_the_program() {
+    QFETCH(QString, during);
+    QFETCH(QStringList, radio);
+    FakeRadioProcess fake(radio + QStringList{"--log"});
+    RecordingMessageBoxes boxes;
+    boxes.answer_yes = true;
+    auto w = make_window(boxes, com1_on(fake.device()));
+    QObject::connect(w.get(), &MainWindow::exited, [] { QCoreApplication::exit(0); });  // main()
+    if (during == "read") {
+      child<QPushButton>(*w, "Command2")->click();
+    } else if (during == "write") {
+      child<QPushButton>(*w, "Command1")->click();
+      // The options and two channels are stored, the third waits for its answer.
+      QTRY_COMPARE_WITH_TIMEOUT(fake.count_in_log("-> 41 00 41"), 3, kPatienceMs);
+    } else {
+      w->start_exchange(std::make_unique<MonitorCommand>(MonitorButton::StartRssi));
+      QTRY_VERIFY_WITH_TIMEOUT(fake.log().contains("->"), kPatienceMs);  // packets flow
+    }
+    QTimer guard;  // only a hang runs into it
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(kPatienceMs);
+    QTimer::singleShot(0, w.get(), [&w] { w->close(); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(boxes.texts(), QStringList{"确认要退出程序吗？"});
+    QVERIFY(!w->isVisible() && !w->Form5()->isVisible());
+    QVERIFY(!w->exchange_running());
+    QVERIFY(!w->serial_port().is_open());
+    QTest::qWait(0);  // what was still posted has no box to show
+    QCOMPARE(boxes.shown.size(), 1u);
+    fake.stop();
+    QVERIFY2(!fake.log().contains("<- 45 00 45"), "no end packet");
+    QCOMPARE(fake.log().contains("<- 55 01 00 56"), during == "monitor");
   }
 };
 

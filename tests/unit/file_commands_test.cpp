@@ -42,7 +42,9 @@ TEST(FileCommands, SaveReplacesTheFileAndOpenGivesBackThe132Texts) {
     Sheet saved = edited_sheet(professional);
     ASSERT_EQ(save_channel_file(saved, dir / "a.m27"), std::nullopt);
     Sheet opened = startup_sheet();
-    ASSERT_EQ(open_channel_file(opened, dir / "a.m27"), std::nullopt);
+    const FileOpening opening = open_channel_file(opened, dir / "a.m27");
+    ASSERT_EQ(opening.refusal, std::nullopt);
+    EXPECT_EQ(opening.line_count, 132u);
     EXPECT_EQ(channel_file_of(opened), channel_file_of(saved)) << professional;
     EXPECT_EQ(opened.tone_mode, saved.tone_mode);
     // What was saved is the committed, normalised table.
@@ -104,6 +106,7 @@ TEST(FileCommands, AFailedOpenSaysWhyAndChangesNothing) {
   ScratchDir dir;
   write_bytes(dir / "bad.m27", "2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n450.12500\r\n\xFF\r\n");
   write_bytes(dir / "big.m27", std::string(65537, '\n'));
+  write_bytes(dir / "empty.m27", "");
   struct Case {
     std::filesystem::path file;
     std::string reason;
@@ -112,13 +115,43 @@ TEST(FileCommands, AFailedOpenSaysWhyAndChangesNothing) {
       {dir / "bad.m27", "第3行不是有效的GBK文字"},  // mode and one frequency read before it
       {dir / "big.m27", "文件大于65536字节"},       // one byte too many
       {dir / "none.m27", std::generic_category().message(ENOENT)},  // deleted meanwhile
+      {dir / "empty.m27", "文件是空的"},  // would leave the sheet as it was, to be written
   };
   for (const auto& c : kBad) {
     Sheet sheet = edited_sheet(false);
-    EXPECT_EQ(open_channel_file(sheet, c.file),
+    EXPECT_EQ(open_channel_file(sheet, c.file).refusal,
               attention("打开文件失败\n" + c.file.string() + "\n" + c.reason));
     EXPECT_EQ(sheet, edited_sheet(false));
   }
+}
+
+TEST(FileCommands, AFileCutShortOpensAsFarAsItReachesAndSaysHowFar) {
+  ScratchDir dir;
+  Sheet saved = edited_sheet(false);
+  ASSERT_EQ(save_channel_file(saved, dir / "whole.m27"), std::nullopt);
+  const std::string whole = read_bytes(dir / "whole.m27");
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::size_t line_count;
+    const char* fsk;  // the last line's field
+  };
+  const Case kCases[] = {
+      {"whole", whole, 132, "开"},
+      {"whole without the last line end", whole.substr(0, whole.size() - 2), 132, "开"},
+      {"131 lines", whole.substr(0, whole.size() - 4), 131, "关"},  // "开" is 2 bytes in GBK
+      {"an empty line", "\r\n", 1, "关"},
+  };
+  for (const auto& c : kCases) {
+    write_bytes(dir / "a.m27", c.bytes);
+    Sheet sheet = startup_sheet();
+    const FileOpening opening = open_channel_file(sheet, dir / "a.m27");
+    EXPECT_EQ(opening.refusal, std::nullopt) << c.name;
+    EXPECT_EQ(opening.line_count, c.line_count) << c.name;
+    EXPECT_EQ(opening.complete(), c.line_count == 132) << c.name;
+    EXPECT_EQ(sheet.fsk, c.fsk) << c.name;
+  }
+  EXPECT_EQ(incomplete_file(131), "文件不完整：只读到131行");
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST(GridEdit, BandwidthClickToggles) {
   EXPECT_EQ(toggled_bandwidth(""), "宽带");  // neither text: becomes wide
 }
 
-TEST(GridEdit, ReceiveFrequencyKeysPassDigitsPointAndEditingKeysOnly) {
+TEST(GridEdit, ReceiveFrequencyKeysAndPastesPassDigitsPointAndEditingKeysOnly) {
   for (int key = '0'; key <= '9'; ++key)
     EXPECT_EQ(frequency_key_action(key), KeyAction::Pass) << key;
   for (const int key : {int{'.'}, 8, 127})
@@ -109,6 +109,17 @@ TEST(GridEdit, ReceiveFrequencyKeysPassDigitsPointAndEditingKeysOnly) {
       0,         // no key
   };
   for (const int key : kBad) EXPECT_EQ(frequency_key_action(key), KeyAction::Drop) << key;
+  for (const char* text : {"462.5625", "45", ".5", "7."}) {
+    EXPECT_TRUE(frequency_paste_allowed(text));
+  }
+  const char* kBadPastes[] = {
+      "xyz1",       // letters
+      "1.2.3",      // two points in one paste
+      "450.125\n",  // a line end copied with it
+      " 450",       // a blank
+      "",           // nothing
+  };
+  for (const char* text : kBadPastes) EXPECT_FALSE(frequency_paste_allowed(text)) << text;
 }
 
 }  // namespace

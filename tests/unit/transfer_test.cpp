@@ -124,6 +124,9 @@ TEST(WriteTransfer, UserSeesEachEndingInOrder) {
   const Script refused = {"no refresh", "hold splash timer",
                           "message 第3信道频率输入错误，请重新输入 | 注意 | !",
                           "release splash timer", "failed"};
+  const Script total_refused = {"no refresh", "hold splash timer",
+                                "message 信道总数输入错误，请重新输入 | 注意 | !",
+                                "release splash timer", "failed"};
   const Script no_answer = join({start, kNoAnswer, {"refresh in 1 s", "failed"}});
   const Script failure = join(
       {start, kFreeCtrl, {"status 通讯失败", "message 通讯失败 | ", "refresh in 1 s", "failed"}});
@@ -144,7 +147,7 @@ TEST(WriteTransfer, UserSeesEachEndingInOrder) {
       {"refused by the check", off_band, 27, 0, refused},
       {"no answer to the options", startup_sheet(), 0, 3, no_answer},
       {"no answer to a channel", startup_sheet(), 5, 6, no_answer},
-      {"a record that cannot be built", bad_total, 27, 0, failure},
+      {"an option record that cannot be built", bad_total, 27, 0, total_refused},
       {"progress window closed", startup_sheet(), 27, 6, failure, 200ms},
   };
   for (const auto& c : kCases) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "channels/channel_table.h"
+#include "channels/options.h"
 #include "sheet_line.h"
 
 namespace m27 {
@@ -117,6 +118,82 @@ TEST(Validation, PreWriteCheckTakesEmptyFieldsFirstThenTheFirstFailingRowOfAll25
   sheet.rows[1].rx_frequency = "450.1250000";
   sheet.rows[19].tx_frequency = "";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第20信道频率输入错误，请重新输入");
+}
+
+void to_professional(Sheet& sheet) {
+  sheet.mode = kProfessionalMode;
+  change_mode(sheet);
+}
+
+TEST(Validation, PreWriteCheckRefusesEveryToneBandwidthAndOptionTheRadioCannotHold) {
+  struct Case {
+    const char* name;
+    void (*change)(Sheet&);
+    const char* refusal;  // after "注意 (!) ", or "nothing"
+  };
+  const Case kCases[] = {
+      {"start-up sheet", [](Sheet&) {}, "nothing"},
+      {"receive 100.0: the table says 100", [](Sheet& s) { s.rows[3].rx_tone = "100.0"; },
+       "第4信道亚音输入错误，请重新输入"},
+      {"transmit D999", [](Sheet& s) { s.rows[3].tx_tone = "D999"; },
+       "第4信道亚音输入错误，请重新输入"},
+      {"empty tone", [](Sheet& s) { s.rows[24].rx_tone = ""; }, "第25信道亚音输入错误，请重新输入"},
+      {"inverted DCS in normal mode", [](Sheet& s) { s.rows[1].rx_tone = "I023"; },
+       "第2信道亚音输入错误，请重新输入"},
+      {"69.3 is professional only", [](Sheet& s) { s.rows[1].tx_tone = "69.3"; },
+       "第2信道亚音输入错误，请重新输入"},
+      {"inverted DCS and 69.3 in professional mode",
+       [](Sheet& s) {
+         to_professional(s);
+         s.rows[1].rx_tone = "I754", s.rows[1].tx_tone = "69.3";
+       },
+       "nothing"},
+      {"D999 in professional mode",
+       [](Sheet& s) {
+         to_professional(s);
+         s.rows[7].rx_tone = "D999";
+       },
+       "第8信道亚音输入错误，请重新输入"},
+      {"bandwidth xx", [](Sheet& s) { s.rows[5].bandwidth = "xx"; },
+       "第6信道带宽输入错误，请重新输入"},
+      {"typed beside the toggle", [](Sheet& s) { s.rows[5].bandwidth = "宽abc带"; },
+       "第6信道带宽输入错误，请重新输入"},
+      {"every item",
+       [](Sheet& s) {
+         s.plan = "1:美国频率", s.transmit = "禁止", s.busy_lockout = "开", s.fsk = "开";
+         s.channel_total = "1";
+       },
+       "nothing"},
+      {"plan 5", [](Sheet& s) { s.plan = "5:火星频率"; }, "频率选择输入错误，请重新输入"},
+      {"mode 3", [](Sheet& s) { s.mode = "3:火星模式"; }, "模式选择输入错误，请重新输入"},
+      {"transmit maybe", [](Sheet& s) { s.transmit = "也许"; }, "发射输入错误，请重新输入"},
+      {"busy lock-out on", [](Sheet& s) { s.busy_lockout = "on"; }, "遇忙禁发输入错误，请重新输入"},
+      {"FSK with a blank", [](Sheet& s) { s.fsk = "开 "; }, "FSK输入错误，请重新输入"},
+      {"30 channels", [](Sheet& s) { s.channel_total = "30"; }, "信道总数输入错误，请重新输入"},
+      {"channel total 05", [](Sheet& s) { s.channel_total = "05"; },
+       "信道总数输入错误，请重新输入"},
+      {"first failing row of the tones",
+       [](Sheet& s) { s.rows[9].tx_tone = "x", s.rows[2].rx_tone = "y"; },
+       "第3信道亚音输入错误，请重新输入"},
+      {"tones before bandwidths",
+       [](Sheet& s) { s.rows[1].bandwidth = "x", s.rows[20].rx_tone = "y"; },
+       "第21信道亚音输入错误，请重新输入"},
+      {"rows before options", [](Sheet& s) { s.transmit = "x", s.rows[24].bandwidth = "y"; },
+       "第25信道带宽输入错误，请重新输入"},
+      {"options in the window's order",
+       [](Sheet& s) { s.channel_total = "x", s.busy_lockout = "y"; },
+       "遇忙禁发输入错误，请重新输入"},
+      {"frequencies first",
+       [](Sheet& s) { s.rows[0].rx_tone = "x", s.rows[11].rx_frequency = "300"; },
+       "第12信道频率输入错误，请重新输入"},
+  };
+  for (const auto& c : kCases) {
+    Sheet sheet = startup_sheet();
+    c.change(sheet);
+    const std::string expected =
+        c.refusal == std::string("nothing") ? "nothing" : std::string("注意 (!) ") + c.refusal;
+    EXPECT_EQ(shown(pre_write_check(sheet)), expected) << c.name;
+  }
 }
 
 }  // namespace

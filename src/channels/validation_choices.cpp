@@ -1,0 +1,75 @@
+#include "channels/validation_choices.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "channels/channel_table.h"
+#include "channels/options.h"
+#include "channels/plans.h"
+
+namespace m27 {
+namespace {
+
+template <std::size_t Size>
+bool one_of(const std::array<std::string_view, Size>& items, std::string_view text) {
+  return std::find(items.begin(), items.end(), text) != items.end();
+}
+
+bool channel_total_held(std::string_view text) {
+  const std::vector<std::string> items = channel_total_items();
+  return std::find(items.begin(), items.end(), text) != items.end();
+}
+
+const std::array<OptionBox, 6> kOptionBoxes = {{
+    {"频率选择", &Sheet::plan, [](std::string_view t) { return one_of(kPlanItems, t); }},
+    {"模式选择", &Sheet::mode, [](std::string_view t) { return one_of(kModeItems, t); }},
+    {"发射", &Sheet::transmit, [](std::string_view t) { return one_of(kTransmitItems, t); }},
+    {"遇忙禁发", &Sheet::busy_lockout, [](std::string_view t) { return one_of(kSwitchItems, t); }},
+    {"FSK", &Sheet::fsk, [](std::string_view t) { return one_of(kSwitchItems, t); }},
+    {"信道总数", &Sheet::channel_total, channel_total_held},
+}};
+
+Message row_error(int row, std::string_view what) {
+  return attention("第" + std::to_string(row + 1) + "信道" + std::string(what) +
+                   "输入错误，请重新输入");
+}
+
+}  // namespace
+
+bool tone_held(std::string_view tone, ToneMode mode) {
+  const auto tones = tone_table(mode);
+  return std::find(tones.begin(), tones.end(), tone) != tones.end();
+}
+
+bool bandwidth_held(std::string_view bandwidth) {
+  return bandwidth == kWide || bandwidth == kNarrow;
+}
+
+std::span<const OptionBox> option_boxes() { return kOptionBoxes; }
+
+Message tone_error(int row) { return row_error(row, "亚音"); }
+
+Message bandwidth_error(int row) { return row_error(row, "带宽"); }
+
+Message option_error(std::string_view label) {
+  return attention(std::string(label) + "输入错误，请重新输入");
+}
+
+std::optional<Message> choice_error(const Sheet& sheet) {
+  for (int i = 0; i < kRows; ++i) {
+    const ChannelRow& row = sheet.rows[i];
+    if (!tone_held(row.rx_tone, sheet.tone_mode) || !tone_held(row.tx_tone, sheet.tone_mode)) {
+      return tone_error(i);
+    }
+  }
+  for (int i = 0; i < kRows; ++i) {
+    if (!bandwidth_held(sheet.rows[i].bandwidth)) return bandwidth_error(i);
+  }
+  for (const OptionBox& box : kOptionBoxes) {
+    if (!box.holds(sheet.*box.text)) return option_error(box.label);
+  }
+  return std::nullopt;
+}
+
+}  // namespace m27
