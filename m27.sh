@@ -37,18 +37,18 @@ install() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing
 }
 
-jobs() { nproc 2>/dev/null || echo 2; }
+parallel_jobs() { nproc 2>/dev/null || echo 2; }
 
 build() {
   local preset=$1
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j "$(jobs)"
+  cmake --build --preset "$preset" -j "$(parallel_jobs)"
 }
 
 run_tests() {
   local preset=$1
   echo "== tests ($preset) =="
-  ctest --preset "$preset" -j "$(jobs)"
+  ctest --preset "$preset" -j "$(parallel_jobs)"
 }
 
 cmd=${1:-}
