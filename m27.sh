@@ -6,6 +6,7 @@
 #   ./m27.sh build [preset]          configure and build (dev, asan)
 #   ./m27.sh fuzz TARGET [SECONDS]   run a libFuzzer target (installs clang)
 #   ./m27.sh bench                   transfer timings against the paced fake radio
+#   ./m27.sh package                 a Release build packed as build/package/m27_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,6 +18,7 @@ readonly base_packages=(
   xvfb xauth              # window tests and screenshots without a display
 )
 readonly fuzz_packages=(clang libclang-rt-14-dev)
+readonly package_packages=(dpkg-dev file)  # CPack finds the dependencies with dpkg-shlibdeps
 
 missing_packages() {
   local p
@@ -51,6 +53,20 @@ run_tests() {
   ctest --preset "$preset" -j "$(parallel_jobs)"
 }
 
+# A Release build without the tests, packed by CPack; the package's path is the last line.
+package() {
+  local dir=build/package
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DM27_BUILD_TESTS=OFF \
+    "${launcher[@]}" >/dev/null
+  cmake --build "$dir" -j "$(parallel_jobs)"
+  (cd "$dir" && cpack -G DEB >/dev/null)
+  local deb
+  deb=$(ls "$dir"/m27_*.deb)
+  realpath "$deb"
+}
+
 cmd=${1:-}
 shift || true
 case "$cmd" in
@@ -83,6 +99,10 @@ case "$cmd" in
     mkdir -p "${corpus[0]}"
     [ -d tests/fuzz/corpus/"$target" ] && corpus+=(tests/fuzz/corpus/"$target")  # seeds
     exec "build/fuzz/bin/$target" -max_total_time="$seconds" -print_final_stats=1 "${corpus[@]}"
+    ;;
+  package)
+    install "${base_packages[@]}" "${package_packages[@]}"
+    package
     ;;
   bench)
     install "${base_packages[@]}"

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 #include "cli/help.h"
@@ -14,6 +15,10 @@ bool is_subcommand(const QString& word) {
 }
 
 Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
+
+bool is_file(const QString& word) {
+  return word.endsWith(QLatin1String(".m27"), Qt::CaseInsensitive) || QFileInfo::exists(word);
+}
 
 }  // namespace
 
@@ -42,7 +47,14 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
       }
       line.ports.push_back(*assignment);
     } else if (is_subcommand(arg)) {
+      if (!line.file.isEmpty()) {
+        return failure(
+            QStringLiteral("%1 opens in the window; it cannot go with a command").arg(line.file));
+      }
       line.subcommand = arg;
+    } else if (!arg.startsWith(QLatin1Char('-')) && is_file(arg)) {
+      if (!line.file.isEmpty()) return failure(QStringLiteral("the window opens one file"));
+      line.file = arg;
     } else if (arg.startsWith(QLatin1Char('-'))) {
       return failure(QStringLiteral("unknown option %1").arg(arg));
     } else {
@@ -54,10 +66,11 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
 
 QString usage() {
   return QStringLiteral(
-             "usage: m27 [--port comN=DEVICE]... [--fake-radio]\n"
+             "usage: m27 [--port comN=DEVICE]... [--fake-radio] [FILE.m27]\n"
              "       m27 [--port comN=DEVICE]... COMMAND [--port DEV | --fake-radio] [ARGS...]\n"
              "\n"
-             "Without a command m27 opens its window; port 1 is opened at start-up.\n"
+             "Without a command m27 opens its window, on FILE.m27 if one is named; port 1\n"
+             "is opened at start-up.\n"
              "With a command it works on the command line, without a window or a display.\n"
              "\n"
              "options:\n"

@@ -12,13 +12,16 @@
 //   main_window_ports.cpp   the port menu
 //   main_window_grid.cpp    the grid, the option boxes, plans, mode and the fill buttons
 //   main_window_link.cpp    the read and write transfers, the service exchanges, their display
-//   main_window_files.cpp   the channel-file commands
+//   main_window_files.cpp   the channel-file commands, recent files, files dropped or named at
+//                           start-up, and the question about unsaved changes
+//   main_window_history.cpp undo and redo, the title with the file's name and its `*`
 //   main_window_dialogs.cpp the three service dialogs: opened from the menu, one of each
 // The menu items `StartWrite` and `WriteChn` click `Command1` (write) and `Command2` (read); the
 // buttons `Command5` and `Command6` trigger the menu items `MenuFileOpen` and `MenuSave`.
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QUndoStack>
 #include <array>
 #include <functional>
 #include <memory>
@@ -26,15 +29,20 @@
 #include <vector>
 
 #include "channels/sheet.h"
+#include "files/channel_file.h"
 #include "link/qt/link_driver.h"
 #include "link/qt/serial_port.h"
 #include "ui/action_player.h"
+#include "ui/channel_grid.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
+#include "ui/sheet_edit.h"
 #include "ui/splash.h"
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QMenu;
 class QPushButton;
 
@@ -70,6 +78,21 @@ class MainWindow : public QMainWindow {
   const Sheet& sheet() const { return sheet_; }
   // Shows the sheet in the grid, the option boxes and the channel edit frame.
   void render_sheet();
+
+  // Opens a channel file as 打开文件 does once its dialog has answered (a file named on the
+  // command line, chosen from the recent files or dropped on the window), asking first when
+  // the sheet has unsaved changes.
+  void open_file(const QString& name);
+  // Whether the sheet differs from what was last opened, saved or read (the title's `*`).
+  bool unsaved_changes() const;
+  // Runs `then` unless the sheet has unsaved changes and the user keeps them: the question
+  // "当前信道数据已修改，是否保存？" answered 保存 saves first (a cancelled or failed save stops
+  // here), 不保存 goes on, 取消 stops. Everything that replaces the sheet asks through this.
+  void settle_unsaved_changes(std::function<void()> then);
+  // A completed read replaces the sheet in one undoable step and becomes what the sheet is
+  // compared with.
+  void apply_read_sheet(const Sheet& read);
+  QUndoStack& undo_stack() { return undo_stack_; }
 
   SerialPort& serial_port() { return serial_; }
   // The port last chosen from the port menu; 0 before the first choice.
@@ -141,6 +164,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // main_window_layout.cpp
@@ -158,6 +183,7 @@ class MainWindow : public QMainWindow {
   void Combo1_Click();
   void Combo4_Click();
   void Combo2_Click(int index, const QString& text);
+  void cell_click(Cell column, int row);
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
@@ -166,6 +192,22 @@ class MainWindow : public QMainWindow {
   void enable_exchange_commands(bool enabled);
   // main_window_files.cpp
   void connect_files();
+  void open_named_file(const QString& name);
+  // The save dialog and the saving; false when it was cancelled or failed.
+  bool save_with_dialog();
+  void remember_file(const QString& name);
+  void fill_recent_menu();
+  // main_window_history.cpp
+  void build_edit_menu(QMenu* menu);
+  // Makes `change` to the sheet one undoable step named `what`, unless it leaves the file's
+  // content and the title as they were. `cell` >= 0 merges typing into one cell.
+  void edit_sheet(const QString& what, const std::function<void()>& change, int cell = -1);
+  EditState edit_state() const;
+  void restore(const EditState& state);
+  // What was opened, saved or read last: the sheet is compared with it from now on.
+  void mark_unchanged(const QString& file_name);
+  void show_title();
+  void enable_undo_redo();
   // main_window_dialogs.cpp
   void connect_dialogs();
   TestModeDialog* load_Form4();
@@ -182,7 +224,12 @@ class MainWindow : public QMainWindow {
   MessageBoxes& boxes_;
   QtFileDialogs toolkit_dialogs_;
   FileDialogs& file_dialogs_;
-  QString file_name_;  // the name last chosen in either file dialog
+  QString file_name_;      // the name last chosen in either file dialog
+  QString open_file_;      // the file last opened or saved, named in the title
+  QString title_;          // the program's name, or the name of the plan last applied
+  ChannelFile unchanged_;  // the sheet's content as last opened, saved or read
+  QUndoStack undo_stack_;
+  EditState before_read_;
   SerialPort serial_;
   LinkDriver driver_;
   ActionPlayer player_;
@@ -212,6 +259,9 @@ class MainWindow : public QMainWindow {
   QAction* MenuFileOpen_ = nullptr;
   QAction* MenuSave_ = nullptr;
   QAction* FormCancel_ = nullptr;
+  QMenu* recent_files_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   std::array<QAction*, kLastPort> com_{};
   QAction* bt_2_ = nullptr;
   QAction* xbm27_ = nullptr;

@@ -47,38 +47,28 @@ void MainWindow::render_sheet() {
   Combo7_->show_text(QString::fromStdString(sheet_.Combo7));
   Combo2_60_->show_text(QString::fromStdString(sheet_.Combo2_60));
   Combo2_62_->show_text(QString::fromStdString(sheet_.Combo2_62));
+  show_title();
 }
 
 void MainWindow::connect_grid() {
   connect(grid_, &ChannelGrid::edited, this, [this](Cell column, int row, const QString& text) {
-    sheet_.rows[row].*field_of(column) = text.toStdString();
+    edit_sheet(
+        QStringLiteral("编辑信道"),
+        [&] { sheet_.rows[row].*field_of(column) = text.toStdString(); },
+        static_cast<int>(column) * kRows + row);
   });
   connect(grid_, &ChannelGrid::clicked, this, [this](Cell column, int row) {
-    switch (column) {
-      case Cell::Text1:
-      case Cell::Text3:
-        frequency_click(sheet_);
-        break;
-      case Cell::Text5:
-        open_rx_tone_editor(sheet_, row);
-        break;
-      case Cell::Text2:
-        open_tx_tone_editor(sheet_, row);
-        break;
-      case Cell::Text4:
-        sheet_.rows[row].Text4 = toggled_bandwidth(sheet_.rows[row].Text4);
-        break;
-    }
+    edit_sheet(QStringLiteral("编辑信道"), [&] { cell_click(column, row); });
     render_sheet();
   });
   connect(grid_, &ChannelGrid::double_clicked, this, [this](Cell column, int) {
     if (column != Cell::Text1) return;
-    receive_frequency_double_click(sheet_);
+    edit_sheet(QStringLiteral("检查频率"), [&] { receive_frequency_double_click(sheet_); });
     render_sheet();
   });
   connect(grid_, &ChannelGrid::Combo2_chosen, this, &MainWindow::Combo2_Click);
   connect(grid_, &ChannelGrid::Combo3_changed, this, [this](int row, const QString& text) {
-    Combo3_Change(sheet_, row, text.toStdString());
+    edit_sheet(QStringLiteral("编辑信道"), [&] { Combo3_Change(sheet_, row, text.toStdString()); });
     render_sheet();
   });
 
@@ -87,29 +77,58 @@ void MainWindow::connect_grid() {
   connect(Combo2_62_, &QComboBox::textActivated, this,
           [this](const QString& text) { Combo2_Click(kFillStepIndex, text); });
   connect(Combo1_, &QComboBox::textActivated, this, [this](const QString& text) {
-    sheet_.Combo1 = text.toStdString();
-    Combo1_Click();
+    edit_sheet(QStringLiteral("频率方案"), [&] {
+      sheet_.Combo1 = text.toStdString();
+      Combo1_Click();
+    });
   });
   connect(Combo4_, &QComboBox::textActivated, this, [this](const QString& text) {
-    sheet_.Combo4 = text.toStdString();
-    Combo4_Click();
+    edit_sheet(QStringLiteral("工作模式"), [&] {
+      sheet_.Combo4 = text.toStdString();
+      Combo4_Click();
+    });
   });
-  connect(Combo5_, &QComboBox::textActivated, this,
-          [this](const QString& text) { sheet_.Combo5 = text.toStdString(); });
-  connect(Combo6_, &QComboBox::textActivated, this,
-          [this](const QString& text) { sheet_.Combo6 = text.toStdString(); });
-  connect(Combo7_, &QComboBox::textActivated, this,
-          [this](const QString& text) { sheet_.Combo7 = text.toStdString(); });
+  for (auto [box, field] : {std::pair{Combo5_, &Sheet::Combo5}, std::pair{Combo6_, &Sheet::Combo6},
+                            std::pair{Combo7_, &Sheet::Combo7}}) {
+    connect(box, &QComboBox::textActivated, this, [this, field](const QString& text) {
+      edit_sheet(QStringLiteral("选项"), [&] { sheet_.*field = text.toStdString(); });
+    });
+  }
 
-  connect(Command9_, &QPushButton::clicked, this,
-          [this] { show_fill_result(m27::Command9_Click(sheet_)); });
-  connect(Command10_, &QPushButton::clicked, this,
-          [this] { show_fill_result(m27::Command10_Click(sheet_)); });
+  connect(Command9_, &QPushButton::clicked, this, [this] {
+    std::optional<Message> message;
+    edit_sheet(QStringLiteral("接收"), [&] { message = m27::Command9_Click(sheet_); });
+    show_fill_result(message);
+  });
+  connect(Command10_, &QPushButton::clicked, this, [this] {
+    std::optional<Message> message;
+    edit_sheet(QStringLiteral("发射"), [&] { message = m27::Command10_Click(sheet_); });
+    show_fill_result(message);
+  });
+}
+
+// A click on a cell of the grid.
+void MainWindow::cell_click(Cell column, int row) {
+  switch (column) {
+    case Cell::Text1:
+    case Cell::Text3:
+      frequency_click(sheet_);
+      break;
+    case Cell::Text5:
+      open_rx_tone_editor(sheet_, row);
+      break;
+    case Cell::Text2:
+      open_tx_tone_editor(sheet_, row);
+      break;
+    case Cell::Text4:
+      sheet_.rows[row].Text4 = toggled_bandwidth(sheet_.rows[row].Text4);
+      break;
+  }
 }
 
 void MainWindow::Combo1_Click() {
   RESET_TEXT(sheet_);
-  setWindowTitle(QString::fromStdString(Set_Std_Freq(sheet_)));
+  title_ = QString::fromStdString(Set_Std_Freq(sheet_));
   render_sheet();
 }
 
@@ -119,7 +138,8 @@ void MainWindow::Combo4_Click() {
 }
 
 void MainWindow::Combo2_Click(int index, const QString& text) {
-  m27::Combo2_Click(sheet_, index, text.toStdString());
+  edit_sheet(QStringLiteral("编辑信道"),
+             [&] { m27::Combo2_Click(sheet_, index, text.toStdString()); });
   render_sheet();
 }
 

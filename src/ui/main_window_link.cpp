@@ -22,7 +22,20 @@ void MainWindow::connect_link() {
 
 void MainWindow::Command1_Click() { start_exchange(std::make_unique<WriteTransfer>(sheet_)); }
 
-void MainWindow::Command2_Click() { start_exchange(std::make_unique<ReadTransfer>(sheet_)); }
+// A read may replace an edited sheet: it asks first. It is one undoable step once complete.
+void MainWindow::Command2_Click() {
+  settle_unsaved_changes([this] {
+    before_read_ = edit_state();
+    start_exchange(std::make_unique<ReadTransfer>(sheet_),
+                   {.on_reply = {}, .on_finished = [this](bool ok) {
+                      if (!ok) return;
+                      // The read filled the sheet as it went; it is applied as one step.
+                      const Sheet read = sheet_;
+                      sheet_ = before_read_.sheet;
+                      apply_read_sheet(read);
+                    }});
+  });
+}
 
 bool MainWindow::start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks) {
   if (driver_.busy()) return false;
@@ -92,6 +105,8 @@ void MainWindow::enable_exchange_commands(bool enabled) {
   }
   for (QAction* a : {WriteChn_, StartWrite_, MenuFileOpen_, MenuSave_}) a->setEnabled(enabled);
   exchange_commands_enabled_ = enabled;
+  enable_undo_redo();
+  fill_recent_menu();
   emit exchange_commands_enabled(enabled);
 }
 

@@ -101,8 +101,10 @@ class StartupTest : public QObject {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("layout");  // caption: name=caption ...; "-" for a separator
     QTest::newRow("file") << "MenuFile"
-                          << "文件(&F): MenuFileOpen=打开文件(&O) MenuSave=保存文件(&s) wer6wr6=- "
-                             "FormCancel=退出(&E)";
+                          << "文件(&F): MenuFileOpen=打开文件(&O) MenuSave=保存文件(&s) "
+                             "=最近打开的文件 wer6wr6=- FormCancel=退出(&E)";
+    QTest::newRow("edit") << "edit"
+                          << "编辑(&E): undo=撤销 redo=重做";
     QTest::newRow("settings") << "chuankoushezhi"
                               << "设置(&I): =端口(&C) =波特率(&P) qita=其他(&O) w13888=-";
     QTest::newRow("baud rate") << "botelv"
