@@ -2,8 +2,10 @@
 // replaces the sheet loses them without asking, edits undo and redo, and the recent files
 // outlive the window.
 
+#include <QDropEvent>
 #include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -186,6 +188,15 @@ class EditorTest : public QObject {
              (QStringList{files[3], files[0], files[2], files[4], files[5], files[6], files[7]}));
     child<QMenu>(*w, "recent_files")->actions().at(1)->trigger();
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - f8.m27"));
+
+    QMimeData dragged;  // a file dropped on the window opens as well
+    dragged.setUrls({QUrl::fromLocalFile(files[7])});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.get(), &drop);
+    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - f1.m27"));
   }
 
  private:
