@@ -92,7 +92,10 @@ class MainWindow : public QMainWindow {
   // A completed read replaces the sheet in one undoable step and becomes what the sheet is
   // compared with.
   void apply_read_sheet(const Sheet& read);
-  QUndoStack& undo_stack() { return undo_stack_; }
+  // Makes `change` to the sheet one undoable step named `what` (an import, for instance),
+  // unless it leaves the file's content and the title as they were. `cell` >= 0 merges typing
+  // into one cell.
+  void edit_sheet(const QString& what, const std::function<void()>& change, int cell = -1);
 
   SerialPort& serial_port() { return serial_; }
   // The port last chosen from the port menu; 0 before the first choice.
@@ -199,9 +202,6 @@ class MainWindow : public QMainWindow {
   void fill_recent_menu();
   // main_window_history.cpp
   void build_edit_menu(QMenu* menu);
-  // Makes `change` to the sheet one undoable step named `what`, unless it leaves the file's
-  // content and the title as they were. `cell` >= 0 merges typing into one cell.
-  void edit_sheet(const QString& what, const std::function<void()>& change, int cell = -1);
   EditState edit_state() const;
   void restore(const EditState& state);
   // What was opened, saved or read last: the sheet is compared with it from now on.
