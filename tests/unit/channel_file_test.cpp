@@ -54,7 +54,8 @@ std::string watched(const ChannelFile& file) {
   for (const auto* field :
        {&file.mode, &file.Text1[0], &file.Text1[24], &file.Text3[0], &file.Text4[24], &file.Combo1,
         &file.Combo2_60, &file.Combo2_62, &file.Combo5, &file.Combo6, &file.Combo7}) {
-    line += (line.empty() ? "" : "|") + field->value_or("-");
+    if (!line.empty()) line += '|';
+    line += field->value_or("-");
   }
   return line;
 }
@@ -78,7 +79,7 @@ TEST(ChannelFile, ReadsAsManyFieldsAsTheFileHasLines) {
   };
   for (const auto& c : kCases) {
     std::vector<std::string> lines;  // "L1", "L2", ...: a field's text names its line
-    for (int k = 1; k <= c.lines; ++k) lines.push_back("L" + std::to_string(k));
+    for (int k = 1; k <= c.lines; ++k) lines.push_back(std::string("L").append(std::to_string(k)));
     EXPECT_EQ(watched(channel_file_from_lines(lines)), c.fields) << c.lines;
   }
 }

@@ -13,7 +13,7 @@ namespace {
 // A sheet whose every row holds `text` in one frequency column, checked `runs` times.
 Sheet checked(const char* text, std::string ChannelRow::*column, int runs) {
   Sheet sheet = startup_sheet();
-  sheet.Combo2_60 = "1";  // the check covers all rows, not only those in use
+  sheet.Combo2_60 = std::string("1");  // the check covers all rows, not only those in use
   for (ChannelRow& row : sheet.rows) row.*column = text;
   for (int i = 0; i < runs; ++i) chk_step(sheet);
   return sheet;
