@@ -30,7 +30,7 @@ class FileCommandsTest : public QObject {
     sheet.Combo4 = "2:专业模式";
     Combo4_Click(sheet);
     sheet.rows[3].Text5 = "I754";
-    sheet.Combo2_60 = "7";
+    sheet.Combo2_60 = std::string("7");
     w->render_sheet();
     child<QPushButton>(*w, "Command6")->click();
     QFile saved(dir.filePath("pro.m27"));
