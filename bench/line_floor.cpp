@@ -23,19 +23,19 @@ Duration exchange(int request_bytes, int reply_bytes, Duration reply_delay) {
 Duration read_floor(Duration reply_delay) {
   constexpr int option_reply = kFrameOverhead + std::tuple_size_v<OptionRecord>;
   constexpr int channel_reply = kFrameOverhead + std::tuple_size_v<ChannelRecord>;
-  Duration floor = exchange(Ask_Opt_Data().tx_cnt, option_reply, reply_delay);
+  Duration floor = exchange(read_options_request().tx_cnt, option_reply, reply_delay);
   for (int row = 0; row < kRows; ++row) {
-    floor += exchange(Ask_Chn_Data(row).tx_cnt, channel_reply, reply_delay);
+    floor += exchange(read_channel_request(row).tx_cnt, channel_reply, reply_delay);
   }
   return floor;
 }
 
 Duration write_floor(const Sheet& sheet, Duration reply_delay) {
-  Duration floor = exchange(Put_Opt_Data(sheet)->tx_cnt, kAcknowledgement, reply_delay);
+  Duration floor = exchange(write_options_request(sheet)->tx_cnt, kAcknowledgement, reply_delay);
   for (int row = 0; row < kRows; ++row) {
-    floor += exchange(Put_Chn_Data(sheet, row)->tx_cnt, kAcknowledgement, reply_delay);
+    floor += exchange(write_channel_request(sheet, row)->tx_cnt, kAcknowledgement, reply_delay);
   }
-  return floor + kByteTime * Put_End().tx_cnt + kSettle;
+  return floor + kByteTime * end_request().tx_cnt + kSettle;
 }
 
 }  // namespace m27

@@ -105,7 +105,7 @@ int run(int runs) {
   PortMap ports;
   ports.set({kFirstPort, device});
   SerialPort serial(ports);
-  if (serial.Set_Com(kFirstPort) != OpenOutcome::Opened) {
+  if (serial.open_port(kFirstPort) != OpenOutcome::Opened) {
     std::fprintf(stderr, "transfer: cannot open %s\n", qPrintable(device));
     return 1;
   }

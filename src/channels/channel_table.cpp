@@ -13,7 +13,7 @@ constexpr int kStepDecimals = 2;  // fill step kHz -> 10 Hz units
 
 std::optional<Message> fill_column(Sheet& sheet, std::string ChannelRow::*column) {
   const auto first = frequency_value(sheet.rows[0].*column);
-  const auto step = parse_decimal(sheet.Combo2_62, kStepDecimals);
+  const auto step = parse_decimal(sheet.fill_step, kStepDecimals);
   if (!first || !step) return frequency_error(0);
   for (int i = 0; i < kRows; ++i) {
     sheet.rows[i].*column = frequency_text(*first + *step * i);
@@ -28,44 +28,44 @@ void commit_tone_editor(std::optional<std::string>& editor, std::string& cell) {
   editor.reset();
 }
 
-void Set_Def_Freq(Sheet& sheet) {
+void set_default_frequencies(Sheet& sheet) {
   for (int i = 0; i < kRows; ++i) {
     ChannelRow& row = sheet.rows[i];
-    row.Text1 = frequency_text(kDefaultFirst + kDefaultSpacing * i);
-    row.Text3 = row.Text1;
-    row.Text1_tab_stop = true;
-    row.Text3_tab_stop = true;
+    row.rx_frequency = frequency_text(kDefaultFirst + kDefaultSpacing * i);
+    row.tx_frequency = row.rx_frequency;
+    row.rx_tab_stop = true;
+    row.tx_tab_stop = true;
   }
 }
 
-void RESET_FER(Sheet& sheet) {
-  chk_step(sheet);
+void normalise_frequencies(Sheet& sheet) {
+  check_rasters(sheet);
   for (ChannelRow& row : sheet.rows) {
-    row.Text1 = format_frequency(row.Text1);
-    row.Text3 = format_frequency(row.Text3);
+    row.rx_frequency = format_frequency(row.rx_frequency);
+    row.tx_frequency = format_frequency(row.tx_frequency);
   }
 }
 
-void RESET_Ch_Sel(Sheet& sheet) {
-  const auto total = integer_value(sheet.Combo2_60);
+void enable_rows_in_use(Sheet& sheet) {
+  const auto total = integer_value(sheet.channel_total);
   if (!total) return;
   for (int i = 0; i < kRows; ++i) sheet.rows[i].enabled = i < *total;
 }
 
-void RESET_TEXT(Sheet& sheet) {
-  RESET_FER(sheet);
+void commit_edits(Sheet& sheet) {
+  normalise_frequencies(sheet);
   for (ChannelRow& row : sheet.rows) {
-    commit_tone_editor(row.Combo2, row.Text2);
-    commit_tone_editor(row.Combo3, row.Text5);
+    commit_tone_editor(row.tx_tone_editor, row.tx_tone);
+    commit_tone_editor(row.rx_tone_editor, row.rx_tone);
   }
 }
 
-std::optional<Message> Command9_Click(Sheet& sheet) {
-  return fill_column(sheet, &ChannelRow::Text1);
+std::optional<Message> fill_receive_frequencies(Sheet& sheet) {
+  return fill_column(sheet, &ChannelRow::rx_frequency);
 }
 
-std::optional<Message> Command10_Click(Sheet& sheet) {
-  return fill_column(sheet, &ChannelRow::Text3);
+std::optional<Message> fill_transmit_frequencies(Sheet& sheet) {
+  return fill_column(sheet, &ChannelRow::tx_frequency);
 }
 
 Message frequency_error(int row) {

@@ -12,26 +12,26 @@
 namespace m27 {
 
 // Start-up frequencies: row i receives and transmits on 450.125 + 0.5 i MHz; tab stops on.
-void Set_Def_Freq(Sheet& sheet);
+void set_default_frequencies(Sheet& sheet);
 
 // Raster check, then every frequency in the "000.00000" form.
-void RESET_FER(Sheet& sheet);
+void normalise_frequencies(Sheet& sheet);
 
 // Rows below the channel total are enabled, the rest disabled with their contents kept.
 // A total that is not a number leaves the rows as they are.
-void RESET_Ch_Sel(Sheet& sheet);
+void enable_rows_in_use(Sheet& sheet);
 
 // An open tone editor puts its text into its cell and closes; a closed one stays closed.
 void commit_tone_editor(std::optional<std::string>& editor, std::string& cell);
 
-// `RESET_FER`, then every open tone editor commits its text to its cell and closes.
-void RESET_TEXT(Sheet& sheet);
+// `normalise_frequencies`, then every open tone editor commits its text to its cell and closes.
+void commit_edits(Sheet& sheet);
 
 // The fill buttons "接收" (receive column) and "发射" (transmit column): row i becomes
 // row 0 + i * fill step, for all 25 rows. When row 0 or the fill step is not a number the
 // column stays as it was and the message for row 1 comes back for display.
-std::optional<Message> Command9_Click(Sheet& sheet);
-std::optional<Message> Command10_Click(Sheet& sheet);
+std::optional<Message> fill_receive_frequencies(Sheet& sheet);
+std::optional<Message> fill_transmit_frequencies(Sheet& sheet);
 
 // The message that refuses the frequency of a row (0-based): "第3信道频率输入错误，请重新输入".
 Message frequency_error(int row);

@@ -45,65 +45,65 @@ std::string decoded_frequency(std::uint8_t high, std::uint8_t low, bool on_6_25)
 }  // namespace
 
 std::optional<OptionRecord> encode_options(const Sheet& sheet) {
-  const auto total = integer_value(sheet.Combo2_60);
+  const auto total = integer_value(sheet.channel_total);
   if (!total || *total < 0 || *total > 255) return std::nullopt;
   std::uint8_t flags = option_bit::kAlways;
-  if (sheet.Combo4 == kProfessionalMode) flags |= option_bit::kProfessional;
-  if (sheet.Combo5 == kTransmitForbidden) flags |= option_bit::kTransmitForbidden;
-  if (sheet.Combo6 == kSwitchOn) flags |= option_bit::kBusyLockout;
-  if (sheet.Combo7 == kSwitchOn) flags |= option_bit::kFsk;
-  return OptionRecord{flags, static_cast<std::uint8_t>(sheet.std_index),
+  if (sheet.mode == kProfessionalMode) flags |= option_bit::kProfessional;
+  if (sheet.transmit == kTransmitForbidden) flags |= option_bit::kTransmitForbidden;
+  if (sheet.busy_lockout == kSwitchOn) flags |= option_bit::kBusyLockout;
+  if (sheet.fsk == kSwitchOn) flags |= option_bit::kFsk;
+  return OptionRecord{flags, static_cast<std::uint8_t>(sheet.plan_index),
                       static_cast<std::uint8_t>(*total)};
 }
 
 std::optional<ChannelRecord> encode_channel(const Sheet& sheet, int ch_index) {
   const ChannelRow& row = sheet.rows[ch_index];
-  const auto rx = count_of(row.Text1, row.rx_step);
-  const auto tx = count_of(row.Text3, row.tx_step);
+  const auto rx = count_of(row.rx_frequency, row.rx_step);
+  const auto tx = count_of(row.tx_frequency, row.tx_step);
   if (!rx || !tx) return std::nullopt;
-  const auto tones = tone_list(sheet.tone_mode);
-  const ToneCode rx_tone = tone_code(row.Text5, tones);
-  const ToneCode tx_tone = tone_code(row.Text2, tones);
+  const auto tones = tone_table(sheet.tone_mode);
+  const ToneCode rx_tone = tone_code(row.rx_tone, tones);
+  const ToneCode tx_tone = tone_code(row.tx_tone, tones);
   std::uint8_t flags = 0;
   if (row.rx_step != 0) flags |= channel_bit::kReceive6_25;
   if (row.tx_step != 0) flags |= channel_bit::kTransmit6_25;
-  if (row.Text4 == kWide) flags |= channel_bit::kWide;
+  if (row.bandwidth == kWide) flags |= channel_bit::kWide;
   if (rx_tone.inverted) flags |= channel_bit::kReceiveInverted;
   if (tx_tone.inverted) flags |= channel_bit::kTransmitInverted;
   return ChannelRecord{high_byte(*rx), low_byte(*rx), high_byte(*tx), low_byte(*tx),
                        rx_tone.code,   tx_tone.code,  flags};
 }
 
-int Get_Opt_Data(Sheet& sheet, const OptionRecord& record) {
+int decode_options(Sheet& sheet, const OptionRecord& record) {
   const auto [flags, plan, total] = record;
   const bool professional = (flags & option_bit::kProfessional) != 0;
-  if (professional != (sheet.Combo4 == kProfessionalMode)) {
-    sheet.Combo4 = professional ? kProfessionalMode : kNormalMode;
-    Combo4_Click(sheet);
+  if (professional != (sheet.mode == kProfessionalMode)) {
+    sheet.mode = professional ? kProfessionalMode : kNormalMode;
+    change_mode(sheet);
   }
-  sheet.Combo5 = (flags & option_bit::kTransmitForbidden) ? kTransmitForbidden : kTransmitAllowed;
-  sheet.Combo6 = (flags & option_bit::kBusyLockout) ? kSwitchOn : kSwitchOff;
-  sheet.Combo7 = (flags & option_bit::kFsk) ? kSwitchOn : kSwitchOff;
-  sheet.std_index = plan;
-  sheet.Combo1 = plan < kPlanItems.size() ? std::string(kPlanItems[plan]) : std::string();
-  sheet.Combo2_60 = std::to_string(std::min<int>(total, kMaxChannelTotal));
-  RESET_Ch_Sel(sheet);
+  sheet.transmit = (flags & option_bit::kTransmitForbidden) ? kTransmitForbidden : kTransmitAllowed;
+  sheet.busy_lockout = (flags & option_bit::kBusyLockout) ? kSwitchOn : kSwitchOff;
+  sheet.fsk = (flags & option_bit::kFsk) ? kSwitchOn : kSwitchOff;
+  sheet.plan_index = plan;
+  sheet.plan = plan < kPlanItems.size() ? std::string(kPlanItems[plan]) : std::string();
+  sheet.channel_total = std::to_string(std::min<int>(total, kMaxChannelTotal));
+  enable_rows_in_use(sheet);
   return total;
 }
 
-void Get_Chn_Data(Sheet& sheet, int ch_index, const ChannelRecord& record) {
+void decode_channel(Sheet& sheet, int ch_index, const ChannelRecord& record) {
   const auto [rx_high, rx_low, tx_high, tx_low, rx_code, tx_code, flags] = record;
   ChannelRow& row = sheet.rows[ch_index];
-  row.Text1 = decoded_frequency(rx_high, rx_low, flags & channel_bit::kReceive6_25);
-  row.Text3 = decoded_frequency(tx_high, tx_low, flags & channel_bit::kTransmit6_25);
-  const auto tones = tone_list(sheet.tone_mode);
-  row.Text5 = tone_text({rx_code, (flags & channel_bit::kReceiveInverted) != 0}, tones);
-  row.Text2 = tone_text({tx_code, (flags & channel_bit::kTransmitInverted) != 0}, tones);
-  row.Text4 = (flags & channel_bit::kWide) ? kWide : kNarrow;
+  row.rx_frequency = decoded_frequency(rx_high, rx_low, flags & channel_bit::kReceive6_25);
+  row.tx_frequency = decoded_frequency(tx_high, tx_low, flags & channel_bit::kTransmit6_25);
+  const auto tones = tone_table(sheet.tone_mode);
+  row.rx_tone = tone_text({rx_code, (flags & channel_bit::kReceiveInverted) != 0}, tones);
+  row.tx_tone = tone_text({tx_code, (flags & channel_bit::kTransmitInverted) != 0}, tones);
+  row.bandwidth = (flags & channel_bit::kWide) ? kWide : kNarrow;
   // An editor left open on the row holds a choice made before the radio's value arrived; it
   // must not be committed over it.
-  row.Combo3.reset();
-  row.Combo2.reset();
+  row.rx_tone_editor.reset();
+  row.tx_tone_editor.reset();
 }
 
 }  // namespace m27

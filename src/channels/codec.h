@@ -22,17 +22,17 @@ using ChannelRecord = std::array<std::uint8_t, 7>;
 // The option record of the sheet; nullopt when the channel total is not a number 0..255.
 std::optional<OptionRecord> encode_options(const Sheet& sheet);
 
-// The channel record of row `ch_index`, after `RESET_TEXT` has set the raster flags; nullopt
+// The channel record of row `ch_index`, after `commit_edits` has set the raster flags; nullopt
 // when a frequency is not a number or has no wire count.
 std::optional<ChannelRecord> encode_channel(const Sheet& sheet, int ch_index);
 
-// `Get_Opt_Data`: applies a received option record. A mode that differs from the shown one
+// `decode_options`: applies a received option record. A mode that differs from the shown one
 // runs the mode change first; the plan box shows the plan without applying it; a total above
 // 25 is shown as 25; the rows follow the total. Returns the total as the radio reported it.
-int Get_Opt_Data(Sheet& sheet, const OptionRecord& record);
+int decode_options(Sheet& sheet, const OptionRecord& record);
 
-// `Get_Chn_Data`: writes a received channel record into row `ch_index`, tones looked up in the
+// `decode_channel`: writes a received channel record into row `ch_index`, tones looked up in the
 // current tone list (a code past it gives the empty text); the row's tone editors close unused.
-void Get_Chn_Data(Sheet& sheet, int ch_index, const ChannelRecord& record);
+void decode_channel(Sheet& sheet, int ch_index, const ChannelRecord& record);
 
 }  // namespace m27

@@ -14,75 +14,76 @@ constexpr int kEnter = 13;
 constexpr int kDelete = 127;
 
 void follow_editor_choice(Sheet& sheet) {
-  RESET_Ch_Sel(sheet);
-  RESET_FER(sheet);
+  enable_rows_in_use(sheet);
+  normalise_frequencies(sheet);
 }
 
 }  // namespace
 
 void frequency_click(Sheet& sheet) {
   for (ChannelRow& row : sheet.rows) {
-    row.Text1_tab_stop = true;
-    row.Text1 = format_frequency(row.Text1);
+    row.rx_tab_stop = true;
+    row.rx_frequency = format_frequency(row.rx_frequency);
   }
-  RESET_TEXT(sheet);
+  commit_edits(sheet);
 }
 
 void receive_frequency_double_click(Sheet& sheet) {
-  chk_range(sheet);
-  for (ChannelRow& row : sheet.rows) row.Text1_tab_stop = true;
+  derive_plan_index(sheet);
+  for (ChannelRow& row : sheet.rows) row.rx_tab_stop = true;
 }
 
 void background_double_click(Sheet& sheet) {
   for (ChannelRow& row : sheet.rows) {
-    row.Text1_tab_stop = true;
-    row.Text3_tab_stop = true;
+    row.rx_tab_stop = true;
+    row.tx_tab_stop = true;
   }
 }
 
 void clear_frequency_tab_stops(Sheet& sheet) {
   for (ChannelRow& row : sheet.rows) {
-    row.Text1_tab_stop = false;
-    row.Text3_tab_stop = false;
+    row.rx_tab_stop = false;
+    row.tx_tab_stop = false;
   }
 }
 
 void open_tx_tone_editor(Sheet& sheet, int k) {
-  for (ChannelRow& row : sheet.rows) row.Text1 = format_frequency(row.Text1);
-  for (ChannelRow& row : sheet.rows) commit_tone_editor(row.Combo2, row.Text2);
-  sheet.rows[k].Combo2 = sheet.rows[k].Text2;
+  for (ChannelRow& row : sheet.rows) row.rx_frequency = format_frequency(row.rx_frequency);
+  for (ChannelRow& row : sheet.rows) commit_tone_editor(row.tx_tone_editor, row.tx_tone);
+  sheet.rows[k].tx_tone_editor = sheet.rows[k].tx_tone;
 }
 
 void open_rx_tone_editor(Sheet& sheet, int k) {
   for (ChannelRow& row : sheet.rows) {
-    row.Text1 = format_frequency(row.Text1);
-    row.Text3 = format_frequency(row.Text3);
+    row.rx_frequency = format_frequency(row.rx_frequency);
+    row.tx_frequency = format_frequency(row.tx_frequency);
   }
-  for (ChannelRow& row : sheet.rows) commit_tone_editor(row.Combo3, row.Text5);
-  sheet.rows[k].Combo3 = sheet.rows[k].Text5;
+  for (ChannelRow& row : sheet.rows) commit_tone_editor(row.rx_tone_editor, row.rx_tone);
+  sheet.rows[k].rx_tone_editor = sheet.rows[k].rx_tone;
 }
 
-void Combo2_Click(Sheet& sheet, int index, std::string_view text) {
+void choose_in_box(Sheet& sheet, int index, std::string_view text) {
   if (index == kChannelTotalIndex) {
-    sheet.Combo2_60 = text;
+    sheet.channel_total = text;
   } else if (index == kFillStepIndex) {
-    sheet.Combo2_62 = text;
-  } else if (index >= 0 && index < kRows && sheet.rows[index].Combo2) {
-    sheet.rows[index].Combo2 = std::string(text);
+    sheet.fill_step = text;
+  } else if (index >= 0 && index < kRows && sheet.rows[index].tx_tone_editor) {
+    sheet.rows[index].tx_tone_editor = std::string(text);
   }
   follow_editor_choice(sheet);
 }
 
-void Combo3_Change(Sheet& sheet, int k, std::string_view text) {
-  if (k >= 0 && k < kRows && sheet.rows[k].Combo3) sheet.rows[k].Combo3 = std::string(text);
+void change_rx_tone_editor(Sheet& sheet, int k, std::string_view text) {
+  if (k >= 0 && k < kRows && sheet.rows[k].rx_tone_editor)
+    sheet.rows[k].rx_tone_editor = std::string(text);
   follow_editor_choice(sheet);
 }
 
-std::string toggled_bandwidth(std::string_view Text4) {
-  return std::string(Text4 == kWide ? kNarrow : kWide);
+std::string toggled_bandwidth(std::string_view bandwidth) {
+  return std::string(bandwidth == kWide ? kNarrow : kWide);
 }
 
-KeyAction Text1_KeyPress(int key_ascii) {
+KeyAction frequency_key_action(int key_ascii) {
   if ((key_ascii >= '0' && key_ascii <= '9') || key_ascii == '.' || key_ascii == kBackspace ||
       key_ascii == kDelete) {
     return KeyAction::Pass;

@@ -10,10 +10,10 @@
 namespace m27 {
 
 // A click on any frequency cell: receive cells become tab stops and are formatted, then
-// `RESET_TEXT` (raster check, formatting, every open tone editor commits).
+// `commit_edits` (raster check, formatting, every open tone editor commits).
 void frequency_click(Sheet& sheet);
 
-// A double-click on a receive-frequency cell: `chk_range`, receive cells become tab stops.
+// A double-click on a receive-frequency cell: `derive_plan_index`, receive cells become tab stops.
 void receive_frequency_double_click(Sheet& sheet);
 
 // A double-click on the window background: every frequency cell becomes a tab stop.
@@ -29,20 +29,20 @@ void open_tx_tone_editor(Sheet& sheet, int k);
 // The same for the receive tone of row k; both frequency columns are formatted first.
 void open_rx_tone_editor(Sheet& sheet, int k);
 
-// A choice in a `Combo2` element: a transmit-tone editor (0..24), the channel total (60) or the
-// fill step (62); then the rows follow the total and the frequencies are checked and formatted.
-void Combo2_Click(Sheet& sheet, int index, std::string_view text);
+// A choice in a `tx_tone_editor` element: a transmit-tone editor (0..24), the channel total (60) or
+// the fill step (62); then the rows follow the total and the frequencies are checked and formatted.
+void choose_in_box(Sheet& sheet, int index, std::string_view text);
 
 // A change of the text of the receive-tone editor of row k, with the same consequences.
-void Combo3_Change(Sheet& sheet, int k, std::string_view text);
+void change_rx_tone_editor(Sheet& sheet, int k, std::string_view text);
 
 // The bandwidth cell's click: "宽带" becomes "窄带", anything else "宽带".
-std::string toggled_bandwidth(std::string_view Text4);
+std::string toggled_bandwidth(std::string_view bandwidth);
 
 enum class KeyAction { Pass, Drop, MoveFocus };
 
 // The receive-frequency key filter: digits, ".", Backspace (8) and 127 pass; Enter (13) moves
 // the focus on as Tab does; every other key is dropped.
-KeyAction Text1_KeyPress(int key_ascii);
+KeyAction frequency_key_action(int key_ascii);
 
 }  // namespace m27

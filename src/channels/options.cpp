@@ -4,19 +4,19 @@
 
 namespace m27 {
 
-ToneMode mode_of(std::string_view Combo4) {
-  return Combo4 == kProfessionalMode ? ToneMode::Professional : ToneMode::Normal;
+ToneMode mode_of(std::string_view mode) {
+  return mode == kProfessionalMode ? ToneMode::Professional : ToneMode::Normal;
 }
 
-void Combo4_Click(Sheet& sheet) {
-  sheet.tone_mode = mode_of(sheet.Combo4);
+void change_mode(Sheet& sheet) {
+  sheet.tone_mode = mode_of(sheet.mode);
   for (ChannelRow& row : sheet.rows) {
-    row.Text2 = kToneOff;
-    row.Combo2.reset();
-    row.Text5 = kToneOff;
-    row.Combo3.reset();
+    row.tx_tone = kToneOff;
+    row.tx_tone_editor.reset();
+    row.rx_tone = kToneOff;
+    row.rx_tone_editor.reset();
   }
-  RESET_TEXT(sheet);
+  commit_edits(sheet);
 }
 
 }  // namespace m27

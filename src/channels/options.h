@@ -21,12 +21,12 @@ inline constexpr std::string_view kSwitchOff = "关";
 inline constexpr std::string_view kSwitchOn = "开";
 inline constexpr std::array<std::string_view, 2> kSwitchItems = {kSwitchOff, kSwitchOn};
 
-// The mode a Combo4 text selects: professional exactly for "2:专业模式".
-ToneMode mode_of(std::string_view Combo4);
+// The mode a mode text selects: professional exactly for "2:专业模式".
+ToneMode mode_of(std::string_view mode);
 
-// The mode change: loads the tone table of the mode Combo4 shows, sets every tone of all 25
-// rows to "OFF" with its editor closed, then `RESET_TEXT`. It does not compare with the mode
+// The mode change: loads the tone table of the mode mode shows, sets every tone of all 25
+// rows to "OFF" with its editor closed, then `commit_edits`. It does not compare with the mode
 // shown before: every run resets the tones.
-void Combo4_Click(Sheet& sheet);
+void change_mode(Sheet& sheet);
 
 }  // namespace m27

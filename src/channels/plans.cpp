@@ -30,13 +30,13 @@ constexpr auto kCustomFrequencies = series<25>(40012500, 50000);  // 400.125 + 0
 
 }  // namespace
 
-int std_index_of(std::string_view Combo1) {
-  const auto it = std::find(kPlanItems.begin(), kPlanItems.end(), Combo1);
+int plan_index_of(std::string_view plan) {
+  const auto it = std::find(kPlanItems.begin(), kPlanItems.end(), plan);
   return static_cast<int>(it - kPlanItems.begin());
 }
 
-std::span<const FreqUnits> std_freq(int std_index) {
-  switch (std_index) {
+std::span<const FreqUnits> plan_frequencies(int plan_index) {
+  switch (plan_index) {
     case 0:
       return kUsPlan;
     case 1:
@@ -48,8 +48,8 @@ std::span<const FreqUnits> std_freq(int std_index) {
   }
 }
 
-std::string_view plan_title(int std_index) {
-  switch (std_index) {
+std::string_view plan_title(int plan_index) {
+  switch (plan_index) {
     case 0:
       return "美国标准";
     case 1:
@@ -61,28 +61,28 @@ std::string_view plan_title(int std_index) {
   }
 }
 
-std::string Set_Std_Freq(Sheet& sheet) {
-  chk_range(sheet);
-  const auto plan = std_freq(sheet.std_index);
-  sheet.Combo2_60 = std::to_string(plan.size());
+std::string apply_plan(Sheet& sheet) {
+  derive_plan_index(sheet);
+  const auto plan = plan_frequencies(sheet.plan_index);
+  sheet.channel_total = std::to_string(plan.size());
   for (std::size_t i = 0; i < plan.size(); ++i) {
     ChannelRow& row = sheet.rows[i];
-    row.Text1 = plain_frequency_text(plan[i]);
-    row.Text3 = row.Text1;
-    if (row.Combo2) row.Combo2 = kToneOff;
-    row.Text2 = kToneOff;
-    if (row.Combo3) row.Combo3 = kToneOff;
-    row.Text5 = kToneOff;
-    row.Text4 = kNarrow;
+    row.rx_frequency = plain_frequency_text(plan[i]);
+    row.tx_frequency = row.rx_frequency;
+    if (row.tx_tone_editor) row.tx_tone_editor = kToneOff;
+    row.tx_tone = kToneOff;
+    if (row.rx_tone_editor) row.rx_tone_editor = kToneOff;
+    row.rx_tone = kToneOff;
+    row.bandwidth = kNarrow;
   }
   for (ChannelRow& row : sheet.rows) {
-    row.Text1 = format_frequency(row.Text1);
-    row.Text3 = format_frequency(row.Text3);
-    row.Text1_tab_stop = true;
-    row.Text3_tab_stop = true;
+    row.rx_frequency = format_frequency(row.rx_frequency);
+    row.tx_frequency = format_frequency(row.tx_frequency);
+    row.rx_tab_stop = true;
+    row.tx_tab_stop = true;
   }
-  RESET_Ch_Sel(sheet);
-  return std::string(plan_title(sheet.std_index));
+  enable_rows_in_use(sheet);
+  return std::string(plan_title(sheet.plan_index));
 }
 
 }  // namespace m27

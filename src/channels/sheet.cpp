@@ -8,20 +8,20 @@ namespace m27 {
 
 Sheet startup_sheet() {
   Sheet sheet;
-  sheet.Combo5 = kTransmitAllowed;
-  sheet.Combo6 = kSwitchOff;
-  sheet.Combo7 = kSwitchOff;
-  sheet.Combo4 = kNormalMode;
-  sheet.Combo1 = kPlanItems[kCustomPlan];
-  sheet.std_index = kCustomPlan;
-  sheet.Combo2_60 = "25";
-  sheet.Combo2_62 = "100";
-  Set_Def_Freq(sheet);
+  sheet.transmit = kTransmitAllowed;
+  sheet.busy_lockout = kSwitchOff;
+  sheet.fsk = kSwitchOff;
+  sheet.mode = kNormalMode;
+  sheet.plan = kPlanItems[kCustomPlan];
+  sheet.plan_index = kCustomPlan;
+  sheet.channel_total = "25";
+  sheet.fill_step = "100";
+  set_default_frequencies(sheet);
   sheet.tone_mode = ToneMode::Normal;
   for (ChannelRow& row : sheet.rows) {
-    row.Text2 = kToneOff;
-    row.Text5 = kToneOff;
-    row.Text4 = kNarrow;
+    row.tx_tone = kToneOff;
+    row.rx_tone = kToneOff;
+    row.bandwidth = kNarrow;
   }
   return sheet;
 }

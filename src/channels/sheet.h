@@ -18,35 +18,35 @@ inline constexpr std::string_view kNarrow = "窄带";
 inline constexpr std::string_view kToneOff = "OFF";
 
 struct ChannelRow {
-  std::string Text1;  // receive frequency
-  std::string Text5;  // receive tone
-  std::string Text3;  // transmit frequency
-  std::string Text2;  // transmit tone
-  std::string Text4;  // bandwidth, kWide or kNarrow
+  std::string rx_frequency;  // receive frequency
+  std::string rx_tone;       // receive tone
+  std::string tx_frequency;  // transmit frequency
+  std::string tx_tone;       // transmit tone
+  std::string bandwidth;     // bandwidth, kWide or kNarrow
   // Raster of each frequency as the last raster check found it: 1 = 6.25 kHz, 0 = 5 kHz.
   int rx_step = 0;
   int tx_step = 0;
   bool enabled = true;  // rows below the channel total
-  bool Text1_tab_stop = true;
-  bool Text3_tab_stop = true;
-  // The tone editors laid over Text5/Text2: the editor's text while it is open.
-  std::optional<std::string> Combo3;
-  std::optional<std::string> Combo2;
+  bool rx_tab_stop = true;
+  bool tx_tab_stop = true;
+  // The tone editors laid over rx_tone/tx_tone: the editor's text while it is open.
+  std::optional<std::string> rx_tone_editor;
+  std::optional<std::string> tx_tone_editor;
 
   friend bool operator==(const ChannelRow&, const ChannelRow&) = default;
 };
 
 struct Sheet {
   std::array<ChannelRow, kRows> rows;
-  std::string Combo2_60;  // channel total, "1" .. "25"
-  std::string Combo2_62;  // fill step in kHz, "100" .. "900"
-  std::string Combo1;     // frequency plan
-  std::string Combo4;     // operating mode
-  std::string Combo5;     // transmit permission
-  std::string Combo6;     // busy-channel lock-out
-  std::string Combo7;     // FSK
-  int std_index = 3;      // plan index, as `chk_range` last derived it from Combo1
-  // The table `tone_list` holds: set only by the mode change, the codec's reference lists.
+  std::string channel_total;  // channel total, "1" .. "25"
+  std::string fill_step;      // fill step in kHz, "100" .. "900"
+  std::string plan;           // frequency plan
+  std::string mode;           // operating mode
+  std::string transmit;       // transmit permission
+  std::string busy_lockout;   // busy-channel lock-out
+  std::string fsk;            // FSK
+  int plan_index = 3;         // plan index, as `derive_plan_index` last derived it from plan
+  // The table `tone_table` holds: set only by the mode change, the codec's reference lists.
   ToneMode tone_mode = ToneMode::Normal;
 
   friend bool operator==(const Sheet&, const Sheet&) = default;

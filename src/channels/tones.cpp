@@ -60,12 +60,12 @@ constexpr std::array<std::string_view, 266> kProfessionalTones = {
 
 }  // namespace
 
-std::span<const std::string_view> tone_list(ToneMode mode) {
+std::span<const std::string_view> tone_table(ToneMode mode) {
   if (mode == ToneMode::Professional) return kProfessionalTones;
   return kNormalTones;
 }
 
-int tone_last(ToneMode mode) { return static_cast<int>(tone_list(mode).size()) - 1; }
+int tone_last(ToneMode mode) { return static_cast<int>(tone_table(mode).size()) - 1; }
 
 ToneCode tone_code(std::string_view text, std::span<const std::string_view> list) {
   const auto p = static_cast<int>(std::find(list.begin(), list.end(), text) - list.begin());

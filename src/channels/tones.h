@@ -11,8 +11,8 @@ namespace m27 {
 
 enum class ToneMode { Normal, Professional };
 
-// `tone_list`: the offered list of a mode, index = tone index ("OFF" is 0).
-std::span<const std::string_view> tone_list(ToneMode mode);
+// `tone_table`: the offered list of a mode, index = tone index ("OFF" is 0).
+std::span<const std::string_view> tone_table(ToneMode mode);
 
 // `tone_last`: the highest offered index, 99 normal, 265 professional.
 int tone_last(ToneMode mode);

@@ -55,12 +55,12 @@ bool sendable_transmit(const std::string& text, int step) {
 
 }  // namespace
 
-void chk_range(Sheet& sheet) { sheet.std_index = std_index_of(sheet.Combo1); }
+void derive_plan_index(Sheet& sheet) { sheet.plan_index = plan_index_of(sheet.plan); }
 
-void chk_step(Sheet& sheet) {
-  chk_range(sheet);
-  for (ChannelRow& row : sheet.rows) check_one(row.Text1, row.rx_step, base_freq);
-  for (ChannelRow& row : sheet.rows) check_one(row.Text3, row.tx_step, snap_base);
+void check_rasters(Sheet& sheet) {
+  derive_plan_index(sheet);
+  for (ChannelRow& row : sheet.rows) check_one(row.rx_frequency, row.rx_step, base_freq);
+  for (ChannelRow& row : sheet.rows) check_one(row.tx_frequency, row.tx_step, snap_base);
 }
 
 std::optional<std::uint16_t> wire_count(FreqUnits f, int step) {
@@ -80,17 +80,17 @@ FreqUnits count_frequency(std::uint16_t count, int step) {
 std::optional<Message> pre_write_check(const Sheet& sheet) {
   for (int i = 0; i < kRows; ++i) {
     const ChannelRow& row = sheet.rows[i];
-    if (row.Text1.empty() || row.Text3.empty()) return frequency_error(i);
+    if (row.rx_frequency.empty() || row.tx_frequency.empty()) return frequency_error(i);
   }
   for (const ChannelRow& row : sheet.rows) {
-    if (character_count(row.Text3) > kMaxFrequencyLength ||
-        character_count(row.Text1) > kMaxFrequencyLength) {
+    if (character_count(row.tx_frequency) > kMaxFrequencyLength ||
+        character_count(row.rx_frequency) > kMaxFrequencyLength) {
       return attention("信道频率输入错误，请重新输入");
     }
   }
   for (int i = 0; i < kRows; ++i) {
     const ChannelRow& row = sheet.rows[i];
-    if (!sendable_receive(row.Text1) || !sendable_transmit(row.Text3, row.tx_step)) {
+    if (!sendable_receive(row.rx_frequency) || !sendable_transmit(row.tx_frequency, row.tx_step)) {
       return frequency_error(i);
     }
   }

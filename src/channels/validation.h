@@ -11,14 +11,14 @@
 
 namespace m27 {
 
-// Derives `std_index` from the plan box's text (the base frequencies are constants here).
-void chk_range(Sheet& sheet);
+// Derives `plan_index` from the plan box's text (the base frequencies are constants here).
+void derive_plan_index(Sheet& sheet);
 
 // For every row: an empty frequency becomes "0"; a frequency on neither raster moves down to
 // the 5 kHz raster point at or below it (receive measured from 400 MHz, transmit from 450 MHz);
 // `rx_step`/`tx_step` become 1 on the 6.25 kHz raster, else 0 (0 in the run that moved it).
 // A text that is not a number is left as it is.
-void chk_step(Sheet& sheet);
+void check_rasters(Sheet& sheet);
 
 // The count of raster steps above 400 MHz that carries a frequency on the wire, rounded to the
 // nearest step (ties to even); nullopt when it falls outside 0..65535.
@@ -27,7 +27,7 @@ std::optional<std::uint16_t> wire_count(FreqUnits f, int step);
 // The frequency a wire count stands for.
 FreqUnits count_frequency(std::uint16_t count, int step);
 
-// Run before a write, after `chk_step` and `RESET_TEXT`: the first row whose frequencies are
+// Run before a write, after `check_rasters` and `commit_edits`: the first row whose frequencies are
 // empty, longer than 9 characters, not numbers, a receive frequency outside 400..490 MHz or a
 // transmit frequency that has no wire count, refuses the write with its message.
 std::optional<Message> pre_write_check(const Sheet& sheet);

@@ -45,7 +45,7 @@ Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player)
 }
 
 bool Session::open() {
-  const OpenOutcome outcome = serial_.Set_Com(port_no_);
+  const OpenOutcome outcome = serial_.open_port(port_no_);
   if (outcome == OpenOutcome::Opened) return true;
   player_.note(QStringLiteral("m27: cannot open %1: %2")
                    .arg(port_name(), reason(outcome, serial_.port()))

@@ -13,11 +13,11 @@ struct ColumnField {
 };
 
 constexpr std::array<ColumnField, 5> kColumns = {{
-    {&ChannelFile::Text1, &ChannelRow::Text1},
-    {&ChannelFile::Text3, &ChannelRow::Text3},
-    {&ChannelFile::Text5, &ChannelRow::Text5},
-    {&ChannelFile::Text2, &ChannelRow::Text2},
-    {&ChannelFile::Text4, &ChannelRow::Text4},
+    {&ChannelFile::rx_frequency, &ChannelRow::rx_frequency},
+    {&ChannelFile::tx_frequency, &ChannelRow::tx_frequency},
+    {&ChannelFile::rx_tone, &ChannelRow::rx_tone},
+    {&ChannelFile::tx_tone, &ChannelRow::tx_tone},
+    {&ChannelFile::bandwidth, &ChannelRow::bandwidth},
 }};
 
 struct SettingField {
@@ -26,12 +26,12 @@ struct SettingField {
 };
 
 constexpr std::array<SettingField, 6> kSettings = {{
-    {&ChannelFile::Combo1, &Sheet::Combo1},
-    {&ChannelFile::Combo2_60, &Sheet::Combo2_60},
-    {&ChannelFile::Combo2_62, &Sheet::Combo2_62},
-    {&ChannelFile::Combo5, &Sheet::Combo5},
-    {&ChannelFile::Combo6, &Sheet::Combo6},
-    {&ChannelFile::Combo7, &Sheet::Combo7},
+    {&ChannelFile::plan, &Sheet::plan},
+    {&ChannelFile::channel_total, &Sheet::channel_total},
+    {&ChannelFile::fill_step, &Sheet::fill_step},
+    {&ChannelFile::transmit, &Sheet::transmit},
+    {&ChannelFile::busy_lockout, &Sheet::busy_lockout},
+    {&ChannelFile::fsk, &Sheet::fsk},
 }};
 
 void apply_field(const std::optional<std::string>& field, std::string& text) {
@@ -42,7 +42,7 @@ void apply_field(const std::optional<std::string>& field, std::string& text) {
 
 ChannelFile channel_file_of(const Sheet& sheet) {
   ChannelFile file;
-  file.mode = sheet.Combo4;
+  file.mode = sheet.mode;
   for (const ColumnField& column : kColumns) {
     for (int r = 0; r < kRows; ++r) (file.*column.file)[r] = sheet.rows[r].*column.row;
   }
@@ -83,8 +83,8 @@ ChannelFile channel_file_from_lines(std::span<const std::string> lines) {
 
 void apply_channel_file(Sheet& sheet, const ChannelFile& file) {
   if (file.mode) {
-    sheet.Combo4 = *file.mode;
-    Combo4_Click(sheet);
+    sheet.mode = *file.mode;
+    change_mode(sheet);
   }
   for (const ColumnField& column : kColumns) {
     for (int r = 0; r < kRows; ++r) apply_field((file.*column.file)[r], sheet.rows[r].*column.row);
@@ -92,9 +92,9 @@ void apply_channel_file(Sheet& sheet, const ChannelFile& file) {
   for (const SettingField& setting : kSettings) {
     apply_field(file.*setting.file, sheet.*setting.sheet);
   }
-  RESET_TEXT(sheet);
+  commit_edits(sheet);
   clear_frequency_tab_stops(sheet);
-  RESET_Ch_Sel(sheet);
+  enable_rows_in_use(sheet);
 }
 
 }  // namespace m27

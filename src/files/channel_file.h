@@ -18,19 +18,19 @@ inline constexpr int kChannelFileLines = 132;
 using Column = std::array<std::optional<std::string>, kRows>;
 
 struct ChannelFile {
-  std::optional<std::string> mode;  // Combo4
+  std::optional<std::string> mode;  // mode
   // The columns in file order, which is not the grid's order.
-  Column Text1;                          // receive frequency
-  Column Text3;                          // transmit frequency
-  Column Text5;                          // receive tone
-  Column Text2;                          // transmit tone
-  Column Text4;                          // bandwidth
-  std::optional<std::string> Combo1;     // frequency plan
-  std::optional<std::string> Combo2_60;  // channel total
-  std::optional<std::string> Combo2_62;  // fill step
-  std::optional<std::string> Combo5;     // transmit permission
-  std::optional<std::string> Combo6;     // busy-channel lock-out
-  std::optional<std::string> Combo7;     // FSK
+  Column rx_frequency;                       // receive frequency
+  Column tx_frequency;                       // transmit frequency
+  Column rx_tone;                            // receive tone
+  Column tx_tone;                            // transmit tone
+  Column bandwidth;                          // bandwidth
+  std::optional<std::string> plan;           // frequency plan
+  std::optional<std::string> channel_total;  // channel total
+  std::optional<std::string> fill_step;      // fill step
+  std::optional<std::string> transmit;       // transmit permission
+  std::optional<std::string> busy_lockout;   // busy-channel lock-out
+  std::optional<std::string> fsk;            // FSK
 
   friend bool operator==(const ChannelFile&, const ChannelFile&) = default;
 };
@@ -46,9 +46,9 @@ std::vector<std::string> channel_file_lines(const ChannelFile& file);
 // wins and a partial last group sets only the settings it reaches.
 ChannelFile channel_file_from_lines(std::span<const std::string> lines);
 
-// The opening of a file: a present mode goes into Combo4 and `Combo4_Click` loads its tone
+// The opening of a file: a present mode goes into mode and `change_mode` loads its tone
 // list and resets every tone before the file's tones arrive; then every present field into its
-// text; then `RESET_TEXT`, the frequency cells lose their tab stops, and `RESET_Ch_Sel`.
+// text; then `commit_edits`, the frequency cells lose their tab stops, and `enable_rows_in_use`.
 void apply_channel_file(Sheet& sheet, const ChannelFile& file);
 
 }  // namespace m27

@@ -48,7 +48,7 @@ std::optional<Message> open_channel_file(Sheet& sheet, const std::filesystem::pa
 std::optional<Message> save_channel_file(Sheet& sheet,
                                          const std::optional<std::filesystem::path>& chosen,
                                          FileSystem& fs) {
-  RESET_TEXT(sheet);
+  commit_edits(sheet);
   std::optional<Message> message;
   if (chosen) {
     if (const auto failure = write_channel_file(*chosen, channel_file_of(sheet), fs)) {

@@ -24,7 +24,7 @@ Message open_failure(const std::filesystem::path& file, std::string_view reason)
 std::optional<Message> open_channel_file(Sheet& sheet, const std::filesystem::path& file,
                                          FileSystem& fs = local_file_system());
 
-// `RESET_TEXT`, then the record is written to the chosen file (nullopt: the dialog was
+// `commit_edits`, then the record is written to the chosen file (nullopt: the dialog was
 // cancelled), then the frequency cells lose their tab stops, whatever came of the writing.
 // A failed save leaves an existing file untouched and gives the message to show.
 std::optional<Message> save_channel_file(Sheet& sheet,

@@ -5,7 +5,7 @@
 
 namespace m27 {
 
-void Seal_Packet(Frame& frame) {
+void seal(Frame& frame) {
   const int n = frame.tx_buf[1];
   unsigned sum = 0;
   for (int i = 0; i <= n + 1; ++i) sum += frame.tx_buf[i];
@@ -19,7 +19,7 @@ Frame make_frame(std::uint8_t command, std::span<const std::uint8_t> data) {
   frame.tx_buf[0] = command;
   frame.tx_buf[1] = static_cast<std::uint8_t>(data.size());
   for (std::size_t i = 0; i < data.size(); ++i) frame.tx_buf[2 + i] = data[i];
-  Seal_Packet(frame);
+  seal(frame);
   return frame;
 }
 

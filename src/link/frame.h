@@ -24,7 +24,7 @@ struct Frame {
 };
 
 // Writes the checksum after the data that entries 0 .. N + 1 hold and sets `tx_cnt` = N + 3.
-void Seal_Packet(Frame& frame);
+void seal(Frame& frame);
 
 // A sealed frame of the command and data (at most kMaxRequestData bytes).
 Frame make_frame(std::uint8_t command, std::span<const std::uint8_t> data);

@@ -133,7 +133,7 @@ void Link::finish() {
 
 void Link::receive(std::span<const std::uint8_t> bytes) {
   for (std::uint8_t b : bytes) {
-    state_.rx.Rcv_Byte(b);
+    state_.rx.receive_byte(b);
     if (state_.monitor_flag && state_.rx.pkt_ok) {
       state_.rx.pkt_ok = false;
       out_.push_back(MonitorPacket{state_.rx.rx_data});

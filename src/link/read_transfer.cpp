@@ -33,17 +33,17 @@ std::optional<Request> ReadTransfer::begin(LinkState& link, std::vector<Action>&
   out.push_back(Status{"正在读频......"});
   link.rx.rx_data.fill(0);
   out.push_back(StopStatusRefresh{});
-  return Request{Ask_Opt_Data(), kReadOptionsInterval, std::tuple_size_v<OptionRecord>};
+  return Request{read_options_request(), kReadOptionsInterval, std::tuple_size_v<OptionRecord>};
 }
 
 std::optional<Request> ReadTransfer::next(LinkState& link, std::vector<Action>& out) {
   if (!reading_channels_) {
-    reported_total_ = Get_Opt_Data(sheet_, record_of<std::tuple_size_v<OptionRecord>>(link.rx));
+    reported_total_ = decode_options(sheet_, record_of<std::tuple_size_v<OptionRecord>>(link.rx));
     out.push_back(SheetChanged{});
     reading_channels_ = true;
     return channel_request();
   }
-  Get_Chn_Data(sheet_, ch_index, record_of<std::tuple_size_v<ChannelRecord>>(link.rx));
+  decode_channel(sheet_, ch_index, record_of<std::tuple_size_v<ChannelRecord>>(link.rx));
   progress += kProgressPerChannel;
   out.push_back(SetProgress{progress});
   out.push_back(SheetChanged{});
@@ -64,20 +64,21 @@ void ReadTransfer::on_timeout(std::vector<Action>& out) {
 void ReadTransfer::on_cancel(std::vector<Action>& out) { read_error(out); }
 
 Request ReadTransfer::channel_request() const {
-  return Request{Ask_Chn_Data(ch_index), kTransferInterval, std::tuple_size_v<ChannelRecord>};
+  return Request{read_channel_request(ch_index), kTransferInterval,
+                 std::tuple_size_v<ChannelRecord>};
 }
 
 void ReadTransfer::read_error(std::vector<Action>& out) {
-  Free_Ctrl(out);
+  release_controls(out);
   out.push_back(Status{"读频出错"});
   out.push_back(ShowMessage{{"读频出错", "读频出错"}});
   out.push_back(ArmStatusRefresh{});
 }
 
 void ReadTransfer::complete(std::vector<Action>& out) {
-  RESET_TEXT(sheet_);
+  commit_edits(sheet_);
   out.push_back(SheetChanged{});
-  Free_Ctrl(out);
+  release_controls(out);
   out.push_back(Status{"读频完成"});
   out.push_back(ShowMessage{{"读写完成", "读频完成"}});
   if (reported_total_ > kMaxChannelTotal) {

@@ -8,7 +8,7 @@ constexpr std::uint8_t kLastReplyCommand = 0x46;
 
 }  // namespace
 
-void ReceiveMachine::Rcv_Byte(std::uint8_t b) {
+void ReceiveMachine::receive_byte(std::uint8_t b) {
   switch (rx_state) {
     case State::Command:
       rx_idx = 0;

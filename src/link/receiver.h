@@ -13,9 +13,9 @@ class ReceiveMachine {
  public:
   enum class State { Command = 0, Length = 1, Data = 2, Checksum = 3 };
 
-  // `Rcv_Byte`: one byte through the state table. A byte outside 0x3D..0x46 where a command is
+  // `receive_byte`: one byte through the state table. A byte outside 0x3D..0x46 where a command is
   // expected, or a length above 17, is dropped and the next byte is tried as a command byte.
-  void Rcv_Byte(std::uint8_t b);
+  void receive_byte(std::uint8_t b);
 
   // Back to waiting for a command byte, as after input was discarded.
   void reset() { rx_state = State::Command; }

@@ -18,15 +18,15 @@ inline constexpr std::uint8_t kWriteOptions = 0x58;  // 'X'
 }  // namespace command
 
 // 53 03 00 00 04 5A: the option record.
-Frame Ask_Opt_Data();
+Frame read_options_request();
 // 52 03 ch 00 05 cks: the channel record of row `addr_hi`.
-Frame Ask_Chn_Data(int addr_hi);
+Frame read_channel_request(int addr_hi);
 // 45 00 45: programming is over.
-Frame Put_End();
+Frame end_request();
 // 58 06 00 00 flags plan total 00 cks; nothing when the channel total cannot be sent.
-std::optional<Frame> Put_Opt_Data(const Sheet& sheet);
+std::optional<Frame> write_options_request(const Sheet& sheet);
 // 57 09 ch 00 + the 7-byte channel record of row `ch_index` + cks; nothing when a frequency of
 // the row cannot be sent.
-std::optional<Frame> Put_Chn_Data(const Sheet& sheet, int ch_index);
+std::optional<Frame> write_channel_request(const Sheet& sheet, int ch_index);
 
 }  // namespace m27

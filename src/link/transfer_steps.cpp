@@ -2,7 +2,7 @@
 
 namespace m27 {
 
-void Free_Ctrl(std::vector<Action>& out) {
+void release_controls(std::vector<Action>& out) {
   out.push_back(SetProgress{0});
   out.push_back(HideProgress{});
   out.push_back(EnableCommands{true});

@@ -12,8 +12,9 @@ namespace m27 {
 inline constexpr std::chrono::seconds kReadOptionsInterval{1};
 inline constexpr std::chrono::seconds kTransferInterval{5};
 
-// `Free_Ctrl`: progress back to 0 and hidden, commands enabled, the about-box timer released.
-void Free_Ctrl(std::vector<Action>& out);
+// `release_controls`: progress back to 0 and hidden, commands enabled, the about-box timer
+// released.
+void release_controls(std::vector<Action>& out);
 
 // What the user sees when the radio stops answering a transfer: "通讯失败" in the status bar,
 // the message "通讯失败，请检查对讲机是否进入写频模式", then the commands come back.

@@ -15,8 +15,8 @@ constexpr std::chrono::seconds kEndPacketBound{1};
 }  // namespace
 
 std::optional<Request> WriteTransfer::begin(LinkState& link, std::vector<Action>& out) {
-  chk_step(sheet_);
-  RESET_TEXT(sheet_);
+  check_rasters(sheet_);
+  commit_edits(sheet_);
   out.push_back(SheetChanged{});
   link.monitor_flag = false;
   out.push_back(StopStatusRefresh{});
@@ -29,7 +29,7 @@ std::optional<Request> WriteTransfer::begin(LinkState& link, std::vector<Action>
   out.push_back(EnableCommands{false});
   out.push_back(ShowProgress{"向对讲机写入数据"});
   out.push_back(Status{"正在写频......"});
-  auto options = Put_Opt_Data(sheet_);
+  auto options = write_options_request(sheet_);
   if (!options) {
     communication_error(out);
     return std::nullopt;
@@ -49,7 +49,7 @@ std::optional<Request> WriteTransfer::next(LinkState&, std::vector<Action>& out)
       out.push_back(SetProgress{progress});
       if (++ch_index < kRows) return channel_request(out);
       stage_ = Stage::End;
-      return Request{Put_End(), kEndPacketBound, 0, false};
+      return Request{end_request(), kEndPacketBound, 0, false};
     case Stage::End:
       complete(out);
       return std::nullopt;
@@ -65,7 +65,7 @@ void WriteTransfer::on_timeout(std::vector<Action>& out) {
 void WriteTransfer::on_cancel(std::vector<Action>& out) { communication_error(out); }
 
 std::optional<Request> WriteTransfer::channel_request(std::vector<Action>& out) {
-  auto frame = Put_Chn_Data(sheet_, ch_index);
+  auto frame = write_channel_request(sheet_, ch_index);
   if (!frame) {
     communication_error(out);
     return std::nullopt;
@@ -74,14 +74,14 @@ std::optional<Request> WriteTransfer::channel_request(std::vector<Action>& out) 
 }
 
 void WriteTransfer::communication_error(std::vector<Action>& out) {
-  Free_Ctrl(out);
+  release_controls(out);
   out.push_back(Status{"通讯失败"});
   out.push_back(ShowMessage{{"通讯失败"}});
   out.push_back(ArmStatusRefresh{});
 }
 
 void WriteTransfer::complete(std::vector<Action>& out) {
-  Free_Ctrl(out);
+  release_controls(out);
   out.push_back(ArmStatusRefresh{});
   out.push_back(Status{"写频完成"});
   out.push_back(ShowMessage{{"写频完成", "写频完成"}});

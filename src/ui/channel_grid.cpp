@@ -38,15 +38,15 @@ QString widget_name(const char* array, int index) {
 
 const char* array_name(Cell column) {
   switch (column) {
-    case Cell::Text1:
+    case Cell::rx_frequency:
       return "Text1";
-    case Cell::Text5:
+    case Cell::rx_tone:
       return "Text5";
-    case Cell::Text3:
+    case Cell::tx_frequency:
       return "Text3";
-    case Cell::Text2:
+    case Cell::tx_tone:
       return "Text2";
-    case Cell::Text4:
+    case Cell::bandwidth:
       return "Text4";
   }
   return "";
@@ -70,7 +70,7 @@ void set_tab_stop(QWidget* cell, bool tab_stop) {
 
 QStringList tone_items(ToneMode mode) {
   QStringList items;
-  for (std::string_view tone : tone_list(mode)) {
+  for (std::string_view tone : tone_table(mode)) {
     items << QString::fromUtf8(tone.data(), static_cast<qsizetype>(tone.size()));
   }
   return items;
@@ -121,33 +121,35 @@ void ChannelGrid::build_row(int row) {
 
   // Created in the order Tab walks a row.
   RowWidgets& w = rows_[row];
-  w.Text1 = make_cell(Cell::Text1, row, kFrequencyWidth);
-  w.Text5 = make_cell(Cell::Text5, row, kToneWidth);
-  w.Combo3 = make_editor("Combo3", row, ChoiceBox::Typing::Allowed, kToneWidth);
-  w.Text3 = make_cell(Cell::Text3, row, kFrequencyWidth);
-  w.Text2 = make_cell(Cell::Text2, row, kToneWidth);
-  w.Combo2 = make_editor("Combo2", row, ChoiceBox::Typing::Dropped, kToneWidth);
-  w.Text4 = make_cell(Cell::Text4, row, kBandwidthWidth);
+  w.rx_frequency = make_cell(Cell::rx_frequency, row, kFrequencyWidth);
+  w.rx_tone = make_cell(Cell::rx_tone, row, kToneWidth);
+  w.rx_tone_editor = make_editor("Combo3", row, ChoiceBox::Typing::Allowed, kToneWidth);
+  w.tx_frequency = make_cell(Cell::tx_frequency, row, kFrequencyWidth);
+  w.tx_tone = make_cell(Cell::tx_tone, row, kToneWidth);
+  w.tx_tone_editor = make_editor("Combo2", row, ChoiceBox::Typing::Dropped, kToneWidth);
+  w.bandwidth = make_cell(Cell::bandwidth, row, kBandwidthWidth);
 
-  w.Text5->setAlignment(Qt::AlignCenter);
-  w.Text2->setAlignment(Qt::AlignCenter);
-  w.Text4->setAlignment(Qt::AlignCenter);
+  w.rx_tone->setAlignment(Qt::AlignCenter);
+  w.tx_tone->setAlignment(Qt::AlignCenter);
+  w.bandwidth->setAlignment(Qt::AlignCenter);
   // Every key is dropped in a transmit-tone cell: it changes only through its editor.
-  w.Text2->setReadOnly(true);
+  w.tx_tone->setReadOnly(true);
 
-  grid->addWidget(w.Text1, line, kText1Column);
-  grid->addWidget(w.Text5, line, kText5Column);
-  grid->addWidget(w.Combo3, line, kText5Column);
-  grid->addWidget(w.Text3, line, kText3Column);
-  grid->addWidget(w.Text2, line, kText2Column);
-  grid->addWidget(w.Combo2, line, kText2Column);
-  grid->addWidget(w.Text4, line, kText4Column);
+  grid->addWidget(w.rx_frequency, line, kText1Column);
+  grid->addWidget(w.rx_tone, line, kText5Column);
+  grid->addWidget(w.rx_tone_editor, line, kText5Column);
+  grid->addWidget(w.tx_frequency, line, kText3Column);
+  grid->addWidget(w.tx_tone, line, kText2Column);
+  grid->addWidget(w.tx_tone_editor, line, kText2Column);
+  grid->addWidget(w.bandwidth, line, kText4Column);
 
-  connect(w.Combo2, &QComboBox::activated, this,
-          [this, row](int index) { emit Combo2_chosen(row, rows_[row].Combo2->itemText(index)); });
-  connect(w.Combo3, &QComboBox::activated, this,
-          [this, row](int index) { emit Combo3_changed(row, rows_[row].Combo3->itemText(index)); });
-  connect(w.Combo3->lineEdit(), &QLineEdit::textEdited, this,
+  connect(w.tx_tone_editor, &QComboBox::activated, this, [this, row](int index) {
+    emit Combo2_chosen(row, rows_[row].tx_tone_editor->itemText(index));
+  });
+  connect(w.rx_tone_editor, &QComboBox::activated, this, [this, row](int index) {
+    emit Combo3_changed(row, rows_[row].rx_tone_editor->itemText(index));
+  });
+  connect(w.rx_tone_editor->lineEdit(), &QLineEdit::textEdited, this,
           [this, row](const QString& text) { emit Combo3_changed(row, text); });
 }
 
@@ -175,16 +177,16 @@ ChoiceBox* ChannelGrid::make_editor(const char* array, int row, ChoiceBox::Typin
 QLineEdit* ChannelGrid::cell(Cell column, int row) const {
   const RowWidgets& w = rows_[row];
   switch (column) {
-    case Cell::Text1:
-      return w.Text1;
-    case Cell::Text5:
-      return w.Text5;
-    case Cell::Text3:
-      return w.Text3;
-    case Cell::Text2:
-      return w.Text2;
-    case Cell::Text4:
-      return w.Text4;
+    case Cell::rx_frequency:
+      return w.rx_frequency;
+    case Cell::rx_tone:
+      return w.rx_tone;
+    case Cell::tx_frequency:
+      return w.tx_frequency;
+    case Cell::tx_tone:
+      return w.tx_tone;
+    case Cell::bandwidth:
+      return w.bandwidth;
   }
   return nullptr;
 }
@@ -192,8 +194,8 @@ QLineEdit* ChannelGrid::cell(Cell column, int row) const {
 void ChannelGrid::fill_reference_lists(ToneMode mode) {
   reference_mode_ = mode;
   const QStringList items = tone_items(mode);
-  rows_[0].Combo2->set_items(items);
-  rows_[0].Combo3->set_items(items);
+  rows_[0].tx_tone_editor->set_items(items);
+  rows_[0].rx_tone_editor->set_items(items);
 }
 
 void ChannelGrid::show_sheet(const Sheet& sheet) {
@@ -201,18 +203,18 @@ void ChannelGrid::show_sheet(const Sheet& sheet) {
   for (int r = 0; r < kRows; ++r) {
     const ChannelRow& row = sheet.rows[r];
     RowWidgets& w = rows_[r];
-    show_frequency(w.Text1, row.Text1);
-    show_text(w.Text5, row.Text5);
-    show_frequency(w.Text3, row.Text3);
-    show_text(w.Text2, row.Text2);
-    show_text(w.Text4, row.Text4);
-    for (QLineEdit* cell : {w.Text1, w.Text3, w.Text2, w.Text4, w.Text5}) {
+    show_frequency(w.rx_frequency, row.rx_frequency);
+    show_text(w.rx_tone, row.rx_tone);
+    show_frequency(w.tx_frequency, row.tx_frequency);
+    show_text(w.tx_tone, row.tx_tone);
+    show_text(w.bandwidth, row.bandwidth);
+    for (QLineEdit* cell : {w.rx_frequency, w.tx_frequency, w.tx_tone, w.bandwidth, w.rx_tone}) {
       cell->setEnabled(row.enabled);
     }
-    set_tab_stop(w.Text1, row.Text1_tab_stop);
-    set_tab_stop(w.Text3, row.Text3_tab_stop);
-    show_editor(w.Text5, w.Combo3, row.Combo3, sheet.tone_mode);
-    show_editor(w.Text2, w.Combo2, row.Combo2, sheet.tone_mode);
+    set_tab_stop(w.rx_frequency, row.rx_tab_stop);
+    set_tab_stop(w.tx_frequency, row.tx_tab_stop);
+    show_editor(w.rx_tone, w.rx_tone_editor, row.rx_tone_editor, sheet.tone_mode);
+    show_editor(w.tx_tone, w.tx_tone_editor, row.tx_tone_editor, sheet.tone_mode);
   }
 }
 
@@ -247,7 +249,7 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::KeyPress:
-      if (column == Cell::Text1) return filter_Text1_key(static_cast<QKeyEvent*>(event));
+      if (column == Cell::rx_frequency) return filter_Text1_key(static_cast<QKeyEvent*>(event));
       break;
     case QEvent::ShortcutOverride:
       // Ctrl+Z and Ctrl+Y undo the window's steps, not the cell's own typing.
@@ -260,7 +262,7 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ChannelGrid::filter_Text1_key(QKeyEvent* event) {
-  return filter_key(*event, Text1_KeyPress, [this] { focusNextPrevChild(true); });
+  return filter_key(*event, frequency_key_action, [this] { focusNextPrevChild(true); });
 }
 
 }  // namespace m27

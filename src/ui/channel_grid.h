@@ -13,23 +13,23 @@
 
 namespace m27 {
 
-enum class Cell { Text1, Text5, Text3, Text2, Text4 };
+enum class Cell { rx_frequency, rx_tone, tx_frequency, tx_tone, bandwidth };
 
 // The field of a channel row a grid column shows.
 inline std::string ChannelRow::*field_of(Cell column) {
   switch (column) {
-    case Cell::Text1:
-      return &ChannelRow::Text1;
-    case Cell::Text5:
-      return &ChannelRow::Text5;
-    case Cell::Text3:
-      return &ChannelRow::Text3;
-    case Cell::Text2:
-      return &ChannelRow::Text2;
-    case Cell::Text4:
-      return &ChannelRow::Text4;
+    case Cell::rx_frequency:
+      return &ChannelRow::rx_frequency;
+    case Cell::rx_tone:
+      return &ChannelRow::rx_tone;
+    case Cell::tx_frequency:
+      return &ChannelRow::tx_frequency;
+    case Cell::tx_tone:
+      return &ChannelRow::tx_tone;
+    case Cell::bandwidth:
+      return &ChannelRow::bandwidth;
   }
-  return &ChannelRow::Text1;
+  return &ChannelRow::rx_frequency;
 }
 
 class ChannelGrid : public QGroupBox {
@@ -44,8 +44,8 @@ class ChannelGrid : public QGroupBox {
   void show_sheet(const Sheet& sheet);
 
   QLineEdit* cell(Cell column, int row) const;
-  ChoiceBox* Combo3(int row) const { return rows_[row].Combo3; }
-  ChoiceBox* Combo2(int row) const { return rows_[row].Combo2; }
+  ChoiceBox* rx_tone_editor(int row) const { return rows_[row].rx_tone_editor; }
+  ChoiceBox* tx_tone_editor(int row) const { return rows_[row].tx_tone_editor; }
 
  signals:
   void clicked(Cell column, int row);
@@ -61,13 +61,13 @@ class ChannelGrid : public QGroupBox {
 
  private:
   struct RowWidgets {
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text5 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    ChoiceBox* Combo3 = nullptr;
-    ChoiceBox* Combo2 = nullptr;
+    QLineEdit* rx_frequency = nullptr;
+    QLineEdit* rx_tone = nullptr;
+    QLineEdit* tx_frequency = nullptr;
+    QLineEdit* tx_tone = nullptr;
+    QLineEdit* bandwidth = nullptr;
+    ChoiceBox* rx_tone_editor = nullptr;
+    ChoiceBox* tx_tone_editor = nullptr;
   };
   struct CellRef {
     Cell column;

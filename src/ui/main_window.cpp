@@ -65,7 +65,7 @@ void MainWindow::connect_lifecycle() {
 // when the port really opened.
 void MainWindow::Form_Load() {
   Form5_->ProgressBar1()->setVisible(false);
-  const bool port_opened = serial_.Set_Com(1) == OpenOutcome::Opened;
+  const bool port_opened = serial_.open_port(1) == OpenOutcome::Opened;
   fill_option_boxes();
   com_[0]->setChecked(port_opened);
   xbm27_->setChecked(true);

@@ -184,8 +184,8 @@ class MainWindow : public QMainWindow {
   void connect_grid();
   void fill_option_boxes();
   void Combo1_Click();
-  void Combo4_Click();
-  void Combo2_Click(int index, const QString& text);
+  void change_mode();
+  void choose_in_box(int index, const QString& text);
   void cell_click(Cell column, int row);
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp

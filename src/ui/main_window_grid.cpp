@@ -40,13 +40,13 @@ void MainWindow::fill_option_boxes() {
 
 void MainWindow::render_sheet() {
   grid_->show_sheet(sheet_);
-  Combo1_->show_text(QString::fromStdString(sheet_.Combo1));
-  Combo4_->show_text(QString::fromStdString(sheet_.Combo4));
-  Combo5_->show_text(QString::fromStdString(sheet_.Combo5));
-  Combo6_->show_text(QString::fromStdString(sheet_.Combo6));
-  Combo7_->show_text(QString::fromStdString(sheet_.Combo7));
-  Combo2_60_->show_text(QString::fromStdString(sheet_.Combo2_60));
-  Combo2_62_->show_text(QString::fromStdString(sheet_.Combo2_62));
+  Combo1_->show_text(QString::fromStdString(sheet_.plan));
+  Combo4_->show_text(QString::fromStdString(sheet_.mode));
+  Combo5_->show_text(QString::fromStdString(sheet_.transmit));
+  Combo6_->show_text(QString::fromStdString(sheet_.busy_lockout));
+  Combo7_->show_text(QString::fromStdString(sheet_.fsk));
+  Combo2_60_->show_text(QString::fromStdString(sheet_.channel_total));
+  Combo2_62_->show_text(QString::fromStdString(sheet_.fill_step));
   show_title();
 }
 
@@ -62,34 +62,36 @@ void MainWindow::connect_grid() {
     render_sheet();
   });
   connect(grid_, &ChannelGrid::double_clicked, this, [this](Cell column, int) {
-    if (column != Cell::Text1) return;
+    if (column != Cell::rx_frequency) return;
     edit_sheet(QStringLiteral("检查频率"), [&] { receive_frequency_double_click(sheet_); });
     render_sheet();
   });
-  connect(grid_, &ChannelGrid::Combo2_chosen, this, &MainWindow::Combo2_Click);
+  connect(grid_, &ChannelGrid::Combo2_chosen, this, &MainWindow::choose_in_box);
   connect(grid_, &ChannelGrid::Combo3_changed, this, [this](int row, const QString& text) {
-    edit_sheet(QStringLiteral("编辑信道"), [&] { Combo3_Change(sheet_, row, text.toStdString()); });
+    edit_sheet(QStringLiteral("编辑信道"),
+               [&] { change_rx_tone_editor(sheet_, row, text.toStdString()); });
     render_sheet();
   });
 
   connect(Combo2_60_, &QComboBox::textActivated, this,
-          [this](const QString& text) { Combo2_Click(kChannelTotalIndex, text); });
+          [this](const QString& text) { choose_in_box(kChannelTotalIndex, text); });
   connect(Combo2_62_, &QComboBox::textActivated, this,
-          [this](const QString& text) { Combo2_Click(kFillStepIndex, text); });
+          [this](const QString& text) { choose_in_box(kFillStepIndex, text); });
   connect(Combo1_, &QComboBox::textActivated, this, [this](const QString& text) {
     edit_sheet(QStringLiteral("频率方案"), [&] {
-      sheet_.Combo1 = text.toStdString();
+      sheet_.plan = text.toStdString();
       Combo1_Click();
     });
   });
   connect(Combo4_, &QComboBox::textActivated, this, [this](const QString& text) {
     edit_sheet(QStringLiteral("工作模式"), [&] {
-      sheet_.Combo4 = text.toStdString();
-      Combo4_Click();
+      sheet_.mode = text.toStdString();
+      change_mode();
     });
   });
-  for (auto [box, field] : {std::pair{Combo5_, &Sheet::Combo5}, std::pair{Combo6_, &Sheet::Combo6},
-                            std::pair{Combo7_, &Sheet::Combo7}}) {
+  for (auto [box, field] :
+       {std::pair{Combo5_, &Sheet::transmit}, std::pair{Combo6_, &Sheet::busy_lockout},
+        std::pair{Combo7_, &Sheet::fsk}}) {
     connect(box, &QComboBox::textActivated, this, [this, field](const QString& text) {
       edit_sheet(QStringLiteral("选项"), [&] { sheet_.*field = text.toStdString(); });
     });
@@ -97,12 +99,12 @@ void MainWindow::connect_grid() {
 
   connect(Command9_, &QPushButton::clicked, this, [this] {
     std::optional<Message> message;
-    edit_sheet(QStringLiteral("接收"), [&] { message = m27::Command9_Click(sheet_); });
+    edit_sheet(QStringLiteral("接收"), [&] { message = m27::fill_receive_frequencies(sheet_); });
     show_fill_result(message);
   });
   connect(Command10_, &QPushButton::clicked, this, [this] {
     std::optional<Message> message;
-    edit_sheet(QStringLiteral("发射"), [&] { message = m27::Command10_Click(sheet_); });
+    edit_sheet(QStringLiteral("发射"), [&] { message = m27::fill_transmit_frequencies(sheet_); });
     show_fill_result(message);
   });
 }
@@ -110,36 +112,36 @@ void MainWindow::connect_grid() {
 // A click on a cell of the grid.
 void MainWindow::cell_click(Cell column, int row) {
   switch (column) {
-    case Cell::Text1:
-    case Cell::Text3:
+    case Cell::rx_frequency:
+    case Cell::tx_frequency:
       frequency_click(sheet_);
       break;
-    case Cell::Text5:
+    case Cell::rx_tone:
       open_rx_tone_editor(sheet_, row);
       break;
-    case Cell::Text2:
+    case Cell::tx_tone:
       open_tx_tone_editor(sheet_, row);
       break;
-    case Cell::Text4:
-      sheet_.rows[row].Text4 = toggled_bandwidth(sheet_.rows[row].Text4);
+    case Cell::bandwidth:
+      sheet_.rows[row].bandwidth = toggled_bandwidth(sheet_.rows[row].bandwidth);
       break;
   }
 }
 
 void MainWindow::Combo1_Click() {
-  RESET_TEXT(sheet_);
-  title_ = QString::fromStdString(Set_Std_Freq(sheet_));
+  commit_edits(sheet_);
+  title_ = QString::fromStdString(apply_plan(sheet_));
   render_sheet();
 }
 
-void MainWindow::Combo4_Click() {
-  m27::Combo4_Click(sheet_);
+void MainWindow::change_mode() {
+  m27::change_mode(sheet_);
   render_sheet();
 }
 
-void MainWindow::Combo2_Click(int index, const QString& text) {
+void MainWindow::choose_in_box(int index, const QString& text) {
   edit_sheet(QStringLiteral("编辑信道"),
-             [&] { m27::Combo2_Click(sheet_, index, text.toStdString()); });
+             [&] { m27::choose_in_box(sheet_, index, text.toStdString()); });
   render_sheet();
 }
 

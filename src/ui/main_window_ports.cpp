@@ -35,7 +35,7 @@ void MainWindow::Clr_Com_Menu() {
 // new one was tried.
 void MainWindow::com_Click(int n) {
   port_no_ = n;
-  const OpenOutcome outcome = serial_.Set_Com(n);
+  const OpenOutcome outcome = serial_.open_port(n);
   Clr_Com_Menu();
   if (outcome == OpenOutcome::Opened) {
     com_[n - kFirstPort]->setChecked(true);

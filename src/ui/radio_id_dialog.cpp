@@ -120,7 +120,7 @@ void RadioIdDialog::read_finished(bool ok) {
   enable_buttons();
 }
 
-// `Text1_KeyPress`.
+// `frequency_key_action`.
 bool RadioIdDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched != Text1_ || event->type() != QEvent::KeyPress) {
     return ServiceDialog::eventFilter(watched, event);

@@ -107,7 +107,7 @@ TEST(CliTransfer, WriteThenReadGivesBackTheSameFile) {
 TEST(CliTransfer, WriteRefusesABadRowBeforeSendingAnything) {
   QTemporaryDir dir;
   Sheet sheet = startup_sheet();
-  sheet.rows[2].Text1 = "399.95000";
+  sheet.rows[2].rx_frequency = "399.95000";
   FakeRadioProcess radio({QStringLiteral("--log")});
   expect(m27({"write", "--port", radio.device(), saved(dir, "bad.m27", sheet)}), 1,
          "注意: 第3信道频率输入错误，请重新输入\n");

@@ -56,12 +56,12 @@ TEST(LinkOverPty, WrittenTableReadsBackAndIsWhatTheRadioHolds) {
   for (int i = 0; i < kRows; ++i) {
     const ChannelRow& a = written.rows[i];
     const ChannelRow& b = read.rows[i];
-    EXPECT_EQ(std::tie(a.Text1, a.Text5, a.Text3, a.Text2, a.Text4),
-              std::tie(b.Text1, b.Text5, b.Text3, b.Text2, b.Text4))
+    EXPECT_EQ(std::tie(a.rx_frequency, a.rx_tone, a.tx_frequency, a.tx_tone, a.bandwidth),
+              std::tie(b.rx_frequency, b.rx_tone, b.tx_frequency, b.tx_tone, b.bandwidth))
         << "row " << i;
   }
-  EXPECT_EQ(std::tie(read.Combo4, read.Combo7, read.Combo2_60),
-            std::tie(written.Combo4, written.Combo7, written.Combo2_60));
+  EXPECT_EQ(std::tie(read.mode, read.fsk, read.channel_total),
+            std::tie(written.mode, written.fsk, written.channel_total));
 
   port.close();
   const auto memory = radio.memory();

@@ -1,7 +1,7 @@
 // Opens arbitrary bytes as a channel file into a freshly started sheet, saves the result and
 // opens that again, all through an in-memory file system, and checks what must hold:
 // - a refused file leaves the sheet exactly as it was, and says why;
-// - an opened sheet is normalised: tones of the mode Combo4 names, no editor open, no frequency
+// - an opened sheet is normalised: tones of the mode mode names, no editor open, no frequency
 //   tab stop, every frequency that is a number in the "000.00000" form;
 // - whatever opens saves again, as 132 lines ended by CR LF that can be opened once more;
 // - saving and opening again changes nothing: the file is a fixed point of the two commands.
@@ -106,12 +106,14 @@ void check_refused(const Sheet& sheet, const Message& message, std::size_t size)
 }
 
 void check_normalised(const Sheet& sheet) {
-  check(sheet.tone_mode == mode_of(sheet.Combo4), "tones of another mode than Combo4's");
+  check(sheet.tone_mode == mode_of(sheet.mode), "tones of another mode than Combo4's");
   for (const ChannelRow& row : sheet.rows) {
-    check(!row.Combo2 && !row.Combo3, "a tone editor left open");
-    check(!row.Text1_tab_stop && !row.Text3_tab_stop, "a frequency cell kept its tab stop");
-    check(format_frequency(row.Text1) == row.Text1, "a receive frequency left unformatted");
-    check(format_frequency(row.Text3) == row.Text3, "a transmit frequency left unformatted");
+    check(!row.tx_tone_editor && !row.rx_tone_editor, "a tone editor left open");
+    check(!row.rx_tab_stop && !row.tx_tab_stop, "a frequency cell kept its tab stop");
+    check(format_frequency(row.rx_frequency) == row.rx_frequency,
+          "a receive frequency left unformatted");
+    check(format_frequency(row.tx_frequency) == row.tx_frequency,
+          "a transmit frequency left unformatted");
   }
 }
 

@@ -23,7 +23,7 @@ TEST(SerialPort, OpensAt9600EightDataBitsNoParityOneStopBitAndDropsWhatCameBefor
   PseudoTerminal pty;
   ASSERT_EQ(write(pty.master(), "old", 3), 3);
   SerialPort serial(map_port(3, pty.device()));
-  ASSERT_EQ(serial.Set_Com(3), OpenOutcome::Opened);
+  ASSERT_EQ(serial.open_port(3), OpenOutcome::Opened);
   EXPECT_TRUE(serial.is_open());
   QSerialPort& port = serial.port();
   EXPECT_EQ(port.baudRate(), 9600);
@@ -45,7 +45,7 @@ TEST(SerialPort, ReportsWhyAPortDidNotOpen) {
   PseudoTerminal held;
   NotATerminal file;
   SerialPort holder(map_port(1, held.device()));
-  ASSERT_EQ(holder.Set_Com(1), OpenOutcome::Opened);
+  ASSERT_EQ(holder.open_port(1), OpenOutcome::Opened);
 
   struct Case {
     const char* what;
@@ -60,7 +60,7 @@ TEST(SerialPort, ReportsWhyAPortDidNotOpen) {
   };
   for (const auto& c : kCases) {
     SerialPort serial(map_port(5, c.device));
-    EXPECT_EQ(serial.Set_Com(5), c.expected) << c.what;
+    EXPECT_EQ(serial.open_port(5), c.expected) << c.what;
     EXPECT_FALSE(serial.is_open()) << c.what;
   }
 }
@@ -73,15 +73,15 @@ TEST(SerialPort, ClosesTheOldPortOnEveryChoiceAndAtTheExit) {
   SerialPort serial(map);
   serial.close_for_exit();
   EXPECT_FALSE(serial.is_open());
-  ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
-  EXPECT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
-  EXPECT_EQ(serial.Set_Com(2), OpenOutcome::DoesNotExist);
+  ASSERT_EQ(serial.open_port(1), OpenOutcome::Opened);
+  EXPECT_EQ(serial.open_port(1), OpenOutcome::Opened);
+  EXPECT_EQ(serial.open_port(2), OpenOutcome::DoesNotExist);
   EXPECT_FALSE(serial.is_open());
-  ASSERT_EQ(serial.Set_Com(1), OpenOutcome::Opened);
+  ASSERT_EQ(serial.open_port(1), OpenOutcome::Opened);
   serial.close_for_exit();
   EXPECT_FALSE(serial.is_open());
   SerialPort again(map);
-  EXPECT_EQ(again.Set_Com(1), OpenOutcome::Opened) << "the device was released";
+  EXPECT_EQ(again.open_port(1), OpenOutcome::Opened) << "the device was released";
 }
 
 }  // namespace

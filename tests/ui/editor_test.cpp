@@ -43,7 +43,7 @@ void save_file(const QString& path, const char* rx_frequency) {
   ScriptedFileDialogs dialogs;
   dialogs.save_answer = path;
   auto w = make_window(boxes, {}, &dialogs);
-  w->sheet().rows[0].Text1 = rx_frequency;
+  w->sheet().rows[0].rx_frequency = rx_frequency;
   action(*w, "MenuSave")->trigger();
 }
 
@@ -150,7 +150,7 @@ class EditorTest : public QObject {
     QFETCH(QString, change);
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes);
-    w->sheet().rows[2].Text5 = "D023";
+    w->sheet().rows[2].rx_tone = "D023";
     w->render_sheet();
     const QStringList before = shown(*w);
     if (change == "edit") type_into_first_cell(*w);

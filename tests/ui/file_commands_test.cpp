@@ -27,10 +27,10 @@ class FileCommandsTest : public QObject {
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, {}, &dialogs);
     Sheet& sheet = w->sheet();
-    sheet.Combo4 = "2:专业模式";
-    Combo4_Click(sheet);
-    sheet.rows[3].Text5 = "I754";
-    sheet.Combo2_60 = std::string("7");
+    sheet.mode = "2:专业模式";
+    change_mode(sheet);
+    sheet.rows[3].rx_tone = "I754";
+    sheet.channel_total = std::string("7");
     w->render_sheet();
     child<QPushButton>(*w, "Command6")->click();
     QFile saved(dir.filePath("pro.m27"));

@@ -34,7 +34,7 @@ class GridTest : public QObject {
     QCOMPARE(cell(*w, "Text2", 7)->text(), QStringLiteral("OFF"));  // not committed yet
     click(cell(*w, "Text2", 3));
     QCOMPARE(cell(*w, "Text2", 7)->text(), QStringLiteral("D023"));
-    QCOMPARE(text_of(w->sheet().rows[7].Text2), QStringLiteral("D023"));
+    QCOMPARE(text_of(w->sheet().rows[7].tx_tone), QStringLiteral("D023"));
     QVERIFY(box(*w, "Combo2_7")->isHidden());
     QVERIFY(!cell(*w, "Text2", 7)->isHidden());
     QVERIFY(!box(*w, "Combo2_3")->isHidden());
@@ -50,7 +50,7 @@ class GridTest : public QObject {
     QVERIFY(!box(*w, "Combo3_2")->isHidden());
     QVERIFY(!box(*w, "Combo2_4")->isHidden());
 
-    click(cell(*w, "Text3", 10));  // a frequency click runs RESET_TEXT
+    click(cell(*w, "Text3", 10));  // a frequency click runs commit_edits
     QCOMPARE(cell(*w, "Text5", 2)->text(), QStringLiteral("67.0"));
     QCOMPARE(cell(*w, "Text2", 4)->text(), QStringLiteral("D432"));
     QVERIFY(box(*w, "Combo3_2")->isHidden());
@@ -60,13 +60,13 @@ class GridTest : public QObject {
   void a_receive_editor_shows_any_text_and_takes_a_typed_one() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
-    w->sheet().rows[4].Text5 = "88.8";
+    w->sheet().rows[4].rx_tone = "88.8";
     w->render_sheet();
     click(cell(*w, "Text5", 4));
     QCOMPARE(box(*w, "Combo3_4")->currentText(), QStringLiteral("88.8"));
     box(*w, "Combo3_4")->lineEdit()->selectAll();
     QTest::keyClicks(box(*w, "Combo3_4")->lineEdit(), "D1");
-    QCOMPARE(text_of(*w->sheet().rows[4].Combo3), QStringLiteral("D1"));
+    QCOMPARE(text_of(*w->sheet().rows[4].rx_tone_editor), QStringLiteral("D1"));
     click(cell(*w, "Text1", 0));
     QCOMPARE(cell(*w, "Text5", 4)->text(), QStringLiteral("D1"));
   }
@@ -91,7 +91,7 @@ class GridTest : public QObject {
       type_text(target, QString::fromUtf8(c.typed));
       QCOMPARE(target->text(), QString::fromUtf8(c.shown));
     }
-    QCOMPARE(text_of(w->sheet().rows[0].Text1), QStringLiteral("45."));
+    QCOMPARE(text_of(w->sheet().rows[0].rx_frequency), QStringLiteral("45."));
 
     cell(*w, "Text1", 0)->setFocus();
     QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Return);
@@ -100,7 +100,7 @@ class GridTest : public QObject {
 
     QTest::keyClicks(cell(*w, "Text1", 0), "1234567890");
     QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("45.123456"));  // at most nine
-    w->sheet().rows[1].Text3 = "1000.50000";  // a longer text set by the program stays whole
+    w->sheet().rows[1].tx_frequency = "1000.50000";  // a longer text set by the program stays whole
     w->render_sheet();
     QCOMPARE(cell(*w, "Text3", 1)->text(), QStringLiteral("1000.50000"));
   }
@@ -110,7 +110,7 @@ class GridTest : public QObject {
     const auto w = make_window(boxes);
     click(cell(*w, "Text4", 12));
     QCOMPARE(cell(*w, "Text4", 12)->text(), QStringLiteral("宽带"));
-    QCOMPARE(text_of(w->sheet().rows[12].Text4), QStringLiteral("宽带"));
+    QCOMPARE(text_of(w->sheet().rows[12].bandwidth), QStringLiteral("宽带"));
     click(cell(*w, "Text4", 12));
     QCOMPARE(cell(*w, "Text4", 12)->text(), QStringLiteral("窄带"));
   }
@@ -161,7 +161,7 @@ class GridTest : public QObject {
     const auto w = make_window(boxes);
     for (const int in_use : {10, 1, 25}) {
       choose(box(*w, "Combo2_60"), QString::number(in_use));
-      QCOMPARE(text_of(w->sheet().Combo2_60), QString::number(in_use));
+      QCOMPARE(text_of(w->sheet().channel_total), QString::number(in_use));
       for (int r = 0; r < kRows; ++r) {
         for (const char* array : {"Text1", "Text5", "Text3", "Text2", "Text4"}) {
           QCOMPARE(cell(*w, array, r)->isEnabled(), r < in_use);
@@ -177,8 +177,8 @@ class GridTest : public QObject {
     QCOMPARE(w->windowTitle(), QStringLiteral("中国标准 *"));
     QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("20"));
     for (int r = 0; r < kRows; ++r) {
-      QCOMPARE(cell(*w, "Text1", r)->text(), text_of(w->sheet().rows[r].Text1));
-      QCOMPARE(cell(*w, "Text3", r)->text(), text_of(w->sheet().rows[r].Text3));
+      QCOMPARE(cell(*w, "Text1", r)->text(), text_of(w->sheet().rows[r].rx_frequency));
+      QCOMPARE(cell(*w, "Text3", r)->text(), text_of(w->sheet().rows[r].tx_frequency));
       QCOMPARE(cell(*w, "Text1", r)->isEnabled(), r < 20);
     }
     QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("409.75000"));
@@ -189,7 +189,7 @@ class GridTest : public QObject {
   void the_mode_change_resets_the_tones_and_the_lists() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
-    w->sheet().rows[0].Text2 = "D023";
+    w->sheet().rows[0].tx_tone = "D023";
     w->render_sheet();
     click(cell(*w, "Text5", 5));
 
@@ -209,8 +209,8 @@ class GridTest : public QObject {
     QVERIFY(box(*w, "Combo2_9")->isHidden());
 
     // A read from the radio or an opened file changes the mode in the sheet, not through the box.
-    w->sheet().Combo4 = "2:专业模式";
-    Combo4_Click(w->sheet());
+    w->sheet().mode = "2:专业模式";
+    change_mode(w->sheet());
     w->render_sheet();
     QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
     QCOMPARE(box(*w, "Combo3_0")->count(), 266);
@@ -251,14 +251,14 @@ class GridTest : public QObject {
     choose(box(*w, "Combo5"), "禁止");
     choose(box(*w, "Combo6"), "开");
     choose(box(*w, "Combo7"), "开");
-    QCOMPARE(text_of(w->sheet().Combo5 + w->sheet().Combo6 + w->sheet().Combo7),
+    QCOMPARE(text_of(w->sheet().transmit + w->sheet().busy_lockout + w->sheet().fsk),
              QStringLiteral("禁止开开"));
     for (const char* name : {"Combo1", "Combo4", "Combo5", "Combo2_60", "Combo2_62"}) {
       const QString before = box(*w, name)->currentText();
       QTest::keyClicks(box(*w, name)->lineEdit(), "7x");
       QCOMPARE(box(*w, name)->currentText(), before);
     }
-    w->sheet().Combo6 = "半开";  // a text from a file that is none of the items
+    w->sheet().busy_lockout = "半开";  // a text from a file that is none of the items
     w->render_sheet();
     QCOMPARE(box(*w, "Combo6")->currentText(), QStringLiteral("半开"));
   }

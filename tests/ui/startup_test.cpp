@@ -26,11 +26,11 @@ class StubbornWindow : public QWidget {
 };
 
 const std::pair<const char*, std::string ChannelRow::*> kColumns[] = {
-    {"Text1", &ChannelRow::Text1},
-    {"Text5", &ChannelRow::Text5},
-    {"Text3", &ChannelRow::Text3},
-    {"Text2", &ChannelRow::Text2},
-    {"Text4", &ChannelRow::Text4}};
+    {"Text1", &ChannelRow::rx_frequency},
+    {"Text5", &ChannelRow::rx_tone},
+    {"Text3", &ChannelRow::tx_frequency},
+    {"Text2", &ChannelRow::tx_tone},
+    {"Text4", &ChannelRow::bandwidth}};
 
 }  // namespace
 

@@ -136,7 +136,7 @@ class TransferTest : public QObject {
     PseudoTerminal pty;  // an open port, so a request would go out
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, com1_on(pty.device()));
-    w->sheet().rows[2].Text1 = "399.95000";
+    w->sheet().rows[2].rx_frequency = "399.95000";
     w->render_sheet();
     child<QPushButton>(*w, "Command1")->click();
     QCOMPARE(boxes.texts(), QStringList{"第3信道频率输入错误，请重新输入"});

@@ -8,21 +8,21 @@ namespace {
 // A sheet whose every text names its own field, so that a field in the wrong line shows.
 Sheet labelled_sheet() {
   Sheet sheet = startup_sheet();
-  sheet.Combo4 = "mode";
+  sheet.mode = "mode";
   for (int r = 0; r < kRows; ++r) {
     const std::string n = std::to_string(r);
-    sheet.rows[r].Text1 = "rx" + n;
-    sheet.rows[r].Text3 = "tx" + n;
-    sheet.rows[r].Text5 = "rt" + n;
-    sheet.rows[r].Text2 = "tt" + n;
-    sheet.rows[r].Text4 = "bw" + n;
+    sheet.rows[r].rx_frequency = "rx" + n;
+    sheet.rows[r].tx_frequency = "tx" + n;
+    sheet.rows[r].rx_tone = "rt" + n;
+    sheet.rows[r].tx_tone = "tt" + n;
+    sheet.rows[r].bandwidth = "bw" + n;
   }
-  sheet.Combo1 = "plan";
-  sheet.Combo2_60 = "total";
-  sheet.Combo2_62 = "step";
-  sheet.Combo5 = "transmit";
-  sheet.Combo6 = "busy";
-  sheet.Combo7 = "fsk";
+  sheet.plan = "plan";
+  sheet.channel_total = "total";
+  sheet.fill_step = "step";
+  sheet.transmit = "transmit";
+  sheet.busy_lockout = "busy";
+  sheet.fsk = "fsk";
   return sheet;
 }
 
@@ -52,8 +52,9 @@ TEST(ChannelFile, WritesTheLinesColumnByColumnInFileOrderAndReadsThemBack) {
 std::string watched(const ChannelFile& file) {
   std::string line;
   for (const auto* field :
-       {&file.mode, &file.Text1[0], &file.Text1[24], &file.Text3[0], &file.Text4[24], &file.Combo1,
-        &file.Combo2_60, &file.Combo2_62, &file.Combo5, &file.Combo6, &file.Combo7}) {
+       {&file.mode, &file.rx_frequency[0], &file.rx_frequency[24], &file.tx_frequency[0],
+        &file.bandwidth[24], &file.plan, &file.channel_total, &file.fill_step, &file.transmit,
+        &file.busy_lockout, &file.fsk}) {
     if (!line.empty()) line += '|';
     line += field->value_or("-");
   }
@@ -87,10 +88,10 @@ TEST(ChannelFile, ReadsAsManyFieldsAsTheFileHasLines) {
 TEST(ChannelFile, OpeningSetsTheFieldsTheFileHasAfterItsModeAndNormalises) {
   std::vector<std::string> lines = channel_file_lines(channel_file_of(startup_sheet()));
   lines[0] = "2:专业模式";
-  lines[1 + 5] = "451";       // Text1(5)
-  lines[26 + 6] = "";         // Text3(6)
-  lines[51] = "I754";         // Text5(0)
-  lines[126] = "2:中国频率";  // Combo1
+  lines[1 + 5] = "451";       // rx_frequency(5)
+  lines[26 + 6] = "";         // tx_frequency(6)
+  lines[51] = "I754";         // rx_tone(0)
+  lines[126] = "2:中国频率";  // plan
   lines[127] = "3";           // channel total
   struct Case {
     std::size_t lines;
@@ -110,22 +111,24 @@ TEST(ChannelFile, OpeningSetsTheFieldsTheFileHasAfterItsModeAndNormalises) {
   };
   for (const auto& c : kCases) {
     Sheet sheet = startup_sheet();
-    sheet.rows[0].Text1 = "450.125";
-    sheet.rows[1].Text5 = "D023";
-    sheet.rows[3].Combo2 = "D025";
-    sheet.rows[4].Text4 = "宽带";
-    sheet.Combo1 = "1:美国频率";
-    sheet.Combo2_60 = "10";
+    sheet.rows[0].rx_frequency = "450.125";
+    sheet.rows[1].rx_tone = "D023";
+    sheet.rows[3].tx_tone_editor = "D025";
+    sheet.rows[4].bandwidth = "宽带";
+    sheet.plan = "1:美国频率";
+    sheet.channel_total = "10";
     apply_channel_file(sheet, channel_file_from_lines(std::span(lines).first(c.lines)));
     const auto& r = sheet.rows;
-    EXPECT_EQ(r[0].Text1 + "|" + r[0].Text5 + "|" + r[1].Text5 + "|" + r[3].Text2 + "|" +
-                  r[4].Text4 + "|" + r[5].Text1 + "|" + r[6].Text3,
+    EXPECT_EQ(r[0].rx_frequency + "|" + r[0].rx_tone + "|" + r[1].rx_tone + "|" + r[3].tx_tone +
+                  "|" + r[4].bandwidth + "|" + r[5].rx_frequency + "|" + r[6].tx_frequency,
               c.rows)
         << c.lines;
-    EXPECT_EQ(sheet.Combo1, c.plan) << c.lines;
+    EXPECT_EQ(sheet.plan, c.plan) << c.lines;
     EXPECT_EQ(sheet.tone_mode, c.lines ? ToneMode::Professional : ToneMode::Normal) << c.lines;
     for (int i = 0; i < kRows; ++i) {
-      EXPECT_FALSE(r[i].Combo2 || r[i].Combo3 || r[i].Text1_tab_stop || r[i].Text3_tab_stop) << i;
+      EXPECT_FALSE(r[i].tx_tone_editor || r[i].rx_tone_editor || r[i].rx_tab_stop ||
+                   r[i].tx_tab_stop)
+          << i;
       EXPECT_EQ(r[i].enabled, i < c.enabled_rows) << c.lines << " row " << i;
     }
   }

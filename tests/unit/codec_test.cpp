@@ -29,16 +29,16 @@ ChannelRecord channel_record(std::string_view text) {
   return record;
 }
 
-// A sheet of the given mode with row kRow holding `line`, put through `RESET_TEXT` as a write
+// A sheet of the given mode with row kRow holding `line`, put through `commit_edits` as a write
 // does.
 Sheet sheet_with(ToneMode mode, std::string_view line) {
   Sheet sheet = startup_sheet();
   if (mode == P) {
-    sheet.Combo4 = kProfessionalMode;
-    Combo4_Click(sheet);
+    sheet.mode = kProfessionalMode;
+    change_mode(sheet);
   }
   set_line(sheet.rows[kRow], kRowFields, line);
-  RESET_TEXT(sheet);
+  commit_edits(sheet);
   return sheet;
 }
 
@@ -94,10 +94,10 @@ TEST(Codec, DecodesAChannelRecordIntoItsRowOnlyAndClosesItsToneEditors) {
   };
   for (const auto& c : kCases) {
     Sheet sheet = sheet_with(c.mode, "450|450|OFF|OFF|窄带");
-    sheet.rows[kRow].Combo2 = "D023";  // editors left open before the read
-    sheet.rows[kRow].Combo3 = "67.0";
-    Get_Chn_Data(sheet, kRow, channel_record(c.record));
-    RESET_TEXT(sheet);  // the read ends with it
+    sheet.rows[kRow].tx_tone_editor = "D023";  // editors left open before the read
+    sheet.rows[kRow].rx_tone_editor = "67.0";
+    decode_channel(sheet, kRow, channel_record(c.record));
+    commit_edits(sheet);  // the read ends with it
     EXPECT_EQ(line_of(sheet.rows[kRow], kRowFields), c.row) << c.record;
     EXPECT_EQ(line_of(sheet.rows[kRow - 1], kRowFields), "455.12500|455.12500|OFF|OFF|窄带");
   }
@@ -123,7 +123,7 @@ TEST(Codec, EncodesTheOptionRecord) {
   for (const auto& c : kCases) {
     Sheet sheet = startup_sheet();
     set_line(sheet, kOptionFields, c.options);
-    chk_step(sheet);  // a write derives the plan index first
+    check_rasters(sheet);  // a write derives the plan index first
     EXPECT_EQ(hex_or_none(encode_options(sheet)), c.record) << c.options;
   }
 }
@@ -145,11 +145,11 @@ TEST(Codec, OptionRecordSetsTheSwitchesPlanAndTotal) {
   };
   for (const auto& c : kCases) {
     Sheet sheet = startup_sheet();
-    EXPECT_EQ(Get_Opt_Data(sheet, c.record), c.record[2]);
+    EXPECT_EQ(decode_options(sheet, c.record), c.record[2]);
     EXPECT_EQ(line_of(sheet, kOptionFields), c.options);
-    EXPECT_EQ(sheet.std_index, c.record[1]);
+    EXPECT_EQ(sheet.plan_index, c.record[1]);
     for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < c.enabled_rows) << i;
-    EXPECT_EQ(sheet.rows[0].Text1, "450.12500");  // the plan is shown, not applied
+    EXPECT_EQ(sheet.rows[0].rx_frequency, "450.12500");  // the plan is shown, not applied
   }
 }
 
@@ -167,19 +167,19 @@ TEST(Codec, OptionRecordOfTheOtherModeResetsTheTonesBeforeTheChannels) {
   };
   for (const auto& c : kCases) {
     Sheet sheet = startup_sheet();
-    sheet.Combo4 = c.shown;
-    Combo4_Click(sheet);
-    for (ChannelRow& row : sheet.rows) row.Text5 = row.Text2 = "D023";
-    Get_Opt_Data(sheet, {c.flags, 3, 25});
+    sheet.mode = c.shown;
+    change_mode(sheet);
+    for (ChannelRow& row : sheet.rows) row.rx_tone = row.tx_tone = "D023";
+    decode_options(sheet, {c.flags, 3, 25});
     const bool professional = c.flags & 0x40;
-    EXPECT_EQ(sheet.Combo4, professional ? "2:专业模式" : "1:普通模式") << int{c.flags};
+    EXPECT_EQ(sheet.mode, professional ? "2:专业模式" : "1:普通模式") << int{c.flags};
     EXPECT_EQ(sheet.tone_mode, professional ? P : N);
     for (const ChannelRow& row : sheet.rows) {
-      EXPECT_EQ(row.Text5 + " " + row.Text2, c.tones_kept ? "D023 D023" : "OFF OFF");
+      EXPECT_EQ(row.rx_tone + " " + row.tx_tone, c.tones_kept ? "D023 D023" : "OFF OFF");
     }
     // The channels that follow are decoded with the table of the radio's mode.
-    Get_Chn_Data(sheet, 0, channel_record("27 1A 27 1A 38 38 08"));
-    EXPECT_EQ(sheet.rows[0].Text5, professional ? "I023" : "");
+    decode_channel(sheet, 0, channel_record("27 1A 27 1A 38 38 08"));
+    EXPECT_EQ(sheet.rows[0].rx_tone, professional ? "I023" : "");
   }
 }
 

@@ -16,21 +16,22 @@ namespace {
 Sheet edited_sheet(bool professional) {
   Sheet sheet = startup_sheet();
   if (professional) {
-    sheet.Combo4 = kProfessionalMode;
-    Combo4_Click(sheet);
+    sheet.mode = kProfessionalMode;
+    change_mode(sheet);
   }
-  sheet.rows[0].Text1 = "409.75";
-  sheet.rows[0].Text3 = "450.003";
-  sheet.rows[0].Text5 = professional ? "I754" : "D023";
-  sheet.rows[1].Text2 = professional ? "254.1" : "67.0";
-  sheet.rows[2].Text5 = professional ? "95.2" : "D503";
-  sheet.rows[3].Combo2 = professional ? "I023" : "D025";  // an editor still open at the save
-  sheet.rows[24].Text4 = "宽带";
-  sheet.Combo1 = "2:中国频率";
-  sheet.Combo2_60 = "12";
-  sheet.Combo2_62 = "900";
-  sheet.Combo5 = "禁止";
-  sheet.Combo6 = sheet.Combo7 = "开";
+  sheet.rows[0].rx_frequency = "409.75";
+  sheet.rows[0].tx_frequency = "450.003";
+  sheet.rows[0].rx_tone = professional ? "I754" : "D023";
+  sheet.rows[1].tx_tone = professional ? "254.1" : "67.0";
+  sheet.rows[2].rx_tone = professional ? "95.2" : "D503";
+  sheet.rows[3].tx_tone_editor =
+      professional ? "I023" : "D025";  // an editor still open at the save
+  sheet.rows[24].bandwidth = "宽带";
+  sheet.plan = "2:中国频率";
+  sheet.channel_total = "12";
+  sheet.fill_step = "900";
+  sheet.transmit = "禁止";
+  sheet.busy_lockout = sheet.fsk = "开";
   return sheet;
 }
 
@@ -45,12 +46,12 @@ TEST(FileCommands, SaveReplacesTheFileAndOpenGivesBackThe132Texts) {
     EXPECT_EQ(channel_file_of(opened), channel_file_of(saved)) << professional;
     EXPECT_EQ(opened.tone_mode, saved.tone_mode);
     // What was saved is the committed, normalised table.
-    EXPECT_EQ(opened.rows[0].Text1, "409.75000");
-    EXPECT_EQ(opened.rows[0].Text3, "450.00000");  // moved onto the 5 kHz raster
-    EXPECT_EQ(opened.rows[0].Text5, professional ? "I754" : "D023");
-    EXPECT_EQ(opened.rows[1].Text2, professional ? "254.1" : "67.0");
-    EXPECT_EQ(opened.rows[2].Text5, professional ? "95.2" : "D503");
-    EXPECT_EQ(opened.rows[3].Text2, professional ? "I023" : "D025");  // the open editor's text
+    EXPECT_EQ(opened.rows[0].rx_frequency, "409.75000");
+    EXPECT_EQ(opened.rows[0].tx_frequency, "450.00000");  // moved onto the 5 kHz raster
+    EXPECT_EQ(opened.rows[0].rx_tone, professional ? "I754" : "D023");
+    EXPECT_EQ(opened.rows[1].tx_tone, professional ? "254.1" : "67.0");
+    EXPECT_EQ(opened.rows[2].rx_tone, professional ? "95.2" : "D503");
+    EXPECT_EQ(opened.rows[3].tx_tone, professional ? "I023" : "D025");  // the open editor's text
     EXPECT_FALSE(opened.rows[12].enabled);
   }
 }
@@ -65,10 +66,10 @@ TEST(FileCommands, SaveTurnsTheFrequencyTabStopsOffWhateverHappens) {
   for (const auto& chosen : kChoices) {
     Sheet sheet = edited_sheet(false);
     save_channel_file(sheet, chosen);
-    EXPECT_EQ(sheet.rows[3].Text2, "D025");  // `RESET_TEXT` ran
+    EXPECT_EQ(sheet.rows[3].tx_tone, "D025");  // `commit_edits` ran
     for (const ChannelRow& row : sheet.rows) {
-      EXPECT_FALSE(row.Combo2);
-      EXPECT_FALSE(row.Text1_tab_stop || row.Text3_tab_stop);
+      EXPECT_FALSE(row.tx_tone_editor);
+      EXPECT_FALSE(row.rx_tab_stop || row.tx_tab_stop);
     }
   }
 }
@@ -78,7 +79,7 @@ TEST(FileCommands, AFailedSaveSaysWhyAndWritesNothing) {
   write_bytes(dir / "a.m27", "old");
   const std::filesystem::path missing = dir / "missing" / "b.m27";
   struct Case {
-    const char* Text2;
+    const char* tx_tone;
     std::filesystem::path file;
     std::string text;
   };
@@ -92,7 +93,7 @@ TEST(FileCommands, AFailedSaveSaysWhyAndWritesNothing) {
   };
   for (const auto& c : kBad) {
     Sheet sheet = startup_sheet();
-    sheet.rows[0].Text2 = c.Text2;
+    sheet.rows[0].tx_tone = c.tx_tone;
     EXPECT_EQ(save_channel_file(sheet, c.file), attention(c.text));
     EXPECT_EQ(read_bytes(dir / "a.m27"), "old");
     EXPECT_EQ(dir.names(), std::set<std::string>{"a.m27"});

@@ -46,11 +46,11 @@ TEST(FileFormat, ReadsEveryKindOfLineEndAlike) {
 TEST(FileFormat, ReadsBackWhatItWrote) {
   ChannelFile file = channel_file_of(startup_sheet());
   file.mode = kProfessionalMode;
-  file.Text5[0] = "I754";
-  file.Text2[24] = "254.1";
-  file.Text4[3] = "宽带";
-  file.Combo6 = "€";     // the one single-byte character of GBK above ASCII
-  file.Combo7 = "ab\r";  // a trailing CR survives: only the one of the line end is dropped
+  file.rx_tone[0] = "I754";
+  file.tx_tone[24] = "254.1";
+  file.bandwidth[3] = "宽带";
+  file.busy_lockout = "€";  // the one single-byte character of GBK above ASCII
+  file.fsk = "ab\r";        // a trailing CR survives: only the one of the line end is dropped
   const auto bytes = encode_channel_file(file);
   ASSERT_TRUE(bytes) << bytes.reason();
   const auto back = decode_channel_file(*bytes);
@@ -85,13 +85,13 @@ TEST(FileFormat, RefusesTextsThatCannotBeWritten) {
   };
   const Case kBad[] = {
       // An emoji typed into the transmit tone of row 4 (line 77 + 4).
-      {[](ChannelFile& f) { f.Text2[4] = "😀"; }, "第81行含有GBK无法表示的字符"},
+      {[](ChannelFile& f) { f.tx_tone[4] = "😀"; }, "第81行含有GBK无法表示的字符"},
       // Thai has no GBK code.
       {[](ChannelFile& f) { f.mode = "ก"; }, "第1行含有GBK无法表示的字符"},
       // A line break would move every later line into the next field.
-      {[](ChannelFile& f) { f.Combo1 = "1:美国\n频率"; }, "第127行含有换行符"},
+      {[](ChannelFile& f) { f.plan = "1:美国\n频率"; }, "第127行含有换行符"},
       // Too large to be opened again.
-      {[](ChannelFile& f) { f.Combo7 = std::string(65536, 'x'); }, "文件将大于65536字节"},
+      {[](ChannelFile& f) { f.fsk = std::string(65536, 'x'); }, "文件将大于65536字节"},
   };
   for (const auto& c : kBad) {
     ChannelFile file = channel_file_of(startup_sheet());

@@ -14,7 +14,7 @@ namespace {
 
 TEST(Frame, RequestsAreByteExact) {
   Sheet sheet = startup_sheet();
-  sheet.rows[0].Text1 = sheet.rows[0].Text3 = "462.56250";
+  sheet.rows[0].rx_frequency = sheet.rows[0].tx_frequency = "462.56250";
   sheet.rows[0].rx_step = sheet.rows[0].tx_step = 1;
   struct Case {
     const char* name;
@@ -22,21 +22,22 @@ TEST(Frame, RequestsAreByteExact) {
     const char* expected;
   };
   const Case kCases[] = {
-      {"end", Put_End(), "45 00 45"},
-      {"option read", Ask_Opt_Data(), "53 03 00 00 04 5A"},
-      {"channel read row 0", Ask_Chn_Data(0), "52 03 00 00 05 5A"},
-      {"channel read row 24", Ask_Chn_Data(24), "52 03 18 00 05 72"},
-      {"channel write row 0", *Put_Chn_Data(sheet, 0), "57 09 00 00 27 1A 27 1A 00 00 03 E5"},
-      {"option write", *Put_Opt_Data(sheet), "58 06 00 00 01 03 19 00 7B"},
+      {"end", end_request(), "45 00 45"},
+      {"option read", read_options_request(), "53 03 00 00 04 5A"},
+      {"channel read row 0", read_channel_request(0), "52 03 00 00 05 5A"},
+      {"channel read row 24", read_channel_request(24), "52 03 18 00 05 72"},
+      {"channel write row 0", *write_channel_request(sheet, 0),
+       "57 09 00 00 27 1A 27 1A 00 00 03 E5"},
+      {"option write", *write_options_request(sheet), "58 06 00 00 01 03 19 00 7B"},
       {"checksum of the low eight bits",
        make_frame(0x57, {0x18, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xA0, 0xA0, 0x1F}),
        "57 09 18 00 FF FF FF FF A0 A0 1F D3"},
   };
   for (const auto& c : kCases) EXPECT_EQ(hex(wire_bytes(c.frame)), c.expected) << c.name;
-  sheet.Combo2_60 = "abc";  // a channel total loaded from an edited file
-  EXPECT_EQ(Put_Opt_Data(sheet), std::nullopt);
-  sheet.rows[4].Text3 = "300.00000";  // below the wire's base
-  EXPECT_EQ(Put_Chn_Data(sheet, 4), std::nullopt);
+  sheet.channel_total = "abc";  // a channel total loaded from an edited file
+  EXPECT_EQ(write_options_request(sheet), std::nullopt);
+  sheet.rows[4].tx_frequency = "300.00000";  // below the wire's base
+  EXPECT_EQ(write_channel_request(sheet, 4), std::nullopt);
 }
 
 TEST(Frame, StrIntReadsOneHexDigit) {
@@ -79,7 +80,7 @@ TEST(ReceiveMachine, TakesOnlyWholeRepliesWithTheirChecksum) {
   for (const auto& c : kCases) {
     ReceiveMachine rx;
     rx.rx_data.fill(0xEE);
-    for (const auto b : unhex(c.bytes)) rx.Rcv_Byte(b);
+    for (const auto b : unhex(c.bytes)) rx.receive_byte(b);
     const std::size_t shown = unhex(c.data).size();
     EXPECT_EQ(rx.pkt_ok, c.pkt_ok) << c.name;
     EXPECT_EQ(hex(std::span(rx.rx_data).first(shown)), c.data) << c.name;

@@ -13,20 +13,20 @@ namespace {
 TEST(GridEdit, OpeningAToneEditorCommitsTheOneOpenInItsColumnOnly) {
   Sheet sheet = startup_sheet();
   open_rx_tone_editor(sheet, 5);
-  sheet.rows[5].Combo3 = "D025";  // the user's choice, not yet in the cell
+  sheet.rows[5].rx_tone_editor = "D025";  // the user's choice, not yet in the cell
   open_tx_tone_editor(sheet, 9);
-  sheet.rows[9].Combo2 = "D026";
+  sheet.rows[9].tx_tone_editor = "D026";
   open_rx_tone_editor(sheet, 6);  // commits row 5's receive editor only
-  EXPECT_EQ(sheet.rows[5].Text5, "D025");
-  EXPECT_FALSE(sheet.rows[5].Combo3);
-  EXPECT_EQ(sheet.rows[6].Combo3, "OFF");
-  EXPECT_EQ(sheet.rows[9].Combo2, "D026");
-  EXPECT_EQ(sheet.rows[9].Text2, "OFF");
+  EXPECT_EQ(sheet.rows[5].rx_tone, "D025");
+  EXPECT_FALSE(sheet.rows[5].rx_tone_editor);
+  EXPECT_EQ(sheet.rows[6].rx_tone_editor, "OFF");
+  EXPECT_EQ(sheet.rows[9].tx_tone_editor, "D026");
+  EXPECT_EQ(sheet.rows[9].tx_tone, "OFF");
   open_tx_tone_editor(sheet, 3);  // commits row 9's transmit editor
-  EXPECT_EQ(sheet.rows[9].Text2, "D026");
-  EXPECT_FALSE(sheet.rows[9].Combo2);
-  EXPECT_EQ(sheet.rows[3].Combo2, "OFF");
-  EXPECT_EQ(sheet.rows[6].Combo3, "OFF");
+  EXPECT_EQ(sheet.rows[9].tx_tone, "D026");
+  EXPECT_FALSE(sheet.rows[9].tx_tone_editor);
+  EXPECT_EQ(sheet.rows[3].tx_tone_editor, "OFF");
+  EXPECT_EQ(sheet.rows[6].rx_tone_editor, "OFF");
 }
 
 TEST(GridEdit, OpeningAnEditorFormatsFrequenciesWithoutTheRasterCheck) {
@@ -37,35 +37,35 @@ TEST(GridEdit, OpeningAnEditorFormatsFrequenciesWithoutTheRasterCheck) {
   const Case kCases[] = {{open_tx_tone_editor, "451.003"}, {open_rx_tone_editor, "451.00300"}};
   for (const auto& c : kCases) {
     Sheet sheet = startup_sheet();
-    sheet.rows[1].Text1 = "451.003";
-    sheet.rows[1].Text3 = "451.003";
+    sheet.rows[1].rx_frequency = "451.003";
+    sheet.rows[1].tx_frequency = "451.003";
     c.open(sheet, 0);
-    EXPECT_EQ(sheet.rows[1].Text1, "451.00300");
-    EXPECT_EQ(sheet.rows[1].Text3, c.Text3_after);
+    EXPECT_EQ(sheet.rows[1].rx_frequency, "451.00300");
+    EXPECT_EQ(sheet.rows[1].tx_frequency, c.Text3_after);
   }
 }
 
 TEST(GridEdit, FrequencyClickChecksFormatsAndCommitsEverything) {
   Sheet sheet = startup_sheet();
   set_line(sheet.rows[1], kRowFields, "451.003|450.0251|OFF|OFF|窄带");
-  sheet.rows[1].Combo2 = "D023";
-  sheet.rows[3].Combo3 = "67.0";
+  sheet.rows[1].tx_tone_editor = "D023";
+  sheet.rows[3].rx_tone_editor = "67.0";
   frequency_click(sheet);
   EXPECT_EQ(line_of(sheet.rows[1], kRowFields), "451.00000|450.02500|OFF|D023|窄带");
   EXPECT_EQ(line_of(sheet.rows[3], kRowFields), "451.62500|451.62500|67.0|OFF|窄带");
-  EXPECT_FALSE(sheet.rows[1].Combo2 || sheet.rows[3].Combo3);
+  EXPECT_FALSE(sheet.rows[1].tx_tone_editor || sheet.rows[3].rx_tone_editor);
 }
 
 TEST(GridEdit, ChoosingATotalOrStepSetsItAndChecksFrequencies) {
   Sheet sheet = startup_sheet();
-  sheet.rows[20].Text1 = "451.003";
-  Combo2_Click(sheet, 60, "10");
-  Combo2_Click(sheet, 62, "900");
-  EXPECT_EQ(sheet.Combo2_60, "10");
-  EXPECT_EQ(sheet.Combo2_62, "900");
+  sheet.rows[20].rx_frequency = "451.003";
+  choose_in_box(sheet, 60, "10");
+  choose_in_box(sheet, 62, "900");
+  EXPECT_EQ(sheet.channel_total, "10");
+  EXPECT_EQ(sheet.fill_step, "900");
   for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < 10) << i;
-  EXPECT_EQ(sheet.rows[20].Text1, "451.00000");
-  EXPECT_EQ(sheet.rows[24].Text1, "462.12500");
+  EXPECT_EQ(sheet.rows[20].rx_frequency, "451.00000");
+  EXPECT_EQ(sheet.rows[24].rx_frequency, "462.12500");
 }
 
 TEST(GridEdit, AToneChoiceStaysInItsOpenEditorUntilItCommits) {
@@ -75,13 +75,13 @@ TEST(GridEdit, AToneChoiceStaysInItsOpenEditorUntilItCommits) {
       open_tx_tone_editor(sheet, 4);
       open_rx_tone_editor(sheet, 4);
     }
-    Combo2_Click(sheet, 4, "D023");
-    Combo3_Change(sheet, 4, "67.0");
-    EXPECT_EQ(sheet.rows[4].Text2, "OFF");
-    EXPECT_EQ(sheet.rows[4].Text5, "OFF");
-    RESET_TEXT(sheet);
-    EXPECT_EQ(sheet.rows[4].Text2, open ? "D023" : "OFF");  // a closed editor changes no cell
-    EXPECT_EQ(sheet.rows[4].Text5, open ? "67.0" : "OFF");
+    choose_in_box(sheet, 4, "D023");
+    change_rx_tone_editor(sheet, 4, "67.0");
+    EXPECT_EQ(sheet.rows[4].tx_tone, "OFF");
+    EXPECT_EQ(sheet.rows[4].rx_tone, "OFF");
+    commit_edits(sheet);
+    EXPECT_EQ(sheet.rows[4].tx_tone, open ? "D023" : "OFF");  // a closed editor changes no cell
+    EXPECT_EQ(sheet.rows[4].rx_tone, open ? "67.0" : "OFF");
   }
 }
 
@@ -92,9 +92,11 @@ TEST(GridEdit, BandwidthClickToggles) {
 }
 
 TEST(GridEdit, ReceiveFrequencyKeysPassDigitsPointAndEditingKeysOnly) {
-  for (int key = '0'; key <= '9'; ++key) EXPECT_EQ(Text1_KeyPress(key), KeyAction::Pass) << key;
-  for (const int key : {int{'.'}, 8, 127}) EXPECT_EQ(Text1_KeyPress(key), KeyAction::Pass) << key;
-  EXPECT_EQ(Text1_KeyPress(13), KeyAction::MoveFocus);
+  for (int key = '0'; key <= '9'; ++key)
+    EXPECT_EQ(frequency_key_action(key), KeyAction::Pass) << key;
+  for (const int key : {int{'.'}, 8, 127})
+    EXPECT_EQ(frequency_key_action(key), KeyAction::Pass) << key;
+  EXPECT_EQ(frequency_key_action(13), KeyAction::MoveFocus);
   const int kBad[] = {
       'a', 'e',  // letters, including the exponent
       '-', '+',  // signs
@@ -105,7 +107,7 @@ TEST(GridEdit, ReceiveFrequencyKeysPassDigitsPointAndEditingKeysOnly) {
       10,        // line feed is not Enter
       0,         // no key
   };
-  for (const int key : kBad) EXPECT_EQ(Text1_KeyPress(key), KeyAction::Drop) << key;
+  for (const int key : kBad) EXPECT_EQ(frequency_key_action(key), KeyAction::Drop) << key;
 }
 
 TEST(GridEdit, TabStopsFollowClicksDoubleClicksAndFiles) {
@@ -126,8 +128,8 @@ TEST(GridEdit, TabStopsFollowClicksDoubleClicksAndFiles) {
     clear_frequency_tab_stops(sheet);
     c.run(sheet);
     for (const ChannelRow& row : sheet.rows) {
-      EXPECT_EQ(row.Text1_tab_stop, c.Text1_from_off) << c.event;
-      EXPECT_EQ(row.Text3_tab_stop, c.Text3_from_off) << c.event;
+      EXPECT_EQ(row.rx_tab_stop, c.Text1_from_off) << c.event;
+      EXPECT_EQ(row.tx_tab_stop, c.Text3_from_off) << c.event;
     }
   }
 }

@@ -33,15 +33,17 @@ TEST(LinkWithFakeRadio, WriteThenReadGivesBackTheTable) {
 
   Sheet read = startup_sheet();
   ASSERT_EQ(transfer<ReadTransfer>(radio, read), true);
-  EXPECT_EQ(
-      (std::array{read.Combo4, read.Combo5, read.Combo6, read.Combo7, read.Combo1, read.Combo2_60}),
-      (std::array{written.Combo4, written.Combo5, written.Combo6, written.Combo7, written.Combo1,
-                  written.Combo2_60}));
+  EXPECT_EQ((std::array{read.mode, read.transmit, read.busy_lockout, read.fsk, read.plan,
+                        read.channel_total}),
+            (std::array{written.mode, written.transmit, written.busy_lockout, written.fsk,
+                        written.plan, written.channel_total}));
   for (int i = 0; i < kRows; ++i) {
     const ChannelRow& a = written.rows[i];
     const ChannelRow& b = read.rows[i];
-    EXPECT_EQ(std::tie(a.Text1, a.Text5, a.Text3, a.Text2, a.Text4, a.rx_step, a.tx_step),
-              std::tie(b.Text1, b.Text5, b.Text3, b.Text2, b.Text4, b.rx_step, b.tx_step))
+    EXPECT_EQ(std::tie(a.rx_frequency, a.rx_tone, a.tx_frequency, a.tx_tone, a.bandwidth, a.rx_step,
+                       a.tx_step),
+              std::tie(b.rx_frequency, b.rx_tone, b.tx_frequency, b.tx_tone, b.bandwidth, b.rx_step,
+                       b.tx_step))
         << "row " << i;
   }
 }

@@ -96,7 +96,7 @@ TEST(Link, AChannelExchangeGetsOneTryWhateverTheRadioSends) {
     Sheet sheet = startup_sheet();
     const Outcome r = run(radio, std::make_unique<ReadTransfer>(sheet));
     ASSERT_EQ(r.requests.size(), 2u) << c.name;
-    EXPECT_EQ(r.requests[1].bytes, wire_bytes(Ask_Chn_Data(0))) << c.name;
+    EXPECT_EQ(r.requests[1].bytes, wire_bytes(read_channel_request(0))) << c.name;
     EXPECT_EQ(r.script.back(), "failed") << c.name;
     EXPECT_EQ(r.finished_at, r.requests[1].at + line(6) + 5s) << c.name;
   }

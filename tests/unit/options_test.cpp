@@ -20,7 +20,7 @@ TEST(Options, OnlyTheProfessionalItemSelectsTheProfessionalMode) {
 
 TEST(Options, ModeChangeTurnsEveryToneOffAndClosesEveryEditorKeepingTheRest) {
   struct Case {
-    const char* Combo4;
+    const char* mode;
     ToneMode loaded_before;
   };
   const Case kCases[] = {
@@ -31,19 +31,19 @@ TEST(Options, ModeChangeTurnsEveryToneOffAndClosesEveryEditorKeepingTheRest) {
   for (const auto& c : kCases) {
     Sheet sheet = startup_sheet();
     set_line(sheet, kOptionFields, "|禁止|开|关|1:美国频率|10");
-    sheet.Combo4 = c.Combo4;
+    sheet.mode = c.mode;
     sheet.tone_mode = c.loaded_before;
     for (ChannelRow& row : sheet.rows) set_line(row, kRowFields, "451.003|450|D023|67.0|宽带");
-    sheet.rows[3].Combo2 = "D025";
-    sheet.rows[20].Combo3 = "71.9";
-    Combo4_Click(sheet);
-    EXPECT_EQ(sheet.tone_mode, mode_of(c.Combo4)) << c.Combo4;
+    sheet.rows[3].tx_tone_editor = "D025";
+    sheet.rows[20].rx_tone_editor = "71.9";
+    change_mode(sheet);
+    EXPECT_EQ(sheet.tone_mode, mode_of(c.mode)) << c.mode;
     for (const ChannelRow& row : sheet.rows) {
       // The raster check and formatting ran too.
-      EXPECT_EQ(line_of(row, kRowFields), "451.00000|450.00000|OFF|OFF|宽带") << c.Combo4;
-      EXPECT_FALSE(row.Combo2 || row.Combo3) << c.Combo4;
+      EXPECT_EQ(line_of(row, kRowFields), "451.00000|450.00000|OFF|OFF|宽带") << c.mode;
+      EXPECT_FALSE(row.tx_tone_editor || row.rx_tone_editor) << c.mode;
     }
-    EXPECT_EQ(line_of(sheet, kOptionFields), std::string(c.Combo4) + "|禁止|开|关|1:美国频率|10");
+    EXPECT_EQ(line_of(sheet, kOptionFields), std::string(c.mode) + "|禁止|开|关|1:美国频率|10");
   }
 }
 

@@ -41,8 +41,8 @@ constexpr const char* kPlanRows[kRows][4] = {
 
 TEST(Plans, PlanIndexIsThePositionOfTheTextAmongTheItems) {
   struct Case {
-    const char* Combo1;
-    int std_index;
+    const char* plan;
+    int plan_index;
   };
   const Case kCases[] = {
       {"1:美国频率", 0},    {"2:中国频率", 1}, {"3:台湾频率", 2},
@@ -50,12 +50,12 @@ TEST(Plans, PlanIndexIsThePositionOfTheTextAmongTheItems) {
       {"4:自定义频率 ", 4},           // a trailing blank is another text
       {"中国频率", 4},                // without the number
   };
-  for (const auto& c : kCases) EXPECT_EQ(std_index_of(c.Combo1), c.std_index) << c.Combo1;
+  for (const auto& c : kCases) EXPECT_EQ(plan_index_of(c.plan), c.plan_index) << c.plan;
 }
 
 TEST(Plans, EachPlanFillsItsRowsWithNoTonesAndNarrowBandAndDisablesTheRest) {
   struct Case {
-    const char* Combo1;
+    const char* plan;
     int plan;
     const char* title;
     const char* total;
@@ -70,26 +70,26 @@ TEST(Plans, EachPlanFillsItsRowsWithNoTonesAndNarrowBandAndDisablesTheRest) {
     // row the plan leaves alone can be told from one it fills.
     Sheet sheet = startup_sheet();
     set_line(sheet, kOptionFields, "2:专业模式|禁止|开|关||3");
-    sheet.Combo1 = c.Combo1;
-    sheet.std_index = 9;
+    sheet.plan = c.plan;
+    sheet.plan_index = 9;
     for (ChannelRow& row : sheet.rows) {
       set_line(row, kRowFields, "470.1|470.2|D023|67.0|宽带");
-      row.Combo2 = "D025";
-      row.Text1_tab_stop = row.Text3_tab_stop = false;
+      row.tx_tone_editor = "D025";
+      row.rx_tab_stop = row.tx_tab_stop = false;
     }
-    EXPECT_EQ(Set_Std_Freq(sheet), c.title);
-    EXPECT_EQ(line_of(sheet, kOptionFields), "2:专业模式|禁止|开|关|" + std::string(c.Combo1) +
-                                                 "|" + c.total);  // the radio options stay
-    EXPECT_EQ(sheet.std_index, std_index_of(c.Combo1));
+    EXPECT_EQ(apply_plan(sheet), c.title);
+    EXPECT_EQ(line_of(sheet, kOptionFields), "2:专业模式|禁止|开|关|" + std::string(c.plan) + "|" +
+                                                 c.total);  // the radio options stay
+    EXPECT_EQ(sheet.plan_index, plan_index_of(c.plan));
     for (int i = 0; i < kRows; ++i) {
       const ChannelRow& row = sheet.rows[i];
       const char* f = kPlanRows[i][c.plan];
       const std::string filled = f ? std::string(f) + "|" + f + "|OFF|OFF|窄带" : "";
       EXPECT_EQ(line_of(row, kRowFields), f ? filled : "470.10000|470.20000|D023|67.0|宽带")
-          << c.Combo1 << " row " << i;
-      EXPECT_EQ(row.Combo2, f ? "OFF" : "D025") << c.Combo1 << " row " << i;
-      EXPECT_EQ(row.enabled, f != nullptr) << c.Combo1 << " row " << i;
-      EXPECT_TRUE(row.Text1_tab_stop && row.Text3_tab_stop);
+          << c.plan << " row " << i;
+      EXPECT_EQ(row.tx_tone_editor, f ? "OFF" : "D025") << c.plan << " row " << i;
+      EXPECT_EQ(row.enabled, f != nullptr) << c.plan << " row " << i;
+      EXPECT_TRUE(row.rx_tab_stop && row.tx_tab_stop);
     }
   }
 }

@@ -17,12 +17,13 @@ template <typename T, std::size_t Size>
 using Fields = std::array<std::string T::*, Size>;
 
 // Receive frequency, transmit frequency, receive tone, transmit tone, bandwidth.
-inline const Fields<ChannelRow, 5> kRowFields = {&ChannelRow::Text1, &ChannelRow::Text3,
-                                                 &ChannelRow::Text5, &ChannelRow::Text2,
-                                                 &ChannelRow::Text4};
+inline const Fields<ChannelRow, 5> kRowFields = {&ChannelRow::rx_frequency,
+                                                 &ChannelRow::tx_frequency, &ChannelRow::rx_tone,
+                                                 &ChannelRow::tx_tone, &ChannelRow::bandwidth};
 // What the option record carries: mode, transmit, busy lock-out, FSK, plan, channel total.
-inline const Fields<Sheet, 6> kOptionFields = {&Sheet::Combo4, &Sheet::Combo5, &Sheet::Combo6,
-                                               &Sheet::Combo7, &Sheet::Combo1, &Sheet::Combo2_60};
+inline const Fields<Sheet, 6> kOptionFields = {&Sheet::mode,         &Sheet::transmit,
+                                               &Sheet::busy_lockout, &Sheet::fsk,
+                                               &Sheet::plan,         &Sheet::channel_total};
 
 template <typename T, std::size_t Size>
 std::string line_of(const T& t, const Fields<T, Size>& fields) {

@@ -27,24 +27,24 @@ TEST(Tones, TextAndCodeConvertBothWays) {
       {P, "I754", 160, true},
   };
   for (const auto& c : kCases) {
-    const auto list = tone_list(c.mode);
+    const auto list = tone_table(c.mode);
     const ToneCode code{static_cast<std::uint8_t>(c.code), c.inverted};
     EXPECT_EQ(tone_code(c.text, list), code) << c.text;
     EXPECT_EQ(tone_text(code, list), c.text) << c.code;
   }
-  EXPECT_EQ(tone_list(N).size(), 100u);
-  EXPECT_EQ(tone_list(P).size(), 266u);
+  EXPECT_EQ(tone_table(N).size(), 100u);
+  EXPECT_EQ(tone_table(P).size(), 266u);
   EXPECT_EQ(tone_last(P), 265);
 }
 
 TEST(Tones, EveryOfferedToneSurvivesTheWireAndAbove160IsTheInvertedFormOf56Upward) {
   for (const ToneMode mode : {N, P}) {
-    const auto list = tone_list(mode);
+    const auto list = tone_table(mode);
     for (std::size_t p = 0; p < list.size(); ++p) {
       EXPECT_EQ(tone_text(tone_code(list[p], list), list), list[p]) << p;
     }
   }
-  const auto list = tone_list(P);
+  const auto list = tone_table(P);
   for (int k = 0; k < 105; ++k) {
     EXPECT_EQ(list[161 + k].front(), 'I') << k;
     EXPECT_EQ(list[161 + k].substr(1), list[56 + k].substr(1)) << k;
@@ -61,10 +61,10 @@ TEST(Tones, TextsNotInTheListEncodeAsTheListLength) {
       "D024",   // not a DCS code of either table
   };
   for (const char* text : kBad) {
-    EXPECT_EQ(tone_code(text, tone_list(N)), (ToneCode{100, false})) << text;
-    EXPECT_EQ(tone_code(text, tone_list(P)), (ToneCode{161, true})) << text;
+    EXPECT_EQ(tone_code(text, tone_table(N)), (ToneCode{100, false})) << text;
+    EXPECT_EQ(tone_code(text, tone_table(P)), (ToneCode{161, true})) << text;
   }
-  EXPECT_EQ(tone_code("I023", tone_list(N)), (ToneCode{100, false}));  // no inverted codes
+  EXPECT_EQ(tone_code("I023", tone_table(N)), (ToneCode{100, false}));  // no inverted codes
 }
 
 TEST(Tones, CodesPastTheListDecodeToTheEmptyText) {
@@ -80,9 +80,9 @@ TEST(Tones, CodesPastTheListDecodeToTheEmptyText) {
       {P, {255, true}},   // index 360
   };
   for (const auto& c : kBad) {
-    EXPECT_EQ(tone_text(c.code, tone_list(c.mode)), "") << int{c.code.code};
+    EXPECT_EQ(tone_text(c.code, tone_table(c.mode)), "") << int{c.code.code};
   }
-  EXPECT_EQ(tone_text({161, false}, tone_list(P)), "I023");  // the same tone, flag or index
+  EXPECT_EQ(tone_text({161, false}, tone_table(P)), "I023");  // the same tone, flag or index
 }
 
 }  // namespace

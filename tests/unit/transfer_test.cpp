@@ -86,8 +86,8 @@ TEST(ReadTransfer, FillsTheSheetAndCountsTo75) {
   Sheet sheet = startup_sheet();
   const Outcome r = run(answering(26), std::make_unique<ReadTransfer>(sheet));
   ASSERT_EQ(r.requests.size(), 26u);
-  EXPECT_EQ(r.requests[0].bytes, wire_bytes(Ask_Opt_Data()));
-  EXPECT_EQ(r.requests[25].bytes, wire_bytes(Ask_Chn_Data(24)));
+  EXPECT_EQ(r.requests[0].bytes, wire_bytes(read_options_request()));
+  EXPECT_EQ(r.requests[25].bytes, wire_bytes(read_channel_request(24)));
   EXPECT_EQ(last_progress(r), 75);
   EXPECT_EQ(line_of(sheet, kOptionFields), "2:专业模式|允许|关|关|2:中国频率|20");
   EXPECT_TRUE(sheet.rows[19].enabled);
@@ -117,9 +117,9 @@ TEST(WriteTransfer, UserSeesEachEndingInOrder) {
   const Script failure = join(
       {start, kFreeCtrl, {"status 通讯失败", "message 通讯失败 | ", "refresh in 1 s", "failed"}});
   Sheet off_band = startup_sheet();
-  off_band.rows[2].Text1 = "399.95000";
+  off_band.rows[2].rx_frequency = "399.95000";
   Sheet bad_total = startup_sheet();
-  bad_total.Combo2_60 = "abc";
+  bad_total.channel_total = "abc";
   struct Case {
     const char* name;
     Sheet sheet;
@@ -147,14 +147,14 @@ TEST(WriteTransfer, UserSeesEachEndingInOrder) {
 
 TEST(WriteTransfer, SendsTwentySevenPacketsAndCountsTo156) {
   Sheet sheet = startup_sheet();
-  sheet.Combo2_60 = "3";  // all 25 rows go out whatever the total
+  sheet.channel_total = "3";  // all 25 rows go out whatever the total
   const Outcome r = run(answering(27), std::make_unique<WriteTransfer>(sheet));
   ASSERT_EQ(r.requests.size(), 27u);
-  EXPECT_EQ(r.requests[0].bytes, wire_bytes(*Put_Opt_Data(sheet)));
+  EXPECT_EQ(r.requests[0].bytes, wire_bytes(*write_options_request(sheet)));
   for (int row = 0; row < 25; ++row) {
-    EXPECT_EQ(r.requests[1 + row].bytes, wire_bytes(*Put_Chn_Data(sheet, row))) << row;
+    EXPECT_EQ(r.requests[1 + row].bytes, wire_bytes(*write_channel_request(sheet, row))) << row;
   }
-  EXPECT_EQ(r.requests[26].bytes, wire_bytes(Put_End()));
+  EXPECT_EQ(r.requests[26].bytes, wire_bytes(end_request()));
   EXPECT_EQ(last_progress(r), 156);
 }
 

@@ -13,9 +13,9 @@ namespace {
 // A sheet whose every row holds `text` in one frequency column, checked `runs` times.
 Sheet checked(const char* text, std::string ChannelRow::*column, int runs) {
   Sheet sheet = startup_sheet();
-  sheet.Combo2_60 = std::string("1");  // the check covers all rows, not only those in use
+  sheet.channel_total = std::string("1");  // the check covers all rows, not only those in use
   for (ChannelRow& row : sheet.rows) row.*column = text;
-  for (int i = 0; i < runs; ++i) chk_step(sheet);
+  for (int i = 0; i < runs; ++i) check_rasters(sheet);
   return sheet;
 }
 
@@ -40,8 +40,9 @@ TEST(Validation, RasterCheckMovesOffRasterFrequenciesDownToTheFiveKilohertzRaste
       {"   ", "   ", 0, 0},              // blanks are not empty
   };
   for (const auto& c : kCases) {
-    for (const auto& [column, step] : {std::pair{&ChannelRow::Text1, &ChannelRow::rx_step},
-                                       std::pair{&ChannelRow::Text3, &ChannelRow::tx_step}}) {
+    for (const auto& [column, step] :
+         {std::pair{&ChannelRow::rx_frequency, &ChannelRow::rx_step},
+          std::pair{&ChannelRow::tx_frequency, &ChannelRow::tx_step}}) {
       const Sheet once = checked(c.text, column, 1);
       const Sheet twice = checked(c.text, column, 2);
       for (int i = 0; i < kRows; ++i) {
@@ -54,12 +55,12 @@ TEST(Validation, RasterCheckMovesOffRasterFrequenciesDownToTheFiveKilohertzRaste
 }
 
 // Row 6 of the start-up sheet with the given frequencies, checked and formatted as a write does.
-std::string pre_write_check_of(const char* Text1, const char* Text3) {
+std::string pre_write_check_of(const char* rx_frequency, const char* tx_frequency) {
   Sheet sheet = startup_sheet();
-  if (Text1) sheet.rows[6].Text1 = Text1;
-  if (Text3) sheet.rows[6].Text3 = Text3;
-  chk_step(sheet);
-  RESET_TEXT(sheet);
+  if (rx_frequency) sheet.rows[6].rx_frequency = rx_frequency;
+  if (tx_frequency) sheet.rows[6].tx_frequency = tx_frequency;
+  check_rasters(sheet);
+  commit_edits(sheet);
   return shown(pre_write_check(sheet));
 }
 
@@ -97,9 +98,9 @@ TEST(Validation, PreWriteCheckRefusesOverLongTextsWithoutARowNumber) {
       "频率频率频率频率频率",  // ten characters, thirty bytes
   };
   for (const char* text : kBad) {
-    for (const auto column : {&ChannelRow::Text1, &ChannelRow::Text3}) {
+    for (const auto column : {&ChannelRow::rx_frequency, &ChannelRow::tx_frequency}) {
       Sheet sheet = startup_sheet();
-      sheet.rows[0].Text1 = "300";  // the band test comes after the length test
+      sheet.rows[0].rx_frequency = "300";  // the band test comes after the length test
       sheet.rows[9].*column = text;
       EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 信道频率输入错误，请重新输入") << text;
     }
@@ -108,13 +109,13 @@ TEST(Validation, PreWriteCheckRefusesOverLongTextsWithoutARowNumber) {
 
 TEST(Validation, PreWriteCheckTakesEmptyFieldsFirstThenTheFirstFailingRowOfAll25) {
   Sheet sheet = startup_sheet();
-  sheet.Combo2_60 = "10";
-  sheet.rows[24].Text1 = "300.00000";
+  sheet.channel_total = "10";
+  sheet.rows[24].rx_frequency = "300.00000";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第25信道频率输入错误，请重新输入");
-  sheet.rows[17].Text3 = "abc";
+  sheet.rows[17].tx_frequency = "abc";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第18信道频率输入错误，请重新输入");
-  sheet.rows[1].Text1 = "450.1250000";
-  sheet.rows[19].Text3 = "";
+  sheet.rows[1].rx_frequency = "450.1250000";
+  sheet.rows[19].tx_frequency = "";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第20信道频率输入错误，请重新输入");
 }
 

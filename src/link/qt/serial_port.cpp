@@ -18,7 +18,7 @@ OpenOutcome outcome_of(QSerialPort::SerialPortError error) {
 
 SerialPort::SerialPort(PortMap ports) : ports_(std::move(ports)) {}
 
-OpenOutcome SerialPort::Set_Com(int port_no) {
+OpenOutcome SerialPort::open_port(int port_no) {
   if (port_.isOpen()) port_.close();
   const QString device = ports_.device(port_no);
   if (device.isEmpty()) return OpenOutcome::DoesNotExist;

@@ -21,7 +21,7 @@ class SerialPort {
 
   // Closes the port if it is open, selects port `port_no`, sets the line, opens it for reading
   // and writing and empties both queues. After a failure the port is closed.
-  OpenOutcome Set_Com(int port_no);
+  OpenOutcome open_port(int port_no);
 
   bool is_open() const;
 
