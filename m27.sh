@@ -6,6 +6,7 @@
 #   ./m27.sh build [preset]          configure and build (dev, asan)
 #   ./m27.sh fuzz TARGET [SECONDS]   run a libFuzzer target (installs clang)
 #   ./m27.sh bench                   transfer timings against the paced fake radio
+#   ./m27.sh package                 a Release build packed as build/package/m27_*.deb
 #   ./m27.sh mutate [N]              N single-line mutations of the core: killed K of N (python3)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -19,6 +20,7 @@ readonly base_packages=(
   xvfb xauth              # window tests and screenshots without a display
 )
 readonly fuzz_packages=(clang libclang-rt-14-dev)
+readonly package_packages=(dpkg-dev file)  # CPack finds the dependencies with dpkg-shlibdeps
 
 missing_packages() {
   local p
@@ -39,18 +41,32 @@ install() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing
 }
 
-jobs() { nproc 2>/dev/null || echo 2; }
+parallel_jobs() { nproc 2>/dev/null || echo 2; }
 
 build() {
   local preset=$1
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j "$(jobs)"
+  cmake --build --preset "$preset" -j "$(parallel_jobs)"
 }
 
 run_tests() {
   local preset=$1
   echo "== tests ($preset) =="
-  ctest --preset "$preset" -j "$(jobs)"
+  ctest --preset "$preset" -j "$(parallel_jobs)"
+}
+
+# A Release build without the tests, packed by CPack; the package's path is the last line.
+package() {
+  local dir=build/package
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DM27_BUILD_TESTS=OFF \
+    "${launcher[@]}" >/dev/null
+  cmake --build "$dir" -j "$(parallel_jobs)"
+  (cd "$dir" && cpack -G DEB >/dev/null)
+  local deb
+  deb=$(ls "$dir"/m27_*.deb)
+  realpath "$deb"
 }
 
 cmd=${1:-}
@@ -90,6 +106,10 @@ case "$cmd" in
     install "${base_packages[@]}" python3
     cmake -S . -B build/mutate -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DM27_BUILD_UI=OFF >/dev/null
     exec python3 tools/mutate.py --build build/mutate "$@"
+    ;;
+  package)
+    install "${base_packages[@]}" "${package_packages[@]}"
+    package
     ;;
   bench)
     install "${base_packages[@]}"

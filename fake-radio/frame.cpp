@@ -38,11 +38,12 @@ std::uint8_t checksum(std::span<const std::uint8_t> command_length_and_data) {
 }
 
 Frame make_frame(std::uint8_t command, std::span<const std::uint8_t> data) {
-  Frame frame(data.size() + 3);
-  frame[0] = command;
-  frame[1] = static_cast<std::uint8_t>(data.size());
-  std::copy(data.begin(), data.end(), frame.begin() + 2);
-  frame.back() = checksum(std::span(frame).first(data.size() + 2));
+  Frame frame;
+  frame.reserve(data.size() + 3);
+  frame.push_back(command);
+  frame.push_back(static_cast<std::uint8_t>(data.size()));
+  frame.insert(frame.end(), data.begin(), data.end());
+  frame.push_back(checksum(frame));
   return frame;
 }
 

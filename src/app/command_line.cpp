@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 
@@ -25,6 +26,10 @@ std::optional<Result<QString>> option_value(const QStringList& args, qsizetype& 
   if (arg != name) return std::nullopt;
   if (++i == args.size()) return Result<QString>(failure(name + QStringLiteral(" needs a value")));
   return Result<QString>(args[i]);
+}
+
+bool is_file(const QString& word) {
+  return word.endsWith(QLatin1String(".m27"), Qt::CaseInsensitive) || QFileInfo::exists(word);
 }
 
 }  // namespace
@@ -55,7 +60,14 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
       }
       line.ports.push_back(*assignment);
     } else if (is_subcommand(arg)) {
+      if (!line.file.isEmpty()) {
+        return failure(
+            QStringLiteral("%1 opens in the window; it cannot go with a command").arg(line.file));
+      }
       line.subcommand = arg;
+    } else if (!arg.startsWith(QLatin1Char('-')) && is_file(arg)) {
+      if (!line.file.isEmpty()) return failure(QStringLiteral("the window opens one file"));
+      line.file = arg;
     } else if (arg.startsWith(QLatin1Char('-'))) {
       return failure(QStringLiteral("unknown option %1").arg(arg));
     } else {
@@ -67,12 +79,13 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
 
 QString usage() {
   return QStringLiteral(
-             "usage: m27 [--port comN=DEVICE]... [--trace FILE] [--fake-radio]\n"
+             "usage: m27 [--port comN=DEVICE]... [--trace FILE] [--fake-radio] [FILE.m27]\n"
              "       m27 [--port comN=DEVICE]... [--trace FILE] COMMAND [--port DEV | "
              "--fake-radio] "
              "[ARGS...]\n"
              "\n"
-             "Without a command m27 opens its window; port 1 is opened at start-up.\n"
+             "Without a command m27 opens its window, on FILE.m27 if one is named; port 1\n"
+             "is opened at start-up.\n"
              "With a command it works on the command line, without a window or a display.\n"
              "\n"
              "options:\n"

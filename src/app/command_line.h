@@ -24,11 +24,13 @@ struct CommandLine {
   QString trace;                      // --trace FILE: the serial trace's file, empty for none
   QString subcommand;                 // empty: the window
   QStringList subcommand_args;        // what follows the command, for the command itself
+  QString file;                       // a channel file the window opens on
 };
 
 // Parses the arguments after the program name. --fake-radio, --help and --version may stand
 // before or after the command; --port comN=DEV and --trace FILE before it, since after the command
-// --port (like anything else the program does not know) belongs to the command.
+// --port (like anything else the program does not know) belongs to the command. Without a command
+// one channel file (a word ending in .m27, or any existing file) may be named for the window.
 Result<CommandLine> parse_command_line(const QStringList& args);
 
 // The text --help prints.

@@ -137,8 +137,10 @@ Result<std::string> FakeRadio::read_first_line(milliseconds timeout) {
 std::string fake_radio_program() {
   if (const char* chosen = std::getenv("M27_FAKE_RADIO"); chosen && *chosen) return chosen;
   std::error_code error;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return (self.parent_path() / "m27-fake-radio").string();
+  const auto here = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+  const auto beside = here / "m27-fake-radio";
+  if (std::filesystem::exists(beside, error)) return beside.string();
+  return (here / M27_FAKE_RADIO_FROM_BIN).lexically_normal().string();
 }
 
 }  // namespace m27

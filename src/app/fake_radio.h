@@ -42,7 +42,8 @@ class FakeRadio {
   std::string device_;
 };
 
-// The program to start: $M27_FAKE_RADIO, else m27-fake-radio next to this executable.
+// The program to start: $M27_FAKE_RADIO, else m27-fake-radio next to this executable (a build
+// tree), else where the installation puts it (lib/m27/ beside bin/).
 std::string fake_radio_program();
 
 }  // namespace m27

@@ -71,7 +71,7 @@ int run_subcommand(int argc, char* argv[], const CliCommand& command, const Port
   return run_cli_command(command, ports);
 }
 
-int run_window(int argc, char* argv[], PortMap ports, const FakeRadio* radio) {
+int run_window(int argc, char* argv[], PortMap ports, const QString& file, const FakeRadio* radio) {
   QApplication app(argc, argv);
   if (radio) forward_output(*radio, &app);
   if (!install_qt_chinese(app)) complain("Qt's Chinese translations (qtbase_zh_CN.qm) are missing");
@@ -82,6 +82,7 @@ int run_window(int argc, char* argv[], PortMap ports, const FakeRadio* radio) {
   QObject::connect(&window, &MainWindow::exited, &app, [] { QCoreApplication::exit(0); });
   window.show();
   window.show_splash();
+  if (!file.isEmpty()) window.open_file(file);
   return app.exec();
 }
 
@@ -128,5 +129,5 @@ int main(int argc, char* argv[]) {
     return kExitFailure;
   }
   if (command) return run_subcommand(argc, argv, *command, *ports, radio.get());
-  return run_window(argc, argv, std::move(ports).value(), radio.get());
+  return run_window(argc, argv, std::move(ports).value(), line->file, radio.get());
 }

@@ -1,5 +1,10 @@
 #include "cli/session.h"
 
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+
 #include "link/qt/run_to_end.h"
 
 namespace m27 {
@@ -9,6 +14,12 @@ namespace {
 PortMap ports_for(PortMap ports, const PortChoice& choice) {
   if (!choice.device.isEmpty()) ports.set({kFirstPort, choice.device});
   return ports;
+}
+
+// Whether this user has the rights to read and write the device (a serial port on Linux
+// belongs to the group dialout).
+bool may_open(const QString& device) {
+  return access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0 || errno != EACCES;
 }
 
 QString reason(OpenOutcome outcome, const QSerialPort& port) {
@@ -45,7 +56,16 @@ bool Session::open() {
   player_.note(QStringLiteral("m27: cannot open %1: %2")
                    .arg(port_name(), reason(outcome, serial_.port()))
                    .toStdString());
+  if (outcome == OpenOutcome::InUseOrNoPermission && !may_open(device())) {
+    player_.note(
+        "m27: add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in "
+        "again");
+  }
   return false;
+}
+
+QString Session::device() const {
+  return device_.isEmpty() ? serial_.ports().device(port_no_) : device_;
 }
 
 bool Session::run(std::unique_ptr<Operation> operation) {

@@ -31,6 +31,7 @@ class Session {
 
  private:
   QString port_name() const;
+  QString device() const;  // the device path the port opens, empty when none
 
   int port_no_;
   QString device_;  // the device path the command named, empty for a port number

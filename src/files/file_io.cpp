@@ -46,7 +46,9 @@ struct Temporary {
 };
 
 Result<Temporary> create_temporary(FileSystem& fs, const std::filesystem::path& target) {
-  const std::string base = (target.parent_path() / ("." + target.filename().string())).string();
+  std::string hidden_name = ".";
+  hidden_name += target.filename().string();
+  const std::string base = (target.parent_path() / hidden_name).string();
   for (int n = 0; n < kTemporaryAttempts; ++n) {
     Temporary temporary{-1, base + ".tmp" + std::to_string(n)};
     temporary.fd =

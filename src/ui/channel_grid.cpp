@@ -84,6 +84,11 @@ QLabel* header_label(const char* name, const char* text, QWidget* parent) {
   return label;
 }
 
+bool is_undo_or_redo(const QKeyEvent* key) {
+  return key->modifiers() == Qt::ControlModifier &&
+         (key->key() == Qt::Key_Z || key->key() == Qt::Key_Y);
+}
+
 }  // namespace
 
 ChannelGrid::ChannelGrid(QWidget* parent) : QGroupBox(QStringLiteral("信道设置"), parent) {
@@ -157,6 +162,7 @@ QLineEdit* ChannelGrid::make_cell(Cell column, int row, int width) {
   cell->setObjectName(widget_name(array_name(column), row));
   cell->setFixedSize(width, kCellHeight);
   cell->installEventFilter(this);
+  cell->setAcceptDrops(false);  // a dropped channel file goes to the window, not into a cell
   cells_[cell] = {column, row};
   connect(cell, &QLineEdit::textEdited, this,
           [this, column, row](const QString& text) { emit edited(column, row, text); });
@@ -252,6 +258,10 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
       if (column == Cell::rx_frequency) return filter_Text1_key(static_cast<QKeyEvent*>(event));
       if (column == Cell::bandwidth)
         return toggle_bandwidth_key(static_cast<QKeyEvent*>(event), row);
+      break;
+    case QEvent::ShortcutOverride:
+      // Ctrl+Z and Ctrl+Y undo the window's steps, not the cell's own typing.
+      if (is_undo_or_redo(static_cast<QKeyEvent*>(event))) return true;
       break;
     default:
       break;

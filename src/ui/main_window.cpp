@@ -77,6 +77,7 @@ void MainWindow::Form_Load() {
   resize(kStartWidth, kStartHeight);
   show_port_state();
   sheet_ = startup_sheet();
+  mark_unchanged(QString());
   render_sheet();
   Form5_->hide();
 }
@@ -159,6 +160,15 @@ void MainWindow::Form_QueryUnload() {
   }
   if (asking_exit_) return;
   asking_exit_ = true;
+  if (unsaved_changes()) {
+    // Instead of the plain confirmation: 保存 quits once the save has succeeded.
+    boxes_.ask_save({"当前信道数据已修改，是否保存？", "", MessageIcon::None},
+                    [this](SaveAnswer answer) {
+                      answer_exit(answer == SaveAnswer::Discard ||
+                                  (answer == SaveAnswer::Save && save_with_dialog()));
+                    });
+    return;
+  }
   boxes_.ask_yes_no({"确认要退出程序吗？", "确认退出", MessageIcon::None},
                     [this](bool yes) { answer_exit(yes); });
 }

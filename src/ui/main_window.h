@@ -12,7 +12,9 @@
 //   main_window_ports.cpp   the port menu
 //   main_window_grid.cpp    the grid, the option boxes, plans, mode and the fill buttons
 //   main_window_link.cpp    the read and write transfers, the service exchanges, their display
-//   main_window_files.cpp   the channel-file commands
+//   main_window_files.cpp   the channel-file commands, recent files, files dropped or named at
+//                           start-up, and the question about unsaved changes
+//   main_window_history.cpp undo and redo, the title with the file's name and its `*`
 //   main_window_csv.cpp     "导出CSV…", "导入CSV…" and the serial trace "通讯记录…"
 //   main_window_dialogs.cpp the three service dialogs: opened from the menu, one of each
 //   main_window_safety.cpp  the backup of every read and the read-back check after a write
@@ -21,6 +23,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QUndoStack>
 #include <array>
 #include <functional>
 #include <memory>
@@ -28,16 +31,21 @@
 #include <vector>
 
 #include "channels/sheet.h"
+#include "files/channel_file.h"
 #include "link/qt/link_driver.h"
 #include "link/qt/serial_port.h"
 #include "ui/action_player.h"
+#include "ui/channel_grid.h"
 #include "ui/exchange_guard.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
+#include "ui/sheet_edit.h"
 #include "ui/splash.h"
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QMenu;
 class QPushButton;
 
@@ -73,6 +81,24 @@ class MainWindow : public QMainWindow {
   const Sheet& sheet() const { return sheet_; }
   // Shows the sheet in the grid, the option boxes and the channel edit frame.
   void render_sheet();
+
+  // Opens a channel file as 打开文件 does once its dialog has answered (a file named on the
+  // command line, chosen from the recent files or dropped on the window), asking first when
+  // the sheet has unsaved changes.
+  void open_file(const QString& name);
+  // Whether the sheet differs from what was last opened, saved or read (the title's `*`).
+  bool unsaved_changes() const;
+  // Runs `then` unless the sheet has unsaved changes and the user keeps them: the question
+  // "当前信道数据已修改，是否保存？" answered 保存 saves first (a cancelled or failed save stops
+  // here), 不保存 goes on, 取消 stops. Everything that replaces the sheet asks through this.
+  void settle_unsaved_changes(std::function<void()> then);
+  // A completed read replaces the sheet in one undoable step and becomes what the sheet is
+  // compared with.
+  void apply_read_sheet(const Sheet& read);
+  // Makes `change` to the sheet one undoable step named `what` (an import, for instance),
+  // unless it leaves the file's content and the title as they were. `cell` >= 0 merges typing
+  // into one cell.
+  void edit_sheet(const QString& what, const std::function<void()>& change, int cell = -1);
 
   SerialPort& serial_port() { return serial_; }
   // The port last chosen from the port menu; 0 before the first choice.
@@ -152,6 +178,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // main_window_layout.cpp
@@ -169,6 +197,7 @@ class MainWindow : public QMainWindow {
   void Combo1_Click();
   void change_mode();
   void choose_in_box(int index, const QString& text);
+  void cell_click(Cell column, int row);
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
@@ -177,6 +206,19 @@ class MainWindow : public QMainWindow {
   void enable_exchange_commands(bool enabled);
   // A read completed: its sheet replaces the window's in one step.
   void apply_read_sheet(Sheet sheet);
+  void open_named_file(const QString& name);
+  // The save dialog and the saving; false when it was cancelled or failed.
+  bool save_with_dialog();
+  void remember_file(const QString& name);
+  void fill_recent_menu();
+  // main_window_history.cpp
+  void build_edit_menu(QMenu* menu);
+  EditState edit_state() const;
+  void restore(const EditState& state);
+  // What was opened, saved or read last: the sheet is compared with it from now on.
+  void mark_unchanged(const QString& file_name);
+  void show_title();
+  void enable_undo_redo();
   void mark_port_lost(const Message& message);
   // main_window_files.cpp
   void connect_files();
@@ -205,7 +247,12 @@ class MainWindow : public QMainWindow {
   MessageBoxes& boxes_;
   QtFileDialogs toolkit_dialogs_;
   FileDialogs& file_dialogs_;
-  QString file_name_;  // the name last chosen in either file dialog
+  QString file_name_;      // the name last chosen in either file dialog
+  QString open_file_;      // the file last opened or saved, named in the title
+  QString title_;          // the program's name, or the name of the plan last applied
+  ChannelFile unchanged_;  // the sheet's content as last opened, saved or read
+  QUndoStack undo_stack_;
+  EditState before_read_;
   SerialPort serial_;
   LinkDriver driver_;
   ActionPlayer player_;
@@ -240,6 +287,9 @@ class MainWindow : public QMainWindow {
   QAction* import_csv_ = nullptr;
   QAction* trace_ = nullptr;
   QAction* FormCancel_ = nullptr;
+  QMenu* recent_files_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   std::array<QAction*, kLastPort> com_{};
   QAction* bt_2_ = nullptr;
   QAction* xbm27_ = nullptr;

@@ -47,38 +47,28 @@ void MainWindow::render_sheet() {
   Combo7_->show_text(QString::fromStdString(sheet_.fsk));
   Combo2_60_->show_text(QString::fromStdString(sheet_.channel_total));
   Combo2_62_->show_text(QString::fromStdString(sheet_.fill_step));
+  show_title();
 }
 
 void MainWindow::connect_grid() {
   connect(grid_, &ChannelGrid::edited, this, [this](Cell column, int row, const QString& text) {
-    sheet_.rows[row].*field_of(column) = text.toStdString();
+    edit_sheet(
+        QStringLiteral("编辑信道"),
+        [&] { sheet_.rows[row].*field_of(column) = text.toStdString(); },
+        static_cast<int>(column) * kRows + row);
   });
   connect(grid_, &ChannelGrid::clicked, this, [this](Cell column, int row) {
-    switch (column) {
-      case Cell::rx_frequency:
-      case Cell::tx_frequency:
-        frequency_click(sheet_);
-        break;
-      case Cell::rx_tone:
-        open_rx_tone_editor(sheet_, row);
-        break;
-      case Cell::tx_tone:
-        open_tx_tone_editor(sheet_, row);
-        break;
-      case Cell::bandwidth:
-        sheet_.rows[row].bandwidth = toggled_bandwidth(sheet_.rows[row].bandwidth);
-        break;
-    }
+    edit_sheet(QStringLiteral("编辑信道"), [&] { cell_click(column, row); });
     render_sheet();
   });
   connect(grid_, &ChannelGrid::double_clicked, this, [this](Cell column, int) {
     if (column != Cell::rx_frequency) return;
-    receive_frequency_double_click(sheet_);
+    edit_sheet(QStringLiteral("检查频率"), [&] { receive_frequency_double_click(sheet_); });
     render_sheet();
   });
   connect(grid_, &ChannelGrid::Combo2_chosen, this, &MainWindow::choose_in_box);
   connect(grid_, &ChannelGrid::Combo3_changed, this, [this](int row, const QString& text) {
-    change_rx_tone_editor(sheet_, row, text.toStdString());
+    edit_sheet(QStringLiteral("编辑信道"), [&] { change_rx_tone_editor(sheet_, row, text.toStdString()); });
     render_sheet();
   });
 
@@ -87,29 +77,58 @@ void MainWindow::connect_grid() {
   connect(Combo2_62_, &QComboBox::textActivated, this,
           [this](const QString& text) { choose_in_box(kFillStepIndex, text); });
   connect(Combo1_, &QComboBox::textActivated, this, [this](const QString& text) {
-    sheet_.plan = text.toStdString();
-    Combo1_Click();
+    edit_sheet(QStringLiteral("频率方案"), [&] {
+      sheet_.plan = text.toStdString();
+      Combo1_Click();
+    });
   });
   connect(Combo4_, &QComboBox::textActivated, this, [this](const QString& text) {
-    sheet_.mode = text.toStdString();
-    change_mode();
+    edit_sheet(QStringLiteral("工作模式"), [&] {
+      sheet_.mode = text.toStdString();
+      change_mode();
+    });
   });
-  connect(Combo5_, &QComboBox::textActivated, this,
-          [this](const QString& text) { sheet_.transmit = text.toStdString(); });
-  connect(Combo6_, &QComboBox::textActivated, this,
-          [this](const QString& text) { sheet_.busy_lockout = text.toStdString(); });
-  connect(Combo7_, &QComboBox::textActivated, this,
-          [this](const QString& text) { sheet_.fsk = text.toStdString(); });
+  for (auto [box, field] : {std::pair{Combo5_, &Sheet::transmit}, std::pair{Combo6_, &Sheet::busy_lockout},
+                            std::pair{Combo7_, &Sheet::fsk}}) {
+    connect(box, &QComboBox::textActivated, this, [this, field](const QString& text) {
+      edit_sheet(QStringLiteral("选项"), [&] { sheet_.*field = text.toStdString(); });
+    });
+  }
 
-  connect(Command9_, &QPushButton::clicked, this,
-          [this] { show_fill_result(m27::fill_receive_frequencies(sheet_)); });
-  connect(Command10_, &QPushButton::clicked, this,
-          [this] { show_fill_result(m27::fill_transmit_frequencies(sheet_)); });
+  connect(Command9_, &QPushButton::clicked, this, [this] {
+    std::optional<Message> message;
+    edit_sheet(QStringLiteral("接收"), [&] { message = m27::fill_receive_frequencies(sheet_); });
+    show_fill_result(message);
+  });
+  connect(Command10_, &QPushButton::clicked, this, [this] {
+    std::optional<Message> message;
+    edit_sheet(QStringLiteral("发射"), [&] { message = m27::fill_transmit_frequencies(sheet_); });
+    show_fill_result(message);
+  });
+}
+
+// A click on a cell of the grid.
+void MainWindow::cell_click(Cell column, int row) {
+  switch (column) {
+    case Cell::rx_frequency:
+    case Cell::tx_frequency:
+      frequency_click(sheet_);
+      break;
+    case Cell::rx_tone:
+      open_rx_tone_editor(sheet_, row);
+      break;
+    case Cell::tx_tone:
+      open_tx_tone_editor(sheet_, row);
+      break;
+    case Cell::bandwidth:
+      sheet_.rows[row].bandwidth = toggled_bandwidth(sheet_.rows[row].bandwidth);
+      break;
+  }
 }
 
 void MainWindow::Combo1_Click() {
   commit_edits(sheet_);
-  setWindowTitle(QString::fromStdString(apply_plan(sheet_)));
+  title_ = QString::fromStdString(apply_plan(sheet_));
   render_sheet();
 }
 
@@ -119,7 +138,8 @@ void MainWindow::change_mode() {
 }
 
 void MainWindow::choose_in_box(int index, const QString& text) {
-  m27::choose_in_box(sheet_, index, text.toStdString());
+  edit_sheet(QStringLiteral("编辑信道"),
+             [&] { m27::choose_in_box(sheet_, index, text.toStdString()); });
   render_sheet();
 }
 

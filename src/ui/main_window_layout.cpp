@@ -33,7 +33,7 @@ ChoiceBox* make_choice(const char* name, int width, QWidget* parent) {
 
 void MainWindow::build_layout() {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("写频软件     "));
+  title_ = QStringLiteral("写频软件     ");
 
   background_ = new Background(this);
   setCentralWidget(background_);

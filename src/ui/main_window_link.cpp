@@ -35,9 +35,13 @@ void MainWindow::Command1_Click() {
                  {{}, [this](bool ok) { read_back_written(ok); }, {}});
 }
 
+// A read may replace an edited sheet: it asks first. Its sheet is applied as one undoable step
+// when, and only when, it completes.
 void MainWindow::Command2_Click() {
-  start_exchange(std::make_unique<ReadTransfer>(sheet_),
-                 {{}, [this](bool ok) { back_up_read(ok); }, {}});
+  settle_unsaved_changes([this] {
+    start_exchange(std::make_unique<ReadTransfer>(sheet_),
+                   {{}, [this](bool ok) { back_up_read(ok); }, {}});
+  });
 }
 
 // Locked before the first byte goes out; the sequence's Finished, played in its turn, unlocks.
@@ -46,11 +50,6 @@ bool MainWindow::start_exchange(std::unique_ptr<Operation> operation, ExchangeCa
   exchange_ = std::move(callbacks);
   enable_exchange_commands(false);
   return driver_.start(std::move(operation));
-}
-
-void MainWindow::apply_read_sheet(Sheet sheet) {
-  sheet_ = std::move(sheet);
-  render_sheet();
 }
 
 // At once, not after the boxes before it: the port is already closed.
@@ -128,6 +127,8 @@ void MainWindow::apply(const Action& action, const ExchangeCallbacks& callbacks)
 void MainWindow::enable_exchange_commands(bool enabled) {
   guard_.set_locked(!enabled);
   exchange_commands_enabled_ = enabled;
+  enable_undo_redo();
+  fill_recent_menu();
   emit exchange_commands_enabled(enabled);
 }
 

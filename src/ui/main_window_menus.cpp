@@ -53,11 +53,14 @@ void MainWindow::build_menus() {
   QMenu* file = add_menu(this, bar, "MenuFile", "文件(&F)");
   MenuFileOpen_ = add_item(file, "MenuFileOpen", "打开文件(&O)");
   MenuSave_ = add_item(file, "MenuSave", "保存文件(&s)");
+  recent_files_ = add_submenu(file, "recent_files", "最近打开的文件");
   export_csv_ = add_item(file, "MenuExportCsv", "导出CSV…");
   import_csv_ = add_item(file, "MenuImportCsv", "导入CSV…");
   open_backups_ = add_item(file, "open_backups", "打开备份文件夹");
   add_separator(file, "wer6wr6");
   FormCancel_ = add_item(file, "FormCancel", "退出(&E)");
+
+  build_edit_menu(add_menu(this, bar, "edit", "编辑(&E)"));
 
   QMenu* settings = add_menu(this, bar, "chuankoushezhi", "设置(&I)");
   build_port_menu(add_submenu(settings, "com", "端口(&C)"));

@@ -1,6 +1,6 @@
 #include "ui/message_boxes.h"
 
-#include <QMessageBox>
+#include <QPushButton>
 
 namespace m27 {
 namespace {
@@ -21,14 +21,37 @@ QString title_of(const Message& message) {
 
 }  // namespace
 
+QMessageBox::StandardButtons QueuedMessageBoxes::buttons_of(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::SaveDiscardCancel:
+      return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case Buttons::Ok:
+      break;
+  }
+  return QMessageBox::Ok;
+}
+
 void QueuedMessageBoxes::show(const Message& message, std::function<void()> then) {
-  enqueue({message, false, [then = std::move(then)](bool) {
+  enqueue({message, Buttons::Ok, [then = std::move(then)](int) {
              if (then) then();
            }});
 }
 
 void QueuedMessageBoxes::ask_yes_no(const Message& question, std::function<void(bool yes)> answer) {
-  enqueue({question, true, std::move(answer)});
+  enqueue({question, Buttons::YesNo, [answer = std::move(answer)](int result) {
+             if (answer) answer(result == QMessageBox::Yes);
+           }});
+}
+
+void QueuedMessageBoxes::ask_save(const Message& question, std::function<void(SaveAnswer)> answer) {
+  enqueue({question, Buttons::SaveDiscardCancel, [answer = std::move(answer)](int result) {
+             if (!answer) return;
+             answer(result == QMessageBox::Save      ? SaveAnswer::Save
+                    : result == QMessageBox::Discard ? SaveAnswer::Discard
+                                                     : SaveAnswer::Cancel);
+           }});
 }
 
 void QueuedMessageBoxes::enqueue(Pending pending) {
@@ -45,15 +68,21 @@ void QueuedMessageBoxes::show_next() {
   Pending pending = std::move(queue_.front());
   queue_.pop_front();
 
-  const auto buttons = pending.yes_no ? QMessageBox::Yes | QMessageBox::No
-                                      : QMessageBox::StandardButtons(QMessageBox::Ok);
   auto* box = new QMessageBox(icon_of(pending.message.icon), title_of(pending.message),
-                              QString::fromStdString(pending.message.text), buttons, owner_);
+                              QString::fromStdString(pending.message.text),
+                              buttons_of(pending.buttons), owner_);
+  if (pending.buttons == Buttons::SaveDiscardCancel) {
+    box->button(QMessageBox::Save)->setText(QStringLiteral("保存"));
+    box->button(QMessageBox::Discard)->setText(QStringLiteral("不保存"));
+    box->button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    box->setDefaultButton(QMessageBox::Save);
+    box->setEscapeButton(QMessageBox::Cancel);
+  }
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::ApplicationModal);
   QObject::connect(box, &QMessageBox::finished, box,
                    [this, done = std::move(pending.done)](int result) {
-                     if (done) done(result == QMessageBox::Yes);
+                     if (done) done(result);
                      show_next();
                    });
   box->show();

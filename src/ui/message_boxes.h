@@ -2,6 +2,7 @@
 // Every message box of the window goes through this interface, so a test reads what would be
 // shown instead of blocking on it.
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 #include <deque>
@@ -14,6 +15,9 @@ namespace m27 {
 // The title of a box whose message leaves it empty.
 inline constexpr const char* kDefaultTitle = "写频软件";
 
+// The answers to a question about unsaved changes: 保存, 不保存, 取消.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
@@ -23,6 +27,9 @@ class MessageBoxes {
 
   // Asks with the buttons Yes and No; `answer` receives true for Yes once the box is closed.
   virtual void ask_yes_no(const Message& question, std::function<void(bool yes)> answer) = 0;
+
+  // Asks with the buttons 保存, 不保存 and 取消 (also the answer when the box is closed).
+  virtual void ask_save(const Message& question, std::function<void(SaveAnswer)> answer) = 0;
 
   // Forgets the boxes still waiting for their turn (the program is ending).
   virtual void discard_pending() {}
@@ -38,14 +45,17 @@ class QueuedMessageBoxes : public MessageBoxes {
   void show(const Message& message, std::function<void()> then = {}) override;
   void ask_yes_no(const Message& question, std::function<void(bool yes)> answer) override;
   void discard_pending() override { queue_.clear(); }
+  void ask_save(const Message& question, std::function<void(SaveAnswer)> answer) override;
 
  private:
+  enum class Buttons { Ok, YesNo, SaveDiscardCancel };
   struct Pending {
     Message message;
-    bool yes_no = false;
-    std::function<void(bool yes)> done;
+    Buttons buttons = Buttons::Ok;
+    std::function<void(int result)> done;  // the QMessageBox::StandardButton chosen
   };
 
+  static QMessageBox::StandardButtons buttons_of(Buttons buttons);
   void enqueue(Pending pending);
   void show_next();
 

@@ -65,6 +65,13 @@ TEST(CommandLine, SplitsThePortsTheSwitchesAndTheCommand) {
   }
 }
 
+TEST(CommandLine, NamesTheFileTheWindowOpensOn) {
+  const auto line = parse({"--fake-radio", "/home/dealer/SHOP.M27"});
+  ASSERT_TRUE(line.ok()) << line.reason();
+  EXPECT_EQ(line->file, QStringLiteral("/home/dealer/SHOP.M27"));
+  EXPECT_TRUE(line->subcommand.isEmpty());
+}
+
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {
   const std::initializer_list<const char*> kBad[] = {
       {"--port"},                   // the device is missing
@@ -73,6 +80,8 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
       {"--verbose"},                // no such option
       {"erase"},                    // no such command
       {"-platform", "offscreen"},   // Qt's own options are not taken
+      {"a.m27", "b.m27"},           // the window opens one file
+      {"a.m27", "read"},            // a file for the window cannot go with a command
       {"--trace"},                  // the file is missing
   };
   for (const auto& words : kBad) EXPECT_FALSE(parse(words).ok()) << *words.begin();

@@ -208,7 +208,7 @@ class GridTest : public QObject {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     choose(box(*w, "Combo1"), "2:中国频率");
-    QCOMPARE(w->windowTitle(), QStringLiteral("中国标准"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("中国标准 *"));
     QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("20"));
     for (int r = 0; r < kRows; ++r) {
       QCOMPARE(cell(*w, "Text1", r)->text(), text_of(w->sheet().rows[r].rx_frequency));

@@ -101,6 +101,33 @@ class MessageBoxesTest : public QObject {
     QCOMPARE(menu->actions().at(5)->text().section(QLatin1Char('\t'), 0, 0),
              QStringLiteral("粘贴(&P)"));
   }
+
+  void answers_the_unsaved_changes_question_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<SaveAnswer>("expected");
+    QTest::newRow("保存") << "保存" << SaveAnswer::Save;
+    QTest::newRow("不保存") << "不保存" << SaveAnswer::Discard;
+    QTest::newRow("取消") << "取消" << SaveAnswer::Cancel;
+  }
+
+  void answers_the_unsaved_changes_question() {
+    QFETCH(QString, button);
+    QFETCH(SaveAnswer, expected);
+    QueuedMessageBoxes boxes;
+    std::optional<SaveAnswer> answer;
+    boxes.ask_save(Message{"当前信道数据已修改，是否保存？", "", MessageIcon::None},
+                   [&](SaveAnswer a) { answer = a; });
+    QMessageBox* question = the_open_box();
+    QVERIFY(question);
+    QStringList captions;
+    for (QAbstractButton* b : question->buttons()) captions << b->text();
+    captions.sort();
+    QCOMPARE(captions, (QStringList{"不保存", "保存", "取消"}));
+    for (QAbstractButton* b : question->buttons()) {
+      if (b->text() == button) b->click();
+    }
+    QCOMPARE(answer, std::optional<SaveAnswer>(expected));
+  }
 };
 
 }  // namespace m27::testing

@@ -92,6 +92,12 @@ class TransferTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), (QStringList{"写频完成", "读写完成"}), kPatienceMs);
     QCOMPARE(boxes.shown.back().message.title, std::string("读频完成"));
     QCOMPARE(shown_table(*w), table);
+    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));  // unchanged since the read
+    action(*w, "undo")->trigger();                                // the read is one step
+    QVERIFY(w->sheet() == startup_sheet());
+    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 *"));
+    action(*w, "redo")->trigger();
+    QCOMPARE(shown_table(*w), table);
     QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
     QCOMPARE(w->Form5()->ProgressBar1()->value(), 0);
     QVERIFY(w->Timer1()->enabled() && w->Timer2()->enabled());

@@ -35,6 +35,12 @@ class RecordingMessageBoxes : public MessageBoxes {
     record({question, true}, std::move(answer));
   }
 
+  // Answered at once with `save_answer`, also when `hold` is set.
+  void ask_save(const Message& question, std::function<void(SaveAnswer)> answer) override {
+    shown.push_back({question, true});
+    answer(save_answer);
+  }
+
   // Closes the oldest box kept open, answering a question with `yes`.
   void close_oldest(bool yes = false) {
     if (open.empty()) return;
@@ -52,6 +58,7 @@ class RecordingMessageBoxes : public MessageBoxes {
 
   std::vector<Shown> shown;
   bool answer_yes = false;  // the answer to every question not held
+  SaveAnswer save_answer = SaveAnswer::Cancel;
   bool hold = false;
   std::deque<std::function<void(bool yes)>> open;
 
@@ -60,6 +67,27 @@ class RecordingMessageBoxes : public MessageBoxes {
     shown.push_back(std::move(box));
     hold ? open.push_back(std::move(answer)) : answer(answer_yes);
   }
+};
+
+// Answers the dialogs as a test tells it, and notes where the open dialog started.
+class ScriptedFileDialogs : public FileDialogs {
+ public:
+  std::optional<QString> save_file_name(QWidget*) override { return save_answer; }
+  std::optional<QString> open_file_name(QWidget*, const QString& start) override {
+    open_starts << start;
+    return open_answer;
+  }
+
+  std::optional<CsvChoice> csv_export_name(QWidget*) override { return csv_export_answer; }
+  std::optional<QString> csv_import_name(QWidget*) override { return csv_import_answer; }
+  std::optional<QString> trace_file_name(QWidget*) override { return trace_answer; }
+
+  std::optional<QString> save_answer;
+  std::optional<QString> open_answer;
+  std::optional<CsvChoice> csv_export_answer;
+  std::optional<QString> csv_import_answer;
+  std::optional<QString> trace_answer;
+  QStringList open_starts;
 };
 
 inline PortMap com1_on(const QString& device) {

@@ -55,7 +55,8 @@ std::string watched(const ChannelFile& file) {
        {&file.mode, &file.rx_frequency[0], &file.rx_frequency[24], &file.tx_frequency[0],
         &file.bandwidth[24], &file.plan, &file.channel_total, &file.fill_step, &file.transmit,
         &file.busy_lockout, &file.fsk}) {
-    line += (line.empty() ? "" : "|") + field->value_or("-");
+    if (!line.empty()) line += '|';
+    line += field->value_or("-");
   }
   return line;
 }
@@ -79,7 +80,7 @@ TEST(ChannelFile, ReadsAsManyFieldsAsTheFileHasLines) {
   };
   for (const auto& c : kCases) {
     std::vector<std::string> lines;  // "L1", "L2", ...: a field's text names its line
-    for (int k = 1; k <= c.lines; ++k) lines.push_back("L" + std::to_string(k));
+    for (int k = 1; k <= c.lines; ++k) lines.push_back(std::string("L").append(std::to_string(k)));
     EXPECT_EQ(watched(channel_file_from_lines(lines)), c.fields) << c.lines;
   }
 }

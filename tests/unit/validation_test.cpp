@@ -14,7 +14,7 @@ namespace {
 // A sheet whose every row holds `text` in one frequency column, checked `runs` times.
 Sheet checked(const char* text, std::string ChannelRow::*column, int runs) {
   Sheet sheet = startup_sheet();
-  sheet.channel_total = "1";  // the check covers all rows, not only those in use
+  sheet.channel_total = std::string("1");  // the check covers all rows, not only those in use
   for (ChannelRow& row : sheet.rows) row.*column = text;
   for (int i = 0; i < runs; ++i) check_rasters(sheet);
   return sheet;

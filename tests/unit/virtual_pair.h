@@ -168,7 +168,10 @@ class ScriptedRadio {
 
 // A frame with a correct checksum.
 inline Bytes reply(std::uint8_t command, Bytes data) {
-  Bytes frame{command, static_cast<std::uint8_t>(data.size())};
+  Bytes frame;
+  frame.reserve(data.size() + 3);
+  frame.push_back(command);
+  frame.push_back(static_cast<std::uint8_t>(data.size()));
   frame.insert(frame.end(), data.begin(), data.end());
   unsigned sum = 0;
   for (auto b : frame) sum += b;

@@ -1,0 +1,39 @@
+#include "ui/recent_files.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace m27 {
+namespace {
+
+const QString kKey = QStringLiteral("recent_files");
+
+// ~/.config/m27/m27.ini
+QSettings settings() {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("m27"),
+                   QStringLiteral("m27"));
+}
+
+}  // namespace
+
+QStringList with_recent_file(QStringList files, const QString& file) {
+  const QString absolute = QFileInfo(file).absoluteFilePath();
+  files.removeAll(absolute);
+  files.prepend(absolute);
+  return files.mid(0, kRecentFileCount);
+}
+
+QStringList load_recent_files() {
+  const QStringList remembered = settings().value(kKey).toStringList();
+  QStringList existing;
+  for (const QString& file : remembered) {
+    if (QFileInfo::exists(file)) existing << file;
+  }
+  existing = existing.mid(0, kRecentFileCount);
+  if (existing != remembered) save_recent_files(existing);
+  return existing;
+}
+
+void save_recent_files(const QStringList& files) { settings().setValue(kKey, files); }
+
+}  // namespace m27
