@@ -204,8 +204,6 @@ class MainWindow : public QMainWindow {
   void on_link_action(const Action& action);
   void apply(const Action& action, const ExchangeCallbacks& callbacks);
   void enable_exchange_commands(bool enabled);
-  // A read completed: its sheet replaces the window's in one step.
-  void apply_read_sheet(Sheet sheet);
   void open_named_file(const QString& name);
   // The save dialog and the saving; false when it was cancelled or failed.
   bool save_with_dialog();
