@@ -97,12 +97,12 @@ int run(const IdWriteArgs& args, const PortMap& ports) {
   IdSeries series(*start, args.count);
   LineReader input(STDIN_FILENO);
   while (true) {
-    const std::string id = series.fields().Text1;
+    const std::string id = series.fields().id;
     const bool taken = session.run(std::make_unique<WriteId>(id));
     series.written(taken);
-    if (taken) player.data("ID " + id + " 成功数 " + series.fields().Text2);
+    if (taken) player.data("ID " + id + " 成功数 " + series.fields().successes);
     if (series.done()) break;
-    player.note("Connect the next radio and press Enter to write ID " + series.fields().Text1 +
+    player.note("Connect the next radio and press Enter to write ID " + series.fields().id +
                 " (Ctrl-D ends the series).");
     if (!input.next_line()) break;
   }

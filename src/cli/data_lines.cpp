@@ -6,20 +6,20 @@
 
 namespace m27 {
 
-std::string id_line(const RxData& rx_data) { return display_ID(rx_data); }
+std::string id_line(const RxData& rx_data) { return decode_id(rx_data); }
 
 std::string rssi_line(const RxData& rx_data) {
-  const RssiFields fields = display_RSSI(rx_data);
-  return fields.Text1 + ' ' + fields.Text2;
+  const RssiFields fields = decode_rssi(rx_data);
+  return fields.narrow_text + ' ' + fields.wide_text;
 }
 
 std::optional<std::string> monitor_line(const RxData& rx_data) {
-  const MonitorView view = display_Monit(rx_data);
+  const MonitorView view = decode_monitor_packet(rx_data);
   if (const auto* rssi = std::get_if<RssiMonitor>(&view)) {
-    return rssi->Text1 + ' ' + rssi->Text2 + ' ' + rssi->Text3 + ' ' + rssi->Text4;
+    return rssi->rssi + ' ' + rssi->snr + ' ' + rssi->afc + ' ' + rssi->audio;
   }
   if (const auto* battery = std::get_if<BatteryMonitor>(&view)) {
-    return battery->Text5 + (battery->Shape1 == kRed ? " 1" : " 0");
+    return battery->battery_level + (battery->charge_lamp == kRed ? " 1" : " 0");
   }
   return std::nullopt;
 }

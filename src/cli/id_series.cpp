@@ -14,8 +14,8 @@ void IdSeries::written(bool taken) {
     failed_ = true;
     return;
   }
-  const auto id = id_value(fields_.Text1);
-  fields_ = after_write(id.value_or(0), fields_.Text2);
+  const auto id = id_value(fields_.id);
+  fields_ = after_write(id.value_or(0), fields_.successes);
 }
 
 }  // namespace m27

@@ -5,18 +5,18 @@
 namespace m27 {
 namespace {
 
-std::optional<Frame> write_request(std::string_view Text1) {
-  const auto id = id_value(Text1);
+std::optional<Frame> write_request(std::string_view id_text) {
+  const auto id = id_value(id_text);
   if (!id) return std::nullopt;
-  return write_ID_cmd(*id);
+  return write_id_request(*id);
 }
 
 }  // namespace
 
-WriteId::WriteId(std::string_view Text1)
-    : ServiceWrite(write_request(Text1),
+WriteId::WriteId(std::string_view id_text)
+    : ServiceWrite(write_request(id_text),
                    {attention("ID 输入错误，请重新输入"), "写ID 通讯失败", std::nullopt}) {}
 
-ReadId::ReadId() : ServiceRead(read_ID_cmd(), kIdReplyData) {}
+ReadId::ReadId() : ServiceRead(read_id_request(), kIdReplyData) {}
 
 }  // namespace m27

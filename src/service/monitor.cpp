@@ -13,11 +13,11 @@ std::string word_at(const RxData& rx_data, int high) {
 
 }  // namespace
 
-Frame make_Monit_cmd(MonitorMode mode) {
+Frame monitor_request(MonitorMode mode) {
   return make_frame(command::kMonitor, {static_cast<std::uint8_t>(mode)});
 }
 
-MonitorView display_Monit(const RxData& rx_data) {
+MonitorView decode_monitor_packet(const RxData& rx_data) {
   switch (rx_data[0]) {
     case kRssiPacket:
       return RssiMonitor{std::to_string(rx_data[1]), word_at(rx_data, 2), word_at(rx_data, 4),

@@ -20,30 +20,30 @@ enum class MonitorMode : std::uint8_t { Stop = 0, Rssi = 1, Battery = 2 };
 
 // 55 01 mode cks: 55 01 01 57 starts the RSSI stream, 55 01 02 58 the battery stream, 55 01 00 56
 // stops either.
-Frame make_Monit_cmd(MonitorMode mode);
+Frame monitor_request(MonitorMode mode);
 
 // A packet of type 1: RSSI (Reg68), SNR (Reg102), AFC (Reg70), audio level (Reg74).
 struct RssiMonitor {
-  std::string Text1;
-  std::string Text2;
-  std::string Text3;
-  std::string Text4;
+  std::string rssi;
+  std::string snr;
+  std::string afc;
+  std::string audio;
 
   friend bool operator==(const RssiMonitor&, const RssiMonitor&) = default;
 };
 
-// A packet of type 2: the charge lamp `Shape1` (red while charging) and the battery AD value.
+// A packet of type 2: the charge lamp `charge_lamp` (red while charging) and the battery AD value.
 struct BatteryMonitor {
-  std::uint32_t Shape1 = kGreen;
-  std::string Text5;
+  std::uint32_t charge_lamp = kGreen;
+  std::string battery_level;
 
   friend bool operator==(const BatteryMonitor&, const BatteryMonitor&) = default;
 };
 
-// `display_Monit`: what a packet of the stream shows; nothing (monostate) for a packet of any
-// other type, such as a late reply to another request. SNR, AFC and the AD value are unsigned
+// `decode_monitor_packet`: what a packet of the stream shows; nothing (monostate) for a packet of
+// any other type, such as a late reply to another request. SNR, AFC and the AD value are unsigned
 // 16-bit, high byte first.
 using MonitorView = std::variant<std::monostate, RssiMonitor, BatteryMonitor>;
-MonitorView display_Monit(const RxData& rx_data);
+MonitorView decode_monitor_packet(const RxData& rx_data);
 
 }  // namespace m27

@@ -27,7 +27,7 @@ std::optional<Request> MonitorCommand::begin(bool, std::vector<Action>&) {
   const StreamChange change =
       mode == MonitorMode::Stop ? StreamChange::Stops : StreamChange::Starts;
   // The interval only bounds the wait for the request to leave the port.
-  return Request{make_Monit_cmd(mode), kServiceInterval, 0, false, change};
+  return Request{monitor_request(mode), kServiceInterval, 0, false, change};
 }
 
 std::optional<Request> MonitorCommand::on_sent(bool sent, std::vector<Action>&) {

@@ -1,7 +1,7 @@
 #pragma once
 // The test-mode buttons: each sends one monitor request and waits for no reply. While a monitor
-// runs the link hands every good frame to the dialog as a MonitorPacket (see `display_Monit`);
-// closing the dialog does not stop it.
+// runs the link hands every good frame to the dialog as a MonitorPacket (see
+// `decode_monitor_packet`); closing the dialog does not stop it.
 
 #include "link/operation.h"
 

@@ -13,20 +13,20 @@ std::uint8_t byte_of(std::uint32_t id, int shift) { return static_cast<std::uint
 
 }  // namespace
 
-Frame write_ID_cmd(std::uint32_t id) {
+Frame write_id_request(std::uint32_t id) {
   return make_frame(command::kWriteId,
                     {byte_of(id, 24), byte_of(id, 16), byte_of(id, 8), byte_of(id, 0)});
 }
 
-Frame read_ID_cmd() { return make_frame(command::kReadId, {0, 0, 0}); }
+Frame read_id_request() { return make_frame(command::kReadId, {0, 0, 0}); }
 
-std::string display_ID(const RxData& rx_data) {
+std::string decode_id(const RxData& rx_data) {
   std::uint32_t id = 0;
   for (int i = 0; i < 4; ++i) id = id << 8 | rx_data[i];
   return std::to_string(id);
 }
 
-std::optional<std::uint32_t> id_value(std::string_view Text1) { return digits_value(Text1); }
+std::optional<std::uint32_t> id_value(std::string_view id) { return digits_value(id); }
 
 KeyAction id_key_filter(int key_ascii) {
   if (key_ascii >= '0' && key_ascii <= '9') return KeyAction::Pass;
@@ -35,10 +35,10 @@ KeyAction id_key_filter(int key_ascii) {
   return KeyAction::Drop;
 }
 
-IdFields after_write(std::uint32_t written, std::string_view Text2) {
+IdFields after_write(std::uint32_t written, std::string_view successes) {
   // The unsigned addition wraps past 4294967295 to 0.
   const std::uint32_t next = written + 1;
-  const std::uint64_t count = digits_value(Text2).value_or(0);
+  const std::uint64_t count = digits_value(successes).value_or(0);
   return {std::to_string(next), std::to_string(count + 1)};
 }
 

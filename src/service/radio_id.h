@@ -25,32 +25,32 @@ inline constexpr int kIdReplyData = 4;
 inline constexpr int kIdMaxLength = 10;
 
 // 5A 04 b0 b1 b2 b3 cks, the ID most significant byte first.
-Frame write_ID_cmd(std::uint32_t id);
+Frame write_id_request(std::uint32_t id);
 
 // 5B 03 00 00 00 5E.
-Frame read_ID_cmd();
+Frame read_id_request();
 
-// `display_ID`: the ID in `rx_data` entries 0..3, most significant first, as decimal text.
-std::string display_ID(const RxData& rx_data);
+// `decode_id`: the ID in `rx_data` entries 0..3, most significant first, as decimal text.
+std::string decode_id(const RxData& rx_data);
 
 // The ID the field's text stands for: decimal digits up to 4294967295; nothing for an empty text,
 // a larger value or any other character, which "写ID" refuses.
-std::optional<std::uint32_t> id_value(std::string_view Text1);
+std::optional<std::uint32_t> id_value(std::string_view id);
 
 // The ID field's key filter: digits, Backspace (8) and 127 pass; Enter (13) moves the focus on as
 // Tab does; every other key is dropped.
 KeyAction id_key_filter(int key_ascii);
 
-// The ID field `Text1` and the success count `Text2`, as the dialog shows them.
+// The ID field `id` and the success count `successes`, as the dialog shows them.
 struct IdFields {
-  std::string Text1 = "0";
-  std::string Text2 = "0";
+  std::string id = "0";
+  std::string successes = "0";
 
   friend bool operator==(const IdFields&, const IdFields&) = default;
 };
 
 // The fields after the radio took the ID `written`: the next ID ("0" after 4294967295) and one
 // more success. A count that is not a number counts from 0.
-IdFields after_write(std::uint32_t written, std::string_view Text2);
+IdFields after_write(std::uint32_t written, std::string_view successes);
 
 }  // namespace m27

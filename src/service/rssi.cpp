@@ -14,13 +14,13 @@ int scrollbar_value(std::uint8_t value) { return std::clamp<int>(value, kRssiMin
 
 }  // namespace
 
-Frame read_RSSI_cmd() { return make_frame(command::kReadRssi, {0, 0, kRssiRecord}); }
+Frame read_rssi_request() { return make_frame(command::kReadRssi, {0, 0, kRssiRecord}); }
 
-Frame adjust_RSSI_cmd(std::uint8_t narrow, std::uint8_t wide) {
+Frame adjust_rssi_request(std::uint8_t narrow, std::uint8_t wide) {
   return make_frame(command::kAdjustRssi, {0, 0, kFixed, kFixed, narrow, wide, kFixed, 0});
 }
 
-RssiFields display_RSSI(const RxData& rx_data) {
+RssiFields decode_rssi(const RxData& rx_data) {
   const std::uint8_t narrow = rx_data[2];
   const std::uint8_t wide = rx_data[3];
   return {scrollbar_value(narrow), std::to_string(narrow), scrollbar_value(wide),

@@ -25,26 +25,26 @@ inline constexpr int kRssiMax = 99;
 inline constexpr int kRssiReplyData = 4;
 
 // 54 03 00 00 07 5E.
-Frame read_RSSI_cmd();
+Frame read_rssi_request();
 
 // 59 08 00 00 80 80 narrow wide 80 00 cks.
-Frame adjust_RSSI_cmd(std::uint8_t narrow, std::uint8_t wide);
+Frame adjust_rssi_request(std::uint8_t narrow, std::uint8_t wide);
 
-// What the dialog shows of the two values: `HScroll1`/`Text1` narrow band, `HScroll2`/`Text2`
+// What the dialog shows of the two values: `narrow`/`narrow_text` narrow band, `wide`/`wide_text`
 // wide band.
 struct RssiFields {
-  int HScroll1 = kRssiMin;
-  std::string Text1;
-  int HScroll2 = kRssiMin;
-  std::string Text2;
+  int narrow = kRssiMin;
+  std::string narrow_text;
+  int wide = kRssiMin;
+  std::string wide_text;
 
   friend bool operator==(const RssiFields&, const RssiFields&) = default;
 };
 
-// `display_RSSI`: narrow band from `rx_data` entry 2, wide band from entry 3. The texts show the
+// `decode_rssi`: narrow band from `rx_data` entry 2, wide band from entry 3. The texts show the
 // values as the radio sent them; a scrollbar cannot go outside 21..99 and stops at the nearer
 // end. The dialog sets each scrollbar before its text, since moving a scrollbar rewrites the text.
-RssiFields display_RSSI(const RxData& rx_data);
+RssiFields decode_rssi(const RxData& rx_data);
 
 // The byte a typed calibration value is sent as: an integer 0..255 in decimal digits; nothing
 // for any other text, which "调整" refuses.

@@ -5,19 +5,19 @@
 namespace m27 {
 namespace {
 
-std::optional<Frame> adjust_request(std::string_view Text1, std::string_view Text2) {
-  const auto narrow = rssi_value(Text1);
-  const auto wide = rssi_value(Text2);
+std::optional<Frame> adjust_request(std::string_view narrow_text, std::string_view wide_text) {
+  const auto narrow = rssi_value(narrow_text);
+  const auto wide = rssi_value(wide_text);
   if (!narrow || !wide) return std::nullopt;
-  return adjust_RSSI_cmd(*narrow, *wide);
+  return adjust_rssi_request(*narrow, *wide);
 }
 
 }  // namespace
 
-ReadRssi::ReadRssi() : ServiceRead(read_RSSI_cmd(), kRssiReplyData) {}
+ReadRssi::ReadRssi() : ServiceRead(read_rssi_request(), kRssiReplyData) {}
 
-AdjustRssi::AdjustRssi(std::string_view Text1, std::string_view Text2)
-    : ServiceWrite(adjust_request(Text1, Text2),
+AdjustRssi::AdjustRssi(std::string_view narrow_text, std::string_view wide_text)
+    : ServiceWrite(adjust_request(narrow_text, wide_text),
                    {attention("RSSI 输入错误，请重新输入"), "通讯失败", Message{"OK", "调整"}}) {}
 
 }  // namespace m27

@@ -8,17 +8,17 @@
 
 namespace m27 {
 
-// "数据读取": the reply's ReplyData goes through `display_RSSI`.
+// "数据读取": the reply's ReplyData goes through `decode_rssi`.
 class ReadRssi : public ServiceRead {
  public:
   ReadRssi();
 };
 
-// "调整" with the texts of `Text1` (narrow band) and `Text2` (wide band) as they are when it is
-// pressed; a text that is not an integer 0..255 refuses it with "RSSI 输入错误，请重新输入".
+// "调整" with the texts of `narrow_text` (narrow band) and `wide_text` (wide band) as they are when
+// it is pressed; a text that is not an integer 0..255 refuses it with "RSSI 输入错误，请重新输入".
 class AdjustRssi : public ServiceWrite {
  public:
-  AdjustRssi(std::string_view Text1, std::string_view Text2);
+  AdjustRssi(std::string_view narrow_text, std::string_view wide_text);
 };
 
 }  // namespace m27

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's client area. Reports clicks that land on the window itself, not on one of
-// its controls or frames (`Form_Click`, `Form_DblClick`).
+// its controls or frames (`background_clicked`, `background_double_clicked`).
 
 #include <QWidget>
 

@@ -26,11 +26,11 @@ constexpr int kBandwidthWidth = 56;
 
 enum GridColumn {
   kNumberColumn,
-  kText1Column,
-  kText5Column,
-  kText3Column,
-  kText2Column,
-  kText4Column
+  kRxFrequencyColumn,
+  kRxToneColumn,
+  kTxFrequencyColumn,
+  kTxToneColumn,
+  kBandwidthColumn
 };
 
 QString widget_name(const char* array, int index) {
@@ -104,11 +104,11 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QGroupBox(QStringLiteral("信道设�
 void ChannelGrid::build_header() {
   auto* grid = static_cast<QGridLayout*>(layout());
   grid->addWidget(header_label("Label1_0", "信道", this), 0, kNumberColumn);
-  grid->addWidget(header_label("Label1_30", "接收频率", this), 0, kText1Column);
-  grid->addWidget(header_label("Label1_26", "接收亚音", this), 0, kText5Column);
-  grid->addWidget(header_label("Label1_32", "发射频率", this), 0, kText3Column);
-  grid->addWidget(header_label("Label1_33", "发射亚音", this), 0, kText2Column);
-  grid->addWidget(header_label("Label3", "带宽", this), 0, kText4Column);
+  grid->addWidget(header_label("Label1_30", "接收频率", this), 0, kRxFrequencyColumn);
+  grid->addWidget(header_label("Label1_26", "接收亚音", this), 0, kRxToneColumn);
+  grid->addWidget(header_label("Label1_32", "发射频率", this), 0, kTxFrequencyColumn);
+  grid->addWidget(header_label("Label1_33", "发射亚音", this), 0, kTxToneColumn);
+  grid->addWidget(header_label("Label3", "带宽", this), 0, kBandwidthColumn);
 }
 
 void ChannelGrid::build_row(int row) {
@@ -139,22 +139,22 @@ void ChannelGrid::build_row(int row) {
   w.bandwidth->setReadOnly(true);
   new PasteFilter(w.rx_frequency, frequency_paste_allowed);
 
-  grid->addWidget(w.rx_frequency, line, kText1Column);
-  grid->addWidget(w.rx_tone, line, kText5Column);
-  grid->addWidget(w.rx_tone_editor, line, kText5Column);
-  grid->addWidget(w.tx_frequency, line, kText3Column);
-  grid->addWidget(w.tx_tone, line, kText2Column);
-  grid->addWidget(w.tx_tone_editor, line, kText2Column);
-  grid->addWidget(w.bandwidth, line, kText4Column);
+  grid->addWidget(w.rx_frequency, line, kRxFrequencyColumn);
+  grid->addWidget(w.rx_tone, line, kRxToneColumn);
+  grid->addWidget(w.rx_tone_editor, line, kRxToneColumn);
+  grid->addWidget(w.tx_frequency, line, kTxFrequencyColumn);
+  grid->addWidget(w.tx_tone, line, kTxToneColumn);
+  grid->addWidget(w.tx_tone_editor, line, kTxToneColumn);
+  grid->addWidget(w.bandwidth, line, kBandwidthColumn);
 
   connect(w.tx_tone_editor, &QComboBox::activated, this, [this, row](int index) {
-    emit Combo2_chosen(row, rows_[row].tx_tone_editor->itemText(index));
+    emit tone_editor_chosen(row, rows_[row].tx_tone_editor->itemText(index));
   });
   connect(w.rx_tone_editor, &QComboBox::activated, this, [this, row](int index) {
-    emit Combo3_changed(row, rows_[row].rx_tone_editor->itemText(index));
+    emit rx_tone_editor_changed(row, rows_[row].rx_tone_editor->itemText(index));
   });
   connect(w.rx_tone_editor->lineEdit(), &QLineEdit::textEdited, this,
-          [this, row](const QString& text) { emit Combo3_changed(row, text); });
+          [this, row](const QString& text) { emit rx_tone_editor_changed(row, text); });
 }
 
 QLineEdit* ChannelGrid::make_cell(Cell column, int row, int width) {
@@ -255,7 +255,7 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::KeyPress:
-      if (column == Cell::rx_frequency) return filter_Text1_key(static_cast<QKeyEvent*>(event));
+      if (column == Cell::rx_frequency) return filter_frequency_key(static_cast<QKeyEvent*>(event));
       if (column == Cell::bandwidth)
         return toggle_bandwidth_key(static_cast<QKeyEvent*>(event), row);
       break;
@@ -269,7 +269,7 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
   return QGroupBox::eventFilter(watched, event);
 }
 
-bool ChannelGrid::filter_Text1_key(QKeyEvent* event) {
+bool ChannelGrid::filter_frequency_key(QKeyEvent* event) {
   return filter_key(*event, frequency_key_action, [this] { focusNextPrevChild(true); });
 }
 

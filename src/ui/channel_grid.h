@@ -52,9 +52,9 @@ class ChannelGrid : public QGroupBox {
   void double_clicked(Cell column, int row);
   void edited(Cell column, int row, const QString& text);
   // A choice in a transmit-tone editor.
-  void Combo2_chosen(int row, const QString& text);
+  void tone_editor_chosen(int row, const QString& text);
   // A choice or typed change in a receive-tone editor.
-  void Combo3_changed(int row, const QString& text);
+  void rx_tone_editor_changed(int row, const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -78,7 +78,7 @@ class ChannelGrid : public QGroupBox {
   void build_row(int row);
   QLineEdit* make_cell(Cell column, int row, int width);
   ChoiceBox* make_editor(const char* array, int row, ChoiceBox::Typing typing, int width);
-  bool filter_Text1_key(QKeyEvent* event);
+  bool filter_frequency_key(QKeyEvent* event);
   bool toggle_bandwidth_key(QKeyEvent* event, int row);
   void fill_reference_lists(ToneMode mode);
   void show_editor(QLineEdit* cell, ChoiceBox* editor, const std::optional<std::string>& text,

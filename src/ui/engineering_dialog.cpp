@@ -31,7 +31,7 @@ QScrollBar* make_scrollbar(const char* name, QWidget* parent) {
   return bar;
 }
 
-// `HScroll1_Change`, `HScroll2_Change`.
+// `narrow_slider_moved`, `wide_slider_moved`.
 void write_value_on_change(QScrollBar* bar, QLineEdit* text) {
   QObject::connect(bar, &QScrollBar::valueChanged, text,
                    [text](int value) { text->setText(QString::number(value)); });
@@ -45,65 +45,65 @@ EngineeringDialog::EngineeringDialog(MainWindow& main_window)
   page->setContentsMargins(14, 12, 14, 14);
   page->setSpacing(10);
   page->setSizeConstraint(QLayout::SetFixedSize);
-  Command1_ = make_button("Command1", "数据读取", this);
-  page->addWidget(Command1_, 0, Qt::AlignLeft);
-  page->addWidget(build_Frame1());
+  read_button_ = make_button("Command1", "数据读取", this);
+  page->addWidget(read_button_, 0, Qt::AlignLeft);
+  page->addWidget(build_rssi_frame());
 
-  connect(Command1_, &QPushButton::clicked, this, &EngineeringDialog::Command1_Click);
-  connect(Command2_, &QPushButton::clicked, this, &EngineeringDialog::Command2_Click);
-  write_value_on_change(HScroll1_, Text1_);
-  write_value_on_change(HScroll2_, Text2_);
-  Form_Load();
+  connect(read_button_, &QPushButton::clicked, this, &EngineeringDialog::read_values);
+  connect(adjust_button_, &QPushButton::clicked, this, &EngineeringDialog::adjust_values);
+  write_value_on_change(narrow_slider_, narrow_edit_);
+  write_value_on_change(wide_slider_, wide_edit_);
+  load();
   enable_buttons();
 }
 
-QWidget* EngineeringDialog::build_Frame1() {
+QWidget* EngineeringDialog::build_rssi_frame() {
   QGroupBox* frame = make_frame("Frame1", "RSSI调整", this);
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(12, 10, 12, 12);
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(10);
-  Text1_ = make_text("Text1", QString(), kTextWidth, frame);
-  Text2_ = make_text("Text2", QString(), kTextWidth, frame);
-  HScroll1_ = make_scrollbar("HScroll1", frame);
-  HScroll2_ = make_scrollbar("HScroll2", frame);
+  narrow_edit_ = make_text("Text1", QString(), kTextWidth, frame);
+  wide_edit_ = make_text("Text2", QString(), kTextWidth, frame);
+  narrow_slider_ = make_scrollbar("HScroll1", frame);
+  wide_slider_ = make_scrollbar("HScroll2", frame);
   grid->addWidget(make_label("Label1", "RSSI窄带", frame), 0, 0);
-  grid->addWidget(Text1_, 0, 1);
-  grid->addWidget(HScroll1_, 0, 2);
+  grid->addWidget(narrow_edit_, 0, 1);
+  grid->addWidget(narrow_slider_, 0, 2);
   grid->addWidget(make_label("Label2", "RSSI宽带", frame), 1, 0);
-  grid->addWidget(Text2_, 1, 1);
-  grid->addWidget(HScroll2_, 1, 2);
-  Command2_ = make_button("Command2", "调整", frame);
-  grid->addWidget(Command2_, 2, 2, Qt::AlignRight);
+  grid->addWidget(wide_edit_, 1, 1);
+  grid->addWidget(wide_slider_, 1, 2);
+  adjust_button_ = make_button("Command2", "调整", frame);
+  grid->addWidget(adjust_button_, 2, 2, Qt::AlignRight);
   return frame;
 }
 
-void EngineeringDialog::Form_Load() {
-  HScroll1_->setValue(kLoadNarrow);
-  HScroll2_->setValue(kLoadWide);
+void EngineeringDialog::load() {
+  narrow_slider_->setValue(kLoadNarrow);
+  wide_slider_->setValue(kLoadWide);
 }
 
 void EngineeringDialog::enable_buttons() {
-  Command1_->setEnabled(exchange_commands_enabled());
-  Command2_->setEnabled(exchange_commands_enabled());
+  read_button_->setEnabled(exchange_commands_enabled());
+  adjust_button_->setEnabled(exchange_commands_enabled());
 }
 
-void EngineeringDialog::Command1_Click() {
+void EngineeringDialog::read_values() {
   start_exchange(std::make_unique<ReadRssi>(),
-                 [this](const ReplyData& reply) { display_RSSI(reply.rx_data); });
+                 [this](const ReplyData& reply) { decode_rssi(reply.rx_data); });
 }
 
-void EngineeringDialog::Command2_Click() {
-  start_exchange(
-      std::make_unique<AdjustRssi>(Text1_->text().toStdString(), Text2_->text().toStdString()));
+void EngineeringDialog::adjust_values() {
+  start_exchange(std::make_unique<AdjustRssi>(narrow_edit_->text().toStdString(),
+                                              wide_edit_->text().toStdString()));
 }
 
-void EngineeringDialog::display_RSSI(const RxData& rx_data) {
-  const RssiFields shown = m27::display_RSSI(rx_data);
-  HScroll1_->setValue(shown.HScroll1);
-  Text1_->setText(QString::fromStdString(shown.Text1));
-  HScroll2_->setValue(shown.HScroll2);
-  Text2_->setText(QString::fromStdString(shown.Text2));
+void EngineeringDialog::decode_rssi(const RxData& rx_data) {
+  const RssiFields shown = m27::decode_rssi(rx_data);
+  narrow_slider_->setValue(shown.narrow);
+  narrow_edit_->setText(QString::fromStdString(shown.narrow_text));
+  wide_slider_->setValue(shown.wide);
+  wide_edit_->setText(QString::fromStdString(shown.wide_text));
 }
 
 }  // namespace m27

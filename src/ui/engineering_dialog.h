@@ -18,24 +18,24 @@ class EngineeringDialog : public ServiceDialog {
  public:
   explicit EngineeringDialog(MainWindow& main_window);
 
-  void Command1_Click();
-  void Command2_Click();
+  void read_values();
+  void adjust_values();
   // Shows a reply to the read: each scrollbar first, then its text.
-  void display_RSSI(const RxData& rx_data);
+  void decode_rssi(const RxData& rx_data);
 
  protected:
   void enable_buttons() override;
 
  private:
-  QWidget* build_Frame1();
-  void Form_Load();
+  QWidget* build_rssi_frame();
+  void load();
 
-  QPushButton* Command1_ = nullptr;
-  QPushButton* Command2_ = nullptr;
-  QLineEdit* Text1_ = nullptr;
-  QLineEdit* Text2_ = nullptr;
-  QScrollBar* HScroll1_ = nullptr;
-  QScrollBar* HScroll2_ = nullptr;
+  QPushButton* read_button_ = nullptr;
+  QPushButton* adjust_button_ = nullptr;
+  QLineEdit* narrow_edit_ = nullptr;
+  QLineEdit* wide_edit_ = nullptr;
+  QScrollBar* narrow_slider_ = nullptr;
+  QScrollBar* wide_slider_ = nullptr;
 };
 
 }  // namespace m27

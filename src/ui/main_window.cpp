@@ -46,40 +46,41 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   connect_csv();
   connect_dialogs();
   connect_safety();
-  Form_Load();
+  load();
 }
 
 // The dialogs and the about box have no owner window.
 MainWindow::~MainWindow() {
-  delete Form3_;
-  delete Form4_;
-  delete Form6_;
+  delete engineering_dialog_;
+  delete test_mode_dialog_;
+  delete radio_id_dialog_;
   delete splash_;
 }
 
 void MainWindow::connect_lifecycle() {
-  connect(Timer1_, &FormTimer::tick, this, &MainWindow::Timer1_Timer);
-  connect(Timer2_, &FormTimer::tick, this, &MainWindow::Timer2_Timer);
-  connect(background_, &Background::clicked, this, &MainWindow::Form_Click);
-  connect(background_, &Background::double_clicked, this, &MainWindow::Form_DblClick);
-  connect(Form5_, &ProgressWindow::query_unload, this, &MainWindow::Form5_QueryUnload);
+  connect(status_refresh_timer_, &FormTimer::tick, this, &MainWindow::refresh_port_status);
+  connect(splash_timer_, &FormTimer::tick, this, &MainWindow::splash_timer_elapsed);
+  connect(background_, &Background::clicked, this, &MainWindow::background_clicked);
+  connect(background_, &Background::double_clicked, this, &MainWindow::background_double_clicked);
+  connect(progress_window_, &ProgressWindow::query_unload, this,
+          &MainWindow::progress_window_closed);
 }
 
 // A failure to open port 1 is silent; com1 is checked, and the status panel says "串口开", only
 // when the port really opened.
-void MainWindow::Form_Load() {
-  Form5_->ProgressBar1()->setVisible(false);
+void MainWindow::load() {
+  progress_window_->ProgressBar1()->setVisible(false);
   const bool port_opened = serial_.open_port(1) == OpenOutcome::Opened;
   fill_option_boxes();
-  com_[0]->setChecked(port_opened);
-  xbm27_->setChecked(true);
-  bt_2_->setChecked(true);
+  port_actions_[0]->setChecked(port_opened);
+  model_action_->setChecked(true);
+  baud_9600_action_->setChecked(true);
   resize(kStartWidth, kStartHeight);
   show_port_state();
   sheet_ = startup_sheet();
   mark_unchanged(QString());
   render_sheet();
-  Form5_->hide();
+  progress_window_->hide();
 }
 
 void MainWindow::show_splash() {
@@ -100,39 +101,39 @@ void MainWindow::register_window(QWidget* window) {
 }
 
 void MainWindow::show_port_state() {
-  StatusBar1_->set_panel1(QString());
-  StatusBar1_->set_panel1(serial_.is_open() ? QStringLiteral("串口开")
+  status_bar_->set_panel1(QString());
+  status_bar_->set_panel1(serial_.is_open() ? QStringLiteral("串口开")
                                             : QStringLiteral("串口关闭"));
 }
 
-void MainWindow::Timer1_Timer() {
+void MainWindow::refresh_port_status() {
   show_port_state();
-  Timer1_->set_enabled(false);
-  Form5_->ProgressBar1()->setValue(0);
+  status_refresh_timer_->set_enabled(false);
+  progress_window_->ProgressBar1()->setValue(0);
 }
 
-void MainWindow::Timer2_Timer() { close_splash(); }
+void MainWindow::splash_timer_elapsed() { close_splash(); }
 
-void MainWindow::Form_Click() { close_splash(); }
+void MainWindow::background_clicked() { close_splash(); }
 
-void MainWindow::Form_DblClick() {
+void MainWindow::background_double_clicked() {
   background_double_click(sheet_);
   render_sheet();
 }
 
 // Closing the progress window by hand ends the running transfer at once, through its own
 // failure path; the controls come back here.
-void MainWindow::Form5_QueryUnload() {
+void MainWindow::progress_window_closed() {
   driver_.cancel();
-  Command1_->setEnabled(true);
-  Command2_->setEnabled(true);
-  Form5_->ProgressBar1()->setValue(0);
-  Timer1_->arm(kStatusRefreshDelay);
+  write_button_->setEnabled(true);
+  read_button_->setEnabled(true);
+  progress_window_->ProgressBar1()->setValue(0);
+  status_refresh_timer_->arm(kStatusRefreshDelay);
 }
 
-void MainWindow::FormCancel_Click() {
-  Timer1_->set_enabled(false);
-  Timer2_->set_enabled(false);
+void MainWindow::request_exit() {
+  status_refresh_timer_->set_enabled(false);
+  splash_timer_->set_enabled(false);
   closing_ = true;
   close();
 }
@@ -140,22 +141,22 @@ void MainWindow::FormCancel_Click() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!exit_confirmed_) {
     const QScopedValueRollback inside(inside_close_event_, true);
-    Form_QueryUnload();
+    ask_to_exit();
   }
   if (!exit_confirmed_) {
     event->ignore();
     return;
   }
-  Form_Unload();
+  unload();
   event->accept();
   emit exited();
 }
 
-void MainWindow::Form_QueryUnload() {
+void MainWindow::ask_to_exit() {
   close_splash();
   if (!closing_) {
-    Timer1_->set_enabled(false);
-    Timer2_->set_enabled(false);
+    status_refresh_timer_->set_enabled(false);
+    splash_timer_->set_enabled(false);
     closing_ = true;
   }
   if (asking_exit_) return;
@@ -177,8 +178,8 @@ void MainWindow::answer_exit(bool yes) {
   asking_exit_ = false;
   if (!yes) {
     closing_ = false;
-    Timer1_->set_enabled(true);
-    Timer2_->set_enabled(true);
+    status_refresh_timer_->set_enabled(true);
+    splash_timer_->set_enabled(true);
     return;
   }
   end_link_for_exit();
@@ -194,7 +195,7 @@ void MainWindow::end_link_for_exit() {
   boxes_.discard_pending();
   driver_.cancel();
   if (driver_.stream_may_run() && serial_.is_open()) {
-    const auto stop = wire_bytes(make_Monit_cmd(MonitorMode::Stop));
+    const auto stop = wire_bytes(monitor_request(MonitorMode::Stop));
     serial_.port().write(reinterpret_cast<const char*>(stop.data()),
                          static_cast<qint64>(stop.size()));
     serial_.port().flush();
@@ -204,7 +205,7 @@ void MainWindow::end_link_for_exit() {
 
 // Closes the other windows, the most recent first; one that refuses to close stays open with
 // every window opened before it.
-void MainWindow::Form_Unload() {
+void MainWindow::unload() {
   for (auto it = loaded_windows_.rbegin(); it != loaded_windows_.rend(); ++it) {
     if (*it && !(*it)->close()) return;
   }

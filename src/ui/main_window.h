@@ -6,7 +6,7 @@
 // it at once), calls the channel core and shows the sheet again with `render_sheet()`.
 //
 // The window is split by concern:
-//   main_window.cpp         start-up (`Form_Load`), timers, about box, progress window, exit
+//   main_window.cpp         start-up (`load`), timers, about box, progress window, exit
 //   main_window_layout.cpp  the controls and their arrangement
 //   main_window_menus.cpp   the menu tree
 //   main_window_ports.cpp   the port menu
@@ -18,8 +18,8 @@
 //   main_window_csv.cpp     "导出CSV…", "导入CSV…" and the serial trace "通讯记录…"
 //   main_window_dialogs.cpp the three service dialogs: opened from the menu, one of each
 //   main_window_safety.cpp  the backup of every read and the read-back check after a write
-// The menu items `StartWrite` and `WriteChn` click `Command1` (write) and `Command2` (read); the
-// buttons `Command5` and `Command6` trigger the menu items `MenuFileOpen` and `MenuSave`.
+// The menu items `StartWrite` and `WriteChn` click `write_button` (write) and `read_button` (read);
+// the buttons `Command5` and `Command6` trigger the menu items `open_action` and `save_action`.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -65,16 +65,16 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Builds the window and runs `Form_Load`: port 1 of `ports` is opened (a failure is silent).
+  // Builds the window and runs `load`: port 1 of `ports` is opened (a failure is silent).
   // Without `dialogs` the file commands ask with the toolkit's own dialogs.
   MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs = nullptr,
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Shows `frmSplash` over the window until the splash timer, a click on the window's
+  // Shows `splash` over the window until the splash timer, a click on the window's
   // background or a click or key on the box itself closes it.
   void show_splash();
-  Splash* frmSplash() const { return splash_; }
+  Splash* splash() const { return splash_; }
 
   // The table and options the window shows and edits.
   Sheet& sheet() { return sheet_; }
@@ -105,26 +105,26 @@ class MainWindow : public QMainWindow {
   int port_no() const { return port_no_; }
   MessageBoxes& message_boxes() { return boxes_; }
 
-  StatusBar* StatusBar1() const { return StatusBar1_; }
-  ProgressWindow* Form5() const { return Form5_; }
-  FormTimer* Timer1() const { return Timer1_; }
-  FormTimer* Timer2() const { return Timer2_; }
+  StatusBar* status_bar() const { return status_bar_; }
+  ProgressWindow* progress_window() const { return progress_window_; }
+  FormTimer* status_refresh_timer() const { return status_refresh_timer_; }
+  FormTimer* splash_timer() const { return splash_timer_; }
   ChannelGrid* grid() const { return grid_; }
 
-  QPushButton* Command1() const { return Command1_; }
-  QPushButton* Command2() const { return Command2_; }
-  QAction* MenuFileOpen() const { return MenuFileOpen_; }
-  QAction* MenuSave() const { return MenuSave_; }
+  QPushButton* write_button() const { return write_button_; }
+  QPushButton* read_button() const { return read_button_; }
+  QAction* open_action() const { return open_action_; }
+  QAction* save_action() const { return save_action_; }
   QAction* engineering_mode() const { return engineering_mode_; }
   QAction* test_mode() const { return test_mode_; }
   QAction* radio_id() const { return radio_id_; }
 
   // The service dialogs while they are loaded, else null. A dialog is loaded when it is first
-  // chosen from the menu and unloaded when it is closed; `Form4` is also loaded, hidden, by a
-  // packet of a test-mode stream that finds it unloaded.
-  EngineeringDialog* Form3() const;
-  TestModeDialog* Form4() const;
-  RadioIdDialog* Form6() const;
+  // chosen from the menu and unloaded when it is closed; `test_mode_dialog` is also loaded, hidden,
+  // by a packet of a test-mode stream that finds it unloaded.
+  EngineeringDialog* engineering_dialog() const;
+  TestModeDialog* test_mode_dialog() const;
+  RadioIdDialog* radio_id_dialog() const;
 
   // What one exchange sequence hands back, each in its turn among the user actions (after every
   // message box before it has been closed).
@@ -149,26 +149,26 @@ class MainWindow : public QMainWindow {
   void register_window(QWidget* window);
 
   // Handlers, named as the program's own procedures.
-  void Timer1_Timer();
-  void Timer2_Timer();
-  void Form_Click();
-  void Form_DblClick();
-  void Form5_QueryUnload();
-  void FormCancel_Click();
-  void com_Click(int port_no);
-  void Clr_Com_Menu();
-  void Command1_Click();
-  void Command2_Click();
-  void MenuFileOpen_Click();
-  void MenuSave_Click();
+  void refresh_port_status();
+  void splash_timer_elapsed();
+  void background_clicked();
+  void background_double_clicked();
+  void progress_window_closed();
+  void request_exit();
+  void choose_port(int port_no);
+  void clear_port_checks();
+  void start_write();
+  void start_read();
+  void choose_and_open_file();
+  void save_file();
   void export_csv_click();
   void import_csv_click();
   void trace_click();
   // The menu items `工程模式`, `测试模式` and `写ID`: each shows its dialog modeless, loading it
   // first when needed, and brings it forward.
-  void engineering_mode_Click();
-  void test_mode_Click();
-  void radio_id_Click();
+  void open_engineering_dialog();
+  void open_test_mode_dialog();
+  void open_radio_id_dialog();
 
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
@@ -185,7 +185,7 @@ class MainWindow : public QMainWindow {
   // main_window_layout.cpp
   void build_layout();
   QWidget* build_top_bar();
-  QWidget* build_Frame2();
+  QWidget* build_edit_frame();
   void build_timers_and_windows();
   // main_window_menus.cpp
   void build_menus();
@@ -194,7 +194,7 @@ class MainWindow : public QMainWindow {
   // main_window_grid.cpp
   void connect_grid();
   void fill_option_boxes();
-  void Combo1_Click();
+  void apply_chosen_plan();
   void change_mode();
   void choose_in_box(int index, const QString& text);
   void cell_click(Cell column, int row);
@@ -224,7 +224,7 @@ class MainWindow : public QMainWindow {
   void connect_csv();
   // main_window_dialogs.cpp
   void connect_dialogs();
-  TestModeDialog* load_Form4();
+  TestModeDialog* load_test_mode_dialog();
   void show_dialog(QWidget* dialog);
   // main_window_safety.cpp
   void connect_safety();
@@ -234,12 +234,12 @@ class MainWindow : public QMainWindow {
   void open_backup_folder();
   // main_window.cpp
   void connect_lifecycle();
-  void Form_Load();
+  void load();
   void show_port_state();
-  void Form_QueryUnload();
+  void ask_to_exit();
   void answer_exit(bool yes);
   void end_link_for_exit();
-  void Form_Unload();
+  void unload();
   void close_splash();
 
   MessageBoxes& boxes_;
@@ -264,35 +264,35 @@ class MainWindow : public QMainWindow {
 
   Background* background_ = nullptr;
   ChannelGrid* grid_ = nullptr;
-  ChoiceBox* Combo1_ = nullptr;
-  ChoiceBox* Combo4_ = nullptr;
-  ChoiceBox* Combo5_ = nullptr;
-  ChoiceBox* Combo6_ = nullptr;
-  ChoiceBox* Combo7_ = nullptr;
-  ChoiceBox* Combo2_60_ = nullptr;
-  ChoiceBox* Combo2_62_ = nullptr;
-  QPushButton* Command1_ = nullptr;
-  QPushButton* Command2_ = nullptr;
-  QPushButton* Command5_ = nullptr;
-  QPushButton* Command6_ = nullptr;
-  QPushButton* Command9_ = nullptr;
-  QPushButton* Command10_ = nullptr;
-  StatusBar* StatusBar1_ = nullptr;
+  ChoiceBox* plan_box_ = nullptr;
+  ChoiceBox* mode_box_ = nullptr;
+  ChoiceBox* transmit_box_ = nullptr;
+  ChoiceBox* busy_lockout_box_ = nullptr;
+  ChoiceBox* fsk_box_ = nullptr;
+  ChoiceBox* channel_total_box_ = nullptr;
+  ChoiceBox* fill_step_box_ = nullptr;
+  QPushButton* write_button_ = nullptr;
+  QPushButton* read_button_ = nullptr;
+  QPushButton* open_button_ = nullptr;
+  QPushButton* save_button_ = nullptr;
+  QPushButton* fill_rx_button_ = nullptr;
+  QPushButton* fill_tx_button_ = nullptr;
+  StatusBar* status_bar_ = nullptr;
 
-  QAction* MenuFileOpen_ = nullptr;
-  QAction* MenuSave_ = nullptr;
+  QAction* open_action_ = nullptr;
+  QAction* save_action_ = nullptr;
   QAction* export_csv_ = nullptr;
   QAction* import_csv_ = nullptr;
   QAction* trace_ = nullptr;
-  QAction* FormCancel_ = nullptr;
+  QAction* exit_action_ = nullptr;
   QMenu* recent_files_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
-  std::array<QAction*, kLastPort> com_{};
-  QAction* bt_2_ = nullptr;
-  QAction* xbm27_ = nullptr;
-  QAction* WriteChn_ = nullptr;
-  QAction* StartWrite_ = nullptr;
+  std::array<QAction*, kLastPort> port_actions_{};
+  QAction* baud_9600_action_ = nullptr;
+  QAction* model_action_ = nullptr;
+  QAction* read_action_ = nullptr;
+  QAction* write_action_ = nullptr;
   QAction* engineering_mode_ = nullptr;
   QAction* test_mode_ = nullptr;
   QAction* radio_id_ = nullptr;
@@ -300,13 +300,13 @@ class MainWindow : public QMainWindow {
   QAction* backup_after_read_ = nullptr;   // 读频自动备份, remembered
   QAction* verify_after_write_ = nullptr;  // 写后校验, remembered
 
-  FormTimer* Timer1_ = nullptr;
-  FormTimer* Timer2_ = nullptr;
-  ProgressWindow* Form5_ = nullptr;
+  FormTimer* status_refresh_timer_ = nullptr;
+  FormTimer* splash_timer_ = nullptr;
+  ProgressWindow* progress_window_ = nullptr;
   QPointer<Splash> splash_;
-  QPointer<EngineeringDialog> Form3_;
-  QPointer<TestModeDialog> Form4_;
-  QPointer<RadioIdDialog> Form6_;
+  QPointer<EngineeringDialog> engineering_dialog_;
+  QPointer<TestModeDialog> test_mode_dialog_;
+  QPointer<RadioIdDialog> radio_id_dialog_;
   std::vector<QPointer<QWidget>> loaded_windows_;
 
   bool closing_ = false;  // the exit question is asked or about to be

@@ -28,8 +28,8 @@ void MainWindow::connect_csv() {
 
 // As a save: the open tone editors commit first, so the file holds what the grid shows.
 void MainWindow::export_csv_click() {
-  Timer1_->set_enabled(false);
-  Timer2_->set_enabled(false);
+  status_refresh_timer_->set_enabled(false);
+  splash_timer_->set_enabled(false);
   const auto choice = file_dialogs_.csv_export_name(this);
   std::optional<Message> failure;
   if (choice) {
@@ -37,24 +37,24 @@ void MainWindow::export_csv_click() {
     render_sheet();
     failure = export_csv(sheet_, choice->layout, file_path(choice->file));
   }
-  Timer1_->set_enabled(true);
-  Timer2_->set_enabled(true);
+  status_refresh_timer_->set_enabled(true);
+  splash_timer_->set_enabled(true);
   if (failure) boxes_.show(*failure);
 }
 
 // The rows replace channels 1, 2, ... of the grid and nothing else; a refused sheet changes
 // nothing.
 void MainWindow::import_csv_click() {
-  Timer1_->set_enabled(false);
-  Timer2_->set_enabled(false);
+  status_refresh_timer_->set_enabled(false);
+  splash_timer_->set_enabled(false);
   const auto name = file_dialogs_.csv_import_name(this);
   std::optional<Message> failure;
   if (name) {
     failure = import_csv(sheet_, file_path(*name));
     render_sheet();
   }
-  Timer1_->set_enabled(true);
-  Timer2_->set_enabled(true);
+  status_refresh_timer_->set_enabled(true);
+  splash_timer_->set_enabled(true);
   if (failure) boxes_.show(*failure);
 }
 

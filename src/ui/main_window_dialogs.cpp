@@ -16,44 +16,45 @@ constexpr int kDialogMargin = 24;
 }  // namespace
 
 void MainWindow::connect_dialogs() {
-  connect(engineering_mode_, &QAction::triggered, this, &MainWindow::engineering_mode_Click);
-  connect(test_mode_, &QAction::triggered, this, &MainWindow::test_mode_Click);
-  connect(radio_id_, &QAction::triggered, this, &MainWindow::radio_id_Click);
-  set_monitor_display(
-      [this](const MonitorPacket& packet) { load_Form4()->display_Monit(packet.rx_data); });
+  connect(engineering_mode_, &QAction::triggered, this, &MainWindow::open_engineering_dialog);
+  connect(test_mode_, &QAction::triggered, this, &MainWindow::open_test_mode_dialog);
+  connect(radio_id_, &QAction::triggered, this, &MainWindow::open_radio_id_dialog);
+  set_monitor_display([this](const MonitorPacket& packet) {
+    load_test_mode_dialog()->decode_monitor_packet(packet.rx_data);
+  });
 }
 
-EngineeringDialog* MainWindow::Form3() const { return Form3_; }
+EngineeringDialog* MainWindow::engineering_dialog() const { return engineering_dialog_; }
 
-TestModeDialog* MainWindow::Form4() const { return Form4_; }
+TestModeDialog* MainWindow::test_mode_dialog() const { return test_mode_dialog_; }
 
-RadioIdDialog* MainWindow::Form6() const { return Form6_; }
+RadioIdDialog* MainWindow::radio_id_dialog() const { return radio_id_dialog_; }
 
-void MainWindow::engineering_mode_Click() {
-  if (!Form3_) {
-    Form3_ = new EngineeringDialog(*this);
-    register_window(Form3_);
+void MainWindow::open_engineering_dialog() {
+  if (!engineering_dialog_) {
+    engineering_dialog_ = new EngineeringDialog(*this);
+    register_window(engineering_dialog_);
   }
-  show_dialog(Form3_);
+  show_dialog(engineering_dialog_);
 }
 
-void MainWindow::test_mode_Click() { show_dialog(load_Form4()); }
+void MainWindow::open_test_mode_dialog() { show_dialog(load_test_mode_dialog()); }
 
-void MainWindow::radio_id_Click() {
-  if (!Form6_) {
-    Form6_ = new RadioIdDialog(*this);
-    register_window(Form6_);
+void MainWindow::open_radio_id_dialog() {
+  if (!radio_id_dialog_) {
+    radio_id_dialog_ = new RadioIdDialog(*this);
+    register_window(radio_id_dialog_);
   }
-  show_dialog(Form6_);
+  show_dialog(radio_id_dialog_);
 }
 
 // A stream keeps running when its dialog is closed, so its next packet may load it again.
-TestModeDialog* MainWindow::load_Form4() {
-  if (!Form4_) {
-    Form4_ = new TestModeDialog(*this);
-    register_window(Form4_);
+TestModeDialog* MainWindow::load_test_mode_dialog() {
+  if (!test_mode_dialog_) {
+    test_mode_dialog_ = new TestModeDialog(*this);
+    register_window(test_mode_dialog_);
   }
-  return Form4_;
+  return test_mode_dialog_;
 }
 
 // A dialog shown for the first time opens over the main window, beside the grid.

@@ -32,26 +32,26 @@ QString dropped_channel_file(const QMimeData* data) {
 }  // namespace
 
 void MainWindow::connect_files() {
-  connect(MenuFileOpen_, &QAction::triggered, this, &MainWindow::MenuFileOpen_Click);
-  connect(MenuSave_, &QAction::triggered, this, &MainWindow::MenuSave_Click);
+  connect(open_action_, &QAction::triggered, this, &MainWindow::choose_and_open_file);
+  connect(save_action_, &QAction::triggered, this, &MainWindow::save_file);
   connect(recent_files_, &QMenu::aboutToShow, this, &MainWindow::fill_recent_menu);
   fill_recent_menu();
   setAcceptDrops(true);
 }
 
-void MainWindow::MenuSave_Click() { save_with_dialog(); }
+void MainWindow::save_file() { save_with_dialog(); }
 
 bool MainWindow::save_with_dialog() {
-  Timer1_->set_enabled(false);
-  Timer2_->set_enabled(false);
+  status_refresh_timer_->set_enabled(false);
+  splash_timer_->set_enabled(false);
   const auto name = file_dialogs_.save_file_name(this);
   file_name_ = name.value_or(QString());
   std::optional<std::filesystem::path> path;
   if (name) path = path_of(*name);
   const auto failure = save_channel_file(sheet_, path);
   render_sheet();
-  Timer1_->set_enabled(true);
-  Timer2_->set_enabled(true);
+  status_refresh_timer_->set_enabled(true);
+  splash_timer_->set_enabled(true);
   if (failure) {
     boxes_.show(*failure);
     return false;
@@ -62,13 +62,13 @@ bool MainWindow::save_with_dialog() {
   return true;
 }
 
-void MainWindow::MenuFileOpen_Click() {
+void MainWindow::choose_and_open_file() {
   settle_unsaved_changes([this] {
-    Timer1_->set_enabled(false);
-    Timer2_->set_enabled(false);
+    status_refresh_timer_->set_enabled(false);
+    splash_timer_->set_enabled(false);
     const auto name = file_dialogs_.open_file_name(this, file_name_);
-    Timer1_->set_enabled(true);
-    Timer2_->set_enabled(true);
+    status_refresh_timer_->set_enabled(true);
+    splash_timer_->set_enabled(true);
     if (!name) return;
     file_name_ = *name;
     open_named_file(*name);

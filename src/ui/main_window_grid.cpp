@@ -29,24 +29,24 @@ QStringList item_list(const Texts& texts) {
 }  // namespace
 
 void MainWindow::fill_option_boxes() {
-  Combo5_->set_items(item_list(kTransmitItems));
-  Combo6_->set_items(item_list(kSwitchItems));
-  Combo7_->set_items(item_list(kSwitchItems));
-  Combo4_->set_items(item_list(kModeItems));
-  Combo1_->set_items(item_list(kPlanItems));
-  Combo2_60_->set_items(item_list(channel_total_items()));
-  Combo2_62_->set_items(item_list(fill_step_items()));
+  transmit_box_->set_items(item_list(kTransmitItems));
+  busy_lockout_box_->set_items(item_list(kSwitchItems));
+  fsk_box_->set_items(item_list(kSwitchItems));
+  mode_box_->set_items(item_list(kModeItems));
+  plan_box_->set_items(item_list(kPlanItems));
+  channel_total_box_->set_items(item_list(channel_total_items()));
+  fill_step_box_->set_items(item_list(fill_step_items()));
 }
 
 void MainWindow::render_sheet() {
   grid_->show_sheet(sheet_);
-  Combo1_->show_text(QString::fromStdString(sheet_.plan));
-  Combo4_->show_text(QString::fromStdString(sheet_.mode));
-  Combo5_->show_text(QString::fromStdString(sheet_.transmit));
-  Combo6_->show_text(QString::fromStdString(sheet_.busy_lockout));
-  Combo7_->show_text(QString::fromStdString(sheet_.fsk));
-  Combo2_60_->show_text(QString::fromStdString(sheet_.channel_total));
-  Combo2_62_->show_text(QString::fromStdString(sheet_.fill_step));
+  plan_box_->show_text(QString::fromStdString(sheet_.plan));
+  mode_box_->show_text(QString::fromStdString(sheet_.mode));
+  transmit_box_->show_text(QString::fromStdString(sheet_.transmit));
+  busy_lockout_box_->show_text(QString::fromStdString(sheet_.busy_lockout));
+  fsk_box_->show_text(QString::fromStdString(sheet_.fsk));
+  channel_total_box_->show_text(QString::fromStdString(sheet_.channel_total));
+  fill_step_box_->show_text(QString::fromStdString(sheet_.fill_step));
   show_title();
 }
 
@@ -66,41 +66,43 @@ void MainWindow::connect_grid() {
     edit_sheet(QStringLiteral("检查频率"), [&] { receive_frequency_double_click(sheet_); });
     render_sheet();
   });
-  connect(grid_, &ChannelGrid::Combo2_chosen, this, &MainWindow::choose_in_box);
-  connect(grid_, &ChannelGrid::Combo3_changed, this, [this](int row, const QString& text) {
-    edit_sheet(QStringLiteral("编辑信道"), [&] { change_rx_tone_editor(sheet_, row, text.toStdString()); });
+  connect(grid_, &ChannelGrid::tone_editor_chosen, this, &MainWindow::choose_in_box);
+  connect(grid_, &ChannelGrid::rx_tone_editor_changed, this, [this](int row, const QString& text) {
+    edit_sheet(QStringLiteral("编辑信道"),
+               [&] { change_rx_tone_editor(sheet_, row, text.toStdString()); });
     render_sheet();
   });
 
-  connect(Combo2_60_, &QComboBox::textActivated, this,
+  connect(channel_total_box_, &QComboBox::textActivated, this,
           [this](const QString& text) { choose_in_box(kChannelTotalIndex, text); });
-  connect(Combo2_62_, &QComboBox::textActivated, this,
+  connect(fill_step_box_, &QComboBox::textActivated, this,
           [this](const QString& text) { choose_in_box(kFillStepIndex, text); });
-  connect(Combo1_, &QComboBox::textActivated, this, [this](const QString& text) {
+  connect(plan_box_, &QComboBox::textActivated, this, [this](const QString& text) {
     edit_sheet(QStringLiteral("频率方案"), [&] {
       sheet_.plan = text.toStdString();
-      Combo1_Click();
+      apply_chosen_plan();
     });
   });
-  connect(Combo4_, &QComboBox::textActivated, this, [this](const QString& text) {
+  connect(mode_box_, &QComboBox::textActivated, this, [this](const QString& text) {
     edit_sheet(QStringLiteral("工作模式"), [&] {
       sheet_.mode = text.toStdString();
       change_mode();
     });
   });
-  for (auto [box, field] : {std::pair{Combo5_, &Sheet::transmit}, std::pair{Combo6_, &Sheet::busy_lockout},
-                            std::pair{Combo7_, &Sheet::fsk}}) {
+  for (auto [box, field] :
+       {std::pair{transmit_box_, &Sheet::transmit},
+        std::pair{busy_lockout_box_, &Sheet::busy_lockout}, std::pair{fsk_box_, &Sheet::fsk}}) {
     connect(box, &QComboBox::textActivated, this, [this, field](const QString& text) {
       edit_sheet(QStringLiteral("选项"), [&] { sheet_.*field = text.toStdString(); });
     });
   }
 
-  connect(Command9_, &QPushButton::clicked, this, [this] {
+  connect(fill_rx_button_, &QPushButton::clicked, this, [this] {
     std::optional<Message> message;
     edit_sheet(QStringLiteral("接收"), [&] { message = m27::fill_receive_frequencies(sheet_); });
     show_fill_result(message);
   });
-  connect(Command10_, &QPushButton::clicked, this, [this] {
+  connect(fill_tx_button_, &QPushButton::clicked, this, [this] {
     std::optional<Message> message;
     edit_sheet(QStringLiteral("发射"), [&] { message = m27::fill_transmit_frequencies(sheet_); });
     show_fill_result(message);
@@ -126,7 +128,7 @@ void MainWindow::cell_click(Cell column, int row) {
   }
 }
 
-void MainWindow::Combo1_Click() {
+void MainWindow::apply_chosen_plan() {
   commit_edits(sheet_);
   title_ = QString::fromStdString(apply_plan(sheet_));
   render_sheet();

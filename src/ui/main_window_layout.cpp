@@ -45,11 +45,11 @@ void MainWindow::build_layout() {
   grid_ = new ChannelGrid(background_);
   auto* right = new QVBoxLayout;
   right->setSpacing(0);
-  right->addWidget(build_Frame2());
+  right->addWidget(build_edit_frame());
   right->addSpacing(110);
-  Command1_ = make_button("Command1", "开始写频(&S)", background_);
-  Command2_ = make_button("Command2", "读取频率(&E)", background_);
-  for (QPushButton* button : {Command1_, Command2_}) {
+  write_button_ = make_button("Command1", "开始写频(&S)", background_);
+  read_button_ = make_button("Command2", "读取频率(&E)", background_);
+  for (QPushButton* button : {write_button_, read_button_}) {
     button->setFixedSize(100, 34);
     right->addWidget(button, 0, Qt::AlignLeft);
     right->addSpacing(28);
@@ -66,8 +66,8 @@ void MainWindow::build_layout() {
   page->addLayout(middle);
   page->addStretch(1);
 
-  StatusBar1_ = new StatusBar(this);
-  setStatusBar(StatusBar1_);
+  status_bar_ = new StatusBar(this);
+  setStatusBar(status_bar_);
   build_timers_and_windows();
 }
 
@@ -76,59 +76,59 @@ QWidget* MainWindow::build_top_bar() {
   auto* row = new QHBoxLayout(bar);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(6);
-  Command5_ = make_button("Command5", "打开文件", bar);
-  Command6_ = make_button("Command6", "保存文件", bar);
-  Combo1_ = make_choice("Combo1", 128, bar);
-  Combo4_ = make_choice("Combo4", 108, bar);
-  Combo5_ = make_choice("Combo5", 68, bar);
-  Combo6_ = make_choice("Combo6", 52, bar);
-  Combo7_ = make_choice("Combo7", 52, bar);
-  row->addWidget(Command5_);
-  row->addWidget(Command6_);
+  open_button_ = make_button("Command5", "打开文件", bar);
+  save_button_ = make_button("Command6", "保存文件", bar);
+  plan_box_ = make_choice("Combo1", 128, bar);
+  mode_box_ = make_choice("Combo4", 108, bar);
+  transmit_box_ = make_choice("Combo5", 68, bar);
+  busy_lockout_box_ = make_choice("Combo6", 52, bar);
+  fsk_box_ = make_choice("Combo7", 52, bar);
+  row->addWidget(open_button_);
+  row->addWidget(save_button_);
   row->addSpacing(14);
-  row->addWidget(Combo1_);
-  row->addWidget(Combo4_);
+  row->addWidget(plan_box_);
+  row->addWidget(mode_box_);
   row->addSpacing(14);
   row->addWidget(make_label("Label4", "发射", bar));
-  row->addWidget(Combo5_);
+  row->addWidget(transmit_box_);
   row->addSpacing(14);
   row->addWidget(make_label("Label5", "遇忙禁发", bar));
-  row->addWidget(Combo6_);
+  row->addWidget(busy_lockout_box_);
   row->addSpacing(14);
   row->addWidget(make_label("Label6", "FSK", bar));
-  row->addWidget(Combo7_);
+  row->addWidget(fsk_box_);
   row->addStretch(1);
   return bar;
 }
 
-QWidget* MainWindow::build_Frame2() {
+QWidget* MainWindow::build_edit_frame() {
   QGroupBox* frame = make_frame("Frame2", "信道编辑", background_);
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(10, 8, 10, 10);
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(12);
-  Combo2_60_ = make_choice("Combo2_60", 72, frame);
-  Combo2_62_ = make_choice("Combo2_62", 72, frame);
+  channel_total_box_ = make_choice("Combo2_60", 72, frame);
+  fill_step_box_ = make_choice("Combo2_62", 72, frame);
   grid->addWidget(make_label("Label2_3", "信道总数", frame), 0, 0);
-  grid->addWidget(Combo2_60_, 0, 1);
+  grid->addWidget(channel_total_box_, 0, 1);
   grid->addWidget(make_label("Label2_2", "频率步长(k)", frame), 1, 0);
-  grid->addWidget(Combo2_62_, 1, 1);
-  Command9_ = make_button("Command9", "接收", frame);
-  Command10_ = make_button("Command10", "发射", frame);
-  grid->addWidget(Command9_, 2, 0, Qt::AlignCenter);
-  grid->addWidget(Command10_, 2, 1, Qt::AlignCenter);
-  for (QPushButton* button : {Command9_, Command10_}) button->setFixedSize(56, 28);
+  grid->addWidget(fill_step_box_, 1, 1);
+  fill_rx_button_ = make_button("Command9", "接收", frame);
+  fill_tx_button_ = make_button("Command10", "发射", frame);
+  grid->addWidget(fill_rx_button_, 2, 0, Qt::AlignCenter);
+  grid->addWidget(fill_tx_button_, 2, 1, Qt::AlignCenter);
+  for (QPushButton* button : {fill_rx_button_, fill_tx_button_}) button->setFixedSize(56, 28);
   return frame;
 }
 
 void MainWindow::build_timers_and_windows() {
-  // Timer1 ticks only once later code gives it an interval.
-  Timer1_ = new FormTimer("Timer1", {}, this);
-  Timer1_->set_enabled(true);
-  Timer2_ = new FormTimer("Timer2", kSplashInterval, this);
-  Timer2_->set_enabled(true);
-  Form5_ = new ProgressWindow(this);
-  register_window(Form5_);
+  // status_refresh_timer ticks only once later code gives it an interval.
+  status_refresh_timer_ = new FormTimer("Timer1", {}, this);
+  status_refresh_timer_->set_enabled(true);
+  splash_timer_ = new FormTimer("Timer2", kSplashInterval, this);
+  splash_timer_->set_enabled(true);
+  progress_window_ = new ProgressWindow(this);
+  register_window(progress_window_);
 }
 
 }  // namespace m27

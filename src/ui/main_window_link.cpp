@@ -19,25 +19,26 @@ namespace m27 {
 // frame, the transfer buttons), the file and transfer menu items and the port menu.
 void MainWindow::connect_link() {
   connect(&driver_, &LinkDriver::action, this, &MainWindow::on_link_action);
-  connect(Command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-  connect(Command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+  connect(write_button_, &QPushButton::clicked, this, &MainWindow::start_write);
+  connect(read_button_, &QPushButton::clicked, this, &MainWindow::start_read);
   for (QWidget* w : background_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     guard_.add(w);
   }
-  for (QAction* a : {WriteChn_, StartWrite_, MenuFileOpen_, MenuSave_, export_csv_, import_csv_}) {
+  for (QAction* a :
+       {read_action_, write_action_, open_action_, save_action_, export_csv_, import_csv_}) {
     guard_.add(a);
   }
-  for (QAction* a : com_) guard_.add(a);
+  for (QAction* a : port_actions_) guard_.add(a);
 }
 
-void MainWindow::Command1_Click() {
+void MainWindow::start_write() {
   start_exchange(std::make_unique<WriteTransfer>(sheet_),
                  {{}, [this](bool ok) { read_back_written(ok); }, {}});
 }
 
 // A read may replace an edited sheet: it asks first. Its sheet is applied as one undoable step
 // when, and only when, it completes.
-void MainWindow::Command2_Click() {
+void MainWindow::start_read() {
   settle_unsaved_changes([this] {
     start_exchange(std::make_unique<ReadTransfer>(sheet_),
                    {{}, [this](bool ok) { back_up_read(ok); }, {}});
@@ -54,8 +55,8 @@ bool MainWindow::start_exchange(std::unique_ptr<Operation> operation, ExchangeCa
 
 // At once, not after the boxes before it: the port is already closed.
 void MainWindow::mark_port_lost(const Message& message) {
-  Clr_Com_Menu();
-  StatusBar1_->set_panel1(QStringLiteral("串口关"));
+  clear_port_checks();
+  status_bar_->set_panel1(QStringLiteral("串口关"));
   player_.show(message);
 }
 
@@ -84,27 +85,27 @@ void MainWindow::apply(const Action& action, const ExchangeCallbacks& callbacks)
       [&](const auto& a) {
         using A = std::decay_t<decltype(a)>;
         if constexpr (std::is_same_v<A, Status>) {
-          StatusBar1_->set_panel1(QString());
-          StatusBar1_->set_panel1(QString::fromStdString(a.text));
+          status_bar_->set_panel1(QString());
+          status_bar_->set_panel1(QString::fromStdString(a.text));
         } else if constexpr (std::is_same_v<A, ShowProgress>) {
-          Form5_->setWindowTitle(QString::fromStdString(a.caption));
-          Form5_->ProgressBar1()->setVisible(true);
-          Form5_->move(geometry().center() - Form5_->rect().center());
-          Form5_->show();
+          progress_window_->setWindowTitle(QString::fromStdString(a.caption));
+          progress_window_->ProgressBar1()->setVisible(true);
+          progress_window_->move(geometry().center() - progress_window_->rect().center());
+          progress_window_->show();
         } else if constexpr (std::is_same_v<A, SetProgress>) {
-          Form5_->ProgressBar1()->setValue(a.value);
+          progress_window_->ProgressBar1()->setValue(a.value);
         } else if constexpr (std::is_same_v<A, HideProgress>) {
-          Form5_->ProgressBar1()->setValue(0);
-          Form5_->ProgressBar1()->setVisible(false);
-          Form5_->hide();
+          progress_window_->ProgressBar1()->setValue(0);
+          progress_window_->ProgressBar1()->setVisible(false);
+          progress_window_->hide();
         } else if constexpr (std::is_same_v<A, EnableCommands>) {
           enable_exchange_commands(a.enabled);
         } else if constexpr (std::is_same_v<A, ArmStatusRefresh>) {
-          Timer1_->arm(kStatusRefreshDelay);
+          status_refresh_timer_->arm(kStatusRefreshDelay);
         } else if constexpr (std::is_same_v<A, StopStatusRefresh>) {
-          Timer1_->set_enabled(false);
+          status_refresh_timer_->set_enabled(false);
         } else if constexpr (std::is_same_v<A, HoldSplashTimer>) {
-          Timer2_->set_enabled(!a.hold);
+          splash_timer_->set_enabled(!a.hold);
         } else if constexpr (std::is_same_v<A, SheetChanged>) {
           render_sheet();
         } else if constexpr (std::is_same_v<A, SheetRead>) {

@@ -51,21 +51,21 @@ void MainWindow::build_menus() {
   QMenuBar* bar = menuBar();
 
   QMenu* file = add_menu(this, bar, "MenuFile", "文件(&F)");
-  MenuFileOpen_ = add_item(file, "MenuFileOpen", "打开文件(&O)");
-  MenuSave_ = add_item(file, "MenuSave", "保存文件(&s)");
+  open_action_ = add_item(file, "MenuFileOpen", "打开文件(&O)");
+  save_action_ = add_item(file, "MenuSave", "保存文件(&s)");
   recent_files_ = add_submenu(file, "recent_files", "最近打开的文件");
   export_csv_ = add_item(file, "MenuExportCsv", "导出CSV…");
   import_csv_ = add_item(file, "MenuImportCsv", "导入CSV…");
   open_backups_ = add_item(file, "open_backups", "打开备份文件夹");
   add_separator(file, "wer6wr6");
-  FormCancel_ = add_item(file, "FormCancel", "退出(&E)");
+  exit_action_ = add_item(file, "FormCancel", "退出(&E)");
 
   build_edit_menu(add_menu(this, bar, "edit", "编辑(&E)"));
 
   QMenu* settings = add_menu(this, bar, "chuankoushezhi", "设置(&I)");
   build_port_menu(add_submenu(settings, "com", "端口(&C)"));
   QMenu* baud = add_submenu(settings, "botelv", "波特率(&P)");
-  bt_2_ = add_checked_item(baud, "bt_2", "9600");
+  baud_9600_action_ = add_checked_item(baud, "bt_2", "9600");
   add_item(settings, "qita", "其他(&O)");
   trace_ = add_item(settings, "MenuTrace", "通讯记录…");
   trace_->setCheckable(true);  // checked while a trace is being written
@@ -74,14 +74,14 @@ void MainWindow::build_menus() {
   verify_after_write_ = add_item(settings, "verify_after_write", "写后校验");
 
   QMenu* model = add_menu(this, bar, "jixinxinxi", "机型选择(&J)");
-  xbm27_ = add_checked_item(model, "xbm27", "------");
+  model_action_ = add_checked_item(model, "xbm27", "------");
   add_separator(model, "jjj");
 
   QMenu* programming = add_menu(this, bar, "xie", "编程操作(&X)");
   add_separator(programming, "w138888");
-  WriteChn_ = add_item(programming, "WriteChn", "读取频率(&R)");
+  read_action_ = add_item(programming, "WriteChn", "读取频率(&R)");
   add_separator(programming, "w1388888");
-  StartWrite_ = add_item(programming, "StartWrite", "开始写频(&W)");
+  write_action_ = add_item(programming, "StartWrite", "开始写频(&W)");
   add_separator(programming, "aa");
   engineering_mode_ = add_item(programming, "工程模式", "工程模式");
   add_separator(programming, "GG");
@@ -91,11 +91,11 @@ void MainWindow::build_menus() {
 
   // The menu items run the buttons' commands, and a disabled button (a transfer running)
   // refuses them alike.
-  connect(WriteChn_, &QAction::triggered, Command2_, &QPushButton::click);
-  connect(StartWrite_, &QAction::triggered, Command1_, &QPushButton::click);
-  connect(Command5_, &QPushButton::clicked, MenuFileOpen_, &QAction::trigger);
-  connect(Command6_, &QPushButton::clicked, MenuSave_, &QAction::trigger);
-  connect(FormCancel_, &QAction::triggered, this, &MainWindow::FormCancel_Click);
+  connect(read_action_, &QAction::triggered, read_button_, &QPushButton::click);
+  connect(write_action_, &QAction::triggered, write_button_, &QPushButton::click);
+  connect(open_button_, &QPushButton::clicked, open_action_, &QAction::trigger);
+  connect(save_button_, &QPushButton::clicked, save_action_, &QAction::trigger);
+  connect(exit_action_, &QAction::triggered, this, &MainWindow::request_exit);
 }
 
 }  // namespace m27

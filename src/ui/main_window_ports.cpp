@@ -22,27 +22,27 @@ void MainWindow::build_port_menu(QMenu* menu) {
     item->setCheckable(true);
     const QString device = serial_.ports().device(n);
     item->setStatusTip(device.isEmpty() ? QString::fromUtf8(kNoDevice) : device);
-    connect(item, &QAction::triggered, this, [this, n] { com_Click(n); });
-    com_[n - kFirstPort] = item;
+    connect(item, &QAction::triggered, this, [this, n] { choose_port(n); });
+    port_actions_[n - kFirstPort] = item;
   }
 }
 
-void MainWindow::Clr_Com_Menu() {
-  for (QAction* item : com_) item->setChecked(false);
+void MainWindow::clear_port_checks() {
+  for (QAction* item : port_actions_) item->setChecked(false);
 }
 
 // A failed choice leaves no item checked and says "串口关": the old port was closed before the
 // new one was tried.
-void MainWindow::com_Click(int n) {
+void MainWindow::choose_port(int n) {
   port_no_ = n;
   const OpenOutcome outcome = serial_.open_port(n);
-  Clr_Com_Menu();
+  clear_port_checks();
   if (outcome == OpenOutcome::Opened) {
-    com_[n - kFirstPort]->setChecked(true);
-    StatusBar1_->set_panel1(QStringLiteral("串口%1").arg(n));
+    port_actions_[n - kFirstPort]->setChecked(true);
+    status_bar_->set_panel1(QStringLiteral("串口%1").arg(n));
     return;
   }
-  StatusBar1_->set_panel1(QStringLiteral("串口关"));
+  status_bar_->set_panel1(QStringLiteral("串口关"));
   if (const auto message = port_failure_message(n, outcome)) boxes_.show(*message);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// `Form5`, the progress window of the read and write transfers (`ProgressBar1`, 0 .. 250).
-// Closing it by its title bar gives the controls back as at the end of a transfer and lets the
-// running transfer know (`query_unload`).
+// `progress_window`, the progress window of the read and write transfers (`ProgressBar1`, 0 ..
+// 250). Closing it by its title bar gives the controls back as at the end of a transfer and lets
+// the running transfer know (`query_unload`).
 
 #include <QWidget>
 

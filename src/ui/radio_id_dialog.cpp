@@ -28,36 +28,36 @@ RadioIdDialog::RadioIdDialog(MainWindow& main_window)
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->setSizeConstraint(QLayout::SetFixedSize);
-  page->addWidget(build_ID());
+  page->addWidget(id_bytes());
 
-  Text1_->installEventFilter(this);
-  connect(Command1_, &QPushButton::clicked, this, &RadioIdDialog::Command1_Click);
-  connect(Command2_, &QPushButton::clicked, this, &RadioIdDialog::Command2_Click);
+  id_edit_->installEventFilter(this);
+  connect(write_button_, &QPushButton::clicked, this, &RadioIdDialog::write_id);
+  connect(read_button_, &QPushButton::clicked, this, &RadioIdDialog::read_id);
   enable_buttons();
 }
 
-QWidget* RadioIdDialog::build_ID() {
+QWidget* RadioIdDialog::id_bytes() {
   QGroupBox* frame = make_frame("ID", "ID", this);
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(12, 10, 12, 12);
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(12);
-  Text1_ = make_text("Text1", QStringLiteral("0"), kIdWidth, frame);
-  Text1_->setMaxLength(kIdMaxLength);
-  Text2_ = make_text("Text2", QStringLiteral("0"), kCountWidth, frame);
-  Command1_ = make_button("Command1", "写ID", frame);
-  Command2_ = make_button("Command2", "读ID", frame);
+  id_edit_ = make_text("Text1", QStringLiteral("0"), kIdWidth, frame);
+  id_edit_->setMaxLength(kIdMaxLength);
+  successes_edit_ = make_text("Text2", QStringLiteral("0"), kCountWidth, frame);
+  write_button_ = make_button("Command1", "写ID", frame);
+  read_button_ = make_button("Command2", "读ID", frame);
   grid->addWidget(make_label("Label1", "ID", frame), 0, 0);
-  grid->addWidget(Text1_, 0, 1);
+  grid->addWidget(id_edit_, 0, 1);
   grid->addWidget(make_label("Label3", "(十进制)", frame), 0, 2);
-  grid->addWidget(Command1_, 1, 1);
-  grid->addWidget(Command2_, 1, 2);
+  grid->addWidget(write_button_, 1, 1);
+  grid->addWidget(read_button_, 1, 2);
   grid->addWidget(make_label("Label2", "成功数", frame), 2, 0);
-  grid->addWidget(Text2_, 2, 1, Qt::AlignLeft);
+  grid->addWidget(successes_edit_, 2, 1, Qt::AlignLeft);
   // Enter in the ID field leads on to "写ID", the next radio's one click.
-  setTabOrder(Text1_, Command1_);
-  setTabOrder(Command1_, Command2_);
-  setTabOrder(Command2_, Text2_);
+  setTabOrder(id_edit_, write_button_);
+  setTabOrder(write_button_, read_button_);
+  setTabOrder(read_button_, successes_edit_);
   return frame;
 }
 
@@ -66,23 +66,23 @@ QColor RadioIdDialog::preparing_colour() const {
 }
 
 void RadioIdDialog::set_lamp(const QColor& colour) {
-  QPalette lamp = Text1_->palette();
+  QPalette lamp = id_edit_->palette();
   lamp.setColor(QPalette::Base, colour);
-  Text1_->setPalette(lamp);
+  id_edit_->setPalette(lamp);
 }
 
 void RadioIdDialog::enable_buttons() {
-  Command1_->setEnabled(exchange_commands_enabled() && !writing_);
-  Command2_->setEnabled(exchange_commands_enabled() && !reading_);
+  write_button_->setEnabled(exchange_commands_enabled() && !writing_);
+  read_button_->setEnabled(exchange_commands_enabled() && !reading_);
 }
 
 // "写ID": nothing happens while another exchange runs.
-void RadioIdDialog::Command1_Click() {
+void RadioIdDialog::write_id() {
   if (exchange_running()) return;
   set_lamp(preparing_colour());
   writing_ = true;
   enable_buttons();
-  const std::string typed = Text1_->text().toStdString();
+  const std::string typed = id_edit_->text().toStdString();
   start_exchange(std::make_unique<WriteId>(typed), {},
                  [this, written = id_value(typed)](bool ok) { write_finished(written, ok); });
 }
@@ -90,26 +90,26 @@ void RadioIdDialog::Command1_Click() {
 void RadioIdDialog::write_finished(std::optional<std::uint32_t> written, bool ok) {
   if (ok && written) {
     set_lamp(from_bgr(kGreen));
-    const IdFields next = after_write(*written, Text2_->text().toStdString());
-    Text2_->setText(QString::fromStdString(next.Text2));
-    Text1_->setText(QString::fromStdString(next.Text1));
+    const IdFields next = after_write(*written, successes_edit_->text().toStdString());
+    successes_edit_->setText(QString::fromStdString(next.successes));
+    id_edit_->setText(QString::fromStdString(next.id));
   } else {
     set_lamp(from_bgr(kRed));
   }
   writing_ = false;
   enable_buttons();
-  Command1_->setFocus();
+  write_button_->setFocus();
 }
 
 // "读ID": nothing happens while another exchange runs.
-void RadioIdDialog::Command2_Click() {
+void RadioIdDialog::read_id() {
   if (exchange_running()) return;
   reading_ = true;
   enable_buttons();
   start_exchange(
       std::make_unique<ReadId>(),
       [this](const ReplyData& reply) {
-        Text1_->setText(QString::fromStdString(display_ID(reply.rx_data)));
+        id_edit_->setText(QString::fromStdString(decode_id(reply.rx_data)));
       },
       [this](bool ok) { read_finished(ok); });
 }
@@ -122,7 +122,7 @@ void RadioIdDialog::read_finished(bool ok) {
 
 // `frequency_key_action`.
 bool RadioIdDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != Text1_ || event->type() != QEvent::KeyPress) {
+  if (watched != id_edit_ || event->type() != QEvent::KeyPress) {
     return ServiceDialog::eventFilter(watched, event);
   }
   return filter_key(*static_cast<QKeyEvent*>(event), id_key_filter,

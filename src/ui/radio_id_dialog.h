@@ -21,8 +21,8 @@ class RadioIdDialog : public ServiceDialog {
  public:
   explicit RadioIdDialog(MainWindow& main_window);
 
-  void Command1_Click();
-  void Command2_Click();
+  void write_id();
+  void read_id();
 
   // The lamp while a write is being prepared: the toolkit's colour of an inactive window (the
   // nearest to the system colour of inactive window borders).
@@ -33,15 +33,15 @@ class RadioIdDialog : public ServiceDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* build_ID();
+  QWidget* id_bytes();
   void set_lamp(const QColor& colour);
   void write_finished(std::optional<std::uint32_t> written, bool ok);
   void read_finished(bool ok);
 
-  QLineEdit* Text1_ = nullptr;
-  QLineEdit* Text2_ = nullptr;
-  QPushButton* Command1_ = nullptr;
-  QPushButton* Command2_ = nullptr;
+  QLineEdit* id_edit_ = nullptr;
+  QLineEdit* successes_edit_ = nullptr;
+  QPushButton* write_button_ = nullptr;
+  QPushButton* read_button_ = nullptr;
   bool writing_ = false;
   bool reading_ = false;
 };

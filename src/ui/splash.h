@@ -1,5 +1,5 @@
 #pragma once
-// `frmSplash`, the about box over the main window at start-up. A click or a key on it closes
+// `splash`, the about box over the main window at start-up. A click or a key on it closes
 // it; the main window closes it too (its splash timer, a click on its background).
 
 #include <QWidget>

@@ -1,5 +1,5 @@
 #pragma once
-// `StatusBar1`: panel 1 the link status, which the program writes; panel 2 today's date and
+// `status_bar`: panel 1 the link status, which the program writes; panel 2 today's date and
 // panel 3 the time, kept up by the bar itself.
 
 #include <QStatusBar>

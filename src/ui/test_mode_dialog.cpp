@@ -37,17 +37,17 @@ TestModeDialog::TestModeDialog(MainWindow& main_window)
   page->setContentsMargins(14, 12, 14, 14);
   page->setSpacing(12);
   page->setSizeConstraint(QLayout::SetFixedSize);
-  page->addWidget(build_Frame1());
-  page->addWidget(build_Frame2(), 0, Qt::AlignTop);
+  page->addWidget(build_receiver_frame());
+  page->addWidget(build_battery_frame(), 0, Qt::AlignTop);
 
-  connect(Command1_, &QPushButton::clicked, this, &TestModeDialog::Command1_Click);
-  connect(Command2_, &QPushButton::clicked, this, &TestModeDialog::Command2_Click);
-  connect(Command3_, &QPushButton::clicked, this, &TestModeDialog::Command3_Click);
-  connect(Command4_, &QPushButton::clicked, this, &TestModeDialog::Command4_Click);
+  connect(start_rssi_button_, &QPushButton::clicked, this, &TestModeDialog::start_rssi);
+  connect(stop_rssi_button_, &QPushButton::clicked, this, &TestModeDialog::stop_rssi);
+  connect(start_battery_button_, &QPushButton::clicked, this, &TestModeDialog::start_battery);
+  connect(stop_battery_button_, &QPushButton::clicked, this, &TestModeDialog::stop_battery);
   enable_buttons();
 }
 
-QWidget* TestModeDialog::build_Frame1() {
+QWidget* TestModeDialog::build_receiver_frame() {
   QGroupBox* frame = make_frame("Frame1", "RSSI 监控", this);
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(12, 10, 12, 12);
@@ -58,10 +58,10 @@ QWidget* TestModeDialog::build_Frame1() {
     const char* caption;
     const char* text;
     QLineEdit** field;
-  } rows[] = {{"Label1", "RSSI(Reg68)", "Text1", &Text1_},
-              {"Label2", "SNR(Reg102)", "Text2", &Text2_},
-              {"Label3", "AFC(Reg70)", "Text3", &Text3_},
-              {"Label4", "AudioLv(Reg74)", "Text4", &Text4_}};
+  } rows[] = {{"Label1", "RSSI(Reg68)", "Text1", &rssi_edit_},
+              {"Label2", "SNR(Reg102)", "Text2", &snr_edit_},
+              {"Label3", "AFC(Reg70)", "Text3", &afc_edit_},
+              {"Label4", "AudioLv(Reg74)", "Text4", &audio_edit_}};
   int row = 0;
   for (const auto& r : rows) {
     *r.field = make_text(r.text, QStringLiteral("0"), kTextWidth, frame);
@@ -69,32 +69,33 @@ QWidget* TestModeDialog::build_Frame1() {
     grid->addWidget(*r.field, row, 1);
     ++row;
   }
-  Command1_ = make_button("Command1", "开始", frame);
-  Command2_ = make_button("Command2", "停止", frame);
-  grid->addLayout(button_row(Command1_, Command2_), row, 0, 1, 2);
+  start_rssi_button_ = make_button("Command1", "开始", frame);
+  stop_rssi_button_ = make_button("Command2", "停止", frame);
+  grid->addLayout(button_row(start_rssi_button_, stop_rssi_button_), row, 0, 1, 2);
   return frame;
 }
 
-QWidget* TestModeDialog::build_Frame2() {
+QWidget* TestModeDialog::build_battery_frame() {
   QGroupBox* frame = make_frame("Frame2", "电池AD监控", this);
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(12, 10, 12, 12);
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(8);
-  Text5_ = make_text("Text5", QStringLiteral("0"), kTextWidth, frame);
-  Shape1_ = new Lamp("Shape1", kGreen, frame);
+  battery_edit_ = make_text("Text5", QStringLiteral("0"), kTextWidth, frame);
+  charge_lamp_ = new Lamp("Shape1", kGreen, frame);
   grid->addWidget(make_label("Label6", "AD 值", frame), 0, 0);
-  grid->addWidget(Text5_, 0, 1);
+  grid->addWidget(battery_edit_, 0, 1);
   grid->addWidget(make_label("Label5", "充电", frame), 1, 0);
-  grid->addWidget(Shape1_, 1, 1, Qt::AlignCenter);
-  Command3_ = make_button("Command3", "开始", frame);
-  Command4_ = make_button("Command4", "停止", frame);
-  grid->addLayout(button_row(Command3_, Command4_), 2, 0, 1, 2);
+  grid->addWidget(charge_lamp_, 1, 1, Qt::AlignCenter);
+  start_battery_button_ = make_button("Command3", "开始", frame);
+  stop_battery_button_ = make_button("Command4", "停止", frame);
+  grid->addLayout(button_row(start_battery_button_, stop_battery_button_), 2, 0, 1, 2);
   return frame;
 }
 
 void TestModeDialog::enable_buttons() {
-  for (QPushButton* button : {Command1_, Command2_, Command3_, Command4_}) {
+  for (QPushButton* button :
+       {start_rssi_button_, stop_rssi_button_, start_battery_button_, stop_battery_button_}) {
     button->setEnabled(exchange_commands_enabled());
   }
 }
@@ -103,16 +104,16 @@ void TestModeDialog::send(MonitorButton button) {
   start_exchange(std::make_unique<MonitorCommand>(button));
 }
 
-void TestModeDialog::display_Monit(const RxData& rx_data) {
-  const MonitorView view = m27::display_Monit(rx_data);
+void TestModeDialog::decode_monitor_packet(const RxData& rx_data) {
+  const MonitorView view = m27::decode_monitor_packet(rx_data);
   if (const auto* rssi = std::get_if<RssiMonitor>(&view)) {
-    Text1_->setText(text_of(rssi->Text1));
-    Text2_->setText(text_of(rssi->Text2));
-    Text3_->setText(text_of(rssi->Text3));
-    Text4_->setText(text_of(rssi->Text4));
+    rssi_edit_->setText(text_of(rssi->rssi));
+    snr_edit_->setText(text_of(rssi->snr));
+    afc_edit_->setText(text_of(rssi->afc));
+    audio_edit_->setText(text_of(rssi->audio));
   } else if (const auto* battery = std::get_if<BatteryMonitor>(&view)) {
-    Shape1_->set_fill_colour(battery->Shape1);
-    Text5_->setText(text_of(battery->Text5));
+    charge_lamp_->set_fill_colour(battery->charge_lamp);
+    battery_edit_->setText(text_of(battery->battery_level));
   }
 }
 

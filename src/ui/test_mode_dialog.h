@@ -1,8 +1,8 @@
 #pragma once
 // `Form4` "测试模式", test mode: starts and stops the radio's two measurement streams and shows
-// every packet of them (`display_Monit`). The receiver group (`Frame1`) shows RSSI, SNR, AFC and
-// the audio level, the battery group (`Frame2`) the AD value and the charge lamp `Shape1`, red
-// while charging. Closing the dialog does not stop a stream.
+// every packet of them (`decode_monitor_packet`). The receiver group (`Frame1`) shows RSSI, SNR,
+// AFC and the audio level, the battery group (`Frame2`) the AD value and the charge lamp `Shape1`,
+// red while charging. Closing the dialog does not stop a stream.
 
 #include "service/monitor_command.h"
 #include "service/rx_data.h"
@@ -21,31 +21,31 @@ class TestModeDialog : public ServiceDialog {
  public:
   explicit TestModeDialog(MainWindow& main_window);
 
-  void Command1_Click() { send(MonitorButton::StartRssi); }
-  void Command2_Click() { send(MonitorButton::StopRssi); }
-  void Command3_Click() { send(MonitorButton::StartBattery); }
-  void Command4_Click() { send(MonitorButton::StopBattery); }
+  void start_rssi() { send(MonitorButton::StartRssi); }
+  void stop_rssi() { send(MonitorButton::StopRssi); }
+  void start_battery() { send(MonitorButton::StartBattery); }
+  void stop_battery() { send(MonitorButton::StopBattery); }
   // Shows one packet of a stream; a packet of another kind shows nothing.
-  void display_Monit(const RxData& rx_data);
+  void decode_monitor_packet(const RxData& rx_data);
 
  protected:
   void enable_buttons() override;
 
  private:
-  QWidget* build_Frame1();
-  QWidget* build_Frame2();
+  QWidget* build_receiver_frame();
+  QWidget* build_battery_frame();
   void send(MonitorButton button);
 
-  QLineEdit* Text1_ = nullptr;
-  QLineEdit* Text2_ = nullptr;
-  QLineEdit* Text3_ = nullptr;
-  QLineEdit* Text4_ = nullptr;
-  QLineEdit* Text5_ = nullptr;
-  Lamp* Shape1_ = nullptr;
-  QPushButton* Command1_ = nullptr;
-  QPushButton* Command2_ = nullptr;
-  QPushButton* Command3_ = nullptr;
-  QPushButton* Command4_ = nullptr;
+  QLineEdit* rssi_edit_ = nullptr;
+  QLineEdit* snr_edit_ = nullptr;
+  QLineEdit* afc_edit_ = nullptr;
+  QLineEdit* audio_edit_ = nullptr;
+  QLineEdit* battery_edit_ = nullptr;
+  Lamp* charge_lamp_ = nullptr;
+  QPushButton* start_rssi_button_ = nullptr;
+  QPushButton* stop_rssi_button_ = nullptr;
+  QPushButton* start_battery_button_ = nullptr;
+  QPushButton* stop_battery_button_ = nullptr;
 };
 
 }  // namespace m27

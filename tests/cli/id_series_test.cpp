@@ -35,7 +35,7 @@ TEST(IdSeries, AdvancesOnEveryRadioThatTakesItsId) {
     IdSeries series(c.start, c.radios);
     std::vector<std::string> offered;
     for (bool taken : c.taken) {
-      offered.push_back(series.fields().Text1);
+      offered.push_back(series.fields().id);
       series.written(taken);
     }
     EXPECT_EQ(offered, c.ids) << c.start;

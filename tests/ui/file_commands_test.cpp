@@ -14,7 +14,9 @@
 namespace m27::testing {
 namespace {
 
-bool timers_running(const MainWindow& w) { return w.Timer1()->enabled() && w.Timer2()->enabled(); }
+bool timers_running(const MainWindow& w) {
+  return w.status_refresh_timer()->enabled() && w.splash_timer()->enabled();
+}
 
 }  // namespace
 

@@ -58,7 +58,7 @@ class PortMenuTest : public QObject {
 
       com(*w, c.port_no)->trigger();
       QCOMPARE(checked_ports(*w), c.checked);
-      QCOMPARE(w->StatusBar1()->panel1(), QString::fromUtf8(c.status));
+      QCOMPARE(w->status_bar()->panel1(), QString::fromUtf8(c.status));
       QCOMPARE(w->serial_port().is_open(), !c.checked.isEmpty());
       QCOMPARE(w->port_no(), c.port_no);
       QCOMPARE(boxes.texts(), c.message ? QStringList{c.message} : QStringList{});

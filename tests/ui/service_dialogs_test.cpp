@@ -66,13 +66,14 @@ QPushButton* button(const QWidget* dialog, const QString& name) {
 QString colour_name(const QColor& colour, const QWidget* dialog) {
   if (colour == from_bgr(kGreen)) return QStringLiteral("green");
   if (colour == from_bgr(kRed)) return QStringLiteral("red");
-  const auto* Form6 = qobject_cast<const RadioIdDialog*>(dialog);
-  if (Form6 && colour == Form6->preparing_colour()) return QStringLiteral("preparing");
+  const auto* radio_id_dialog = qobject_cast<const RadioIdDialog*>(dialog);
+  if (radio_id_dialog && colour == radio_id_dialog->preparing_colour())
+    return QStringLiteral("preparing");
   return colour.name();
 }
 
-// What a dialog shows: Form3 "HScroll1 Text1 HScroll2 Text2", Form4 "Text1 .. Text4 Shape1 Text5",
-// Form6 "Text1 Text2 lamp".
+// What a dialog shows: engineering_dialog "HScroll1 Text1 HScroll2 Text2", test_mode_dialog "Text1
+// .. Text4 Shape1 Text5", radio_id_dialog "Text1 Text2 lamp".
 QString fields(const QWidget* dialog) {
   const auto shown = [dialog](const char* name) { return text(dialog, name)->text(); };
   const auto scrolled = [dialog](const char* name) {
@@ -104,7 +105,7 @@ std::shared_ptr<QStringList> watch(QWidget* dialog) {
 
 // "on" when every command that starts an exchange is enabled, "off" when none is.
 QString exchange_commands(const MainWindow& w) {
-  QList<bool> enabled = {w.Command1()->isEnabled(), w.Command2()->isEnabled(),
+  QList<bool> enabled = {w.write_button()->isEnabled(), w.read_button()->isEnabled(),
                          action(w, "WriteChn")->isEnabled(), action(w, "StartWrite")->isEnabled()};
   for (const char* name : {"Form3", "Form4", "Form6"}) {
     for (const QWidget* dialog : windows_named(name)) {
@@ -238,12 +239,12 @@ class ServiceDialogsTest : public QObject {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes, com1_on(pty.device()));
     const Sheet before = w->sheet();
-    const QString status = w->StatusBar1()->panel1();
+    const QString status = w->status_bar()->panel1();
     const auto windows = visible_windows();
     for (const char* item : {"qita", "bt_2", "xbm27"}) action(*w, item)->trigger();
     QVERIFY(boxes.shown.empty() && w->sheet() == before && !w->exchange_running());
     QCOMPARE(visible_windows(), windows);
-    QCOMPARE(w->StatusBar1()->panel1(), status);
+    QCOMPARE(w->status_bar()->panel1(), status);
     QVERIFY(action(*w, "bt_2")->isChecked() && action(*w, "xbm27")->isChecked());
   }
 
@@ -251,10 +252,10 @@ class ServiceDialogsTest : public QObject {
     RadioBench bench;
     MainWindow& w = *bench.window;
     open_all(w);
-    w.Command2()->click();
+    w.read_button()->click();
     QCOMPARE(exchange_commands(w), "off");
-    w.Form6()->close();
-    QTRY_VERIFY(!w.Form6());
+    w.radio_id_dialog()->close();
+    QTRY_VERIFY(!w.radio_id_dialog());
     action(w, "写ID")->trigger();
     QCOMPARE(exchange_commands(w), "off");
     QTRY_COMPARE_WITH_TIMEOUT(bench.boxes.texts(), QStringList{"读写完成"}, kPatienceMs);
@@ -268,18 +269,20 @@ class ServiceDialogsTest : public QObject {
     MainWindow& w = *bench.window;
     QVERIFY(w.start_exchange(std::make_unique<MonitorCommand>(MonitorButton::StartRssi)));
     for (int loaded = 1; loaded <= 2; ++loaded) {
-      QTRY_VERIFY_WITH_TIMEOUT(w.Form4() && text(w.Form4(), "Text1")->text() != "0", kPatienceMs);
-      QVERIFY(!w.Form4()->isVisible());
+      QTRY_VERIFY_WITH_TIMEOUT(
+          w.test_mode_dialog() && text(w.test_mode_dialog(), "Text1")->text() != "0", kPatienceMs);
+      QVERIFY(!w.test_mode_dialog()->isVisible());
       action(w, "测试模式")->trigger();
-      QVERIFY(w.Form4()->isVisible());
-      if (loaded == 1) w.Form4()->close();
+      QVERIFY(w.test_mode_dialog()->isVisible());
+      if (loaded == 1) w.test_mode_dialog()->close();
     }
-    const auto passed = watch(w.Form4());
-    button(w.Form4(), "Command2")->click();
+    const auto passed = watch(w.test_mode_dialog());
+    button(w.test_mode_dialog(), "Command2")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kPatienceMs);
     const qsizetype before_the_stop = passed->size();
     action(w, "写ID")->trigger();
-    button(w.Form6(), "Command2")->click();  // the radio has its time to stream on meanwhile
+    button(w.radio_id_dialog(), "Command2")
+        ->click();  // the radio has its time to stream on meanwhile
     QTRY_COMPARE_WITH_TIMEOUT(bench.boxes.texts(), QStringList{"读取 OK"}, kPatienceMs);
     QCOMPARE(passed->size(), before_the_stop);
     bench.radio.stop();
@@ -292,9 +295,9 @@ class ServiceDialogsTest : public QObject {
     RadioBench bench;
     MainWindow& w = *bench.window;
     action(w, "测试模式")->trigger();
-    button(w.Form4(), "Command1")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(text(w.Form4(), "Text1")->text() != "0", kPatienceMs);
-    w.Form4()->close();
+    button(w.test_mode_dialog(), "Command1")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(text(w.test_mode_dialog(), "Text1")->text() != "0", kPatienceMs);
+    w.test_mode_dialog()->close();
     QTRY_VERIFY_WITH_TIMEOUT(!w.exchange_running(), kPatienceMs);
     child<QPushButton>(w, "Command2")->click();
     QTRY_COMPARE_WITH_TIMEOUT(bench.boxes.texts(), QStringList{"读写完成"}, kPatienceMs);
@@ -309,8 +312,8 @@ class ServiceDialogsTest : public QObject {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     action(*w, "写ID")->trigger();
-    QVERIFY(QTest::qWaitForWindowActive(w->Form6()));
-    QLineEdit* id = text(w->Form6(), "Text1");
+    QVERIFY(QTest::qWaitForWindowActive(w->radio_id_dialog()));
+    QLineEdit* id = text(w->radio_id_dialog(), "Text1");
     id->clear();
     type_text(id, QStringLiteral("1a-2 十3.4567890123"));
     QCOMPARE(id->text(), QStringLiteral("1234567890"));
@@ -318,7 +321,7 @@ class ServiceDialogsTest : public QObject {
     QCOMPARE(id->text(), QStringLiteral("123456789"));
     id->setFocus();
     QTest::keyClick(id, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), button(w->Form6(), "Command1"));
+    QCOMPARE(QApplication::focusWidget(), button(w->radio_id_dialog(), "Command1"));
   }
 };
 

@@ -58,8 +58,8 @@ class StartupTest : public QObject {
     }
     QCOMPARE(options.join(' '),
              QStringLiteral("4:自定义频率/4 1:普通模式/2 允许/2 关/2 关/2 25/25 100/9 /100"));
-    QVERIFY(w->Form5()->isHidden());
-    QVERIFY(w->Timer2()->enabled() && w->Timer2()->interval() == 2000ms);
+    QVERIFY(w->progress_window()->isHidden());
+    QVERIFY(w->splash_timer()->enabled() && w->splash_timer()->interval() == 2000ms);
     QVERIFY2(!action(*w, "FormCancel")->isCheckable(), "退出 is a plain item");
   }
 
@@ -75,14 +75,15 @@ class StartupTest : public QObject {
       const bool open = port_1 == pty.device();
       const QString state = open ? QStringLiteral("串口开") : QStringLiteral("串口关闭");
       QVERIFY(w->serial_port().is_open() == open && action(*w, "com1")->isChecked() == open);
-      QCOMPARE(w->StatusBar1()->panel1(), state);
+      QCOMPARE(w->status_bar()->panel1(), state);
       QVERIFY(boxes.shown.empty());
-      w->StatusBar1()->set_panel1(QStringLiteral("读频完成"));
-      w->Form5()->ProgressBar1()->setValue(120);
-      w->Timer1()->arm(1000ms);
-      w->Timer1_Timer();
-      QCOMPARE(w->StatusBar1()->panel1(), state);
-      QVERIFY(!w->Timer1()->enabled() && w->Form5()->ProgressBar1()->value() == 0);
+      w->status_bar()->set_panel1(QStringLiteral("读频完成"));
+      w->progress_window()->ProgressBar1()->setValue(120);
+      w->status_refresh_timer()->arm(1000ms);
+      w->refresh_port_status();
+      QCOMPARE(w->status_bar()->panel1(), state);
+      QVERIFY(!w->status_refresh_timer()->enabled() &&
+              w->progress_window()->ProgressBar1()->value() == 0);
     }
   }
 
@@ -104,7 +105,8 @@ class StartupTest : public QObject {
     QString ports;
     for (int n = 1; n <= 16; ++n) ports += QStringLiteral(" com%1").arg(n);
     QCOMPARE(commands.join(' '),
-             "MenuFileOpen MenuSave MenuExportCsv MenuImportCsv open_backups FormCancel undo redo" + ports +
+             "MenuFileOpen MenuSave MenuExportCsv MenuImportCsv open_backups FormCancel undo redo" +
+                 ports +
                  " bt_2 qita MenuTrace backup_after_read verify_after_write xbm27 WriteChn "
                  "StartWrite 工程模式 测试模式 写ID");
   }
@@ -122,10 +124,10 @@ class StartupTest : public QObject {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     w->show_splash();
-    const QPointer<Splash> splash = w->frmSplash();
+    const QPointer<Splash> splash = w->splash();
     QVERIFY(splash && splash->isVisible());
     if (by == "Timer2") {
-      w->Timer2_Timer();
+      w->splash_timer_elapsed();
     } else if (by == "background") {
       QWidget* background = w->centralWidget();
       const QPoint spot(background->width() - 4, background->height() - 4);
@@ -137,7 +139,7 @@ class StartupTest : public QObject {
       QTest::keyClick(splash, Qt::Key_Space);
     }
     QVERIFY(!splash || !splash->isVisible());
-    w->Timer2_Timer();  // a later tick finds no box and does nothing
+    w->splash_timer_elapsed();  // a later tick finds no box and does nothing
   }
 
   void exit_asks_once_and_No_keeps_running_data() {
@@ -153,21 +155,21 @@ class StartupTest : public QObject {
     boxes.hold = true;
     const auto w = make_window(boxes, com1_on(pty.device()));
     w->show_splash();
-    w->Timer2()->set_enabled(false);
+    w->splash_timer()->set_enabled(false);
     if (by_menu) {
       action(*w, "FormCancel")->trigger();
     } else {
       QVERIFY(!w->close());
     }
-    QVERIFY(!w->Timer1()->enabled() && !w->Timer2()->enabled());
+    QVERIFY(!w->status_refresh_timer()->enabled() && !w->splash_timer()->enabled());
     QVERIFY(!w->close());  // asked again while the question is open: no second question
     QCOMPARE(boxes.shown.size(), 1u);
     QCOMPARE(boxes.shown[0].message, (Message{"确认要退出程序吗？", "确认退出"}));
     QVERIFY(boxes.shown[0].question);
     boxes.close_oldest(false);
     QVERIFY(w->isVisible() && w->serial_port().is_open());
-    QVERIFY(w->Timer1()->enabled() && w->Timer2()->enabled());
-    QVERIFY(!w->frmSplash() || !w->frmSplash()->isVisible());
+    QVERIFY(w->status_refresh_timer()->enabled() && w->splash_timer()->enabled());
+    QVERIFY(!w->splash() || !w->splash()->isVisible());
   }
 
   void exit_with_Yes_closes_the_port_and_the_windows_data() {
@@ -186,14 +188,14 @@ class StartupTest : public QObject {
     QWidget dialog;
     if (stubborn) w->register_window(&stays);
     w->register_window(&dialog);
-    for (QWidget* window : std::initializer_list<QWidget*>{w->Form5(), &stays, &dialog}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{w->progress_window(), &stays, &dialog}) {
       window->show();
     }
     w->close();
     QVERIFY(!w->isVisible());
     QVERIFY(!w->serial_port().is_open());
     QVERIFY2(!dialog.isVisible(), "opened after the stubborn one, so it closes");
-    QCOMPARE(w->Form5()->isVisible(), stubborn);
+    QCOMPARE(w->progress_window()->isVisible(), stubborn);
   }
 };
 

@@ -79,12 +79,12 @@ class TransferTest : public QObject {
 
     child<QPushButton>(*w, "Command1")->click();
     QCOMPARE(exchange_commands_enabled(*w), kAllDisabled);
-    QVERIFY(w->Form5()->isVisible());
-    QCOMPARE(w->Form5()->windowTitle(), QStringLiteral("向对讲机写入数据"));
+    QVERIFY(w->progress_window()->isVisible());
+    QCOMPARE(w->progress_window()->windowTitle(), QStringLiteral("向对讲机写入数据"));
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{"写频完成"}, kPatienceMs);
     QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
-    QVERIFY(!w->Form5()->isVisible());
-    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("写频完成"));
+    QVERIFY(!w->progress_window()->isVisible());
+    QCOMPARE(w->status_bar()->panel1(), QStringLiteral("写频完成"));
 
     w->sheet() = startup_sheet();
     w->render_sheet();
@@ -99,8 +99,8 @@ class TransferTest : public QObject {
     action(*w, "redo")->trigger();
     QCOMPARE(shown_table(*w), table);
     QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
-    QCOMPARE(w->Form5()->ProgressBar1()->value(), 0);
-    QVERIFY(w->Timer1()->enabled() && w->Timer2()->enabled());
+    QCOMPARE(w->progress_window()->ProgressBar1()->value(), 0);
+    QVERIFY(w->status_refresh_timer()->enabled() && w->splash_timer()->enabled());
     const QStringList kept = backups_.entryList(QDir::Files);
     QCOMPARE(kept.size(), 1);
     QFile backup(backups_.filePath(kept[0]));
@@ -180,14 +180,14 @@ class TransferTest : public QObject {
     FakeRadioProcess radio({"--fault", "vanish=3"});
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, com1_on(radio.device()));
-    w->com_Click(1);
+    w->choose_port(1);
     const QStringList before = shown_table(*w);
     child<QPushButton>(*w, "Command2")->click();
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{"串口已断开，请检查数据线"}, kPatienceMs);
     QCOMPARE(boxes.shown[0].message, attention("串口已断开，请检查数据线"));
     QVERIFY(!w->serial_port().is_open());
     QVERIFY(!action(*w, "com1")->isChecked());
-    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口关"));
+    QCOMPARE(w->status_bar()->panel1(), QStringLiteral("串口关"));
     QCOMPARE(shown_table(*w), before);
     QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
   }
@@ -203,22 +203,22 @@ class TransferTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{"通讯失败，请检查对讲机是否进入写频模式"},
                               kPatienceMs);
     QVERIFY(!w->exchange_running());
-    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("通讯失败"));
+    QCOMPARE(w->status_bar()->panel1(), QStringLiteral("通讯失败"));
     QCOMPARE(exchange_commands_enabled(*w), kAllDisabled);
 
     boxes.close_oldest();
     QCOMPARE(boxes.texts(), (QStringList{"通讯失败，请检查对讲机是否进入写频模式", "读频出错"}));
     QCOMPARE(boxes.shown[1].message, (Message{"读频出错", "读频出错"}));
-    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("读频出错"));
+    QCOMPARE(w->status_bar()->panel1(), QStringLiteral("读频出错"));
     QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
-    QVERIFY(w->Timer2()->enabled());
+    QVERIFY(w->splash_timer()->enabled());
     // Rows 0 and 1 came from the radio before it fell silent: the grid shows none of them.
     QCOMPARE(shown_table(*w), before);
 
     boxes.close_oldest();
-    QVERIFY(w->Timer1()->enabled());
-    w->Timer1_Timer();
-    QCOMPARE(w->StatusBar1()->panel1(), QStringLiteral("串口开"));
+    QVERIFY(w->status_refresh_timer()->enabled());
+    w->refresh_port_status();
+    QCOMPARE(w->status_bar()->panel1(), QStringLiteral("串口开"));
   }
 
   void closing_the_progress_window_ends_the_read_at_once() {
@@ -226,14 +226,14 @@ class TransferTest : public QObject {
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, com1_on(radio.device()));
     child<QPushButton>(*w, "Command2")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(w->Form5()->ProgressBar1()->value() > 0, kPatienceMs);
-    w->Form5()->close();
+    QTRY_VERIFY_WITH_TIMEOUT(w->progress_window()->ProgressBar1()->value() > 0, kPatienceMs);
+    w->progress_window()->close();
     QVERIFY(!w->exchange_running());
     QCOMPARE(boxes.texts(), QStringList{"读频出错"});
     QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
-    QVERIFY(!w->Form5()->isVisible());
-    QCOMPARE(w->Form5()->ProgressBar1()->value(), 0);
-    QVERIFY(w->Timer1()->enabled() && w->Timer2()->enabled());
+    QVERIFY(!w->progress_window()->isVisible());
+    QCOMPARE(w->progress_window()->ProgressBar1()->value(), 0);
+    QVERIFY(w->status_refresh_timer()->enabled() && w->splash_timer()->enabled());
   }
 
   void a_refused_write_sends_nothing_and_holds_no_timer() {
@@ -248,7 +248,7 @@ class TransferTest : public QObject {
     QVERIFY(!w->exchange_running());
     QCOMPARE(w->serial_port().port().bytesToWrite(), 0);
     QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
-    QVERIFY(w->Timer2()->enabled());
+    QVERIFY(w->splash_timer()->enabled());
   }
 
   void a_read_with_the_port_closed_only_asks_to_open_it() {
@@ -257,7 +257,7 @@ class TransferTest : public QObject {
     child<QPushButton>(*w, "Command2")->click();
     QCOMPARE(boxes.texts(), QStringList{"请打开通信端口"});
     QCOMPARE(exchange_commands_enabled(*w), kAllEnabled);
-    QVERIFY(!w->Form5()->isVisible());
+    QVERIFY(!w->progress_window()->isVisible());
   }
 
   void Yes_to_the_exit_question_ends_the_exchange_the_port_and_the_program_data() {
@@ -293,7 +293,7 @@ class TransferTest : public QObject {
     QTimer::singleShot(0, w.get(), [&w] { w->close(); });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(boxes.texts(), QStringList{"确认要退出程序吗？"});
-    QVERIFY(!w->isVisible() && !w->Form5()->isVisible());
+    QVERIFY(!w->isVisible() && !w->progress_window()->isVisible());
     QVERIFY(!w->exchange_running());
     QVERIFY(!w->serial_port().is_open());
     QTest::qWait(0);  // what was still posted has no box to show

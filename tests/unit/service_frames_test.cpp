@@ -24,10 +24,10 @@ TEST(ServiceFrames, RequestsAreByteExact) {
     const char* expected;
   };
   const Case kCases[] = {
-      {adjust_RSSI_cmd(42, 40), "59 08 00 00 80 80 2A 28 80 00 33"},
-      {read_ID_cmd(), "5B 03 00 00 00 5E"},
-      {write_ID_cmd(4294967295), "5A 04 FF FF FF FF 5A"},
-      {write_ID_cmd(0), "5A 04 00 00 00 00 5E"},
+      {adjust_rssi_request(42, 40), "59 08 00 00 80 80 2A 28 80 00 33"},
+      {read_id_request(), "5B 03 00 00 00 5E"},
+      {write_id_request(4294967295), "5A 04 FF FF FF FF 5A"},
+      {write_id_request(0), "5A 04 00 00 00 00 5E"},
   };
   for (const auto& c : kCases) EXPECT_EQ(hex(wire_bytes(c.frame)), c.expected);
 }
@@ -46,14 +46,14 @@ TEST(ServiceFrames, RssiShowsBytesTwoAndThreeWithinTheScrollbarsRange) {
       {"above 99: the text says so, the scrollbar stops at 99", 100, 255, {99, "100", 99, "255"}},
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(display_RSSI(rx_data_of({0x77, 0x77, c.narrow, c.wide}, 0x77)), c.expected) << c.name;
+    EXPECT_EQ(decode_rssi(rx_data_of({0x77, 0x77, c.narrow, c.wide}, 0x77)), c.expected) << c.name;
   }
 }
 
 TEST(ServiceFrames, IdIsFourBytesMostSignificantFirst) {
-  EXPECT_EQ(display_ID(rx_data_of({0x00, 0x01, 0x00, 0x00}, 0x55)), "65536");
-  EXPECT_EQ(display_ID(rx_data_of({0x12, 0x34, 0x56, 0x78}, 0x55)), "305419896");
-  EXPECT_EQ(display_ID(rx_data_of({0xFF, 0xFF, 0xFF, 0xFF}, 0x55)), "4294967295");
+  EXPECT_EQ(decode_id(rx_data_of({0x00, 0x01, 0x00, 0x00}, 0x55)), "65536");
+  EXPECT_EQ(decode_id(rx_data_of({0x12, 0x34, 0x56, 0x78}, 0x55)), "305419896");
+  EXPECT_EQ(decode_id(rx_data_of({0xFF, 0xFF, 0xFF, 0xFF}, 0x55)), "4294967295");
 }
 
 TEST(ServiceFrames, EachMonitorPacketTypeShowsItsFields) {
@@ -77,7 +77,7 @@ TEST(ServiceFrames, EachMonitorPacketTypeShowsItsFields) {
       {"type 0, as rx_data is after \"停止\"", rx_data_of({0, 40, 1, 2, 3, 4, 5}), {}},
       {"an unknown type", rx_data_of({3, 40, 1, 2, 3, 4, 5}), {}},
   };
-  for (const auto& c : kCases) EXPECT_EQ(display_Monit(c.rx_data), c.expected) << c.name;
+  for (const auto& c : kCases) EXPECT_EQ(decode_monitor_packet(c.rx_data), c.expected) << c.name;
 }
 
 TEST(ServiceFrames, TypedValuesMustFitTheirBytes) {
@@ -117,7 +117,7 @@ TEST(ServiceFrames, AnIdWriteAdvancesTheIdAndTheCount) {
   struct Case {
     const char* name;
     std::uint32_t written;
-    const char* Text2;
+    const char* successes;
     IdFields expected;
   };
   const Case kCases[] = {
@@ -125,7 +125,7 @@ TEST(ServiceFrames, AnIdWriteAdvancesTheIdAndTheCount) {
       {"past the largest ID back to 0", 4294967295, "7", {"0", "8"}},
       {"a count that is not a number starts again", 5, "abc", {"6", "1"}},
   };
-  for (const auto& c : kCases) EXPECT_EQ(after_write(c.written, c.Text2), c.expected) << c.name;
+  for (const auto& c : kCases) EXPECT_EQ(after_write(c.written, c.successes), c.expected) << c.name;
 }
 
 }  // namespace

@@ -132,9 +132,9 @@ TEST(ServiceOperations, ASilentRadioGetsTheSameRequestThreeTimesAndFailsAtTheThi
 TEST(WriteId, TwoWritesFrom100Leave102AndCount2) {
   IdFields fields{"100", "0"};
   for (int i = 0; i < 2; ++i) {
-    const Outcome r = run(answering(reply(0x41, {})), std::make_unique<WriteId>(fields.Text1));
+    const Outcome r = run(answering(reply(0x41, {})), std::make_unique<WriteId>(fields.id));
     ASSERT_EQ(r.script.back(), "finished");
-    fields = after_write(*id_value(fields.Text1), fields.Text2);
+    fields = after_write(*id_value(fields.id), fields.successes);
   }
   EXPECT_EQ(fields, (IdFields{"102", "2"}));
 }
@@ -192,7 +192,7 @@ TEST(MonitorCommand, TheStreamFromTheStartReachesTheDialogUntilStopped) {
     pair.wait(1s);
   }
   std::vector<MonitorView> shown;
-  for (const auto& p : pair.all<MonitorPacket>()) shown.push_back(display_Monit(p.rx_data));
+  for (const auto& p : pair.all<MonitorPacket>()) shown.push_back(decode_monitor_packet(p.rx_data));
   const std::vector<MonitorView> expected = {
       RssiMonitor{"40", "300", "5", "9"},
       RssiMonitor{"41", "32768", "65535", "10"},
