@@ -15,7 +15,7 @@ class IdSeries {
   // `radios`: how many radios the series is for, at least 1.
   IdSeries(std::uint32_t start, int radios);
 
-  // `Text1`, the ID the next radio gets, and `Text2`, the successes so far.
+  // The ID the next radio gets, and the successes so far.
   const IdFields& fields() const { return fields_; }
 
   // The current radio's write has ended; `taken`: the radio acknowledged its ID.

@@ -8,10 +8,10 @@
 namespace m27 {
 
 enum class MonitorButton {
-  StartRssi,     // `Command1` "开始" of the RSSI group
-  StopRssi,      // `Command2` "停止" of the RSSI group
-  StartBattery,  // `Command3` "开始" of the battery group
-  StopBattery,   // `Command4` "停止" of the battery group
+  StartRssi,     // "开始" of the RSSI group
+  StopRssi,      // "停止" of the RSSI group
+  StartBattery,  // "开始" of the battery group
+  StopBattery,   // "停止" of the battery group
 };
 
 class MonitorCommand : public Operation {

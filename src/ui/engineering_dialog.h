@@ -1,6 +1,6 @@
 #pragma once
-// `Form3` "工程模式", engineering mode: reads the radio's two RSSI calibration values
-// (`Command1` "数据读取") and sends the two values of the text fields back (`Command2` "调整").
+// "工程模式", engineering mode: reads the radio's two RSSI calibration values
+// ("数据读取") and sends the two values of the text fields back ("调整").
 // A scrollbar writes its value into its text field; typing does not move the scrollbar.
 
 #include "service/rx_data.h"

@@ -1,5 +1,5 @@
 #pragma once
-// A filled circle with a dark outline, the charge lamp `Shape1` of the test-mode dialog.
+// A filled circle with a dark outline, the charge lamp of the test-mode dialog.
 
 #include <QWidget>
 #include <cstdint>

@@ -1,5 +1,5 @@
 #pragma once
-// `Form1`, the main window: the option bar, the channel grid bound to one `Sheet`, the channel
+// The main window: the option bar, the channel grid bound to one `Sheet`, the channel
 // edit frame, the transfer buttons, the status bar and the menus.
 //
 // Every handler reads the controls into the sheet (the grid and the boxes write each edit into
@@ -19,7 +19,7 @@
 //   main_window_dialogs.cpp the three service dialogs: opened from the menu, one of each
 //   main_window_safety.cpp  the backup of every read and the read-back check after a write
 // The menu items `StartWrite` and `WriteChn` click `write_button` (write) and `read_button` (read);
-// the buttons `Command5` and `Command6` trigger the menu items `open_action` and `save_action`.
+// the open and save buttons trigger the menu items `open_action` and `save_action`.
 
 #include <QMainWindow>
 #include <QPointer>

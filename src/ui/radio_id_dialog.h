@@ -1,7 +1,7 @@
 #pragma once
-// `Form6` "输入ID": reads (`Command2` "读ID") and writes (`Command1` "写ID") the radio's 32-bit
-// ID, typed in decimal in `Text1`. After each successful write the ID advances by one and the
-// success count `Text2` goes up, so a series of radios is written one click each. `Text1`'s
+// "输入ID": reads ("读ID") and writes ("写ID") the radio's 32-bit
+// ID, typed in decimal in the ID field. After each successful write the ID advances by one and the
+// success count goes up, so a series of radios is written one click each. The ID field's
 // background is the status lamp: grey while a write is being prepared, red after an input error
 // or a failed write, green after a successful read or write.
 

@@ -1,7 +1,7 @@
 #pragma once
-// `Form4` "测试模式", test mode: starts and stops the radio's two measurement streams and shows
-// every packet of them (`decode_monitor_packet`). The receiver group (`Frame1`) shows RSSI, SNR,
-// AFC and the audio level, the battery group (`Frame2`) the AD value and the charge lamp `Shape1`,
+// "测试模式", test mode: starts and stops the radio's two measurement streams and shows
+// every packet of them (`decode_monitor_packet`). The receiver group shows RSSI, SNR,
+// AFC and the audio level, the battery group the AD value and the charge lamp,
 // red while charging. Closing the dialog does not stop a stream.
 
 #include "service/monitor_command.h"

@@ -32,7 +32,7 @@ TEST(GridEdit, OpeningAToneEditorCommitsTheOneOpenInItsColumnOnly) {
 TEST(GridEdit, OpeningAnEditorFormatsFrequenciesWithoutTheRasterCheck) {
   struct Case {
     void (*open)(Sheet&, int);
-    const char* Text3_after;
+    const char* tx_after;
   };
   const Case kCases[] = {{open_tx_tone_editor, "451.003"}, {open_rx_tone_editor, "451.00300"}};
   for (const auto& c : kCases) {
@@ -41,7 +41,7 @@ TEST(GridEdit, OpeningAnEditorFormatsFrequenciesWithoutTheRasterCheck) {
     sheet.rows[1].tx_frequency = "451.003";
     c.open(sheet, 0);
     EXPECT_EQ(sheet.rows[1].rx_frequency, "451.00300");
-    EXPECT_EQ(sheet.rows[1].tx_frequency, c.Text3_after);
+    EXPECT_EQ(sheet.rows[1].tx_frequency, c.tx_after);
   }
 }
 
