@@ -26,8 +26,6 @@ constexpr std::uint8_t kReceiveInverted = 8;
 constexpr std::uint8_t kTransmitInverted = 16;
 }  // namespace channel_bit
 
-constexpr int kMaxChannelTotal = 25;
-
 std::uint8_t high_byte(std::uint16_t n) { return static_cast<std::uint8_t>(n >> 8); }
 std::uint8_t low_byte(std::uint16_t n) { return static_cast<std::uint8_t>(n & 0xFF); }
 

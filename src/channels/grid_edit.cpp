@@ -9,12 +9,6 @@
 namespace m27 {
 namespace {
 
-constexpr int kChannelTotalIndex = 60;
-constexpr int kFillStepIndex = 62;
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kDelete = 127;
-
 void follow_editor_choice(Sheet& sheet) {
   enable_rows_in_use(sheet);
   normalise_frequencies(sheet);
@@ -65,9 +59,9 @@ void open_rx_tone_editor(Sheet& sheet, int k) {
 }
 
 void choose_in_box(Sheet& sheet, int index, std::string_view text) {
-  if (index == kChannelTotalIndex) {
+  if (index == kChannelTotalBox) {
     sheet.channel_total = text;
-  } else if (index == kFillStepIndex) {
+  } else if (index == kFillStepBox) {
     sheet.fill_step = text;
   } else if (index >= 0 && index < kRows && sheet.rows[index].tx_tone_editor) {
     sheet.rows[index].tx_tone_editor = std::string(text);
@@ -86,11 +80,11 @@ std::string toggled_bandwidth(std::string_view bandwidth) {
 }
 
 KeyAction frequency_key_action(int key_ascii) {
-  if ((key_ascii >= '0' && key_ascii <= '9') || key_ascii == '.' || key_ascii == kBackspace ||
-      key_ascii == kDelete) {
+  if ((key_ascii >= '0' && key_ascii <= '9') || key_ascii == '.' || key_ascii == kBackspaceKey ||
+      key_ascii == kDeleteKey) {
     return KeyAction::Pass;
   }
-  return key_ascii == kEnter ? KeyAction::MoveFocus : KeyAction::Drop;
+  return key_ascii == kEnterKey ? KeyAction::MoveFocus : KeyAction::Drop;
 }
 
 bool frequency_paste_allowed(std::string_view text) {

@@ -41,6 +41,16 @@ std::string toggled_bandwidth(std::string_view bandwidth);
 
 enum class KeyAction { Pass, Drop, MoveFocus };
 
+// The key codes the field filters treat apart from printable characters.
+inline constexpr int kBackspaceKey = 8;
+inline constexpr int kEnterKey = 13;
+inline constexpr int kDeleteKey = 127;
+
+// `choose_in_box` indices besides the transmit-tone editors 0..24: the channel total and the
+// fill step.
+inline constexpr int kChannelTotalBox = 60;
+inline constexpr int kFillStepBox = 62;
+
 // The receive-frequency key filter: digits, ".", Backspace (8) and 127 pass; Enter (13) moves
 // the focus on as Tab does; every other key is dropped.
 KeyAction frequency_key_action(int key_ascii);

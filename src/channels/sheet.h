@@ -12,6 +12,8 @@
 namespace m27 {
 
 inline constexpr int kRows = 25;
+// The radio holds 25 channels; a larger channel total it reports is shown as 25.
+inline constexpr int kMaxChannelTotal = kRows;
 
 inline constexpr std::string_view kWide = "宽带";
 inline constexpr std::string_view kNarrow = "窄带";

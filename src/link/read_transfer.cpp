@@ -11,7 +11,6 @@ namespace m27 {
 namespace {
 
 constexpr int kProgressPerChannel = 3;
-constexpr int kMaxChannelTotal = 25;
 
 // The link hands over only frames with at least N data bytes.
 template <std::size_t N>

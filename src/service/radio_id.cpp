@@ -5,10 +5,6 @@
 namespace m27 {
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kDelete = 127;
-constexpr int kEnter = 13;
-
 std::uint8_t byte_of(std::uint32_t id, int shift) { return static_cast<std::uint8_t>(id >> shift); }
 
 }  // namespace
@@ -30,8 +26,8 @@ std::optional<std::uint32_t> id_value(std::string_view id) { return digits_value
 
 KeyAction id_key_filter(int key_ascii) {
   if (key_ascii >= '0' && key_ascii <= '9') return KeyAction::Pass;
-  if (key_ascii == kBackspace || key_ascii == kDelete) return KeyAction::Pass;
-  if (key_ascii == kEnter) return KeyAction::MoveFocus;
+  if (key_ascii == kBackspaceKey || key_ascii == kDeleteKey) return KeyAction::Pass;
+  if (key_ascii == kEnterKey) return KeyAction::MoveFocus;
   return KeyAction::Drop;
 }
 

@@ -13,9 +13,6 @@
 namespace m27 {
 namespace {
 
-constexpr int kChannelTotalIndex = 60;
-constexpr int kFillStepIndex = 62;
-
 template <typename Texts>
 QStringList item_list(const Texts& texts) {
   QStringList items;
@@ -74,9 +71,9 @@ void MainWindow::connect_grid() {
   });
 
   connect(channel_total_box_, &QComboBox::textActivated, this,
-          [this](const QString& text) { choose_in_box(kChannelTotalIndex, text); });
+          [this](const QString& text) { choose_in_box(kChannelTotalBox, text); });
   connect(fill_step_box_, &QComboBox::textActivated, this,
-          [this](const QString& text) { choose_in_box(kFillStepIndex, text); });
+          [this](const QString& text) { choose_in_box(kFillStepBox, text); });
   connect(plan_box_, &QComboBox::textActivated, this, [this](const QString& text) {
     edit_sheet(QStringLiteral("频率方案"), [&] {
       sheet_.plan = text.toStdString();
