@@ -83,37 +83,48 @@ std::string file_bytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
+void write_file(const QString& path, const std::string& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
 QString saved(const QTemporaryDir& dir, const char* name, Sheet& sheet) {
   const QString file = dir.filePath(QString::fromLatin1(name));
   EXPECT_FALSE(save_channel_file(sheet, QFile::encodeName(file).toStdString()));
   return file;
 }
 
+// Also with bytes of another frame right behind each reply: they change nothing.
 TEST(CliTransfer, WriteThenReadGivesBackTheSameFile) {
   QTemporaryDir dir;
   Sheet sheet = testing::varied_sheet();
   const QString written = saved(dir, "written.m27", sheet);
   const QString read = dir.filePath(QStringLiteral("read.m27"));
-  FakeRadioProcess radio({QStringLiteral("--log")});
-  ASSERT_FALSE(radio.device().isEmpty());
-
-  expect(m27({"write", "--port", radio.device(), written}), 0, "写频完成: 写频完成\n");
-  // The same radio as port 5 of the map this time.
-  expect(m27({"--port", "com5=" + radio.device(), "read", "--port", "com5", read}), 0,
-         "读频完成: 读写完成\n");
-  EXPECT_EQ(file_bytes(read), file_bytes(written));
+  for (const QStringList& options : {QStringList{"--log"}, QStringList{"--fault", "trailing"}}) {
+    SCOPED_TRACE(options.join(' ').toStdString());
+    FakeRadioProcess radio(options);
+    ASSERT_FALSE(radio.device().isEmpty());
+    expect(m27({"write", "--port", radio.device(), written}), 0, "写频完成: 写频完成\n");
+    // The same radio as port 5 of the map this time.
+    expect(m27({"--port", "com5=" + radio.device(), "read", "--port", "com5", read}), 0,
+           "读频完成: 读写完成\n");
+    EXPECT_EQ(file_bytes(read), file_bytes(written));
+    radio.stop();
+    const auto memory = radio.memory();
+    ASSERT_TRUE(memory);
+    EXPECT_EQ(memory->options, *encode_options(sheet));
+    for (int i = 0; i < kRows; ++i) EXPECT_EQ(memory->channels[i], *encode_channel(sheet, i)) << i;
+    if (options[0] == "--log") {
+      EXPECT_TRUE(radio.log().contains("<- 45 00 45")) << "the write ends with the end packet";
+    }
+  }
+  FakeRadioProcess radio;
   const Outcome unsaved = m27({"read", "--port", radio.device(), "/nonexistent/shop.m27"});
   EXPECT_EQ(unsaved.status, 1);
   EXPECT_EQ(unsaved.err.rfind("读频完成: 读写完成\n注意: 保存文件失败\n/nonexistent/shop.m27\n", 0),
             0u)
       << unsaved.err;
-
-  radio.stop();
-  EXPECT_TRUE(radio.log().contains("<- 45 00 45")) << "the write ends with the end packet";
-  const auto memory = radio.memory();
-  ASSERT_TRUE(memory);
-  EXPECT_EQ(memory->options, *encode_options(sheet));
-  for (int i = 0; i < kRows; ++i) EXPECT_EQ(memory->channels[i], *encode_channel(sheet, i)) << i;
 }
 
 // The start-up sheet with one change saved, then cut to its first `lines` lines.
@@ -124,9 +135,7 @@ QString bad_file(const QTemporaryDir& dir, void (*change)(Sheet&), int lines) {
   const std::string bytes = file_bytes(file);
   std::size_t end = 0;
   for (int i = 0; i < lines; ++i) end = bytes.find("\r\n", end) + 2;
-  QFile out(file);
-  EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  out.write(bytes.data(), static_cast<qint64>(end));
+  write_file(file, bytes.substr(0, end));
   return file;
 }
 
@@ -140,16 +149,9 @@ TEST(CliTransfer, WriteRefusesEachKindOfBadFileBeforeSendingAnything) {
   const Case kCases[] = {
       {"receive frequency below the band", [](Sheet& s) { s.rows[2].rx_frequency = "399.95000"; },
        132, "注意: 第3信道频率输入错误，请重新输入\n"},
-      {"receive tone", [](Sheet& s) { s.rows[4].rx_tone = "100.0"; }, 132,
-       "注意: 第5信道亚音输入错误，请重新输入\n"},
-      {"bandwidth", [](Sheet& s) { s.rows[24].bandwidth = "xx"; }, 132,
-       "注意: 第25信道带宽输入错误，请重新输入\n"},
-      {"plan", [](Sheet& s) { s.plan = "5:火星频率"; }, 132,
-       "注意: 频率选择输入错误，请重新输入\n"},
       {"channel total", [](Sheet& s) { s.channel_total = "30"; }, 132,
        "注意: 信道总数输入错误，请重新输入\n"},
       {"131 lines", [](Sheet&) {}, 131, "注意: 打开文件失败\nFILE\n文件不完整：只读到131行\n"},
-      {"empty", [](Sheet&) {}, 0, "注意: 打开文件失败\nFILE\n文件是空的\n"},
   };
   for (const auto& c : kCases) {
     QTemporaryDir dir;
@@ -163,15 +165,6 @@ TEST(CliTransfer, WriteRefusesEachKindOfBadFileBeforeSendingAnything) {
     radio.stop();
     EXPECT_FALSE(radio.log().contains("<-")) << c.name;
   }
-}
-
-TEST(CliTransfer, AWriteCutShortSendsNoEndPacket) {
-  QTemporaryDir dir;
-  Sheet sheet = startup_sheet();
-  FakeRadioProcess radio({"--fault", "silent-after=3", "--log"});
-  expect(m27({"write", "--port", radio.device(), saved(dir, "shop.m27", sheet)}), 1, kNoAnswer);
-  radio.stop();
-  EXPECT_FALSE(radio.log().contains("<- 45 00 45"));
 }
 
 // A read traced: each request on a line of its own, in order, and between two requests exactly
@@ -216,29 +209,23 @@ TEST(CliTransfer, ATraceOfAReadHoldsThe26RequestsAndThe26Replies) {
   }
 }
 
-// Export then import into the same file gives it back byte for byte, in both layouts and both
-// modes; a refused import names the place and leaves its output as it was.
+// Export then import into the same file gives it back byte for byte, in both layouts (both
+// modes, the CSV's own tests); a refused import names the place and leaves its output as it was.
 TEST(CliCsv, ExportThenImportGivesBackTheFileAndARefusalChangesNothing) {
   QTemporaryDir dir;
-  Sheet normal = testing::varied_normal_sheet();
-  Sheet professional = testing::varied_sheet();
-  for (const QString& original :
-       {saved(dir, "normal.m27", normal), saved(dir, "pro.m27", professional)}) {
-    for (const char* layout : {"grid", "generic"}) {
-      const QString csv = dir.filePath(QStringLiteral("out.csv"));
-      const QString back = dir.filePath(QStringLiteral("back.m27"));
-      expect(m27({"csv", "export", "--layout", layout, original, csv}), 0, "");
-      expect(m27({"csv", "import", "--into", original, csv, back}), 0, "");
-      EXPECT_EQ(file_bytes(back), file_bytes(original)) << original.toStdString() << " " << layout;
-    }
+  Sheet sheet = testing::varied_sheet();
+  const QString original = saved(dir, "pro.m27", sheet);
+  for (const char* layout : {"grid", "generic"}) {
+    const QString csv = dir.filePath(QStringLiteral("out.csv"));
+    const QString back = dir.filePath(QStringLiteral("back.m27"));
+    expect(m27({"csv", "export", "--layout", layout, original, csv}), 0, "");
+    expect(m27({"csv", "import", "--into", original, csv, back}), 0, "");
+    EXPECT_EQ(file_bytes(back), file_bytes(original)) << layout;
   }
   const QString bad = dir.filePath(QStringLiteral("bad.csv"));
-  QFile file(bad);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(
-      "信道,接收频率,接收亚音,发射频率,发射亚音,带宽\r\n1,450,OFF,450,OFF,宽带\r\n"
-      "2,500,OFF,450,OFF,宽带\r\n");
-  file.close();
+  write_file(bad,
+             "信道,接收频率,接收亚音,发射频率,发射亚音,带宽\r\n1,450,OFF,450,OFF,宽带\r\n"
+             "2,500,OFF,450,OFF,宽带\r\n");
   const QString out = dir.filePath(QStringLiteral("pro.m27"));
   const std::string before = file_bytes(out);
   expect(m27({"csv", "import", bad, out}), 1,
@@ -247,14 +234,18 @@ TEST(CliCsv, ExportThenImportGivesBackTheFileAndARefusalChangesNothing) {
   EXPECT_EQ(file_bytes(out), before);
 }
 
-// Each fault of the radio on a read into a file that exists: the messages in order, and the
-// file as it was (the option exchange gives up after 3 s).
+// A radio falling silent halfway and one echoing each request, on a read into a file that
+// exists: the messages in order, and the file as it was or complete. (How each fault of the
+// radio ends a transfer, the link's own tests show in virtual time.)
 struct ReadFault {
   const char* name;
   const char* fault;
   int status;
   std::string err;
 };
+
+// Its name in the test list, rather than its bytes.
+void PrintTo(const ReadFault& fault, std::ostream* out) { *out << fault.fault; }
 
 class CliReadFault : public ::testing::TestWithParam<ReadFault> {};
 
@@ -263,10 +254,7 @@ TEST_P(CliReadFault, EndsWithItsMessagesAndLeavesTheFile) {
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("shop.m27"));
   const std::string kOldFile = "what the dealer saved last week\r\n";
-  QFile old(file);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write(kOldFile.data(), static_cast<qint64>(kOldFile.size()));
-  old.close();
+  write_file(file, kOldFile);
   FakeRadioProcess radio({QStringLiteral("--fault"), QString::fromLatin1(c.fault)});
   expect(m27({"read", "--port", radio.device(), file}), c.status, c.err);
   if (c.status != 0) {
@@ -277,17 +265,9 @@ TEST_P(CliReadFault, EndsWithItsMessagesAndLeavesTheFile) {
   }
 }
 
-const std::string kReadError = kNoAnswer + "读频出错: 读频出错\n";
 const ReadFault kReadFaults[] = {
-    {"Silent", "silent", 1, kNoAnswer},
-    {"SilentAfterTheOptions", "silent-after=1", 1, kReadError},
-    {"SilentAfterTenChannels", "silent-after=11", 1, kReadError},
-    {"BadChecksum", "bad-checksum", 1, kNoAnswer},
-    {"CutOff", "cut-off", 1, kNoAnswer},
-    {"Garbage", "garbage", 1, kNoAnswer},
-    {"EarlyReplyFallsIntoTheSettleTime", "early", 1, kNoAnswer},
+    {"SilentAfterTenChannels", "silent-after=11", 1, kNoAnswer + "读频出错: 读频出错\n"},
     {"EchoIsDiscarded", "echo", 0, "读频完成: 读写完成\n"},
-    {"SlowWithinTheTimeOut", "slow=200", 0, "读频完成: 读写完成\n"},
 };
 INSTANTIATE_TEST_SUITE_P(Faults, CliReadFault, ::testing::ValuesIn(kReadFaults),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -349,10 +329,9 @@ TEST(CliDiff, PrintsOneLinePerDifferenceAndNothingForTheSame) {
   Sheet sheet = startup_sheet();
   const QString a = saved(dir, "a.m27", sheet);
   const QString same = dir.filePath(QStringLiteral("same.m27"));
-  QFile unformatted(same);  // 450.125 for 450.12500: the same frequency on the radio
-  ASSERT_TRUE(unformatted.open(QIODevice::WriteOnly));
-  unformatted.write(QByteArray::fromStdString(file_bytes(a)).replace("450.12500", "450.125"));
-  unformatted.close();
+  // 450.125 for 450.12500: the same frequency on the radio
+  write_file(
+      same, QByteArray::fromStdString(file_bytes(a)).replace("450.12500", "450.125").toStdString());
   sheet.rows[0].rx_tone = "67.0";
   sheet.fsk = "开";
   const QString b = saved(dir, "b.m27", sheet);
@@ -465,18 +444,6 @@ TEST(CliTransfer, ALostPortIsNamedAndTheFileStays) {
   }
 }
 
-// Bytes of another frame right behind each reply change nothing that is written or read.
-TEST(CliTransfer, TrailingBytesAfterEachReplyChangeNothing) {
-  QTemporaryDir dir;
-  Sheet sheet = testing::varied_sheet();
-  const QString written = saved(dir, "written.m27", sheet);
-  const QString read = dir.filePath(QStringLiteral("read.m27"));
-  FakeRadioProcess radio({"--fault", "trailing"});
-  expect(m27({"write", "--port", radio.device(), written}), 0, "写频完成: 写频完成\n");
-  expect(m27({"read", "--port", radio.device(), read}), 0, "读频完成: 读写完成\n");
-  EXPECT_EQ(file_bytes(read), file_bytes(written));
-}
-
 // What m27 refuses before it reaches a radio, and the ports it cannot open.
 TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   FakeRadioProcess radio;
@@ -502,11 +469,8 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
        "注意: 打开文件失败\n/nonexistent/shop.m27\n"},
       {"id write --port /nonexistent/tty --start 4294967296", 1, "注意: ID 输入错误，请重新输入\n"},
       {"rssi adjust --port /nonexistent/tty 42 256", 1, "注意: RSSI 输入错误，请重新输入\n"},
-      {"read shop.m27", 2, "m27: read: which port?"},
-      {"id write --port com1", 2, "m27: id: id write needs --start N"},
       {"erase", 2, "m27: unknown command erase\ntry 'm27 --help'\n"},
       {"csv export a.m27", 2, "m27: csv: needs IN.m27 and OUT.csv\ntry 'm27 --help'\n"},
-      {"diff a.m27", 2, "m27: diff: needs two files, A and B\ntry 'm27 --help'\n"},
   };
   for (const auto& c : kCases) {
     const Outcome outcome = m27(c.command.split(QLatin1Char(' ')));
