@@ -42,20 +42,23 @@ void MainWindow::export_csv_click() {
   if (failure) boxes_.show(*failure);
 }
 
-// The rows replace channels 1, 2, ... of the grid and nothing else; a refused sheet changes
-// nothing.
+// The rows replace channels 1, 2, ... of the grid and nothing else, as one undoable step; a
+// refused sheet changes nothing. Unsaved changes are asked about first.
 void MainWindow::import_csv_click() {
-  status_refresh_timer_->set_enabled(false);
-  splash_timer_->set_enabled(false);
-  const auto name = file_dialogs_.csv_import_name(this);
-  std::optional<Message> failure;
-  if (name) {
-    failure = import_csv(sheet_, file_path(*name));
-    render_sheet();
-  }
-  status_refresh_timer_->set_enabled(true);
-  splash_timer_->set_enabled(true);
-  if (failure) boxes_.show(*failure);
+  settle_unsaved_changes([this] {
+    status_refresh_timer_->set_enabled(false);
+    splash_timer_->set_enabled(false);
+    const auto name = file_dialogs_.csv_import_name(this);
+    std::optional<Message> failure;
+    if (name) {
+      edit_sheet(QStringLiteral("导入CSV"),
+                 [&] { failure = import_csv(sheet_, file_path(*name)); });
+      render_sheet();
+    }
+    status_refresh_timer_->set_enabled(true);
+    splash_timer_->set_enabled(true);
+    if (failure) boxes_.show(*failure);
+  });
 }
 
 // While a trace runs the item is checked and choosing it stops the trace; otherwise it asks

@@ -121,6 +121,11 @@ class FileCommandsTest : public QObject {
     QCOMPARE(cell(*w, "Text5", 0)->text(), QStringLiteral("67.0"));
     QCOMPARE(cell(*w, "Text2", 1)->text(), QStringLiteral("D023"));
     QCOMPARE(cell(*w, "Text1", 2)->text(), QStringLiteral("451.12500"));  // BASE's row 3
+    action(*w, "undo")->trigger();                                        // an import is one step
+    QCOMPARE(cell(*w, "Text5", 0)->text(), QStringLiteral("OFF"));
+    QCOMPARE(cell(*w, "Text2", 1)->text(), QStringLiteral("OFF"));
+    action(*w, "redo")->trigger();
+    QCOMPARE(cell(*w, "Text5", 0)->text(), QStringLiteral("67.0"));
 
     dialogs.csv_export_answer = FileDialogs::CsvChoice{dir.filePath("out.csv"), CsvLayout::Generic};
     action(*w, "MenuExportCsv")->trigger();
@@ -130,10 +135,13 @@ class FileCommandsTest : public QObject {
 
     const Sheet before = w->sheet();
     dialogs.csv_import_answer = bad;
+    boxes.save_answer = SaveAnswer::Discard;
     action(*w, "MenuImportCsv")->trigger();
     QVERIFY(w->sheet() == before);
-    QCOMPARE(boxes.texts(), QStringList{"导入CSV失败\n" + bad +
-                                        "\n第3行第2列（接收频率）：“500”不在400～490 MHz之内"});
+    QCOMPARE(boxes.texts(),
+             (QStringList{
+                 "当前信道数据已修改，是否保存？",
+                 "导入CSV失败\n" + bad + "\n第3行第2列（接收频率）：“500”不在400～490 MHz之内"}));
     QVERIFY(timers_running(*w));
   }
 
