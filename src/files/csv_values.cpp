@@ -6,6 +6,7 @@
 #include "channels/frequency.h"
 #include "channels/sheet.h"
 #include "channels/validation.h"
+#include "channels/validation_choices.h"
 
 namespace m27 {
 namespace {
@@ -87,7 +88,7 @@ Result<std::string> csv_tone(std::string_view text, ToneMode mode) {
 }
 
 Result<std::string> csv_bandwidth(std::string_view text) {
-  if (text == kWide || text == kNarrow) return std::string(text);
+  if (bandwidth_held(text)) return std::string(text);
   return Failure{quoted(text) + "不是带宽（宽带或窄带）"};
 }
 
