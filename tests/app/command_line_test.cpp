@@ -2,89 +2,61 @@
 
 #include <gtest/gtest.h>
 
-#include "support/qstring_printer.h"
-
 namespace m27 {
 namespace {
 
-Result<CommandLine> parse(std::initializer_list<const char*> words) {
-  QStringList args;
-  for (const char* word : words) args << QString::fromUtf8(word);
-  return parse_command_line(args);
+// What the program makes of `words`, in one line: the parts it found, or why it refused them.
+std::string outcome(const QStringList& words) {
+  const auto line = parse_command_line(words);
+  if (!line.ok()) return "refused: " + line.reason();
+  QStringList parts;
+  for (const auto& port : line->ports)
+    parts << QStringLiteral("com%1=%2").arg(port.port_no).arg(port.device);
+  if (line->fake_radio) parts << QStringLiteral("fake radio");
+  if (line->help) parts << QStringLiteral("help");
+  if (line->version) parts << QStringLiteral("version");
+  if (!line->trace.isEmpty()) parts << "trace " + line->trace;
+  if (!line->file.isEmpty()) parts << "window on " + line->file;
+  if (!line->subcommand.isEmpty())
+    parts << (QStringList{line->subcommand} + line->subcommand_args).join(' ');
+  return parts.join(QLatin1String(", ")).toStdString();
 }
 
-TEST(CommandLine, SplitsThePortsTheSwitchesAndTheCommand) {
+TEST(CommandLine, SplitsThePortsTheSwitchesAndTheCommandOrSaysWhatIsWrong) {
   struct Case {
-    std::initializer_list<const char*> words;
-    std::vector<PortAssignment> ports;  // only a --port before the command maps a port
-    bool fake_radio;                    // --fake-radio counts after a command too
-    bool help;
-    const char* subcommand;
-    QStringList subcommand_args;
-    const char* trace = "";
+    QStringList words;
+    std::string expected;
   };
   const Case kCases[] = {
-      {{}, {}, false, false, "", {}},  // the window
+      {{}, ""},  // the window
       {{"--port", "com1=/dev/ttyUSB0", "--port=com3=/dev/ttyS2", "--port", "com1=/dev/pts/7"},
-       {{1, "/dev/ttyUSB0"}, {3, "/dev/ttyS2"}, {1, "/dev/pts/7"}},
-       false,
-       false,
-       "",
-       {}},
-      {{"-h"}, {}, false, true, "", {}},
-      {{"--port", "com2=/dev/ttyS1", "rssi", "table.m27", "--verbose", "--fake-radio", "--port",
-        "com3", "--port=/dev/pts/7"},
-       {{2, "/dev/ttyS1"}},
-       true,
-       false,
-       "rssi",
-       {"table.m27", "--verbose", "--port", "com3", "--port=/dev/pts/7"}},
-      {{"id", "--help"}, {}, false, true, "id", {}},
-      {{"--trace", "t.log", "read"}, {}, false, false, "read", {}, "t.log"},
-      {{"--trace=t.log"}, {}, false, false, "", {}, "t.log"},  // the window
-      // after a command --trace is the command's own (and refused there)
-      {{"ports", "--trace", "t.log"}, {}, false, false, "ports", {"--trace", "t.log"}},
+       "com1=/dev/ttyUSB0, com3=/dev/ttyS2, com1=/dev/pts/7"},
+      {{"-h", "--version"}, "help, version"},
+      // After the command everything but the three switches is the command's own.
+      {{"--port", "com2=/dev/ttyS1", "rssi", "t.m27", "--help", "--fake-radio", "--port", "com3",
+        "--trace", "t.log"},
+       "com2=/dev/ttyS1, fake radio, help, rssi t.m27 --port com3 --trace t.log"},
+      {{"--trace", "t.log", "read"}, "trace t.log, read"},
+      {{"--trace=t.log", "--fake-radio", "/home/dealer/SHOP.M27"},
+       "fake radio, trace t.log, window on /home/dealer/SHOP.M27"},
+      {{"--port"}, "refused: --port needs comN=DEVICE"},
+      {{"--port", "com0=/dev/tty"},  // no port 0 in the menu
+       "refused: --port com0=/dev/tty: expected comN=DEVICE with N from 1 to 16"},
+      {{"--trace"}, "refused: --trace needs a value"},
+      {{"--trace="}, "refused: --trace needs a file"},
+      {{"-platform", "offscreen"}, "refused: unknown option -platform"},  // not Qt's own options
+      {{"erase"}, "refused: unknown command erase"},
+      {{"a.m27", "b.m27"}, "refused: the window opens one file"},
+      {{"a.m27", "read"}, "refused: a.m27 opens in the window; it cannot go with a command"},
   };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(::testing::Message() << "case " << &c - kCases);
-    const auto line = parse(c.words);
-    ASSERT_TRUE(line.ok()) << line.reason();
-    EXPECT_EQ(line->ports, c.ports);
-    EXPECT_EQ(line->fake_radio, c.fake_radio);
-    EXPECT_EQ(line->help, c.help);
-    EXPECT_EQ(line->subcommand, QString::fromLatin1(c.subcommand));
-    EXPECT_EQ(line->subcommand_args, c.subcommand_args);
-    EXPECT_EQ(line->trace, QString::fromLatin1(c.trace));
-  }
-}
-
-TEST(CommandLine, NamesTheFileTheWindowOpensOn) {
-  const auto line = parse({"--fake-radio", "/home/dealer/SHOP.M27"});
-  ASSERT_TRUE(line.ok()) << line.reason();
-  EXPECT_EQ(line->file, QStringLiteral("/home/dealer/SHOP.M27"));
-  EXPECT_TRUE(line->subcommand.isEmpty());
-}
-
-TEST(CommandLine, RefusesWhatItDoesNotKnow) {
-  const std::initializer_list<const char*> kBad[] = {
-      {"--port"},                   // the device is missing
-      {"--port", "com0=/dev/tty"},  // no port 0 in the menu
-      {"--port", "/dev/ttyUSB0"},   // before a command a port needs its number
-      {"--verbose"},                // no such option
-      {"erase"},                    // no such command
-      {"-platform", "offscreen"},   // Qt's own options are not taken
-      {"a.m27", "b.m27"},           // the window opens one file
-      {"a.m27", "read"},            // a file for the window cannot go with a command
-      {"--trace"},                  // the file is missing
-  };
-  for (const auto& words : kBad) EXPECT_FALSE(parse(words).ok()) << *words.begin();
+  for (const auto& c : kCases)
+    EXPECT_EQ(outcome(c.words), c.expected) << c.words.join(' ').toStdString();
 }
 
 TEST(CommandLine, UsageNamesEveryOptionAndCommand) {
-  const QString text = usage();
   for (const char* word : {"--port comN=DEVICE", "--fake-radio", "--help", "--trace FILE",
                            "--version", "read", "write", "id", "monitor", "rssi", "csv", "ports"}) {
-    EXPECT_TRUE(text.contains(QString::fromLatin1(word))) << word;
+    EXPECT_TRUE(usage().contains(QString::fromLatin1(word))) << word;
   }
 }
 

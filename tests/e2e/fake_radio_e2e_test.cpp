@@ -1,6 +1,6 @@
-// m27-fake-radio as a process: it starts from a loaded memory, dumps what it holds when it ends
-// and refuses bad arguments. (Serving its pseudo-terminal, reopened by every run, and keeping what
-// was written, every other end-to-end test uses.)
+// m27-fake-radio as a process: it starts from a loaded memory, dumps what it holds when a signal
+// ends it and refuses bad arguments. (Serving its pseudo-terminal, reopened by every run, and
+// keeping what was written, every other end-to-end test uses.)
 
 #include <gtest/gtest.h>
 
@@ -16,17 +16,14 @@ using testing::FakeRadioProcess;
 
 TEST(FakeRadioProcess, StartsFromALoadedMemoryAndDumpsItOnSigterm) {
   QTemporaryDir dir;
-  const QString load_file = dir.filePath(QStringLiteral("loaded.txt"));
+  QFile load(dir.filePath(QStringLiteral("loaded.txt")));
   Memory loaded = default_memory();
   loaded.options = {0xC1, 0x02, 0x0E};
   loaded.id = 0xFFFFFFFF;
-  QFile load(load_file);
   ASSERT_TRUE(load.open(QIODevice::WriteOnly));
   load.write(QByteArray::fromStdString(dump(loaded)));
   load.close();
-
-  FakeRadioProcess radio({"--load", load_file, "--paced"});
-  ASSERT_FALSE(radio.device().isEmpty()) << radio.log().toStdString();
+  FakeRadioProcess radio({"--load", load.fileName(), "--paced"});
   radio.terminate();
   EXPECT_EQ(radio.exit_status(), 0) << radio.log().toStdString();
   EXPECT_EQ(radio.memory(), loaded);
