@@ -2,18 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 #include "cli/ports_command.h"
-#include "support/qstring_printer.h"
 
 namespace m27 {
 namespace {
 
-QStringList words(std::initializer_list<const char*> list) {
-  QStringList args;
-  for (const char* word : list) args << QString::fromUtf8(word);
-  return args;
+// `command`: the command's name and its arguments, separated by blanks.
+Result<CliCommand> parse(const char* command, bool fake_radio) {
+  QStringList words = QString::fromUtf8(command).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const QString name = words.takeFirst();
+  return parse_cli_command(name, words, fake_radio);
 }
 
 const PortChoice kUsb{"/dev/ttyUSB0", 0};
@@ -22,76 +20,66 @@ const PortChoice kCom3{{}, 3};
 
 TEST(CliArguments, ParsesEveryCommand) {
   struct Case {
-    const char* name;
-    std::initializer_list<const char*> args;
-    bool fake_radio;
+    const char* command;
+    bool fake_radio;  // a command without --port then uses com1
     CliCommand expected;
   };
   const Case kCases[] = {
-      {"read", {"a.m27", "--port=com3"}, false, ReadArgs{kCom3, "a.m27"}},
-      {"read", {"a.m27"}, true, ReadArgs{kCom1, "a.m27"}},
-      {"read", {"--port", "COM16", "表.m27"}, false, ReadArgs{{{}, 16}, "表.m27"}},
-      {"read", {"--no-backup", "a.m27"}, true, ReadArgs{kCom1, "a.m27", false}},
-      {"write", {"table.m27", "--verify"}, true, WriteArgs{kCom1, "table.m27", true}},
-      {"verify", {"--port", "com3", "a.m27"}, false, VerifyArgs{kCom3, "a.m27"}},
-      {"diff", {"a.m27", "b.m27"}, false, DiffArgs{"a.m27", "b.m27"}},
-      {"id", {"--port", "/dev/ttyUSB0", "read"}, false, IdReadArgs{kUsb}},
-      {"id", {"--start=0", "write", "--count", "2"}, true, IdWriteArgs{kCom1, "0", 2}},
-      {"monitor", {"rssi", "--port", "com3"}, false, MonitorArgs{kCom3, MonitorKind::Rssi}},
-      {"monitor", {"battery"}, true, MonitorArgs{kCom1, MonitorKind::Battery}},
+      {"read --port=COM16 表.m27", false, ReadArgs{{{}, 16}, "表.m27"}},
+      {"read --no-backup a.m27", true, ReadArgs{kCom1, "a.m27", false}},
+      {"write table.m27 --verify", true, WriteArgs{kCom1, "table.m27", true}},
+      {"verify --port com3 a.m27", false, VerifyArgs{kCom3, "a.m27"}},
+      {"diff a.m27 b.m27", false, DiffArgs{"a.m27", "b.m27"}},
+      {"id --port /dev/ttyUSB0 read", false, IdReadArgs{kUsb}},
+      {"id --start=0 write --count 2", true, IdWriteArgs{kCom1, "0", 2}},
+      {"monitor rssi --port com3", false, MonitorArgs{kCom3, MonitorKind::Rssi}},
+      {"monitor battery", true, MonitorArgs{kCom1, MonitorKind::Battery}},
+      {"monitor stop", true, MonitorArgs{kCom1, MonitorKind::Stop}},
+      {"rssi read --port com3", false, RssiReadArgs{kCom3}},
       // Checked later, as the dialog checks its fields.
-      {"rssi", {"adjust", "300", "x"}, true, RssiAdjustArgs{kCom1, "300", "x"}},
-      {"csv",
-       {"export", "a.m27", "a.csv"},
-       false,
-       CsvExportArgs{CsvLayout::Grid, "a.m27", "a.csv"}},
-      {"csv",
-       {"export", "--layout=generic", "a.m27", "a.csv"},
-       false,
+      {"rssi adjust 300 x", true, RssiAdjustArgs{kCom1, "300", "x"}},
+      {"csv export a.m27 a.csv", false, CsvExportArgs{CsvLayout::Grid, "a.m27", "a.csv"}},
+      {"csv export --layout=generic a.m27 a.csv", false,
        CsvExportArgs{CsvLayout::Generic, "a.m27", "a.csv"}},
-      {"csv",
-       {"import", "a.csv", "--into", "base.m27", "b.m27"},
-       false,
+      {"csv import a.csv --into base.m27 b.m27", false,
        CsvImportArgs{"base.m27", "a.csv", "b.m27"}},
-      {"ports", {}, false, PortsArgs{}},
+      {"ports", false, PortsArgs{}},
   };
   for (const auto& c : kCases) {
-    const auto parsed = parse_cli_command(QString::fromUtf8(c.name), words(c.args), c.fake_radio);
-    ASSERT_TRUE(parsed.ok()) << c.name << " " << words(c.args).join(' ').toStdString() << ": "
-                             << parsed.reason();
-    EXPECT_TRUE(*parsed == c.expected) << c.name << " " << words(c.args).join(' ').toStdString();
+    const auto parsed = parse(c.command, c.fake_radio);
+    ASSERT_TRUE(parsed.ok()) << c.command << ": " << parsed.reason();
+    EXPECT_TRUE(*parsed == c.expected) << c.command;
   }
 }
 
 TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
   struct Case {
-    const char* name;
-    std::initializer_list<const char*> args;
+    const char* command;
     const char* reason;  // a part of what it says
   };
   const Case kBad[] = {
-      {"read", {"--port", "/dev/x"}, ""},                       // no FILE
-      {"read", {"a.m27"}, "--port DEV"},                        // no port and no fake radio
-      {"read", {"--port", "com17", "a.m27"}, "com1 to com16"},  // and end at com16
-      {"read", {"--port", "com1=/dev/x", "a.m27"}, "belongs before the command"},
-      {"read", {"--port", "/dev/x", "--port=com2", "a.m27"}, ""},  // which of the two ports?
-      {"read", {"--port", "/dev/x", "--verify", "a.m27"}, ""},     // --verify is write's
-      {"diff", {"a.m27", "b.m27", "c.m27"}, "c.m27"},              // two files at a time
-      {"id", {"--port", "/dev/x"}, ""},                            // neither read nor write
-      {"id", {"write", "--port", "/dev/x"}, "--start"},            // no first ID
-      {"id", {"write", "--port", "/dev/x", "--start", "1", "--count", "0"}, ""},  // no radio
-      {"monitor", {"--port", "/dev/x"}, "rssi, battery"},                         // which stream?
-      {"rssi", {"adjust", "--port", "/dev/x", "42"}, ""},                         // WIDE is missing
-      {"erase", {"--port", "/dev/x"}, ""},                                        // no such command
-      {"csv", {"export", "a.m27"}, "IN.m27 and OUT.csv"},
-      {"csv", {"export", "--layout", "chirp", "a.m27", "a.csv"}, "grid or generic"},
-      {"csv", {"export", "--into", "b.m27", "a.m27", "a.csv"}, "csv import"},
-      {"csv", {"import", "--layout", "grid", "a.csv", "b.m27"}, "csv export"},
-      {"ports", {"com1"}, "unexpected argument com1"},
+      {"read --port /dev/x", "FILE is missing"},
+      {"read a.m27", "which port? give --port DEV"},  // no port and no fake radio
+      {"read --port com17 a.m27", "--port com17: the ports are com1 to com16"},
+      {"read --port com1=/dev/x a.m27", "belongs before the command"},
+      {"read --port /dev/x --port=com2 a.m27", "--port is given twice"},
+      {"read --port /dev/x --verify a.m27", "unknown option --verify"},  // write's own
+      {"diff a.m27 b.m27 c.m27", "unexpected argument c.m27"},
+      {"id --port /dev/x", "id needs one of: read, write"},
+      {"id write --port /dev/x", "id write needs --start N"},
+      {"id write --port /dev/x --start 1 --count 0", "--count 0: expected a number of radios"},
+      {"monitor --port /dev/x", "monitor needs one of: rssi, battery, stop"},
+      {"rssi adjust --port /dev/x 42", "rssi adjust needs NARROW and WIDE"},
+      {"erase --port /dev/x", "unknown command erase"},
+      {"csv export a.m27", "needs IN.m27 and OUT.csv"},
+      {"csv export --layout chirp a.m27 a.csv", "--layout chirp: expected grid or generic"},
+      {"csv export --into b.m27 a.m27 a.csv", "--into belongs to csv import"},
+      {"csv import --layout grid a.csv b.m27", "--layout belongs to csv export"},
+      {"ports com1", "unexpected argument com1"},
   };
   for (const auto& c : kBad) {
-    const auto parsed = parse_cli_command(QString::fromUtf8(c.name), words(c.args), false);
-    ASSERT_FALSE(parsed.ok()) << c.name << " " << words(c.args).join(' ').toStdString();
+    const auto parsed = parse(c.command, false);
+    ASSERT_FALSE(parsed.ok()) << c.command;
     EXPECT_NE(parsed.reason().find(c.reason), std::string::npos) << parsed.reason();
   }
 }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace m27 {
 namespace {
 
@@ -11,37 +9,30 @@ TEST(IdSeries, AdvancesOnEveryRadioThatTakesItsId) {
   struct Case {
     std::uint32_t start;
     int radios;
-    std::vector<bool> taken;       // what each radio did, in turn
-    std::vector<std::string> ids;  // the ID each radio was offered
+    const char* taken;    // what each radio did, in turn: y took its ID, n failed
+    const char* offered;  // the ID each radio was offered
     IdFields after;
     bool done;
     bool any_failed;
   };
   const Case kCases[] = {
-      {4294967294,
-       3,
-       {true, true, true},
-       {"4294967294", "4294967295", "0"},
-       {"1", "3"},
-       true,
-       false},
-      // A radio that fails leaves its ID to the next one.
-      {100, 3, {true, false, true}, {"100", "101", "101"}, {"102", "2"}, true, true},
-      {7, 5, {true}, {"7"}, {"8", "1"}, false, false},
-      // Nothing happens once every radio has had its turn.
-      {100, 1, {true, true}, {"100", "101"}, {"101", "1"}, true, false},
+      {4294967294, 3, "yyy", "4294967294 4294967295 0", {"1", "3"}, true, false},
+      {100, 3, "yny", "100 101 101", {"102", "2"}, true, true},  // the next radio gets 101
+      {7, 5, "y", "7", {"8", "1"}, false, false},
+      {100, 1, "yy", "100 101", {"101", "1"}, true, false},  // nothing once every radio had its
+                                                             // turn
   };
   for (const auto& c : kCases) {
     IdSeries series(c.start, c.radios);
-    std::vector<std::string> offered;
-    for (bool taken : c.taken) {
-      offered.push_back(series.fields().id);
-      series.written(taken);
+    std::string offered;
+    for (const char* taken = c.taken; *taken; ++taken) {
+      offered += (offered.empty() ? "" : " ") + series.fields().id;
+      series.written(*taken == 'y');
     }
-    EXPECT_EQ(offered, c.ids) << c.start;
-    EXPECT_EQ(series.fields(), c.after) << c.start;
-    EXPECT_EQ(series.done(), c.done) << c.start;
-    EXPECT_EQ(series.any_failed(), c.any_failed) << c.start;
+    EXPECT_EQ(offered, c.offered);
+    EXPECT_EQ(series.fields(), c.after) << c.offered;
+    EXPECT_EQ(series.done(), c.done) << c.offered;
+    EXPECT_EQ(series.any_failed(), c.any_failed) << c.offered;
   }
 }
 

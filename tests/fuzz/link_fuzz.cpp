@@ -14,116 +14,87 @@
 namespace {
 
 using namespace std::chrono_literals;
-using m27::TimePoint;
 
 // The longest an attempt may take from the moment its request was queued: the longest request's
 // line time, then the longest interval.
 constexpr m27::Duration kLongestAttempt = m27::kByteTime * 21 + 5s;
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+struct Driver {
+  m27::Sheet sheet = m27::startup_sheet();
+  m27::Link link;
+  m27::TimePoint now{};
 
-class Driver {
- public:
-  void advance(m27::Duration d) {
-    const TimePoint target = now_ + d;
-    while (auto deadline = link_.next_deadline()) {
-      if (*deadline > target) break;
-      now_ = std::max(now_, *deadline);
-      link_.on_timer(now_);
-      drain();
+  // After every input: the actions taken, and a deadline exactly while a sequence runs.
+  void settle() {
+    while (link.poll()) {
     }
-    now_ = target;
-    link_.on_timer(now_);  // a late or spurious timer event is harmless
-    drain();
-  }
-
-  void bytes(const std::uint8_t* data, std::size_t n) {
-    link_.on_bytes(now_, std::span(data, n));
-    drain();
-  }
-
-  void written() {
-    link_.on_written(now_);
-    drain();
-  }
-
-  void start(bool write) {
-    if (write) {
-      link_.start(now_, std::make_unique<m27::WriteTransfer>(sheet_));
-    } else {
-      link_.start(now_, std::make_unique<m27::ReadTransfer>(sheet_));
+    const auto deadline = link.next_deadline();
+    if (link.busy() != deadline.has_value() || (deadline && *deadline - now > kLongestAttempt)) {
+      std::abort();
     }
-    drain();
   }
 
-  void cancel() {
-    link_.cancel();
-    drain();
-  }
-
-  void set_port_open(bool open) { link_.set_port_open(open); }
-
-  void lose_port() {
-    link_.on_port_lost();
-    drain();
-  }
-
- private:
-  void drain() {
-    while (link_.poll()) {
+  // Keeps every deadline on the way; a late or spurious timer event at the end is harmless.
+  void advance(m27::Duration duration) {
+    const m27::TimePoint target = now + duration;
+    for (auto deadline = link.next_deadline(); deadline && *deadline <= target;
+         deadline = link.next_deadline()) {
+      now = std::max(now, *deadline);
+      link.on_timer(now);
+      settle();
     }
-    const auto deadline = link_.next_deadline();
-    check(link_.busy() == deadline.has_value());
-    if (deadline) check(*deadline - now_ <= kLongestAttempt);
+    now = target;
+    link.on_timer(now);
   }
-
-  m27::Sheet sheet_ = m27::startup_sheet();
-  m27::Link link_;
-  TimePoint now_{};
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Driver driver;
-  driver.set_port_open(true);
-  std::size_t i = 0;
-  while (i < size) {
+  m27::Link& link = driver.link;
+  link.set_port_open(true);
+  for (std::size_t i = 0; i < size;) {
     const std::uint8_t op = data[i++];
+    const int arg = op / 8;
     switch (op % 8) {
       case 0:
       case 1: {  // a burst of bytes from the radio
-        const std::size_t n = std::min<std::size_t>(op / 8 + 1, size - i);
-        driver.bytes(data + i, n);
+        const std::size_t n = std::min<std::size_t>(arg + 1, size - i);
+        link.on_bytes(driver.now, std::span(data + i, n));
         i += n;
         break;
       }
       case 2:
-        driver.written();
+        link.on_written(driver.now);
         break;
       case 3:
-        driver.advance(std::chrono::milliseconds(op / 8 * 7));
+        driver.advance(std::chrono::milliseconds(arg * 7));
         break;
       case 4:
-        driver.advance(std::chrono::milliseconds(op / 8 * 211));
+        driver.advance(std::chrono::milliseconds(arg * 211));
         break;
       case 5:
-        driver.start(op / 8 % 2 == 1);
+        if (arg % 2) {
+          link.start(driver.now, std::make_unique<m27::WriteTransfer>(driver.sheet));
+        } else {
+          link.start(driver.now, std::make_unique<m27::ReadTransfer>(driver.sheet));
+        }
         break;
       case 6:
-        driver.cancel();
+        link.cancel();
         break;
       case 7:
-        if (op / 8 % 8 == 7) {
-          driver.lose_port();
+        if (arg % 8 == 7) {
+          link.on_port_lost();
         } else {
-          driver.set_port_open(op / 8 % 4 != 0);
+          link.set_port_open(arg % 4 != 0);
         }
         break;
     }
+    driver.settle();
   }
   driver.advance(60s);  // whatever is running ends by itself
+  driver.settle();
   return 0;
 }
