@@ -10,8 +10,7 @@
 namespace m27 {
 namespace {
 
-using testing::NotATerminal;
-using testing::PseudoTerminal;
+using namespace testing;
 
 PortMap map_port(int port_no, const QString& device) {
   PortMap map;
@@ -24,15 +23,11 @@ TEST(SerialPort, OpensAt9600EightDataBitsNoParityOneStopBitAndDropsWhatCameBefor
   ASSERT_EQ(write(pty.master(), "old", 3), 3);
   SerialPort serial(map_port(3, pty.device()));
   ASSERT_EQ(serial.open_port(3), OpenOutcome::Opened);
-  EXPECT_TRUE(serial.is_open());
-  QSerialPort& port = serial.port();
-  EXPECT_EQ(port.baudRate(), 9600);
-  EXPECT_EQ(port.dataBits(), QSerialPort::Data8);
-  EXPECT_EQ(port.parity(), QSerialPort::NoParity);
-  EXPECT_EQ(port.stopBits(), QSerialPort::OneStop);
-  EXPECT_EQ(port.flowControl(), QSerialPort::NoFlowControl);
-  EXPECT_EQ(port.openMode(), QIODevice::ReadWrite);
-
+  const QSerialPort& port = serial.port();
+  EXPECT_EQ(std::tuple(port.baudRate(), port.dataBits(), port.parity(), port.stopBits(),
+                       port.flowControl(), port.openMode()),
+            std::tuple(9600, QSerialPort::Data8, QSerialPort::NoParity, QSerialPort::OneStop,
+                       QSerialPort::NoFlowControl, QIODevice::ReadWrite));
   ASSERT_EQ(write(pty.master(), "N", 1), 1);
   pollfd readable{static_cast<int>(port.handle()), POLLIN, 0};
   ASSERT_EQ(poll(&readable, 1, 5000), 1);

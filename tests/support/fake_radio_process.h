@@ -4,11 +4,8 @@
 // Its stderr (the --log lines) goes to a file, so a full pipe never stalls it. Every wait has a
 // time-out, so a broken radio fails the test instead of hanging it.
 
-#include <QByteArray>
 #include <QFile>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <optional>
 #include <string>
@@ -31,8 +28,6 @@ class FakeRadioProcess {
     }
   }
   ~FakeRadioProcess() { stop(); }
-  FakeRadioProcess(const FakeRadioProcess&) = delete;
-  FakeRadioProcess& operator=(const FakeRadioProcess&) = delete;
 
   // The device the program opens, e.g. /dev/pts/5; empty when the radio did not start.
   const QString& device() const { return device_; }

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QString>
-#include <stdexcept>
 
 namespace m27::testing {
 
@@ -13,10 +12,9 @@ class PseudoTerminal {
  public:
   PseudoTerminal() {
     char name[128] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
-      throw std::runtime_error("openpty failed");
-    }
-    device_ = QString::fromLocal8Bit(name);
+    // Should it fail, the empty device opens nowhere and the test says so.
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0)
+      device_ = QString::fromLocal8Bit(name);
   }
   ~PseudoTerminal() {
     close(slave_);
