@@ -6,6 +6,7 @@
 // - whatever opens saves again, as 132 lines ended by CR LF that can be opened once more;
 // - saving and opening again changes nothing: the file is a fixed point of the two commands.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -52,45 +53,6 @@ void check(bool condition, const char* what) {
   std::abort();
 }
 
-void check_refused(const Sheet& sheet, const Message& message, std::size_t size) {
-  check(sheet == startup_sheet(), "a refused file changed the sheet");
-  const char* reason = size == 0 ? "文件是空的" : size > kMaxChannelFileBytes ? "文件大于" : "第";
-  check(message.text.starts_with("打开文件失败\n" + kFile + "\n" + reason) &&
-            message.title == "注意" && message.icon == MessageIcon::Exclamation,
-        "refused without its reason");
-}
-
-void check_normalised(const Sheet& sheet) {
-  check(sheet.tone_mode == mode_of(sheet.mode), "tones of another mode than the sheet's");
-  for (const ChannelRow& row : sheet.rows) {
-    check(!row.tx_tone_editor && !row.rx_tone_editor, "a tone editor left open");
-    check(!row.rx_tab_stop && !row.tx_tab_stop, "a frequency cell kept its tab stop");
-    check(format_frequency(row.rx_frequency) == row.rx_frequency &&
-              format_frequency(row.tx_frequency) == row.tx_frequency,
-          "a frequency left unformatted");
-  }
-}
-
-void check_round_trip(std::size_t size, Sheet saved) {
-  save_channel_file(saved, std::nullopt);  // as a save does to the sheet
-  const auto bytes = channel_file_bytes(saved);
-  if (!bytes && size + kSaveGrowth > kMaxChannelFileBytes) return;
-  check(bytes.ok(), "an opened file does not save again");
-  std::size_t lines = 0;
-  for (std::size_t at = bytes->find('\n'); at != std::string::npos;
-       at = bytes->find('\n', at + 1)) {
-    check(at > 0 && (*bytes)[at - 1] == '\r', "a line of a saved file without CR LF");
-    ++lines;
-  }
-  check(lines == 132 && bytes->ends_with("\r\n"), "a saved file not of 132 lines");
-  check(bytes->size() <= kMaxChannelFileBytes, "a saved file too large to open");
-  OneFile file(*bytes);
-  Sheet reopened = startup_sheet();
-  const auto opening = open_channel_file(reopened, kFile, file);
-  check(!opening.refusal && opening.complete(), "a saved file does not open again whole");
-  check(reopened == saved, "saving and opening again changed the sheet");
-}
-
 }  // namespace
 }  // namespace m27
 
@@ -99,10 +61,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   OneFile file(std::string(reinterpret_cast<const char*>(data), size));
   Sheet sheet = startup_sheet();
   if (const auto message = open_channel_file(sheet, kFile, file).refusal) {
-    check_refused(sheet, *message, size);
+    check(sheet == startup_sheet(), "a refused file changed the sheet");
+    const char* reason = size == 0 ? "文件是空的" : size > kMaxChannelFileBytes ? "文件大于" : "第";
+    check(message->text.starts_with("打开文件失败\n" + kFile + "\n" + reason) &&
+              message->title == "注意" && message->icon == MessageIcon::Exclamation,
+          "refused without its reason");
     return 0;
   }
-  check_normalised(sheet);
-  check_round_trip(size, sheet);
+  check(sheet.tone_mode == mode_of(sheet.mode), "tones of another mode than the sheet's");
+  for (const ChannelRow& row : sheet.rows) {
+    check(!row.tx_tone_editor && !row.rx_tone_editor, "a tone editor left open");
+    check(!row.rx_tab_stop && !row.tx_tab_stop, "a frequency cell kept its tab stop");
+    check(format_frequency(row.rx_frequency) == row.rx_frequency &&
+              format_frequency(row.tx_frequency) == row.tx_frequency,
+          "a frequency left unformatted");
+  }
+  save_channel_file(sheet, std::nullopt);  // what a save does to the sheet
+  const auto bytes = channel_file_bytes(sheet);
+  if (!bytes && size + kSaveGrowth > kMaxChannelFileBytes) return 0;
+  check(bytes.ok(), "an opened file does not save again");
+  std::size_t lines = 0;  // each ended by CR LF
+  for (auto at = bytes->find("\r\n"); at != std::string::npos; at = bytes->find("\r\n", at + 2)) {
+    ++lines;
+  }
+  check(lines == 132 && std::count(bytes->begin(), bytes->end(), '\n') == 132 &&
+            bytes->ends_with("\r\n"),
+        "a saved file not of 132 lines ended by CR LF");
+  check(bytes->size() <= kMaxChannelFileBytes, "a saved file too large to open");
+  OneFile saved(*bytes);
+  Sheet reopened = startup_sheet();
+  const auto opening = open_channel_file(reopened, kFile, saved);
+  check(!opening.refusal && opening.complete(), "a saved file does not open again whole");
+  check(reopened == sheet, "saving and opening again changed the sheet");
   return 0;
 }

@@ -11,18 +11,19 @@
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
 
+namespace m27 {
 namespace {
 
 using namespace std::chrono_literals;
 
 // The longest an attempt may take from the moment its request was queued: the longest request's
 // line time, then the longest interval.
-constexpr m27::Duration kLongestAttempt = m27::kByteTime * 21 + 5s;
+constexpr Duration kLongestAttempt = kByteTime * 21 + 5s;
 
 struct Driver {
-  m27::Sheet sheet = m27::startup_sheet();
-  m27::Link link;
-  m27::TimePoint now{};
+  Sheet sheet = startup_sheet();
+  Link link;
+  TimePoint now{};
 
   // After every input: the actions taken, and a deadline exactly while a sequence runs.
   void settle() {
@@ -35,8 +36,8 @@ struct Driver {
   }
 
   // Keeps every deadline on the way; a late or spurious timer event at the end is harmless.
-  void advance(m27::Duration duration) {
-    const m27::TimePoint target = now + duration;
+  void advance(Duration duration) {
+    const TimePoint target = now + duration;
     for (auto deadline = link.next_deadline(); deadline && *deadline <= target;
          deadline = link.next_deadline()) {
       now = std::max(now, *deadline);
@@ -49,49 +50,30 @@ struct Driver {
 };
 
 }  // namespace
+}  // namespace m27
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace m27;
   Driver driver;
-  m27::Link& link = driver.link;
+  Link& link = driver.link;
   link.set_port_open(true);
   for (std::size_t i = 0; i < size;) {
-    const std::uint8_t op = data[i++];
-    const int arg = op / 8;
-    switch (op % 8) {
-      case 0:
-      case 1: {  // a burst of bytes from the radio
-        const std::size_t n = std::min<std::size_t>(arg + 1, size - i);
-        link.on_bytes(driver.now, std::span(data + i, n));
-        i += n;
-        break;
-      }
-      case 2:
-        link.on_written(driver.now);
-        break;
-      case 3:
-        driver.advance(std::chrono::milliseconds(arg * 7));
-        break;
-      case 4:
-        driver.advance(std::chrono::milliseconds(arg * 211));
-        break;
-      case 5:
-        if (arg % 2) {
-          link.start(driver.now, std::make_unique<m27::WriteTransfer>(driver.sheet));
-        } else {
-          link.start(driver.now, std::make_unique<m27::ReadTransfer>(driver.sheet));
-        }
-        break;
-      case 6:
-        link.cancel();
-        break;
-      case 7:
-        if (arg % 8 == 7) {
-          link.on_port_lost();
-        } else {
-          link.set_port_open(arg % 4 != 0);
-        }
-        break;
+    const int kind = data[i] % 8;
+    const int arg = data[i++] / 8;
+    if (kind < 2) {  // a burst of bytes from the radio
+      const std::size_t n = std::min<std::size_t>(arg + 1, size - i);
+      link.on_bytes(driver.now, std::span(data + i, n));
+      i += n;
     }
+    if (kind == 2) link.on_written(driver.now);
+    if (kind == 3) driver.advance(std::chrono::milliseconds(arg * 7));
+    if (kind == 4) driver.advance(std::chrono::milliseconds(arg * 211));
+    if (kind == 5 && arg % 2) link.start(driver.now, std::make_unique<WriteTransfer>(driver.sheet));
+    if (kind == 5 && arg % 2 == 0)
+      link.start(driver.now, std::make_unique<ReadTransfer>(driver.sheet));
+    if (kind == 6) link.cancel();
+    if (kind == 7 && arg % 8 == 7) link.on_port_lost();
+    if (kind == 7 && arg % 8 != 7) link.set_port_open(arg % 4 != 0);
     driver.settle();
   }
   driver.advance(60s);  // whatever is running ends by itself
