@@ -36,47 +36,37 @@ TEST(SerialPort, OpensAt9600EightDataBitsNoParityOneStopBitAndDropsWhatCameBefor
   EXPECT_EQ(received[0], 'N');
 }
 
-TEST(SerialPort, ReportsWhyAPortDidNotOpen) {
+// Each choice closes the port open before, even a choice that fails, which says why; the exit
+// releases the device.
+TEST(SerialPort, ClosesTheOldPortOnEveryChoiceAndSaysWhyOneDidNotOpen) {
+  PseudoTerminal pty;
   PseudoTerminal held;
   NotATerminal file;
   SerialPort holder(map_port(1, held.device()));
   ASSERT_EQ(holder.open_port(1), OpenOutcome::Opened);
-
-  struct Case {
-    const char* what;
-    QString device;
-    OpenOutcome expected;
-  };
-  const Case kCases[] = {
-      {"a number that maps to nothing", QString(), OpenOutcome::DoesNotExist},
-      {"a device that is missing", "/dev/m27-no-such-tty", OpenOutcome::DoesNotExist},
-      {"a device another program holds", held.device(), OpenOutcome::InUseOrNoPermission},
-      {"a device that is no serial port", file.device(), OpenOutcome::Failed},
-  };
-  for (const auto& c : kCases) {
-    SerialPort serial(map_port(5, c.device));
-    EXPECT_EQ(serial.open_port(5), c.expected) << c.what;
-    EXPECT_FALSE(serial.is_open()) << c.what;
-  }
-}
-
-// Chosen again, a port reopens; a failed choice leaves the old one closed; the exit releases it.
-TEST(SerialPort, ClosesTheOldPortOnEveryChoiceAndAtTheExit) {
-  PseudoTerminal pty;
   PortMap map = map_port(1, pty.device());
-  map.set({2, "/dev/m27-no-such-tty"});
-  SerialPort serial(map);
+  map.set({2, "/dev/m27-no-such-tty"});  // a device that is missing
+  map.set({3, held.device()});           // one that another program holds
+  map.set({4, file.device()});           // one that is no serial port
+  SerialPort serial(map);                // port 5 maps to nothing
+  serial.close_for_exit();               // harmless with nothing open
+  const std::pair<int, OpenOutcome> kChoices[] = {{1, OpenOutcome::Opened},
+                                                  {1, OpenOutcome::Opened},
+                                                  {2, OpenOutcome::DoesNotExist},
+                                                  {1, OpenOutcome::Opened},
+                                                  {3, OpenOutcome::InUseOrNoPermission},
+                                                  {1, OpenOutcome::Opened},
+                                                  {4, OpenOutcome::Failed},
+                                                  {1, OpenOutcome::Opened},
+                                                  {5, OpenOutcome::DoesNotExist}};
+  for (const auto& [port_no, outcome] : kChoices) {
+    EXPECT_EQ(serial.open_port(port_no), outcome) << port_no;
+    EXPECT_EQ(serial.is_open(), outcome == OpenOutcome::Opened) << port_no;
+  }
+  ASSERT_EQ(serial.open_port(1), OpenOutcome::Opened);
   serial.close_for_exit();
   EXPECT_FALSE(serial.is_open());
-  ASSERT_EQ(serial.open_port(1), OpenOutcome::Opened);
-  EXPECT_EQ(serial.open_port(1), OpenOutcome::Opened);
-  EXPECT_EQ(serial.open_port(2), OpenOutcome::DoesNotExist);
-  EXPECT_FALSE(serial.is_open());
-  ASSERT_EQ(serial.open_port(1), OpenOutcome::Opened);
-  serial.close_for_exit();
-  EXPECT_FALSE(serial.is_open());
-  SerialPort again(map);
-  EXPECT_EQ(again.open_port(1), OpenOutcome::Opened) << "the device was released";
+  EXPECT_EQ(SerialPort(map).open_port(1), OpenOutcome::Opened) << "the device was released";
 }
 
 }  // namespace

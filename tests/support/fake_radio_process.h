@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <optional>
-#include <string>
 
 #include "fake-radio/dump.h"
 
@@ -41,7 +40,7 @@ class FakeRadioProcess {
   // Ends it as a signal from the system does, and waits for its end.
   void terminate() {
     process_.terminate();
-    if (!process_.waitForFinished(kPatienceMs)) process_.kill();
+    stop();
   }
 
   // Its exit status once it has ended; -1 after a crash.
@@ -49,21 +48,15 @@ class FakeRadioProcess {
     return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
   }
 
-  // What it held when it ended (stops it first).
+  // What it held when it ended (stops it first); nullopt without a whole dump.
   std::optional<fake::Memory> memory() {
     stop();
-    QFile dump(dump_path());
-    if (!dump.open(QIODevice::ReadOnly)) return std::nullopt;
-    std::string error;
-    return fake::parse_dump(dump.readAll().toStdString(), &error);
+    return fake::parse_dump(contents("radio.dump").toStdString(), nullptr);
   }
 
   // What it wrote on stderr: with --log every request ("<- ...") and reply ("-> ...") in hex.
   // Complete once it has stopped.
-  QByteArray log() const {
-    QFile file(dir_.filePath(QStringLiteral("radio.log")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  QByteArray log() const { return contents("radio.log"); }
 
   // The lines of the log equal to `line`, e.g. "<- 54 03 00 00 07 5E".
   int count_in_log(const QString& line) const {
@@ -72,6 +65,10 @@ class FakeRadioProcess {
 
  private:
   QString dump_path() const { return dir_.filePath(QStringLiteral("radio.dump")); }
+  QByteArray contents(const char* name) const {
+    QFile file(dir_.filePath(QString::fromLatin1(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
 
   QTemporaryDir dir_;
   QProcess process_;

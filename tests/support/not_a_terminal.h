@@ -3,7 +3,6 @@
 // locks the device it opens, so a shared one (/dev/null) would be "in use" while another test
 // running at the same time holds it.
 
-#include <QString>
 #include <QTemporaryFile>
 
 namespace m27::testing {
