@@ -216,20 +216,28 @@ TEST(CliCsv, ExportThenImportGivesBackTheFileAndARefusalChangesNothing) {
   }
 }
 
-// A radio falling silent halfway and one echoing each request, on a read into a file that
-// exists: the messages in order, and the file as it was or complete; nothing beside it, no backup.
-TEST(CliTransfer, ASilentRadioLeavesTheFileAsItWasAndAnEchoChangesNothing) {
+// A radio falling silent halfway, one whose end of the line goes away after its third request
+// (named at once: no 5 s time-out) and one echoing each request, on files that exist: the
+// messages in order; a failed exchange leaves its file as it was, nothing beside it and no backup;
+// a read through the echo is complete.
+TEST(CliTransfer, AFailedExchangeLeavesTheFileAsItWas) {
   QTemporaryDir dir;
   const std::string kOldFile = "what the dealer saved last week\r\n";
   write_file(dir.filePath("silent.m27"), kOldFile);
   write_file(dir.filePath("echo.m27"), kOldFile);
+  Sheet sheet = testing::varied_sheet();
+  const std::string shop = file_bytes(saved(dir, "shop.m27", sheet));
+  const std::string kLost = "注意: 串口已断开，请检查数据线 (RADIO)\n";
   expect_runs(dir.path(), {{"--fault silent-after=11", "read --port RADIO silent.m27", 1,
                             kNoAnswer + "读频出错: 读频出错\n"},
+                           {"--fault vanish=3", "read --port RADIO shop.m27", 1, kLost},
+                           {"--fault vanish=3", "write --port RADIO shop.m27", 1, kLost},
                            {"--fault echo", "read --no-backup --port RADIO echo.m27", 0, kRead}});
   EXPECT_EQ(file_bytes(dir.filePath("silent.m27")), kOldFile);
+  EXPECT_EQ(file_bytes(dir.filePath("shop.m27")), shop);
   EXPECT_EQ(QByteArray::fromStdString(file_bytes(dir.filePath("echo.m27"))).count("\r\n"), 132);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-            QStringList({"echo.m27", "silent.m27"}));
+            QStringList({"echo.m27", "shop.m27", "silent.m27"}));
 }
 
 TEST(CliBackup, EveryCompleteReadLeavesOneBackupOfTheSavedFile) {
@@ -321,18 +329,6 @@ TEST(CliMonitor, PrintsPacketsUntilEachStopSignalThenStopsTheRadio) {
     }
     expect(m27({"id", "read", "--port", radio.device()}), 0, "读取 OK\n", "12345678\n");
   }
-}
-
-// The radio's end of the line goes away after its third request: the command names the port at
-// once (no 5 s time-out and its message) and leaves the file as it was.
-TEST(CliTransfer, ALostPortIsNamedAndTheFileStays) {
-  QTemporaryDir dir;
-  Sheet sheet = testing::varied_sheet();
-  const std::string before = file_bytes(saved(dir, "shop.m27", sheet));
-  const std::string kLost = "注意: 串口已断开，请检查数据线 (RADIO)\n";
-  expect_runs(dir.path(), {{"--fault vanish=3", "read --port RADIO shop.m27", 1, kLost},
-                           {"--fault vanish=3", "write --port RADIO shop.m27", 1, kLost}});
-  EXPECT_EQ(file_bytes(dir.filePath("shop.m27")), before);
 }
 
 // What m27 refuses before it reaches a radio, and the ports it cannot open.
