@@ -1,6 +1,7 @@
 // What a command waits for besides the radio: lines on its input and a stop signal. Both arrive
 // through the event loop, whatever else it is doing.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -25,7 +26,7 @@ TEST(LineReader, GivesWholeLinesUntilTheInputEnds) {
   };
   for (const auto& c : kCases) {
     int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
+    ASSERT_EQ(pipe2(fds, O_CLOEXEC), 0);  // no child holds it open
     LineReader reader(fds[0]);
     int delay = 0;
     for (const std::string& chunk : c.chunks) {
