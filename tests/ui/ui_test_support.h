@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <deque>
 #include <functional>
@@ -125,6 +126,33 @@ inline QComboBox* box(const QObject& window, const QString& name) {
 
 inline QAction* action(const QObject& window, const QString& name) {
   return child<QAction>(window, name);
+}
+
+// The grid's texts, row by row: receive, receive tone, transmit, transmit tone, bandwidth.
+inline QStringList shown_table(const QObject& window) {
+  QStringList texts;
+  for (int r = 0; r < kRows; ++r) {
+    for (const char* array : {"Text1", "Text5", "Text3", "Text2", "Text4"}) {
+      texts << cell(window, array, r)->text();
+    }
+  }
+  return texts;
+}
+
+// "on" when everything an exchange locks and every service dialog's button is enabled, "off"
+// when none is, else "mixed".
+inline QString exchange_commands(const MainWindow& w) {
+  QList<bool> enabled;
+  for (const QWidget* widget : w.exchange_guard().widgets()) enabled << widget->isEnabled();
+  for (const QAction* item : w.exchange_guard().actions()) enabled << item->isEnabled();
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    if (!QStringList{"Form3", "Form4", "Form6"}.contains(window->objectName())) continue;
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+      enabled << button->isEnabled();
+    }
+  }
+  if (!enabled.contains(false)) return QStringLiteral("on");
+  return enabled.contains(true) ? QStringLiteral("mixed") : QStringLiteral("off");
 }
 
 // Types text key by key, characters outside ASCII as an input method delivers them.
