@@ -3,10 +3,8 @@
 // outlive the window.
 
 #include <QDropEvent>
-#include <QFile>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -15,16 +13,9 @@
 namespace m27::testing {
 namespace {
 
-const QString kUnsaved = QStringLiteral("当前信道数据已修改，是否保存？");
-
-// What a user sees of the sheet: every cell, the option boxes and the title.
+// What a user sees of the sheet: the title, every cell and the option boxes.
 QStringList shown(const MainWindow& w) {
-  QStringList texts{w.windowTitle()};
-  for (int i = 0; i < kRows; ++i) {
-    for (const char* array : {"Text1", "Text5", "Text3", "Text2", "Text4"}) {
-      texts << cell(w, array, i)->text();
-    }
-  }
+  QStringList texts = QStringList{w.windowTitle()} + shown_table(w);
   for (const char* name : {"Combo1", "Combo4", "Combo5", "Combo2_60"}) {
     texts << box(w, name)->currentText();
   }
@@ -32,9 +23,8 @@ QStringList shown(const MainWindow& w) {
 }
 
 void type_into_first_cell(MainWindow& w) {
-  QLineEdit* first = cell(w, "Text1", 0);
-  first->selectAll();
-  type_text(first, QStringLiteral("46"));
+  cell(w, "Text1", 0)->selectAll();
+  type_text(cell(w, "Text1", 0), QStringLiteral("46"));
 }
 
 // A channel file as the window saves it, with one receive frequency of its own.
@@ -58,12 +48,12 @@ class EditorTest : public QObject {
     QSettings(QSettings::IniFormat, QSettings::UserScope, "m27", "m27").clear();
   }
 
+  // An opened file, as `m27 other.m27` opens it at start-up, starts a new history.
   void the_title_names_the_file_and_marks_changes() {
     QTemporaryDir dir;
     ScriptedFileDialogs dialogs;
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, {}, &dialogs);
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
     type_into_first_cell(*w);
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 *"));
     dialogs.save_answer = dir.filePath("shop.m27");
@@ -73,45 +63,27 @@ class EditorTest : public QObject {
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - shop.m27 *"));
     action(*w, "undo")->trigger();  // back to what was saved
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - shop.m27"));
-
     save_file(dir.filePath("other.m27"), "460.00000");
-    w->open_file(dir.filePath("other.m27"));  // as `m27 other.m27` does at start-up
+    w->open_file(dir.filePath("other.m27"));
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - other.m27"));
     QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("460.00000"));
-    QVERIFY(!action(*w, "undo")->isEnabled());  // an opened file starts a new history
-    QVERIFY(boxes.shown.empty());
-  }
-
-  void a_refused_file_at_start_up_keeps_the_start_up_sheet() {
-    QTemporaryDir dir;
-    QFile bad(dir.filePath("bad.m27"));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("2:\xC3\x28\r\n");  // not GBK
-    bad.close();
-    RecordingMessageBoxes boxes;
-    auto w = make_window(boxes);
-    w->open_file(bad.fileName());
-    QVERIFY(w->sheet() == startup_sheet());
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
-    QCOMPARE(boxes.shown.size(), std::size_t{1});
-    QVERIFY(boxes.texts().front().startsWith("打开文件失败\n"));
+    QVERIFY(!action(*w, "undo")->isEnabled() && boxes.shown.empty());
   }
 
   void asks_before_changes_are_lost_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<SaveAnswer>("answer");
-    QTest::addColumn<bool>("goes_on");
     for (const char* command : {"exit", "open", "read"}) {
-      QTest::addRow("%s, 保存", command) << command << SaveAnswer::Save << true;
-      QTest::addRow("%s, 不保存", command) << command << SaveAnswer::Discard << true;
-      QTest::addRow("%s, 取消", command) << command << SaveAnswer::Cancel << false;
+      QTest::addRow("%s, 保存", command) << command << SaveAnswer::Save;
+      QTest::addRow("%s, 不保存", command) << command << SaveAnswer::Discard;
+      QTest::addRow("%s, 取消", command) << command << SaveAnswer::Cancel;
     }
   }
 
+  // 保存 saves first, 不保存 goes on, 取消 stops.
   void asks_before_changes_are_lost() {
     QFETCH(QString, command);
     QFETCH(SaveAnswer, answer);
-    QFETCH(bool, goes_on);
     QTemporaryDir dir;
     ScriptedFileDialogs dialogs;
     dialogs.save_answer = dir.filePath("kept.m27");
@@ -119,22 +91,15 @@ class EditorTest : public QObject {
     boxes.save_answer = answer;
     auto w = make_window(boxes, {}, &dialogs);
     type_into_first_cell(*w);
-
     if (command == "exit") w->close();
     if (command == "open") action(*w, "MenuFileOpen")->trigger();
     if (command == "read") action(*w, "WriteChn")->trigger();
-    QCOMPARE(boxes.texts().value(0), kUnsaved);
+    const bool goes_on = answer != SaveAnswer::Cancel;
+    QCOMPARE(boxes.texts().value(0), QStringLiteral("当前信道数据已修改，是否保存？"));
     QCOMPARE(QFile::exists(dir.filePath("kept.m27")), answer == SaveAnswer::Save);
     if (command == "exit") QCOMPARE(!w->isVisible(), goes_on);
     if (command == "open") QCOMPARE(!dialogs.open_starts.isEmpty(), goes_on);
     if (command == "read") QCOMPARE(boxes.texts().value(1) == "请打开通信端口", goes_on);
-  }
-
-  void an_unchanged_sheet_keeps_the_plain_exit_question() {
-    RecordingMessageBoxes boxes;
-    auto w = make_window(boxes);
-    w->close();
-    QCOMPARE(boxes.texts(), QStringList{"确认要退出程序吗？"});
   }
 
   void undoes_and_redoes_data() {
@@ -146,6 +111,7 @@ class EditorTest : public QObject {
     QTest::newRow("an option") << "option";
   }
 
+  // Ctrl+Z and Ctrl+Y reach the window's steps even from inside a cell.
   void undoes_and_redoes() {
     QFETCH(QString, change);
     RecordingMessageBoxes boxes;
@@ -160,7 +126,6 @@ class EditorTest : public QObject {
     if (change == "option") choose(box(*w, "Combo5"), "禁止");
     const QStringList after = shown(*w);
     QVERIFY(after != before);
-    // Ctrl+Z and Ctrl+Y reach the window's steps even from inside a cell.
     QApplication::setActiveWindow(w.get());
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Z, Qt::ControlModifier);
@@ -170,6 +135,8 @@ class EditorTest : public QObject {
     QCOMPARE(shown(*w), after);
   }
 
+  // The last eight, the one opened last on top, gone files forgotten; an item or a file dropped
+  // on the window opens it.
   void remembers_the_last_eight_files_after_a_restart() {
     QTemporaryDir dir;
     QStringList files;
@@ -177,13 +144,9 @@ class EditorTest : public QObject {
       files.prepend(dir.filePath(QStringLiteral("f%1.m27").arg(n)));
       save_file(files.front(), "450.00000");
     }
-    {
-      RecordingMessageBoxes boxes;
-      auto w = make_window(boxes);
-      w->open_file(files[3]);  // opening moves a file to the top
-    }
-    QFile::remove(files[1]);  // gone files are forgotten
     RecordingMessageBoxes boxes;
+    make_window(boxes)->open_file(files[3]);
+    QFile::remove(files[1]);
     auto w = make_window(boxes);
     QStringList listed;
     for (QAction* item : child<QMenu>(*w, "recent_files")->actions()) listed << item->text();
@@ -191,8 +154,7 @@ class EditorTest : public QObject {
              (QStringList{files[3], files[0], files[2], files[4], files[5], files[6], files[7]}));
     child<QMenu>(*w, "recent_files")->actions().at(1)->trigger();
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - f8.m27"));
-
-    QMimeData dragged;  // a file dropped on the window opens as well
+    QMimeData dragged;
     dragged.setUrls({QUrl::fromLocalFile(files[7])});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w.get(), &enter);

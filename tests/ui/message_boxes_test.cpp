@@ -57,29 +57,36 @@ class MessageBoxesTest : public QObject {
     QCOMPARE(closed, (QStringList{"first", "second"}));
   }
 
-  void answers_a_question_data() {
-    QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("Yes") << int(QMessageBox::Yes) << true;
-    QTest::newRow("No") << int(QMessageBox::No) << false;
-  }
-
+  // A question comes up after the box before it is closed; each button gives its answer.
   void answers_a_question() {
-    QFETCH(int, button);
-    QFETCH(bool, yes);
-    QueuedMessageBoxes boxes;
-    std::optional<bool> answer;
-    boxes.show(Message{"a message already up", "", MessageIcon::None});
-    boxes.ask_yes_no(Message{"确认要退出程序吗？", "确认退出", MessageIcon::None},
-                     [&](bool said_yes) { answer = said_yes; });
-    the_open_box()->button(QMessageBox::Ok)->click();
-    QMessageBox* question = the_open_box();
-    QVERIFY(question);
-    QCOMPARE(question->windowTitle(), QStringLiteral("确认退出"));
-    QCOMPARE(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(!answer);
-    question->button(QMessageBox::StandardButton(button))->click();
-    QCOMPARE(answer, std::optional<bool>(yes));
+    for (const bool yes : {true, false}) {
+      QueuedMessageBoxes boxes;
+      std::optional<bool> answer;
+      boxes.show(Message{"a message already up", "", MessageIcon::None});
+      boxes.ask_yes_no(Message{"确认要退出程序吗？", "确认退出", MessageIcon::None},
+                       [&](bool said_yes) { answer = said_yes; });
+      the_open_box()->button(QMessageBox::Ok)->click();
+      QMessageBox* question = the_open_box();
+      QVERIFY(question && !answer);
+      QCOMPARE(question->windowTitle(), QStringLiteral("确认退出"));
+      QCOMPARE(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+      question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+      QCOMPARE(answer, std::optional<bool>(yes));
+    }
+    for (const auto& [caption, expected] : {std::pair{"保存", SaveAnswer::Save},
+                                            {"不保存", SaveAnswer::Discard},
+                                            {"取消", SaveAnswer::Cancel}}) {
+      QueuedMessageBoxes boxes;
+      std::optional<SaveAnswer> answer;
+      boxes.ask_save(Message{"当前信道数据已修改，是否保存？", "", MessageIcon::None},
+                     [&](SaveAnswer a) { answer = a; });
+      QVERIFY(the_open_box());
+      QCOMPARE(the_open_box()->buttons().size(), 3);
+      for (QAbstractButton* b : the_open_box()->buttons()) {
+        if (b->text() == QString::fromUtf8(caption)) b->click();
+      }
+      QCOMPARE(answer, std::optional<SaveAnswer>(expected));
+    }
   }
 
   // Last: the translations stay installed.
@@ -100,33 +107,6 @@ class MessageBoxesTest : public QObject {
     const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
     QCOMPARE(menu->actions().at(5)->text().section(QLatin1Char('\t'), 0, 0),
              QStringLiteral("粘贴(&P)"));
-  }
-
-  void answers_the_unsaved_changes_question_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<SaveAnswer>("expected");
-    QTest::newRow("保存") << "保存" << SaveAnswer::Save;
-    QTest::newRow("不保存") << "不保存" << SaveAnswer::Discard;
-    QTest::newRow("取消") << "取消" << SaveAnswer::Cancel;
-  }
-
-  void answers_the_unsaved_changes_question() {
-    QFETCH(QString, button);
-    QFETCH(SaveAnswer, expected);
-    QueuedMessageBoxes boxes;
-    std::optional<SaveAnswer> answer;
-    boxes.ask_save(Message{"当前信道数据已修改，是否保存？", "", MessageIcon::None},
-                   [&](SaveAnswer a) { answer = a; });
-    QMessageBox* question = the_open_box();
-    QVERIFY(question);
-    QStringList captions;
-    for (QAbstractButton* b : question->buttons()) captions << b->text();
-    captions.sort();
-    QCOMPARE(captions, (QStringList{"不保存", "保存", "取消"}));
-    for (QAbstractButton* b : question->buttons()) {
-      if (b->text() == button) b->click();
-    }
-    QCOMPARE(answer, std::optional<SaveAnswer>(expected));
   }
 };
 
