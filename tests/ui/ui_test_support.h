@@ -112,12 +112,8 @@ T* child(const QObject& parent, const QString& name) {
   return found;
 }
 
-inline QString element(const char* array, int index) {
-  return QStringLiteral("%1_%2").arg(QString::fromLatin1(array)).arg(index);
-}
-
 inline QLineEdit* cell(const QObject& window, const char* array, int row) {
-  return child<QLineEdit>(window, element(array, row));
+  return child<QLineEdit>(window, QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(row));
 }
 
 inline QComboBox* box(const QObject& window, const QString& name) {
