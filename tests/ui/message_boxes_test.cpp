@@ -1,4 +1,5 @@
-// The real message boxes: one at a time, each shown when the one before is closed.
+// The real message boxes: one at a time, each shown when the one before is closed, each answer
+// from its own button, and Qt's own buttons in Chinese.
 
 #include "ui/message_boxes.h"
 
@@ -26,62 +27,49 @@ QMessageBox* the_open_box() {
   return boxes.size() == 1 ? boxes.front() : nullptr;
 }
 
+// What the open box shows: its title, text, icon and buttons.
+QString shown() {
+  const QMessageBox* box = the_open_box();
+  if (!box) return QStringLiteral("none");
+  return QStringLiteral("%1|%2|%3|%4")
+      .arg(box->windowTitle(), box->text())
+      .arg(box->icon())
+      .arg(box->buttons().size());
+}
+
 }  // namespace
 
 class MessageBoxesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void shows_one_box_at_a_time_in_order() {
-    QueuedMessageBoxes boxes;
-    QStringList closed;
-    boxes.show(attention("读频完成"), [&] { closed << "first"; });
-    boxes.show(Message{"second", "", MessageIcon::None}, [&] { closed << "second"; });
-    QMessageBox* first = the_open_box();
-    QVERIFY(first);
-    QCOMPARE(first->text(), QStringLiteral("读频完成"));
-    QCOMPARE(first->windowTitle(), QStringLiteral("注意"));
-    QCOMPARE(first->icon(), QMessageBox::Warning);
-    QCOMPARE(first->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(first->isModal());
-    QVERIFY(closed.isEmpty());
-    first->button(QMessageBox::Ok)->click();
-    QCOMPARE(closed, QStringList{"first"});
-
-    QMessageBox* second = the_open_box();
-    QVERIFY(second);
-    QCOMPARE(second->text(), QStringLiteral("second"));
-    QCOMPARE(second->windowTitle(), QStringLiteral("写频软件"));  // the default title
-    QCOMPARE(second->icon(), QMessageBox::NoIcon);
-    second->button(QMessageBox::Ok)->click();
-    QCOMPARE(closed, (QStringList{"first", "second"}));
-  }
-
-  // A question comes up after the box before it is closed; each button gives its answer.
-  void answers_a_question() {
-    for (const bool yes : {true, false}) {
+  // A question comes up only after the box before it is closed; each button gives its answer.
+  void shows_one_box_at_a_time_and_each_button_answers() {
+    for (const auto& [button, yes] :
+         {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
       QueuedMessageBoxes boxes;
-      std::optional<bool> answer;
-      boxes.show(Message{"a message already up", "", MessageIcon::None});
+      QStringList closed;
+      boxes.show(attention("读频完成"), [&] { closed << "first"; });
       boxes.ask_yes_no(Message{"确认要退出程序吗？", "确认退出", MessageIcon::None},
-                       [&](bool said_yes) { answer = said_yes; });
+                       [&](bool said_yes) { closed << (said_yes ? "yes" : "no"); });
+      QCOMPARE(shown(), QStringLiteral("注意|读频完成|%1|1").arg(QMessageBox::Warning));
+      QVERIFY(the_open_box()->isModal() && closed.isEmpty());
       the_open_box()->button(QMessageBox::Ok)->click();
-      QMessageBox* question = the_open_box();
-      QVERIFY(question && !answer);
-      QCOMPARE(question->windowTitle(), QStringLiteral("确认退出"));
-      QCOMPARE(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-      question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
-      QCOMPARE(answer, std::optional<bool>(yes));
+      QCOMPARE(shown(),
+               QStringLiteral("确认退出|确认要退出程序吗？|%1|2").arg(QMessageBox::NoIcon));
+      the_open_box()->button(button)->click();
+      QCOMPARE(closed, (QStringList{"first", yes ? "yes" : "no"}));
+      QCOMPARE(shown(), QStringLiteral("none"));
     }
     for (const auto& [caption, expected] : {std::pair{"保存", SaveAnswer::Save},
                                             {"不保存", SaveAnswer::Discard},
                                             {"取消", SaveAnswer::Cancel}}) {
       QueuedMessageBoxes boxes;
       std::optional<SaveAnswer> answer;
-      boxes.ask_save(Message{"当前信道数据已修改，是否保存？", "", MessageIcon::None},
-                     [&](SaveAnswer a) { answer = a; });
-      QVERIFY(the_open_box());
-      QCOMPARE(the_open_box()->buttons().size(), 3);
+      boxes.ask_save(Message{"当前信道数据已修改，是否保存？"}, [&](SaveAnswer a) { answer = a; });
+      QCOMPARE(
+          shown(),
+          QStringLiteral("写频软件|当前信道数据已修改，是否保存？|%1|3").arg(QMessageBox::NoIcon));
       for (QAbstractButton* b : the_open_box()->buttons()) {
         if (b->text() == QString::fromUtf8(caption)) b->click();
       }
@@ -96,11 +84,9 @@ class MessageBoxesTest : public QObject {
     QueuedMessageBoxes boxes;
     boxes.ask_yes_no(Message{"确认要退出程序吗？"}, [](bool) {});
     boxes.show(Message{"写频完成"});
-    QMessageBox* question = the_open_box();
-    QVERIFY(question);
-    QCOMPARE(question->button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
-    QCOMPARE(question->button(QMessageBox::No)->text(), QStringLiteral("否(&N)"));
-    question->button(QMessageBox::No)->click();
+    QCOMPARE(the_open_box()->button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
+    QCOMPARE(the_open_box()->button(QMessageBox::No)->text(), QStringLiteral("否(&N)"));
+    the_open_box()->button(QMessageBox::No)->click();
     QCOMPARE(the_open_box()->button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
     the_open_box()->button(QMessageBox::Ok)->click();
     QLineEdit box;

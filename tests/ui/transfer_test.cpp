@@ -28,8 +28,6 @@ namespace {
 
 constexpr int kPatienceMs = 30'000;  // a whole transfer takes about two seconds
 
-QPushButton* button(const MainWindow& w, const char* name) { return child<QPushButton>(w, name); }
-
 // Whether the radio's memory holds the sheet, channel by channel.
 bool radio_holds(FakeRadioProcess& radio, const Sheet& sheet) {
   const auto memory = radio.memory();
@@ -67,7 +65,7 @@ class TransferTest : public QObject {
     w->sheet() = varied_sheet();
     w->render_sheet();
     const QStringList table = shown_table(*w);
-    button(*w, "Command1")->click();
+    w->write_button()->click();
     QCOMPARE(exchange_commands(*w), "off");
     QVERIFY(w->progress_window()->isVisible());
     QCOMPARE(w->progress_window()->windowTitle(), QStringLiteral("向对讲机写入数据"));
@@ -82,9 +80,7 @@ class TransferTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), (QStringList{"写频完成", "读写完成"}), kPatienceMs);
     QCOMPARE(boxes.shown.back().message.title, std::string("读频完成"));
     QCOMPARE(shown_table(*w), table);
-    QCOMPARE(box(*w, "Combo4")->currentText(), QStringLiteral("2:专业模式"));
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
-    QCOMPARE(w->progress_window()->ProgressBar1()->value(), 0);
     QVERIFY(w->status_refresh_timer()->enabled() && w->splash_timer()->enabled());
     const QStringList kept = backups_.entryList(QDir::Files);
     QCOMPARE(kept.size(), 1);
@@ -104,7 +100,7 @@ class TransferTest : public QObject {
     auto w = make_window(boxes, com1_on(radio.device()));
     QVERIFY(!action(*w, "verify_after_write")->isChecked());
     action(*w, "verify_after_write")->trigger();
-    button(*w, "Command1")->click();
+    w->write_button()->click();
     QTRY_COMPARE_WITH_TIMEOUT(boxes.shown.size(), 3u, kPatienceMs);
     QCOMPARE(boxes.texts(),
              (QStringList{"写频完成", "读写完成", "校验不一致\n3 接收频率 451.12500 451.13125"}));
@@ -115,35 +111,6 @@ class TransferTest : public QObject {
     QVERIFY(action(*make_window(boxes), "verify_after_write")->isChecked());
   }
 
-  // Every control the guard holds, and each one inside it, refuses typing and clicks during a
-  // write; the port menu and the menu items do nothing; the radio gets the checked sheet.
-  void edits_during_a_write_change_nothing() {
-    FakeRadioProcess radio({"--paced", "--delay", "100"});
-    RecordingMessageBoxes boxes;
-    auto w = make_window(boxes, com1_on(radio.device()));
-    w->sheet() = varied_sheet();
-    w->render_sheet();
-    button(*w, "Command1")->click();
-    const Sheet checked = w->sheet();
-    const QStringList table = shown_table(*w);
-    QVERIFY(w->exchange_running());
-    for (QWidget* container : w->exchange_guard().widgets()) {
-      QList<QWidget*> controls = container->findChildren<QWidget*>();
-      for (QWidget* control : controls << container) {
-        QTest::mouseClick(control, Qt::LeftButton);
-        QTest::keyClicks(control, QStringLiteral("9"));
-        QTest::keyClick(control, Qt::Key_Down);
-        QTest::keyClick(control, Qt::Key_Return);
-      }
-    }
-    for (QAction* item : w->exchange_guard().actions()) item->trigger();
-    QVERIFY(w->serial_port().is_open());
-    QCOMPARE(w->sheet(), checked);
-    QCOMPARE(shown_table(*w), table);
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{"写频完成"}, kPatienceMs);
-    QVERIFY(radio_holds(radio, checked));
-  }
-
   // The radio's end of the line goes away during a read: named at once, the port marked closed,
   // the grid as it was.
   void a_lost_port_is_named_and_marked_closed() {
@@ -152,7 +119,7 @@ class TransferTest : public QObject {
     auto w = make_window(boxes, com1_on(radio.device()));
     w->choose_port(1);
     const QStringList before = shown_table(*w);
-    button(*w, "Command2")->click();
+    w->read_button()->click();
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{"串口已断开，请检查数据线"}, kPatienceMs);
     QCOMPARE(boxes.shown[0].message, attention("串口已断开，请检查数据线"));
     QVERIFY(!w->serial_port().is_open() && !action(*w, "com1")->isChecked());
@@ -169,7 +136,7 @@ class TransferTest : public QObject {
     boxes.hold = true;
     auto w = make_window(boxes, com1_on(radio.device()));
     const QStringList before = shown_table(*w);
-    button(*w, "Command2")->click();
+    w->read_button()->click();
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{"通讯失败，请检查对讲机是否进入写频模式"},
                               kPatienceMs);
     QVERIFY(!w->exchange_running());
@@ -190,7 +157,7 @@ class TransferTest : public QObject {
     FakeRadioProcess radio({"--paced", "--delay", "200"});
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, com1_on(radio.device()));
-    button(*w, "Command2")->click();
+    w->read_button()->click();
     QTRY_VERIFY_WITH_TIMEOUT(w->progress_window()->ProgressBar1()->value() > 0, kPatienceMs);
     w->progress_window()->close();
     QVERIFY(!w->exchange_running());
@@ -209,7 +176,7 @@ class TransferTest : public QObject {
       auto w = make_window(boxes, write ? com1_on(pty.device()) : PortMap{});
       if (write) w->sheet().rows[2].rx_frequency = "399.95000";
       w->render_sheet();
-      button(*w, write ? "Command1" : "Command2")->click();
+      (write ? w->write_button() : w->read_button())->click();
       const char* message = write ? "第3信道频率输入错误，请重新输入" : "请打开通信端口";
       QCOMPARE(boxes.texts(), QStringList{message});
       QVERIFY(!w->exchange_running() && !w->progress_window()->isVisible());
@@ -219,43 +186,30 @@ class TransferTest : public QObject {
     }
   }
 
-  void Yes_to_the_exit_question_ends_the_exchange_and_the_port_data() {
-    QTest::addColumn<bool>("monitor");
-    QTest::addColumn<QByteArray>("sent");
-    QTest::newRow("a read: its first request only") << false << QByteArray::fromHex("53030000045A");
-    QTest::newRow("a monitor stream: started and stopped") << true
-                                                           << QByteArray::fromHex(
-                                                                  "55010157"
-                                                                  "55010056");
-  }
-
-  // The exchange waits for a reply that never comes; the exit ends it, the port and the program
-  // at once, and no box comes up afterwards.
+  // A read and a monitor stream wait for a reply that never comes; the exit ends the exchange,
+  // the port and the program at once (a stream stopped first, a read with nothing more), and no
+  // box comes up afterwards.
   void Yes_to_the_exit_question_ends_the_exchange_and_the_port() {
-    QFETCH(bool, monitor);
-    QFETCH(QByteArray, sent);
-    PseudoTerminal pty;
-    RecordingMessageBoxes boxes;
-    boxes.answer_yes = true;
-    auto w = make_window(boxes, com1_on(pty.device()));
-    QSignalSpy exited(w.get(), &MainWindow::exited);
-    if (monitor) {
-      w->start_exchange(std::make_unique<MonitorCommand>(MonitorButton::StartRssi));
-    } else {
-      button(*w, "Command2")->click();
+    for (const bool monitor : {false, true}) {
+      PseudoTerminal pty;
+      RecordingMessageBoxes boxes;
+      boxes.answer_yes = true;
+      auto w = make_window(boxes, com1_on(pty.device()));
+      QSignalSpy exited(w.get(), &MainWindow::exited);
+      if (monitor) w->start_exchange(std::make_unique<MonitorCommand>(MonitorButton::StartRssi));
+      if (!monitor) w->read_button()->click();
+      QVERIFY(w->exchange_running());
+      QTRY_COMPARE(w->serial_port().port().bytesToWrite(), 0);  // the request is on the line
+      w->close();
+      QVERIFY(exited.count() == 1 && !w->isVisible() && !w->progress_window()->isVisible());
+      QVERIFY(!w->exchange_running() && !w->serial_port().is_open());
+      QTest::qWait(0);  // what was still posted has no box to show
+      QCOMPARE(boxes.texts(), QStringList{"确认要退出程序吗？"});
+      QByteArray sent(64, '\0');
+      fcntl(pty.master(), F_SETFL, O_NONBLOCK);
+      sent.resize(std::max<qsizetype>(0, ::read(pty.master(), sent.data(), sent.size())));
+      QCOMPARE(sent.toHex(' '), monitor ? "55 01 01 57 55 01 00 56" : "53 03 00 00 04 5a");
     }
-    QVERIFY(w->exchange_running());
-    QTRY_COMPARE(w->serial_port().port().bytesToWrite(), 0);  // the request is on the line
-    w->close();
-    QCOMPARE(exited.count(), 1);
-    QVERIFY(!w->isVisible() && !w->progress_window()->isVisible());
-    QVERIFY(!w->exchange_running() && !w->serial_port().is_open());
-    QTest::qWait(0);  // what was still posted has no box to show
-    QCOMPARE(boxes.texts(), QStringList{"确认要退出程序吗？"});
-    QByteArray line(64, '\0');
-    fcntl(pty.master(), F_SETFL, O_NONBLOCK);
-    line.resize(std::max<qsizetype>(0, ::read(pty.master(), line.data(), line.size())));
-    QCOMPARE(line.toHex(' '), sent.toHex(' '));
   }
 };
 
