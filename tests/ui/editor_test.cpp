@@ -65,19 +65,19 @@ class EditorTest : public QObject {
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - shop.m27"));
     save_file(dir.filePath("other.m27"), "460.00000");
     w->open_file(dir.filePath("other.m27"));
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - other.m27"));
-    QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("460.00000"));
+    QCOMPARE(w->windowTitle() + cell(*w, "Text1", 0)->text(), "写频软件 - other.m27460.00000");
     QVERIFY(!action(*w, "undo")->isEnabled() && boxes.shown.empty());
   }
 
   void asks_before_changes_are_lost_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<SaveAnswer>("answer");
-    for (const char* command : {"exit", "open", "read"}) {
-      QTest::addRow("%s, 保存", command) << command << SaveAnswer::Save;
-      QTest::addRow("%s, 不保存", command) << command << SaveAnswer::Discard;
-      QTest::addRow("%s, 取消", command) << command << SaveAnswer::Cancel;
-    }
+    QTest::newRow("exit, 保存: saved, then the program ends") << "exit" << SaveAnswer::Save;
+    QTest::newRow("exit, 取消: runs on") << "exit" << SaveAnswer::Cancel;
+    QTest::newRow("open, 不保存: the dialog comes") << "open" << SaveAnswer::Discard;
+    QTest::newRow("open, 取消: no dialog") << "open" << SaveAnswer::Cancel;
+    QTest::newRow("read, 不保存: the read starts") << "read" << SaveAnswer::Discard;
+    QTest::newRow("read, 取消: no read") << "read" << SaveAnswer::Cancel;
   }
 
   // 保存 saves first, 不保存 goes on, 取消 stops.

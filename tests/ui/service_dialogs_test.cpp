@@ -154,29 +154,20 @@ class ServiceDialogsTest : public QObject {
     QCOMPARE(sent, *c.sent ? QStringList{QStringLiteral("<- ") + c.sent} : QStringList{});
   }
 
-  // Chosen again while another is in front, an item brings its one dialog forward, a window of
-  // its own that leaves the main window usable; the exit closes them.
-  void each_item_opens_one_dialog_brings_it_forward_and_the_exit_closes_it() {
-    RecordingMessageBoxes boxes;
-    boxes.answer_yes = true;
-    const auto w = make_window(boxes);
+  // Each item opens one dialog of its own and brings it forward when chosen again. A main read
+  // locks every dialog's buttons, even those of one opened meanwhile; the exit closes them.
+  void a_main_read_locks_the_dialogs_buttons_even_of_one_opened_meanwhile() {
+    RadioBench bench;
+    MainWindow& w = *bench.window;
+    bench.boxes.answer_yes = true;
     for (int round = 0; round < 2; ++round) {
       for (const auto& [item, name] :
            {std::pair{"工程模式", "Form3"}, {"测试模式", "Form4"}, {"写ID", "Form6"}}) {
-        action(*w, item)->trigger();
+        action(w, item)->trigger();
         QCOMPARE(windows_named(name).size(), 1);
         QTRY_VERIFY(windows_named(name).front()->isActiveWindow());
       }
     }
-    QVERIFY(w->isEnabled() && boxes.shown.empty());
-    QVERIFY(w->close());
-    for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!window->isVisible());
-  }
-
-  void a_main_read_locks_the_dialogs_buttons_even_of_one_opened_meanwhile() {
-    RadioBench bench;
-    MainWindow& w = *bench.window;
-    for (const char* item : {"工程模式", "测试模式", "写ID"}) action(w, item)->trigger();
     w.read_button()->click();
     QCOMPARE(exchange_commands(w), "off");
     w.radio_id_dialog()->close();
@@ -185,6 +176,8 @@ class ServiceDialogsTest : public QObject {
     QCOMPARE(exchange_commands(w), "off");
     QTRY_COMPARE_WITH_TIMEOUT(bench.boxes.texts(), QStringList{"读写完成"}, kPatienceMs);
     QCOMPARE(exchange_commands(w), "on");
+    QVERIFY(w.close());
+    for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!window->isVisible());
   }
 
   // The stream goes on after its dialog has closed and loads it again, hidden; a read stops the
