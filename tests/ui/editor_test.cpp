@@ -1,6 +1,8 @@
-// The window as an editor: the title names the file and marks unsaved changes, nothing that
-// replaces the sheet loses them without asking, edits undo and redo, and the recent files
-// outlive the window.
+// The window as an editor of channel files: "保存文件" and "打开文件" with the title naming the
+// file and marking changes, files that cannot be opened or saved, nothing that replaces the sheet
+// loses changes without asking, edits undo and redo, the recent files outlive the window, and
+// "导入CSV…", "导出CSV…" and "通讯记录…". The formats and their refusals are the core's; these
+// tests prove that the window reaches them and shows what they decide.
 
 #include <QDropEvent>
 #include <QMenu>
@@ -8,6 +10,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "channels/options.h"
+#include "link/qt/port_trace.h"
+#include "ui/form_timer.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -27,14 +32,21 @@ void type_into_first_cell(MainWindow& w) {
   type_text(cell(w, "Text1", 0), QStringLiteral("46"));
 }
 
-// A channel file as the window saves it, with one receive frequency of its own.
-void save_file(const QString& path, const char* rx_frequency) {
+bool timers_running(const MainWindow& w) {
+  return w.status_refresh_timer()->enabled() && w.splash_timer()->enabled();
+}
+
+// Saves the start-up sheet as `path` through the window, which lists it among the recent files.
+void save_file(const QString& path) {
   RecordingMessageBoxes boxes;
   ScriptedFileDialogs dialogs;
   dialogs.save_answer = path;
-  auto w = make_window(boxes, {}, &dialogs);
-  w->sheet().rows[0].rx_frequency = rx_frequency;
-  action(*w, "MenuSave")->trigger();
+  action(*make_window(boxes, {}, &dialogs), "MenuSave")->trigger();
+}
+
+void write_file(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
 }  // namespace
@@ -48,25 +60,78 @@ class EditorTest : public QObject {
     QSettings(QSettings::IniFormat, QSettings::UserScope, "m27", "m27").clear();
   }
 
-  // An opened file, as `m27 other.m27` opens it at start-up, starts a new history.
-  void the_title_names_the_file_and_marks_changes() {
+  // Saved by one button in GBK, opened again by the other: the title names the file and marks
+  // changes, the mode, its tones and the rows in use come back, the tab stops are off, an opened
+  // file starts a new history; a cancelled save forgets the name, a cancelled open does nothing.
+  void saves_opens_again_and_cancels() {
     QTemporaryDir dir;
     ScriptedFileDialogs dialogs;
+    dialogs.save_answer = dialogs.open_answer = dir.filePath("pro.m27");
+    RecordingMessageBoxes boxes;
+    boxes.save_answer = SaveAnswer::Discard;
+    auto w = make_window(boxes, {}, &dialogs);
+    w->sheet().mode = "2:专业模式";
+    change_mode(w->sheet());
+    w->sheet().rows[3].rx_tone = "I754";
+    w->sheet().channel_total = "7";
+    w->render_sheet();
+    child<QPushButton>(*w, "Command6")->click();
+    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - pro.m27"));
+    QFile saved(dir.filePath("pro.m27"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().startsWith("2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n450.12500\r\n"));
+    QCOMPARE(cell(*w, "Text1", 0)->focusPolicy(), Qt::ClickFocus);
+    child<QPushButton>(*w, "Command9")->click();
+    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - pro.m27 *"));
+    action(*w, "undo")->trigger();  // back to what was saved
+    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - pro.m27"));
+    w->sheet() = startup_sheet();
+    w->render_sheet();
+    child<QPushButton>(*w, "Command5")->click();
+    QCOMPARE(box(*w, "Combo4")->currentText() + cell(*w, "Text5", 3)->text(), "2:专业模式I754");
+    QVERIFY(cell(*w, "Text1", 6)->isEnabled() && !cell(*w, "Text1", 7)->isEnabled());
+    QVERIFY(!action(*w, "undo")->isEnabled());
+    dialogs.save_answer.reset();
+    dialogs.open_answer.reset();
+    action(*w, "MenuSave")->trigger();
+    action(*w, "MenuFileOpen")->trigger();
+    QCOMPARE(dialogs.open_starts, (QStringList{dir.filePath("pro.m27"), QString()}));
+    QCOMPARE(cell(*w, "Text5", 3)->text(), QStringLiteral("I754"));
+    QVERIFY(timers_running(*w));
+    QCOMPARE(boxes.texts(), QStringList{"当前信道数据已修改，是否保存？"});
+  }
+
+  void a_file_that_cannot_be_opened_or_saved_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");  // %1: the file's path
+    QTest::newRow("open: a lead byte no GBK character follows") << "open"
+                                                                << "打开文件失败\n%1\n";
+    QTest::newRow("the same named at start-up") << "start-up"
+                                                << "打开文件失败\n%1\n";
+    QTest::newRow("save into a folder that does not exist") << "save"
+                                                            << "保存文件失败\n%1\n";
+  }
+
+  // One box, 注意, naming the file and why; the sheet and the title as they were; the timers back.
+  void a_file_that_cannot_be_opened_or_saved() {
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(command == "save" ? "missing/folder/a.m27" : "bad.m27");
+    write_file(path, "2:\xC3\x28\r\n");
+    ScriptedFileDialogs dialogs;
+    dialogs.save_answer = dialogs.open_answer = path;
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, {}, &dialogs);
-    type_into_first_cell(*w);
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 *"));
-    dialogs.save_answer = dir.filePath("shop.m27");
-    action(*w, "MenuSave")->trigger();
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - shop.m27"));
-    child<QPushButton>(*w, "Command9")->click();
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - shop.m27 *"));
-    action(*w, "undo")->trigger();  // back to what was saved
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - shop.m27"));
-    save_file(dir.filePath("other.m27"), "460.00000");
-    w->open_file(dir.filePath("other.m27"));
-    QCOMPARE(w->windowTitle() + cell(*w, "Text1", 0)->text(), "写频软件 - other.m27460.00000");
-    QVERIFY(!action(*w, "undo")->isEnabled() && boxes.shown.empty());
+    if (command == "start-up") w->open_file(path);
+    if (command != "start-up")
+      action(*w, command == "save" ? "MenuSave" : "MenuFileOpen")->trigger();
+    QCOMPARE(boxes.shown.size(), std::size_t{1});
+    QVERIFY2(boxes.texts()[0].startsWith(message.arg(path)), qPrintable(boxes.texts()[0]));
+    QCOMPARE(boxes.shown[0].message.title, std::string("注意"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
+    QVERIFY(command == "save" || w->sheet() == startup_sheet());
+    QVERIFY(timers_running(*w));
   }
 
   void asks_before_changes_are_lost_data() {
@@ -142,7 +207,7 @@ class EditorTest : public QObject {
     QStringList files;
     for (int n = 0; n < 9; ++n) {
       files.prepend(dir.filePath(QStringLiteral("f%1.m27").arg(n)));
-      save_file(files.front(), "450.00000");
+      save_file(files.front());
     }
     RecordingMessageBoxes boxes;
     make_window(boxes)->open_file(files[3]);
@@ -162,6 +227,55 @@ class EditorTest : public QObject {
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w.get(), &drop);
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - f1.m27"));
+  }
+  // An import is one undoable step; a refused one asks about unsaved changes first, says where
+  // and why, and changes nothing; the export writes the layout chosen.
+  void imports_a_sheet_exports_it_and_refuses_a_bad_one_unchanged() {
+    QTemporaryDir dir;
+    const QByteArray rows =
+        "信道,接收频率,接收亚音,发射频率,发射亚音,带宽\n1,440,67,440,OFF,窄带\n";
+    write_file(dir.filePath("good.csv"), rows + "2,450,OFF,451,D023,宽带");
+    write_file(dir.filePath("bad.csv"), rows + "2,500,OFF,451,D023,宽带");
+    ScriptedFileDialogs dialogs;
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, {}, &dialogs);
+    dialogs.csv_import_answer = dir.filePath("good.csv");
+    action(*w, "MenuImportCsv")->trigger();
+    const auto imported = [&w] {
+      return cell(*w, "Text5", 0)->text() + cell(*w, "Text2", 1)->text();
+    };
+    QCOMPARE(imported(), QStringLiteral("67.0D023"));
+    action(*w, "undo")->trigger();
+    QCOMPARE(imported(), QStringLiteral("OFFOFF"));
+    action(*w, "redo")->trigger();
+    dialogs.csv_export_answer = FileDialogs::CsvChoice{dir.filePath("out.csv"), CsvLayout::Generic};
+    action(*w, "MenuExportCsv")->trigger();
+    QFile exported(dir.filePath("out.csv"));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY(exported.readAll().contains("\r\n2,,450.000000,+,1.000000,Cross,"));
+    const Sheet before = w->sheet();
+    dialogs.csv_import_answer = dir.filePath("bad.csv");
+    boxes.save_answer = SaveAnswer::Discard;
+    action(*w, "MenuImportCsv")->trigger();
+    QVERIFY(w->sheet() == before);
+    QCOMPARE(boxes.texts(),
+             (QStringList{"当前信道数据已修改，是否保存？",
+                          "导入CSV失败\n" + dir.filePath("bad.csv") +
+                              "\n第3行第2列（接收频率）：“500”不在400～490 MHz之内"}));
+    QVERIFY(timers_running(*w));
+  }
+
+  void the_trace_item_starts_and_stops_a_trace() {
+    QTemporaryDir dir;
+    ScriptedFileDialogs dialogs;
+    dialogs.trace_answer = dir.filePath("trace.txt");
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, {}, &dialogs);
+    QAction* item = action(*w, "MenuTrace");
+    item->trigger();
+    QVERIFY(item->isChecked() && port_trace().file_name() == dir.filePath("trace.txt"));
+    item->trigger();
+    QVERIFY(!item->isChecked() && !port_trace().active());
   }
 
  private:
