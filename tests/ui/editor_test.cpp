@@ -5,14 +5,11 @@
 // tests prove that the window reaches them and shows what they decide.
 
 #include <QDropEvent>
-#include <QMenu>
 #include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "channels/options.h"
 #include "link/qt/port_trace.h"
-#include "ui/form_timer.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {

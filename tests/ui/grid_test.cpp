@@ -4,10 +4,8 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMenu>
 
 #include "channels/grid_edit.h"
-#include "channels/options.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {

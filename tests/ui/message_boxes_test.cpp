@@ -27,14 +27,14 @@ QMessageBox* the_open_box() {
   return boxes.size() == 1 ? boxes.front() : nullptr;
 }
 
-// What the open box shows: its title, text, icon and buttons.
+// What the open box shows: its title, text, icon and number of buttons.
 QString shown() {
   const QMessageBox* box = the_open_box();
-  if (!box) return QStringLiteral("none");
-  return QStringLiteral("%1|%2|%3|%4")
-      .arg(box->windowTitle(), box->text())
-      .arg(box->icon())
-      .arg(box->buttons().size());
+  return box ? QStringLiteral("%1|%2|%3|%4")
+                   .arg(box->windowTitle(), box->text())
+                   .arg(box->icon())
+                   .arg(box->buttons().size())
+             : QStringLiteral("none");
 }
 
 }  // namespace
@@ -84,15 +84,14 @@ class MessageBoxesTest : public QObject {
     QueuedMessageBoxes boxes;
     boxes.ask_yes_no(Message{"确认要退出程序吗？"}, [](bool) {});
     boxes.show(Message{"写频完成"});
-    QCOMPARE(the_open_box()->button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
-    QCOMPARE(the_open_box()->button(QMessageBox::No)->text(), QStringLiteral("否(&N)"));
+    QCOMPARE(the_open_box()->button(QMessageBox::Yes)->text() +
+                 the_open_box()->button(QMessageBox::No)->text(),
+             QStringLiteral("是(&Y)否(&N)"));
     the_open_box()->button(QMessageBox::No)->click();
     QCOMPARE(the_open_box()->button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
-    the_open_box()->button(QMessageBox::Ok)->click();
-    QLineEdit box;
-    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-    QCOMPARE(menu->actions().at(5)->text().section(QLatin1Char('\t'), 0, 0),
-             QStringLiteral("粘贴(&P)"));
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QCOMPARE(menu->actions().at(5)->text().section('\t', 0, 0), QStringLiteral("粘贴(&P)"));
   }
 };
 

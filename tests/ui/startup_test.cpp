@@ -1,15 +1,10 @@
 // The window after start-up, the port menu and the port's state in the status panel, the about
 // box and the exit.
 
-#include <QProgressBar>
-
 #include "support/not_a_terminal.h"
 #include "support/pseudo_terminal.h"
-#include "ui/form_timer.h"
 #include "ui/port_messages.h"
-#include "ui/progress_window.h"
 #include "ui/splash.h"
-#include "ui/status_bar.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -22,58 +17,34 @@ class StartupTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Port 1 is opened at start-up, a failure in silence; the status panel tells the port's state
-  // from the start and again at each tick of the one-shot status refresh, which also empties the
-  // progress bar: "串口关闭" only when it is closed.
-  void checks_com1_only_when_port_1_opened_and_Timer1_shows_it_again() {
-    PseudoTerminal pty;
-    NotATerminal file;
-    for (const QString& port_1 : {pty.device(), file.device()}) {
-      RecordingMessageBoxes boxes;
-      const auto w = make_window(boxes, com1_on(port_1));
-      QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
-      QCOMPARE(shown_table(*w).mid(0, 5).join(' '),
-               QStringLiteral("450.12500 OFF 450.12500 OFF 窄带"));
-      const bool open = port_1 == pty.device();
-      const QString state = open ? QStringLiteral("串口开") : QStringLiteral("串口关闭");
-      QVERIFY(w->serial_port().is_open() == open && action(*w, "com1")->isChecked() == open);
-      QCOMPARE(w->status_bar()->panel1(), state);
-      QVERIFY(boxes.shown.empty());
-      w->status_bar()->set_panel1(QStringLiteral("读频完成"));
-      w->progress_window()->ProgressBar1()->setValue(120);
-      w->status_refresh_timer()->arm(1000ms);
-      w->refresh_port_status();
-      QCOMPARE(w->status_bar()->panel1(), state);
-      QVERIFY(!w->status_refresh_timer()->enabled() &&
-              w->progress_window()->ProgressBar1()->value() == 0);
-    }
-  }
-
-  // Port 2 is open before each choice; an item's device is its status tip.
+  // Port 1 is opened at start-up, a failure in silence, then a port is chosen from the menu; its
+  // device is the item's status tip. The status panel tells the port's state again at each tick of
+  // the one-shot status refresh, which also empties the progress bar.
   void a_choice_opens_its_port_or_leaves_none_checked() {
     PseudoTerminal chosen;
     NotATerminal file;
     const QString missing = QStringLiteral("/dev/m27-no-such-tty");
     const struct {
+      bool port_1_opens;
       int port_no;
       QString device;
       const char* status;
       const char* message;  // nullptr: none
     } kCases[] = {
-        {7, chosen.device(), "串口7", nullptr},
-        {1, missing, "串口关", "该串口1 不存在或有问题"},
-        {3, file.device(), "串口关", nullptr},  // no serial port: passed over in silence
-        {7, missing, "串口关", "该串口 不存在或有问题"},
+        {true, 7, chosen.device(), "串口7", nullptr},
+        {false, 2, missing, "串口关", "该串口2不存在或有问题"},
+        {true, 3, file.device(), "串口关", nullptr},  // no serial port: passed over in silence
+        {true, 7, missing, "串口关", "该串口 不存在或有问题"},
     };
     for (const auto& c : kCases) {
-      PseudoTerminal open_before;
-      PortMap ports;
+      PseudoTerminal pty;
+      PortMap ports = com1_on(c.port_1_opens ? pty.device() : file.device());
       ports.set({c.port_no, c.device});
-      ports.set({2, open_before.device()});
       RecordingMessageBoxes boxes;
       const auto w = make_window(boxes, ports);
-      com(*w, 2)->trigger();
-      QVERIFY(w->serial_port().is_open());
+      QVERIFY(w->serial_port().is_open() == c.port_1_opens && boxes.shown.empty());
+      QVERIFY(com(*w, 1)->isChecked() == c.port_1_opens);
+      QCOMPARE(w->status_bar()->panel1(), c.port_1_opens ? "串口开" : "串口关闭");
       QCOMPARE(com(*w, c.port_no)->statusTip() + com(*w, 9)->statusTip(), c.device + "—");
       com(*w, c.port_no)->trigger();
       const bool opened = c.device == chosen.device();
@@ -84,6 +55,12 @@ class StartupTest : public QObject {
       QCOMPARE(w->status_bar()->panel1(), QString::fromUtf8(c.status));
       QCOMPARE(boxes.texts(), c.message ? QStringList{c.message} : QStringList{});
       if (c.message) QCOMPARE(boxes.shown[0].message, attention(c.message));
+      w->progress_window()->ProgressBar1()->setValue(120);
+      w->status_refresh_timer()->arm(1000ms);
+      w->refresh_port_status();
+      QCOMPARE(w->status_bar()->panel1(), opened ? "串口开" : "串口关闭");
+      QVERIFY(!w->status_refresh_timer()->enabled() &&
+              w->progress_window()->ProgressBar1()->value() == 0);
     }
   }
 
@@ -111,6 +88,7 @@ class StartupTest : public QObject {
                c.text ? std::optional(attention(c.text)) : std::nullopt);
     }
   }
+
   // The first splash timer tick, a click on the window's background, a click or a key on the
   // box; a later tick finds no box and does nothing.
   void closes_the_about_box() {

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QProgressBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,9 +17,6 @@
 #include "support/fake_radio_process.h"
 #include "support/pseudo_terminal.h"
 #include "support/varied_sheet.h"
-#include "ui/form_timer.h"
-#include "ui/progress_window.h"
-#include "ui/status_bar.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {

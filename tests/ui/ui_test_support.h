@@ -1,12 +1,14 @@
 #pragma once
 // What the window tests share: message boxes that record instead of blocking, the window built
-// with them, and lookups by the controls' names.
+// with them, lookups by the controls' names, and what the grid and the exchange lock show.
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <deque>
@@ -14,7 +16,11 @@
 #include <memory>
 #include <vector>
 
+#include "channels/options.h"
+#include "ui/form_timer.h"
 #include "ui/main_window.h"
+#include "ui/progress_window.h"
+#include "ui/status_bar.h"
 
 namespace m27::testing {
 
