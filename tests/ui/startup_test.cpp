@@ -110,41 +110,33 @@ class StartupTest : public QObject {
     }
   }
 
-  void the_exit_asks_once_data() {
-    QTest::addColumn<bool>("by_menu");
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("menu 退出, 否: runs on") << true << false;
-    QTest::newRow("title bar, 否: runs on") << false << false;
-    QTest::newRow("menu 退出, 是: the port and every window close") << true << true;
-  }
-
-  // The question stops both timers and closes the about box; 否 starts both timers again, 是
-  // closes the port and the windows the program opened.
+  // By the menu item 退出 or the title bar. The question stops both timers and closes the about
+  // box; 否 starts both timers again, 是 closes the port and the windows the program opened.
   void the_exit_asks_once() {
-    QFETCH(bool, by_menu);
-    QFETCH(bool, yes);
-    PseudoTerminal pty;
-    RecordingMessageBoxes boxes;
-    boxes.hold = true;
-    const auto w = make_window(boxes, com1_on(pty.device()));
-    QWidget dialog;
-    w->register_window(&dialog);
-    dialog.show();
-    w->progress_window()->show();
-    w->show_splash();
-    w->splash_timer()->set_enabled(false);
-    by_menu ? action(*w, "FormCancel")->trigger() : void(w->close());
-    QVERIFY(!w->status_refresh_timer()->enabled() && !w->splash_timer()->enabled());
-    QVERIFY(!w->splash() || !w->splash()->isVisible());
-    QVERIFY(!w->close());  // asked again while the question is open: no second question
-    QCOMPARE(boxes.shown.size(), 1u);
-    QCOMPARE(boxes.shown[0].message, (Message{"确认要退出程序吗？", "确认退出"}));
-    QVERIFY(boxes.shown[0].question);
-    boxes.close_oldest(yes);
-    const bool runs = !yes;
-    QVERIFY(w->isVisible() == runs && w->serial_port().is_open() == runs &&
-            dialog.isVisible() == runs && w->progress_window()->isVisible() == runs);
-    if (!yes) QVERIFY(w->status_refresh_timer()->enabled() && w->splash_timer()->enabled());
+    for (const auto& [by_menu, yes] : {std::pair{true, false}, {false, false}, {true, true}}) {
+      PseudoTerminal pty;
+      RecordingMessageBoxes boxes;
+      boxes.hold = true;
+      const auto w = make_window(boxes, com1_on(pty.device()));
+      QWidget dialog;
+      w->register_window(&dialog);
+      dialog.show();
+      w->progress_window()->show();
+      w->show_splash();
+      w->splash_timer()->set_enabled(false);
+      by_menu ? action(*w, "FormCancel")->trigger() : void(w->close());
+      QVERIFY(!w->status_refresh_timer()->enabled() && !w->splash_timer()->enabled());
+      QVERIFY(!w->splash() || !w->splash()->isVisible());
+      QVERIFY(!w->close());  // asked again while the question is open: no second question
+      QCOMPARE(boxes.shown.size(), 1u);
+      QCOMPARE(boxes.shown[0].message, (Message{"确认要退出程序吗？", "确认退出"}));
+      QVERIFY(boxes.shown[0].question);
+      boxes.close_oldest(yes);
+      const bool runs = !yes;
+      QVERIFY(w->isVisible() == runs && w->serial_port().is_open() == runs &&
+              dialog.isVisible() == runs && w->progress_window()->isVisible() == runs);
+      QVERIFY(yes || (w->status_refresh_timer()->enabled() && w->splash_timer()->enabled()));
+    }
   }
 };
 

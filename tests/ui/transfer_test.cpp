@@ -37,14 +37,15 @@ bool radio_holds(FakeRadioProcess& radio, const Sheet& sheet) {
 class TransferTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir home_;  // the user's data and settings
+  // The user's data and settings of this test alone: the other window tests read into the build
+  // tree's, at the same time.
+  QTemporaryDir home_;
   QDir backups_{home_.filePath(QStringLiteral("share/m27/backups"))};
 
  private slots:
   void initTestCase() {
     qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("share"))));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       home_.filePath(QStringLiteral("config")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.filePath("config"));
   }
 
   void init() {
@@ -63,11 +64,10 @@ class TransferTest : public QObject {
     const QStringList table = shown_table(*w);
     w->write_button()->click();
     QCOMPARE(exchange_commands(*w), "off");
-    QVERIFY(w->progress_window()->isVisible());
-    QCOMPARE(w->progress_window()->windowTitle(), QStringLiteral("向对讲机写入数据"));
+    QVERIFY(w->progress_window()->isVisible() &&
+            w->progress_window()->windowTitle() == QStringLiteral("向对讲机写入数据"));
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{"写频完成"}, kPatienceMs);
-    QCOMPARE(exchange_commands(*w), "on");
-    QVERIFY(!w->progress_window()->isVisible());
+    QVERIFY(exchange_commands(*w) == "on" && !w->progress_window()->isVisible());
     QCOMPARE(w->status_bar()->panel1(), QStringLiteral("写频完成"));
 
     w->sheet() = startup_sheet();
@@ -80,9 +80,9 @@ class TransferTest : public QObject {
     QVERIFY(w->status_refresh_timer()->enabled() && w->splash_timer()->enabled());
     const QStringList kept = backups_.entryList(QDir::Files);
     QCOMPARE(kept.size(), 1);
-    QFile backup(backups_.filePath(kept[0]));
-    QVERIFY(backup.open(QIODevice::ReadOnly));
-    QCOMPARE(backup.readAll().toStdString(), *channel_file_bytes(w->sheet()));
+    QFile backup(backups_.filePath(kept.value(0)));
+    QVERIFY(backup.open(QIODevice::ReadOnly) &&
+            backup.readAll().toStdString() == *channel_file_bytes(w->sheet()));
     QVERIFY(radio_holds(radio, w->sheet()));
     action(*w, "undo")->trigger();
     QVERIFY(w->sheet() == startup_sheet());
