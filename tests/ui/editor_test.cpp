@@ -97,36 +97,28 @@ class EditorTest : public QObject {
     QCOMPARE(boxes.texts(), QStringList{"当前信道数据已修改，是否保存？"});
   }
 
-  void a_file_that_cannot_be_opened_or_saved_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("message");  // %1: the file's path
-    QTest::newRow("open: a lead byte no GBK character follows") << "open"
-                                                                << "打开文件失败\n%1\n";
-    QTest::newRow("the same named at start-up") << "start-up"
-                                                << "打开文件失败\n%1\n";
-    QTest::newRow("save into a folder that does not exist") << "save"
-                                                            << "保存文件失败\n%1\n";
-  }
-
-  // One box, 注意, naming the file and why; the sheet and the title as they were; the timers back.
+  // Opened by the menu or named at start-up, a file no GBK text can come from; saved into a folder
+  // that does not exist. One box, 注意, naming the file and why; the sheet and the title as they
+  // were; the timers back.
   void a_file_that_cannot_be_opened_or_saved() {
-    QFETCH(QString, command);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(command == "save" ? "missing/folder/a.m27" : "bad.m27");
-    write_file(path, "2:\xC3\x28\r\n");
-    ScriptedFileDialogs dialogs;
-    dialogs.save_answer = dialogs.open_answer = path;
-    RecordingMessageBoxes boxes;
-    auto w = make_window(boxes, {}, &dialogs);
-    if (command == "start-up") w->open_file(path);
-    if (command != "start-up")
-      action(*w, command == "save" ? "MenuSave" : "MenuFileOpen")->trigger();
-    QCOMPARE(boxes.shown.size(), std::size_t{1});
-    QVERIFY(boxes.texts()[0].startsWith(message.arg(path)) &&
-            boxes.shown[0].message.title == "注意");
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
-    QVERIFY(timers_running(*w) && (command == "save" || w->sheet() == startup_sheet()));
+    for (const QString command : {"open", "start-up", "save"}) {
+      QTemporaryDir dir;
+      const QString path = dir.filePath(command == "save" ? "missing/folder/a.m27" : "bad.m27");
+      write_file(path, "2:\xC3\x28\r\n");
+      ScriptedFileDialogs dialogs;
+      dialogs.save_answer = dialogs.open_answer = path;
+      RecordingMessageBoxes boxes;
+      auto w = make_window(boxes, {}, &dialogs);
+      if (command == "start-up") w->open_file(path);
+      if (command != "start-up")
+        action(*w, command == "save" ? "MenuSave" : "MenuFileOpen")->trigger();
+      const QString failed = command == "save" ? "保存文件失败\n" : "打开文件失败\n";
+      QCOMPARE(boxes.shown.size(), std::size_t{1});
+      QVERIFY(boxes.texts()[0].startsWith(failed + path + "\n") &&
+              boxes.shown[0].message.title == "注意");
+      QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
+      QVERIFY(timers_running(*w) && (command == "save" || w->sheet() == startup_sheet()));
+    }
   }
 
   void asks_before_changes_are_lost_data() {

@@ -40,10 +40,6 @@ QList<QWidget*> windows_named(const QString& name) {
 
 QLineEdit* text(const QWidget* dialog, const char* name) { return child<QLineEdit>(*dialog, name); }
 
-QPushButton* button(const QWidget* dialog, const QString& name) {
-  return child<QPushButton>(*dialog, name);
-}
-
 QString colour_name(const QColor& colour, const QWidget* dialog) {
   const auto* radio_id_dialog = qobject_cast<const RadioIdDialog*>(dialog);
   if (radio_id_dialog && colour == radio_id_dialog->preparing_colour()) return "preparing";
@@ -134,7 +130,7 @@ class ServiceDialogsTest : public QObject {
       if (auto* field = dialog->findChild<QLineEdit*>(name)) type_text(field, value);
     }
     const auto passed = watch(dialog);
-    button(dialog, c.button)->click();
+    child<QPushButton>(*dialog, c.button)->click();
     QCOMPARE(fields(dialog), QString::fromUtf8(c.during));
     QCOMPARE(exchange_commands(w), *c.sent ? "off" : "on");
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -142,7 +138,8 @@ class ServiceDialogsTest : public QObject {
         kPatienceMs);
     QCOMPARE(bench.boxes.texts(), *c.message ? QStringList{c.message} : QStringList{});
     if (c.dialog == QStringLiteral("Form6") && c.button == QStringLiteral("Command1")) {
-      QCOMPARE(dialog->focusWidget(), button(dialog, "Command1"));  // Enter writes the next radio
+      QCOMPARE(dialog->focusWidget(),
+               child<QPushButton>(*dialog, "Command1"));  // Enter writes the next radio
     }
     bench.radio.stop();
     QStringList sent =
@@ -183,7 +180,7 @@ class ServiceDialogsTest : public QObject {
     RadioBench bench;
     MainWindow& w = *bench.window;
     action(w, "测试模式")->trigger();
-    button(w.test_mode_dialog(), "Command1")->click();
+    child<QPushButton>(*w.test_mode_dialog(), "Command1")->click();
     QTRY_VERIFY_WITH_TIMEOUT(text(w.test_mode_dialog(), "Text1")->text() != "0", kPatienceMs);
     w.test_mode_dialog()->close();
     QTRY_VERIFY_WITH_TIMEOUT(
