@@ -1,15 +1,12 @@
 // The window as an editor of channel files: "保存文件" and "打开文件" with the title naming the
 // file and marking changes, files that cannot be opened or saved, nothing that replaces the sheet
 // loses changes without asking, edits undo and redo, the recent files outlive the window, and
-// "导入CSV…", "导出CSV…" and "通讯记录…". The formats and their refusals are the core's; these
+// "导入CSV…" and "导出CSV…". The formats and their refusals are the core's; these
 // tests prove that the window reaches them and shows what they decide.
 
-#include <QDropEvent>
-#include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "link/qt/port_trace.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -121,74 +118,60 @@ class EditorTest : public QObject {
     }
   }
 
-  void asks_before_changes_are_lost_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<SaveAnswer>("answer");
-    QTest::newRow("exit, 保存: saved, then the program ends") << "exit" << SaveAnswer::Save;
-    QTest::newRow("exit, 取消: runs on") << "exit" << SaveAnswer::Cancel;
-    QTest::newRow("open, 不保存: the dialog comes") << "open" << SaveAnswer::Discard;
-    QTest::newRow("open, 取消: no dialog") << "open" << SaveAnswer::Cancel;
-    QTest::newRow("read, 不保存: the read starts") << "read" << SaveAnswer::Discard;
-    QTest::newRow("read, 取消: no read") << "read" << SaveAnswer::Cancel;
-  }
-
-  // 保存 saves first, 不保存 goes on, 取消 stops.
+  // Before the exit, the open dialog and a read: 保存 saves first and goes on, 不保存 goes on,
+  // 取消 stops.
   void asks_before_changes_are_lost() {
-    QFETCH(QString, command);
-    QFETCH(SaveAnswer, answer);
-    QTemporaryDir dir;
-    ScriptedFileDialogs dialogs;
-    dialogs.save_answer = dir.filePath("kept.m27");
-    RecordingMessageBoxes boxes;
-    boxes.save_answer = answer;
-    auto w = make_window(boxes, {}, &dialogs);
-    type_into_first_cell(*w);
-    if (command == "exit") w->close();
-    if (command == "open") action(*w, "MenuFileOpen")->trigger();
-    if (command == "read") action(*w, "WriteChn")->trigger();
-    const bool goes_on = answer != SaveAnswer::Cancel;
-    QCOMPARE(boxes.texts().value(0), QStringLiteral("当前信道数据已修改，是否保存？"));
-    QCOMPARE(QFile::exists(dir.filePath("kept.m27")), answer == SaveAnswer::Save);
-    if (command == "exit") QCOMPARE(!w->isVisible(), goes_on);
-    if (command == "open") QCOMPARE(!dialogs.open_starts.isEmpty(), goes_on);
-    if (command == "read") QCOMPARE(boxes.texts().value(1) == "请打开通信端口", goes_on);
+    for (const auto& [command, answer] : {std::pair{"exit", SaveAnswer::Save},
+                                          {"exit", SaveAnswer::Cancel},
+                                          {"open", SaveAnswer::Discard},
+                                          {"open", SaveAnswer::Cancel},
+                                          {"read", SaveAnswer::Discard},
+                                          {"read", SaveAnswer::Cancel}}) {
+      QTemporaryDir dir;
+      ScriptedFileDialogs dialogs;
+      dialogs.save_answer = dir.filePath("kept.m27");
+      RecordingMessageBoxes boxes;
+      boxes.save_answer = answer;
+      auto w = make_window(boxes, {}, &dialogs);
+      type_into_first_cell(*w);
+      const QString run = command;
+      if (run == "exit") w->close();
+      if (run == "open") action(*w, "MenuFileOpen")->trigger();
+      if (run == "read") action(*w, "WriteChn")->trigger();
+      const bool goes_on = answer != SaveAnswer::Cancel;
+      QCOMPARE(boxes.texts().value(0), QStringLiteral("当前信道数据已修改，是否保存？"));
+      QCOMPARE(QFile::exists(dir.filePath("kept.m27")), answer == SaveAnswer::Save);
+      if (run == "exit") QCOMPARE(!w->isVisible(), goes_on);
+      if (run == "open") QCOMPARE(!dialogs.open_starts.isEmpty(), goes_on);
+      if (run == "read") QCOMPARE(boxes.texts().value(1) == "请打开通信端口", goes_on);
+    }
   }
 
-  void undoes_and_redoes_data() {
-    QTest::addColumn<QString>("change");
-    QTest::newRow("typing in a cell, one step") << "edit";
-    QTest::newRow("the receive fill") << "fill";
-    QTest::newRow("a plan, with the title it gives") << "plan";
-    QTest::newRow("the mode, with every tone reset") << "mode";
-    QTest::newRow("an option") << "option";
-  }
-
-  // Ctrl+Z and Ctrl+Y reach the window's steps even from inside a cell.
+  // Typing in a cell (one step), the receive fill, a plan with the title it gives, the mode and an
+  // option; Ctrl+Z and Ctrl+Y reach the window's steps even from inside a cell.
   void undoes_and_redoes() {
-    QFETCH(QString, change);
-    RecordingMessageBoxes boxes;
-    auto w = make_window(boxes);
-    w->sheet().rows[2].rx_tone = "D023";
-    w->render_sheet();
-    const QStringList before = shown(*w);
-    if (change == "edit") type_into_first_cell(*w);
-    if (change == "fill") child<QPushButton>(*w, "Command9")->click();
-    if (change == "plan") choose(box(*w, "Combo1"), "2:中国频率");
-    if (change == "mode") choose(box(*w, "Combo4"), "2:专业模式");
-    if (change == "option") choose(box(*w, "Combo5"), "禁止");
-    const QStringList after = shown(*w);
-    QVERIFY(after != before);
-    QApplication::setActiveWindow(w.get());
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(shown(*w), before);
-    QVERIFY(!action(*w, "undo")->isEnabled());
-    QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(shown(*w), after);
+    for (const QString change : {"edit", "fill", "plan", "mode", "option"}) {
+      RecordingMessageBoxes boxes;
+      auto w = make_window(boxes);
+      const QStringList before = shown(*w);
+      if (change == "edit") type_into_first_cell(*w);
+      if (change == "fill") child<QPushButton>(*w, "Command9")->click();
+      if (change == "plan") choose(box(*w, "Combo1"), "2:中国频率");
+      if (change == "mode") choose(box(*w, "Combo4"), "2:专业模式");
+      if (change == "option") choose(box(*w, "Combo5"), "禁止");
+      const QStringList after = shown(*w);
+      QVERIFY(after != before);
+      QApplication::setActiveWindow(w.get());
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
+      QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Z, Qt::ControlModifier);
+      QCOMPARE(shown(*w), before);
+      QVERIFY(!action(*w, "undo")->isEnabled());
+      QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Y, Qt::ControlModifier);
+      QCOMPARE(shown(*w), after);
+    }
   }
 
-  // The last eight, the one opened last on top, gone files forgotten; an item or a file dropped
-  // on the window opens it.
+  // The last eight, the one opened last on top, gone files forgotten; an item opens its file.
   void remembers_the_last_eight_files_after_a_restart() {
     QTemporaryDir dir;
     QStringList files;
@@ -206,13 +189,6 @@ class EditorTest : public QObject {
              (QStringList{files[3], files[0], files[2], files[4], files[5], files[6], files[7]}));
     child<QMenu>(*w, "recent_files")->actions().at(1)->trigger();
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - f8.m27"));
-    QMimeData dragged;
-    dragged.setUrls({QUrl::fromLocalFile(files[7])});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.get(), &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.get(), &drop);
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - f1.m27"));
   }
   // An import is one undoable step; a refused one asks about unsaved changes first, says where
   // and why, and changes nothing; the export writes the layout chosen.
@@ -245,19 +221,6 @@ class EditorTest : public QObject {
              (QStringList{"当前信道数据已修改，是否保存？",
                           "导入CSV失败\n" + dir.filePath("bad.csv") +
                               "\n第3行第2列（接收频率）：“500”不在400～490 MHz之内"}));
-  }
-
-  void the_trace_item_starts_and_stops_a_trace() {
-    QTemporaryDir dir;
-    ScriptedFileDialogs dialogs;
-    dialogs.trace_answer = dir.filePath("trace.txt");
-    RecordingMessageBoxes boxes;
-    auto w = make_window(boxes, {}, &dialogs);
-    QAction* item = action(*w, "MenuTrace");
-    item->trigger();
-    QVERIFY(item->isChecked() && port_trace().file_name() == dir.filePath("trace.txt"));
-    item->trigger();
-    QVERIFY(!item->isChecked() && !port_trace().active());
   }
 
  private:
