@@ -3,14 +3,11 @@
 // lock while another exchange runs; the test-mode stream. The operations' rules, replies and
 // time-outs are unit-tested in virtual time; these tests prove that the widgets reach them.
 
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <memory>
 
 #include "channels/codec.h"
 #include "service/colours.h"
-#include "service/monitor_command.h"
 #include "support/fake_radio_process.h"
 #include "ui/bgr_colour.h"
 #include "ui/lamp.h"
@@ -126,8 +123,10 @@ class ServiceDialogsTest : public QObject {
       const QString name = assignment.section('=', 0, 0);
       const QString value = assignment.section('=', 1);
       if (auto* bar = dialog->findChild<QScrollBar*>(name)) bar->setValue(value.toInt());
-      if (auto* field = dialog->findChild<QLineEdit*>(name)) field->setText("");
-      if (auto* field = dialog->findChild<QLineEdit*>(name)) type_text(field, value);
+      if (auto* field = dialog->findChild<QLineEdit*>(name)) {
+        field->clear();
+        type_text(field, value);
+      }
     }
     const auto passed = watch(dialog);
     child<QPushButton>(*dialog, c.button)->click();

@@ -110,7 +110,6 @@ class StartupTest : public QObject {
         {5, DoesNotExist, "串口5不存在或有问题"},
         {6, InUseOrNoPermission, "该串口6不存在或有问题"},
         {9, DoesNotExist, "该串口 不存在或有问题"},
-        {16, Failed, nullptr},
         {16, Opened, nullptr},
     };
     for (const auto& c : kCases) {
