@@ -28,10 +28,8 @@ struct RadioBench {
 };
 
 QList<QWidget*> windows_named(const QString& name) {
-  QList<QWidget*> named;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->objectName() == name) named << window;
-  }
+  QList<QWidget*> named = QApplication::topLevelWidgets();
+  named.removeIf([&name](const QWidget* window) { return window->objectName() != name; });
   return named;
 }
 

@@ -23,12 +23,11 @@ QAction* com(const MainWindow& w, int n) { return action(w, QStringLiteral("com%
 
 // The one box open, or nullptr when there is none or more than one.
 QMessageBox* the_open_box() {
-  QList<QMessageBox*> boxes;
+  QList<QMessageBox*> open;
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    auto* box = qobject_cast<QMessageBox*>(window);
-    if (box && box->isVisible()) boxes << box;
+    if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) open << box;
   }
-  return boxes.size() == 1 ? boxes.front() : nullptr;
+  return open.size() == 1 ? open.front() : nullptr;
 }
 
 // What the open box shows: its title, text, icon and number of buttons.
