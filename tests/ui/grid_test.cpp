@@ -153,7 +153,7 @@ class GridTest : public QObject {
   }
 
   // Each button fills its own column from row 0 by the step; a start that is no number is
-  // reported and fills nothing.
+  // reported.
   void the_fill_buttons_fill_their_column() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);

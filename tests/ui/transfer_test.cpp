@@ -19,11 +19,8 @@
 #include "ui_test_support.h"
 
 namespace m27::testing {
-namespace {
 
 constexpr int kPatienceMs = 30'000;  // a whole transfer takes about two seconds
-
-}  // namespace
 
 class TransferTest : public QObject {
   Q_OBJECT
