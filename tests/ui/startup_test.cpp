@@ -1,28 +1,44 @@
-// The window after start-up, its menus, timers, about box and exit.
+// The window after start-up, the port menu and the port's state in the status panel, the about
+// box, the exit, and the real message boxes: one at a time, each shown when the one before is
+// closed, each answer from its own button, and Qt's own buttons in Chinese.
 
-#include <QCloseEvent>
-#include <QMenu>
-#include <QMenuBar>
-#include <QProgressBar>
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <optional>
 
 #include "support/not_a_terminal.h"
 #include "support/pseudo_terminal.h"
-#include "ui/form_timer.h"
-#include "ui/progress_window.h"
+#include "ui/port_messages.h"
+#include "ui/qt_chinese.h"
 #include "ui/splash.h"
-#include "ui/status_bar.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
-namespace {
 
 using namespace std::chrono_literals;
 
-// A window that will not close: the exit stops at it.
-class StubbornWindow : public QWidget {
- protected:
-  void closeEvent(QCloseEvent* event) override { event->ignore(); }
-};
+namespace {
+
+QAction* com(const MainWindow& w, int n) { return action(w, QStringLiteral("com%1").arg(n)); }
+
+// The one box open, or nullptr when there is none or more than one.
+QMessageBox* the_open_box() {
+  QList<QMessageBox*> open;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) open << box;
+  }
+  return open.size() == 1 ? open.front() : nullptr;
+}
+
+// What the open box shows: its title, text, icon and number of buttons.
+QString shown() {
+  const QMessageBox* box = the_open_box();
+  return box ? QStringLiteral("%1|%2|%3|%4")
+                   .arg(box->windowTitle(), box->text())
+                   .arg(box->icon())
+                   .arg(box->buttons().size())
+             : QStringLiteral("none");
+}
 
 }  // namespace
 
@@ -30,172 +46,176 @@ class StartupTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void shows_the_default_table_and_options() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
-    QVERIFY(w->sheet() == startup_sheet());
-    QStringList shown;  // rows 0 and 24: receive, receive tone, transmit, transmit tone, bandwidth
-    for (const int r : {0, 24}) {
-      for (const char* array : {"Text1", "Text5", "Text3", "Text2", "Text4"}) {
-        shown << cell(*w, array, r)->text();
-      }
-    }
-    QCOMPARE(shown.join(' '),
-             QStringLiteral("450.12500 OFF 450.12500 OFF 窄带 462.12500 OFF 462.12500 OFF 窄带"));
-    for (int r = 0; r < kRows; ++r) {  // no tone editor open, both frequencies tab stops
-      QVERIFY(box(*w, element("Combo2", r))->isHidden() &&
-              box(*w, element("Combo3", r))->isHidden());
-      QVERIFY(cell(*w, "Text1", r)->focusPolicy() == Qt::StrongFocus &&
-              cell(*w, "Text3", r)->focusPolicy() == Qt::StrongFocus);
-    }
-    QVERIFY2(child(*w, "Frame1")->parentWidget()->rect().contains(child(*w, "Frame1")->geometry()),
-             "the grid fits the window without scrolling");
-    QStringList options;  // shown item / number of items
-    for (const char* name :
-         {"Combo1", "Combo4", "Combo5", "Combo6", "Combo7", "Combo2_60", "Combo2_62", "Combo2_0"}) {
-      options << box(*w, name)->currentText() + "/" + QString::number(box(*w, name)->count());
-    }
-    QCOMPARE(options.join(' '),
-             QStringLiteral("4:自定义频率/4 1:普通模式/2 允许/2 关/2 关/2 25/25 100/9 /100"));
-    QVERIFY(w->progress_window()->isHidden());
-    QVERIFY(w->splash_timer()->enabled() && w->splash_timer()->interval() == 2000ms);
-    QVERIFY2(!action(*w, "FormCancel")->isCheckable(), "退出 is a plain item");
-  }
-
-  // The status panel tells the port's state from the start, and again at each tick of the
-  // one-shot status refresh: "串口关闭" only when it is closed. A failure at start-up is silent.
-  void checks_com1_only_when_port_1_opened_and_Timer1_shows_it_again() {
-    PseudoTerminal pty;
+  // Port 1 is opened at start-up, a failure in silence, then a port is chosen from the menu; its
+  // device is the item's status tip. The status panel tells the port's state again at each tick of
+  // the one-shot status refresh, which also empties the progress bar.
+  void a_choice_opens_its_port_or_leaves_none_checked() {
+    PseudoTerminal chosen;
     NotATerminal file;
-    for (const QString& port_1 :
-         {pty.device(), QStringLiteral("/dev/m27-no-such-tty"), file.device()}) {
+    const QString missing = QStringLiteral("/dev/m27-no-such-tty");
+    const struct {
+      bool port_1_opens;
+      int port_no;
+      QString device;
+      const char* status;
+      const char* message;  // nullptr: none
+    } kCases[] = {
+        {true, 7, chosen.device(), "串口7", nullptr},
+        {false, 2, missing, "串口关", "该串口2不存在或有问题"},
+        {true, 3, file.device(), "串口关", nullptr},  // no serial port: passed over in silence
+        {true, 7, missing, "串口关", "该串口 不存在或有问题"},
+    };
+    for (const auto& c : kCases) {
+      PseudoTerminal pty;
+      PortMap ports = com1_on(c.port_1_opens ? pty.device() : file.device());
+      ports.set({c.port_no, c.device});
       RecordingMessageBoxes boxes;
-      const auto w = make_window(boxes, com1_on(port_1));
-      const bool open = port_1 == pty.device();
-      const QString state = open ? QStringLiteral("串口开") : QStringLiteral("串口关闭");
-      QVERIFY(w->serial_port().is_open() == open && action(*w, "com1")->isChecked() == open);
-      QCOMPARE(w->status_bar()->panel1(), state);
-      QVERIFY(boxes.shown.empty());
-      w->status_bar()->set_panel1(QStringLiteral("读频完成"));
+      const auto w = make_window(boxes, ports);
+      QVERIFY(w->serial_port().is_open() == c.port_1_opens && boxes.shown.empty());
+      QVERIFY(com(*w, 1)->isChecked() == c.port_1_opens);
+      QCOMPARE(w->status_bar()->panel1(), c.port_1_opens ? "串口开" : "串口关闭");
+      QCOMPARE(com(*w, c.port_no)->statusTip() + com(*w, 9)->statusTip(), c.device + "—");
+      com(*w, c.port_no)->trigger();
+      const bool opened = c.device == chosen.device();
+      int checked = 0;
+      for (int n = 1; n <= 16; ++n) checked += com(*w, n)->isChecked();
+      QVERIFY(checked == int(opened) && com(*w, c.port_no)->isChecked() == opened);
+      QVERIFY(w->serial_port().is_open() == opened && w->port_no() == c.port_no);
+      QCOMPARE(w->status_bar()->panel1(), QString::fromUtf8(c.status));
+      QCOMPARE(boxes.texts(), c.message ? QStringList{c.message} : QStringList{});
+      if (c.message) QCOMPARE(boxes.shown[0].message, attention(c.message));
       w->progress_window()->ProgressBar1()->setValue(120);
       w->status_refresh_timer()->arm(1000ms);
       w->refresh_port_status();
-      QCOMPARE(w->status_bar()->panel1(), state);
+      QCOMPARE(w->status_bar()->panel1(), opened ? "串口开" : "串口关闭");
       QVERIFY(!w->status_refresh_timer()->enabled() &&
               w->progress_window()->ProgressBar1()->value() == 0);
     }
   }
 
-  // Every command can be reached through the menu bar, in this order.
-  void the_menus_hold_every_command() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
-    QStringList commands;
-    std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
-      for (const QAction* item : actions) {
-        if (item->menu()) {
-          walk(item->menu()->actions());
-        } else if (!item->isSeparator() && !item->objectName().isEmpty()) {
-          commands << item->objectName();
-        }
-      }
+  // The texts differ from item to item as the radio's users know them.
+  void each_item_has_its_own_failure_message() {
+    using enum OpenOutcome;
+    const struct {
+      int port_no;
+      OpenOutcome outcome;
+      const char* text;  // nullptr: no message
+    } kCases[] = {
+        {1, Failed, "该串口1 不存在或有问题"},
+        {2, Failed, "该串口2不存在或有问题"},
+        {3, DoesNotExist, "该串口3不存在或有问题"},
+        {3, Failed, nullptr},
+        {4, InUseOrNoPermission, "串口4不存在或有问题"},
+        {5, DoesNotExist, "串口5不存在或有问题"},
+        {6, InUseOrNoPermission, "该串口6不存在或有问题"},
+        {9, DoesNotExist, "该串口 不存在或有问题"},
+        {16, Opened, nullptr},
     };
-    walk(w->menuBar()->actions());
-    QString ports;
-    for (int n = 1; n <= 16; ++n) ports += QStringLiteral(" com%1").arg(n);
-    QCOMPARE(commands.join(' '),
-             "MenuFileOpen MenuSave MenuExportCsv MenuImportCsv open_backups FormCancel undo redo" +
-                 ports +
-                 " bt_2 qita MenuTrace backup_after_read verify_after_write xbm27 WriteChn "
-                 "StartWrite 工程模式 测试模式 写ID");
+    for (const auto& c : kCases) {
+      QCOMPARE(port_failure_message(c.port_no, c.outcome),
+               c.text ? std::optional(attention(c.text)) : std::nullopt);
+    }
   }
 
-  void closes_the_about_box_data() {
-    QTest::addColumn<QString>("by");
-    QTest::newRow("the first splash timer tick") << "Timer2";
-    QTest::newRow("a click on the window's background") << "background";
-    QTest::newRow("a click on the box") << "click";
-    QTest::newRow("a key on the box") << "key";
-  }
-
+  // The first splash timer tick, a click on the window's background, a click or a key on the
+  // box; a later tick finds no box and does nothing.
   void closes_the_about_box() {
-    QFETCH(QString, by);
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
-    w->show_splash();
-    const QPointer<Splash> splash = w->splash();
-    QVERIFY(splash && splash->isVisible());
-    if (by == "Timer2") {
-      w->splash_timer_elapsed();
-    } else if (by == "background") {
+    for (const QString by : {"Timer2", "background", "click", "key"}) {
+      RecordingMessageBoxes boxes;
+      const auto w = make_window(boxes);
+      QVERIFY(w->splash_timer()->enabled() && w->splash_timer()->interval() == 2000ms);
+      w->show_splash();
+      const QPointer<Splash> splash = w->splash();
       QWidget* background = w->centralWidget();
       const QPoint spot(background->width() - 4, background->height() - 4);
-      QVERIFY(background->childAt(spot) == nullptr);
-      QTest::mouseClick(background, Qt::LeftButton, {}, spot);
-    } else if (by == "click") {
-      QTest::mouseClick(splash, Qt::LeftButton);
-    } else {
-      QTest::keyClick(splash, Qt::Key_Space);
+      QVERIFY(splash && splash->isVisible() && background->childAt(spot) == nullptr);
+      if (by == "Timer2") w->splash_timer_elapsed();
+      if (by == "background") QTest::mouseClick(background, Qt::LeftButton, {}, spot);
+      if (by == "click") QTest::mouseClick(splash, Qt::LeftButton);
+      if (by == "key") QTest::keyClick(splash, Qt::Key_Space);
+      QVERIFY2(!splash || !splash->isVisible(), qPrintable(by));
+      w->splash_timer_elapsed();
     }
-    QVERIFY(!splash || !splash->isVisible());
-    w->splash_timer_elapsed();  // a later tick finds no box and does nothing
   }
 
-  void exit_asks_once_and_No_keeps_running_data() {
-    QTest::addColumn<bool>("by_menu");
-    QTest::newRow("menu 退出") << true;
-    QTest::newRow("title bar") << false;
-  }
-
-  void exit_asks_once_and_No_keeps_running() {
-    QFETCH(bool, by_menu);
-    PseudoTerminal pty;
-    RecordingMessageBoxes boxes;
-    boxes.hold = true;
-    const auto w = make_window(boxes, com1_on(pty.device()));
-    w->show_splash();
-    w->splash_timer()->set_enabled(false);
-    if (by_menu) {
-      action(*w, "FormCancel")->trigger();
-    } else {
-      QVERIFY(!w->close());
+  // By the menu item 退出 or the title bar. The question stops both timers and closes the about
+  // box; 否 starts both timers again, 是 closes the port and the windows the program opened.
+  void the_exit_asks_once() {
+    for (const auto& [by_menu, yes] : {std::pair{true, false}, {false, false}, {true, true}}) {
+      PseudoTerminal pty;
+      RecordingMessageBoxes boxes;
+      boxes.hold = true;
+      const auto w = make_window(boxes, com1_on(pty.device()));
+      QWidget dialog;
+      w->register_window(&dialog);
+      dialog.show();
+      w->progress_window()->show();
+      w->show_splash();
+      w->splash_timer()->set_enabled(false);
+      by_menu ? action(*w, "FormCancel")->trigger() : void(w->close());
+      QVERIFY(!w->status_refresh_timer()->enabled() && !w->splash_timer()->enabled());
+      QVERIFY(!w->splash() || !w->splash()->isVisible());
+      QVERIFY(!w->close());  // asked again while the question is open: no second question
+      QCOMPARE(boxes.shown.size(), 1u);
+      QVERIFY(boxes.shown[0].question &&
+              boxes.shown[0].message == (Message{"确认要退出程序吗？", "确认退出"}));
+      boxes.close_oldest(yes);
+      const bool runs = !yes;
+      QVERIFY(w->isVisible() == runs && w->serial_port().is_open() == runs &&
+              dialog.isVisible() == runs && w->progress_window()->isVisible() == runs);
+      QVERIFY(yes || (w->status_refresh_timer()->enabled() && w->splash_timer()->enabled()));
     }
-    QVERIFY(!w->status_refresh_timer()->enabled() && !w->splash_timer()->enabled());
-    QVERIFY(!w->close());  // asked again while the question is open: no second question
-    QCOMPARE(boxes.shown.size(), 1u);
-    QCOMPARE(boxes.shown[0].message, (Message{"确认要退出程序吗？", "确认退出"}));
-    QVERIFY(boxes.shown[0].question);
-    boxes.close_oldest(false);
-    QVERIFY(w->isVisible() && w->serial_port().is_open());
-    QVERIFY(w->status_refresh_timer()->enabled() && w->splash_timer()->enabled());
-    QVERIFY(!w->splash() || !w->splash()->isVisible());
   }
 
-  void exit_with_Yes_closes_the_port_and_the_windows_data() {
-    QTest::addColumn<bool>("stubborn");
-    QTest::newRow("every window closes") << false;
-    QTest::newRow("one window stays open") << true;
-  }
-
-  void exit_with_Yes_closes_the_port_and_the_windows() {
-    QFETCH(bool, stubborn);
-    PseudoTerminal pty;
-    RecordingMessageBoxes boxes;
-    boxes.answer_yes = true;
-    const auto w = make_window(boxes, com1_on(pty.device()));
-    StubbornWindow stays;
-    QWidget dialog;
-    if (stubborn) w->register_window(&stays);
-    w->register_window(&dialog);
-    for (QWidget* window : std::initializer_list<QWidget*>{w->progress_window(), &stays, &dialog}) {
-      window->show();
+  // A question comes up only after the box before it is closed; each button gives its answer.
+  void shows_one_box_at_a_time_and_each_button_answers() {
+    for (const auto& [button, yes] :
+         {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
+      QueuedMessageBoxes boxes;
+      QStringList closed;
+      boxes.show(attention("读频完成"), [&] { closed << "first"; });
+      boxes.ask_yes_no(Message{"确认要退出程序吗？", "确认退出", MessageIcon::None},
+                       [&](bool said_yes) { closed << (said_yes ? "yes" : "no"); });
+      QCOMPARE(shown(), QStringLiteral("注意|读频完成|%1|1").arg(QMessageBox::Warning));
+      QVERIFY(the_open_box()->isModal() && closed.isEmpty());
+      the_open_box()->button(QMessageBox::Ok)->click();
+      QCOMPARE(shown(),
+               QStringLiteral("确认退出|确认要退出程序吗？|%1|2").arg(QMessageBox::NoIcon));
+      the_open_box()->button(button)->click();
+      QCOMPARE(closed, (QStringList{"first", yes ? "yes" : "no"}));
+      QCOMPARE(shown(), QStringLiteral("none"));
     }
-    w->close();
-    QVERIFY(!w->isVisible());
-    QVERIFY(!w->serial_port().is_open());
-    QVERIFY2(!dialog.isVisible(), "opened after the stubborn one, so it closes");
-    QCOMPARE(w->progress_window()->isVisible(), stubborn);
+    for (const auto& [caption, expected] : {std::pair{"保存", SaveAnswer::Save},
+                                            {"不保存", SaveAnswer::Discard},
+                                            {"取消", SaveAnswer::Cancel}}) {
+      QueuedMessageBoxes boxes;
+      std::optional<SaveAnswer> answer;
+      boxes.ask_save(Message{"当前信道数据已修改，是否保存？"}, [&](SaveAnswer a) { answer = a; });
+      QCOMPARE(
+          shown(),
+          QStringLiteral("写频软件|当前信道数据已修改，是否保存？|%1|3").arg(QMessageBox::NoIcon));
+      for (QAbstractButton* b : the_open_box()->buttons()) {
+        if (b->text() == QString::fromUtf8(caption)) b->click();
+      }
+      QCOMPARE(answer, std::optional<SaveAnswer>(expected));
+    }
+  }
+
+  // Last: the translations stay installed.
+  void Qt_s_own_buttons_and_menus_speak_Chinese_whatever_the_locale() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(install_qt_chinese(*qApp));
+    QueuedMessageBoxes boxes;
+    boxes.ask_yes_no(Message{"确认要退出程序吗？"}, [](bool) {});
+    boxes.show(Message{"写频完成"});
+    QCOMPARE(the_open_box()->button(QMessageBox::Yes)->text() +
+                 the_open_box()->button(QMessageBox::No)->text(),
+             QStringLiteral("是(&Y)否(&N)"));
+    the_open_box()->button(QMessageBox::No)->click();
+    QCOMPARE(the_open_box()->button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QCOMPARE(menu->actions().at(5)->text().section('\t', 0, 0), QStringLiteral("粘贴(&P)"));
   }
 };
 

@@ -1,19 +1,26 @@
 #pragma once
 // What the window tests share: message boxes that record instead of blocking, the window built
-// with them, and lookups by the controls' names.
+// with them, lookups by the controls' names, and what the grid and the exchange lock show.
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "channels/options.h"
+#include "ui/form_timer.h"
 #include "ui/main_window.h"
+#include "ui/progress_window.h"
+#include "ui/status_bar.h"
 
 namespace m27::testing {
 
@@ -111,12 +118,8 @@ T* child(const QObject& parent, const QString& name) {
   return found;
 }
 
-inline QString element(const char* array, int index) {
-  return QStringLiteral("%1_%2").arg(QString::fromLatin1(array)).arg(index);
-}
-
 inline QLineEdit* cell(const QObject& window, const char* array, int row) {
-  return child<QLineEdit>(window, element(array, row));
+  return child<QLineEdit>(window, QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(row));
 }
 
 inline QComboBox* box(const QObject& window, const QString& name) {
@@ -125,6 +128,33 @@ inline QComboBox* box(const QObject& window, const QString& name) {
 
 inline QAction* action(const QObject& window, const QString& name) {
   return child<QAction>(window, name);
+}
+
+// The grid's texts, row by row: receive, receive tone, transmit, transmit tone, bandwidth.
+inline QStringList shown_table(const QObject& window) {
+  QStringList texts;
+  for (int r = 0; r < kRows; ++r) {
+    for (const char* array : {"Text1", "Text5", "Text3", "Text2", "Text4"}) {
+      texts << cell(window, array, r)->text();
+    }
+  }
+  return texts;
+}
+
+// "on" when everything an exchange locks and every service dialog's button is enabled, "off"
+// when none is, else "mixed".
+inline QString exchange_commands(const MainWindow& w) {
+  QList<bool> enabled;
+  for (const QWidget* widget : w.exchange_guard().widgets()) enabled << widget->isEnabled();
+  for (const QAction* item : w.exchange_guard().actions()) enabled << item->isEnabled();
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    if (!QStringList{"Form3", "Form4", "Form6"}.contains(window->objectName())) continue;
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+      enabled << button->isEnabled();
+    }
+  }
+  if (!enabled.contains(false)) return QStringLiteral("on");
+  return enabled.contains(true) ? QStringLiteral("mixed") : QStringLiteral("off");
 }
 
 // Types text key by key, characters outside ASCII as an input method delivers them.
