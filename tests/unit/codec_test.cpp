@@ -32,67 +32,39 @@ ChannelRecord channel_record(std::string_view text) {
 // A sheet of the given mode with row kRow holding `line`, put through `commit_edits` as a write
 // does.
 Sheet sheet_with(ToneMode mode, std::string_view line) {
-  Sheet sheet = startup_sheet();
-  if (mode == P) {
-    sheet.mode = kProfessionalMode;
-    change_mode(sheet);
-  }
+  Sheet sheet = startup_sheet_in(mode);
   set_line(sheet.rows[kRow], kRowFields, line);
   commit_edits(sheet);
   return sheet;
 }
 
-TEST(Codec, EncodesAChannelRecord) {
+// Each flag bit, the count bytes at 0, 256 and 65535, tones inverted or not in the list.
+TEST(Codec, ChannelRecordsEncodeAndDecodeByteForByte) {
+  enum Way { kBoth, kEncode, kDecode };
   struct Case {
     ToneMode mode;
     const char* row;
     const char* record;
+    Way way = kBoth;
   };
   const Case kCases[] = {
       {N, "462.56250|462.56250|OFF|OFF|窄带", "27 1A 27 1A 00 00 03"},
       {N, "451.00500|450.00000|OFF|OFF|窄带", "27 D9 1F 40 00 00 02"},
       {N, "401.60000|401.28000|OFF|OFF|窄带", "01 00 01 00 00 00 01"},
       {N, "400.00500|400.00000|OFF|OFF|窄带", "00 01 00 00 00 00 02"},
-      {N, "450|451.003|67.0|D503|宽带", "1F 40 27 D8 01 63 05"},
-      {N, "450|450|100.0||窄带", "1F 40 1F 40 64 64 03"},  // tones not in the list
-      {P, "462.5625|462.5625|I023|D023|宽带", "27 1A 27 1A 38 38 0F"},
-      {P, "462.5625|462.5625|D754|I754|窄带", "27 1A 27 1A A0 A0 13"},
-      {P, "462.5625|462.5625|100.0|OFF|窄带", "27 1A 27 1A A1 00 0B"},
-      {P, "451.005|809.59375|254.1|245.1|窄带", "27 D9 FF FF 32 37 02"},
+      {N, "450.00000|451.00500|67.0|D503|宽带", "1F 40 27 D9 01 63 05"},
+      {P, "462.56250|462.56250|I023|D023|宽带", "27 1A 27 1A 38 38 0F"},
+      {P, "462.56250|462.56250|D754|I754|窄带", "27 1A 27 1A A0 A0 13"},
+      {P, "451.00500|809.59375|254.1|245.1|窄带", "27 D9 FF FF 32 37 02"},
+      {N, "450|450|100.0||窄带", "1F 40 1F 40 64 64 03", kEncode},
+      {N, "809.59375|727.67500|OFF|OFF|窄带", "FF FF FF FF 00 00 01", kDecode},
+      {N, "450.00000|450.00000|||窄带", "1F 40 1F 40 38 64 1B", kDecode},
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(hex_or_none(encode_channel(sheet_with(c.mode, c.row), kRow)), c.record) << c.row;
-  }
-  const char* kBad[] = {
-      "1.2.3|450|OFF|OFF|窄带",      // receive is no number
-      "450|abc|OFF|OFF|窄带",        // transmit is no number
-      "450|300.00000|OFF|OFF|窄带",  // negative transmit count
-      "450|809.60000|OFF|OFF|窄带",  // count 65536
-  };
-  for (const char* row : kBad) {
-    EXPECT_EQ(hex_or_none(encode_channel(sheet_with(N, row), kRow)), "none") << row;
-  }
-}
-
-TEST(Codec, DecodesAChannelRecordIntoItsRowOnlyAndClosesItsToneEditors) {
-  struct Case {
-    ToneMode mode;
-    const char* record;
-    const char* row;
-  };
-  const Case kCases[] = {
-      {N, "27 1A 27 1A 00 00 03", "462.56250|462.56250|OFF|OFF|窄带"},
-      {N, "27 D9 1F 40 00 00 02", "451.00500|450.00000|OFF|OFF|窄带"},
-      {N, "01 00 01 00 00 00 02", "401.28000|401.60000|OFF|OFF|窄带"},
-      {N, "FF FF FF FF 00 00 01", "809.59375|727.67500|OFF|OFF|窄带"},
-      {N, "1F 40 1F 40 01 26 07", "450.00000|450.00000|67.0|250.3|宽带"},
-      {N, "1F 40 1F 40 27 63 03", "450.00000|450.00000|D023|D503|窄带"},
-      {N, "1F 40 1F 40 38 64 1B", "450.00000|450.00000|||窄带"},  // codes past the list
-      {P, "1F 40 1F 40 38 38 0F", "450.00000|450.00000|I023|D023|宽带"},
-      {P, "1F 40 1F 40 A0 A0 13", "450.00000|450.00000|D754|I754|窄带"},
-      {P, "1F 40 1F 40 A1 FF 1B", "450.00000|450.00000|||窄带"},
-  };
-  for (const auto& c : kCases) {
+    if (c.way != kDecode) {
+      EXPECT_EQ(hex_or_none(encode_channel(sheet_with(c.mode, c.row), kRow)), c.record) << c.row;
+    }
+    if (c.way == kEncode) continue;
     Sheet sheet = sheet_with(c.mode, "450|450|OFF|OFF|窄带");
     sheet.rows[kRow].tx_tone_editor = "D023";  // editors left open before the read
     sheet.rows[kRow].rx_tone_editor = "67.0";
@@ -100,6 +72,11 @@ TEST(Codec, DecodesAChannelRecordIntoItsRowOnlyAndClosesItsToneEditors) {
     commit_edits(sheet);  // the read ends with it
     EXPECT_EQ(line_of(sheet.rows[kRow], kRowFields), c.row) << c.record;
     EXPECT_EQ(line_of(sheet.rows[kRow - 1], kRowFields), "455.12500|455.12500|OFF|OFF|窄带");
+  }
+  // A receive or transmit frequency that is no number, a transmit count of 65536.
+  for (const char* row :
+       {"1.2.3|450|OFF|OFF|窄带", "450|abc|OFF|OFF|窄带", "450|809.6|OFF|OFF|窄带"}) {
+    EXPECT_EQ(hex_or_none(encode_channel(sheet_with(N, row), kRow)), "none") << row;
   }
 }
 
@@ -110,15 +87,14 @@ TEST(Codec, EncodesTheOptionRecord) {
   };
   const Case kCases[] = {
       {"1:普通模式|允许|关|关|4:自定义频率|25", "01 03 19"},
-      {"2:专业模式|禁止|开|开|4:自定义频率|25", "E5 03 19"},
+      {"2:专业模式|禁止|开|开|4:自定义频率|255", "E5 03 FF"},
       {"2:专业模式|允许|关|关|1:美国频率|22", "41 00 16"},
       {"1:普通模式|禁止|关|关|2:中国频率|20", "81 01 14"},
       {"1:普通模式|允许|开|关|3:台湾频率|14", "05 02 0E"},
-      {"1:普通模式|允许|关|开||1", "21 04 01"},
-      {"1:普通模式|允许|关|关||", "none"},     // no channel total
-      {"1:普通模式|允许|关|关||abc", "none"},  // no number
-      {"1:普通模式|允许|关|关||256", "none"},  // does not fit the byte
-      {"1:普通模式|允许|关|关||-1", "none"},   // nor does a negative total
+      {"1:普通模式|允许|关|开||0", "21 04 00"},
+      {"1:普通模式|允许|关|关||", "none"},
+      {"1:普通模式|允许|关|关||256", "none"},
+      {"1:普通模式|允许|关|关||-1", "none"},
   };
   for (const auto& c : kCases) {
     Sheet sheet = startup_sheet();
@@ -138,7 +114,7 @@ TEST(Codec, OptionRecordSetsTheSwitchesPlanAndTotal) {
       {{0x01, 3, 25}, "1:普通模式|允许|关|关|4:自定义频率|25", 25},
       {{0xA5, 0, 22}, "1:普通模式|禁止|开|开|1:美国频率|22", 22},
       {{0x81, 1, 20}, "1:普通模式|禁止|关|关|2:中国频率|20", 20},
-      {{0x25, 2, 10}, "1:普通模式|允许|开|开|3:台湾频率|10", 10},
+      {{0x05, 2, 10}, "1:普通模式|允许|开|关|3:台湾频率|10", 10},
       {{0x41, 4, 1}, "2:专业模式|允许|关|关||1", 1},                 // plan index past the items
       {{0x01, 255, 0}, "1:普通模式|允许|关|关||0", 0},               // no channel in use
       {{0x01, 3, 30}, "1:普通模式|允许|关|关|4:自定义频率|25", 25},  // too many channels
@@ -166,9 +142,7 @@ TEST(Codec, OptionRecordOfTheOtherModeResetsTheTonesBeforeTheChannels) {
       {"1:普通模式", 0x01, true},
   };
   for (const auto& c : kCases) {
-    Sheet sheet = startup_sheet();
-    sheet.mode = c.shown;
-    change_mode(sheet);
+    Sheet sheet = startup_sheet_in(mode_of(c.shown));
     for (ChannelRow& row : sheet.rows) row.rx_tone = row.tx_tone = "D023";
     decode_options(sheet, {c.flags, 3, 25});
     const bool professional = c.flags & 0x40;

@@ -71,12 +71,13 @@ TEST(FakeRadio, AnswersEveryRequestFromItsMemory) {
   }
 }
 
-// When each fault and each pacing sends what, from the first byte to the last.
+// When each fault and each pacing sends what, from the first byte to the last. Paced, each byte
+// arrives once it has been on the line for a byte time, one frame after the other.
 TEST(FakeRadio, RepliesAfterTheSettleWindowPacedAndMisbehavingAsAsked) {
   const Duration kReply = kLine6 + 50ms;
-  const std::string kTwoOptionReads = std::string(kOptionRead) + " " + kOptionRead;
+  const char* kOptionReply = "44 03 01 00 16 5E";
   struct Case {
-    const char* name;
+    const char* fault;
     Options options;
     const char* sent;
     Duration first_at;
@@ -84,53 +85,33 @@ TEST(FakeRadio, RepliesAfterTheSettleWindowPacedAndMisbehavingAsAsked) {
     std::string request = kOptionRead;
   };
   const Case kCases[] = {
-      {"default", {}, "44 03 01 00 16 5E", kReply, kReply},
-      {"no delay", {.reply_delay = 0ms}, "44 03 01 00 16 5E", kLine6 + 20ms, kLine6 + 20ms},
-      {"slow=250",
-       {.fault = {Fault::Kind::kSlow, 250}},
-       "44 03 01 00 16 5E",
-       kLine6 + 270ms,
-       kLine6 + 270ms},
-      {"early",
-       {.fault = {Fault::Kind::kEarly, 0}},
-       "44 03 01 00 16 5E",
-       kLine6 + 5ms,
-       kLine6 + 5ms},
-      // Each byte arrives once it has been on the line for a byte time, one frame after the other.
-      {"paced, two replies due at once",
+      {"", {}, kOptionReply, kReply, kReply},
+      {"", {.reply_delay = 0ms}, kOptionReply, kLine6 + 20ms, kLine6 + 20ms},
+      {"slow=250", {}, kOptionReply, kLine6 + 270ms, kLine6 + 270ms},
+      {"early", {}, kOptionReply, kLine6 + 5ms, kLine6 + 5ms},
+      {"",
        {.paced = true},
        "44 03 01 00 16 5E 44 03 01 00 16 5E",
        kReply + kByteTime,
        kReply + 12 * kByteTime,
-       kTwoOptionReads},
-      {"silent", {.fault = {Fault::Kind::kSilent, 0}}, "", {}, {}},
-      {"silent-after=0", {.fault = {Fault::Kind::kSilentAfter, 0}}, "", {}, {}},
-      {"vanish=0", {.fault = {Fault::Kind::kVanish, 0}}, "", {}, {}},
-      {"bad-checksum",
-       {.fault = {Fault::Kind::kBadChecksum, 0}},
-       "44 03 01 00 16 5F",
-       kReply,
-       kReply},
-      {"cut-off", {.fault = {Fault::Kind::kCutOff, 0}}, "44 03 01", kReply, kReply},
-      {"echo",
-       {.fault = {Fault::Kind::kEcho, 0}},
-       "53 03 00 00 04 5A 44 03 01 00 16 5E",
-       0ms,
-       kReply},
-      {"trailing",
-       {.fault = {Fault::Kind::kTrailing, 0}},
-       "44 03 01 00 16 5E 44 07 27 1A 27",
-       kReply,
-       kReply},
+       std::string(kOptionRead) + " " + kOptionRead},
+      {"silent", {}, "", {}, {}},
+      {"silent-after=0", {}, "", {}, {}},
+      {"vanish=0", {}, "", {}, {}},
+      {"bad-checksum", {}, "44 03 01 00 16 5F", kReply, kReply},
+      {"cut-off", {}, "44 03 01", kReply, kReply},
+      {"echo", {}, "53 03 00 00 04 5A 44 03 01 00 16 5E", 0ms, kReply},
+      {"trailing", {}, "44 03 01 00 16 5E 44 07 27 1A 27", kReply, kReply},
   };
-  for (const auto& c : kCases) {
+  for (Case c : kCases) {
+    if (*c.fault) c.options.fault = *parse_fault(c.fault);
     Radio radio(default_memory(), c.options);
     radio.receive(kT0, unhex(c.request));
     const auto sent = run_until(radio, kT0 + 1s);
-    EXPECT_EQ(hex_of(sent), c.sent) << c.name;
+    EXPECT_EQ(hex_of(sent), c.sent) << c.fault;
     if (sent.empty()) continue;
-    EXPECT_EQ(sent.front().at, kT0 + c.first_at) << c.name;
-    EXPECT_EQ(sent.back().at, kT0 + c.last_at) << c.name;
+    EXPECT_EQ(sent.front().at, kT0 + c.first_at) << c.fault;
+    EXPECT_EQ(sent.back().at, kT0 + c.last_at) << c.fault;
   }
   Radio radio(default_memory(), {});  // a request whose last bytes come late
   const auto request = unhex(kOptionRead);
@@ -141,14 +122,16 @@ TEST(FakeRadio, RepliesAfterTheSettleWindowPacedAndMisbehavingAsAsked) {
 
 // Falling silent after K requests, the command-line tests pin down (a write served whole, then
 // no read-back); a vanishing radio serves K and then goes away.
-TEST(FakeRadio, VanishesAfterServingKRequests) {
-  Radio radio(default_memory(), {.fault = {Fault::Kind::kVanish, 2}});
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_FALSE(radio.vanished()) << i;
-    radio.receive(kT0 + i * 1s, unhex("5A 04 00 00 00 00 5E"));
+TEST(FakeRadio, ServesKRequestsAndThenFallsSilentOrVanishes) {
+  for (const char* fault : {"silent-after=2", "vanish=2"}) {
+    Radio radio(default_memory(), {.fault = *parse_fault(fault)});
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_FALSE(radio.vanished()) << i;
+      radio.receive(kT0 + i * 1s, unhex("5A 04 00 00 00 00 5E"));
+    }
+    EXPECT_EQ(radio.vanished(), fault[0] == 'v') << fault;
+    EXPECT_EQ(hex_of(run_until(radio, kT0 + 10s)), "41 00 41 41 00 41") << fault;
   }
-  EXPECT_TRUE(radio.vanished());
-  EXPECT_EQ(hex_of(run_until(radio, kT0 + 10s)), "41 00 41 41 00 41");
 }
 
 TEST(FakeRadio, AcknowledgesRowKButStoresItOneStepHigher) {
