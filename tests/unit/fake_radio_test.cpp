@@ -14,7 +14,9 @@ using namespace std::chrono_literals;
 
 const TimePoint kT0 = TimePoint{} + 1h;
 const Duration kLine6 = 6 * kByteTime;  // an option or channel read on the line
+const Duration kReply = kLine6 + 50ms;  // after the 20 ms settle window and the 30 ms delay
 const char* kOptionRead = "53 03 00 00 04 5A";
+const char* kOptionReply = "44 03 01 00 16 5E";
 
 struct Timed {
   TimePoint at;
@@ -37,6 +39,20 @@ std::string hex_of(const std::vector<Timed>& sent) {
   return m27::hex(bytes);
 }
 
+// The radio with `fault` (as the command line names it) after each request, one a second.
+Radio served(const char* fault, std::initializer_list<const char*> requests) {
+  Radio radio(default_memory(), {.fault = *fault ? *parse_fault(fault) : Fault{}});
+  int i = 0;
+  for (const char* request : requests) radio.receive(kT0 + i++ * 1s, unhex(request));
+  return radio;
+}
+
+bool holds(const Radio& radio, const std::string& dump_line) {
+  return dump(radio.memory()).find("\n" + dump_line + "\n") != std::string::npos;
+}
+
+// Reads of rows 0 and 24, RSSI, ID; writes of options, row 24, RSSI, ID; no reply to row 25 or
+// to a checksum one too high.
 TEST(FakeRadio, AnswersEveryRequestFromItsMemory) {
   struct Case {
     const char* request;
@@ -44,7 +60,7 @@ TEST(FakeRadio, AnswersEveryRequestFromItsMemory) {
     const char* stored;  // the line of the memory dump a write changes
   };
   const Case kCases[] = {
-      {kOptionRead, "44 03 01 00 16 5E", ""},
+      {kOptionRead, kOptionReply, ""},
       {"52 03 00 00 05 5A", "44 07 27 1A 27 1A 00 00 03 D0", ""},
       {"52 03 18 00 05 72", "44 07 27 13 27 13 00 00 00 BF", ""},
       {"54 03 00 00 07 5E", "44 04 00 00 2D 2B A0", ""},
@@ -53,29 +69,21 @@ TEST(FakeRadio, AnswersEveryRequestFromItsMemory) {
       {"57 09 18 00 01 00 00 01 00 00 1F 99", "41 00 41", "channel 24 01 00 00 01 00 00 1F"},
       {"59 08 00 00 80 80 2A 28 80 00 33", "41 00 41", "rssi 2A 28"},
       {"5A 04 12 34 56 78 72", "41 00 41", "id 12345678"},
-      {"52 03 19 00 05 73", "", ""},                    // channel read of row 25: there is none
-      {"57 09 19 00 01 02 03 04 00 00 00 83", "", ""},  // channel write of row 25
-      {"53 03 00 00 04 5B", "", ""},                    // option read, checksum one too high
+      {"52 03 19 00 05 73", "", ""},
+      {"57 09 19 00 01 02 03 04 00 00 00 83", "", ""},
+      {"53 03 00 00 04 5B", "", ""},
   };
   for (const auto& c : kCases) {
-    Radio radio(default_memory(), {});
-    radio.receive(kT0, unhex(c.request));
+    Radio radio = served("", {c.request});
     EXPECT_EQ(hex_of(run_until(radio, kT0 + 1s)), c.reply) << c.request;
     EXPECT_EQ(radio.requests_answered(), *c.reply ? 1u : 0u) << c.request;
-    const std::string memory = dump(radio.memory());
-    if (*c.stored) {
-      EXPECT_NE(memory.find(std::string("\n") + c.stored + "\n"), memory.npos) << c.request;
-    } else {
-      EXPECT_EQ(memory, dump(default_memory())) << c.request;
-    }
+    EXPECT_TRUE(*c.stored ? holds(radio, c.stored) : radio.memory() == default_memory());
   }
 }
 
 // When each fault and each pacing sends what, from the first byte to the last. Paced, each byte
 // arrives once it has been on the line for a byte time, one frame after the other.
 TEST(FakeRadio, RepliesAfterTheSettleWindowPacedAndMisbehavingAsAsked) {
-  const Duration kReply = kLine6 + 50ms;
-  const char* kOptionReply = "44 03 01 00 16 5E";
   struct Case {
     const char* fault;
     Options options;
@@ -124,31 +132,26 @@ TEST(FakeRadio, RepliesAfterTheSettleWindowPacedAndMisbehavingAsAsked) {
 // no read-back); a vanishing radio serves K and then goes away.
 TEST(FakeRadio, ServesKRequestsAndThenFallsSilentOrVanishes) {
   for (const char* fault : {"silent-after=2", "vanish=2"}) {
-    Radio radio(default_memory(), {.fault = *parse_fault(fault)});
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_FALSE(radio.vanished()) << i;
-      radio.receive(kT0 + i * 1s, unhex("5A 04 00 00 00 00 5E"));
-    }
-    EXPECT_EQ(radio.vanished(), fault[0] == 'v') << fault;
+    const char* kIdWrite = "5A 04 00 00 00 00 5E";
+    Radio radio = served(fault, {kIdWrite, kIdWrite, kIdWrite});
     EXPECT_EQ(hex_of(run_until(radio, kT0 + 10s)), "41 00 41 41 00 41") << fault;
+    EXPECT_EQ(radio.vanished(), fault[0] == 'v') << fault;
   }
 }
 
+// The changed record of row 24 carries into the next step of the high byte.
 TEST(FakeRadio, AcknowledgesRowKButStoresItOneStepHigher) {
-  Radio radio(default_memory(), {.fault = *parse_fault("store-wrong=24")});
-  radio.receive(kT0, unhex("57 09 00 00 1F 40 27 D9 38 38 0D 3C"));
-  radio.receive(kT0 + 1s, unhex("57 09 18 00 01 FF 00 01 00 00 1F 98"));
+  Radio radio = served("store-wrong=24", {"57 09 00 00 1F 40 27 D9 38 38 0D 3C",
+                                          "57 09 18 00 01 FF 00 01 00 00 1F 98"});
   EXPECT_EQ(hex_of(run_until(radio, kT0 + 10s)), "41 00 41 41 00 41");
-  const std::string memory = dump(radio.memory());
-  EXPECT_NE(memory.find("\nchannel 0 1F 40 27 D9 38 38 0D\n"), memory.npos);
-  EXPECT_NE(memory.find("\nchannel 24 02 00 00 01 00 00 1F\n"), memory.npos) << "carried";
+  EXPECT_TRUE(holds(radio, "channel 0 1F 40 27 D9 38 38 0D"));
+  EXPECT_TRUE(holds(radio, "channel 24 02 00 00 01 00 00 1F"));
 }
 
 // A byte every byte time, and wherever a receiver starts reading, a reply command and a length up
 // to 17 never end in a matching checksum.
 TEST(FakeRadio, BabblesGarbageThatNeverFormsAFrame) {
-  Radio radio(default_memory(), {.fault = {Fault::Kind::kGarbage, 0}});
-  radio.receive(kT0, unhex(kOptionRead));
+  Radio radio = served("garbage", {kOptionRead});
   const auto sent = run_until(radio, kT0 + 5s);
   ASSERT_GT(sent.size(), 4000u);  // 5 s at 960 bytes a second
   EXPECT_EQ(sent.front().at, kT0 + kLine6);
@@ -167,38 +170,35 @@ TEST(FakeRadio, BabblesGarbageThatNeverFormsAFrame) {
   EXPECT_EQ(radio.requests_answered(), 0u);
 }
 
-// The monitor packets sent, each as its data bytes with the time its first byte was due.
-std::vector<std::pair<TimePoint, std::string>> monitor_packets(const std::vector<Timed>& sent) {
-  std::vector<std::pair<TimePoint, std::string>> packets;
-  for (std::size_t i = 0; i + 1 < sent.size(); i += sent[i + 1].byte + 3) {
-    EXPECT_EQ(sent[i].byte, 0x3D);
-    const std::size_t end = std::min(sent.size(), i + 2 + sent[i + 1].byte);
-    const auto data = std::vector(sent.begin() + i + 2, sent.begin() + end);
-    packets.push_back({sent[i].at, hex_of(data)});
-  }
-  return packets;
-}
-
+// The monitor packets sent, each as the time its first byte was due and its data bytes. The
+// request itself gets no reply; the battery shows charging for one second, then not.
 TEST(FakeRadio, StreamsMonitorPacketsEvery100MsUntilStopped) {
-  Radio radio(default_memory(), {});
-  radio.receive(kT0, unhex("55 01 01 57"));
+  const auto packets = [](const std::vector<Timed>& sent) {
+    std::vector<std::pair<TimePoint, std::string>> packets;
+    for (std::size_t i = 0; i + 1 < sent.size(); i += sent[i + 1].byte + 3) {
+      EXPECT_EQ(sent[i].byte, 0x3D);
+      const std::size_t end = std::min(sent.size(), i + 2 + sent[i + 1].byte);
+      packets.push_back(
+          {sent[i].at, hex_of(std::vector(sent.begin() + i + 2, sent.begin() + end))});
+    }
+    return packets;
+  };
+  Radio radio = served("", {"55 01 01 57"});
   const auto rssi_sent = run_until(radio, kT0 + 1600ms);
   EXPECT_EQ(hex_of(std::vector(rssi_sent.begin(), rssi_sent.begin() + 10)),
             "3D 07 01 28 01 2C 00 05 09 A8");
-  const auto rssi = monitor_packets(rssi_sent);
+  const auto rssi = packets(rssi_sent);
   ASSERT_EQ(rssi.size(), 16u);
   for (std::size_t k = 0; k < rssi.size(); ++k) {
     EXPECT_EQ(rssi[k].first, kT0 + 4 * kByteTime + 50ms + k * 100ms) << k;
-    EXPECT_EQ(rssi[k].second.substr(0, 3), "01 ") << k;  // type 1 and its data
+    EXPECT_EQ(rssi[k].second.substr(0, 3), "01 ") << k;
   }
   EXPECT_NE(rssi[0].second, rssi[1].second);
-  EXPECT_EQ(radio.requests_answered(), 0u);  // the request itself gets no reply
-
+  EXPECT_EQ(radio.requests_answered(), 0u);
   radio.receive(kT0 + 1600ms, unhex("55 01 02 58"));
-  const auto battery = monitor_packets(run_until(radio, kT0 + 3600ms));
+  const auto battery = packets(run_until(radio, kT0 + 3600ms));
   ASSERT_EQ(battery.size(), 20u);
-  EXPECT_EQ(battery[0].second, "02 01 03 E8");
-  EXPECT_EQ(battery[10].second.substr(0, 5), "02 00");  // charging for one second, then not
+  EXPECT_EQ(battery[0].second + " " + battery[10].second.substr(0, 5), "02 01 03 E8 02 00");
   radio.receive(kT0 + 3600ms, unhex("55 01 00 56"));
   run_until(radio, kT0 + 4600ms);
   EXPECT_EQ(radio.monitor_mode(), MonitorMode::kOff);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -18,54 +19,42 @@ std::string system_reason(int error) { return std::generic_category().message(er
 
 enum class Step { None, Create, Write, Fsync, Close, Rename };
 
-// The machine's file system with one step of a save failing as the disk would fail it.
-class FailingFileSystem : public FileSystem {
+// The machine's file system, slow: every read and write is interrupted first and then moves one
+// byte. From the step given on, it fails as the disk would fail it; a write fails once a byte
+// has reached the disk, a failing close still frees the descriptor.
+class Disk : public FileSystem {
  public:
-  FailingFileSystem(Step step, int error) : step_(step), error_(error) {}
+  explicit Disk(Step failing = Step::None, int error = 0) : failing_(failing), error_(error) {}
   int open(const char* path, int flags, mode_t mode) override {
-    return step_ == Step::Create ? fail() : FileSystem::open(path, flags, mode);
+    return fails(Step::Create) ? -1 : FileSystem::open(path, flags, mode);
   }
-  ssize_t write(int fd, const void* buffer, size_t count) override {
-    if (step_ != Step::Write) return FileSystem::write(fd, buffer, count);
-    if (wrote_) return fail();
-    wrote_ = true;  // half the bytes reach the disk before it is full
-    return FileSystem::write(fd, buffer, count / 2);
-  }
-  int fsync(int fd) override { return step_ == Step::Fsync ? fail() : FileSystem::fsync(fd); }
-  int close(int fd) override {
-    const int result = FileSystem::close(fd);  // a failing close still frees the descriptor
-    return step_ == Step::Close ? fail() : result;
-  }
-  int rename(const char* from, const char* to) override {
-    return step_ == Step::Rename ? fail() : FileSystem::rename(from, to);
-  }
-
- private:
-  int fail() {
-    errno = error_;
-    return -1;
-  }
-  Step step_;
-  int error_;
-  bool wrote_ = false;
-};
-
-// Reads and writes one byte per call and is interrupted before every call that moves data.
-class SlowFileSystem : public FileSystem {
- public:
   ssize_t read(int fd, void* buffer, size_t count) override {
-    return interrupt() ? -1 : FileSystem::read(fd, buffer, count > 0 ? 1 : 0);
+    return interrupted() ? -1 : FileSystem::read(fd, buffer, std::min<size_t>(count, 1));
   }
   ssize_t write(int fd, const void* buffer, size_t count) override {
-    return interrupt() ? -1 : FileSystem::write(fd, buffer, count > 0 ? 1 : 0);
+    if (interrupted() || (wrote_ && fails(Step::Write))) return -1;
+    wrote_ = true;
+    return FileSystem::write(fd, buffer, std::min<size_t>(count, 1));
+  }
+  int fsync(int fd) override { return fails(Step::Fsync) ? -1 : FileSystem::fsync(fd); }
+  int close(int fd) override { return FileSystem::close(fd) != 0 || fails(Step::Close) ? -1 : 0; }
+  int rename(const char* from, const char* to) override {
+    return fails(Step::Rename) ? -1 : FileSystem::rename(from, to);
   }
 
  private:
-  bool interrupt() {
+  bool fails(Step step) {
+    if (step == failing_) errno = error_;
+    return step == failing_;
+  }
+  bool interrupted() {
     interrupted_ = !interrupted_;
     if (interrupted_) errno = EINTR;
     return interrupted_;
   }
+  Step failing_;
+  int error_;
+  bool wrote_ = false;
   bool interrupted_ = false;
 };
 
@@ -87,7 +76,7 @@ Sheet edited_sheet(ToneMode mode) {
 TEST(FileCommands, SaveThenOpenGivesBackThe132Texts) {
   for (const ToneMode mode : {ToneMode::Normal, ToneMode::Professional}) {
     ScratchDir dir;
-    SlowFileSystem slow;
+    Disk slow;
     Sheet saved = edited_sheet(mode);
     ASSERT_EQ(save_channel_file(saved, dir / "a.m27", slow), std::nullopt);
     Sheet opened = startup_sheet();
@@ -122,26 +111,14 @@ TEST(FileCommands, SaveReplacesTheFileALinkPointsToAndNothingElse) {
   EXPECT_EQ(dir.names(), (std::set<std::string>{".a.m27.tmp0", "a.m27", "link.m27"}));
 }
 
-TEST(FileCommands, SaveTurnsTheFrequencyTabStopsOffWhateverHappens) {
-  ScratchDir dir;
-  for (const auto& chosen : {std::optional(dir / "a.m27"), std::optional<std::filesystem::path>(),
-                             std::optional(dir / "missing" / "a.m27")}) {
-    Sheet sheet = edited_sheet(ToneMode::Normal);
-    save_channel_file(sheet, chosen);
-    EXPECT_EQ(sheet.rows[3].tx_tone, "D025");  // `commit_edits` ran
-    for (const ChannelRow& row : sheet.rows) {
-      EXPECT_FALSE(row.tx_tone_editor || row.rx_tab_stop || row.tx_tab_stop);
-    }
-  }
-}
-
 // An emoji in the transmit tone of row 0 (line 77) has no GBK code; the folder has gone since
-// the dialog showed it; a read-only file system, a full disk halfway, data that never reaches
-// the disk, a quota reported at close, a failing last step.
+// the dialog showed it; a read-only file system, a full disk, data that never reaches the disk,
+// a quota reported at close, a failing last step; the dialog cancelled. Whatever happens, the
+// edits are committed and the frequency cells lose their tab stops.
 TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
   struct Case {
     const char* tx_tone;
-    const char* file;
+    const char* file;  // nullptr: the dialog was cancelled
     Step step;
     int error;
   };
@@ -149,20 +126,26 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
       {"😀", "a.m27", Step::None, 0},         {"OFF", "missing/a.m27", Step::None, ENOENT},
       {"OFF", "a.m27", Step::Create, EROFS}, {"OFF", "a.m27", Step::Write, ENOSPC},
       {"OFF", "a.m27", Step::Fsync, EIO},    {"OFF", "a.m27", Step::Close, EDQUOT},
-      {"OFF", "a.m27", Step::Rename, EXDEV},
+      {"OFF", "a.m27", Step::Rename, EXDEV}, {"OFF", nullptr, Step::None, 0},
   };
   const std::string old_bytes = "1:\xC6\xD5\xCD\xA8\xC4\xA3\xCA\xBD\r\nold\r\n";
   for (const auto& c : kBad) {
     ScratchDir dir;
     write_bytes(dir / "a.m27", old_bytes);
-    FailingFileSystem failing(c.step, c.error);
-    Sheet sheet = startup_sheet();
+    Disk failing(c.step, c.error);
+    Sheet sheet = edited_sheet(ToneMode::Normal);
     sheet.rows[0].tx_tone = c.tx_tone;
+    const auto file = c.file ? std::optional(dir / c.file) : std::nullopt;
     const std::string reason = c.error ? system_reason(c.error) : "第77行含有GBK无法表示的字符";
-    EXPECT_EQ(save_channel_file(sheet, dir / c.file, failing),
-              attention("保存文件失败\n" + (dir / c.file).string() + "\n" + reason));
+    EXPECT_EQ(save_channel_file(sheet, file, failing),
+              file ? std::optional(attention("保存文件失败\n" + file->string() + "\n" + reason))
+                   : std::nullopt);
     EXPECT_EQ(read_bytes(dir / "a.m27"), old_bytes) << c.error;
     EXPECT_EQ(dir.names(), std::set<std::string>{"a.m27"}) << c.error;
+    EXPECT_EQ(sheet.rows[3].tx_tone, "D025");
+    for (const ChannelRow& row : sheet.rows) {
+      EXPECT_FALSE(row.tx_tone_editor || row.rx_tab_stop || row.tx_tab_stop);
+    }
   }
 }
 
