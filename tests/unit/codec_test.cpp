@@ -16,6 +16,7 @@ namespace {
 constexpr auto N = ToneMode::Normal;
 constexpr auto P = ToneMode::Professional;
 constexpr int kRow = 11;
+enum Way { kBoth, kEncode, kDecode };  // what a row of a table proves
 
 template <std::size_t Size>
 std::string hex_or_none(const std::optional<std::array<std::uint8_t, Size>>& record) {
@@ -38,9 +39,9 @@ Sheet sheet_with(ToneMode mode, std::string_view line) {
   return sheet;
 }
 
-// Each flag bit, the count bytes at 0, 256 and 65535, tones inverted or not in the list.
+// Each flag bit, the count bytes at 0, 256 and 65535, tones inverted or not in the list; no
+// record for a receive or transmit frequency that is no number or a transmit count of 65536.
 TEST(Codec, ChannelRecordsEncodeAndDecodeByteForByte) {
-  enum Way { kBoth, kEncode, kDecode };
   struct Case {
     ToneMode mode;
     const char* row;
@@ -59,6 +60,9 @@ TEST(Codec, ChannelRecordsEncodeAndDecodeByteForByte) {
       {N, "450|450|100.0||窄带", "1F 40 1F 40 64 64 03", kEncode},
       {N, "809.59375|727.67500|OFF|OFF|窄带", "FF FF FF FF 00 00 01", kDecode},
       {N, "450.00000|450.00000|||窄带", "1F 40 1F 40 38 64 1B", kDecode},
+      {N, "1.2.3|450|OFF|OFF|窄带", "none", kEncode},
+      {N, "450|abc|OFF|OFF|窄带", "none", kEncode},
+      {N, "450|809.6|OFF|OFF|窄带", "none", kEncode},
   };
   for (const auto& c : kCases) {
     if (c.way != kDecode) {
@@ -73,59 +77,42 @@ TEST(Codec, ChannelRecordsEncodeAndDecodeByteForByte) {
     EXPECT_EQ(line_of(sheet.rows[kRow], kRowFields), c.row) << c.record;
     EXPECT_EQ(line_of(sheet.rows[kRow - 1], kRowFields), "455.12500|455.12500|OFF|OFF|窄带");
   }
-  // A receive or transmit frequency that is no number, a transmit count of 65536.
-  for (const char* row :
-       {"1.2.3|450|OFF|OFF|窄带", "450|abc|OFF|OFF|窄带", "450|809.6|OFF|OFF|窄带"}) {
-    EXPECT_EQ(hex_or_none(encode_channel(sheet_with(N, row), kRow)), "none") << row;
-  }
 }
 
-TEST(Codec, EncodesTheOptionRecord) {
-  struct Case {
-    const char* options;
-    const char* record;
+// Each switch, each plan (an index past the items shows no plan), channel totals 0 and 255 (the
+// most a byte holds; more than 25 channels are shown as 25); a total that is no number, too
+// large or negative has no record. A write derives the plan index first; a read shows the plan
+// but does not apply it.
+TEST(Codec, OptionRecordsEncodeAndDecodeByteForByte) {
+  const std::tuple<const char*, const char*, Way> kCases[] = {
+      {"1:普通模式|允许|关|关|4:自定义频率|25", "01 03 19", kBoth},
+      {"2:专业模式|禁止|开|开|4:自定义频率|25", "E5 03 19", kBoth},
+      {"2:专业模式|允许|关|关|1:美国频率|22", "41 00 16", kBoth},
+      {"1:普通模式|禁止|关|关|2:中国频率|20", "81 01 14", kBoth},
+      {"1:普通模式|允许|开|关|3:台湾频率|14", "05 02 0E", kBoth},
+      {"1:普通模式|允许|关|开||0", "21 04 00", kBoth},
+      {"1:普通模式|允许|关|关||0", "01 FF 00", kDecode},
+      {"1:普通模式|允许|关|关|4:自定义频率|25", "01 03 1E", kDecode},
+      {"1:普通模式|允许|关|关|4:自定义频率|255", "01 03 FF", kEncode},
+      {"1:普通模式|允许|关|关||", "none", kEncode},
+      {"1:普通模式|允许|关|关||256", "none", kEncode},
+      {"1:普通模式|允许|关|关||-1", "none", kEncode},
   };
-  const Case kCases[] = {
-      {"1:普通模式|允许|关|关|4:自定义频率|25", "01 03 19"},
-      {"2:专业模式|禁止|开|开|4:自定义频率|255", "E5 03 FF"},
-      {"2:专业模式|允许|关|关|1:美国频率|22", "41 00 16"},
-      {"1:普通模式|禁止|关|关|2:中国频率|20", "81 01 14"},
-      {"1:普通模式|允许|开|关|3:台湾频率|14", "05 02 0E"},
-      {"1:普通模式|允许|关|开||0", "21 04 00"},
-      {"1:普通模式|允许|关|关||", "none"},
-      {"1:普通模式|允许|关|关||256", "none"},
-      {"1:普通模式|允许|关|关||-1", "none"},
-  };
-  for (const auto& c : kCases) {
+  for (const auto& [options, record, way] : kCases) {
     Sheet sheet = startup_sheet();
-    set_line(sheet, kOptionFields, c.options);
-    check_rasters(sheet);  // a write derives the plan index first
-    EXPECT_EQ(hex_or_none(encode_options(sheet)), c.record) << c.options;
-  }
-}
-
-TEST(Codec, OptionRecordSetsTheSwitchesPlanAndTotal) {
-  struct Case {
-    OptionRecord record;
-    const char* options;
-    int enabled_rows;
-  };
-  const Case kCases[] = {
-      {{0x01, 3, 25}, "1:普通模式|允许|关|关|4:自定义频率|25", 25},
-      {{0xA5, 0, 22}, "1:普通模式|禁止|开|开|1:美国频率|22", 22},
-      {{0x81, 1, 20}, "1:普通模式|禁止|关|关|2:中国频率|20", 20},
-      {{0x05, 2, 10}, "1:普通模式|允许|开|关|3:台湾频率|10", 10},
-      {{0x41, 4, 1}, "2:专业模式|允许|关|关||1", 1},                 // plan index past the items
-      {{0x01, 255, 0}, "1:普通模式|允许|关|关||0", 0},               // no channel in use
-      {{0x01, 3, 30}, "1:普通模式|允许|关|关|4:自定义频率|25", 25},  // too many channels
-  };
-  for (const auto& c : kCases) {
-    Sheet sheet = startup_sheet();
-    EXPECT_EQ(decode_options(sheet, c.record), c.record[2]);
-    EXPECT_EQ(line_of(sheet, kOptionFields), c.options);
-    EXPECT_EQ(sheet.plan_index, c.record[1]);
-    for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < c.enabled_rows) << i;
-    EXPECT_EQ(sheet.rows[0].rx_frequency, "450.12500");  // the plan is shown, not applied
+    if (way != kDecode) {
+      set_line(sheet, kOptionFields, options);
+      check_rasters(sheet);
+      EXPECT_EQ(hex_or_none(encode_options(sheet)), record) << options;
+    }
+    if (way == kEncode) continue;
+    const auto bytes = unhex(record);
+    sheet = startup_sheet();
+    EXPECT_EQ(decode_options(sheet, {bytes[0], bytes[1], bytes[2]}), bytes[2]);
+    EXPECT_EQ(line_of(sheet, kOptionFields), options) << record;
+    EXPECT_EQ(sheet.plan_index, bytes[1]);
+    for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < bytes[2]) << i;
+    EXPECT_EQ(sheet.rows[0].rx_frequency, "450.12500");
   }
 }
 

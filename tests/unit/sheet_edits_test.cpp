@@ -16,18 +16,23 @@
 namespace m27 {
 namespace {
 
+// A frequency click does what the commit does, and turns the receive tab stops on.
 TEST(ChannelTable, CommitMovesAndFormatsFrequenciesAndCommitsOpenToneEditors) {
-  Sheet sheet = startup_sheet();
-  set_line(sheet.rows[2], kRowFields, "451.003||OFF|OFF|窄带");
-  set_line(sheet.rows[7], kRowFields, "abc|462.5625|OFF|OFF|窄带");
-  sheet.rows[3].tx_tone_editor = "D023";
-  sheet.rows[5].rx_tone_editor = "67.0";
-  commit_edits(sheet);
-  EXPECT_EQ(line_of(sheet.rows[2], kRowFields), "451.00000|000.00000|OFF|OFF|窄带");
-  EXPECT_EQ(line_of(sheet.rows[7], kRowFields), "abc|462.56250|OFF|OFF|窄带");
-  EXPECT_EQ(line_of(sheet.rows[3], kRowFields), "451.62500|451.62500|OFF|D023|窄带");
-  EXPECT_EQ(line_of(sheet.rows[5], kRowFields), "452.62500|452.62500|67.0|OFF|窄带");
-  for (const ChannelRow& row : sheet.rows) EXPECT_TRUE(!row.tx_tone_editor && !row.rx_tone_editor);
+  for (const auto commit : {&commit_edits, &frequency_click}) {
+    Sheet sheet = startup_sheet();
+    set_line(sheet.rows[2], kRowFields, "451.003||OFF|OFF|窄带");
+    set_line(sheet.rows[7], kRowFields, "abc|450.0251|OFF|OFF|窄带");
+    sheet.rows[3].tx_tone_editor = "D023";
+    sheet.rows[5].rx_tone_editor = "67.0";
+    sheet.rows[6].rx_tab_stop = false;
+    commit(sheet);
+    EXPECT_EQ(line_of(sheet.rows[2], kRowFields), "451.00000|000.00000|OFF|OFF|窄带");
+    EXPECT_EQ(line_of(sheet.rows[7], kRowFields), "abc|450.02500|OFF|OFF|窄带");
+    EXPECT_EQ(line_of(sheet.rows[3], kRowFields), "451.62500|451.62500|OFF|D023|窄带");
+    EXPECT_EQ(line_of(sheet.rows[5], kRowFields), "452.62500|452.62500|67.0|OFF|窄带");
+    EXPECT_EQ(sheet.rows[6].rx_tab_stop, commit == &frequency_click);
+    for (const ChannelRow& row : sheet.rows) EXPECT_FALSE(row.tx_tone_editor || row.rx_tone_editor);
+  }
 }
 
 // "接收" fills the receive column, "发射" the transmit column, in all 25 rows past the channel
@@ -139,45 +144,29 @@ TEST(Options, ModeChangeTurnsEveryToneOffAndClosesEveryEditorKeepingTheRest) {
   EXPECT_EQ(mode_of("2:专业模式 "), ToneMode::Normal);  // only the very item is professional
 }
 
-TEST(GridEdit, OpeningAToneEditorCommitsTheOneOpenInItsColumnOnly) {
+// Frequencies are formatted without the raster check: by the transmit editor the receive column
+// only, by the receive editor both.
+TEST(GridEdit, OpeningAToneEditorFormatsAndCommitsTheOneOpenInItsColumnOnly) {
   Sheet sheet = startup_sheet();
-  open_rx_tone_editor(sheet, 5);
-  sheet.rows[5].rx_tone_editor = "D025";  // the user's choice, not yet in the cell
+  const auto editors = [&sheet](int rx, int tx) {
+    return sheet.rows[rx].rx_tone_editor.value_or("closed") + "|" +
+           sheet.rows[tx].tx_tone_editor.value_or("closed");
+  };
+  sheet.rows[1].rx_frequency = sheet.rows[1].tx_frequency = "451.003";
   open_tx_tone_editor(sheet, 9);
-  sheet.rows[9].tx_tone_editor = "D026";
+  EXPECT_EQ(sheet.rows[1].rx_frequency + " " + sheet.rows[1].tx_frequency, "451.00300 451.003");
+  sheet.rows[9].tx_tone_editor = "D026";  // the user's choice, not yet in the cell
+  open_rx_tone_editor(sheet, 5);
+  EXPECT_EQ(sheet.rows[1].tx_frequency, "451.00300");
+  sheet.rows[5].rx_tone_editor = "D025";
   open_rx_tone_editor(sheet, 6);  // commits row 5's receive editor only
   EXPECT_EQ(sheet.rows[5].rx_tone + "|" + sheet.rows[9].tx_tone, "D025|OFF");
-  EXPECT_FALSE(sheet.rows[5].rx_tone_editor);
-  EXPECT_EQ(sheet.rows[6].rx_tone_editor, "OFF");
-  EXPECT_EQ(sheet.rows[9].tx_tone_editor, "D026");
+  EXPECT_EQ(editors(5, 9), "closed|D026");
+  EXPECT_EQ(editors(6, 9), "OFF|D026");
   open_tx_tone_editor(sheet, 3);  // commits row 9's transmit editor only
   EXPECT_EQ(sheet.rows[9].tx_tone, "D026");
-  EXPECT_FALSE(sheet.rows[9].tx_tone_editor);
-  EXPECT_EQ(sheet.rows[3].tx_tone_editor, "OFF");
-  EXPECT_EQ(sheet.rows[6].rx_tone_editor, "OFF");
-}
-
-// Without the raster check: the transmit editor formats the receive column only.
-TEST(GridEdit, OpeningAnEditorFormatsFrequencies) {
-  for (const auto& [open, tx_after] :
-       {std::pair{&open_tx_tone_editor, "451.003"}, std::pair{&open_rx_tone_editor, "451.00300"}}) {
-    Sheet sheet = startup_sheet();
-    sheet.rows[1].rx_frequency = sheet.rows[1].tx_frequency = "451.003";
-    open(sheet, 0);
-    EXPECT_EQ(sheet.rows[1].rx_frequency + " " + sheet.rows[1].tx_frequency,
-              "451.00300 " + std::string(tx_after));
-  }
-}
-
-TEST(GridEdit, FrequencyClickChecksFormatsAndCommitsEverything) {
-  Sheet sheet = startup_sheet();
-  set_line(sheet.rows[1], kRowFields, "451.003|450.0251|OFF|OFF|窄带");
-  sheet.rows[1].tx_tone_editor = "D023";
-  sheet.rows[3].rx_tone_editor = "67.0";
-  frequency_click(sheet);
-  EXPECT_EQ(line_of(sheet.rows[1], kRowFields), "451.00000|450.02500|OFF|D023|窄带");
-  EXPECT_EQ(line_of(sheet.rows[3], kRowFields), "451.62500|451.62500|67.0|OFF|窄带");
-  EXPECT_FALSE(sheet.rows[1].tx_tone_editor || sheet.rows[3].rx_tone_editor);
+  EXPECT_EQ(editors(6, 9), "OFF|closed");
+  EXPECT_EQ(editors(6, 3), "OFF|OFF");
 }
 
 TEST(GridEdit, ChoosingATotalOrStepSetsItAndChecksFrequencies) {
@@ -211,8 +200,7 @@ TEST(GridEdit, AToneChoiceStaysInItsOpenEditorUntilItCommits) {
 // Enter moves on as Tab does; the neighbours of '0' and '9', Tab and line feed are dropped.
 TEST(GridEdit, ReceiveFrequencyKeysAndPastesPassDigitsPointAndEditingKeysOnly) {
   for (int key = '0'; key <= '9'; ++key) EXPECT_EQ(frequency_key_action(key), KeyAction::Pass);
-  for (const int key : {int{'.'}, 8, 127})
-    EXPECT_EQ(frequency_key_action(key), KeyAction::Pass) << key;
+  for (const int key : {int{'.'}, 8, 127}) EXPECT_EQ(frequency_key_action(key), KeyAction::Pass);
   EXPECT_EQ(frequency_key_action(13), KeyAction::MoveFocus);
   for (const int key : {int{'/'}, int{':'}, int{'a'}, 9, 10})
     EXPECT_EQ(frequency_key_action(key), KeyAction::Drop) << key;
