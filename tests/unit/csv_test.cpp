@@ -114,6 +114,8 @@ TEST(CsvImport, ReadsEveryLayoutToneDuplexAndMode) {
   }
 }
 
+// Characters of two and four bytes in UTF-8, up to the last plane; a file that is no UTF-8 is
+// read as GBK.
 TEST(CsvImport, RefusesNamingTheLineAndColumnOfTheFirstBadValue) {
   struct Case {
     std::string bytes;
@@ -125,6 +127,8 @@ TEST(CsvImport, RefusesNamingTheLineAndColumnOfTheFirstBadValue) {
   const Case kBad[] = {
       {grid("1,450.1a,OFF,450,OFF,宽带"),
        "第2行第2列（接收频率）：“450.1a”不是频率（只可有数字和一个小数点，最多9个字符）"},
+      {grid("1,450..1,OFF,450,OFF,宽带"),
+       "第2行第2列（接收频率）：“450..1”不是频率（只可有数字和一个小数点，最多9个字符）"},
       {grid("1,450.125000,OFF,450,OFF,宽带"),
        "第2行第2列（接收频率）：“450.125000”不是频率（只可有数字和一个小数点，最多9个字符）"},
       {grid("1,399.995,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“399.995”不在400～490 MHz之内"},
@@ -132,8 +136,9 @@ TEST(CsvImport, RefusesNamingTheLineAndColumnOfTheFirstBadValue) {
       {grid("1,450,I023,450,OFF,宽带"), "第2行第3列（接收亚音）：“I023”不是普通模式的亚音"},
       {grid("1,450,OFF,300,OFF,宽带"), "第2行第4列（发射频率）：“300”超出电台能存放的发射频率"},
       {grid("1,450,OFF,450,67.05,宽带"), "第2行第5列（发射亚音）：“67.05”不是普通模式的亚音"},
-      {grid("1,450,OFF,450,OFF,wide"), "第2行第6列（带宽）：“wide”不是带宽（宽带或窄带）"},
-      {grid("1,450,OFF,450,OFF,😀"), "第2行第6列（带宽）：“😀”不是带宽（宽带或窄带）"},
+      {grid("1,450,OFF,450,OFF,wïde"), "第2行第6列（带宽）：“wïde”不是带宽（宽带或窄带）"},
+      {grid("1,450,OFF,450,OFF,😀\U00100000"),
+       "第2行第6列（带宽）：“😀\U00100000”不是带宽（宽带或窄带）"},
       {grid("2,450,OFF,450,OFF,宽带"), "第2行第1列（信道）：信道号应为1"},
       {grid("1,450,OFF,450,OFF"), "第2行：应有6列，实有5列"},
       {more_than_25, "第27行：信道多于25个"},
@@ -159,6 +164,8 @@ TEST(CsvImport, RefusesNamingTheLineAndColumnOfTheFirstBadValue) {
       {generic("1,,440,,0,Cross,88.5,88.5,023,NN,023,Tone,FM,,,,"),
        "第2行第12列（CrossMode）：“Tone”不是X->Y（X、Y为Tone、DTCS或空）"},
       {generic("1,,440,,0,,88.5,88.5,023,NN,023,,AM,,,,"), "第2行第13列（Mode）：“AM”不是FM或NFM"},
+      {generic("1,,440,,0,,88.5,88.5,023,NN,023,,\xE5\xAE\x41,,,,"),
+       "第2行第13列（Mode）：“瀹A”不是FM或NFM"},
       {"\xFF\xFF\r\n", "文件既不是UTF-8也不是GBK文字"},
   };
   for (const Case& c : kBad) {

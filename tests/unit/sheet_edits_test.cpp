@@ -188,7 +188,9 @@ TEST(GridEdit, AToneChoiceStaysInItsOpenEditorUntilItCommits) {
       open_rx_tone_editor(sheet, 4);
     }
     choose_in_box(sheet, 4, "D023");
-    change_rx_tone_editor(sheet, 4, "67.0");
+    sheet.rows[7].rx_frequency = "451.003";
+    change_rx_tone_editor(sheet, 4, "67.0");  // checks and formats the frequencies too
+    EXPECT_EQ(sheet.rows[7].rx_frequency, "451.00000");
     EXPECT_EQ(sheet.rows[4].tx_tone + " " + sheet.rows[4].rx_tone, "OFF OFF");
     commit_edits(sheet);  // a closed editor changes no cell
     EXPECT_EQ(sheet.rows[4].tx_tone + " " + sheet.rows[4].rx_tone, open ? "D023 67.0" : "OFF OFF");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "channels/channel_table.h"
+#include "channels/frequency.h"
 #include "channels/options.h"
 #include "sheet_line.h"
 
@@ -43,6 +44,19 @@ TEST(Validation, RasterCheckMovesOffRasterFrequenciesDownToTheFiveKilohertzRaste
         EXPECT_EQ(sheet.rows[i].*step, c.next_step) << c.text << " row " << i;
       }
     }
+  }
+}
+
+// The count of the raster from 400 MHz, rounded to the nearest and half-way to the even count;
+// none below 400 MHz or above 65535.
+TEST(Validation, WireCountRoundsToTheNearestStepOfItsRaster) {
+  const std::tuple<const char*, int, std::optional<int>> kCases[] = {
+      {"400.0025", 0, 0},    {"400.0075", 0, 2},      {"400.003", 0, 1},
+      {"400.00313", 1, 1},   {"400.00312", 1, 0},     {"399.995", 0, std::nullopt},
+      {"727.675", 0, 65535}, {"809.59375", 1, 65535}, {"727.68", 0, std::nullopt},
+  };
+  for (const auto& [text, step, count] : kCases) {
+    EXPECT_EQ(wire_count(*frequency_value(text), step), count) << text;
   }
 }
 
