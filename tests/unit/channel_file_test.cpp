@@ -125,9 +125,7 @@ TEST(ChannelFile, OpeningSetsTheFieldsTheFileHasAfterItsModeAndNormalises) {
     EXPECT_EQ(sheet.plan, c.plan) << c.lines;
     EXPECT_EQ(sheet.tone_mode, c.lines ? ToneMode::Professional : ToneMode::Normal) << c.lines;
     for (int i = 0; i < kRows; ++i) {
-      EXPECT_FALSE(r[i].tx_tone_editor || r[i].rx_tone_editor || r[i].rx_tab_stop ||
-                   r[i].tx_tab_stop)
-          << i;
+      EXPECT_FALSE(r[i].tx_tone_editor || r[i].rx_tab_stop || r[i].tx_tab_stop) << i;
       EXPECT_EQ(r[i].enabled, i < c.enabled_rows) << c.lines << " row " << i;
     }
   }
@@ -161,25 +159,21 @@ TEST(ChannelFile, RefusesALineThatIsNoGbk) {
 // An emoji in the transmit tone of row 4 (line 77 + 4) or Thai have no GBK code; a line break
 // would move every later line into the next field; a file over 64 KiB could not be opened again.
 TEST(ChannelFile, RefusesTextsThatCannotBeWritten) {
-  const ChannelFile startup = channel_file_of(startup_sheet());
-  const std::size_t room = 65536 - encode_channel_file(startup)->size() + 2;  // "关" is 2 bytes
-  struct Case {
-    void (*edit)(ChannelFile&, std::size_t room);
-    const char* reason;
+  const auto startup = channel_file_lines(channel_file_of(startup_sheet()));
+  const std::size_t room =
+      65536 - encode_channel_file(channel_file_of(startup_sheet()))->size() + 2;
+  const std::tuple<int, std::string, const char*> kCases[] = {
+      {80, "😀", "第81行含有GBK无法表示的字符"},
+      {0, "ก", "第1行含有GBK无法表示的字符"},
+      {126, "1:美国\n频率", "第127行含有换行符"},
+      {131, std::string(room + 1, 'x'), "文件将大于65536字节"},
+      {131, std::string(room, 'x'), ""},  // "关" was 2 bytes
   };
-  const Case kBad[] = {
-      {[](ChannelFile& f, std::size_t) { f.tx_tone[4] = "😀"; }, "第81行含有GBK无法表示的字符"},
-      {[](ChannelFile& f, std::size_t) { f.mode = "ก"; }, "第1行含有GBK无法表示的字符"},
-      {[](ChannelFile& f, std::size_t) { f.plan = "1:美国\n频率"; }, "第127行含有换行符"},
-      {[](ChannelFile& f, std::size_t room) { f.fsk = std::string(room + 1, 'x'); },
-       "文件将大于65536字节"},
-      {[](ChannelFile& f, std::size_t room) { f.fsk = std::string(room, 'x'); }, ""},
-  };
-  for (const auto& c : kBad) {
-    ChannelFile file = startup;
-    c.edit(file, room);
-    const auto bytes = encode_channel_file(file);
-    EXPECT_EQ(bytes ? "" : bytes.reason(), c.reason);
+  for (const auto& [line, text, reason] : kCases) {
+    auto lines = startup;
+    lines[line] = text;
+    const auto bytes = encode_channel_file(channel_file_from_lines(lines));
+    EXPECT_EQ(bytes ? "" : bytes.reason(), reason);
   }
 }
 

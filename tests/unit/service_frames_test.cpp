@@ -19,34 +19,26 @@ RxData rx_data_of(std::initializer_list<std::uint8_t> data, std::uint8_t rest = 
 }
 
 TEST(ServiceFrames, RequestsAreByteExact) {
-  struct Case {
-    Frame frame;
-    const char* expected;
-  };
-  const Case kCases[] = {
+  const std::pair<Frame, const char*> kCases[] = {
       {adjust_rssi_request(42, 40), "59 08 00 00 80 80 2A 28 80 00 33"},
       {read_id_request(), "5B 03 00 00 00 5E"},
       {write_id_request(4294967295), "5A 04 FF FF FF FF 5A"},
       {write_id_request(0), "5A 04 00 00 00 00 5E"},
   };
-  for (const auto& c : kCases) EXPECT_EQ(hex(wire_bytes(c.frame)), c.expected);
+  for (const auto& [frame, bytes] : kCases) EXPECT_EQ(hex(wire_bytes(frame)), bytes);
 }
 
+// Inside the scrollbars' range and at both ends; below 21 and above 99 the text says so and the
+// scrollbar stops at its end.
 TEST(ServiceFrames, RssiShowsBytesTwoAndThreeWithinTheScrollbarsRange) {
-  struct Case {
-    const char* name;
-    std::uint8_t narrow;
-    std::uint8_t wide;
-    RssiFields expected;
+  const std::tuple<std::uint8_t, std::uint8_t, RssiFields> kCases[] = {
+      {50, 60, {50, "50", 60, "60"}},
+      {21, 99, {21, "21", 99, "99"}},
+      {20, 0, {21, "20", 21, "0"}},
+      {100, 255, {99, "100", 99, "255"}},
   };
-  const Case kCases[] = {
-      {"inside the scrollbars' range", 50, 60, {50, "50", 60, "60"}},
-      {"at both ends", 21, 99, {21, "21", 99, "99"}},
-      {"below 21: the text says so, the scrollbar stops at 21", 5, 0, {21, "5", 21, "0"}},
-      {"above 99: the text says so, the scrollbar stops at 99", 100, 255, {99, "100", 99, "255"}},
-  };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(decode_rssi(rx_data_of({0x77, 0x77, c.narrow, c.wide}, 0x77)), c.expected) << c.name;
+  for (const auto& [narrow, wide, shown] : kCases) {
+    EXPECT_EQ(decode_rssi(rx_data_of({0x77, 0x77, narrow, wide}, 0x77)), shown) << int{narrow};
   }
 }
 
@@ -96,19 +88,11 @@ TEST(ServiceFrames, IdKeysAreDigitsAndEditingKeys) {
   }
 }
 
+// Later in a series; past the largest ID back to 0; a count that is no number starts again.
 TEST(ServiceFrames, AnIdWriteAdvancesTheIdAndTheCount) {
-  struct Case {
-    const char* name;
-    std::uint32_t written;
-    const char* successes;
-    IdFields expected;
-  };
-  const Case kCases[] = {
-      {"later in a series", 305419896, "41", {"305419897", "42"}},
-      {"past the largest ID back to 0", 4294967295, "7", {"0", "8"}},
-      {"a count that is not a number starts again", 5, "abc", {"6", "1"}},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(after_write(c.written, c.successes), c.expected) << c.name;
+  EXPECT_EQ(after_write(305419896, "41"), (IdFields{"305419897", "42"}));
+  EXPECT_EQ(after_write(4294967295, "7"), (IdFields{"0", "8"}));
+  EXPECT_EQ(after_write(5, "abc"), (IdFields{"6", "1"}));
 }
 
 }  // namespace

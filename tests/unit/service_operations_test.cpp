@@ -103,55 +103,45 @@ TEST(ServiceOperations, UserSeesEachEndingInOrder) {
 }
 
 TEST(ServiceOperations, ASilentRadioGetsTheSameRequestThreeTimesAndFailsAtTheThirdDeadline) {
-  struct Case {
-    const char* name;
-    Make operation;
-    const char* request;
+  // 调整 outside the scrollbars' 21..99 but one byte each: sent as typed.
+  const std::pair<Make, const char*> kCases[] = {
+      {kReadRssi, "54 03 00 00 07 5E"},
+      {make<AdjustRssi>("0", "255"), "59 08 00 00 80 80 00 FF 80 00 E0"},
+      {kWriteId, "5A 04 12 34 56 78 72"},
   };
-  const Case kCases[] = {
-      {"数据读取", kReadRssi, "54 03 00 00 07 5E"},
-      // Outside the scrollbars' 21..99 but one byte each: sent as typed.
-      {"调整 0 and 255", make<AdjustRssi>("0", "255"), "59 08 00 00 80 80 00 FF 80 00 E0"},
-      {"写ID", kWriteId, "5A 04 12 34 56 78 72"},
-  };
-  for (const auto& c : kCases) {
-    const Outcome r = run(silent_radio(), c.operation());
-    const Duration attempt = 1s + kByteTime * static_cast<int>(unhex(c.request).size());
-    ASSERT_EQ(r.requests.size(), 3u) << c.name;
+  for (const auto& [operation, request] : kCases) {
+    const Outcome r = run(silent_radio(), operation());
+    const Duration attempt = 1s + kByteTime * static_cast<int>(unhex(request).size());
+    ASSERT_EQ(r.requests.size(), 3u) << request;
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(r.requests[i].at, i * attempt) << c.name;
-      EXPECT_EQ(hex(r.requests[i].bytes), c.request) << c.name;
+      EXPECT_EQ(r.requests[i].at, i * attempt) << request;
+      EXPECT_EQ(hex(r.requests[i].bytes), request);
     }
-    EXPECT_EQ(r.finished_at, 3 * attempt) << c.name;
+    EXPECT_EQ(r.finished_at, 3 * attempt) << request;
   }
 }
 
 TEST(MonitorCommand, EachButtonSendsItsModeAndSetsTheFlag) {
-  struct Case {
-    MonitorButton button;
-    const char* request;
-    bool monitor_flag;
-  };
-  const Case kCases[] = {
+  const std::tuple<MonitorButton, const char*, bool> kCases[] = {
       {MonitorButton::StartRssi, "55 01 01 57", true},
       {MonitorButton::StopRssi, "55 01 00 56", false},
       {MonitorButton::StartBattery, "55 01 02 58", true},
       {MonitorButton::StopBattery, "55 01 00 56", false},
   };
   const Script kPortNotSet = {"message 请设置串口 | 注意 | !", "failed"};
-  for (const auto& c : kCases) {
+  for (const auto& [button, request, monitoring] : kCases) {
     for (const bool port_open : {true, false}) {
       ScriptedRadio radio = silent_radio();
       VirtualPair pair(radio);
       pair.link.set_port_open(port_open);
-      pair.start(std::make_unique<MonitorCommand>(c.button));
+      pair.start(std::make_unique<MonitorCommand>(button));
       pair.run();
-      SCOPED_TRACE(c.request + std::string(port_open ? " open" : " closed"));
-      EXPECT_EQ(pair.link.monitoring(), c.monitor_flag);
+      SCOPED_TRACE(request + std::string(port_open ? " open" : " closed"));
+      EXPECT_EQ(pair.link.monitoring(), monitoring);
       ASSERT_EQ(pair.requests.size(), port_open ? 1u : 0u);
       EXPECT_EQ(script_of(pair.user_actions), port_open ? Script{"finished"} : kPortNotSet);
       if (!port_open) continue;
-      EXPECT_EQ(hex(pair.requests[0].bytes), c.request);
+      EXPECT_EQ(hex(pair.requests[0].bytes), request);
       EXPECT_EQ(pair.finished_at(), kByteTime * 4 + kSettle);  // no reply awaited
     }
   }
