@@ -96,19 +96,13 @@ TEST(ChannelFile, OpeningSetsTheFieldsTheFileHasAfterItsModeAndNormalises) {
   lines[51] = "I754";         // rx_tone(0)
   lines[126] = "2:中国频率";  // plan
   lines[127] = "3";           // channel total
-  struct Case {
-    std::size_t lines;
-    const char* rows;  // rows 0, 1, 3 (a tone editor open), 4, 5 and 6 after the opening
-    const char* plan;
-    int enabled_rows;
-  };
-  const Case kCases[] = {
+  const std::tuple<std::size_t, const char*, const char*, int> kCases[] = {
       {0, "450.12500|OFF|D023|D025|宽带|452.62500|453.12500", "1:美国频率", 10},
       {1, "450.12500|OFF|OFF|OFF|宽带|452.62500|453.12500", "1:美国频率", 10},
       {126, "450.12500|I754|OFF|OFF|窄带|451.00000|000.00000", "1:美国频率", 10},
       {132, "450.12500|I754|OFF|OFF|窄带|451.00000|000.00000", "2:中国频率", 3},
   };
-  for (const auto& c : kCases) {
+  for (const auto& [count, rows, plan, enabled_rows] : kCases) {
     Sheet sheet = startup_sheet();
     sheet.rows[0].rx_frequency = "450.125";
     sheet.rows[1].rx_tone = "D023";
@@ -116,17 +110,17 @@ TEST(ChannelFile, OpeningSetsTheFieldsTheFileHasAfterItsModeAndNormalises) {
     sheet.rows[4].bandwidth = "宽带";
     sheet.plan = "1:美国频率";
     sheet.channel_total = "10";
-    apply_channel_file(sheet, channel_file_from_lines(std::span(lines).first(c.lines)));
+    apply_channel_file(sheet, channel_file_from_lines(std::span(lines).first(count)));
     const auto& r = sheet.rows;
     EXPECT_EQ(r[0].rx_frequency + "|" + r[0].rx_tone + "|" + r[1].rx_tone + "|" + r[3].tx_tone +
                   "|" + r[4].bandwidth + "|" + r[5].rx_frequency + "|" + r[6].tx_frequency,
-              c.rows)
-        << c.lines;
-    EXPECT_EQ(sheet.plan, c.plan) << c.lines;
-    EXPECT_EQ(sheet.tone_mode, c.lines ? ToneMode::Professional : ToneMode::Normal) << c.lines;
+              rows)
+        << count;
+    EXPECT_EQ(sheet.plan, plan) << count;
+    EXPECT_EQ(sheet.tone_mode, count ? ToneMode::Professional : ToneMode::Normal) << count;
     for (int i = 0; i < kRows; ++i) {
       EXPECT_FALSE(r[i].tx_tone_editor || r[i].rx_tab_stop || r[i].tx_tab_stop) << i;
-      EXPECT_EQ(r[i].enabled, i < c.enabled_rows) << c.lines << " row " << i;
+      EXPECT_EQ(r[i].enabled, i < enabled_rows) << count << " row " << i;
     }
   }
 }

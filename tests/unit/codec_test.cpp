@@ -117,26 +117,21 @@ TEST(Codec, OptionRecordsEncodeAndDecodeByteForByte) {
 }
 
 TEST(Codec, OptionRecordOfTheOtherModeResetsTheTonesBeforeTheChannels) {
-  struct Case {
-    const char* shown;
-    std::uint8_t flags;
-    bool tones_kept;
-  };
-  const Case kCases[] = {
+  const std::tuple<const char*, std::uint8_t, bool> kCases[] = {
       {"1:普通模式", 0x40, false},
       {"2:专业模式", 0x41, true},
       {"2:专业模式", 0x01, false},
       {"1:普通模式", 0x01, true},
   };
-  for (const auto& c : kCases) {
-    Sheet sheet = startup_sheet_in(mode_of(c.shown));
+  for (const auto& [shown, flags, tones_kept] : kCases) {
+    Sheet sheet = startup_sheet_in(mode_of(shown));
     for (ChannelRow& row : sheet.rows) row.rx_tone = row.tx_tone = "D023";
-    decode_options(sheet, {c.flags, 3, 25});
-    const bool professional = c.flags & 0x40;
-    EXPECT_EQ(sheet.mode, professional ? "2:专业模式" : "1:普通模式") << int{c.flags};
+    decode_options(sheet, {flags, 3, 25});
+    const bool professional = flags & 0x40;
+    EXPECT_EQ(sheet.mode, professional ? "2:专业模式" : "1:普通模式") << int{flags};
     EXPECT_EQ(sheet.tone_mode, professional ? P : N);
     for (const ChannelRow& row : sheet.rows) {
-      EXPECT_EQ(row.rx_tone + " " + row.tx_tone, c.tones_kept ? "D023 D023" : "OFF OFF");
+      EXPECT_EQ(row.rx_tone + " " + row.tx_tone, tones_kept ? "D023 D023" : "OFF OFF");
     }
     // The channels that follow are decoded with the table of the radio's mode.
     decode_channel(sheet, 0, channel_record("27 1A 27 1A 38 38 08"));

@@ -54,12 +54,7 @@ bool holds(const Radio& radio, const std::string& dump_line) {
 // Reads of rows 0 and 24, RSSI, ID; writes of options, row 24, RSSI, ID; no reply to row 25 or
 // to a checksum one too high.
 TEST(FakeRadio, AnswersEveryRequestFromItsMemory) {
-  struct Case {
-    const char* request;
-    const char* reply;
-    const char* stored;  // the line of the memory dump a write changes
-  };
-  const Case kCases[] = {
+  const std::tuple<const char*, const char*, const char*> kCases[] = {
       {kOptionRead, kOptionReply, ""},
       {"52 03 00 00 05 5A", "44 07 27 1A 27 1A 00 00 03 D0", ""},
       {"52 03 18 00 05 72", "44 07 27 13 27 13 00 00 00 BF", ""},
@@ -73,11 +68,11 @@ TEST(FakeRadio, AnswersEveryRequestFromItsMemory) {
       {"57 09 19 00 01 02 03 04 00 00 00 83", "", ""},
       {"53 03 00 00 04 5B", "", ""},
   };
-  for (const auto& c : kCases) {
-    Radio radio = served("", {c.request});
-    EXPECT_EQ(hex_of(run_until(radio, kT0 + 1s)), c.reply) << c.request;
-    EXPECT_EQ(radio.requests_answered(), *c.reply ? 1u : 0u) << c.request;
-    EXPECT_TRUE(*c.stored ? holds(radio, c.stored) : radio.memory() == default_memory());
+  for (const auto& [request, reply, stored] : kCases) {
+    Radio radio = served("", {request});
+    EXPECT_EQ(hex_of(run_until(radio, kT0 + 1s)), reply) << request;
+    EXPECT_EQ(radio.requests_answered(), *reply ? 1u : 0u) << request;
+    EXPECT_TRUE(*stored ? holds(radio, stored) : radio.memory() == default_memory());
   }
 }
 

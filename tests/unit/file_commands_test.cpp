@@ -210,32 +210,26 @@ TEST(FileCommands, AFileCutShortOpensAsFarAsItReachesAndSaysHowFar) {
   ScratchDir dir;
   Sheet saved = edited_sheet(ToneMode::Normal);
   const std::string whole = *channel_file_bytes(saved);
-  struct Case {
-    std::string bytes;
-    std::size_t line_count;
-    const char* fsk;  // the last line's field
-  };
-  const Case kCases[] = {
+  // The bytes, the lines they hold, the last line's field. Without the last line end; without
+  // the last line ("开" is 2 bytes in GBK); one empty line; 64 KiB, the most that is read.
+  const std::tuple<std::string, std::size_t, const char*> kCases[] = {
       {whole, 132, "开"},
-      {whole.substr(0, whole.size() - 2), 132, "开"},  // without the last line end
-      {whole.substr(0, whole.size() - 4), 131, "关"},  // "开" is 2 bytes in GBK
+      {whole.substr(0, whole.size() - 2), 132, "开"},
+      {whole.substr(0, whole.size() - 4), 131, "关"},
       {"\r\n", 1, "关"},
-      {std::string(65536, '\n'), 65536, ""},  // 64 KiB, the most that is read
+      {std::string(65536, '\n'), 65536, ""},
   };
-  for (const auto& c : kCases) {
-    write_bytes(dir / "a.m27", c.bytes);
+  for (const auto& [bytes, line_count, fsk] : kCases) {
+    write_bytes(dir / "a.m27", bytes);
     Sheet sheet = startup_sheet();
     const FileOpening opening = open_channel_file(sheet, dir / "a.m27");
-    EXPECT_EQ(opening.refusal, std::nullopt) << c.line_count;
-    EXPECT_EQ(opening.line_count, c.line_count);
-    EXPECT_EQ(opening.complete(), c.line_count >= 132) << c.line_count;
-    EXPECT_EQ(sheet.fsk, c.fsk) << c.line_count;
-    const std::string path = (dir / "a.m27").string();
-    const std::string incomplete = "\n文件不完整：只读到" + std::to_string(c.line_count) + "行";
-    Sheet whole_only = startup_sheet();
-    EXPECT_EQ(open_whole_channel_file(whole_only, dir / "a.m27"),
-              opening.complete() ? std::nullopt
-                                 : std::optional(attention("打开文件失败\n" + path + incomplete)));
+    EXPECT_EQ(opening.refusal, std::nullopt) << line_count;
+    EXPECT_EQ(opening.line_count, line_count);
+    EXPECT_EQ(sheet.fsk, fsk) << line_count;
+    const std::string refusal = "打开文件失败\n" + (dir / "a.m27").string() +
+                                "\n文件不完整：只读到" + std::to_string(line_count) + "行";
+    EXPECT_EQ(open_whole_channel_file(sheet, dir / "a.m27"),
+              line_count >= 132 ? std::nullopt : std::optional(attention(refusal)));
   }
 }
 
@@ -261,7 +255,6 @@ TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
   EXPECT_EQ(*first, folder / "20261207-064512-123.m27");
   EXPECT_EQ(*second, folder / "20261207-064512-123_2.m27");
   EXPECT_EQ(read_bytes(*first), *channel_file_bytes(sheet));
-  EXPECT_NE(read_bytes(*first).find("451.10000\r\n"), std::string::npos);
   EXPECT_EQ(read_bytes(*second), *channel_file_bytes(startup_sheet()));
 }
 
@@ -283,9 +276,8 @@ TEST(BackupStore, KeepsTheNewestThousandAndNothingElseIsTouched) {
 TEST(BackupStore, SaysWhyWhenTheFolderCannotBeWritten) {
   ScratchDir dir;
   write_bytes(dir / "file", "");
-  const auto under_a_file = save_backup(dir / "file" / "backups", kReadAt, startup_sheet());
-  ASSERT_FALSE(under_a_file);
-  EXPECT_EQ(under_a_file.reason(), "Not a directory");
+  EXPECT_EQ(save_backup(dir / "file" / "backups", kReadAt, startup_sheet()).reason(),
+            "Not a directory");
 }
 
 }  // namespace

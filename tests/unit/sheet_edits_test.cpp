@@ -38,15 +38,8 @@ TEST(ChannelTable, CommitMovesAndFormatsFrequenciesAndCommitsOpenToneEditors) {
 // "接收" fills the receive column, "发射" the transmit column, in all 25 rows past the channel
 // total; a row 0 or a step that is no number is refused and changes nothing.
 TEST(ChannelTable, FillMakesASeriesFromRowZeroOrRefusesToStart) {
-  struct Case {
-    const char* row0;
-    const char* step;
-    int row;
-    const char* expected;
-    const char* message;
-  };
   const char* const kRefused = "注意 (!) 第1信道频率输入错误，请重新输入";
-  const Case kCases[] = {
+  const std::tuple<const char*, const char*, int, const char*, const char*> kCases[] = {
       {"450", "100", 0, "450.00000", "nothing"}, {"450", "900", 24, "471.60000", "nothing"},
       {"1.2.3", "100", 0, "1.2.3", kRefused},    {"", "100", 24, "462.12500", kRefused},
       {"450", "abc", 0, "450", kRefused},
@@ -55,14 +48,14 @@ TEST(ChannelTable, FillMakesASeriesFromRowZeroOrRefusesToStart) {
        {std::tuple{&fill_receive_frequencies, &ChannelRow::rx_frequency, &ChannelRow::tx_frequency},
         std::tuple{&fill_transmit_frequencies, &ChannelRow::tx_frequency,
                    &ChannelRow::rx_frequency}}) {
-    for (const auto& c : kCases) {
+    for (const auto& [row0, step, row, expected, message] : kCases) {
       Sheet sheet = startup_sheet();
       sheet.channel_total = "10";
-      sheet.rows[0].*filled = c.row0;
-      sheet.fill_step = c.step;
-      EXPECT_EQ(shown(click(sheet)), c.message) << c.row0 << " " << c.step;
-      EXPECT_EQ(sheet.rows[c.row].*filled, c.expected) << c.step << " row " << c.row;
-      EXPECT_EQ(sheet.rows[c.row].*kept, startup_sheet().rows[c.row].rx_frequency) << c.row;
+      sheet.rows[0].*filled = row0;
+      sheet.fill_step = step;
+      EXPECT_EQ(shown(click(sheet)), message) << row0 << " " << step;
+      EXPECT_EQ(sheet.rows[row].*filled, expected) << step << " row " << row;
+      EXPECT_EQ(sheet.rows[row].*kept, startup_sheet().rows[row].rx_frequency) << row;
     }
   }
 }
@@ -70,12 +63,7 @@ TEST(ChannelTable, FillMakesASeriesFromRowZeroOrRefusesToStart) {
 // Every row holds tones, an open tone editor, wide band and unformatted frequencies, so that a
 // row the plan leaves alone can be told from one it fills; the radio options stay.
 TEST(Plans, EachPlanFillsItsRowsWithNoTonesAndNarrowBandAndDisablesTheRest) {
-  struct Case {
-    const char* plan;
-    const char* title;
-    const char* frequencies;
-  };
-  const Case kCases[] = {
+  const std::tuple<const char*, const char*, const char*> kCases[] = {
       {"1:美国频率", "美国标准",
        "462.56250 462.58750 462.61250 462.63750 462.66250 462.68750 462.71250 467.56250 467.58750 "
        "467.61250 467.63750 467.66250 467.68750 467.71250 462.55000 462.57500 462.60000 462.62500 "
@@ -92,29 +80,29 @@ TEST(Plans, EachPlanFillsItsRowsWithNoTonesAndNarrowBandAndDisablesTheRest) {
        "404.62500 405.12500 405.62500 406.12500 406.62500 407.12500 407.62500 408.12500 408.62500 "
        "409.12500 409.62500 410.12500 410.62500 411.12500 411.62500 412.12500"},
   };
-  for (const auto& c : kCases) {
+  for (const auto& [plan, title, frequencies] : kCases) {
     Sheet sheet = startup_sheet();
     set_line(sheet, kOptionFields, "2:专业模式|禁止|开|关||3");
-    sheet.plan = c.plan;
+    sheet.plan = plan;
     for (ChannelRow& row : sheet.rows) {
       set_line(row, kRowFields, "470.1|470.2|D023|67.0|宽带");
       row.tx_tone_editor = "D025";
       row.rx_tab_stop = row.tx_tab_stop = false;
     }
-    EXPECT_EQ(apply_plan(sheet), c.title);
-    std::istringstream words(c.frequencies);
+    EXPECT_EQ(apply_plan(sheet), title);
+    std::istringstream words(frequencies);
     const std::vector<std::string> filled{std::istream_iterator<std::string>(words), {}};
     const int total = static_cast<int>(filled.size());
     EXPECT_EQ(line_of(sheet, kOptionFields),
-              "2:专业模式|禁止|开|关|" + std::string(c.plan) + "|" + std::to_string(total));
+              "2:专业模式|禁止|开|关|" + std::string(plan) + "|" + std::to_string(total));
     for (int i = 0; i < kRows; ++i) {
       const ChannelRow& row = sheet.rows[i];
       const std::string f = i < total ? filled[i] : "";
       EXPECT_EQ(line_of(row, kRowFields),
                 i < total ? f + "|" + f + "|OFF|OFF|窄带" : "470.10000|470.20000|D023|67.0|宽带")
-          << c.plan << " row " << i;
+          << plan << " row " << i;
       EXPECT_EQ(row.tx_tone_editor, i < total ? "OFF" : "D025") << i;
-      EXPECT_EQ(row.enabled, i < total) << c.plan << " row " << i;
+      EXPECT_EQ(row.enabled, i < total) << plan << " row " << i;
       EXPECT_TRUE(row.rx_tab_stop && row.tx_tab_stop);
     }
   }

@@ -11,21 +11,16 @@ constexpr auto N = ToneMode::Normal;
 constexpr auto P = ToneMode::Professional;
 
 TEST(Tones, TextAndCodeConvertBothWaysAtEachEndOfEachRun) {
-  struct Case {
-    ToneMode mode;
-    const char* text;
-    ToneCode code;
-  };
-  const Case kCases[] = {
+  const std::tuple<ToneMode, const char*, ToneCode> kCases[] = {
       {N, "OFF", {0, false}},    {N, "67.0", {1, false}},   {N, "100", {12, false}},
       {N, "250.3", {38, false}}, {N, "D023", {39, false}},  {N, "D503", {99, false}},
       {P, "69.3", {2, false}},   {P, "254.1", {50, false}}, {P, "95.2", {51, false}},
       {P, "245.1", {55, false}}, {P, "D023", {56, false}},  {P, "D754", {160, false}},
       {P, "I023", {56, true}},   {P, "I754", {160, true}},
   };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(tone_code(c.text, tone_table(c.mode)), c.code) << c.text;
-    EXPECT_EQ(tone_text(c.code, tone_table(c.mode)), c.text) << c.text;
+  for (const auto& [mode, text, code] : kCases) {
+    EXPECT_EQ(tone_code(text, tone_table(mode)), code) << text;
+    EXPECT_EQ(tone_text(code, tone_table(mode)), text) << text;
   }
   EXPECT_EQ(tone_last(N), 99);
   EXPECT_EQ(tone_last(P), 265);

@@ -16,32 +16,26 @@ namespace {
 // then of the next. Off both rasters, a frequency moves down onto the 5 kHz raster (below the
 // base too); empty becomes "0"; blanks are not empty.
 TEST(Validation, RasterCheckMovesOffRasterFrequenciesDownToTheFiveKilohertzRaster) {
-  struct Case {
-    const char* text;
-    const char* after;
-    int first_step;
-    int next_step;
-  };
-  const Case kCases[] = {
+  const std::tuple<const char*, const char*, int, int> kCases[] = {
       {"462.56250", "462.56250", 1, 1}, {"451.00500", "451.00500", 0, 0},
       {"450.12500", "450.12500", 1, 1}, {"451.00300", "451", 0, 1},
       {"399.99900", "399.995", 0, 0},   {"", "0", 1, 1},
       {"1.2.3", "1.2.3", 0, 0},         {"   ", "   ", 0, 0},
   };
-  for (const auto& c : kCases) {
+  for (const auto& [text, after, first_step, next_step] : kCases) {
     for (const auto& [column, step] :
          {std::pair{&ChannelRow::rx_frequency, &ChannelRow::rx_step},
           std::pair{&ChannelRow::tx_frequency, &ChannelRow::tx_step}}) {
       Sheet sheet = startup_sheet();
       sheet.channel_total = "1";  // the check covers all rows, not only those in use
-      for (ChannelRow& row : sheet.rows) row.*column = c.text;
+      for (ChannelRow& row : sheet.rows) row.*column = text;
       check_rasters(sheet);
       const Sheet once = sheet;
       check_rasters(sheet);
       for (int i = 0; i < kRows; ++i) {
-        EXPECT_EQ(once.rows[i].*column, c.after) << c.text << " row " << i;
-        EXPECT_EQ(once.rows[i].*step, c.first_step) << c.text << " row " << i;
-        EXPECT_EQ(sheet.rows[i].*step, c.next_step) << c.text << " row " << i;
+        EXPECT_EQ(once.rows[i].*column, after) << text << " row " << i;
+        EXPECT_EQ(once.rows[i].*step, first_step) << text << " row " << i;
+        EXPECT_EQ(sheet.rows[i].*step, next_step) << text << " row " << i;
       }
     }
   }
@@ -64,25 +58,20 @@ TEST(Validation, WireCountRoundsToTheNearestStepOfItsRaster) {
 // last of each); 399.999 moves to 399.995. Nine characters are not over-long.
 TEST(Validation, PreWriteCheckPassesSendableFrequenciesAndRefusesOthersByRow) {
   const char* const kRefused = "注意 (!) 第7信道频率输入错误，请重新输入";
-  struct Case {
-    const char* rx_frequency;
-    const char* tx_frequency;
-    const char* shown;
-  };
-  const Case kCases[] = {
+  const std::tuple<const char*, const char*, const char*> kCases[] = {
       {"400.00000", "400.00000", "nothing"},   {"490.00000", "809.59375", "nothing"},
       {"490.00000", "727.67000", "nothing"},   {"399.99900", "450", kRefused},
       {"490.00500", "450", kRefused},          {"1.2.3", "450", kRefused},
       {"450", "频率频率频率频率频", kRefused}, {"450", "399.99900", kRefused},
       {"450", "809.60000", kRefused},          {"450", "727.68000", kRefused},
   };
-  for (const auto& c : kCases) {
+  for (const auto& [rx_frequency, tx_frequency, message] : kCases) {
     Sheet sheet = startup_sheet();
-    sheet.rows[6].rx_frequency = c.rx_frequency;
-    sheet.rows[6].tx_frequency = c.tx_frequency;
+    sheet.rows[6].rx_frequency = rx_frequency;
+    sheet.rows[6].tx_frequency = tx_frequency;
     check_rasters(sheet);
     commit_edits(sheet);
-    EXPECT_EQ(shown(pre_write_check(sheet)), c.shown) << c.rx_frequency << " " << c.tx_frequency;
+    EXPECT_EQ(shown(pre_write_check(sheet)), message) << rx_frequency << " " << tx_frequency;
   }
 }
 
