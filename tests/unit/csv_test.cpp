@@ -130,6 +130,8 @@ TEST(CsvImport, RefusesNamingTheLineAndColumnOfTheFirstBadValue) {
        "第2行第7列（rToneFreq）：“69.3”不是普通模式的亚音"},
       {generic("1,,440,,0,TSQL,88.5,D023,023,NN,023,,FM,,,,"),
        "第2行第8列（cToneFreq）：“D023”不是CTCSS亚音"},
+      {generic("1,,440,,0,DTCS,88.5,88.5,2x,NN,023,,FM,,,,"),
+       "第2行第9列（DtcsCode）：“2x”不是DCS码"},
       {generic("1,,440,,0,DTCS,88.5,88.5,0023,NN,023,,FM,,,,"),
        "第2行第9列（DtcsCode）：“0023”不是DCS码"},
       {generic("1,,440,,0,DTCS,88.5,88.5,999,NN,023,,FM,,,,"),
