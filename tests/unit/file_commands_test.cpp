@@ -1,157 +1,277 @@
+// Channel files on the disk, saved, opened and kept as backups: what comes back, what a failure
+// says and that it leaves the file and the sheet as they were, whatever step of the disk fails.
+
 #include "files/file_commands.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <set>
 #include <system_error>
 
-#include "channels/options.h"
-#include "files/channel_file.h"
-#include "scratch_dir.h"
+#include "files/backup_store.h"
+#include "sheet_line.h"
 
 namespace m27 {
 namespace {
 
-// A sheet as the grid holds it after the user's edits: frequencies unformatted, editors open.
-Sheet edited_sheet(bool professional) {
-  Sheet sheet = startup_sheet();
-  if (professional) {
-    sheet.mode = kProfessionalMode;
-    change_mode(sheet);
+std::string system_reason(int error) { return std::generic_category().message(error); }
+
+// A folder of the test's own under the test temp dir, removed with everything in it.
+class ScratchDir {
+ public:
+  ScratchDir() : path_(mkdtemp((testing::TempDir() + "m27-files-XXXXXX").data())) {}
+  ~ScratchDir() { std::filesystem::remove_all(path_); }
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+  const std::filesystem::path& path() const { return path_; }
+  std::set<std::string> names() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
   }
-  sheet.rows[0].rx_frequency = "409.75";
-  sheet.rows[0].tx_frequency = "450.003";
-  sheet.rows[0].rx_tone = professional ? "I754" : "D023";
-  sheet.rows[1].tx_tone = professional ? "254.1" : "67.0";
-  sheet.rows[2].rx_tone = professional ? "95.2" : "D503";
-  sheet.rows[3].tx_tone_editor =
-      professional ? "I023" : "D025";  // an editor still open at the save
+
+ private:
+  std::filesystem::path path_;
+};
+
+void write_bytes(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string read_bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+enum class Step { None, Create, Write, Fsync, Close, Rename };
+
+// The machine's file system, slow: every read and write is interrupted first and then moves one
+// byte. From the step given on, it fails as the disk would fail it; a write fails once a byte
+// has reached the disk, a failing close still frees the descriptor.
+class Disk : public FileSystem {
+ public:
+  explicit Disk(Step failing = Step::None, int error = 0) : failing_(failing), error_(error) {}
+  int open(const char* path, int flags, mode_t mode) override {
+    return fails(Step::Create) ? -1 : FileSystem::open(path, flags, mode);
+  }
+  ssize_t read(int fd, void* buffer, size_t count) override {
+    return interrupted() ? -1 : FileSystem::read(fd, buffer, std::min<size_t>(count, 1));
+  }
+  ssize_t write(int fd, const void* buffer, size_t count) override {
+    if (interrupted() || (wrote_ && fails(Step::Write))) return -1;
+    wrote_ = true;
+    return FileSystem::write(fd, buffer, std::min<size_t>(count, 1));
+  }
+  int fsync(int fd) override { return fails(Step::Fsync) ? -1 : FileSystem::fsync(fd); }
+  int close(int fd) override { return FileSystem::close(fd) != 0 || fails(Step::Close) ? -1 : 0; }
+  int rename(const char* from, const char* to) override {
+    return fails(Step::Rename) ? -1 : FileSystem::rename(from, to);
+  }
+
+ private:
+  bool fails(Step step) {
+    if (step == failing_) errno = error_;
+    return step == failing_;
+  }
+  bool interrupted() {
+    interrupted_ = !interrupted_;
+    if (interrupted_) errno = EINTR;
+    return interrupted_;
+  }
+  Step failing_;
+  int error_;
+  bool wrote_ = false;
+  bool interrupted_ = false;
+};
+
+// A sheet as the grid holds it after the user's edits: frequencies unformatted, editors open.
+Sheet edited_sheet(ToneMode mode) {
+  const bool pro = mode == ToneMode::Professional;
+  Sheet sheet = startup_sheet_in(mode);
+  set_line(sheet.rows[0], kRowFields,
+           pro ? "409.75|450.003|I754|OFF|窄带" : "409.75|450.003|D023|OFF|窄带");
+  sheet.rows[1].tx_tone = pro ? "254.1" : "67.0";
+  sheet.rows[3].tx_tone_editor = pro ? "I023" : "D025";  // an editor still open at the save
   sheet.rows[24].bandwidth = "宽带";
-  sheet.plan = "2:中国频率";
-  sheet.channel_total = "12";
+  set_line(sheet, kOptionFields, std::string(sheet.mode) + "|禁止|开|开|2:中国频率|12");
   sheet.fill_step = "900";
-  sheet.transmit = "禁止";
-  sheet.busy_lockout = sheet.fsk = "开";
   return sheet;
 }
 
-TEST(FileCommands, SaveReplacesTheFileAndOpenGivesBackThe132Texts) {
-  for (const bool professional : {false, true}) {
+// What was saved is the committed, normalised table, in and out through a slow disk. The old
+// file is replaced: a symbolic link stays a link, the file keeps its permissions, a temporary a
+// crash left stays.
+TEST(FileCommands, SaveThenOpenGivesBackThe132Texts) {
+  using std::filesystem::perms;
+  const auto kMode = perms::owner_read | perms::owner_write | perms::group_read;
+  for (const ToneMode mode : {ToneMode::Normal, ToneMode::Professional}) {
     ScratchDir dir;
-    write_bytes(dir / "a.m27", "old");  // replaced without asking
-    Sheet saved = edited_sheet(professional);
-    ASSERT_EQ(save_channel_file(saved, dir / "a.m27"), std::nullopt);
+    write_bytes(dir / "a.m27", "a much longer old content\r\n");
+    std::filesystem::permissions(dir / "a.m27", kMode);
+    write_bytes(dir / ".a.m27.tmp0", "left by a crash");
+    std::filesystem::create_symlink("a.m27", dir / "link.m27");
+    Disk slow;
+    Sheet saved = edited_sheet(mode);
+    ASSERT_EQ(save_channel_file(saved, dir / "link.m27", slow), std::nullopt);
+    EXPECT_EQ(std::filesystem::status(dir / "a.m27").permissions(), kMode);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.m27"));
+    EXPECT_EQ(read_bytes(dir / ".a.m27.tmp0"), "left by a crash");
+    EXPECT_EQ(dir.names(), (std::set<std::string>{".a.m27.tmp0", "a.m27", "link.m27"}));
     Sheet opened = startup_sheet();
-    const FileOpening opening = open_channel_file(opened, dir / "a.m27");
-    ASSERT_EQ(opening.refusal, std::nullopt);
+    const FileOpening opening = open_channel_file(opened, dir / "a.m27", slow);
+    EXPECT_EQ(opening.refusal, std::nullopt);
     EXPECT_EQ(opening.line_count, 132u);
-    EXPECT_EQ(channel_file_of(opened), channel_file_of(saved)) << professional;
-    EXPECT_EQ(opened.tone_mode, saved.tone_mode);
-    // What was saved is the committed, normalised table.
-    EXPECT_EQ(opened.rows[0].rx_frequency, "409.75000");
-    EXPECT_EQ(opened.rows[0].tx_frequency, "450.00000");  // moved onto the 5 kHz raster
-    EXPECT_EQ(opened.rows[0].rx_tone, professional ? "I754" : "D023");
-    EXPECT_EQ(opened.rows[1].tx_tone, professional ? "254.1" : "67.0");
-    EXPECT_EQ(opened.rows[2].rx_tone, professional ? "95.2" : "D503");
-    EXPECT_EQ(opened.rows[3].tx_tone, professional ? "I023" : "D025");  // the open editor's text
+    EXPECT_EQ(channel_file_of(opened), channel_file_of(saved));
+    EXPECT_EQ(opened.tone_mode, mode);
+    const bool pro = mode == ToneMode::Professional;
+    EXPECT_EQ(line_of(opened.rows[0], kRowFields),
+              pro ? "409.75000|450.00000|I754|OFF|窄带" : "409.75000|450.00000|D023|OFF|窄带");
+    EXPECT_EQ(opened.rows[3].tx_tone, pro ? "I023" : "D025");  // the open editor's text
     EXPECT_FALSE(opened.rows[12].enabled);
   }
 }
 
-TEST(FileCommands, SaveTurnsTheFrequencyTabStopsOffWhateverHappens) {
-  ScratchDir dir;
-  const std::optional<std::filesystem::path> kChoices[] = {
-      dir / "a.m27",              // saved
-      std::nullopt,               // dialog cancelled
-      dir / "missing" / "a.m27",  // failed
+// An emoji in the transmit tone of row 0 (line 77) has no GBK code; the folder has gone since
+// the dialog showed it; a read-only file system, a full disk, data that never reaches the disk,
+// a quota reported at close, a failing last step; the dialog cancelled. Whatever happens, the
+// edits are committed and the frequency cells lose their tab stops.
+TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
+  struct Case {
+    const char* tx_tone;
+    const char* file;  // nullptr: the dialog was cancelled
+    Step step;
+    int error;
   };
-  for (const auto& chosen : kChoices) {
-    Sheet sheet = edited_sheet(false);
-    save_channel_file(sheet, chosen);
-    EXPECT_EQ(sheet.rows[3].tx_tone, "D025");  // `commit_edits` ran
+  const Case kBad[] = {
+      {"😀", "a.m27", Step::None, 0},         {"OFF", "missing/a.m27", Step::None, ENOENT},
+      {"OFF", "a.m27", Step::Create, EROFS}, {"OFF", "a.m27", Step::Write, ENOSPC},
+      {"OFF", "a.m27", Step::Fsync, EIO},    {"OFF", "a.m27", Step::Close, EDQUOT},
+      {"OFF", "a.m27", Step::Rename, EXDEV}, {"OFF", nullptr, Step::None, 0},
+  };
+  const std::string old_bytes = "1:\xC6\xD5\xCD\xA8\xC4\xA3\xCA\xBD\r\nold\r\n";
+  for (const auto& c : kBad) {
+    ScratchDir dir;
+    write_bytes(dir / "a.m27", old_bytes);
+    Disk failing(c.step, c.error);
+    Sheet sheet = edited_sheet(ToneMode::Normal);
+    sheet.rows[0].tx_tone = c.tx_tone;
+    const auto file = c.file ? std::optional(dir / c.file) : std::nullopt;
+    const std::string reason = c.error ? system_reason(c.error) : "第77行含有GBK无法表示的字符";
+    EXPECT_EQ(save_channel_file(sheet, file, failing),
+              file ? std::optional(attention("保存文件失败\n" + file->string() + "\n" + reason))
+                   : std::nullopt);
+    EXPECT_EQ(read_bytes(dir / "a.m27"), old_bytes) << c.error;
+    EXPECT_EQ(dir.names(), std::set<std::string>{"a.m27"}) << c.error;
+    EXPECT_EQ(sheet.rows[3].tx_tone, "D025");
     for (const ChannelRow& row : sheet.rows) {
-      EXPECT_FALSE(row.tx_tone_editor);
-      EXPECT_FALSE(row.rx_tab_stop || row.tx_tab_stop);
+      EXPECT_FALSE(row.tx_tone_editor || row.rx_tab_stop || row.tx_tab_stop);
     }
   }
 }
 
-TEST(FileCommands, AFailedSaveSaysWhyAndWritesNothing) {
-  ScratchDir dir;
-  write_bytes(dir / "a.m27", "old");
-  const std::filesystem::path missing = dir / "missing" / "b.m27";
-  struct Case {
-    const char* tx_tone;
-    std::filesystem::path file;
-    std::string text;
-  };
-  const Case kBad[] = {
-      // An emoji in the transmit tone of row 0 (line 77) has no GBK code.
-      {"😀", dir / "a.m27",
-       "保存文件失败\n" + (dir / "a.m27").string() + "\n第77行含有GBK无法表示的字符"},
-      // The chosen folder has gone since the dialog showed it.
-      {"OFF", missing,
-       "保存文件失败\n" + missing.string() + "\n" + std::generic_category().message(ENOENT)},
-  };
-  for (const auto& c : kBad) {
-    Sheet sheet = startup_sheet();
-    sheet.rows[0].tx_tone = c.tx_tone;
-    EXPECT_EQ(save_channel_file(sheet, c.file), attention(c.text));
-    EXPECT_EQ(read_bytes(dir / "a.m27"), "old");
-    EXPECT_EQ(dir.names(), std::set<std::string>{"a.m27"});
-  }
-}
-
+// The mode and one frequency are read before the line that is no GBK; a byte over 64 KiB; a file
+// deleted since the dialog listed it; an empty file (it would leave the sheet as it was, to be
+// written); a folder; a named pipe without a writer (it must not wait for one).
 TEST(FileCommands, AFailedOpenSaysWhyAndChangesNothing) {
   ScratchDir dir;
   write_bytes(dir / "bad.m27", "2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n450.12500\r\n\xFF\r\n");
   write_bytes(dir / "big.m27", std::string(65537, '\n'));
   write_bytes(dir / "empty.m27", "");
-  struct Case {
-    std::filesystem::path file;
-    std::string reason;
+  mkfifo((dir / "pipe.m27").c_str(), 0600);
+  const std::pair<const char*, std::string> kBad[] = {
+      {"bad.m27", "第3行不是有效的GBK文字"}, {"big.m27", "文件大于65536字节"},
+      {"none.m27", system_reason(ENOENT)},   {"empty.m27", "文件是空的"},
+      {"", system_reason(EISDIR)},           {"pipe.m27", "文件是空的"},
   };
-  const Case kBad[] = {
-      {dir / "bad.m27", "第3行不是有效的GBK文字"},  // mode and one frequency read before it
-      {dir / "big.m27", "文件大于65536字节"},       // one byte too many
-      {dir / "none.m27", std::generic_category().message(ENOENT)},  // deleted meanwhile
-      {dir / "empty.m27", "文件是空的"},  // would leave the sheet as it was, to be written
-  };
-  for (const auto& c : kBad) {
-    Sheet sheet = edited_sheet(false);
-    EXPECT_EQ(open_channel_file(sheet, c.file).refusal,
-              attention("打开文件失败\n" + c.file.string() + "\n" + c.reason));
-    EXPECT_EQ(sheet, edited_sheet(false));
+  for (const auto& [name, reason] : kBad) {
+    Sheet sheet = edited_sheet(ToneMode::Normal);
+    EXPECT_EQ(open_channel_file(sheet, dir / name).refusal,
+              attention("打开文件失败\n" + (dir / name).string() + "\n" + reason));
+    EXPECT_EQ(sheet, edited_sheet(ToneMode::Normal)) << name;
   }
 }
 
+// A file cut short opens as far as it reaches; the commands that send it to the radio refuse it.
 TEST(FileCommands, AFileCutShortOpensAsFarAsItReachesAndSaysHowFar) {
   ScratchDir dir;
-  Sheet saved = edited_sheet(false);
-  ASSERT_EQ(save_channel_file(saved, dir / "whole.m27"), std::nullopt);
-  const std::string whole = read_bytes(dir / "whole.m27");
-  struct Case {
-    const char* name;
-    std::string bytes;
-    std::size_t line_count;
-    const char* fsk;  // the last line's field
+  Sheet saved = edited_sheet(ToneMode::Normal);
+  const std::string whole = *channel_file_bytes(saved);
+  // The bytes, the lines they hold, the last line's field. Without the last line end; without
+  // the last line ("开" is 2 bytes in GBK); one empty line; 64 KiB, the most that is read.
+  const std::tuple<std::string, std::size_t, const char*> kCases[] = {
+      {whole, 132, "开"},
+      {whole.substr(0, whole.size() - 2), 132, "开"},
+      {whole.substr(0, whole.size() - 4), 131, "关"},
+      {"\r\n", 1, "关"},
+      {std::string(65536, '\n'), 65536, ""},
   };
-  const Case kCases[] = {
-      {"whole", whole, 132, "开"},
-      {"whole without the last line end", whole.substr(0, whole.size() - 2), 132, "开"},
-      {"131 lines", whole.substr(0, whole.size() - 4), 131, "关"},  // "开" is 2 bytes in GBK
-      {"an empty line", "\r\n", 1, "关"},
-  };
-  for (const auto& c : kCases) {
-    write_bytes(dir / "a.m27", c.bytes);
+  for (const auto& [bytes, line_count, fsk] : kCases) {
+    write_bytes(dir / "a.m27", bytes);
     Sheet sheet = startup_sheet();
     const FileOpening opening = open_channel_file(sheet, dir / "a.m27");
-    EXPECT_EQ(opening.refusal, std::nullopt) << c.name;
-    EXPECT_EQ(opening.line_count, c.line_count) << c.name;
-    EXPECT_EQ(opening.complete(), c.line_count == 132) << c.name;
-    EXPECT_EQ(sheet.fsk, c.fsk) << c.name;
+    EXPECT_EQ(opening.refusal, std::nullopt) << line_count;
+    EXPECT_EQ(opening.line_count, line_count);
+    EXPECT_EQ(sheet.fsk, fsk) << line_count;
+    const std::string refusal = "打开文件失败\n" + (dir / "a.m27").string() +
+                                "\n文件不完整：只读到" + std::to_string(line_count) + "行";
+    EXPECT_EQ(open_whole_channel_file(sheet, dir / "a.m27"),
+              line_count >= 132 ? std::nullopt : std::optional(attention(refusal)));
   }
-  EXPECT_EQ(incomplete_file(131), "文件不完整：只读到131行");
+}
+
+const LocalTime kReadAt{2026, 12, 7, 6, 45, 12, 123};
+
+TEST(BackupStore, NamesByLocalTimeToTheMillisecond) {
+  EXPECT_EQ(backup_name(kReadAt), "20261207-064512-123.m27");
+  EXPECT_EQ(backup_name({2027, 1, 2, 3, 4, 5, 6}, 1), "20270102-030405-006_2.m27");
+  EXPECT_TRUE(is_backup_name("20261207-064512-123.m27"));
+  EXPECT_TRUE(is_backup_name("20261207-064512-123_2.m27"));
+  EXPECT_FALSE(is_backup_name("20261207-064512-12.m27"));  // a digit short
+  EXPECT_FALSE(is_backup_name("shop.m27"));                // the dealer's own file
+}
+
+TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
+  ScratchDir dir;
+  const std::filesystem::path folder = dir / "data/m27/backups";
+  Sheet sheet = startup_sheet();
+  sheet.rows[3].rx_frequency = "451.1";  // formatted as a save formats it
+  const auto first = save_backup(folder, kReadAt, sheet);
+  const auto second = save_backup(folder, kReadAt, startup_sheet());
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(*first, folder / "20261207-064512-123.m27");
+  EXPECT_EQ(*second, folder / "20261207-064512-123_2.m27");
+  EXPECT_EQ(read_bytes(*first), *channel_file_bytes(sheet));
+  EXPECT_EQ(read_bytes(*second), *channel_file_bytes(startup_sheet()));
+}
+
+TEST(BackupStore, KeepsTheNewestThousandAndNothingElseIsTouched) {
+  ScratchDir dir;
+  for (int i = 0; i < 1000; ++i) {
+    write_bytes(dir / backup_name({2025, 1, 1 + i / 100, 0, 0, i % 60, i}), "old");
+  }
+  write_bytes(dir / "notes.txt", "mine");
+  ASSERT_TRUE(save_backup(dir.path(), kReadAt, startup_sheet()));
+  const auto names = dir.names();
+  EXPECT_EQ(names.size(), 1001u);
+  EXPECT_EQ(names.count("notes.txt"), 1u);
+  EXPECT_EQ(names.count(backup_name(kReadAt)), 1u);
+  EXPECT_EQ(names.count(backup_name({2025, 1, 1, 0, 0, 0, 0})), 0u) << "the oldest goes";
+  EXPECT_EQ(names.count(backup_name({2025, 1, 1, 0, 0, 1, 1})), 1u);
+}
+
+TEST(BackupStore, SaysWhyWhenTheFolderCannotBeWritten) {
+  ScratchDir dir;
+  write_bytes(dir / "file", "");
+  EXPECT_EQ(save_backup(dir / "file" / "backups", kReadAt, startup_sheet()).reason(),
+            "Not a directory");
 }
 
 }  // namespace

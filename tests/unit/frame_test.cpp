@@ -16,28 +16,22 @@
 namespace m27 {
 namespace {
 
+// The checksum is the low eight bits of the sum.
 TEST(Frame, RequestsAreByteExact) {
   Sheet sheet = startup_sheet();
   sheet.rows[0].rx_frequency = sheet.rows[0].tx_frequency = "462.56250";
   sheet.rows[0].rx_step = sheet.rows[0].tx_step = 1;
-  struct Case {
-    const char* name;
-    Frame frame;
-    const char* expected;
-  };
-  const Case kCases[] = {
-      {"end", end_request(), "45 00 45"},
-      {"option read", read_options_request(), "53 03 00 00 04 5A"},
-      {"channel read row 0", read_channel_request(0), "52 03 00 00 05 5A"},
-      {"channel read row 24", read_channel_request(24), "52 03 18 00 05 72"},
-      {"channel write row 0", *write_channel_request(sheet, 0),
-       "57 09 00 00 27 1A 27 1A 00 00 03 E5"},
-      {"option write", *write_options_request(sheet), "58 06 00 00 01 03 19 00 7B"},
-      {"checksum of the low eight bits",
-       make_frame(0x57, {0x18, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xA0, 0xA0, 0x1F}),
+  const std::pair<Frame, const char*> kCases[] = {
+      {end_request(), "45 00 45"},
+      {read_options_request(), "53 03 00 00 04 5A"},
+      {read_channel_request(0), "52 03 00 00 05 5A"},
+      {read_channel_request(24), "52 03 18 00 05 72"},
+      {*write_channel_request(sheet, 0), "57 09 00 00 27 1A 27 1A 00 00 03 E5"},
+      {*write_options_request(sheet), "58 06 00 00 01 03 19 00 7B"},
+      {make_frame(0x57, {0x18, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xA0, 0xA0, 0x1F}),
        "57 09 18 00 FF FF FF FF A0 A0 1F D3"},
   };
-  for (const auto& c : kCases) EXPECT_EQ(hex(wire_bytes(c.frame)), c.expected) << c.name;
+  for (const auto& [frame, bytes] : kCases) EXPECT_EQ(hex(wire_bytes(frame)), bytes);
   sheet.channel_total = "abc";  // a channel total loaded from an edited file
   EXPECT_EQ(write_options_request(sheet), std::nullopt);
   sheet.rows[4].tx_frequency = "300.00000";  // below the wire's base
@@ -67,42 +61,34 @@ std::vector<std::string> frames_of(const char* bytes, ReceiveMachine& rx) {
   return frames;
 }
 
+// Lengths 0 and 17 are whole frames, 18 is refused and its bytes then read as commands; two
+// packets in one burst come out both, in order; a partial frame is a state, not an error; 0x52
+// is an echo of a read request; the checksum must match; 0x3C and 0x47 lie just outside the
+// reply commands.
 TEST(ReceiveMachine, HandsOutEachWholeReplyAtItsChecksum) {
   struct Case {
-    const char* name;
     const char* bytes;
     std::vector<std::string> frames;
-    S state;
+    S state = S::Command;
   };
   const Case kCases[] = {
-      {"length 0", "45 00 45", {"45:"}, S::Command},
-      {"option reply", "42 03 01 03 19 62", {"42: 01 03 19"}, S::Command},
-      {"17 data bytes",
-       "3D 11 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 E7",
-       {"3D: 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11"},
-       S::Command},
-      {"length 18 is refused; its bytes then read as commands",
-       "41 12 45 00 45",
-       {"45:"},
-       S::Command},
-      {"two packets in one burst: both, in order",
-       "42 01 07 4A 43 01 09 4D",
-       {"42: 07", "43: 09"},
-       S::Command},
-      {"a reply, then the start of another frame: the reply is whole",
-       "44 07 01 02 03 04 05 06 07 67 44 07 AA BB",
-       {"44: 01 02 03 04 05 06 07"},
-       S::Data},
-      {"a partial frame is a state, not an error", "42 03 01", {}, S::Data},
-      {"0x52 is an echo of a read request, not a reply", "52 03 00 00 05 5A", {}, S::Command},
-      {"checksum off by one", "42 03 01 03 19 63", {}, S::Command},
-      {"0x3C is below the reply commands", "3C 00 3C", {}, S::Command},
-      {"0x47 is above the reply commands", "47 00 47", {}, S::Command},
+      {"45 00 45", {"45:"}},
+      {"42 03 01 03 19 62", {"42: 01 03 19"}},
+      {"3D 11 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 E7",
+       {"3D: 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11"}},
+      {"41 12 45 00 45", {"45:"}},
+      {"42 01 07 4A 43 01 09 4D", {"42: 07", "43: 09"}},
+      {"44 07 01 02 03 04 05 06 07 67 44 07 AA BB", {"44: 01 02 03 04 05 06 07"}, S::Data},
+      {"42 03 01", {}, S::Data},
+      {"52 03 00 00 05 5A", {}},
+      {"42 03 01 03 19 63", {}},
+      {"3C 00 3C", {}},
+      {"47 00 47", {}},
   };
   for (const auto& c : kCases) {
     ReceiveMachine rx;
-    EXPECT_EQ(frames_of(c.bytes, rx), c.frames) << c.name;
-    EXPECT_EQ(rx.state(), c.state) << c.name;
+    EXPECT_EQ(frames_of(c.bytes, rx), c.frames) << c.bytes;
+    EXPECT_EQ(rx.state(), c.state) << c.bytes;
   }
 }
 

@@ -19,65 +19,49 @@ RxData rx_data_of(std::initializer_list<std::uint8_t> data, std::uint8_t rest = 
 }
 
 TEST(ServiceFrames, RequestsAreByteExact) {
-  struct Case {
-    Frame frame;
-    const char* expected;
-  };
-  const Case kCases[] = {
+  const std::pair<Frame, const char*> kCases[] = {
       {adjust_rssi_request(42, 40), "59 08 00 00 80 80 2A 28 80 00 33"},
       {read_id_request(), "5B 03 00 00 00 5E"},
       {write_id_request(4294967295), "5A 04 FF FF FF FF 5A"},
       {write_id_request(0), "5A 04 00 00 00 00 5E"},
   };
-  for (const auto& c : kCases) EXPECT_EQ(hex(wire_bytes(c.frame)), c.expected);
+  for (const auto& [frame, bytes] : kCases) EXPECT_EQ(hex(wire_bytes(frame)), bytes);
 }
 
+// Inside the scrollbars' range and at both ends; below 21 and above 99 the text says so and the
+// scrollbar stops at its end.
 TEST(ServiceFrames, RssiShowsBytesTwoAndThreeWithinTheScrollbarsRange) {
-  struct Case {
-    const char* name;
-    std::uint8_t narrow;
-    std::uint8_t wide;
-    RssiFields expected;
+  const std::tuple<std::uint8_t, std::uint8_t, RssiFields> kCases[] = {
+      {50, 60, {50, "50", 60, "60"}},
+      {21, 99, {21, "21", 99, "99"}},
+      {20, 0, {21, "20", 21, "0"}},
+      {100, 255, {99, "100", 99, "255"}},
   };
-  const Case kCases[] = {
-      {"inside the scrollbars' range", 50, 60, {50, "50", 60, "60"}},
-      {"at both ends", 21, 99, {21, "21", 99, "99"}},
-      {"below 21: the text says so, the scrollbar stops at 21", 5, 0, {21, "5", 21, "0"}},
-      {"above 99: the text says so, the scrollbar stops at 99", 100, 255, {99, "100", 99, "255"}},
-  };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(decode_rssi(rx_data_of({0x77, 0x77, c.narrow, c.wide}, 0x77)), c.expected) << c.name;
+  for (const auto& [narrow, wide, shown] : kCases) {
+    EXPECT_EQ(decode_rssi(rx_data_of({0x77, 0x77, narrow, wide}, 0x77)), shown) << int{narrow};
   }
 }
 
 TEST(ServiceFrames, IdIsFourBytesMostSignificantFirst) {
-  EXPECT_EQ(decode_id(rx_data_of({0x00, 0x01, 0x00, 0x00}, 0x55)), "65536");
   EXPECT_EQ(decode_id(rx_data_of({0x12, 0x34, 0x56, 0x78}, 0x55)), "305419896");
   EXPECT_EQ(decode_id(rx_data_of({0xFF, 0xFF, 0xFF, 0xFF}, 0x55)), "4294967295");
 }
 
+// RSSI: high bytes of 128 and more are unsigned. Battery: red only while charging (1). Type 0,
+// as rx_data is after "停止", and an unknown type show nothing.
 TEST(ServiceFrames, EachMonitorPacketTypeShowsItsFields) {
-  struct Case {
-    const char* name;
-    RxData rx_data;
-    MonitorView expected;
+  const std::pair<RxData, MonitorView> kCases[] = {
+      {rx_data_of({1, 40, 0x01, 0x2C, 0x00, 0x05, 9}), RssiMonitor{"40", "300", "5", "9"}},
+      {rx_data_of({1, 255, 128, 0, 255, 255, 255}), RssiMonitor{"255", "32768", "65535", "255"}},
+      {rx_data_of({2, 1, 0x03, 0xE8}), BatteryMonitor{kRed, "1000"}},
+      {rx_data_of({2, 0, 0xC3, 0x50}), BatteryMonitor{kGreen, "50000"}},
+      {rx_data_of({2, 7, 0x00, 0x00}), BatteryMonitor{kGreen, "0"}},
+      {rx_data_of({0, 40, 1, 2, 3, 4, 5}), {}},
+      {rx_data_of({3, 40, 1, 2, 3, 4, 5}), {}},
   };
-  const Case kCases[] = {
-      {"RSSI packet", rx_data_of({1, 40, 0x01, 0x2C, 0x00, 0x05, 9}),
-       RssiMonitor{"40", "300", "5", "9"}},
-      {"RSSI packet, high bytes of 128 and more are unsigned",
-       rx_data_of({1, 255, 0x80, 0x00, 0xFF, 0xFF, 255}),
-       RssiMonitor{"255", "32768", "65535", "255"}},
-      {"battery packet while charging", rx_data_of({2, 1, 0x03, 0xE8}),
-       BatteryMonitor{kRed, "1000"}},
-      {"battery packet, not charging", rx_data_of({2, 0, 0xC3, 0x50}),
-       BatteryMonitor{kGreen, "50000"}},
-      {"battery packet, another charge state", rx_data_of({2, 7, 0x00, 0x00}),
-       BatteryMonitor{kGreen, "0"}},
-      {"type 0, as rx_data is after \"停止\"", rx_data_of({0, 40, 1, 2, 3, 4, 5}), {}},
-      {"an unknown type", rx_data_of({3, 40, 1, 2, 3, 4, 5}), {}},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(decode_monitor_packet(c.rx_data), c.expected) << c.name;
+  for (const auto& [rx_data, shown] : kCases) {
+    EXPECT_EQ(decode_monitor_packet(rx_data), shown) << hex(rx_data);
+  }
 }
 
 TEST(ServiceFrames, TypedValuesMustFitTheirBytes) {
@@ -85,17 +69,8 @@ TEST(ServiceFrames, TypedValuesMustFitTheirBytes) {
   EXPECT_EQ(rssi_value("255"), 255);
   EXPECT_EQ(id_value("0000000040"), 40u);
   EXPECT_EQ(id_value("4294967295"), 4294967295u);
-  const char* const kBad[] = {
-      "",             // nothing typed
-      "-1",           // negative
-      "+5",           // a sign
-      "4.5",          // not an integer
-      " 42",          // a leading blank
-      "12a",          // digits and more
-      "0x2A",         // hexadecimal
-      "99999999999",  // beyond any integer type's digits
-  };
-  for (const char* text : kBad) {
+  // Nothing typed, a sign, a blank, a letter, beyond any integer type's digits.
+  for (const char* text : {"", "+5", " 42", "12a", "99999999999"}) {
     EXPECT_EQ(rssi_value(text), std::nullopt) << '"' << text << '"';
     EXPECT_EQ(id_value(text), std::nullopt) << '"' << text << '"';
   }
@@ -108,24 +83,16 @@ TEST(ServiceFrames, IdKeysAreDigitsAndEditingKeys) {
   EXPECT_EQ(id_key_filter(8), KeyAction::Pass);
   EXPECT_EQ(id_key_filter(127), KeyAction::Pass);
   EXPECT_EQ(id_key_filter(13), KeyAction::MoveFocus);
-  for (const int key : std::initializer_list<int>{'.', '-', 'a', '/', ':', 10, 0}) {
+  for (const int key : std::initializer_list<int>{'.', '/', ':', 10}) {
     EXPECT_EQ(id_key_filter(key), KeyAction::Drop) << key;
   }
 }
 
+// Later in a series; past the largest ID back to 0; a count that is no number starts again.
 TEST(ServiceFrames, AnIdWriteAdvancesTheIdAndTheCount) {
-  struct Case {
-    const char* name;
-    std::uint32_t written;
-    const char* successes;
-    IdFields expected;
-  };
-  const Case kCases[] = {
-      {"later in a series", 305419896, "41", {"305419897", "42"}},
-      {"past the largest ID back to 0", 4294967295, "7", {"0", "8"}},
-      {"a count that is not a number starts again", 5, "abc", {"6", "1"}},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(after_write(c.written, c.successes), c.expected) << c.name;
+  EXPECT_EQ(after_write(305419896, "41"), (IdFields{"305419897", "42"}));
+  EXPECT_EQ(after_write(4294967295, "7"), (IdFields{"0", "8"}));
+  EXPECT_EQ(after_write(5, "abc"), (IdFields{"6", "1"}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "channels/message.h"
+#include "channels/options.h"
 #include "channels/sheet.h"
 
 namespace m27 {
@@ -41,12 +42,20 @@ void set_line(T& t, const Fields<T, Size>& fields, std::string_view line) {
   }
 }
 
-inline  // A message box as one line: "注意 (!) 第3信道频率输入错误，请重新输入".
-    std::string
-    shown(const std::optional<Message>& message) {
+// A message box as one line: "注意 (!) 第3信道频率输入错误，请重新输入", or "nothing".
+inline std::string shown(const std::optional<Message>& message) {
   if (!message) return "nothing";
   const char* icon = message->icon == MessageIcon::Exclamation ? " (!) " : " ";
   return message->title + icon + message->text;
+}
+
+// The start-up sheet switched to the given mode, as the mode box does.
+inline Sheet startup_sheet_in(ToneMode mode) {
+  Sheet sheet = startup_sheet();
+  if (mode == ToneMode::Normal) return sheet;
+  sheet.mode = kProfessionalMode;
+  change_mode(sheet);
+  return sheet;
 }
 
 }  // namespace m27

@@ -5,103 +5,82 @@
 #include <string>
 
 #include "channels/channel_table.h"
+#include "channels/frequency.h"
 #include "channels/options.h"
 #include "sheet_line.h"
 
 namespace m27 {
 namespace {
 
-// A sheet whose every row holds `text` in one frequency column, checked `runs` times.
-Sheet checked(const char* text, std::string ChannelRow::*column, int runs) {
-  Sheet sheet = startup_sheet();
-  sheet.channel_total = std::string("1");  // the check covers all rows, not only those in use
-  for (ChannelRow& row : sheet.rows) row.*column = text;
-  for (int i = 0; i < runs; ++i) check_rasters(sheet);
-  return sheet;
-}
-
+// Every row, in one frequency column, holds the text; the flag is the raster of the first run,
+// then of the next. Off both rasters, a frequency moves down onto the 5 kHz raster (below the
+// base too); empty becomes "0"; blanks are not empty.
 TEST(Validation, RasterCheckMovesOffRasterFrequenciesDownToTheFiveKilohertzRaster) {
-  struct Case {
-    const char* text;
-    const char* after;  // the text the check leaves
-    int first_step;     // the raster flag of the first run
-    int next_step;      // and of the next one
+  const std::tuple<const char*, const char*, int, int> kCases[] = {
+      {"462.56250", "462.56250", 1, 1}, {"451.00500", "451.00500", 0, 0},
+      {"450.12500", "450.12500", 1, 1}, {"451.00300", "451", 0, 1},
+      {"399.99900", "399.995", 0, 0},   {"", "0", 1, 1},
+      {"1.2.3", "1.2.3", 0, 0},         {"   ", "   ", 0, 0},
   };
-  const Case kCases[] = {
-      {"462.56250", "462.56250", 1, 1},  // 6.25 kHz only
-      {"451.00500", "451.00500", 0, 0},  // 5 kHz only
-      {"450.12500", "450.12500", 1, 1},  // both: 6.25 wins
-      {"451.00000", "451.00000", 1, 1},  // both
-      {"451.00300", "451", 0, 1},        // neither: moved down, on both after the move
-      {"450.02510", "450.025", 0, 1},    // neither, 10 Hz above a 25 kHz point
-      {"399.99900", "399.995", 0, 0},    // moved down, below the base, onto 5 kHz only
-      {"", "0", 1, 1},                   // empty becomes "0", a multiple of 25 kHz
-      {"1.2.3", "1.2.3", 0, 0},          // two points: no number, left as it is
-      {"abc", "abc", 0, 0},              // letters typed into a transmit cell
-      {"   ", "   ", 0, 0},              // blanks are not empty
-  };
-  for (const auto& c : kCases) {
+  for (const auto& [text, after, first_step, next_step] : kCases) {
     for (const auto& [column, step] :
          {std::pair{&ChannelRow::rx_frequency, &ChannelRow::rx_step},
           std::pair{&ChannelRow::tx_frequency, &ChannelRow::tx_step}}) {
-      const Sheet once = checked(c.text, column, 1);
-      const Sheet twice = checked(c.text, column, 2);
+      Sheet sheet = startup_sheet();
+      sheet.channel_total = "1";  // the check covers all rows, not only those in use
+      for (ChannelRow& row : sheet.rows) row.*column = text;
+      check_rasters(sheet);
+      const Sheet once = sheet;
+      check_rasters(sheet);
       for (int i = 0; i < kRows; ++i) {
-        EXPECT_EQ(once.rows[i].*column, c.after) << c.text << " row " << i;
-        EXPECT_EQ(once.rows[i].*step, c.first_step) << c.text << " row " << i;
-        EXPECT_EQ(twice.rows[i].*step, c.next_step) << c.text << " row " << i;
+        EXPECT_EQ(once.rows[i].*column, after) << text << " row " << i;
+        EXPECT_EQ(once.rows[i].*step, first_step) << text << " row " << i;
+        EXPECT_EQ(sheet.rows[i].*step, next_step) << text << " row " << i;
       }
     }
   }
 }
 
-// Row 6 of the start-up sheet with the given frequencies, checked and formatted as a write does.
-std::string pre_write_check_of(const char* rx_frequency, const char* tx_frequency) {
-  Sheet sheet = startup_sheet();
-  if (rx_frequency) sheet.rows[6].rx_frequency = rx_frequency;
-  if (tx_frequency) sheet.rows[6].tx_frequency = tx_frequency;
-  check_rasters(sheet);
-  commit_edits(sheet);
-  return shown(pre_write_check(sheet));
+// The count of the raster from 400 MHz, rounded to the nearest and half-way to the even count;
+// none below 400 MHz or above 65535.
+TEST(Validation, WireCountRoundsToTheNearestStepOfItsRaster) {
+  const std::tuple<const char*, int, std::optional<int>> kCases[] = {
+      {"400.0025", 0, 0},    {"400.0075", 0, 2},      {"400.003", 0, 1},
+      {"400.00313", 1, 1},   {"400.00312", 1, 0},     {"399.995", 0, std::nullopt},
+      {"727.675", 0, 65535}, {"809.59375", 1, 65535}, {"727.68", 0, std::nullopt},
+  };
+  for (const auto& [text, step, count] : kCases) {
+    EXPECT_EQ(wire_count(*frequency_value(text), step), count) << text;
+  }
 }
 
-TEST(Validation, PreWriteCheckPassesSendableRowsAndRefusesOthersByNumber) {
-  for (const char* rx : {"400.00000", "490.00000"}) {
-    EXPECT_EQ(pre_write_check_of(rx, nullptr), "nothing") << rx;
-  }
-  for (const char* tx : {"400.00000", "809.59375", "727.67000"}) {  // the last counts of both
-    EXPECT_EQ(pre_write_check_of(nullptr, tx), "nothing") << tx;
-  }
-  const char* kBadReceive[] = {
-      "399.95000",  // below the band
-      "399.99900",  // moved to 399.995, below the band
-      "490.05000",  // above the band
-      "490.00500",  // just above the band
-      "1.2.3",      // no number
+// Receive within 400..490 MHz; transmit a count 0..65535 of its raster (809.59375 and 727.67 the
+// last of each); 399.999 moves to 399.995. Nine characters are not over-long.
+TEST(Validation, PreWriteCheckPassesSendableFrequenciesAndRefusesOthersByRow) {
+  const char* const kRefused = "注意 (!) 第7信道频率输入错误，请重新输入";
+  const std::tuple<const char*, const char*, const char*> kCases[] = {
+      {"400.00000", "400.00000", "nothing"},   {"490.00000", "809.59375", "nothing"},
+      {"490.00000", "727.67000", "nothing"},   {"399.99900", "450", kRefused},
+      {"490.00500", "450", kRefused},          {"1.2.3", "450", kRefused},
+      {"450", "频率频率频率频率频", kRefused}, {"450", "399.99900", kRefused},
+      {"450", "809.60000", kRefused},          {"450", "727.68000", kRefused},
   };
-  const char* kBadTransmit[] = {
-      "abc",                 // no number
-      "频率频率频率频率频",  // nine characters: not over-long, but no number
-      "300.00000",           // below the base: a negative count
-      "399.99900",           // moved to 399.995: count -1
-      "809.60000",           // count 65536 of 6.25 kHz
-      "727.68000",           // count 65536 of 5 kHz
-  };
-  const std::string refused = "注意 (!) 第7信道频率输入错误，请重新输入";
-  for (const char* rx : kBadReceive) EXPECT_EQ(pre_write_check_of(rx, nullptr), refused) << rx;
-  for (const char* tx : kBadTransmit) EXPECT_EQ(pre_write_check_of(nullptr, tx), refused) << tx;
+  for (const auto& [rx_frequency, tx_frequency, message] : kCases) {
+    Sheet sheet = startup_sheet();
+    sheet.rows[6].rx_frequency = rx_frequency;
+    sheet.rows[6].tx_frequency = tx_frequency;
+    check_rasters(sheet);
+    commit_edits(sheet);
+    EXPECT_EQ(shown(pre_write_check(sheet)), message) << rx_frequency << " " << tx_frequency;
+  }
 }
 
+// Ten characters in either column, counted as characters, not bytes; before the band test.
 TEST(Validation, PreWriteCheckRefusesOverLongTextsWithoutARowNumber) {
-  const char* kBad[] = {
-      "450.125000",            // ten characters
-      "1234.50000",            // a formatted frequency of four integer digits
-      "频率频率频率频率频率",  // ten characters, thirty bytes
-  };
-  for (const char* text : kBad) {
+  for (const char* text : {"450.125000", "频率频率频率频率频率"}) {
     for (const auto column : {&ChannelRow::rx_frequency, &ChannelRow::tx_frequency}) {
       Sheet sheet = startup_sheet();
-      sheet.rows[0].rx_frequency = "300";  // the band test comes after the length test
+      sheet.rows[0].rx_frequency = "300";
       sheet.rows[9].*column = text;
       EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 信道频率输入错误，请重新输入") << text;
     }
@@ -120,79 +99,46 @@ TEST(Validation, PreWriteCheckTakesEmptyFieldsFirstThenTheFirstFailingRowOfAll25
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第20信道频率输入错误，请重新输入");
 }
 
-void to_professional(Sheet& sheet) {
-  sheet.mode = kProfessionalMode;
-  change_mode(sheet);
-}
-
+// Tones must be in the table of the mode, texts of the option boxes among their items (the
+// channel total as text: "05" is not "5"); rows come before options, in the window's order.
 TEST(Validation, PreWriteCheckRefusesEveryToneBandwidthAndOptionTheRadioCannotHold) {
   struct Case {
-    const char* name;
     void (*change)(Sheet&);
-    const char* refusal;  // after "注意 (!) ", or "nothing"
+    const char* refused;  // the start of "…输入错误，请重新输入", or "" for nothing
   };
   const Case kCases[] = {
-      {"start-up sheet", [](Sheet&) {}, "nothing"},
-      {"receive 100.0: the table says 100", [](Sheet& s) { s.rows[3].rx_tone = "100.0"; },
-       "第4信道亚音输入错误，请重新输入"},
-      {"transmit D999", [](Sheet& s) { s.rows[3].tx_tone = "D999"; },
-       "第4信道亚音输入错误，请重新输入"},
-      {"empty tone", [](Sheet& s) { s.rows[24].rx_tone = ""; }, "第25信道亚音输入错误，请重新输入"},
-      {"inverted DCS in normal mode", [](Sheet& s) { s.rows[1].rx_tone = "I023"; },
-       "第2信道亚音输入错误，请重新输入"},
-      {"69.3 is professional only", [](Sheet& s) { s.rows[1].tx_tone = "69.3"; },
-       "第2信道亚音输入错误，请重新输入"},
-      {"inverted DCS and 69.3 in professional mode",
-       [](Sheet& s) {
-         to_professional(s);
+      {[](Sheet&) {}, ""},
+      {[](Sheet& s) { s.rows[3].rx_tone = "100.0"; }, "第4信道亚音"},
+      {[](Sheet& s) { s.rows[3].tx_tone = "D999"; }, "第4信道亚音"},
+      {[](Sheet& s) { s.rows[1].rx_tone = "I023"; }, "第2信道亚音"},
+      {[](Sheet& s) {
+         s = startup_sheet_in(ToneMode::Professional);
          s.rows[1].rx_tone = "I754", s.rows[1].tx_tone = "69.3";
        },
-       "nothing"},
-      {"D999 in professional mode",
-       [](Sheet& s) {
-         to_professional(s);
-         s.rows[7].rx_tone = "D999";
-       },
-       "第8信道亚音输入错误，请重新输入"},
-      {"bandwidth xx", [](Sheet& s) { s.rows[5].bandwidth = "xx"; },
-       "第6信道带宽输入错误，请重新输入"},
-      {"typed beside the toggle", [](Sheet& s) { s.rows[5].bandwidth = "宽abc带"; },
-       "第6信道带宽输入错误，请重新输入"},
-      {"every item",
-       [](Sheet& s) {
-         s.plan = "1:美国频率", s.transmit = "禁止", s.busy_lockout = "开", s.fsk = "开";
-         s.channel_total = "1";
-       },
-       "nothing"},
-      {"plan 5", [](Sheet& s) { s.plan = "5:火星频率"; }, "频率选择输入错误，请重新输入"},
-      {"mode 3", [](Sheet& s) { s.mode = "3:火星模式"; }, "模式选择输入错误，请重新输入"},
-      {"transmit maybe", [](Sheet& s) { s.transmit = "也许"; }, "发射输入错误，请重新输入"},
-      {"busy lock-out on", [](Sheet& s) { s.busy_lockout = "on"; }, "遇忙禁发输入错误，请重新输入"},
-      {"FSK with a blank", [](Sheet& s) { s.fsk = "开 "; }, "FSK输入错误，请重新输入"},
-      {"30 channels", [](Sheet& s) { s.channel_total = "30"; }, "信道总数输入错误，请重新输入"},
-      {"channel total 05", [](Sheet& s) { s.channel_total = "05"; },
-       "信道总数输入错误，请重新输入"},
-      {"first failing row of the tones",
-       [](Sheet& s) { s.rows[9].tx_tone = "x", s.rows[2].rx_tone = "y"; },
-       "第3信道亚音输入错误，请重新输入"},
-      {"tones before bandwidths",
-       [](Sheet& s) { s.rows[1].bandwidth = "x", s.rows[20].rx_tone = "y"; },
-       "第21信道亚音输入错误，请重新输入"},
-      {"rows before options", [](Sheet& s) { s.transmit = "x", s.rows[24].bandwidth = "y"; },
-       "第25信道带宽输入错误，请重新输入"},
-      {"options in the window's order",
-       [](Sheet& s) { s.channel_total = "x", s.busy_lockout = "y"; },
-       "遇忙禁发输入错误，请重新输入"},
-      {"frequencies first",
-       [](Sheet& s) { s.rows[0].rx_tone = "x", s.rows[11].rx_frequency = "300"; },
-       "第12信道频率输入错误，请重新输入"},
+       ""},
+      {[](Sheet& s) { s.rows[5].bandwidth = "xx"; }, "第6信道带宽"},
+      {[](Sheet& s) { set_line(s, kOptionFields, "1:普通模式|禁止|开|开|1:美国频率|1"); }, ""},
+      {[](Sheet& s) { s.plan = "5:火星频率"; }, "频率选择"},
+      {[](Sheet& s) { s.mode = "3:火星模式"; }, "模式选择"},
+      {[](Sheet& s) { s.transmit = "也许"; }, "发射"},
+      {[](Sheet& s) { s.busy_lockout = "on"; }, "遇忙禁发"},
+      {[](Sheet& s) { s.fsk = "开 "; }, "FSK"},
+      {[](Sheet& s) { s.channel_total = "0"; }, "信道总数"},
+      {[](Sheet& s) { s.channel_total = "26"; }, "信道总数"},
+      {[](Sheet& s) { s.channel_total = "05"; }, "信道总数"},
+      {[](Sheet& s) { s.rows[9].tx_tone = "x", s.rows[2].rx_tone = "y"; }, "第3信道亚音"},
+      {[](Sheet& s) { s.rows[1].bandwidth = "x", s.rows[20].rx_tone = "y"; }, "第21信道亚音"},
+      {[](Sheet& s) { s.transmit = "x", s.rows[24].bandwidth = "y"; }, "第25信道带宽"},
+      {[](Sheet& s) { s.channel_total = "x", s.busy_lockout = "y"; }, "遇忙禁发"},
+      {[](Sheet& s) { s.rows[0].rx_tone = "x", s.rows[11].rx_frequency = "300"; }, "第12信道频率"},
   };
   for (const auto& c : kCases) {
     Sheet sheet = startup_sheet();
     c.change(sheet);
-    const std::string expected =
-        c.refusal == std::string("nothing") ? "nothing" : std::string("注意 (!) ") + c.refusal;
-    EXPECT_EQ(shown(pre_write_check(sheet)), expected) << c.name;
+    EXPECT_EQ(
+        shown(pre_write_check(sheet)),
+        *c.refused ? std::string("注意 (!) ") + c.refused + "输入错误，请重新输入" : "nothing")
+        << "case " << &c - kCases;
   }
 }
 
