@@ -35,6 +35,26 @@ TEST(ChannelTable, CommitMovesAndFormatsFrequenciesAndCommitsOpenToneEditors) {
   }
 }
 
+// After a file was opened Tab skips both frequency columns; each grid event turns some back on.
+TEST(ChannelTable, GridEventsTurnFrequencyTabStopsBackOn) {
+  struct Case {
+    void (*event)(Sheet&);
+    bool receive, transmit;
+  };
+  const Case kCases[] = {{frequency_click, true, false},
+                         {receive_frequency_double_click, true, false},
+                         {background_double_click, true, true}};
+  for (const Case& c : kCases) {
+    Sheet sheet = startup_sheet();
+    clear_frequency_tab_stops(sheet);
+    c.event(sheet);
+    for (const ChannelRow& row : sheet.rows) {
+      EXPECT_EQ(row.rx_tab_stop, c.receive);
+      EXPECT_EQ(row.tx_tab_stop, c.transmit);
+    }
+  }
+}
+
 // "接收" fills the receive column, "发射" the transmit column, in all 25 rows past the channel
 // total; a row 0 or a step that is no number is refused and changes nothing.
 TEST(ChannelTable, FillMakesASeriesFromRowZeroOrRefusesToStart) {
