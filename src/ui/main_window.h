@@ -201,8 +201,14 @@ class MainWindow : public QMainWindow {
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
-  void on_link_action(const Action& action);
-  void apply(const Action& action, const ExchangeCallbacks& callbacks);
+  void on_link_event(const Event& event);
+  void show_began(Exchange kind);
+  void show_progress(Exchange kind, int done);
+  void show_ended(Exchange kind, Ending ending);
+  void show_status(const char* text);
+  void hide_progress();
+  void release_transfer();
+  void apply(const Event& event, const ExchangeCallbacks& callbacks);
   void enable_exchange_commands(bool enabled);
   void open_named_file(const QString& name);
   // The save dialog and the saving; false when it was cancelled or failed.
@@ -255,7 +261,10 @@ class MainWindow : public QMainWindow {
   LinkDriver driver_;
   ActionPlayer player_;
   ExchangeGuard guard_;
-  ExchangeCallbacks exchange_;  // of the sequence started last
+  ExchangeCallbacks exchange_;             // of the sequence started last
+  std::optional<Exchange> exchange_kind_;  // of the sequence under way, once it has begun
+  bool refresh_when_finished_ = false;     // its end arms the status refresh
+  std::function<void()> after_notices_;    // what its ending does once its messages are closed
   std::function<void(const MonitorPacket&)> monitor_display_;
   bool exchange_commands_enabled_ = true;
   Sheet sheet_;

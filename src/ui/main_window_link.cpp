@@ -18,7 +18,7 @@ namespace m27 {
 // The guard holds everything on the window's page (the option bar, the grid, the channel edit
 // frame, the transfer buttons), the file and transfer menu items and the port menu.
 void MainWindow::connect_link() {
-  connect(&driver_, &LinkDriver::action, this, &MainWindow::on_link_action);
+  connect(&driver_, &LinkDriver::reported, this, &MainWindow::on_link_event);
   connect(write_button_, &QPushButton::clicked, this, &MainWindow::start_write);
   connect(read_button_, &QPushButton::clicked, this, &MainWindow::start_read);
   for (QWidget* w : background_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -64,64 +64,150 @@ void MainWindow::set_monitor_display(std::function<void(const MonitorPacket&)> d
   monitor_display_ = std::move(display);
 }
 
-void MainWindow::on_link_action(const Action& action) {
-  if (const auto* packet = std::get_if<MonitorPacket>(&action)) {
+void MainWindow::on_link_event(const Event& event) {
+  if (const auto* packet = std::get_if<MonitorPacket>(&event)) {
     if (monitor_display_) monitor_display_(*packet);  // live, not part of any sequence
     return;
   }
-  if (const auto* shown = std::get_if<ShowMessage>(&action)) {
-    player_.show(shown->message);
+  if (const auto* notice = std::get_if<Notice>(&event)) {
+    player_.show(notice->message);
     return;
   }
-  if (const auto* lost = std::get_if<PortLost>(&action)) {
+  if (const auto* lost = std::get_if<PortLost>(&event)) {
     mark_port_lost(lost->message);
     return;
   }
-  player_.run([this, action, callbacks = exchange_] { apply(action, callbacks); });
+  if (after_notices_) player_.run(std::exchange(after_notices_, {}));
+  if (const auto* began = std::get_if<Began>(&event)) {
+    exchange_kind_ = began->exchange;
+    refresh_when_finished_ = true;
+    player_.run([this, kind = began->exchange] { show_began(kind); });
+  } else if (const auto* progress = std::get_if<Progress>(&event)) {
+    if (exchange_kind_) show_progress(*exchange_kind_, progress->done);
+  } else if (const auto* ended = std::get_if<Ended>(&event)) {
+    if (exchange_kind_) show_ended(*exchange_kind_, ended->ending);
+  } else if (const auto* finished = std::get_if<Finished>(&event)) {
+    player_.run([this, ok = finished->ok, callbacks = exchange_,
+                 setting = exchange_kind_ == Exchange::Setting,
+                 refresh = std::exchange(refresh_when_finished_, false)] {
+      enable_exchange_commands(true);
+      if (setting) splash_timer_->set_enabled(true);
+      if (refresh) status_refresh_timer_->arm(kStatusRefreshDelay);
+      if (callbacks.on_finished) callbacks.on_finished(ok);
+    });
+    exchange_kind_.reset();
+  } else {
+    player_.run([this, event, callbacks = exchange_] { apply(event, callbacks); });
+  }
 }
 
-void MainWindow::apply(const Action& action, const ExchangeCallbacks& callbacks) {
-  std::visit(
-      [&](const auto& a) {
-        using A = std::decay_t<decltype(a)>;
-        if constexpr (std::is_same_v<A, Status>) {
-          status_bar_->set_panel1(QString());
-          status_bar_->set_panel1(QString::fromStdString(a.text));
-        } else if constexpr (std::is_same_v<A, ShowProgress>) {
-          progress_window_->setWindowTitle(QString::fromStdString(a.caption));
-          progress_window_->ProgressBar1()->setVisible(true);
-          progress_window_->move(geometry().center() - progress_window_->rect().center());
-          progress_window_->show();
-        } else if constexpr (std::is_same_v<A, SetProgress>) {
-          progress_window_->ProgressBar1()->setValue(a.value);
-        } else if constexpr (std::is_same_v<A, HideProgress>) {
-          progress_window_->ProgressBar1()->setValue(0);
-          progress_window_->ProgressBar1()->setVisible(false);
-          progress_window_->hide();
-        } else if constexpr (std::is_same_v<A, EnableCommands>) {
-          enable_exchange_commands(a.enabled);
-        } else if constexpr (std::is_same_v<A, ArmStatusRefresh>) {
-          status_refresh_timer_->arm(kStatusRefreshDelay);
-        } else if constexpr (std::is_same_v<A, StopStatusRefresh>) {
-          status_refresh_timer_->set_enabled(false);
-        } else if constexpr (std::is_same_v<A, HoldSplashTimer>) {
-          splash_timer_->set_enabled(!a.hold);
-        } else if constexpr (std::is_same_v<A, SheetChanged>) {
-          render_sheet();
-        } else if constexpr (std::is_same_v<A, SheetRead>) {
-          if (callbacks.on_sheet) {
-            callbacks.on_sheet(a.sheet);
-          } else {
-            apply_read_sheet(a.sheet);
-          }
-        } else if constexpr (std::is_same_v<A, ReplyData>) {
-          if (callbacks.on_reply) callbacks.on_reply(a);
-        } else if constexpr (std::is_same_v<A, Finished>) {
+// While a sequence runs the status panel keeps what it says; a write of the radio also holds
+// the about box open.
+void MainWindow::show_began(Exchange kind) {
+  status_refresh_timer_->set_enabled(false);
+  if (kind == Exchange::Write || kind == Exchange::Setting) splash_timer_->set_enabled(false);
+}
+
+// What an ending shows before its messages; `after_notices_` what follows once they are closed.
+// The status refresh is armed once the sequence has finished, except where noted.
+void MainWindow::show_ended(Exchange kind, Ending ending) {
+  const bool transfer = kind == Exchange::Read || kind == Exchange::Write;
+  auto status = [this](const char* text) { return [this, text] { show_status(text); }; };
+  switch (ending) {
+    case Ending::Completed:
+      if (!transfer) return;
+      player_.run([this] { release_transfer(); });
+      if (kind == Exchange::Write) {  // the refresh may come while "写频完成" is still open
+        refresh_when_finished_ = false;
+        player_.run([this] { status_refresh_timer_->arm(kStatusRefreshDelay); });
+      }
+      player_.run(status(kind == Exchange::Read ? "读频完成" : "写频完成"));
+      return;
+    case Ending::NoAnswer:
+      if (kind == Exchange::Setting) player_.run(status("通讯失败"));
+      if (!transfer) return;
+      player_.run([this] {
+        hide_progress();
+        splash_timer_->set_enabled(true);
+        show_status("通讯失败");
+      });
+      after_notices_ = [this] {
+        enable_exchange_commands(true);
+        show_status("串口");
+      };
+      return;
+    case Ending::ReadError:
+    case Ending::CommunicationError:
+      player_.run([this, ending] {
+        release_transfer();
+        show_status(ending == Ending::ReadError ? "读频出错" : "通讯失败");
+      });
+      return;
+    case Ending::Refused:
+      refresh_when_finished_ = false;
+      player_.run([this] { splash_timer_->set_enabled(true); });
+      return;
+    case Ending::PortLost:
+      refresh_when_finished_ = false;
+      player_.run([this, kind] {
+        if (kind == Exchange::Query) {
           enable_exchange_commands(true);
-          if (callbacks.on_finished) callbacks.on_finished(a.ok);
+        } else {
+          release_transfer();
         }
-      },
-      action);
+        status_refresh_timer_->arm(kStatusRefreshDelay);
+      });
+      return;
+  }
+}
+
+void MainWindow::show_status(const char* text) {
+  status_bar_->set_panel1(QString());
+  status_bar_->set_panel1(QString::fromUtf8(text));
+}
+
+// A transfer's first progress opens the progress window.
+void MainWindow::show_progress(Exchange kind, int done) {
+  player_.run([this, kind, done] {
+    if (done > 0) {
+      progress_window_->ProgressBar1()->setValue(done);
+      return;
+    }
+    const bool read = kind == Exchange::Read;
+    progress_window_->setWindowTitle(read ? QStringLiteral("向对讲机读入数据")
+                                          : QStringLiteral("向对讲机写入数据"));
+    progress_window_->ProgressBar1()->setVisible(true);
+    progress_window_->move(geometry().center() - progress_window_->rect().center());
+    progress_window_->show();
+    show_status(read ? "正在读频......" : "正在写频......");
+  });
+}
+
+void MainWindow::hide_progress() {
+  progress_window_->ProgressBar1()->setValue(0);
+  progress_window_->ProgressBar1()->setVisible(false);
+  progress_window_->hide();
+}
+
+// The progress window goes, the commands and the about box's timer come back.
+void MainWindow::release_transfer() {
+  hide_progress();
+  enable_exchange_commands(true);
+  splash_timer_->set_enabled(true);
+}
+
+void MainWindow::apply(const Event& event, const ExchangeCallbacks& callbacks) {
+  if (std::holds_alternative<SheetChecked>(event)) {
+    render_sheet();
+  } else if (const auto* read = std::get_if<SheetRead>(&event)) {
+    if (callbacks.on_sheet) {
+      callbacks.on_sheet(read->sheet);
+    } else {
+      apply_read_sheet(read->sheet);
+    }
+  } else if (const auto* reply = std::get_if<ReplyData>(&event)) {
+    if (callbacks.on_reply) callbacks.on_reply(*reply);
+  }
 }
 
 // While an exchange runs, nothing may start another one or change what it reads or writes.

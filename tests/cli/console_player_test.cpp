@@ -1,4 +1,4 @@
-// What the console shows of a transfer on a terminal and of a monitor stream: the actions of the
+// What the console shows of a transfer on a terminal and of a monitor stream: the events of the
 // real operations, run against the fake radio in virtual time, in; the exact text of both streams
 // out. (Without a terminal, the command-line end-to-end tests show every line.)
 
@@ -25,21 +25,21 @@ struct Console {
   std::string err;
 };
 
-Console play(const std::vector<Action>& actions, ConsoleOptions options) {
+Console play(const std::vector<Event>& events, ConsoleOptions options) {
   std::ostringstream out;
   std::ostringstream err;
   ConsolePlayer player(out, err, std::move(options));
-  for (const Action& a : actions) player.play(a);
+  for (const Event& e : events) player.play(e);
   return {out.str(), err.str()};
 }
 
-std::vector<Action> actions_of(std::unique_ptr<Operation> operation, fake::Fault fault = {}) {
+std::vector<Event> events_of(std::unique_ptr<Operation> operation, fake::Fault fault = {}) {
   fake::Radio radio(fake::default_memory(), {false, std::chrono::milliseconds(30), fault});
   VirtualPair pair(radio);
   pair.start(std::move(operation));
   pair.run(10min);
   EXPECT_TRUE(pair.finished().has_value());
-  return pair.user_actions;
+  return pair.events;
 }
 
 // "\r<label> 0/<end>\r<label> <step>/<end> ... \r<label> <last>/<end>"
@@ -78,31 +78,30 @@ TEST(ConsolePlayer, TransfersPrintTheWindowsMessagesAndProgressOnATerminal) {
       operation = std::make_unique<WriteTransfer>(sheet);
     else
       operation = std::make_unique<ReadTransfer>(sheet);
-    const Console console =
-        play(actions_of(std::move(operation), c.fault), {true, c.write ? 156 : 75, {}});
+    const Console console = play(events_of(std::move(operation), c.fault), {true, {}});
     EXPECT_EQ(console.err, c.err) << c.what;
     EXPECT_EQ(console.out, "") << c.what;
   }
 }
 
 TEST(ConsolePlayer, AMessageEndsAnOpenProgressLine) {
-  const std::vector<Action> actions = {
-      ShowProgress{"向对讲机读入数据"},     Status{"正在读频......"}, SetProgress{3},
-      ShowMessage{attention("请设置串口")}, SetProgress{6},           HideProgress{},
+  const std::vector<Event> events = {
+      Began{Exchange::Read},           Progress{0, 75}, Progress{3, 75},
+      Notice{attention("请设置串口")}, Progress{6, 75}, Ended{Ending::NoAnswer},
   };
-  EXPECT_EQ(play(actions, {true, 75, {}}).err,
+  EXPECT_EQ(play(events, {true, {}}).err,
             "\r正在读频...... 0/75\r正在读频...... 3/75\n注意: 请设置串口\n"
             "\r正在读频...... 6/75\n");
-  EXPECT_EQ(play(actions, {false, 75, {}}).err, "注意: 请设置串口\n");
+  EXPECT_EQ(play(events, {false, {}}).err, "注意: 请设置串口\n");
 }
 
 TEST(ConsolePlayer, MonitorPacketsPrintTheirDataOnTheOutput) {
-  const std::vector<Action> packets = {
+  const std::vector<Event> packets = {
       MonitorPacket{{1, 40, 0x01, 0x2C, 0x00, 0x05, 9}},
       MonitorPacket{{7, 1, 2, 3}},  // no monitor packet: nothing
       MonitorPacket{{2, 1, 0x03, 0xE8}},
   };
-  const Console monitor = play(packets, {false, 0, monitor_line});
+  const Console monitor = play(packets, {false, monitor_line});
   EXPECT_EQ(monitor.out, "40 300 5 9\n1000 1\n");
   EXPECT_EQ(monitor.err, "");
 }

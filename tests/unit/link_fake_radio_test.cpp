@@ -22,7 +22,7 @@ std::optional<bool> transfer(fake::Radio& radio, Sheet& sheet) {
   VirtualPair pair(radio);
   pair.start(std::make_unique<Transfer>(sheet));
   pair.run(10 * 60s);
-  if (auto read = sheet_read(pair.user_actions)) sheet = std::move(*read);
+  if (auto read = sheet_read(pair.events)) sheet = std::move(*read);
   return pair.finished();
 }
 

@@ -202,7 +202,7 @@ ScriptedRadio::Script trailing(int trailing) {
 TEST(Link, BytesAfterAReplyInTheSameBurstNeverReachIt) {
   ScriptedRadio clean_radio(working());
   const auto clean_read =
-      sheet_read(run(clean_radio, std::make_unique<ReadTransfer>(startup_sheet())).actions);
+      sheet_read(run(clean_radio, std::make_unique<ReadTransfer>(startup_sheet())).events);
   ASSERT_TRUE(clean_read);
   for (const bool byte_by_byte : {false, true}) {
     for (int n = 1; n <= 17; ++n) {
@@ -212,7 +212,7 @@ TEST(Link, BytesAfterAReplyInTheSameBurstNeverReachIt) {
       read.byte_by_byte = byte_by_byte;
       read.start(std::make_unique<ReadTransfer>(startup_sheet()));
       read.run();
-      EXPECT_EQ(sheet_read(read.user_actions), clean_read) << "read, " << name;
+      EXPECT_EQ(sheet_read(read.events), clean_read) << "read, " << name;
 
       ScriptedRadio write_radio(trailing(n));
       VirtualPair write(write_radio);
@@ -264,7 +264,7 @@ class StreamingRadio : public ScriptedRadio {
 TEST(Link, AStreamTheLinkStartedIsStoppedBeforeAnythingElseIsAsked) {
   ScriptedRadio clean_radio(working());
   const auto clean_read =
-      sheet_read(run(clean_radio, std::make_unique<ReadTransfer>(startup_sheet())).actions);
+      sheet_read(run(clean_radio, std::make_unique<ReadTransfer>(startup_sheet())).events);
   StreamingRadio radio;
   VirtualPair pair(radio);
   pair.start(std::make_unique<MonitorCommand>(MonitorButton::StartRssi));
@@ -275,7 +275,7 @@ TEST(Link, AStreamTheLinkStartedIsStoppedBeforeAnythingElseIsAsked) {
   ASSERT_EQ(pair.requests.size(), 28u);
   EXPECT_EQ(hex(pair.requests[1].bytes), "55 01 00 56");
   EXPECT_EQ(hex(pair.requests[2].bytes), "53 03 00 00 04 5A");
-  EXPECT_EQ(sheet_read(pair.user_actions), clean_read);
+  EXPECT_EQ(sheet_read(pair.events), clean_read);
   EXPECT_FALSE(pair.link.stream_may_run());
 }
 
@@ -305,14 +305,13 @@ TEST(Link, ALostPortEndsTheSequenceAtOnceAndIsNamed) {
   pair.start(std::make_unique<ReadTransfer>(startup_sheet()));
   pair.wait(200ms);
   pair.lose_port();
-  const Script script = script_of(pair.user_actions);
-  ASSERT_GE(script.size(), 6u);
-  const Script tail(script.end() - 6, script.end());
-  EXPECT_EQ(tail, (Script{"hide progress", "commands on", "release splash timer", "refresh in 1 s",
-                          "port lost 串口已断开，请检查数据线", "failed"}));
+  const Script script = script_of(pair.events);
+  ASSERT_GE(script.size(), 3u);
+  const Script tail(script.end() - 3, script.end());
+  EXPECT_EQ(tail, (Script{"ended port lost", "port lost 串口已断开，请检查数据线", "failed"}));
   EXPECT_EQ(pair.finished(), false);
   EXPECT_EQ(pair.finished_at(), 200ms);
-  EXPECT_EQ(sheet_read(pair.user_actions), std::nullopt);
+  EXPECT_EQ(sheet_read(pair.events), std::nullopt);
 }
 
 }  // namespace

@@ -32,32 +32,26 @@ ScriptedRadio answering(int answered, std::uint8_t total = 20) {
   });
 }
 
-// The last progress value the window showed.
+// The last progress value reported.
 int last_progress(const Outcome& r) {
   int value = 0;
-  for (const auto& a : r.actions) {
-    if (const auto* p = std::get_if<SetProgress>(&a); p && p->value != 0) value = p->value;
+  for (const auto& e : r.events) {
+    if (const auto* p = std::get_if<Progress>(&e)) value = p->done;
   }
   return value;
 }
 
-const Script kNoAnswer = {"hide progress",   "release splash timer",
-                          "status 通讯失败", "message 通讯失败，请检查对讲机是否进入写频模式 | ",
-                          "commands on",     "status 串口"};
-const Script kFreeCtrl = {"hide progress", "commands on", "release splash timer"};
+const Script kNoAnswer = {"ended no answer", "message 通讯失败，请检查对讲机是否进入写频模式 | "};
 
-TEST(ReadTransfer, UserSeesEachEndingInOrder) {
-  const Script start = {"commands off", "progress window 向对讲机读入数据", "status 正在读频......",
-                        "no refresh"};
-  const Script done = {"status 读频完成", "message 读写完成 | 读频完成"};
-  const Script end = {"refresh in 1 s", "finished"};
-  const Script read_error = {"status 读频出错", "message 读频出错 | 读频出错", "refresh in 1 s",
-                             "failed"};
-  const Script complete = join({start, kFreeCtrl, done, end});
-  const Script too_many = join({start, kFreeCtrl, done, {"message 读写完成 | 信道数出错"}, end});
-  const Script no_options = join({start, kNoAnswer, {"refresh in 1 s", "failed"}});
-  const Script no_channel = join({start, kNoAnswer, kFreeCtrl, read_error});
-  const Script cancelled = join({start, kFreeCtrl, read_error});
+TEST(ReadTransfer, ReportsEachEndingInOrder) {
+  const Script start = {"began read", "progress 0/75"};
+  const Script done = {"ended completed", "message 读写完成 | 读频完成"};
+  const Script read_error = {"ended read error", "message 读频出错 | 读频出错", "failed"};
+  const Script complete = join({start, done, {"finished"}});
+  const Script too_many = join({start, done, {"message 读写完成 | 信道数出错", "finished"}});
+  const Script no_options = join({start, kNoAnswer, {"failed"}});
+  const Script no_channel = join({start, kNoAnswer, read_error});
+  const Script cancelled = join({start, read_error});
   struct Case {
     const char* name;
     ScriptedRadio radio;
@@ -68,7 +62,11 @@ TEST(ReadTransfer, UserSeesEachEndingInOrder) {
   const Case kCases[] = {
       {"complete", answering(26), true, {}, complete},
       {"complete with a total above 25", answering(26, 40), true, {}, too_many},
-      {"port closed", answering(26), false, {}, {"message 请打开通信端口 | ", "failed"}},
+      {"port closed",
+       answering(26),
+       false,
+       {},
+       {"message 请打开通信端口 | ", "ended refused", "failed"}},
       {"no option record", answering(0), true, {}, no_options},
       {"channel record missing", answering(1), true, {}, no_channel},
       {"progress window closed", answering(26), true, 200ms, cancelled},
@@ -88,7 +86,7 @@ TEST(ReadTransfer, HandsOutTheRadiosSheetAndCountsTo75) {
   EXPECT_EQ(r.requests[0].bytes, wire_bytes(read_options_request()));
   EXPECT_EQ(r.requests[25].bytes, wire_bytes(read_channel_request(24)));
   EXPECT_EQ(last_progress(r), 75);
-  const auto sheet = sheet_read(r.actions);
+  const auto sheet = sheet_read(r.events);
   ASSERT_TRUE(sheet);
   EXPECT_EQ(line_of(*sheet, kOptionFields), "2:专业模式|允许|关|关|2:中国频率|20");
   EXPECT_TRUE(sheet->rows[19].enabled);
@@ -110,26 +108,21 @@ TEST(ReadTransfer, AFailedReadHandsOutNoSheet) {
   for (const auto& c : kCases) {
     const Outcome r = run(answering(c.answered), std::make_unique<ReadTransfer>(startup_sheet()),
                           true, c.cancel_after);
-    EXPECT_EQ(sheet_read(r.actions), std::nullopt) << c.name;
+    EXPECT_EQ(sheet_read(r.events), std::nullopt) << c.name;
   }
 }
 
-TEST(WriteTransfer, UserSeesEachEndingInOrder) {
-  const Script start = {"no refresh", "hold splash timer", "commands off",
-                        "progress window 向对讲机写入数据", "status 正在写频......"};
+TEST(WriteTransfer, ReportsEachEndingInOrder) {
+  const Script start = {"began write", "progress 0/156"};
   const Script complete =
-      join({start,
-            kFreeCtrl,
-            {"refresh in 1 s", "status 写频完成", "message 写频完成 | 写频完成", "finished"}});
-  const Script refused = {"no refresh", "hold splash timer",
-                          "message 第3信道频率输入错误，请重新输入 | 注意 | !",
-                          "release splash timer", "failed"};
-  const Script total_refused = {"no refresh", "hold splash timer",
-                                "message 信道总数输入错误，请重新输入 | 注意 | !",
-                                "release splash timer", "failed"};
-  const Script no_answer = join({start, kNoAnswer, {"refresh in 1 s", "failed"}});
-  const Script failure = join(
-      {start, kFreeCtrl, {"status 通讯失败", "message 通讯失败 | ", "refresh in 1 s", "failed"}});
+      join({start, {"ended completed", "message 写频完成 | 写频完成", "finished"}});
+  const Script refused = {"began write", "message 第3信道频率输入错误，请重新输入 | 注意 | !",
+                          "ended refused", "failed"};
+  const Script total_refused = {"began write", "message 信道总数输入错误，请重新输入 | 注意 | !",
+                                "ended refused", "failed"};
+  const Script no_answer = join({start, kNoAnswer, {"failed"}});
+  const Script failure =
+      join({start, {"ended communication error", "message 通讯失败 | ", "failed"}});
   Sheet off_band = startup_sheet();
   off_band.rows[2].rx_frequency = "399.95000";
   Sheet bad_total = startup_sheet();

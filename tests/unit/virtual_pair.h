@@ -68,9 +68,9 @@ class VirtualPair {
 
   Link link;
   std::vector<SentRequest> requests;
-  std::vector<Action> user_actions;  // everything but the port actions, in order
-  bool byte_by_byte = false;         // feed received bytes one call per byte
-  bool written_reports = true;       // false: a wedged port never reports its output written
+  std::vector<Event> events;    // everything but the port requests, in order
+  bool byte_by_byte = false;    // feed received bytes one call per byte
+  bool written_reports = true;  // false: a wedged port never reports its output written
 
   std::optional<bool> finished() const { return finished_; }
   std::optional<Duration> finished_at() const { return finished_at_; }
@@ -78,7 +78,7 @@ class VirtualPair {
   template <typename A>
   std::vector<A> all() const {
     std::vector<A> found;
-    for (const auto& a : user_actions) {
+    for (const auto& a : events) {
       if (const auto* x = std::get_if<A>(&a)) found.push_back(*x);
     }
     return found;
@@ -118,7 +118,7 @@ class VirtualPair {
         finished_ = f->ok;
         finished_at_ = now_ - TimePoint{};
       }
-      user_actions.push_back(std::move(*a));
+      events.push_back(std::move(*a));
     }
   }
 
@@ -179,23 +179,25 @@ inline Bytes reply(std::uint8_t command, Bytes data) {
   return frame;
 }
 
-// What the user sees, one line per action: "status 读频完成", "message 读频出错 | 读频出错",
-// "commands off"... Progress values and sheet refreshes are left out; tests check them apart.
-struct UserLine {
-  std::string operator()(const Status& s) const { return "status " + s.text; }
-  std::string operator()(const ShowMessage& m) const {
+// What the sequence reported, one line per event: "began read", "progress 0/75", "message
+// 读频出错 | 读频出错", "ended no answer"... Progress after 0 and the sheets are left out; tests
+// check them apart.
+struct EventLine {
+  std::string operator()(const Began& b) const {
+    const char* kinds[] = {"read", "write", "query", "setting"};
+    return std::string("began ") + kinds[static_cast<int>(b.exchange)];
+  }
+  std::string operator()(const Progress& p) const {
+    return p.done == 0 ? "progress 0/" + std::to_string(p.of) : "";
+  }
+  std::string operator()(const Notice& m) const {
     return "message " + m.message.text + " | " + m.message.title +
            (m.message.icon == MessageIcon::Exclamation ? " | !" : "");
   }
-  std::string operator()(const ShowProgress& p) const { return "progress window " + p.caption; }
-  std::string operator()(const HideProgress&) const { return "hide progress"; }
-  std::string operator()(const EnableCommands& e) const {
-    return e.enabled ? "commands on" : "commands off";
-  }
-  std::string operator()(const ArmStatusRefresh&) const { return "refresh in 1 s"; }
-  std::string operator()(const StopStatusRefresh&) const { return "no refresh"; }
-  std::string operator()(const HoldSplashTimer& h) const {
-    return h.hold ? "hold splash timer" : "release splash timer";
+  std::string operator()(const Ended& e) const {
+    const char* endings[] = {"completed",           "no answer", "read error",
+                             "communication error", "refused",   "port lost"};
+    return std::string("ended ") + endings[static_cast<int>(e.ending)];
   }
   std::string operator()(const ReplyData&) const { return "reply data"; }
   std::string operator()(const MonitorPacket&) const { return "monitor packet"; }
@@ -206,17 +208,17 @@ struct UserLine {
 
 using Script = std::vector<std::string>;
 
-inline Script script_of(const std::vector<Action>& actions) {
+inline Script script_of(const std::vector<Event>& events) {
   Script lines;
-  for (const auto& a : actions) {
-    if (auto line = std::visit(UserLine{}, a); !line.empty()) lines.push_back(line);
+  for (const auto& a : events) {
+    if (auto line = std::visit(EventLine{}, a); !line.empty()) lines.push_back(line);
   }
   return lines;
 }
 
 // The sheet a read handed out when it completed; nothing for any other ending.
-inline std::optional<Sheet> sheet_read(const std::vector<Action>& actions) {
-  for (const auto& a : actions) {
+inline std::optional<Sheet> sheet_read(const std::vector<Event>& events) {
+  for (const auto& a : events) {
     if (const auto* read = std::get_if<SheetRead>(&a)) return read->sheet;
   }
   return std::nullopt;
@@ -236,7 +238,7 @@ inline ScriptedRadio silent_radio() {
 // it after `cancel_after` or not.
 struct Outcome {
   Script script;  // what the user saw
-  std::vector<Action> actions;
+  std::vector<Event> events;
   std::vector<SentRequest> requests;
   std::optional<Duration> finished_at;
 };
@@ -251,7 +253,7 @@ inline Outcome run(ScriptedRadio radio, std::unique_ptr<Operation> operation, bo
     pair.cancel();
   }
   pair.run();
-  return {script_of(pair.user_actions), pair.user_actions, pair.requests, pair.finished_at()};
+  return {script_of(pair.events), pair.events, pair.requests, pair.finished_at()};
 }
 
 }  // namespace m27::testing
