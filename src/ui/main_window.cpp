@@ -34,10 +34,11 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
     : QMainWindow(parent),
       boxes_(boxes),
       file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_),
-      serial_(std::move(ports)),
-      driver_(serial_.port()),
-      player_(boxes) {
+      serial_(std::move(ports)) {
   build_layout();
+  exchanges_ = new ExchangeController(
+      serial_.port(), boxes_,
+      {this, status_bar_, progress_window_, status_refresh_timer_, splash_timer_}, this);
   build_menus();
   connect_grid();
   connect_lifecycle();
@@ -124,7 +125,7 @@ void MainWindow::background_double_clicked() {
 // Closing the progress window by hand ends the running transfer at once, through its own
 // failure path; the controls come back here.
 void MainWindow::progress_window_closed() {
-  driver_.cancel();
+  exchanges_->cancel();
   write_button_->setEnabled(true);
   read_button_->setEnabled(true);
   progress_window_->ProgressBar1()->setValue(0);
@@ -191,10 +192,9 @@ void MainWindow::answer_exit(bool yes) {
 // (a read applies nothing more, a write sends no end packet), a monitor stream the radio is
 // sending is stopped, the port closes, and no message box comes up after the window is gone.
 void MainWindow::end_link_for_exit() {
-  disconnect(&driver_, nullptr, this, nullptr);
+  exchanges_->end_for_exit();
   boxes_.discard_pending();
-  driver_.cancel();
-  if (driver_.stream_may_run() && serial_.is_open()) {
+  if (exchanges_->stream_may_run() && serial_.is_open()) {
     const auto stop = wire_bytes(monitor_request(MonitorMode::Stop));
     serial_.port().write(reinterpret_cast<const char*>(stop.data()),
                          static_cast<qint64>(stop.size()));

@@ -32,11 +32,9 @@
 
 #include "channels/sheet.h"
 #include "files/channel_file.h"
-#include "link/qt/link_driver.h"
 #include "link/qt/serial_port.h"
-#include "ui/action_player.h"
 #include "ui/channel_grid.h"
-#include "ui/exchange_guard.h"
+#include "ui/exchange_controller.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
 #include "ui/sheet_edit.h"
@@ -126,23 +124,17 @@ class MainWindow : public QMainWindow {
   TestModeDialog* test_mode_dialog() const;
   RadioIdDialog* radio_id_dialog() const;
 
-  // What one exchange sequence hands back, each in its turn among the user actions (after every
-  // message box before it has been closed).
-  struct ExchangeCallbacks {
-    std::function<void(const ReplyData&)> on_reply;
-    std::function<void(bool ok)> on_finished;
-    std::function<void(const Sheet&)> on_sheet;  // a completed read's sheet; else the window's
-  };
+  // The exchange sequences on the link and what the window shows of them.
+  ExchangeController& exchanges() { return *exchanges_; }
+  using ExchangeCallbacks = ExchangeController::Callbacks;
   // Starts an exchange sequence on the link (a transfer, a service request); refused (false)
   // while another one runs.
   bool start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks = {});
-  bool exchange_running() const { return driver_.busy(); }
+  bool exchange_running() const { return exchanges_->running(); }
   // What is locked while an exchange sequence runs.
-  const ExchangeGuard& exchange_guard() const { return guard_; }
+  const ExchangeGuard& exchange_guard() const { return exchanges_->guard(); }
   // Whether the commands that start an exchange are enabled (see `exchange_commands_enabled`).
-  bool exchange_commands_are_enabled() const { return exchange_commands_enabled_; }
-  // Where the packets of the test-mode stream go, as they arrive.
-  void set_monitor_display(std::function<void(const MonitorPacket&)> display);
+  bool exchange_commands_are_enabled() const { return exchanges_->commands_enabled(); }
 
   // A window the exit closes with the program (the service dialogs). Windows close from the
   // most recently registered one back.
@@ -201,15 +193,6 @@ class MainWindow : public QMainWindow {
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
-  void on_link_event(const Event& event);
-  void show_began(Exchange kind);
-  void show_progress(Exchange kind, int done);
-  void show_ended(Exchange kind, Ending ending);
-  void show_status(const char* text);
-  void hide_progress();
-  void release_transfer();
-  void apply(const Event& event, const ExchangeCallbacks& callbacks);
-  void enable_exchange_commands(bool enabled);
   void open_named_file(const QString& name);
   // The save dialog and the saving; false when it was cancelled or failed.
   bool save_with_dialog();
@@ -223,7 +206,6 @@ class MainWindow : public QMainWindow {
   void mark_unchanged(const QString& file_name);
   void show_title();
   void enable_undo_redo();
-  void mark_port_lost(const Message& message);
   // main_window_files.cpp
   void connect_files();
   // main_window_csv.cpp
@@ -258,15 +240,7 @@ class MainWindow : public QMainWindow {
   QUndoStack undo_stack_;
   EditState before_read_;
   SerialPort serial_;
-  LinkDriver driver_;
-  ActionPlayer player_;
-  ExchangeGuard guard_;
-  ExchangeCallbacks exchange_;             // of the sequence started last
-  std::optional<Exchange> exchange_kind_;  // of the sequence under way, once it has begun
-  bool refresh_when_finished_ = false;     // its end arms the status refresh
-  std::function<void()> after_notices_;    // what its ending does once its messages are closed
-  std::function<void(const MonitorPacket&)> monitor_display_;
-  bool exchange_commands_enabled_ = true;
+  ExchangeController* exchanges_ = nullptr;
   Sheet sheet_;
   Sheet read_back_;  // the radio as read back after a write, to check it
   int port_no_ = 0;

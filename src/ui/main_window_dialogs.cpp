@@ -19,7 +19,7 @@ void MainWindow::connect_dialogs() {
   connect(engineering_mode_, &QAction::triggered, this, &MainWindow::open_engineering_dialog);
   connect(test_mode_, &QAction::triggered, this, &MainWindow::open_test_mode_dialog);
   connect(radio_id_, &QAction::triggered, this, &MainWindow::open_radio_id_dialog);
-  set_monitor_display([this](const MonitorPacket& packet) {
+  exchanges_->set_monitor_display([this](const MonitorPacket& packet) {
     load_test_mode_dialog()->decode_monitor_packet(packet.rx_data);
   });
 }

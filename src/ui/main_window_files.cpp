@@ -118,18 +118,18 @@ void MainWindow::fill_recent_menu() {
   for (const QString& file : files) {
     recent_files_->addAction(file, this, [this, file] { open_file(file); });
   }
-  recent_files_->setEnabled(!files.isEmpty() && exchange_commands_enabled_);
+  recent_files_->setEnabled(!files.isEmpty() && exchanges_->commands_enabled());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (exchange_commands_enabled_ && !dropped_channel_file(event->mimeData()).isEmpty()) {
+  if (exchanges_->commands_enabled() && !dropped_channel_file(event->mimeData()).isEmpty()) {
     event->acceptProposedAction();
   }
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
   const QString file = dropped_channel_file(event->mimeData());
-  if (!exchange_commands_enabled_ || file.isEmpty()) return;
+  if (!exchanges_->commands_enabled() || file.isEmpty()) return;
   event->acceptProposedAction();
   open_file(file);
 }

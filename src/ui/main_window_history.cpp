@@ -22,8 +22,8 @@ void MainWindow::build_edit_menu(QMenu* menu) {
 
 // Nothing is undone while an exchange uses the sheet.
 void MainWindow::enable_undo_redo() {
-  undo_->setEnabled(exchange_commands_enabled_ && undo_stack_.canUndo());
-  redo_->setEnabled(exchange_commands_enabled_ && undo_stack_.canRedo());
+  undo_->setEnabled(exchanges_->commands_enabled() && undo_stack_.canUndo());
+  redo_->setEnabled(exchanges_->commands_enabled() && undo_stack_.canRedo());
 }
 
 void MainWindow::edit_sheet(const QString& what, const std::function<void()>& change, int cell) {

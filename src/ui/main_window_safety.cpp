@@ -49,7 +49,7 @@ void MainWindow::back_up_read(bool ok) {
   if (!ok || !backup_after_read_->isChecked()) return;
   const auto folder = backups();
   const auto saved = save_backup(folder, local_time(std::chrono::system_clock::now()), sheet_);
-  if (!saved) player_.show(backup_failure(folder, saved.reason()));
+  if (!saved) exchanges_->show(backup_failure(folder, saved.reason()));
 }
 
 void MainWindow::read_back_written(bool ok) {
@@ -62,7 +62,7 @@ void MainWindow::read_back_written(bool ok) {
 }
 
 void MainWindow::check_read_back(const Sheet& written, bool ok) {
-  player_.show(ok ? verification_message(compare_sheets(written, read_back_))
+  exchanges_->show(ok ? verification_message(compare_sheets(written, read_back_))
                   : read_back_failure());
 }
 

@@ -25,7 +25,7 @@ bool ServiceDialog::start_exchange(std::unique_ptr<Operation> operation,
                                    std::function<void(const ReplyData&)> on_reply,
                                    std::function<void(bool ok)> on_finished) {
   QPointer<ServiceDialog> self(this);
-  MainWindow::ExchangeCallbacks callbacks;
+  ExchangeController::Callbacks callbacks;
   if (on_reply) {
     callbacks.on_reply = [self, on_reply = std::move(on_reply)](const ReplyData& reply) {
       if (self) on_reply(reply);
