@@ -3,6 +3,8 @@
 #include <QProgressBar>
 #include <QWidget>
 
+#include "link/frame.h"
+#include "service/monitor.h"
 #include "ui/form_timer.h"
 #include "ui/progress_window.h"
 #include "ui/status_bar.h"
@@ -11,7 +13,7 @@ namespace m27 {
 
 ExchangeController::ExchangeController(QSerialPort& port, MessageBoxes& boxes, View view,
                                        QObject* parent)
-    : QObject(parent), view_(view), driver_(port), player_(boxes) {
+    : QObject(parent), view_(view), port_(port), driver_(port), player_(boxes) {
   connect(&driver_, &LinkDriver::reported, this, &ExchangeController::on_event);
 }
 
@@ -25,6 +27,11 @@ bool ExchangeController::start(std::unique_ptr<Operation> operation, Callbacks c
 void ExchangeController::end_for_exit() {
   disconnect(&driver_, nullptr, this, nullptr);
   driver_.cancel();
+  if (driver_.stream_may_run() && port_.isOpen()) {
+    const auto stop = wire_bytes(monitor_request(MonitorMode::Stop));
+    port_.write(reinterpret_cast<const char*>(stop.data()), static_cast<qint64>(stop.size()));
+    port_.flush();
+  }
 }
 
 void ExchangeController::set_monitor_display(std::function<void(const MonitorPacket&)> display) {

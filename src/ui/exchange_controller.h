@@ -51,7 +51,9 @@ class ExchangeController : public QObject {
   bool running() const { return driver_.busy(); }
   // Ends the running sequence through its cancel path.
   void cancel() { driver_.cancel(); }
-  // Ends the running sequence and shows nothing more of the link (the program is ending).
+  // The program is ending: the running sequence ends at once and shows nothing more (a read
+  // applies nothing, a write sends no end packet), and a monitor stream the radio is sending
+  // is stopped.
   void end_for_exit();
   bool stream_may_run() const { return driver_.stream_may_run(); }
 
@@ -84,6 +86,7 @@ class ExchangeController : public QObject {
   void enable_commands(bool enabled);
 
   View view_;
+  QSerialPort& port_;
   LinkDriver driver_;
   ActionPlayer player_;
   ExchangeGuard guard_;

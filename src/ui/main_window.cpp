@@ -9,16 +9,11 @@
 #include <QScopedValueRollback>
 
 #include "channels/grid_edit.h"
-#include "link/frame.h"
-#include "service/monitor.h"
 #include "ui/background.h"
 #include "ui/channel_grid.h"
-#include "ui/engineering_dialog.h"
 #include "ui/form_timer.h"
 #include "ui/progress_window.h"
-#include "ui/radio_id_dialog.h"
 #include "ui/status_bar.h"
-#include "ui/test_mode_dialog.h"
 
 namespace m27 {
 namespace {
@@ -33,11 +28,11 @@ constexpr int kStartHeight = 667;
 MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent),
       boxes_(boxes),
-      file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_),
-      serial_(std::move(ports)) {
+      file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_) {
   build_layout();
+  ports_ = new PortController(std::move(ports), boxes_, status_bar_, this);
   exchanges_ = new ExchangeController(
-      serial_.port(), boxes_,
+      ports_->serial_port().port(), boxes_,
       {this, status_bar_, progress_window_, status_refresh_timer_, splash_timer_}, this);
   build_menus();
   connect_grid();
@@ -45,16 +40,21 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   connect_link();
   connect_files();
   connect_csv();
-  connect_dialogs();
+  service_dialogs_ = new ServiceDialogs(*exchanges_, this);
+  connect(service_dialogs_, &ServiceDialogs::loaded, this, &MainWindow::register_window);
+  connect(engineering_mode_, &QAction::triggered, service_dialogs_,
+          &ServiceDialogs::open_engineering_dialog);
+  connect(test_mode_, &QAction::triggered, service_dialogs_,
+          &ServiceDialogs::open_test_mode_dialog);
+  connect(radio_id_, &QAction::triggered, service_dialogs_, &ServiceDialogs::open_radio_id_dialog);
   connect_safety();
   load();
 }
 
 // The dialogs and the about box have no owner window.
 MainWindow::~MainWindow() {
-  delete engineering_dialog_;
-  delete test_mode_dialog_;
-  delete radio_id_dialog_;
+  delete service_dialogs_;
+  delete exchanges_;  // before the port it drives
   delete splash_;
 }
 
@@ -71,13 +71,12 @@ void MainWindow::connect_lifecycle() {
 // when the port really opened.
 void MainWindow::load() {
   progress_window_->ProgressBar1()->setVisible(false);
-  const bool port_opened = serial_.open_port(1) == OpenOutcome::Opened;
+  ports_->open_first_port();
   fill_option_boxes();
-  port_actions_[0]->setChecked(port_opened);
   model_action_->setChecked(true);
   baud_9600_action_->setChecked(true);
   resize(kStartWidth, kStartHeight);
-  show_port_state();
+  ports_->show_port_state();
   sheet_ = startup_sheet();
   mark_unchanged(QString());
   render_sheet();
@@ -101,14 +100,8 @@ void MainWindow::register_window(QWidget* window) {
   loaded_windows_.emplace_back(window);
 }
 
-void MainWindow::show_port_state() {
-  status_bar_->set_panel1(QString());
-  status_bar_->set_panel1(serial_.is_open() ? QStringLiteral("串口开")
-                                            : QStringLiteral("串口关闭"));
-}
-
 void MainWindow::refresh_port_status() {
-  show_port_state();
+  ports_->show_port_state();
   status_refresh_timer_->set_enabled(false);
   progress_window_->ProgressBar1()->setValue(0);
 }
@@ -194,13 +187,7 @@ void MainWindow::answer_exit(bool yes) {
 void MainWindow::end_link_for_exit() {
   exchanges_->end_for_exit();
   boxes_.discard_pending();
-  if (exchanges_->stream_may_run() && serial_.is_open()) {
-    const auto stop = wire_bytes(monitor_request(MonitorMode::Stop));
-    serial_.port().write(reinterpret_cast<const char*>(stop.data()),
-                         static_cast<qint64>(stop.size()));
-    serial_.port().flush();
-  }
-  serial_.close_for_exit();
+  ports_->serial_port().close_for_exit();
 }
 
 // Closes the other windows, the most recent first; one that refuses to close stays open with

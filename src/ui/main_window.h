@@ -37,6 +37,8 @@
 #include "ui/exchange_controller.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
+#include "ui/port_controller.h"
+#include "ui/service_dialogs.h"
 #include "ui/sheet_edit.h"
 #include "ui/splash.h"
 
@@ -98,9 +100,9 @@ class MainWindow : public QMainWindow {
   // into one cell.
   void edit_sheet(const QString& what, const std::function<void()>& change, int cell = -1);
 
-  SerialPort& serial_port() { return serial_; }
+  SerialPort& serial_port() { return ports_->serial_port(); }
   // The port last chosen from the port menu; 0 before the first choice.
-  int port_no() const { return port_no_; }
+  int port_no() const { return ports_->port_no(); }
   MessageBoxes& message_boxes() { return boxes_; }
 
   StatusBar* status_bar() const { return status_bar_; }
@@ -117,12 +119,10 @@ class MainWindow : public QMainWindow {
   QAction* test_mode() const { return test_mode_; }
   QAction* radio_id() const { return radio_id_; }
 
-  // The service dialogs while they are loaded, else null. A dialog is loaded when it is first
-  // chosen from the menu and unloaded when it is closed; `test_mode_dialog` is also loaded, hidden,
-  // by a packet of a test-mode stream that finds it unloaded.
-  EngineeringDialog* engineering_dialog() const;
-  TestModeDialog* test_mode_dialog() const;
-  RadioIdDialog* radio_id_dialog() const;
+  // The service dialogs while they are loaded, else null (see ServiceDialogs).
+  EngineeringDialog* engineering_dialog() const { return service_dialogs_->engineering_dialog(); }
+  TestModeDialog* test_mode_dialog() const { return service_dialogs_->test_mode_dialog(); }
+  RadioIdDialog* radio_id_dialog() const { return service_dialogs_->radio_id_dialog(); }
 
   // The exchange sequences on the link and what the window shows of them.
   ExchangeController& exchanges() { return *exchanges_; }
@@ -147,8 +147,7 @@ class MainWindow : public QMainWindow {
   void background_double_clicked();
   void progress_window_closed();
   void request_exit();
-  void choose_port(int port_no);
-  void clear_port_checks();
+  void choose_port(int port_no) { ports_->choose_port(port_no); }
   void start_write();
   void start_read();
   void choose_and_open_file();
@@ -156,11 +155,6 @@ class MainWindow : public QMainWindow {
   void export_csv_click();
   void import_csv_click();
   void trace_click();
-  // The menu items `工程模式`, `测试模式` and `写ID`: each shows its dialog modeless, loading it
-  // first when needed, and brings it forward.
-  void open_engineering_dialog();
-  void open_test_mode_dialog();
-  void open_radio_id_dialog();
 
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
@@ -181,8 +175,6 @@ class MainWindow : public QMainWindow {
   void build_timers_and_windows();
   // main_window_menus.cpp
   void build_menus();
-  // main_window_ports.cpp
-  void build_port_menu(QMenu* menu);
   // main_window_grid.cpp
   void connect_grid();
   void fill_option_boxes();
@@ -210,10 +202,6 @@ class MainWindow : public QMainWindow {
   void connect_files();
   // main_window_csv.cpp
   void connect_csv();
-  // main_window_dialogs.cpp
-  void connect_dialogs();
-  TestModeDialog* load_test_mode_dialog();
-  void show_dialog(QWidget* dialog);
   // main_window_safety.cpp
   void connect_safety();
   void back_up_read(bool ok);
@@ -223,7 +211,6 @@ class MainWindow : public QMainWindow {
   // main_window.cpp
   void connect_lifecycle();
   void load();
-  void show_port_state();
   void ask_to_exit();
   void answer_exit(bool yes);
   void end_link_for_exit();
@@ -239,11 +226,11 @@ class MainWindow : public QMainWindow {
   ChannelFile unchanged_;  // the sheet's content as last opened, saved or read
   QUndoStack undo_stack_;
   EditState before_read_;
-  SerialPort serial_;
+  PortController* ports_ = nullptr;
   ExchangeController* exchanges_ = nullptr;
+  ServiceDialogs* service_dialogs_ = nullptr;
   Sheet sheet_;
   Sheet read_back_;  // the radio as read back after a write, to check it
-  int port_no_ = 0;
 
   Background* background_ = nullptr;
   ChannelGrid* grid_ = nullptr;
@@ -271,7 +258,6 @@ class MainWindow : public QMainWindow {
   QMenu* recent_files_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
-  std::array<QAction*, kLastPort> port_actions_{};
   QAction* baud_9600_action_ = nullptr;
   QAction* model_action_ = nullptr;
   QAction* read_action_ = nullptr;
@@ -287,9 +273,6 @@ class MainWindow : public QMainWindow {
   FormTimer* splash_timer_ = nullptr;
   ProgressWindow* progress_window_ = nullptr;
   QPointer<Splash> splash_;
-  QPointer<EngineeringDialog> engineering_dialog_;
-  QPointer<TestModeDialog> test_mode_dialog_;
-  QPointer<RadioIdDialog> radio_id_dialog_;
   std::vector<QPointer<QWidget>> loaded_windows_;
 
   bool closing_ = false;  // the exit question is asked or about to be

@@ -8,7 +8,6 @@
 #include "link/write_transfer.h"
 #include "ui/background.h"
 #include "ui/main_window.h"
-#include "ui/status_bar.h"
 
 namespace m27 {
 
@@ -23,7 +22,7 @@ void MainWindow::connect_link() {
        {read_action_, write_action_, open_action_, save_action_, export_csv_, import_csv_}) {
     guard.add(a);
   }
-  for (QAction* a : port_actions_) guard.add(a);
+  for (QAction* a : ports_->menu_items()) guard.add(a);
   connect(exchanges_, &ExchangeController::commands_enabled_changed, this, [this](bool enabled) {
     enable_undo_redo();
     fill_recent_menu();
@@ -31,10 +30,7 @@ void MainWindow::connect_link() {
   });
   connect(exchanges_, &ExchangeController::sheet_checked, this, &MainWindow::render_sheet);
   connect(exchanges_, &ExchangeController::sheet_read, this, &MainWindow::apply_read_sheet);
-  connect(exchanges_, &ExchangeController::port_lost, this, [this] {
-    clear_port_checks();
-    status_bar_->set_panel1(QStringLiteral("串口关"));
-  });
+  connect(exchanges_, &ExchangeController::port_lost, ports_, &PortController::mark_port_lost);
 }
 
 void MainWindow::start_write() {
