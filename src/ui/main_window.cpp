@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -29,6 +32,8 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
     : QMainWindow(parent),
       boxes_(boxes),
       file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_) {
+  history_ = new SheetHistory(sheet_, this, [this] { render_sheet(); },
+                              QStringLiteral("写频软件     "));
   build_layout();
   ports_ = new PortController(std::move(ports), boxes_, status_bar_, this);
   exchanges_ = new ExchangeController(
@@ -37,9 +42,12 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   build_menus();
   connect_grid();
   connect_lifecycle();
+  files_ = new FileController(
+      sheet_, *history_, boxes_, file_dialogs_,
+      {this, [this] { render_sheet(); }, status_refresh_timer_, splash_timer_},
+      {open_action_, save_action_, recent_files_, export_csv_, import_csv_, trace_});
+  setAcceptDrops(true);
   connect_link();
-  connect_files();
-  connect_csv();
   service_dialogs_ = new ServiceDialogs(*exchanges_, this);
   connect(service_dialogs_, &ServiceDialogs::loaded, this, &MainWindow::register_window);
   connect(engineering_mode_, &QAction::triggered, service_dialogs_,
@@ -78,7 +86,7 @@ void MainWindow::load() {
   resize(kStartWidth, kStartHeight);
   ports_->show_port_state();
   sheet_ = startup_sheet();
-  mark_unchanged(QString());
+  history_->mark_unchanged(QString());
   render_sheet();
   progress_window_->hide();
 }
@@ -160,7 +168,7 @@ void MainWindow::ask_to_exit() {
     boxes_.ask_save({"当前信道数据已修改，是否保存？", "", MessageIcon::None},
                     [this](SaveAnswer answer) {
                       answer_exit(answer == SaveAnswer::Discard ||
-                                  (answer == SaveAnswer::Save && save_with_dialog()));
+                                  (answer == SaveAnswer::Save && files_->save_with_dialog()));
                     });
     return;
   }
@@ -188,6 +196,17 @@ void MainWindow::end_link_for_exit() {
   exchanges_->end_for_exit();
   boxes_.discard_pending();
   ports_->serial_port().close_for_exit();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!files_->dropped_channel_file(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString file = files_->dropped_channel_file(event->mimeData());
+  if (file.isEmpty()) return;
+  event->acceptProposedAction();
+  open_file(file);
 }
 
 // Closes the other windows, the most recent first; one that refuses to close stays open with

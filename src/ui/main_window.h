@@ -36,9 +36,11 @@
 #include "ui/channel_grid.h"
 #include "ui/exchange_controller.h"
 #include "ui/file_dialogs.h"
+#include "ui/file_controller.h"
 #include "ui/message_boxes.h"
 #include "ui/port_controller.h"
 #include "ui/service_dialogs.h"
+#include "ui/sheet_history.h"
 #include "ui/sheet_edit.h"
 #include "ui/splash.h"
 
@@ -85,20 +87,13 @@ class MainWindow : public QMainWindow {
   // Opens a channel file as 打开文件 does once its dialog has answered (a file named on the
   // command line, chosen from the recent files or dropped on the window), asking first when
   // the sheet has unsaved changes.
-  void open_file(const QString& name);
+  void open_file(const QString& name) { files_->open_file(name); }
   // Whether the sheet differs from what was last opened, saved or read (the title's `*`).
-  bool unsaved_changes() const;
-  // Runs `then` unless the sheet has unsaved changes and the user keeps them: the question
-  // "当前信道数据已修改，是否保存？" answered 保存 saves first (a cancelled or failed save stops
-  // here), 不保存 goes on, 取消 stops. Everything that replaces the sheet asks through this.
-  void settle_unsaved_changes(std::function<void()> then);
-  // A completed read replaces the sheet in one undoable step and becomes what the sheet is
-  // compared with.
-  void apply_read_sheet(const Sheet& read);
-  // Makes `change` to the sheet one undoable step named `what` (an import, for instance),
-  // unless it leaves the file's content and the title as they were. `cell` >= 0 merges typing
-  // into one cell.
-  void edit_sheet(const QString& what, const std::function<void()>& change, int cell = -1);
+  bool unsaved_changes() const { return history_->unsaved_changes(); }
+  // Makes `change` to the sheet one undoable step named `what` (see SheetHistory::edit).
+  void edit_sheet(const QString& what, const std::function<void()>& change, int cell = -1) {
+    history_->edit(what, change, cell);
+  }
 
   SerialPort& serial_port() { return ports_->serial_port(); }
   // The port last chosen from the port menu; 0 before the first choice.
@@ -150,11 +145,6 @@ class MainWindow : public QMainWindow {
   void choose_port(int port_no) { ports_->choose_port(port_no); }
   void start_write();
   void start_read();
-  void choose_and_open_file();
-  void save_file();
-  void export_csv_click();
-  void import_csv_click();
-  void trace_click();
 
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
@@ -185,23 +175,6 @@ class MainWindow : public QMainWindow {
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
-  void open_named_file(const QString& name);
-  // The save dialog and the saving; false when it was cancelled or failed.
-  bool save_with_dialog();
-  void remember_file(const QString& name);
-  void fill_recent_menu();
-  // main_window_history.cpp
-  void build_edit_menu(QMenu* menu);
-  EditState edit_state() const;
-  void restore(const EditState& state);
-  // What was opened, saved or read last: the sheet is compared with it from now on.
-  void mark_unchanged(const QString& file_name);
-  void show_title();
-  void enable_undo_redo();
-  // main_window_files.cpp
-  void connect_files();
-  // main_window_csv.cpp
-  void connect_csv();
   // main_window_safety.cpp
   void connect_safety();
   void back_up_read(bool ok);
@@ -220,15 +193,11 @@ class MainWindow : public QMainWindow {
   MessageBoxes& boxes_;
   QtFileDialogs toolkit_dialogs_;
   FileDialogs& file_dialogs_;
-  QString file_name_;      // the name last chosen in either file dialog
-  QString open_file_;      // the file last opened or saved, named in the title
-  QString title_;          // the program's name, or the name of the plan last applied
-  ChannelFile unchanged_;  // the sheet's content as last opened, saved or read
-  QUndoStack undo_stack_;
-  EditState before_read_;
   PortController* ports_ = nullptr;
   ExchangeController* exchanges_ = nullptr;
   ServiceDialogs* service_dialogs_ = nullptr;
+  SheetHistory* history_ = nullptr;
+  FileController* files_ = nullptr;
   Sheet sheet_;
   Sheet read_back_;  // the radio as read back after a write, to check it
 
@@ -256,8 +225,6 @@ class MainWindow : public QMainWindow {
   QAction* trace_ = nullptr;
   QAction* exit_action_ = nullptr;
   QMenu* recent_files_ = nullptr;
-  QAction* undo_ = nullptr;
-  QAction* redo_ = nullptr;
   QAction* baud_9600_action_ = nullptr;
   QAction* model_action_ = nullptr;
   QAction* read_action_ = nullptr;

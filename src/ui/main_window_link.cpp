@@ -24,12 +24,12 @@ void MainWindow::connect_link() {
   }
   for (QAction* a : ports_->menu_items()) guard.add(a);
   connect(exchanges_, &ExchangeController::commands_enabled_changed, this, [this](bool enabled) {
-    enable_undo_redo();
-    fill_recent_menu();
+    history_->set_commands_enabled(enabled);
+    files_->set_commands_enabled(enabled);
     emit exchange_commands_enabled(enabled);
   });
   connect(exchanges_, &ExchangeController::sheet_checked, this, &MainWindow::render_sheet);
-  connect(exchanges_, &ExchangeController::sheet_read, this, &MainWindow::apply_read_sheet);
+  connect(exchanges_, &ExchangeController::sheet_read, history_, &SheetHistory::apply_read_sheet);
   connect(exchanges_, &ExchangeController::port_lost, ports_, &PortController::mark_port_lost);
 }
 
@@ -41,7 +41,7 @@ void MainWindow::start_write() {
 // A read may replace an edited sheet: it asks first. Its sheet is applied as one undoable step
 // when, and only when, it completes.
 void MainWindow::start_read() {
-  settle_unsaved_changes([this] {
+  files_->settle_unsaved_changes([this] {
     start_exchange(std::make_unique<ReadTransfer>(sheet_),
                    {{}, [this](bool ok) { back_up_read(ok); }, {}});
   });

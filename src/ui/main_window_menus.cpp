@@ -60,7 +60,7 @@ void MainWindow::build_menus() {
   add_separator(file, "wer6wr6");
   exit_action_ = add_item(file, "FormCancel", "退出(&E)");
 
-  build_edit_menu(add_menu(this, bar, "edit", "编辑(&E)"));
+  history_->build_menu(add_menu(this, bar, "edit", "编辑(&E)"));
 
   QMenu* settings = add_menu(this, bar, "chuankoushezhi", "设置(&I)");
   ports_->build_menu(add_submenu(settings, "com", "端口(&C)"));
