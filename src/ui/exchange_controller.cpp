@@ -161,8 +161,7 @@ void ExchangeController::ended(Exchange kind, Ending ending) {
 }
 
 void ExchangeController::finished(bool ok) {
-  player_.run([this, ok, on_finished = callbacks_.on_finished,
-               setting = kind_ == Exchange::Setting,
+  player_.run([this, ok, on_finished = callbacks_.on_finished, setting = kind_ == Exchange::Setting,
                refresh = std::exchange(refresh_when_finished_, false)] {
     enable_commands(true);
     if (setting) view_.splash_timer->set_enabled(true);

@@ -69,7 +69,7 @@ class ExchangeController : public QObject {
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
   void commands_enabled_changed(bool enabled);
-  void sheet_checked();               // a write corrected the window's sheet: show it again
+  void sheet_checked();                // a write corrected the window's sheet: show it again
   void sheet_read(const Sheet& read);  // a completed read, unless its caller takes the sheet
   void port_lost();                    // the port is closed now; its message follows
 

@@ -29,11 +29,9 @@ constexpr int kStartHeight = 667;
 }  // namespace
 
 MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs, QWidget* parent)
-    : QMainWindow(parent),
-      boxes_(boxes),
-      file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_) {
-  history_ = new SheetHistory(sheet_, this, [this] { render_sheet(); },
-                              QStringLiteral("写频软件     "));
+    : QMainWindow(parent), boxes_(boxes), file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_) {
+  history_ = new SheetHistory(
+      sheet_, this, [this] { render_sheet(); }, QStringLiteral("写频软件     "));
   build_layout();
   ports_ = new PortController(std::move(ports), boxes_, status_bar_, this);
   exchanges_ = new ExchangeController(
@@ -47,15 +45,13 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
       {this, [this] { render_sheet(); }, status_refresh_timer_, splash_timer_},
       {open_action_, save_action_, recent_files_, export_csv_, import_csv_, trace_});
   setAcceptDrops(true);
+  transfers_ =
+      new TransferController(sheet_, *exchanges_, *files_, boxes_,
+                             {open_backups_, backup_after_read_, verify_after_write_}, this);
   connect_link();
-  service_dialogs_ = new ServiceDialogs(*exchanges_, this);
+  service_dialogs_ =
+      new ServiceDialogs(*exchanges_, this, {engineering_mode_, test_mode_, radio_id_});
   connect(service_dialogs_, &ServiceDialogs::loaded, this, &MainWindow::register_window);
-  connect(engineering_mode_, &QAction::triggered, service_dialogs_,
-          &ServiceDialogs::open_engineering_dialog);
-  connect(test_mode_, &QAction::triggered, service_dialogs_,
-          &ServiceDialogs::open_test_mode_dialog);
-  connect(radio_id_, &QAction::triggered, service_dialogs_, &ServiceDialogs::open_radio_id_dialog);
-  connect_safety();
   load();
 }
 

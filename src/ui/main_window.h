@@ -5,25 +5,25 @@
 // Every handler reads the controls into the sheet (the grid and the boxes write each edit into
 // it at once), calls the channel core and shows the sheet again with `render_sheet()`.
 //
-// The window is split by concern:
-//   main_window.cpp         start-up (`load`), timers, about box, progress window, exit
-//   main_window_layout.cpp  the controls and their arrangement
-//   main_window_menus.cpp   the menu tree
-//   main_window_ports.cpp   the port menu
-//   main_window_grid.cpp    the grid, the option boxes, plans, mode and the fill buttons
-//   main_window_link.cpp    the read and write transfers, the service exchanges, their display
-//   main_window_files.cpp   the channel-file commands, recent files, files dropped or named at
-//                           start-up, and the question about unsaved changes
-//   main_window_history.cpp undo and redo, the title with the file's name and its `*`
-//   main_window_csv.cpp     "导出CSV…", "导入CSV…" and the serial trace "通讯记录…"
-//   main_window_dialogs.cpp the three service dialogs: opened from the menu, one of each
-//   main_window_safety.cpp  the backup of every read and the read-back check after a write
+// The window is the view: it builds the controls and menus, renders the sheet, exposes its
+// widgets, and hands each job to a controller of its own:
+//   main_window.cpp          start-up (`load`), timers, about box, progress window, exit
+//   main_window_layout.cpp   the controls and their arrangement
+//   main_window_menus.cpp    the menu tree
+//   main_window_grid.cpp     the grid, the option boxes, plans, mode and the fill buttons
+//   main_window_link.cpp     the controllers wired to the view, the exchange guard
+//   ExchangeController       the link's sequences and what each event means for the window
+//   PortController           the serial port, the port menu, the port state in the status bar
+//   TransferController       the read and write commands, backups of reads, read-back checks
+//   FileController           the channel-file commands, recent files, dropped files, CSV, the
+//                            serial trace, and the question about unsaved changes
+//   SheetHistory             undo and redo, the title with the file's name and its `*`
+//   ServiceDialogs           the three service dialogs: opened from the menu, one of each
 // The menu items `StartWrite` and `WriteChn` click `write_button` (write) and `read_button` (read);
 // the open and save buttons trigger the menu items `open_action` and `save_action`.
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QUndoStack>
 #include <array>
 #include <functional>
 #include <memory>
@@ -31,18 +31,17 @@
 #include <vector>
 
 #include "channels/sheet.h"
-#include "files/channel_file.h"
 #include "link/qt/serial_port.h"
 #include "ui/channel_grid.h"
 #include "ui/exchange_controller.h"
-#include "ui/file_dialogs.h"
 #include "ui/file_controller.h"
+#include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
 #include "ui/port_controller.h"
 #include "ui/service_dialogs.h"
 #include "ui/sheet_history.h"
-#include "ui/sheet_edit.h"
 #include "ui/splash.h"
+#include "ui/transfer_controller.h"
 
 class QAction;
 class QCloseEvent;
@@ -119,8 +118,6 @@ class MainWindow : public QMainWindow {
   TestModeDialog* test_mode_dialog() const { return service_dialogs_->test_mode_dialog(); }
   RadioIdDialog* radio_id_dialog() const { return service_dialogs_->radio_id_dialog(); }
 
-  // The exchange sequences on the link and what the window shows of them.
-  ExchangeController& exchanges() { return *exchanges_; }
   using ExchangeCallbacks = ExchangeController::Callbacks;
   // Starts an exchange sequence on the link (a transfer, a service request); refused (false)
   // while another one runs.
@@ -143,8 +140,6 @@ class MainWindow : public QMainWindow {
   void progress_window_closed();
   void request_exit();
   void choose_port(int port_no) { ports_->choose_port(port_no); }
-  void start_write();
-  void start_read();
 
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
@@ -175,12 +170,6 @@ class MainWindow : public QMainWindow {
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
-  // main_window_safety.cpp
-  void connect_safety();
-  void back_up_read(bool ok);
-  void read_back_written(bool ok);
-  void check_read_back(const Sheet& written, bool ok);
-  void open_backup_folder();
   // main_window.cpp
   void connect_lifecycle();
   void load();
@@ -198,8 +187,8 @@ class MainWindow : public QMainWindow {
   ServiceDialogs* service_dialogs_ = nullptr;
   SheetHistory* history_ = nullptr;
   FileController* files_ = nullptr;
+  TransferController* transfers_ = nullptr;
   Sheet sheet_;
-  Sheet read_back_;  // the radio as read back after a write, to check it
 
   Background* background_ = nullptr;
   ChannelGrid* grid_ = nullptr;

@@ -1,11 +1,9 @@
-// The main window's side of the link: the read and write buttons, and the exchange controller
-// wired to the view.
+// The main window's side of the link: the exchange controller wired to the view, and the
+// transfer buttons.
 
 #include <QAction>
 #include <QPushButton>
 
-#include "link/read_transfer.h"
-#include "link/write_transfer.h"
 #include "ui/background.h"
 #include "ui/main_window.h"
 
@@ -14,8 +12,8 @@ namespace m27 {
 // The guard holds everything on the window's page (the option bar, the grid, the channel edit
 // frame, the transfer buttons), the file and transfer menu items and the port menu.
 void MainWindow::connect_link() {
-  connect(write_button_, &QPushButton::clicked, this, &MainWindow::start_write);
-  connect(read_button_, &QPushButton::clicked, this, &MainWindow::start_read);
+  connect(write_button_, &QPushButton::clicked, transfers_, &TransferController::start_write);
+  connect(read_button_, &QPushButton::clicked, transfers_, &TransferController::start_read);
   ExchangeGuard& guard = exchanges_->guard();
   for (QWidget* w : background_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) guard.add(w);
   for (QAction* a :
@@ -31,20 +29,6 @@ void MainWindow::connect_link() {
   connect(exchanges_, &ExchangeController::sheet_checked, this, &MainWindow::render_sheet);
   connect(exchanges_, &ExchangeController::sheet_read, history_, &SheetHistory::apply_read_sheet);
   connect(exchanges_, &ExchangeController::port_lost, ports_, &PortController::mark_port_lost);
-}
-
-void MainWindow::start_write() {
-  start_exchange(std::make_unique<WriteTransfer>(sheet_),
-                 {{}, [this](bool ok) { read_back_written(ok); }, {}});
-}
-
-// A read may replace an edited sheet: it asks first. Its sheet is applied as one undoable step
-// when, and only when, it completes.
-void MainWindow::start_read() {
-  files_->settle_unsaved_changes([this] {
-    start_exchange(std::make_unique<ReadTransfer>(sheet_),
-                   {{}, [this](bool ok) { back_up_read(ok); }, {}});
-  });
 }
 
 bool MainWindow::start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks) {

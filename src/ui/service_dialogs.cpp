@@ -1,5 +1,7 @@
 #include "ui/service_dialogs.h"
 
+#include <QAction>
+
 #include "ui/engineering_dialog.h"
 #include "ui/exchange_controller.h"
 #include "ui/radio_id_dialog.h"
@@ -13,8 +15,12 @@ constexpr int kDialogMargin = 24;
 }  // namespace
 
 // A stream keeps running when its dialog is closed, so its next packet may load it again.
-ServiceDialogs::ServiceDialogs(ExchangeController& exchanges, QWidget* window)
+ServiceDialogs::ServiceDialogs(ExchangeController& exchanges, QWidget* window, Menu menu)
     : QObject(window), exchanges_(exchanges), window_(window) {
+  connect(menu.engineering_mode, &QAction::triggered, this,
+          &ServiceDialogs::open_engineering_dialog);
+  connect(menu.test_mode, &QAction::triggered, this, &ServiceDialogs::open_test_mode_dialog);
+  connect(menu.radio_id, &QAction::triggered, this, &ServiceDialogs::open_radio_id_dialog);
   exchanges.set_monitor_display([this](const MonitorPacket& packet) {
     load(test_mode_dialog_)->decode_monitor_packet(packet.rx_data);
   });

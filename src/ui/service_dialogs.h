@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+class QAction;
+
 namespace m27 {
 
 class EngineeringDialog;
@@ -17,8 +19,14 @@ class ServiceDialogs : public QObject {
   Q_OBJECT
 
  public:
+  // The menu items that open them.
+  struct Menu {
+    QAction* engineering_mode;  // 工程模式
+    QAction* test_mode;         // 测试模式
+    QAction* radio_id;          // 写ID
+  };
   // `window`: the main window they open beside.
-  ServiceDialogs(ExchangeController& exchanges, QWidget* window);
+  ServiceDialogs(ExchangeController& exchanges, QWidget* window, Menu menu);
   // The dialogs have no owner window.
   ~ServiceDialogs() override;
 
