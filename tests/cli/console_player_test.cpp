@@ -10,8 +10,6 @@
 
 #include "cli/data_lines.h"
 #include "fake-radio/radio.h"
-#include "link/read_transfer.h"
-#include "link/write_transfer.h"
 #include "unit/virtual_pair.h"
 
 namespace m27 {
@@ -56,11 +54,7 @@ TEST(ConsolePlayer, TransfersPrintTheWindowsMessagesAndProgressOnATerminal) {
     Sheet sheet = startup_sheet();
     fake::Radio radio(fake::default_memory(), {false, std::chrono::milliseconds(30), c.fault});
     VirtualPair pair(radio);
-    if (c.write) {
-      pair.start(std::make_unique<WriteTransfer>(sheet));
-    } else {
-      pair.start(std::make_unique<ReadTransfer>(sheet));
-    }
+    pair.start(transfer(c.write, sheet));
     pair.run(10min);
     EXPECT_EQ(play(pair.events, {true, {}}), Streams("", c.err)) << c.write;
   }

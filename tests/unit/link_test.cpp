@@ -38,39 +38,14 @@ std::optional<Sheet> clean_read() {
       run(ScriptedRadio(working()), std::make_unique<ReadTransfer>(startup_sheet())).events);
 }
 
-TEST(Link, AnOptionExchangeGetsThreeTriesThenFailsAtTheThirdDeadline) {
-  struct Case {
-    const char* name;
-    bool write;
-    bool wedged_port;  // the port never reports its output written
-    int request_bytes;
-    Duration interval;
-  };
-  const Case kCases[] = {
-      {"read from a silent radio: 1 s a try", false, false, 6, 1s},
-      {"write to a silent radio: 5 s a try", true, false, 9, 5s},
-      {"read through a wedged port", false, true, 6, 1s},
-  };
-  for (const auto& c : kCases) {
-    ScriptedRadio radio = c.wedged_port ? ScriptedRadio(working()) : silent_radio();
-    VirtualPair pair(radio);
-    pair.written_reports = !c.wedged_port;
-    Sheet sheet = startup_sheet();
-    if (c.write) {
-      pair.start(std::make_unique<WriteTransfer>(sheet));
-    } else {
-      pair.start(std::make_unique<ReadTransfer>(sheet));
-    }
-    pair.run();
-    const Duration attempt = c.interval + line(c.request_bytes);
-    ASSERT_EQ(pair.requests.size(), 3u) << c.name;
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(pair.requests[i].at, i * attempt) << c.name;
-    EXPECT_EQ(pair.finished(), false) << c.name;
-    EXPECT_EQ(pair.finished_at(), 3 * attempt) << c.name;
-  }
+// After the option record, the channel request gets `answer`.
+ScriptedRadio::Script then(std::vector<Out> answer) {
+  return [answer](const Bytes& request, int n) { return n == 0 ? working()(request, n) : answer; };
 }
 
-TEST(Link, AChannelExchangeGetsOneTryWhateverTheRadioSends) {
+// An option exchange gets three tries (1 s each for a read, 5 s for a write), a channel
+// exchange one (5 s) whatever the radio sends; input during the settle window is discarded.
+TEST(Link, EachRadioEndsTheSequenceAsItShouldAndInTime) {
   Bytes bad_checksum = kChannelReply;
   ++bad_checksum.back();
   std::vector<Out> garbage;
@@ -78,60 +53,62 @@ TEST(Link, AChannelExchangeGetsOneTryWhateverTheRadioSends) {
   for (int i = 0; i < 20000; ++i) {  // 20 s of bytes that never make a good frame
     garbage.push_back({kAnswerAfter + i * kByteTime, {pattern[i % 10]}});
   }
-  const std::pair<const char*, std::vector<Out>> kCases[] = {
-      {"silent", {}},
-      {"cut off mid-frame",
-       {{kAnswerAfter, Bytes(kChannelReply.begin(), kChannelReply.begin() + 5)}}},
-      {"endless garbage", garbage},
-      {"checksum off by one", {{kAnswerAfter, bad_checksum}}},
-      {"too short for a channel record", {{kAnswerAfter, reply(0x43, {0x1F, 0x54})}}},
-  };
-  for (const auto& [name, channel_answer] : kCases) {
-    ScriptedRadio radio([&](const Bytes& request, int n) {
-      return n == 0 ? working()(request, n) : channel_answer;
-    });
-    const Outcome r = run(radio, std::make_unique<ReadTransfer>(startup_sheet()));
-    ASSERT_EQ(r.requests.size(), 2u) << name;
-    EXPECT_EQ(r.requests[1].bytes, wire_bytes(read_channel_request(0))) << name;
-    EXPECT_EQ(r.script.back(), "failed") << name;
-    EXPECT_EQ(r.finished_at, r.requests[1].at + line(6) + 5s) << name;
-  }
-}
-
-TEST(Link, InputDuringTheSettleWindowIsDiscarded) {
-  struct Case {
-    const char* name;
-    ScriptedRadio::Script radio;
-    bool byte_by_byte;
-    std::size_t requests;  // 26 for a whole read, 3 for one that failed its option exchange
-  };
   const auto echoing = [](const Bytes& request, int n) {
     auto outs = working()(request, n);
     outs.insert(outs.begin(), Out{0ms, request});
     return outs;
   };
+  const auto silent = [](const Bytes&, int) { return std::vector<Out>{}; };
+  const Duration read_tries = 3 * (1s + line(6));
+  const Duration channel_try = kAnswerAfter + line(6) + 5s;
+  struct Case {
+    const char* name;
+    ScriptedRadio::Script radio;
+    std::size_t requests;
+    std::optional<Duration> failed_at;  // nothing: the sequence succeeds
+    bool write = false;
+    bool byte_by_byte = false;
+    bool wedged_port = false;  // the port never reports its output written
+  };
   const Case kCases[] = {
-      {"an echo, then the reply", echoing, false, 26},
-      {"an echo, then the reply, byte by byte", echoing, true, 26},
+      {"read from a silent radio", silent, 3, read_tries},
+      {"write to a silent radio", silent, 3, 3 * (5s + line(9)), true},
+      {"read through a wedged port", working(), 3, read_tries, false, false, true},
+      {"channel: silent", then({}), 2, channel_try},
+      {"channel: cut off mid-frame",
+       then({{kAnswerAfter, Bytes(kChannelReply.begin(), kChannelReply.begin() + 5)}}), 2,
+       channel_try},
+      {"channel: endless garbage", then(garbage), 2, channel_try},
+      {"channel: checksum off by one", then({{kAnswerAfter, bad_checksum}}), 2, channel_try},
+      {"channel: too short a record", then({{kAnswerAfter, reply(0x43, {0x1F, 0x54})}}), 2,
+       channel_try},
+      {"an echo, then the reply", echoing, 26, {}},
+      {"an echo, then the reply, byte by byte", echoing, 26, {}, false, true},
       // 6 bytes take 6.25 ms on the line; the settle window ends 20 ms later.
-      {"a reply 25 ms after the request", working(25ms), false, 3},
-      {"a reply as the settle window ends", working(line(6) + kSettle), false, 26},
+      {"a reply 25 ms after the request", working(25ms), 3, read_tries},
+      {"a reply as the settle window ends", working(line(6) + kSettle), 26, {}},
       // The first attempt's reply stops after its length byte; the machine must not take the
       // retry's reply for the rest of that frame.
       {"a cut-off frame, then a whole reply to the retry",
        [](const Bytes& request, int n) {
          return n > 0 ? working()(request, n) : std::vector<Out>{{kAnswerAfter, {0x42, 0x03}}};
        },
-       false, 27},
+       27,
+       {}},
   };
   for (const auto& c : kCases) {
     ScriptedRadio radio(c.radio);
     VirtualPair pair(radio);
     pair.byte_by_byte = c.byte_by_byte;
-    pair.start(std::make_unique<ReadTransfer>(startup_sheet()));
+    pair.written_reports = !c.wedged_port;
+    Sheet sheet = startup_sheet();
+    pair.start(transfer(c.write, sheet));
     pair.run();
-    EXPECT_EQ(pair.finished(), c.requests > 3) << c.name;
     EXPECT_EQ(pair.requests.size(), c.requests) << c.name;
+    EXPECT_EQ(pair.finished(), !c.failed_at) << c.name;
+    if (c.failed_at) {
+      EXPECT_EQ(pair.finished_at(), *c.failed_at) << c.name;
+    }
   }
 }
 

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "fake-radio/radio.h"
-#include "link/read_transfer.h"
-#include "link/write_transfer.h"
 #include "sheet_line.h"
 #include "support/varied_sheet.h"
 #include "virtual_pair.h"
@@ -28,11 +26,6 @@ ScriptedRadio answering(int answered, std::uint8_t total = 20) {
     if (request[0] == 0x52) return {{40ms, reply(0x43, {0x00, row, 0x00, row, 0x38, 0x38, 0x1B})}};
     return {{40ms, reply(0x41, {})}};
   });
-}
-
-std::unique_ptr<Operation> transfer(bool write, Sheet& sheet) {
-  if (write) return std::make_unique<WriteTransfer>(sheet);
-  return std::make_unique<ReadTransfer>(sheet);
 }
 
 TEST(Transfer, ReportsEachEndingInOrderAndAReadHandsOutASheetOnlyWhenComplete) {

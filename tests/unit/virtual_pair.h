@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "link/link.h"
+#include "link/read_transfer.h"
+#include "link/write_transfer.h"
 
 namespace m27::testing {
 
@@ -194,6 +196,12 @@ inline Script join(std::initializer_list<Script> parts) {
   Script all;
   for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
   return all;
+}
+
+// A write of `sheet`, or a read over it.
+inline std::unique_ptr<Operation> transfer(bool write, Sheet& sheet) {
+  if (write) return std::make_unique<WriteTransfer>(sheet);
+  return std::make_unique<ReadTransfer>(sheet);
 }
 
 // One exchange sequence from its start to its end, the port open or not, the user cancelling
