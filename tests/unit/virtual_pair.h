@@ -25,6 +25,7 @@ using Bytes = std::vector<std::uint8_t>;
 struct SentRequest {
   Duration at;  // since the start of the pair
   Bytes bytes;
+  bool operator==(const SentRequest&) const = default;
 };
 
 template <typename Radio>
@@ -135,10 +136,6 @@ class ScriptedRadio {
   std::multimap<TimePoint, Bytes> pending_;  // in order of time, then of sending
 };
 
-inline ScriptedRadio silent_radio() {
-  return ScriptedRadio([](const Bytes&, int) { return std::vector<ScriptedRadio::Out>{}; });
-}
-
 // A frame with a correct checksum.
 inline Bytes reply(std::uint8_t command, Bytes data) {
   Bytes frame{command, static_cast<std::uint8_t>(data.size())};
@@ -148,6 +145,22 @@ inline Bytes reply(std::uint8_t command, Bytes data) {
   frame.push_back(static_cast<std::uint8_t>(sum % 256));
   return frame;
 }
+
+// A working radio that answers the first `answered` requests, `after` each, and then stays
+// silent. Its option record says professional mode, the China plan and `total` channels; channel
+// row r has count r on the 6.25 kHz raster and the tone bytes 0x38 inverted ("I023").
+inline ScriptedRadio::Script answering(int answered = 1000, std::uint8_t total = 20,
+                                       Duration after = 40ms) {
+  return [=](const Bytes& request, int n) -> std::vector<ScriptedRadio::Out> {
+    if (n >= answered || request[0] == 0x45) return {};
+    if (request[0] == 0x53) return {{after, reply(0x42, {0x41, 0x01, total})}};
+    const std::uint8_t row = request[2];
+    if (request[0] == 0x52) return {{after, reply(0x43, {0, row, 0, row, 0x38, 0x38, 0x1B})}};
+    return {{after, reply(0x41, {})}};
+  };
+}
+
+inline ScriptedRadio silent_radio() { return ScriptedRadio(answering(0)); }
 
 // What the sequence reported, one line per event: "began read", "progress 0/75", "message
 // 读频出错 | 读频出错", "ended no answer"... Progress after 0 and the sheets are left out; tests
