@@ -106,7 +106,7 @@ TEST(Link, ClosedPortShowsItsMessageForEverySend) {
   Sheet sheet = startup_sheet();
   const Outcome r = run(ScriptedRadio(working()), std::make_unique<WriteTransfer>(sheet), false);
   const std::string no_port = "message 请设置串口 | 注意 | !";
-  EXPECT_EQ(Script(r.script.begin() + 2, r.script.begin() + 6),
+  EXPECT_EQ(Script(r.script.begin() + 3, r.script.begin() + 7),
             (Script{no_port, no_port, no_port, "ended no answer"}));
   EXPECT_TRUE(r.requests.empty());
   EXPECT_EQ(r.finished_at, 15s);

@@ -19,36 +19,36 @@ TEST(Transfer, ReportsEachEndingInOrderAndAReadHandsOutASheetOnlyWhenComplete) {
   const Script read = {"began read", "progress 0/75"};
   const Script read_done = {"ended completed", "message 读写完成 | 读频完成"};
   const Script read_error = {"ended read error", "message 读频出错 | 读频出错", "failed"};
-  const Script write = {"began write", "progress 0/156"};
+  const Script write = {"began write", "sheet checked", "progress 0/156"};
   struct Case {
     const char* name;
     bool write;
     int answered;          // requests; the radio stays silent after them (-1: the port is closed)
     std::size_t requests;  // no end packet after a failure
     Script expected;
-    std::uint8_t total = 20;  // the radio's channel total
+    std::uint8_t total = 25;  // the radio's channel total: 25 is no error, 26 is
     std::optional<Duration> cancel_after = {};
   };
   const Case kCases[] = {
       {"read", false, 26, 26, join({read, read_done, {"finished"}})},
-      {"read of a total above 25", false, 26, 26,
-       join({read, read_done, {"message 读写完成 | 信道数出错", "finished"}}), 40},
+      {"read of a total of 26", false, 26, 26,
+       join({read, read_done, {"message 读写完成 | 信道数出错", "finished"}}), 26},
       {"read, port closed", false, -1, 0, {"message 请打开通信端口 | ", "ended refused", "failed"}},
       {"read, no option record", false, 0, 3, join({read, no_answer, {"failed"}})},
       {"read, rows 0..4 read, then silence", false, 6, 7, join({read, no_answer, read_error})},
-      {"read, progress window closed", false, 26, 6, join({read, read_error}), 20, 200ms},
+      {"read, progress window closed", false, 26, 6, join({read, read_error}), 25, 200ms},
       {"write", true, 27, 27,
        join({write, {"ended completed", "message 写频完成 | 写频完成", "finished"}})},
       {"write of 399.95 MHz, refused by the check",
        true,
        27,
        0,
-       {"began write", "message 第3信道频率输入错误，请重新输入 | 注意 | !", "ended refused",
-        "failed"}},
+       {"began write", "sheet checked", "message 第3信道频率输入错误，请重新输入 | 注意 | !",
+        "ended refused", "failed"}},
       {"write, no answer to the options", true, 0, 3, join({write, no_answer, {"failed"}})},
       {"write, no answer to a channel", true, 5, 6, join({write, no_answer, {"failed"}})},
       {"write, progress window closed", true, 27, 6,
-       join({write, {"ended communication error", "message 通讯失败 | ", "failed"}}), 20, 200ms},
+       join({write, {"ended communication error", "message 通讯失败 | ", "failed"}}), 25, 200ms},
   };
   for (const auto& c : kCases) {
     Sheet sheet = startup_sheet();

@@ -163,8 +163,8 @@ inline ScriptedRadio::Script answering(int answered = 1000, std::uint8_t total =
 inline ScriptedRadio silent_radio() { return ScriptedRadio(answering(0)); }
 
 // What the sequence reported, one line per event: "began read", "progress 0/75", "message
-// 读频出错 | 读频出错", "ended no answer"... Progress after 0 and the sheets are left out; tests
-// check them apart.
+// 读频出错 | 读频出错", "ended no answer"... Progress after 0 and the sheet read are left out;
+// tests check them apart.
 struct EventLine {
   std::string operator()(const Began& b) const {
     return std::string("began ") + std::array{"read", "write", "query", "setting"}[int(b.exchange)];
@@ -181,6 +181,7 @@ struct EventLine {
            std::array{"completed",           "no answer", "read error",
                       "communication error", "refused",   "port lost"}[int(e.ending)];
   }
+  std::string operator()(const SheetChecked&) const { return "sheet checked"; }
   std::string operator()(const ReplyData&) const { return "reply data"; }
   std::string operator()(const PortLost& p) const { return "port lost " + p.message.text; }
   std::string operator()(const Finished& f) const { return f.ok ? "finished" : "failed"; }
