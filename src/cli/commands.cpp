@@ -32,23 +32,16 @@
 namespace m27 {
 namespace {
 
-// Where the progress bar ends: 3 a channel for a read, 6 a record (options and channels) for a
-// write.
-constexpr int kReadProgressEnd = 3 * kRows;
-constexpr int kWriteProgressEnd = 6 * (kRows + 1);
-
 int exit_status(bool ok) { return ok ? kExitSuccess : kExitFailure; }
 
 ConsolePlayer console(ConsoleOptions options) {
   return ConsolePlayer(std::cout, std::cerr, std::move(options));
 }
 
-ConsoleOptions transfer_console(int progress_end) {
-  return {isatty(STDERR_FILENO) == 1, progress_end, {}};
-}
+ConsoleOptions transfer_console() { return {isatty(STDERR_FILENO) == 1, {}}; }
 
 int run(const ReadArgs& args, const PortMap& ports) {
-  ConsolePlayer player = console(transfer_console(kReadProgressEnd));
+  ConsolePlayer player = console(transfer_console());
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
   auto sheet = read_radio(session);
@@ -62,7 +55,7 @@ int run(const ReadArgs& args, const PortMap& ports) {
 }
 
 int run(const WriteArgs& args, const PortMap& ports) {
-  ConsolePlayer player = console(transfer_console(kWriteProgressEnd));
+  ConsolePlayer player = console(transfer_console());
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_whole_channel_file(sheet, file_path(args.file))) {
     player.show(*refusal);
@@ -78,7 +71,7 @@ int run(const WriteArgs& args, const PortMap& ports) {
 }
 
 int run(const IdReadArgs& args, const PortMap& ports) {
-  ConsolePlayer player = console({false, 0, id_line});
+  ConsolePlayer player = console({false, id_line});
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
   return exit_status(session.run(std::make_unique<ReadId>()));
@@ -111,7 +104,7 @@ int run(const IdWriteArgs& args, const PortMap& ports) {
 
 int run(const MonitorArgs& args, const PortMap& ports) {
   const bool rssi = args.kind == MonitorKind::Rssi;
-  ConsolePlayer player = console({false, 0, monitor_line});
+  ConsolePlayer player = console({false, monitor_line});
   StopSignal stop;
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
@@ -122,8 +115,8 @@ int run(const MonitorArgs& args, const PortMap& ports) {
   // A reader that has gone away (m27 monitor ... | head) ends the monitor as Ctrl-C does; so
   // does a lost port, which fails the command.
   bool port_lost = false;
-  QObject::connect(&session.driver(), &LinkDriver::action, [&](const Action& a) {
-    port_lost = port_lost || std::holds_alternative<PortLost>(a);
+  QObject::connect(&session.driver(), &LinkDriver::reported, [&](const Event& e) {
+    port_lost = port_lost || std::holds_alternative<PortLost>(e);
     if (!std::cout || port_lost) stop.raise();
   });
   player.note(rssi ? kRssiMonitorColumns : kBatteryMonitorColumns);
@@ -135,7 +128,7 @@ int run(const MonitorArgs& args, const PortMap& ports) {
 }
 
 int run(const RssiReadArgs& args, const PortMap& ports) {
-  ConsolePlayer player = console({false, 0, rssi_line});
+  ConsolePlayer player = console({false, rssi_line});
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
   return exit_status(session.run(std::make_unique<ReadRssi>()));

@@ -12,29 +12,20 @@ std::string message_line(const Message& message) {
 ConsolePlayer::ConsolePlayer(std::ostream& out, std::ostream& err, ConsoleOptions options)
     : out_(out), err_(err), options_(std::move(options)) {}
 
-void ConsolePlayer::play(const Action& action) {
-  if (const auto* status = std::get_if<Status>(&action)) {
-    label_ = status->text;
-    if (progress_shown_) draw_progress();
-  } else if (const auto* message = std::get_if<ShowMessage>(&action)) {
-    show(message->message);
-  } else if (std::holds_alternative<ShowProgress>(action)) {
-    progress_shown_ = true;
-    value_ = 0;
-  } else if (const auto* progress = std::get_if<SetProgress>(&action)) {
-    // A transfer sets 0 just before it hides the window: the line keeps the count it reached.
-    if (progress_shown_ && progress->value > 0) {
-      value_ = progress->value;
-      draw_progress();
-    }
-  } else if (std::holds_alternative<HideProgress>(action)) {
+void ConsolePlayer::play(const Event& event) {
+  if (const auto* began = std::get_if<Began>(&event)) {
+    exchange_ = began->exchange;
+  } else if (const auto* progress = std::get_if<Progress>(&event)) {
+    draw_progress(*progress);
+  } else if (std::holds_alternative<Ended>(event)) {
     end_progress_line();
-    progress_shown_ = false;
-  } else if (const auto* reply = std::get_if<ReplyData>(&action)) {
+  } else if (const auto* notice = std::get_if<Notice>(&event)) {
+    show(notice->message);
+  } else if (const auto* reply = std::get_if<ReplyData>(&event)) {
     if (options_.data_line) {
       if (auto line = options_.data_line(reply->rx_data)) data(*line);
     }
-  } else if (const auto* packet = std::get_if<MonitorPacket>(&action)) {
+  } else if (const auto* packet = std::get_if<MonitorPacket>(&event)) {
     if (options_.data_line) {
       if (auto line = options_.data_line(packet->rx_data)) data(*line);
     }
@@ -50,9 +41,10 @@ void ConsolePlayer::note(const std::string& text) {
 
 void ConsolePlayer::data(const std::string& line) { out_ << line << '\n' << std::flush; }
 
-void ConsolePlayer::draw_progress() {
+void ConsolePlayer::draw_progress(const Progress& progress) {
   if (!options_.progress) return;
-  err_ << '\r' << label_ << ' ' << value_ << '/' << options_.progress_end << std::flush;
+  const char* label = exchange_ == Exchange::Write ? "正在写频......" : "正在读频......";
+  err_ << '\r' << label << ' ' << progress.done << '/' << progress.of << std::flush;
   line_open_ = true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-// Plays the link's user actions on a console, as the window plays them on its controls: a
-// message box becomes a line on the error stream ("title: text", or the text alone under the
-// default title), the progress window a line "\r正在读频...... 45/75" redrawn in place (only on a
-// terminal), a reply or monitor packet a line of data on the output stream. The status panel,
-// the buttons and the window's timers have no counterpart.
+// Plays the link's events on a console, as the window plays them on its controls: a notice
+// becomes a line on the error stream ("title: text", or the text alone under the default title),
+// a transfer's progress a line "\r正在读频...... 45/75" redrawn in place (only on a terminal),
+// a reply or monitor packet a line of data on the output stream. The status panel, the buttons
+// and the window's timers have no counterpart.
 
 #include <functional>
 #include <optional>
@@ -11,7 +11,7 @@
 #include <string>
 
 #include "channels/message.h"
-#include "link/actions.h"
+#include "link/events.h"
 #include "service/rx_data.h"
 
 namespace m27 {
@@ -21,7 +21,6 @@ using DataLine = std::function<std::optional<std::string>(const RxData&)>;
 
 struct ConsoleOptions {
   bool progress = false;  // the error stream is a terminal: show the progress line
-  int progress_end = 0;   // the value a complete transfer reaches: read 75, write 156
   DataLine data_line;     // may be empty: no data lines
 };
 
@@ -32,10 +31,7 @@ class ConsolePlayer {
  public:
   ConsolePlayer(std::ostream& out, std::ostream& err, ConsoleOptions options);
 
-  void play(const Action& action);
-
-  // The value the next transfer's progress line counts up to (a write followed by a read).
-  void set_progress_end(int end) { options_.progress_end = end; }
+  void play(const Event& event);
 
   // A message the command itself has to show (a file that cannot be opened ...).
   void show(const Message& message);
@@ -45,16 +41,14 @@ class ConsolePlayer {
   void data(const std::string& line);
 
  private:
-  void draw_progress();
+  void draw_progress(const Progress& progress);
   void end_progress_line();
 
   std::ostream& out_;
   std::ostream& err_;
   ConsoleOptions options_;
-  bool progress_shown_ = false;  // between ShowProgress and HideProgress
-  bool line_open_ = false;       // a progress line is on the terminal without its line end
-  std::string label_;            // the status text the progress line starts with
-  int value_ = 0;
+  Exchange exchange_ = Exchange::Read;  // of the sequence under way
+  bool line_open_ = false;              // a progress line is on the terminal without its line end
 };
 
 }  // namespace m27

@@ -7,9 +7,10 @@ namespace m27 {
 
 std::optional<Sheet> read_radio(Session& session) {
   std::optional<Sheet> read;
-  const auto taken = QObject::connect(&session.driver(), &LinkDriver::action, [&read](const Action& a) {
-    if (const auto* done = std::get_if<SheetRead>(&a)) read = done->sheet;
-  });
+  const auto taken =
+      QObject::connect(&session.driver(), &LinkDriver::reported, [&read](const Event& e) {
+        if (const auto* done = std::get_if<SheetRead>(&e)) read = done->sheet;
+      });
   const bool ok = session.run(std::make_unique<ReadTransfer>(startup_sheet()));
   QObject::disconnect(taken);
   if (!ok) return std::nullopt;

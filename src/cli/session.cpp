@@ -41,12 +41,12 @@ Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player)
       serial_(ports_for(std::move(ports), choice)),
       driver_(serial_.port()),
       player_(player) {
-  QObject::connect(&driver_, &LinkDriver::action, [this](const Action& a) {
-    if (const auto* lost = std::get_if<PortLost>(&a)) {
+  QObject::connect(&driver_, &LinkDriver::reported, [this](const Event& e) {
+    if (const auto* lost = std::get_if<PortLost>(&e)) {
       player_.note(message_line(lost->message) + " (" + port_name().toStdString() + ")");
       return;
     }
-    player_.play(a);
+    player_.play(e);
   });
 }
 

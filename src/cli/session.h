@@ -1,6 +1,6 @@
 #pragma once
 // One command's hold on the radio: the serial port, the link driver on it, and the console the
-// driver's user actions play on.
+// driver's events play on.
 
 #include <memory>
 
@@ -21,12 +21,12 @@ class Session {
   // stays closed.
   bool open();
 
-  // Runs one exchange sequence to its end in the event loop, its actions played on the
+  // Runs one exchange sequence to its end in the event loop, its events played on the
   // console; whether it succeeded. The link's own time-outs end every wait. On a port that was
   // never opened an operation can still refuse its input, which sends nothing.
   bool run(std::unique_ptr<Operation> operation);
 
-  // The driver, whose actions reach the console between operations too (monitor packets).
+  // The driver, whose events reach the console between operations too (monitor packets).
   LinkDriver& driver() { return driver_; }
 
  private:

@@ -15,8 +15,6 @@
 namespace m27 {
 namespace {
 
-constexpr int kReadProgressEnd = 3 * kRows;
-
 // A file the write would refuse cannot be compared with what it would send.
 std::optional<Message> write_refusal(Sheet sheet) {
   check_rasters(sheet);
@@ -33,7 +31,6 @@ int report_differences(const Sheet& first, const Sheet& second, ConsolePlayer& p
 }
 
 std::optional<int> verify_radio(const Sheet& expected, Session& session, ConsolePlayer& player) {
-  player.set_progress_end(kReadProgressEnd);
   const auto radio = read_radio(session);
   if (!radio) return std::nullopt;
   const int status = report_differences(expected, *radio, player);
@@ -42,7 +39,7 @@ std::optional<int> verify_radio(const Sheet& expected, Session& session, Console
 }
 
 int run(const VerifyArgs& args, const PortMap& ports) {
-  ConsolePlayer player(std::cout, std::cerr, {isatty(STDERR_FILENO) == 1, kReadProgressEnd, {}});
+  ConsolePlayer player(std::cout, std::cerr, {isatty(STDERR_FILENO) == 1, {}});
   Sheet file = startup_sheet();
   auto refusal = open_whole_channel_file(file, file_path(args.file));
   if (!refusal) refusal = write_refusal(file);

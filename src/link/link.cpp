@@ -78,7 +78,7 @@ void Link::on_port_lost() {
   monitor_ = false;
   stream_may_run_ = false;
   rx_.reset();
-  if (busy()) operation_->on_port_lost(out_);
+  if (busy()) out_.push_back(Ended{Ending::PortLost});
   out_.push_back(PortLost{attention("串口已断开，请检查数据线")});
   if (busy()) finish();
 }
@@ -88,19 +88,19 @@ std::optional<TimePoint> Link::next_deadline() const {
   return deadline_;
 }
 
-std::optional<Action> Link::poll() {
+std::optional<Event> Link::poll() {
   queue_.insert(queue_.end(), std::make_move_iterator(out_.begin()),
                 std::make_move_iterator(out_.end()));
   out_.clear();
   if (queue_.empty()) return std::nullopt;
-  Action a = std::move(queue_.front());
+  Event e = std::move(queue_.front());
   queue_.pop_front();
-  return a;
+  return e;
 }
 
 void Link::send(TimePoint now) {
   if (!port_open_) {
-    out_.push_back(ShowMessage{attention("请设置串口")});
+    out_.push_back(Notice{attention("请设置串口")});
     phase_ = Phase::Awaiting;
     deadline_ = attempt_deadline_ = now + request_.interval;
     if (!request_.await_reply) sent(now);

@@ -1,6 +1,7 @@
 #pragma once
 // The link engine, free of any port, timer or clock: the driver feeds it bytes, "written" and
-// timer events with the time they happened, and carries out the actions it polls.
+// timer events with the time they happened, carries out the port requests it polls and hands on
+// the events.
 //
 // One exchange: send -> the output queue empties -> 20 ms settle from the moment the last byte
 // left the line (input discarded) -> await a frame until `interval` after the request left the
@@ -38,11 +39,11 @@ class Link {
   void on_written(TimePoint now);
   void on_timer(TimePoint now);
   // The port failed (a read or write error, a device that vanished): the running sequence ends
-  // at once and the lost port is named; the port counts as closed from now on.
+  // at once (Ended PortLost) and the lost port is named; the port counts as closed from now on.
   void on_port_lost();
 
   std::optional<TimePoint> next_deadline() const;
-  std::optional<Action> poll();
+  std::optional<Event> poll();
 
   bool busy() const { return operation_ != nullptr; }
   void set_port_open(bool open) { port_open_ = open; }
@@ -76,8 +77,8 @@ class Link {
   TimePoint sent_at_{};
   TimePoint attempt_deadline_{};
   TimePoint deadline_{};
-  std::vector<Action> out_;
-  std::deque<Action> queue_;
+  std::vector<Event> out_;
+  std::deque<Event> queue_;
 };
 
 }  // namespace m27

@@ -1,14 +1,14 @@
 #pragma once
 // An exchange sequence as the link runs it: a read or write transfer, or one service request.
 // The link does the sending, settling, waiting and retrying; the operation decides what to ask
-// next and what the user sees. Operations take values in and give values out: a reply reaches
+// next and reports what happened. Operations take values in and give values out: a reply reaches
 // them as a Frame, and they never see the link's buffers.
 
 #include <chrono>
 #include <optional>
 #include <vector>
 
-#include "link/actions.h"
+#include "link/events.h"
 #include "link/frame.h"
 
 namespace m27 {
@@ -36,27 +36,23 @@ class Operation {
  public:
   virtual ~Operation() = default;
 
-  // Runs when the sequence starts: emits its first user actions and returns the first request,
+  // Runs when the sequence starts: reports its first events and returns the first request,
   // or nothing when it ends at once (for instance because the port is closed).
-  virtual std::optional<Request> begin(bool port_open, std::vector<Action>& out) = 0;
+  virtual std::optional<Request> begin(bool port_open, std::vector<Event>& out) = 0;
 
   // The last request was answered with `reply`. Returns the next request, or nothing when the
   // sequence is over.
-  virtual std::optional<Request> on_reply(const Frame& reply, std::vector<Action>& out) = 0;
+  virtual std::optional<Request> on_reply(const Frame& reply, std::vector<Event>& out) = 0;
 
   // The last request, one that awaits no reply, has been sent (`sent`: it left through an open
   // port). Returns the next request, or nothing.
-  virtual std::optional<Request> on_sent(bool sent, std::vector<Action>& out) = 0;
+  virtual std::optional<Request> on_sent(bool sent, std::vector<Event>& out) = 0;
 
   // The radio did not answer: the third time-out of the sequence.
-  virtual void on_timeout(std::vector<Action>& out) = 0;
+  virtual void on_timeout(std::vector<Event>& out) = 0;
 
   // The user gave up (closed the progress window) while a request was outstanding.
-  virtual void on_cancel(std::vector<Action>& out) = 0;
-
-  // The port failed: give back what the sequence holds (the progress window, the commands,
-  // the timers) without a message of its own; the link names the lost port.
-  virtual void on_port_lost(std::vector<Action>& out) = 0;
+  virtual void on_cancel(std::vector<Event>& out) = 0;
 
   // Whether the sequence ended well; asked once it is over.
   virtual bool succeeded() const = 0;

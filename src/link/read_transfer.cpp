@@ -5,12 +5,12 @@
 #include "channels/channel_table.h"
 #include "channels/codec.h"
 #include "link/requests.h"
-#include "link/transfer_steps.h"
 
 namespace m27 {
 namespace {
 
 constexpr int kProgressPerChannel = 3;
+constexpr int kProgressEnd = kProgressPerChannel * kRows;
 
 // The link hands over only frames with at least N data bytes.
 template <std::size_t N>
@@ -22,19 +22,18 @@ std::array<std::uint8_t, N> record_of(const Frame& reply) {
 
 }  // namespace
 
-std::optional<Request> ReadTransfer::begin(bool port_open, std::vector<Action>& out) {
+std::optional<Request> ReadTransfer::begin(bool port_open, std::vector<Event>& out) {
   if (!port_open) {
-    out.push_back(ShowMessage{{"请打开通信端口"}});
+    out.push_back(Notice{{"请打开通信端口"}});
+    out.push_back(Ended{Ending::Refused});
     return std::nullopt;
   }
-  out.push_back(EnableCommands{false});
-  out.push_back(ShowProgress{"向对讲机读入数据"});
-  out.push_back(Status{"正在读频......"});
-  out.push_back(StopStatusRefresh{});
+  out.push_back(Began{Exchange::Read});
+  out.push_back(Progress{0, kProgressEnd});
   return Request{read_options_request(), kReadOptionsInterval, std::tuple_size_v<OptionRecord>};
 }
 
-std::optional<Request> ReadTransfer::on_reply(const Frame& reply, std::vector<Action>& out) {
+std::optional<Request> ReadTransfer::on_reply(const Frame& reply, std::vector<Event>& out) {
   if (!reading_channels_) {
     reported_total_ = decode_options(sheet_, record_of<std::tuple_size_v<OptionRecord>>(reply));
     reading_channels_ = true;
@@ -42,50 +41,36 @@ std::optional<Request> ReadTransfer::on_reply(const Frame& reply, std::vector<Ac
   }
   decode_channel(sheet_, ch_index, record_of<std::tuple_size_v<ChannelRecord>>(reply));
   progress += kProgressPerChannel;
-  out.push_back(SetProgress{progress});
+  out.push_back(Progress{progress, kProgressEnd});
   if (++ch_index < kRows) return channel_request();
   complete(out);
   return std::nullopt;
 }
 
-void ReadTransfer::on_timeout(std::vector<Action>& out) {
-  report_no_answer(out);
-  if (reading_channels_) {
-    read_error(out);
-  } else {
-    out.push_back(ArmStatusRefresh{});
-  }
+void ReadTransfer::on_timeout(std::vector<Event>& out) {
+  out.push_back(Ended{Ending::NoAnswer});
+  out.push_back(Notice{{kNoAnswer}});
+  if (reading_channels_) read_error(out);
 }
 
-void ReadTransfer::on_cancel(std::vector<Action>& out) { read_error(out); }
-
-void ReadTransfer::on_port_lost(std::vector<Action>& out) {
-  release_controls(out);
-  out.push_back(ArmStatusRefresh{});
-}
+void ReadTransfer::on_cancel(std::vector<Event>& out) { read_error(out); }
 
 Request ReadTransfer::channel_request() const {
   return Request{read_channel_request(ch_index), kTransferInterval,
                  std::tuple_size_v<ChannelRecord>};
 }
 
-void ReadTransfer::read_error(std::vector<Action>& out) {
-  release_controls(out);
-  out.push_back(Status{"读频出错"});
-  out.push_back(ShowMessage{{"读频出错", "读频出错"}});
-  out.push_back(ArmStatusRefresh{});
+void ReadTransfer::read_error(std::vector<Event>& out) {
+  out.push_back(Ended{Ending::ReadError});
+  out.push_back(Notice{{"读频出错", "读频出错"}});
 }
 
-void ReadTransfer::complete(std::vector<Action>& out) {
+void ReadTransfer::complete(std::vector<Event>& out) {
   commit_edits(sheet_);
   out.push_back(SheetRead{sheet_});
-  release_controls(out);
-  out.push_back(Status{"读频完成"});
-  out.push_back(ShowMessage{{"读写完成", "读频完成"}});
-  if (reported_total_ > kMaxChannelTotal) {
-    out.push_back(ShowMessage{{"读写完成", "信道数出错"}});
-  }
-  out.push_back(ArmStatusRefresh{});
+  out.push_back(Ended{Ending::Completed});
+  out.push_back(Notice{{"读写完成", "读频完成"}});
+  if (reported_total_ > kMaxChannelTotal) out.push_back(Notice{{"读写完成", "信道数出错"}});
   succeeded_ = true;
 }
 

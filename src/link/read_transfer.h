@@ -13,18 +13,17 @@ class ReadTransfer : public Operation {
   // `shown`: the sheet the records are decoded over (what a record does not carry stays).
   explicit ReadTransfer(Sheet shown) : sheet_(std::move(shown)) {}
 
-  std::optional<Request> begin(bool port_open, std::vector<Action>& out) override;
-  std::optional<Request> on_reply(const Frame& reply, std::vector<Action>& out) override;
-  std::optional<Request> on_sent(bool, std::vector<Action>&) override { return std::nullopt; }
-  void on_timeout(std::vector<Action>& out) override;
-  void on_cancel(std::vector<Action>& out) override;
-  void on_port_lost(std::vector<Action>& out) override;
+  std::optional<Request> begin(bool port_open, std::vector<Event>& out) override;
+  std::optional<Request> on_reply(const Frame& reply, std::vector<Event>& out) override;
+  std::optional<Request> on_sent(bool, std::vector<Event>&) override { return std::nullopt; }
+  void on_timeout(std::vector<Event>& out) override;
+  void on_cancel(std::vector<Event>& out) override;
   bool succeeded() const override { return succeeded_; }
 
  private:
   Request channel_request() const;
-  void read_error(std::vector<Action>& out);
-  void complete(std::vector<Action>& out);
+  void read_error(std::vector<Event>& out);
+  void complete(std::vector<Event>& out);
 
   Sheet sheet_;
   bool reading_channels_ = false;

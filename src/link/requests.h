@@ -1,6 +1,7 @@
 #pragma once
-// The requests of the read and write transfers.
+// The requests of the read and write transfers, and what else the two share.
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -16,6 +17,13 @@ inline constexpr std::uint8_t kReadOptions = 0x53;   // 'S'
 inline constexpr std::uint8_t kWriteChannel = 0x57;  // 'W'
 inline constexpr std::uint8_t kWriteOptions = 0x58;  // 'X'
 }  // namespace command
+
+// The option exchange of a read waits 1 s an attempt, everything else of the transfers 5 s.
+inline constexpr std::chrono::seconds kReadOptionsInterval{1};
+inline constexpr std::chrono::seconds kTransferInterval{5};
+
+// What the user is told when the radio stops answering a transfer.
+inline constexpr char kNoAnswer[] = "通讯失败，请检查对讲机是否进入写频模式";
 
 // 53 03 00 00 04 5A: the option record.
 Frame read_options_request();

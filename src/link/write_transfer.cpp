@@ -5,12 +5,12 @@
 #include "channels/channel_table.h"
 #include "channels/validation.h"
 #include "link/requests.h"
-#include "link/transfer_steps.h"
 
 namespace m27 {
 namespace {
 
 constexpr int kProgressPerRecord = 6;
+constexpr int kProgressEnd = kProgressPerRecord * (kRows + 1);
 // The end packet awaits no reply; this only bounds the wait for it to leave.
 constexpr std::chrono::seconds kEndPacketBound{1};
 
@@ -31,21 +31,18 @@ std::optional<std::vector<Frame>> frames_of(const Sheet& sheet) {
 
 }  // namespace
 
-std::optional<Request> WriteTransfer::begin(bool, std::vector<Action>& out) {
+std::optional<Request> WriteTransfer::begin(bool, std::vector<Event>& out) {
   Sheet& sheet = *std::exchange(sheet_, nullptr);
+  out.push_back(Began{Exchange::Write});
   check_rasters(sheet);
   commit_edits(sheet);
-  out.push_back(SheetChanged{});
-  out.push_back(StopStatusRefresh{});
-  out.push_back(HoldSplashTimer{true});
+  out.push_back(SheetChecked{});
   if (auto refusal = pre_write_check(sheet)) {
-    out.push_back(ShowMessage{std::move(*refusal)});
-    out.push_back(HoldSplashTimer{false});
+    out.push_back(Notice{std::move(*refusal)});
+    out.push_back(Ended{Ending::Refused});
     return std::nullopt;
   }
-  out.push_back(EnableCommands{false});
-  out.push_back(ShowProgress{"向对讲机写入数据"});
-  out.push_back(Status{"正在写频......"});
+  out.push_back(Progress{0, kProgressEnd});
   auto frames = frames_of(sheet);
   if (!frames) {
     communication_error(out);
@@ -55,28 +52,23 @@ std::optional<Request> WriteTransfer::begin(bool, std::vector<Action>& out) {
   return request_at(next_);
 }
 
-std::optional<Request> WriteTransfer::on_reply(const Frame&, std::vector<Action>& out) {
+std::optional<Request> WriteTransfer::on_reply(const Frame&, std::vector<Event>& out) {
   progress += kProgressPerRecord;
-  out.push_back(SetProgress{progress});
+  out.push_back(Progress{progress, kProgressEnd});
   return request_at(++next_);
 }
 
-std::optional<Request> WriteTransfer::on_sent(bool, std::vector<Action>& out) {
+std::optional<Request> WriteTransfer::on_sent(bool, std::vector<Event>& out) {
   complete(out);
   return std::nullopt;
 }
 
-void WriteTransfer::on_timeout(std::vector<Action>& out) {
-  report_no_answer(out);
-  out.push_back(ArmStatusRefresh{});
+void WriteTransfer::on_timeout(std::vector<Event>& out) {
+  out.push_back(Ended{Ending::NoAnswer});
+  out.push_back(Notice{{kNoAnswer}});
 }
 
-void WriteTransfer::on_cancel(std::vector<Action>& out) { communication_error(out); }
-
-void WriteTransfer::on_port_lost(std::vector<Action>& out) {
-  release_controls(out);
-  out.push_back(ArmStatusRefresh{});
-}
+void WriteTransfer::on_cancel(std::vector<Event>& out) { communication_error(out); }
 
 // Every record awaits the radio's acknowledgement; the end packet awaits nothing.
 Request WriteTransfer::request_at(std::size_t index) const {
@@ -84,18 +76,14 @@ Request WriteTransfer::request_at(std::size_t index) const {
   return Request{frames_[index], kTransferInterval};
 }
 
-void WriteTransfer::communication_error(std::vector<Action>& out) {
-  release_controls(out);
-  out.push_back(Status{"通讯失败"});
-  out.push_back(ShowMessage{{"通讯失败"}});
-  out.push_back(ArmStatusRefresh{});
+void WriteTransfer::communication_error(std::vector<Event>& out) {
+  out.push_back(Ended{Ending::CommunicationError});
+  out.push_back(Notice{{"通讯失败"}});
 }
 
-void WriteTransfer::complete(std::vector<Action>& out) {
-  release_controls(out);
-  out.push_back(ArmStatusRefresh{});
-  out.push_back(Status{"写频完成"});
-  out.push_back(ShowMessage{{"写频完成", "写频完成"}});
+void WriteTransfer::complete(std::vector<Event>& out) {
+  out.push_back(Ended{Ending::Completed});
+  out.push_back(Notice{{"写频完成", "写频完成"}});
   succeeded_ = true;
 }
 

@@ -17,12 +17,11 @@ class WriteTransfer : public Operation {
   // begins, inside Link::start, and never touched after.
   explicit WriteTransfer(Sheet& sheet) : sheet_(&sheet) {}
 
-  std::optional<Request> begin(bool port_open, std::vector<Action>& out) override;
-  std::optional<Request> on_reply(const Frame& reply, std::vector<Action>& out) override;
-  std::optional<Request> on_sent(bool sent, std::vector<Action>& out) override;
-  void on_timeout(std::vector<Action>& out) override;
-  void on_cancel(std::vector<Action>& out) override;
-  void on_port_lost(std::vector<Action>& out) override;
+  std::optional<Request> begin(bool port_open, std::vector<Event>& out) override;
+  std::optional<Request> on_reply(const Frame& reply, std::vector<Event>& out) override;
+  std::optional<Request> on_sent(bool sent, std::vector<Event>& out) override;
+  void on_timeout(std::vector<Event>& out) override;
+  void on_cancel(std::vector<Event>& out) override;
   bool succeeded() const override { return succeeded_; }
 
   // The frames the transfer sends, in order: options, 25 channels, end.
@@ -30,8 +29,8 @@ class WriteTransfer : public Operation {
 
  private:
   Request request_at(std::size_t index) const;
-  void communication_error(std::vector<Action>& out);
-  void complete(std::vector<Action>& out);
+  void communication_error(std::vector<Event>& out);
+  void complete(std::vector<Event>& out);
 
   Sheet* sheet_;
   std::vector<Frame> frames_;

@@ -22,7 +22,7 @@ MonitorMode mode_of(MonitorButton button) {
 }  // namespace
 
 // The link takes up or gives up the stream whether or not the port is open.
-std::optional<Request> MonitorCommand::begin(bool, std::vector<Action>&) {
+std::optional<Request> MonitorCommand::begin(bool, std::vector<Event>&) {
   const MonitorMode mode = mode_of(button_);
   const StreamChange change =
       mode == MonitorMode::Stop ? StreamChange::Stops : StreamChange::Starts;
@@ -30,7 +30,7 @@ std::optional<Request> MonitorCommand::begin(bool, std::vector<Action>&) {
   return Request{monitor_request(mode), kServiceInterval, 0, false, change};
 }
 
-std::optional<Request> MonitorCommand::on_sent(bool sent, std::vector<Action>&) {
+std::optional<Request> MonitorCommand::on_sent(bool sent, std::vector<Event>&) {
   sent_ = sent;
   return std::nullopt;
 }

@@ -18,14 +18,13 @@ class MonitorCommand : public Operation {
  public:
   explicit MonitorCommand(MonitorButton button) : button_(button) {}
 
-  std::optional<Request> begin(bool port_open, std::vector<Action>& out) override;
-  std::optional<Request> on_reply(const Frame&, std::vector<Action>&) override {
+  std::optional<Request> begin(bool port_open, std::vector<Event>& out) override;
+  std::optional<Request> on_reply(const Frame&, std::vector<Event>&) override {
     return std::nullopt;  // no reply is awaited
   }
-  std::optional<Request> on_sent(bool sent, std::vector<Action>& out) override;
-  void on_timeout(std::vector<Action>&) override {}
-  void on_cancel(std::vector<Action>&) override {}
-  void on_port_lost(std::vector<Action>&) override {}
+  std::optional<Request> on_sent(bool sent, std::vector<Event>& out) override;
+  void on_timeout(std::vector<Event>&) override {}
+  void on_cancel(std::vector<Event>&) override {}
   bool succeeded() const override { return sent_; }
 
  private:

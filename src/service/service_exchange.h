@@ -1,8 +1,8 @@
 #pragma once
 // The two shapes of a service dialog's button: one request that reads a record from the radio,
-// or one request that sets something in it. Each waits 1 s a try for the reply (three tries),
-// keeps every other command that starts an exchange disabled meanwhile, and ends by arming the
-// status refresh. A sequence cancelled while it waits ends as if the radio had not answered.
+// or one request that sets something in it (Began Query or Setting). Each waits 1 s a try for
+// the reply (three tries). A sequence cancelled while it waits ends as if the radio had not
+// answered.
 
 #include <chrono>
 #include <optional>
@@ -18,36 +18,30 @@ inline constexpr std::chrono::seconds kServiceInterval{1};
 // ReplyData, then "读取 OK"; no reply, "读取超时".
 class ServiceRead : public Operation {
  public:
-  std::optional<Request> begin(bool port_open, std::vector<Action>& out) override;
-  std::optional<Request> on_reply(const Frame& reply, std::vector<Action>& out) override;
-  std::optional<Request> on_sent(bool, std::vector<Action>&) override { return std::nullopt; }
-  void on_timeout(std::vector<Action>& out) override;
-  void on_cancel(std::vector<Action>& out) override;
-  void on_port_lost(std::vector<Action>& out) override { end_exchange(out); }
+  std::optional<Request> begin(bool port_open, std::vector<Event>& out) override;
+  std::optional<Request> on_reply(const Frame& reply, std::vector<Event>& out) override;
+  std::optional<Request> on_sent(bool, std::vector<Event>&) override { return std::nullopt; }
+  void on_timeout(std::vector<Event>& out) override;
+  void on_cancel(std::vector<Event>& out) override;
   bool succeeded() const override { return succeeded_; }
 
  protected:
   ServiceRead(Frame request, int reply_data);
 
  private:
-  void end_exchange(std::vector<Action>& out);
-
   Request request_;
   bool succeeded_ = false;
 };
 
 // "调整", "写ID": a request that could not be built from the dialog's fields is refused with
-// `refusal` and nothing is sent. While the request is out the status refresh and the about-box
-// timer are held off. No reply: "通讯失败" in the status panel and `failure` in a message box;
-// a reply: `success`, if any.
+// `refusal` and nothing is sent. No reply: `failure`; a reply: `success`, if any.
 class ServiceWrite : public Operation {
  public:
-  std::optional<Request> begin(bool port_open, std::vector<Action>& out) override;
-  std::optional<Request> on_reply(const Frame& reply, std::vector<Action>& out) override;
-  std::optional<Request> on_sent(bool, std::vector<Action>&) override { return std::nullopt; }
-  void on_timeout(std::vector<Action>& out) override;
-  void on_cancel(std::vector<Action>& out) override;
-  void on_port_lost(std::vector<Action>& out) override { end_exchange(out); }
+  std::optional<Request> begin(bool port_open, std::vector<Event>& out) override;
+  std::optional<Request> on_reply(const Frame& reply, std::vector<Event>& out) override;
+  std::optional<Request> on_sent(bool, std::vector<Event>&) override { return std::nullopt; }
+  void on_timeout(std::vector<Event>& out) override;
+  void on_cancel(std::vector<Event>& out) override;
   bool succeeded() const override { return succeeded_; }
 
  protected:
@@ -59,8 +53,6 @@ class ServiceWrite : public Operation {
   ServiceWrite(std::optional<Frame> request, Texts texts);
 
  private:
-  void end_exchange(std::vector<Action>& out);
-
   std::optional<Frame> request_;
   Texts texts_;
   bool succeeded_ = false;

@@ -1,5 +1,5 @@
 #pragma once
-// Plays what the link asks the user to see, in order. A message box pauses the play until the
+// Plays what the window shows of the link, in order. A message box pauses the play until the
 // user has closed it, as the program's modal boxes always did: what comes after a message (the
 // buttons coming back, the next message) happens once it is closed. The window stays responsive
 // meanwhile.

@@ -39,8 +39,8 @@ void write_value_on_change(QScrollBar* bar, QLineEdit* text) {
 
 }  // namespace
 
-EngineeringDialog::EngineeringDialog(MainWindow& main_window)
-    : ServiceDialog(main_window, "Form3", "工程模式") {
+EngineeringDialog::EngineeringDialog(ExchangeController& exchanges)
+    : ServiceDialog(exchanges, "Form3", "工程模式") {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->setSpacing(10);

@@ -16,7 +16,7 @@ class EngineeringDialog : public ServiceDialog {
   Q_OBJECT
 
  public:
-  explicit EngineeringDialog(MainWindow& main_window);
+  explicit EngineeringDialog(ExchangeController& exchanges);
 
   void read_values();
   void adjust_values();

@@ -4,21 +4,19 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
 #include "channels/grid_edit.h"
-#include "link/frame.h"
-#include "service/monitor.h"
 #include "ui/background.h"
 #include "ui/channel_grid.h"
-#include "ui/engineering_dialog.h"
 #include "ui/form_timer.h"
 #include "ui/progress_window.h"
-#include "ui/radio_id_dialog.h"
 #include "ui/status_bar.h"
-#include "ui/test_mode_dialog.h"
 
 namespace m27 {
 namespace {
@@ -31,29 +29,36 @@ constexpr int kStartHeight = 667;
 }  // namespace
 
 MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs, QWidget* parent)
-    : QMainWindow(parent),
-      boxes_(boxes),
-      file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_),
-      serial_(std::move(ports)),
-      driver_(serial_.port()),
-      player_(boxes) {
+    : QMainWindow(parent), boxes_(boxes), file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_) {
+  history_ = new SheetHistory(
+      sheet_, this, [this] { render_sheet(); }, QStringLiteral("写频软件     "));
   build_layout();
+  ports_ = new PortController(std::move(ports), boxes_, status_bar_, this);
+  exchanges_ = new ExchangeController(
+      ports_->serial_port().port(), boxes_,
+      {this, status_bar_, progress_window_, status_refresh_timer_, splash_timer_}, this);
   build_menus();
   connect_grid();
   connect_lifecycle();
+  files_ = new FileController(
+      sheet_, *history_, boxes_, file_dialogs_,
+      {this, [this] { render_sheet(); }, status_refresh_timer_, splash_timer_},
+      {open_action_, save_action_, recent_files_, export_csv_, import_csv_, trace_});
+  setAcceptDrops(true);
+  transfers_ =
+      new TransferController(sheet_, *exchanges_, *files_, boxes_,
+                             {open_backups_, backup_after_read_, verify_after_write_}, this);
   connect_link();
-  connect_files();
-  connect_csv();
-  connect_dialogs();
-  connect_safety();
+  service_dialogs_ =
+      new ServiceDialogs(*exchanges_, this, {engineering_mode_, test_mode_, radio_id_});
+  connect(service_dialogs_, &ServiceDialogs::loaded, this, &MainWindow::register_window);
   load();
 }
 
 // The dialogs and the about box have no owner window.
 MainWindow::~MainWindow() {
-  delete engineering_dialog_;
-  delete test_mode_dialog_;
-  delete radio_id_dialog_;
+  delete service_dialogs_;
+  delete exchanges_;  // before the port it drives
   delete splash_;
 }
 
@@ -70,15 +75,14 @@ void MainWindow::connect_lifecycle() {
 // when the port really opened.
 void MainWindow::load() {
   progress_window_->ProgressBar1()->setVisible(false);
-  const bool port_opened = serial_.open_port(1) == OpenOutcome::Opened;
+  ports_->open_first_port();
   fill_option_boxes();
-  port_actions_[0]->setChecked(port_opened);
   model_action_->setChecked(true);
   baud_9600_action_->setChecked(true);
   resize(kStartWidth, kStartHeight);
-  show_port_state();
+  ports_->show_port_state();
   sheet_ = startup_sheet();
-  mark_unchanged(QString());
+  history_->mark_unchanged(QString());
   render_sheet();
   progress_window_->hide();
 }
@@ -100,14 +104,8 @@ void MainWindow::register_window(QWidget* window) {
   loaded_windows_.emplace_back(window);
 }
 
-void MainWindow::show_port_state() {
-  status_bar_->set_panel1(QString());
-  status_bar_->set_panel1(serial_.is_open() ? QStringLiteral("串口开")
-                                            : QStringLiteral("串口关闭"));
-}
-
 void MainWindow::refresh_port_status() {
-  show_port_state();
+  ports_->show_port_state();
   status_refresh_timer_->set_enabled(false);
   progress_window_->ProgressBar1()->setValue(0);
 }
@@ -124,7 +122,7 @@ void MainWindow::background_double_clicked() {
 // Closing the progress window by hand ends the running transfer at once, through its own
 // failure path; the controls come back here.
 void MainWindow::progress_window_closed() {
-  driver_.cancel();
+  exchanges_->cancel();
   write_button_->setEnabled(true);
   read_button_->setEnabled(true);
   progress_window_->ProgressBar1()->setValue(0);
@@ -166,7 +164,7 @@ void MainWindow::ask_to_exit() {
     boxes_.ask_save({"当前信道数据已修改，是否保存？", "", MessageIcon::None},
                     [this](SaveAnswer answer) {
                       answer_exit(answer == SaveAnswer::Discard ||
-                                  (answer == SaveAnswer::Save && save_with_dialog()));
+                                  (answer == SaveAnswer::Save && files_->save_with_dialog()));
                     });
     return;
   }
@@ -191,16 +189,20 @@ void MainWindow::answer_exit(bool yes) {
 // (a read applies nothing more, a write sends no end packet), a monitor stream the radio is
 // sending is stopped, the port closes, and no message box comes up after the window is gone.
 void MainWindow::end_link_for_exit() {
-  disconnect(&driver_, nullptr, this, nullptr);
+  exchanges_->end_for_exit();
   boxes_.discard_pending();
-  driver_.cancel();
-  if (driver_.stream_may_run() && serial_.is_open()) {
-    const auto stop = wire_bytes(monitor_request(MonitorMode::Stop));
-    serial_.port().write(reinterpret_cast<const char*>(stop.data()),
-                         static_cast<qint64>(stop.size()));
-    serial_.port().flush();
-  }
-  serial_.close_for_exit();
+  ports_->serial_port().close_for_exit();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!files_->dropped_channel_file(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString file = files_->dropped_channel_file(event->mimeData());
+  if (file.isEmpty()) return;
+  event->acceptProposedAction();
+  open_file(file);
 }
 
 // Closes the other windows, the most recent first; one that refuses to close stays open with

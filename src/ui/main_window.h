@@ -5,25 +5,25 @@
 // Every handler reads the controls into the sheet (the grid and the boxes write each edit into
 // it at once), calls the channel core and shows the sheet again with `render_sheet()`.
 //
-// The window is split by concern:
-//   main_window.cpp         start-up (`load`), timers, about box, progress window, exit
-//   main_window_layout.cpp  the controls and their arrangement
-//   main_window_menus.cpp   the menu tree
-//   main_window_ports.cpp   the port menu
-//   main_window_grid.cpp    the grid, the option boxes, plans, mode and the fill buttons
-//   main_window_link.cpp    the read and write transfers, the service exchanges, their display
-//   main_window_files.cpp   the channel-file commands, recent files, files dropped or named at
-//                           start-up, and the question about unsaved changes
-//   main_window_history.cpp undo and redo, the title with the file's name and its `*`
-//   main_window_csv.cpp     "导出CSV…", "导入CSV…" and the serial trace "通讯记录…"
-//   main_window_dialogs.cpp the three service dialogs: opened from the menu, one of each
-//   main_window_safety.cpp  the backup of every read and the read-back check after a write
+// The window is the view: it builds the controls and menus, renders the sheet, exposes its
+// widgets, and hands each job to a controller of its own:
+//   main_window.cpp          start-up (`load`), timers, about box, progress window, exit
+//   main_window_layout.cpp   the controls and their arrangement
+//   main_window_menus.cpp    the menu tree
+//   main_window_grid.cpp     the grid, the option boxes, plans, mode and the fill buttons
+//   main_window_link.cpp     the controllers wired to the view, the exchange guard
+//   ExchangeController       the link's sequences and what each event means for the window
+//   PortController           the serial port, the port menu, the port state in the status bar
+//   TransferController       the read and write commands, backups of reads, read-back checks
+//   FileController           the channel-file commands, recent files, dropped files, CSV, the
+//                            serial trace, and the question about unsaved changes
+//   SheetHistory             undo and redo, the title with the file's name and its `*`
+//   ServiceDialogs           the three service dialogs: opened from the menu, one of each
 // The menu items `StartWrite` and `WriteChn` click `write_button` (write) and `read_button` (read);
 // the open and save buttons trigger the menu items `open_action` and `save_action`.
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QUndoStack>
 #include <array>
 #include <functional>
 #include <memory>
@@ -31,16 +31,17 @@
 #include <vector>
 
 #include "channels/sheet.h"
-#include "files/channel_file.h"
-#include "link/qt/link_driver.h"
 #include "link/qt/serial_port.h"
-#include "ui/action_player.h"
 #include "ui/channel_grid.h"
-#include "ui/exchange_guard.h"
+#include "ui/exchange_controller.h"
+#include "ui/file_controller.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
-#include "ui/sheet_edit.h"
+#include "ui/port_controller.h"
+#include "ui/service_dialogs.h"
+#include "ui/sheet_history.h"
 #include "ui/splash.h"
+#include "ui/transfer_controller.h"
 
 class QAction;
 class QCloseEvent;
@@ -85,24 +86,17 @@ class MainWindow : public QMainWindow {
   // Opens a channel file as 打开文件 does once its dialog has answered (a file named on the
   // command line, chosen from the recent files or dropped on the window), asking first when
   // the sheet has unsaved changes.
-  void open_file(const QString& name);
+  void open_file(const QString& name) { files_->open_file(name); }
   // Whether the sheet differs from what was last opened, saved or read (the title's `*`).
-  bool unsaved_changes() const;
-  // Runs `then` unless the sheet has unsaved changes and the user keeps them: the question
-  // "当前信道数据已修改，是否保存？" answered 保存 saves first (a cancelled or failed save stops
-  // here), 不保存 goes on, 取消 stops. Everything that replaces the sheet asks through this.
-  void settle_unsaved_changes(std::function<void()> then);
-  // A completed read replaces the sheet in one undoable step and becomes what the sheet is
-  // compared with.
-  void apply_read_sheet(const Sheet& read);
-  // Makes `change` to the sheet one undoable step named `what` (an import, for instance),
-  // unless it leaves the file's content and the title as they were. `cell` >= 0 merges typing
-  // into one cell.
-  void edit_sheet(const QString& what, const std::function<void()>& change, int cell = -1);
+  bool unsaved_changes() const { return history_->unsaved_changes(); }
+  // Makes `change` to the sheet one undoable step named `what` (see SheetHistory::edit).
+  void edit_sheet(const QString& what, const std::function<void()>& change, int cell = -1) {
+    history_->edit(what, change, cell);
+  }
 
-  SerialPort& serial_port() { return serial_; }
+  SerialPort& serial_port() { return ports_->serial_port(); }
   // The port last chosen from the port menu; 0 before the first choice.
-  int port_no() const { return port_no_; }
+  int port_no() const { return ports_->port_no(); }
   MessageBoxes& message_boxes() { return boxes_; }
 
   StatusBar* status_bar() const { return status_bar_; }
@@ -119,30 +113,20 @@ class MainWindow : public QMainWindow {
   QAction* test_mode() const { return test_mode_; }
   QAction* radio_id() const { return radio_id_; }
 
-  // The service dialogs while they are loaded, else null. A dialog is loaded when it is first
-  // chosen from the menu and unloaded when it is closed; `test_mode_dialog` is also loaded, hidden,
-  // by a packet of a test-mode stream that finds it unloaded.
-  EngineeringDialog* engineering_dialog() const;
-  TestModeDialog* test_mode_dialog() const;
-  RadioIdDialog* radio_id_dialog() const;
+  // The service dialogs while they are loaded, else null (see ServiceDialogs).
+  EngineeringDialog* engineering_dialog() const { return service_dialogs_->engineering_dialog(); }
+  TestModeDialog* test_mode_dialog() const { return service_dialogs_->test_mode_dialog(); }
+  RadioIdDialog* radio_id_dialog() const { return service_dialogs_->radio_id_dialog(); }
 
-  // What one exchange sequence hands back, each in its turn among the user actions (after every
-  // message box before it has been closed).
-  struct ExchangeCallbacks {
-    std::function<void(const ReplyData&)> on_reply;
-    std::function<void(bool ok)> on_finished;
-    std::function<void(const Sheet&)> on_sheet;  // a completed read's sheet; else the window's
-  };
+  using ExchangeCallbacks = ExchangeController::Callbacks;
   // Starts an exchange sequence on the link (a transfer, a service request); refused (false)
   // while another one runs.
   bool start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks = {});
-  bool exchange_running() const { return driver_.busy(); }
+  bool exchange_running() const { return exchanges_->running(); }
   // What is locked while an exchange sequence runs.
-  const ExchangeGuard& exchange_guard() const { return guard_; }
+  const ExchangeGuard& exchange_guard() const { return exchanges_->guard(); }
   // Whether the commands that start an exchange are enabled (see `exchange_commands_enabled`).
-  bool exchange_commands_are_enabled() const { return exchange_commands_enabled_; }
-  // Where the packets of the test-mode stream go, as they arrive.
-  void set_monitor_display(std::function<void(const MonitorPacket&)> display);
+  bool exchange_commands_are_enabled() const { return exchanges_->commands_enabled(); }
 
   // A window the exit closes with the program (the service dialogs). Windows close from the
   // most recently registered one back.
@@ -155,20 +139,7 @@ class MainWindow : public QMainWindow {
   void background_double_clicked();
   void progress_window_closed();
   void request_exit();
-  void choose_port(int port_no);
-  void clear_port_checks();
-  void start_write();
-  void start_read();
-  void choose_and_open_file();
-  void save_file();
-  void export_csv_click();
-  void import_csv_click();
-  void trace_click();
-  // The menu items `工程模式`, `测试模式` and `写ID`: each shows its dialog modeless, loading it
-  // first when needed, and brings it forward.
-  void open_engineering_dialog();
-  void open_test_mode_dialog();
-  void open_radio_id_dialog();
+  void choose_port(int port_no) { ports_->choose_port(port_no); }
 
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
@@ -189,8 +160,6 @@ class MainWindow : public QMainWindow {
   void build_timers_and_windows();
   // main_window_menus.cpp
   void build_menus();
-  // main_window_ports.cpp
-  void build_port_menu(QMenu* menu);
   // main_window_grid.cpp
   void connect_grid();
   void fill_option_boxes();
@@ -201,41 +170,9 @@ class MainWindow : public QMainWindow {
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
-  void on_link_action(const Action& action);
-  void apply(const Action& action, const ExchangeCallbacks& callbacks);
-  void enable_exchange_commands(bool enabled);
-  void open_named_file(const QString& name);
-  // The save dialog and the saving; false when it was cancelled or failed.
-  bool save_with_dialog();
-  void remember_file(const QString& name);
-  void fill_recent_menu();
-  // main_window_history.cpp
-  void build_edit_menu(QMenu* menu);
-  EditState edit_state() const;
-  void restore(const EditState& state);
-  // What was opened, saved or read last: the sheet is compared with it from now on.
-  void mark_unchanged(const QString& file_name);
-  void show_title();
-  void enable_undo_redo();
-  void mark_port_lost(const Message& message);
-  // main_window_files.cpp
-  void connect_files();
-  // main_window_csv.cpp
-  void connect_csv();
-  // main_window_dialogs.cpp
-  void connect_dialogs();
-  TestModeDialog* load_test_mode_dialog();
-  void show_dialog(QWidget* dialog);
-  // main_window_safety.cpp
-  void connect_safety();
-  void back_up_read(bool ok);
-  void read_back_written(bool ok);
-  void check_read_back(const Sheet& written, bool ok);
-  void open_backup_folder();
   // main_window.cpp
   void connect_lifecycle();
   void load();
-  void show_port_state();
   void ask_to_exit();
   void answer_exit(bool yes);
   void end_link_for_exit();
@@ -245,22 +182,13 @@ class MainWindow : public QMainWindow {
   MessageBoxes& boxes_;
   QtFileDialogs toolkit_dialogs_;
   FileDialogs& file_dialogs_;
-  QString file_name_;      // the name last chosen in either file dialog
-  QString open_file_;      // the file last opened or saved, named in the title
-  QString title_;          // the program's name, or the name of the plan last applied
-  ChannelFile unchanged_;  // the sheet's content as last opened, saved or read
-  QUndoStack undo_stack_;
-  EditState before_read_;
-  SerialPort serial_;
-  LinkDriver driver_;
-  ActionPlayer player_;
-  ExchangeGuard guard_;
-  ExchangeCallbacks exchange_;  // of the sequence started last
-  std::function<void(const MonitorPacket&)> monitor_display_;
-  bool exchange_commands_enabled_ = true;
+  PortController* ports_ = nullptr;
+  ExchangeController* exchanges_ = nullptr;
+  ServiceDialogs* service_dialogs_ = nullptr;
+  SheetHistory* history_ = nullptr;
+  FileController* files_ = nullptr;
+  TransferController* transfers_ = nullptr;
   Sheet sheet_;
-  Sheet read_back_;  // the radio as read back after a write, to check it
-  int port_no_ = 0;
 
   Background* background_ = nullptr;
   ChannelGrid* grid_ = nullptr;
@@ -286,9 +214,6 @@ class MainWindow : public QMainWindow {
   QAction* trace_ = nullptr;
   QAction* exit_action_ = nullptr;
   QMenu* recent_files_ = nullptr;
-  QAction* undo_ = nullptr;
-  QAction* redo_ = nullptr;
-  std::array<QAction*, kLastPort> port_actions_{};
   QAction* baud_9600_action_ = nullptr;
   QAction* model_action_ = nullptr;
   QAction* read_action_ = nullptr;
@@ -304,9 +229,6 @@ class MainWindow : public QMainWindow {
   FormTimer* splash_timer_ = nullptr;
   ProgressWindow* progress_window_ = nullptr;
   QPointer<Splash> splash_;
-  QPointer<EngineeringDialog> engineering_dialog_;
-  QPointer<TestModeDialog> test_mode_dialog_;
-  QPointer<RadioIdDialog> radio_id_dialog_;
   std::vector<QPointer<QWidget>> loaded_windows_;
 
   bool closing_ = false;  // the exit question is asked or about to be

@@ -44,7 +44,7 @@ void MainWindow::render_sheet() {
   fsk_box_->show_text(QString::fromStdString(sheet_.fsk));
   channel_total_box_->show_text(QString::fromStdString(sheet_.channel_total));
   fill_step_box_->show_text(QString::fromStdString(sheet_.fill_step));
-  show_title();
+  history_->show_title();
 }
 
 void MainWindow::connect_grid() {
@@ -127,7 +127,7 @@ void MainWindow::cell_click(Cell column, int row) {
 
 void MainWindow::apply_chosen_plan() {
   commit_edits(sheet_);
-  title_ = QString::fromStdString(apply_plan(sheet_));
+  history_->set_title(QString::fromStdString(apply_plan(sheet_)));
   render_sheet();
 }
 

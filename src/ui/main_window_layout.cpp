@@ -33,7 +33,6 @@ ChoiceBox* make_choice(const char* name, int width, QWidget* parent) {
 
 void MainWindow::build_layout() {
   setObjectName(QStringLiteral("Form1"));
-  title_ = QStringLiteral("写频软件     ");
 
   background_ = new Background(this);
   setCentralWidget(background_);

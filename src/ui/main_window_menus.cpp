@@ -60,10 +60,10 @@ void MainWindow::build_menus() {
   add_separator(file, "wer6wr6");
   exit_action_ = add_item(file, "FormCancel", "退出(&E)");
 
-  build_edit_menu(add_menu(this, bar, "edit", "编辑(&E)"));
+  history_->build_menu(add_menu(this, bar, "edit", "编辑(&E)"));
 
   QMenu* settings = add_menu(this, bar, "chuankoushezhi", "设置(&I)");
-  build_port_menu(add_submenu(settings, "com", "端口(&C)"));
+  ports_->build_menu(add_submenu(settings, "com", "端口(&C)"));
   QMenu* baud = add_submenu(settings, "botelv", "波特率(&P)");
   baud_9600_action_ = add_checked_item(baud, "bt_2", "9600");
   add_item(settings, "qita", "其他(&O)");

@@ -23,8 +23,8 @@ constexpr int kCountWidth = 60;
 
 }  // namespace
 
-RadioIdDialog::RadioIdDialog(MainWindow& main_window)
-    : ServiceDialog(main_window, "Form6", "输入ID") {
+RadioIdDialog::RadioIdDialog(ExchangeController& exchanges)
+    : ServiceDialog(exchanges, "Form6", "输入ID") {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->setSizeConstraint(QLayout::SetFixedSize);

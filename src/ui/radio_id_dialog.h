@@ -19,7 +19,7 @@ class RadioIdDialog : public ServiceDialog {
   Q_OBJECT
 
  public:
-  explicit RadioIdDialog(MainWindow& main_window);
+  explicit RadioIdDialog(ExchangeController& exchanges);
 
   void write_id();
   void read_id();

@@ -2,30 +2,29 @@
 
 #include <QPointer>
 
-#include "ui/main_window.h"
+#include "ui/exchange_controller.h"
 
 namespace m27 {
 
-ServiceDialog::ServiceDialog(MainWindow& main_window, const char* name, const char* caption)
-    : main_window_(main_window),
-      exchange_commands_enabled_(main_window.exchange_commands_are_enabled()) {
+ServiceDialog::ServiceDialog(ExchangeController& exchanges, const char* name, const char* caption)
+    : exchanges_(exchanges), exchange_commands_enabled_(exchanges.commands_enabled()) {
   setObjectName(QString::fromUtf8(name));
   setWindowTitle(QString::fromUtf8(caption));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_DeleteOnClose);
-  connect(&main_window, &MainWindow::exchange_commands_enabled, this, [this](bool enabled) {
+  connect(&exchanges, &ExchangeController::commands_enabled_changed, this, [this](bool enabled) {
     exchange_commands_enabled_ = enabled;
     enable_buttons();
   });
 }
 
-bool ServiceDialog::exchange_running() const { return main_window_.exchange_running(); }
+bool ServiceDialog::exchange_running() const { return exchanges_.running(); }
 
 bool ServiceDialog::start_exchange(std::unique_ptr<Operation> operation,
                                    std::function<void(const ReplyData&)> on_reply,
                                    std::function<void(bool ok)> on_finished) {
   QPointer<ServiceDialog> self(this);
-  MainWindow::ExchangeCallbacks callbacks;
+  ExchangeController::Callbacks callbacks;
   if (on_reply) {
     callbacks.on_reply = [self, on_reply = std::move(on_reply)](const ReplyData& reply) {
       if (self) on_reply(reply);
@@ -36,7 +35,7 @@ bool ServiceDialog::start_exchange(std::unique_ptr<Operation> operation,
       if (self) on_finished(ok);
     };
   }
-  return main_window_.start_exchange(std::move(operation), std::move(callbacks));
+  return exchanges_.start(std::move(operation), std::move(callbacks));
 }
 
 }  // namespace m27

@@ -11,13 +11,13 @@
 
 namespace m27 {
 
-class MainWindow;
+class ExchangeController;
 
 class ServiceDialog : public QWidget {
   Q_OBJECT
 
  protected:
-  ServiceDialog(MainWindow& main_window, const char* name, const char* caption);
+  ServiceDialog(ExchangeController& exchanges, const char* name, const char* caption);
 
   // Whether an exchange sequence runs on the link now.
   bool exchange_running() const;
@@ -35,7 +35,7 @@ class ServiceDialog : public QWidget {
                       std::function<void(bool ok)> on_finished = {});
 
  private:
-  MainWindow& main_window_;
+  ExchangeController& exchanges_;
   bool exchange_commands_enabled_;
 };
 

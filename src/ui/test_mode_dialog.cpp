@@ -31,8 +31,8 @@ QString text_of(const std::string& value) { return QString::fromStdString(value)
 
 }  // namespace
 
-TestModeDialog::TestModeDialog(MainWindow& main_window)
-    : ServiceDialog(main_window, "Form4", "测试模式") {
+TestModeDialog::TestModeDialog(ExchangeController& exchanges)
+    : ServiceDialog(exchanges, "Form4", "测试模式") {
   auto* page = new QHBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->setSpacing(12);

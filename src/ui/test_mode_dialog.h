@@ -19,7 +19,7 @@ class TestModeDialog : public ServiceDialog {
   Q_OBJECT
 
  public:
-  explicit TestModeDialog(MainWindow& main_window);
+  explicit TestModeDialog(ExchangeController& exchanges);
 
   void start_rssi() { send(MonitorButton::StartRssi); }
   void stop_rssi() { send(MonitorButton::StopRssi); }

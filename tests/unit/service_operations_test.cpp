@@ -36,18 +36,17 @@ ScriptedRadio answering(Bytes frame, int first = 0) {
   });
 }
 
-const Script kPortClosed = {"message 请打开通信端口 | ", "failed"};
+const Script kPortClosed = {"message 请打开通信端口 | ", "ended refused", "failed"};
 const Script kNoPort = Script(3, "message 请设置串口 | 注意 | !");
 // "数据读取" and "读ID" share one script.
-const Script kReadStart = {"no refresh", "commands off"};
-const Script kReadOk = {"reply data", "message 读取 OK | ", "commands on", "refresh in 1 s",
-                        "finished"};
-const Script kReadTimeout = {"message 读取超时 | ", "commands on", "refresh in 1 s", "failed"};
+const Script kReadStart = {"began query"};
+const Script kReadOk = {"reply data", "ended completed", "message 读取 OK | ", "finished"};
+const Script kReadTimeout = {"ended no answer", "message 读取超时 | ", "failed"};
 // "调整" and "写ID" share their start and end.
-const Script kWriteStart = {"no refresh", "hold splash timer", "commands off"};
-const Script kWriteEnd = {"commands on", "release splash timer", "refresh in 1 s"};
-const Script kAdjustFailure = {"status 通讯失败", "message 通讯失败 | "};
-const Script kIdFailure = {"status 通讯失败", "message 写ID 通讯失败 | "};
+const Script kWriteStart = {"began setting"};
+const Script kWriteDone = {"ended completed"};
+const Script kAdjustFailure = {"ended no answer", "message 通讯失败 | "};
+const Script kIdFailure = {"ended no answer", "message 写ID 通讯失败 | "};
 
 TEST(ServiceOperations, UserSeesEachEndingInOrder) {
   const Bytes rssi = reply(0x3E, {0x00, 0x00, 50, 60});
@@ -56,13 +55,15 @@ TEST(ServiceOperations, UserSeesEachEndingInOrder) {
   const Bytes ack = reply(0x41, {});
   const Script read_ok = join({kReadStart, kReadOk});
   const Script read_timeout = join({kReadStart, kReadTimeout});
-  const Script adjusted = join({kWriteStart, {"message OK | 调整"}, kWriteEnd, {"finished"}});
-  const Script not_adjusted = join({kWriteStart, kAdjustFailure, kWriteEnd, {"failed"}});
-  const Script no_port = join({kWriteStart, kNoPort, kAdjustFailure, kWriteEnd, {"failed"}});
-  const Script id_written = join({kWriteStart, kWriteEnd, {"finished"}});
-  const Script id_not_written = join({kWriteStart, kIdFailure, kWriteEnd, {"failed"}});
-  const Script rssi_refused = {"message RSSI 输入错误，请重新输入 | 注意 | !", "failed"};
-  const Script id_refused = {"message ID 输入错误，请重新输入 | 注意 | !", "failed"};
+  const Script adjusted = join({kWriteStart, kWriteDone, {"message OK | 调整"}, {"finished"}});
+  const Script not_adjusted = join({kWriteStart, kAdjustFailure, {"failed"}});
+  const Script no_port = join({kWriteStart, kNoPort, kAdjustFailure, {"failed"}});
+  const Script id_written = join({kWriteStart, kWriteDone, {"finished"}});
+  const Script id_not_written = join({kWriteStart, kIdFailure, {"failed"}});
+  const Script rssi_refused = {"message RSSI 输入错误，请重新输入 | 注意 | !", "ended refused",
+                               "failed"};
+  const Script id_refused = {"message ID 输入错误，请重新输入 | 注意 | !", "ended refused",
+                             "failed"};
   struct Case {
     const char* name;
     Make operation;
@@ -137,7 +138,7 @@ TEST(MonitorCommand, EachButtonSendsItsModeAndSetsTheFlag) {
       SCOPED_TRACE(request + std::string(port_open ? " open" : " closed"));
       EXPECT_EQ(pair.link.monitoring(), monitoring);
       ASSERT_EQ(pair.requests.size(), port_open ? 1u : 0u);
-      EXPECT_EQ(script_of(pair.user_actions), port_open ? Script{"finished"} : kPortNotSet);
+      EXPECT_EQ(script_of(pair.events), port_open ? Script{"finished"} : kPortNotSet);
       if (!port_open) continue;
       EXPECT_EQ(hex(pair.requests[0].bytes), request);
       EXPECT_EQ(pair.finished_at(), kByteTime * 4 + kSettle);  // no reply awaited

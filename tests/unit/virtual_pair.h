@@ -4,9 +4,9 @@
 // transmit(now), like the fake radio.
 
 #include <algorithm>
-#include <chrono>
-#include <deque>
+#include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "link/link.h"
+#include "link/read_transfer.h"
+#include "link/write_transfer.h"
 
 namespace m27::testing {
 
@@ -23,6 +25,7 @@ using Bytes = std::vector<std::uint8_t>;
 struct SentRequest {
   Duration at;  // since the start of the pair
   Bytes bytes;
+  bool operator==(const SentRequest&) const = default;
 };
 
 template <typename Radio>
@@ -31,94 +34,66 @@ class VirtualPair {
   explicit VirtualPair(Radio& radio) : radio_(radio) { link.set_port_open(true); }
 
   bool start(std::unique_ptr<Operation> operation) {
-    finished_ = std::nullopt;
+    finished_.reset();
     const bool started = link.start(now_, std::move(operation));
     drain();
     return started;
   }
-
   // Runs until the sequence has finished or nothing more can happen; at most `limit`.
-  void run(Duration limit = 60s) {
-    const TimePoint end = now_ + limit;
-    while (!finished_ && now_ < end) {
-      const auto t = next_event();
-      if (!t || *t > end) break;
-      advance_to(*t);
-    }
-  }
-
+  void run(Duration limit = 60s) { advance(limit, true); }
   // Moves the clock on by `d`, delivering what happens on the way.
-  void wait(Duration d) {
-    const TimePoint end = now_ + d;
-    for (auto t = next_event(); t && *t <= end; t = next_event()) advance_to(*t);
-    now_ = end;
-  }
-
+  void wait(Duration d) { advance(d, false); }
   // The user closes the progress window (or the dialog) while the sequence runs.
-  void cancel() {
-    link.cancel();
-    drain();
-  }
-
+  void cancel() { link.cancel(), drain(); }
   // The cable is pulled.
-  void lose_port() {
-    link.on_port_lost();
-    drain();
-  }
-
-  Link link;
-  std::vector<SentRequest> requests;
-  std::vector<Action> user_actions;  // everything but the port actions, in order
-  bool byte_by_byte = false;         // feed received bytes one call per byte
-  bool written_reports = true;       // false: a wedged port never reports its output written
+  void lose_port() { link.on_port_lost(), drain(); }
 
   std::optional<bool> finished() const { return finished_; }
   std::optional<Duration> finished_at() const { return finished_at_; }
-
-  template <typename A>
-  std::vector<A> all() const {
-    std::vector<A> found;
-    for (const auto& a : user_actions) {
-      if (const auto* x = std::get_if<A>(&a)) found.push_back(*x);
+  template <typename E>
+  std::vector<E> all() const {
+    std::vector<E> found;
+    for (const auto& e : events) {
+      if (const auto* x = std::get_if<E>(&e)) found.push_back(*x);
     }
     return found;
   }
 
- private:
-  std::optional<TimePoint> next_event() const {
-    std::optional<TimePoint> t = link.next_deadline();
-    if (auto r = radio_.next_deadline(); r && (!t || *r < *t)) t = r;
-    return t;
-  }
+  Link link;
+  std::vector<SentRequest> requests;
+  std::vector<Event> events;    // everything but the port requests, in order
+  bool byte_by_byte = false;    // feed received bytes one call per byte
+  bool written_reports = true;  // false: a wedged port never reports its output written
 
-  void advance_to(TimePoint t) {
-    now_ = std::max(now_, t);
-    const auto bytes = radio_.transmit(now_);
-    if (!bytes.empty()) {
-      if (byte_by_byte) {
-        for (auto b : bytes) link.on_bytes(now_, std::span(&b, 1));
-      } else {
-        link.on_bytes(now_, bytes);
+ private:
+  void advance(Duration d, bool until_finished) {
+    const TimePoint end = now_ + d;
+    while (!(until_finished && finished_)) {
+      std::optional<TimePoint> t = link.next_deadline();
+      if (auto r = radio_.next_deadline(); r && (!t || *r < *t)) t = r;
+      if (!t || *t > end) break;
+      now_ = std::max(now_, *t);
+      const Bytes bytes = radio_.transmit(now_);
+      for (std::size_t i = 0; i < bytes.size(); i += byte_by_byte ? 1 : bytes.size()) {
+        link.on_bytes(now_, std::span(bytes).subspan(i, byte_by_byte ? 1 : bytes.size()));
       }
+      link.on_timer(now_);
+      drain();
     }
-    link.on_timer(now_);
-    drain();
+    if (!until_finished) now_ = end;
   }
 
   void drain() {
-    while (auto a = link.poll()) {
-      if (auto* send = std::get_if<Send>(&*a)) {
+    while (auto e = link.poll()) {
+      if (auto* send = std::get_if<Send>(&*e)) {
         requests.push_back({now_ - TimePoint{}, send->bytes});
         radio_.receive(now_, send->bytes);
         if (written_reports) link.on_written(now_);
-        continue;
+      } else if (!std::holds_alternative<DiscardInput>(*e)) {
+        if (auto* f = std::get_if<Finished>(&*e))
+          finished_ = f->ok, finished_at_ = now_ - TimePoint{};
+        events.push_back(std::move(*e));
       }
-      if (std::holds_alternative<DiscardInput>(*a)) continue;
-      if (auto* f = std::get_if<Finished>(&*a)) {
-        finished_ = f->ok;
-        finished_at_ = now_ - TimePoint{};
-      }
-      user_actions.push_back(std::move(*a));
     }
   }
 
@@ -129,7 +104,7 @@ class VirtualPair {
 };
 
 // A radio that answers by a script: for the n-th request (from 0), the bytes to send back and
-// how long after the request arrived each byte goes out.
+// how long after the request arrived each burst goes out.
 class ScriptedRadio {
  public:
   struct Out {
@@ -141,21 +116,16 @@ class ScriptedRadio {
   explicit ScriptedRadio(Script script) : script_(std::move(script)) {}
 
   void receive(TimePoint now, const Bytes& request) {
-    for (auto& out : script_(request, requests_++)) {
-      pending_.push_back({now + out.after, std::move(out.bytes)});
-    }
-    std::stable_sort(pending_.begin(), pending_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& out : script_(request, requests_++)) pending_.emplace(now + out.after, out.bytes);
   }
   std::optional<TimePoint> next_deadline() const {
     if (pending_.empty()) return std::nullopt;
-    return pending_.front().first;
+    return pending_.begin()->first;
   }
   Bytes transmit(TimePoint now) {
     Bytes due;
-    while (!pending_.empty() && pending_.front().first <= now) {
-      due.insert(due.end(), pending_.front().second.begin(), pending_.front().second.end());
-      pending_.pop_front();
+    for (; !pending_.empty() && pending_.begin()->first <= now; pending_.erase(pending_.begin())) {
+      due.insert(due.end(), pending_.begin()->second.begin(), pending_.begin()->second.end());
     }
     return due;
   }
@@ -163,15 +133,12 @@ class ScriptedRadio {
  private:
   Script script_;
   int requests_ = 0;
-  std::deque<std::pair<TimePoint, Bytes>> pending_;
+  std::multimap<TimePoint, Bytes> pending_;  // in order of time, then of sending
 };
 
 // A frame with a correct checksum.
 inline Bytes reply(std::uint8_t command, Bytes data) {
-  Bytes frame;
-  frame.reserve(data.size() + 3);
-  frame.push_back(command);
-  frame.push_back(static_cast<std::uint8_t>(data.size()));
+  Bytes frame{command, static_cast<std::uint8_t>(data.size())};
   frame.insert(frame.end(), data.begin(), data.end());
   unsigned sum = 0;
   for (auto b : frame) sum += b;
@@ -179,26 +146,43 @@ inline Bytes reply(std::uint8_t command, Bytes data) {
   return frame;
 }
 
-// What the user sees, one line per action: "status 读频完成", "message 读频出错 | 读频出错",
-// "commands off"... Progress values and sheet refreshes are left out; tests check them apart.
-struct UserLine {
-  std::string operator()(const Status& s) const { return "status " + s.text; }
-  std::string operator()(const ShowMessage& m) const {
+// A working radio that answers the first `answered` requests, `after` each, and then stays
+// silent. Its option record says professional mode, the China plan and `total` channels; channel
+// row r has count r on the 6.25 kHz raster and the tone bytes 0x38 inverted ("I023").
+inline ScriptedRadio::Script answering(int answered = 1000, std::uint8_t total = 20,
+                                       Duration after = 40ms) {
+  return [=](const Bytes& request, int n) -> std::vector<ScriptedRadio::Out> {
+    if (n >= answered || request[0] == 0x45) return {};
+    if (request[0] == 0x53) return {{after, reply(0x42, {0x41, 0x01, total})}};
+    const std::uint8_t row = request[2];
+    if (request[0] == 0x52) return {{after, reply(0x43, {0, row, 0, row, 0x38, 0x38, 0x1B})}};
+    return {{after, reply(0x41, {})}};
+  };
+}
+
+inline ScriptedRadio silent_radio() { return ScriptedRadio(answering(0)); }
+
+// What the sequence reported, one line per event: "began read", "progress 0/75", "message
+// 读频出错 | 读频出错", "ended no answer"... Progress after 0 and the sheet read are left out;
+// tests check them apart.
+struct EventLine {
+  std::string operator()(const Began& b) const {
+    return std::string("began ") + std::array{"read", "write", "query", "setting"}[int(b.exchange)];
+  }
+  std::string operator()(const Progress& p) const {
+    return p.done == 0 ? "progress 0/" + std::to_string(p.of) : "";
+  }
+  std::string operator()(const Notice& m) const {
     return "message " + m.message.text + " | " + m.message.title +
            (m.message.icon == MessageIcon::Exclamation ? " | !" : "");
   }
-  std::string operator()(const ShowProgress& p) const { return "progress window " + p.caption; }
-  std::string operator()(const HideProgress&) const { return "hide progress"; }
-  std::string operator()(const EnableCommands& e) const {
-    return e.enabled ? "commands on" : "commands off";
+  std::string operator()(const Ended& e) const {
+    return std::string("ended ") +
+           std::array{"completed",           "no answer", "read error",
+                      "communication error", "refused",   "port lost"}[int(e.ending)];
   }
-  std::string operator()(const ArmStatusRefresh&) const { return "refresh in 1 s"; }
-  std::string operator()(const StopStatusRefresh&) const { return "no refresh"; }
-  std::string operator()(const HoldSplashTimer& h) const {
-    return h.hold ? "hold splash timer" : "release splash timer";
-  }
+  std::string operator()(const SheetChecked&) const { return "sheet checked"; }
   std::string operator()(const ReplyData&) const { return "reply data"; }
-  std::string operator()(const MonitorPacket&) const { return "monitor packet"; }
   std::string operator()(const PortLost& p) const { return "port lost " + p.message.text; }
   std::string operator()(const Finished& f) const { return f.ok ? "finished" : "failed"; }
   std::string operator()(const auto&) const { return ""; }
@@ -206,18 +190,18 @@ struct UserLine {
 
 using Script = std::vector<std::string>;
 
-inline Script script_of(const std::vector<Action>& actions) {
+inline Script script_of(const std::vector<Event>& events) {
   Script lines;
-  for (const auto& a : actions) {
-    if (auto line = std::visit(UserLine{}, a); !line.empty()) lines.push_back(line);
+  for (const auto& e : events) {
+    if (auto line = std::visit(EventLine{}, e); !line.empty()) lines.push_back(line);
   }
   return lines;
 }
 
 // The sheet a read handed out when it completed; nothing for any other ending.
-inline std::optional<Sheet> sheet_read(const std::vector<Action>& actions) {
-  for (const auto& a : actions) {
-    if (const auto* read = std::get_if<SheetRead>(&a)) return read->sheet;
+inline std::optional<Sheet> sheet_read(const std::vector<Event>& events) {
+  for (const auto& e : events) {
+    if (const auto* read = std::get_if<SheetRead>(&e)) return read->sheet;
   }
   return std::nullopt;
 }
@@ -228,15 +212,17 @@ inline Script join(std::initializer_list<Script> parts) {
   return all;
 }
 
-inline ScriptedRadio silent_radio() {
-  return ScriptedRadio([](const Bytes&, int) { return std::vector<ScriptedRadio::Out>{}; });
+// A write of `sheet`, or a read over it.
+inline std::unique_ptr<Operation> transfer(bool write, Sheet& sheet) {
+  if (write) return std::make_unique<WriteTransfer>(sheet);
+  return std::make_unique<ReadTransfer>(sheet);
 }
 
 // One exchange sequence from its start to its end, the port open or not, the user cancelling
 // it after `cancel_after` or not.
 struct Outcome {
-  Script script;  // what the user saw
-  std::vector<Action> actions;
+  Script script;  // what the sequence reported
+  std::vector<Event> events;
   std::vector<SentRequest> requests;
   std::optional<Duration> finished_at;
 };
@@ -246,12 +232,9 @@ inline Outcome run(ScriptedRadio radio, std::unique_ptr<Operation> operation, bo
   VirtualPair pair(radio);
   pair.link.set_port_open(port_open);
   pair.start(std::move(operation));
-  if (cancel_after) {
-    pair.wait(*cancel_after);
-    pair.cancel();
-  }
+  if (cancel_after) pair.wait(*cancel_after), pair.cancel();
   pair.run();
-  return {script_of(pair.user_actions), pair.user_actions, pair.requests, pair.finished_at()};
+  return {script_of(pair.events), pair.events, pair.requests, pair.finished_at()};
 }
 
 }  // namespace m27::testing

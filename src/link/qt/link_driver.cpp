@@ -80,14 +80,14 @@ void LinkDriver::port_lost() {
 }
 
 void LinkDriver::pump() {
-  while (auto a = link_.poll()) {
-    if (const auto* send = std::get_if<Send>(&*a)) {
+  while (auto e = link_.poll()) {
+    if (const auto* send = std::get_if<Send>(&*e)) {
       write(send->bytes);
-    } else if (std::holds_alternative<DiscardInput>(*a)) {
+    } else if (std::holds_alternative<DiscardInput>(*e)) {
       port_.clear(QSerialPort::Input);
       port_.readAll();
     } else {
-      emit action(*a);
+      emit reported(*e);
     }
   }
   if (const auto deadline = link_.next_deadline()) {

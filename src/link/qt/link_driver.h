@@ -29,8 +29,8 @@ class LinkDriver : public QObject {
   bool stream_may_run() const { return link_.stream_may_run(); }
 
  signals:
-  // A user action of the running sequence, in order (see link/actions.h).
-  void action(const m27::Action& action);
+  // An event of the running sequence, in order (see link/events.h).
+  void reported(const m27::Event& event);
 
  private:
   void on_ready_read();

@@ -10,8 +10,8 @@ std::optional<bool> run_to_end(LinkDriver& driver, std::unique_ptr<Operation> op
   QEventLoop loop;
   std::optional<bool> outcome;
   const auto connection =
-      QObject::connect(&driver, &LinkDriver::action, &loop, [&](const Action& a) {
-        if (const auto* finished = std::get_if<Finished>(&a)) {
+      QObject::connect(&driver, &LinkDriver::reported, &loop, [&](const Event& e) {
+        if (const auto* finished = std::get_if<Finished>(&e)) {
           outcome = finished->ok;
           loop.quit();
         }

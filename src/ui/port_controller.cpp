@@ -1,8 +1,7 @@
-// The port menu: com1 .. com16 choose and open a serial port.
+#include "ui/port_controller.h"
 
 #include <QMenu>
 
-#include "ui/main_window.h"
 #include "ui/port_messages.h"
 #include "ui/status_bar.h"
 
@@ -14,7 +13,11 @@ constexpr const char* kNoDevice = "—";
 
 }  // namespace
 
-void MainWindow::build_port_menu(QMenu* menu) {
+PortController::PortController(PortMap ports, MessageBoxes& boxes, StatusBar* status_bar,
+                               QObject* parent)
+    : QObject(parent), boxes_(boxes), status_bar_(status_bar), serial_(std::move(ports)) {}
+
+void PortController::build_menu(QMenu* menu) {
   for (int n = kFirstPort; n <= kLastPort; ++n) {
     const QString name = QStringLiteral("com%1").arg(n);
     QAction* item = menu->addAction(name);
@@ -23,27 +26,40 @@ void MainWindow::build_port_menu(QMenu* menu) {
     const QString device = serial_.ports().device(n);
     item->setStatusTip(device.isEmpty() ? QString::fromUtf8(kNoDevice) : device);
     connect(item, &QAction::triggered, this, [this, n] { choose_port(n); });
-    port_actions_[n - kFirstPort] = item;
+    items_[n - kFirstPort] = item;
   }
 }
 
-void MainWindow::clear_port_checks() {
-  for (QAction* item : port_actions_) item->setChecked(false);
+void PortController::open_first_port() {
+  items_[0]->setChecked(serial_.open_port(kFirstPort) == OpenOutcome::Opened);
 }
 
-// A failed choice leaves no item checked and says "串口关": the old port was closed before the
-// new one was tried.
-void MainWindow::choose_port(int n) {
+void PortController::clear_port_checks() {
+  for (QAction* item : items_) item->setChecked(false);
+}
+
+void PortController::choose_port(int n) {
   port_no_ = n;
   const OpenOutcome outcome = serial_.open_port(n);
   clear_port_checks();
   if (outcome == OpenOutcome::Opened) {
-    port_actions_[n - kFirstPort]->setChecked(true);
+    items_[n - kFirstPort]->setChecked(true);
     status_bar_->set_panel1(QStringLiteral("串口%1").arg(n));
     return;
   }
   status_bar_->set_panel1(QStringLiteral("串口关"));
   if (const auto message = port_failure_message(n, outcome)) boxes_.show(*message);
+}
+
+void PortController::show_port_state() {
+  status_bar_->set_panel1(QString());
+  status_bar_->set_panel1(serial_.is_open() ? QStringLiteral("串口开")
+                                            : QStringLiteral("串口关闭"));
+}
+
+void PortController::mark_port_lost() {
+  clear_port_checks();
+  status_bar_->set_panel1(QStringLiteral("串口关"));
 }
 
 }  // namespace m27

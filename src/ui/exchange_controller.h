@@ -1,0 +1,101 @@
+#pragma once
+// Runs the window's exchange sequences on the link, one at a time, and decides what each event
+// of the link means for the window: the status texts, the progress window, the one-second
+// status refresh, the about box's timer held while the radio is written, the commands locked
+// (the guard) until the sequence has finished. A message box holds what follows it until it is
+// closed (the ActionPlayer), as the program's modal boxes always did.
+
+#include <QObject>
+#include <QSerialPort>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "link/qt/link_driver.h"
+#include "ui/action_player.h"
+#include "ui/exchange_guard.h"
+
+class QWidget;
+
+namespace m27 {
+
+class FormTimer;
+class ProgressWindow;
+class StatusBar;
+
+class ExchangeController : public QObject {
+  Q_OBJECT
+
+ public:
+  // The parts of the window the sequences show themselves in.
+  struct View {
+    QWidget* window;  // the progress window opens centred over it
+    StatusBar* status_bar;
+    ProgressWindow* progress_window;
+    FormTimer* status_refresh_timer;
+    FormTimer* splash_timer;
+  };
+  // What one sequence hands back, each in its turn among the events (after every message box
+  // before it has been closed).
+  struct Callbacks {
+    std::function<void(const ReplyData&)> on_reply;
+    std::function<void(bool ok)> on_finished;
+    std::function<void(const Sheet&)> on_sheet;  // a completed read's sheet; else `sheet_read`
+  };
+
+  ExchangeController(QSerialPort& port, MessageBoxes& boxes, View view, QObject* parent);
+
+  // Starts a sequence (a transfer, a service request); refused (false) while another one runs.
+  // Locked before the first byte goes out; the sequence's Finished, played in its turn, unlocks.
+  bool start(std::unique_ptr<Operation> operation, Callbacks callbacks = {});
+  bool running() const { return driver_.busy(); }
+  // Ends the running sequence through its cancel path.
+  void cancel() { driver_.cancel(); }
+  // The program is ending: the running sequence ends at once and shows nothing more (a read
+  // applies nothing, a write sends no end packet), and a monitor stream the radio is sending
+  // is stopped.
+  void end_for_exit();
+  bool stream_may_run() const { return driver_.stream_may_run(); }
+
+  ExchangeGuard& guard() { return guard_; }
+  const ExchangeGuard& guard() const { return guard_; }
+  // Whether the commands that start an exchange are enabled (see `commands_enabled_changed`).
+  bool commands_enabled() const { return commands_enabled_; }
+  // Where the packets of the test-mode stream go, as they arrive.
+  void set_monitor_display(std::function<void(const MonitorPacket&)> display);
+  // Shows `message` once every box queued before it has been closed.
+  void show(Message message) { player_.show(std::move(message)); }
+
+ signals:
+  // The commands that start an exchange are refused (false) while one runs, and come back after.
+  void commands_enabled_changed(bool enabled);
+  void sheet_checked();                // a write corrected the window's sheet: show it again
+  void sheet_read(const Sheet& read);  // a completed read, unless its caller takes the sheet
+  void port_lost();                    // the port is closed now; its message follows
+
+ private:
+  void on_event(const Event& event);
+  void began(Exchange kind);
+  void ended(Exchange kind, Ending ending);
+  void finished(bool ok);
+  void show_progress(Exchange kind, int done);
+  void hide_progress();
+  void release_transfer();
+  void show_status(const char* text);
+  void arm_status_refresh();
+  void enable_commands(bool enabled);
+
+  View view_;
+  QSerialPort& port_;
+  LinkDriver driver_;
+  ActionPlayer player_;
+  ExchangeGuard guard_;
+  bool commands_enabled_ = true;
+  Callbacks callbacks_;  // of the sequence started last
+  std::function<void(const MonitorPacket&)> monitor_display_;
+  std::optional<Exchange> kind_;         // of the sequence under way, once it has begun
+  bool refresh_when_finished_ = false;   // its end arms the status refresh
+  std::function<void()> after_notices_;  // what its ending does once its messages are closed
+};
+
+}  // namespace m27

@@ -1,0 +1,186 @@
+#include "ui/file_controller.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+#include "channels/channel_table.h"
+#include "files/csv_commands.h"
+#include "files/file_commands.h"
+#include "link/qt/port_trace.h"
+#include "ui/form_timer.h"
+#include "ui/recent_files.h"
+#include "ui/sheet_history.h"
+
+namespace m27 {
+namespace {
+
+std::filesystem::path path_of(const QString& name) {
+  return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+}  // namespace
+
+FileController::FileController(Sheet& sheet, SheetHistory& history, MessageBoxes& boxes,
+                               FileDialogs& dialogs, View view, Menu menu)
+    : QObject(view.window),
+      sheet_(sheet),
+      history_(history),
+      boxes_(boxes),
+      dialogs_(dialogs),
+      view_(std::move(view)),
+      menu_(menu) {
+  connect(menu_.open, &QAction::triggered, this, &FileController::choose_and_open_file);
+  connect(menu_.save, &QAction::triggered, this, &FileController::save_with_dialog);
+  connect(menu_.recent_files, &QMenu::aboutToShow, this, &FileController::fill_recent_menu);
+  connect(menu_.export_csv, &QAction::triggered, this, &FileController::export_csv_click);
+  connect(menu_.import_csv, &QAction::triggered, this, &FileController::import_csv_click);
+  connect(menu_.trace, &QAction::triggered, this, &FileController::trace_click);
+  menu_.trace->setChecked(port_trace().active());  // --trace FILE
+  fill_recent_menu();
+}
+
+template <typename Dialog>
+auto FileController::with_timers_held(Dialog dialog) {
+  view_.status_refresh_timer->set_enabled(false);
+  view_.splash_timer->set_enabled(false);
+  auto answer = dialog();
+  view_.status_refresh_timer->set_enabled(true);
+  view_.splash_timer->set_enabled(true);
+  return answer;
+}
+
+bool FileController::save_with_dialog() {
+  std::optional<QString> name;
+  const auto failure = with_timers_held([&] {
+    name = dialogs_.save_file_name(view_.window);
+    file_name_ = name.value_or(QString());
+    std::optional<std::filesystem::path> path;
+    if (name) path = path_of(*name);
+    const auto failure = save_channel_file(sheet_, path);
+    view_.render();
+    return failure;
+  });
+  if (failure) {
+    boxes_.show(*failure);
+    return false;
+  }
+  if (!name) return false;
+  history_.mark_unchanged(*name);
+  remember_file(*name);
+  return true;
+}
+
+void FileController::choose_and_open_file() {
+  settle_unsaved_changes([this] {
+    const auto name =
+        with_timers_held([this] { return dialogs_.open_file_name(view_.window, file_name_); });
+    if (!name) return;
+    file_name_ = *name;
+    open_named_file(*name);
+  });
+}
+
+void FileController::open_file(const QString& name) {
+  settle_unsaved_changes([this, name] { open_named_file(name); });
+}
+
+// An opened file starts a new history; a refused one changes nothing.
+// A file cut short opens with what it holds, and says so.
+void FileController::open_named_file(const QString& name) {
+  const auto opening = open_channel_file(sheet_, path_of(name));
+  view_.render();
+  if (opening.refusal) {
+    boxes_.show(*opening.refusal);
+    return;
+  }
+  history_.clear();
+  history_.mark_unchanged(name);
+  remember_file(name);
+  if (!opening.complete()) boxes_.show(attention(incomplete_file(opening.line_count)));
+}
+
+void FileController::settle_unsaved_changes(std::function<void()> then) {
+  if (!history_.unsaved_changes()) {
+    then();
+    return;
+  }
+  boxes_.ask_save({"当前信道数据已修改，是否保存？", "", MessageIcon::None},
+                  [this, then = std::move(then)](SaveAnswer answer) {
+                    if (answer == SaveAnswer::Cancel) return;
+                    if (answer == SaveAnswer::Save && !save_with_dialog()) return;
+                    then();
+                  });
+}
+
+void FileController::set_commands_enabled(bool enabled) {
+  commands_enabled_ = enabled;
+  fill_recent_menu();
+}
+
+void FileController::remember_file(const QString& name) {
+  save_recent_files(with_recent_file(load_recent_files(), name));
+  fill_recent_menu();
+}
+
+void FileController::fill_recent_menu() {
+  menu_.recent_files->clear();
+  const QStringList files = load_recent_files();
+  for (const QString& file : files) {
+    menu_.recent_files->addAction(file, this, [this, file] { open_file(file); });
+  }
+  menu_.recent_files->setEnabled(!files.isEmpty() && commands_enabled_);
+}
+
+QString FileController::dropped_channel_file(const QMimeData* data) const {
+  if (!commands_enabled_ || !data->hasUrls() || data->urls().size() != 1) return QString();
+  const QString file = data->urls().front().toLocalFile();
+  return file.endsWith(QStringLiteral(".m27"), Qt::CaseInsensitive) ? file : QString();
+}
+
+// As a save: the open tone editors commit first, so the file holds what the grid shows.
+void FileController::export_csv_click() {
+  const auto failure = with_timers_held([this]() -> std::optional<Message> {
+    const auto choice = dialogs_.csv_export_name(view_.window);
+    if (!choice) return std::nullopt;
+    commit_edits(sheet_);
+    view_.render();
+    return export_csv(sheet_, choice->layout, path_of(choice->file));
+  });
+  if (failure) boxes_.show(*failure);
+}
+
+// The rows replace channels 1, 2, ... of the grid and nothing else, as one undoable step; a
+// refused sheet changes nothing. Unsaved changes are asked about first.
+void FileController::import_csv_click() {
+  settle_unsaved_changes([this] {
+    const auto failure = with_timers_held([this] {
+      std::optional<Message> failure;
+      const auto name = dialogs_.csv_import_name(view_.window);
+      if (!name) return failure;
+      history_.edit(QStringLiteral("导入CSV"),
+                    [&] { failure = import_csv(sheet_, path_of(*name)); });
+      view_.render();
+      return failure;
+    });
+    if (failure) boxes_.show(*failure);
+  });
+}
+
+// While a trace runs the item is checked and choosing it stops the trace; otherwise it asks
+// for the file to append to.
+void FileController::trace_click() {
+  PortTrace& trace = port_trace();
+  if (trace.active()) {
+    trace.stop();
+  } else if (const auto name = dialogs_.trace_file_name(view_.window)) {
+    if (const auto reason = trace.start(*name)) {
+      boxes_.show(attention("通讯记录失败\n" + name->toStdString() + "\n" + reason->toStdString()));
+    }
+  }
+  menu_.trace->setChecked(trace.active());
+}
+
+}  // namespace m27

@@ -1,0 +1,69 @@
+#include "ui/service_dialogs.h"
+
+#include <QAction>
+
+#include "ui/engineering_dialog.h"
+#include "ui/exchange_controller.h"
+#include "ui/radio_id_dialog.h"
+#include "ui/test_mode_dialog.h"
+
+namespace m27 {
+namespace {
+
+constexpr int kDialogMargin = 24;
+
+}  // namespace
+
+// A stream keeps running when its dialog is closed, so its next packet may load it again.
+ServiceDialogs::ServiceDialogs(ExchangeController& exchanges, QWidget* window, Menu menu)
+    : QObject(window), exchanges_(exchanges), window_(window) {
+  connect(menu.engineering_mode, &QAction::triggered, this,
+          &ServiceDialogs::open_engineering_dialog);
+  connect(menu.test_mode, &QAction::triggered, this, &ServiceDialogs::open_test_mode_dialog);
+  connect(menu.radio_id, &QAction::triggered, this, &ServiceDialogs::open_radio_id_dialog);
+  exchanges.set_monitor_display([this](const MonitorPacket& packet) {
+    load(test_mode_dialog_)->decode_monitor_packet(packet.rx_data);
+  });
+}
+
+ServiceDialogs::~ServiceDialogs() {
+  delete engineering_dialog_;
+  delete test_mode_dialog_;
+  delete radio_id_dialog_;
+}
+
+EngineeringDialog* ServiceDialogs::engineering_dialog() const { return engineering_dialog_; }
+
+TestModeDialog* ServiceDialogs::test_mode_dialog() const { return test_mode_dialog_; }
+
+RadioIdDialog* ServiceDialogs::radio_id_dialog() const { return radio_id_dialog_; }
+
+void ServiceDialogs::open_engineering_dialog() { show_dialog(load(engineering_dialog_)); }
+
+void ServiceDialogs::open_test_mode_dialog() { show_dialog(load(test_mode_dialog_)); }
+
+void ServiceDialogs::open_radio_id_dialog() { show_dialog(load(radio_id_dialog_)); }
+
+template <typename Dialog>
+Dialog* ServiceDialogs::load(QPointer<Dialog>& dialog) {
+  if (!dialog) {
+    dialog = new Dialog(exchanges_);
+    emit loaded(dialog);
+  }
+  return dialog;
+}
+
+// A dialog shown for the first time opens over the main window, beside the grid.
+void ServiceDialogs::show_dialog(QWidget* dialog) {
+  if (!dialog->isVisible()) {
+    dialog->adjustSize();
+    const QRect frame = window_->frameGeometry();
+    dialog->move(frame.x() + frame.width() - dialog->width() - kDialogMargin,
+                 frame.y() + kDialogMargin * 4);
+  }
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+}
+
+}  // namespace m27

@@ -1,0 +1,59 @@
+#pragma once
+// The three service dialogs, opened from the menu beside the main window: one of each, loaded
+// on first use and unloaded when closed. A packet of a test-mode stream that finds the test-mode
+// dialog unloaded loads it, hidden.
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+
+namespace m27 {
+
+class EngineeringDialog;
+class ExchangeController;
+class RadioIdDialog;
+class TestModeDialog;
+
+class ServiceDialogs : public QObject {
+  Q_OBJECT
+
+ public:
+  // The menu items that open them.
+  struct Menu {
+    QAction* engineering_mode;  // 工程模式
+    QAction* test_mode;         // 测试模式
+    QAction* radio_id;          // 写ID
+  };
+  // `window`: the main window they open beside.
+  ServiceDialogs(ExchangeController& exchanges, QWidget* window, Menu menu);
+  // The dialogs have no owner window.
+  ~ServiceDialogs() override;
+
+  // Each shows its dialog modeless, loading it first when needed, and brings it forward.
+  void open_engineering_dialog();
+  void open_test_mode_dialog();
+  void open_radio_id_dialog();
+
+  // The dialogs while they are loaded, else null.
+  EngineeringDialog* engineering_dialog() const;
+  TestModeDialog* test_mode_dialog() const;
+  RadioIdDialog* radio_id_dialog() const;
+
+ signals:
+  // A dialog was loaded: the exit closes it with the program.
+  void loaded(QWidget* dialog);
+
+ private:
+  template <typename Dialog>
+  Dialog* load(QPointer<Dialog>& dialog);
+  void show_dialog(QWidget* dialog);
+
+  ExchangeController& exchanges_;
+  QWidget* window_;
+  QPointer<EngineeringDialog> engineering_dialog_;
+  QPointer<TestModeDialog> test_mode_dialog_;
+  QPointer<RadioIdDialog> radio_id_dialog_;
+};
+
+}  // namespace m27

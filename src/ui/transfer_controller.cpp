@@ -1,0 +1,96 @@
+#include "ui/transfer_controller.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+#include <chrono>
+
+#include "channels/sheet_comparison.h"
+#include "files/backup_store.h"
+#include "link/read_transfer.h"
+#include "link/write_transfer.h"
+#include "ui/exchange_controller.h"
+#include "ui/file_controller.h"
+
+namespace m27 {
+namespace {
+
+const QString kBackupAfterRead = QStringLiteral("backup_after_read");
+const QString kVerifyAfterWrite = QStringLiteral("verify_after_write");
+
+QSettings settings() { return QSettings(QStringLiteral("m27"), QStringLiteral("m27")); }
+
+// A checkable item whose state is kept in the settings under `key`.
+void remember(QAction* item, const QString& key, bool by_default) {
+  item->setCheckable(true);
+  item->setChecked(settings().value(key, by_default).toBool());
+  QObject::connect(item, &QAction::toggled, item,
+                   [key](bool checked) { settings().setValue(key, checked); });
+}
+
+std::filesystem::path backups() {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return backup_folder(std::filesystem::path(QFile::encodeName(data).toStdString()));
+}
+
+}  // namespace
+
+TransferController::TransferController(Sheet& sheet, ExchangeController& exchanges,
+                                       FileController& files, MessageBoxes& boxes, Menu menu,
+                                       QObject* parent)
+    : QObject(parent),
+      sheet_(sheet),
+      exchanges_(exchanges),
+      files_(files),
+      boxes_(boxes),
+      menu_(menu) {
+  remember(menu_.backup_after_read, kBackupAfterRead, true);
+  remember(menu_.verify_after_write, kVerifyAfterWrite, false);
+  connect(menu_.open_backups, &QAction::triggered, this, &TransferController::open_backup_folder);
+}
+
+void TransferController::start_write() {
+  exchanges_.start(std::make_unique<WriteTransfer>(sheet_),
+                   {{}, [this](bool ok) { read_back_written(ok); }, {}});
+}
+
+void TransferController::start_read() {
+  files_.settle_unsaved_changes([this] {
+    exchanges_.start(std::make_unique<ReadTransfer>(sheet_),
+                     {{}, [this](bool ok) { back_up_read(ok); }, {}});
+  });
+}
+
+void TransferController::back_up_read(bool ok) {
+  if (!ok || !menu_.backup_after_read->isChecked()) return;
+  const auto folder = backups();
+  const auto saved = save_backup(folder, local_time(std::chrono::system_clock::now()), sheet_);
+  if (!saved) exchanges_.show(backup_failure(folder, saved.reason()));
+}
+
+void TransferController::read_back_written(bool ok) {
+  if (!ok || !menu_.verify_after_write->isChecked()) return;
+  // What was written, whatever the grid shows by the time the radio has been read.
+  exchanges_.start(std::make_unique<ReadTransfer>(startup_sheet()),
+                   {{},
+                    [this, written = sheet_](bool read) { check_read_back(written, read); },
+                    [this](const Sheet& read) { read_back_ = read; }});
+}
+
+void TransferController::check_read_back(const Sheet& written, bool ok) {
+  exchanges_.show(ok ? verification_message(compare_sheets(written, read_back_))
+                     : read_back_failure());
+}
+
+void TransferController::open_backup_folder() {
+  const QString folder = QFile::decodeName(backups().c_str());
+  if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
+    boxes_.show(attention("打开备份文件夹失败\n" + folder.toStdString()));
+  }
+}
+
+}  // namespace m27

@@ -1,0 +1,52 @@
+#pragma once
+// The read and write commands of the window ("读取频率", "开始写频") and their safety net: a
+// dated backup of every read (设置 → 读频自动备份, on by default), the backup folder opened from
+// 文件 → 打开备份文件夹, and the radio read back and compared after a write (设置 → 写后校验,
+// off by default). Both settings are remembered.
+
+#include <QObject>
+
+#include "channels/sheet.h"
+#include "ui/message_boxes.h"
+
+class QAction;
+
+namespace m27 {
+
+class ExchangeController;
+class FileController;
+
+class TransferController : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Menu {
+    QAction* open_backups;
+    QAction* backup_after_read;
+    QAction* verify_after_write;
+  };
+
+  // `sheet` is the window's: a write sends it, a read replaces it.
+  TransferController(Sheet& sheet, ExchangeController& exchanges, FileController& files,
+                     MessageBoxes& boxes, Menu menu, QObject* parent);
+
+  void start_write();
+  // A read may replace an edited sheet: it asks first. Its sheet is applied as one undoable
+  // step when, and only when, it completes.
+  void start_read();
+
+ private:
+  void back_up_read(bool ok);
+  void read_back_written(bool ok);
+  void check_read_back(const Sheet& written, bool ok);
+  void open_backup_folder();
+
+  Sheet& sheet_;
+  ExchangeController& exchanges_;
+  FileController& files_;
+  MessageBoxes& boxes_;
+  Menu menu_;
+  Sheet read_back_;  // the radio as read back after a write, to check it
+};
+
+}  // namespace m27
