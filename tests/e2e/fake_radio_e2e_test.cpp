@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <fstream>
 
 #include "support/fake_radio_process.h"
 
@@ -16,14 +17,12 @@ using testing::FakeRadioProcess;
 
 TEST(FakeRadioProcess, StartsFromALoadedMemoryAndDumpsItOnSigterm) {
   QTemporaryDir dir;
-  QFile load(dir.filePath(QStringLiteral("loaded.txt")));
+  const QString load = dir.filePath(QStringLiteral("loaded.txt"));
   Memory loaded = default_memory();
   loaded.options = {0xC1, 0x02, 0x0E};
   loaded.id = 0xFFFFFFFF;
-  ASSERT_TRUE(load.open(QIODevice::WriteOnly));
-  load.write(QByteArray::fromStdString(dump(loaded)));
-  load.close();
-  FakeRadioProcess radio({"--load", load.fileName(), "--paced"});
+  std::ofstream(QFile::encodeName(load).toStdString()) << dump(loaded);
+  FakeRadioProcess radio({"--load", load, "--paced"});
   radio.terminate();
   EXPECT_EQ(radio.exit_status(), 0) << radio.log().toStdString();
   EXPECT_EQ(radio.memory(), loaded);
