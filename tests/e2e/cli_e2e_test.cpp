@@ -1,8 +1,9 @@
-// The m27 program on the command line against m27-fake-radio over a pseudo-terminal: what only
-// the real program shows — its exit status, exactly what it prints, the files it leaves and what
-// the radio holds after. How each fault of the radio ends an exchange, the link's own tests show
-// in virtual time; here one silent and one echoing radio stand for them.
-// Every run has a generous hard limit, so a hang fails the test; no test asserts a time.
+// The m27 program on the command line against m27-fake-radio over a pseudo-terminal, and the
+// fake radio's own command line: what only the real program shows — its exit status, exactly what
+// it prints, the files it leaves and what the radio holds after. How each fault of the radio ends
+// an exchange, the link's own tests show in virtual time; here one silent and one echoing radio
+// stand for them. Every run has a generous hard limit, so a hang fails the test; no test asserts a
+// time.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -354,14 +355,51 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   EXPECT_TRUE(m27({"--port", "com1=" + held, "ports"}).out.starts_with(listed + "\n"));
 }
 
+// The help names every option and command, and an example of the ID series.
 TEST(CliUsage, HelpVersionAndTheBundledRadio) {
   const Outcome help = m27({"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("m27 id write --port /dev/ttyUSB0 --start 100 --count 50"),
-            std::string::npos);
+  for (const char* word : {"--port comN=DEVICE", "--fake-radio", "--help", "--trace FILE",
+                           "--version", "read", "write", "id", "monitor", "rssi", "csv", "ports",
+                           "m27 id write --port /dev/ttyUSB0 --start 100 --count 50"}) {
+    EXPECT_NE(help.out.find(word), std::string::npos) << word;
+  }
   EXPECT_TRUE(m27({"id", "--help"}).out.starts_with("usage: m27 id read"));
   expect_runs({}, {{nullptr, "--version", 0, "", "m27 " M27_VERSION "\n"},
                    {nullptr, "id read --fake-radio", 0, "读取 OK\n", "12345678\n"}});
+}
+
+// The fake radio's own command line: it starts from a loaded memory, dumps what it holds when a
+// signal ends it and refuses bad arguments. Serving its pseudo-terminal, reopened by every run,
+// and keeping what was written, every test above shows.
+TEST(FakeRadioProcess, StartsFromALoadedMemoryDumpsItOnSigtermAndRefusesBadArguments) {
+  QTemporaryDir dir;
+  const QString load = dir.filePath(QStringLiteral("loaded.txt"));
+  fake::Memory loaded = fake::default_memory();
+  loaded.options = {0xC1, 0x02, 0x0E};
+  loaded.id = 0xFFFFFFFF;
+  write_file(load, fake::dump(loaded));
+  FakeRadioProcess radio({"--load", load, "--paced"});
+  radio.terminate();
+  EXPECT_EQ(radio.exit_status(), 0) << radio.log().toStdString();
+  EXPECT_EQ(radio.memory(), loaded);
+  struct Case {
+    QStringList args;
+    int status;
+    const char* message;
+  };
+  const Case kBad[] = {
+      {{"--fault", "loud"}, 2, "unknown fault loud"},      // no such fault
+      {{"--delay"}, 2, "--delay needs a value"},           // the value is missing
+      {{"--port", "com1"}, 2, "unknown argument --port"},  // not an option of the radio
+      {{"--load", "/nonexistent/m27.txt"}, 1, "cannot read /nonexistent/m27.txt"},
+  };
+  for (const auto& c : kBad) {
+    FakeRadioProcess refused(c.args);
+    refused.stop();
+    EXPECT_EQ(refused.exit_status(), c.status) << c.message;
+    EXPECT_TRUE(refused.log().contains(c.message)) << refused.log().toStdString();
+  }
 }
 
 }  // namespace

@@ -185,7 +185,7 @@ class ServiceDialogsTest : public QObject {
     QVERIFY(!w.test_mode_dialog()->isVisible());
     w.read_button()->click();
     QTRY_COMPARE_WITH_TIMEOUT(bench.boxes.texts(), QStringList{"读写完成"}, kPatienceMs);
-    QCOMPARE(bench.radio.count_in_log(QStringLiteral("<- 55 01 00 56")), 1);
+    QCOMPARE(bench.radio.log().count("<- 55 01 00 56\n"), 1);
     const auto memory = bench.radio.memory();
     for (int i = 0; i < kRows; ++i)
       QVERIFY(memory && memory->channels[i] == *encode_channel(w.sheet(), i));
