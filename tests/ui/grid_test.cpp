@@ -28,6 +28,7 @@ class GridTest : public QObject {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     w->sheet().rows[4].rx_tone = "88.8";
+    clear_frequency_tab_stops(w->sheet());  // as after a file was opened: Tab skips both columns
     w->render_sheet();
     click(cell(*w, "Text2", 7));
     QVERIFY(cell(*w, "Text2", 7)->isHidden());
@@ -46,6 +47,9 @@ class GridTest : public QObject {
     click(cell(*w, "Text3", 10));               // a frequency click commits both
     QCOMPARE(cell(*w, "Text2", 3)->text() + cell(*w, "Text5", 4)->text(), "D432D1");
     QVERIFY(box(*w, "Combo2_3")->isHidden() && box(*w, "Combo3_4")->isHidden());
+    // ... and brings the Tab key back to the receive column only.
+    QVERIFY(cell(*w, "Text1", 24)->focusPolicy() == Qt::StrongFocus &&
+            cell(*w, "Text3", 10)->focusPolicy() == Qt::ClickFocus);
   }
 
   // The receive frequency filters keys, Enter moves on, nine characters at most; the tones and
@@ -98,22 +102,10 @@ class GridTest : public QObject {
     QCOMPARE(text_of(w->sheet().rows[0].rx_frequency), QStringLiteral("1.21.21.2"));
   }
 
-  // The Tab key visits the frequency columns the sheet marks: after a file was opened neither,
-  // after a click on a frequency the receive column only. Which event marks which is the core's.
-  void tab_stops_follow_the_sheet() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
-    clear_frequency_tab_stops(w->sheet());
-    w->render_sheet();
-    QCOMPARE(cell(*w, "Text1", 8)->focusPolicy(), Qt::ClickFocus);
-    click(cell(*w, "Text3", 8));
-    QCOMPARE(cell(*w, "Text1", 24)->focusPolicy(), Qt::StrongFocus);
-    QCOMPARE(cell(*w, "Text3", 8)->focusPolicy(), Qt::ClickFocus);
-  }
-
   // A plan fills the grid and names the window; the channel total enables the rows in use. The
-  // plans' contents are the core's; a read shows that the grid renders the whole sheet.
-  void a_plan_fills_the_table_and_names_the_window() {
+  // mode box resets the tones, closes the editors and swaps the tone lists; an option from a file
+  // that is none of the items is shown. The plans and the lists are the core's.
+  void a_plan_the_channel_total_and_the_mode_change_the_grid() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     choose(box(*w, "Combo1"), "2:中国频率");
@@ -122,13 +114,6 @@ class GridTest : public QObject {
     QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("20"));
     choose(box(*w, "Combo2_60"), QStringLiteral("10"));
     QVERIFY(cell(*w, "Text4", 9)->isEnabled() && !cell(*w, "Text1", 10)->isEnabled());
-  }
-
-  // The mode box resets the tones, closes the editors and swaps the tone lists; an option from a
-  // file that is none of the items is shown.
-  void the_mode_change_resets_the_tones_and_the_lists() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
     w->sheet().rows[0].tx_tone = "D023";
     w->sheet().busy_lockout = "半开";
     w->render_sheet();
