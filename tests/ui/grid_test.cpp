@@ -52,9 +52,9 @@ class GridTest : public QObject {
             cell(*w, "Text3", 10)->focusPolicy() == Qt::ClickFocus);
   }
 
-  // The receive frequency filters keys, Enter moves on, nine characters at most; the tones and
-  // the bandwidth take no typing, a click, Space and Enter toggle the bandwidth.
-  void typing_into_the_cells() {
+  // The receive frequency filters keys and pastes, Enter moves on, nine characters at most; the
+  // tones and the bandwidth take no typing, a click, Space and Enter toggle the bandwidth.
+  void typing_and_pasting_into_the_cells() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     w->activateWindow();
@@ -80,12 +80,7 @@ class GridTest : public QObject {
     QTest::keyClick(cell(*w, "Text4", 12), Qt::Key_Space);
     QTest::keyClick(cell(*w, "Text4", 12), Qt::Key_Return);
     QCOMPARE(text_of(w->sheet().rows[12].bandwidth) + cell(*w, "Text4", 12)->text(), "宽带宽带");
-  }
-
-  // Every way of pasting goes through the filter: both keys and the context menu.
-  void a_paste_into_a_receive_frequency_goes_through_its_filter() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
+    // Every way of pasting goes through the filter: both keys and the context menu.
     QLineEdit* rx_frequency = cell(*w, "Text1", 0);
     rx_frequency->clear();  // room for the paste: a full cell would cut it off
     for (const QString pasted : {"xyz1", "1.2"}) {
