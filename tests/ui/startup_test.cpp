@@ -4,9 +4,9 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QTemporaryFile>
 #include <optional>
 
-#include "support/not_a_terminal.h"
 #include "support/pseudo_terminal.h"
 #include "ui/port_messages.h"
 #include "ui/qt_chinese.h"
@@ -51,7 +51,8 @@ class StartupTest : public QObject {
   // the one-shot status refresh, which also empties the progress bar.
   void a_choice_opens_its_port_or_leaves_none_checked() {
     PseudoTerminal chosen;
-    NotATerminal file;
+    QTemporaryFile file;  // its own: a serial port locks the device it opens
+    QVERIFY(file.open());
     const QString missing = QStringLiteral("/dev/m27-no-such-tty");
     const struct {
       bool port_1_opens;
@@ -62,12 +63,12 @@ class StartupTest : public QObject {
     } kCases[] = {
         {true, 7, chosen.device(), "串口7", nullptr},
         {false, 2, missing, "串口关", "该串口2不存在或有问题"},
-        {true, 3, file.device(), "串口关", nullptr},  // no serial port: passed over in silence
+        {true, 3, file.fileName(), "串口关", nullptr},  // no serial port: passed over in silence
         {true, 7, missing, "串口关", "该串口 不存在或有问题"},
     };
     for (const auto& c : kCases) {
       PseudoTerminal pty;
-      PortMap ports = com1_on(c.port_1_opens ? pty.device() : file.device());
+      PortMap ports = com1_on(c.port_1_opens ? pty.device() : file.fileName());
       ports.set({c.port_no, c.device});
       RecordingMessageBoxes boxes;
       const auto w = make_window(boxes, ports);
