@@ -13,7 +13,7 @@
 namespace m27 {
 namespace {
 
-TEST(LineReader, GivesWholeLinesUntilTheInputEnds) {
+TEST(LineReader, GivesWholeLinesUntilTheInputEndsOrIsClosed) {
   struct Case {
     std::vector<std::string> chunks;  // written one by one while the reader waits
     std::vector<std::string> lines;
@@ -39,10 +39,7 @@ TEST(LineReader, GivesWholeLinesUntilTheInputEnds) {
     EXPECT_EQ(lines, c.lines);
     close(fds[0]);
   }
-}
-
-TEST(LineReader, AClosedDescriptorIsAnEndedInput) {
-  int fds[2];
+  int fds[2];  // a closed descriptor is an ended input
   ASSERT_EQ(pipe(fds), 0);
   close(fds[0]);
   close(fds[1]);

@@ -28,14 +28,6 @@ bool timers_running(const MainWindow& w) {
   return w.status_refresh_timer()->enabled() && w.splash_timer()->enabled();
 }
 
-// Saves the start-up sheet as `path` through the window, which lists it among the recent files.
-void save_file(const QString& path) {
-  RecordingMessageBoxes boxes;
-  ScriptedFileDialogs dialogs;
-  dialogs.save_answer = path;
-  action(*make_window(boxes, {}, &dialogs), "MenuSave")->trigger();
-}
-
 void write_file(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   if (file.open(QIODevice::WriteOnly)) file.write(bytes);
@@ -169,9 +161,12 @@ class EditorTest : public QObject {
   void remembers_the_last_eight_files_after_a_restart() {
     QTemporaryDir dir;
     QStringList files;
-    for (int n = 0; n < 9; ++n) {
+    for (int n = 0; n < 9; ++n) {  // each saved by a window of its own
       files.prepend(dir.filePath(QStringLiteral("f%1.m27").arg(n)));
-      save_file(files.front());
+      RecordingMessageBoxes boxes;
+      ScriptedFileDialogs dialogs;
+      dialogs.save_answer = files.front();
+      action(*make_window(boxes, {}, &dialogs), "MenuSave")->trigger();
     }
     RecordingMessageBoxes boxes;
     make_window(boxes)->open_file(files[3]);
