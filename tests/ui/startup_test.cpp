@@ -167,21 +167,32 @@ class StartupTest : public QObject {
     }
   }
 
-  // A question comes up only after the box before it is closed; each button gives its answer
-  // (否 the test below).
-  void shows_one_box_at_a_time_and_each_button_answers() {
-    QueuedMessageBoxes queued;
-    QStringList closed;
-    queued.show(attention("读频完成"), [&] { closed << "first"; });
-    queued.ask_yes_no(Message{"确认要退出程序吗？", "确认退出", MessageIcon::None},
-                      [&](bool said_yes) { closed << (said_yes ? "yes" : "no"); });
-    QCOMPARE(shown(), QStringLiteral("注意|读频完成|%1|1").arg(QMessageBox::Warning));
-    QVERIFY(the_open_box()->isModal() && closed.isEmpty());
-    the_open_box()->button(QMessageBox::Ok)->click();
-    QCOMPARE(shown(), QStringLiteral("确认退出|确认要退出程序吗？|%1|2").arg(QMessageBox::NoIcon));
-    the_open_box()->button(QMessageBox::Yes)->click();
-    QCOMPARE(closed, (QStringList{"first", "yes"}));
-    QCOMPARE(shown(), QStringLiteral("none"));
+  // A question comes up only after the box before it is closed; each button gives its answer;
+  // Qt's own buttons and menus speak Chinese whatever the locale. Last: the translations stay
+  // installed.
+  void shows_one_box_at_a_time_and_each_button_answers_in_Chinese() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(install_qt_chinese(*qApp));
+    for (const auto& [button, yes] :
+         {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
+      QueuedMessageBoxes boxes;
+      QStringList closed;
+      boxes.show(attention("读频完成"), [&] { closed << "first"; });
+      boxes.ask_yes_no(Message{"确认要退出程序吗？", "确认退出", MessageIcon::None},
+                       [&](bool said_yes) { closed << (said_yes ? "yes" : "no"); });
+      QCOMPARE(shown(), QStringLiteral("注意|读频完成|%1|1").arg(QMessageBox::Warning));
+      QVERIFY(the_open_box()->isModal() && closed.isEmpty());
+      QCOMPARE(the_open_box()->button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+      the_open_box()->button(QMessageBox::Ok)->click();
+      QCOMPARE(shown(),
+               QStringLiteral("确认退出|确认要退出程序吗？|%1|2").arg(QMessageBox::NoIcon));
+      QCOMPARE(the_open_box()->button(QMessageBox::Yes)->text() +
+                   the_open_box()->button(QMessageBox::No)->text(),
+               QStringLiteral("是(&Y)否(&N)"));
+      the_open_box()->button(button)->click();
+      QCOMPARE(closed, (QStringList{"first", yes ? "yes" : "no"}));
+      QCOMPARE(shown(), QStringLiteral("none"));
+    }
     for (const auto& [caption, expected] : {std::pair{"保存", SaveAnswer::Save},
                                             {"不保存", SaveAnswer::Discard},
                                             {"取消", SaveAnswer::Cancel}}) {
@@ -196,22 +207,6 @@ class StartupTest : public QObject {
       }
       QCOMPARE(answer, std::optional<SaveAnswer>(expected));
     }
-  }
-
-  // Last: the translations stay installed.
-  void Qt_s_own_buttons_and_menus_speak_Chinese_whatever_the_locale() {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QVERIFY(install_qt_chinese(*qApp));
-    QueuedMessageBoxes boxes;
-    std::optional<bool> yes;
-    boxes.ask_yes_no(Message{"确认要退出程序吗？"}, [&yes](bool said_yes) { yes = said_yes; });
-    boxes.show(Message{"写频完成"});
-    QCOMPARE(the_open_box()->button(QMessageBox::Yes)->text() +
-                 the_open_box()->button(QMessageBox::No)->text(),
-             QStringLiteral("是(&Y)否(&N)"));
-    the_open_box()->button(QMessageBox::No)->click();
-    QCOMPARE(yes, std::optional(false));
-    QCOMPARE(the_open_box()->button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
     QLineEdit field;
     const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
     QCOMPARE(menu->actions().at(5)->text().section('\t', 0, 0), QStringLiteral("粘贴(&P)"));
