@@ -53,8 +53,9 @@ class GridTest : public QObject {
   }
 
   // The receive frequency filters keys and pastes, Enter moves on, nine characters at most; the
-  // tones and the bandwidth take no typing, a click, Space and Enter toggle the bandwidth.
-  void typing_and_pasting_into_the_cells() {
+  // tones and the bandwidth take no typing, a click, Space and Enter toggle the bandwidth; the
+  // fill buttons start from what is typed.
+  void typing_pasting_and_filling_the_cells() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     w->activateWindow();
@@ -95,6 +96,22 @@ class GridTest : public QObject {
       rx_frequency->findChild<QMenu*>()->close();
     }
     QCOMPARE(text_of(w->sheet().rows[0].rx_frequency), QStringLiteral("1.21.21.2"));
+    // Each fill button fills its own column from row 0 by the step; a start that is no number is
+    // reported.
+    const auto fill = [&w](const char* array, const char* start, const char* step,
+                           const char* button) {
+      cell(*w, array, 0)->clear();
+      QTest::keyClicks(cell(*w, array, 0), start);
+      choose(box(*w, "Combo2_62"), step);
+      child<QPushButton>(*w, button)->click();
+    };
+    fill("Text1", "450", "900", "Command9");
+    fill("Text3", "450", "500", "Command10");
+    QCOMPARE(cell(*w, "Text1", 24)->text() + cell(*w, "Text3", 1)->text() +
+                 cell(*w, "Text3", 24)->text(),
+             QStringLiteral("471.60000450.50000462.00000"));
+    fill("Text3", "4x", "500", "Command10");
+    QCOMPARE(boxes.shown.at(0).message, attention("第1信道频率输入错误，请重新输入"));
   }
 
   // A plan fills the grid and names the window; the channel total enables the rows in use. The
@@ -120,27 +137,6 @@ class GridTest : public QObject {
     QCOMPARE(box(*w, "Combo3_0")->itemText(265), QStringLiteral("I754"));
     choose(box(*w, "Combo4"), "1:普通模式");
     QCOMPARE(box(*w, "Combo2_0")->count() + box(*w, "Combo3_0")->count(), 200);
-  }
-
-  // Each button fills its own column from row 0 by the step; a start that is no number is
-  // reported.
-  void the_fill_buttons_fill_their_column() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
-    const auto fill = [&w](const char* array, const char* start, const char* step,
-                           const char* button) {
-      cell(*w, array, 0)->clear();
-      QTest::keyClicks(cell(*w, array, 0), start);
-      choose(box(*w, "Combo2_62"), step);
-      child<QPushButton>(*w, button)->click();
-    };
-    fill("Text1", "450", "900", "Command9");
-    fill("Text3", "450", "500", "Command10");
-    QCOMPARE(cell(*w, "Text1", 24)->text() + cell(*w, "Text3", 1)->text() +
-                 cell(*w, "Text3", 24)->text(),
-             QStringLiteral("471.60000450.50000462.00000"));
-    fill("Text3", "4x", "500", "Command10");
-    QCOMPARE(boxes.shown.at(0).message, attention("第1信道频率输入错误，请重新输入"));
   }
 };
 
