@@ -15,7 +15,7 @@ std::string ports_of(const PortMap& map) {
   return ports.join(QLatin1Char(' ')).toStdString();
 }
 
-TEST(PortMap, NumbersUsbAdaptersFirstThenTheRestInNaturalOrderUpToSixteen) {
+TEST(PortMap, NumbersUsbAdaptersFirstThenTheRestUpToSixteenUnlessAssigned) {
   EXPECT_EQ(
       ports_of(
           PortMap::from_devices({"/dev/ttyS10", "/dev/ttyUSB1", "/dev/ttyS0", "/dev/ttyACM0",
@@ -25,9 +25,7 @@ TEST(PortMap, NumbersUsbAdaptersFirstThenTheRestInNaturalOrderUpToSixteen) {
   QStringList twenty;
   for (int i = 0; i < 20; ++i) twenty << QStringLiteral("/dev/ttyS%1").arg(i);
   EXPECT_TRUE(ports_of(PortMap::from_devices(twenty)).ends_with(" 16=/dev/ttyS15"));
-}
-
-TEST(PortMap, AnAssignmentInsideTheMenuReplacesTheDefault) {
+  // An assignment inside the menu replaces the default.
   PortMap map = PortMap::from_devices({"/dev/ttyS0", "/dev/ttyS1"});
   map.set({1, "/dev/ttyUSB7"});
   map.set({9, "/dev/pts/4"});

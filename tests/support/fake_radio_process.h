@@ -58,11 +58,6 @@ class FakeRadioProcess {
   // Complete once it has stopped.
   QByteArray log() const { return contents("radio.log"); }
 
-  // The lines of the log equal to `line`, e.g. "<- 54 03 00 00 07 5E".
-  int count_in_log(const QString& line) const {
-    return static_cast<int>(QString::fromUtf8(log()).split(QLatin1Char('\n')).count(line));
-  }
-
  private:
   QString dump_path() const { return dir_.filePath(QStringLiteral("radio.dump")); }
   QByteArray contents(const char* name) const {

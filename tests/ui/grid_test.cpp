@@ -28,6 +28,7 @@ class GridTest : public QObject {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     w->sheet().rows[4].rx_tone = "88.8";
+    clear_frequency_tab_stops(w->sheet());  // as after a file was opened: Tab skips both columns
     w->render_sheet();
     click(cell(*w, "Text2", 7));
     QVERIFY(cell(*w, "Text2", 7)->isHidden());
@@ -46,11 +47,15 @@ class GridTest : public QObject {
     click(cell(*w, "Text3", 10));               // a frequency click commits both
     QCOMPARE(cell(*w, "Text2", 3)->text() + cell(*w, "Text5", 4)->text(), "D432D1");
     QVERIFY(box(*w, "Combo2_3")->isHidden() && box(*w, "Combo3_4")->isHidden());
+    // ... and brings the Tab key back to the receive column only.
+    QVERIFY(cell(*w, "Text1", 24)->focusPolicy() == Qt::StrongFocus &&
+            cell(*w, "Text3", 10)->focusPolicy() == Qt::ClickFocus);
   }
 
-  // The receive frequency filters keys, Enter moves on, nine characters at most; the tones and
-  // the bandwidth take no typing, a click, Space and Enter toggle the bandwidth.
-  void typing_into_the_cells() {
+  // The receive frequency filters keys and pastes, Enter moves on, nine characters at most; the
+  // tones and the bandwidth take no typing, a click, Space and Enter toggle the bandwidth; the
+  // fill buttons start from what is typed.
+  void typing_pasting_and_filling_the_cells() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     w->activateWindow();
@@ -76,12 +81,7 @@ class GridTest : public QObject {
     QTest::keyClick(cell(*w, "Text4", 12), Qt::Key_Space);
     QTest::keyClick(cell(*w, "Text4", 12), Qt::Key_Return);
     QCOMPARE(text_of(w->sheet().rows[12].bandwidth) + cell(*w, "Text4", 12)->text(), "宽带宽带");
-  }
-
-  // Every way of pasting goes through the filter: both keys and the context menu.
-  void a_paste_into_a_receive_frequency_goes_through_its_filter() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
+    // Every way of pasting goes through the filter: both keys and the context menu.
     QLineEdit* rx_frequency = cell(*w, "Text1", 0);
     rx_frequency->clear();  // room for the paste: a full cell would cut it off
     for (const QString pasted : {"xyz1", "1.2"}) {
@@ -96,67 +96,8 @@ class GridTest : public QObject {
       rx_frequency->findChild<QMenu*>()->close();
     }
     QCOMPARE(text_of(w->sheet().rows[0].rx_frequency), QStringLiteral("1.21.21.2"));
-  }
-
-  // The Tab key visits the frequency columns the sheet marks: after a file was opened neither,
-  // after a click on a frequency the receive column only. Which event marks which is the core's.
-  void tab_stops_follow_the_sheet() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
-    clear_frequency_tab_stops(w->sheet());
-    w->render_sheet();
-    QCOMPARE(cell(*w, "Text1", 8)->focusPolicy(), Qt::ClickFocus);
-    click(cell(*w, "Text3", 8));
-    for (int r = 0; r < kRows; ++r) {
-      QCOMPARE(cell(*w, "Text1", r)->focusPolicy(), Qt::StrongFocus);
-      QCOMPARE(cell(*w, "Text3", r)->focusPolicy(), Qt::ClickFocus);
-    }
-  }
-
-  // A plan fills the grid as the sheet holds it; the channel total enables the rows in use.
-  void a_plan_fills_the_table_and_names_the_window() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
-    choose(box(*w, "Combo1"), "2:中国频率");
-    QCOMPARE(w->windowTitle(), QStringLiteral("中国标准 *"));
-    QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("409.75000"));
-    QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("20"));
-    choose(box(*w, "Combo2_60"), QStringLiteral("10"));
-    QStringList expected;
-    for (int r = 0; r < kRows; ++r) {
-      const ChannelRow& row = w->sheet().rows[r];
-      for (const auto& text :
-           {row.rx_frequency, row.rx_tone, row.tx_frequency, row.tx_tone, row.bandwidth}) {
-        expected << text_of(text);
-      }
-      QCOMPARE(cell(*w, "Text1", r)->isEnabled() && cell(*w, "Text4", r)->isEnabled(), r < 10);
-    }
-    QCOMPARE(shown_table(*w), expected);
-  }
-
-  // The mode box resets the tones, closes the editors and swaps the tone lists; an option from a
-  // file that is none of the items is shown.
-  void the_mode_change_resets_the_tones_and_the_lists() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
-    w->sheet().rows[0].tx_tone = "D023";
-    w->sheet().busy_lockout = "半开";
-    w->render_sheet();
-    QCOMPARE(box(*w, "Combo6")->currentText(), QStringLiteral("半开"));
-    click(cell(*w, "Text5", 5));
-    choose(box(*w, "Combo4"), "2:专业模式");
-    QCOMPARE(cell(*w, "Text2", 0)->text(), QStringLiteral("OFF"));
-    QVERIFY(box(*w, "Combo3_5")->isHidden());
-    QCOMPARE(box(*w, "Combo3_0")->itemText(265), QStringLiteral("I754"));
-    choose(box(*w, "Combo4"), "1:普通模式");
-    QCOMPARE(box(*w, "Combo2_0")->count() + box(*w, "Combo3_0")->count(), 200);
-  }
-
-  // Each button fills its own column from row 0 by the step; a start that is no number is
-  // reported.
-  void the_fill_buttons_fill_their_column() {
-    RecordingMessageBoxes boxes;
-    const auto w = make_window(boxes);
+    // Each fill button fills its own column from row 0 by the step; a start that is no number is
+    // reported.
     const auto fill = [&w](const char* array, const char* start, const char* step,
                            const char* button) {
       cell(*w, array, 0)->clear();
@@ -171,6 +112,31 @@ class GridTest : public QObject {
              QStringLiteral("471.60000450.50000462.00000"));
     fill("Text3", "4x", "500", "Command10");
     QCOMPARE(boxes.shown.at(0).message, attention("第1信道频率输入错误，请重新输入"));
+  }
+
+  // A plan fills the grid and names the window; the channel total enables the rows in use. The
+  // mode box resets the tones, closes the editors and swaps the tone lists; an option from a file
+  // that is none of the items is shown. The plans and the lists are the core's.
+  void a_plan_the_channel_total_and_the_mode_change_the_grid() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    choose(box(*w, "Combo1"), "2:中国频率");
+    QCOMPARE(w->windowTitle(), QStringLiteral("中国标准 *"));
+    QCOMPARE(cell(*w, "Text1", 0)->text(), QStringLiteral("409.75000"));
+    QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("20"));
+    choose(box(*w, "Combo2_60"), QStringLiteral("10"));
+    QVERIFY(cell(*w, "Text4", 9)->isEnabled() && !cell(*w, "Text1", 10)->isEnabled());
+    w->sheet().rows[0].tx_tone = "D023";
+    w->sheet().busy_lockout = "半开";
+    w->render_sheet();
+    QCOMPARE(box(*w, "Combo6")->currentText(), QStringLiteral("半开"));
+    click(cell(*w, "Text5", 5));
+    choose(box(*w, "Combo4"), "2:专业模式");
+    QCOMPARE(cell(*w, "Text2", 0)->text(), QStringLiteral("OFF"));
+    QVERIFY(box(*w, "Combo3_5")->isHidden());
+    QCOMPARE(box(*w, "Combo3_0")->itemText(265), QStringLiteral("I754"));
+    choose(box(*w, "Combo4"), "1:普通模式");
+    QCOMPARE(box(*w, "Combo2_0")->count() + box(*w, "Combo3_0")->count(), 200);
   }
 };
 

@@ -102,7 +102,7 @@ class TransferTest : public QObject {
     w->choose_port(1);
     const QStringList before = shown_table(*w);
     w->read_button()->click();
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{"串口已断开，请检查数据线"}, kPatienceMs);
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.shown.size(), 1u, kPatienceMs);
     QCOMPARE(boxes.shown[0].message, attention("串口已断开，请检查数据线"));
     QVERIFY(!w->serial_port().is_open() && !action(*w, "com1")->isChecked());
     QCOMPARE(w->status_bar()->panel1(), QStringLiteral("串口关"));

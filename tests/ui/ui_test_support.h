@@ -87,13 +87,12 @@ class ScriptedFileDialogs : public FileDialogs {
 
   std::optional<CsvChoice> csv_export_name(QWidget*) override { return csv_export_answer; }
   std::optional<QString> csv_import_name(QWidget*) override { return csv_import_answer; }
-  std::optional<QString> trace_file_name(QWidget*) override { return trace_answer; }
+  std::optional<QString> trace_file_name(QWidget*) override { return {}; }
 
   std::optional<QString> save_answer;
   std::optional<QString> open_answer;
   std::optional<CsvChoice> csv_export_answer;
   std::optional<QString> csv_import_answer;
-  std::optional<QString> trace_answer;
   QStringList open_starts;
 };
 
