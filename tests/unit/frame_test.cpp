@@ -24,7 +24,6 @@ TEST(Frame, RequestsAreByteExact) {
   const std::pair<Frame, const char*> kCases[] = {
       {end_request(), "45 00 45"},
       {read_options_request(), "53 03 00 00 04 5A"},
-      {read_channel_request(0), "52 03 00 00 05 5A"},
       {read_channel_request(24), "52 03 18 00 05 72"},
       {*write_channel_request(sheet, 0), "57 09 00 00 27 1A 27 1A 00 00 03 E5"},
       {*write_options_request(sheet), "58 06 00 00 01 03 19 00 7B"},
