@@ -87,15 +87,13 @@ class Disk : public FileSystem {
 };
 
 // A sheet as the grid holds it after the user's edits: frequencies unformatted, editors open.
-Sheet edited_sheet(ToneMode mode) {
-  const bool pro = mode == ToneMode::Professional;
-  Sheet sheet = startup_sheet_in(mode);
-  set_line(sheet.rows[0], kRowFields,
-           pro ? "409.75|450.003|I754|OFF|窄带" : "409.75|450.003|D023|OFF|窄带");
-  sheet.rows[1].tx_tone = pro ? "254.1" : "67.0";
-  sheet.rows[3].tx_tone_editor = pro ? "I023" : "D025";  // an editor still open at the save
+Sheet edited_sheet() {
+  Sheet sheet = startup_sheet();
+  set_line(sheet.rows[0], kRowFields, "409.75|450.003|D023|OFF|窄带");
+  sheet.rows[1].tx_tone = "67.0";
+  sheet.rows[3].tx_tone_editor = "D025";  // an editor still open at the save
   sheet.rows[24].bandwidth = "宽带";
-  set_line(sheet, kOptionFields, std::string(sheet.mode) + "|禁止|开|开|2:中国频率|12");
+  set_line(sheet, kOptionFields, "1:普通模式|禁止|开|开|2:中国频率|12");
   sheet.fill_step = "900";
   return sheet;
 }
@@ -106,28 +104,22 @@ Sheet edited_sheet(ToneMode mode) {
 TEST(FileCommands, SaveThenOpenGivesBackThe132Texts) {
   using std::filesystem::perms;
   const auto kMode = perms::owner_read | perms::owner_write | perms::group_read;
-  for (const ToneMode mode : {ToneMode::Normal, ToneMode::Professional}) {
-    ScratchDir dir;
-    write_bytes(dir / "a.m27", "a much longer old content\r\n");
-    std::filesystem::permissions(dir / "a.m27", kMode);
-    write_bytes(dir / ".a.m27.tmp0", "left by a crash");
-    std::filesystem::create_symlink("a.m27", dir / "link.m27");
-    Disk slow;
-    Sheet saved = edited_sheet(mode);
-    ASSERT_EQ(save_channel_file(saved, dir / "link.m27", slow), std::nullopt);
-    EXPECT_EQ(std::filesystem::status(dir / "a.m27").permissions(), kMode);
-    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.m27"));
-    EXPECT_EQ(read_bytes(dir / ".a.m27.tmp0"), "left by a crash");
-    EXPECT_EQ(names_in(dir.path), (std::set<std::string>{".a.m27.tmp0", "a.m27", "link.m27"}));
-    Sheet opened = startup_sheet();
-    const FileOpening opening = open_channel_file(opened, dir / "a.m27", slow);
-    EXPECT_EQ(opening.line_count, 132u);
-    EXPECT_EQ(channel_file_of(opened), channel_file_of(saved));
-    EXPECT_EQ(opened.tone_mode, mode);
-    const bool pro = mode == ToneMode::Professional;
-    EXPECT_EQ(line_of(opened.rows[0], kRowFields),
-              pro ? "409.75000|450.00000|I754|OFF|窄带" : "409.75000|450.00000|D023|OFF|窄带");
-  }
+  ScratchDir dir;
+  write_bytes(dir / "a.m27", "a much longer old content\r\n");
+  std::filesystem::permissions(dir / "a.m27", kMode);
+  write_bytes(dir / ".a.m27.tmp0", "left by a crash");
+  std::filesystem::create_symlink("a.m27", dir / "link.m27");
+  Disk slow;
+  Sheet saved = edited_sheet();
+  ASSERT_EQ(save_channel_file(saved, dir / "link.m27", slow), std::nullopt);
+  EXPECT_EQ(std::filesystem::status(dir / "a.m27").permissions(), kMode);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.m27"));
+  EXPECT_EQ(read_bytes(dir / ".a.m27.tmp0"), "left by a crash");
+  EXPECT_EQ(names_in(dir.path), (std::set<std::string>{".a.m27.tmp0", "a.m27", "link.m27"}));
+  Sheet opened = startup_sheet();
+  EXPECT_EQ(open_channel_file(opened, dir / "a.m27", slow).line_count, 132u);
+  EXPECT_EQ(channel_file_of(opened), channel_file_of(saved));
+  EXPECT_EQ(line_of(opened.rows[0], kRowFields), "409.75000|450.00000|D023|OFF|窄带");
 }
 
 // An emoji in the transmit tone of row 0 (line 77) has no GBK code; the folder has gone since
@@ -152,7 +144,7 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
     ScratchDir dir;
     write_bytes(dir / "a.m27", old_bytes);
     Disk failing(c.step, c.error);
-    Sheet sheet = edited_sheet(ToneMode::Normal);
+    Sheet sheet = edited_sheet();
     sheet.rows[0].tx_tone = c.tx_tone;
     const auto file = c.file ? std::optional(dir / c.file) : std::nullopt;
     const std::string reason = c.error ? system_reason(c.error) : "第77行含有GBK无法表示的字符";
@@ -183,17 +175,17 @@ TEST(FileCommands, AFailedOpenSaysWhyAndChangesNothing) {
       {"", system_reason(EISDIR)},           {"pipe.m27", "文件是空的"},
   };
   for (const auto& [name, reason] : kBad) {
-    Sheet sheet = edited_sheet(ToneMode::Normal);
+    Sheet sheet = edited_sheet();
     EXPECT_EQ(open_channel_file(sheet, dir / name).refusal,
               attention("打开文件失败\n" + (dir / name).string() + "\n" + reason));
-    EXPECT_EQ(sheet, edited_sheet(ToneMode::Normal)) << name;
+    EXPECT_EQ(sheet, edited_sheet()) << name;
   }
 }
 
 // A file cut short opens as far as it reaches; the commands that send it to the radio refuse it.
 TEST(FileCommands, AFileCutShortOpensAsFarAsItReachesAndSaysHowFar) {
   ScratchDir dir;
-  Sheet saved = edited_sheet(ToneMode::Normal);
+  Sheet saved = edited_sheet();
   const std::string whole = *channel_file_bytes(saved);
   // The bytes, the lines they hold, the last line's field. Without the last line end; without
   // the last line ("开" is 2 bytes in GBK); one empty line; 64 KiB, the most that is read.
