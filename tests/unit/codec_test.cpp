@@ -58,7 +58,6 @@ TEST(Codec, ChannelRecordsEncodeAndDecodeByteForByte) {
       {P, "462.56250|462.56250|D754|I754|窄带", "27 1A 27 1A A0 A0 13"},
       {P, "451.00500|809.59375|254.1|245.1|窄带", "27 D9 FF FF 32 37 02"},
       {N, "809.59375|727.67500|OFF|OFF|窄带", "FF FF FF FF 00 00 01", kDecode},
-      {N, "450.00000|450.00000|||窄带", "1F 40 1F 40 38 64 1B", kDecode},
       {N, "1.2.3|450|OFF|OFF|窄带", "none", kEncode},
       {N, "450|abc|OFF|OFF|窄带", "none", kEncode},
       {N, "450|809.6|OFF|OFF|窄带", "none", kEncode},

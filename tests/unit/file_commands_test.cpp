@@ -225,6 +225,8 @@ TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
   EXPECT_EQ(read_bytes(*second), *channel_file_bytes(startup_sheet()));
   EXPECT_TRUE(is_backup_name(second->filename().string()));  // pruned as the others
   EXPECT_EQ(backup_name({2027, 1, 2, 3, 4, 5, 6}), "20270102-030405-006.m27");
+  write_bytes(dir / "file", "");  // a folder that cannot be made says why
+  EXPECT_EQ(save_backup(dir / "file" / "backups", kReadAt, sheet).reason(), "Not a directory");
 }
 
 TEST(BackupStore, KeepsTheNewestThousandAndNothingElseIsTouched) {
@@ -243,13 +245,6 @@ TEST(BackupStore, KeepsTheNewestThousandAndNothingElseIsTouched) {
   EXPECT_EQ(names.count(backup_name(kReadAt)), 1u);
   EXPECT_EQ(names.count(backup_name({2025, 1, 1, 0, 0, 0, 0})), 0u) << "the oldest goes";
   EXPECT_EQ(names.count(backup_name({2025, 1, 1, 0, 0, 1, 1})), 1u);
-}
-
-TEST(BackupStore, SaysWhyWhenTheFolderCannotBeWritten) {
-  ScratchDir dir;
-  write_bytes(dir / "file", "");
-  EXPECT_EQ(save_backup(dir / "file" / "backups", kReadAt, startup_sheet()).reason(),
-            "Not a directory");
 }
 
 }  // namespace
