@@ -30,9 +30,8 @@ struct ScratchDir {
 
 std::set<std::string> names_in(const std::filesystem::path& folder) {
   std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
     names.insert(entry.path().filename().string());
-  }
   return names;
 }
 

@@ -42,11 +42,6 @@ TEST(ServiceFrames, RssiShowsBytesTwoAndThreeWithinTheScrollbarsRange) {
   }
 }
 
-TEST(ServiceFrames, IdIsFourBytesMostSignificantFirst) {
-  EXPECT_EQ(decode_id(rx_data_of({0x12, 0x34, 0x56, 0x78}, 0x55)), "305419896");
-  EXPECT_EQ(decode_id(rx_data_of({0xFF, 0xFF, 0xFF, 0xFF}, 0x55)), "4294967295");
-}
-
 // RSSI: high bytes of 128 and more are unsigned. Battery: red only while charging (1). Type 0,
 // as rx_data is after "停止", and an unknown type show nothing.
 TEST(ServiceFrames, EachMonitorPacketTypeShowsItsFields) {
@@ -88,8 +83,11 @@ TEST(ServiceFrames, IdKeysAreDigitsAndEditingKeys) {
   for (const auto& [key, action] : kCases) EXPECT_EQ(id_key_filter(key), action) << key;
 }
 
-// Later in a series; past the largest ID back to 0; a count that is no number starts again.
-TEST(ServiceFrames, AnIdWriteAdvancesTheIdAndTheCount) {
+// An ID is four bytes, most significant first. A write advances it, later in a series; past the
+// largest ID back to 0; a count that is no number starts again.
+TEST(ServiceFrames, AnIdIsFourBytesAndAWriteAdvancesItAndTheCount) {
+  EXPECT_EQ(decode_id(rx_data_of({0x12, 0x34, 0x56, 0x78}, 0x55)), "305419896");
+  EXPECT_EQ(decode_id(rx_data_of({0xFF, 0xFF, 0xFF, 0xFF}, 0x55)), "4294967295");
   EXPECT_EQ(after_write(305419896, "41"), (IdFields{"305419897", "42"}));
   EXPECT_EQ(after_write(4294967295, "7"), (IdFields{"0", "8"}));
   EXPECT_EQ(after_write(5, "abc"), (IdFields{"6", "1"}));

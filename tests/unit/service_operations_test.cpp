@@ -26,7 +26,6 @@ const Make kReadRssi = make<ReadRssi>();
 const Make kReadId = make<ReadId>();
 const Make kAdjust42And40 = make<AdjustRssi>("42", "40");
 const Make kWriteId = make<WriteId>("305419896");
-const Make kStartRssi = make<MonitorCommand>(MonitorButton::StartRssi);
 
 // Answers every request from the `first`-th on (counting from 0) with `frame`.
 ScriptedRadio answering(Bytes frame, int first = 0) {
@@ -40,9 +39,6 @@ const Script kPortClosed = {"message 请打开通信端口 | ", "failed"};
 const Script kNoPort = Script(3, "message 请设置串口 | 注意 | !");
 // "数据读取" and "读ID" share one script.
 const Script kReadStart = {"no refresh", "commands off"};
-const Script kReadOk = {"reply data", "message 读取 OK | ", "commands on", "refresh in 1 s",
-                        "finished"};
-const Script kReadTimeout = {"message 读取超时 | ", "commands on", "refresh in 1 s", "failed"};
 // "调整" and "写ID" share their start and end.
 const Script kWriteStart = {"no refresh", "hold splash timer", "commands off"};
 const Script kWriteEnd = {"commands on", "release splash timer", "refresh in 1 s"};
@@ -52,8 +48,11 @@ const Script kIdFailure = {"status 通讯失败", "message 写ID 通讯失败 | 
 TEST(ServiceOperations, UserSeesEachEndingInOrder) {
   const Bytes rssi = reply(0x3E, {0x00, 0x00, 50, 60});
   const Bytes ack = reply(0x41, {});
-  const Script read_ok = join({kReadStart, kReadOk});
-  const Script read_timeout = join({kReadStart, kReadTimeout});
+  const Script read_ok =
+      join({kReadStart,
+            {"reply data", "message 读取 OK | ", "commands on", "refresh in 1 s", "finished"}});
+  const Script read_timeout =
+      join({kReadStart, {"message 读取超时 | ", "commands on", "refresh in 1 s", "failed"}});
   const Script adjusted = join({kWriteStart, {"message OK | 调整"}, kWriteEnd, {"finished"}});
   const Script not_adjusted = join({kWriteStart, kAdjustFailure, kWriteEnd, {"failed"}});
   const Script no_port = join({kWriteStart, kNoPort, kAdjustFailure, kWriteEnd, {"failed"}});
@@ -89,7 +88,12 @@ TEST(ServiceOperations, UserSeesEachEndingInOrder) {
       // Closing the dialog while a request waits ends it as if no answer came.
       {"数据读取 cancelled", kReadRssi, silent_radio(), read_timeout, true, 10ms},
       {"调整 cancelled", kAdjust42And40, silent_radio(), not_adjusted, true, 10ms},
-      {"开始 cancelled before it has settled", kStartRssi, silent_radio(), {"failed"}, true, 10ms},
+      {"开始 cancelled before it has settled",
+       make<MonitorCommand>(MonitorButton::StartRssi),
+       silent_radio(),
+       {"failed"},
+       true,
+       10ms},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(run(c.radio, c.operation(), c.port_open, c.cancel_after).script, c.expected)

@@ -35,20 +35,19 @@ TEST(ChannelTable, CommitMovesAndFormatsFrequenciesAndCommitsOpenToneEditors) {
 
 // After a file was opened Tab skips both frequency columns; each grid event turns some back on.
 TEST(ChannelTable, GridEventsTurnFrequencyTabStopsBackOn) {
-  struct Case {
-    void (*event)(Sheet&);
-    bool receive, transmit;
+  // The event, and whether it turns the receive and the transmit tab stops on.
+  const std::tuple<void (*)(Sheet&), bool, bool> kCases[] = {
+      {frequency_click, true, false},
+      {receive_frequency_double_click, true, false},
+      {background_double_click, true, true},
   };
-  const Case kCases[] = {{frequency_click, true, false},
-                         {receive_frequency_double_click, true, false},
-                         {background_double_click, true, true}};
-  for (const Case& c : kCases) {
+  for (const auto& [event, receive, transmit] : kCases) {
     Sheet sheet = startup_sheet();
     clear_frequency_tab_stops(sheet);
-    c.event(sheet);
+    event(sheet);
     for (const ChannelRow& row : sheet.rows) {
-      EXPECT_EQ(row.rx_tab_stop, c.receive);
-      EXPECT_EQ(row.tx_tab_stop, c.transmit);
+      EXPECT_EQ(row.rx_tab_stop, receive);
+      EXPECT_EQ(row.tx_tab_stop, transmit);
     }
   }
 }

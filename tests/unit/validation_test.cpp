@@ -59,7 +59,6 @@ TEST(Validation, WireCountRoundsToTheNearestStepOfItsRaster) {
 // the row: that message has no row number.
 TEST(Validation, PreWriteCheckPassesSendableFrequenciesAndRefusesOthersByRow) {
   const char* const kRefused = "注意 (!) 第7信道频率输入错误，请重新输入";
-  const char* const kOverLong = "注意 (!) 信道频率输入错误，请重新输入";
   const std::tuple<const char*, const char*, const char*> kCases[] = {
       {"400.00000", "400.00000", "nothing"},
       {"490.00000", "809.59375", "nothing"},
@@ -71,7 +70,7 @@ TEST(Validation, PreWriteCheckPassesSendableFrequenciesAndRefusesOthersByRow) {
       {"450", "399.99900", kRefused},
       {"450", "809.60000", kRefused},
       {"450", "727.68000", kRefused},
-      {"450", "频率频率频率频率频率", kOverLong},
+      {"450", "频率频率频率频率频率", "注意 (!) 信道频率输入错误，请重新输入"},
   };
   for (const auto& [rx_frequency, tx_frequency, message] : kCases) {
     Sheet sheet = startup_sheet();
