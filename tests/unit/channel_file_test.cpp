@@ -63,7 +63,6 @@ std::string watched(const ChannelFile& file) {
 // A second group of settings sets them again; a partial one only as far as it goes.
 TEST(ChannelFile, ReadsAsManyFieldsAsTheFileHasLines) {
   const std::pair<int, const char*> kCases[] = {
-      {0, "-|-|-|-|-|-|-|-|-|-|-"},
       {1, "L1|-|-|-|-|-|-|-|-|-|-"},
       {26, "L1|L2|L26|-|-|-|-|-|-|-|-"},
       {27, "L1|L2|L26|L27|-|-|-|-|-|-|-"},
