@@ -22,25 +22,18 @@ namespace {
 std::string system_reason(int error) { return std::generic_category().message(error); }
 
 // A folder of the test's own under the test temp dir, removed with everything in it.
-class ScratchDir {
- public:
-  ScratchDir() : path_(mkdtemp((testing::TempDir() + "m27-files-XXXXXX").data())) {}
-  ~ScratchDir() { std::filesystem::remove_all(path_); }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-  const std::filesystem::path& path() const { return path_; }
-  std::set<std::string> names() const {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
-  }
-
- private:
-  std::filesystem::path path_;
+struct ScratchDir {
+  std::filesystem::path path = mkdtemp((testing::TempDir() + "m27-files-XXXXXX").data());
+  ~ScratchDir() { std::filesystem::remove_all(path); }
+  std::filesystem::path operator/(std::string_view name) const { return path / name; }
 };
+
+std::set<std::string> names_in(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
 
 void write_bytes(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -93,15 +86,13 @@ class Disk : public FileSystem {
 };
 
 // A sheet as the grid holds it after the user's edits: frequencies unformatted, editors open.
-Sheet edited_sheet(ToneMode mode) {
-  const bool pro = mode == ToneMode::Professional;
-  Sheet sheet = startup_sheet_in(mode);
-  set_line(sheet.rows[0], kRowFields,
-           pro ? "409.75|450.003|I754|OFF|窄带" : "409.75|450.003|D023|OFF|窄带");
-  sheet.rows[1].tx_tone = pro ? "254.1" : "67.0";
-  sheet.rows[3].tx_tone_editor = pro ? "I023" : "D025";  // an editor still open at the save
+Sheet edited_sheet() {
+  Sheet sheet = startup_sheet();
+  set_line(sheet.rows[0], kRowFields, "409.75|450.003|D023|OFF|窄带");
+  sheet.rows[1].tx_tone = "67.0";
+  sheet.rows[3].tx_tone_editor = "D025";  // an editor still open at the save
   sheet.rows[24].bandwidth = "宽带";
-  set_line(sheet, kOptionFields, std::string(sheet.mode) + "|禁止|开|开|2:中国频率|12");
+  set_line(sheet, kOptionFields, "1:普通模式|禁止|开|开|2:中国频率|12");
   sheet.fill_step = "900";
   return sheet;
 }
@@ -112,31 +103,22 @@ Sheet edited_sheet(ToneMode mode) {
 TEST(FileCommands, SaveThenOpenGivesBackThe132Texts) {
   using std::filesystem::perms;
   const auto kMode = perms::owner_read | perms::owner_write | perms::group_read;
-  for (const ToneMode mode : {ToneMode::Normal, ToneMode::Professional}) {
-    ScratchDir dir;
-    write_bytes(dir / "a.m27", "a much longer old content\r\n");
-    std::filesystem::permissions(dir / "a.m27", kMode);
-    write_bytes(dir / ".a.m27.tmp0", "left by a crash");
-    std::filesystem::create_symlink("a.m27", dir / "link.m27");
-    Disk slow;
-    Sheet saved = edited_sheet(mode);
-    ASSERT_EQ(save_channel_file(saved, dir / "link.m27", slow), std::nullopt);
-    EXPECT_EQ(std::filesystem::status(dir / "a.m27").permissions(), kMode);
-    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.m27"));
-    EXPECT_EQ(read_bytes(dir / ".a.m27.tmp0"), "left by a crash");
-    EXPECT_EQ(dir.names(), (std::set<std::string>{".a.m27.tmp0", "a.m27", "link.m27"}));
-    Sheet opened = startup_sheet();
-    const FileOpening opening = open_channel_file(opened, dir / "a.m27", slow);
-    EXPECT_EQ(opening.refusal, std::nullopt);
-    EXPECT_EQ(opening.line_count, 132u);
-    EXPECT_EQ(channel_file_of(opened), channel_file_of(saved));
-    EXPECT_EQ(opened.tone_mode, mode);
-    const bool pro = mode == ToneMode::Professional;
-    EXPECT_EQ(line_of(opened.rows[0], kRowFields),
-              pro ? "409.75000|450.00000|I754|OFF|窄带" : "409.75000|450.00000|D023|OFF|窄带");
-    EXPECT_EQ(opened.rows[3].tx_tone, pro ? "I023" : "D025");  // the open editor's text
-    EXPECT_FALSE(opened.rows[12].enabled);
-  }
+  ScratchDir dir;
+  write_bytes(dir / "a.m27", "a much longer old content\r\n");
+  std::filesystem::permissions(dir / "a.m27", kMode);
+  write_bytes(dir / ".a.m27.tmp0", "left by a crash");
+  std::filesystem::create_symlink("a.m27", dir / "link.m27");
+  Disk slow;
+  Sheet saved = edited_sheet();
+  ASSERT_EQ(save_channel_file(saved, dir / "link.m27", slow), std::nullopt);
+  EXPECT_EQ(std::filesystem::status(dir / "a.m27").permissions(), kMode);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.m27"));
+  EXPECT_EQ(read_bytes(dir / ".a.m27.tmp0"), "left by a crash");
+  EXPECT_EQ(names_in(dir.path), (std::set<std::string>{".a.m27.tmp0", "a.m27", "link.m27"}));
+  Sheet opened = startup_sheet();
+  EXPECT_EQ(open_channel_file(opened, dir / "a.m27", slow).line_count, 132u);
+  EXPECT_EQ(channel_file_of(opened), channel_file_of(saved));
+  EXPECT_EQ(line_of(opened.rows[0], kRowFields), "409.75000|450.00000|D023|OFF|窄带");
 }
 
 // An emoji in the transmit tone of row 0 (line 77) has no GBK code; the folder has gone since
@@ -161,7 +143,7 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
     ScratchDir dir;
     write_bytes(dir / "a.m27", old_bytes);
     Disk failing(c.step, c.error);
-    Sheet sheet = edited_sheet(ToneMode::Normal);
+    Sheet sheet = edited_sheet();
     sheet.rows[0].tx_tone = c.tx_tone;
     const auto file = c.file ? std::optional(dir / c.file) : std::nullopt;
     const std::string reason = c.error ? system_reason(c.error) : "第77行含有GBK无法表示的字符";
@@ -169,7 +151,7 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
               file ? std::optional(attention("保存文件失败\n" + file->string() + "\n" + reason))
                    : std::nullopt);
     EXPECT_EQ(read_bytes(dir / "a.m27"), old_bytes) << c.error;
-    EXPECT_EQ(dir.names(), std::set<std::string>{"a.m27"}) << c.error;
+    EXPECT_EQ(names_in(dir.path), std::set<std::string>{"a.m27"}) << c.error;
     EXPECT_EQ(sheet.rows[3].tx_tone, "D025");
     for (const ChannelRow& row : sheet.rows) {
       EXPECT_FALSE(row.tx_tone_editor || row.rx_tab_stop || row.tx_tab_stop);
@@ -192,22 +174,21 @@ TEST(FileCommands, AFailedOpenSaysWhyAndChangesNothing) {
       {"", system_reason(EISDIR)},           {"pipe.m27", "文件是空的"},
   };
   for (const auto& [name, reason] : kBad) {
-    Sheet sheet = edited_sheet(ToneMode::Normal);
+    Sheet sheet = edited_sheet();
     EXPECT_EQ(open_channel_file(sheet, dir / name).refusal,
               attention("打开文件失败\n" + (dir / name).string() + "\n" + reason));
-    EXPECT_EQ(sheet, edited_sheet(ToneMode::Normal)) << name;
+    EXPECT_EQ(sheet, edited_sheet()) << name;
   }
 }
 
 // A file cut short opens as far as it reaches; the commands that send it to the radio refuse it.
 TEST(FileCommands, AFileCutShortOpensAsFarAsItReachesAndSaysHowFar) {
   ScratchDir dir;
-  Sheet saved = edited_sheet(ToneMode::Normal);
+  Sheet saved = edited_sheet();
   const std::string whole = *channel_file_bytes(saved);
   // The bytes, the lines they hold, the last line's field. Without the last line end; without
   // the last line ("开" is 2 bytes in GBK); one empty line; 64 KiB, the most that is read.
   const std::tuple<std::string, std::size_t, const char*> kCases[] = {
-      {whole, 132, "开"},
       {whole.substr(0, whole.size() - 2), 132, "开"},
       {whole.substr(0, whole.size() - 4), 131, "关"},
       {"\r\n", 1, "关"},
@@ -229,15 +210,6 @@ TEST(FileCommands, AFileCutShortOpensAsFarAsItReachesAndSaysHowFar) {
 
 const LocalTime kReadAt{2026, 12, 7, 6, 45, 12, 123};
 
-TEST(BackupStore, NamesByLocalTimeToTheMillisecond) {
-  EXPECT_EQ(backup_name(kReadAt), "20261207-064512-123.m27");
-  EXPECT_EQ(backup_name({2027, 1, 2, 3, 4, 5, 6}, 1), "20270102-030405-006_2.m27");
-  EXPECT_TRUE(is_backup_name("20261207-064512-123.m27"));
-  EXPECT_TRUE(is_backup_name("20261207-064512-123_2.m27"));
-  EXPECT_FALSE(is_backup_name("20261207-064512-12.m27"));  // a digit short
-  EXPECT_FALSE(is_backup_name("shop.m27"));                // the dealer's own file
-}
-
 TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
   ScratchDir dir;
   const std::filesystem::path folder = dir / "data/m27/backups";
@@ -250,6 +222,10 @@ TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
   EXPECT_EQ(*second, folder / "20261207-064512-123_2.m27");
   EXPECT_EQ(read_bytes(*first), *channel_file_bytes(sheet));
   EXPECT_EQ(read_bytes(*second), *channel_file_bytes(startup_sheet()));
+  EXPECT_TRUE(is_backup_name(second->filename().string()));  // pruned as the others
+  EXPECT_EQ(backup_name({2027, 1, 2, 3, 4, 5, 6}), "20270102-030405-006.m27");
+  write_bytes(dir / "file", "");  // a folder that cannot be made says why
+  EXPECT_EQ(save_backup(dir / "file" / "backups", kReadAt, sheet).reason(), "Not a directory");
 }
 
 TEST(BackupStore, KeepsTheNewestThousandAndNothingElseIsTouched) {
@@ -257,21 +233,16 @@ TEST(BackupStore, KeepsTheNewestThousandAndNothingElseIsTouched) {
   for (int i = 0; i < 1000; ++i) {
     write_bytes(dir / backup_name({2025, 1, 1 + i / 100, 0, 0, i % 60, i}), "old");
   }
-  write_bytes(dir / "notes.txt", "mine");
-  ASSERT_TRUE(save_backup(dir.path(), kReadAt, startup_sheet()));
-  const auto names = dir.names();
-  EXPECT_EQ(names.size(), 1001u);
-  EXPECT_EQ(names.count("notes.txt"), 1u);
-  EXPECT_EQ(names.count(backup_name(kReadAt)), 1u);
+  // The dealer's own files, one a digit short of a backup's name, are no backups.
+  for (const char* name : {"notes.txt", "shop.m27", "20251231-000000-99.m27"}) {
+    write_bytes(dir / name, "mine");
+  }
+  ASSERT_TRUE(save_backup(dir.path, kReadAt, startup_sheet()));
+  const auto names = names_in(dir.path);
+  EXPECT_EQ(names.size(), 1003u);
+  EXPECT_EQ(names.count("shop.m27") + names.count("20251231-000000-99.m27"), 2u);
   EXPECT_EQ(names.count(backup_name({2025, 1, 1, 0, 0, 0, 0})), 0u) << "the oldest goes";
   EXPECT_EQ(names.count(backup_name({2025, 1, 1, 0, 0, 1, 1})), 1u);
-}
-
-TEST(BackupStore, SaysWhyWhenTheFolderCannotBeWritten) {
-  ScratchDir dir;
-  write_bytes(dir / "file", "");
-  EXPECT_EQ(save_backup(dir / "file" / "backups", kReadAt, startup_sheet()).reason(),
-            "Not a directory");
 }
 
 }  // namespace

@@ -9,20 +9,16 @@ namespace {
 
 // The fifth decimal is rounded half away from zero, and the carry may reach the MHz.
 TEST(Frequency, FormatsNumbersAsThreeIntegerDigitsAndFiveDecimals) {
-  struct Case {
-    const char* text;
-    const char* formatted;
-  };
-  const Case kCases[] = {
+  const std::pair<const char*, const char*> kCases[] = {
+      // each text, formatted
       {"450.125", "450.12500"},    {".5", "000.50000"},         {" 45. ", "045.00000"},
       {"+451", "451.00000"},       {"-1", "-001.00000"},        {"0", "000.00000"},
       {"1234.5", "1234.50000"},    {"450.123455", "450.12346"}, {"450.123454", "450.12345"},
       {"462.999995", "463.00000"},
   };
-  for (const auto& c : kCases) EXPECT_EQ(format_frequency(c.text), c.formatted) << c.text;
+  for (const auto& [text, formatted] : kCases) EXPECT_EQ(format_frequency(text), formatted) << text;
   EXPECT_EQ(format_frequency("000000000000000450"), "450.00000");     // zeros are no digits
   EXPECT_EQ(format_frequency("999999999999"), "999999999999.00000");  // 12 digits, the most
-  EXPECT_EQ(frequency_value("462.5625"), 46256250);
 }
 
 // The empty cell (only the raster check turns it into "0"), two points (the receive key filter

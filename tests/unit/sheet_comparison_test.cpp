@@ -19,7 +19,6 @@ TEST(SheetComparison, ComparesWhatTheRecordsCarryAndNamesEachField) {
     Change second;
     const char* lines;
   } kCases[] = {
-      {none, none, ""},
       {[](Sheet& s) { s.rows[0].rx_frequency = "450.1"; },
        [](Sheet& s) { s.rows[0].rx_frequency = "450.10000"; }, ""},
       {[](Sheet& s) { s.rows[4].tx_frequency = "450.1231"; },

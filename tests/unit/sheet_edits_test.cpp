@@ -16,7 +16,7 @@
 namespace m27 {
 namespace {
 
-// A frequency click does what the commit does, and turns the receive tab stops on.
+// A frequency click does what the commit does (and turns the receive tab stops on, below).
 TEST(ChannelTable, CommitMovesAndFormatsFrequenciesAndCommitsOpenToneEditors) {
   for (const auto commit : {&commit_edits, &frequency_click}) {
     Sheet sheet = startup_sheet();
@@ -24,33 +24,30 @@ TEST(ChannelTable, CommitMovesAndFormatsFrequenciesAndCommitsOpenToneEditors) {
     set_line(sheet.rows[7], kRowFields, "abc|450.0251|OFF|OFF|窄带");
     sheet.rows[3].tx_tone_editor = "D023";
     sheet.rows[5].rx_tone_editor = "67.0";
-    sheet.rows[6].rx_tab_stop = false;
     commit(sheet);
     EXPECT_EQ(line_of(sheet.rows[2], kRowFields), "451.00000|000.00000|OFF|OFF|窄带");
     EXPECT_EQ(line_of(sheet.rows[7], kRowFields), "abc|450.02500|OFF|OFF|窄带");
     EXPECT_EQ(line_of(sheet.rows[3], kRowFields), "451.62500|451.62500|OFF|D023|窄带");
     EXPECT_EQ(line_of(sheet.rows[5], kRowFields), "452.62500|452.62500|67.0|OFF|窄带");
-    EXPECT_EQ(sheet.rows[6].rx_tab_stop, commit == &frequency_click);
     for (const ChannelRow& row : sheet.rows) EXPECT_FALSE(row.tx_tone_editor || row.rx_tone_editor);
   }
 }
 
 // After a file was opened Tab skips both frequency columns; each grid event turns some back on.
 TEST(ChannelTable, GridEventsTurnFrequencyTabStopsBackOn) {
-  struct Case {
-    void (*event)(Sheet&);
-    bool receive, transmit;
+  // The event, and whether it turns the receive and the transmit tab stops on.
+  const std::tuple<void (*)(Sheet&), bool, bool> kCases[] = {
+      {frequency_click, true, false},
+      {receive_frequency_double_click, true, false},
+      {background_double_click, true, true},
   };
-  const Case kCases[] = {{frequency_click, true, false},
-                         {receive_frequency_double_click, true, false},
-                         {background_double_click, true, true}};
-  for (const Case& c : kCases) {
+  for (const auto& [event, receive, transmit] : kCases) {
     Sheet sheet = startup_sheet();
     clear_frequency_tab_stops(sheet);
-    c.event(sheet);
+    event(sheet);
     for (const ChannelRow& row : sheet.rows) {
-      EXPECT_EQ(row.rx_tab_stop, c.receive);
-      EXPECT_EQ(row.tx_tab_stop, c.transmit);
+      EXPECT_EQ(row.rx_tab_stop, receive);
+      EXPECT_EQ(row.tx_tab_stop, transmit);
     }
   }
 }

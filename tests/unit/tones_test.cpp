@@ -10,13 +10,12 @@ namespace {
 constexpr auto N = ToneMode::Normal;
 constexpr auto P = ToneMode::Professional;
 
+// The ends of the runs that the channel records' own tests do not show (OFF, 67.0, D503; 254.1,
+// 245.1, D023, D754, I023, I754 are there).
 TEST(Tones, TextAndCodeConvertBothWaysAtEachEndOfEachRun) {
   const std::tuple<ToneMode, const char*, ToneCode> kCases[] = {
-      {N, "OFF", {0, false}},    {N, "67.0", {1, false}},   {N, "100", {12, false}},
-      {N, "250.3", {38, false}}, {N, "D023", {39, false}},  {N, "D503", {99, false}},
-      {P, "69.3", {2, false}},   {P, "254.1", {50, false}}, {P, "95.2", {51, false}},
-      {P, "245.1", {55, false}}, {P, "D023", {56, false}},  {P, "D754", {160, false}},
-      {P, "I023", {56, true}},   {P, "I754", {160, true}},
+      {N, "100", {12, false}}, {N, "250.3", {38, false}}, {N, "D023", {39, false}},
+      {P, "69.3", {2, false}}, {P, "95.2", {51, false}},
   };
   for (const auto& [mode, text, code] : kCases) {
     EXPECT_EQ(tone_code(text, tone_table(mode)), code) << text;
