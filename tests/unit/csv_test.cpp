@@ -136,6 +136,8 @@ TEST(CsvImport, RefusesNamingTheLineAndColumnOfTheFirstBadValue) {
        "第2行第9列（DtcsCode）：“D999”不是专业模式的亚音", kPro},
       {generic("1,,440,,0,DTCS,88.5,88.5,023,NR,023,,FM,,,,"),
        "第2行第10列（DtcsPolarity）：“I023”不是普通模式的亚音"},
+      {generic("1,,440,,0,DTCS,88.5,88.5,023,NX,023,,FM,,,,"),
+       "第2行第10列（DtcsPolarity）：“NX”不是NN、NR、RN或RR"},
       {generic("1,,440,,0,Cross,88.5,88.5,023,NN,023,Tone,FM,,,,"),
        "第2行第12列（CrossMode）：“Tone”不是X->Y（X、Y为Tone、DTCS或空）"},
       {generic("1,,440,,0,,88.5,88.5,023,NN,023,,AM,,,,"), "第2行第13列（Mode）：“AM”不是FM或NFM"},
