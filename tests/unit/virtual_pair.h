@@ -139,7 +139,7 @@ class ScriptedRadio {
 // A frame with a correct checksum.
 inline Bytes reply(std::uint8_t command, Bytes data) {
   Bytes frame{command, static_cast<std::uint8_t>(data.size())};
-  frame.insert(frame.end(), data.begin(), data.end());
+  for (auto b : data) frame.push_back(b);
   unsigned sum = 0;
   for (auto b : frame) sum += b;
   frame.push_back(static_cast<std::uint8_t>(sum % 256));
