@@ -52,6 +52,8 @@ TEST(CsvImport, ReadsEveryLayoutToneDuplexAndMode) {
        "450.10000|450|100|D023|宽带"},
       {*utf8_to_gbk("信道,接收频率,接收亚音,发射频率,发射亚音,带宽\n1,400,off,462.5625,67,窄带\n"),
        "400|462.5625|OFF|67.0|窄带"},
+      // Snapped to 750 MHz, the write's second raster check counts it in 6.25 kHz: it fits.
+      {grid("1,450,OFF,750.001,OFF,宽带"), "450|750.001|OFF|OFF|宽带"},
       {grid("\"1\",\"409.7625\",\"I754\",\"410\",\"69.3\",\"窄带\""), "409.7625|410|I754|69.3|窄带",
        kPro},
       {generic("1,,462.562500,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,,"),
