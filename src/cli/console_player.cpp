@@ -22,14 +22,15 @@ void ConsolePlayer::play(const Event& event) {
   } else if (const auto* notice = std::get_if<Notice>(&event)) {
     show(notice->message);
   } else if (const auto* reply = std::get_if<ReplyData>(&event)) {
-    if (options_.data_line) {
-      if (auto line = options_.data_line(reply->rx_data)) data(*line);
-    }
+    data_of(reply->rx_data);
   } else if (const auto* packet = std::get_if<MonitorPacket>(&event)) {
-    if (options_.data_line) {
-      if (auto line = options_.data_line(packet->rx_data)) data(*line);
-    }
+    data_of(packet->rx_data);
   }
+}
+
+void ConsolePlayer::data_of(const RxData& rx_data) {
+  if (!options_.data_line) return;
+  if (auto line = options_.data_line(rx_data)) data(*line);
 }
 
 void ConsolePlayer::show(const Message& message) { note(message_line(message)); }
@@ -43,8 +44,8 @@ void ConsolePlayer::data(const std::string& line) { out_ << line << '\n' << std:
 
 void ConsolePlayer::draw_progress(const Progress& progress) {
   if (!options_.progress) return;
-  const char* label = exchange_ == Exchange::Write ? "正在写频......" : "正在读频......";
-  err_ << '\r' << label << ' ' << progress.done << '/' << progress.of << std::flush;
+  err_ << '\r' << transfer_under_way(exchange_) << ' ' << progress.done << '/' << progress.of
+       << std::flush;
   line_open_ = true;
 }
 

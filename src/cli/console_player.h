@@ -41,6 +41,7 @@ class ConsolePlayer {
   void data(const std::string& line);
 
  private:
+  void data_of(const RxData& rx_data);  // the reply or packet as a data line, if it makes one
   void draw_progress(const Progress& progress);
   void end_progress_line();
 

@@ -31,6 +31,10 @@ enum class Exchange {
   Query,    // a service request that reads a record of the radio
   Setting,  // a service request that changes something in the radio
 };
+// What both faces call a transfer under way, beside its progress.
+inline const char* transfer_under_way(Exchange exchange) {
+  return exchange == Exchange::Write ? "正在写频......" : "正在读频......";
+}
 struct Began {  // the sequence is under way (a write: before it checks its sheet)
   Exchange exchange;
 };

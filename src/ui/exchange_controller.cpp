@@ -103,7 +103,7 @@ void ExchangeController::show_progress(Exchange kind, int done) {
     view_.progress_window->move(view_.window->geometry().center() -
                                 view_.progress_window->rect().center());
     view_.progress_window->show();
-    show_status(read ? "正在读频......" : "正在写频......");
+    show_status(transfer_under_way(kind));
   });
 }
 
