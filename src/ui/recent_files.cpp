@@ -1,18 +1,13 @@
 #include "ui/recent_files.h"
 
 #include <QFileInfo>
-#include <QSettings>
+
+#include "ui/settings.h"
 
 namespace m27 {
 namespace {
 
 const QString kKey = QStringLiteral("recent_files");
-
-// ~/.config/m27/m27.ini
-QSettings settings() {
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("m27"),
-                   QStringLiteral("m27"));
-}
 
 }  // namespace
 
@@ -24,7 +19,7 @@ QStringList with_recent_file(QStringList files, const QString& file) {
 }
 
 QStringList load_recent_files() {
-  const QStringList remembered = settings().value(kKey).toStringList();
+  const QStringList remembered = program_settings().value(kKey).toStringList();
   QStringList existing;
   for (const QString& file : remembered) {
     if (QFileInfo::exists(file)) existing << file;
@@ -34,6 +29,6 @@ QStringList load_recent_files() {
   return existing;
 }
 
-void save_recent_files(const QStringList& files) { settings().setValue(kKey, files); }
+void save_recent_files(const QStringList& files) { program_settings().setValue(kKey, files); }
 
 }  // namespace m27

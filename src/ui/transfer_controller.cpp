@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
@@ -15,6 +14,7 @@
 #include "link/write_transfer.h"
 #include "ui/exchange_controller.h"
 #include "ui/file_controller.h"
+#include "ui/settings.h"
 
 namespace m27 {
 namespace {
@@ -22,14 +22,12 @@ namespace {
 const QString kBackupAfterRead = QStringLiteral("backup_after_read");
 const QString kVerifyAfterWrite = QStringLiteral("verify_after_write");
 
-QSettings settings() { return QSettings(QStringLiteral("m27"), QStringLiteral("m27")); }
-
 // A checkable item whose state is kept in the settings under `key`.
 void remember(QAction* item, const QString& key, bool by_default) {
   item->setCheckable(true);
-  item->setChecked(settings().value(key, by_default).toBool());
+  item->setChecked(program_settings().value(key, by_default).toBool());
   QObject::connect(item, &QAction::toggled, item,
-                   [key](bool checked) { settings().setValue(key, checked); });
+                   [key](bool checked) { program_settings().setValue(key, checked); });
 }
 
 std::filesystem::path backups() {

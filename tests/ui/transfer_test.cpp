@@ -16,6 +16,7 @@
 #include "support/fake_radio_process.h"
 #include "support/pseudo_terminal.h"
 #include "support/varied_sheet.h"
+#include "ui/settings.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -33,11 +34,11 @@ class TransferTest : public QObject {
  private slots:
   void initTestCase() {
     qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("share"))));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.filePath("config"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_.filePath("config"));
   }
 
   void init() {
-    QSettings(QStringLiteral("m27"), QStringLiteral("m27")).clear();
+    program_settings().clear();
     backups_.removeRecursively();
   }
 
