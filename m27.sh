@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One entry point for a fresh Debian 12 machine:
 #   ./m27.sh run    install what is missing, build, start the window with the fake radio on com1
 #   ./m27.sh test   install, build, run every test, then the whole suite again under ASan+UBSan
@@ -117,7 +118,7 @@ case "$cmd" in
     exec build/dev/bin/transfer "$@"
     ;;
   *)
-    sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '3,11p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The least time a transfer can take on the line: every request and reply byte at 9600 baud,
 // the 20 ms settle after every request, and the radio's own delay before every reply.

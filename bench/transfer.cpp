@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // transfer: a full write and a full read against m27-fake-radio --paced (9600 baud), through the
 // same link driver as the program, each against the line-time floor, with the CPU time this
 // process spent on it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings for every target of ours, nothing for the ones we import; errors only where the
 # project's own presets ask (M27_WERROR), so a packager's newer compiler never stops the build.
 # GCC 12 optimising `"text" + std::string` warns of overlapping copies that cannot happen (GCC bug

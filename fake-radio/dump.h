@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory as a small text of raw records, one per line, bytes in two-digit hexadecimal:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Frames as the radio sees them: command, length N, N data bytes, checksum = (command + N + data)
 // mod 256. Requests are recognised by their command byte and the length that command always has.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The babble of a broken radio: a repeating pattern of frame look-alikes in the reply range
 // 0x3D..0x46 (with plausible lengths and data whose checksums never match, and one length

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // m27-fake-radio: the fake radio on a pseudo-terminal (see README.md).
 
 #include <fstream>

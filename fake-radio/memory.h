@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the radio keeps in its flash: the option record, 25 channel records, the two RSSI
 // calibration values and the radio ID, all as the bytes that travel on the line.

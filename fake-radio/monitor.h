@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measurement stream of test mode: one packet every 100 ms while a monitor mode is on.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A model of the radio's side of the link, driven by virtual time: bytes from the PC go in with
 // the time they arrived, bytes to the PC come out when they are due. It never touches a clock,

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Mutation testing of the core: does some fast test fail when one line of src/ is wrong?
 
 Applies N single-line mutations to the core's sources one at a time (flip a comparison, change a

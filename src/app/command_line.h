@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's arguments: without a command it opens the window, with one (read, write, verify,
 // diff, id, monitor, rssi) it works on the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bundled radio model, `m27-fake-radio`, run as a child process: it prints the device of
 // its pseudo-terminal as its first output line and serves until its input ends.

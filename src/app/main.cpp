@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // m27: without a command the window, with one the command line.
 
 #include <unistd.h>

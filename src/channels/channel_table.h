@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel table's own rules: default frequencies, canonical form, rows in use, the tone
 // editors' commit, and the two fill buttons.

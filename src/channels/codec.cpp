@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/codec.h"
 
 #include "channels/channel_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's option record and channel records, to and from the sheet, byte for byte.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact arithmetic on the decimal texts the grid holds ("450.12500", "100").
 // Values are carried as integers scaled by 10^scale, so no binary fraction ever decides a digit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Frequencies as the grid shows them: MHz texts in the form "000.00000", handled as whole
 // counts of 10 Hz so that raster decisions and moved values are exact.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user's clicks and keys do to the channel table. The window's handlers read the
 // widgets into the sheet, call these, and show the sheet again.

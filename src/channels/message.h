@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message box as the core decides it; the window shows it, the command line prints it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four regional frequency plans of the plan box and how one is applied to the table.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the main window edits, as texts: the 25-row channel table, the channel total and
 // fill step, and the radio-wide options. The grid, the option boxes, the channel file, the codec

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What differs between two sheets as the radio would hold them: both are taken as a write
 // would send them (raster check and formatting first), and each field is compared by the value

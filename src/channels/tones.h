@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The CTCSS/DCS tone tables of the two operating modes and the conversions between a tone
 // text and its byte on the wire.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The raster check that runs after most actions of the window, and the check that refuses a
 // write while a row cannot be sent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the radio can hold besides the frequencies: a tone of the current mode's table, a
 // bandwidth of "宽带" or "窄带", and for every option box the option record carries one of the

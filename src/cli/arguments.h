@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arguments of the command-line commands, once parsed:
 //   read --port DEV [--no-backup] FILE, write --port DEV [--verify] FILE,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The backup of every radio the command line reads, in the user's data folder
 // ($XDG_DATA_HOME/m27/backups, by default ~/.local/share/m27/backups).

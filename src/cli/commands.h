@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line commands: each opens its port, runs its operations on the link driver, prints
 // what they show and returns the exit status (exit_status.h).

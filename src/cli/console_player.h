@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the link's events on a console, as the window plays them on its controls: a notice
 // becomes a line on the error stream ("title: text", or the text alone under the default title),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `m27 csv export` and `m27 csv import`: channels between a channel file and a spreadsheet's
 // CSV file, with the window's checks. A refusal names the line and column and leaves the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data a command prints on standard output, one line per reply or monitor packet, so that
 // a script can read it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `m27 diff A.m27 B.m27`: what differs between two channel files, as verify compares.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What `m27 --help` says about the commands, and what `m27 COMMAND --help` prints.
 

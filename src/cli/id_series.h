@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Series programming of radio IDs, as the "输入ID" dialog does it: the first radio gets the
 // start ID, and every radio that takes its ID moves the next one on by one ("0" after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lines from a file descriptor (the standard input) as they come, read when the event loop
 // reports the descriptor readable, so that the link keeps running while a command waits for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `m27 ports`: the ports the window's port menu offers, one line each, so a user with several
 // USB adapters can tell which comN is which.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/radio_reading.h"
 
 #include "link/qt/link_driver.h"

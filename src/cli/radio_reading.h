@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a whole radio (options and 25 channels) on a command's session: for `read`, `verify`
 // and the read-back of `write --verify`.

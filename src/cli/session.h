@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One command's hold on the radio: the serial port, the link driver on it, and the console the
 // driver's events play on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGINT, SIGTERM and SIGHUP as events of the event loop: the handler only writes a byte into a
 // pipe, which a socket notifier watches. One instance at a time; it restores the default handling

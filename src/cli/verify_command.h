@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `m27 verify --port DEV FILE`: the radio against what writing FILE would send; and the same
 // check after `m27 write --verify`.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The backups of the radios read: every successful read is kept as a channel file of its own in
 // one folder, named by the local time of the read, never overwriting an older one; the newest

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A channel file in memory: the 132 texts of the window's controls in file order. A file that
 // ends early gives a record whose trailing fields are absent; an absent field leaves its

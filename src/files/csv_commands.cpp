@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/csv_commands.h"
 
 #include "files/channel_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channels to and from a spreadsheet's CSV file, for the window's "导出CSV…" and "导入CSV…" and
 // for `m27 csv export` and `m27 csv import`.

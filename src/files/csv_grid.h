@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid layout of a CSV file: the window's grid as a spreadsheet shows it, a header
 // "信道,接收频率,接收亚音,发射频率,发射亚音,带宽" and one row per channel.

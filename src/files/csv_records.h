@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of a spreadsheet's CSV file: its bytes as UTF-8 text, its records with their line
 // numbers, and a record written back out.

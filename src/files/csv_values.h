@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values a CSV row may give a channel: only what the grid could hold and the check before a
 // write would pass. Each check gives the text the grid is to hold, or what is wrong with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open and save commands once the file dialog has answered, for the window and the
 // command line alike, and the messages they show when a file cannot be read or written.

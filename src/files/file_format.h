@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bytes of a channel file: one line per text, in GBK, each line ended by CR LF.
 

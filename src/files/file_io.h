@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole small files in and out, so that a failure never leaves half a file behind: a read is
 // all or nothing, and a file is replaced only by a complete copy that is already on the disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system calls a channel file passes through on its way to and from the disk. Each member
 // behaves as the POSIX call of the same name (-1 and errno on failure); a test derives from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet holds UTF-8; channel files hold GBK (code page 936). Both directions are strict:
 // a text that does not convert whole gives nothing, never a text with pieces left out.

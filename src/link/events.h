@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the link has to say, in order. Two kinds:
 //  - port requests (Send, DiscardInput), which the driver carries out at once;

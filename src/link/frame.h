@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame every exchange with the radio uses, in both directions:
 //   command, length N, N data bytes, checksum = (command + N + data bytes) mod 256.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The link engine, free of any port, timer or clock: the driver feeds it bytes, "written" and
 // timer events with the time they happened, carries out the port requests it polls and hands on

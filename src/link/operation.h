@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An exchange sequence as the link runs it: a read or write transfer, or one service request.
 // The link does the sending, settling, waiting and retrying; the operation decides what to ask

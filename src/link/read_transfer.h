@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The read transfer ("读取频率"): the radio's option record, then its 25 channel records. They
 // are decoded into a sheet of the transfer's own, which it hands out whole (SheetRead) only when

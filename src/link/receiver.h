@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the byte stream from the radio into frames. A reply's command byte is any of
 // 0x3D..0x46; the program never looks at which one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One line of a serial trace: "12.345 > 53 03 00 00 04 5A" — milliseconds since the port
 // opened with three decimals, ">" sent or "<" received, the bytes in hexadecimal.

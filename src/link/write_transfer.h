@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The write transfer ("开始写频"): checks the sheet, then sends the option record, the 25
 // channel records and the end packet. Every frame is built from the checked sheet before the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two lamp colours of the service dialogs, as numbers 0x00BBGGRR.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio-ID buttons: "写ID" writes the typed ID, "读ID" reads the radio's.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's test mode: the request that starts or stops a monitor stream, and what each packet
 // of the stream shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The test-mode buttons: each sends one monitor request and waits for no reply. While a monitor
 // runs the link hands every good frame to the dialog as a MonitorPacket (see

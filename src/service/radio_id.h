@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's identity, a 32-bit unsigned number the user sees and types in decimal: the
 // requests that write and read it, what a reply shows, and the rules of the ID field, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's two RSSI calibration values, one for narrow-band and one for wide-band reception:
 // the requests that read and set them, what a reply shows, and which typed values may be sent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engineering-mode buttons: "数据读取" reads the two calibration values, "调整" sends the
 // two typed ones.

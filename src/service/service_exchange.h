@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two shapes of a service dialog's button: one request that reads a record from the radio,
 // or one request that sets something in it (Began Query or Setting). Each waits 1 s a try for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays what the window shows of the link, in order. A message box pauses the play until the
 // user has closed it, as the program's modal boxes always did: what comes after a message (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's client area. Reports clicks that land on the window itself, not on one of
 // its controls or frames (`background_clicked`, `background_double_clicked`).

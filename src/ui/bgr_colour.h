@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the service core gives them, numbers 0x00BBGGRR, on the screen.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 25-row channel grid in the frame "信道设置": the cells, the tone editors laid over the
 // tone cells, and the events the window's grid handlers need. The grid holds no channel rule;

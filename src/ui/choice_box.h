@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drop-down box whose text may be one of its items or any text set by the program (a value
 // from a channel file, say). The user only picks items: typed characters are dropped, a click

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "工程模式", engineering mode: reads the radio's two RSSI calibration values
 // ("数据读取") and sends the two values of the text fields back ("调整").

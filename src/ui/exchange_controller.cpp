@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/exchange_controller.h"
 
 #include <QProgressBar>

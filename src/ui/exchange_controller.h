@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the window's exchange sequences on the link, one at a time, and decides what each event
 // of the link means for the window: the status texts, the progress window, the one-second

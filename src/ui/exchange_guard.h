@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Locks everything an exchange sequence uses while one runs: the controls that change what it
 // reads or writes (the grid and its editors, the option, plan, mode and channel boxes, the fill

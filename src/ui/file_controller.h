@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file commands of the window: "打开文件" and "保存文件", the recent files, a file dropped on
 // the window or named at start-up, "导出CSV…" and "导入CSV…", the serial trace "通讯记录…", and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open and save dialogs of the channel files, behind an interface so a test chooses the
 // file instead of a user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A timer of the main window as the program uses it: switched on and off, it ticks only while
 // it is on and has an interval above zero; a new interval restarts the count.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key code a key press gives a text box's key filter, as the radio's programmers know them:
 // 8 for Backspace, 13 for Enter, the character's code for a character key.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A filled circle with a dark outline, the charge lamp of the test-mode dialog.
 

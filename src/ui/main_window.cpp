@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the timers, the about box, the progress window and the exit of the main window.
 
 #include "ui/main_window.h"

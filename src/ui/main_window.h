@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the option bar, the channel grid bound to one `Sheet`, the channel
 // edit frame, the transfer buttons, the status bar and the menus.

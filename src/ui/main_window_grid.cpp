@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid, the option boxes, the plans, the mode and the fill buttons, bound to the sheet.
 
 #include <QPushButton>

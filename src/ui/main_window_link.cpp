@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the link: the exchange controller wired to the view, and the
 // transfer buttons.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu tree of the main window. Items without a handler here either have none (`bt_2`,
 // `qita`, `xbm27`) or get theirs from the command that owns them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box of the window goes through this interface, so a test reads what would be
 // shown instead of blocking on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Holds a text box's pastes to the rule its typing follows: a paste from the keyboard, the
 // context menu or the middle mouse button goes in only when the rule takes the pasted text, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial port of the window and its menu: com1 .. com16 choose and open a port, the checked
 // item names the open one, and the status panel says what state the port is in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `progress_window`, the progress window of the read and write transfers (`ProgressBar1`, 0 ..
 // 250). Closing it by its title bar gives the controls back as at the end of a transfer and lets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window speaks Chinese everywhere, also where Qt draws its own texts: the file dialogs,
 // the standard buttons of the message boxes and the text boxes' edit menus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "输入ID": reads ("读ID") and writes ("写ID") the radio's 32-bit
 // ID, typed in decimal in the ID field. After each successful write the ID advances by one and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the three service dialogs share: a small modeless window of its own (no owner), unloaded
 // when it is closed; its buttons start exchanges on the main window's link and are refused

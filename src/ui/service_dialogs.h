@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three service dialogs, opened from the menu beside the main window: one of each, loaded
 // on first use and unloaded when closed. A packet of a test-mode stream that finds the test-mode

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the window remembers things between runs: ~/.config/m27/m27.ini.
 

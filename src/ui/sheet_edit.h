@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One undoable change of what the window edits: the sheet before and after, and the title a
 // frequency plan gives the window. The change has already been made when the step is pushed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Undo and redo of what the window edits, what the sheet is compared with for unsaved changes,
 // and the window's title that names the file and marks unsaved changes with `*`.

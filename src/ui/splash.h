@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `splash`, the about box over the main window at start-up. A click or a key on it closes
 // it; the main window closes it too (its splash timer, a click on its background).

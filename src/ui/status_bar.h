@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `status_bar`: panel 1 the link status, which the program writes; panel 2 today's date and
 // panel 3 the time, kept up by the bar itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "测试模式", test mode: starts and stops the radio's two measurement streams and shows
 // every packet of them (`decode_monitor_packet`). The receiver group shows RSSI, SNR,

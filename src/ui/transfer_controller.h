@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The read and write commands of the window ("读取频率", "开始写频") and their safety net: a
 // dated backup of every read (设置 → 读频自动备份, on by default), the backup folder opened from

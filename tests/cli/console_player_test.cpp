@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the console shows of a transfer on a terminal and of a monitor stream: the events of the
 // real operations, run against the fake radio in virtual time, in; the exact text of both streams
 // out. (Without a terminal, the command-line end-to-end tests show every line.)

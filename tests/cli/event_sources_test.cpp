@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a command waits for besides the radio: lines on its input and a stop signal. Both arrive
 // through the event loop, whatever else it is doing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The m27 program on the command line against m27-fake-radio over a pseudo-terminal, and the
 // fake radio's own command line: what only the real program shows — its exit status, exactly what
 // it prints, the files it leaves and what the radio holds after. How each fault of the radio ends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens arbitrary bytes as a channel file into a freshly started sheet, saves the result and
 // opens that again, and checks what must hold:
 // - a refused file leaves the sheet exactly as it was, and says why;

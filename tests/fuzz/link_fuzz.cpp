@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes, "written" reports, timer events, starts and cancels to the link engine
 // and checks what no radio may break: a running sequence always has a deadline no further away
 // than one attempt, and every deadline is kept (the sanitizers watch every buffer).

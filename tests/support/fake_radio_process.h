@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real m27-fake-radio as a child of a test, started with the given options: its
 // pseudo-terminal; once it has stopped (the end of its input), its memory dump and its log.

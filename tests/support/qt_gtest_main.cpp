@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest for code that needs a Qt application: the serial port, the link driver, the event
 // loop that standard-input lines and signals arrive through.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table for a round trip through the radio: the professional mode with inverted DCS codes and
 // the extra CTCSS tones, both rasters, both bandwidths and every option away from its default.

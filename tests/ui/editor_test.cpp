@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as an editor of channel files: "保存文件" and "打开文件" with the title naming the
 // file and marking changes, files that cannot be opened or saved, nothing that replaces the sheet
 // loses changes without asking, edits undo and redo, the recent files outlive the window, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing in the grid: tone editors, keys, pastes, bandwidth, tab stops, rows in use, plans, mode,
 // fill buttons and the option boxes. The rules behind them are the core's; these tests prove
 // that the widgets reach them and show what they decide.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three service dialogs over a real port, against m27-fake-radio on a pseudo-terminal: each
 // button's request on the line and what the dialog shows; the menu items that open them; the
 // lock while another exchange runs; the test-mode stream. The operations' rules, replies and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window after start-up, the port menu and the port's state in the status panel, the about
 // box, the exit, and the real message boxes: one at a time, each shown when the one before is
 // closed, each answer from its own button, and Qt's own buttons in Chinese.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the radio from the window over a real port, against the fake radio on a
 // pty: what is written comes back, what the user sees comes in order (status texts, boxes, the
 // progress window), nothing stays locked, and the exit ends any exchange at once. The orders

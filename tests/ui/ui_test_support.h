@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests share: message boxes that record instead of blocking, the window built
 // with them, lookups by the controls' names, and what the grid and the exchange lock show.

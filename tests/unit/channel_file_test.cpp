@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel files from both sides: the 132 texts in file order and the GBK bytes they become, a
 // file cut short or with settings repeated, its opening into a sheet, and every refusal.
 

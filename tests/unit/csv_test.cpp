@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheet CSV files in both layouts: reading (byte-order mark, GBK, CR LF or LF, quotes),
 // every tone kind, duplex kind and mode, both tone tables, refusals naming line and column,
 // and export then import giving back every channel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fake radio is the oracle of the link tests. Its replies, memory, monitor stream and the
 // faults that count requests are proven by the link, window and end-to-end tests that drive it;
 // these prove what they would not notice: when each reply comes and how each fault bends it.

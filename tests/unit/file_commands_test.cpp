@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel files on the disk, saved, opened and kept as backups: what comes back, what a failure
 // says and that it leaves the file and the sheet as they were, whatever step of the disk fails.
 

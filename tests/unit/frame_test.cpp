@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames out byte for byte, and the receive machine that takes replies in.
 
 #include "link/frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frequency texts through the exact decimal arithmetic under them.
 
 #include "channels/frequency.h"

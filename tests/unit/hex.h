@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bytes as a protocol trace shows them, "27 1A 27 1A 00 00 03", so that a test states the bytes
 // it expects in the form the protocol is written in and a failure shows them the same way.

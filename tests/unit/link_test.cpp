@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exchange engine in virtual time: retries, time-outs, the settle window, and what a
 // misbehaving radio cannot make it do (wait for ever, take an echo or a cut-off frame as a reply).
 

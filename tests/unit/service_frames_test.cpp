@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The service requests byte for byte, the decoders of their replies and the checks of what the
 // user types into the service dialogs.
 

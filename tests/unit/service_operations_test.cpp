@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user sees after each service button, in order, for every way it can end; in virtual
 // time against a scripted radio.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each edit of the window does to the sheet: committing, the fill buttons, the frequency
 // plans, the mode change, the tone editors, and the keys and pastes a frequency cell lets in.
 

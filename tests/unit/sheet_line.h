@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of a sheet, and a message box, as one line, "462.56250|451.00500|67.0|D503|宽带", so that a
 // test states several fields at once and a failure shows them side by side.

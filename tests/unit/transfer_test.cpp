@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read and write transfers: what they report, in order, for every way they can end, and
 // against the fake radio, that a write comes back by a read (every record sent, all 25 rows
 // whatever the total, the end packet).

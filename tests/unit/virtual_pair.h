@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The link engine and a radio connected in memory, on a virtual clock: a 15-second failure runs
 // in microseconds. The radio is any object with receive(now, bytes), next_deadline() and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Connects the link engine to a serial port and the event loop: bytes from readyRead, "written"
 // from bytesWritten, one single-shot timer armed at the engine's next deadline. It is the only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's serial trace, for a bug report: while a trace file is chosen, every chunk of
 // bytes the link driver writes to or reads from the port is appended to it as one line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One exchange sequence from its start to its end, for code without a window of its own (the
 // command line, the bench): the caller waits in a nested event loop while the driver works.

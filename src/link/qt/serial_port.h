@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial port the radio hangs on: opened by port number at 9600 baud, 8 data bits, no
 // parity, 1 stop bit, no flow control.
