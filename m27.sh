@@ -7,7 +7,8 @@
 #   ./m27.sh build [preset]          configure and build (dev, asan)
 #   ./m27.sh fuzz TARGET [SECONDS]   run a libFuzzer target (installs clang)
 #   ./m27.sh bench                   transfer timings against the paced fake radio
-#   ./m27.sh package                 a Release build packed as build/package/m27_*.deb
+#   ./m27.sh package                 a Release build packed as build/package/m27_*.deb, checked
+#                                    by lintian and appstreamcli
 #   ./m27.sh mutate [N]              N single-line mutations of the core: killed K of N (python3)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -21,7 +22,10 @@ readonly base_packages=(
   xvfb xauth              # window tests and screenshots without a display
 )
 readonly fuzz_packages=(clang libclang-rt-14-dev)
-readonly package_packages=(dpkg-dev file)  # CPack finds the dependencies with dpkg-shlibdeps
+readonly package_packages=(
+  dpkg-dev file           # CPack finds the dependencies with dpkg-shlibdeps
+  lintian appstream       # the checks of the package and of its software-centre metadata
+)
 
 missing_packages() {
   local p
@@ -56,18 +60,41 @@ run_tests() {
   ctest --preset "$preset" -j "$(parallel_jobs)"
 }
 
-# A Release build without the tests, packed by CPack; the package's path is the last line.
+# A Release build without the tests, with every hardening flag Debian has, packed by CPack and
+# checked; the package's path is the last line.
 package() {
   local dir=build/package
+  local -x DEB_BUILD_MAINT_OPTIONS=hardening=+all
   local launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DM27_BUILD_TESTS=OFF \
-    "${launcher[@]}" >/dev/null
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" "${launcher[@]}" >/dev/null
   cmake --build "$dir" -j "$(parallel_jobs)"
+  rm -f "$dir"/m27_*.deb
   (cd "$dir" && cpack -G DEB >/dev/null)
   local deb
-  deb=$(ls "$dir"/m27_*.deb)
-  realpath "$deb"
+  deb=$(realpath "$dir"/m27_*.deb)
+  check_package "$deb"
+  echo "$deb"
+}
+
+# lintian on the package and appstreamcli on the metadata it installs must have nothing to say;
+# what they say is shown and fails the command.
+check_package() {
+  local deb=$1 said
+  # lintian's note that it runs as root is about this machine, not the package.
+  said=$(lintian "$deb" 2>&1 | grep -vx 'running with root privileges is not recommended!' || true)
+  [ -z "$said" ] || { echo "$said"; echo "m27.sh: lintian finds fault with $deb" >&2; return 1; }
+  local metainfo
+  metainfo=$(dirname "$deb")/shipped/m27.metainfo.xml
+  mkdir -p "$(dirname "$metainfo")"
+  dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/metainfo/m27.metainfo.xml >"$metainfo"
+  said=$(appstreamcli validate --no-net --strict "$metainfo" 2>&1) || {
+    echo "$said"
+    echo "m27.sh: appstreamcli finds fault with the metadata in $deb" >&2
+    return 1
+  }
 }
 
 cmd=${1:-}
@@ -118,7 +145,7 @@ case "$cmd" in
     exec build/dev/bin/transfer "$@"
     ;;
   *)
-    sed -n '3,11p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '3,12p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

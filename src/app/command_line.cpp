@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cli/help.h"
+#include "version.h"
 
 namespace m27 {
 namespace {
@@ -106,7 +107,7 @@ QString usage() {
          commands_help();
 }
 
-QString version_text() { return QStringLiteral("m27 " M27_VERSION); }
+QString version_text() { return QStringLiteral("m27 ") + QLatin1String(kVersion); }
 
 QString usage_error(const QString& what) {
   return QStringLiteral("m27: %1\ntry 'm27 --help'\n").arg(what);

@@ -37,7 +37,7 @@ Result<CommandLine> parse_command_line(const QStringList& args);
 // The text --help prints.
 QString usage();
 
-// The text --version prints: "m27 1.0.0".
+// The text --version prints: "m27 1.2.0".
 QString version_text();
 
 // The two lines a usage error prints: what is wrong, then "try 'm27 --help'".

@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "version.h"
+
 namespace m27 {
 namespace {
 
-QLabel* add_label(QVBoxLayout* layout, const char* name, const char* text, int point_size) {
-  auto* label = new QLabel(QString::fromUtf8(text));
+QLabel* add_label(QVBoxLayout* layout, const char* name, const QString& text, int point_size) {
+  auto* label = new QLabel(text);
   label->setObjectName(QString::fromUtf8(name));
   label->setAlignment(Qt::AlignCenter);
   QFont font = label->font();
@@ -38,9 +40,9 @@ Splash::Splash() {
   auto* layout = new QVBoxLayout(frame);
   layout->setContentsMargins(36, 28, 36, 28);
   layout->setSpacing(14);
-  add_label(layout, "lblCompanyProduct", "对讲机写频软件", 18);
-  add_label(layout, "lblPlatform", "版本：1.0.0.0", 11);
-  add_label(layout, "lblVersion", "发行日：2015.11", 11);
+  add_label(layout, "lblCompanyProduct", QStringLiteral("对讲机写频软件"), 18);
+  add_label(layout, "lblPlatform", QStringLiteral("版本：") + QLatin1String(kVersion), 11);
+  add_label(layout, "lblVersion", QStringLiteral("发行日：2015.11"), 11);
 
   auto* ok = new QPushButton(QStringLiteral("确定(&Q)"), frame);
   ok->setObjectName(QStringLiteral("Command1"));

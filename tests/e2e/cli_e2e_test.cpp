@@ -21,6 +21,7 @@
 #include "files/file_commands.h"
 #include "support/fake_radio_process.h"
 #include "support/varied_sheet.h"
+#include "version.h"
 
 namespace m27 {
 namespace {
@@ -350,7 +351,7 @@ TEST(CliUsage, HelpVersionAndTheBundledRadio) {
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   }
   EXPECT_TRUE(m27({"id", "--help"}).out.starts_with("usage: m27 id read"));
-  expect_runs({}, {{nullptr, "--version", 0, "", "m27 " M27_VERSION "\n"},
+  expect_runs({}, {{nullptr, "--version", 0, "", std::string("m27 ") + kVersion + "\n"},
                    {nullptr, "id read --fake-radio", 0, "读取 OK\n", "12345678\n"}});
 }
 

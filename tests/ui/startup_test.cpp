@@ -4,6 +4,7 @@
 // closed, each answer from its own button, and Qt's own buttons in Chinese.
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryFile>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "ui/qt_chinese.h"
 #include "ui/splash.h"
 #include "ui_test_support.h"
+#include "version.h"
 
 namespace m27::testing {
 
@@ -118,8 +120,8 @@ class StartupTest : public QObject {
     }
   }
 
-  // The first splash timer tick, a click on the window's background, a click or a key on the
-  // box; a later tick finds no box and does nothing.
+  // The box shows the program's version. The first splash timer tick, a click on the window's
+  // background, a click or a key on the box close it; a later tick finds no box and does nothing.
   void closes_the_about_box() {
     for (const QString by : {"Timer2", "background", "click", "key"}) {
       RecordingMessageBoxes boxes;
@@ -130,6 +132,8 @@ class StartupTest : public QObject {
       QWidget* background = w->centralWidget();
       const QPoint spot(background->width() - 4, background->height() - 4);
       QVERIFY(splash && splash->isVisible() && background->childAt(spot) == nullptr);
+      QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("lblPlatform"))->text(),
+               QStringLiteral("版本：") + QLatin1String(kVersion));
       if (by == "Timer2") w->splash_timer_elapsed();
       if (by == "background") QTest::mouseClick(background, Qt::LeftButton, {}, spot);
       if (by == "click") QTest::mouseClick(splash, Qt::LeftButton);
