@@ -89,7 +89,7 @@ void FileController::open_file(const QString& name) {
 }
 
 // An opened file starts a new history; a refused one changes nothing.
-// A file cut short opens with what it holds, and says so.
+// A file cut short opens with what it holds, says so, and leaves the sheet unsaved.
 void FileController::open_named_file(const QString& name) {
   const auto opening = open_channel_file(sheet_, path_of(name));
   view_.render();
@@ -98,9 +98,13 @@ void FileController::open_named_file(const QString& name) {
     return;
   }
   history_.clear();
-  history_.mark_unchanged(name);
   remember_file(name);
-  if (!opening.complete()) boxes_.show(attention(incomplete_file(opening.line_count)));
+  if (opening.complete()) {
+    history_.mark_unchanged(name);
+    return;
+  }
+  history_.mark_cut_short(name);
+  boxes_.show(attention(incomplete_file(opening.line_count)));
 }
 
 void FileController::settle_unsaved_changes(std::function<void()> then) {

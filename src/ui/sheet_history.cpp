@@ -64,6 +64,12 @@ void SheetHistory::mark_unchanged(const QString& file_name) {
   show_title();
 }
 
+void SheetHistory::mark_cut_short(const QString& file_name) {
+  unchanged_ = {};  // every field absent: no sheet is the same
+  open_file_ = file_name;
+  show_title();
+}
+
 void SheetHistory::show_title() {
   QString title = title_;
   if (!open_file_.isEmpty()) {

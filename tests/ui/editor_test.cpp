@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "files/file_commands.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -104,6 +105,52 @@ class EditorTest : public QObject {
               boxes.shown[0].message.title == "注意");
       QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
       QVERIFY(timers_running(*w) && (command == "save" || w->sheet() == startup_sheet()));
+    }
+  }
+
+  // Text that is no channel file is refused, naming its first bad line, and changes nothing. A
+  // file cut short fills what it leaves out from the start-up sheet, not from the grid just
+  // discarded, and the title marks the sheet as not saved.
+  void refuses_text_that_is_no_channel_file_and_completes_a_short_one() {
+    QTemporaryDir dir;
+    Sheet in_file = startup_sheet();
+    for (ChannelRow& row : in_file.rows) row.rx_frequency = row.tx_frequency = "440.50000";
+    const QByteArray whole = QByteArray::fromStdString(*channel_file_bytes(in_file));
+    qsizetype sixty_lines = 0;
+    for (int line = 0; line < 60; ++line) sixty_lines = whole.indexOf("\r\n", sixty_lines) + 2;
+    write_file(dir.filePath("short.m27"), whole.left(sixty_lines));
+    write_file(dir.filePath("hello.m27"), QByteArray("hello world\r\n").repeated(132));
+    const struct {
+      const char* file;
+      QString box;
+      QString title;
+      QString last_row;
+    } kCases[] = {
+        {"hello.m27",
+         "打开文件失败\n" + dir.filePath("hello.m27") +
+             "\n第2行（接收频率）：“hello world”不是有效的频率",
+         "写频软件 *", "462.12500D023462.12500D023宽带"},
+        {"short.m27", "文件不完整：只读到60行", "写频软件 - short.m27 *",
+         "440.50000OFF440.50000OFF窄带"},
+    };
+    for (const auto& c : kCases) {
+      ScriptedFileDialogs dialogs;
+      dialogs.open_answer = dir.filePath(c.file);
+      RecordingMessageBoxes boxes;
+      boxes.save_answer = SaveAnswer::Discard;
+      auto w = make_window(boxes, {}, &dialogs);
+      for (ChannelRow& row : w->sheet().rows) row.rx_tone = row.tx_tone = "D023";
+      for (ChannelRow& row : w->sheet().rows) row.bandwidth = "宽带";
+      w->render_sheet();
+      type_into_first_cell(*w);
+      action(*w, "MenuFileOpen")->trigger();
+      QCOMPARE(boxes.texts(), (QStringList{"当前信道数据已修改，是否保存？", c.box}));
+      QCOMPARE(w->windowTitle(), c.title);
+      QString last_row;
+      for (const char* array : {"Text1", "Text5", "Text3", "Text2", "Text4"}) {
+        last_row += cell(*w, array, 24)->text();
+      }
+      QCOMPARE(last_row, c.last_row);
     }
   }
 

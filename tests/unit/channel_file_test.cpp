@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "files/file_format.h"
+#include "files/gbk.h"
 #include "sheet_line.h"
 
 namespace m27 {
@@ -32,13 +33,13 @@ TEST(ChannelFile, WritesTheLinesColumnByColumnAndReadsThemBack) {
   Sheet sheet = startup_sheet();
   for (int r = 0; r < kRows; ++r) {
     const std::string n = std::to_string(r);
-    set_line(sheet.rows[r], kRowFields, "rx" + n + "|tx" + n + "|rt" + n + "|tt" + n + "|bw" + n);
+    set_line(sheet.rows[r], kRowFields, "1." + n + "|2." + n + "|rt" + n + "|tt" + n + "|bw" + n);
   }
   set_line(sheet, kOptionFields, "mode|transmit|€|ab\r|plan|total");
   sheet.fill_step = "step";
   const ChannelFile file = channel_file_of(sheet);
   std::vector<std::string> lines = {"mode"};  // the columns in file order
-  for (const std::string column : {"rx", "tx", "rt", "tt", "bw"}) {
+  for (const std::string column : {"1.", "2.", "rt", "tt", "bw"}) {
     for (int r = 0; r < kRows; ++r) lines.push_back(column + std::to_string(r));
   }
   lines.insert(lines.end(), {"plan", "total", "step", "transmit", "€", "ab\r"});
@@ -122,9 +123,9 @@ TEST(ChannelFile, OpeningSetsTheFieldsTheFileHasAfterItsModeAndNormalises) {
 // the open commands' tests). 0xFF is never a GBK byte; a lead byte whose trail byte would be the
 // CR is half a character; 0x7F can follow no lead byte.
 TEST(ChannelFile, ReadsEveryKindOfLineEndAlikeAndRefusesALineThatIsNoGbk) {
-  const std::string bytes = "1:\xC6\xD5\xCD\xA8\xC4\xA3\xCA\xBD\n450.12500\r\n\nOFF\r";
+  const std::string bytes = "1:\xC6\xD5\xCD\xA8\xC4\xA3\xCA\xBD\n450.12500\r\n\n451\r";
   EXPECT_EQ(*decode_channel_file(bytes), channel_file_from_lines(std::vector<std::string>{
-                                             "1:普通模式", "450.12500", "", "OFF"}));
+                                             "1:普通模式", "450.12500", "", "451"}));
   EXPECT_EQ(line_count(bytes), 4u);
   EXPECT_EQ(*decode_channel_file(""), ChannelFile{});
   const std::pair<std::string_view, const char*> kBad[] = {
@@ -152,6 +153,33 @@ TEST(ChannelFile, RefusesTextsThatCannotBeWritten) {
     lines[line] = text;
     const auto bytes = encode_channel_file(channel_file_from_lines(lines));
     EXPECT_EQ(bytes ? "" : bytes.reason(), reason);
+  }
+}
+
+// A frequency line (2 to 51) is empty or digits with at most one point, however long, whether
+// the file is written or read; other lines may hold anything.
+TEST(ChannelFile, RefusesAFrequencyLineThatIsNoNumberBothWays) {
+  const auto startup = channel_file_lines(channel_file_of(startup_sheet()));
+  const std::tuple<int, std::string, const char*> kCases[] = {
+      {1, "hello world", "第2行（接收频率）：“hello world”不是有效的频率"},
+      {25, "-450.1", "第26行（接收频率）：“-450.1”不是有效的频率"},
+      {26, "450 .1", "第27行（发射频率）：“450 .1”不是有效的频率"},
+      {50, "4.5.0", "第51行（发射频率）：“4.5.0”不是有效的频率"},
+      {1, "", ""},
+      {1, ".", ""},  // refused by the check before a write
+      {50, "99999.00000", ""},
+      {0, "hello", ""},
+      {51, "hello", ""},
+  };
+  for (const auto& [line, text, reason] : kCases) {
+    auto lines = startup;
+    lines[line] = text;
+    const auto bytes = encode_channel_file(channel_file_from_lines(lines));
+    EXPECT_EQ(bytes ? "" : bytes.reason(), reason);
+    std::string raw;
+    for (const auto& l : lines) raw += *utf8_to_gbk(l) + "\r\n";
+    const auto file = decode_channel_file(raw);
+    EXPECT_EQ(file ? "" : file.reason(), reason);
   }
 }
 

@@ -162,17 +162,29 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
 
 // The mode and one frequency are read before the line that is no GBK; a byte over 64 KiB; a file
 // deleted since the dialog listed it; an empty file (it would leave the sheet as it was, to be
-// written); a folder; a named pipe without a writer (it must not wait for one).
+// written); a folder; a named pipe without a writer (it must not wait for one); text that is no
+// channel file, in its first receive or its last transmit frequency.
 TEST(FileCommands, AFailedOpenSaysWhyAndChangesNothing) {
   ScratchDir dir;
   write_bytes(dir / "bad.m27", "2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n450.12500\r\n\xFF\r\n");
+  std::string hello;
+  for (int i = 0; i < 132; ++i) hello += "hello world\r\n";
+  write_bytes(dir / "hello.m27", hello);
+  std::string cut = *channel_file_bytes(startup_sheet());
+  write_bytes(dir / "tx.m27",
+              cut.replace(cut.find("462.12500", cut.find("462.12500") + 1), 9, "46.2.1"));
   write_bytes(dir / "big.m27", std::string(65537, '\n'));
   write_bytes(dir / "empty.m27", "");
   mkfifo((dir / "pipe.m27").c_str(), 0600);
   const std::pair<const char*, std::string> kBad[] = {
-      {"bad.m27", "第3行不是有效的GBK文字"}, {"big.m27", "文件大于65536字节"},
-      {"none.m27", system_reason(ENOENT)},   {"empty.m27", "文件是空的"},
-      {"", system_reason(EISDIR)},           {"pipe.m27", "文件是空的"},
+      {"bad.m27", "第3行不是有效的GBK文字"},
+      {"big.m27", "文件大于65536字节"},
+      {"none.m27", system_reason(ENOENT)},
+      {"empty.m27", "文件是空的"},
+      {"", system_reason(EISDIR)},
+      {"pipe.m27", "文件是空的"},
+      {"hello.m27", "第2行（接收频率）：“hello world”不是有效的频率"},
+      {"tx.m27", "第51行（发射频率）：“46.2.1”不是有效的频率"},
   };
   for (const auto& [name, reason] : kBad) {
     Sheet sheet = edited_sheet();
@@ -182,7 +194,8 @@ TEST(FileCommands, AFailedOpenSaysWhyAndChangesNothing) {
   }
 }
 
-// A file cut short opens as far as it reaches; the commands that send it to the radio refuse it.
+// A file cut short opens as far as it reaches, the rest as a freshly started window shows it
+// whatever the grid held before; the commands that send it to the radio refuse it.
 TEST(FileCommands, AFileCutShortOpensAsFarAsItReachesAndSaysHowFar) {
   ScratchDir dir;
   Sheet saved = edited_sheet();
@@ -197,7 +210,7 @@ TEST(FileCommands, AFileCutShortOpensAsFarAsItReachesAndSaysHowFar) {
   };
   for (const auto& [bytes, line_count, fsk] : kCases) {
     write_bytes(dir / "a.m27", bytes);
-    Sheet sheet = startup_sheet();
+    Sheet sheet = edited_sheet();  // FSK 开
     const FileOpening opening = open_channel_file(sheet, dir / "a.m27");
     EXPECT_EQ(opening.refusal, std::nullopt) << line_count;
     EXPECT_EQ(opening.line_count, line_count);
