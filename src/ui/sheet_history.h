@@ -24,7 +24,7 @@ class SheetHistory : public QObject {
   // program's name.
   SheetHistory(Sheet& sheet, QWidget* window, std::function<void()> render, QString title);
 
-  // "撤销" and "重做" in `menu`.
+  // "撤销(&U)" and "重做(&R)" in `menu`.
   void build_menu(QMenu* menu);
   // Nothing is undone or redone while an exchange uses the sheet.
   void set_commands_enabled(bool enabled);

@@ -4,7 +4,10 @@
 // closed, each answer from its own button, and Qt's own buttons in Chinese.
 
 #include <QAbstractButton>
+#include <QMap>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTemporaryFile>
 #include <optional>
 
@@ -39,6 +42,26 @@ QString shown() {
                    .arg(box->icon())
                    .arg(box->buttons().size())
              : QStringLiteral("none");
+}
+
+// The captions among `captions` whose Alt+letter another one has, "编辑(&E) 读取频率(&E)".
+QString shared_mnemonics(const QStringList& captions) {
+  QMap<QKeySequence, QStringList> by_key;
+  for (const QString& caption : captions) {
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    if (!key.isEmpty()) by_key[key] << caption;
+  }
+  QStringList shared;
+  for (const QStringList& same : by_key) {
+    if (same.size() > 1) shared << same;
+  }
+  return shared.join(' ');
+}
+
+QStringList captions(const QList<QAction*>& items) {
+  QStringList texts;
+  for (const QAction* item : items) texts << item->text();
+  return texts;
 }
 
 }  // namespace
@@ -166,6 +189,27 @@ class StartupTest : public QObject {
               dialog.isVisible() == runs && w->progress_window()->isVisible() == runs);
       QVERIFY(yes || (w->status_refresh_timer()->enabled() && w->splash_timer()->enabled()));
     }
+  }
+
+  // What one Alt+letter reaches at once, the menu titles and the window's buttons, is one thing,
+  // and so is each item within a menu; Alt+E reads the radio.
+  void every_mnemonic_reaches_one_thing() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    QStringList at_once = captions(w->menuBar()->actions());
+    for (const QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
+      if (button->isVisible()) at_once << button->text();
+    }
+    QCOMPARE(shared_mnemonics(at_once), QString());
+    for (const QMenu* menu : w->findChildren<QMenu*>()) {
+      QCOMPARE(menu->title() + ": " + shared_mnemonics(captions(menu->actions())),
+               menu->title() + ": ");
+    }
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QSignalSpy read(child<QPushButton>(*w, "Command2"), &QPushButton::clicked);
+    QTest::keyClick(w.get(), Qt::Key_E, Qt::AltModifier);
+    QVERIFY(read.count() == 1 || read.wait());
   }
 
   // A question comes up only after the box before it is closed; each button gives its answer;
