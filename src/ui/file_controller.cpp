@@ -56,7 +56,7 @@ auto FileController::with_timers_held(Dialog dialog) {
 bool FileController::save_with_dialog() {
   std::optional<QString> name;
   const auto failure = with_timers_held([&] {
-    name = dialogs_.save_file_name(view_.window);
+    name = dialogs_.save_file_name(view_.window, history_.open_file());
     file_name_ = name.value_or(QString());
     std::optional<std::filesystem::path> path;
     if (name) path = path_of(*name);

@@ -46,6 +46,8 @@ class SheetHistory : public QObject {
   // A completed read replaces the sheet in one undoable step and becomes what the sheet is
   // compared with.
   void apply_read_sheet(const Sheet& read);
+  // The file last opened or saved; empty before the first.
+  const QString& open_file() const { return open_file_; }
   // "写频软件 - shop.m27 *": the name once a file was opened or saved, `*` while it differs.
   void show_title();
 

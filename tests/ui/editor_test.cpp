@@ -5,8 +5,10 @@
 // "导入CSV…" and "导出CSV…". The formats and their refusals are the core's; these
 // tests prove that the window reaches them and shows what they decide.
 
+#include <QFileDialog>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "files/file_commands.h"
 #include "ui_test_support.h"
@@ -82,6 +84,7 @@ class EditorTest : public QObject {
     action(*w, "MenuSave")->trigger();
     action(*w, "MenuFileOpen")->trigger();
     QCOMPARE(dialogs.open_starts, (QStringList{dir.filePath("pro.m27"), QString()}));
+    QCOMPARE(dialogs.save_starts, (QStringList{QString(), dir.filePath("pro.m27")}));
     QVERIFY(cell(*w, "Text5", 3)->text() == "I754" && timers_running(*w));
     QCOMPARE(boxes.texts(), QStringList{"当前信道数据已修改，是否保存？"});
   }
@@ -151,6 +154,34 @@ class EditorTest : public QObject {
         last_row += cell(*w, array, 24)->text();
       }
       QCOMPARE(last_row, c.last_row);
+    }
+  }
+
+  // The toolkit's own dialogs: a name typed without an extension gets ".m27" in the save dialog
+  // and ".csv" in the export dialog, so that the open and import dialogs list the file; a name
+  // with another extension is kept as typed.
+  void the_save_dialogs_add_their_extension_to_a_bare_name() {
+    QTemporaryDir dir;
+    const struct {
+      const char* typed;
+      bool csv;
+      const char* saved;
+    } kCases[] = {{"shop", false, "shop.m27"},
+                  {"shop", true, "shop.csv"},
+                  {"shop.txt", false, "shop.txt"},
+                  {"shop.txt", true, "shop.txt"}};
+    for (const auto& c : kCases) {
+      QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) qFatal("no file dialog");
+        dialog->setDirectory(dir.path());
+        dialog->selectFile(c.typed);
+        static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+      });
+      QtFileDialogs dialogs;
+      const auto name = c.csv ? dialogs.csv_export_name(nullptr).value().file
+                              : dialogs.save_file_name(nullptr, QString()).value();
+      QCOMPARE(name, dir.filePath(c.saved));
     }
   }
 
