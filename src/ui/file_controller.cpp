@@ -13,7 +13,9 @@
 #include "link/qt/port_trace.h"
 #include "ui/form_timer.h"
 #include "ui/recent_files.h"
+#include "ui/settings.h"
 #include "ui/sheet_history.h"
+#include "ui/status_bar.h"
 
 namespace m27 {
 namespace {
@@ -40,7 +42,20 @@ FileController::FileController(Sheet& sheet, SheetHistory& history, MessageBoxes
   connect(menu_.import_csv, &QAction::triggered, this, &FileController::import_csv_click);
   connect(menu_.trace, &QAction::triggered, this, &FileController::trace_click);
   menu_.trace->setChecked(port_trace().active());  // --trace FILE
+  note_failures();
   fill_recent_menu();
+}
+
+// Told once: a trace ends at its first failure, the settings say so once a run.
+void FileController::note_failures() {
+  connect(&port_trace(), &PortTrace::failed, this,
+          [this](const QString& file, const QString& reason) {
+            menu_.trace->setChecked(false);
+            view_.status_bar->show_note(QStringLiteral("通讯记录失败：%1：%2").arg(file, reason));
+          });
+  connect(&settings_failure(), &SettingsFailure::failed, this, [this](const QString& file) {
+    view_.status_bar->show_note(QStringLiteral("设置保存失败：%1").arg(file));
+  });
 }
 
 template <typename Dialog>

@@ -354,6 +354,15 @@ TEST(CliUsage, HelpVersionAndTheBundledRadio) {
                    {nullptr, "id read --fake-radio", 0, "读取 OK\n", "12345678\n"}});
 }
 
+// A trace file that cannot be written (a full disk) is told once, and the command goes on.
+TEST(CliTrace, AFileThatCannotBeWrittenIsToldOnce) {
+  const Outcome traced = m27({"--trace", "/dev/full", "rssi", "read", "--fake-radio"});
+  EXPECT_TRUE(traced.exited && traced.status == 0 && traced.out == "45 43\n") << traced.err;
+  const QString err = QString::fromStdString(traced.err);
+  EXPECT_EQ(err.count("m27: --trace /dev/full: No space left on device\n"), 1) << traced.err;
+  EXPECT_TRUE(err.endsWith("读取 OK\n")) << traced.err;
+}
+
 // The fake radio's own command line: it starts from a loaded memory, dumps what it holds when a
 // signal ends it and refuses bad arguments. Serving its pseudo-terminal, reopened by every run,
 // and keeping what was written, every test above shows.

@@ -5,12 +5,14 @@
 // "导入CSV…" and "导出CSV…". The formats and their refusals are the core's; these
 // tests prove that the window reaches them and shows what they decide.
 
+#include <QDir>
 #include <QFileDialog>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "files/file_commands.h"
+#include "link/qt/port_trace.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -183,6 +185,32 @@ class EditorTest : public QObject {
                               : dialogs.save_file_name(nullptr, QString()).value();
       QCOMPARE(name, dir.filePath(c.saved));
     }
+  }
+
+  // A trace file that cannot be written (a full disk) ends the trace, the item unchecked, and a
+  // settings file that cannot be written (a folder in its place): each is noted in the status
+  // bar once.
+  void a_trace_or_settings_file_that_cannot_be_written_is_noted_once() {
+    QTemporaryDir config;
+    QVERIFY(QDir(config.path()).mkpath("m27/m27.ini"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    QVERIFY(!port_trace().start("/dev/full"));  // as --trace starts it
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes);
+    auto* bar = child<StatusBar>(*w, "StatusBar1");
+    QVERIFY(action(*w, "MenuTrace")->isChecked());
+    const std::uint8_t bytes[] = {0x53, 0x03};
+    for (int twice = 0; twice < 2; ++twice) {
+      port_trace().record(TraceDirection::Sent, bytes);
+      QCOMPARE(bar->currentMessage(),
+               twice ? QString() : "通讯记录失败：/dev/full：No space left on device");
+      bar->clearMessage();
+      action(*w, "verify_after_write")->trigger();
+      QCOMPARE(bar->currentMessage(),
+               twice ? QString() : "设置保存失败：" + config.filePath("m27/m27.ini"));
+      bar->clearMessage();
+    }
+    QVERIFY(!port_trace().active() && !action(*w, "MenuTrace")->isChecked());
   }
 
   // Before the exit, the open dialog and a read: 保存 saves first and goes on, 不保存 goes on,

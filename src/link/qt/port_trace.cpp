@@ -20,7 +20,14 @@ void PortTrace::record(TraceDirection direction, std::span<const std::uint8_t> b
   if (!file_ || bytes.empty()) return;
   std::string line = trace_line(Clock::now() - opened_, direction, bytes);
   line += '\n';
-  file_->write(line.data(), static_cast<qint64>(line.size()));
+  if (file_->write(line.data(), static_cast<qint64>(line.size())) ==
+      static_cast<qint64>(line.size())) {
+    return;
+  }
+  const QString file = file_->fileName();
+  const QString reason = file_->errorString();
+  stop();
+  emit failed(file, reason);
 }
 
 PortTrace& port_trace() {
