@@ -24,6 +24,7 @@
 #include "cli/stop_signal.h"
 #include "cli/verify_command.h"
 #include "files/file_commands.h"
+#include "link/qt/port_trace.h"
 #include "link/write_transfer.h"
 #include "service/id_operations.h"
 #include "service/monitor_command.h"
@@ -152,6 +153,9 @@ int run(const RssiAdjustArgs& args, const PortMap& ports) {
 
 int run_cli_command(const CliCommand& command, const PortMap& ports) {
   signal(SIGPIPE, SIG_IGN);  // a closed output shows as a failed write instead of killing us
+  QObject::connect(&port_trace(), &PortTrace::failed, [](const QString& file, const QString& why) {
+    std::cerr << "m27: --trace " << file.toStdString() << ": " << why.toStdString() << std::endl;
+  });
   return std::visit([&](const auto& args) { return run(args, ports); }, command);
 }
 

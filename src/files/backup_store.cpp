@@ -26,19 +26,22 @@ bool all_digits(std::string_view text) {
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Removes the oldest backups beyond `kBackupsKept`. A backup that cannot be removed stays: it
-// costs a little room and loses nothing.
-void drop_oldest(const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> backups;
+// Removes the oldest backups beyond `kBackupsKept`, never `kept`, the one just written: with the
+// clock set back (a reset shop PC, another time zone) it is the oldest by name and by time. A
+// backup that cannot be removed stays: it costs a little room and loses nothing.
+void drop_oldest(const std::filesystem::path& folder, const std::filesystem::path& kept) {
+  std::vector<std::filesystem::path> others;
   std::error_code error;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
        it.increment(error)) {
-    if (is_backup_name(it->path().filename().string())) backups.push_back(it->path());
+    if (is_backup_name(it->path().filename().string()) && it->path() != kept) {
+      others.push_back(it->path());
+    }
   }
-  if (backups.size() <= kBackupsKept) return;
-  std::sort(backups.begin(), backups.end());
-  const auto excess = static_cast<std::ptrdiff_t>(backups.size() - kBackupsKept);
-  for (auto it = backups.begin(); it != backups.begin() + excess; ++it) {
+  if (others.size() < kBackupsKept) return;
+  std::sort(others.begin(), others.end());
+  const auto excess = static_cast<std::ptrdiff_t>(others.size() - (kBackupsKept - 1));
+  for (auto it = others.begin(); it != others.begin() + excess; ++it) {
     std::filesystem::remove(*it, error);
   }
 }
@@ -98,7 +101,7 @@ Result<std::filesystem::path> save_backup(const std::filesystem::path& folder, c
     const int error = create_file(path, *bytes, fs);
     if (error == EEXIST) continue;
     if (error != 0) return Failure{reason_of(error)};
-    drop_oldest(folder);
+    drop_oldest(folder, path);
     return path;
   }
   return Failure{reason_of(EEXIST)};

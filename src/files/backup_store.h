@@ -43,8 +43,8 @@ std::string backup_name(const LocalTime& time, int attempt = 0);
 bool is_backup_name(std::string_view name);
 
 // Saves the bytes a save of `sheet` would write as a new backup in `folder` (made when missing)
-// under the name of `now`, then removes the oldest backups beyond `kBackupsKept`. The path of
-// the new backup, or why there is none.
+// under the name of `now`, then removes the oldest other backups beyond `kBackupsKept`, however
+// the names of the others stand to the clock. The path of the new backup, or why there is none.
 Result<std::filesystem::path> save_backup(const std::filesystem::path& folder, const LocalTime& now,
                                           const Sheet& sheet, FileSystem& fs = local_file_system());
 

@@ -47,6 +47,12 @@ std::vector<std::string> channel_file_lines(const ChannelFile& file);
 // wins and a partial last group sets only the settings it reaches.
 ChannelFile channel_file_from_lines(std::span<const std::string> lines);
 
+// The first frequency line (2 to 51) that is neither empty nor digits with at most one point, as
+// "第2行（接收频率）：“hello world”不是有效的频率". No cell holds such a text after a read, a fill
+// or typing in the receive column, so a file that does is no channel file and is not opened;
+// saving refuses it alike, so that every file the program writes opens again.
+std::optional<std::string> misplaced_frequency_line(std::span<const std::string> lines);
+
 // The opening of a file: a present mode goes into mode and `change_mode` loads its tone
 // list and resets every tone before the file's tones arrive; then every present field into its
 // text; then `commit_edits`, the frequency cells lose their tab stops, and `enable_rows_in_use`.

@@ -49,8 +49,12 @@ FileOpening open_channel_file(Sheet& sheet, const std::filesystem::path& file, F
   if (bytes->empty()) return {open_failure(file, "文件是空的")};
   const auto record = decode_channel_file(*bytes);
   if (!record) return {open_failure(file, record.reason())};
+  const FileOpening opening{std::nullopt, line_count(*bytes)};
+  // What a file cut short leaves out is not the previous grid's, which may belong to another
+  // radio or to edits just discarded, but what a freshly started window shows.
+  if (!opening.complete()) sheet = startup_sheet();
   apply_channel_file(sheet, *record);
-  return {std::nullopt, line_count(*bytes)};
+  return opening;
 }
 
 std::string incomplete_file(std::size_t line_count) {

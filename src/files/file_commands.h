@@ -29,14 +29,15 @@ Result<std::string> channel_file_bytes(Sheet sheet);
 struct FileOpening {
   std::optional<Message> refusal;  // the file was refused and the sheet is as it was
   std::size_t line_count = 0;      // the lines of the file that was applied
-  // A file of fewer lines sets only the fields its lines reach; nobody can tell from the file
-  // what the rest should be.
+  // A file of fewer lines sets only the fields its lines reach, over the start-up sheet; nobody
+  // can tell from the file what the rest should be.
   bool complete() const { return line_count >= kChannelFileLines; }
 };
 
-// Reads and applies the file (`apply_channel_file`). A file that cannot be read, is larger than
-// 64 KiB, is empty or holds a line that is not GBK leaves the sheet exactly as it was and gives
-// the message to show.
+// Reads and applies the file (`apply_channel_file`), a file cut short over the start-up sheet.
+// A file that cannot be read, is larger than 64 KiB, is empty, holds a line that is not GBK or a
+// frequency line that is no number leaves the sheet exactly as it was and gives the message to
+// show.
 FileOpening open_channel_file(Sheet& sheet, const std::filesystem::path& file,
                               FileSystem& fs = local_file_system());
 

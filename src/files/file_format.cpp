@@ -29,6 +29,7 @@ std::vector<std::string_view> split_lines(std::string_view bytes) {
 
 Result<std::string> encode_channel_file(const ChannelFile& file) {
   const std::vector<std::string> lines = channel_file_lines(file);
+  if (auto misplaced = misplaced_frequency_line(lines)) return Failure{std::move(*misplaced)};
   std::string bytes;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     // A line break inside a text would move every later line to another field.
@@ -53,6 +54,7 @@ Result<ChannelFile> decode_channel_file(std::string_view bytes) {
     if (!text) return Failure{line_number(i) + "不是有效的GBK文字"};
     lines.push_back(std::move(*text));
   }
+  if (auto misplaced = misplaced_frequency_line(lines)) return Failure{std::move(*misplaced)};
   return channel_file_from_lines(lines);
 }
 

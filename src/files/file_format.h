@@ -15,13 +15,15 @@ namespace m27 {
 inline constexpr std::size_t kMaxChannelFileBytes = 64 * 1024;
 
 // The 132 lines in GBK, CR LF after every one. A text that holds a line break or a character
-// GBK has no code for fails with its line number ("第5行含有GBK无法表示的字符"), and so does
-// a file that would be too large to open again.
+// GBK has no code for fails with its line number ("第5行含有GBK无法表示的字符"), and so do a
+// frequency that is no number (`misplaced_frequency_line`) and a file that would be too large to
+// open again.
 Result<std::string> encode_channel_file(const ChannelFile& file);
 
 // The record in a file's bytes. A line ends with CR LF, a bare LF or the end of the file; one
 // CR before its end is dropped. A line that is not GBK fails with its number
-// ("第5行不是有效的GBK文字").
+// ("第5行不是有效的GBK文字"), and so does a frequency line that is no number
+// (`misplaced_frequency_line`).
 Result<ChannelFile> decode_channel_file(std::string_view bytes);
 
 // The number of lines in a file's bytes, counted as `decode_channel_file` splits them: 0 for an

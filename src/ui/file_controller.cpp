@@ -13,7 +13,9 @@
 #include "link/qt/port_trace.h"
 #include "ui/form_timer.h"
 #include "ui/recent_files.h"
+#include "ui/settings.h"
 #include "ui/sheet_history.h"
+#include "ui/status_bar.h"
 
 namespace m27 {
 namespace {
@@ -40,7 +42,20 @@ FileController::FileController(Sheet& sheet, SheetHistory& history, MessageBoxes
   connect(menu_.import_csv, &QAction::triggered, this, &FileController::import_csv_click);
   connect(menu_.trace, &QAction::triggered, this, &FileController::trace_click);
   menu_.trace->setChecked(port_trace().active());  // --trace FILE
+  note_failures();
   fill_recent_menu();
+}
+
+// Told once: a trace ends at its first failure, the settings say so once a run.
+void FileController::note_failures() {
+  connect(&port_trace(), &PortTrace::failed, this,
+          [this](const QString& file, const QString& reason) {
+            menu_.trace->setChecked(false);
+            view_.status_bar->show_note(QStringLiteral("通讯记录失败：%1：%2").arg(file, reason));
+          });
+  connect(&settings_failure(), &SettingsFailure::failed, this, [this](const QString& file) {
+    view_.status_bar->show_note(QStringLiteral("设置保存失败：%1").arg(file));
+  });
 }
 
 template <typename Dialog>
@@ -56,7 +71,7 @@ auto FileController::with_timers_held(Dialog dialog) {
 bool FileController::save_with_dialog() {
   std::optional<QString> name;
   const auto failure = with_timers_held([&] {
-    name = dialogs_.save_file_name(view_.window);
+    name = dialogs_.save_file_name(view_.window, history_.open_file());
     file_name_ = name.value_or(QString());
     std::optional<std::filesystem::path> path;
     if (name) path = path_of(*name);
@@ -89,7 +104,7 @@ void FileController::open_file(const QString& name) {
 }
 
 // An opened file starts a new history; a refused one changes nothing.
-// A file cut short opens with what it holds, and says so.
+// A file cut short opens with what it holds, says so, and leaves the sheet unsaved.
 void FileController::open_named_file(const QString& name) {
   const auto opening = open_channel_file(sheet_, path_of(name));
   view_.render();
@@ -98,9 +113,13 @@ void FileController::open_named_file(const QString& name) {
     return;
   }
   history_.clear();
-  history_.mark_unchanged(name);
   remember_file(name);
-  if (!opening.complete()) boxes_.show(attention(incomplete_file(opening.line_count)));
+  if (opening.complete()) {
+    history_.mark_unchanged(name);
+    return;
+  }
+  history_.mark_cut_short(name);
+  boxes_.show(attention(incomplete_file(opening.line_count)));
 }
 
 void FileController::settle_unsaved_changes(std::function<void()> then) {

@@ -3,7 +3,8 @@
 // The file commands of the window: "打开文件" and "保存文件", the recent files, a file dropped on
 // the window or named at start-up, "导出CSV…" and "导入CSV…", the serial trace "通讯记录…", and
 // the question that comes before unsaved changes would be lost. While a file dialog is open the
-// status refresh and the about box's timer are held.
+// status refresh and the about box's timer are held. A trace or settings file that cannot be
+// written is noted in the status bar.
 
 #include <QObject>
 #include <QString>
@@ -22,6 +23,7 @@ namespace m27 {
 
 class FormTimer;
 class SheetHistory;
+class StatusBar;
 
 class FileController : public QObject {
   Q_OBJECT
@@ -32,6 +34,7 @@ class FileController : public QObject {
     std::function<void()> render;
     FormTimer* status_refresh_timer;
     FormTimer* splash_timer;
+    StatusBar* status_bar;
   };
   struct Menu {
     QAction* open;
@@ -67,6 +70,7 @@ class FileController : public QObject {
   void export_csv_click();
   void import_csv_click();
   void trace_click();
+  void note_failures();
   // Runs `dialog` with the timers held.
   template <typename Dialog>
   auto with_timers_held(Dialog dialog);

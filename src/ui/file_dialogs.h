@@ -16,9 +16,10 @@ class FileDialogs {
  public:
   virtual ~FileDialogs() = default;
 
-  // The name to save under, taken as typed (no extension added, an existing file is replaced
-  // without a question); nullopt when the user cancels.
-  virtual std::optional<QString> save_file_name(QWidget* parent) = 0;
+  // The name to save under, the dialog starting at `start` (the open file, if any); a name
+  // typed without an extension gets ".m27", so that the open dialog lists the file; an existing
+  // file is replaced without a question. nullopt when the user cancels.
+  virtual std::optional<QString> save_file_name(QWidget* parent, const QString& start) = 0;
 
   // An existing file, the dialog starting at `start`; nullopt when the user cancels.
   virtual std::optional<QString> open_file_name(QWidget* parent, const QString& start) = 0;
@@ -27,7 +28,8 @@ class FileDialogs {
     QString file;
     CsvLayout layout = CsvLayout::Grid;
   };
-  // "导出CSV…": the CSV file to write and its layout; nullopt when the user cancels.
+  // "导出CSV…": the CSV file to write (".csv" added to a name typed without an extension) and
+  // its layout; nullopt when the user cancels.
   virtual std::optional<CsvChoice> csv_export_name(QWidget* parent) = 0;
 
   // "导入CSV…": an existing CSV file; nullopt when the user cancels.
@@ -39,7 +41,7 @@ class FileDialogs {
 
 class QtFileDialogs : public FileDialogs {
  public:
-  std::optional<QString> save_file_name(QWidget* parent) override;
+  std::optional<QString> save_file_name(QWidget* parent, const QString& start) override;
   std::optional<QString> open_file_name(QWidget* parent, const QString& start) override;
   std::optional<CsvChoice> csv_export_name(QWidget* parent) override;
   std::optional<QString> csv_import_name(QWidget* parent) override;

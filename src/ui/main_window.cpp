@@ -43,7 +43,7 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   connect_lifecycle();
   files_ = new FileController(
       sheet_, *history_, boxes_, file_dialogs_,
-      {this, [this] { render_sheet(); }, status_refresh_timer_, splash_timer_},
+      {this, [this] { render_sheet(); }, status_refresh_timer_, splash_timer_, status_bar_},
       {open_action_, save_action_, recent_files_, export_csv_, import_csv_, trace_});
   setAcceptDrops(true);
   transfers_ =

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu tree of the main window. Items without a handler here either have none (`bt_2`,
-// `qita`, `xbm27`) or get theirs from the command that owns them.
+// `qita`, `xbm27`) or get theirs from the command that owns them. An Alt+letter reaches one
+// thing: the menu titles and the window's buttons have letters of their own, and so have the
+// items of each menu.
 
 #include <QMenu>
 #include <QMenuBar>
@@ -54,25 +56,25 @@ void MainWindow::build_menus() {
   QMenu* file = add_menu(this, bar, "MenuFile", "文件(&F)");
   open_action_ = add_item(file, "MenuFileOpen", "打开文件(&O)");
   save_action_ = add_item(file, "MenuSave", "保存文件(&s)");
-  recent_files_ = add_submenu(file, "recent_files", "最近打开的文件");
-  export_csv_ = add_item(file, "MenuExportCsv", "导出CSV…");
-  import_csv_ = add_item(file, "MenuImportCsv", "导入CSV…");
-  open_backups_ = add_item(file, "open_backups", "打开备份文件夹");
+  recent_files_ = add_submenu(file, "recent_files", "最近打开的文件(&R)");
+  export_csv_ = add_item(file, "MenuExportCsv", "导出CSV(&X)…");
+  import_csv_ = add_item(file, "MenuImportCsv", "导入CSV(&I)…");
+  open_backups_ = add_item(file, "open_backups", "打开备份文件夹(&B)");
   add_separator(file, "wer6wr6");
   exit_action_ = add_item(file, "FormCancel", "退出(&E)");
 
-  history_->build_menu(add_menu(this, bar, "edit", "编辑(&E)"));
+  history_->build_menu(add_menu(this, bar, "edit", "编辑(&B)"));
 
   QMenu* settings = add_menu(this, bar, "chuankoushezhi", "设置(&I)");
   ports_->build_menu(add_submenu(settings, "com", "端口(&C)"));
   QMenu* baud = add_submenu(settings, "botelv", "波特率(&P)");
   baud_9600_action_ = add_checked_item(baud, "bt_2", "9600");
   add_item(settings, "qita", "其他(&O)");
-  trace_ = add_item(settings, "MenuTrace", "通讯记录…");
+  trace_ = add_item(settings, "MenuTrace", "通讯记录(&T)…");
   trace_->setCheckable(true);  // checked while a trace is being written
   add_separator(settings, "w13888");
-  backup_after_read_ = add_item(settings, "backup_after_read", "读频自动备份");
-  verify_after_write_ = add_item(settings, "verify_after_write", "写后校验");
+  backup_after_read_ = add_item(settings, "backup_after_read", "读频自动备份(&B)");
+  verify_after_write_ = add_item(settings, "verify_after_write", "写后校验(&V)");
 
   QMenu* model = add_menu(this, bar, "jixinxinxi", "机型选择(&J)");
   model_action_ = add_checked_item(model, "xbm27", "------");

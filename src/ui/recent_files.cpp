@@ -30,6 +30,6 @@ QStringList load_recent_files() {
   return existing;
 }
 
-void save_recent_files(const QStringList& files) { program_settings().setValue(kKey, files); }
+void save_recent_files(const QStringList& files) { store_setting(kKey, files); }
 
 }  // namespace m27

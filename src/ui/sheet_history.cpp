@@ -17,10 +17,10 @@ SheetHistory::SheetHistory(Sheet& sheet, QWidget* window, std::function<void()> 
       title_(std::move(title)) {}
 
 void SheetHistory::build_menu(QMenu* menu) {
-  undo_ = menu->addAction(QStringLiteral("撤销"), &undo_stack_, &QUndoStack::undo);
+  undo_ = menu->addAction(QStringLiteral("撤销(&U)"), &undo_stack_, &QUndoStack::undo);
   undo_->setObjectName(QStringLiteral("undo"));
   undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  redo_ = menu->addAction(QStringLiteral("重做"), &undo_stack_, &QUndoStack::redo);
+  redo_ = menu->addAction(QStringLiteral("重做(&R)"), &undo_stack_, &QUndoStack::redo);
   redo_->setObjectName(QStringLiteral("redo"));
   redo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
   connect(&undo_stack_, &QUndoStack::indexChanged, this, &SheetHistory::enable_undo_redo);
@@ -61,6 +61,12 @@ bool SheetHistory::unsaved_changes() const { return channel_file_of(sheet_) != u
 void SheetHistory::mark_unchanged(const QString& file_name) {
   unchanged_ = channel_file_of(sheet_);
   if (!file_name.isEmpty()) open_file_ = file_name;
+  show_title();
+}
+
+void SheetHistory::mark_cut_short(const QString& file_name) {
+  unchanged_ = {};  // every field absent: no sheet is the same
+  open_file_ = file_name;
   show_title();
 }
 

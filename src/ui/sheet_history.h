@@ -24,7 +24,7 @@ class SheetHistory : public QObject {
   // program's name.
   SheetHistory(Sheet& sheet, QWidget* window, std::function<void()> render, QString title);
 
-  // "撤销" and "重做" in `menu`.
+  // "撤销(&U)" and "重做(&R)" in `menu`.
   void build_menu(QMenu* menu);
   // Nothing is undone or redone while an exchange uses the sheet.
   void set_commands_enabled(bool enabled);
@@ -38,11 +38,16 @@ class SheetHistory : public QObject {
   bool unsaved_changes() const;
   // What was opened, saved or read last: the sheet is compared with it from now on.
   void mark_unchanged(const QString& file_name);
+  // A file cut short was opened: the sheet holds more than the file, so it counts as changed
+  // until it is saved.
+  void mark_cut_short(const QString& file_name);
   // An opened file starts a new history.
   void clear() { undo_stack_.clear(); }
   // A completed read replaces the sheet in one undoable step and becomes what the sheet is
   // compared with.
   void apply_read_sheet(const Sheet& read);
+  // The file last opened or saved; empty before the first.
+  const QString& open_file() const { return open_file_; }
   // "写频软件 - shop.m27 *": the name once a file was opened or saved, `*` while it differs.
   void show_title();
 
@@ -55,7 +60,7 @@ class SheetHistory : public QObject {
   std::function<void()> render_;
   QString title_;          // the program's name, or the name of the plan last applied
   QString open_file_;      // the file last opened or saved, named in the title
-  ChannelFile unchanged_;  // the sheet's content as last opened, saved or read
+  ChannelFile unchanged_;  // the sheet's content as last opened, saved or read; else nothing
   QUndoStack undo_stack_;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;

@@ -41,6 +41,11 @@ void StatusBar::set_panel1(const QString& text) { panel1_->setText(text); }
 
 QString StatusBar::panel1() const { return panel1_->text(); }
 
+void StatusBar::show_note(const QString& text) {
+  constexpr int kNoteMs = 10'000;
+  showMessage(text, kNoteMs);
+}
+
 void StatusBar::show_clock() {
   const QDateTime now = QDateTime::currentDateTime();
   panel2_->setText(now.date().toString(QStringLiteral("yyyy/M/d")));

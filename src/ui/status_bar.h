@@ -18,6 +18,8 @@ class StatusBar : public QStatusBar {
 
   void set_panel1(const QString& text);
   QString panel1() const;
+  // A note in place of panel 1 for ten seconds ("通讯记录失败：…"); then panel 1 is back.
+  void show_note(const QString& text);
 
  private:
   void show_clock();

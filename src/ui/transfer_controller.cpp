@@ -28,7 +28,7 @@ void remember(QAction* item, const QString& key, bool by_default) {
   item->setCheckable(true);
   item->setChecked(program_settings().value(key, by_default).toBool());
   QObject::connect(item, &QAction::toggled, item,
-                   [key](bool checked) { program_settings().setValue(key, checked); });
+                   [key](bool checked) { store_setting(key, checked); });
 }
 
 std::filesystem::path backups() {

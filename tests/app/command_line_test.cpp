@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QRegularExpression>
+
+#include "cli/help.h"
+
 namespace m27 {
 namespace {
 
@@ -51,6 +56,32 @@ TEST(CommandLine, SplitsThePortsTheSwitchesAndTheCommandOrSaysWhatIsWrong) {
   };
   for (const auto& c : kCases)
     EXPECT_EQ(outcome(c.words), c.expected) << c.words.join(' ').toStdString();
+}
+
+// The manual page keeps up with the help: every command the help lists heads an item of the
+// page's COMMANDS, every option it names is on the page, and so is its exit status.
+TEST(ManualPage, CoversEveryCommandOptionAndExitStatusOfTheHelp) {
+  QFile file(QStringLiteral(M27_MANUAL_PAGE));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  // Without roff's quotes, font changes and escaped minus signs.
+  const QString page = QString::fromUtf8(file.readAll())
+                           .replace(QStringLiteral("\\-"), QStringLiteral("-"))
+                           .remove(QRegularExpression(QStringLiteral("\\\\f[BIRP]|\"")));
+  QString help = usage();
+  static const QRegularExpression kCommand(QStringLiteral("^  ([a-z]+(?: [a-z|]+)*)"),
+                                           QRegularExpression::MultilineOption);
+  const QString listed = help.section(QStringLiteral("\ncommands ("), 1).section("\n\n", 0, 0);
+  for (const auto& command : kCommand.globalMatch(listed)) {
+    const QString head = "\n.TP\n.B[IR]? " + QRegularExpression::escape(command.captured(1));
+    EXPECT_TRUE(page.contains(QRegularExpression(head + "[ \n]"))) << head.toStdString();
+    help += command_help(command.captured(1).section(' ', 0, 0));
+  }
+  static const QRegularExpression kOption(QStringLiteral("(?<![\\w-])--?[a-z][a-z-]*"));
+  for (const auto& option : kOption.globalMatch(help)) {
+    EXPECT_TRUE(page.contains(option.captured())) << option.captured().toStdString();
+  }
+  const QString exit_status = usage().section(QStringLiteral("Exit status: "), 1).simplified();
+  EXPECT_TRUE(page.simplified().contains(".SH EXIT STATUS " + exit_status)) << page.toStdString();
 }
 
 }  // namespace

@@ -341,7 +341,8 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   EXPECT_TRUE(m27({"--port", "com1=" + held, "ports"}).out.starts_with(listed + "\n"));
 }
 
-// The help names every option and command, and an example of the ID series.
+// The help names every option and command, and an example of the ID series; the bundled radio
+// answers, also through a trace that fails.
 TEST(CliUsage, HelpVersionAndTheBundledRadio) {
   const Outcome help = m27({"--help"});
   EXPECT_EQ(help.status, 0);
@@ -351,8 +352,12 @@ TEST(CliUsage, HelpVersionAndTheBundledRadio) {
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   }
   EXPECT_TRUE(m27({"id", "--help"}).out.starts_with("usage: m27 id read"));
-  expect_runs({}, {{nullptr, "--version", 0, "", std::string("m27 ") + kVersion + "\n"},
-                   {nullptr, "id read --fake-radio", 0, "读取 OK\n", "12345678\n"}});
+  expect_runs({},
+              {{nullptr, "--version", 0, "", std::string("m27 ") + kVersion + "\n"},
+               {nullptr, "id read --fake-radio", 0, "读取 OK\n", "12345678\n"},
+               // A trace that cannot be written (a full disk) is told once; the command goes on.
+               {nullptr, "--trace /dev/full id read --fake-radio", 0,
+                "m27: --trace /dev/full: No space left on device\n读取 OK\n", "12345678\n"}});
 }
 
 // The fake radio's own command line: it starts from a loaded memory, dumps what it holds when a

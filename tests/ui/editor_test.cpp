@@ -5,9 +5,12 @@
 // "导入CSV…" and "导出CSV…". The formats and their refusals are the core's; these
 // tests prove that the window reaches them and shows what they decide.
 
+#include <QFileDialog>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include "link/qt/port_trace.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -41,7 +44,7 @@ class EditorTest : public QObject {
 
  private slots:
   void init() {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_.path());
     QSettings(QSettings::IniFormat, QSettings::UserScope, "m27", "m27").clear();
   }
 
@@ -80,19 +83,20 @@ class EditorTest : public QObject {
     dialogs.open_answer.reset();
     action(*w, "MenuSave")->trigger();
     action(*w, "MenuFileOpen")->trigger();
-    QCOMPARE(dialogs.open_starts, (QStringList{dir.filePath("pro.m27"), QString()}));
+    QCOMPARE(dialogs.open_starts + dialogs.save_starts,
+             (QStringList{dir.filePath("pro.m27"), "", "", dir.filePath("pro.m27")}));
     QVERIFY(cell(*w, "Text5", 3)->text() == "I754" && timers_running(*w));
     QCOMPARE(boxes.texts(), QStringList{"当前信道数据已修改，是否保存？"});
   }
 
-  // Opened by the menu (a file named at start-up takes the same way), a file no GBK text can come
-  // from; saved into a folder that does not exist. One box, 注意, naming the file and why; the
+  // Opened by the menu (a file named at start-up takes the same way), text that is no channel
+  // file; saved into a folder that does not exist. One box, 注意, naming the file and why; the
   // sheet and the title as they were; the timers back.
   void a_file_that_cannot_be_opened_or_saved() {
     for (const QString command : {"open", "save"}) {
       QTemporaryDir dir;
       const QString path = dir.filePath(command == "save" ? "missing/folder/a.m27" : "bad.m27");
-      write_file(path, "2:\xC3\x28\r\n");
+      write_file(path, QByteArray("hello world\r\n").repeated(132));
       ScriptedFileDialogs dialogs;
       dialogs.save_answer = dialogs.open_answer = path;
       RecordingMessageBoxes boxes;
@@ -105,6 +109,60 @@ class EditorTest : public QObject {
       QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
       QVERIFY(timers_running(*w) && (command == "save" || w->sheet() == startup_sheet()));
     }
+  }
+
+  // A file cut short fills what it leaves out from the start-up sheet, not from the grid just
+  // discarded, and the title marks the sheet as not saved.
+  void completes_a_file_cut_short_from_the_start_up_sheet() {
+    write_file(home_.filePath("short.m27"),
+               "\r\n" + QByteArray("450.125\r\n").repeated(50) + "OFF");
+    RecordingMessageBoxes boxes;
+    boxes.save_answer = SaveAnswer::Discard;
+    auto w = make_window(boxes);
+    w->sheet().rows[24].tx_tone = "D023";
+    w->open_file(home_.filePath("short.m27"));
+    QCOMPARE(boxes.texts().value(1) + w->windowTitle() + cell(*w, "Text2", 24)->text(),
+             "文件不完整：只读到52行写频软件 - short.m27 *OFF");
+  }
+
+  // The toolkit's own dialogs: a name typed without an extension gets ".m27" in the save dialog
+  // and ".csv" in the export dialog, so that the open and import dialogs list the file; a name
+  // with another extension is kept as typed.
+  void the_save_dialogs_add_their_extension_to_a_bare_name() {
+    for (const auto& [typed, csv, saved] : {std::tuple{"shop", false, "shop.m27"},
+                                            {"shop", true, "shop.csv"},
+                                            {"shop.txt", false, "shop.txt"}}) {
+      QTimer::singleShot(0, [&, typed = typed] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        dialog->selectFile(home_.filePath(typed));
+        static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+      });
+      QtFileDialogs dialogs;
+      QCOMPARE(csv ? dialogs.csv_export_name(nullptr)->file : *dialogs.save_file_name(nullptr, {}),
+               home_.filePath(saved));
+    }
+  }
+
+  // A trace file that cannot be written (a full disk) ends the trace, the item unchecked, and a
+  // settings file that cannot be written (a folder in its place): each is noted in the status
+  // bar once.
+  void a_trace_or_settings_file_that_cannot_be_written_is_noted_once() {
+    const QString file = QCoreApplication::applicationFilePath();  // no folder to write into
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, file);
+    QVERIFY(!port_trace().start("/dev/full"));  // as --trace starts it
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes);
+    QStringList notes;
+    for (int twice = 0; twice < 2; ++twice) {
+      port_trace().record(TraceDirection::Sent, std::array<std::uint8_t, 1>{0x53});
+      notes << w->status_bar()->currentMessage();
+      action(*w, "verify_after_write")->trigger();  // the settings note replaces the trace's
+      notes << w->status_bar()->currentMessage();
+      w->status_bar()->clearMessage();
+    }
+    QCOMPARE(notes, (QStringList{"通讯记录失败：/dev/full：No space left on device",
+                                 "设置保存失败：" + file + "/m27/m27.ini", "", ""}));
+    QVERIFY(!port_trace().active() && !action(*w, "MenuTrace")->isChecked());
   }
 
   // Before the exit, the open dialog and a read: 保存 saves first and goes on, 不保存 goes on,
@@ -210,7 +268,7 @@ class EditorTest : public QObject {
   }
 
  private:
-  QTemporaryDir settings_;
+  QTemporaryDir home_;  // the settings and files of this test alone
 };
 
 }  // namespace m27::testing

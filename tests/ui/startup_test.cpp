@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryFile>
 #include <optional>
@@ -41,6 +42,17 @@ QString shown() {
                    .arg(box->icon())
                    .arg(box->buttons().size())
              : QStringLiteral("none");
+}
+
+// The captions of `items` and `more` that share their Alt+letter: "编辑(&E) 读取频率(&E)".
+QString shared_mnemonics(const QList<QAction*>& items, QStringList more = {}) {
+  for (const QAction* item : items) more << item->text();
+  more = more.filter(QRegularExpression(QStringLiteral("&[^&]")));  // those with a letter
+  QList<QKeySequence> keys;
+  for (const QString& caption : more) keys << QKeySequence::mnemonic(caption);
+  QStringList shared;
+  for (qsizetype i = 0; i < more.size(); ++i) shared << (keys.count(keys[i]) > 1 ? more[i] : "");
+  return shared.join(' ').simplified();
 }
 
 }  // namespace
@@ -170,6 +182,17 @@ class StartupTest : public QObject {
               dialog.isVisible() == runs && w->progress_window()->isVisible() == runs);
       QVERIFY(yes || (w->status_refresh_timer()->enabled() && w->splash_timer()->enabled()));
     }
+  }
+
+  // What one Alt+letter reaches at once, the menu titles and the window's buttons (Alt+E reads,
+  // Alt+S writes), is one thing, and so is each item within a menu.
+  void every_mnemonic_reaches_one_thing() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    QStringList buttons;
+    for (const auto* b : w->findChildren<QAbstractButton*>()) buttons << b->text();
+    QCOMPARE(shared_mnemonics(w->menuBar()->actions(), buttons), "");
+    for (const QMenu* m : w->findChildren<QMenu*>()) QCOMPARE(shared_mnemonics(m->actions()), "");
   }
 
   // A question comes up only after the box before it is closed; each button gives its answer;

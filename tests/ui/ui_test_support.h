@@ -77,10 +77,13 @@ class RecordingMessageBoxes : public MessageBoxes {
   }
 };
 
-// Answers the dialogs as a test tells it, and notes where the open dialog started.
+// Answers the dialogs as a test tells it, and notes where the open and save dialogs started.
 class ScriptedFileDialogs : public FileDialogs {
  public:
-  std::optional<QString> save_file_name(QWidget*) override { return save_answer; }
+  std::optional<QString> save_file_name(QWidget*, const QString& start) override {
+    save_starts << start;
+    return save_answer;
+  }
   std::optional<QString> open_file_name(QWidget*, const QString& start) override {
     open_starts << start;
     return open_answer;
@@ -95,6 +98,7 @@ class ScriptedFileDialogs : public FileDialogs {
   std::optional<CsvChoice> csv_export_answer;
   std::optional<QString> csv_import_answer;
   QStringList open_starts;
+  QStringList save_starts;
 };
 
 inline PortMap com1_on(const QString& device) {

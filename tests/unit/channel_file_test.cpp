@@ -32,13 +32,13 @@ TEST(ChannelFile, WritesTheLinesColumnByColumnAndReadsThemBack) {
   Sheet sheet = startup_sheet();
   for (int r = 0; r < kRows; ++r) {
     const std::string n = std::to_string(r);
-    set_line(sheet.rows[r], kRowFields, "rx" + n + "|tx" + n + "|rt" + n + "|tt" + n + "|bw" + n);
+    set_line(sheet.rows[r], kRowFields, "1." + n + "|2." + n + "|rt" + n + "|tt" + n + "|bw" + n);
   }
   set_line(sheet, kOptionFields, "mode|transmit|€|ab\r|plan|total");
   sheet.fill_step = "step";
   const ChannelFile file = channel_file_of(sheet);
   std::vector<std::string> lines = {"mode"};  // the columns in file order
-  for (const std::string column : {"rx", "tx", "rt", "tt", "bw"}) {
+  for (const std::string column : {"1.", "2.", "rt", "tt", "bw"}) {
     for (int r = 0; r < kRows; ++r) lines.push_back(column + std::to_string(r));
   }
   lines.insert(lines.end(), {"plan", "total", "step", "transmit", "€", "ab\r"});
@@ -122,9 +122,9 @@ TEST(ChannelFile, OpeningSetsTheFieldsTheFileHasAfterItsModeAndNormalises) {
 // the open commands' tests). 0xFF is never a GBK byte; a lead byte whose trail byte would be the
 // CR is half a character; 0x7F can follow no lead byte.
 TEST(ChannelFile, ReadsEveryKindOfLineEndAlikeAndRefusesALineThatIsNoGbk) {
-  const std::string bytes = "1:\xC6\xD5\xCD\xA8\xC4\xA3\xCA\xBD\n450.12500\r\n\nOFF\r";
+  const std::string bytes = "1:\xC6\xD5\xCD\xA8\xC4\xA3\xCA\xBD\n450.12500\r\n\n451\r";
   EXPECT_EQ(*decode_channel_file(bytes), channel_file_from_lines(std::vector<std::string>{
-                                             "1:普通模式", "450.12500", "", "OFF"}));
+                                             "1:普通模式", "450.12500", "", "451"}));
   EXPECT_EQ(line_count(bytes), 4u);
   EXPECT_EQ(*decode_channel_file(""), ChannelFile{});
   const std::pair<std::string_view, const char*> kBad[] = {
@@ -136,7 +136,9 @@ TEST(ChannelFile, ReadsEveryKindOfLineEndAlikeAndRefusesALineThatIsNoGbk) {
 }
 
 // An emoji in the transmit tone of row 4 (line 77 + 4) has no GBK code; a line break
-// would move every later line into the next field; a file over 64 KiB could not be opened again.
+// would move every later line into the next field; a file over 64 KiB could not be opened again;
+// a frequency (lines 2 to 51) that is neither empty nor digits with at most one point, however
+// long, would not open again either.
 TEST(ChannelFile, RefusesTextsThatCannotBeWritten) {
   const auto startup = channel_file_lines(channel_file_of(startup_sheet()));
   const std::size_t room =
@@ -146,6 +148,10 @@ TEST(ChannelFile, RefusesTextsThatCannotBeWritten) {
       {126, "1:美国\n频率", "第127行含有换行符"},
       {131, std::string(room + 1, 'x'), "文件将大于65536字节"},
       {131, std::string(room, 'x'), ""},  // "关" was 2 bytes
+      {1, "hello world", "第2行（接收频率）：“hello world”不是有效的频率"},
+      {50, "-4.5", "第51行（发射频率）：“-4.5”不是有效的频率"},
+      {50, "99999.00000", ""},  // however long
+      {51, "hello", ""},
   };
   for (const auto& [line, text, reason] : kCases) {
     auto lines = startup;

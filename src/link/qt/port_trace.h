@@ -2,9 +2,11 @@
 #pragma once
 // The program's serial trace, for a bug report: while a trace file is chosen, every chunk of
 // bytes the link driver writes to or reads from the port is appended to it as one line
-// (trace_line.h), timed from the moment the port was last opened.
+// (trace_line.h), timed from the moment the port was last opened. A line that cannot be written
+// ends the trace and is told (`failed`), so that a trace never has gaps nobody knows of.
 
 #include <QFile>
+#include <QObject>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -14,7 +16,9 @@
 
 namespace m27 {
 
-class PortTrace {
+class PortTrace : public QObject {
+  Q_OBJECT
+
  public:
   // Starts appending to `file` (created when missing); the reason when it cannot be opened,
   // and then the trace stays as it was.
@@ -27,6 +31,10 @@ class PortTrace {
   void port_opened() { opened_ = Clock::now(); }
 
   void record(TraceDirection direction, std::span<const std::uint8_t> bytes);
+
+ signals:
+  // The trace has ended: a line could not be appended to `file`.
+  void failed(const QString& file, const QString& reason);
 
  private:
   std::unique_ptr<QFile> file_;
