@@ -13,8 +13,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string_view>
+
+#include "app/helper_programs.h"
 
 extern char** environ;
 
@@ -71,7 +72,8 @@ FakeRadio::~FakeRadio() {
 }
 
 Result<std::unique_ptr<FakeRadio>> FakeRadio::start(const std::string& program,
-                                                    milliseconds timeout) {
+                                                    milliseconds timeout,
+                                                    std::vector<std::string> options) {
   std::array<int, 2> input{-1, -1};
   std::array<int, 2> output{-1, -1};
   if (pipe2(input.data(), O_CLOEXEC) != 0 || pipe2(output.data(), O_CLOEXEC) != 0) {
@@ -85,10 +87,12 @@ Result<std::unique_ptr<FakeRadio>> FakeRadio::start(const std::string& program,
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
   posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-  std::string argv0 = program;
-  char* argv[] = {argv0.data(), nullptr};
+  options.insert(options.begin(), program);
+  std::vector<char*> argv;
+  for (std::string& word : options) argv.push_back(word.data());
+  argv.push_back(nullptr);
   pid_t pid = -1;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
+  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(input[0]);
   close(output[1]);
@@ -137,11 +141,7 @@ Result<std::string> FakeRadio::read_first_line(milliseconds timeout) {
 
 std::string fake_radio_program() {
   if (const char* chosen = std::getenv("M27_FAKE_RADIO"); chosen && *chosen) return chosen;
-  std::error_code error;
-  const auto here = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
-  const auto beside = here / "m27-fake-radio";
-  if (std::filesystem::exists(beside, error)) return beside.string();
-  return (here / M27_FAKE_RADIO_FROM_BIN).lexically_normal().string();
+  return helper_program("m27-fake-radio");
 }
 
 }  // namespace m27

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "channels/result.h"
 
@@ -17,10 +18,11 @@ inline constexpr std::chrono::milliseconds kFakeRadioStartTimeout{5000};
 
 class FakeRadio {
  public:
-  // Starts `program` and reads its device from the first output line, giving up after
-  // `timeout`.
+  // Starts `program` with `options` and reads its device from the first output line, giving up
+  // after `timeout`.
   static Result<std::unique_ptr<FakeRadio>> start(const std::string& program,
-                                                  std::chrono::milliseconds timeout);
+                                                  std::chrono::milliseconds timeout,
+                                                  std::vector<std::string> options = {});
 
   // Ends its input, which ends the radio; one that lingers is terminated.
   ~FakeRadio();
@@ -43,8 +45,7 @@ class FakeRadio {
   std::string device_;
 };
 
-// The program to start: $M27_FAKE_RADIO, else m27-fake-radio next to this executable (a build
-// tree), else where the installation puts it (lib/m27/ beside bin/).
+// The program to start: $M27_FAKE_RADIO, else the helper program m27-fake-radio.
 std::string fake_radio_program();
 
 }  // namespace m27

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+
+#include "link/qt/serial_devices.h"
+
 namespace m27 {
 namespace {
 
@@ -33,6 +39,56 @@ TEST(PortMap, NumbersUsbAdaptersFirstThenTheRestUpToSixteenUnlessAssigned) {
   map.set({0, "/dev/ttyS9"});  // outside the menu: no port
   map.set({17, "/dev/ttyS9"});
   EXPECT_EQ(ports_of(map), "1=/dev/ttyUSB7 2=/dev/ttyS1 9=/dev/pts/4");
+}
+
+// A port a command names by its device never costs a look at the system's ports.
+TEST(PortMap, ListsTheSystemsPortsOnlyForAPortNoAssignmentNamesAndOnlyOnce) {
+  int listings = 0;
+  PortMap map = PortMap::listed_by([&] {
+    ++listings;
+    return QStringList{"/dev/ttyS0", "/dev/ttyUSB0"};
+  });
+  map.set({1, "/dev/pts/3"});
+  EXPECT_EQ(map.device(1), "/dev/pts/3");
+  EXPECT_EQ(listings, 0);
+  const PortMap copy = map;
+  EXPECT_EQ(copy.device(2), "/dev/ttyS0");
+  EXPECT_EQ(map.device(3) + map.device(2), "/dev/ttyS0");
+  EXPECT_EQ(listings, 1);
+}
+
+// A command numbers the ports by the quick scan, the port menu and `m27 ports` by Qt's listing.
+TEST(PortMap, TheQuickScanNumbersThisMachinesPortsAsQtsListingDoes) {
+  EXPECT_EQ(ports_of(PortMap::from_system(PortScan::Quick)),
+            ports_of(PortMap::from_system(PortScan::Full)));
+}
+
+TEST(PortMap, TheQuickScanTakesTtysWithADeviceBehindThemAndBluetoothPorts) {
+  namespace fs = std::filesystem;
+  const QTemporaryDir dir;
+  const fs::path root = dir.path().toStdString();
+  fs::create_directories(root / "dev");
+  std::ofstream(root / "dev" / "ttyS1");  // no UART answers there
+  const struct {
+    const char* name;
+    const char* driver;  // nullptr: no device behind the tty
+  } kTtys[] = {{"ttyUSB0", "cp210x"},
+               {"ttyS0", "port"},
+               {"ttyS1", "serial8250"},
+               {"tty3", nullptr},
+               {"rfcomm0", nullptr}};
+  for (const auto& tty : kTtys) {
+    fs::create_directories(root / "tty" / tty.name);
+    if (!tty.driver) continue;
+    fs::create_directories(root / "drivers" / tty.driver);
+    fs::create_directories(root / "tty" / tty.name / "device");
+    fs::create_directory_symlink(root / "drivers" / tty.driver,
+                                 root / "tty" / tty.name / "device" / "driver");
+  }
+  QStringList found = scan_tty_class(root / "tty", root / "dev");
+  found.sort();
+  const std::string dev = (root / "dev").string();
+  EXPECT_EQ(found.join(' ').toStdString(), dev + "/rfcomm0 " + dev + "/ttyS0 " + dev + "/ttyUSB0");
 }
 
 TEST(PortAssignment, ReadsComNEqualsDeviceAndNothingElse) {

@@ -2,11 +2,14 @@
 #include "link/qt/port_map.h"
 
 #include <QFileInfo>
-#include <QSerialPortInfo>
 #include <algorithm>
+
+#include "link/qt/serial_devices.h"
 
 namespace m27 {
 namespace {
+
+using Numbered = std::array<QString, kLastPort>;
 
 bool is_ascii_digit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
@@ -39,37 +42,60 @@ bool natural_less(const QString& a, const QString& b) {
   return a.size() - i < b.size() - j;
 }
 
-}  // namespace
-
-PortMap PortMap::from_devices(QStringList devices) {
+Numbered number(QStringList devices) {
   std::sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
     const bool usb_a = is_usb_adapter(a);
     const bool usb_b = is_usb_adapter(b);
     if (usb_a != usb_b) return usb_a;
     return natural_less(a, b);
   });
-  PortMap map;
+  Numbered numbered;
   const auto count = std::min<qsizetype>(devices.size(), kLastPort);
-  for (qsizetype i = 0; i < count; ++i) map.devices_[i] = devices[i];
+  for (qsizetype i = 0; i < count; ++i) numbered[i] = devices[i];
+  return numbered;
+}
+
+}  // namespace
+
+// The system's ports in their numbering, looked for when first needed.
+class PortMap::Listing {
+ public:
+  explicit Listing(std::function<QStringList()> list) : list_(std::move(list)) {}
+
+  const Numbered& devices() {
+    if (!numbered_) numbered_ = number(list_());
+    return *numbered_;
+  }
+
+ private:
+  std::function<QStringList()> list_;
+  std::optional<Numbered> numbered_;
+};
+
+PortMap PortMap::from_devices(QStringList devices) {
+  return listed_by([devices = std::move(devices)] { return devices; });
+}
+
+PortMap PortMap::listed_by(std::function<QStringList()> list) {
+  PortMap map;
+  map.listing_ = std::make_shared<Listing>(std::move(list));
   return map;
 }
 
-PortMap PortMap::from_system() {
-  QStringList devices;
-  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-    devices << info.systemLocation();
-  }
-  return from_devices(devices);
+PortMap PortMap::from_system(PortScan scan) {
+  return listed_by([scan] { return serial_devices(scan); });
 }
 
 void PortMap::set(const PortAssignment& assignment) {
   if (assignment.port_no < kFirstPort || assignment.port_no > kLastPort) return;
-  devices_[assignment.port_no - kFirstPort] = assignment.device;
+  assigned_[assignment.port_no - kFirstPort] = assignment.device;
 }
 
 QString PortMap::device(int port_no) const {
   if (port_no < kFirstPort || port_no > kLastPort) return {};
-  return devices_[port_no - kFirstPort];
+  const std::size_t index = port_no - kFirstPort;
+  if (assigned_[index]) return *assigned_[index];
+  return listing_ ? listing_->devices()[index] : QString();
 }
 
 std::optional<PortAssignment> parse_port_assignment(const QString& text) {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace m27 {
@@ -18,6 +20,13 @@ struct PortAssignment {
   friend bool operator==(const PortAssignment&, const PortAssignment&) = default;
 };
 
+// How the system's serial ports are found; both find the same ports.
+enum class PortScan {
+  Full,   // Qt Serial Port's listing, which learns all there is of every port on the way (the
+          // window's port menu, `m27 ports`)
+  Quick,  // one look at each entry of /sys/class/tty (a command resolving its comN)
+};
+
 class PortMap {
  public:
   // Maps nothing: every port "does not exist".
@@ -28,8 +37,12 @@ class PortMap {
   // sixteenth stay unmapped.
   static PortMap from_devices(QStringList devices);
 
-  // `from_devices` with the serial ports the system reports.
-  static PortMap from_system();
+  // `from_devices` with the devices `list` gives, asked for only when a port that no assignment
+  // names is first asked for, and once for the map and all its copies.
+  static PortMap listed_by(std::function<QStringList()> list);
+
+  // `listed_by` the serial ports `scan` finds.
+  static PortMap from_system(PortScan scan);
 
   // Points one port at a device, whatever the default was; a number outside 1..16 is ignored.
   void set(const PortAssignment& assignment);
@@ -38,7 +51,10 @@ class PortMap {
   QString device(int port_no) const;
 
  private:
-  std::array<QString, kLastPort> devices_;
+  class Listing;
+
+  std::array<std::optional<QString>, kLastPort> assigned_;
+  std::shared_ptr<Listing> listing_;  // null: no system ports
 };
 
 // "com3=/dev/ttyUSB0" (the "com" in any case) as port 3 and its device; nullopt for a number

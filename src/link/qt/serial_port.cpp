@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/qt/serial_port.h"
 
+#include <QFileInfo>
+
 #include "link/qt/port_trace.h"
 
 namespace m27 {
@@ -24,7 +26,10 @@ SerialPort::SerialPort(PortMap ports) : ports_(std::move(ports)) {}
 OpenOutcome SerialPort::open_port(int port_no) {
   if (port_.isOpen()) port_.close();
   const QString device = ports_.device(port_no);
-  if (device.isEmpty()) return OpenOutcome::DoesNotExist;
+  // A missing device is told by its path alone, without the lock file Qt writes and syncs first.
+  if (device.isEmpty() || (device.startsWith(QLatin1Char('/')) && !QFileInfo::exists(device))) {
+    return OpenOutcome::DoesNotExist;
+  }
   port_.setPortName(device);
   port_.setBaudRate(QSerialPort::Baud9600);
   port_.setDataBits(QSerialPort::Data8);
