@@ -22,12 +22,8 @@ constexpr ToneMode kNormal = ToneMode::Normal;
 constexpr ToneMode kPro = ToneMode::Professional;
 
 const std::string kGridHeader = "信道,接收频率,接收亚音,发射频率,发射亚音,带宽\r\n";
-const std::string kGenericHeader =
-    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\r\n";
 
-std::string grid(const std::string& row) { return kGridHeader + row + "\r\n"; }
-std::string generic(const std::string& row) { return kGenericHeader + row + "\r\n"; }
+std::string grid(const std::string& rows) { return kGridHeader + rows + "\r\n"; }
 
 // One test file of tests/fuzz/corpus/csv_fuzz, which the fuzzer starts from too.
 std::string seed(const std::string& name) {
@@ -91,8 +87,7 @@ TEST(CsvGenericTones, EveryToneModeAndCrossModeMeansTheSameBothWays) {
       {"Cross", "Tone->", "100", "OFF", "Tone"},
   };
   const std::string header =
-      "Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-      "RxDtcsCode,CrossMode\r\n";
+      "Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode\r\n";
   for (const Case& c : kCases) {
     for (const std::string polarity : {"NN", "NR", "RN", "RR"}) {
       for (const ToneMode mode : {kNormal, kPro}) {
@@ -117,67 +112,46 @@ TEST(CsvGenericTones, EveryToneModeAndCrossModeMeansTheSameBothWays) {
   }
 }
 
-// The test files: the older layout with its own tone modes, the least a file can be, comments,
+// The test files (the older layout with its own tone modes, the least a file can be, comments,
 // unknown columns, a quoted line break, a quoted header after a byte-order mark, a list of 52
-// rows, a mixed-band list, GBK; and what a range and skipping do.
-TEST(CsvImport, ReadsWholeFilesTakingARangeAndSkippingUnfitRows) {
+// rows, a mixed-band list, GBK) with a range and skipping; then the grid layout as typed (nine
+// characters the most, 400 and 490 MHz the ends of the band, a transmit frequency the write's
+// second raster check makes fit), a split, and refusals naming the first bad value's place.
+TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePlace) {
   struct Case {
     std::string bytes;
-    ToneMode mode;
-    CsvSelection selection;
     std::string result;
+    ToneMode mode = kNormal;
+    CsvSelection selection = {};
   };
   const std::string frs = seed("frs-gmrs-52.csv");
   const std::string mixed = seed("mixed-band.csv");
+  const std::string not_typed = "不是频率（只可有数字和一个小数点，最多9个字符）";
   const Case kCases[] = {
       {seed("older-layout.csv"),
-       kNormal,
-       {},
        "446.00625|446.00625|OFF|OFF|窄带\n440.02500|445.02500|OFF|100|宽带\n"
        "450.05000|440.05000|67.0|67.0|窄带\n462.57500|462.57500|D074|D074|宽带\n"
        "462.60000|462.60000|151.4|OFF|宽带\n462.62500|462.62500|D432|OFF|宽带\n"},
       {seed("minimal.csv"),
-       kNormal,
-       {},
        "446.00625|446.00625|OFF|OFF|宽带\n446.01875|446.01875|OFF|OFF|宽带\n"
        "462.56250|462.56250|OFF|OFF|宽带\n"},
       {seed("comments.csv"),
-       kNormal,
-       {},
        "446.00625|446.00625|OFF|OFF|窄带\n440.02500|445.02500|OFF|100|宽带\n"},
       {seed("unknown-column.csv"),
-       kPro,
-       {},
-       "446.03125|446.03125|D032|I025|窄带\n446.04375|446.04375|D051|127.3|宽带\n"},
+       "446.03125|446.03125|D032|I025|窄带\n446.04375|446.04375|D051|127.3|宽带\n", kPro},
       {seed("quoted-line-break.csv"),
-       kNormal,
-       {},
        "446.05625|446.05625|OFF|OFF|窄带\n446.06875|446.06875|94.8|94.8|窄带\n"},
-      {seed("quoted-header-bom.csv"), kPro, {}, "450.12500|450.12500|I074|D074|宽带\n"},
-      {seed("quoted-header-bom.csv"),
-       kNormal,
-       {},
-       "第2行第10列（DtcsPolarity）：“I074”不是普通模式的亚音"},
-      {seed("grid-gbk.csv"), kNormal, {}, "440|440|67.0|OFF|窄带\n450.1|451|OFF|D023|宽带\n"},
-      {"#\r\nFrequency,Comment\r\n446,\"a\r\nb\"\r\n#\r\n500,x\r\n",
-       kNormal,
-       {},
-       "第6行第1列（Frequency）：“500.00000”不在400～490 MHz之内"},
+      {seed("quoted-header-bom.csv"), "450.12500|450.12500|I074|D074|宽带\n", kPro},
+      {seed("grid-gbk.csv"), "440|440|67.0|OFF|窄带\n450.1|451|OFF|D023|宽带\n"},
+      {frs, "第27行：信道多于25个（文件中有52个），可用--rows FIRST..LAST选取其中至多25个"},
+      {frs, "--rows 50..53：文件中有52个信道，一次至多导入25个", kNormal, {CsvRowRange{50, 53}}},
       {frs,
+       "467.71250|467.71250|OFF|OFF|窄带\n462.55000|462.55000|OFF|OFF|宽带\n",
        kNormal,
-       {},
-       "第27行：信道多于25个（文件中有52个），可用--rows FIRST..LAST选取其中至多25个"},
-      {frs, kNormal, {CsvRowRange{50, 53}}, "--rows 50..53：文件中有52个信道，一次至多导入25个"},
-      {frs,
-       kNormal,
-       {CsvRowRange{6, 9}},
-       "462.68750|462.68750|OFF|OFF|宽带\n462.71250|462.71250|OFF|OFF|宽带\n"
-       "467.56250|467.56250|OFF|OFF|窄带\n467.58750|467.58750|OFF|OFF|窄带\n"},
-      {frs, kNormal, {CsvRowRange{52, 52}}, "462.67500|467.67500|D503|D503|宽带\n"},
-      {mixed, kNormal, {}, "第2行第3列（Frequency）：“146.52000”不在400～490 MHz之内"},
+       {CsvRowRange{14, 15}}},
+      {frs, "462.67500|467.67500|D503|D503|宽带\n", kNormal, {CsvRowRange{52, 52}}},
+      {mixed, "第2行第3列（Frequency）：“146.52000”不在400～490 MHz之内"},
       {mixed,
-       kNormal,
-       {std::nullopt, true},
        "446.00625|446.00625|OFF|OFF|窄带\n450.00000|450.00000|100|100|宽带\n"
        "462.67500|462.67500|D074|D074|宽带\n"
        "跳过第2行：Frequency“146.52000”不在400～490 MHz之内\n"
@@ -185,91 +159,32 @@ TEST(CsvImport, ReadsWholeFilesTakingARangeAndSkippingUnfitRows) {
        "跳过第5行：Frequency“121.50000”不在400～490 MHz之内\n"
        "跳过第6行：rToneFreq“69.3”不是普通模式的亚音\n"
        "跳过第7行：Offset“390.00000”超出电台能存放的发射频率\n"
-       "跳过第8行：Mode“DV”不是FM或NFM\n"},
-      {mixed,
+       "跳过第8行：Mode“DV”不是FM或NFM\n",
        kNormal,
-       {CsvRowRange{2, 3}, true},
-       "446.00625|446.00625|OFF|OFF|窄带\n跳过第4行：Frequency“162.55000”不在400～490 MHz之内\n"},
+       {std::nullopt, true}},
       {mixed,
+       "446.00625|446.00625|OFF|OFF|窄带\n跳过第4行：Frequency“162.55000”不在400～490 MHz之内\n",
        kNormal,
-       {CsvRowRange{1, 1}, true},
-       "没有可导入的信道\n跳过第2行：Frequency“146.52000”不在400～490 MHz之内"},
-      // Only rows this radio cannot hold are left out; a value that is no value still refuses.
+       {CsvRowRange{2, 3}, true}},
+      {grid("1,450,OFF,450,OFF,宽带\r\n2,500,OFF,450,OFF,宽带"),
+       "没有可导入的信道\n跳过第3行：接收频率“500”不在400～490 MHz之内",
+       kNormal,
+       {CsvRowRange{2, 2}, true}},
       {"Frequency\r\n446\r\nabc\r\n",
+       "第3行第1列（Frequency）：“abc”不是频率",
        kNormal,
-       {std::nullopt, true},
-       "第3行第1列（Frequency）：“abc”不是频率"},
-      {grid("1,450,OFF,450,OFF,wide"),
-       kNormal,
-       {std::nullopt, true},
-       "第2行第6列（带宽）：“wide”不是带宽（宽带或窄带）"},
-      {kGridHeader + "1,450,OFF,450,OFF,宽带\r\n2,500,OFF,450,OFF,宽带\r\n",
-       kNormal,
-       {CsvRowRange{2, 2}, true},
-       "没有可导入的信道\n跳过第3行：接收频率“500”不在400～490 MHz之内"},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.bytes.substr(0, 120));
-    EXPECT_EQ(imported(c.bytes, c.mode, c.selection), c.result);
-  }
-  const auto all = csv_channels(frs, kNormal, {CsvRowRange{1, 22}});
-  ASSERT_TRUE(all.ok()) << all.reason();
-  EXPECT_EQ(all->channels.size(), 22u);
-  EXPECT_EQ(csv_row_count(frs).value(), 52);
-}
-
-// The grid layout as typed (nine characters the most, 400 and 490 MHz the ends of the band),
-// a transmit frequency the write's second raster check makes fit, duplex kinds and modes of the
-// generic layout, a short code, reordered and missing columns.
-TEST(CsvImport, ReadsEveryLayoutDuplexAndMode) {
-  struct Case {
-    std::string bytes;
-    const char* row;  // channel 1 in the grid
-    ToneMode mode = kNormal;
-  };
-  const Case kCases[] = {
-      {std::string(kUtf8Bom) + grid("1,450.10000,100.0,450,D023,宽带\r\n2,490,OFF,490,OFF,窄带"),
-       "450.10000|450|100|D023|宽带"},
-      {grid("1,400,off,750.001,67,宽带"), "400|750.001|OFF|67.0|宽带"},
-      {grid("\"1\",\"409.7625\",\"I754\",\"410\",\"69.3\",\"窄带\""), "409.7625|410|I754|69.3|窄带",
-       kPro},
-      {generic("1,,462.562500,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,,"),
-       "462.56250|462.56250|OFF|OFF|窄带"},
-      {generic("1,,440.005000,+,5.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,,"),
-       "440.00500|445.00500|OFF|100|宽带"},
-      {generic("1,,450.025000,-,10.000000,TSQL,67.0,67.0,023,NN,023,Tone->Tone,NFM,6.25,,,"),
-       "450.02500|440.02500|67.0|67.0|窄带"},
-      {"Mode,Frequency,Tone,Duplex,Offset,DtcsCode,Extra\r\nNFM,450,DTCS,split,460.0,23,x\r\n",
-       "450.00000|460.00000|D023|D023|窄带"},
-      {"Frequency,Tone,CrossMode\r\n450,Cross,->DTCS\r\n", "450.00000|450.00000|D023|OFF|宽带"},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.bytes);
-    const auto channels = csv_channels(c.bytes, c.mode);
-    ASSERT_TRUE(channels.ok()) << channels.reason();
-    Sheet sheet = startup_sheet_in(c.mode);
-    apply_csv_channels(sheet, channels->channels);
-    EXPECT_EQ(line_of(sheet.rows[0], kRowFields), c.row);
-    if (c.bytes.starts_with(kGenericHeader)) {
-      EXPECT_EQ(csv_file(sheet, CsvLayout::Generic)->substr(0, c.bytes.size()), c.bytes);
-    }
-  }
-}
-// Characters of two and four bytes in UTF-8, up to the last plane; a file that is no UTF-8 is
-// read as GBK.
-TEST(CsvImport, RefusesNamingTheLineAndColumnOfTheFirstBadValue) {
-  struct Case {
-    std::string bytes;
-    const char* refusal;
-    ToneMode mode = kNormal;
-  };
-  const Case kBad[] = {
-      {grid("1,450.1a,OFF,450,OFF,宽带"),
-       "第2行第2列（接收频率）：“450.1a”不是频率（只可有数字和一个小数点，最多9个字符）"},
-      {grid("1,450..1,OFF,450,OFF,宽带"),
-       "第2行第2列（接收频率）：“450..1”不是频率（只可有数字和一个小数点，最多9个字符）"},
-      {grid("1,450.125000,OFF,450,OFF,宽带"),
-       "第2行第2列（接收频率）：“450.125000”不是频率（只可有数字和一个小数点，最多9个字符）"},
+       {std::nullopt, true}},  // a value that is no value refuses all the same
+      {std::string(kUtf8Bom) + grid("1,450.10000,100.0,400,D023,宽带\r\n2,490,OFF,750.001,67,窄带"),
+       "450.10000|400|100|D023|宽带\n490|750.001|OFF|67.0|窄带\n"},
+      {grid("\"1\",\"409.7625\",\"I754\",\"410\",\"69.3\",\"窄带\""),
+       "409.7625|410|I754|69.3|窄带\n", kPro},
+      {"Mode,Frequency,Tone,Duplex,Offset,DtcsCode\r\nNFM,450,DTCS,split,460.0,23\r\n",
+       "450.00000|460.00000|D023|D023|窄带\n"},
+      {"#\r\nFrequency,Comment\r\n446,\"a\r\nb\"\r\n#\r\n500,x\r\n",
+       "第6行第1列（Frequency）：“500.00000”不在400～490 MHz之内"},
+      {grid("1,450.1a,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“450.1a”" + not_typed},
+      {grid("1,450..1,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“450..1”" + not_typed},
+      {grid("1,450.125000,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“450.125000”" + not_typed},
       {grid("1,399.995,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“399.995”不在400～490 MHz之内"},
       {grid("1,490.005,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“490.005”不在400～490 MHz之内"},
       {grid("1,450,I023,450,OFF,宽带"), "第2行第3列（接收亚音）：“I023”不是普通模式的亚音"},
@@ -283,36 +198,26 @@ TEST(CsvImport, RefusesNamingTheLineAndColumnOfTheFirstBadValue) {
       {kGridHeader, "没有可导入的信道"},
       {"Channel,RX\r\n1,450\r\n",
        "第1行：表头应为“信道,接收频率,接收亚音,发射频率,发射亚音,带宽”或含Frequency列的通用格式"},
-      {generic("1,,446.0062501,,0,,88.5,88.5,023,NN,023,,FM,,,,"),
-       "第2行第3列（Frequency）：“446.0062501”比10 Hz更细"},
-      {generic("1,,446.00625,x,0,,88.5,88.5,023,NN,023,,FM,,,,"),
-       "第2行第4列（Duplex）：“x”不是空、+、-或split"},
-      {generic("1,,440,-,50,,88.5,88.5,023,NN,023,,FM,,,,"),
-       "第2行第5列（Offset）：“390.00000”超出电台能存放的发射频率"},
-      {generic("1,,440,,0,Tone,69.3,88.5,023,NN,023,,FM,,,,"),
-       "第2行第7列（rToneFreq）：“69.3”不是普通模式的亚音"},
-      {generic("1,,440,,0,TSQL,88.5,D023,023,NN,023,,FM,,,,"),
-       "第2行第8列（cToneFreq）：“D023”不是CTCSS亚音"},
-      {generic("1,,440,,0,DTCS,88.5,88.5,2x,NN,023,,FM,,,,"),
-       "第2行第9列（DtcsCode）：“2x”不是DCS码"},
-      {generic("1,,440,,0,DTCS,88.5,88.5,0023,NN,023,,FM,,,,"),
-       "第2行第9列（DtcsCode）：“0023”不是DCS码"},
-      {generic("1,,440,,0,DTCS,88.5,88.5,999,NN,023,,FM,,,,"),
-       "第2行第9列（DtcsCode）：“D999”不是专业模式的亚音", kPro},
-      {generic("1,,440,,0,DTCS,88.5,88.5,023,NR,023,,FM,,,,"),
-       "第2行第10列（DtcsPolarity）：“I023”不是普通模式的亚音"},
-      {generic("1,,440,,0,DTCS,88.5,88.5,023,NX,023,,FM,,,,"),
-       "第2行第10列（DtcsPolarity）：“NX”不是NN、NR、RN或RR"},
-      {generic("1,,440,,0,Cross,88.5,88.5,023,NN,023,Tone,FM,,,,"),
-       "第2行第12列（CrossMode）：“Tone”不是X->Y（X、Y为Tone、DTCS或空）"},
-      {generic("1,,440,,0,,88.5,88.5,023,NN,023,,AM,,,,"), "第2行第13列（Mode）：“AM”不是FM或NFM"},
-      {generic("1,,440,,0,,88.5,88.5,023,NN,023,,\xE5\xAE\x41,,,,"),
-       "第2行第13列（Mode）：“瀹A”不是FM或NFM"},
+      {"Frequency\r\n446.0062501", "第2行第1列（Frequency）：“446.0062501”比10 Hz更细"},
+      {"Frequency,Duplex\r\n446,x", "第2行第2列（Duplex）：“x”不是空、+、-或split"},
+      {"Tone,cToneFreq,Frequency\r\nTSQL,D023,440", "第2行第2列（cToneFreq）：“D023”不是CTCSS亚音"},
+      {"Frequency,Tone,DtcsCode\r\n440,DTCS,2x", "第2行第3列（DtcsCode）：“2x”不是DCS码"},
+      {"Frequency,Tone,DtcsCode\r\n440,DTCS,0023", "第2行第3列（DtcsCode）：“0023”不是DCS码"},
+      {"Frequency,Tone,DtcsCode\r\n440,DTCS,999",
+       "第2行第3列（DtcsCode）：“D999”不是专业模式的亚音", kPro},
+      {"Frequency,Tone,DtcsPolarity\r\n440,DTCS,NX",
+       "第2行第3列（DtcsPolarity）：“NX”不是NN、NR、RN或RR"},
+      {"Frequency,Tone,CrossMode\r\n440,Cross,Tone",
+       "第2行第3列（CrossMode）：“Tone”不是X->Y（X、Y为Tone、DTCS或空）"},
+      {"Frequency,Mode\r\n440,\xE5\xAE\x41", "第2行第2列（Mode）：“瀹A”不是FM或NFM"},
       {"\xFF\xFF\r\n", "文件既不是UTF-8也不是GBK文字"},
   };
-  for (const Case& c : kBad) {
-    EXPECT_EQ(imported(c.bytes, c.mode), c.refusal);
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.bytes.substr(0, 120));
+    EXPECT_EQ(imported(c.bytes, c.mode, c.selection), c.result);
   }
+  EXPECT_EQ(csv_channels(frs, kNormal, {CsvRowRange{1, 22}})->channels.size(), 22u);
+  EXPECT_EQ(csv_row_count(frs).value(), 52);
 }
 
 // The channel total becomes the smaller of the base's and the rows imported, and the rows follow
