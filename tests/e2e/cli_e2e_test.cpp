@@ -206,8 +206,8 @@ TEST(CliCsv, ExportThenImportGivesBackTheFileAndARefusalChangesNothing) {
   }
 }
 
-// A list longer than 25 rows is refused naming --rows, which takes a part of it; --skip-unfit
-// names each row it leaves out. The channel total follows the rows taken.
+// A list longer than 25 rows is refused naming --rows, which takes a part of it (the channel
+// total following it); --skip-unfit names each row it leaves out.
 TEST(CliCsv, TakesARangeOfALongListAndLeavesOutRowsTheRadioCannotHold) {
   QTemporaryDir dir;
   for (const QString name : {"frs-gmrs-52.csv", "mixed-band.csv"}) {
@@ -224,14 +224,10 @@ TEST(CliCsv, TakesARangeOfALongListAndLeavesOutRowsTheRadioCannotHold) {
         "跳过第4行：Frequency“162.55000”不在400～490 MHz之内\n"
         "跳过第5行：Frequency“121.50000”不在400～490 MHz之内\n"
         "跳过第6行：rToneFreq“69.3”不是普通模式的亚音\n"}});
-  for (const auto& [file, total, last] :
-       {std::tuple{"frs.m27", "22", "462.72500"}, std::tuple{"mixed.m27", "1", "446.00625"}}) {
-    Sheet sheet = startup_sheet();
-    EXPECT_FALSE(
-        open_channel_file(sheet, QFile::encodeName(dir.filePath(file)).toStdString()).refusal);
-    EXPECT_EQ(sheet.channel_total + " " + sheet.rows[std::stoi(total) - 1].rx_frequency,
-              std::string(total) + " " + last);
-  }
+  Sheet frs = startup_sheet();
+  EXPECT_FALSE(
+      open_channel_file(frs, QFile::encodeName(dir.filePath("frs.m27")).toStdString()).refusal);
+  EXPECT_EQ(frs.channel_total + " " + frs.rows[21].rx_frequency, "22 462.72500");
 }
 
 // A radio falling silent halfway, one whose end of the line goes away after its third request
