@@ -15,6 +15,8 @@ const QString kStart = QStringLiteral("--start");
 const QString kCount = QStringLiteral("--count");
 const QString kLayout = QStringLiteral("--layout");
 const QString kInto = QStringLiteral("--into");
+const QString kRowRange = QStringLiteral("--rows");
+const QString kSkipUnfit = QStringLiteral("--skip-unfit");
 const QString kNoBackup = QStringLiteral("--no-backup");
 const QString kVerify = QStringLiteral("--verify");
 
@@ -190,14 +192,33 @@ std::optional<Failure> word_count(const QStringList& words, qsizetype count, con
   return std::nullopt;
 }
 
+// "--rows FIRST..LAST": 1 <= FIRST <= LAST, at most 25 rows, as the radio holds.
+Result<CsvRowRange> row_range_of(const QString& text) {
+  static const QRegularExpression kRange(QStringLiteral("^([0-9]{1,6})\\.\\.([0-9]{1,6})$"));
+  const auto match = kRange.match(text);
+  const CsvRowRange range{match.captured(1).toInt(), match.captured(2).toInt()};
+  if (!match.hasMatch() || range.first < 1 || range.first > range.last) {
+    return failure(
+        QStringLiteral("--rows %1: expected FIRST..LAST, rows counted from 1").arg(text));
+  }
+  if (range.last - range.first >= kRows) {
+    return failure(QStringLiteral("--rows %1: at most 25 rows, the radio's channels").arg(text));
+  }
+  return range;
+}
+
 Result<CliCommand> parse_csv(const QStringList& args) {
-  const auto scanned = scan(args, {kLayout, kInto});
+  const auto scanned = scan(args, {kLayout, kInto, kRowRange}, {kSkipUnfit});
   if (!scanned) return Failure{scanned.reason()};
   const auto choice = choice_of(scanned->words, {"export", "import"}, QStringLiteral("csv"));
   if (!choice) return Failure{choice.reason()};
   const QStringList files = scanned->words.mid(1);
   if (*choice == QLatin1String("export")) {
-    if (scanned->option(kInto)) return failure(QStringLiteral("--into belongs to csv import"));
+    for (const QString& option : {kInto, kRowRange, kSkipUnfit}) {
+      if (scanned->option(option) || scanned->flags.contains(option)) {
+        return failure(QStringLiteral("%1 belongs to csv import").arg(option));
+      }
+    }
     if (const auto wrong = word_count(files, 2, QStringLiteral("IN.m27 and OUT.csv")))
       return *wrong;
     const QString layout = scanned->option(kLayout).value_or(QStringLiteral("grid"));
@@ -211,7 +232,14 @@ Result<CliCommand> parse_csv(const QStringList& args) {
     return failure(QStringLiteral("--layout belongs to csv export; an import reads either layout"));
   }
   if (const auto wrong = word_count(files, 2, QStringLiteral("IN.csv and OUT.m27"))) return *wrong;
-  return CliCommand{CsvImportArgs{scanned->option(kInto).value_or(QString()), files[0], files[1]}};
+  CsvSelection selection{std::nullopt, scanned->flags.contains(kSkipUnfit)};
+  if (const auto text = scanned->option(kRowRange)) {
+    const auto range = row_range_of(*text);
+    if (!range) return Failure{range.reason()};
+    selection.rows = *range;
+  }
+  return CliCommand{
+      CsvImportArgs{scanned->option(kInto).value_or(QString()), files[0], files[1], selection}};
 }
 
 Result<CliCommand> parse_ports(const QStringList& args) {

@@ -5,8 +5,8 @@
 //   verify --port DEV FILE, diff FILE FILE, id read --port DEV,
 //   id write --port DEV --start N [--count K], monitor rssi|battery|stop --port DEV,
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE,
-//   csv export [--layout grid|generic] IN.m27 OUT.csv, csv import [--into BASE.m27] IN.csv OUT.m27,
-//   ports.
+//   csv export [--layout grid|generic] IN.m27 OUT.csv,
+//   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports.
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
 // is parsed) stands for com1 when no --port is given.
 
@@ -87,6 +87,7 @@ struct CsvImportArgs {
   QString base;  // empty: the start-up sheet
   QString csv_file;
   QString channel_file;
+  CsvSelection selection;
   friend bool operator==(const CsvImportArgs&, const CsvImportArgs&) = default;
 };
 struct PortsArgs {
@@ -97,9 +98,9 @@ using CliCommand =
     std::variant<ReadArgs, WriteArgs, VerifyArgs, DiffArgs, IdReadArgs, IdWriteArgs, MonitorArgs,
                  RssiReadArgs, RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs>;
 
-// Parses what follows the command `name` (read, write, verify, diff, id, monitor, rssi, csv, ports).
-// `fake_radio`: the program runs the fake radio on com1, which a command without --port then uses.
-// A failure says what is wrong, for the usage message.
+// Parses what follows the command `name` (read, write, verify, diff, id, monitor, rssi, csv,
+// ports). `fake_radio`: the program runs the fake radio on com1, which a command without --port
+// then uses. A failure says what is wrong, for the usage message.
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);
 
 // "com3" (any case) as port 3, anything else as a device path; a refusal for com0, com17, an

@@ -42,7 +42,9 @@ int run(const CsvImportArgs& args, const PortMap&) {
       return refuse(*refusal);
     }
   }
-  if (const auto refusal = import_csv(sheet, file_path(args.csv_file))) return refuse(*refusal);
+  const auto outcome = import_csv(sheet, file_path(args.csv_file), args.selection);
+  for (const std::string& line : outcome.skipped) std::cerr << line << '\n';
+  if (outcome.refusal) return refuse(*outcome.refusal);
   if (const auto refusal = save_imported_channels(sheet, file_path(args.channel_file))) {
     return refuse(*refusal);
   }

@@ -12,7 +12,8 @@ namespace m27 {
 // Opens IN.m27 as the window does and writes its 25 channels in the chosen layout.
 int run(const CsvExportArgs& args, const PortMap& ports);
 
-// Applies the CSV's rows over BASE.m27 (or the start-up sheet) and saves the result.
+// Applies the CSV's rows over BASE.m27 (or the start-up sheet) and saves the result; each row
+// --skip-unfit leaves out is named on stderr ("跳过第7行：…").
 int run(const CsvImportArgs& args, const PortMap& ports);
 
 }  // namespace m27

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/csv_commands.h"
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
+#include "channels/channel_table.h"
+#include "channels/decimal.h"
 #include "files/channel_file.h"
 #include "files/csv_generic.h"
 #include "files/csv_grid.h"
@@ -12,8 +18,58 @@
 namespace m27 {
 namespace {
 
-// 25 rows are a few KiB even padded by a spreadsheet; anything far larger is no channel list.
+// A list of a few thousand rows is some 200 KiB even padded by a spreadsheet; anything far
+// larger is no channel list.
 constexpr std::size_t kMaxCsvBytes = 1024 * 1024;
+
+// A file's data rows and how its layout reads one: the row, its number from 1, the tone table.
+struct CsvTable {
+  std::vector<CsvRecord> rows;
+  std::function<Checked<CsvChannel>(const CsvRecord&, int, ToneMode)> channel;
+};
+
+Result<CsvTable> csv_table(std::string_view bytes) {
+  const auto text = csv_text(bytes);
+  if (!text) return Failure{text.reason()};
+  auto records = csv_records(*text);
+  if (!records) return Failure{records.reason()};
+  if (records->empty()) return Failure{"文件中没有表头"};
+  const CsvRecord header = records->front();
+  std::vector<CsvRecord> rows(std::make_move_iterator(records->begin() + 1),
+                              std::make_move_iterator(records->end()));
+  if (is_grid_header(header)) return CsvTable{std::move(rows), grid_channel};
+  if (is_generic_header(header)) {
+    return CsvTable{std::move(rows),
+                    [layout = GenericLayout(header)](const CsvRecord& row, int, ToneMode mode) {
+                      return layout.channel(row, mode);
+                    }};
+  }
+  return Failure{
+      "第" + std::to_string(header.line) +
+      "行：表头应为“信道,接收频率,接收亚音,发射频率,发射亚音,带宽”或含Frequency列的通用格式"};
+}
+
+// The numbers of the first and the last row an import takes.
+Result<CsvRowRange> taken_rows(const CsvTable& table, const std::optional<CsvRowRange>& range) {
+  const int count = static_cast<int>(table.rows.size());
+  if (!range) {
+    if (count <= kRows) return CsvRowRange{1, count};
+    return Failure{"第" + std::to_string(table.rows[kRows].line) + "行：信道多于25个（文件中有" +
+                   std::to_string(count) + "个），可用--rows FIRST..LAST选取其中至多25个"};
+  }
+  if (range->first < 1 || range->first > range->last || range->last > count ||
+      range->last - range->first >= kRows) {
+    return Failure{"--rows " + std::to_string(range->first) + ".." + std::to_string(range->last) +
+                   "：文件中有" + std::to_string(count) + "个信道，一次至多导入25个"};
+  }
+  return *range;
+}
+
+std::string nothing_to_import(const std::vector<std::string>& skipped) {
+  std::string reason = "没有可导入的信道";
+  for (const std::string& line : skipped) reason += "\n" + line;
+  return reason;
+}
 
 Message failure(std::string_view what, const std::filesystem::path& file, std::string_view reason) {
   return attention(std::string(what) + '\n' + file.string() + '\n' + std::string(reason));
@@ -26,26 +82,37 @@ Result<std::string> csv_file(const Sheet& sheet, CsvLayout layout) {
   return generic_csv(sheet);
 }
 
-Result<std::vector<CsvChannel>> csv_channels(std::string_view bytes, ToneMode mode) {
-  const auto text = csv_text(bytes);
-  if (!text) return Failure{text.reason()};
-  const auto records = csv_records(*text);
-  if (!records) return Failure{records.reason()};
-  if (records->empty()) return Failure{"文件中没有表头"};
-  const CsvRecord& header = records->front();
-  const std::vector<CsvRecord> rows(records->begin() + 1, records->end());
-  if (rows.size() > static_cast<std::size_t>(kRows)) {
-    return Failure{"第" + std::to_string(rows[kRows].line) + "行：信道多于25个"};
+Result<int> csv_row_count(std::string_view bytes) {
+  const auto table = csv_table(bytes);
+  if (!table) return Failure{table.reason()};
+  return static_cast<int>(table->rows.size());
+}
+
+Result<CsvImport> csv_channels(std::string_view bytes, ToneMode mode,
+                               const CsvSelection& selection) {
+  const auto table = csv_table(bytes);
+  if (!table) return Failure{table.reason()};
+  const auto taken = taken_rows(*table, selection.rows);
+  if (!taken) return Failure{taken.reason()};
+  CsvImport result;
+  for (int number = taken->first; number <= taken->last; ++number) {
+    const CsvRecord& row = table->rows[number - 1];
+    auto channel = table->channel(row, number, mode);
+    if (channel) {
+      result.channels.push_back(std::move(channel).take());
+    } else if (selection.skip_unfit && channel.problem().unfit) {
+      result.skipped.push_back(skip_text(channel.problem()));
+    } else {
+      return Failure{refusal_text(channel.problem())};
+    }
   }
-  if (is_grid_header(header)) return grid_channels(rows, mode);
-  if (is_generic_header(header)) return generic_channels(header, rows, mode);
-  return Failure{
-      "第" + std::to_string(header.line) +
-      "行：表头应为“信道,接收频率,接收亚音,发射频率,发射亚音,带宽”或含Frequency列的通用格式"};
+  if (result.channels.empty()) return Failure{nothing_to_import(result.skipped)};
+  return result;
 }
 
 void apply_csv_channels(Sheet& sheet, const std::vector<CsvChannel>& channels) {
-  for (std::size_t i = 0; i < channels.size() && i < static_cast<std::size_t>(kRows); ++i) {
+  const int count = static_cast<int>(std::min<std::size_t>(channels.size(), kRows));
+  for (int i = 0; i < count; ++i) {
     ChannelRow& row = sheet.rows[i];
     row.rx_frequency = channels[i].rx_frequency;
     row.rx_tone = channels[i].rx_tone;
@@ -55,6 +122,9 @@ void apply_csv_channels(Sheet& sheet, const std::vector<CsvChannel>& channels) {
     row.rx_tone_editor.reset();
     row.tx_tone_editor.reset();
   }
+  const auto total = integer_value(sheet.channel_total);
+  sheet.channel_total = std::to_string(total ? std::min<std::int64_t>(*total, count) : count);
+  enable_rows_in_use(sheet);
 }
 
 Message csv_export_failure(const std::filesystem::path& file, std::string_view reason) {
@@ -75,13 +145,18 @@ std::optional<Message> export_csv(const Sheet& sheet, CsvLayout layout,
   return std::nullopt;
 }
 
-std::optional<Message> import_csv(Sheet& sheet, const std::filesystem::path& file, FileSystem& fs) {
-  const auto bytes = read_file(file, kMaxCsvBytes, fs);
-  if (!bytes) return csv_import_failure(file, bytes.reason());
-  const auto channels = csv_channels(*bytes, sheet.tone_mode);
-  if (!channels) return csv_import_failure(file, channels.reason());
-  apply_csv_channels(sheet, *channels);
-  return std::nullopt;
+Result<std::string> read_csv_file(const std::filesystem::path& file, FileSystem& fs) {
+  return read_file(file, kMaxCsvBytes, fs);
+}
+
+CsvImportOutcome import_csv(Sheet& sheet, const std::filesystem::path& file,
+                            const CsvSelection& selection, FileSystem& fs) {
+  const auto bytes = read_csv_file(file, fs);
+  if (!bytes) return {csv_import_failure(file, bytes.reason()), {}};
+  const auto taken = csv_channels(*bytes, sheet.tone_mode, selection);
+  if (!taken) return {csv_import_failure(file, taken.reason()), {}};
+  apply_csv_channels(sheet, taken->channels);
+  return {std::nullopt, taken->skipped};
 }
 
 std::optional<Message> save_imported_channels(const Sheet& sheet, const std::filesystem::path& file,

@@ -5,15 +5,16 @@
 // RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment, read by column name.
 //
 // For this radio: Frequency is the receive frequency in MHz. Duplex "" transmits on it, "+" and
-// "-" on it plus or minus Offset, "split" on Offset. Tone "" has no tones; "Tone" a transmit
-// CTCSS rToneFreq; "TSQL" CTCSS cToneFreq both ways; "DTCS" transmit DCS DtcsCode and receive
-// DCS RxDtcsCode, DtcsPolarity N (normal, "D023") or R (inverted, "I023") for each, transmit
-// first; "Cross" as CrossMode "X->Y", transmit X and receive Y each "Tone" (transmit rToneFreq,
-// receive cToneFreq), "DTCS" (transmit DtcsCode, receive RxDtcsCode) or "" (none). Mode "FM"
-// is 宽带, "NFM" 窄带.
+// "-" on it plus or minus Offset, "split" on Offset. The tone columns mean what
+// csv_generic_tones.h says. Mode "FM" is 宽带, "NFM" 窄带. Only Frequency must be there; a
+// missing column reads as the tools' default (Duplex "", Offset 0, Tone "", rToneFreq and
+// cToneFreq 88.5, DtcsCode 023, DtcsPolarity NN, RxDtcsCode the row's DtcsCode, CrossMode
+// Tone->Tone, Mode FM), and columns of other names are ignored. Location does not count: rows
+// fill channels in file order.
 
+#include <functional>
+#include <map>
 #include <string>
-#include <vector>
 
 #include "channels/result.h"
 #include "channels/sheet.h"
@@ -30,9 +31,17 @@ Result<std::string> generic_csv(const Sheet& sheet);
 // Whether a header record is the generic layout's (it names a Frequency column).
 bool is_generic_header(const CsvRecord& header);
 
-// The channels of the rows after `header`, in order; frequencies in the grid's "000.00000"
-// form. A missing column or a value that fails its check fails naming its line and column.
-Result<std::vector<CsvChannel>> generic_channels(const CsvRecord& header,
-                                                 const std::vector<CsvRecord>& rows, ToneMode mode);
+// The rows of a file in the generic layout, read by the names of its header.
+class GenericLayout {
+ public:
+  explicit GenericLayout(const CsvRecord& header);
+
+  // The channel of a row, frequencies in the grid's "000.00000" form, or the first problem,
+  // placed at the row's line and the column it comes from.
+  Checked<CsvChannel> channel(const CsvRecord& row, ToneMode mode) const;
+
+ private:
+  std::map<std::string, std::size_t, std::less<>> columns_;  // name to position from 0
+};
 
 }  // namespace m27

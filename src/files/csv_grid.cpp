@@ -13,7 +13,7 @@ constexpr std::array<std::string_view, kColumnCount> kHeaders = {"信道",     "
 
 struct ValueColumn {
   std::string CsvChannel::*field;
-  std::function<Result<std::string>(std::string_view, ToneMode)> check;
+  std::function<Checked<std::string>(std::string_view, ToneMode)> check;
 };
 
 // Columns 2 to 6, in order.
@@ -27,25 +27,11 @@ const std::array<ValueColumn, kColumnCount - 1> kValueColumns = {{
     {&CsvChannel::bandwidth, [](std::string_view t, ToneMode) { return csv_bandwidth(t); }},
 }};
 
-Failure refusal(int line, std::size_t column, std::string_view problem) {
-  return Failure{csv_place(line, column + 1, kHeaders[column]) + std::string(problem)};
-}
-
-Result<CsvChannel> grid_channel(const CsvRecord& row, int channel, ToneMode mode) {
-  if (row.fields.size() != kColumnCount) {
-    return Failure{"第" + std::to_string(row.line) + "行：应有6列，实有" +
-                   std::to_string(row.fields.size()) + "列"};
-  }
-  if (row.fields[0] != std::to_string(channel)) {
-    return refusal(row.line, 0, "信道号应为" + std::to_string(channel));
-  }
-  CsvChannel result;
-  for (std::size_t i = 0; i < kValueColumns.size(); ++i) {
-    const auto value = kValueColumns[i].check(row.fields[i + 1], mode);
-    if (!value) return refusal(row.line, i + 1, value.reason());
-    result.*kValueColumns[i].field = *value;
-  }
-  return result;
+CsvProblem placed(int line, std::size_t column, CsvProblem problem) {
+  problem.line = line;
+  problem.column = column + 1;
+  problem.header = kHeaders[column];
+  return problem;
 }
 
 }  // namespace
@@ -64,14 +50,22 @@ bool is_grid_header(const CsvRecord& header) {
   return header.fields == std::vector<std::string>(kHeaders.begin(), kHeaders.end());
 }
 
-Result<std::vector<CsvChannel>> grid_channels(const std::vector<CsvRecord>& rows, ToneMode mode) {
-  std::vector<CsvChannel> channels;
-  for (const CsvRecord& row : rows) {
-    auto channel = grid_channel(row, static_cast<int>(channels.size()) + 1, mode);
-    if (!channel) return Failure{channel.reason()};
-    channels.push_back(std::move(channel).value());
+Checked<CsvChannel> grid_channel(const CsvRecord& row, int number, ToneMode mode) {
+  if (row.fields.size() != kColumnCount) {
+    CsvProblem problem = invalid_value("应有6列，实有" + std::to_string(row.fields.size()) + "列");
+    problem.line = row.line;
+    return problem;
   }
-  return channels;
+  if (row.fields[0] != std::to_string(number)) {
+    return placed(row.line, 0, invalid_value("信道号应为" + std::to_string(number)));
+  }
+  CsvChannel result;
+  for (std::size_t i = 0; i < kValueColumns.size(); ++i) {
+    auto value = kValueColumns[i].check(row.fields[i + 1], mode);
+    if (!value) return placed(row.line, i + 1, value.problem());
+    result.*kValueColumns[i].field = std::move(value).take();
+  }
+  return result;
 }
 
 }  // namespace m27

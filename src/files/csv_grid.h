@@ -4,9 +4,7 @@
 // "信道,接收频率,接收亚音,发射频率,发射亚音,带宽" and one row per channel.
 
 #include <string>
-#include <vector>
 
-#include "channels/result.h"
 #include "channels/sheet.h"
 #include "files/csv_records.h"
 #include "files/csv_values.h"
@@ -20,9 +18,9 @@ std::string grid_csv(const Sheet& sheet);
 // Whether a header record is the grid layout's.
 bool is_grid_header(const CsvRecord& header);
 
-// The channels of the rows after the header, in order. Each row has the six columns, its
-// channel number is its position, and each value passes its check for `mode`'s tone table;
-// the first that does not fails naming its line and column.
-Result<std::vector<CsvChannel>> grid_channels(const std::vector<CsvRecord>& rows, ToneMode mode);
+// The channel of the `number`th row after the header (from 1): the row has the six columns, its
+// channel number is `number`, and each value passes its check for `mode`'s tone table; else the
+// first problem, placed at the row's line and column.
+Checked<CsvChannel> grid_channel(const CsvRecord& row, int number, ToneMode mode);
 
 }  // namespace m27

@@ -75,6 +75,11 @@ Result<std::vector<CsvRecord>> csv_records(std::string_view text) {
   int line = 1;
   std::size_t i = 0;
   while (i < text.size()) {
+    if (text[i] == '#') {
+      i = std::min(text.find('\n', i), text.size()) + 1;
+      ++line;
+      continue;
+    }
     CsvRecord record{line, {}};
     bool record_ended = false;
     while (!record_ended) {
@@ -134,11 +139,6 @@ std::string csv_line(const std::vector<std::string>& fields) {
     line += '"';
   }
   return line + "\r\n";
-}
-
-std::string csv_place(int line, std::size_t column, std::string_view header) {
-  return "第" + std::to_string(line) + "行第" + std::to_string(column) + "列（" +
-         std::string(header) + "）：";
 }
 
 }  // namespace m27

@@ -23,15 +23,13 @@ struct CsvRecord {
 Result<std::string> csv_text(std::string_view bytes);
 
 // The records of a CSV text: fields separated by commas, records by CR LF or LF; a field in
-// double quotes may hold commas, line breaks and doubled quotes. A record whose fields are all
-// empty (a blank line, a row of commas) is left out. An unclosed quote, or text after a closing
-// quote, fails naming its line and column.
+// double quotes may hold commas, line breaks and doubled quotes. A line whose first character
+// is "#" is a comment, and a record whose fields are all empty (a blank line, a row of commas)
+// is left out. An unclosed quote, or text after a closing quote, fails naming its line and
+// column.
 Result<std::vector<CsvRecord>> csv_records(std::string_view text);
 
 // One record ended by CR LF; a field holding a comma, a quote or a line break is quoted.
 std::string csv_line(const std::vector<std::string>& fields);
-
-// Where a value sits, for a refusal: "第3行第2列（接收频率）：".
-std::string csv_place(int line, std::size_t column, std::string_view header);
 
 }  // namespace m27

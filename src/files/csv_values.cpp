@@ -27,11 +27,13 @@ bool digits_and_one_point(std::string_view text) {
          std::count(text.begin(), text.end(), '.') <= 1;
 }
 
-Result<FreqUnits> typed_frequency(std::string_view text) {
-  if (!digits_and_one_point(text) || text.size() > kMaxFrequencyLength) {
-    return Failure{quoted(text) + "不是频率（只可有数字和一个小数点，最多9个字符）"};
-  }
-  return *frequency_value(text);
+std::optional<FreqUnits> typed_frequency(std::string_view text) {
+  if (!digits_and_one_point(text) || text.size() > kMaxFrequencyLength) return std::nullopt;
+  return frequency_value(text);
+}
+
+CsvProblem no_typed_frequency(std::string_view text) {
+  return invalid_value(quoted(text) + "不是频率（只可有数字和一个小数点，最多9个字符）");
 }
 
 // What the write will find: the raster check run twice, as the write runs it.
@@ -54,25 +56,44 @@ std::string ascii_upper(std::string_view text) {
 
 bool is_ctcss(std::string_view entry) { return !entry.empty() && is_digit(entry.front()); }
 
+// A CTCSS value or a DCS code with its letter ("D023", "i754"), whether a table holds it or not.
+bool has_tone_form(std::string_view upper) {
+  const bool dcs = upper.size() == 4 && (upper.front() == 'D' || upper.front() == 'I') &&
+                   std::all_of(upper.begin() + 1, upper.end(), is_digit);
+  return dcs || digits_and_one_point(upper);
+}
+
 }  // namespace
 
-Result<std::string> csv_receive_frequency(std::string_view text) {
+Checked<std::string> csv_receive_frequency(std::string_view text) {
   const auto f = typed_frequency(text);
-  if (!f) return Failure{f.reason()};
-  if (*f < kReceiveLow || *f > kReceiveHigh) {
-    return Failure{quoted(text) + "不在400～490 MHz之内"};
-  }
+  if (!f) return no_typed_frequency(text);
+  if (*f < kReceiveLow || *f > kReceiveHigh)
+    return unfit_value(quoted(text) + "不在400～490 MHz之内");
   return std::string(text);
 }
 
-Result<std::string> csv_transmit_frequency(std::string_view text) {
-  const auto f = typed_frequency(text);
-  if (!f) return Failure{f.reason()};
-  if (!sendable_transmit(text)) return Failure{quoted(text) + "超出电台能存放的发射频率"};
+Checked<std::string> csv_transmit_frequency(std::string_view text) {
+  if (!typed_frequency(text)) return no_typed_frequency(text);
+  if (!sendable_transmit(text)) return unfit_value(quoted(text) + "超出电台能存放的发射频率");
   return std::string(text);
 }
 
-Result<std::string> csv_tone(std::string_view text, ToneMode mode) {
+Checked<std::string> csv_receive_frequency(FreqUnits f) {
+  const std::string text = frequency_text(f);
+  if (f < kReceiveLow || f > kReceiveHigh)
+    return unfit_value(quoted(text) + "不在400～490 MHz之内");
+  return text;
+}
+
+Checked<std::string> csv_transmit_frequency(FreqUnits f) {
+  const std::string text = frequency_text(f);
+  if (f < 0 || !sendable_transmit(text))
+    return unfit_value(quoted(text) + "超出电台能存放的发射频率");
+  return text;
+}
+
+Checked<std::string> csv_tone(std::string_view text, ToneMode mode) {
   const auto list = tone_table(mode);
   const std::string upper = ascii_upper(text);
   const auto exact = std::find(list.begin(), list.end(), upper);
@@ -85,12 +106,13 @@ Result<std::string> csv_tone(std::string_view text, ToneMode mode) {
     if (same != list.end()) return std::string(*same);
   }
   const char* table = mode == ToneMode::Professional ? "专业模式" : "普通模式";
-  return Failure{quoted(text) + "不是" + table + "的亚音"};
+  const std::string problem = quoted(text) + "不是" + table + "的亚音";
+  return has_tone_form(upper) ? unfit_value(problem) : invalid_value(problem);
 }
 
-Result<std::string> csv_bandwidth(std::string_view text) {
+Checked<std::string> csv_bandwidth(std::string_view text) {
   if (bandwidth_held(text)) return std::string(text);
-  return Failure{quoted(text) + "不是带宽（宽带或窄带）"};
+  return invalid_value(quoted(text) + "不是带宽（宽带或窄带）");
 }
 
 }  // namespace m27

@@ -172,21 +172,40 @@ void FileController::export_csv_click() {
   if (failure) boxes_.show(*failure);
 }
 
-// The rows replace channels 1, 2, ... of the grid and nothing else, as one undoable step; a
-// refused sheet changes nothing. Unsaved changes are asked about first.
+// Unsaved changes are asked about first.
 void FileController::import_csv_click() {
   settle_unsaved_changes([this] {
-    const auto failure = with_timers_held([this] {
-      std::optional<Message> failure;
+    const auto failure = with_timers_held([this]() -> std::optional<Message> {
       const auto name = dialogs_.csv_import_name(view_.window);
-      if (!name) return failure;
-      history_.edit(QStringLiteral("导入CSV"),
-                    [&] { failure = import_csv(sheet_, path_of(*name)); });
-      view_.render();
-      return failure;
+      if (!name) return std::nullopt;
+      return import_csv_file(path_of(*name));
     });
     if (failure) boxes_.show(*failure);
   });
+}
+
+// A list longer than the radio's 25 channels asks which rows to take, and rows this radio
+// cannot hold are listed to be left out or the import cancelled. The rows replace channels 1,
+// 2, ... of the grid and the channel total follows them, as one undoable step; a refused file
+// changes nothing.
+std::optional<Message> FileController::import_csv_file(const std::filesystem::path& file) {
+  const auto bytes = read_csv_file(file);
+  if (!bytes) return csv_import_failure(file, bytes.reason());
+  const auto row_count = csv_row_count(*bytes);
+  if (!row_count) return csv_import_failure(file, row_count.reason());
+  CsvSelection selection{std::nullopt, true};
+  if (*row_count > kRows) {
+    selection.rows = dialogs_.csv_row_range(view_.window, *row_count);
+    if (!selection.rows) return std::nullopt;
+  }
+  const auto taken = csv_channels(*bytes, sheet_.tone_mode, selection);
+  if (!taken) return csv_import_failure(file, taken.reason());
+  QStringList skipped;
+  for (const std::string& line : taken->skipped) skipped << QString::fromStdString(line);
+  if (!skipped.isEmpty() && !dialogs_.csv_skip_rows(view_.window, skipped)) return std::nullopt;
+  history_.edit(QStringLiteral("导入CSV"), [&] { apply_csv_channels(sheet_, taken->channels); });
+  view_.render();
+  return std::nullopt;
 }
 
 // While a trace runs the item is checked and choosing it stops the trace; otherwise it asks

@@ -8,7 +8,9 @@
 
 #include <QObject>
 #include <QString>
+#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "channels/sheet.h"
 #include "ui/file_dialogs.h"
@@ -69,6 +71,7 @@ class FileController : public QObject {
   void fill_recent_menu();
   void export_csv_click();
   void import_csv_click();
+  std::optional<Message> import_csv_file(const std::filesystem::path& file);
   void trace_click();
   void note_failures();
   // Runs `dialog` with the timers held.

@@ -4,6 +4,7 @@
 // file instead of a user.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "files/csv_commands.h"
@@ -37,6 +38,14 @@ class FileDialogs {
 
   // "通讯记录…": the file a serial trace is appended to; nullopt when the user cancels.
   virtual std::optional<QString> trace_file_name(QWidget* parent) = 0;
+
+  // "导入CSV…" of a file of `row_count` rows, more than the radio's 25 channels: the rows to
+  // take, at most 25; nullopt when the user cancels.
+  virtual std::optional<CsvRowRange> csv_row_range(QWidget* parent, int row_count) = 0;
+
+  // "导入CSV…" of a file with rows this radio cannot hold, a line each ("跳过第7行：…"): true
+  // for 跳过并导入, false for 取消.
+  virtual bool csv_skip_rows(QWidget* parent, const QStringList& skipped) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {
@@ -46,6 +55,9 @@ class QtFileDialogs : public FileDialogs {
   std::optional<CsvChoice> csv_export_name(QWidget* parent) override;
   std::optional<QString> csv_import_name(QWidget* parent) override;
   std::optional<QString> trace_file_name(QWidget* parent) override;
+  // csv_import_dialogs.cpp
+  std::optional<CsvRowRange> csv_row_range(QWidget* parent, int row_count) override;
+  bool csv_skip_rows(QWidget* parent, const QStringList& skipped) override;
 };
 
 }  // namespace m27

@@ -41,7 +41,9 @@ TEST(CliArguments, ParsesEveryCommand) {
       {"csv export --layout=generic a.m27 a.csv", false,
        CsvExportArgs{CsvLayout::Generic, "a.m27", "a.csv"}},
       {"csv import a.csv --into base.m27 b.m27", false,
-       CsvImportArgs{"base.m27", "a.csv", "b.m27"}},
+       CsvImportArgs{"base.m27", "a.csv", "b.m27", {}}},
+      {"csv import --skip-unfit --rows=2..26 a.csv b.m27", false,
+       CsvImportArgs{"", "a.csv", "b.m27", {CsvRowRange{2, 26}, true}}},
   };
   for (const auto& c : kCases) {
     const auto parsed = parse(c.command, c.fake_radio);
@@ -72,6 +74,11 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"csv export --layout chirp a.m27 a.csv", "--layout chirp: expected grid or generic"},
       {"csv export --into b.m27 a.m27 a.csv", "--into belongs to csv import"},
       {"csv import --layout grid a.csv b.m27", "--layout belongs to csv export"},
+      {"csv export --skip-unfit a.m27 a.csv", "--skip-unfit belongs to csv import"},
+      {"csv import --rows 3 a.csv b.m27", "--rows 3: expected FIRST..LAST"},
+      {"csv import --rows 0..3 a.csv b.m27", "--rows 0..3: expected FIRST..LAST"},
+      {"csv import --rows 5..4 a.csv b.m27", "--rows 5..4: expected FIRST..LAST"},
+      {"csv import --rows 1..26 a.csv b.m27", "--rows 1..26: at most 25 rows"},
       {"ports com1", "unexpected argument com1"},
   };
   for (const auto& c : kBad) {

@@ -207,6 +207,30 @@ TEST(CliCsv, ExportThenImportGivesBackTheFileAndARefusalChangesNothing) {
   }
 }
 
+// A list longer than 25 rows is refused naming --rows, which takes a part of it (the channel
+// total following it); --skip-unfit names each row it leaves out.
+TEST(CliCsv, TakesARangeOfALongListAndLeavesOutRowsTheRadioCannotHold) {
+  QTemporaryDir dir;
+  for (const QString name : {"frs-gmrs-52.csv", "mixed-band.csv"}) {
+    ASSERT_TRUE(QFile::copy(M27_CSV_SEEDS "/" + name, dir.filePath(name)));
+  }
+  expect_runs(
+      dir.path(),
+      {{nullptr, "csv import frs-gmrs-52.csv frs.m27", 1,
+        "注意: 导入CSV失败\nfrs-gmrs-52.csv\n第27行：信道多于25个（文件中有52个），可用--rows "
+        "FIRST..LAST选取其中至多25个\n"},
+       {nullptr, "csv import --rows 1..22 frs-gmrs-52.csv frs.m27", 0, ""},
+       {nullptr, "csv import --skip-unfit --rows 1..5 mixed-band.csv mixed.m27", 0,
+        "跳过第2行：Frequency“146.52000”不在400～490 MHz之内\n"
+        "跳过第4行：Frequency“162.55000”不在400～490 MHz之内\n"
+        "跳过第5行：Frequency“121.50000”不在400～490 MHz之内\n"
+        "跳过第6行：rToneFreq“69.3”不是普通模式的亚音\n"}});
+  Sheet frs = startup_sheet();
+  EXPECT_FALSE(
+      open_channel_file(frs, QFile::encodeName(dir.filePath("frs.m27")).toStdString()).refusal);
+  EXPECT_EQ(frs.channel_total + " " + frs.rows[21].rx_frequency, "22 462.72500");
+}
+
 // A radio falling silent halfway, one whose end of the line goes away after its third request
 // (named at once: no 5 s time-out; a write ends the same way) and one echoing each request, on
 // files that exist: the messages in order; a failed exchange leaves its file as it was, nothing

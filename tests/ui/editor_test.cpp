@@ -237,34 +237,56 @@ class EditorTest : public QObject {
     child<QMenu>(*w, "recent_files")->actions().at(1)->trigger();
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - f8.m27"));
   }
-  // An import fills the grid (an undoable step as every edit); a refused one asks about unsaved
-  // changes first, says where and why, and changes nothing; the export writes the layout chosen.
-  void imports_a_sheet_exports_it_and_refuses_a_bad_one_unchanged() {
+  // A list longer than the radio's 25 channels asks for a range (取消 changes nothing); rows
+  // this radio cannot hold are listed, to be left out (跳过并导入) or not (取消); the rows taken
+  // fill the grid and the channel total follows them down. A value that is no value is refused,
+  // after the question about unsaved changes, naming where and why, and changes nothing. The
+  // export writes the layout chosen.
+  void imports_a_range_skips_unfit_rows_exports_and_refuses_a_bad_sheet_unchanged() {
     QTemporaryDir dir;
-    const QByteArray rows =
-        "信道,接收频率,接收亚音,发射频率,发射亚音,带宽\n1,440,67,440,OFF,窄带\n";
-    write_file(dir.filePath("good.csv"), rows + "2,450,OFF,451,D023,宽带");
-    write_file(dir.filePath("bad.csv"), rows + "2,500,OFF,451,D023,宽带");
+    write_file(dir.filePath("bad.csv"),
+               "信道,接收频率,接收亚音,发射频率,发射亚音,带宽\n"
+               "1,440,67,440,OFF,窄带\n2,4x0,OFF,451,D023,宽带\n");
     ScriptedFileDialogs dialogs;
     RecordingMessageBoxes boxes;
+    boxes.save_answer = SaveAnswer::Discard;
     auto w = make_window(boxes, {}, &dialogs);
-    dialogs.csv_import_answer = dir.filePath("good.csv");
-    action(*w, "MenuImportCsv")->trigger();
-    QCOMPARE(cell(*w, "Text2", 1)->text(), QStringLiteral("D023"));
+    const auto import = [&](const QString& file) {
+      dialogs.csv_import_answer = file;
+      action(*w, "MenuImportCsv")->trigger();
+    };
+    const Sheet start = w->sheet();
+    import(M27_CSV_SEEDS "/frs-gmrs-52.csv");
+    QVERIFY(w->sheet() == start && dialogs.row_counts == QList<int>{52});
+    dialogs.row_range_answer = CsvRowRange{8, 14};
+    import(M27_CSV_SEEDS "/frs-gmrs-52.csv");
+    QCOMPARE(cell(*w, "Text1", 0)->text() + " " + cell(*w, "Text1", 6)->text(),
+             QStringLiteral("467.56250 467.71250"));
+    QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("7"));
+    QVERIFY(cell(*w, "Text1", 6)->isEnabled() && !cell(*w, "Text1", 7)->isEnabled());
+    const Sheet frs = w->sheet();
+    import(M27_CSV_SEEDS "/mixed-band.csv");
+    QVERIFY(w->sheet() == frs && dialogs.skip_questions.size() == 1);
+    QCOMPARE(dialogs.skip_questions[0].size(), 6);
+    QCOMPARE(dialogs.skip_questions[0][0],
+             QStringLiteral("跳过第2行：Frequency“146.52000”不在400～490 MHz之内"));
+    dialogs.skip_answer = true;
+    import(M27_CSV_SEEDS "/mixed-band.csv");
+    QCOMPARE(cell(*w, "Text1", 2)->text() + " " + cell(*w, "Text2", 2)->text(),
+             QStringLiteral("462.67500 D074"));
+    QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("3"));
     dialogs.csv_export_answer = FileDialogs::CsvChoice{dir.filePath("out.csv"), CsvLayout::Generic};
     action(*w, "MenuExportCsv")->trigger();
     QFile exported(dir.filePath("out.csv"));
     QVERIFY(exported.open(QIODevice::ReadOnly) &&
-            exported.readAll().contains("\r\n2,,450.000000,+,1.000000,Cross,"));
+            exported.readAll().contains("\r\n2,,450.000000,,0.000000,TSQL,100.0,100.0,"));
     const Sheet before = w->sheet();
-    dialogs.csv_import_answer = dir.filePath("bad.csv");
-    boxes.save_answer = SaveAnswer::Discard;
-    action(*w, "MenuImportCsv")->trigger();
+    import(dir.filePath("bad.csv"));
     QVERIFY(w->sheet() == before && timers_running(*w));
-    QCOMPARE(boxes.texts(),
-             (QStringList{"当前信道数据已修改，是否保存？",
-                          "导入CSV失败\n" + dir.filePath("bad.csv") +
-                              "\n第3行第2列（接收频率）：“500”不在400～490 MHz之内"}));
+    QCOMPARE(boxes.texts(), QStringList(3, QStringLiteral("当前信道数据已修改，是否保存？")) +
+                                QStringList{"导入CSV失败\n" + dir.filePath("bad.csv") +
+                                            "\n第3行第2列（接收频率）：“4x0”不是频率（只可有数字"
+                                            "和一个小数点，最多9个字符）"});
   }
 
  private:

@@ -92,6 +92,14 @@ class ScriptedFileDialogs : public FileDialogs {
   std::optional<CsvChoice> csv_export_name(QWidget*) override { return csv_export_answer; }
   std::optional<QString> csv_import_name(QWidget*) override { return csv_import_answer; }
   std::optional<QString> trace_file_name(QWidget*) override { return {}; }
+  std::optional<CsvRowRange> csv_row_range(QWidget*, int row_count) override {
+    row_counts << row_count;
+    return row_range_answer;
+  }
+  bool csv_skip_rows(QWidget*, const QStringList& skipped) override {
+    skip_questions << skipped;
+    return skip_answer;
+  }
 
   std::optional<QString> save_answer;
   std::optional<QString> open_answer;
@@ -99,6 +107,10 @@ class ScriptedFileDialogs : public FileDialogs {
   std::optional<QString> csv_import_answer;
   QStringList open_starts;
   QStringList save_starts;
+  std::optional<CsvRowRange> row_range_answer;
+  QList<int> row_counts;  // of each row range question
+  bool skip_answer = false;
+  QList<QStringList> skip_questions;
 };
 
 inline PortMap com1_on(const QString& device) {
