@@ -15,6 +15,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// Once done, a Stays radio is never taken off, a Swapped one has the next take its place at once
+// and a PutBack one is taken off for 0.5 s and put back.
 enum class Kind {
   Good,
   StoreWrong,
@@ -25,8 +27,7 @@ enum class Kind {
   Stays,
   Swapped,
   PutBack
-};  // once done: never taken off, swapped at once,
-    // off for 0.5 s
+};
 struct Unit {
   std::uint32_t id = 0;
   Kind kind = Kind::Good;
@@ -35,8 +36,8 @@ struct Unit {
 const TimePoint kT0 = TimePoint{} + 1h;
 const char* kSha = "5ha";
 
-SeriesSettings settings(std::uint32_t first, std::uint32_t last, int stations = 1) {
-  SeriesSettings s{startup_sheet(), kSha, first, last};
+SeriesSettings settings(std::uint32_t last, int stations) {
+  SeriesSettings s{startup_sheet(), kSha, 100, last};
   for (int i = 1; i <= stations; ++i) s.ports.push_back("com" + std::to_string(i));
   return s;
 }
@@ -50,7 +51,7 @@ LogHistory history_of(std::initializer_list<LogLine> lines) {
 class Bench {
  public:
   Bench(SeriesSettings s, std::vector<std::vector<Unit>> radios, const LogHistory& history = {})
-      : job_(std::move(SeriesJob::create(s, history).value())), places_(radios.size()) {
+      : job(std::move(SeriesJob::create(s, history).value())), places_(radios.size()) {
     for (std::size_t i = 0; i < radios.size(); ++i) {
       places_[i].queue.assign(radios[i].begin(), radios[i].end());
       plug_next(i);
@@ -58,50 +59,51 @@ class Bench {
   }
 
   // Until the job is over; at `stop_at` it is stopped.
-  Bench& run(std::chrono::milliseconds stop_at = 30s) {
-    job_.start(now_);
-    bool stopped = false;
-    while (true) {
-      while (auto action = job_.poll()) carry_out(action->station, action->action);
-      if (job_.over()) break;
-      std::optional<TimePoint> next = job_.next_deadline();
+  Bench& run(std::chrono::milliseconds stop_at = 30s, std::size_t failing_line = SIZE_MAX) {
+    failing_line_ = failing_line;
+    job.start(now_);
+    for (bool stopped = false;;) {
+      while (auto action = job.poll()) carry_out(action->station, action->action);
+      if (job.over()) return *this;
+      std::optional<TimePoint> next = job.next_deadline();
       if (!due_.empty() && (!next || due_.begin()->first < *next)) next = due_.begin()->first;
       if (!stopped && (!next || *next >= kT0 + stop_at)) {
-        now_ = kT0 + stop_at;
-        job_.stop(now_);
+        job.stop(now_ = kT0 + stop_at);
         stopped = true;
-        continue;
-      }
-      if (!next) {
+      } else if (!next) {
         ADD_FAILURE() << "the job waits for nothing";
-        break;
-      }
-      now_ = *next;
-      if (!due_.empty() && due_.begin()->first == now_) {
+        return *this;
+      } else if (now_ = *next; !due_.empty() && due_.begin()->first == now_) {
         auto event = std::move(due_.begin()->second);
         due_.erase(due_.begin());
         event();
       } else {
-        job_.on_timer(now_);
+        job.on_timer(now_);
       }
     }
-    return *this;
   }
 
-  void fail_log_from(std::size_t line) { failing_line_ = line; }
+  // The radios' last lines: "com1 7>100 failed id-verify".
+  std::vector<std::string> outcomes() const {
+    std::vector<std::string> finals;
+    for (const auto& line : lines) {
+      if (line.find(" reserved ") == std::string::npos)
+        finals.push_back(line.substr(0, line.rfind(' ')));
+    }
+    return finals;
+  }
 
-  SeriesJob job_;
-  std::vector<std::string> events;  // what each station did, probes left out
-  std::vector<std::string> lines;   // "com1 12345678>100 ok 3.5"
+  SeriesJob job;
+  std::string events;              // what the stations did, probes left out
+  std::vector<std::string> lines;  // "com1 12345678>100 ok 3.5"
   std::vector<std::string> details;
-  std::map<std::uint32_t, int> numbered;  // ID -> radios that hold it
-  int probes = 0;
+  std::map<std::uint32_t, int> numbered;  // ID -> radios it was written into
 
  private:
   struct Place {
     std::deque<Unit> queue;
     std::optional<Unit> plugged;
-    Sheet memory = startup_sheet();
+    Sheet memory;
   };
 
   void plug_next(std::size_t i) {
@@ -119,23 +121,21 @@ class Bench {
   }
 
   void ended(std::size_t i, std::chrono::milliseconds delay, StepOutcome outcome) {
-    after(delay, [this, i, outcome] { job_.step_ended(i, now_, outcome); });
+    after(delay, [this, i, outcome] { job.step_ended(i, now_, outcome); });
   }
 
   void carry_out(std::size_t i, const StationAction& action) {
     Place& place = places_[i];
-    const std::string port = job_.stations()[i].port();
     const Kind kind = place.plugged ? place.plugged->kind : Kind::Good;
-    const auto note = [&](const std::string& what) { events.push_back(port + " " + what); };
+    const auto note = [&](const std::string& what) { events += what + "\n"; };
     if (std::holds_alternative<Probe>(action)) {
-      ++probes;
       if (place.plugged) return ended(i, 60ms, {.id = place.plugged->id});
       return ended(i, 300ms, {.ending = StepEnding::NoAnswer});
     }
     if (std::holds_alternative<WriteTemplate>(action)) {
       note("write");
       if (kind == Kind::LosesPort) {
-        return after(800ms, [this, i] { job_.port_lost(i, now_, "串口已断开，请检查数据线"); });
+        return after(800ms, [this, i] { job.port_lost(i, now_, "串口已断开，请检查数据线"); });
       }
       if (kind == Kind::SilentMidWrite) return ended(i, 800ms, {.ending = StepEnding::NoAnswer});
       place.memory = startup_sheet();
@@ -170,18 +170,18 @@ class Bench {
     std::string text = line.port + " " + std::to_string(line.old_id) + ">" + new_id + " " +
                        std::string(result_name(line.result));
     if (line.step != SeriesStep::None) text += " " + std::string(step_name(line.step));
-    events.push_back(line.port + " log " + text);
+    events += "log " + text + "\n";
     lines.push_back(text + " " + tenths_of_seconds(line.elapsed));
     if (line.result != RadioResult::Reserved) details.push_back(line.detail);
-    if (lines.size() > failing_line_) return job_.log_appended(i, now_, Failure{"磁盘已满"});
-    job_.log_appended(i, now_, std::nullopt);
+    if (lines.size() > failing_line_) return job.log_appended(i, now_, Failure{"磁盘已满"});
+    job.log_appended(i, now_, std::nullopt);
     if (line.result == RadioResult::Reserved) return;
-    const Kind kind = places_[i].plugged->kind;
-    if (kind == Kind::Stays) return;
-    if (kind == Kind::Swapped) return after(1000ms, [this, i] { plug_next(i); });
     const Unit unit = *places_[i].plugged;
+    if (unit.kind == Kind::Stays) return;
+    if (unit.kind == Kind::Swapped) return after(1000ms, [this, i] { plug_next(i); });
     after(1100ms, [this, i] { places_[i].plugged.reset(); });
-    if (kind == Kind::PutBack) return after(1600ms, [this, i, unit] { places_[i].plugged = unit; });
+    if (unit.kind == Kind::PutBack)
+      return after(1600ms, [this, i, unit] { places_[i].plugged = unit; });
     after(2000ms, [this, i] { plug_next(i); });
   }
 
@@ -191,100 +191,62 @@ class Bench {
   std::size_t failing_line_ = SIZE_MAX;
 };
 
-// One radio on one station, each way it can go: every request, what the station shows and the
-// log's lines in order. The ID is reserved in the log before it is sent; a radio that failed
-// before gives its ID back; a radio the log holds as done with this template is left alone.
-TEST(SeriesStation, TakesEachRadioThroughItsStepsAndLogsHowItWent) {
-  const std::vector<std::string> kUntilWritten = {"com1 show 请接上对讲机", "com1 write",
-                                                  "com1 show 正在写频......", "com1 read-back",
-                                                  "com1 show 正在校验......"};
-  const auto with = [&](std::vector<std::string> rest) {
-    std::vector<std::string> all = kUntilWritten;
-    all.insert(all.end(), rest.begin(), rest.end());
-    return all;
-  };
-  const std::vector<std::string> kAfterRadio = {"com1 show 请接上对讲机", "com1 show 已停止",
-                                                "com1 stopped "};
-  const auto then_off = [&](std::vector<std::string> events) {
-    events.insert(events.end(), kAfterRadio.begin(), kAfterRadio.end());
-    return events;
-  };
-  struct Case {
+// A radio taken through every step: the ID is reserved in the log before it is sent, the
+// radio's seconds count from its first answer, and the station waits for the next one once two
+// probes in a row have had no answer.
+TEST(SeriesStation, WritesVerifiesNumbersAndLogsARadioInThisOrder) {
+  Bench bench(settings(199, 1), {{{12345678}}});
+  bench.run(10s);
+  EXPECT_EQ(bench.events,
+            "show 请接上对讲机\nwrite\nshow 正在写频......\nread-back\nshow 正在校验......\n"
+            "log com1 12345678>100 reserved\nwrite-id 100\nshow 正在写ID......\nread-id\n"
+            "log com1 12345678>100 ok\nshow 完成，请换下一台\nshow 请接上对讲机\nshow 已停止\n"
+            "stopped \n");
+  EXPECT_EQ(bench.lines, (std::vector<std::string>{"com1 12345678>100 reserved 3.4",
+                                                   "com1 12345678>100 ok 3.5"}));
+}
+
+// Each way a radio can fail ends that radio only, with its line and the text shown; a radio the
+// log holds as done with this template is left alone; a lost port stops its station.
+TEST(SeriesStation, LogsEachFailureWithItsStepAndReason) {
+  const struct {
     Unit radio;
-    std::vector<std::string> events;
-    std::vector<std::string> lines;
+    const char* line;
     const char* detail;
     const char* failure = "";
   } kCases[] = {
-      {{12345678},
-       then_off(with({"com1 log com1 12345678>100 reserved", "com1 write-id 100",
-                      "com1 show 正在写ID......", "com1 read-id", "com1 log com1 12345678>100 ok",
-                      "com1 show 完成，请换下一台"})),
-       {"com1 12345678>100 reserved 3.4", "com1 12345678>100 ok 3.5"},
-       "完成，请换下一台"},
       {{7, Kind::StoreWrong},
-       then_off(with({"com1 log com1 7>- failed verify",
-                      "com1 show 失败：校验不一致：第3信道接收频率 写入451.12500，读回451.13125，"
-                      "请取下对讲机"})),
-       {"com1 7>- failed verify 3.4"},
+       "com1 7>- failed verify 3.4",
        "失败：校验不一致：第3信道接收频率 写入451.12500，读回451.13125，请取下对讲机"},
       {{7, Kind::IdBackWrong},
-       then_off(
-           with({"com1 log com1 7>100 reserved", "com1 write-id 100", "com1 show 正在写ID......",
-                 "com1 read-id", "com1 log com1 7>100 failed id-verify",
-                 "com1 show 失败：回读ID不一致：写入100，读回7，请取下对讲机"})),
-       {"com1 7>100 reserved 3.4", "com1 7>100 failed id-verify 3.5"},
+       "com1 7>100 failed id-verify 3.5",
        "失败：回读ID不一致：写入100，读回7，请取下对讲机"},
       {{7, Kind::IdSilent},
-       then_off(
-           with({"com1 log com1 7>100 reserved", "com1 write-id 100", "com1 show 正在写ID......",
-                 "com1 read-id", "com1 log com1 7>100 unconfirmed id-verify",
-                 "com1 show 失败：回读ID无应答，请取下对讲机"})),
-       {"com1 7>100 reserved 3.4", "com1 7>100 unconfirmed id-verify 6.5"},
+       "com1 7>100 unconfirmed id-verify 6.5",
        "失败：回读ID无应答，请取下对讲机"},
-      {{7, Kind::SilentMidWrite},
-       then_off({"com1 show 请接上对讲机", "com1 write", "com1 show 正在写频......",
-                 "com1 log com1 7>- failed write", "com1 show 失败：写频无应答，请取下对讲机"}),
-       {"com1 7>- failed write 0.8"},
-       "失败：写频无应答，请取下对讲机"},
+      {{7, Kind::SilentMidWrite}, "com1 7>- failed write 0.8", "失败：写频无应答，请取下对讲机"},
       {{7, Kind::LosesPort},
-       {"com1 show 请接上对讲机", "com1 write", "com1 show 正在写频......",
-        "com1 log com1 7>- failed write", "com1 show 失败：串口已断开，请取下对讲机",
-        "com1 show 串口已断开，请检查数据线", "com1 stopped 串口已断开，请检查数据线"},
-       {"com1 7>- failed write 0.8"},
+       "com1 7>- failed write 0.8",
        "失败：串口已断开，请取下对讲机",
        "所有串口都已断开"},
-      {{555},
-       then_off({"com1 show 请接上对讲机", "com1 log com1 555>- already-done",
-                 "com1 show 这台已写过 (ID 555)，请换下一台"}),
-       {"com1 555>- already-done 0.0"},
-       "这台已写过 (ID 555)，请换下一台"},
+      {{555}, "com1 555>- already-done 0.0", "这台已写过 (ID 555)，请换下一台"},
   };
   const LogLine done_before{.new_id = 555, .template_sha256 = kSha};
   for (const auto& c : kCases) {
-    Bench bench(settings(100, 199), {{c.radio}}, history_of({done_before}));
+    Bench bench(settings(199, 1), {{c.radio}}, history_of({done_before}));
     bench.run(10s);
-    EXPECT_EQ(bench.events, c.events) << c.radio.id;
-    EXPECT_EQ(bench.lines, c.lines) << c.radio.id;
-    EXPECT_EQ(bench.details.front(), c.detail);
-    EXPECT_EQ(bench.job_.failure().value_or(""), c.failure);
+    EXPECT_EQ(bench.lines.back(), c.line);
+    EXPECT_EQ(bench.details, std::vector<std::string>{c.detail});
+    EXPECT_NE(bench.events.find("show " + std::string(c.detail)), std::string::npos) << c.line;
+    EXPECT_EQ(bench.job.failure().value_or(""), c.failure);
   }
-}
-
-std::vector<std::string> outcomes(const Bench& bench) {
-  std::vector<std::string> finals;
-  for (const auto& line : bench.lines) {
-    if (line.find(" reserved ") == std::string::npos)
-      finals.push_back(line.substr(0, line.rfind(' ')));
-  }
-  return finals;
 }
 
 // A radio is done once: while it answers with its old or new ID, even after a short gap, it is
 // the same radio; another ID is the next radio at once. Lowest free ID first, the log's IDs left
-// out; an ID comes back from a radio that failed before
-// it was reserved and never from one after; stations share one pool; with keep-id a radio keeps
-// its own ID unless it is 0, confirmed in another radio, or another station's radio has it now.
+// out; an ID comes back from a radio that failed before it was reserved and never from one after;
+// stations share one pool; with keep-id a radio keeps its own ID unless it is 0, confirmed in
+// another radio, or another station's radio has it now.
 TEST(SeriesJob, HandsOutEachIdOnceAcrossStations) {
   const LogLine used_100{.new_id = 100, .result = RadioResult::Reserved};
   const LogLine other_template_500{.new_id = 500, .template_sha256 = "other"};
@@ -308,11 +270,10 @@ TEST(SeriesJob, HandsOutEachIdOnceAcrossStations) {
        {"com1 77>77 ok", "com2 77>101 ok", "com1 0>102 ok", "com2 42>42 ok", "com1 500>103 ok"}},
   };
   for (const auto& c : kCases) {
-    auto s = settings(100, 199, static_cast<int>(c.radios.size()));
+    auto s = settings(199, static_cast<int>(c.radios.size()));
     s.keep_id = c.keep_id;
     Bench bench(s, c.radios, history_of({used_100, other_template_500}));
-    bench.run();
-    EXPECT_EQ(outcomes(bench), c.outcomes);
+    EXPECT_EQ(bench.run().outcomes(), c.outcomes);
     for (const auto& [id, radios] : bench.numbered) EXPECT_EQ(radios, 1) << id;
   }
 }
@@ -327,35 +288,31 @@ TEST(SeriesJob, EndsOnItsLimitsOnAStopAndWhenTheLogFails) {
     std::chrono::milliseconds stop_at;
     std::size_t failing_line;
     std::vector<std::string> outcomes;
-    const char* failure;
   } kCases[] = {
-      {199, 2, 30s, SIZE_MAX, {"com1 1>100 ok", "com2 4>101 ok"}, ""},
-      {102, {}, 30s, SIZE_MAX, {"com1 1>100 ok", "com2 4>101 ok", "com1 2>102 ok"}, ""},
-      {199, {}, 1s, SIZE_MAX, {"com1 1>- interrupted write", "com2 4>- interrupted write"}, ""},
-      {199, {}, 3500ms, SIZE_MAX, {"com1 1>100 interrupted id", "com2 4>101 interrupted id"}, ""},
-      {199, {}, 3550ms, SIZE_MAX, {"com1 1>100 ok", "com2 4>101 ok"}, ""},
-      {199, {}, 30s, 0, {}, "磁盘已满"},
+      {199, 2, 30s, SIZE_MAX, {"com1 1>100 ok", "com2 4>101 ok"}},
+      {102, {}, 30s, SIZE_MAX, {"com1 1>100 ok", "com2 4>101 ok", "com1 2>102 ok"}},
+      {199, {}, 1s, SIZE_MAX, {"com1 1>- interrupted write", "com2 4>- interrupted write"}},
+      {199, {}, 3500ms, SIZE_MAX, {"com1 1>100 interrupted id", "com2 4>101 interrupted id"}},
+      {199, {}, 3550ms, SIZE_MAX, {"com1 1>100 ok", "com2 4>101 ok"}},
+      {199, {}, 30s, 0, {}},
   };
   for (const auto& c : kCases) {
-    auto s = settings(100, c.last, 2);
+    auto s = settings(c.last, 2);
     s.count = c.count;
     Bench bench(s, {{{1}, {2}, {3}}, {{4}, {5}, {6}}});
-    bench.fail_log_from(c.failing_line);
-    bench.run(c.stop_at);
-    EXPECT_EQ(outcomes(bench), c.outcomes) << c.stop_at.count();
-    EXPECT_EQ(bench.job_.failure().value_or(""), c.failure);
-    if (c.failing_line == 0) {
-      EXPECT_TRUE(bench.numbered.empty());
-    }
+    EXPECT_EQ(bench.run(c.stop_at, c.failing_line).outcomes(), c.outcomes) << c.stop_at.count();
+    const bool log_failed = c.failing_line == 0;
+    EXPECT_EQ(bench.job.failure().value_or(""), log_failed ? "磁盘已满" : "");
+    EXPECT_TRUE(!log_failed || bench.numbered.empty());
   }
 }
 
 TEST(SeriesJob, RefusesAPoolTheLogHasUsedUp) {
   const auto history = history_of({{.new_id = 100, .result = RadioResult::Reserved},
                                    {.new_id = 101, .result = RadioResult::Failed}});
-  EXPECT_EQ(SeriesJob::create(settings(100, 101), history).reason(),
+  EXPECT_EQ(SeriesJob::create(settings(101, 1), history).reason(),
             "ID 100..101 已全部用过，请换一个范围");
-  EXPECT_TRUE(SeriesJob::create(settings(100, 102), history).ok());
+  EXPECT_TRUE(SeriesJob::create(settings(102, 1), history).ok());
   EXPECT_EQ(summary_text({.ok = 12, .failed = 1}, 61300ms),
             "完成 12 台，失败 1 台，用时 61.3 s，平均每台 4.7 s");
 }

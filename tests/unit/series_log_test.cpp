@@ -6,7 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "series/job_log.h"
 #include "series/sha256.h"
@@ -103,49 +103,6 @@ TEST(SeriesLogFile, DefaultsToTheUsersDataFolder) {
   EXPECT_EQ(default_log_path("relative", "/home/u"), "/home/u/.local/share/m27/series.csv");
 }
 
-class LogFolder {
- public:
-  LogFolder() {
-    std::string name = (std::filesystem::temp_directory_path() / "m27-log-XXXXXX").string();
-    path_ = mkdtemp(name.data());
-  }
-  ~LogFolder() { std::filesystem::remove_all(path_); }
-  std::filesystem::path file() const { return path_ / "m27" / "series.csv"; }
-  std::string contents() const {
-    std::ifstream in(file(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
-
- private:
-  std::filesystem::path path_;
-};
-
-// A fresh log gets its folder and header; a second job on it is refused while the first holds
-// it; the next job reads what the first appended and starts after the line the power cut off.
-TEST(SeriesLogFile, IsHeldByOneJobAndReadByTheNext) {
-  LogFolder folder;
-  const LogLine line{"com1", 7, 100, RadioResult::Reserved, SeriesStep::None, 1000ms, "aa", ""};
-  const auto now = std::chrono::system_clock::now();
-  {
-    auto log = JobLog::open(folder.file());
-    ASSERT_TRUE(log.ok()) << log.reason();
-    EXPECT_EQ(JobLog::open(folder.file()).reason(), kLogLocked);
-    EXPECT_FALSE(log.value().append(line, now));
-  }
-  std::ofstream(folder.file(), std::ios::app) << "2026,com1,8,10";  // torn
-  auto log = JobLog::open(folder.file());
-  ASSERT_TRUE(log.ok());
-  EXPECT_EQ(log->reading().history.used_ids(), (std::set<std::uint32_t>{10, 100}));
-  EXPECT_EQ(log->reading().warnings, std::vector<std::string>{"记录文件第3行不完整，已跳过"});
-  EXPECT_FALSE(log.value().append(line, now));
-  const std::string contents = folder.contents();
-  EXPECT_TRUE(contents.starts_with(std::string(kLogHeader) + "\r\n")) << contents;
-  EXPECT_NE(contents.find("2026,com1,8,10\r\n" + iso_local_time(now)), std::string::npos);
-  EXPECT_EQ(read_log(contents).warnings, std::vector<std::string>{"记录文件第3行无法识别，已跳过"});
-}
-
 // A disk that takes half a line and then fails.
 class FailingDisk : public FileSystem {
  public:
@@ -164,23 +121,42 @@ class FailingDisk : public FileSystem {
   size_t written_ = 0;
 };
 
-TEST(SeriesLogFile, StopsAppendingAfterAFailedWriteAndRefusesWhatItCannotOpen) {
-  LogFolder folder;
-  FailingDisk disk;
-  auto log = JobLog::open(folder.file(), disk);
-  ASSERT_TRUE(log.ok());
-  disk.failing = true;
+// A fresh log gets its folder and header; a second job on it is refused while the first holds
+// it; the next job reads what the first appended and starts after the line the power cut off;
+// once a line could not be written whole nothing more is appended; a folder is no log.
+TEST(SeriesLogFile, IsHeldByOneJobReadByTheNextAndNotWrittenPastAFailure) {
+  std::string name = (std::filesystem::temp_directory_path() / "m27-log-XXXXXX").string();
+  const std::filesystem::path folder = mkdtemp(name.data());
+  const auto file = folder / "m27" / "series.csv";
   const LogLine line{"com1", 7, 100, RadioResult::Reserved};
-  const std::string failure = "记录文件写入失败\n" + folder.file().string() + "\n" +
-                              std::generic_category().message(ENOSPC);
-  EXPECT_EQ(log.value().append(line, {}).value_or(Failure{}).reason, failure);
+  const auto now = std::chrono::system_clock::now();
+  {
+    auto log = JobLog::open(file);
+    ASSERT_TRUE(log.ok()) << log.reason();
+    EXPECT_EQ(JobLog::open(file).reason(), kLogLocked);
+    EXPECT_FALSE(log.value().append(line, now));
+  }
+  std::ofstream(file, std::ios::app) << "2026,com1,8,10";  // torn
+  FailingDisk disk;
+  auto log = JobLog::open(file, disk);
+  ASSERT_TRUE(log.ok());
+  EXPECT_EQ(log->reading().history.used_ids(), (std::set<std::uint32_t>{10, 100}));
+  EXPECT_EQ(log->reading().warnings, std::vector<std::string>{"记录文件第3行不完整，已跳过"});
+  disk.failing = true;
+  const std::string failure =
+      "记录文件写入失败\n" + file.string() + "\n" + std::generic_category().message(ENOSPC);
+  EXPECT_EQ(log.value().append(line, now).value_or(Failure{}).reason, failure);
   disk.failing = false;
-  EXPECT_EQ(log.value().append(line, {}).value_or(Failure{}).reason, failure);
-  EXPECT_EQ(read_log(folder.contents()).warnings,
-            std::vector<std::string>{"记录文件第2行不完整，已跳过"});
+  EXPECT_EQ(log.value().append(line, now).value_or(Failure{}).reason, failure);
 
-  const auto refusal = JobLog::open(folder.file().parent_path());
-  EXPECT_EQ(refusal.reason().substr(0, refusal.reason().find('\n')), "无法打开记录文件");
+  std::ifstream in(file, std::ios::binary);
+  const std::string contents{std::istreambuf_iterator<char>(in), {}};
+  EXPECT_TRUE(contents.starts_with(std::string(kLogHeader) + "\r\n")) << contents;
+  EXPECT_NE(contents.find("2026,com1,8,10\r\n" + iso_local_time(now)), std::string::npos);
+  EXPECT_EQ(read_log(contents).warnings, (std::vector<std::string>{"记录文件第3行无法识别，已跳过",
+                                                                   "记录文件第4行不完整，已跳过"}));
+  EXPECT_TRUE(JobLog::open(folder).reason().starts_with("无法打开记录文件\n"));
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
