@@ -41,7 +41,7 @@ void SeriesJob::start(TimePoint now) {
 }
 
 void SeriesJob::on_timer(TimePoint now) {
-  for (auto& station : stations_) station.on_timer(now, rules_);
+  for (auto& station : stations_) station.on_timer(now);
   follow(now);
 }
 

@@ -61,11 +61,11 @@ void Station::start(TimePoint now) {
   probe(now, Phase::Probing);
 }
 
-void Station::on_timer(TimePoint now, JobRules& rules) {
-  if (wake_at_ && *wake_at_ <= now) wake(now, rules);
+void Station::on_timer(TimePoint now) {
+  if (wake_at_ && *wake_at_ <= now) wake(now);
 }
 
-void Station::wake(TimePoint now, JobRules& rules) {
+void Station::wake(TimePoint now) {
   wake_at_.reset();
   switch (phase_) {
     case Phase::Waiting:
@@ -82,7 +82,6 @@ void Station::wake(TimePoint now, JobRules& rules) {
     default:
       break;
   }
-  follow(now, rules);
 }
 
 void Station::probe(TimePoint now, Phase phase) {
@@ -159,7 +158,7 @@ void Station::radio_step_ended(TimePoint now, const StepOutcome& outcome, JobRul
       if (!completed) return fail(now, step_failure(SeriesStep::Write, outcome.ending), rules);
       phase_ = Phase::Pausing;
       wake_at_ = now + kPauseAfterWrite;
-      if (*wake_at_ <= now) wake(now, rules);
+      if (*wake_at_ <= now) wake(now);
       break;
     case Phase::Verifying:
       verify(now, outcome, rules);

@@ -29,7 +29,7 @@ class Station {
   const std::string& port() const { return port_; }
 
   void start(TimePoint now);
-  void on_timer(TimePoint now, JobRules& rules);
+  void on_timer(TimePoint now);
   void step_ended(TimePoint now, const StepOutcome& outcome, JobRules& rules);
   void log_appended(TimePoint now, const std::optional<Failure>& failure, JobRules& rules);
   // The port failed: the radio on its way is logged and the station stops with `message`.
@@ -69,7 +69,7 @@ class Station {
     std::set<std::uint32_t> answers;  // IDs that still mean this radio while it is taken off
   };
 
-  void wake(TimePoint now, JobRules& rules);
+  void wake(TimePoint now);
   void probe(TimePoint now, Phase phase);
   void probe_answered(TimePoint now, const StepOutcome& outcome, JobRules& rules);
   void removal_probe_answered(TimePoint now, const StepOutcome& outcome, JobRules& rules);
