@@ -21,11 +21,11 @@ Result<std::string> template_fingerprint(const Sheet& template_sheet) {
 }
 
 Result<SeriesJob> SeriesJob::create(SeriesSettings settings, const LogHistory& history) {
+  const std::string range =
+      "ID " + std::to_string(settings.first_id) + ".." + std::to_string(settings.last_id);
+  if (settings.first_id > settings.last_id) return Failure{range + " 不对：起始ID大于结束ID"};
   IdPool pool(settings.first_id, settings.last_id, history.used_ids());
-  if (settings.first_id > settings.last_id || pool.exhausted()) {
-    return Failure{"ID " + std::to_string(settings.first_id) + ".." +
-                   std::to_string(settings.last_id) + " 已全部用过，请换一个范围"};
-  }
+  if (pool.exhausted()) return Failure{range + " 已全部用过，请换一个范围"};
   JobRules rules(std::move(settings.template_sheet), std::move(settings.template_sha256),
                  std::move(pool), history, settings.keep_id, settings.count);
   return SeriesJob(std::move(rules), settings.ports);

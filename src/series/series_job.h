@@ -48,7 +48,8 @@ struct JobAction {
 
 class SeriesJob {
  public:
-  // Refused when the log leaves no ID of the range free ("ID 100..199 已全部用过，请换一个范围").
+  // Refused when the log leaves no ID of the range free ("ID 100..199 已全部用过，请换一个范围"),
+  // or FIRST is above LAST ("ID 200..100 不对：起始ID大于结束ID").
   static Result<SeriesJob> create(SeriesSettings settings, const LogHistory& history);
 
   void start(TimePoint now);

@@ -313,6 +313,7 @@ TEST(SeriesJob, RefusesAPoolTheLogHasUsedUp) {
   EXPECT_EQ(SeriesJob::create(settings(101, 1), history).reason(),
             "ID 100..101 已全部用过，请换一个范围");
   EXPECT_TRUE(SeriesJob::create(settings(102, 1), history).ok());
+  EXPECT_EQ(SeriesJob::create(settings(99, 1), {}).reason(), "ID 100..99 不对：起始ID大于结束ID");
   EXPECT_EQ(summary_text({.ok = 12, .failed = 1}, 61300ms),
             "完成 12 台，失败 1 台，用时 61.3 s，平均每台 4.7 s");
 }
