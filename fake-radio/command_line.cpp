@@ -8,7 +8,7 @@
 namespace m27::fake {
 namespace {
 
-constexpr int kLongestDelayMs = 1'000'000;
+constexpr int kLongestMs = 1'000'000;
 
 class ArgumentReader {
  public:
@@ -32,7 +32,9 @@ class ArgumentReader {
     } else if (option == "--help" || option == "-h") {
       settings_.help = true;
     } else if (option == "--delay") {
-      read_delay();
+      settings_.radio.reply_delay = read_milliseconds(option);
+    } else if (option == "--swap-after") {
+      settings_.swap_after = read_milliseconds(option);
     } else if (option == "--fault") {
       read_fault();
     } else if (option == "--load") {
@@ -44,15 +46,15 @@ class ArgumentReader {
     }
   }
 
-  void read_delay() {
-    const auto text = value_of("--delay");
-    if (!text) return;
-    const auto ms = parse_count(*text, kLongestDelayMs);
+  Duration read_milliseconds(std::string_view option) {
+    const auto text = value_of(option);
+    if (!text) return {};
+    const auto ms = parse_count(*text, kLongestMs);
     if (!ms) {
-      reason_ = "--delay needs a number of milliseconds 0..1000000, not " + *text;
-      return;
+      reason_ = std::string(option) + " needs a number of milliseconds 0..1000000, not " + *text;
+      return {};
     }
-    settings_.radio.reply_delay = std::chrono::milliseconds(*ms);
+    return std::chrono::milliseconds(*ms);
   }
 
   void read_fault() {

@@ -41,6 +41,16 @@ bool save(const std::string& path, const Memory& memory) {
   return static_cast<bool>(out);
 }
 
+// The radio on the line (or the last one unplugged) to `path`, each one unplugged before to
+// `path`.1, `path`.2, ... in the order they went.
+bool save_all(const std::string& path, const RadioLine& line) {
+  bool saved = save(path, line.last_memory());
+  for (std::size_t i = 0; i < line.unplugged().size(); ++i) {
+    saved = save(path + "." + std::to_string(i + 1), line.unplugged()[i]) && saved;
+  }
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,8 +68,8 @@ int main(int argc, char** argv) {
   auto memory = settings->load_file ? load(*settings->load_file) : default_memory();
   if (!memory) return kFailed;
 
-  Radio radio(*memory, settings->radio);
-  int status = serve(radio, settings->log);
-  if (settings->dump_file && !save(*settings->dump_file, radio.memory())) status = kFailed;
+  RadioLine line(*memory, settings->radio, settings->swap_after);
+  int status = serve(line, settings->log);
+  if (settings->dump_file && !save_all(*settings->dump_file, line)) status = kFailed;
   return status;
 }

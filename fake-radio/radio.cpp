@@ -86,6 +86,9 @@ void Radio::handle(const Request& request) {
   if (!reply) return;
   ++requests_answered_;
   send_frame(std::move(*reply), reply_start(request.line_end));
+  if (request.command() == Command::kIdRead && id_written_ && !numbered_at_) {
+    numbered_at_ = line_free_;
+  }
 }
 
 bool Radio::serves_another() const {
@@ -133,6 +136,7 @@ std::optional<Frame> Radio::execute(const Request& request) {
       return acknowledgement();
     case Command::kIdWrite:
       memory_.id = id_from(data);
+      id_written_ = true;
       return acknowledgement();
     case Command::kEnd:
       ++end_packets_;

@@ -64,6 +64,9 @@ class Radio {
   // is to close now.
   bool vanished() const { return vanished_; }
   MonitorMode monitor_mode() const { return monitor_mode_; }
+  // When the reply that read back a written ID has left the radio: from then on the radio is
+  // numbered. nullopt until an ID read follows an ID write.
+  std::optional<TimePoint> numbered_at() const { return numbered_at_; }
 
   // Valid requests received (whether served or not, e.g. under a fault), in order.
   const std::vector<Frame>& request_log() const { return request_log_; }
@@ -108,6 +111,8 @@ class Radio {
   TimePoint next_garbage_{};
 
   bool vanished_ = false;
+  bool id_written_ = false;
+  std::optional<TimePoint> numbered_at_;
   std::size_t requests_served_ = 0;
   std::size_t requests_answered_ = 0;
   std::size_t end_packets_ = 0;

@@ -15,6 +15,8 @@
 #include <cstring>
 #include <string>
 
+#include "fake-radio/line_command.h"
+
 namespace m27::fake {
 namespace {
 
@@ -102,8 +104,17 @@ class Logger {
  public:
   explicit Logger(bool enabled) : enabled_(enabled) {}
 
-  void report(const Radio& radio) {
+  void report(const RadioLine& line) {
     if (!enabled_) return;
+    if (line.radios_plugged() != radios_) {  // a fresh radio counts from the start
+      radios_ = line.radios_plugged();
+      skipped_ = requests_ = replies_ = 0;
+    }
+    if (line.radio()) report(*line.radio());
+  }
+
+ private:
+  void report(const Radio& radio) {
     if (radio.bytes_skipped() != skipped_) {
       std::fprintf(stderr, "?? %zu bytes skipped\n", radio.bytes_skipped() - skipped_);
       skipped_ = radio.bytes_skipped();
@@ -115,7 +126,6 @@ class Logger {
       print("->", radio.reply_log()[replies_]);
   }
 
- private:
   static void print(const char* direction, const Frame& frame) {
     std::string line = direction;
     char hex[4];
@@ -127,21 +137,65 @@ class Logger {
   }
 
   bool enabled_;
+  std::size_t radios_ = 1;
   std::size_t skipped_ = 0;
   std::size_t requests_ = 0;
   std::size_t replies_ = 0;
 };
 
-// True while the input stays open.
-bool drain(int fd) {
-  std::uint8_t buffer[256];
-  const auto n = read(fd, buffer, sizeof buffer);
-  return n > 0 || (n < 0 && (errno == EINTR || errno == EAGAIN));
-}
+// Every swap on a line of its own on stdout, as it happens: "unplugged", "plugged ID 7".
+class SwapReport {
+ public:
+  void report(const RadioLine& line) {
+    const bool swapped = line.unplugged().size() != unplugged_ || line.radios_plugged() != plugged_;
+    for (; unplugged_ < line.unplugged().size(); ++unplugged_) std::printf("unplugged\n");
+    if (line.radios_plugged() != plugged_ && line.radio()) {
+      std::printf("plugged ID %u\n", static_cast<unsigned>(line.radio()->memory().id));
+    }
+    plugged_ = line.radios_plugged();
+    if (swapped) std::fflush(stdout);
+  }
+
+ private:
+  std::size_t unplugged_ = 0;
+  std::size_t plugged_ = 1;
+};
+
+// The lines of the standard input, carried out on the line as they come.
+class Commands {
+ public:
+  // False once the input has ended.
+  bool read_from(int fd, RadioLine& line) {
+    char buffer[256];
+    const auto n = read(fd, buffer, sizeof buffer);
+    if (n <= 0) return n < 0 && (errno == EINTR || errno == EAGAIN);
+    pending_.append(buffer, static_cast<std::size_t>(n));
+    for (std::size_t end; (end = pending_.find('\n')) != std::string::npos;) {
+      carry_out(std::string_view(pending_).substr(0, end), line);
+      pending_.erase(0, end + 1);
+    }
+    return true;
+  }
+
+ private:
+  static void carry_out(std::string_view text, RadioLine& line) {
+    std::string error;
+    const auto command = parse_line_command(text, &error);
+    if (!command) {
+      std::fprintf(stderr, "m27-fake-radio: %s\n", error.c_str());
+    } else if (const auto* plug = std::get_if<Plug>(&*command)) {
+      line.plug(plug->id, plug->fault);
+    } else {
+      line.unplug();
+    }
+  }
+
+  std::string pending_;
+};
 
 }  // namespace
 
-int serve(Radio& radio, bool log) {
+int serve(RadioLine& line, bool log) {
   int master = -1;
   int slave = -1;
   int stop_signal = -1;
@@ -152,14 +206,16 @@ int serve(Radio& radio, bool log) {
   pollfd fds[3] = {{master, POLLIN, 0}, {stop_signal, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
   const nfds_t watched = stdin_is_watched() ? 3 : 2;
   Logger logger(log);
+  SwapReport swaps;
+  Commands commands;
   while (true) {
-    if (poll(fds, watched, poll_timeout(radio.next_deadline())) < 0) {
+    if (poll(fds, watched, poll_timeout(line.next_deadline())) < 0) {
       if (errno == EINTR) continue;
       fail("poll");
       return 1;
     }
     if (fds[1].revents != 0) break;
-    if (watched == 3 && fds[2].revents != 0 && !drain(STDIN_FILENO)) break;
+    if (watched == 3 && fds[2].revents != 0 && !commands.read_from(STDIN_FILENO, line)) break;
     if (fds[0].revents & (POLLERR | POLLNVAL)) {
       std::fprintf(stderr, "m27-fake-radio: the pseudo-terminal failed\n");
       return 1;
@@ -167,11 +223,12 @@ int serve(Radio& radio, bool log) {
     if (fds[0].revents & POLLIN) {
       std::uint8_t buffer[256];
       const auto n = read(master, buffer, sizeof buffer);
-      if (n > 0) radio.receive(Clock::now(), std::span(buffer, static_cast<std::size_t>(n)));
+      if (n > 0) line.receive(Clock::now(), std::span(buffer, static_cast<std::size_t>(n)));
     }
-    write_out(master, radio.transmit(Clock::now()));
-    logger.report(radio);
-    if (radio.vanished()) break;  // as a cable pulled out: the program's port sees a hang-up
+    write_out(master, line.transmit(Clock::now()));
+    logger.report(line);
+    swaps.report(line);
+    if (line.vanished()) break;  // as a cable pulled out: the program's port sees a hang-up
   }
   close(master);
   close(slave);

@@ -6,8 +6,12 @@
 // stand for them. Every run has a generous hard limit, so a hang fails the test; no test asserts a
 // time.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -407,6 +411,7 @@ TEST(FakeRadioProcess, StartsFromALoadedMemoryDumpsItOnSigtermAndRefusesBadArgum
       {{"--fault", "loud"}, 2, "unknown fault loud"},      // no such fault
       {{"--delay"}, 2, "--delay needs a value"},           // the value is missing
       {{"--port", "com1"}, 2, "unknown argument --port"},  // not an option of the radio
+      {{"--swap-after", "soon"}, 2, "--swap-after needs a number of milliseconds"},
       {{"--load", "/nonexistent/m27.txt"}, 1, "cannot read /nonexistent/m27.txt"},
   };
   for (const auto& c : kBad) {
@@ -415,6 +420,45 @@ TEST(FakeRadioProcess, StartsFromALoadedMemoryDumpsItOnSigtermAndRefusesBadArgum
     EXPECT_EQ(refused.exit_status(), c.status) << c.message;
     EXPECT_TRUE(refused.log().contains(c.message)) << refused.log().toStdString();
   }
+}
+
+// The reply on the device to one request, or nothing within 300 ms.
+QByteArray exchange(int fd, const QByteArray& request) {
+  tcflush(fd, TCIFLUSH);
+  if (write(fd, request.data(), request.size()) != request.size()) return {};
+  QByteArray reply;
+  for (pollfd ready{fd, POLLIN, 0}; poll(&ready, 1, 300) > 0;) {
+    char chunk[64];
+    const auto n = read(fd, chunk, sizeof chunk);
+    if (n <= 0) break;
+    reply.append(chunk, n);
+  }
+  return reply;
+}
+
+// Lines on its input swap the radio, each swap is told on stdout, and every radio that was on
+// the line leaves its dump.
+TEST(FakeRadioProcess, SwapsRadiosOnItsInputLinesAndDumpsEach) {
+  const QByteArray kReadId = QByteArray::fromHex("5B030000005E");
+  FakeRadioProcess radio;
+  const int fd = open(radio.device().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(fd, 0);
+  EXPECT_EQ(exchange(fd, kReadId).toHex(), "440400bc614eb3");
+  radio.say("unplug");
+  EXPECT_EQ(radio.next_line(), "unplugged");
+  EXPECT_EQ(exchange(fd, kReadId).toHex(), "");
+  radio.say("plug 9 bad-checksum");
+  EXPECT_EQ(radio.next_line(), "plugged ID 9");
+  EXPECT_EQ(exchange(fd, kReadId).toHex(), "44040000000952");
+  radio.say("plug 10");
+  EXPECT_EQ(radio.next_line(), "unplugged");
+  EXPECT_EQ(radio.next_line(), "plugged ID 10");
+  radio.say("replug");
+  close(fd);
+  EXPECT_EQ(radio.memory()->id, 10u);
+  EXPECT_EQ(radio.memory(1)->id, 12345678u);
+  EXPECT_EQ(radio.memory(2)->id, 9u);
+  EXPECT_TRUE(radio.log().contains("unknown command: replug")) << radio.log().toStdString();
 }
 
 }  // namespace

@@ -32,6 +32,18 @@ class FakeRadioProcess {
   // The device the program opens, e.g. /dev/pts/5; empty when the radio did not start.
   const QString& device() const { return device_; }
 
+  // A line on its standard input: "unplug", "plug 7".
+  void say(const QByteArray& line) {
+    process_.write(line + "\n");
+    process_.waitForBytesWritten(kPatienceMs);
+  }
+  // Its next line on stdout after the device (each swap: "unplugged", "plugged ID 7"); empty
+  // when none came.
+  QString next_line() {
+    if (!process_.canReadLine()) process_.waitForReadyRead(kPatienceMs);
+    return QString::fromUtf8(process_.readLine()).trimmed();
+  }
+
   void stop() {
     if (process_.state() == QProcess::NotRunning) return;
     process_.closeWriteChannel();  // the end of its input: it dumps its memory and exits
@@ -49,20 +61,23 @@ class FakeRadioProcess {
     return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
   }
 
-  // What it held when it ended (stops it first); nullopt without a whole dump.
-  std::optional<fake::Memory> memory() {
+  // What it held when it ended (stops it first); nullopt without a whole dump. `unplugged`
+  // n > 0: what the n-th radio unplugged held.
+  std::optional<fake::Memory> memory(int unplugged = 0) {
     stop();
-    return fake::parse_dump(contents("radio.dump").toStdString(), nullptr);
+    const QString name = unplugged > 0 ? QStringLiteral("radio.dump.%1").arg(unplugged)
+                                       : QStringLiteral("radio.dump");
+    return fake::parse_dump(contents(name).toStdString(), nullptr);
   }
 
   // What it wrote on stderr: with --log every request ("<- ...") and reply ("-> ...") in hex.
   // Complete once it has stopped.
-  QByteArray log() const { return contents("radio.log"); }
+  QByteArray log() const { return contents(QStringLiteral("radio.log")); }
 
  private:
   QString dump_path() const { return dir_.filePath(QStringLiteral("radio.dump")); }
-  QByteArray contents(const char* name) const {
-    QFile file(dir_.filePath(QString::fromLatin1(name)));
+  QByteArray contents(const QString& name) const {
+    QFile file(dir_.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "series/job_log.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <system_error>
+#include <utility>
+
+namespace m27 {
+namespace {
+
+std::string reason_of(int error) { return std::generic_category().message(error); }
+
+Failure cannot_open(const std::filesystem::path& path, const std::string& reason) {
+  return {"无法打开记录文件\n" + path.string() + "\n" + reason};
+}
+
+// Every byte of the file, or the errno of the failure.
+int read_all(FileSystem& fs, int fd, std::string& bytes) {
+  char buffer[65536];
+  while (true) {
+    const ssize_t n = fs.read(fd, buffer, sizeof buffer);
+    if (n == 0) return 0;
+    if (n < 0 && errno != EINTR) return errno;
+    if (n > 0) bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+// 0, or why the file cannot be a log: not a plain file, or held by another job.
+int lock(int fd) {
+  struct stat status {};
+  if (fstat(fd, &status) != 0) return errno;
+  if (!S_ISREG(status.st_mode)) return EINVAL;
+  return flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+}
+
+}  // namespace
+
+std::filesystem::path default_log_path(const char* xdg_data_home, const char* home) {
+  std::filesystem::path data;
+  if (xdg_data_home && std::filesystem::path(xdg_data_home).is_absolute()) {
+    data = xdg_data_home;
+  } else {
+    data = std::filesystem::path(home ? home : "") / ".local" / "share";
+  }
+  return data / "m27" / "series.csv";
+}
+
+Result<JobLog> JobLog::open(const std::filesystem::path& path, FileSystem& fs) {
+  std::error_code ignored;  // a folder that cannot be made shows as the file's failure
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ignored);
+  const int fd = fs.open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return cannot_open(path, reason_of(errno));
+  std::string bytes;
+  int error = lock(fd);
+  if (error == 0) error = read_all(fs, fd, bytes);
+  if (error != 0) {
+    fs.close(fd);
+    if (error == EWOULDBLOCK) return Failure{std::string(kLogLocked)};
+    return cannot_open(path, error == EINVAL ? "不是普通文件" : reason_of(error));
+  }
+  JobLog log(path, fd, fs, read_log(bytes));
+  std::string start;
+  if (bytes.empty()) {
+    start = std::string(kLogHeader) + "\r\n";
+  } else if (!bytes.ends_with('\n')) {
+    start = "\r\n";
+  }
+  if (start.empty()) return log;
+  if (const auto failure = log.write_out(start)) return cannot_open(path, failure->reason);
+  return log;
+}
+
+JobLog::JobLog(std::filesystem::path path, int fd, FileSystem& fs, LogReading reading)
+    : path_(std::move(path)), fd_(fd), fs_(&fs), reading_(std::move(reading)) {}
+
+JobLog::JobLog(JobLog&& other) noexcept
+    : path_(std::move(other.path_)),
+      fd_(std::exchange(other.fd_, -1)),
+      fs_(other.fs_),
+      reading_(std::move(other.reading_)),
+      broken_(std::move(other.broken_)) {}
+
+JobLog& JobLog::operator=(JobLog&& other) noexcept {
+  std::swap(path_, other.path_);
+  std::swap(fd_, other.fd_);
+  std::swap(fs_, other.fs_);
+  std::swap(reading_, other.reading_);
+  std::swap(broken_, other.broken_);
+  return *this;
+}
+
+JobLog::~JobLog() {
+  if (fd_ >= 0) fs_->close(fd_);  // the lock goes with the descriptor
+}
+
+std::optional<Failure> JobLog::append(const LogLine& line,
+                                      std::chrono::system_clock::time_point now) {
+  if (broken_) return broken_;
+  if (const auto failure = write_out(log_record(line, iso_local_time(now)))) {
+    broken_ = Failure{"记录文件写入失败\n" + path_.string() + "\n" + failure->reason};
+  }
+  return broken_;
+}
+
+std::optional<Failure> JobLog::write_out(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = fs_->write(fd_, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return Failure{reason_of(n < 0 ? errno : EIO)};
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  if (fs_->fsync(fd_) != 0) return Failure{reason_of(errno)};
+  return std::nullopt;
+}
+
+}  // namespace m27

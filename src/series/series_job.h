@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A series job: one template, a pool of IDs and one station per port, all driven from one event
+// loop. The driver gives each station's reports to the job with the station's index, carries
+// out what `poll` asks of which station, and calls `on_timer` at `next_deadline`:
+//
+//   job.start(now);
+//   loop: while (auto a = job.poll()) carry out a->action on station a->station
+//         (Probe, WriteTemplate, ReadBack, WriteId, ReadId: a sequence on that station's link,
+//          whose end comes back as job.step_ended(station, now, outcome);
+//          AppendLog: JobLog::append, then job.log_appended(station, now, failure);
+//          StopSequence: stop that link's sequence after the exchange in flight;
+//          ShowState, StationStopped: for the user)
+//         until job.over(); on SIGINT and the like job.stop(now).
+//
+// The job ends when every station has stopped: after a stop, when the pool has no ID left or
+// `count` radios are done, when the log cannot be written, or when every port is lost.
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "channels/result.h"
+#include "series/station.h"
+
+namespace m27 {
+
+// The SHA-256 of the channel file a save of `template_sheet` would write, in hexadecimal; the
+// save's refusal when it could not be saved.
+Result<std::string> template_fingerprint(const Sheet& template_sheet);
+
+struct SeriesSettings {
+  Sheet template_sheet;         // as the pre-write check passed it
+  std::string template_sha256;  // template_fingerprint(template_sheet)
+  std::uint32_t first_id = 0;
+  std::uint32_t last_id = 0;
+  bool keep_id = false;                 // a radio keeps its own ID where it may
+  std::optional<int> count = {};        // end after this many radios ok
+  std::vector<std::string> ports = {};  // one station each
+};
+
+struct JobAction {
+  std::size_t station = 0;
+  StationAction action;
+};
+
+class SeriesJob {
+ public:
+  // Refused when the log leaves no ID of the range free ("ID 100..199 已全部用过，请换一个范围"),
+  // or FIRST is above LAST ("ID 200..100 不对：起始ID大于结束ID").
+  static Result<SeriesJob> create(SeriesSettings settings, const LogHistory& history);
+
+  void start(TimePoint now);
+  void on_timer(TimePoint now);
+  void step_ended(std::size_t station, TimePoint now, const StepOutcome& outcome);
+  void log_appended(std::size_t station, TimePoint now, const std::optional<Failure>& failure);
+  void port_lost(std::size_t station, TimePoint now, std::string message);
+  // Every station stops after the exchange in flight; a radio on its way is logged interrupted.
+  void stop(TimePoint now);
+
+  std::optional<TimePoint> next_deadline() const;
+  std::optional<JobAction> poll();
+
+  const std::vector<Station>& stations() const { return stations_; }
+  bool over() const;
+  const SeriesTotals& totals() const { return rules_.totals(); }
+  // Why the job could not go on: the log failed, or every port was lost.
+  std::optional<std::string> failure() const;
+
+ private:
+  SeriesJob(JobRules rules, const std::vector<std::string>& ports);
+  // Every station follows what the last event did to the job.
+  void follow(TimePoint now);
+
+  JobRules rules_;
+  std::vector<Station> stations_;
+  std::deque<JobAction> out_;
+};
+
+// "完成 12 台，失败 1 台，用时 61.3 s，平均每台 4.7 s": the average over the radios handled.
+std::string summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed);
+
+}  // namespace m27

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <time.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "series/job_log.h"
+#include "series/sha256.h"
+
+namespace m27 {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(Sha256, MatchesTheStandardTestVectors) {
+  const struct {
+    std::string bytes;
+    const char* digest;
+  } kCases[] = {
+      {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+      {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+       "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+      {"abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmnoijklmnopjklmnopqklmnopqrlm"
+       "nopqrsmnopqrstnopqrstu",
+       "cf5b16a778af8380036ce59e7b0492370b249b11e8f07a51afac45037afee9d1"},
+      {std::string(1000000, 'a'),
+       "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+      // The lengths where the padding needs a second block, or none.
+      {std::string(55, 'x'), "d5e285683cd4efc02d021a5c62014694958901005d6f71e89e0989fac77e4072"},
+      {std::string(56, 'x'), "04c26261370ee7541549d16dee320c723e3fd14671e66a099afe0a377c16888e"},
+      {std::string(64, 'x'), "7ce100971f64e7001e8fe5a51973ecdfe1ced42befe7ee8d5fd6219506b5393c"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(sha256_hex(c.bytes), c.digest) << c.bytes.size();
+}
+
+// The time in the machine's zone with its offset, whatever the zone.
+TEST(SeriesLogLine, WritesOneCsvRecordPerLine) {
+  const auto t = std::chrono::system_clock::from_time_t(1796636412);  // 2026-12-07 09:40:12 UTC
+  const struct {
+    const char* zone;
+    const char* time;
+  } kZones[] = {{"CST-8", "2026-12-07T17:40:12+08:00"},
+                {"EST5", "2026-12-07T04:40:12-05:00"},
+                {"IST-5:30", "2026-12-07T15:10:12+05:30"}};
+  const char* saved = getenv("TZ");
+  for (const auto& z : kZones) {
+    setenv("TZ", z.zone, 1);
+    tzset();
+    EXPECT_EQ(iso_local_time(t), z.time);
+  }
+  saved ? setenv("TZ", saved, 1) : unsetenv("TZ");
+  tzset();
+
+  LogLine line{"com1", 12345678,           5003, RadioResult::Failed, SeriesStep::IdVerify, 2050ms,
+               "ab",   "失败：\"x\", y\nz"};
+  EXPECT_EQ(log_record(line, "T"),
+            "T,com1,12345678,5003,failed,id-verify,2.1,ab,\"失败：\"\"x\"\", y z\"\r\n");
+  line = {"/dev/tty,1", 0, std::nullopt, RadioResult::AlreadyDone, SeriesStep::None, 49ms, "", ""};
+  EXPECT_EQ(log_record(line, "T"), "T,\"/dev/tty,1\",0,,already-done,,0.0,,\r\n");
+}
+
+// The IDs every line names stay out of the pool, torn and malformed lines included; only ok lines
+// confirm an ID and mark a radio done with their template.
+TEST(SeriesLogReading, KeepsEveryNamedIdAndSkipsBrokenLinesWithAWarning) {
+  const std::string kHeader = std::string(kLogHeader) + "\r\n";
+  const std::string kOk = "t,com1,7,100,ok,,3.5,aa,完成\r\n";
+  const struct {
+    std::string bytes;
+    std::set<std::uint32_t> used;
+    std::vector<std::string> warnings;
+  } kCases[] = {
+      {kHeader + kOk + "t,com1,8,101,reserved,,1.0,aa,\r\n" +
+           "t,com2,9,102,failed,id-verify,1,aa,x\n",
+       {100, 101, 102},
+       {}},
+      {kHeader + kOk + "t,com1,8,10", {100, 10}, {"记录文件第3行不完整，已跳过"}},  // torn
+      {kHeader + "t,com1,8,\"101,ok,,1,aa,x\r\n" + kOk,  // an open quote takes no other line
+       {100},
+       {"记录文件第2行无法识别，已跳过"}},
+      {kHeader + "t,com1,8,103,okay,,1,aa,x\r\n" + "t,com1,8,4294967296,ok,,1,aa,x\r\n" +
+           "t,com1,8,,ok,,1,aa,x\r\n" + "\r\n" + kHeader + kOk,
+       {100, 103},
+       {"记录文件第2行无法识别，已跳过", "记录文件第3行无法识别，已跳过",
+        "记录文件第4行无法识别，已跳过"}},
+  };
+  for (const auto& c : kCases) {
+    const auto reading = read_log(c.bytes);
+    EXPECT_EQ(reading.history.used_ids(), c.used) << c.bytes;
+    EXPECT_EQ(reading.warnings, c.warnings) << c.bytes;
+    EXPECT_TRUE(reading.history.done(100, "aa"));
+    EXPECT_FALSE(reading.history.done(100, "bb"));
+  }
+}
+
+TEST(SeriesLogFile, DefaultsToTheUsersDataFolder) {
+  EXPECT_EQ(default_log_path("/data", "/home/u"), "/data/m27/series.csv");
+  EXPECT_EQ(default_log_path(nullptr, "/home/u"), "/home/u/.local/share/m27/series.csv");
+  EXPECT_EQ(default_log_path("relative", "/home/u"), "/home/u/.local/share/m27/series.csv");
+}
+
+// A disk that takes half a line and then fails.
+class FailingDisk : public FileSystem {
+ public:
+  ssize_t write(int fd, const void* buffer, size_t count) override {
+    if (!failing) return FileSystem::write(fd, buffer, count);
+    if (written_ > 0) {
+      errno = ENOSPC;
+      return -1;
+    }
+    written_ = count / 2;
+    return FileSystem::write(fd, buffer, written_);
+  }
+  bool failing = false;
+
+ private:
+  size_t written_ = 0;
+};
+
+// A fresh log gets its folder and header; a second job on it is refused while the first holds
+// it; the next job reads what the first appended and starts after the line the power cut off;
+// once a line could not be written whole nothing more is appended; a folder is no log.
+TEST(SeriesLogFile, IsHeldByOneJobReadByTheNextAndNotWrittenPastAFailure) {
+  std::string name = (std::filesystem::temp_directory_path() / "m27-log-XXXXXX").string();
+  const std::filesystem::path folder = mkdtemp(name.data());
+  const auto file = folder / "m27" / "series.csv";
+  const LogLine line{"com1", 7, 100, RadioResult::Reserved};
+  const auto now = std::chrono::system_clock::now();
+  {
+    auto log = JobLog::open(file);
+    ASSERT_TRUE(log.ok()) << log.reason();
+    EXPECT_EQ(JobLog::open(file).reason(), kLogLocked);
+    EXPECT_FALSE(log.value().append(line, now));
+  }
+  std::ofstream(file, std::ios::app) << "2026,com1,8,10";  // torn
+  FailingDisk disk;
+  auto log = JobLog::open(file, disk);
+  ASSERT_TRUE(log.ok());
+  EXPECT_EQ(log->reading().history.used_ids(), (std::set<std::uint32_t>{10, 100}));
+  EXPECT_EQ(log->reading().warnings, std::vector<std::string>{"记录文件第3行不完整，已跳过"});
+  disk.failing = true;
+  const std::string failure =
+      "记录文件写入失败\n" + file.string() + "\n" + std::generic_category().message(ENOSPC);
+  EXPECT_EQ(log.value().append(line, now).value_or(Failure{}).reason, failure);
+  disk.failing = false;
+  EXPECT_EQ(log.value().append(line, now).value_or(Failure{}).reason, failure);
+
+  std::ifstream in(file, std::ios::binary);
+  const std::string contents{std::istreambuf_iterator<char>(in), {}};
+  EXPECT_TRUE(contents.starts_with(std::string(kLogHeader) + "\r\n")) << contents;
+  EXPECT_NE(contents.find("2026,com1,8,10\r\n" + iso_local_time(now)), std::string::npos);
+  EXPECT_EQ(read_log(contents).warnings, (std::vector<std::string>{"记录文件第3行无法识别，已跳过",
+                                                                   "记录文件第4行不完整，已跳过"}));
+  EXPECT_TRUE(JobLog::open(folder).reason().starts_with("无法打开记录文件\n"));
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace m27
