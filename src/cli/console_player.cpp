@@ -23,15 +23,15 @@ void ConsolePlayer::play(const Event& event) {
   } else if (const auto* notice = std::get_if<Notice>(&event)) {
     show(notice->message);
   } else if (const auto* reply = std::get_if<ReplyData>(&event)) {
-    data_of(reply->rx_data);
+    data_of(reply->reply);
   } else if (const auto* packet = std::get_if<MonitorPacket>(&event)) {
-    data_of(packet->rx_data);
+    data_of(packet->packet);
   }
 }
 
-void ConsolePlayer::data_of(const RxData& rx_data) {
+void ConsolePlayer::data_of(const Frame& frame) {
   if (!options_.data_line) return;
-  if (auto line = options_.data_line(rx_data)) data(*line);
+  if (auto line = options_.data_line(frame)) data(*line);
 }
 
 void ConsolePlayer::show(const Message& message) { note(message_line(message)); }

@@ -13,12 +13,11 @@
 
 #include "channels/message.h"
 #include "link/events.h"
-#include "service/rx_data.h"
 
 namespace m27 {
 
 // The line of data a reply or a monitor packet prints, if any.
-using DataLine = std::function<std::optional<std::string>(const RxData&)>;
+using DataLine = std::function<std::optional<std::string>(const Frame&)>;
 
 struct ConsoleOptions {
   bool progress = false;  // the error stream is a terminal: show the progress line
@@ -42,7 +41,7 @@ class ConsolePlayer {
   void data(const std::string& line);
 
  private:
-  void data_of(const RxData& rx_data);  // the reply or packet as a data line, if it makes one
+  void data_of(const Frame& frame);  // the reply or packet as a data line, if it makes one
   void draw_progress(const Progress& progress);
   void end_progress_line();
 

@@ -15,7 +15,7 @@
 
 #include "channels/message.h"
 #include "channels/sheet.h"
-#include "link/receiver.h"
+#include "link/frame.h"
 
 namespace m27 {
 
@@ -51,10 +51,10 @@ struct SheetRead {       // a read completed: the radio's options and channels, 
   Sheet sheet;
 };
 struct ReplyData {  // the reply of a service request, for its dialog to show
-  RxData rx_data{};
+  Frame reply;
 };
 struct MonitorPacket {  // a packet of the test-mode stream
-  RxData rx_data{};
+  Frame packet;
 };
 struct PortLost {  // the port failed (the cable or adapter is gone): it is closed now
   Message message;

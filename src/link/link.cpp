@@ -179,7 +179,7 @@ void Link::receive(TimePoint now, std::span<const std::uint8_t> bytes) {
     auto frame = rx_.receive_byte(b);
     if (!frame) continue;
     if (monitor_) {
-      out_.push_back(MonitorPacket{rx_data_of(*frame)});
+      out_.push_back(MonitorPacket{*frame});
       continue;
     }
     if (phase_ != Phase::Awaiting || !request_.await_reply) continue;

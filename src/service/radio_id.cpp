@@ -17,9 +17,10 @@ Frame write_id_request(std::uint32_t id) {
 
 Frame read_id_request() { return make_frame(command::kReadId, {0, 0, 0}); }
 
-std::string decode_id(const RxData& rx_data) {
+std::optional<std::string> decode_id(const Frame& reply) {
+  if (reply.data.size() < std::size_t{kIdReplyData}) return std::nullopt;
   std::uint32_t id = 0;
-  for (int i = 0; i < 4; ++i) id = id << 8 | rx_data[i];
+  for (int i = 0; i < kIdReplyData; ++i) id = id << 8 | reply.data[i];
   return std::to_string(id);
 }
 

@@ -11,7 +11,6 @@
 
 #include "channels/grid_edit.h"
 #include "link/frame.h"
-#include "service/rx_data.h"
 
 namespace m27 {
 
@@ -31,8 +30,9 @@ Frame write_id_request(std::uint32_t id);
 // 5B 03 00 00 00 5E.
 Frame read_id_request();
 
-// `decode_id`: the ID in `rx_data` entries 0..3, most significant first, as decimal text.
-std::string decode_id(const RxData& rx_data);
+// `decode_id`: the ID in data bytes 0..3 of the reply, most significant first, as decimal text;
+// nothing for a reply too short to hold it.
+std::optional<std::string> decode_id(const Frame& reply);
 
 // The ID the field's text stands for: decimal digits up to 4294967295; nothing for an empty text,
 // a larger value or any other character, which "写ID" refuses.

@@ -17,7 +17,7 @@ std::optional<Request> ServiceRead::begin(bool port_open, std::vector<Event>& ou
 }
 
 std::optional<Request> ServiceRead::on_reply(const Frame& reply, std::vector<Event>& out) {
-  out.push_back(ReplyData{rx_data_of(reply)});
+  out.push_back(ReplyData{reply});
   out.push_back(Ended{Ending::Completed});
   out.push_back(Notice{{"读取 OK"}});
   succeeded_ = true;

@@ -71,9 +71,9 @@ TEST(ConsolePlayer, AMessageEndsAnOpenProgressLineAndDataGoesToTheOutput) {
       "\r正在读频...... 0/75\r正在读频...... 3/75\n注意: 请设置串口\n\r正在读频...... 6/75\n");
   EXPECT_EQ(play(events, {false, {}}).second, "注意: 请设置串口\n");
   const std::vector<Event> packets = {
-      MonitorPacket{{1, 40, 0x01, 0x2C, 0x00, 0x05, 9}},
-      MonitorPacket{{7, 1, 2, 3}},  // no monitor packet: nothing
-      MonitorPacket{{2, 1, 0x03, 0xE8}},
+      MonitorPacket{{0x44, {1, 40, 0x01, 0x2C, 0x00, 0x05, 9}}},
+      MonitorPacket{{0x44, {7, 1, 2, 3}}},  // no monitor packet: nothing
+      MonitorPacket{{0x44, {2, 1, 0x03, 0xE8}}},
   };
   EXPECT_EQ(play(packets, {false, monitor_line}), Streams("40 300 5 9\n1000 1\n", ""));
 }

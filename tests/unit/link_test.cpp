@@ -127,7 +127,7 @@ TEST(Link, FramesInOneBurstAreTakenOnceEachAndBytesAfterAReplyNeverReachIt) {
   monitor.wait(1s);
   const auto packets = monitor.all<MonitorPacket>();
   ASSERT_EQ(packets.size(), 2u);
-  EXPECT_EQ(hex(packets[1].rx_data), "02 01 03 E8 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+  EXPECT_EQ(packets[1].packet, (Frame{0x3D, {2, 1, 0x03, 0xE8}}));
 
   const auto clean = clean_read();
   ASSERT_TRUE(clean);

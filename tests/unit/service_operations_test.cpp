@@ -162,7 +162,7 @@ TEST(MonitorCommand, TheStreamFromTheStartReachesTheDialogUntilStopped) {
     pair.wait(1s);
   }
   std::string seen;  // the second byte of each packet that reached the dialog
-  for (const auto& p : pair.all<MonitorPacket>()) seen += std::to_string(p.rx_data[1]) + " ";
+  for (const auto& p : pair.all<MonitorPacket>()) seen += std::to_string(p.packet.data[1]) + " ";
   EXPECT_EQ(seen, "40 41 1 ");
 }
 
