@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Plays the link's events on a console, as the window plays them on its controls: a notice
-// becomes a line on the error stream ("title: text", or the text alone under the default title),
-// a transfer's progress a line "\r正在读频...... 45/75" redrawn in place (only on a terminal),
-// a reply or monitor packet a line of data on the output stream. The status panel, the buttons
-// and the window's timers have no counterpart.
+// Plays the link's events on a console, as the window plays them on its controls: each message
+// of a sequence's end becomes a line on the error stream ("title: text", or the text alone under
+// the default title), a transfer's progress a line "\r正在读频...... 45/75" redrawn in place (only
+// on a terminal), a reply or monitor packet a line of data on the output stream. The status panel,
+// the buttons and the window's timers have no counterpart.
 
 #include <functional>
 #include <optional>

@@ -46,9 +46,9 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
       {this, [this] { render_sheet(); }, status_refresh_timer_, splash_timer_},
       {open_action_, save_action_, recent_files_, export_csv_, import_csv_, trace_});
   setAcceptDrops(true);
-  transfers_ =
-      new TransferController(sheet_, *exchanges_, *files_, boxes_,
-                             {open_backups_, backup_after_read_, verify_after_write_}, this);
+  transfers_ = new TransferController(
+      sheet_, *history_, [this] { render_sheet(); }, *exchanges_, *files_, boxes_,
+      {open_backups_, backup_after_read_, verify_after_write_}, this);
   connect_link();
   service_dialogs_ =
       new ServiceDialogs(*exchanges_, this, {engineering_mode_, test_mode_, radio_id_});

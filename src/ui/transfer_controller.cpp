@@ -16,6 +16,7 @@
 #include "ui/exchange_controller.h"
 #include "ui/file_controller.h"
 #include "ui/settings.h"
+#include "ui/sheet_history.h"
 
 namespace m27 {
 namespace {
@@ -38,11 +39,14 @@ std::filesystem::path backups() {
 
 }  // namespace
 
-TransferController::TransferController(Sheet& sheet, ExchangeController& exchanges,
+TransferController::TransferController(Sheet& sheet, SheetHistory& history,
+                                       std::function<void()> render, ExchangeController& exchanges,
                                        FileController& files, MessageBoxes& boxes, Menu menu,
                                        QObject* parent)
     : QObject(parent),
       sheet_(sheet),
+      history_(history),
+      render_(std::move(render)),
       exchanges_(exchanges),
       files_(files),
       boxes_(boxes),
@@ -53,8 +57,22 @@ TransferController::TransferController(Sheet& sheet, ExchangeController& exchang
 }
 
 void TransferController::start_write() {
-  exchanges_.start(std::make_unique<WriteTransfer>(sheet_),
-                   {{}, [this](bool ok) { read_back_written(ok); }, {}});
+  PreparedWrite prepared;
+  history_.edit(QStringLiteral("开始写频"), [&] {
+    prepared = prepare_write(sheet_);
+    sheet_ = prepared.sheet;
+  });
+  render_();
+  if (const Message* refusal = prepared.refusal()) {
+    exchanges_.show(*refusal);
+    return;
+  }
+  auto plan = std::get<WritePlan>(std::move(prepared.outcome));
+  exchanges_.start(
+      std::make_unique<WriteTransfer>(std::move(plan)),
+      {{},
+       [this, written = std::move(prepared.sheet)](bool ok) { read_back_written(written, ok); },
+       {}});
 }
 
 void TransferController::start_read() {
@@ -71,12 +89,12 @@ void TransferController::back_up_read(bool ok) {
   if (!saved) exchanges_.show(backup_failure(folder, saved.reason()));
 }
 
-void TransferController::read_back_written(bool ok) {
+// Against what was written, whatever the grid shows by the time the radio has been read.
+void TransferController::read_back_written(const Sheet& written, bool ok) {
   if (!ok || !menu_.verify_after_write->isChecked()) return;
-  // What was written, whatever the grid shows by the time the radio has been read.
   exchanges_.start(std::make_unique<ReadTransfer>(startup_sheet()),
                    {{},
-                    [this, written = sheet_](bool read) { check_read_back(written, read); },
+                    [this, written](bool read) { check_read_back(written, read); },
                     [this](const Sheet& read) { read_back_ = read; }});
 }
 

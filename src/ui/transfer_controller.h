@@ -6,6 +6,7 @@
 // off by default). Both settings are remembered.
 
 #include <QObject>
+#include <functional>
 
 #include "channels/sheet.h"
 #include "ui/message_boxes.h"
@@ -16,6 +17,7 @@ namespace m27 {
 
 class ExchangeController;
 class FileController;
+class SheetHistory;
 
 class TransferController : public QObject {
   Q_OBJECT
@@ -27,10 +29,15 @@ class TransferController : public QObject {
     QAction* verify_after_write;
   };
 
-  // `sheet` is the window's: a write sends it, a read replaces it.
-  TransferController(Sheet& sheet, ExchangeController& exchanges, FileController& files,
-                     MessageBoxes& boxes, Menu menu, QObject* parent);
+  // `sheet` is the window's, `history` its undo steps, `render` shows it: a write snaps it and
+  // sends it, a read replaces it.
+  TransferController(Sheet& sheet, SheetHistory& history, std::function<void()> render,
+                     ExchangeController& exchanges, FileController& files, MessageBoxes& boxes,
+                     Menu menu, QObject* parent);
 
+  // The grid becomes what the write sends (frequencies moved onto their rasters and formatted,
+  // the open tone editors committed), one undoable step when it changes anything, whether or
+  // not the check before the write then refuses it.
   void start_write();
   // A read may replace an edited sheet: it asks first. Its sheet is applied as one undoable
   // step when, and only when, it completes.
@@ -38,11 +45,13 @@ class TransferController : public QObject {
 
  private:
   void back_up_read(bool ok);
-  void read_back_written(bool ok);
+  void read_back_written(const Sheet& written, bool ok);
   void check_read_back(const Sheet& written, bool ok);
   void open_backup_folder();
 
   Sheet& sheet_;
+  SheetHistory& history_;
+  std::function<void()> render_;
   ExchangeController& exchanges_;
   FileController& files_;
   MessageBoxes& boxes_;
