@@ -52,8 +52,6 @@ void apply_csv_channels(Sheet& sheet, const std::vector<CsvChannel>& channels) {
     row.tx_frequency = channels[i].tx_frequency;
     row.tx_tone = channels[i].tx_tone;
     row.bandwidth = channels[i].bandwidth;
-    row.rx_tone_editor.reset();
-    row.tx_tone_editor.reset();
   }
 }
 

@@ -56,7 +56,7 @@ Request ReadTransfer::channel_request() const {
 }
 
 Finished ReadTransfer::complete(std::vector<Event>& out) {
-  commit_edits(sheet_);
+  normalise_frequencies(sheet_);
   out.push_back(SheetRead{sheet_});
   Finished completed{Ending::Completed, {{"读写完成", "读频完成"}}};
   if (reported_total_ > kMaxChannelTotal) completed.messages.push_back({"读写完成", "信道数出错"});

@@ -28,7 +28,7 @@ std::optional<std::vector<Frame>> frames_of(const Sheet& sheet) {
 PreparedWrite prepare_write(const Sheet& sheet) {
   PreparedWrite prepared{sheet, Message{}};
   check_rasters(prepared.sheet);
-  commit_edits(prepared.sheet);
+  normalise_frequencies(prepared.sheet);
   if (auto refusal = pre_write_check(prepared.sheet)) {
     prepared.outcome = std::move(*refusal);
   } else if (auto frames = frames_of(prepared.sheet)) {

@@ -203,10 +203,11 @@ void ChannelGrid::fill_reference_lists(ToneMode mode) {
   rows_[0].rx_tone_editor->set_items(items);
 }
 
-void ChannelGrid::show_sheet(const Sheet& sheet) {
+void ChannelGrid::show_sheet(const Sheet& sheet, const GridState& grid) {
   if (reference_mode_ != sheet.tone_mode) fill_reference_lists(sheet.tone_mode);
   for (int r = 0; r < kRows; ++r) {
     const ChannelRow& row = sheet.rows[r];
+    const GridRowState& state = grid[r];
     RowWidgets& w = rows_[r];
     show_frequency(w.rx_frequency, row.rx_frequency);
     show_text(w.rx_tone, row.rx_tone);
@@ -216,10 +217,10 @@ void ChannelGrid::show_sheet(const Sheet& sheet) {
     for (QLineEdit* cell : {w.rx_frequency, w.tx_frequency, w.tx_tone, w.bandwidth, w.rx_tone}) {
       cell->setEnabled(row.enabled);
     }
-    set_tab_stop(w.rx_frequency, row.rx_tab_stop);
-    set_tab_stop(w.tx_frequency, row.tx_tab_stop);
-    show_editor(w.rx_tone, w.rx_tone_editor, row.rx_tone_editor, sheet.tone_mode);
-    show_editor(w.tx_tone, w.tx_tone_editor, row.tx_tone_editor, sheet.tone_mode);
+    set_tab_stop(w.rx_frequency, state.rx_tab_stop);
+    set_tab_stop(w.tx_frequency, state.tx_tab_stop);
+    show_editor(w.rx_tone, w.rx_tone_editor, state.rx_tone_editor, sheet.tone_mode);
+    show_editor(w.tx_tone, w.tx_tone_editor, state.tx_tone_editor, sheet.tone_mode);
   }
 }
 

@@ -7,7 +7,6 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "channels/channel_table.h"
 #include "files/csv_commands.h"
 #include "files/file_commands.h"
 #include "link/qt/port_trace.h"
@@ -24,10 +23,11 @@ std::filesystem::path path_of(const QString& name) {
 
 }  // namespace
 
-FileController::FileController(Sheet& sheet, SheetHistory& history, MessageBoxes& boxes,
-                               FileDialogs& dialogs, View view, Menu menu)
+FileController::FileController(Sheet& sheet, GridState& grid, SheetHistory& history,
+                               MessageBoxes& boxes, FileDialogs& dialogs, View view, Menu menu)
     : QObject(view.window),
       sheet_(sheet),
+      grid_(grid),
       history_(history),
       boxes_(boxes),
       dialogs_(dialogs),
@@ -60,7 +60,9 @@ bool FileController::save_with_dialog() {
     file_name_ = name.value_or(QString());
     std::optional<std::filesystem::path> path;
     if (name) path = path_of(*name);
+    commit_edits(sheet_, grid_);
     const auto failure = save_channel_file(sheet_, path);
+    set_frequency_tab_stops(grid_, false);
     view_.render();
     return failure;
   });
@@ -88,15 +90,18 @@ void FileController::open_file(const QString& name) {
   settle_unsaved_changes([this, name] { open_named_file(name); });
 }
 
-// An opened file starts a new history; a refused one changes nothing.
-// A file cut short opens with what it holds, and says so.
+// An opened file starts a new history; a refused one changes nothing. What was chosen in an
+// open tone editor goes with the tones the file replaced. A file cut short opens with what it
+// holds, and says so.
 void FileController::open_named_file(const QString& name) {
   const auto opening = open_channel_file(sheet_, path_of(name));
-  view_.render();
   if (opening.refusal) {
     boxes_.show(*opening.refusal);
     return;
   }
+  close_tone_editors(grid_);
+  set_frequency_tab_stops(grid_, false);
+  view_.render();
   history_.clear();
   history_.mark_unchanged(name);
   remember_file(name);
@@ -146,7 +151,7 @@ void FileController::export_csv_click() {
   const auto failure = with_timers_held([this]() -> std::optional<Message> {
     const auto choice = dialogs_.csv_export_name(view_.window);
     if (!choice) return std::nullopt;
-    commit_edits(sheet_);
+    commit_edits(sheet_, grid_);
     view_.render();
     return export_csv(sheet_, choice->layout, path_of(choice->file));
   });
@@ -161,8 +166,10 @@ void FileController::import_csv_click() {
       std::optional<Message> failure;
       const auto name = dialogs_.csv_import_name(view_.window);
       if (!name) return failure;
-      history_.edit(QStringLiteral("导入CSV"),
-                    [&] { failure = import_csv(sheet_, path_of(*name)); });
+      history_.edit(QStringLiteral("导入CSV"), [&] {
+        failure = import_csv(sheet_, path_of(*name));
+        if (!failure) close_tone_editors(grid_);
+      });
       view_.render();
       return failure;
     });

@@ -11,6 +11,7 @@
 
 #include "channels/sheet.h"
 #include "ui/file_dialogs.h"
+#include "ui/grid_state.h"
 #include "ui/message_boxes.h"
 
 class QAction;
@@ -42,8 +43,8 @@ class FileController : public QObject {
     QAction* trace;
   };
 
-  FileController(Sheet& sheet, SheetHistory& history, MessageBoxes& boxes, FileDialogs& dialogs,
-                 View view, Menu menu);
+  FileController(Sheet& sheet, GridState& grid, SheetHistory& history, MessageBoxes& boxes,
+                 FileDialogs& dialogs, View view, Menu menu);
 
   // Opens a channel file as 打开文件 does once its dialog has answered, asking first when the
   // sheet has unsaved changes.
@@ -72,6 +73,7 @@ class FileController : public QObject {
   auto with_timers_held(Dialog dialog);
 
   Sheet& sheet_;
+  GridState& grid_;
   SheetHistory& history_;
   MessageBoxes& boxes_;
   FileDialogs& dialogs_;

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
-#include "channels/grid_edit.h"
 #include "ui/background.h"
 #include "ui/channel_grid.h"
 #include "ui/form_timer.h"
@@ -32,7 +31,7 @@ constexpr int kStartHeight = 667;
 MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), boxes_(boxes), file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_) {
   history_ = new SheetHistory(
-      sheet_, this, [this] { render_sheet(); }, QStringLiteral("写频软件     "));
+      sheet_, grid_state_, this, [this] { render_sheet(); }, QStringLiteral("写频软件     "));
   build_layout();
   ports_ = new PortController(std::move(ports), boxes_, status_bar_, this);
   exchanges_ = new ExchangeController(
@@ -42,12 +41,12 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   connect_grid();
   connect_lifecycle();
   files_ = new FileController(
-      sheet_, *history_, boxes_, file_dialogs_,
+      sheet_, grid_state_, *history_, boxes_, file_dialogs_,
       {this, [this] { render_sheet(); }, status_refresh_timer_, splash_timer_},
       {open_action_, save_action_, recent_files_, export_csv_, import_csv_, trace_});
   setAcceptDrops(true);
   transfers_ = new TransferController(
-      sheet_, *history_, [this] { render_sheet(); }, *exchanges_, *files_, boxes_,
+      {sheet_, grid_state_, *history_, [this] { render_sheet(); }}, *exchanges_, *files_, boxes_,
       {open_backups_, backup_after_read_, verify_after_write_}, this);
   connect_link();
   service_dialogs_ =
@@ -83,6 +82,7 @@ void MainWindow::load() {
   resize(kStartWidth, kStartHeight);
   ports_->show_port_state();
   sheet_ = startup_sheet();
+  grid_state_ = {};
   history_->mark_unchanged(QString());
   render_sheet();
   progress_window_->hide();
@@ -116,7 +116,7 @@ void MainWindow::splash_timer_elapsed() { close_splash(); }
 void MainWindow::background_clicked() { close_splash(); }
 
 void MainWindow::background_double_clicked() {
-  background_double_click(sheet_);
+  set_frequency_tab_stops(grid_state_, true);
   render_sheet();
 }
 

@@ -81,6 +81,8 @@ class MainWindow : public QMainWindow {
   // The table and options the window shows and edits.
   Sheet& sheet() { return sheet_; }
   const Sheet& sheet() const { return sheet_; }
+  // What the grid shows over it that is only the grid's: tab stops, open tone editors.
+  GridState& grid_state() { return grid_state_; }
   // Shows the sheet in the grid, the option boxes and the channel edit frame.
   void render_sheet();
 
@@ -166,8 +168,8 @@ class MainWindow : public QMainWindow {
   void fill_option_boxes();
   void apply_chosen_plan();
   void change_mode();
-  void choose_in_box(int index, const QString& text);
   void cell_click(Cell column, int row);
+  void apply_choice(const std::function<void()>& choice);
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
@@ -190,6 +192,7 @@ class MainWindow : public QMainWindow {
   FileController* files_ = nullptr;
   TransferController* transfers_ = nullptr;
   Sheet sheet_;
+  GridState grid_state_;
 
   Background* background_ = nullptr;
   ChannelGrid* grid_ = nullptr;

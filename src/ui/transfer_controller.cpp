@@ -39,14 +39,11 @@ std::filesystem::path backups() {
 
 }  // namespace
 
-TransferController::TransferController(Sheet& sheet, SheetHistory& history,
-                                       std::function<void()> render, ExchangeController& exchanges,
+TransferController::TransferController(Editor editor, ExchangeController& exchanges,
                                        FileController& files, MessageBoxes& boxes, Menu menu,
                                        QObject* parent)
     : QObject(parent),
-      sheet_(sheet),
-      history_(history),
-      render_(std::move(render)),
+      editor_(std::move(editor)),
       exchanges_(exchanges),
       files_(files),
       boxes_(boxes),
@@ -58,11 +55,12 @@ TransferController::TransferController(Sheet& sheet, SheetHistory& history,
 
 void TransferController::start_write() {
   PreparedWrite prepared;
-  history_.edit(QStringLiteral("开始写频"), [&] {
-    prepared = prepare_write(sheet_);
-    sheet_ = prepared.sheet;
+  editor_.history.edit(QStringLiteral("开始写频"), [&] {
+    commit_tone_editors(editor_.sheet, editor_.grid);
+    prepared = prepare_write(editor_.sheet);
+    editor_.sheet = prepared.sheet;
   });
-  render_();
+  editor_.render();
   if (const Message* refusal = prepared.refusal()) {
     exchanges_.show(*refusal);
     return;
@@ -77,7 +75,7 @@ void TransferController::start_write() {
 
 void TransferController::start_read() {
   files_.settle_unsaved_changes([this] {
-    exchanges_.start(std::make_unique<ReadTransfer>(sheet_),
+    exchanges_.start(std::make_unique<ReadTransfer>(editor_.sheet),
                      {{}, [this](bool ok) { back_up_read(ok); }, {}});
   });
 }
@@ -85,7 +83,8 @@ void TransferController::start_read() {
 void TransferController::back_up_read(bool ok) {
   if (!ok || !menu_.backup_after_read->isChecked()) return;
   const auto folder = backups();
-  const auto saved = save_backup(folder, local_time(std::chrono::system_clock::now()), sheet_);
+  const auto saved =
+      save_backup(folder, local_time(std::chrono::system_clock::now()), editor_.sheet);
   if (!saved) exchanges_.show(backup_failure(folder, saved.reason()));
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "channels/sheet.h"
+#include "ui/grid_state.h"
 #include "ui/message_boxes.h"
 
 class QAction;
@@ -23,17 +24,22 @@ class TransferController : public QObject {
   Q_OBJECT
 
  public:
+  // The window's sheet with the grid's state over it, their undo steps and how they are shown
+  // again: a write snaps the sheet and sends it, a read replaces it.
+  struct Editor {
+    Sheet& sheet;
+    GridState& grid;
+    SheetHistory& history;
+    std::function<void()> render;
+  };
   struct Menu {
     QAction* open_backups;
     QAction* backup_after_read;
     QAction* verify_after_write;
   };
 
-  // `sheet` is the window's, `history` its undo steps, `render` shows it: a write snaps it and
-  // sends it, a read replaces it.
-  TransferController(Sheet& sheet, SheetHistory& history, std::function<void()> render,
-                     ExchangeController& exchanges, FileController& files, MessageBoxes& boxes,
-                     Menu menu, QObject* parent);
+  TransferController(Editor editor, ExchangeController& exchanges, FileController& files,
+                     MessageBoxes& boxes, Menu menu, QObject* parent);
 
   // The grid becomes what the write sends (frequencies moved onto their rasters and formatted,
   // the open tone editors committed), one undoable step when it changes anything, whether or
@@ -49,9 +55,7 @@ class TransferController : public QObject {
   void check_read_back(const Sheet& written, bool ok);
   void open_backup_folder();
 
-  Sheet& sheet_;
-  SheetHistory& history_;
-  std::function<void()> render_;
+  Editor editor_;
   ExchangeController& exchanges_;
   FileController& files_;
   MessageBoxes& boxes_;

@@ -6,7 +6,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 
-#include "channels/grid_edit.h"
+#include "ui/grid_state.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -29,7 +29,7 @@ class GridTest : public QObject {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     w->sheet().rows[4].rx_tone = "88.8";
-    clear_frequency_tab_stops(w->sheet());  // as after a file was opened: Tab skips both columns
+    set_frequency_tab_stops(w->grid_state(), false);  // as after a file was opened
     w->render_sheet();
     click(cell(*w, "Text2", 7));
     QVERIFY(cell(*w, "Text2", 7)->isHidden());
