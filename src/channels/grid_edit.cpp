@@ -26,15 +26,7 @@ std::string toggled_bandwidth(std::string_view bandwidth) {
   return std::string(bandwidth == kWide ? kNarrow : kWide);
 }
 
-KeyAction frequency_key_action(int key_ascii) {
-  if ((key_ascii >= '0' && key_ascii <= '9') || key_ascii == '.' || key_ascii == kBackspaceKey ||
-      key_ascii == kDeleteKey) {
-    return KeyAction::Pass;
-  }
-  return key_ascii == kEnterKey ? KeyAction::MoveFocus : KeyAction::Drop;
-}
-
-bool frequency_paste_allowed(std::string_view text) {
+bool frequency_input_allowed(std::string_view text) {
   const bool digits_and_points = std::all_of(
       text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
   return !text.empty() && digits_and_points && std::count(text.begin(), text.end(), '.') <= 1;

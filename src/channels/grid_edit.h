@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the user's choices and keys in the grid's frame do to the channel table. The window's
+// What the user's choices and typing in the grid's frame do to the channel table. The window's
 // handlers read the widgets into the sheet, call these, and show the sheet again; what is only
 // the grid's (tab stops, open tone editors) the window keeps itself.
 
@@ -22,19 +22,8 @@ void choose_fill_step(Sheet& sheet, std::string_view text);
 // The bandwidth cell's click: "宽带" becomes "窄带", anything else "宽带".
 std::string toggled_bandwidth(std::string_view bandwidth);
 
-enum class KeyAction { Pass, Drop, MoveFocus };
-
-// The key codes the field filters treat apart from printable characters.
-inline constexpr int kBackspaceKey = 8;
-inline constexpr int kEnterKey = 13;
-inline constexpr int kDeleteKey = 127;
-
-// The receive-frequency key filter: digits, ".", Backspace (8) and 127 pass; Enter (13) moves
-// the focus on as Tab does; every other key is dropped.
-KeyAction frequency_key_action(int key_ascii);
-
-// Whether a paste into a receive-frequency cell goes in: a text of digits with at most one point,
-// as typing lets it through. Anything else leaves the cell as it was.
-bool frequency_paste_allowed(std::string_view text);
+// Whether typed or pasted text goes into a receive-frequency cell: digits with at most one
+// point. Anything else leaves the cell as it was.
+bool frequency_input_allowed(std::string_view text);
 
 }  // namespace m27

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "channels/grid_edit.h"
 #include "link/frame.h"
 
 namespace m27 {
@@ -38,9 +37,8 @@ std::optional<std::string> decode_id(const Frame& reply);
 // a larger value or any other character, which "写ID" refuses.
 std::optional<std::uint32_t> id_value(std::string_view id);
 
-// The ID field's key filter: digits, Backspace (8) and 127 pass; Enter (13) moves the focus on as
-// Tab does; every other key is dropped.
-KeyAction id_key_filter(int key_ascii);
+// Whether typed text goes into the ID field: decimal digits only.
+bool id_input_allowed(std::string_view text);
 
 // The ID field `id` and the success count `successes`, as the dialog shows them.
 struct IdFields {

@@ -10,8 +10,8 @@
 
 #include "channels/grid_edit.h"
 #include "channels/tones.h"
-#include "ui/key_ascii.h"
 #include "ui/paste_filter.h"
+#include "ui/typing_filter.h"
 
 namespace m27 {
 namespace {
@@ -138,7 +138,7 @@ void ChannelGrid::build_row(int row) {
   // bandwidth cell only toggles; a text typed beside the toggle would be no bandwidth.
   w.tx_tone->setReadOnly(true);
   w.bandwidth->setReadOnly(true);
-  new PasteFilter(w.rx_frequency, frequency_paste_allowed);
+  new PasteFilter(w.rx_frequency, frequency_input_allowed);
 
   grid->addWidget(w.rx_frequency, line, kRxFrequencyColumn);
   grid->addWidget(w.rx_tone, line, kRxToneColumn);
@@ -256,13 +256,17 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
         emit double_clicked(column, row);
       }
       break;
-    case QEvent::KeyPress:
-      if (column == Cell::rx_frequency) return filter_frequency_key(static_cast<QKeyEvent*>(event));
-      if (column == Cell::bandwidth)
-        return toggle_bandwidth_key(static_cast<QKeyEvent*>(event), row);
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      // Ctrl+Z and Ctrl+Y undo the window's steps, never the cell's own typing, even when the
+      // window has none to undo.
+      if (is_undo_or_redo(key)) return true;
+      if (column == Cell::rx_frequency) return filter_frequency_key(key);
+      if (column == Cell::bandwidth) return toggle_bandwidth_key(key, row);
       break;
+    }
     case QEvent::ShortcutOverride:
-      // Ctrl+Z and Ctrl+Y undo the window's steps, not the cell's own typing.
+      // ... so they go on to the window's shortcuts.
       if (is_undo_or_redo(static_cast<QKeyEvent*>(event))) return true;
       break;
     default:
@@ -272,7 +276,7 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ChannelGrid::filter_frequency_key(QKeyEvent* event) {
-  return filter_key(*event, frequency_key_action, [this] { focusNextPrevChild(true); });
+  return filter_typing(*event, frequency_input_allowed, [this] { focusNextPrevChild(true); });
 }
 
 // Space and Enter toggle a bandwidth cell as a click does, for whoever works by keyboard.

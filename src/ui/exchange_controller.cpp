@@ -6,7 +6,6 @@
 
 #include "link/frame.h"
 #include "service/monitor.h"
-#include "ui/form_timer.h"
 #include "ui/progress_window.h"
 #include "ui/status_bar.h"
 
@@ -71,8 +70,8 @@ void ExchangeController::on_event(const Event& event) {
 // While a sequence runs the status panel keeps what it says; a write of the radio also holds
 // the about box open.
 void ExchangeController::began(Exchange kind) {
-  view_.status_refresh_timer->set_enabled(false);
-  if (kind == Exchange::Write || kind == Exchange::Setting) view_.splash_timer->set_enabled(false);
+  view_.status_refresh->stop();
+  if (kind == Exchange::Write || kind == Exchange::Setting) view_.hold_splash(true);
 }
 
 // A transfer's first progress opens the progress window, its bar running to the transfer's end.
@@ -105,7 +104,7 @@ void ExchangeController::finished(const Finished& f) {
   player_.run([this, ok = f.ok(), on_finished = callbacks_.on_finished,
                setting = kind_ == Exchange::Setting, refresh] {
     enable_commands(true);
-    if (setting) view_.splash_timer->set_enabled(true);
+    if (setting) view_.hold_splash(false);
     if (refresh) arm_status_refresh();
     if (on_finished) on_finished(ok);
   });
@@ -176,7 +175,7 @@ bool ExchangeController::play_ending(Exchange kind, const Finished& f) {
 void ExchangeController::play_no_answer(const Message& message) {
   player_.run([this] {
     hide_progress();
-    view_.splash_timer->set_enabled(true);
+    view_.hold_splash(false);
     show_status("通讯失败");
   });
   player_.show(message);
@@ -200,7 +199,7 @@ void ExchangeController::hide_progress() {
 void ExchangeController::release_transfer() {
   hide_progress();
   enable_commands(true);
-  view_.splash_timer->set_enabled(true);
+  view_.hold_splash(false);
 }
 
 void ExchangeController::show_status(const char* text) {
@@ -208,9 +207,7 @@ void ExchangeController::show_status(const char* text) {
   view_.status_bar->set_panel1(QString::fromUtf8(text));
 }
 
-void ExchangeController::arm_status_refresh() {
-  view_.status_refresh_timer->arm(kStatusRefreshDelay);
-}
+void ExchangeController::arm_status_refresh() { view_.status_refresh->start(); }
 
 // While an exchange runs, nothing may start another one or change what it reads or writes.
 void ExchangeController::enable_commands(bool enabled) {

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QSerialPort>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,7 +21,6 @@ class QWidget;
 
 namespace m27 {
 
-class FormTimer;
 class ProgressWindow;
 class StatusBar;
 
@@ -33,8 +33,8 @@ class ExchangeController : public QObject {
     QWidget* window;  // the progress window opens centred over it
     StatusBar* status_bar;
     ProgressWindow* progress_window;
-    FormTimer* status_refresh_timer;
-    FormTimer* splash_timer;
+    QTimer* status_refresh;                 // one-shot, started as a sequence ends
+    std::function<void(bool)> hold_splash;  // the about box stays while the radio is written
   };
   // What one sequence hands back, each in its turn among the events (after every message box
   // before it has been closed).

@@ -10,7 +10,6 @@
 #include "files/csv_commands.h"
 #include "files/file_commands.h"
 #include "link/qt/port_trace.h"
-#include "ui/form_timer.h"
 #include "ui/recent_files.h"
 #include "ui/sheet_history.h"
 
@@ -45,11 +44,9 @@ FileController::FileController(Sheet& sheet, GridState& grid, SheetHistory& hist
 
 template <typename Dialog>
 auto FileController::with_timers_held(Dialog dialog) {
-  view_.status_refresh_timer->set_enabled(false);
-  view_.splash_timer->set_enabled(false);
+  view_.hold_timers(true);
   auto answer = dialog();
-  view_.status_refresh_timer->set_enabled(true);
-  view_.splash_timer->set_enabled(true);
+  view_.hold_timers(false);
   return answer;
 }
 

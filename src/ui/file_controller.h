@@ -21,7 +21,6 @@ class QWidget;
 
 namespace m27 {
 
-class FormTimer;
 class SheetHistory;
 
 class FileController : public QObject {
@@ -31,8 +30,7 @@ class FileController : public QObject {
   struct View {
     QWidget* window;  // the dialogs' parent
     std::function<void()> render;
-    FormTimer* status_refresh_timer;
-    FormTimer* splash_timer;
+    std::function<void(bool held)> hold_timers;
   };
   struct Menu {
     QAction* open;

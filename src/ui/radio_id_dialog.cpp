@@ -12,8 +12,8 @@
 #include "service/id_operations.h"
 #include "service/radio_id.h"
 #include "ui/controls.h"
-#include "ui/key_ascii.h"
 #include "ui/lamp.h"
+#include "ui/typing_filter.h"
 
 namespace m27 {
 namespace {
@@ -120,13 +120,12 @@ void RadioIdDialog::read_finished(bool ok) {
   enable_buttons();
 }
 
-// `frequency_key_action`.
 bool RadioIdDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched != id_edit_ || event->type() != QEvent::KeyPress) {
     return ServiceDialog::eventFilter(watched, event);
   }
-  return filter_key(*static_cast<QKeyEvent*>(event), id_key_filter,
-                    [this] { focusNextPrevChild(true); });
+  return filter_typing(*static_cast<QKeyEvent*>(event), id_input_allowed,
+                       [this] { focusNextPrevChild(true); });
 }
 
 }  // namespace m27

@@ -65,14 +65,12 @@ TEST(ServiceFrames, TypedValuesMustFitTheirBytes) {
   EXPECT_EQ(id_value("4294967296"), std::nullopt);  // one past the largest 32-bit ID
 }
 
-// '0' and '9' and their neighbours, backspace, delete; Enter moves on; no point, no line feed.
-TEST(ServiceFrames, IdKeysAreDigitsAndEditingKeys) {
-  const std::pair<int, KeyAction> kCases[] = {
-      {'0', KeyAction::Pass}, {'9', KeyAction::Pass},     {8, KeyAction::Pass},
-      {127, KeyAction::Pass}, {13, KeyAction::MoveFocus}, {'.', KeyAction::Drop},
-      {'/', KeyAction::Drop}, {':', KeyAction::Drop},     {10, KeyAction::Drop},
-  };
-  for (const auto& [key, action] : kCases) EXPECT_EQ(id_key_filter(key), action) << key;
+// Typed into the ID field: digits only; not their neighbours, a point, a line feed, nothing.
+TEST(ServiceFrames, TheIdFieldTakesDigitsOnly) {
+  for (const char* text : {"0", "9", "42"}) EXPECT_TRUE(id_input_allowed(text)) << text;
+  for (const char* text : {"", ".", "/", ":", "\n", "4a"}) {
+    EXPECT_FALSE(id_input_allowed(text)) << text;
+  }
 }
 
 // An ID is four bytes, most significant first. A write advances it, later in a series; past the
