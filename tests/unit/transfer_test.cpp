@@ -77,6 +77,20 @@ TEST(Transfer, AWriteIsTheSnappedSheetAndItsRefusalOrItsFrames) {
   EXPECT_EQ(*prepared.refusal(), attention("第3信道频率输入错误，请重新输入"));
 }
 
+// A port that never reports the end packet written does not hold the write: it completes a
+// second after the packet went out.
+TEST(Transfer, AnEndPacketThePortNeverReportsWrittenEndsTheWriteASecondLater) {
+  ScriptedRadio radio(answering());
+  VirtualPair pair(radio);
+  pair.start(transfer(true, startup_sheet()));
+  while (pair.requests.size() < 26) pair.wait(1ms);
+  pair.written_reports = false;
+  pair.run();
+  ASSERT_EQ(pair.requests.size(), 27u);
+  EXPECT_EQ(pair.finished(), true);
+  EXPECT_EQ(*pair.finished_at() - pair.requests.back().at, kByteTime * 3 + 1s);
+}
+
 // A write sends `sheet`, which becomes what it sent; a read replaces it with what it read.
 std::optional<bool> with_fake_radio(fake::Radio& radio, bool write, Sheet& sheet) {
   if (write) sheet = prepare_write(sheet).sheet;
