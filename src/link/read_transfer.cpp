@@ -25,7 +25,8 @@ std::array<std::uint8_t, N> record_of(const Frame& reply) {
 
 Request ReadTransfer::begin(std::vector<Event>& out) {
   out.push_back(Began{Exchange::Read});
-  out.emplace_back(std::in_place_type<Progress>, 0, kProgressEnd);  // GCC 12 misjudges a push_back
+  // emplace_back: GCC 12 warns falsely on a push_back of the Progress here.
+  out.emplace_back(std::in_place_type<Progress>, Progress{0, kProgressEnd});
   return Request{read_options_request(), kReadOptionsInterval, std::tuple_size_v<OptionRecord>};
 }
 
