@@ -312,8 +312,8 @@ TEST(CliMonitor, PrintsPacketsUntilEachStopSignalThenStopsTheRadio) {
     while (out.count('\n') < 3 && monitor.waitForReadyRead(kHardLimitMs)) {
       out += monitor.readAllStandardOutput();
     }
-    // Packets 0, 1, 2 of the radio's stream.
-    ASSERT_TRUE(out.startsWith("40 300 5 9\n41 4396 65531 12\n42 8492 65521 15\n")) << out.data();
+    // Packets 0, 1, 2 of the radio's stream: the AFC signed.
+    ASSERT_TRUE(out.startsWith("40 300 5 9\n41 4396 -5 12\n42 8492 -15 15\n")) << out.data();
     ::kill(static_cast<pid_t>(monitor.processId()), signal);
     ASSERT_TRUE(monitor.waitForFinished(kHardLimitMs));
     if (signal == SIGKILL) {
