@@ -13,11 +13,14 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
+#include <list>
 #include <memory>
 
 #include "channels/codec.h"
@@ -297,6 +300,64 @@ TEST(CliService, ReadsAndWritesTheIdAndTheRssiLevels) {
            {nullptr, "rssi adjust --port RADIO 50 60", 0, "调整: OK\n"},
            {nullptr, "rssi read --port RADIO", 0, "读取 OK\n", "50 60\n"},
            {"--fault silent", "id write --port RADIO --start 100", 1, "写ID 通讯失败\n"}});
+}
+
+// Each command stopped by each signal while the radio leaves its last request unanswered: the
+// exchange in flight ends (here by its time-out, not repeated), nothing more is sent, the command
+// says what it stopped and exits 128 + the signal; a read leaves no file and no backup. The
+// runs go side by side.
+TEST(CliStop, EachSignalEndsACommandAfterTheExchangeInFlight) {
+  QTemporaryDir dir;
+  Sheet sheet = startup_sheet();
+  saved(dir, "shop.m27", sheet);
+  struct Case {
+    const char* command;
+    const char* fault;
+    qsizetype requests;  // the last one in flight as the signal comes
+    std::string err;
+  };
+  const Case kCases[] = {
+      {"read --port RADIO read.m27", "silent-after=3", 4, "读频已中断\n"},
+      {"write --port RADIO shop.m27", "silent-after=3", 4,
+       "写频已中断：对讲机中的数据可能不完整，请重新写频\n"},
+      {"verify --port RADIO shop.m27", "silent-after=3", 4, "校验已中断\n"},
+      {"id read --port RADIO", "silent", 1, "读ID已中断\n"},
+      {"rssi adjust --port RADIO 42 40", "silent", 1, "调整RSSI已中断\n"},
+  };
+  struct Run {
+    Run(const Case& c, int signal) : c(c), signal(signal), radio({"--log", "--fault", c.fault}) {}
+    const Case& c;
+    int signal;
+    FakeRadioProcess radio;
+    QProcess m27;
+  };
+  std::list<Run> runs;
+  for (const Case& c : kCases) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+      Run& run = runs.emplace_back(c, signal);
+      const QString command = QString(c.command).replace("RADIO", run.radio.device());
+      start_m27(run.m27, command.split(' '), dir.path(), dir.path());
+    }
+  }
+  const auto requests = [](const Run& run) { return run.radio.log().count("<- "); };
+  for (Run& run : runs) {
+    for (QDeadlineTimer limit(kHardLimitMs); requests(run) < run.c.requests;) {
+      ASSERT_FALSE(limit.hasExpired()) << run.c.command;
+      QThread::msleep(10);
+    }
+    ::kill(static_cast<pid_t>(run.m27.processId()), run.signal);
+  }
+  for (Run& run : runs) {
+    SCOPED_TRACE(std::string(run.c.command) + ", signal " + std::to_string(run.signal));
+    ASSERT_TRUE(run.m27.waitForFinished(kHardLimitMs));
+    EXPECT_EQ(run.m27.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.m27.exitCode(), 128 + run.signal);
+    EXPECT_EQ(run.m27.readAllStandardError().toStdString(), run.c.err);
+    run.radio.stop();
+    EXPECT_EQ(requests(run), run.c.requests);
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{"shop.m27"});
 }
 
 // A monitor of the RSSI stream until `signal` after its third packet: the header, the packets,
