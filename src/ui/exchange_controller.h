@@ -54,7 +54,8 @@ class ExchangeController : public QObject {
   void cancel() { driver_.cancel(); }
   // The program is ending: the running sequence ends at once and shows nothing more (a read
   // applies nothing, a write sends no end packet), and a monitor stream the radio is sending
-  // is stopped.
+  // is stopped: its stop request is written out before this returns (in the event loop, 200 ms
+  // at most).
   void end_for_exit();
   bool stream_may_run() const { return driver_.stream_may_run(); }
 
@@ -88,7 +89,6 @@ class ExchangeController : public QObject {
   void enable_commands(bool enabled);
 
   View view_;
-  QSerialPort& port_;
   LinkDriver driver_;
   ActionPlayer player_;
   ExchangeGuard guard_;
