@@ -57,12 +57,8 @@ void ExchangeController::on_event(const Event& event) {
   } else if (const auto* progress = std::get_if<Progress>(&event)) {
     if (kind_) show_progress(*kind_, *progress);
   } else if (const auto* read = std::get_if<SheetRead>(&event)) {
-    player_.run([this, sheet = read->sheet, on_sheet = callbacks_.on_sheet] {
-      if (on_sheet) {
-        on_sheet(sheet);
-      } else {
-        emit sheet_read(sheet);
-      }
+    player_.run([sheet = read->sheet, on_sheet = callbacks_.on_sheet] {
+      if (on_sheet) on_sheet(sheet);
     });
   } else if (const auto* reply = std::get_if<ReplyData>(&event)) {
     player_.run([reply = *reply, on_reply = callbacks_.on_reply] {
@@ -100,7 +96,9 @@ void ExchangeController::show_progress(Exchange kind, Progress progress) {
   });
 }
 
-void ExchangeController::finished(const Finished& f) {
+void ExchangeController::finished(const Finished& ending) {
+  Finished f = ending;
+  if (callbacks_.tells_itself && callbacks_.tells_itself(ending)) f.messages.clear();
   bool refresh = false;
   if (kind_) {
     refresh = play_ending(*kind_, f);
@@ -134,14 +132,14 @@ bool ExchangeController::play_ending(Exchange kind, const Finished& f) {
       return kind != Exchange::Write;
     case Ending::NoAnswer:
       if (kind == Exchange::Setting) player_.run(status("通讯失败"));
-      if (transfer && !f.messages.empty()) {
-        play_no_answer(f.messages.front());
+      if (transfer) {
+        play_no_answer(f.messages);
       } else {
         show_all(f.messages);
       }
       return true;
     case Ending::ReadError:
-      if (f.messages.size() > 1) play_no_answer(f.messages.front());
+      if (f.messages.size() > 1) play_no_answer({f.messages.front()});
       player_.run([this] {
         release_transfer();
         show_status("读频出错");
@@ -177,14 +175,14 @@ bool ExchangeController::play_ending(Exchange kind, const Finished& f) {
 }
 
 // A transfer the radio stopped answering: the progress window goes and the panel says so while
-// the message is open; the commands come back once it is closed.
-void ExchangeController::play_no_answer(const Message& message) {
+// the messages are open; the commands come back once they are closed.
+void ExchangeController::play_no_answer(const std::vector<Message>& messages) {
   player_.run([this] {
     hide_progress();
     view_.hold_splash(false);
     show_status("通讯失败");
   });
-  player_.show(message);
+  show_all(messages);
   player_.run([this] {
     enable_commands(true);
     show_status("串口");

@@ -46,7 +46,7 @@ class TransferTest : public QObject {
   }
 
   // A write, then a read into the start-up sheet: the read is one undoable step, leaves the
-  // title clean and is backed up.
+  // title clean and is backed up as it completes, while its box is still open.
   void write_then_read_gives_back_the_table() {
     FakeRadioProcess radio;
     RecordingMessageBoxes boxes;
@@ -69,18 +69,20 @@ class TransferTest : public QObject {
 
     w->sheet() = startup_sheet();
     w->render_sheet();
+    boxes.hold = true;
     action(*w, "WriteChn")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), (QStringList{"写频完成", "读写完成"}), kPatienceMs);
-    QCOMPARE(boxes.shown.back().message.title, std::string("读频完成"));
-    QCOMPARE(shown_table(*w), table);
-    QCOMPARE(bar_ends, (QStringList{"156", "75"}));
-    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
-    QVERIFY(w->status_refresh_timer()->isActive() && !w->splash_held());
     const QStringList kept = backups_.entryList(QDir::Files);
     QCOMPARE(kept.size(), 1);
     QFile backup(backups_.filePath(kept.value(0)));
     QVERIFY(backup.open(QIODevice::ReadOnly) &&
             backup.readAll().toStdString() == *channel_file_bytes(w->sheet()));
+    boxes.close_oldest();
+    QCOMPARE(boxes.shown.back().message.title, std::string("读频完成"));
+    QCOMPARE(shown_table(*w), table);
+    QCOMPARE(bar_ends, (QStringList{"156", "75"}));
+    QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
+    QVERIFY(w->status_refresh_timer()->isActive() && !w->splash_held());
     action(*w, "undo")->trigger();
     QVERIFY(w->sheet() == startup_sheet());
   }
@@ -110,21 +112,36 @@ class TransferTest : public QObject {
     QCOMPARE(::read(pty.master(), &byte, 1), -1);
   }
 
-  // The read-back after a write names what the radio did not keep, and backs nothing up; the
-  // choice outlives the window.
-  void verify_after_write_lists_what_the_radio_did_not_keep() {
-    FakeRadioProcess radio({"--fault", "store-wrong=2"});
+  // With 写后校验 on, the radio is read back before any box: one box at the end, the write's,
+  // says what the read-back found (what the radio did not keep, or that it could not be read).
+  // A read-back is backed up nowhere; the choice outlives the window.
+  void verify_after_write_reads_back_before_the_one_box() {
+    const std::pair<const char*, Message> kCases[] = {
+        {"store-wrong=2",
+         {"写频完成\n校验不一致\n3 接收频率 451.12500 451.13125", "写频完成",
+          MessageIcon::Exclamation}},
+        {"silent-after=27",  // the write's 27 requests, then nothing
+         {"写频完成\n写频已完成，但读回对讲机失败，未能校验", "写频完成",
+          MessageIcon::Exclamation}},
+    };
     RecordingMessageBoxes boxes;
-    auto w = make_window(boxes, com1_on(radio.device()));
-    action(*w, "verify_after_write")->trigger();  // off at first
-    w->write_button()->click();
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.shown.size(), 3u, kPatienceMs);
-    QCOMPARE(boxes.texts(),
-             (QStringList{"写频完成", "读写完成", "校验不一致\n3 接收频率 451.12500 451.13125"}));
-    QCOMPARE(exchange_commands(*w), "on");
-    QCOMPARE(cell(*w, "Text1", 2)->text(), QStringLiteral("451.12500"));  // the table stays
+    boxes.hold = true;
+    for (const auto& [fault, message] : kCases) {
+      FakeRadioProcess radio({"--log", "--fault", fault});
+      boxes.shown.clear();
+      auto w = make_window(boxes, com1_on(radio.device()));
+      if (!action(*w, "verify_after_write")->isChecked())
+        action(*w, "verify_after_write")->trigger();
+      w->write_button()->click();
+      QTRY_COMPARE_WITH_TIMEOUT(boxes.shown.size(), 1u, kPatienceMs);
+      QVERIFY2(radio.log().contains("<- 53 03 00 00 04 5A"), fault);  // the read-back's first
+      QCOMPARE(boxes.shown[0].message, message);
+      boxes.close_oldest();
+      QCOMPARE(boxes.shown.size(), 1u);
+      QCOMPARE(exchange_commands(*w), "on");
+      QCOMPARE(cell(*w, "Text1", 2)->text(), QStringLiteral("451.12500"));  // the table stays
+    }
     QVERIFY2(!backups_.exists(), "a read-back is no read of the user's");
-    w.reset();
     QVERIFY(action(*make_window(boxes), "verify_after_write")->isChecked());
   }
 
