@@ -6,6 +6,7 @@
 #include <QFile>
 #include <cerrno>
 
+#include "cli/exit_status.h"
 #include "link/qt/run_to_end.h"
 
 namespace m27 {
@@ -78,7 +79,7 @@ bool Session::run(std::unique_ptr<Operation> operation) {
 
 int Session::interrupted(const Message& what) {
   player_.show(what);
-  return 128 + stop_->signal_number();
+  return kExitStopped + stop_->signal_number();
 }
 
 QString Session::port_name() const {

@@ -78,13 +78,13 @@ void StopSignal::on_arrival(std::function<void()> reaction) {
 
 // Each byte is a signal's number, 0 for `raise`.
 void StopSignal::on_signal() {
-  std::array<char, 16> bytes;
+  std::array<unsigned char, 16> bytes;
   ssize_t count = 0;
   bool arrived = false;
   while ((count = read(read_fd_, bytes.data(), bytes.size())) > 0) {
-    for (const char byte : std::span(bytes.data(), static_cast<std::size_t>(count))) {
-      if (signal_number_ == 0) signal_number_ = static_cast<unsigned char>(byte);
-      arrived = true;
+    arrived = true;
+    for (const int byte : std::span(bytes.data(), static_cast<std::size_t>(count))) {
+      if (signal_number_ == 0) signal_number_ = byte;
     }
   }
   if (!arrived || std::exchange(received_, true)) return;

@@ -304,57 +304,55 @@ TEST(CliService, ReadsAndWritesTheIdAndTheRssiLevels) {
 
 // Each command stopped by each signal while the radio leaves its last request unanswered: the
 // exchange in flight ends (here by its time-out, not repeated), nothing more is sent, the command
-// says what it stopped and exits 128 + the signal; a read leaves no file and no backup. The
-// runs go side by side.
+// says what it stopped and exits 128 + the signal; a read leaves no file and no backup.
 TEST(CliStop, EachSignalEndsACommandAfterTheExchangeInFlight) {
   QTemporaryDir dir;
   Sheet sheet = startup_sheet();
   saved(dir, "shop.m27", sheet);
   struct Case {
     const char* command;
-    const char* fault;
-    qsizetype requests;  // the last one in flight as the signal comes
+    int answered;  // requests; the next one is in flight as the signal comes
     std::string err;
   };
   const Case kCases[] = {
-      {"read --port RADIO read.m27", "silent-after=3", 4, "读频已中断\n"},
-      {"write --port RADIO shop.m27", "silent-after=3", 4,
-       "写频已中断：对讲机中的数据可能不完整，请重新写频\n"},
-      {"verify --port RADIO shop.m27", "silent-after=3", 4, "校验已中断\n"},
-      {"id read --port RADIO", "silent", 1, "读ID已中断\n"},
-      {"rssi adjust --port RADIO 42 40", "silent", 1, "调整RSSI已中断\n"},
+      {"read --port RADIO read.m27", 3, "读频已中断\n"},
+      {"write --port RADIO shop.m27", 3, "写频已中断：对讲机中的数据可能不完整，请重新写频\n"},
+      {"verify --port RADIO shop.m27", 3, "校验已中断\n"},
+      {"id read --port RADIO", 0, "读ID已中断\n"},
+      {"rssi adjust --port RADIO 42 40", 0, "调整RSSI已中断\n"},
   };
   struct Run {
-    Run(const Case& c, int signal) : c(c), signal(signal), radio({"--log", "--fault", c.fault}) {}
+    Run(const Case& c, int signal)
+        : c(c),
+          signal(signal),
+          radio({"--log", "--fault", "silent-after=" + QString::number(c.answered)}) {}
+    qsizetype requests() const { return radio.log().count("<- "); }
     const Case& c;
     int signal;
     FakeRadioProcess radio;
     QProcess m27;
   };
-  std::list<Run> runs;
+  std::list<Run> runs;  // side by side
   for (const Case& c : kCases) {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
       Run& run = runs.emplace_back(c, signal);
-      const QString command = QString(c.command).replace("RADIO", run.radio.device());
-      start_m27(run.m27, command.split(' '), dir.path(), dir.path());
+      start_m27(run.m27, QString(c.command).replace("RADIO", run.radio.device()).split(' '),
+                dir.path(), dir.path());
+      for (QDeadlineTimer limit(kHardLimitMs); run.requests() <= c.answered;) {
+        ASSERT_FALSE(limit.hasExpired()) << c.command;
+        QThread::msleep(10);
+      }
+      ::kill(static_cast<pid_t>(run.m27.processId()), signal);
     }
-  }
-  const auto requests = [](const Run& run) { return run.radio.log().count("<- "); };
-  for (Run& run : runs) {
-    for (QDeadlineTimer limit(kHardLimitMs); requests(run) < run.c.requests;) {
-      ASSERT_FALSE(limit.hasExpired()) << run.c.command;
-      QThread::msleep(10);
-    }
-    ::kill(static_cast<pid_t>(run.m27.processId()), run.signal);
   }
   for (Run& run : runs) {
     SCOPED_TRACE(std::string(run.c.command) + ", signal " + std::to_string(run.signal));
-    ASSERT_TRUE(run.m27.waitForFinished(kHardLimitMs));
-    EXPECT_EQ(run.m27.exitStatus(), QProcess::NormalExit);
+    ASSERT_TRUE(run.m27.waitForFinished(kHardLimitMs) &&
+                run.m27.exitStatus() == QProcess::NormalExit);
     EXPECT_EQ(run.m27.exitCode(), 128 + run.signal);
     EXPECT_EQ(run.m27.readAllStandardError().toStdString(), run.c.err);
     run.radio.stop();
-    EXPECT_EQ(requests(run), run.c.requests);
+    EXPECT_EQ(run.requests(), run.c.answered + 1);
   }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
             QStringList{"shop.m27"});
