@@ -25,6 +25,7 @@
 #include "cli/verify_command.h"
 #include "files/file_commands.h"
 #include "link/qt/port_trace.h"
+#include "link/requests.h"
 #include "link/write_transfer.h"
 #include "service/id_operations.h"
 #include "service/monitor_command.h"
@@ -42,12 +43,24 @@ ConsolePlayer console(ConsoleOptions options) {
 
 ConsoleOptions transfer_console() { return {isatty(STDERR_FILENO) == 1, {}}; }
 
+// What a command a stop signal ended before its work was done says: a read keeps nothing, a
+// write left the radio with a mix of the old and the new records.
+const Message kReadInterrupted{"读频已中断"};
+const Message kWriteInterrupted{std::string("写频已中断：") + kRadioMayBeIncomplete};
+
+// The exit status of a command whose last exchange sequence failed: 128 + the signal's number
+// when a stop signal ended it (saying `what` was interrupted), else a failure.
+int failure(Session& session, const Message& what) {
+  return session.stopped() ? session.interrupted(what) : kExitFailure;
+}
+
 int run(const ReadArgs& args, const PortMap& ports) {
   ConsolePlayer player = console(transfer_console());
-  Session session(ports, args.port, player);
+  StopSignal stop;
+  Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
   auto sheet = read_radio(session);
-  if (!sheet) return kExitFailure;
+  if (!sheet) return failure(session, kReadInterrupted);
   if (args.backup) back_up(*sheet, player);
   if (const auto refusal = save_channel_file(*sheet, file_path(args.file))) {
     player.show(*refusal);
@@ -68,10 +81,13 @@ int run(const WriteArgs& args, const PortMap& ports) {
     player.show(*refusal);
     return kExitFailure;
   }
-  Session session(ports, args.port, player);
+  StopSignal stop;
+  Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
   auto plan = std::get<WritePlan>(std::move(prepared.outcome));
-  if (!session.run(std::make_unique<WriteTransfer>(std::move(plan)))) return kExitFailure;
+  if (!session.run(std::make_unique<WriteTransfer>(std::move(plan)))) {
+    return failure(session, kWriteInterrupted);
+  }
   if (!args.verify) return kExitSuccess;
   const auto verified = verify_radio(prepared.sheet, session, player);
   if (!verified) player.show(read_back_failure());
@@ -80,14 +96,18 @@ int run(const WriteArgs& args, const PortMap& ports) {
 
 int run(const IdReadArgs& args, const PortMap& ports) {
   ConsolePlayer player = console({false, id_line});
-  Session session(ports, args.port, player);
+  StopSignal stop;
+  Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
-  return exit_status(session.run(std::make_unique<ReadId>()));
+  if (session.run(std::make_unique<ReadId>())) return kExitSuccess;
+  return failure(session, {"读ID已中断"});
 }
 
+// A stop signal ends the series after the exchange in flight, or while it waits for Enter.
 int run(const IdWriteArgs& args, const PortMap& ports) {
   ConsolePlayer player = console({});
-  Session session(ports, args.port, player);
+  StopSignal stop;
+  Session session(ports, args.port, player, &stop);
   const auto start = id_value(args.start);
   if (!start) {
     // The operation refuses the ID itself, before the port is even opened.
@@ -97,16 +117,20 @@ int run(const IdWriteArgs& args, const PortMap& ports) {
   if (!session.open()) return kExitFailure;
   IdSeries series(*start, args.count);
   LineReader input(STDIN_FILENO);
+  stop.on_arrival([&input] { input.end(); });
+  bool taken = false;
   while (true) {
     const std::string id = series.fields().id;
-    const bool taken = session.run(std::make_unique<WriteId>(id));
+    taken = session.run(std::make_unique<WriteId>(id));
     series.written(taken);
     if (taken) player.data("ID " + id + " 成功数 " + series.fields().successes);
-    if (series.done()) break;
+    if (series.done() || session.stopped()) break;
     player.note("Connect the next radio and press Enter to write ID " + series.fields().id +
                 " (Ctrl-D ends the series).");
     if (!input.next_line()) break;
   }
+  // Unless its last radio took its ID, a series a stop signal ended is cut short.
+  if (session.stopped() && !(series.done() && taken)) return session.interrupted({"写ID已中断"});
   return exit_status(!series.any_failed());
 }
 
@@ -137,14 +161,17 @@ int run(const MonitorArgs& args, const PortMap& ports) {
 
 int run(const RssiReadArgs& args, const PortMap& ports) {
   ConsolePlayer player = console({false, rssi_line});
-  Session session(ports, args.port, player);
+  StopSignal stop;
+  Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
-  return exit_status(session.run(std::make_unique<ReadRssi>()));
+  if (session.run(std::make_unique<ReadRssi>())) return kExitSuccess;
+  return failure(session, {"读取RSSI已中断"});
 }
 
 int run(const RssiAdjustArgs& args, const PortMap& ports) {
   ConsolePlayer player = console({});
-  Session session(ports, args.port, player);
+  StopSignal stop;
+  Session session(ports, args.port, player, &stop);
   auto adjust = std::make_unique<AdjustRssi>(args.narrow, args.wide);
   if (!rssi_value(args.narrow) || !rssi_value(args.wide)) {
     // The operation refuses the values itself, before the port is even opened.
@@ -152,7 +179,8 @@ int run(const RssiAdjustArgs& args, const PortMap& ports) {
     return kExitFailure;
   }
   if (!session.open()) return kExitFailure;
-  return exit_status(session.run(std::move(adjust)));
+  if (session.run(std::move(adjust))) return kExitSuccess;
+  return failure(session, {"调整RSSI已中断"});
 }
 
 }  // namespace

@@ -8,5 +8,6 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;    // the radio, the port or a file said no
 inline constexpr int kExitUsage = 2;      // the command line itself was wrong
 inline constexpr int kExitDifferent = 3;  // verify, write --verify, diff: the two differ
+inline constexpr int kExitStopped = 128;  // + the signal's number: a stop signal ended the work
 
 }  // namespace m27

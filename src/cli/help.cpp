@@ -11,7 +11,8 @@ const char* const kPortHelp =
 
 const char* const kExitHelp =
     "Exit status: 0 done, 1 the radio, the port or a file failed, 2 wrong usage,\n"
-    "3 (verify, write --verify, diff) the two differ.\n";
+    "3 (verify, write --verify, diff) the two differ, 128+N (read, write, verify, id, rssi)\n"
+    "stopped by signal N: 130 Ctrl-C (SIGINT), 143 SIGTERM, 129 SIGHUP.\n";
 
 const char* const kBackupHelp =
     "Every complete read also keeps a copy, byte for byte the file a save writes, in\n"
@@ -32,6 +33,8 @@ const char* const kReadHelp =
     "Reads the radio's options and its 25 channels and saves them to FILE.m27, as the window's\n"
     "\"读取频率\" followed by \"保存文件\" would. FILE is replaced only after a complete read.\n"
     "Messages go to standard error; on a terminal a progress line shows \"正在读频...... 45/75\".\n"
+    "Ctrl-C, SIGTERM or SIGHUP stops it after the exchange in flight: nothing more is sent and\n"
+    "FILE stays as it was (\"读频已中断\").\n"
     "\n"
     "%1"
     "--no-backup keeps no backup of this read.\n"
@@ -47,6 +50,9 @@ const char* const kWriteHelp =
     "the frequencies are snapped to their raster and checked first, with the tones, bandwidths\n"
     "and options; nothing is sent if anything is wrong or the file has fewer than 132 lines.\n"
     "Messages go to standard error; on a terminal a progress line counts up to 156.\n"
+    "Ctrl-C, SIGTERM or SIGHUP stops it after the exchange in flight: nothing more is sent, and\n"
+    "the radio may hold part of the file (\"写频已中断：对讲机中的数据可能不完整，请重新写频\"),\n"
+    "as after a radio that stops answering half-way; write it again.\n"
     "\n"
     "--verify then reads the radio back as verify does and reports the same way: exit status 0\n"
     "when the radio holds what was written, 3 when not (one line per difference), 1 when the\n"
@@ -104,7 +110,7 @@ const char* const kMonitorHelp =
     "standard output, until Ctrl-C (SIGINT), SIGTERM or SIGHUP (the terminal closed); then it\n"
     "stops the monitor and exits. \"m27 monitor stop\" only sends the stop request, for a\n"
     "stream a killed process left running.\n"
-    "  rssi:    RSSI SNR AFC AUDIO   (registers 68, 102, 70, 74)\n"
+    "  rssi:    RSSI SNR AFC AUDIO   (registers 68, 102, 70, 74; SNR and AFC signed)\n"
     "  battery: AD CHARGE            (the battery AD value; 1 while charging, else 0)\n"
     "\n"
     "example:\n"

@@ -32,6 +32,12 @@ std::optional<std::string> LineReader::next_line() {
   return take_line();
 }
 
+void LineReader::end() {
+  ended_ = true;
+  buffer_.clear();
+  if (waiting_) waiting_->quit();
+}
+
 // The descriptor is readable, so one read() returns at once: data, or 0 at the end.
 void LineReader::on_readable() {
   std::array<char, 4096> chunk;

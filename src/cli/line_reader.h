@@ -20,6 +20,9 @@ class LineReader {
   // Waits in the event loop for the next whole line and gives it without its line end;
   // nothing once the input has ended (a last line without a line end counts as ended).
   std::optional<std::string> next_line();
+  // The input counts as ended from now on (the command was told to stop): a wait for a line
+  // ends.
+  void end();
 
  private:
   void on_readable();

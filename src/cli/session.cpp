@@ -6,6 +6,7 @@
 #include <QFile>
 #include <cerrno>
 
+#include "cli/exit_status.h"
 #include "link/qt/run_to_end.h"
 
 namespace m27 {
@@ -36,12 +37,14 @@ QString reason(OpenOutcome outcome, const QSerialPort& port) {
 
 }  // namespace
 
-Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player)
+Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player, StopSignal* stop)
     : port_no_(choice.device.isEmpty() ? choice.port_no : kFirstPort),
       device_(choice.device),
       serial_(ports_for(std::move(ports), choice)),
       driver_(serial_.port()),
-      player_(player) {
+      player_(player),
+      stop_(stop) {
+  if (stop_) stop_->on_arrival([this] { driver_.interrupt(); });
   QObject::connect(&driver_, &LinkDriver::reported, [this](const Event& e) {
     if (const auto* lost = std::get_if<PortLost>(&e)) {
       player_.note(message_line(lost->message) + " (" + port_name().toStdString() + ")");
@@ -70,7 +73,13 @@ QString Session::device() const {
 }
 
 bool Session::run(std::unique_ptr<Operation> operation) {
+  if (stopped()) return false;
   return run_to_end(driver_, std::move(operation)) == Ending::Completed;
+}
+
+int Session::interrupted(const Message& what) {
+  player_.show(what);
+  return kExitStopped + stop_->signal_number();
 }
 
 QString Session::port_name() const {

@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <array>
 #include <cerrno>
+#include <span>
+#include <utility>
 
 namespace m27 {
 namespace {
@@ -15,9 +17,9 @@ namespace {
 volatile sig_atomic_t g_write_fd = -1;
 
 // Async-signal-safe: one write() to the pipe, errno as the interrupted code left it.
-void on_stop_signal(int) {
+void on_stop_signal(int signal_number) {
   const int saved_errno = errno;
-  const char byte = 0;
+  const char byte = static_cast<char>(signal_number);
   [[maybe_unused]] const auto ignored = write(g_write_fd, &byte, 1);
   errno = saved_errno;
 }
@@ -65,11 +67,28 @@ void StopSignal::raise() {
   if (g_write_fd >= 0) on_stop_signal(0);
 }
 
+bool StopSignal::received() {
+  if (read_fd_ >= 0) on_signal();
+  return received_;
+}
+
+void StopSignal::on_arrival(std::function<void()> reaction) {
+  reactions_.push_back(std::move(reaction));
+}
+
+// Each byte is a signal's number, 0 for `raise`.
 void StopSignal::on_signal() {
-  std::array<char, 16> bytes;
-  while (read(read_fd_, bytes.data(), bytes.size()) > 0) {
+  std::array<unsigned char, 16> bytes;
+  ssize_t count = 0;
+  bool arrived = false;
+  while ((count = read(read_fd_, bytes.data(), bytes.size())) > 0) {
+    arrived = true;
+    for (const int byte : std::span(bytes.data(), static_cast<std::size_t>(count))) {
+      if (signal_number_ == 0) signal_number_ = byte;
+    }
   }
-  received_ = true;
+  if (!arrived || std::exchange(received_, true)) return;
+  for (const auto& reaction : reactions_) reaction();
 }
 
 }  // namespace m27

@@ -32,6 +32,7 @@ int report_differences(const Sheet& first, const Sheet& second, ConsolePlayer& p
 
 std::optional<int> verify_radio(const Sheet& expected, Session& session, ConsolePlayer& player) {
   const auto radio = read_radio(session);
+  if (!radio && session.stopped()) return session.interrupted({"校验已中断"});
   if (!radio) return std::nullopt;
   const int status = report_differences(expected, *radio, player);
   player.show(verification_verdict(status == kExitSuccess));
@@ -47,7 +48,8 @@ int run(const VerifyArgs& args, const PortMap& ports) {
     player.show(*refusal);
     return kExitFailure;
   }
-  Session session(ports, args.port, player);
+  StopSignal stop;
+  Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
   return verify_radio(file, session, player).value_or(kExitFailure);
 }

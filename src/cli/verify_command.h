@@ -20,7 +20,8 @@ int run(const VerifyArgs& args, const PortMap& ports);
 int report_differences(const Sheet& first, const Sheet& second, ConsolePlayer& player);
 
 // Reads the radio on `session` and reports how it differs from `expected`, with the verdict
-// ("校验通过", "校验不一致") on the error stream; nullopt when the radio could not be read.
+// ("校验通过", "校验不一致") on the error stream; the exit status of a stop signal when one ended
+// the read ("校验已中断"); nullopt when the radio could not be read.
 std::optional<int> verify_radio(const Sheet& expected, Session& session, ConsolePlayer& player);
 
 }  // namespace m27

@@ -28,7 +28,11 @@ Next WriteTransfer::on_sent(std::vector<Event>&) {
   return Finished{Ending::Completed, {{"写频完成", "写频完成"}}};
 }
 
-Finished WriteTransfer::on_timeout() { return {Ending::NoAnswer, {{kNoAnswer}}}; }
+// Once the radio has taken a record, it holds a mix of the old and the new.
+Finished WriteTransfer::on_timeout() {
+  if (next_ == 0) return {Ending::NoAnswer, {{kNoAnswer}}};
+  return {Ending::NoAnswer, {{std::string(kNoAnswer) + "\n" + kRadioMayBeIncomplete}}};
+}
 
 Finished WriteTransfer::on_cancel() { return {Ending::CommunicationError, {{"通讯失败"}}}; }
 

@@ -10,8 +10,13 @@ constexpr std::size_t kRssiPacketData = 7;
 constexpr std::size_t kBatteryPacketData = 4;
 constexpr std::uint8_t kCharging = 1;
 
-std::string word_at(const std::vector<std::uint8_t>& data, int high) {
-  return std::to_string(data[high] * 256u + data[high + 1]);
+std::uint16_t word_at(const std::vector<std::uint8_t>& data, int high) {
+  return static_cast<std::uint16_t>(data[high] << 8 | data[high + 1]);
+}
+
+// SNR and AFC are two's complement: 0xFFFB is -5.
+std::string signed_word_at(const std::vector<std::uint8_t>& data, int high) {
+  return std::to_string(static_cast<std::int16_t>(word_at(data, high)));
 }
 
 }  // namespace
@@ -24,11 +29,11 @@ MonitorView decode_monitor_packet(const Frame& packet) {
   const std::vector<std::uint8_t>& data = packet.data;
   if (data.empty()) return std::monostate{};
   if (data[0] == kRssiPacket && data.size() >= kRssiPacketData) {
-    return RssiMonitor{std::to_string(data[1]), word_at(data, 2), word_at(data, 4),
+    return RssiMonitor{std::to_string(data[1]), signed_word_at(data, 2), signed_word_at(data, 4),
                        std::to_string(data[6])};
   }
   if (data[0] == kBatteryPacket && data.size() >= kBatteryPacketData) {
-    return BatteryMonitor{data[1] == kCharging, word_at(data, 2)};
+    return BatteryMonitor{data[1] == kCharging, std::to_string(word_at(data, 2))};
   }
   return std::monostate{};
 }

@@ -41,7 +41,8 @@ struct BatteryMonitor {
 
 // `decode_monitor_packet`: what a packet of the stream shows; nothing (monostate) for a packet of
 // any other type, such as a late reply to another request, or one too short for its type. SNR,
-// AFC and the AD value are unsigned 16-bit, high byte first.
+// AFC and the AD value are 16-bit, high byte first: SNR and AFC signed ("-35", an ASCII minus),
+// the AD value unsigned.
 using MonitorView = std::variant<std::monostate, RssiMonitor, BatteryMonitor>;
 MonitorView decode_monitor_packet(const Frame& packet);
 

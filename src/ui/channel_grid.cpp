@@ -16,7 +16,6 @@
 namespace m27 {
 namespace {
 
-constexpr int kFrequencyMaxLength = 9;
 constexpr int kCellHeight = 20;
 
 // Column widths in pixels; both frequency columns and both tone columns are alike.
@@ -62,7 +61,7 @@ void show_text(QLineEdit* cell, const std::string& text) {
 // A program-set text longer than the limit stays whole; the limit only holds typing back.
 void show_frequency(QLineEdit* cell, const std::string& text) {
   const QString shown = QString::fromStdString(text);
-  cell->setMaxLength(std::max<int>(kFrequencyMaxLength, static_cast<int>(shown.size())));
+  cell->setMaxLength(std::max<int>(kFrequencyCellLength, static_cast<int>(shown.size())));
   if (cell->text() != shown) cell->setText(shown);
 }
 
@@ -138,7 +137,15 @@ void ChannelGrid::build_row(int row) {
   // bandwidth cell only toggles; a text typed beside the toggle would be no bandwidth.
   w.tx_tone->setReadOnly(true);
   w.bandwidth->setReadOnly(true);
-  new PasteFilter(w.rx_frequency, frequency_input_allowed);
+  // A line pasted into a transmit frequency goes in as typing does, unfiltered.
+  const auto pasted = [this, row](Cell column) {
+    return [this, column, row](const std::vector<std::string>& lines) {
+      emit lines_pasted(column, row, lines);
+    };
+  };
+  new PasteFilter(w.rx_frequency, frequency_input_allowed, pasted(Cell::rx_frequency));
+  new PasteFilter(
+      w.tx_frequency, [](std::string_view) { return true; }, pasted(Cell::tx_frequency));
 
   grid->addWidget(w.rx_frequency, line, kRxFrequencyColumn);
   grid->addWidget(w.rx_tone, line, kRxToneColumn);

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <array>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "channels/sheet.h"
 #include "ui/choice_box.h"
@@ -54,6 +56,8 @@ class ChannelGrid : public QGroupBox {
   void clicked(Cell column, int row);
   void double_clicked(Cell column, int row);
   void edited(Cell column, int row, const QString& text);
+  // Several lines pasted into a frequency cell (a column copied from a spreadsheet).
+  void lines_pasted(Cell column, int row, const std::vector<std::string>& lines);
   // A choice in a transmit-tone editor.
   void tone_editor_chosen(int row, const QString& text);
   // A choice or typed change in a receive-tone editor.

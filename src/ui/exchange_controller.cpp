@@ -4,16 +4,21 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include "link/frame.h"
-#include "service/monitor.h"
+#include "link/qt/run_to_end.h"
+#include "service/monitor_command.h"
 #include "ui/progress_window.h"
 #include "ui/status_bar.h"
 
 namespace m27 {
+namespace {
+
+constexpr std::chrono::milliseconds kStopStreamBound{200};
+
+}  // namespace
 
 ExchangeController::ExchangeController(QSerialPort& port, MessageBoxes& boxes, View view,
                                        QObject* parent)
-    : QObject(parent), view_(view), port_(port), driver_(port), player_(boxes) {
+    : QObject(parent), view_(view), driver_(port), player_(boxes) {
   connect(&driver_, &LinkDriver::reported, this, &ExchangeController::on_event);
 }
 
@@ -24,13 +29,14 @@ bool ExchangeController::start(std::unique_ptr<Operation> operation, Callbacks c
   return driver_.start(std::move(operation));
 }
 
+// The stop request is on the line before the port closes: the event loop runs until it has
+// been written, for 200 ms at most (4 bytes take 4 ms at 9600 baud).
 void ExchangeController::end_for_exit() {
   disconnect(&driver_, nullptr, this, nullptr);
   driver_.cancel();
-  if (driver_.stream_may_run() && port_.isOpen()) {
-    const auto stop = wire_bytes(monitor_request(MonitorMode::Stop));
-    port_.write(reinterpret_cast<const char*>(stop.data()), static_cast<qint64>(stop.size()));
-    port_.flush();
+  if (driver_.stream_may_run()) {
+    run_to_end(driver_, std::make_unique<MonitorCommand>(MonitorButton::StopRssi),
+               kStopStreamBound);
   }
 }
 
@@ -51,12 +57,8 @@ void ExchangeController::on_event(const Event& event) {
   } else if (const auto* progress = std::get_if<Progress>(&event)) {
     if (kind_) show_progress(*kind_, *progress);
   } else if (const auto* read = std::get_if<SheetRead>(&event)) {
-    player_.run([this, sheet = read->sheet, on_sheet = callbacks_.on_sheet] {
-      if (on_sheet) {
-        on_sheet(sheet);
-      } else {
-        emit sheet_read(sheet);
-      }
+    player_.run([sheet = read->sheet, on_sheet = callbacks_.on_sheet] {
+      if (on_sheet) on_sheet(sheet);
     });
   } else if (const auto* reply = std::get_if<ReplyData>(&event)) {
     player_.run([reply = *reply, on_reply = callbacks_.on_reply] {
@@ -94,7 +96,9 @@ void ExchangeController::show_progress(Exchange kind, Progress progress) {
   });
 }
 
-void ExchangeController::finished(const Finished& f) {
+void ExchangeController::finished(const Finished& ending) {
+  Finished f = ending;
+  if (callbacks_.tells_itself && callbacks_.tells_itself(ending)) f.messages.clear();
   bool refresh = false;
   if (kind_) {
     refresh = play_ending(*kind_, f);
@@ -128,14 +132,14 @@ bool ExchangeController::play_ending(Exchange kind, const Finished& f) {
       return kind != Exchange::Write;
     case Ending::NoAnswer:
       if (kind == Exchange::Setting) player_.run(status("通讯失败"));
-      if (transfer && !f.messages.empty()) {
-        play_no_answer(f.messages.front());
+      if (transfer) {
+        play_no_answer(f.messages);
       } else {
         show_all(f.messages);
       }
       return true;
     case Ending::ReadError:
-      if (f.messages.size() > 1) play_no_answer(f.messages.front());
+      if (f.messages.size() > 1) play_no_answer({f.messages.front()});
       player_.run([this] {
         release_transfer();
         show_status("读频出错");
@@ -171,14 +175,14 @@ bool ExchangeController::play_ending(Exchange kind, const Finished& f) {
 }
 
 // A transfer the radio stopped answering: the progress window goes and the panel says so while
-// the message is open; the commands come back once it is closed.
-void ExchangeController::play_no_answer(const Message& message) {
+// the messages are open; the commands come back once they are closed.
+void ExchangeController::play_no_answer(const std::vector<Message>& messages) {
   player_.run([this] {
     hide_progress();
     view_.hold_splash(false);
     show_status("通讯失败");
   });
-  player_.show(message);
+  show_all(messages);
   player_.run([this] {
     enable_commands(true);
     show_status("串口");

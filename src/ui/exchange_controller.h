@@ -41,7 +41,9 @@ class ExchangeController : public QObject {
   struct Callbacks {
     std::function<void(const ReplyData&)> on_reply;
     std::function<void(bool ok)> on_finished;
-    std::function<void(const Sheet&)> on_sheet;  // a completed read's sheet; else `sheet_read`
+    std::function<void(const Sheet&)> on_sheet;  // a completed read's sheet
+    // Whether the caller tells the user of this ending itself: its messages are not shown.
+    std::function<bool(const Finished&)> tells_itself;
   };
 
   ExchangeController(QSerialPort& port, MessageBoxes& boxes, View view, QObject* parent);
@@ -54,7 +56,8 @@ class ExchangeController : public QObject {
   void cancel() { driver_.cancel(); }
   // The program is ending: the running sequence ends at once and shows nothing more (a read
   // applies nothing, a write sends no end packet), and a monitor stream the radio is sending
-  // is stopped.
+  // is stopped: its stop request is written out before this returns (in the event loop, 200 ms
+  // at most).
   void end_for_exit();
   bool stream_may_run() const { return driver_.stream_may_run(); }
 
@@ -70,16 +73,15 @@ class ExchangeController : public QObject {
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
   void commands_enabled_changed(bool enabled);
-  void sheet_read(const Sheet& read);  // a completed read, unless its caller takes the sheet
-  void port_lost();                    // the port is closed now; its message follows
+  void port_lost();  // the port is closed now; its message follows
 
  private:
   void on_event(const Event& event);
   void began(Exchange kind);
   void show_progress(Exchange kind, Progress progress);
-  void finished(const Finished& f);
+  void finished(const Finished& ending);
   bool play_ending(Exchange kind, const Finished& f);
-  void play_no_answer(const Message& message);
+  void play_no_answer(const std::vector<Message>& messages);
   void show_all(const std::vector<Message>& messages);
   void hide_progress();
   void release_transfer();
@@ -88,7 +90,6 @@ class ExchangeController : public QObject {
   void enable_commands(bool enabled);
 
   View view_;
-  QSerialPort& port_;
   LinkDriver driver_;
   ActionPlayer player_;
   ExchangeGuard guard_;

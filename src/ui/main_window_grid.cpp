@@ -10,6 +10,7 @@
 #include "ui/channel_grid.h"
 #include "ui/choice_box.h"
 #include "ui/main_window.h"
+#include "ui/status_bar.h"
 
 namespace m27 {
 namespace {
@@ -55,6 +56,14 @@ void MainWindow::connect_grid() {
         [&] { sheet_.rows[row].*field_of(column) = text.toStdString(); },
         static_cast<int>(column) * kRows + row);
   });
+  connect(grid_, &ChannelGrid::lines_pasted, this,
+          [this](Cell column, int row, const std::vector<std::string>& lines) {
+            std::optional<std::string> refused;
+            edit_sheet(QStringLiteral("粘贴"),
+                       [&] { refused = paste_frequencies(sheet_, field_of(column), row, lines); });
+            render_sheet();
+            if (refused) status_bar_->show_note(QString::fromStdString(*refused));
+          });
   connect(grid_, &ChannelGrid::clicked, this, [this](Cell column, int row) {
     edit_sheet(QStringLiteral("编辑信道"), [&] { cell_click(column, row); });
     render_sheet();

@@ -9,10 +9,13 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "channels/grid_edit.h"
+
 namespace m27 {
 
-PasteFilter::PasteFilter(QLineEdit* box, bool (*allowed)(std::string_view text))
-    : QObject(box), box_(box), allowed_(allowed) {
+PasteFilter::PasteFilter(QLineEdit* box, bool (*allowed)(std::string_view text),
+                         LinesPasted paste_lines)
+    : QObject(box), box_(box), allowed_(allowed), paste_lines_(std::move(paste_lines)) {
   box->setAcceptDrops(false);
   box->installEventFilter(this);
 }
@@ -43,8 +46,12 @@ bool PasteFilter::eventFilter(QObject* watched, QEvent* event) {
 
 void PasteFilter::paste(QClipboard::Mode mode) {
   if (box_->isReadOnly()) return;
-  const QString text = QGuiApplication::clipboard()->text(mode);
-  if (allowed_(text.toStdString())) box_->insert(text);
+  const auto lines = pasted_values(QGuiApplication::clipboard()->text(mode).toStdString());
+  if (lines.size() > 1) {
+    paste_lines_(lines);
+  } else if (allowed_(lines.front())) {
+    box_->insert(QString::fromStdString(lines.front()));
+  }
 }
 
 // The box's own menu, with its paste item routed through the rule.

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
+#include <utility>
 
 #include "channels/sheet_comparison.h"
 #include "files/backup_store.h"
@@ -53,6 +54,8 @@ TransferController::TransferController(Editor editor, ExchangeController& exchan
   connect(menu_.open_backups, &QAction::triggered, this, &TransferController::open_backup_folder);
 }
 
+// With 写后校验 on, the read-back follows the end packet at once, and one box at its end tells of
+// both.
 void TransferController::start_write() {
   PreparedWrite prepared;
   editor_.history.edit(QStringLiteral("开始写频"), [&] {
@@ -66,40 +69,53 @@ void TransferController::start_write() {
     return;
   }
   auto plan = std::get<WritePlan>(std::move(prepared.outcome));
-  exchanges_.start(
-      std::make_unique<WriteTransfer>(std::move(plan)),
-      {{},
-       [this, written = std::move(prepared.sheet)](bool ok) { read_back_written(written, ok); },
-       {}});
+  ExchangeController::Callbacks callbacks;
+  if (menu_.verify_after_write->isChecked()) {
+    callbacks.on_finished = [this, written = std::move(prepared.sheet)](bool ok) {
+      if (ok) read_back(written);
+    };
+    callbacks.tells_itself = [](const Finished& f) { return f.ok(); };
+  }
+  exchanges_.start(std::make_unique<WriteTransfer>(std::move(plan)), std::move(callbacks));
 }
 
 void TransferController::start_read() {
   files_.settle_unsaved_changes([this] {
-    exchanges_.start(std::make_unique<ReadTransfer>(editor_.sheet),
-                     {{}, [this](bool ok) { back_up_read(ok); }, {}});
+    ExchangeController::Callbacks callbacks;
+    callbacks.on_sheet = [this](const Sheet& read) { apply_read(read); };
+    callbacks.on_finished = [this](bool) { show_backup_failure(); };
+    exchanges_.start(std::make_unique<ReadTransfer>(editor_.sheet), std::move(callbacks));
   });
 }
 
-void TransferController::back_up_read(bool ok) {
-  if (!ok || !menu_.backup_after_read->isChecked()) return;
+// The backup is written as the read completes, named by that moment; a failure to write it is
+// told after the read's own box.
+void TransferController::apply_read(const Sheet& read) {
+  editor_.history.apply_read_sheet(read);
+  if (!menu_.backup_after_read->isChecked()) return;
   const auto folder = backups();
-  const auto saved =
-      save_backup(folder, local_time(std::chrono::system_clock::now()), editor_.sheet);
-  if (!saved) exchanges_.show(backup_failure(folder, saved.reason()));
+  const auto saved = save_backup(folder, local_time(std::chrono::system_clock::now()), read);
+  if (!saved) backup_failure_ = backup_failure(folder, saved.reason());
 }
 
-// Against what was written, whatever the grid shows by the time the radio has been read.
-void TransferController::read_back_written(const Sheet& written, bool ok) {
-  if (!ok || !menu_.verify_after_write->isChecked()) return;
-  exchanges_.start(std::make_unique<ReadTransfer>(startup_sheet()),
-                   {{},
-                    [this, written](bool read) { check_read_back(written, read); },
-                    [this](const Sheet& read) { read_back_ = read; }});
+void TransferController::show_backup_failure() {
+  if (backup_failure_) exchanges_.show(*std::exchange(backup_failure_, std::nullopt));
+}
+
+// Against what was written, whatever the grid shows by the time the radio has been read. The
+// read-back's own boxes are not shown: its end is part of the write's box.
+void TransferController::read_back(const Sheet& written) {
+  ExchangeController::Callbacks callbacks;
+  callbacks.on_sheet = [this](const Sheet& read) { read_back_ = read; };
+  callbacks.on_finished = [this, written](bool read) { check_read_back(written, read); };
+  callbacks.tells_itself = [](const Finished&) { return true; };
+  exchanges_.start(std::make_unique<ReadTransfer>(startup_sheet()), std::move(callbacks));
 }
 
 void TransferController::check_read_back(const Sheet& written, bool ok) {
-  exchanges_.show(ok ? verification_message(compare_sheets(written, read_back_))
-                     : read_back_failure());
+  const Message verdict =
+      ok ? verification_message(compare_sheets(written, read_back_)) : read_back_failure();
+  exchanges_.show({"写频完成\n" + verdict.text, "写频完成", verdict.icon});
 }
 
 void TransferController::open_backup_folder() {

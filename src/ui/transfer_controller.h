@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 #include "channels/sheet.h"
 #include "ui/grid_state.h"
@@ -46,12 +47,13 @@ class TransferController : public QObject {
   // not the check before the write then refuses it.
   void start_write();
   // A read may replace an edited sheet: it asks first. Its sheet is applied as one undoable
-  // step when, and only when, it completes.
+  // step, and backed up, when, and only when, it completes.
   void start_read();
 
  private:
-  void back_up_read(bool ok);
-  void read_back_written(const Sheet& written, bool ok);
+  void apply_read(const Sheet& read);
+  void show_backup_failure();
+  void read_back(const Sheet& written);
   void check_read_back(const Sheet& written, bool ok);
   void open_backup_folder();
 
@@ -60,7 +62,8 @@ class TransferController : public QObject {
   FileController& files_;
   MessageBoxes& boxes_;
   Menu menu_;
-  Sheet read_back_;  // the radio as read back after a write, to check it
+  std::optional<Message> backup_failure_;  // of the read that has just completed
+  Sheet read_back_;                        // the radio as read back after a write, to check it
 };
 
 }  // namespace m27

@@ -49,7 +49,10 @@ TEST(ConsolePlayer, TransfersPrintTheWindowsMessagesAndProgressOnATerminal) {
       {false, kSilentAfterSix,
        progress_line("正在读频......", 75, 3, 15) + kNoAnswer + "读频出错: 读频出错\n"},
       {true, {}, progress_line("正在写频......", 156, 6, 156) + "\n写频完成: 写频完成\n"},
-      {true, kSilentAfterSix, progress_line("正在写频......", 156, 6, 36) + kNoAnswer},
+      // Six records in the radio, the rest not.
+      {true, kSilentAfterSix,
+       progress_line("正在写频......", 156, 6, 36) + kNoAnswer +
+           "对讲机中的数据可能不完整，请重新写频\n"},
   };
   for (const auto& c : kCases) {
     fake::Radio radio(fake::default_memory(), {false, std::chrono::milliseconds(30), c.fault});

@@ -13,11 +13,14 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
+#include <list>
 #include <memory>
 
 #include "channels/codec.h"
@@ -299,6 +302,62 @@ TEST(CliService, ReadsAndWritesTheIdAndTheRssiLevels) {
            {"--fault silent", "id write --port RADIO --start 100", 1, "写ID 通讯失败\n"}});
 }
 
+// Each command stopped by each signal while the radio leaves its last request unanswered: the
+// exchange in flight ends (here by its time-out, not repeated), nothing more is sent, the command
+// says what it stopped and exits 128 + the signal; a read leaves no file and no backup.
+TEST(CliStop, EachSignalEndsACommandAfterTheExchangeInFlight) {
+  QTemporaryDir dir;
+  Sheet sheet = startup_sheet();
+  saved(dir, "shop.m27", sheet);
+  struct Case {
+    const char* command;
+    int answered;  // requests; the next one is in flight as the signal comes
+    std::string err;
+  };
+  const Case kCases[] = {
+      {"read --port RADIO read.m27", 3, "读频已中断\n"},
+      {"write --port RADIO shop.m27", 3, "写频已中断：对讲机中的数据可能不完整，请重新写频\n"},
+      {"verify --port RADIO shop.m27", 3, "校验已中断\n"},
+      {"id read --port RADIO", 0, "读ID已中断\n"},
+      {"rssi adjust --port RADIO 42 40", 0, "调整RSSI已中断\n"},
+  };
+  struct Run {
+    Run(const Case& c, int signal)
+        : c(c),
+          signal(signal),
+          radio({"--log", "--fault", "silent-after=" + QString::number(c.answered)}) {}
+    qsizetype requests() const { return radio.log().count("<- "); }
+    const Case& c;
+    int signal;
+    FakeRadioProcess radio;
+    QProcess m27;
+  };
+  std::list<Run> runs;  // side by side
+  for (const Case& c : kCases) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+      Run& run = runs.emplace_back(c, signal);
+      start_m27(run.m27, QString(c.command).replace("RADIO", run.radio.device()).split(' '),
+                dir.path(), dir.path());
+      for (QDeadlineTimer limit(kHardLimitMs); run.requests() <= c.answered;) {
+        ASSERT_FALSE(limit.hasExpired()) << c.command;
+        QThread::msleep(10);
+      }
+      ::kill(static_cast<pid_t>(run.m27.processId()), signal);
+    }
+  }
+  for (Run& run : runs) {
+    SCOPED_TRACE(std::string(run.c.command) + ", signal " + std::to_string(run.signal));
+    ASSERT_TRUE(run.m27.waitForFinished(kHardLimitMs) &&
+                run.m27.exitStatus() == QProcess::NormalExit);
+    EXPECT_EQ(run.m27.exitCode(), 128 + run.signal);
+    EXPECT_EQ(run.m27.readAllStandardError().toStdString(), run.c.err);
+    run.radio.stop();
+    EXPECT_EQ(run.requests(), run.c.answered + 1);
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{"shop.m27"});
+}
+
 // A monitor of the RSSI stream until `signal` after its third packet: the header, the packets,
 // exit 0; a killed one leaves the stream running for `monitor stop`. After each the radio is
 // quiet again: a stream still running would answer the ID read with a monitor packet.
@@ -312,8 +371,8 @@ TEST(CliMonitor, PrintsPacketsUntilEachStopSignalThenStopsTheRadio) {
     while (out.count('\n') < 3 && monitor.waitForReadyRead(kHardLimitMs)) {
       out += monitor.readAllStandardOutput();
     }
-    // Packets 0, 1, 2 of the radio's stream.
-    ASSERT_TRUE(out.startsWith("40 300 5 9\n41 4396 65531 12\n42 8492 65521 15\n")) << out.data();
+    // Packets 0, 1, 2 of the radio's stream: the AFC signed.
+    ASSERT_TRUE(out.startsWith("40 300 5 9\n41 4396 -5 12\n42 8492 -15 15\n")) << out.data();
     ::kill(static_cast<pid_t>(monitor.processId()), signal);
     ASSERT_TRUE(monitor.waitForFinished(kHardLimitMs));
     if (signal == SIGKILL) {

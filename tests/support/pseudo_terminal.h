@@ -28,6 +28,8 @@ class PseudoTerminal {
   const QString& device() const { return device_; }
   // The other end, where the radio would sit.
   int master() const { return master_; }
+  // The device's own end, held open by the test.
+  int slave() const { return slave_; }
 
  private:
   int master_ = -1;

@@ -16,6 +16,17 @@ QString text_of(const std::string& text) { return QString::fromStdString(text); 
 
 void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
+// The cell's context menu, and its item "粘贴(&P)".
+void paste_from_menu(QLineEdit* cell) {
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            cell->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(cell, &request);
+  QMenu* menu = cell->findChild<QMenu*>();
+  QVERIFY(menu);
+  menu->actions().at(5)->trigger();
+  menu->close();
+}
+
 }  // namespace
 
 class GridTest : public QObject {
@@ -89,12 +100,7 @@ class GridTest : public QObject {
       QGuiApplication::clipboard()->setText(pasted);
       QTest::keyClick(rx_frequency, Qt::Key_V, Qt::ControlModifier);
       QTest::keyClick(rx_frequency, Qt::Key_Insert, Qt::ShiftModifier);
-      QContextMenuEvent menu_request(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                     rx_frequency->mapToGlobal(QPoint(2, 2)));
-      QApplication::sendEvent(rx_frequency, &menu_request);
-      QVERIFY(rx_frequency->findChild<QMenu*>());
-      rx_frequency->findChild<QMenu*>()->actions().at(5)->trigger();  // "粘贴(&P)"
-      rx_frequency->findChild<QMenu*>()->close();
+      paste_from_menu(rx_frequency);
     }
     QCOMPARE(text_of(w->sheet().rows[0].rx_frequency), QStringLiteral("1.21.21.2"));
     // The standard shortcuts are the cell's own: select all and copy in one, paste in another.
@@ -119,6 +125,53 @@ class GridTest : public QObject {
              QStringLiteral("471.60000450.50000462.00000"));
     fill("Text3", "4x", "500", "Command10");
     QCOMPARE(boxes.shown.at(0).message, attention("第1信道频率输入错误，请重新输入"));
+  }
+
+  // A paste never brings a line break or a tab into a frequency cell, in either column: one
+  // spreadsheet cell goes in as typed, without its line break (of a row, the first column); a
+  // column replaces the cells downwards within the rows in use (1 to 22 here), as one undo step;
+  // a line that is no frequency a cell takes stops it at its row with a note. Keys and context
+  // menu alike.
+  void pasting_spreadsheet_cells_into_a_frequency_column() {
+    struct Case {
+      const char* array;
+      const char* pasted;  // into row 18, channel 19
+      bool from_menu;
+      const char* column;  // rows 18 to 22 afterwards
+      const char* note;
+    };
+    const Case kCases[] = {
+        {"Text3", "462.5500\r\n", false, "462.5500 459.62500 460.12500 460.62500 461.12500", ""},
+        {"Text1", "462.5500\t67.0\tD023\n", true,
+         "462.5500 459.62500 460.12500 460.62500 461.12500", ""},
+        {"Text1", "462.55\n462.575\n462.6\n462.625\n462.65\n", false,
+         "462.55 462.575 462.6 462.625 461.12500", ""},
+        {"Text3", "462.55\n462.575\n462.5x\n462.625\n", true,
+         "462.55 462.575 460.12500 460.62500 461.12500", "第21信道：“462.5x”不是有效的频率"},
+        {"Text1", "462.55\r\n462.5750000\r\n", false,
+         "462.55 459.62500 460.12500 460.62500 461.12500", "第20信道：“462.5750000”不是有效的频率"},
+    };
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    choose(box(*w, "Combo2_60"), "22");
+    for (const auto& c : kCases) {
+      const auto column = [&w, &c] {
+        QStringList texts;
+        for (int row = 18; row <= 22; ++row) texts << cell(*w, c.array, row)->text();
+        return texts.join(' ');
+      };
+      const QString before = column();
+      cell(*w, c.array, 18)->selectAll();
+      QGuiApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+      c.from_menu ? paste_from_menu(cell(*w, c.array, 18))
+                  : QTest::keyClick(cell(*w, c.array, 18), Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(column(), QString::fromUtf8(c.column));
+      QCOMPARE(w->status_bar()->currentMessage(), QString::fromUtf8(c.note));
+      action(*w, "undo")->trigger();
+      QCOMPARE(column(), before);
+    }
   }
 
   // A plan fills the grid and names the window; the channel total enables the rows in use. The

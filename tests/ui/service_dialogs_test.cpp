@@ -83,8 +83,9 @@ const Case kCases[] = {
      "Command2", "59 08 00 00 80 80 15 3C 80 00 32", "21 99 21 60", "21 99 21 60", "OK"},
     {"调整 256, refused", "Form3", "Text2=256", "Command2", "", "42 40 42 256", "42 40 42 256",
      "RSSI 输入错误，请重新输入"},
-    {"RSSI 开始", "Form4", "", "Command1", "55 01 01 57", "0 0 0 0 0 green", "40 300 5 9 0 green",
-     ""},
+    // The stream's second packet: its AFC is signed.
+    {"RSSI 开始", "Form4", "", "Command1", "55 01 01 57", "0 0 0 0 0 green",
+     "41 4396 -5 12 0 green", ""},
     {"RSSI 停止", "Form4", "", "Command2", "55 01 00 56", "0 0 0 0 0 green", "0 0 0 0 0 green", ""},
     {"电池 开始", "Form4", "", "Command3", "55 01 02 58", "0 0 0 0 0 green", "0 0 0 0 1000 red",
      ""},

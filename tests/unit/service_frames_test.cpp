@@ -31,12 +31,13 @@ TEST(ServiceFrames, RssiIsDataBytesTwoAndThree) {
   EXPECT_EQ(decode_rssi(reply_of({0x77, 0x77, 50})), std::nullopt);
 }
 
-// RSSI: high bytes of 128 and more are unsigned. Battery: charging only at 1. Another type, and
-// a packet too short for its type, show nothing.
+// SNR and AFC are signed, RSSI and audio single bytes; the battery's AD value is unsigned and it
+// charges only at 1. Another type, and a packet too short for its type, show nothing.
 TEST(ServiceFrames, EachMonitorPacketTypeShowsItsFields) {
   const std::pair<Frame, MonitorView> kCases[] = {
       {reply_of({1, 40, 0x01, 0x2C, 0x00, 0x05, 9}), RssiMonitor{"40", "300", "5", "9"}},
-      {reply_of({1, 255, 128, 0, 255, 255, 255}), RssiMonitor{"255", "32768", "65535", "255"}},
+      {reply_of({1, 255, 128, 0, 255, 0xDD, 255}), RssiMonitor{"255", "-32768", "-35", "255"}},
+      {reply_of({1, 0, 0x7F, 0xFF, 255, 255, 0}), RssiMonitor{"0", "32767", "-1", "0"}},
       {reply_of({2, 1, 0x03, 0xE8}), BatteryMonitor{true, "1000"}},
       {reply_of({2, 0, 0xC3, 0x50}), BatteryMonitor{false, "50000"}},
       {reply_of({2, 7, 0x00, 0x00}), BatteryMonitor{false, "0"}},

@@ -41,7 +41,11 @@ TEST(Transfer, ReportsEachEndingInOrderAndAReadHandsOutASheetOnlyWhenComplete) {
       {"read, progress window closed", false, 26, 6, join({read, read_error}), 25, 200ms},
       {"write", true, 27, 27, join({write, {"ended completed", "message 写频完成 | 写频完成"}})},
       {"write, no answer to the options", true, 0, 3, join({write, no_answer})},
-      {"write, no answer to a channel", true, 5, 6, join({write, no_answer})},
+      {"write, no answer to a channel", true, 5, 6,
+       join({write,
+             {"ended no answer",
+              "message 通讯失败，请检查对讲机是否进入写频模式\n"
+              "对讲机中的数据可能不完整，请重新写频 | "}})},
       {"write, progress window closed", true, 27, 6,
        join({write, {"ended communication error", "message 通讯失败 | "}}), 25, 200ms},
   };
