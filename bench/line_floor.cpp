@@ -31,13 +31,12 @@ Duration read_floor(Duration reply_delay) {
   return floor;
 }
 
-Duration write_floor(const Sheet& sheet, Duration reply_delay) {
-  Duration floor =
-      exchange(wire_size(*write_options_request(sheet)), kAcknowledgement, reply_delay);
-  for (int row = 0; row < kRows; ++row) {
-    floor += exchange(wire_size(*write_channel_request(sheet, row)), kAcknowledgement, reply_delay);
+Duration write_floor(const WritePlan& plan, Duration reply_delay) {
+  Duration floor = kByteTime * wire_size(plan.frames.back()) + kSettle;
+  for (std::size_t i = 0; i + 1 < plan.frames.size(); ++i) {
+    floor += exchange(wire_size(plan.frames[i]), kAcknowledgement, reply_delay);
   }
-  return floor + kByteTime * wire_size(end_request()) + kSettle;
+  return floor;
 }
 
 }  // namespace m27

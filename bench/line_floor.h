@@ -3,15 +3,15 @@
 // The least time a transfer can take on the line: every request and reply byte at 9600 baud,
 // the 20 ms settle after every request, and the radio's own delay before every reply.
 
-#include "channels/sheet.h"
 #include "link/operation.h"
+#include "link/write_plan.h"
 
 namespace m27 {
 
 // One option exchange and 25 channel exchanges.
 Duration read_floor(Duration reply_delay);
 
-// One option exchange, 25 channel exchanges, and the end packet (no reply, only the settle).
-Duration write_floor(const Sheet& sheet, Duration reply_delay);
+// The plan's option and channel exchanges, and its end packet (no reply, only the settle).
+Duration write_floor(const WritePlan& plan, Duration reply_delay);
 
 }  // namespace m27

@@ -20,11 +20,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "app/fake_radio.h"
 #include "bench/line_floor.h"
 #include "channels/sheet.h"
+#include "link/write_plan.h"
 
 extern char** environ;
 
@@ -141,8 +143,8 @@ bool time_transfers(const std::string& m27) {
   std::printf("m27-fake-radio --paced --delay %d on %s, medians of %d:\n",
               static_cast<int>(kReplyDelay.count()), device.c_str(), kTransferRuns);
   const bool read = report_transfer("read", median(reads), read_floor(kReplyDelay));
-  const bool write =
-      report_transfer("write", median(writes), write_floor(startup_sheet(), kReplyDelay));
+  const auto plan = std::get<WritePlan>(prepare_write(startup_sheet()).outcome);
+  const bool write = report_transfer("write", median(writes), write_floor(plan, kReplyDelay));
   return read && write;
 }
 

@@ -64,7 +64,7 @@ Sample measure(LinkDriver& driver, std::unique_ptr<Operation> operation) {
   const Duration cpu_before = process_cpu();
   const TimePoint start = Clock::now();
   const auto outcome = run_to_end(driver, std::move(operation), kPatience);
-  return {outcome.value_or(false), Clock::now() - start, process_cpu() - cpu_before};
+  return {outcome == Ending::Completed, Clock::now() - start, process_cpu() - cpu_before};
 }
 
 double ms(Duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
@@ -109,12 +109,11 @@ int run(int runs) {
       static_cast<int>(kReplyDelay.count()), qPrintable(device), kWallGoal, 100 * kCpuGoal);
   bool all_ok = true;
   for (int i = 0; i < runs; ++i) {
-    Sheet written = startup_sheet();
-    const Duration write_floor_time = write_floor(written, kReplyDelay);
-    all_ok &= report("write", measure(driver, std::make_unique<WriteTransfer>(written)),
+    WritePlan plan = std::get<WritePlan>(prepare_write(startup_sheet()).outcome);
+    const Duration write_floor_time = write_floor(plan, kReplyDelay);
+    all_ok &= report("write", measure(driver, std::make_unique<WriteTransfer>(std::move(plan))),
                      write_floor_time);
-    Sheet read = startup_sheet();
-    all_ok &= report("read", measure(driver, std::make_unique<ReadTransfer>(read)),
+    all_ok &= report("read", measure(driver, std::make_unique<ReadTransfer>(startup_sheet())),
                      read_floor(kReplyDelay));
   }
   serial.close_for_exit();

@@ -24,18 +24,11 @@ std::optional<Message> fill_column(Sheet& sheet, std::string ChannelRow::*column
 
 }  // namespace
 
-void commit_tone_editor(std::optional<std::string>& editor, std::string& cell) {
-  if (editor) cell = *editor;
-  editor.reset();
-}
-
 void set_default_frequencies(Sheet& sheet) {
   for (int i = 0; i < kRows; ++i) {
     ChannelRow& row = sheet.rows[i];
     row.rx_frequency = frequency_text(kDefaultFirst + kDefaultSpacing * i);
     row.tx_frequency = row.rx_frequency;
-    row.rx_tab_stop = true;
-    row.tx_tab_stop = true;
   }
 }
 
@@ -51,14 +44,6 @@ void enable_rows_in_use(Sheet& sheet) {
   const auto total = integer_value(sheet.channel_total);
   if (!total) return;
   for (int i = 0; i < kRows; ++i) sheet.rows[i].enabled = i < *total;
-}
-
-void commit_edits(Sheet& sheet) {
-  normalise_frequencies(sheet);
-  for (ChannelRow& row : sheet.rows) {
-    commit_tone_editor(row.tx_tone_editor, row.tx_tone);
-    commit_tone_editor(row.rx_tone_editor, row.rx_tone);
-  }
 }
 
 std::optional<Message> fill_receive_frequencies(Sheet& sheet) {

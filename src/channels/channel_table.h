@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The channel table's own rules: default frequencies, canonical form, rows in use, the tone
-// editors' commit, and the two fill buttons.
+// The channel table's own rules: default frequencies, canonical form, rows in use, and the two
+// fill buttons.
 
 #include <optional>
 #include <string>
@@ -12,21 +12,17 @@
 
 namespace m27 {
 
-// Start-up frequencies: row i receives and transmits on 450.125 + 0.5 i MHz; tab stops on.
+// Start-up frequencies: row i receives and transmits on 450.125 + 0.5 i MHz.
 void set_default_frequencies(Sheet& sheet);
 
-// Raster check, then every frequency in the "000.00000" form.
+// Raster check, then every frequency in the "000.00000" form: what the program does to the table
+// after most actions (the old program's RESET_TEXT, less the tone editors, which are the
+// window's).
 void normalise_frequencies(Sheet& sheet);
 
 // Rows below the channel total are enabled, the rest disabled with their contents kept.
 // A total that is not a number leaves the rows as they are.
 void enable_rows_in_use(Sheet& sheet);
-
-// An open tone editor puts its text into its cell and closes; a closed one stays closed.
-void commit_tone_editor(std::optional<std::string>& editor, std::string& cell);
-
-// `normalise_frequencies`, then every open tone editor commits its text to its cell and closes.
-void commit_edits(Sheet& sheet);
 
 // The fill buttons "接收" (receive column) and "发射" (transmit column): row i becomes
 // row 0 + i * fill step, for all 25 rows. When row 0 or the fill step is not a number the

@@ -99,10 +99,6 @@ void decode_channel(Sheet& sheet, int ch_index, const ChannelRecord& record) {
   row.rx_tone = tone_text({rx_code, (flags & channel_bit::kReceiveInverted) != 0}, tones);
   row.tx_tone = tone_text({tx_code, (flags & channel_bit::kTransmitInverted) != 0}, tones);
   row.bandwidth = (flags & channel_bit::kWide) ? kWide : kNarrow;
-  // An editor left open on the row holds a choice made before the radio's value arrived; it
-  // must not be committed over it.
-  row.rx_tone_editor.reset();
-  row.tx_tone_editor.reset();
 }
 
 }  // namespace m27

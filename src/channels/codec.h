@@ -23,7 +23,7 @@ using ChannelRecord = std::array<std::uint8_t, 7>;
 // The option record of the sheet; nullopt when the channel total is not a number 0..255.
 std::optional<OptionRecord> encode_options(const Sheet& sheet);
 
-// The channel record of row `ch_index`, after `commit_edits` has set the raster flags; nullopt
+// The channel record of row `ch_index`, after the raster check has set its flags; nullopt
 // when a frequency is not a number or has no wire count.
 std::optional<ChannelRecord> encode_channel(const Sheet& sheet, int ch_index);
 
@@ -33,7 +33,7 @@ std::optional<ChannelRecord> encode_channel(const Sheet& sheet, int ch_index);
 int decode_options(Sheet& sheet, const OptionRecord& record);
 
 // `decode_channel`: writes a received channel record into row `ch_index`, tones looked up in the
-// current tone list (a code past it gives the empty text); the row's tone editors close unused.
+// current tone list (a code past it gives the empty text).
 void decode_channel(Sheet& sheet, int ch_index, const ChannelRecord& record);
 
 }  // namespace m27

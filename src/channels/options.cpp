@@ -13,11 +13,9 @@ void change_mode(Sheet& sheet) {
   sheet.tone_mode = mode_of(sheet.mode);
   for (ChannelRow& row : sheet.rows) {
     row.tx_tone = kToneOff;
-    row.tx_tone_editor.reset();
     row.rx_tone = kToneOff;
-    row.rx_tone_editor.reset();
   }
-  commit_edits(sheet);
+  normalise_frequencies(sheet);
 }
 
 }  // namespace m27

@@ -26,8 +26,8 @@ inline constexpr std::array<std::string_view, 2> kSwitchItems = {kSwitchOff, kSw
 ToneMode mode_of(std::string_view mode);
 
 // The mode change: loads the tone table of the mode mode shows, sets every tone of all 25
-// rows to "OFF" with its editor closed, then `commit_edits`. It does not compare with the mode
-// shown before: every run resets the tones.
+// rows to "OFF", then `normalise_frequencies`. It does not compare with the mode shown before:
+// every run resets the tones.
 void change_mode(Sheet& sheet);
 
 }  // namespace m27

@@ -70,17 +70,13 @@ std::string apply_plan(Sheet& sheet) {
     ChannelRow& row = sheet.rows[i];
     row.rx_frequency = plain_frequency_text(plan[i]);
     row.tx_frequency = row.rx_frequency;
-    if (row.tx_tone_editor) row.tx_tone_editor = kToneOff;
     row.tx_tone = kToneOff;
-    if (row.rx_tone_editor) row.rx_tone_editor = kToneOff;
     row.rx_tone = kToneOff;
     row.bandwidth = kNarrow;
   }
   for (ChannelRow& row : sheet.rows) {
     row.rx_frequency = format_frequency(row.rx_frequency);
     row.tx_frequency = format_frequency(row.tx_frequency);
-    row.rx_tab_stop = true;
-    row.tx_tab_stop = true;
   }
   enable_rows_in_use(sheet);
   return std::string(plan_title(sheet.plan_index));

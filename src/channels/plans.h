@@ -29,8 +29,8 @@ std::string_view plan_title(int plan_index);
 
 // Applies the plan the plan box shows: its first N rows get the plan's frequency in both
 // columns, "OFF" tones and narrow band; the channel total becomes N; every frequency is
-// formatted and a tab stop; rows follow the new total. Returns the new window title.
-// The window runs `commit_edits` first (`apply_chosen_plan`).
+// formatted; rows follow the new total. Returns the new window title. The window commits its
+// open tone editors first and makes every frequency cell a tab stop after.
 std::string apply_plan(Sheet& sheet);
 
 }  // namespace m27

@@ -2,10 +2,10 @@
 #pragma once
 // Everything the main window edits, as texts: the 25-row channel table, the channel total and
 // fill step, and the radio-wide options. The grid, the option boxes, the channel file, the codec
-// and the checks all work on this one value; the window is a view bound to it.
+// and the checks all work on this one value; the window is a view bound to it, and keeps what
+// is only its own (tab stops, open tone editors) beside it.
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "channels/tones.h"
@@ -30,11 +30,6 @@ struct ChannelRow {
   int rx_step = 0;
   int tx_step = 0;
   bool enabled = true;  // rows below the channel total
-  bool rx_tab_stop = true;
-  bool tx_tab_stop = true;
-  // The tone editors laid over rx_tone/tx_tone: the editor's text while it is open.
-  std::optional<std::string> rx_tone_editor;
-  std::optional<std::string> tx_tone_editor;
 
   friend bool operator==(const ChannelRow&, const ChannelRow&) = default;
 };

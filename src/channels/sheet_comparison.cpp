@@ -16,7 +16,7 @@ constexpr std::string_view kVerifyTitle = "校验";
 
 Sheet as_written(Sheet sheet) {
   check_rasters(sheet);
-  commit_edits(sheet);
+  normalise_frequencies(sheet);
   return sheet;
 }
 

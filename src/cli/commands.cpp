@@ -64,11 +64,17 @@ int run(const WriteArgs& args, const PortMap& ports) {
     player.show(*refusal);
     return kExitFailure;
   }
+  PreparedWrite prepared = prepare_write(sheet);
+  if (const Message* refusal = prepared.refusal()) {
+    player.show(*refusal);
+    return kExitFailure;
+  }
   Session session(ports, args.port, player);
   if (!session.open()) return kExitFailure;
-  if (!session.run(std::make_unique<WriteTransfer>(sheet))) return kExitFailure;
+  auto plan = std::get<WritePlan>(std::move(prepared.outcome));
+  if (!session.run(std::make_unique<WriteTransfer>(std::move(plan)))) return kExitFailure;
   if (!args.verify) return kExitSuccess;
-  const auto verified = verify_radio(sheet, session, player);
+  const auto verified = verify_radio(prepared.sheet, session, player);
   if (!verified) player.show(read_back_failure());
   return verified.value_or(kExitFailure);
 }

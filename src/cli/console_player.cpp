@@ -18,20 +18,19 @@ void ConsolePlayer::play(const Event& event) {
     exchange_ = began->exchange;
   } else if (const auto* progress = std::get_if<Progress>(&event)) {
     draw_progress(*progress);
-  } else if (std::holds_alternative<Ended>(event)) {
+  } else if (const auto* finished = std::get_if<Finished>(&event)) {
     end_progress_line();
-  } else if (const auto* notice = std::get_if<Notice>(&event)) {
-    show(notice->message);
+    for (const Message& message : finished->messages) show(message);
   } else if (const auto* reply = std::get_if<ReplyData>(&event)) {
-    data_of(reply->rx_data);
+    data_of(reply->reply);
   } else if (const auto* packet = std::get_if<MonitorPacket>(&event)) {
-    data_of(packet->rx_data);
+    data_of(packet->packet);
   }
 }
 
-void ConsolePlayer::data_of(const RxData& rx_data) {
+void ConsolePlayer::data_of(const Frame& frame) {
   if (!options_.data_line) return;
-  if (auto line = options_.data_line(rx_data)) data(*line);
+  if (auto line = options_.data_line(frame)) data(*line);
 }
 
 void ConsolePlayer::show(const Message& message) { note(message_line(message)); }

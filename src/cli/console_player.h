@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Plays the link's events on a console, as the window plays them on its controls: a notice
-// becomes a line on the error stream ("title: text", or the text alone under the default title),
-// a transfer's progress a line "\r正在读频...... 45/75" redrawn in place (only on a terminal),
-// a reply or monitor packet a line of data on the output stream. The status panel, the buttons
-// and the window's timers have no counterpart.
+// Plays the link's events on a console, as the window plays them on its controls: each message
+// of a sequence's end becomes a line on the error stream ("title: text", or the text alone under
+// the default title), a transfer's progress a line "\r正在读频...... 45/75" redrawn in place (only
+// on a terminal), a reply or monitor packet a line of data on the output stream. The status panel,
+// the buttons and the window's timers have no counterpart.
 
 #include <functional>
 #include <optional>
@@ -13,12 +13,11 @@
 
 #include "channels/message.h"
 #include "link/events.h"
-#include "service/rx_data.h"
 
 namespace m27 {
 
 // The line of data a reply or a monitor packet prints, if any.
-using DataLine = std::function<std::optional<std::string>(const RxData&)>;
+using DataLine = std::function<std::optional<std::string>(const Frame&)>;
 
 struct ConsoleOptions {
   bool progress = false;  // the error stream is a terminal: show the progress line
@@ -42,7 +41,7 @@ class ConsolePlayer {
   void data(const std::string& line);
 
  private:
-  void data_of(const RxData& rx_data);  // the reply or packet as a data line, if it makes one
+  void data_of(const Frame& frame);  // the reply or packet as a data line, if it makes one
   void draw_progress(const Progress& progress);
   void end_progress_line();
 

@@ -7,20 +7,21 @@
 
 namespace m27 {
 
-std::string id_line(const RxData& rx_data) { return decode_id(rx_data); }
+std::optional<std::string> id_line(const Frame& reply) { return decode_id(reply); }
 
-std::string rssi_line(const RxData& rx_data) {
-  const RssiFields fields = decode_rssi(rx_data);
-  return fields.narrow_text + ' ' + fields.wide_text;
+std::optional<std::string> rssi_line(const Frame& reply) {
+  const auto values = decode_rssi(reply);
+  if (!values) return std::nullopt;
+  return std::to_string(values->narrow) + ' ' + std::to_string(values->wide);
 }
 
-std::optional<std::string> monitor_line(const RxData& rx_data) {
-  const MonitorView view = decode_monitor_packet(rx_data);
+std::optional<std::string> monitor_line(const Frame& packet) {
+  const MonitorView view = decode_monitor_packet(packet);
   if (const auto* rssi = std::get_if<RssiMonitor>(&view)) {
     return rssi->rssi + ' ' + rssi->snr + ' ' + rssi->afc + ' ' + rssi->audio;
   }
   if (const auto* battery = std::get_if<BatteryMonitor>(&view)) {
-    return battery->battery_level + (battery->charge_lamp == kRed ? " 1" : " 0");
+    return battery->battery_level + (battery->charging ? " 1" : " 0");
   }
   return std::nullopt;
 }

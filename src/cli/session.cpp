@@ -70,7 +70,7 @@ QString Session::device() const {
 }
 
 bool Session::run(std::unique_ptr<Operation> operation) {
-  return run_to_end(driver_, std::move(operation)).value_or(false);
+  return run_to_end(driver_, std::move(operation)) == Ending::Completed;
 }
 
 QString Session::port_name() const {

@@ -5,22 +5,21 @@
 
 #include <iostream>
 
-#include "channels/channel_table.h"
 #include "channels/sheet_comparison.h"
-#include "channels/validation.h"
 #include "cli/exit_status.h"
 #include "cli/file_path.h"
 #include "cli/radio_reading.h"
 #include "files/file_commands.h"
+#include "link/write_plan.h"
 
 namespace m27 {
 namespace {
 
 // A file the write would refuse cannot be compared with what it would send.
-std::optional<Message> write_refusal(Sheet sheet) {
-  check_rasters(sheet);
-  commit_edits(sheet);
-  return pre_write_check(sheet);
+std::optional<Message> write_refusal(const Sheet& sheet) {
+  const PreparedWrite prepared = prepare_write(sheet);
+  if (const Message* refusal = prepared.refusal()) return *refusal;
+  return std::nullopt;
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "channels/channel_table.h"
-#include "channels/grid_edit.h"
 #include "channels/options.h"
 
 namespace m27 {
@@ -111,8 +110,7 @@ void apply_channel_file(Sheet& sheet, const ChannelFile& file) {
   for (const SettingField& setting : kSettings) {
     apply_field(file.*setting.file, sheet.*setting.sheet);
   }
-  commit_edits(sheet);
-  clear_frequency_tab_stops(sheet);
+  normalise_frequencies(sheet);
   enable_rows_in_use(sheet);
 }
 

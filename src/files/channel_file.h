@@ -55,7 +55,7 @@ std::optional<std::string> misplaced_frequency_line(std::span<const std::string>
 
 // The opening of a file: a present mode goes into mode and `change_mode` loads its tone
 // list and resets every tone before the file's tones arrive; then every present field into its
-// text; then `commit_edits`, the frequency cells lose their tab stops, and `enable_rows_in_use`.
+// text; then `normalise_frequencies` and `enable_rows_in_use`.
 void apply_channel_file(Sheet& sheet, const ChannelFile& file);
 
 }  // namespace m27

@@ -119,8 +119,6 @@ void apply_csv_channels(Sheet& sheet, const std::vector<CsvChannel>& channels) {
     row.tx_frequency = channels[i].tx_frequency;
     row.tx_tone = channels[i].tx_tone;
     row.bandwidth = channels[i].bandwidth;
-    row.rx_tone_editor.reset();
-    row.tx_tone_editor.reset();
   }
   const auto total = integer_value(sheet.channel_total);
   sheet.channel_total = std::to_string(total ? std::min<std::int64_t>(*total, count) : count);

@@ -2,7 +2,6 @@
 #include "files/file_commands.h"
 
 #include "channels/channel_table.h"
-#include "channels/grid_edit.h"
 #include "files/file_format.h"
 #include "files/file_io.h"
 
@@ -29,7 +28,7 @@ std::optional<Failure> write_channel_file(const std::filesystem::path& file, con
 }  // namespace
 
 Result<std::string> channel_file_bytes(Sheet sheet) {
-  commit_edits(sheet);
+  normalise_frequencies(sheet);
   return encode_channel_file(channel_file_of(sheet));
 }
 
@@ -71,15 +70,12 @@ std::optional<Message> open_whole_channel_file(Sheet& sheet, const std::filesyst
 std::optional<Message> save_channel_file(Sheet& sheet,
                                          const std::optional<std::filesystem::path>& chosen,
                                          FileSystem& fs) {
-  commit_edits(sheet);
-  std::optional<Message> message;
-  if (chosen) {
-    if (const auto failure = write_channel_file(*chosen, sheet, fs)) {
-      message = save_failure(*chosen, failure->reason);
-    }
+  normalise_frequencies(sheet);
+  if (!chosen) return std::nullopt;
+  if (const auto failure = write_channel_file(*chosen, sheet, fs)) {
+    return save_failure(*chosen, failure->reason);
   }
-  clear_frequency_tab_stops(sheet);
-  return message;
+  return std::nullopt;
 }
 
 }  // namespace m27

@@ -22,7 +22,7 @@ Message save_failure(const std::filesystem::path& file, std::string_view reason)
 // "打开文件失败\n<file>\n<reason>", title "注意", exclamation icon.
 Message open_failure(const std::filesystem::path& file, std::string_view reason);
 
-// The bytes a save of the sheet writes: the sheet after `commit_edits` as a channel file.
+// The bytes a save of the sheet writes: the sheet after `normalise_frequencies` as a channel file.
 Result<std::string> channel_file_bytes(Sheet sheet);
 
 // What opening a channel file came to.
@@ -51,9 +51,8 @@ std::string incomplete_file(std::size_t line_count);
 std::optional<Message> open_whole_channel_file(Sheet& sheet, const std::filesystem::path& file,
                                                FileSystem& fs = local_file_system());
 
-// `commit_edits`, then the record is written to the chosen file (nullopt: the dialog was
-// cancelled), then the frequency cells lose their tab stops, whatever came of the writing.
-// A failed save leaves an existing file untouched and gives the message to show.
+// `normalise_frequencies`, then the record is written to the chosen file (nullopt: the dialog was
+// cancelled). A failed save leaves an existing file untouched and gives the message to show.
 std::optional<Message> save_channel_file(Sheet& sheet,
                                          const std::optional<std::filesystem::path>& chosen,
                                          FileSystem& fs = local_file_system());

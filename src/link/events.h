@@ -4,9 +4,9 @@
 //  - port requests (Send, DiscardInput), which the driver carries out at once;
 //  - events: what happened to the exchange sequence, in the core's own words. Each face decides
 //    what they mean for its user; the texts of the messages are the core's, so both faces show
-//    the same. A Notice is a message for the user: the window shows it in a modal box and lets
-//    the events after it take effect once the box is closed (the command line prints it and goes
-//    on).
+//    the same. A sequence ends with exactly one Finished, which says how it ended and carries the
+//    messages the user is told of it; the window shows them in modal boxes, one after another
+//    (the command line prints them).
 
 #include <cstdint>
 #include <string>
@@ -15,7 +15,7 @@
 
 #include "channels/message.h"
 #include "channels/sheet.h"
-#include "link/receiver.h"
+#include "link/frame.h"
 
 namespace m27 {
 
@@ -36,25 +36,21 @@ enum class Exchange {
 inline const char* transfer_under_way(Exchange exchange) {
   return exchange == Exchange::Write ? "正在写频......" : "正在读频......";
 }
-struct Began {  // the sequence is under way (a write: before it checks its sheet)
+struct Began {  // the sequence is under way: its first request goes out
   Exchange exchange;
 };
 struct Progress {  // a transfer's records: `done` of `of` steps; it says 0 as its records start
   int done = 0;
   int of = 0;
 };
-struct Notice {
-  Message message;
-};
-struct SheetChecked {};  // the write corrected the sheet it was given (rasters, typed texts)
-struct SheetRead {       // a read completed: the radio's options and channels, to apply whole
+struct SheetRead {  // a read completed: the radio's options and channels, to apply whole
   Sheet sheet;
 };
 struct ReplyData {  // the reply of a service request, for its dialog to show
-  RxData rx_data{};
+  Frame reply;
 };
 struct MonitorPacket {  // a packet of the test-mode stream
-  RxData rx_data{};
+  Frame packet;
 };
 struct PortLost {  // the port failed (the cable or adapter is gone): it is closed now
   Message message;
@@ -65,16 +61,20 @@ enum class Ending {
   ReadError,           // a read that started its channels got no further (or was given up)
   CommunicationError,  // a write that could not go on (or was given up)
   Refused,             // nothing was sent: a closed port or values that do not fit
-  PortLost,
+  PortLost,            // the port failed; PortLost names it right after
+  Interrupted,         // stopped after the exchange in flight (by the user or a signal)
 };
-struct Ended {    // how the sequence came out, before its messages; a read that loses its radio
-  Ending ending;  // among the channels ends twice: no answer, then a read error
-};
-struct Finished {  // the sequence is over: every event of it has been reported
-  bool ok = false;
+// The sequence is over: every event of it has been reported. `messages`, in order, are what the
+// user is told of it. A read the radio stops answering among its channels ends in a read error
+// whose first message tells of the silence, as any transfer the radio stops answering does.
+struct Finished {
+  Ending ending = Ending::Completed;
+  std::vector<Message> messages;
+
+  bool ok() const { return ending == Ending::Completed; }
 };
 
-using Event = std::variant<Send, DiscardInput, Began, Progress, Notice, SheetChecked, SheetRead,
-                           ReplyData, MonitorPacket, PortLost, Ended, Finished>;
+using Event = std::variant<Send, DiscardInput, Began, Progress, SheetRead, ReplyData, MonitorPacket,
+                           PortLost, Finished>;
 
 }  // namespace m27

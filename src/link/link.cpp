@@ -29,25 +29,31 @@ bool Link::start(TimePoint now, std::unique_ptr<Operation> operation) {
   if (busy()) return false;
   operation_ = std::move(operation);
   retry_cnt = 0;
-  auto first = operation_->begin(port_open_, out_);
-  if (first) {
-    if (first->stream == StreamChange::None) monitor_ = false;
-    if (first->stream == StreamChange::Starts) monitor_ = true;
-    if (first->stream == StreamChange::Stops) monitor_ = false;
-    if (first->stream == StreamChange::None && stream_may_run_ && port_open_) {
-      deferred_ = std::move(first);
-      stopping_stream_ = true;
-      first = stop_stream_request();
-    }
+  if (auto refusal = operation_->refusal()) {
+    finish({Ending::Refused, {std::move(*refusal)}});
+    return true;
+  }
+  if (!port_open_) {
+    finish({Ending::Refused, {operation_->port_closed()}});
+    return true;
+  }
+  Request first = operation_->begin(out_);
+  monitor_ = first.stream == StreamChange::Starts;
+  if (first.stream == StreamChange::None && stream_may_run_) {
+    deferred_ = std::move(first);
+    stopping_stream_ = true;
+    first = stop_stream_request();
   }
   proceed(now, std::move(first));
   return true;
 }
 
 void Link::cancel() {
-  if (!busy()) return;
-  operation_->on_cancel(out_);
-  finish();
+  if (busy()) finish(operation_->on_cancel());
+}
+
+void Link::interrupt() {
+  if (busy()) interrupted_ = true;
 }
 
 void Link::on_bytes(TimePoint now, std::span<const std::uint8_t> bytes) {
@@ -79,9 +85,8 @@ void Link::on_port_lost() {
   monitor_ = false;
   stream_may_run_ = false;
   rx_.reset();
-  if (busy()) out_.push_back(Ended{Ending::PortLost});
+  if (busy()) finish({Ending::PortLost, {}});
   out_.push_back(PortLost{attention("串口已断开，请检查数据线")});
-  if (busy()) finish();
 }
 
 std::optional<TimePoint> Link::next_deadline() const {
@@ -100,13 +105,6 @@ std::optional<Event> Link::poll() {
 }
 
 void Link::send(TimePoint now) {
-  if (!port_open_) {
-    out_.push_back(Notice{attention("请设置串口")});
-    phase_ = Phase::Awaiting;
-    deadline_ = attempt_deadline_ = now + request_.interval;
-    if (!request_.await_reply) sent(now);
-    return;
-  }
   out_.push_back(Send{wire_bytes(request_.frame)});
   if (request_.stream == StreamChange::Starts) stream_may_run_ = true;
   if (request_.stream == StreamChange::Stops) stream_may_run_ = false;
@@ -132,31 +130,37 @@ void Link::on_tick(TimePoint now) {
     sent(now);
     return;
   }
-  ++retry_cnt;
-  if (retry_cnt > kRetryLimit) {
-    operation_->on_timeout(out_);
-    finish();
+  if (interrupted_) {
+    finish({Ending::Interrupted, {}});
+    return;
+  }
+  if (++retry_cnt > kRetryLimit) {
+    finish(operation_->on_timeout());
     return;
   }
   send(now);
 }
 
-void Link::proceed(TimePoint now, std::optional<Request> next) {
-  if (!next) {
-    finish();
+void Link::proceed(TimePoint now, Next next) {
+  if (auto* finished = std::get_if<Finished>(&next)) {
+    finish(std::move(*finished));
     return;
   }
-  request_ = std::move(*next);
+  if (interrupted_) {
+    finish({Ending::Interrupted, {}});
+    return;
+  }
+  request_ = std::get<Request>(std::move(next));
   send(now);
 }
 
 void Link::sent(TimePoint now) {
   if (stopping_stream_) {
     stopping_stream_ = false;
-    proceed(now, std::exchange(deferred_, std::nullopt));
+    proceed(now, *std::exchange(deferred_, std::nullopt));
     return;
   }
-  proceed(now, operation_->on_sent(port_open_, out_));
+  proceed(now, operation_->on_sent(out_));
 }
 
 void Link::answered(TimePoint now, const Frame& reply) {
@@ -164,11 +168,12 @@ void Link::answered(TimePoint now, const Frame& reply) {
   proceed(now, operation_->on_reply(reply, out_));
 }
 
-void Link::finish() {
-  out_.push_back(Finished{operation_->succeeded()});
+void Link::finish(Finished finished) {
+  out_.push_back(std::move(finished));
   operation_.reset();
   stopping_stream_ = false;
   deferred_.reset();
+  interrupted_ = false;
   phase_ = Phase::Idle;
 }
 
@@ -179,7 +184,7 @@ void Link::receive(TimePoint now, std::span<const std::uint8_t> bytes) {
     auto frame = rx_.receive_byte(b);
     if (!frame) continue;
     if (monitor_) {
-      out_.push_back(MonitorPacket{rx_data_of(*frame)});
+      out_.push_back(MonitorPacket{*frame});
       continue;
     }
     if (phase_ != Phase::Awaiting || !request_.await_reply) continue;

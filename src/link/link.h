@@ -9,6 +9,9 @@
 // line -> on a time-out send again; the third time-out of a sequence gives up. After the first
 // answered exchange of a sequence every later one gets a single try.
 //
+// A sequence starts only on an open port: on a closed one it is refused at once, with its own
+// message, before anything is queued. Every sequence ends with exactly one Finished.
+//
 // The link owns the receive machine and the test mode: while a monitor runs, every good frame
 // is a MonitorPacket; when a sequence starts while a stream the link started may still run, the
 // stop request goes out first (settle, input discarded), so no packet is taken for a reply.
@@ -31,16 +34,21 @@ inline constexpr Duration kSettle = std::chrono::milliseconds(20);
 
 class Link {
  public:
-  // Starts a sequence; refused (false) while another one runs.
+  // Starts a sequence; refused (false) while another one runs. A sequence that refuses its own
+  // values, or finds the port closed, starts and finishes at once (Finished Refused).
   bool start(TimePoint now, std::unique_ptr<Operation> operation);
-  // Ends the running sequence through the operation's cancel path.
+  // Ends the running sequence at once through the operation's cancel path.
   void cancel();
+  // Ends the running sequence once the exchange in flight is over (Finished Interrupted): nothing
+  // more is sent, no attempt repeated. A sequence that completes with that exchange completes.
+  void interrupt();
 
   void on_bytes(TimePoint now, std::span<const std::uint8_t> bytes);
   void on_written(TimePoint now);
   void on_timer(TimePoint now);
   // The port failed (a read or write error, a device that vanished): the running sequence ends
-  // at once (Ended PortLost) and the lost port is named; the port counts as closed from now on.
+  // at once (Finished PortLost) and the lost port is named (PortLost); the port counts as closed
+  // from now on.
   void on_port_lost();
 
   std::optional<TimePoint> next_deadline() const;
@@ -59,10 +67,10 @@ class Link {
   void send(TimePoint now);
   void settled(TimePoint now);
   void on_tick(TimePoint now);
-  void proceed(TimePoint now, std::optional<Request> next);
+  void proceed(TimePoint now, Next next);
   void sent(TimePoint now);
   void answered(TimePoint now, const Frame& reply);
-  void finish();
+  void finish(Finished finished);
   void receive(TimePoint now, std::span<const std::uint8_t> bytes);
 
   bool port_open_ = false;
@@ -73,6 +81,7 @@ class Link {
   Request request_;
   bool stopping_stream_ = false;     // request_ is the link's own stop request
   std::optional<Request> deferred_;  // the operation's first request, after the stop request
+  bool interrupted_ = false;         // the sequence ends after the exchange in flight
   Phase phase_ = Phase::Idle;
   int retry_cnt = 0;
   TimePoint sent_at_{};

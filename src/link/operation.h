@@ -2,11 +2,12 @@
 #pragma once
 // An exchange sequence as the link runs it: a read or write transfer, or one service request.
 // The link does the sending, settling, waiting and retrying; the operation decides what to ask
-// next and reports what happened. Operations take values in and give values out: a reply reaches
-// them as a Frame, and they never see the link's buffers.
+// next and how the sequence ends. Operations take values in and give values out: a reply reaches
+// them as a Frame, and they never see the link's buffers or the port.
 
 #include <chrono>
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "link/events.h"
@@ -33,30 +34,40 @@ struct Request {
   StreamChange stream = StreamChange::None;
 };
 
+// What follows an answered or sent request: the next request, or the end of the sequence.
+using Next = std::variant<Request, Finished>;
+
+// What a closed port refuses a sequence with: one that only reads from the radio asks for the
+// port to be opened, one that sends the radio something for a port to be set.
+inline Message open_the_port() { return {"请打开通信端口"}; }
+inline Message set_the_port() { return attention("请设置串口"); }
+
 class Operation {
  public:
   virtual ~Operation() = default;
 
-  // Runs when the sequence starts: reports its first events and returns the first request,
-  // or nothing when it ends at once (for instance because the port is closed).
-  virtual std::optional<Request> begin(bool port_open, std::vector<Event>& out) = 0;
+  // Why the sequence may not start whatever the port: a value it was given that cannot be sent.
+  virtual std::optional<Message> refusal() const { return std::nullopt; }
+  // What refuses the sequence while the port is closed (asked after `refusal`).
+  virtual Message port_closed() const = 0;
 
-  // The last request was answered with `reply`. Returns the next request, or nothing when the
-  // sequence is over.
-  virtual std::optional<Request> on_reply(const Frame& reply, std::vector<Event>& out) = 0;
+  // Runs when the sequence starts on an open port: reports its first events and returns the
+  // first request.
+  virtual Request begin(std::vector<Event>& out) = 0;
 
-  // The last request, one that awaits no reply, has been sent (`sent`: it left through an open
-  // port). Returns the next request, or nothing.
-  virtual std::optional<Request> on_sent(bool sent, std::vector<Event>& out) = 0;
+  // The last request was answered with `reply`.
+  virtual Next on_reply(const Frame& reply, std::vector<Event>& out) = 0;
+
+  // The last request, one that awaits no reply, has been sent; unless the operation goes on, the
+  // sequence is complete.
+  virtual Next on_sent(std::vector<Event>&) { return Finished{}; }
 
   // The radio did not answer: the third time-out of the sequence.
-  virtual void on_timeout(std::vector<Event>& out) = 0;
+  virtual Finished on_timeout() = 0;
 
-  // The user gave up (closed the progress window) while a request was outstanding.
-  virtual void on_cancel(std::vector<Event>& out) = 0;
-
-  // Whether the sequence ended well; asked once it is over.
-  virtual bool succeeded() const = 0;
+  // The user gave up (closed the progress window or the program) while a request was
+  // outstanding.
+  virtual Finished on_cancel() = 0;
 };
 
 }  // namespace m27

@@ -23,18 +23,14 @@ std::array<std::uint8_t, N> record_of(const Frame& reply) {
 
 }  // namespace
 
-std::optional<Request> ReadTransfer::begin(bool port_open, std::vector<Event>& out) {
-  if (!port_open) {
-    out.push_back(Notice{{"请打开通信端口"}});
-    out.push_back(Ended{Ending::Refused});
-    return std::nullopt;
-  }
+Request ReadTransfer::begin(std::vector<Event>& out) {
   out.push_back(Began{Exchange::Read});
-  out.push_back(Progress{0, kProgressEnd});
+  // emplace_back: GCC 12 warns falsely on a push_back of the Progress here.
+  out.emplace_back(std::in_place_type<Progress>, Progress{0, kProgressEnd});
   return Request{read_options_request(), kReadOptionsInterval, std::tuple_size_v<OptionRecord>};
 }
 
-std::optional<Request> ReadTransfer::on_reply(const Frame& reply, std::vector<Event>& out) {
+Next ReadTransfer::on_reply(const Frame& reply, std::vector<Event>& out) {
   if (!reading_channels_) {
     reported_total_ = decode_options(sheet_, record_of<std::tuple_size_v<OptionRecord>>(reply));
     reading_channels_ = true;
@@ -44,35 +40,28 @@ std::optional<Request> ReadTransfer::on_reply(const Frame& reply, std::vector<Ev
   progress += kProgressPerChannel;
   out.push_back(Progress{progress, kProgressEnd});
   if (++ch_index < kRows) return channel_request();
-  complete(out);
-  return std::nullopt;
+  return complete(out);
 }
 
-void ReadTransfer::on_timeout(std::vector<Event>& out) {
-  out.push_back(Ended{Ending::NoAnswer});
-  out.push_back(Notice{{kNoAnswer}});
-  if (reading_channels_) read_error(out);
+// Without the option record nothing was read; a read cut off among its channels is a read error.
+Finished ReadTransfer::on_timeout() {
+  if (!reading_channels_) return {Ending::NoAnswer, {{kNoAnswer}}};
+  return {Ending::ReadError, {{kNoAnswer}, {"读频出错", "读频出错"}}};
 }
 
-void ReadTransfer::on_cancel(std::vector<Event>& out) { read_error(out); }
+Finished ReadTransfer::on_cancel() { return {Ending::ReadError, {{"读频出错", "读频出错"}}}; }
 
 Request ReadTransfer::channel_request() const {
   return Request{read_channel_request(ch_index), kTransferInterval,
                  std::tuple_size_v<ChannelRecord>};
 }
 
-void ReadTransfer::read_error(std::vector<Event>& out) {
-  out.push_back(Ended{Ending::ReadError});
-  out.push_back(Notice{{"读频出错", "读频出错"}});
-}
-
-void ReadTransfer::complete(std::vector<Event>& out) {
-  commit_edits(sheet_);
+Finished ReadTransfer::complete(std::vector<Event>& out) {
+  normalise_frequencies(sheet_);
   out.push_back(SheetRead{sheet_});
-  out.push_back(Ended{Ending::Completed});
-  out.push_back(Notice{{"读写完成", "读频完成"}});
-  if (reported_total_ > kMaxChannelTotal) out.push_back(Notice{{"读写完成", "信道数出错"}});
-  succeeded_ = true;
+  Finished completed{Ending::Completed, {{"读写完成", "读频完成"}}};
+  if (reported_total_ > kMaxChannelTotal) completed.messages.push_back({"读写完成", "信道数出错"});
+  return completed;
 }
 
 }  // namespace m27

@@ -14,24 +14,21 @@ class ReadTransfer : public Operation {
   // `shown`: the sheet the records are decoded over (what a record does not carry stays).
   explicit ReadTransfer(Sheet shown) : sheet_(std::move(shown)) {}
 
-  std::optional<Request> begin(bool port_open, std::vector<Event>& out) override;
-  std::optional<Request> on_reply(const Frame& reply, std::vector<Event>& out) override;
-  std::optional<Request> on_sent(bool, std::vector<Event>&) override { return std::nullopt; }
-  void on_timeout(std::vector<Event>& out) override;
-  void on_cancel(std::vector<Event>& out) override;
-  bool succeeded() const override { return succeeded_; }
+  Message port_closed() const override { return open_the_port(); }
+  Request begin(std::vector<Event>& out) override;
+  Next on_reply(const Frame& reply, std::vector<Event>& out) override;
+  Finished on_timeout() override;
+  Finished on_cancel() override;
 
  private:
   Request channel_request() const;
-  void read_error(std::vector<Event>& out);
-  void complete(std::vector<Event>& out);
+  Finished complete(std::vector<Event>& out);
 
   Sheet sheet_;
   bool reading_channels_ = false;
   int ch_index = 0;
   int progress = 0;
   int reported_total_ = 0;
-  bool succeeded_ = false;
 };
 
 }  // namespace m27

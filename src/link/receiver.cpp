@@ -9,14 +9,6 @@ constexpr std::uint8_t kLastReplyCommand = 0x46;
 
 }  // namespace
 
-RxData rx_data_of(const Frame& frame) {
-  RxData rx_data{};
-  for (std::size_t i = 0; i < frame.data.size() && i < rx_data.size(); ++i) {
-    rx_data[i] = frame.data[i];
-  }
-  return rx_data;
-}
-
 std::optional<Frame> ReceiveMachine::receive_byte(std::uint8_t b) {
   switch (rx_state) {
     case State::Command:

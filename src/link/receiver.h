@@ -3,7 +3,6 @@
 // Turns the byte stream from the radio into frames. A reply's command byte is any of
 // 0x3D..0x46; the program never looks at which one.
 
-#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -12,10 +11,6 @@
 namespace m27 {
 
 inline constexpr int kMaxReplyData = 17;
-
-// A reply's data as the dialogs read it: the data bytes, then zeros.
-using RxData = std::array<std::uint8_t, kMaxReplyData + 1>;
-RxData rx_data_of(const Frame& frame);
 
 class ReceiveMachine {
  public:

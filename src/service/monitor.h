@@ -8,8 +8,6 @@
 #include <variant>
 
 #include "link/frame.h"
-#include "service/colours.h"
-#include "service/rx_data.h"
 
 namespace m27 {
 
@@ -33,18 +31,18 @@ struct RssiMonitor {
   friend bool operator==(const RssiMonitor&, const RssiMonitor&) = default;
 };
 
-// A packet of type 2: the charge lamp `charge_lamp` (red while charging) and the battery AD value.
+// A packet of type 2: whether the radio is charging, and the battery AD value.
 struct BatteryMonitor {
-  std::uint32_t charge_lamp = kGreen;
+  bool charging = false;
   std::string battery_level;
 
   friend bool operator==(const BatteryMonitor&, const BatteryMonitor&) = default;
 };
 
 // `decode_monitor_packet`: what a packet of the stream shows; nothing (monostate) for a packet of
-// any other type, such as a late reply to another request. SNR, AFC and the AD value are unsigned
-// 16-bit, high byte first.
+// any other type, such as a late reply to another request, or one too short for its type. SNR,
+// AFC and the AD value are unsigned 16-bit, high byte first.
 using MonitorView = std::variant<std::monostate, RssiMonitor, BatteryMonitor>;
-MonitorView decode_monitor_packet(const RxData& rx_data);
+MonitorView decode_monitor_packet(const Frame& packet);
 
 }  // namespace m27

@@ -22,18 +22,12 @@ MonitorMode mode_of(MonitorButton button) {
 
 }  // namespace
 
-// The link takes up or gives up the stream whether or not the port is open.
-std::optional<Request> MonitorCommand::begin(bool, std::vector<Event>&) {
+Request MonitorCommand::begin(std::vector<Event>&) {
   const MonitorMode mode = mode_of(button_);
   const StreamChange change =
       mode == MonitorMode::Stop ? StreamChange::Stops : StreamChange::Starts;
   // The interval only bounds the wait for the request to leave the port.
   return Request{monitor_request(mode), kServiceInterval, 0, false, change};
-}
-
-std::optional<Request> MonitorCommand::on_sent(bool sent, std::vector<Event>&) {
-  sent_ = sent;
-  return std::nullopt;
 }
 
 }  // namespace m27

@@ -19,18 +19,15 @@ class MonitorCommand : public Operation {
  public:
   explicit MonitorCommand(MonitorButton button) : button_(button) {}
 
-  std::optional<Request> begin(bool port_open, std::vector<Event>& out) override;
-  std::optional<Request> on_reply(const Frame&, std::vector<Event>&) override {
-    return std::nullopt;  // no reply is awaited
-  }
-  std::optional<Request> on_sent(bool sent, std::vector<Event>& out) override;
-  void on_timeout(std::vector<Event>&) override {}
-  void on_cancel(std::vector<Event>&) override {}
-  bool succeeded() const override { return sent_; }
+  Message port_closed() const override { return set_the_port(); }
+  Request begin(std::vector<Event>& out) override;
+  // No reply is awaited: the request is done once it has been sent.
+  Next on_reply(const Frame&, std::vector<Event>&) override { return Finished{}; }
+  Finished on_timeout() override { return {Ending::NoAnswer, {}}; }
+  Finished on_cancel() override { return {Ending::Interrupted, {}}; }
 
  private:
   MonitorButton button_;
-  bool sent_ = false;
 };
 
 }  // namespace m27

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "service/radio_id.h"
 
+#include <algorithm>
+
 #include "service/digits.h"
 
 namespace m27 {
@@ -17,19 +19,18 @@ Frame write_id_request(std::uint32_t id) {
 
 Frame read_id_request() { return make_frame(command::kReadId, {0, 0, 0}); }
 
-std::string decode_id(const RxData& rx_data) {
+std::optional<std::string> decode_id(const Frame& reply) {
+  if (reply.data.size() < std::size_t{kIdReplyData}) return std::nullopt;
   std::uint32_t id = 0;
-  for (int i = 0; i < 4; ++i) id = id << 8 | rx_data[i];
+  for (int i = 0; i < kIdReplyData; ++i) id = id << 8 | reply.data[i];
   return std::to_string(id);
 }
 
 std::optional<std::uint32_t> id_value(std::string_view id) { return digits_value(id); }
 
-KeyAction id_key_filter(int key_ascii) {
-  if (key_ascii >= '0' && key_ascii <= '9') return KeyAction::Pass;
-  if (key_ascii == kBackspaceKey || key_ascii == kDeleteKey) return KeyAction::Pass;
-  if (key_ascii == kEnterKey) return KeyAction::MoveFocus;
-  return KeyAction::Drop;
+bool id_input_allowed(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 IdFields after_write(std::uint32_t written, std::string_view successes) {

@@ -9,9 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "channels/grid_edit.h"
 #include "link/frame.h"
-#include "service/rx_data.h"
 
 namespace m27 {
 
@@ -31,16 +29,16 @@ Frame write_id_request(std::uint32_t id);
 // 5B 03 00 00 00 5E.
 Frame read_id_request();
 
-// `decode_id`: the ID in `rx_data` entries 0..3, most significant first, as decimal text.
-std::string decode_id(const RxData& rx_data);
+// `decode_id`: the ID in data bytes 0..3 of the reply, most significant first, as decimal text;
+// nothing for a reply too short to hold it.
+std::optional<std::string> decode_id(const Frame& reply);
 
 // The ID the field's text stands for: decimal digits up to 4294967295; nothing for an empty text,
 // a larger value or any other character, which "写ID" refuses.
 std::optional<std::uint32_t> id_value(std::string_view id);
 
-// The ID field's key filter: digits, Backspace (8) and 127 pass; Enter (13) moves the focus on as
-// Tab does; every other key is dropped.
-KeyAction id_key_filter(int key_ascii);
+// Whether typed text goes into the ID field: decimal digits only.
+bool id_input_allowed(std::string_view text);
 
 // The ID field `id` and the success count `successes`, as the dialog shows them.
 struct IdFields {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "service/rssi.h"
 
-#include <algorithm>
-
 #include "service/digits.h"
 
 namespace m27 {
@@ -10,8 +8,6 @@ namespace {
 
 constexpr std::uint8_t kFixed = 0x80;  // the record's bytes besides the two values
 constexpr std::uint8_t kRssiRecord = 7;
-
-int scrollbar_value(std::uint8_t value) { return std::clamp<int>(value, kRssiMin, kRssiMax); }
 
 }  // namespace
 
@@ -21,11 +17,9 @@ Frame adjust_rssi_request(std::uint8_t narrow, std::uint8_t wide) {
   return make_frame(command::kAdjustRssi, {0, 0, kFixed, kFixed, narrow, wide, kFixed, 0});
 }
 
-RssiFields decode_rssi(const RxData& rx_data) {
-  const std::uint8_t narrow = rx_data[2];
-  const std::uint8_t wide = rx_data[3];
-  return {scrollbar_value(narrow), std::to_string(narrow), scrollbar_value(wide),
-          std::to_string(wide)};
+std::optional<RssiValues> decode_rssi(const Frame& reply) {
+  if (reply.data.size() < std::size_t{kRssiReplyData}) return std::nullopt;
+  return RssiValues{reply.data[2], reply.data[3]};
 }
 
 std::optional<std::uint8_t> rssi_value(std::string_view text) {

@@ -15,35 +15,34 @@ namespace m27 {
 
 inline constexpr std::chrono::seconds kServiceInterval{1};
 
-// "数据读取", "读ID": nothing happens while the port is closed; a reply reaches the dialog as
-// ReplyData, then "读取 OK"; no reply, "读取超时".
+// "数据读取", "读ID": a closed port refuses them with "请打开通信端口"; a reply reaches the dialog
+// as ReplyData, then "读取 OK"; no reply, "读取超时".
 class ServiceRead : public Operation {
  public:
-  std::optional<Request> begin(bool port_open, std::vector<Event>& out) override;
-  std::optional<Request> on_reply(const Frame& reply, std::vector<Event>& out) override;
-  std::optional<Request> on_sent(bool, std::vector<Event>&) override { return std::nullopt; }
-  void on_timeout(std::vector<Event>& out) override;
-  void on_cancel(std::vector<Event>& out) override;
-  bool succeeded() const override { return succeeded_; }
+  Message port_closed() const override { return open_the_port(); }
+  Request begin(std::vector<Event>& out) override;
+  Next on_reply(const Frame& reply, std::vector<Event>& out) override;
+  Finished on_timeout() override;
+  Finished on_cancel() override { return on_timeout(); }
 
  protected:
   ServiceRead(Frame request, int reply_data);
 
  private:
   Request request_;
-  bool succeeded_ = false;
 };
 
 // "调整", "写ID": a request that could not be built from the dialog's fields is refused with
-// `refusal` and nothing is sent. No reply: `failure`; a reply: `success`, if any.
+// `refusal` and nothing is sent; then a closed port refuses it with "请设置串口". No reply:
+// `failure`; a reply: `success`, if any.
 class ServiceWrite : public Operation {
  public:
-  std::optional<Request> begin(bool port_open, std::vector<Event>& out) override;
-  std::optional<Request> on_reply(const Frame& reply, std::vector<Event>& out) override;
-  std::optional<Request> on_sent(bool, std::vector<Event>&) override { return std::nullopt; }
-  void on_timeout(std::vector<Event>& out) override;
-  void on_cancel(std::vector<Event>& out) override;
-  bool succeeded() const override { return succeeded_; }
+  std::optional<Message> refusal() const override;
+  Message port_closed() const override { return set_the_port(); }
+  Request begin(std::vector<Event>& out) override;
+  Next on_reply(const Frame& reply, std::vector<Event>& out) override;
+  Finished on_timeout() override;
+  Finished on_cancel() override { return on_timeout(); }
 
  protected:
   struct Texts {
@@ -56,7 +55,6 @@ class ServiceWrite : public Operation {
  private:
   std::optional<Frame> request_;
   Texts texts_;
-  bool succeeded_ = false;
 };
 
 }  // namespace m27

@@ -10,8 +10,8 @@
 
 #include "channels/grid_edit.h"
 #include "channels/tones.h"
-#include "ui/key_ascii.h"
 #include "ui/paste_filter.h"
+#include "ui/typing_filter.h"
 
 namespace m27 {
 namespace {
@@ -138,7 +138,7 @@ void ChannelGrid::build_row(int row) {
   // bandwidth cell only toggles; a text typed beside the toggle would be no bandwidth.
   w.tx_tone->setReadOnly(true);
   w.bandwidth->setReadOnly(true);
-  new PasteFilter(w.rx_frequency, frequency_paste_allowed);
+  new PasteFilter(w.rx_frequency, frequency_input_allowed);
 
   grid->addWidget(w.rx_frequency, line, kRxFrequencyColumn);
   grid->addWidget(w.rx_tone, line, kRxToneColumn);
@@ -203,10 +203,11 @@ void ChannelGrid::fill_reference_lists(ToneMode mode) {
   rows_[0].rx_tone_editor->set_items(items);
 }
 
-void ChannelGrid::show_sheet(const Sheet& sheet) {
+void ChannelGrid::show_sheet(const Sheet& sheet, const GridState& grid) {
   if (reference_mode_ != sheet.tone_mode) fill_reference_lists(sheet.tone_mode);
   for (int r = 0; r < kRows; ++r) {
     const ChannelRow& row = sheet.rows[r];
+    const GridRowState& state = grid[r];
     RowWidgets& w = rows_[r];
     show_frequency(w.rx_frequency, row.rx_frequency);
     show_text(w.rx_tone, row.rx_tone);
@@ -216,10 +217,10 @@ void ChannelGrid::show_sheet(const Sheet& sheet) {
     for (QLineEdit* cell : {w.rx_frequency, w.tx_frequency, w.tx_tone, w.bandwidth, w.rx_tone}) {
       cell->setEnabled(row.enabled);
     }
-    set_tab_stop(w.rx_frequency, row.rx_tab_stop);
-    set_tab_stop(w.tx_frequency, row.tx_tab_stop);
-    show_editor(w.rx_tone, w.rx_tone_editor, row.rx_tone_editor, sheet.tone_mode);
-    show_editor(w.tx_tone, w.tx_tone_editor, row.tx_tone_editor, sheet.tone_mode);
+    set_tab_stop(w.rx_frequency, state.rx_tab_stop);
+    set_tab_stop(w.tx_frequency, state.tx_tab_stop);
+    show_editor(w.rx_tone, w.rx_tone_editor, state.rx_tone_editor, sheet.tone_mode);
+    show_editor(w.tx_tone, w.tx_tone_editor, state.tx_tone_editor, sheet.tone_mode);
   }
 }
 
@@ -255,13 +256,17 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
         emit double_clicked(column, row);
       }
       break;
-    case QEvent::KeyPress:
-      if (column == Cell::rx_frequency) return filter_frequency_key(static_cast<QKeyEvent*>(event));
-      if (column == Cell::bandwidth)
-        return toggle_bandwidth_key(static_cast<QKeyEvent*>(event), row);
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      // Ctrl+Z and Ctrl+Y undo the window's steps, never the cell's own typing, even when the
+      // window has none to undo.
+      if (is_undo_or_redo(key)) return true;
+      if (column == Cell::rx_frequency) return filter_frequency_key(key);
+      if (column == Cell::bandwidth) return toggle_bandwidth_key(key, row);
       break;
+    }
     case QEvent::ShortcutOverride:
-      // Ctrl+Z and Ctrl+Y undo the window's steps, not the cell's own typing.
+      // ... so they go on to the window's shortcuts.
       if (is_undo_or_redo(static_cast<QKeyEvent*>(event))) return true;
       break;
     default:
@@ -271,7 +276,7 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ChannelGrid::filter_frequency_key(QKeyEvent* event) {
-  return filter_key(*event, frequency_key_action, [this] { focusNextPrevChild(true); });
+  return filter_typing(*event, frequency_input_allowed, [this] { focusNextPrevChild(true); });
 }
 
 // Space and Enter toggle a bandwidth cell as a click does, for whoever works by keyboard.

@@ -11,6 +11,7 @@
 
 #include "channels/sheet.h"
 #include "ui/choice_box.h"
+#include "ui/grid_state.h"
 
 namespace m27 {
 
@@ -39,10 +40,11 @@ class ChannelGrid : public QGroupBox {
  public:
   explicit ChannelGrid(QWidget* parent);
 
-  // Shows the sheet's rows: texts, rows enabled, tab stops, and each tone editor open (shown over
-  // its cell, its list filled from the current tone list when it opens) or closed. The lists of
-  // the row-0 editors always hold the tones of the sheet's mode.
-  void show_sheet(const Sheet& sheet);
+  // Shows the sheet's rows (texts, rows enabled) and the grid's own state over them: tab stops,
+  // and each tone editor open (shown over its cell, its list filled from the current tone list
+  // when it opens) or closed. The lists of the row-0 editors always hold the tones of the sheet's
+  // mode.
+  void show_sheet(const Sheet& sheet, const GridState& grid);
 
   QLineEdit* cell(Cell column, int row) const;
   ChoiceBox* rx_tone_editor(int row) const { return rows_[row].rx_tone_editor; }

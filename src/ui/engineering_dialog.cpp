@@ -16,6 +16,9 @@
 namespace m27 {
 namespace {
 
+// The scrollbars' range; the radio's values outside it show in the texts only.
+constexpr int kScrollMin = 21;
+constexpr int kScrollMax = 99;
 constexpr int kLoadNarrow = 42;
 constexpr int kLoadWide = 40;
 constexpr int kTextWidth = 48;
@@ -25,9 +28,9 @@ constexpr int kScrollPage = 10;
 QScrollBar* make_scrollbar(const char* name, QWidget* parent) {
   auto* bar = new QScrollBar(Qt::Horizontal, parent);
   bar->setObjectName(QString::fromUtf8(name));
-  bar->setRange(kRssiMin, kRssiMax);
+  bar->setRange(kScrollMin, kScrollMax);
   bar->setPageStep(kScrollPage);
-  bar->setValue(kRssiMin);
+  bar->setValue(kScrollMin);
   bar->setFixedWidth(kScrollWidth);
   return bar;
 }
@@ -91,7 +94,7 @@ void EngineeringDialog::enable_buttons() {
 
 void EngineeringDialog::read_values() {
   start_exchange(std::make_unique<ReadRssi>(),
-                 [this](const ReplyData& reply) { decode_rssi(reply.rx_data); });
+                 [this](const ReplyData& reply) { decode_rssi(reply.reply); });
 }
 
 void EngineeringDialog::adjust_values() {
@@ -99,12 +102,13 @@ void EngineeringDialog::adjust_values() {
                                               wide_edit_->text().toStdString()));
 }
 
-void EngineeringDialog::decode_rssi(const RxData& rx_data) {
-  const RssiFields shown = m27::decode_rssi(rx_data);
-  narrow_slider_->setValue(shown.narrow);
-  narrow_edit_->setText(QString::fromStdString(shown.narrow_text));
-  wide_slider_->setValue(shown.wide);
-  wide_edit_->setText(QString::fromStdString(shown.wide_text));
+void EngineeringDialog::decode_rssi(const Frame& reply) {
+  const auto values = m27::decode_rssi(reply);
+  if (!values) return;
+  narrow_slider_->setValue(values->narrow);
+  narrow_edit_->setText(QString::number(values->narrow));
+  wide_slider_->setValue(values->wide);
+  wide_edit_->setText(QString::number(values->wide));
 }
 
 }  // namespace m27

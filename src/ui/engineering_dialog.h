@@ -4,7 +4,7 @@
 // ("数据读取") and sends the two values of the text fields back ("调整").
 // A scrollbar writes its value into its text field; typing does not move the scrollbar.
 
-#include "service/rx_data.h"
+#include "link/frame.h"
 #include "ui/service_dialog.h"
 
 class QLineEdit;
@@ -21,8 +21,10 @@ class EngineeringDialog : public ServiceDialog {
 
   void read_values();
   void adjust_values();
-  // Shows a reply to the read: each scrollbar first, then its text.
-  void decode_rssi(const RxData& rx_data);
+  // Shows a reply to the read: each scrollbar first, then its text, since moving a scrollbar
+  // rewrites its text. A scrollbar stops at the nearer end of its range; the text shows the
+  // value as the radio sent it.
+  void decode_rssi(const Frame& reply);
 
  protected:
   void enable_buttons() override;

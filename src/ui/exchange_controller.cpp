@@ -6,7 +6,6 @@
 
 #include "link/frame.h"
 #include "service/monitor.h"
-#include "ui/form_timer.h"
 #include "ui/progress_window.h"
 #include "ui/status_bar.h"
 
@@ -43,30 +42,14 @@ void ExchangeController::set_monitor_display(std::function<void(const MonitorPac
 void ExchangeController::on_event(const Event& event) {
   if (const auto* packet = std::get_if<MonitorPacket>(&event)) {
     if (monitor_display_) monitor_display_(*packet);  // live, not part of any sequence
-    return;
-  }
-  if (const auto* notice = std::get_if<Notice>(&event)) {
-    player_.show(notice->message);
-    return;
-  }
-  if (const auto* lost = std::get_if<PortLost>(&event)) {
+  } else if (const auto* lost = std::get_if<PortLost>(&event)) {
     emit port_lost();  // at once, not after the boxes before it: the port is already closed
     player_.show(lost->message);
-    return;
-  }
-  if (after_notices_) player_.run(std::exchange(after_notices_, {}));
-  if (const auto* b = std::get_if<Began>(&event)) {
+  } else if (const auto* b = std::get_if<Began>(&event)) {
     kind_ = b->exchange;
-    refresh_when_finished_ = true;
     player_.run([this, kind = b->exchange] { began(kind); });
   } else if (const auto* progress = std::get_if<Progress>(&event)) {
-    if (kind_) show_progress(*kind_, progress->done);
-  } else if (const auto* e = std::get_if<Ended>(&event)) {
-    if (kind_) ended(*kind_, e->ending);
-  } else if (const auto* f = std::get_if<Finished>(&event)) {
-    finished(f->ok);
-  } else if (std::holds_alternative<SheetChecked>(event)) {
-    player_.run([this] { emit sheet_checked(); });
+    if (kind_) show_progress(*kind_, *progress);
   } else if (const auto* read = std::get_if<SheetRead>(&event)) {
     player_.run([this, sheet = read->sheet, on_sheet = callbacks_.on_sheet] {
       if (on_sheet) {
@@ -79,27 +62,30 @@ void ExchangeController::on_event(const Event& event) {
     player_.run([reply = *reply, on_reply = callbacks_.on_reply] {
       if (on_reply) on_reply(reply);
     });
+  } else if (const auto* f = std::get_if<Finished>(&event)) {
+    finished(*f);
   }
 }
 
 // While a sequence runs the status panel keeps what it says; a write of the radio also holds
 // the about box open.
 void ExchangeController::began(Exchange kind) {
-  view_.status_refresh_timer->set_enabled(false);
-  if (kind == Exchange::Write || kind == Exchange::Setting) view_.splash_timer->set_enabled(false);
+  view_.status_refresh->stop();
+  if (kind == Exchange::Write || kind == Exchange::Setting) view_.hold_splash(true);
 }
 
-// A transfer's first progress opens the progress window.
-void ExchangeController::show_progress(Exchange kind, int done) {
-  player_.run([this, kind, done] {
+// A transfer's first progress opens the progress window, its bar running to the transfer's end.
+void ExchangeController::show_progress(Exchange kind, Progress progress) {
+  player_.run([this, kind, progress] {
     QProgressBar* bar = view_.progress_window->ProgressBar1();
-    if (done > 0) {
-      bar->setValue(done);
+    if (progress.done > 0) {
+      bar->setValue(progress.done);
       return;
     }
     const bool read = kind == Exchange::Read;
     view_.progress_window->setWindowTitle(read ? QStringLiteral("向对讲机读入数据")
                                                : QStringLiteral("向对讲机写入数据"));
+    bar->setRange(0, progress.of);
     bar->setVisible(true);
     view_.progress_window->move(view_.window->geometry().center() -
                                 view_.progress_window->rect().center());
@@ -108,47 +94,62 @@ void ExchangeController::show_progress(Exchange kind, int done) {
   });
 }
 
-// What an ending shows before its messages; `after_notices_` what follows once they are closed.
-// The status refresh is armed once the sequence has finished, except where noted.
-void ExchangeController::ended(Exchange kind, Ending ending) {
+void ExchangeController::finished(const Finished& f) {
+  bool refresh = false;
+  if (kind_) {
+    refresh = play_ending(*kind_, f);
+  } else {
+    show_all(f.messages);
+  }
+  player_.run([this, ok = f.ok(), on_finished = callbacks_.on_finished,
+               setting = kind_ == Exchange::Setting, refresh] {
+    enable_commands(true);
+    if (setting) view_.hold_splash(false);
+    if (refresh) arm_status_refresh();
+    if (on_finished) on_finished(ok);
+  });
+  kind_.reset();
+}
+
+// What an ending of a sequence that began shows around its messages. Returns whether the status
+// refresh is armed once the sequence has finished; some endings arm it earlier themselves.
+bool ExchangeController::play_ending(Exchange kind, const Finished& f) {
   const bool transfer = kind == Exchange::Read || kind == Exchange::Write;
   const auto status = [this](const char* text) { return [this, text] { show_status(text); }; };
-  switch (ending) {
+  switch (f.ending) {
     case Ending::Completed:
-      if (!transfer) return;
-      player_.run([this] { release_transfer(); });
-      if (kind == Exchange::Write) {  // the refresh may come while "写频完成" is still open
-        refresh_when_finished_ = false;
-        player_.run([this] { arm_status_refresh(); });
+      if (transfer) {
+        player_.run([this] { release_transfer(); });
+        // The refresh may come while "写频完成" is still open.
+        if (kind == Exchange::Write) player_.run([this] { arm_status_refresh(); });
+        player_.run(status(kind == Exchange::Read ? "读频完成" : "写频完成"));
       }
-      player_.run(status(kind == Exchange::Read ? "读频完成" : "写频完成"));
-      return;
+      show_all(f.messages);
+      return kind != Exchange::Write;
     case Ending::NoAnswer:
       if (kind == Exchange::Setting) player_.run(status("通讯失败"));
-      if (!transfer) return;
+      if (transfer && !f.messages.empty()) {
+        play_no_answer(f.messages.front());
+      } else {
+        show_all(f.messages);
+      }
+      return true;
+    case Ending::ReadError:
+      if (f.messages.size() > 1) play_no_answer(f.messages.front());
       player_.run([this] {
-        hide_progress();
-        view_.splash_timer->set_enabled(true);
+        release_transfer();
+        show_status("读频出错");
+      });
+      if (!f.messages.empty()) player_.show(f.messages.back());
+      return true;
+    case Ending::CommunicationError:
+      player_.run([this] {
+        release_transfer();
         show_status("通讯失败");
       });
-      after_notices_ = [this] {
-        enable_commands(true);
-        show_status("串口");
-      };
-      return;
-    case Ending::ReadError:
-    case Ending::CommunicationError:
-      player_.run([this, ending] {
-        release_transfer();
-        show_status(ending == Ending::ReadError ? "读频出错" : "通讯失败");
-      });
-      return;
-    case Ending::Refused:
-      refresh_when_finished_ = false;
-      player_.run([this] { view_.splash_timer->set_enabled(true); });
-      return;
+      show_all(f.messages);
+      return true;
     case Ending::PortLost:
-      refresh_when_finished_ = false;
       player_.run([this, kind] {
         if (kind == Exchange::Query) {
           enable_commands(true);
@@ -157,19 +158,35 @@ void ExchangeController::ended(Exchange kind, Ending ending) {
         }
         arm_status_refresh();
       });
-      return;
+      return false;
+    case Ending::Interrupted:
+      player_.run([this] { release_transfer(); });
+      show_all(f.messages);
+      return true;
+    case Ending::Refused:
+      show_all(f.messages);
+      return false;
   }
+  return true;
 }
 
-void ExchangeController::finished(bool ok) {
-  player_.run([this, ok, on_finished = callbacks_.on_finished, setting = kind_ == Exchange::Setting,
-               refresh = std::exchange(refresh_when_finished_, false)] {
-    enable_commands(true);
-    if (setting) view_.splash_timer->set_enabled(true);
-    if (refresh) arm_status_refresh();
-    if (on_finished) on_finished(ok);
+// A transfer the radio stopped answering: the progress window goes and the panel says so while
+// the message is open; the commands come back once it is closed.
+void ExchangeController::play_no_answer(const Message& message) {
+  player_.run([this] {
+    hide_progress();
+    view_.hold_splash(false);
+    show_status("通讯失败");
   });
-  kind_.reset();
+  player_.show(message);
+  player_.run([this] {
+    enable_commands(true);
+    show_status("串口");
+  });
+}
+
+void ExchangeController::show_all(const std::vector<Message>& messages) {
+  for (const Message& message : messages) player_.show(message);
 }
 
 void ExchangeController::hide_progress() {
@@ -182,7 +199,7 @@ void ExchangeController::hide_progress() {
 void ExchangeController::release_transfer() {
   hide_progress();
   enable_commands(true);
-  view_.splash_timer->set_enabled(true);
+  view_.hold_splash(false);
 }
 
 void ExchangeController::show_status(const char* text) {
@@ -190,9 +207,7 @@ void ExchangeController::show_status(const char* text) {
   view_.status_bar->set_panel1(QString::fromUtf8(text));
 }
 
-void ExchangeController::arm_status_refresh() {
-  view_.status_refresh_timer->arm(kStatusRefreshDelay);
-}
+void ExchangeController::arm_status_refresh() { view_.status_refresh->start(); }
 
 // While an exchange runs, nothing may start another one or change what it reads or writes.
 void ExchangeController::enable_commands(bool enabled) {

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QSerialPort>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,7 +21,6 @@ class QWidget;
 
 namespace m27 {
 
-class FormTimer;
 class ProgressWindow;
 class StatusBar;
 
@@ -33,8 +33,8 @@ class ExchangeController : public QObject {
     QWidget* window;  // the progress window opens centred over it
     StatusBar* status_bar;
     ProgressWindow* progress_window;
-    FormTimer* status_refresh_timer;
-    FormTimer* splash_timer;
+    QTimer* status_refresh;                 // one-shot, started as a sequence ends
+    std::function<void(bool)> hold_splash;  // the about box stays while the radio is written
   };
   // What one sequence hands back, each in its turn among the events (after every message box
   // before it has been closed).
@@ -50,7 +50,7 @@ class ExchangeController : public QObject {
   // Locked before the first byte goes out; the sequence's Finished, played in its turn, unlocks.
   bool start(std::unique_ptr<Operation> operation, Callbacks callbacks = {});
   bool running() const { return driver_.busy(); }
-  // Ends the running sequence through its cancel path.
+  // Ends the running sequence at once through its cancel path.
   void cancel() { driver_.cancel(); }
   // The program is ending: the running sequence ends at once and shows nothing more (a read
   // applies nothing, a write sends no end packet), and a monitor stream the radio is sending
@@ -70,16 +70,17 @@ class ExchangeController : public QObject {
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
   void commands_enabled_changed(bool enabled);
-  void sheet_checked();                // a write corrected the window's sheet: show it again
   void sheet_read(const Sheet& read);  // a completed read, unless its caller takes the sheet
   void port_lost();                    // the port is closed now; its message follows
 
  private:
   void on_event(const Event& event);
   void began(Exchange kind);
-  void ended(Exchange kind, Ending ending);
-  void finished(bool ok);
-  void show_progress(Exchange kind, int done);
+  void show_progress(Exchange kind, Progress progress);
+  void finished(const Finished& f);
+  bool play_ending(Exchange kind, const Finished& f);
+  void play_no_answer(const Message& message);
+  void show_all(const std::vector<Message>& messages);
   void hide_progress();
   void release_transfer();
   void show_status(const char* text);
@@ -94,9 +95,7 @@ class ExchangeController : public QObject {
   bool commands_enabled_ = true;
   Callbacks callbacks_;  // of the sequence started last
   std::function<void(const MonitorPacket&)> monitor_display_;
-  std::optional<Exchange> kind_;         // of the sequence under way, once it has begun
-  bool refresh_when_finished_ = false;   // its end arms the status refresh
-  std::function<void()> after_notices_;  // what its ending does once its messages are closed
+  std::optional<Exchange> kind_;  // of the sequence under way, once it has begun
 };
 
 }  // namespace m27

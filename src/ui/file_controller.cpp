@@ -7,11 +7,9 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "channels/channel_table.h"
 #include "files/csv_commands.h"
 #include "files/file_commands.h"
 #include "link/qt/port_trace.h"
-#include "ui/form_timer.h"
 #include "ui/recent_files.h"
 #include "ui/settings.h"
 #include "ui/sheet_history.h"
@@ -26,10 +24,11 @@ std::filesystem::path path_of(const QString& name) {
 
 }  // namespace
 
-FileController::FileController(Sheet& sheet, SheetHistory& history, MessageBoxes& boxes,
-                               FileDialogs& dialogs, View view, Menu menu)
+FileController::FileController(Sheet& sheet, GridState& grid, SheetHistory& history,
+                               MessageBoxes& boxes, FileDialogs& dialogs, View view, Menu menu)
     : QObject(view.window),
       sheet_(sheet),
+      grid_(grid),
       history_(history),
       boxes_(boxes),
       dialogs_(dialogs),
@@ -60,11 +59,9 @@ void FileController::note_failures() {
 
 template <typename Dialog>
 auto FileController::with_timers_held(Dialog dialog) {
-  view_.status_refresh_timer->set_enabled(false);
-  view_.splash_timer->set_enabled(false);
+  view_.hold_timers(true);
   auto answer = dialog();
-  view_.status_refresh_timer->set_enabled(true);
-  view_.splash_timer->set_enabled(true);
+  view_.hold_timers(false);
   return answer;
 }
 
@@ -75,7 +72,9 @@ bool FileController::save_with_dialog() {
     file_name_ = name.value_or(QString());
     std::optional<std::filesystem::path> path;
     if (name) path = path_of(*name);
+    commit_edits(sheet_, grid_);
     const auto failure = save_channel_file(sheet_, path);
+    set_frequency_tab_stops(grid_, false);
     view_.render();
     return failure;
   });
@@ -103,15 +102,18 @@ void FileController::open_file(const QString& name) {
   settle_unsaved_changes([this, name] { open_named_file(name); });
 }
 
-// An opened file starts a new history; a refused one changes nothing.
-// A file cut short opens with what it holds, says so, and leaves the sheet unsaved.
+// An opened file starts a new history; a refused one changes nothing. What was chosen in an
+// open tone editor goes with the tones the file replaced. A file cut short opens with what it
+// holds, says so, and leaves the sheet unsaved.
 void FileController::open_named_file(const QString& name) {
   const auto opening = open_channel_file(sheet_, path_of(name));
-  view_.render();
   if (opening.refusal) {
     boxes_.show(*opening.refusal);
     return;
   }
+  close_tone_editors(grid_);
+  set_frequency_tab_stops(grid_, false);
+  view_.render();
   history_.clear();
   remember_file(name);
   if (opening.complete()) {
@@ -165,7 +167,7 @@ void FileController::export_csv_click() {
   const auto failure = with_timers_held([this]() -> std::optional<Message> {
     const auto choice = dialogs_.csv_export_name(view_.window);
     if (!choice) return std::nullopt;
-    commit_edits(sheet_);
+    commit_edits(sheet_, grid_);
     view_.render();
     return export_csv(sheet_, choice->layout, path_of(choice->file));
   });
@@ -203,7 +205,10 @@ std::optional<Message> FileController::import_csv_file(const std::filesystem::pa
   QStringList skipped;
   for (const std::string& line : taken->skipped) skipped << QString::fromStdString(line);
   if (!skipped.isEmpty() && !dialogs_.csv_skip_rows(view_.window, skipped)) return std::nullopt;
-  history_.edit(QStringLiteral("导入CSV"), [&] { apply_csv_channels(sheet_, taken->channels); });
+  history_.edit(QStringLiteral("导入CSV"), [&] {
+    apply_csv_channels(sheet_, taken->channels);
+    close_tone_editors(grid_);
+  });
   view_.render();
   return std::nullopt;
 }

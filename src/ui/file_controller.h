@@ -14,6 +14,7 @@
 
 #include "channels/sheet.h"
 #include "ui/file_dialogs.h"
+#include "ui/grid_state.h"
 #include "ui/message_boxes.h"
 
 class QAction;
@@ -23,7 +24,6 @@ class QWidget;
 
 namespace m27 {
 
-class FormTimer;
 class SheetHistory;
 class StatusBar;
 
@@ -34,8 +34,7 @@ class FileController : public QObject {
   struct View {
     QWidget* window;  // the dialogs' parent
     std::function<void()> render;
-    FormTimer* status_refresh_timer;
-    FormTimer* splash_timer;
+    std::function<void(bool held)> hold_timers;
     StatusBar* status_bar;
   };
   struct Menu {
@@ -47,8 +46,8 @@ class FileController : public QObject {
     QAction* trace;
   };
 
-  FileController(Sheet& sheet, SheetHistory& history, MessageBoxes& boxes, FileDialogs& dialogs,
-                 View view, Menu menu);
+  FileController(Sheet& sheet, GridState& grid, SheetHistory& history, MessageBoxes& boxes,
+                 FileDialogs& dialogs, View view, Menu menu);
 
   // Opens a channel file as 打开文件 does once its dialog has answered, asking first when the
   // sheet has unsaved changes.
@@ -79,6 +78,7 @@ class FileController : public QObject {
   auto with_timers_held(Dialog dialog);
 
   Sheet& sheet_;
+  GridState& grid_;
   SheetHistory& history_;
   MessageBoxes& boxes_;
   FileDialogs& dialogs_;

@@ -3,8 +3,6 @@
 
 #include <QPainter>
 
-#include "ui/bgr_colour.h"
-
 namespace m27 {
 namespace {
 
@@ -12,15 +10,15 @@ constexpr int kDiameter = 22;
 
 }  // namespace
 
-Lamp::Lamp(const char* name, std::uint32_t fill_colour, QWidget* parent)
+Lamp::Lamp(const char* name, const QColor& fill_colour, QWidget* parent)
     : QWidget(parent), fill_colour_(fill_colour) {
   setObjectName(QString::fromUtf8(name));
   setFixedSize(kDiameter, kDiameter);
 }
 
-void Lamp::set_fill_colour(std::uint32_t bgr) {
-  if (bgr == fill_colour_) return;
-  fill_colour_ = bgr;
+void Lamp::set_fill_colour(const QColor& colour) {
+  if (colour == fill_colour_) return;
+  fill_colour_ = colour;
   update();
 }
 
@@ -28,7 +26,7 @@ void Lamp::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-  painter.setBrush(from_bgr(fill_colour_));
+  painter.setBrush(fill_colour_);
   painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 

@@ -12,10 +12,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
-#include "channels/grid_edit.h"
 #include "ui/background.h"
 #include "ui/channel_grid.h"
-#include "ui/form_timer.h"
 #include "ui/progress_window.h"
 #include "ui/status_bar.h"
 
@@ -26,29 +24,32 @@ using namespace std::chrono_literals;
 
 constexpr int kStartWidth = 867;
 constexpr int kStartHeight = 667;
+constexpr auto kStatusRefreshDelay = 1000ms;
+constexpr auto kSplashDelay = 2000ms;
 
 }  // namespace
 
 MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), boxes_(boxes), file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_) {
   history_ = new SheetHistory(
-      sheet_, this, [this] { render_sheet(); }, QStringLiteral("写频软件     "));
+      sheet_, grid_state_, this, [this] { render_sheet(); }, QStringLiteral("写频软件     "));
   build_layout();
   ports_ = new PortController(std::move(ports), boxes_, status_bar_, this);
-  exchanges_ = new ExchangeController(
-      ports_->serial_port().port(), boxes_,
-      {this, status_bar_, progress_window_, status_refresh_timer_, splash_timer_}, this);
+  exchanges_ = new ExchangeController(ports_->serial_port().port(), boxes_,
+                                      {this, status_bar_, progress_window_, &status_refresh_timer_,
+                                       [this](bool held) { hold_splash(held); }},
+                                      this);
   build_menus();
   connect_grid();
   connect_lifecycle();
   files_ = new FileController(
-      sheet_, *history_, boxes_, file_dialogs_,
-      {this, [this] { render_sheet(); }, status_refresh_timer_, splash_timer_, status_bar_},
+      sheet_, grid_state_, *history_, boxes_, file_dialogs_,
+      {this, [this] { render_sheet(); }, [this](bool held) { hold_timers(held); }, status_bar_},
       {open_action_, save_action_, recent_files_, export_csv_, import_csv_, trace_});
   setAcceptDrops(true);
-  transfers_ =
-      new TransferController(sheet_, *exchanges_, *files_, boxes_,
-                             {open_backups_, backup_after_read_, verify_after_write_}, this);
+  transfers_ = new TransferController(
+      {sheet_, grid_state_, *history_, [this] { render_sheet(); }}, *exchanges_, *files_, boxes_,
+      {open_backups_, backup_after_read_, verify_after_write_}, this);
   connect_link();
   service_dialogs_ =
       new ServiceDialogs(*exchanges_, this, {engineering_mode_, test_mode_, radio_id_});
@@ -64,8 +65,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::connect_lifecycle() {
-  connect(status_refresh_timer_, &FormTimer::tick, this, &MainWindow::refresh_port_status);
-  connect(splash_timer_, &FormTimer::tick, this, &MainWindow::splash_timer_elapsed);
+  for (auto [timer, delay] : {std::pair{&status_refresh_timer_, kStatusRefreshDelay},
+                              std::pair{&splash_timer_, kSplashDelay}}) {
+    timer->setSingleShot(true);
+    timer->setInterval(delay);
+  }
+  connect(&status_refresh_timer_, &QTimer::timeout, this, &MainWindow::refresh_port_status);
+  connect(&splash_timer_, &QTimer::timeout, this, &MainWindow::splash_timer_elapsed);
   connect(background_, &Background::clicked, this, &MainWindow::background_clicked);
   connect(background_, &Background::double_clicked, this, &MainWindow::background_double_clicked);
   connect(progress_window_, &ProgressWindow::query_unload, this,
@@ -83,21 +89,49 @@ void MainWindow::load() {
   resize(kStartWidth, kStartHeight);
   ports_->show_port_state();
   sheet_ = startup_sheet();
+  grid_state_ = {};
   history_->mark_unchanged(QString());
   render_sheet();
   progress_window_->hide();
 }
 
 void MainWindow::show_splash() {
-  if (!splash_) splash_ = new Splash;
+  if (!splash_) {
+    splash_ = new Splash;
+    // However it closes (a click or a key on it), its timer goes with it.
+    connect(splash_, &QObject::destroyed, &splash_timer_, &QTimer::stop);
+  }
   splash_->adjustSize();
   splash_->move(geometry().center() - splash_->rect().center());
   splash_->show();
   splash_->raise();
+  if (!splash_held_) splash_timer_.start();
 }
 
 void MainWindow::close_splash() {
+  splash_timer_.stop();
   if (splash_) splash_->close();
+}
+
+void MainWindow::hold_splash(bool held) {
+  splash_held_ = held;
+  if (held) {
+    splash_timer_.stop();
+  } else if (splash_ && splash_->isVisible()) {
+    splash_timer_.start();
+  }
+}
+
+void MainWindow::hold_timers(bool held) {
+  if (held == timers_held_) return;
+  timers_held_ = held;
+  hold_splash(held);
+  if (held) {
+    refresh_pending_ = status_refresh_timer_.isActive();
+    status_refresh_timer_.stop();
+  } else if (std::exchange(refresh_pending_, false)) {
+    status_refresh_timer_.start();
+  }
 }
 
 void MainWindow::register_window(QWidget* window) {
@@ -107,7 +141,7 @@ void MainWindow::register_window(QWidget* window) {
 
 void MainWindow::refresh_port_status() {
   ports_->show_port_state();
-  status_refresh_timer_->set_enabled(false);
+  status_refresh_timer_.stop();
   progress_window_->ProgressBar1()->setValue(0);
 }
 
@@ -116,7 +150,7 @@ void MainWindow::splash_timer_elapsed() { close_splash(); }
 void MainWindow::background_clicked() { close_splash(); }
 
 void MainWindow::background_double_clicked() {
-  background_double_click(sheet_);
+  set_frequency_tab_stops(grid_state_, true);
   render_sheet();
 }
 
@@ -127,12 +161,11 @@ void MainWindow::progress_window_closed() {
   write_button_->setEnabled(true);
   read_button_->setEnabled(true);
   progress_window_->ProgressBar1()->setValue(0);
-  status_refresh_timer_->arm(kStatusRefreshDelay);
+  status_refresh_timer_.start();
 }
 
 void MainWindow::request_exit() {
-  status_refresh_timer_->set_enabled(false);
-  splash_timer_->set_enabled(false);
+  hold_timers(true);
   closing_ = true;
   close();
 }
@@ -154,8 +187,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::ask_to_exit() {
   close_splash();
   if (!closing_) {
-    status_refresh_timer_->set_enabled(false);
-    splash_timer_->set_enabled(false);
+    hold_timers(true);
     closing_ = true;
   }
   if (asking_exit_) return;
@@ -177,8 +209,7 @@ void MainWindow::answer_exit(bool yes) {
   asking_exit_ = false;
   if (!yes) {
     closing_ = false;
-    status_refresh_timer_->set_enabled(true);
-    splash_timer_->set_enabled(true);
+    hold_timers(false);
     return;
   }
   end_link_for_exit();

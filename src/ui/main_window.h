@@ -25,6 +25,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -57,7 +58,6 @@ class Background;
 class ChannelGrid;
 class ChoiceBox;
 class EngineeringDialog;
-class FormTimer;
 class ProgressWindow;
 class RadioIdDialog;
 class StatusBar;
@@ -81,6 +81,8 @@ class MainWindow : public QMainWindow {
   // The table and options the window shows and edits.
   Sheet& sheet() { return sheet_; }
   const Sheet& sheet() const { return sheet_; }
+  // What the grid shows over it that is only the grid's: tab stops, open tone editors.
+  GridState& grid_state() { return grid_state_; }
   // Shows the sheet in the grid, the option boxes and the channel edit frame.
   void render_sheet();
 
@@ -102,8 +104,16 @@ class MainWindow : public QMainWindow {
 
   StatusBar* status_bar() const { return status_bar_; }
   ProgressWindow* progress_window() const { return progress_window_; }
-  FormTimer* status_refresh_timer() const { return status_refresh_timer_; }
-  FormTimer* splash_timer() const { return splash_timer_; }
+  // One second after an exchange has ended, the status panel shows the port state again.
+  QTimer* status_refresh_timer() { return &status_refresh_timer_; }
+  // Closes the about box; it runs only while the box is shown and not held.
+  QTimer* splash_timer() { return &splash_timer_; }
+  // While the radio is written, and while a question or a file dialog is open, the about box
+  // stays.
+  void hold_splash(bool held);
+  bool splash_held() const { return splash_held_; }
+  // A question or a file dialog holds both timers; a status refresh pending runs after.
+  void hold_timers(bool held);
   ChannelGrid* grid() const { return grid_; }
 
   QPushButton* write_button() const { return write_button_; }
@@ -158,7 +168,7 @@ class MainWindow : public QMainWindow {
   void build_layout();
   QWidget* build_top_bar();
   QWidget* build_edit_frame();
-  void build_timers_and_windows();
+  void build_windows();
   // main_window_menus.cpp
   void build_menus();
   // main_window_grid.cpp
@@ -166,8 +176,8 @@ class MainWindow : public QMainWindow {
   void fill_option_boxes();
   void apply_chosen_plan();
   void change_mode();
-  void choose_in_box(int index, const QString& text);
   void cell_click(Cell column, int row);
+  void apply_choice(const std::function<void()>& choice);
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
   void connect_link();
@@ -190,6 +200,7 @@ class MainWindow : public QMainWindow {
   FileController* files_ = nullptr;
   TransferController* transfers_ = nullptr;
   Sheet sheet_;
+  GridState grid_state_;
 
   Background* background_ = nullptr;
   ChannelGrid* grid_ = nullptr;
@@ -226,8 +237,11 @@ class MainWindow : public QMainWindow {
   QAction* backup_after_read_ = nullptr;   // 读频自动备份, remembered
   QAction* verify_after_write_ = nullptr;  // 写后校验, remembered
 
-  FormTimer* status_refresh_timer_ = nullptr;
-  FormTimer* splash_timer_ = nullptr;
+  QTimer status_refresh_timer_;
+  QTimer splash_timer_;
+  bool splash_held_ = false;
+  bool timers_held_ = false;
+  bool refresh_pending_ = false;  // the status refresh was running when the timers were held
   ProgressWindow* progress_window_ = nullptr;
   QPointer<Splash> splash_;
   std::vector<QPointer<QWidget>> loaded_windows_;

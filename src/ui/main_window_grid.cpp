@@ -37,7 +37,7 @@ void MainWindow::fill_option_boxes() {
 }
 
 void MainWindow::render_sheet() {
-  grid_->show_sheet(sheet_);
+  grid_->show_sheet(sheet_, grid_state_);
   plan_box_->show_text(QString::fromStdString(sheet_.plan));
   mode_box_->show_text(QString::fromStdString(sheet_.mode));
   transmit_box_->show_text(QString::fromStdString(sheet_.transmit));
@@ -61,20 +61,22 @@ void MainWindow::connect_grid() {
   });
   connect(grid_, &ChannelGrid::double_clicked, this, [this](Cell column, int) {
     if (column != Cell::rx_frequency) return;
-    edit_sheet(QStringLiteral("检查频率"), [&] { receive_frequency_double_click(sheet_); });
+    edit_sheet(QStringLiteral("检查频率"),
+               [&] { receive_frequency_double_click(sheet_, grid_state_); });
     render_sheet();
   });
-  connect(grid_, &ChannelGrid::tone_editor_chosen, this, &MainWindow::choose_in_box);
+  connect(grid_, &ChannelGrid::tone_editor_chosen, this, [this](int row, const QString& text) {
+    apply_choice([&] { choose_in_tx_tone_editor(sheet_, grid_state_, row, text.toStdString()); });
+  });
   connect(grid_, &ChannelGrid::rx_tone_editor_changed, this, [this](int row, const QString& text) {
-    edit_sheet(QStringLiteral("编辑信道"),
-               [&] { change_rx_tone_editor(sheet_, row, text.toStdString()); });
-    render_sheet();
+    apply_choice([&] { change_rx_tone_editor(sheet_, grid_state_, row, text.toStdString()); });
   });
-
-  connect(channel_total_box_, &QComboBox::textActivated, this,
-          [this](const QString& text) { choose_in_box(kChannelTotalBox, text); });
-  connect(fill_step_box_, &QComboBox::textActivated, this,
-          [this](const QString& text) { choose_in_box(kFillStepBox, text); });
+  connect(channel_total_box_, &QComboBox::textActivated, this, [this](const QString& text) {
+    apply_choice([&] { choose_channel_total(sheet_, text.toStdString()); });
+  });
+  connect(fill_step_box_, &QComboBox::textActivated, this, [this](const QString& text) {
+    apply_choice([&] { choose_fill_step(sheet_, text.toStdString()); });
+  });
   connect(plan_box_, &QComboBox::textActivated, this, [this](const QString& text) {
     edit_sheet(QStringLiteral("频率方案"), [&] {
       sheet_.plan = text.toStdString();
@@ -112,13 +114,13 @@ void MainWindow::cell_click(Cell column, int row) {
   switch (column) {
     case Cell::rx_frequency:
     case Cell::tx_frequency:
-      frequency_click(sheet_);
+      frequency_click(sheet_, grid_state_);
       break;
     case Cell::rx_tone:
-      open_rx_tone_editor(sheet_, row);
+      open_rx_tone_editor(sheet_, grid_state_, row);
       break;
     case Cell::tx_tone:
-      open_tx_tone_editor(sheet_, row);
+      open_tx_tone_editor(sheet_, grid_state_, row);
       break;
     case Cell::bandwidth:
       sheet_.rows[row].bandwidth = toggled_bandwidth(sheet_.rows[row].bandwidth);
@@ -127,19 +129,21 @@ void MainWindow::cell_click(Cell column, int row) {
 }
 
 void MainWindow::apply_chosen_plan() {
-  commit_edits(sheet_);
+  commit_edits(sheet_, grid_state_);
   history_->set_title(QString::fromStdString(apply_plan(sheet_)));
+  set_frequency_tab_stops(grid_state_, true);
+  render_sheet();
+}
+
+// A choice in a tone editor or a box of the channel edit frame.
+void MainWindow::apply_choice(const std::function<void()>& choice) {
+  edit_sheet(QStringLiteral("编辑信道"), choice);
   render_sheet();
 }
 
 void MainWindow::change_mode() {
   m27::change_mode(sheet_);
-  render_sheet();
-}
-
-void MainWindow::choose_in_box(int index, const QString& text) {
-  edit_sheet(QStringLiteral("编辑信道"),
-             [&] { m27::choose_in_box(sheet_, index, text.toStdString()); });
+  close_tone_editors(grid_state_);
   render_sheet();
 }
 

@@ -12,17 +12,12 @@
 #include "ui/channel_grid.h"
 #include "ui/choice_box.h"
 #include "ui/controls.h"
-#include "ui/form_timer.h"
 #include "ui/main_window.h"
 #include "ui/progress_window.h"
 #include "ui/status_bar.h"
 
 namespace m27 {
 namespace {
-
-using namespace std::chrono_literals;
-
-constexpr auto kSplashInterval = 2000ms;
 
 ChoiceBox* make_choice(const char* name, int width, QWidget* parent) {
   auto* box = new ChoiceBox(name, parent);
@@ -68,7 +63,7 @@ void MainWindow::build_layout() {
 
   status_bar_ = new StatusBar(this);
   setStatusBar(status_bar_);
-  build_timers_and_windows();
+  build_windows();
 }
 
 QWidget* MainWindow::build_top_bar() {
@@ -121,12 +116,7 @@ QWidget* MainWindow::build_edit_frame() {
   return frame;
 }
 
-void MainWindow::build_timers_and_windows() {
-  // status_refresh_timer ticks only once later code gives it an interval.
-  status_refresh_timer_ = new FormTimer("Timer1", {}, this);
-  status_refresh_timer_->set_enabled(true);
-  splash_timer_ = new FormTimer("Timer2", kSplashInterval, this);
-  splash_timer_->set_enabled(true);
+void MainWindow::build_windows() {
   progress_window_ = new ProgressWindow(this);
   register_window(progress_window_);
 }

@@ -27,7 +27,6 @@ void MainWindow::connect_link() {
     files_->set_commands_enabled(enabled);
     emit exchange_commands_enabled(enabled);
   });
-  connect(exchanges_, &ExchangeController::sheet_checked, this, &MainWindow::render_sheet);
   connect(exchanges_, &ExchangeController::sheet_read, history_, &SheetHistory::apply_read_sheet);
   connect(exchanges_, &ExchangeController::port_lost, ports_, &PortController::mark_port_lost);
 }

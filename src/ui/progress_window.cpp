@@ -11,7 +11,6 @@ ProgressWindow::ProgressWindow(QWidget* parent)
   setObjectName(QStringLiteral("Form5"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1_->setRange(0, kProgressMaximum);
   ProgressBar1_->setValue(0);
   ProgressBar1_->setTextVisible(false);
   auto* layout = new QVBoxLayout(this);

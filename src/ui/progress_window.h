@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// `progress_window`, the progress window of the read and write transfers (`ProgressBar1`, 0 ..
-// 250). Closing it by its title bar gives the controls back as at the end of a transfer and lets
-// the running transfer know (`query_unload`).
+// `progress_window`, the progress window of the read and write transfers (`ProgressBar1`, its
+// range each transfer's own count of steps). Closing it by its title bar gives the controls back
+// as at the end of a transfer and lets the running transfer know (`query_unload`).
 
 #include <QWidget>
 
@@ -14,8 +14,6 @@ class ProgressWindow : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kProgressMaximum = 250;
-
   explicit ProgressWindow(QWidget* parent);
 
   QProgressBar* ProgressBar1() const { return ProgressBar1_; }

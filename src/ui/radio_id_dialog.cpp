@@ -9,12 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "service/colours.h"
 #include "service/id_operations.h"
 #include "service/radio_id.h"
-#include "ui/bgr_colour.h"
 #include "ui/controls.h"
-#include "ui/key_ascii.h"
+#include "ui/lamp.h"
+#include "ui/typing_filter.h"
 
 namespace m27 {
 namespace {
@@ -90,12 +89,12 @@ void RadioIdDialog::write_id() {
 
 void RadioIdDialog::write_finished(std::optional<std::uint32_t> written, bool ok) {
   if (ok && written) {
-    set_lamp(from_bgr(kGreen));
+    set_lamp(kLampGreen);
     const IdFields next = after_write(*written, successes_edit_->text().toStdString());
     successes_edit_->setText(QString::fromStdString(next.successes));
     id_edit_->setText(QString::fromStdString(next.id));
   } else {
-    set_lamp(from_bgr(kRed));
+    set_lamp(kLampRed);
   }
   writing_ = false;
   enable_buttons();
@@ -110,24 +109,23 @@ void RadioIdDialog::read_id() {
   start_exchange(
       std::make_unique<ReadId>(),
       [this](const ReplyData& reply) {
-        id_edit_->setText(QString::fromStdString(decode_id(reply.rx_data)));
+        if (const auto id = decode_id(reply.reply)) id_edit_->setText(QString::fromStdString(*id));
       },
       [this](bool ok) { read_finished(ok); });
 }
 
 void RadioIdDialog::read_finished(bool ok) {
-  if (ok) set_lamp(from_bgr(kGreen));
+  if (ok) set_lamp(kLampGreen);
   reading_ = false;
   enable_buttons();
 }
 
-// `frequency_key_action`.
 bool RadioIdDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched != id_edit_ || event->type() != QEvent::KeyPress) {
     return ServiceDialog::eventFilter(watched, event);
   }
-  return filter_key(*static_cast<QKeyEvent*>(event), id_key_filter,
-                    [this] { focusNextPrevChild(true); });
+  return filter_typing(*static_cast<QKeyEvent*>(event), id_input_allowed,
+                       [this] { focusNextPrevChild(true); });
 }
 
 }  // namespace m27

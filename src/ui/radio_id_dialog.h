@@ -8,7 +8,6 @@
 
 #include <QColor>
 
-#include "service/rx_data.h"
 #include "ui/service_dialog.h"
 
 class QLineEdit;

@@ -23,7 +23,7 @@ ServiceDialogs::ServiceDialogs(ExchangeController& exchanges, QWidget* window, M
   connect(menu.test_mode, &QAction::triggered, this, &ServiceDialogs::open_test_mode_dialog);
   connect(menu.radio_id, &QAction::triggered, this, &ServiceDialogs::open_radio_id_dialog);
   exchanges.set_monitor_display([this](const MonitorPacket& packet) {
-    load(test_mode_dialog_)->decode_monitor_packet(packet.rx_data);
+    load(test_mode_dialog_)->decode_monitor_packet(packet.packet);
   });
 }
 

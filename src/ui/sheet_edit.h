@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One undoable change of what the window edits: the sheet before and after, and the title a
-// frequency plan gives the window. The change has already been made when the step is pushed.
+// One undoable change of what the window edits: the sheet and the grid's state over it before
+// and after, and the title a frequency plan gives the window. The change has already been made
+// when the step is pushed.
 
 #include <QString>
 #include <QUndoCommand>
 #include <functional>
 
 #include "channels/sheet.h"
+#include "ui/grid_state.h"
 
 namespace m27 {
 
 struct EditState {
   Sheet sheet;
+  GridState grid;
   QString title;  // the window's title before the file name: the program's or a plan's name
 };
 

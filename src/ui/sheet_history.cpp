@@ -8,10 +8,11 @@
 
 namespace m27 {
 
-SheetHistory::SheetHistory(Sheet& sheet, QWidget* window, std::function<void()> render,
-                           QString title)
+SheetHistory::SheetHistory(Sheet& sheet, GridState& grid, QWidget* window,
+                           std::function<void()> render, QString title)
     : QObject(window),
       sheet_(sheet),
+      grid_(grid),
       window_(window),
       render_(std::move(render)),
       title_(std::move(title)) {}
@@ -38,9 +39,9 @@ void SheetHistory::enable_undo_redo() {
 }
 
 void SheetHistory::edit(const QString& what, const std::function<void()>& change, int cell) {
-  EditState before{sheet_, title_};
+  EditState before{sheet_, grid_, title_};
   change();
-  EditState after{sheet_, title_};
+  EditState after{sheet_, grid_, title_};
   if (channel_file_of(before.sheet) != channel_file_of(after.sheet) ||
       before.title != after.title) {
     undo_stack_.push(new SheetEdit(
@@ -52,6 +53,7 @@ void SheetHistory::edit(const QString& what, const std::function<void()>& change
 
 void SheetHistory::restore(const EditState& state) {
   sheet_ = state.sheet;
+  grid_ = state.grid;
   title_ = state.title;
   render_();
 }
@@ -80,7 +82,10 @@ void SheetHistory::show_title() {
 }
 
 void SheetHistory::apply_read_sheet(const Sheet& read) {
-  edit(QStringLiteral("读取频率"), [&] { sheet_ = read; });
+  edit(QStringLiteral("读取频率"), [&] {
+    sheet_ = read;
+    close_tone_editors(grid_);
+  });
   render_();
   mark_unchanged(QString());
 }

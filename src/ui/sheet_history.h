@@ -20,9 +20,10 @@ class SheetHistory : public QObject {
   Q_OBJECT
 
  public:
-  // `sheet` is the window's; `render` shows it again; the title goes on `window`. `title`: the
-  // program's name.
-  SheetHistory(Sheet& sheet, QWidget* window, std::function<void()> render, QString title);
+  // `sheet` and `grid` are the window's; `render` shows them again; the title goes on `window`.
+  // `title`: the program's name.
+  SheetHistory(Sheet& sheet, GridState& grid, QWidget* window, std::function<void()> render,
+               QString title);
 
   // "撤销(&U)" and "重做(&R)" in `menu`.
   void build_menu(QMenu* menu);
@@ -43,8 +44,8 @@ class SheetHistory : public QObject {
   void mark_cut_short(const QString& file_name);
   // An opened file starts a new history.
   void clear() { undo_stack_.clear(); }
-  // A completed read replaces the sheet in one undoable step and becomes what the sheet is
-  // compared with.
+  // A completed read replaces the sheet in one undoable step (the tone editors closed over the
+  // tones it replaced) and becomes what the sheet is compared with.
   void apply_read_sheet(const Sheet& read);
   // The file last opened or saved; empty before the first.
   const QString& open_file() const { return open_file_; }
@@ -56,6 +57,7 @@ class SheetHistory : public QObject {
   void restore(const EditState& state);
 
   Sheet& sheet_;
+  GridState& grid_;
   QWidget* window_;
   std::function<void()> render_;
   QString title_;          // the program's name, or the name of the plan last applied

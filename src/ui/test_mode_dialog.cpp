@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "service/colours.h"
 #include "service/monitor.h"
 #include "ui/controls.h"
 #include "ui/lamp.h"
@@ -83,7 +82,7 @@ QWidget* TestModeDialog::build_battery_frame() {
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(8);
   battery_edit_ = make_text("Text5", QStringLiteral("0"), kTextWidth, frame);
-  charge_lamp_ = new Lamp("Shape1", kGreen, frame);
+  charge_lamp_ = new Lamp("Shape1", kLampGreen, frame);
   grid->addWidget(make_label("Label6", "AD 值", frame), 0, 0);
   grid->addWidget(battery_edit_, 0, 1);
   grid->addWidget(make_label("Label5", "充电", frame), 1, 0);
@@ -105,15 +104,15 @@ void TestModeDialog::send(MonitorButton button) {
   start_exchange(std::make_unique<MonitorCommand>(button));
 }
 
-void TestModeDialog::decode_monitor_packet(const RxData& rx_data) {
-  const MonitorView view = m27::decode_monitor_packet(rx_data);
+void TestModeDialog::decode_monitor_packet(const Frame& packet) {
+  const MonitorView view = m27::decode_monitor_packet(packet);
   if (const auto* rssi = std::get_if<RssiMonitor>(&view)) {
     rssi_edit_->setText(text_of(rssi->rssi));
     snr_edit_->setText(text_of(rssi->snr));
     afc_edit_->setText(text_of(rssi->afc));
     audio_edit_->setText(text_of(rssi->audio));
   } else if (const auto* battery = std::get_if<BatteryMonitor>(&view)) {
-    charge_lamp_->set_fill_colour(battery->charge_lamp);
+    charge_lamp_->set_fill_colour(battery->charging ? kLampRed : kLampGreen);
     battery_edit_->setText(text_of(battery->battery_level));
   }
 }

@@ -5,8 +5,8 @@
 // AFC and the audio level, the battery group the AD value and the charge lamp,
 // red while charging. Closing the dialog does not stop a stream.
 
+#include "link/frame.h"
 #include "service/monitor_command.h"
-#include "service/rx_data.h"
 #include "ui/service_dialog.h"
 
 class QLineEdit;
@@ -27,7 +27,7 @@ class TestModeDialog : public ServiceDialog {
   void start_battery() { send(MonitorButton::StartBattery); }
   void stop_battery() { send(MonitorButton::StopBattery); }
   // Shows one packet of a stream; a packet of another kind shows nothing.
-  void decode_monitor_packet(const RxData& rx_data);
+  void decode_monitor_packet(const Frame& packet);
 
  protected:
   void enable_buttons() override;

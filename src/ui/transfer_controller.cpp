@@ -16,6 +16,7 @@
 #include "ui/exchange_controller.h"
 #include "ui/file_controller.h"
 #include "ui/settings.h"
+#include "ui/sheet_history.h"
 
 namespace m27 {
 namespace {
@@ -38,11 +39,11 @@ std::filesystem::path backups() {
 
 }  // namespace
 
-TransferController::TransferController(Sheet& sheet, ExchangeController& exchanges,
+TransferController::TransferController(Editor editor, ExchangeController& exchanges,
                                        FileController& files, MessageBoxes& boxes, Menu menu,
                                        QObject* parent)
     : QObject(parent),
-      sheet_(sheet),
+      editor_(std::move(editor)),
       exchanges_(exchanges),
       files_(files),
       boxes_(boxes),
@@ -53,13 +54,28 @@ TransferController::TransferController(Sheet& sheet, ExchangeController& exchang
 }
 
 void TransferController::start_write() {
-  exchanges_.start(std::make_unique<WriteTransfer>(sheet_),
-                   {{}, [this](bool ok) { read_back_written(ok); }, {}});
+  PreparedWrite prepared;
+  editor_.history.edit(QStringLiteral("开始写频"), [&] {
+    commit_tone_editors(editor_.sheet, editor_.grid);
+    prepared = prepare_write(editor_.sheet);
+    editor_.sheet = prepared.sheet;
+  });
+  editor_.render();
+  if (const Message* refusal = prepared.refusal()) {
+    exchanges_.show(*refusal);
+    return;
+  }
+  auto plan = std::get<WritePlan>(std::move(prepared.outcome));
+  exchanges_.start(
+      std::make_unique<WriteTransfer>(std::move(plan)),
+      {{},
+       [this, written = std::move(prepared.sheet)](bool ok) { read_back_written(written, ok); },
+       {}});
 }
 
 void TransferController::start_read() {
   files_.settle_unsaved_changes([this] {
-    exchanges_.start(std::make_unique<ReadTransfer>(sheet_),
+    exchanges_.start(std::make_unique<ReadTransfer>(editor_.sheet),
                      {{}, [this](bool ok) { back_up_read(ok); }, {}});
   });
 }
@@ -67,16 +83,17 @@ void TransferController::start_read() {
 void TransferController::back_up_read(bool ok) {
   if (!ok || !menu_.backup_after_read->isChecked()) return;
   const auto folder = backups();
-  const auto saved = save_backup(folder, local_time(std::chrono::system_clock::now()), sheet_);
+  const auto saved =
+      save_backup(folder, local_time(std::chrono::system_clock::now()), editor_.sheet);
   if (!saved) exchanges_.show(backup_failure(folder, saved.reason()));
 }
 
-void TransferController::read_back_written(bool ok) {
+// Against what was written, whatever the grid shows by the time the radio has been read.
+void TransferController::read_back_written(const Sheet& written, bool ok) {
   if (!ok || !menu_.verify_after_write->isChecked()) return;
-  // What was written, whatever the grid shows by the time the radio has been read.
   exchanges_.start(std::make_unique<ReadTransfer>(startup_sheet()),
                    {{},
-                    [this, written = sheet_](bool read) { check_read_back(written, read); },
+                    [this, written](bool read) { check_read_back(written, read); },
                     [this](const Sheet& read) { read_back_ = read; }});
 }
 

@@ -6,8 +6,10 @@
 // off by default). Both settings are remembered.
 
 #include <QObject>
+#include <functional>
 
 #include "channels/sheet.h"
+#include "ui/grid_state.h"
 #include "ui/message_boxes.h"
 
 class QAction;
@@ -16,21 +18,32 @@ namespace m27 {
 
 class ExchangeController;
 class FileController;
+class SheetHistory;
 
 class TransferController : public QObject {
   Q_OBJECT
 
  public:
+  // The window's sheet with the grid's state over it, their undo steps and how they are shown
+  // again: a write snaps the sheet and sends it, a read replaces it.
+  struct Editor {
+    Sheet& sheet;
+    GridState& grid;
+    SheetHistory& history;
+    std::function<void()> render;
+  };
   struct Menu {
     QAction* open_backups;
     QAction* backup_after_read;
     QAction* verify_after_write;
   };
 
-  // `sheet` is the window's: a write sends it, a read replaces it.
-  TransferController(Sheet& sheet, ExchangeController& exchanges, FileController& files,
+  TransferController(Editor editor, ExchangeController& exchanges, FileController& files,
                      MessageBoxes& boxes, Menu menu, QObject* parent);
 
+  // The grid becomes what the write sends (frequencies moved onto their rasters and formatted,
+  // the open tone editors committed), one undoable step when it changes anything, whether or
+  // not the check before the write then refuses it.
   void start_write();
   // A read may replace an edited sheet: it asks first. Its sheet is applied as one undoable
   // step when, and only when, it completes.
@@ -38,11 +51,11 @@ class TransferController : public QObject {
 
  private:
   void back_up_read(bool ok);
-  void read_back_written(bool ok);
+  void read_back_written(const Sheet& written, bool ok);
   void check_read_back(const Sheet& written, bool ok);
   void open_backup_folder();
 
-  Sheet& sheet_;
+  Editor editor_;
   ExchangeController& exchanges_;
   FileController& files_;
   MessageBoxes& boxes_;

@@ -52,28 +52,28 @@ TEST(ConsolePlayer, TransfersPrintTheWindowsMessagesAndProgressOnATerminal) {
       {true, kSilentAfterSix, progress_line("正在写频......", 156, 6, 36) + kNoAnswer},
   };
   for (const auto& c : kCases) {
-    Sheet sheet = startup_sheet();
     fake::Radio radio(fake::default_memory(), {false, std::chrono::milliseconds(30), c.fault});
     VirtualPair pair(radio);
-    pair.start(transfer(c.write, sheet));
+    pair.start(transfer(c.write, startup_sheet()));
     pair.run(10min);
     EXPECT_EQ(play(pair.events, {true, {}}), Streams("", c.err)) << c.write;
   }
 }
 
-TEST(ConsolePlayer, AMessageEndsAnOpenProgressLineAndDataGoesToTheOutput) {
+TEST(ConsolePlayer, TheEndOfASequenceEndsItsProgressLineAndDataGoesToTheOutput) {
   const std::vector<Event> events = {
-      Began{Exchange::Read},           Progress{0, 75}, Progress{3, 75},
-      Notice{attention("请设置串口")}, Progress{6, 75}, Ended{Ending::NoAnswer},
+      Began{Exchange::Read},
+      Progress{0, 75},
+      Progress{3, 75},
+      Finished{Ending::ReadError, {attention("请设置串口"), {"读频出错", "读频出错"}}},
   };
-  EXPECT_EQ(
-      play(events, {true, {}}).second,
-      "\r正在读频...... 0/75\r正在读频...... 3/75\n注意: 请设置串口\n\r正在读频...... 6/75\n");
-  EXPECT_EQ(play(events, {false, {}}).second, "注意: 请设置串口\n");
+  EXPECT_EQ(play(events, {true, {}}).second,
+            "\r正在读频...... 0/75\r正在读频...... 3/75\n注意: 请设置串口\n读频出错: 读频出错\n");
+  EXPECT_EQ(play(events, {false, {}}).second, "注意: 请设置串口\n读频出错: 读频出错\n");
   const std::vector<Event> packets = {
-      MonitorPacket{{1, 40, 0x01, 0x2C, 0x00, 0x05, 9}},
-      MonitorPacket{{7, 1, 2, 3}},  // no monitor packet: nothing
-      MonitorPacket{{2, 1, 0x03, 0xE8}},
+      MonitorPacket{{0x44, {1, 40, 0x01, 0x2C, 0x00, 0x05, 9}}},
+      MonitorPacket{{0x44, {7, 1, 2, 3}}},  // no monitor packet: nothing
+      MonitorPacket{{0x44, {2, 1, 0x03, 0xE8}}},
   };
   EXPECT_EQ(play(packets, {false, monitor_line}), Streams("40 300 5 9\n1000 1\n", ""));
 }

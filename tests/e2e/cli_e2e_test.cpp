@@ -357,7 +357,7 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
        {nullptr, "rssi adjust --port /nonexistent/tty 42 256", 1,
         "注意: RSSI 输入错误，请重新输入\n"},
        {nullptr, "erase", 2, "m27: unknown command erase\ntry 'm27 --help'\n"},
-       // Checked once the port is open, yet before anything is sent.
+       // Checked before the port is even opened.
        {"--log", "write --port RADIO unsendable.m27", 1,
         "注意: 第3信道频率输入错误，请重新输入\n"}});
   logging->stop();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Feeds arbitrary bytes, "written" reports, timer events, starts and cancels to the link engine
+// Feeds arbitrary bytes, "written" reports, timer events, starts, cancels and interrupts to the
+// link engine
 // and checks what no radio may break: a running sequence always has a deadline no further away
 // than one attempt, and every deadline is kept (the sanitizers watch every buffer).
 
@@ -10,6 +11,7 @@
 #include "channels/sheet.h"
 #include "link/link.h"
 #include "link/read_transfer.h"
+#include "link/write_plan.h"
 #include "link/write_transfer.h"
 
 namespace m27 {
@@ -23,6 +25,7 @@ constexpr Duration kLongestAttempt = kByteTime * 21 + 5s;
 
 struct Driver {
   Sheet sheet = startup_sheet();
+  WritePlan plan = std::get<WritePlan>(prepare_write(sheet).outcome);
   Link link;
   TimePoint now{};
 
@@ -69,10 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (kind == 2) link.on_written(driver.now);
     if (kind == 3) driver.advance(std::chrono::milliseconds(arg * 7));
     if (kind == 4) driver.advance(std::chrono::milliseconds(arg * 211));
-    if (kind == 5 && arg % 2) link.start(driver.now, std::make_unique<WriteTransfer>(driver.sheet));
+    if (kind == 5 && arg % 2) link.start(driver.now, std::make_unique<WriteTransfer>(driver.plan));
     if (kind == 5 && arg % 2 == 0)
       link.start(driver.now, std::make_unique<ReadTransfer>(driver.sheet));
-    if (kind == 6) link.cancel();
+    if (kind == 6 && arg % 2) link.cancel();
+    if (kind == 6 && arg % 2 == 0) link.interrupt();
     if (kind == 7 && arg % 8 == 7) link.on_port_lost();
     if (kind == 7 && arg % 8 != 7) link.set_port_open(arg % 4 != 0);
     driver.settle();

@@ -6,7 +6,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 
-#include "channels/grid_edit.h"
+#include "ui/grid_state.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -29,7 +29,7 @@ class GridTest : public QObject {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     w->sheet().rows[4].rx_tone = "88.8";
-    clear_frequency_tab_stops(w->sheet());  // as after a file was opened: Tab skips both columns
+    set_frequency_tab_stops(w->grid_state(), false);  // as after a file was opened
     w->render_sheet();
     click(cell(*w, "Text2", 7));
     QVERIFY(cell(*w, "Text2", 7)->isHidden());
@@ -97,6 +97,12 @@ class GridTest : public QObject {
       rx_frequency->findChild<QMenu*>()->close();
     }
     QCOMPARE(text_of(w->sheet().rows[0].rx_frequency), QStringLiteral("1.21.21.2"));
+    // The standard shortcuts are the cell's own: select all and copy in one, paste in another.
+    QTest::keyClick(cell(*w, "Text1", 1), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(cell(*w, "Text1", 1), Qt::Key_C, Qt::ControlModifier);
+    cell(*w, "Text1", 2)->clear();
+    QTest::keyClick(cell(*w, "Text1", 2), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text_of(w->sheet().rows[2].rx_frequency), QStringLiteral("450.62500"));
     // Each fill button fills its own column from row 0 by the step; a start that is no number is
     // reported.
     const auto fill = [&w](const char* array, const char* start, const char* step,

@@ -8,9 +8,7 @@
 #include <QScrollBar>
 
 #include "channels/codec.h"
-#include "service/colours.h"
 #include "support/fake_radio_process.h"
-#include "ui/bgr_colour.h"
 #include "ui/lamp.h"
 #include "ui/radio_id_dialog.h"
 #include "ui/test_mode_dialog.h"
@@ -39,7 +37,7 @@ QLineEdit* text(const QWidget* dialog, const char* name) { return child<QLineEdi
 QString colour_name(const QColor& colour, const QWidget* dialog) {
   const auto* radio_id_dialog = qobject_cast<const RadioIdDialog*>(dialog);
   if (radio_id_dialog && colour == radio_id_dialog->preparing_colour()) return "preparing";
-  return colour == from_bgr(kGreen) ? "green" : colour == from_bgr(kRed) ? "red" : colour.name();
+  return colour == kLampGreen ? "green" : colour == kLampRed ? "red" : colour.name();
 }
 
 // What a dialog shows, in the order of its controls: the scrollbars' values, the fields' texts,
@@ -50,7 +48,7 @@ QString fields(const QWidget* dialog) {
     f << QString::number(bar->value());
   for (const QLineEdit* field : dialog->findChildren<QLineEdit*>()) f << field->text();
   for (const Lamp* lamp : dialog->findChildren<Lamp*>())
-    f << colour_name(from_bgr(lamp->fill_colour()), dialog);
+    f << colour_name(lamp->fill_colour(), dialog);
   if (dialog->objectName() == "Form6") {
     f << colour_name(text(dialog, "Text1")->palette().color(QPalette::Base), dialog);
   }

@@ -101,10 +101,10 @@ class StartupTest : public QObject {
       QCOMPARE(boxes.texts(), c.message ? QStringList{c.message} : QStringList{});
       if (c.message) QCOMPARE(boxes.shown[0].message, attention(c.message));
       w->progress_window()->ProgressBar1()->setValue(120);
-      w->status_refresh_timer()->arm(1000ms);
+      w->status_refresh_timer()->start();
       w->refresh_port_status();
       QCOMPARE(w->status_bar()->panel1(), opened ? "串口开" : "串口关闭");
-      QVERIFY(!w->status_refresh_timer()->enabled() &&
+      QVERIFY(!w->status_refresh_timer()->isActive() &&
               w->progress_window()->ProgressBar1()->value() == 0);
     }
   }
@@ -138,8 +138,9 @@ class StartupTest : public QObject {
     for (const QString by : {"Timer2", "background", "click", "key"}) {
       RecordingMessageBoxes boxes;
       const auto w = make_window(boxes);
-      QVERIFY(w->splash_timer()->enabled() && w->splash_timer()->interval() == 2000ms);
+      QVERIFY(!w->splash_timer()->isActive());
       w->show_splash();
+      QVERIFY(w->splash_timer()->isActive() && w->splash_timer()->intervalAsDuration() == 2000ms);
       const QPointer<Splash> splash = w->splash();
       QWidget* background = w->centralWidget();
       const QPoint spot(background->width() - 4, background->height() - 4);
@@ -151,6 +152,7 @@ class StartupTest : public QObject {
       if (by == "click") QTest::mouseClick(splash, Qt::LeftButton);
       if (by == "key") QTest::keyClick(splash, Qt::Key_Space);
       QVERIFY2(!splash || !splash->isVisible(), qPrintable(by));
+      QTRY_VERIFY(!w->splash_timer()->isActive());  // it runs only while the box is shown
       w->splash_timer_elapsed();
     }
   }
@@ -168,9 +170,9 @@ class StartupTest : public QObject {
       dialog.show();
       w->progress_window()->show();
       w->show_splash();
-      w->splash_timer()->set_enabled(false);
+      w->status_refresh_timer()->start();
       by_menu ? action(*w, "FormCancel")->trigger() : void(w->close());
-      QVERIFY(!w->status_refresh_timer()->enabled() && !w->splash_timer()->enabled());
+      QVERIFY(!w->status_refresh_timer()->isActive() && w->splash_held());
       QVERIFY(!w->splash() || !w->splash()->isVisible());
       QVERIFY(!w->close());  // asked again while the question is open: no second question
       QCOMPARE(boxes.shown.size(), 1u);
@@ -180,7 +182,7 @@ class StartupTest : public QObject {
       const bool runs = !yes;
       QVERIFY(w->isVisible() == runs && w->serial_port().is_open() == runs &&
               dialog.isVisible() == runs && w->progress_window()->isVisible() == runs);
-      QVERIFY(yes || (w->status_refresh_timer()->enabled() && w->splash_timer()->enabled()));
+      QVERIFY(yes || (w->status_refresh_timer()->isActive() && !w->splash_held()));
     }
   }
 

@@ -52,6 +52,11 @@ class TransferTest : public QObject {
     w->sheet() = varied_sheet();
     w->render_sheet();
     const QStringList table = shown_table(*w);
+    QStringList bar_ends;  // each transfer's bar reaches its own end
+    QProgressBar* bar = w->progress_window()->ProgressBar1();
+    connect(bar, &QProgressBar::valueChanged, bar, [&bar_ends, bar](int value) {
+      if (value == bar->maximum()) bar_ends << QString::number(value);
+    });
     w->write_button()->click();
     QCOMPARE(exchange_commands(*w), "off");
     QVERIFY(w->progress_window()->isVisible() &&
@@ -66,8 +71,9 @@ class TransferTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), (QStringList{"写频完成", "读写完成"}), kPatienceMs);
     QCOMPARE(boxes.shown.back().message.title, std::string("读频完成"));
     QCOMPARE(shown_table(*w), table);
+    QCOMPARE(bar_ends, (QStringList{"156", "75"}));
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件     "));
-    QVERIFY(w->status_refresh_timer()->enabled() && w->splash_timer()->enabled());
+    QVERIFY(w->status_refresh_timer()->isActive() && !w->splash_held());
     const QStringList kept = backups_.entryList(QDir::Files);
     QCOMPARE(kept.size(), 1);
     QFile backup(backups_.filePath(kept.value(0)));
@@ -75,6 +81,31 @@ class TransferTest : public QObject {
             backup.readAll().toStdString() == *channel_file_bytes(w->sheet()));
     action(*w, "undo")->trigger();
     QVERIFY(w->sheet() == startup_sheet());
+  }
+
+  // A frequency on neither raster, then 开始写频 with the port closed: the grid shows what the
+  // write would send, one step that Ctrl+Z takes back; one box, nothing on the line.
+  void a_write_snaps_the_grid_and_a_closed_port_refuses_it_once() {
+    PseudoTerminal pty;
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, com1_on(pty.device()));
+    w->choose_port(2);  // a port without a device: com1 is closed now
+    boxes.shown.clear();
+    QLineEdit* frequency = cell(*w, "Text1", 0);
+    frequency->clear();
+    QTest::keyClicks(frequency, "450.1374");
+    w->write_button()->click();
+    QCOMPARE(frequency->text(), QStringLiteral("450.13500"));
+    QCOMPARE(boxes.shown.size(), 1u);
+    QCOMPARE(boxes.shown[0].message, attention("请设置串口"));
+    QVERIFY(exchange_commands(*w) == "on" && w->windowTitle().endsWith(" *"));
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QTest::keyClick(frequency, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(frequency->text(), QStringLiteral("450.1374"));
+    char byte;
+    fcntl(pty.master(), F_SETFL, O_NONBLOCK);
+    QCOMPARE(::read(pty.master(), &byte, 1), -1);
   }
 
   // The read-back after a write names what the radio did not keep, and backs nothing up; the
@@ -128,11 +159,11 @@ class TransferTest : public QObject {
     boxes.close_oldest();
     QCOMPARE(boxes.shown.back().message, (Message{"读频出错", "读频出错"}));
     QCOMPARE(w->status_bar()->panel1(), QStringLiteral("读频出错"));
-    QVERIFY(exchange_commands(*w) == "on" && w->splash_timer()->enabled());
+    QVERIFY(exchange_commands(*w) == "on" && !w->splash_held());
     // Rows 0 and 1 came from the radio before it fell silent: the grid shows none of them.
     QCOMPARE(shown_table(*w), before);
     boxes.close_oldest();
-    QVERIFY(w->status_refresh_timer()->enabled());
+    QVERIFY(w->status_refresh_timer()->isActive());
   }
 
   void closing_the_progress_window_ends_the_read_at_once() {
@@ -145,7 +176,7 @@ class TransferTest : public QObject {
     QCOMPARE(boxes.texts(), QStringList{"读频出错"});
     QVERIFY(!w->exchange_running() && exchange_commands(*w) == "on");
     QCOMPARE(w->progress_window()->ProgressBar1()->value(), 0);
-    QVERIFY(w->status_refresh_timer()->enabled() && w->splash_timer()->enabled());
+    QVERIFY(w->status_refresh_timer()->isActive() && !w->splash_held());
   }
 
   // A read and a monitor stream wait for a reply that never comes; the exit ends the exchange,

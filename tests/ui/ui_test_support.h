@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "channels/options.h"
-#include "ui/form_timer.h"
 #include "ui/main_window.h"
 #include "ui/progress_window.h"
 #include "ui/status_bar.h"

@@ -31,12 +31,11 @@ ChannelRecord channel_record(std::string_view text) {
   return record;
 }
 
-// A sheet of the given mode with row kRow holding `line`, put through `commit_edits` as a write
-// does.
+// A sheet of the given mode with row kRow holding `line`, normalised as a write does.
 Sheet sheet_with(ToneMode mode, std::string_view line) {
   Sheet sheet = startup_sheet_in(mode);
   set_line(sheet.rows[kRow], kRowFields, line);
-  commit_edits(sheet);
+  normalise_frequencies(sheet);
   return sheet;
 }
 
@@ -69,10 +68,8 @@ TEST(Codec, ChannelRecordsEncodeAndDecodeByteForByte) {
     }
     if (c.way == kEncode) continue;
     Sheet sheet = sheet_with(c.mode, "450|450|OFF|OFF|窄带");
-    sheet.rows[kRow].tx_tone_editor = "D023";  // editors left open before the read
-    sheet.rows[kRow].rx_tone_editor = "67.0";
     decode_channel(sheet, kRow, channel_record(c.record));
-    commit_edits(sheet);  // the read ends with it
+    normalise_frequencies(sheet);  // the read ends with it
     EXPECT_EQ(line_of(sheet.rows[kRow], kRowFields), c.row) << c.record;
     EXPECT_EQ(line_of(sheet.rows[kRow - 1], kRowFields), "455.12500|455.12500|OFF|OFF|窄带");
   }

@@ -190,7 +190,7 @@ TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePla
       {grid("1,450,I023,450,OFF,宽带"), "第2行第3列（接收亚音）：“I023”不是普通模式的亚音"},
       {grid("1,450,OFF,300,OFF,宽带"), "第2行第4列（发射频率）：“300”超出电台能存放的发射频率"},
       {grid("1,450,OFF,450,67.05,宽带"), "第2行第5列（发射亚音）：“67.05”不是普通模式的亚音"},
-      {grid("1,450,OFF,450,OFF,wïde"), "第2行第6列（带宽）：“wïde”不是带宽（宽带或窄带）"},
+      {grid("1,450,OFF,450,OFF,w£de"), "第2行第6列（带宽）：“w£de”不是带宽（宽带或窄带）"},
       {grid("1,450,OFF,450,OFF,😀\U00100000"),
        "第2行第6列（带宽）：“😀\U00100000”不是带宽（宽带或窄带）"},
       {grid("2,450,OFF,450,OFF,宽带"), "第2行第1列（信道）：信道号应为1"},
@@ -210,6 +210,13 @@ TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePla
       {"Frequency,Tone,CrossMode\r\n440,Cross,Tone",
        "第2行第3列（CrossMode）：“Tone”不是X->Y（X、Y为Tone、DTCS或空）"},
       {"Frequency,Mode\r\n440,\xE5\xAE\x41", "第2行第2列（Mode）：“瀹A”不是FM或NFM"},
+      {"Frequency,Duplex,Offset\r\n440,-,440",
+       "第2行第3列（Offset）：“000.00000”超出电台能存放的发射频率"},
+      {"Frequency,Duplex,Offset\r\n440,-,440.00001",
+       "第2行第3列（Offset）：“-000.00001”超出电台能存放的发射频率"},
+      {"Frequency,Tone\r\n440,Loud",
+       "第2行第2列（Tone）：“Loud”不是空、Tone、TSQL、DTCS、Cross、TSQL-R或DTCS-R"},
+      {"Frequency,Mode\r\n440,\xE5\x41", "第2行第2列（Mode）：“錋”不是FM或NFM"},
       {"\xFF\xFF\r\n", "文件既不是UTF-8也不是GBK文字"},
   };
   for (const Case& c : kCases) {

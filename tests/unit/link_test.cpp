@@ -8,8 +8,6 @@
 
 #include "hex.h"
 #include "link/read_transfer.h"
-#include "link/requests.h"
-#include "link/write_transfer.h"
 #include "service/monitor_command.h"
 #include "virtual_pair.h"
 
@@ -92,8 +90,7 @@ TEST(Link, EachRadioEndsTheSequenceAsItShouldAndInTime) {
     VirtualPair pair(radio);
     pair.byte_by_byte = c.byte_by_byte;
     pair.written_reports = !c.wedged_port;
-    Sheet sheet = startup_sheet();
-    pair.start(transfer(c.write, sheet));
+    pair.start(transfer(c.write, startup_sheet()));
     pair.run();
     EXPECT_EQ(pair.requests.size(), c.requests) << c.name;
     EXPECT_EQ(pair.finished(), !c.failed_at) << c.name;
@@ -103,14 +100,53 @@ TEST(Link, EachRadioEndsTheSequenceAsItShouldAndInTime) {
   }
 }
 
-TEST(Link, ClosedPortShowsItsMessageForEverySend) {
-  Sheet sheet = startup_sheet();
-  const Outcome r = run(ScriptedRadio(working()), std::make_unique<WriteTransfer>(sheet), false);
-  const std::string no_port = "message 请设置串口 | 注意 | !";
-  EXPECT_EQ(Script(r.script.begin() + 3, r.script.begin() + 7),
-            (Script{no_port, no_port, no_port, "ended no answer"}));
-  EXPECT_TRUE(r.requests.empty());
-  EXPECT_EQ(r.finished_at, 15s);
+// Nothing is queued: a reading sequence asks for the port to be opened, one that sends the radio
+// something for a port to be set.
+TEST(Link, AClosedPortRefusesASequenceAtOnceWithItsOwnMessage) {
+  const Script kOpenThePort = {"ended refused", "message 请打开通信端口 | "};
+  const Script kSetThePort = {"ended refused", "message 请设置串口 | 注意 | !"};
+  std::pair<std::unique_ptr<Operation>, Script> cases[] = {
+      {transfer(false, startup_sheet()), kOpenThePort},
+      {transfer(true, startup_sheet()), kSetThePort},
+      {std::make_unique<MonitorCommand>(MonitorButton::StartRssi), kSetThePort},
+  };
+  for (auto& [operation, script] : cases) {
+    ScriptedRadio radio(working());
+    VirtualPair pair(radio);
+    pair.link.set_port_open(false);
+    EXPECT_TRUE(pair.start(std::move(operation)));
+    EXPECT_EQ(script_of(pair.events), script);
+    EXPECT_TRUE(pair.requests.empty() && !pair.link.busy() && !pair.link.monitoring());
+  }
+}
+
+// The exchange in flight ends as it would (its reply taken, or its attempt timed out), then the
+// sequence: nothing more is sent, no attempt repeated, no sheet handed out.
+TEST(Link, AnInterruptedSequenceEndsAfterTheExchangeInFlight) {
+  struct Case {
+    const char* name;
+    ScriptedRadio::Script radio;
+    Duration interrupt_at;
+    std::size_t requests;
+    Duration finished_at;
+  };
+  const Case kCases[] = {
+      // An exchange takes 40 ms: the fifth request goes out at 160 ms, its reply comes at 200.
+      {"answering", working(), 190ms, 5, 200ms},
+      {"silent", answering(0), 10ms, 1, 1s + line(6)},
+  };
+  for (const auto& c : kCases) {
+    ScriptedRadio radio(c.radio);
+    VirtualPair pair(radio);
+    pair.start(std::make_unique<ReadTransfer>(startup_sheet()));
+    pair.wait(c.interrupt_at);
+    pair.link.interrupt();
+    pair.run();
+    EXPECT_EQ(pair.requests.size(), c.requests) << c.name;
+    EXPECT_EQ(pair.finished_at(), c.finished_at) << c.name;
+    EXPECT_EQ(script_of(pair.events).back(), "ended interrupted") << c.name;
+    EXPECT_EQ(sheet_read(pair.events), std::nullopt) << c.name;
+  }
 }
 
 // Two packets in one burst; the radio then sends the first `trailing` bytes of another frame
@@ -127,7 +163,7 @@ TEST(Link, FramesInOneBurstAreTakenOnceEachAndBytesAfterAReplyNeverReachIt) {
   monitor.wait(1s);
   const auto packets = monitor.all<MonitorPacket>();
   ASSERT_EQ(packets.size(), 2u);
-  EXPECT_EQ(hex(packets[1].rx_data), "02 01 03 E8 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+  EXPECT_EQ(packets[1].packet, (Frame{0x3D, {2, 1, 0x03, 0xE8}}));
 
   const auto clean = clean_read();
   ASSERT_TRUE(clean);
@@ -173,19 +209,13 @@ TEST(Link, AStreamTheLinkStartedIsStoppedBeforeAnythingElseIsAsked) {
   EXPECT_FALSE(pair.link.stream_may_run());
 }
 
-// Nothing done to the sheet, and no second sequence, changes what a running write sends.
-TEST(Link, AWritesFramesAreFixedWhenItBeginsAndASecondSequenceIsRefused) {
-  Sheet sheet = startup_sheet();
-  Sheet untouched = sheet;
-  const Outcome expected =
-      run(ScriptedRadio(working()), std::make_unique<WriteTransfer>(untouched));
+TEST(Link, ASecondSequenceIsRefusedWhileOneRuns) {
+  const Outcome expected = run(ScriptedRadio(working()), transfer(true, startup_sheet()));
   ScriptedRadio radio(working());
   VirtualPair pair(radio);
-  ASSERT_TRUE(pair.start(std::make_unique<WriteTransfer>(sheet)));
+  ASSERT_TRUE(pair.start(transfer(true, startup_sheet())));
   pair.wait(300ms);  // some records are out
-  EXPECT_FALSE(pair.start(std::make_unique<ReadTransfer>(sheet)));
-  for (auto& row : sheet.rows) row.rx_frequency = row.tx_frequency = "4x";  // half-typed
-  sheet.channel_total = "abc";
+  EXPECT_FALSE(pair.start(std::make_unique<ReadTransfer>(startup_sheet())));
   pair.run();
   EXPECT_EQ(pair.requests, expected.requests);
   EXPECT_EQ(pair.finished(), true);
@@ -198,8 +228,8 @@ TEST(Link, ALostPortEndsTheSequenceAtOnceAndIsNamed) {
   pair.wait(200ms);
   pair.lose_port();
   const Script script = script_of(pair.events);
-  EXPECT_EQ(Script(script.end() - 3, script.end()),
-            (Script{"ended port lost", "port lost 串口已断开，请检查数据线", "failed"}));
+  EXPECT_EQ(Script(script.end() - 2, script.end()),
+            (Script{"ended port lost", "port lost 串口已断开，请检查数据线"}));
   EXPECT_EQ(pair.finished_at(), 200ms);
   EXPECT_EQ(sheet_read(pair.events), std::nullopt);
 }

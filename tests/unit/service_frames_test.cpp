@@ -12,12 +12,7 @@
 namespace m27 {
 namespace {
 
-RxData rx_data_of(std::initializer_list<std::uint8_t> data, std::uint8_t rest = 0) {
-  RxData rx_data;
-  rx_data.fill(rest);  // what a longer, older frame left behind
-  std::copy(data.begin(), data.end(), rx_data.begin());
-  return rx_data;
-}
+Frame reply_of(std::initializer_list<std::uint8_t> data) { return Frame{0x44, data}; }
 
 TEST(ServiceFrames, RequestsAreByteExact) {
   const std::pair<Frame, const char*> kCases[] = {
@@ -29,34 +24,30 @@ TEST(ServiceFrames, RequestsAreByteExact) {
   for (const auto& [frame, bytes] : kCases) EXPECT_EQ(hex(wire_bytes(frame)), bytes);
 }
 
-// Inside the scrollbars' range and at both ends; below 21 and above 99 the text says so and the
-// scrollbar stops at its end.
-TEST(ServiceFrames, RssiShowsBytesTwoAndThreeWithinTheScrollbarsRange) {
-  const std::tuple<std::uint8_t, std::uint8_t, RssiFields> kCases[] = {
-      {50, 60, {50, "50", 60, "60"}},
-      {21, 99, {21, "21", 99, "99"}},
-      {20, 0, {21, "20", 21, "0"}},
-      {100, 255, {99, "100", 99, "255"}},
-  };
-  for (const auto& [narrow, wide, shown] : kCases) {
-    EXPECT_EQ(decode_rssi(rx_data_of({0x77, 0x77, narrow, wide}, 0x77)), shown) << int{narrow};
-  }
+// Bytes two and three, whatever follows them; a reply without them is none.
+TEST(ServiceFrames, RssiIsDataBytesTwoAndThree) {
+  EXPECT_EQ(decode_rssi(reply_of({0x77, 0x77, 50, 60, 0x77})), (RssiValues{50, 60}));
+  EXPECT_EQ(decode_rssi(reply_of({0x77, 0x77, 0, 255})), (RssiValues{0, 255}));
+  EXPECT_EQ(decode_rssi(reply_of({0x77, 0x77, 50})), std::nullopt);
 }
 
-// RSSI: high bytes of 128 and more are unsigned. Battery: red only while charging (1). Type 0,
-// as rx_data is after "停止", and an unknown type show nothing.
+// RSSI: high bytes of 128 and more are unsigned. Battery: charging only at 1. Another type, and
+// a packet too short for its type, show nothing.
 TEST(ServiceFrames, EachMonitorPacketTypeShowsItsFields) {
-  const std::pair<RxData, MonitorView> kCases[] = {
-      {rx_data_of({1, 40, 0x01, 0x2C, 0x00, 0x05, 9}), RssiMonitor{"40", "300", "5", "9"}},
-      {rx_data_of({1, 255, 128, 0, 255, 255, 255}), RssiMonitor{"255", "32768", "65535", "255"}},
-      {rx_data_of({2, 1, 0x03, 0xE8}), BatteryMonitor{kRed, "1000"}},
-      {rx_data_of({2, 0, 0xC3, 0x50}), BatteryMonitor{kGreen, "50000"}},
-      {rx_data_of({2, 7, 0x00, 0x00}), BatteryMonitor{kGreen, "0"}},
-      {rx_data_of({0, 40, 1, 2, 3, 4, 5}), {}},
-      {rx_data_of({3, 40, 1, 2, 3, 4, 5}), {}},
+  const std::pair<Frame, MonitorView> kCases[] = {
+      {reply_of({1, 40, 0x01, 0x2C, 0x00, 0x05, 9}), RssiMonitor{"40", "300", "5", "9"}},
+      {reply_of({1, 255, 128, 0, 255, 255, 255}), RssiMonitor{"255", "32768", "65535", "255"}},
+      {reply_of({2, 1, 0x03, 0xE8}), BatteryMonitor{true, "1000"}},
+      {reply_of({2, 0, 0xC3, 0x50}), BatteryMonitor{false, "50000"}},
+      {reply_of({2, 7, 0x00, 0x00}), BatteryMonitor{false, "0"}},
+      {reply_of({0, 40, 1, 2, 3, 4, 5}), {}},
+      {reply_of({3, 40, 1, 2, 3, 4, 5}), {}},
+      {reply_of({1, 40, 0x01, 0x2C, 0x00, 0x05}), {}},
+      {reply_of({2, 1, 0x03}), {}},
+      {reply_of({}), {}},
   };
-  for (const auto& [rx_data, shown] : kCases) {
-    EXPECT_EQ(decode_monitor_packet(rx_data), shown) << hex(rx_data);
+  for (const auto& [packet, shown] : kCases) {
+    EXPECT_EQ(decode_monitor_packet(packet), shown) << hex(packet.data);
   }
 }
 
@@ -74,21 +65,20 @@ TEST(ServiceFrames, TypedValuesMustFitTheirBytes) {
   EXPECT_EQ(id_value("4294967296"), std::nullopt);  // one past the largest 32-bit ID
 }
 
-// '0' and '9' and their neighbours, backspace, delete; Enter moves on; no point, no line feed.
-TEST(ServiceFrames, IdKeysAreDigitsAndEditingKeys) {
-  const std::pair<int, KeyAction> kCases[] = {
-      {'0', KeyAction::Pass}, {'9', KeyAction::Pass},     {8, KeyAction::Pass},
-      {127, KeyAction::Pass}, {13, KeyAction::MoveFocus}, {'.', KeyAction::Drop},
-      {'/', KeyAction::Drop}, {':', KeyAction::Drop},     {10, KeyAction::Drop},
-  };
-  for (const auto& [key, action] : kCases) EXPECT_EQ(id_key_filter(key), action) << key;
+// Typed into the ID field: digits only; not their neighbours, a point, a line feed, nothing.
+TEST(ServiceFrames, TheIdFieldTakesDigitsOnly) {
+  for (const char* text : {"0", "9", "42"}) EXPECT_TRUE(id_input_allowed(text)) << text;
+  for (const char* text : {"", ".", "/", ":", "\n", "4a"}) {
+    EXPECT_FALSE(id_input_allowed(text)) << text;
+  }
 }
 
 // An ID is four bytes, most significant first. A write advances it, later in a series; past the
 // largest ID back to 0; a count that is no number starts again.
 TEST(ServiceFrames, AnIdIsFourBytesAndAWriteAdvancesItAndTheCount) {
-  EXPECT_EQ(decode_id(rx_data_of({0x12, 0x34, 0x56, 0x78}, 0x55)), "305419896");
-  EXPECT_EQ(decode_id(rx_data_of({0xFF, 0xFF, 0xFF, 0xFF}, 0x55)), "4294967295");
+  EXPECT_EQ(decode_id(reply_of({0x12, 0x34, 0x56, 0x78, 0x55})), "305419896");
+  EXPECT_EQ(decode_id(reply_of({0xFF, 0xFF, 0xFF, 0xFF})), "4294967295");
+  EXPECT_EQ(decode_id(reply_of({0x12, 0x34, 0x56})), std::nullopt);
   EXPECT_EQ(after_write(305419896, "41"), (IdFields{"305419897", "42"}));
   EXPECT_EQ(after_write(4294967295, "7"), (IdFields{"0", "8"}));
   EXPECT_EQ(after_write(5, "abc"), (IdFields{"6", "1"}));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What each edit of the window does to the sheet: committing, the fill buttons, the frequency
-// plans, the mode change, the tone editors, and the keys and pastes a frequency cell lets in.
+// What each edit of the window does to the sheet: normalising, the fill buttons, the frequency
+// plans, the mode change, the boxes of the edit frame, and the keys and pastes a frequency cell
+// lets in. (Tab stops and tone editors are the window's; its grid tests show them.)
 
 #include <gtest/gtest.h>
 
@@ -17,40 +18,13 @@
 namespace m27 {
 namespace {
 
-// A frequency click does what the commit does (and turns the receive tab stops on, below).
-TEST(ChannelTable, CommitMovesAndFormatsFrequenciesAndCommitsOpenToneEditors) {
-  for (const auto commit : {&commit_edits, &frequency_click}) {
-    Sheet sheet = startup_sheet();
-    set_line(sheet.rows[2], kRowFields, "451.003||OFF|OFF|窄带");
-    set_line(sheet.rows[7], kRowFields, "abc|450.0251|OFF|OFF|窄带");
-    sheet.rows[3].tx_tone_editor = "D023";
-    sheet.rows[5].rx_tone_editor = "67.0";
-    commit(sheet);
-    EXPECT_EQ(line_of(sheet.rows[2], kRowFields), "451.00000|000.00000|OFF|OFF|窄带");
-    EXPECT_EQ(line_of(sheet.rows[7], kRowFields), "abc|450.02500|OFF|OFF|窄带");
-    EXPECT_EQ(line_of(sheet.rows[3], kRowFields), "451.62500|451.62500|OFF|D023|窄带");
-    EXPECT_EQ(line_of(sheet.rows[5], kRowFields), "452.62500|452.62500|67.0|OFF|窄带");
-    for (const ChannelRow& row : sheet.rows) EXPECT_FALSE(row.tx_tone_editor || row.rx_tone_editor);
-  }
-}
-
-// After a file was opened Tab skips both frequency columns; each grid event turns some back on.
-TEST(ChannelTable, GridEventsTurnFrequencyTabStopsBackOn) {
-  // The event, and whether it turns the receive and the transmit tab stops on.
-  const std::tuple<void (*)(Sheet&), bool, bool> kCases[] = {
-      {frequency_click, true, false},
-      {receive_frequency_double_click, true, false},
-      {background_double_click, true, true},
-  };
-  for (const auto& [event, receive, transmit] : kCases) {
-    Sheet sheet = startup_sheet();
-    clear_frequency_tab_stops(sheet);
-    event(sheet);
-    for (const ChannelRow& row : sheet.rows) {
-      EXPECT_EQ(row.rx_tab_stop, receive);
-      EXPECT_EQ(row.tx_tab_stop, transmit);
-    }
-  }
+TEST(ChannelTable, NormalisingMovesAndFormatsFrequencies) {
+  Sheet sheet = startup_sheet();
+  set_line(sheet.rows[2], kRowFields, "451.003||OFF|OFF|窄带");
+  set_line(sheet.rows[7], kRowFields, "abc|450.0251|OFF|OFF|窄带");
+  normalise_frequencies(sheet);
+  EXPECT_EQ(line_of(sheet.rows[2], kRowFields), "451.00000|000.00000|OFF|OFF|窄带");
+  EXPECT_EQ(line_of(sheet.rows[7], kRowFields), "abc|450.02500|OFF|OFF|窄带");
 }
 
 // "接收" fills the receive column, "发射" the transmit column, in all 25 rows past the channel
@@ -78,8 +52,8 @@ TEST(ChannelTable, FillMakesASeriesFromRowZeroOrRefusesToStart) {
   }
 }
 
-// Every row holds tones, an open tone editor, wide band and unformatted frequencies, so that a
-// row the plan leaves alone can be told from one it fills; the radio options stay.
+// Every row holds tones, wide band and unformatted frequencies, so that a row the plan leaves
+// alone can be told from one it fills; the radio options stay.
 TEST(Plans, EachPlanFillsItsRowsWithNoTonesAndNarrowBandAndDisablesTheRest) {
   const std::tuple<const char*, const char*, const char*> kCases[] = {
       {"1:美国频率", "美国标准",
@@ -104,8 +78,6 @@ TEST(Plans, EachPlanFillsItsRowsWithNoTonesAndNarrowBandAndDisablesTheRest) {
     sheet.plan = plan;
     for (ChannelRow& row : sheet.rows) {
       set_line(row, kRowFields, "470.1|470.2|D023|67.0|宽带");
-      row.tx_tone_editor = "D025";
-      row.rx_tab_stop = row.tx_tab_stop = false;
     }
     EXPECT_EQ(apply_plan(sheet), title);
     std::istringstream words(frequencies);
@@ -119,15 +91,13 @@ TEST(Plans, EachPlanFillsItsRowsWithNoTonesAndNarrowBandAndDisablesTheRest) {
       EXPECT_EQ(line_of(row, kRowFields),
                 i < total ? f + "|" + f + "|OFF|OFF|窄带" : "470.10000|470.20000|D023|67.0|宽带")
           << plan << " row " << i;
-      EXPECT_EQ(row.tx_tone_editor, i < total ? "OFF" : "D025") << i;
       EXPECT_EQ(row.enabled, i < total) << plan << " row " << i;
-      EXPECT_TRUE(row.rx_tab_stop && row.tx_tab_stop);
     }
   }
 }
 
 // Shown again, the mode still resets the tones; the raster check and formatting run too.
-TEST(Options, ModeChangeTurnsEveryToneOffAndClosesEveryEditorKeepingTheRest) {
+TEST(Options, ModeChangeTurnsEveryToneOffKeepingTheRest) {
   const std::pair<const char*, ToneMode> kCases[] = {{"2:专业模式", ToneMode::Normal},
                                                      {"1:普通模式", ToneMode::Professional},
                                                      {"2:专业模式", ToneMode::Professional}};
@@ -137,83 +107,37 @@ TEST(Options, ModeChangeTurnsEveryToneOffAndClosesEveryEditorKeepingTheRest) {
     sheet.mode = mode;
     sheet.tone_mode = loaded_before;
     for (ChannelRow& row : sheet.rows) set_line(row, kRowFields, "451.003|450|D023|67.0|宽带");
-    sheet.rows[3].tx_tone_editor = "D025";
-    sheet.rows[20].rx_tone_editor = "71.9";
     change_mode(sheet);
     EXPECT_EQ(sheet.tone_mode, mode_of(mode));
     for (const ChannelRow& row : sheet.rows) {
       EXPECT_EQ(line_of(row, kRowFields), "451.00000|450.00000|OFF|OFF|宽带") << mode;
-      EXPECT_FALSE(row.tx_tone_editor || row.rx_tone_editor) << mode;
     }
     EXPECT_EQ(line_of(sheet, kOptionFields), std::string(mode) + "|禁止|开|关|1:美国频率|10");
   }
   EXPECT_EQ(mode_of("2:专业模式 "), ToneMode::Normal);  // only the very item is professional
 }
 
-// Frequencies are formatted without the raster check: by the transmit editor the receive column
-// only, by the receive editor both.
-TEST(GridEdit, OpeningAToneEditorFormatsAndCommitsTheOneOpenInItsColumnOnly) {
-  Sheet sheet = startup_sheet();
-  const auto editors = [&sheet](int rx, int tx) {
-    return sheet.rows[rx].rx_tone_editor.value_or("closed") + "|" +
-           sheet.rows[tx].tx_tone_editor.value_or("closed");
-  };
-  sheet.rows[1].rx_frequency = sheet.rows[1].tx_frequency = "451.003";
-  open_tx_tone_editor(sheet, 9);
-  EXPECT_EQ(sheet.rows[1].rx_frequency + " " + sheet.rows[1].tx_frequency, "451.00300 451.003");
-  sheet.rows[9].tx_tone_editor = "D026";  // the user's choice, not yet in the cell
-  open_rx_tone_editor(sheet, 5);
-  EXPECT_EQ(sheet.rows[1].tx_frequency, "451.00300");
-  sheet.rows[5].rx_tone_editor = "D025";
-  open_rx_tone_editor(sheet, 6);  // commits row 5's receive editor only
-  EXPECT_EQ(sheet.rows[5].rx_tone + "|" + sheet.rows[9].tx_tone, "D025|OFF");
-  EXPECT_EQ(editors(5, 9), "closed|D026");
-  EXPECT_EQ(editors(6, 9), "OFF|D026");
-  open_tx_tone_editor(sheet, 3);  // commits row 9's transmit editor only
-  EXPECT_EQ(sheet.rows[9].tx_tone, "D026");
-  EXPECT_EQ(editors(6, 9), "OFF|closed");
-  EXPECT_EQ(editors(6, 3), "OFF|OFF");
-}
-
 TEST(GridEdit, ChoosingATotalOrStepSetsItAndChecksFrequencies) {
   Sheet sheet = startup_sheet();
   sheet.rows[20].rx_frequency = "451.003";
   sheet.rows[20].rx_tone = "D023";  // a row out of use keeps its texts
-  choose_in_box(sheet, kChannelTotalBox, "10");
-  choose_in_box(sheet, kFillStepBox, "900");
+  choose_channel_total(sheet, "10");
+  choose_fill_step(sheet, "900");
   EXPECT_EQ(sheet.channel_total + " " + sheet.fill_step, "10 900");
   for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < 10) << i;
   EXPECT_EQ(sheet.rows[20].rx_frequency + " " + sheet.rows[20].rx_tone, "451.00000 D023");
-}
-
-TEST(GridEdit, AToneChoiceStaysInItsOpenEditorUntilItCommits) {
-  for (const bool open : {true, false}) {
-    Sheet sheet = startup_sheet();
-    if (open) {
-      open_tx_tone_editor(sheet, 4);
-      open_rx_tone_editor(sheet, 4);
-    }
-    choose_in_box(sheet, 4, "D023");
-    sheet.rows[7].rx_frequency = "451.003";
-    change_rx_tone_editor(sheet, 4, "67.0");  // checks and formats the frequencies too
-    EXPECT_EQ(sheet.rows[7].rx_frequency, "451.00000");
-    EXPECT_EQ(sheet.rows[4].tx_tone + " " + sheet.rows[4].rx_tone, "OFF OFF");
-    commit_edits(sheet);  // a closed editor changes no cell
-    EXPECT_EQ(sheet.rows[4].tx_tone + " " + sheet.rows[4].rx_tone, open ? "D023 67.0" : "OFF OFF");
-  }
   EXPECT_EQ(toggled_bandwidth("宽带"), "窄带");
   EXPECT_EQ(toggled_bandwidth(""), "宽带");  // neither text: becomes wide
 }
 
-// Enter moves on as Tab does; the neighbours of '0' and '9', Tab and line feed are dropped.
-TEST(GridEdit, ReceiveFrequencyKeysAndPastesPassDigitsPointAndEditingKeysOnly) {
-  for (int key = '0'; key <= '9'; ++key) EXPECT_EQ(frequency_key_action(key), KeyAction::Pass);
-  for (const int key : {int{'.'}, 8, 127}) EXPECT_EQ(frequency_key_action(key), KeyAction::Pass);
-  EXPECT_EQ(frequency_key_action(13), KeyAction::MoveFocus);
-  for (const int key : {int{'/'}, int{':'}, int{'a'}, 9, 10})
-    EXPECT_EQ(frequency_key_action(key), KeyAction::Drop) << key;
-  for (const char* text : {"462.5625", "45"}) EXPECT_TRUE(frequency_paste_allowed(text)) << text;
-  for (const char* text : {"1.2.3", " 450", ""}) EXPECT_FALSE(frequency_paste_allowed(text));
+// Typed or pasted: digits and one point; not their neighbours, a blank, a second point, nothing.
+TEST(GridEdit, AReceiveFrequencyTakesDigitsAndOnePoint) {
+  for (const char* text : {"462.5625", "45", "0", "9", "."}) {
+    EXPECT_TRUE(frequency_input_allowed(text)) << text;
+  }
+  for (const char* text : {"1.2.3", " 450", "", "/", ":", "a", "\t"}) {
+    EXPECT_FALSE(frequency_input_allowed(text)) << text;
+  }
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST(Validation, PreWriteCheckPassesSendableFrequenciesAndRefusesOthersByRow) {
     sheet.rows[6].rx_frequency = rx_frequency;
     sheet.rows[6].tx_frequency = tx_frequency;
     check_rasters(sheet);
-    commit_edits(sheet);
+    normalise_frequencies(sheet);
     EXPECT_EQ(shown(pre_write_check(sheet)), message) << rx_frequency << " " << tx_frequency;
   }
 }

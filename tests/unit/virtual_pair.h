@@ -49,6 +49,7 @@ class VirtualPair {
   // The cable is pulled.
   void lose_port() { link.on_port_lost(), drain(); }
 
+  // Whether the sequence completed, once it has finished.
   std::optional<bool> finished() const { return finished_; }
   std::optional<Duration> finished_at() const { return finished_at_; }
   template <typename E>
@@ -92,7 +93,7 @@ class VirtualPair {
         if (written_reports) link.on_written(now_);
       } else if (!std::holds_alternative<DiscardInput>(*e)) {
         if (auto* f = std::get_if<Finished>(&*e))
-          finished_ = f->ok, finished_at_ = now_ - TimePoint{};
+          finished_ = f->ok(), finished_at_ = now_ - TimePoint{};
         events.push_back(std::move(*e));
       }
     }
@@ -163,30 +164,34 @@ inline ScriptedRadio::Script answering(int answered = 1000, std::uint8_t total =
 
 inline ScriptedRadio silent_radio() { return ScriptedRadio(answering(0)); }
 
-// What the sequence reported, one line per event: "began read", "progress 0/75", "message
-// 读频出错 | 读频出错", "ended no answer"... Progress after 0 and the sheet read are left out;
-// tests check them apart.
+// What the sequence reported, one line per event: "began read", "progress 0/75", "ended read
+// error" and after it a line per message "message 读频出错 | 读频出错"... Progress after 0 and the
+// sheet read are left out; tests check them apart.
 struct EventLine {
-  std::string operator()(const Began& b) const {
-    return std::string("began ") + std::array{"read", "write", "query", "setting"}[int(b.exchange)];
+  std::vector<std::string> operator()(const Began& b) const {
+    return {std::string("began ") +
+            std::array{"read", "write", "query", "setting"}[int(b.exchange)]};
   }
-  std::string operator()(const Progress& p) const {
-    return p.done == 0 ? "progress 0/" + std::to_string(p.of) : "";
+  std::vector<std::string> operator()(const Progress& p) const {
+    if (p.done != 0) return {};
+    return {"progress 0/" + std::to_string(p.of)};
   }
-  std::string operator()(const Notice& m) const {
-    return "message " + m.message.text + " | " + m.message.title +
-           (m.message.icon == MessageIcon::Exclamation ? " | !" : "");
+  std::vector<std::string> operator()(const Finished& f) const {
+    std::vector<std::string> lines{std::string("ended ") +
+                                   std::array{"completed", "no answer", "read error",
+                                              "communication error", "refused", "port lost",
+                                              "interrupted"}[int(f.ending)]};
+    for (const Message& m : f.messages) {
+      lines.push_back("message " + m.text + " | " + m.title +
+                      (m.icon == MessageIcon::Exclamation ? " | !" : ""));
+    }
+    return lines;
   }
-  std::string operator()(const Ended& e) const {
-    return std::string("ended ") +
-           std::array{"completed",           "no answer", "read error",
-                      "communication error", "refused",   "port lost"}[int(e.ending)];
+  std::vector<std::string> operator()(const ReplyData&) const { return {"reply data"}; }
+  std::vector<std::string> operator()(const PortLost& p) const {
+    return {"port lost " + p.message.text};
   }
-  std::string operator()(const SheetChecked&) const { return "sheet checked"; }
-  std::string operator()(const ReplyData&) const { return "reply data"; }
-  std::string operator()(const PortLost& p) const { return "port lost " + p.message.text; }
-  std::string operator()(const Finished& f) const { return f.ok ? "finished" : "failed"; }
-  std::string operator()(const auto&) const { return ""; }
+  std::vector<std::string> operator()(const auto&) const { return {}; }
 };
 
 using Script = std::vector<std::string>;
@@ -194,7 +199,7 @@ using Script = std::vector<std::string>;
 inline Script script_of(const std::vector<Event>& events) {
   Script lines;
   for (const auto& e : events) {
-    if (auto line = std::visit(EventLine{}, e); !line.empty()) lines.push_back(line);
+    for (auto& line : std::visit(EventLine{}, e)) lines.push_back(std::move(line));
   }
   return lines;
 }
@@ -213,10 +218,10 @@ inline Script join(std::initializer_list<Script> parts) {
   return all;
 }
 
-// A write of `sheet`, or a read over it.
-inline std::unique_ptr<Operation> transfer(bool write, Sheet& sheet) {
-  if (write) return std::make_unique<WriteTransfer>(sheet);
-  return std::make_unique<ReadTransfer>(sheet);
+// A write of `sheet`, which the check must let through, or a read over it.
+inline std::unique_ptr<Operation> transfer(bool write, const Sheet& sheet) {
+  if (!write) return std::make_unique<ReadTransfer>(sheet);
+  return std::make_unique<WriteTransfer>(std::get<WritePlan>(prepare_write(sheet).outcome));
 }
 
 // One exchange sequence from its start to its end, the port open or not, the user cancelling

@@ -34,6 +34,11 @@ void LinkDriver::cancel() {
   pump();
 }
 
+void LinkDriver::interrupt() {
+  link_.interrupt();
+  pump();
+}
+
 void LinkDriver::on_ready_read() {
   const QByteArray bytes = port_.readAll();
   const std::span received(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
@@ -50,7 +55,6 @@ void LinkDriver::on_bytes_written() {
 }
 
 void LinkDriver::on_timeout() {
-  link_.set_port_open(port_.isOpen());
   link_.on_timer(now());
   pump();
 }

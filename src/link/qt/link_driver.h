@@ -23,8 +23,10 @@ class LinkDriver : public QObject {
 
   // Starts an exchange sequence; refused (false) while another one runs.
   bool start(std::unique_ptr<Operation> operation);
-  // Ends the running sequence through its cancel path (the progress window was closed).
+  // Ends the running sequence at once through its cancel path (the progress window was closed).
   void cancel();
+  // Ends the running sequence once the exchange in flight is over (see Link::interrupt).
+  void interrupt();
   bool busy() const { return link_.busy(); }
   // Whether a test-mode stream the link started may still run.
   bool stream_may_run() const { return link_.stream_may_run(); }

@@ -6,14 +6,14 @@
 
 namespace m27 {
 
-std::optional<bool> run_to_end(LinkDriver& driver, std::unique_ptr<Operation> operation,
-                               std::optional<std::chrono::milliseconds> patience) {
+std::optional<Ending> run_to_end(LinkDriver& driver, std::unique_ptr<Operation> operation,
+                                 std::optional<std::chrono::milliseconds> patience) {
   QEventLoop loop;
-  std::optional<bool> outcome;
+  std::optional<Ending> outcome;
   const auto connection =
       QObject::connect(&driver, &LinkDriver::reported, &loop, [&](const Event& e) {
         if (const auto* finished = std::get_if<Finished>(&e)) {
-          outcome = finished->ok;
+          outcome = finished->ending;
           loop.quit();
         }
       });

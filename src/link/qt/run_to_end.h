@@ -11,10 +11,10 @@
 
 namespace m27 {
 
-// Starts `operation` on `driver` and returns once it has finished: whether it succeeded. Nothing
-// when it could not start or `patience` ran out first (the link's own time-outs end every wait;
-// the patience only guards a bench against a broken build).
-std::optional<bool> run_to_end(LinkDriver& driver, std::unique_ptr<Operation> operation,
-                               std::optional<std::chrono::milliseconds> patience = std::nullopt);
+// Starts `operation` on `driver` and returns once it has finished: how it ended. Nothing when it
+// could not start or `patience` ran out first (the link's own time-outs end every wait; the
+// patience only guards a bench against a broken build).
+std::optional<Ending> run_to_end(LinkDriver& driver, std::unique_ptr<Operation> operation,
+                                 std::optional<std::chrono::milliseconds> patience = std::nullopt);
 
 }  // namespace m27

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/write_plan.h"
+
+#include "channels/channel_table.h"
+#include "channels/validation.h"
+#include "link/requests.h"
+
+namespace m27 {
+namespace {
+
+// Options, the 25 channels and the end packet; nothing when a record cannot be sent.
+std::optional<std::vector<Frame>> frames_of(const Sheet& sheet) {
+  std::vector<Frame> frames;
+  auto options = write_options_request(sheet);
+  if (!options) return std::nullopt;
+  frames.push_back(std::move(*options));
+  for (int row = 0; row < kRows; ++row) {
+    auto channel = write_channel_request(sheet, row);
+    if (!channel) return std::nullopt;
+    frames.push_back(std::move(*channel));
+  }
+  frames.push_back(end_request());
+  return frames;
+}
+
+}  // namespace
+
+PreparedWrite prepare_write(const Sheet& sheet) {
+  PreparedWrite prepared{sheet, Message{}};
+  check_rasters(prepared.sheet);
+  normalise_frequencies(prepared.sheet);
+  if (auto refusal = pre_write_check(prepared.sheet)) {
+    prepared.outcome = std::move(*refusal);
+  } else if (auto frames = frames_of(prepared.sheet)) {
+    prepared.outcome = WritePlan{std::move(*frames)};
+  } else {
+    // The check refuses every value a record cannot carry; this is the write's last guard.
+    prepared.outcome = Message{"通讯失败"};
+  }
+  return prepared;
+}
+
+}  // namespace m27
