@@ -7,13 +7,11 @@
 
 namespace m27 {
 
-// Exit status of a check: the port is fine but the radio did not answer properly.
-inline constexpr int kExitNoRadio = 4;
-
-// One line per step on standard output; exit status 0 when the radio answered, 1 when a port
-// step failed, 4 when it did not answer properly. --find (or no --port while com1 maps to
-// nothing): a check on every port where a cable can be, all at once; 0 when exactly one radio
-// answered, 3 when several did, 4 when none.
+// One line per step on standard output, "✓ " or "✗ " and its text; exit status 0 when the radio
+// answered, 1 when a port step failed, 4 when it did not answer properly. --find (and no --port
+// while com1 maps to nothing): the check on every port where a cable can be, all at once, one
+// line each, then where the radio is; 0 when exactly one radio answered, 3 when several did, 4
+// when none.
 int run(const CheckArgs& args, const PortMap& ports);
 
 }  // namespace m27

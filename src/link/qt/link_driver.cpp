@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/qt/link_driver.h"
 
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -10,6 +13,11 @@ namespace m27 {
 namespace {
 
 TimePoint now() { return Clock::now(); }
+
+std::span<const std::uint8_t> as_bytes(const QByteArray& bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+          static_cast<std::size_t>(bytes.size())};
+}
 
 }  // namespace
 
@@ -41,15 +49,15 @@ void LinkDriver::interrupt() {
 
 void LinkDriver::on_ready_read() {
   const QByteArray bytes = port_.readAll();
-  const std::span received(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                           static_cast<std::size_t>(bytes.size()));
-  port_trace().record(TraceDirection::Received, received);
-  link_.on_bytes(now(), received);
+  port_trace().record(TraceDirection::Received, as_bytes(bytes));
+  if (listener_) listener_->heard(now(), as_bytes(bytes));
+  link_.on_bytes(now(), as_bytes(bytes));
   pump();
 }
 
 void LinkDriver::on_bytes_written() {
   if (port_.bytesToWrite() > 0) return;
+  if (listener_) listener_->written(now());
   link_.on_written(now());
   pump();
 }
@@ -74,6 +82,7 @@ void LinkDriver::on_error(QSerialPort::SerialPortError error) {
 
 void LinkDriver::write(const std::vector<std::uint8_t>& bytes) {
   port_trace().record(TraceDirection::Sent, bytes);
+  if (listener_) listener_->sent(now(), bytes);
   const auto size = static_cast<qint64>(bytes.size());
   if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) port_lost();
 }
@@ -84,13 +93,32 @@ void LinkDriver::port_lost() {
   pump();
 }
 
+// A listener hears what the link throws away first: what the port has read and what the system
+// holds for it still (the settle window's echo may wait there when the program was slow).
+void LinkDriver::discard_input() {
+  if (listener_) {
+    QByteArray pending = port_.readAll();
+    int waiting = 0;
+    if (ioctl(static_cast<int>(port_.handle()), FIONREAD, &waiting) == 0 && waiting > 0) {
+      const qsizetype before = pending.size();
+      pending.resize(before + waiting);
+      const ssize_t got = read(static_cast<int>(port_.handle()), pending.data() + before,
+                               static_cast<std::size_t>(waiting));
+      pending.resize(before + std::max<qsizetype>(got, 0));
+    }
+    port_trace().record(TraceDirection::Received, as_bytes(pending));
+    listener_->heard(now(), as_bytes(pending));
+  }
+  port_.clear(QSerialPort::Input);
+  port_.readAll();
+}
+
 void LinkDriver::pump() {
   while (auto e = link_.poll()) {
     if (const auto* send = std::get_if<Send>(&*e)) {
       write(send->bytes);
     } else if (std::holds_alternative<DiscardInput>(*e)) {
-      port_.clear(QSerialPort::Input);
-      port_.readAll();
+      discard_input();
     } else {
       emit reported(*e);
     }
