@@ -25,7 +25,10 @@ class PortController : public QObject {
   SerialPort& serial_port() { return serial_; }
   // The port last chosen from the menu; 0 before the first choice.
   int port_no() const { return port_no_; }
-  // One item a port, its device as the status tip.
+  // The port the menu stands at: the last one chosen, com1 before any choice.
+  int selected_port() const;
+  // One item a port, its device and what the system tells of it as the status tip and tooltip,
+  // in the words of `m27 ports`.
   void build_menu(QMenu* menu);
   const std::array<QAction*, kLastPort>& menu_items() const { return items_; }
 
