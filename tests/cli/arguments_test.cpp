@@ -99,16 +99,14 @@ TEST(CliPorts, ALineSaysWhatIsKnownAndNamesACablesChip) {
   EXPECT_EQ(port_line(usb),
             "com2  /dev/ttyUSB0  CP2102 USB to UART, Silicon Labs, USB 10c4:ea60 (Silicon Labs "
             "CP210x), serial 0001, busy");
-  const struct {
-    quint16 vendor, product;
-    const char* chip;
-  } kChips[] = {{0x0403, 0x6001, "FTDI FT232"},
-                {0x067b, 0x2303, "Prolific PL2303"},
-                {0x1a86, 0x7523, "WCH CH340"},
-                {0x10c4, 0xea60, "Silicon Labs CP210x"},
-                {0x0403, 0x6015, ""},  // FTDI, but not the FT232R of the cables
-                {0x2303, 0x067b, ""}};
-  for (const auto& c : kChips) EXPECT_EQ(cable_chip(c.vendor, c.product), c.chip);
+  const std::tuple<quint16, quint16, const char*> kChips[] = {
+      {0x0403, 0x6001, "FTDI FT232"},
+      {0x067b, 0x2303, "Prolific PL2303"},
+      {0x1a86, 0x7523, "WCH CH340"},
+      {0x10c4, 0xea60, "Silicon Labs CP210x"},
+      {0x0403, 0x6015, ""},  // FTDI, but not the FT232R of the cables
+      {0x2303, 0x067b, ""}};
+  for (const auto& [vendor, product, chip] : kChips) EXPECT_EQ(cable_chip(vendor, product), chip);
   const PortDescription bare{16, "/dev/ttyS0", {}, {}, 0x0403, {}, {}, PortState::NoPermission};
   EXPECT_EQ(port_line(bare), "com16  /dev/ttyS0  no permission");  // half an ID says nothing
 }

@@ -415,8 +415,8 @@ TEST(CliCheck, TellsARadioFromAnEchoFromGarbageFromSilence) {
 }
 
 // The first port step that fails ends the check: a device that is not there (the ports that are
-// follow), a file, a port that maps to nothing, a port another program holds. Nothing is written
-// to what is no serial port.
+// follow), a port that maps to nothing, a file (nothing is written to it), a port another
+// program holds.
 TEST(CliCheck, EndsAtThePortStepThatFailsAndNamesWhoHoldsThePort) {
   QTemporaryDir dir;
   write_file(dir.filePath("shop.m27"), "a file\r\n");
@@ -430,13 +430,13 @@ TEST(CliCheck, EndsAtThePortStepThatFailsAndNamesWhoHoldsThePort) {
     std::string first_line;  // then the ports that exist, --port com5=RADIO among them
   } kNoPorts[] = {{"/dev/m27-none", "✗ 串口不存在：/dev/m27-none"},
                   {"com16", "✗ 串口不存在：com16"},
-                  {QString::fromStdString(file), "✗ 不是串口：" + file},
-                  {dir.path(), "✗ 不是串口：" + dir.path().toStdString()}};
+                  {QString::fromStdString(file), "✗ 不是串口：" + file}};
   for (const auto& c : kNoPorts) {
-    const auto out = m27({"--port", "com5=" + radio.device(), "check", "--port", c.port}).out;
-    EXPECT_TRUE(check_output(out, radio.device()).starts_with(c.first_line + "\n  现有串口：\n"))
-        << out;
-    EXPECT_NE(check_output(out, radio.device()).find("\n  com5  RADIO\n"), std::string::npos);
+    const Outcome refused = m27({"--port", "com5=" + radio.device(), "check", "--port", c.port});
+    const std::string out = check_output(refused.out, radio.device());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(out.starts_with(c.first_line + "\n  现有串口：\n")) << out;
+    EXPECT_NE(out.find("\n  com5  RADIO\n"), std::string::npos);
   }
   EXPECT_EQ(file_bytes(dir.filePath("shop.m27")), "a file\r\n");
   const std::string device = radio.device().toStdString();
