@@ -7,10 +7,10 @@
 
 namespace m27 {
 
-void LineListener::sent(TimePoint now, std::span<const std::uint8_t> request) {
+void LineListener::sent(TimePoint now, std::span<const std::uint8_t> bytes) {
   if (echo_cut_short()) other_bytes_ = true;
-  request_.assign(request.begin(), request.end());
-  left_line_ = now + kByteTime * static_cast<int>(request.size());
+  asked_ = std::ranges::equal(bytes, request_);
+  left_line_ = now + kByteTime * static_cast<int>(bytes.size());
   echoed_ = 0;
   echo_broken_ = false;
   rx_.reset();  // nothing reaches it before the request has settled, as in the link
@@ -19,7 +19,7 @@ void LineListener::sent(TimePoint now, std::span<const std::uint8_t> request) {
 void LineListener::written(TimePoint now) { left_line_ = std::max(left_line_, now); }
 
 void LineListener::heard(TimePoint now, std::span<const std::uint8_t> bytes) {
-  if (request_.empty()) return;
+  if (!asked_) return;
   for (std::uint8_t b : bytes) {
     if (reply_) return;
     hear(now, b);

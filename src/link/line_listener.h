@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "link/operation.h"
@@ -31,14 +32,17 @@ struct Heard {
 
 class LineListener {
  public:
-  // A frame with fewer data bytes than `min_reply_data` is no reply, as for the link.
-  explicit LineListener(int min_reply_data) : min_reply_data_(min_reply_data) {}
+  // Listens for the answers to `request`, the bytes it takes on the line. A frame with fewer data
+  // bytes than `min_reply_data` is no reply, as for the link.
+  LineListener(std::vector<std::uint8_t> request, int min_reply_data)
+      : request_(std::move(request)), min_reply_data_(min_reply_data) {}
 
-  // The request went to the port at `now`: once for each attempt.
-  void sent(TimePoint now, std::span<const std::uint8_t> request);
+  // Bytes went to the port at `now`: the request, once for each attempt, or another one (the
+  // stop of a test-mode stream), whose exchange is not listened to.
+  void sent(TimePoint now, std::span<const std::uint8_t> bytes);
   // The port has written everything it was given.
   void written(TimePoint now);
-  // Bytes came in at `now`. Bytes before the first request belong to nothing and are ignored.
+  // Bytes came in at `now`; heard only while the request is asked.
   void heard(TimePoint now, std::span<const std::uint8_t> bytes);
 
   // What was heard so far; a reply is final, the rest may still change.
@@ -48,11 +52,12 @@ class LineListener {
   void hear(TimePoint now, std::uint8_t b);
   bool echo_cut_short() const;
 
+  std::vector<std::uint8_t> request_;
   int min_reply_data_;
-  std::vector<std::uint8_t> request_;  // empty until the first request
-  TimePoint left_line_{};              // when the request's last byte left the line
-  std::size_t echoed_ = 0;             // how much of the request has come back so far
-  bool echo_broken_ = false;           // a byte that was no echo came first
+  bool asked_ = false;        // the request was the last bytes sent
+  TimePoint left_line_{};     // when the request's last byte left the line
+  std::size_t echoed_ = 0;    // how much of the request has come back so far
+  bool echo_broken_ = false;  // a byte that was no echo came first
   bool whole_echo_ = false;
   bool other_bytes_ = false;
   ReceiveMachine rx_;

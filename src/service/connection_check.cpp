@@ -11,7 +11,7 @@ Next AskForId::on_reply(const Frame&, std::vector<Event>&) { return Finished{}; 
 
 Finished AskForId::on_timeout() { return {Ending::NoAnswer, {}}; }
 
-LineListener id_listener() { return LineListener(kIdReplyData); }
+LineListener id_listener() { return LineListener(wire_bytes(read_id_request()), kIdReplyData); }
 
 AnswerLine answer_line(const Heard& heard) {
   switch (heard.answer) {

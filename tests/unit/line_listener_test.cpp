@@ -9,6 +9,7 @@
 #include "fake-radio/radio.h"
 #include "hex.h"
 #include "link/link.h"
+#include "service/connection_check.h"
 #include "service/radio_id.h"
 
 namespace m27 {
@@ -19,7 +20,7 @@ using namespace std::chrono_literals;
 const TimePoint kT0 = TimePoint{} + 1h;
 
 Heard listen_to(fake::Radio radio) {
-  LineListener listener(kIdReplyData);
+  LineListener listener = id_listener();
   const auto request = wire_bytes(read_id_request());
   for (int attempt = 0; attempt < 3 && listener.verdict().answer != Answer::Reply; ++attempt) {
     const TimePoint asked = kT0 + attempt * 1s;
@@ -66,12 +67,17 @@ TEST(LineListener, TellsAReplyFromAnEchoFromGarbageFromSilence) {
   }
 }
 
-// An echo is the request whole: the start of one, cut short, is data that makes no reply.
-TEST(LineListener, HalfAnEchoIsNoEcho) {
-  LineListener listener(kIdReplyData);
+// Only the request's own exchange is heard, not that of the stop the link may send first to a
+// test-mode stream it started. An echo is the request whole: the start of one is data that makes
+// no reply.
+TEST(LineListener, HearsTheRequestOnlyAndItsEchoWhole) {
+  LineListener listener = id_listener();
   const auto request = wire_bytes(read_id_request());
-  listener.sent(kT0, request);
-  listener.heard(kT0, std::span(request).first(3));
+  listener.sent(kT0, unhex("55 01 00 56"));
+  listener.heard(kT0 + 100ms, wire_bytes(make_frame(0x3D, {1, 40, 1, 44, 0, 5, 9})));
+  EXPECT_EQ(listener.verdict().answer, Answer::Nothing);
+  listener.sent(kT0 + 1s, request);
+  listener.heard(kT0 + 1s, std::span(request).first(3));
   EXPECT_EQ(listener.verdict().answer, Answer::Unreadable);
 }
 
