@@ -13,12 +13,8 @@
 namespace m27 {
 namespace {
 
-std::string shown(const CheckLine& line) {
-  return (line.passed ? "✓ " : "✗ ") + line.text.toStdString();
-}
-
 void print(const CheckLine& line) {
-  std::cout << shown(line) << '\n';
+  std::cout << marked(line).toStdString() << '\n';
   for (const QString& note : line.notes) std::cout << "  " << note.toStdString() << '\n';
 }
 
@@ -49,43 +45,34 @@ int check(const PortMap& ports, int port_no, const QString& device) {
   return answer.passed ? kExitSuccess : kExitNoRadio;
 }
 
-struct Searched {
-  std::unique_ptr<PortChecker> checker;
-  std::optional<Heard> heard;
-};
-
-// Every port where a cable can be, all at once; their lines in port order.
+// Every port where a cable can be, all at once.
 int search(const PortMap& ports) {
-  std::vector<Searched> searched;
+  std::vector<std::unique_ptr<PortChecker>> checkers;
+  std::vector<SearchedPort> searched;
   int asking = 0;
   QEventLoop loop;
   for (const PortDescription& port : ports_to_search(describe_ports(ports), ports)) {
-    searched.push_back({std::make_unique<PortChecker>(ports, port.port_no), std::nullopt});
-    QObject::connect(searched.back().checker.get(), &PortChecker::answered,
-                     [&, index = searched.size() - 1](const Heard& heard) {
-                       searched[index].heard = heard;
-                       if (--asking == 0) loop.quit();
-                     });
+    auto& checker = *checkers.emplace_back(std::make_unique<PortChecker>(ports, port.port_no));
+    QObject::connect(&checker, &PortChecker::answered, [&](const Heard& heard) {
+      const CheckLine line = line_of(heard);
+      searched.push_back({checker.port_no(), checker.name(), line, line.passed});
+      if (--asking == 0) loop.quit();
+    });
+    if (start(checker)) {
+      ++asking;
+    } else {
+      searched.push_back({port.port_no, checker.name(), checker.port_lines().back(), false});
+    }
   }
-  for (Searched& port : searched) asking += start(*port.checker) ? 1 : 0;
   if (asking > 0) loop.exec();
-  if (searched.empty())
+  if (checkers.empty()) {
     std::cerr << "m27: no USB serial adapter and no --port comN=DEVICE to search\n";
-  std::vector<std::string> found;
-  for (const Searched& port : searched) {
-    const std::string name = QStringLiteral("com%1 (%2)")
-                                 .arg(port.checker->port_no())
-                                 .arg(port.checker->name())
-                                 .toStdString();
-    const CheckLine last = port.heard ? line_of(*port.heard) : port.checker->port_lines().back();
-    std::cout << name << "：" << shown(last) << '\n';
-    if (port.heard && last.passed) found.push_back(name);
   }
-  for (const std::string& name : found) std::cout << "对讲机在 " << name << '\n';
-  if (found.empty()) std::cout << "没有找到对讲机\n";
+  for (const QString& line : search_report(searched)) std::cout << line.toStdString() << '\n';
   std::cout << std::flush;
-  if (found.empty()) return kExitNoRadio;
-  return found.size() == 1 ? kExitSuccess : kExitSeveralRadios;
+  const int radios = radios_found(searched);
+  if (radios == 0) return kExitNoRadio;
+  return radios == 1 ? kExitSuccess : kExitSeveralRadios;
 }
 
 }  // namespace

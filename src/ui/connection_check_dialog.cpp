@@ -22,10 +22,6 @@ CheckLine line_of(const Heard& heard) {
   return {answer.answered, QString::fromStdString(answer.text), {}};
 }
 
-QString mark(const CheckLine& line) {
-  return line.passed ? QStringLiteral("✓") : QStringLiteral("✗");
-}
-
 QString port_name(int port_no, const QString& name) {
   return QStringLiteral("com%1 (%2)").arg(port_no).arg(name);
 }
@@ -138,7 +134,7 @@ void ConnectionCheckDialog::show_lines(const std::vector<CheckLine>& lines) {
     marks_[i]->setVisible(taken);
     texts_[i]->setVisible(taken);
     if (!taken) continue;
-    marks_[i]->setText(mark(lines[i]));
+    marks_[i]->setText(lines[i].passed ? QStringLiteral("✓") : QStringLiteral("✗"));
     marks_[i]->setStyleSheet(lines[i].passed ? QStringLiteral("color: green")
                                              : QStringLiteral("color: red"));
     texts_[i]->setText((QStringList{lines[i].text} + lines[i].notes).join('\n'));
@@ -187,30 +183,19 @@ void ConnectionCheckDialog::search() {
   }
 }
 
-void ConnectionCheckDialog::searched(Searched port) {
+void ConnectionCheckDialog::searched(SearchedPort port) {
   searched_.push_back(std::move(port));
   if (--pending_ == 0) finish_search();
 }
 
-// The ports in their order, then where the radio is; one radio found is chosen in the port
-// menu.
+// Where the radio is; one radio found is chosen in the port menu.
 void ConnectionCheckDialog::finish_search() {
-  std::sort(searched_.begin(), searched_.end(),
-            [](const Searched& a, const Searched& b) { return a.port_no < b.port_no; });
-  QStringList lines;
-  std::vector<const Searched*> radios;
-  for (const Searched& port : searched_) {
-    lines << port_name(port.port_no, port.name) + QStringLiteral("：") + mark(port.line) + ' ' +
-                 port.line.text;
-    if (port.radio) radios.push_back(&port);
-  }
-  for (const Searched* radio : radios) {
-    lines << QStringLiteral("对讲机在 ") + port_name(radio->port_no, radio->name);
-  }
-  if (radios.empty()) lines << QStringLiteral("没有找到对讲机");
-  search_result_->setText(lines.join('\n'));
+  search_result_->setText(search_report(searched_).join('\n'));
   finish();
-  if (radios.size() == 1) ports_.choose_port(radios.front()->port_no);
+  if (radios_found(searched_) != 1) return;
+  const auto radio = std::find_if(searched_.begin(), searched_.end(),
+                                  [](const SearchedPort& port) { return port.radio; });
+  ports_.choose_port(radio->port_no);
 }
 
 }  // namespace m27

@@ -15,6 +15,7 @@
 #include "link/line_listener.h"
 #include "link/qt/port_check.h"
 #include "link/qt/port_checker.h"
+#include "link/qt/port_search.h"
 #include "ui/service_dialog.h"
 
 class QPushButton;
@@ -41,18 +42,10 @@ class ConnectionCheckDialog : public ServiceDialog {
   void enable_buttons() override;
 
  private:
-  // One searched port's last line, and whether a radio answered there.
-  struct Searched {
-    int port_no;
-    QString name;
-    CheckLine line;
-    bool radio;
-  };
-
   void start();
   void show_lines(const std::vector<CheckLine>& lines);
   void ask_through_window(std::function<void(const Heard&)> heard);
-  void searched(Searched port);
+  void searched(SearchedPort port);
   void finish_search();
   void finish();
 
@@ -66,7 +59,7 @@ class ConnectionCheckDialog : public ServiceDialog {
   QPushButton* search_button_ = nullptr;
   std::optional<LineListener> listener_;  // on the window's link while it asks
   std::vector<std::unique_ptr<PortChecker>> checkers_;
-  std::vector<Searched> searched_;
+  std::vector<SearchedPort> searched_;
   int pending_ = 0;  // searched ports still to answer
   bool busy_ = false;
 };

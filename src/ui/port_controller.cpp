@@ -26,11 +26,17 @@ void PortController::build_menu(QMenu* menu) {
     QAction* item = menu->addAction(name);
     item->setObjectName(name);
     item->setCheckable(true);
-    item->setStatusTip(QString::fromUtf8(kNoDevice));
-    item->setToolTip(QString::fromUtf8(kNoDevice));
+    const QString device = serial_.ports().device(n);
+    item->setStatusTip(device.isEmpty() ? QString::fromUtf8(kNoDevice) : device);
+    item->setToolTip(item->statusTip());
     connect(item, &QAction::triggered, this, [this, n] { choose_port(n); });
     items_[n - kFirstPort] = item;
   }
+  // Asking the system costs tens of milliseconds: not at start-up, but when the menu opens.
+  connect(menu, &QMenu::aboutToShow, this, &PortController::describe_ports_in_menu);
+}
+
+void PortController::describe_ports_in_menu() {
   for (const PortDescription& port : describe_ports(serial_.ports())) {
     items_[port.port_no - kFirstPort]->setStatusTip(device_with_details(port));
     items_[port.port_no - kFirstPort]->setToolTip(device_with_details(port));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/qt/link_driver.h"
 
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -13,6 +14,11 @@ namespace m27 {
 namespace {
 
 TimePoint now() { return Clock::now(); }
+
+bool hung_up(const QSerialPort& port) {
+  pollfd state{static_cast<int>(port.handle()), POLLIN, 0};
+  return poll(&state, 1, 0) < 0 || (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
 
 std::span<const std::uint8_t> as_bytes(const QByteArray& bytes) {
   return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
@@ -67,11 +73,18 @@ void LinkDriver::on_timeout() {
   pump();
 }
 
-// Errors that mean the device is gone or unusable; a time-out or a refused setting is no loss.
+// Errors that mean the device is gone or unusable; a time-out or a refused setting is no loss,
+// nor is a read that found nothing on a port that has not hung up: Qt Serial Port reports one
+// when input the system had announced was discarded in the same turn of the event loop.
 void LinkDriver::on_error(QSerialPort::SerialPortError error) {
   switch (error) {
-    case QSerialPort::ResourceError:
     case QSerialPort::ReadError:
+      if (port_.isOpen() && !hung_up(port_)) {
+        port_.clearError();
+        return;
+      }
+      [[fallthrough]];
+    case QSerialPort::ResourceError:
     case QSerialPort::WriteError:
       if (port_.isOpen()) port_lost();
       return;

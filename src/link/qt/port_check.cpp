@@ -34,10 +34,12 @@ bool alive(qint64 pid) {
   return pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
+// "未知程序" (an unknown program) when the system does not tell.
 QString process_name(qint64 pid) {
   QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-  if (!comm.open(QIODevice::ReadOnly)) return {};
-  return QString::fromLocal8Bit(comm.readAll()).trimmed();
+  const QString name =
+      comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
+  return name.isEmpty() ? QStringLiteral("未知程序") : name;
 }
 
 // The lock file names serial programs use for a device: Qt's, its path below /dev with '/' as
@@ -65,6 +67,10 @@ std::optional<qint64> pid_in(const QString& lock_file) {
 }
 
 }  // namespace
+
+QString marked(const CheckLine& line) {
+  return (line.passed ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + line.text;
+}
 
 QString system_location(const QString& device) {
   return device.contains(QLatin1Char('/')) ? device : QStringLiteral("/dev/") + device;

@@ -21,6 +21,9 @@ struct CheckLine {
   friend bool operator==(const CheckLine&, const CheckLine&) = default;
 };
 
+// "✓ text" or "✗ text".
+QString marked(const CheckLine& line);
+
 enum class DeviceKind { Missing, NotSerial, Serial };
 
 // The program named in a port's lock file.
