@@ -21,6 +21,7 @@ constexpr Name kNames[] = {
     {"cut-off", Fault::Kind::kCutOff, false},
     {"garbage", Fault::Kind::kGarbage, false},
     {"echo", Fault::Kind::kEcho, false},
+    {"echo-only", Fault::Kind::kEchoOnly, false},
     {"early", Fault::Kind::kEarly, false},
     {"slow", Fault::Kind::kSlow, true},
     {"store-wrong", Fault::Kind::kStoreWrong, true},

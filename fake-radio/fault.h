@@ -16,6 +16,7 @@ struct Fault {
     kCutOff,       // every frame it sends stops half-way through
     kGarbage,      // after the first request: an endless stream that never forms a valid frame
     kEcho,         // every received byte is sent straight back, as a cable with echo would
+    kEchoOnly,     // the echo and nothing else: a cable whose radio is switched off
     kEarly,        // replies start 5 ms after the request, inside the program's settle window
     kSlow,         // replies wait `parameter` ms longer than the settle window
     kStoreWrong,   // acknowledges the write of row `parameter` but stores a changed record
@@ -27,9 +28,9 @@ struct Fault {
   friend bool operator==(const Fault&, const Fault&) = default;
 };
 
-// "silent", "silent-after=K", "bad-checksum", "cut-off", "garbage", "echo", "early", "slow=MS",
-// "store-wrong=ROW", "trailing", "vanish=K"; K, MS and ROW are decimal numbers 0..1000000. nullopt
-// for anything else.
+// "silent", "silent-after=K", "bad-checksum", "cut-off", "garbage", "echo", "echo-only", "early",
+// "slow=MS", "store-wrong=ROW", "trailing", "vanish=K"; K, MS and ROW are decimal numbers
+// 0..1000000. nullopt for anything else.
 std::optional<Fault> parse_fault(std::string_view text);
 
 }  // namespace m27::fake

@@ -45,7 +45,7 @@ Radio::Radio(Memory memory, Options options) : memory_(memory), options_(options
 void Radio::receive(TimePoint now, std::span<const std::uint8_t> bytes) {
   generate_until(now);
   for (std::uint8_t byte : bytes) {
-    if (options_.fault.kind == Fault::Kind::kEcho) send_byte(byte, now);
+    if (echoes()) send_byte(byte, now);
     parser_.feed(byte, now);
     while (auto request = parser_.next()) handle(*request);
   }
@@ -91,9 +91,14 @@ void Radio::handle(const Request& request) {
   }
 }
 
+bool Radio::echoes() const {
+  return options_.fault.kind == Fault::Kind::kEcho || options_.fault.kind == Fault::Kind::kEchoOnly;
+}
+
 bool Radio::serves_another() const {
   switch (options_.fault.kind) {
     case Fault::Kind::kSilent:
+    case Fault::Kind::kEchoOnly:
       return false;
     case Fault::Kind::kSilentAfter:
       return requests_served_ < static_cast<std::size_t>(options_.fault.parameter);

@@ -86,6 +86,7 @@ class Radio {
   };
 
   void handle(const Request& request);
+  bool echoes() const;
   bool serves_another() const;
   std::optional<Frame> execute(const Request& request);
   void start_monitor(std::uint8_t mode, TimePoint start);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's arguments: without a command it opens the window, with one (read, write, verify,
-// diff, id, monitor, rssi) it works on the command line.
+// diff, id, monitor, rssi, csv, ports, check) it works on the command line.
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +14,8 @@
 
 namespace m27 {
 
-inline constexpr std::array<std::string_view, 9> kSubcommands = {
-    "read", "write", "verify", "diff", "id", "monitor", "rssi", "csv", "ports"};
+inline constexpr std::array<std::string_view, 10> kSubcommands = {
+    "read", "write", "verify", "diff", "id", "monitor", "rssi", "csv", "ports", "check"};
 
 struct CommandLine {
   std::vector<PortAssignment> ports;  // --port comN=DEV, in the given order

@@ -19,6 +19,7 @@ const QString kRowRange = QStringLiteral("--rows");
 const QString kSkipUnfit = QStringLiteral("--skip-unfit");
 const QString kNoBackup = QStringLiteral("--no-backup");
 const QString kVerify = QStringLiteral("--verify");
+const QString kFind = QStringLiteral("--find");
 
 Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
 
@@ -247,6 +248,19 @@ Result<CliCommand> parse_ports(const QStringList& args) {
   return CliCommand{PortsArgs{}};
 }
 
+Result<CliCommand> parse_check(const QStringList& args) {
+  const auto scanned = scan(args, {kPort}, {kFind});
+  if (!scanned) return Failure{scanned.reason()};
+  if (!scanned->words.isEmpty()) return extra_words(scanned->words);
+  const bool find = scanned->flags.contains(kFind);
+  const auto text = scanned->option(kPort);
+  if (!text) return CliCommand{CheckArgs{std::nullopt, find}};
+  if (find) return failure(QStringLiteral("--find searches every port; --port checks one"));
+  const auto port = parse_port_choice(*text);
+  if (!port) return Failure{port.reason()};
+  return CliCommand{CheckArgs{*port, false}};
+}
+
 }  // namespace
 
 Result<PortChoice> parse_port_choice(const QString& text) {
@@ -282,6 +296,7 @@ Result<CliCommand> parse_cli_command(const QString& name, const QStringList& arg
   if (name == QLatin1String("rssi")) return parse_rssi(args, fake_radio);
   if (name == QLatin1String("csv")) return parse_csv(args);
   if (name == QLatin1String("ports")) return parse_ports(args);
+  if (name == QLatin1String("check")) return parse_check(args);
   return failure(QStringLiteral("unknown command %1").arg(name));
 }
 

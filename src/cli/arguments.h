@@ -6,12 +6,14 @@
 //   id write --port DEV --start N [--count K], monitor rssi|battery|stop --port DEV,
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE,
 //   csv export [--layout grid|generic] IN.m27 OUT.csv,
-//   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports.
+//   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports,
+//   check [--port DEV | --find].
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
 // is parsed) stands for com1 when no --port is given.
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -93,14 +95,19 @@ struct CsvImportArgs {
 struct PortsArgs {
   friend bool operator==(const PortsArgs&, const PortsArgs&) = default;
 };
+struct CheckArgs {
+  std::optional<PortChoice> port;  // nullopt: com1, or a search when com1 maps to nothing
+  bool find = false;               // search every port where a programming cable can be
+  friend bool operator==(const CheckArgs&, const CheckArgs&) = default;
+};
 
 using CliCommand =
     std::variant<ReadArgs, WriteArgs, VerifyArgs, DiffArgs, IdReadArgs, IdWriteArgs, MonitorArgs,
-                 RssiReadArgs, RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs>;
+                 RssiReadArgs, RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs, CheckArgs>;
 
 // Parses what follows the command `name` (read, write, verify, diff, id, monitor, rssi, csv,
-// ports). `fake_radio`: the program runs the fake radio on com1, which a command without --port
-// then uses. A failure says what is wrong, for the usage message.
+// ports, check). `fake_radio`: the program runs the fake radio on com1, which a command without
+// --port then uses. A failure says what is wrong, for the usage message.
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);
 
 // "com3" (any case) as port 3, anything else as a device path; a refusal for com0, com17, an

@@ -10,6 +10,7 @@
 #include "channels/sheet.h"
 #include "channels/sheet_comparison.h"
 #include "cli/backup.h"
+#include "cli/check_command.h"
 #include "cli/console_player.h"
 #include "cli/csv_command.h"
 #include "cli/data_lines.h"

@@ -11,8 +11,9 @@ const char* const kPortHelp =
 
 const char* const kExitHelp =
     "Exit status: 0 done, 1 the radio, the port or a file failed, 2 wrong usage,\n"
-    "3 (verify, write --verify, diff) the two differ, 128+N (read, write, verify, id, rssi)\n"
-    "stopped by signal N: 130 Ctrl-C (SIGINT), 143 SIGTERM, 129 SIGHUP.\n";
+    "3 (verify, write --verify, diff) the two differ, (check --find) several radios answered,\n"
+    "4 (check) the port is fine but no radio answered properly, 128+N (read, write, verify,\n"
+    "id, rssi) stopped by signal N: 130 Ctrl-C (SIGINT), 143 SIGTERM, 129 SIGHUP.\n";
 
 const char* const kBackupHelp =
     "Every complete read also keeps a copy, byte for byte the file a save writes, in\n"
@@ -168,10 +169,41 @@ const char* const kPortsHelp =
     "number), and \"busy\" when another program holds it. To find out, each port is opened\n"
     "and closed again at once; nothing is sent.\n"
     "\n"
+    "The chip of a programming cable is named after its USB vendor:product: FTDI FT232,\n"
+    "Prolific PL2303, WCH CH340 or Silicon Labs CP210x.\n"
+    "\n"
     "example:\n"
     "  m27 ports\n"
-    "  com1  /dev/ttyUSB0  CP2102 USB to UART Bridge Controller, Silicon Labs, USB 10c4:ea60, "
-    "serial 0001\n";
+    "  com1  /dev/ttyUSB0  CP2102 USB to UART Bridge Controller, Silicon Labs, USB 10c4:ea60 "
+    "(Silicon Labs CP210x), serial 0001\n";
+
+const char* const kCheckHelp =
+    "usage: m27 check [--port DEV | --find]\n"
+    "\n"
+    "Tells why the radio does not answer. On one port (DEV, or com1) it takes these steps in\n"
+    "order and stops at the first that fails, one line each on standard output, \"✓\" or \"✗\"\n"
+    "and what it found:\n"
+    "  1. the device exists and is a serial port (if not, the ports that do exist follow);\n"
+    "  2. this user may open it (if not, how to fix it);\n"
+    "  3. no other program holds it (if one does, its name and PID, from the port's lock file);\n"
+    "  4. it opens at 9600 8N1;\n"
+    "  5. the radio answers a request for its ID, which changes nothing in it (three tries):\n"
+    "     \"连接正常\" with the ID and the round trip; only the request's echo (the cable works,\n"
+    "     the radio is off or its plug loose); data that makes no reply (another radio or\n"
+    "     cable); or nothing at all.\n"
+    "Nothing but that request is ever sent, and nothing to a device that is not a serial port.\n"
+    "\n"
+    "--find checks every USB serial adapter and every port a --port comN=DEV before the command\n"
+    "maps, all at once (never a built-in ttyS port, whose control lines an open would toggle),\n"
+    "one line per port, and names the one the radio is on (\"对讲机在 com2 (/dev/ttyUSB1)\").\n"
+    "Without --port, while com1 maps to nothing, check searches the same way.\n"
+    "\n"
+    "Exit status 0 when the radio answered (--find: one radio), 1 when a port step failed, 3\n"
+    "when --find found several radios, 4 when the port is fine but no radio answered properly.\n"
+    "\n"
+    "examples:\n"
+    "  m27 check --port /dev/ttyUSB0\n"
+    "  m27 --port com3=/dev/ttyUSB2 check --find\n";
 
 }  // namespace
 
@@ -195,6 +227,8 @@ QString commands_help() {
              "  csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit]\n"
              "          IN.csv OUT.m27               a spreadsheet's rows into a channel file\n"
              "  ports                                list the serial ports as com1, com2, ...\n"
+             "  check [--port DEV | --find]          why the radio does not answer, or where it "
+             "is\n"
              "\n"
              "%1"
              "\n"
@@ -222,6 +256,7 @@ QString command_help(const QString& name) {
   if (name == QLatin1String("rssi")) text = kRssiHelp;
   if (name == QLatin1String("csv")) text = kCsvHelp;
   if (name == QLatin1String("ports")) text = kPortsHelp;
+  if (name == QLatin1String("check")) text = kCheckHelp;
   if (!text) return {};
   const bool uses_a_port = text != kCsvHelp && text != kPortsHelp && text != kDiffHelp;
   const QString body = QString::fromUtf8(text)

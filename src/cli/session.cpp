@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/session.h"
 
-#include <unistd.h>
-
-#include <QFile>
-#include <cerrno>
-
 #include "cli/exit_status.h"
+#include "link/qt/port_check.h"
 #include "link/qt/run_to_end.h"
 
 namespace m27 {
@@ -16,12 +12,6 @@ namespace {
 PortMap ports_for(PortMap ports, const PortChoice& choice) {
   if (!choice.device.isEmpty()) ports.set({kFirstPort, choice.device});
   return ports;
-}
-
-// Whether this user has the rights to read and write the device (a serial port on Linux
-// belongs to the group dialout).
-bool may_open(const QString& device) {
-  return access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0 || errno != EACCES;
 }
 
 QString reason(OpenOutcome outcome, const QSerialPort& port) {

@@ -60,6 +60,8 @@ class ExchangeController : public QObject {
   // at most).
   void end_for_exit();
   bool stream_may_run() const { return driver_.stream_may_run(); }
+  // Everything that crosses the port goes to `listener` too (see LinkDriver::listen).
+  void listen(LineListener* listener) { driver_.listen(listener); }
 
   ExchangeGuard& guard() { return guard_; }
   const ExchangeGuard& guard() const { return guard_; }

@@ -51,8 +51,8 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
       {sheet_, grid_state_, *history_, [this] { render_sheet(); }}, *exchanges_, *files_, boxes_,
       {open_backups_, backup_after_read_, verify_after_write_}, this);
   connect_link();
-  service_dialogs_ =
-      new ServiceDialogs(*exchanges_, this, {engineering_mode_, test_mode_, radio_id_});
+  service_dialogs_ = new ServiceDialogs(
+      *exchanges_, *ports_, this, {engineering_mode_, test_mode_, radio_id_, connection_check_});
   connect(service_dialogs_, &ServiceDialogs::loaded, this, &MainWindow::register_window);
   load();
 }

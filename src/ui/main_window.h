@@ -57,6 +57,7 @@ namespace m27 {
 class Background;
 class ChannelGrid;
 class ChoiceBox;
+class ConnectionCheckDialog;
 class EngineeringDialog;
 class ProgressWindow;
 class RadioIdDialog;
@@ -123,11 +124,15 @@ class MainWindow : public QMainWindow {
   QAction* engineering_mode() const { return engineering_mode_; }
   QAction* test_mode() const { return test_mode_; }
   QAction* radio_id() const { return radio_id_; }
+  QAction* connection_check() const { return connection_check_; }
 
   // The service dialogs while they are loaded, else null (see ServiceDialogs).
   EngineeringDialog* engineering_dialog() const { return service_dialogs_->engineering_dialog(); }
   TestModeDialog* test_mode_dialog() const { return service_dialogs_->test_mode_dialog(); }
   RadioIdDialog* radio_id_dialog() const { return service_dialogs_->radio_id_dialog(); }
+  ConnectionCheckDialog* connection_check_dialog() const {
+    return service_dialogs_->connection_check();
+  }
 
   using ExchangeCallbacks = ExchangeController::Callbacks;
   // Starts an exchange sequence on the link (a transfer, a service request); refused (false)
@@ -233,6 +238,7 @@ class MainWindow : public QMainWindow {
   QAction* engineering_mode_ = nullptr;
   QAction* test_mode_ = nullptr;
   QAction* radio_id_ = nullptr;
+  QAction* connection_check_ = nullptr;
   QAction* open_backups_ = nullptr;        // 打开备份文件夹
   QAction* backup_after_read_ = nullptr;   // 读频自动备份, remembered
   QAction* verify_after_write_ = nullptr;  // 写后校验, remembered

@@ -91,6 +91,8 @@ void MainWindow::build_menus() {
   test_mode_ = add_item(programming, "测试模式", "测试模式");
   add_separator(programming, "rr");
   radio_id_ = add_item(programming, "写ID", "写ID");
+  add_separator(programming, "check_separator");
+  connection_check_ = add_item(programming, "connection_check_item", "连接检测…");
 
   // The menu items run the buttons' commands, and a disabled button (a transfer running)
   // refuses them alike.

@@ -3,6 +3,7 @@
 
 #include <QMenu>
 
+#include "link/qt/port_description.h"
 #include "ui/port_messages.h"
 #include "ui/status_bar.h"
 
@@ -19,6 +20,7 @@ PortController::PortController(PortMap ports, MessageBoxes& boxes, StatusBar* st
     : QObject(parent), boxes_(boxes), status_bar_(status_bar), serial_(std::move(ports)) {}
 
 void PortController::build_menu(QMenu* menu) {
+  menu->setToolTipsVisible(true);
   for (int n = kFirstPort; n <= kLastPort; ++n) {
     const QString name = QStringLiteral("com%1").arg(n);
     QAction* item = menu->addAction(name);
@@ -26,10 +28,22 @@ void PortController::build_menu(QMenu* menu) {
     item->setCheckable(true);
     const QString device = serial_.ports().device(n);
     item->setStatusTip(device.isEmpty() ? QString::fromUtf8(kNoDevice) : device);
+    item->setToolTip(item->statusTip());
     connect(item, &QAction::triggered, this, [this, n] { choose_port(n); });
     items_[n - kFirstPort] = item;
   }
+  // Asking the system costs tens of milliseconds: not at start-up, but when the menu opens.
+  connect(menu, &QMenu::aboutToShow, this, &PortController::describe_ports_in_menu);
 }
+
+void PortController::describe_ports_in_menu() {
+  for (const PortDescription& port : describe_ports(serial_.ports())) {
+    items_[port.port_no - kFirstPort]->setStatusTip(device_with_details(port));
+    items_[port.port_no - kFirstPort]->setToolTip(device_with_details(port));
+  }
+}
+
+int PortController::selected_port() const { return port_no_ != 0 ? port_no_ : kFirstPort; }
 
 void PortController::open_first_port() {
   items_[0]->setChecked(serial_.open_port(kFirstPort) == OpenOutcome::Opened);

@@ -25,8 +25,12 @@ class PortController : public QObject {
   SerialPort& serial_port() { return serial_; }
   // The port last chosen from the menu; 0 before the first choice.
   int port_no() const { return port_no_; }
-  // One item a port, its device as the status tip.
+  // The port the menu stands at: the last one chosen, com1 before any choice.
+  int selected_port() const;
+  // One item a port, its device as the status tip and tooltip; once the menu opens, with what
+  // the system tells of the device, in the words of `m27 ports`.
   void build_menu(QMenu* menu);
+  void describe_ports_in_menu();
   const std::array<QAction*, kLastPort>& menu_items() const { return items_; }
 
   // At start-up: port 1 is opened (a failure is silent); com1 is checked only when it opened.

@@ -3,6 +3,7 @@
 
 #include <QAction>
 
+#include "ui/connection_check_dialog.h"
 #include "ui/engineering_dialog.h"
 #include "ui/exchange_controller.h"
 #include "ui/radio_id_dialog.h"
@@ -16,12 +17,14 @@ constexpr int kDialogMargin = 24;
 }  // namespace
 
 // A stream keeps running when its dialog is closed, so its next packet may load it again.
-ServiceDialogs::ServiceDialogs(ExchangeController& exchanges, QWidget* window, Menu menu)
-    : QObject(window), exchanges_(exchanges), window_(window) {
+ServiceDialogs::ServiceDialogs(ExchangeController& exchanges, PortController& ports,
+                               QWidget* window, Menu menu)
+    : QObject(window), exchanges_(exchanges), ports_(ports), window_(window) {
   connect(menu.engineering_mode, &QAction::triggered, this,
           &ServiceDialogs::open_engineering_dialog);
   connect(menu.test_mode, &QAction::triggered, this, &ServiceDialogs::open_test_mode_dialog);
   connect(menu.radio_id, &QAction::triggered, this, &ServiceDialogs::open_radio_id_dialog);
+  connect(menu.connection_check, &QAction::triggered, this, &ServiceDialogs::open_connection_check);
   exchanges.set_monitor_display([this](const MonitorPacket& packet) {
     load(test_mode_dialog_)->decode_monitor_packet(packet.packet);
   });
@@ -31,6 +34,7 @@ ServiceDialogs::~ServiceDialogs() {
   delete engineering_dialog_;
   delete test_mode_dialog_;
   delete radio_id_dialog_;
+  delete connection_check_;
 }
 
 EngineeringDialog* ServiceDialogs::engineering_dialog() const { return engineering_dialog_; }
@@ -39,16 +43,24 @@ TestModeDialog* ServiceDialogs::test_mode_dialog() const { return test_mode_dial
 
 RadioIdDialog* ServiceDialogs::radio_id_dialog() const { return radio_id_dialog_; }
 
+ConnectionCheckDialog* ServiceDialogs::connection_check() const { return connection_check_; }
+
 void ServiceDialogs::open_engineering_dialog() { show_dialog(load(engineering_dialog_)); }
 
 void ServiceDialogs::open_test_mode_dialog() { show_dialog(load(test_mode_dialog_)); }
 
 void ServiceDialogs::open_radio_id_dialog() { show_dialog(load(radio_id_dialog_)); }
 
-template <typename Dialog>
-Dialog* ServiceDialogs::load(QPointer<Dialog>& dialog) {
+void ServiceDialogs::open_connection_check() {
+  ConnectionCheckDialog* dialog = load(connection_check_, ports_);
+  show_dialog(dialog);
+  dialog->check();
+}
+
+template <typename Dialog, typename... Uses>
+Dialog* ServiceDialogs::load(QPointer<Dialog>& dialog, Uses&... uses) {
   if (!dialog) {
-    dialog = new Dialog(exchanges_);
+    dialog = new Dialog(exchanges_, uses...);
     emit loaded(dialog);
   }
   return dialog;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The three service dialogs, opened from the menu beside the main window: one of each, loaded
-// on first use and unloaded when closed. A packet of a test-mode stream that finds the test-mode
-// dialog unloaded loads it, hidden.
+// The three service dialogs and the connection check, opened from the menu beside the main
+// window: one of each, loaded on first use and unloaded when closed. A packet of a test-mode
+// stream that finds the test-mode dialog unloaded loads it, hidden.
 
 #include <QObject>
 #include <QPointer>
@@ -11,8 +11,10 @@ class QAction;
 
 namespace m27 {
 
+class ConnectionCheckDialog;
 class EngineeringDialog;
 class ExchangeController;
+class PortController;
 class RadioIdDialog;
 class TestModeDialog;
 
@@ -25,9 +27,10 @@ class ServiceDialogs : public QObject {
     QAction* engineering_mode;  // 工程模式
     QAction* test_mode;         // 测试模式
     QAction* radio_id;          // 写ID
+    QAction* connection_check;  // 连接检测…
   };
-  // `window`: the main window they open beside.
-  ServiceDialogs(ExchangeController& exchanges, QWidget* window, Menu menu);
+  // `window`: the main window they open beside; `ports`: its port, which the check checks.
+  ServiceDialogs(ExchangeController& exchanges, PortController& ports, QWidget* window, Menu menu);
   // The dialogs have no owner window.
   ~ServiceDialogs() override;
 
@@ -35,26 +38,31 @@ class ServiceDialogs : public QObject {
   void open_engineering_dialog();
   void open_test_mode_dialog();
   void open_radio_id_dialog();
+  // The connection check also runs its steps as it opens.
+  void open_connection_check();
 
   // The dialogs while they are loaded, else null.
   EngineeringDialog* engineering_dialog() const;
   TestModeDialog* test_mode_dialog() const;
   RadioIdDialog* radio_id_dialog() const;
+  ConnectionCheckDialog* connection_check() const;
 
  signals:
   // A dialog was loaded: the exit closes it with the program.
   void loaded(QWidget* dialog);
 
  private:
-  template <typename Dialog>
-  Dialog* load(QPointer<Dialog>& dialog);
+  template <typename Dialog, typename... Uses>
+  Dialog* load(QPointer<Dialog>& dialog, Uses&... uses);
   void show_dialog(QWidget* dialog);
 
   ExchangeController& exchanges_;
+  PortController& ports_;
   QWidget* window_;
   QPointer<EngineeringDialog> engineering_dialog_;
   QPointer<TestModeDialog> test_mode_dialog_;
   QPointer<RadioIdDialog> radio_id_dialog_;
+  QPointer<ConnectionCheckDialog> connection_check_;
 };
 
 }  // namespace m27

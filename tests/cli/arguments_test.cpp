@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/ports_command.h"
+#include "link/qt/port_description.h"
 
 namespace m27 {
 namespace {
@@ -44,6 +44,9 @@ TEST(CliArguments, ParsesEveryCommand) {
        CsvImportArgs{"base.m27", "a.csv", "b.m27", {}}},
       {"csv import --skip-unfit --rows=2..26 a.csv b.m27", false,
        CsvImportArgs{"", "a.csv", "b.m27", {CsvRowRange{2, 26}, true}}},
+      {"check", true, CheckArgs{}},  // com1, or a search when com1 maps to nothing
+      {"check --find", false, CheckArgs{std::nullopt, true}},
+      {"check --port com3", false, CheckArgs{kCom3, false}},
   };
   for (const auto& c : kCases) {
     const auto parsed = parse(c.command, c.fake_radio);
@@ -80,6 +83,8 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"csv import --rows 5..4 a.csv b.m27", "--rows 5..4: expected FIRST..LAST"},
       {"csv import --rows 1..26 a.csv b.m27", "--rows 1..26: at most 25 rows"},
       {"ports com1", "unexpected argument com1"},
+      {"check --find --port com1", "--find searches every port; --port checks one"},
+      {"check com1", "unexpected argument com1"},
   };
   for (const auto& c : kBad) {
     const auto parsed = parse(c.command, false);
@@ -88,12 +93,20 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
   }
 }
 
-TEST(CliPorts, ALineSaysWhatIsKnown) {
+TEST(CliPorts, ALineSaysWhatIsKnownAndNamesACablesChip) {
   const PortDescription usb{2,      "/dev/ttyUSB0", "CP2102 USB to UART", "Silicon Labs", 0x10c4,
                             0xea60, "0001",         PortState::Busy};
-  EXPECT_EQ(
-      port_line(usb),
-      "com2  /dev/ttyUSB0  CP2102 USB to UART, Silicon Labs, USB 10c4:ea60, serial 0001, busy");
+  EXPECT_EQ(port_line(usb),
+            "com2  /dev/ttyUSB0  CP2102 USB to UART, Silicon Labs, USB 10c4:ea60 (Silicon Labs "
+            "CP210x), serial 0001, busy");
+  const std::tuple<quint16, quint16, const char*> kChips[] = {
+      {0x0403, 0x6001, "FTDI FT232"},
+      {0x067b, 0x2303, "Prolific PL2303"},
+      {0x1a86, 0x7523, "WCH CH340"},
+      {0x10c4, 0xea60, "Silicon Labs CP210x"},
+      {0x0403, 0x6015, ""},  // FTDI, but not the FT232R of the cables
+      {0x2303, 0x067b, ""}};
+  for (const auto& [vendor, product, chip] : kChips) EXPECT_EQ(cable_chip(vendor, product), chip);
   const PortDescription bare{16, "/dev/ttyS0", {}, {}, 0x0403, {}, {}, PortState::NoPermission};
   EXPECT_EQ(port_line(bare), "com16  /dev/ttyS0  no permission");  // half an ID says nothing
 }

@@ -428,6 +428,106 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   EXPECT_TRUE(m27({"--port", "com1=" + held, "ports"}).out.starts_with(listed + "\n"));
 }
 
+// What `m27 check` prints, the machine's own round trip as "N" and `device` as RADIO.
+std::string check_output(const std::string& out, const QString& device) {
+  static const QRegularExpression kRoundTrip(QStringLiteral("往返 \\d+ ms"));
+  return QString::fromStdString(out)
+      .replace(kRoundTrip, QStringLiteral("往返 N ms"))
+      .replace(device, QStringLiteral("RADIO"))
+      .toStdString();
+}
+
+const std::string kPortFine =
+    "✓ 串口存在：RADIO\n✓ 有权限打开串口\n✓ 串口空闲\n✓ 串口已打开：9600,n,8,1\n";
+const std::string kAnswered = "✓ 连接正常：对讲机ID 12345678，往返 N ms";
+
+// Each radio on a port of its own, all checked side by side: the port's four steps, then what
+// came back for the read-ID request.
+TEST(CliCheck, TellsARadioFromAnEchoFromGarbageFromSilence) {
+  const struct {
+    const char* fault;
+    int status;
+    std::string last;
+  } kCases[] = {
+      {"", 0, kAnswered},
+      {"echo", 0, kAnswered},  // the cable's echo first
+      {"echo-only", 4,
+       "✗ 只收到回显：数据线正常，但对讲机没有应答，请确认对讲机已开机、插头已插紧"},
+      {"garbage", 4, "✗ 收到无法识别的数据：请确认数据线和对讲机是本机型的"},
+      {"silent", 4, "✗ 对讲机没有应答：请确认对讲机已开机、数据线两端已插紧"},
+  };
+  std::vector<std::unique_ptr<FakeRadioProcess>> radios;
+  std::vector<std::unique_ptr<QProcess>> checks;
+  for (const auto& c : kCases) {
+    radios.push_back(std::make_unique<FakeRadioProcess>(*c.fault ? QStringList{"--fault", c.fault}
+                                                                 : QStringList{}));
+    checks.push_back(std::make_unique<QProcess>());
+    start_m27(*checks.back(), {"check", "--port", radios.back()->device()});
+  }
+  for (std::size_t i = 0; i < checks.size(); ++i) {
+    SCOPED_TRACE(kCases[i].fault);
+    ASSERT_TRUE(checks[i]->waitForFinished(kHardLimitMs));
+    EXPECT_EQ(checks[i]->exitCode(), kCases[i].status);
+    EXPECT_EQ(check_output(checks[i]->readAllStandardOutput().toStdString(), radios[i]->device()),
+              kPortFine + kCases[i].last + "\n");
+  }
+}
+
+// The first port step that fails ends the check: a device that is not there (the ports that are
+// follow), a port that maps to nothing, a file (nothing is written to it), a port another
+// program holds.
+TEST(CliCheck, EndsAtThePortStepThatFailsAndNamesWhoHoldsThePort) {
+  QTemporaryDir dir;
+  write_file(dir.filePath("shop.m27"), "a file\r\n");
+  FakeRadioProcess radio;
+  QProcess holder;
+  start_m27(holder, {"monitor", "battery", "--port", radio.device()});
+  ASSERT_TRUE(holder.waitForReadyRead(kHardLimitMs));  // its port is open
+  const std::string file = dir.filePath("shop.m27").toStdString();
+  const struct {
+    QString port;
+    std::string first_line;  // then the ports that exist, --port com5=RADIO among them
+  } kNoPorts[] = {{"/dev/m27-none", "✗ 串口不存在：/dev/m27-none"},
+                  {"com16", "✗ 串口不存在：com16"},
+                  {QString::fromStdString(file), "✗ 不是串口：" + file}};
+  for (const auto& c : kNoPorts) {
+    const Outcome refused = m27({"--port", "com5=" + radio.device(), "check", "--port", c.port});
+    const std::string out = check_output(refused.out, radio.device());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(out.starts_with(c.first_line + "\n  现有串口：\n")) << out;
+    EXPECT_NE(out.find("\n  com5  RADIO\n"), std::string::npos);
+  }
+  EXPECT_EQ(file_bytes(dir.filePath("shop.m27")), "a file\r\n");
+  const std::string device = radio.device().toStdString();
+  expect(m27({"check", "--port", radio.device()}), 1, "",
+         "✓ 串口存在：" + device + "\n✓ 有权限打开串口\n✗ 串口已被占用：" + device +
+             "，被 m27 (PID " + std::to_string(holder.processId()) + ") 占用\n");
+  expect(m27({"check", "--find", "--port", "com1"}), 2,
+         "m27: check: --find searches every port; --port checks one\ntry 'm27 --help'\n");
+  holder.terminate();
+  EXPECT_TRUE(holder.waitForFinished(kHardLimitMs));
+}
+
+// --find checks every port a --port comN=DEV maps (and each USB adapter) at once: one radio is
+// named and exit 0; two, exit 3.
+TEST(CliCheck, FindsThePortTheRadioIsOn) {
+  FakeRadioProcess first;
+  FakeRadioProcess second;
+  FakeRadioProcess off({"--fault", "echo-only"});
+  const auto found = [](const FakeRadioProcess& com1, const FakeRadioProcess& com2) {
+    const Outcome outcome = m27(
+        {"--port", "com1=" + com1.device(), "--port", "com2=" + com2.device(), "check", "--find"});
+    return std::to_string(outcome.status) + "\n" +
+           check_output(check_output(outcome.out, com1.device()), com2.device());
+  };
+  const std::string kOff =
+      "✗ 只收到回显：数据线正常，但对讲机没有应答，请确认对讲机已开机、插头已插紧";
+  EXPECT_EQ(found(first, second), "3\ncom1 (RADIO)：" + kAnswered + "\ncom2 (RADIO)：" + kAnswered +
+                                      "\n对讲机在 com1 (RADIO)\n对讲机在 com2 (RADIO)\n");
+  EXPECT_EQ(found(off, first), "0\ncom1 (RADIO)：" + kOff + "\ncom2 (RADIO)：" + kAnswered +
+                                   "\n对讲机在 com2 (RADIO)\n");
+}
+
 // The help names every option and command, and an example of the ID series; the bundled radio
 // answers, also through a trace that fails.
 TEST(CliUsage, HelpVersionAndTheBundledRadio) {

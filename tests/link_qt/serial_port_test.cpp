@@ -5,6 +5,10 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "link/qt/link_driver.h"
 #include "support/pseudo_terminal.h"
 
 namespace m27 {
@@ -61,6 +65,25 @@ TEST(SerialPort, ClosesTheOldPortOnEveryChoiceAndSaysWhyOneDidNotOpen) {
   serial.close_for_exit();
   EXPECT_FALSE(serial.is_open());
   EXPECT_EQ(SerialPort(map).open_port(1), OpenOutcome::Opened) << "the device was released";
+}
+
+// Input the system announced and the link discarded before the port was read makes Qt Serial
+// Port report a read error; the port is fine and stays open.
+TEST(LinkDriver, TakesNoDiscardedInputForALostPort) {
+  PseudoTerminal pty;
+  SerialPort serial(map_port(1, pty.device()));
+  ASSERT_EQ(serial.open_port(1), OpenOutcome::Opened);
+  LinkDriver driver(serial.port());
+  int lost = 0;
+  QObject::connect(&driver, &LinkDriver::reported,
+                   [&](const Event& e) { lost += std::holds_alternative<PortLost>(e); });
+  ASSERT_EQ(write(pty.master(), "abc", 3), 3);
+  pollfd readable{static_cast<int>(serial.port().handle()), POLLIN, 0};
+  ASSERT_EQ(poll(&readable, 1, 5000), 1);
+  QTimer::singleShot(0, [&] { serial.port().clear(QSerialPort::Input); });
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(serial.is_open() && lost == 0);
 }
 
 }  // namespace

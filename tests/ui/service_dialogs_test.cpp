@@ -9,6 +9,7 @@
 
 #include "channels/codec.h"
 #include "support/fake_radio_process.h"
+#include "ui/connection_check_dialog.h"
 #include "ui/lamp.h"
 #include "ui/radio_id_dialog.h"
 #include "ui/test_mode_dialog.h"
@@ -99,6 +100,20 @@ const Case kCases[] = {
      "9999999999 0 red", "ID 输入错误，请重新输入"},
 };
 
+// The connection check's rows shown ("✓ text"), then its search's lines, the round trip as "N"
+// and the devices as named in `devices`.
+QString shown(const QWidget* dialog, const std::map<QString, QString>& devices) {
+  QStringList rows;
+  for (int step = 1; step <= ConnectionCheckDialog::kSteps; ++step) {
+    const auto* mark = child<QLabel>(*dialog, QStringLiteral("mark%1").arg(step));
+    const auto* text = child<QLabel>(*dialog, QStringLiteral("step%1").arg(step));
+    if (!mark->isHidden()) rows << mark->text() + ' ' + text->text();
+  }
+  QString all = rows.join('\n') + child<QLabel>(*dialog, "search_result")->text();
+  for (const auto& [device, name] : devices) all.replace(device, name);
+  return all.replace(QRegularExpression("往返 \\d+ ms"), "往返 N ms");
+}
+
 }  // namespace
 
 class ServiceDialogsTest : public QObject {
@@ -184,6 +199,48 @@ class ServiceDialogsTest : public QObject {
     const auto memory = bench.radio.memory();
     for (int i = 0; i < kRows; ++i)
       QVERIFY(memory && memory->channels[i] == *encode_channel(w.sheet(), i));
+  }
+
+  // The connection check of the window's open port goes through that port (not found busy),
+  // one row per step, without a message box; a port that does not open is checked on its own;
+  // 自动查找 checks the window's port and the others, and selects the one radio in the port
+  // menu.
+  void the_connection_check_shows_each_step_and_finds_the_radio() {
+    FakeRadioProcess on;
+    FakeRadioProcess off({"--fault", "echo-only"});
+    PortMap ports = com1_on(on.device());
+    ports.set({2, off.device()});
+    ports.set({3, "/dev/m27-none"});
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes, ports);
+    const std::map<QString, QString> names{{on.device(), "ON"}, {off.device(), "OFF"}};
+    const auto steps = [](const char* port, const QString& answer) {
+      return QStringLiteral(
+                 "✓ 串口存在：%1\n✓ 有权限打开串口\n✓ 串口已由本程序打开\n"
+                 "✓ 串口已打开：9600,n,8,1\n%2")
+          .arg(port, answer);
+    };
+    const QString kRadio = QStringLiteral("✓ 连接正常：对讲机ID 12345678，往返 N ms");
+    const QString kEcho = QStringLiteral(
+        "✗ 只收到回显：数据线正常，但对讲机没有应答，请确认对讲机已开机、插头已插紧");
+    action(*w, "connection_check_item")->trigger();
+    QWidget* dialog = w->connection_check_dialog();
+    QTRY_COMPARE_WITH_TIMEOUT(shown(dialog, names), steps("ON", kRadio), kPatienceMs);
+    action(*w, "com2")->trigger();
+    child<QPushButton>(*dialog, "check")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(shown(dialog, names), steps("OFF", kEcho), kPatienceMs);
+    child<QPushButton>(*dialog, "search")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(shown(dialog, names),
+                              "com1 (ON)：" + kRadio + "\ncom2 (OFF)：" + kEcho +
+                                  "\ncom3 (/dev/m27-none)：✗ 串口不存在：/dev/m27-none"
+                                  "\n对讲机在 com1 (ON)",
+                              kPatienceMs);
+    QVERIFY(action(*w, "com1")->isChecked() && !action(*w, "com2")->isChecked());
+    QCOMPARE(w->status_bar()->panel1(), "串口1");
+    QVERIFY(boxes.texts().isEmpty());
+    action(*w, "com3")->trigger();  // does not open: "该串口3不存在或有问题"
+    child<QPushButton>(*dialog, "check")->click();
+    QVERIFY(shown(dialog, names).startsWith("✗ 串口不存在：/dev/m27-none\n现有串口：\ncom1  ON"));
   }
 };
 

@@ -62,8 +62,8 @@ class StartupTest : public QObject {
 
  private slots:
   // Port 1 is opened at start-up, a failure in silence, then a port is chosen from the menu; its
-  // device is the item's status tip. The status panel tells the port's state again at each tick of
-  // the one-shot status refresh, which also empties the progress bar.
+  // device is the item's status tip and tooltip. The status panel tells the port's state again at
+  // each tick of the one-shot status refresh, which also empties the progress bar.
   void a_choice_opens_its_port_or_leaves_none_checked() {
     PseudoTerminal chosen;
     QTemporaryFile file;  // its own: a serial port locks the device it opens
@@ -90,7 +90,7 @@ class StartupTest : public QObject {
       QVERIFY(w->serial_port().is_open() == c.port_1_opens && boxes.shown.empty());
       QVERIFY(com(*w, 1)->isChecked() == c.port_1_opens);
       QCOMPARE(w->status_bar()->panel1(), c.port_1_opens ? "串口开" : "串口关闭");
-      QCOMPARE(com(*w, c.port_no)->statusTip() + com(*w, 9)->statusTip(), c.device + "—");
+      QCOMPARE(com(*w, c.port_no)->statusTip() + com(*w, 9)->toolTip(), c.device + "—");
       com(*w, c.port_no)->trigger();
       const bool opened = c.device == chosen.device();
       int checked = 0;

@@ -61,6 +61,7 @@ TEST(FakeRadio, RepliesAfterTheSettleWindowPacedAndMisbehavingAsAsked) {
       {"bad-checksum", {}, "44 03 01 00 16 5F", kReply, kReply},
       {"cut-off", {}, "44 03 01", kReply, kReply},
       {"echo", {}, "53 03 00 00 04 5A 44 03 01 00 16 5E", 0ms, kReply},
+      {"echo-only", {}, "53 03 00 00 04 5A", 0ms, 0ms},
       {"trailing", {}, "44 03 01 00 16 5E 44 07 27 1A 27", kReply, kReply},
   };
   for (Case c : kCases) {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/qt/link_driver.h"
 
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -10,6 +14,16 @@ namespace m27 {
 namespace {
 
 TimePoint now() { return Clock::now(); }
+
+bool hung_up(const QSerialPort& port) {
+  pollfd state{static_cast<int>(port.handle()), POLLIN, 0};
+  return poll(&state, 1, 0) < 0 || (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+std::span<const std::uint8_t> as_bytes(const QByteArray& bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+          static_cast<std::size_t>(bytes.size())};
+}
 
 }  // namespace
 
@@ -41,15 +55,15 @@ void LinkDriver::interrupt() {
 
 void LinkDriver::on_ready_read() {
   const QByteArray bytes = port_.readAll();
-  const std::span received(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                           static_cast<std::size_t>(bytes.size()));
-  port_trace().record(TraceDirection::Received, received);
-  link_.on_bytes(now(), received);
+  port_trace().record(TraceDirection::Received, as_bytes(bytes));
+  if (listener_) listener_->heard(now(), as_bytes(bytes));
+  link_.on_bytes(now(), as_bytes(bytes));
   pump();
 }
 
 void LinkDriver::on_bytes_written() {
   if (port_.bytesToWrite() > 0) return;
+  if (listener_) listener_->written(now());
   link_.on_written(now());
   pump();
 }
@@ -59,11 +73,18 @@ void LinkDriver::on_timeout() {
   pump();
 }
 
-// Errors that mean the device is gone or unusable; a time-out or a refused setting is no loss.
+// Errors that mean the device is gone or unusable; a time-out or a refused setting is no loss,
+// nor is a read that found nothing on a port that has not hung up: Qt Serial Port reports one
+// when input the system had announced was discarded in the same turn of the event loop.
 void LinkDriver::on_error(QSerialPort::SerialPortError error) {
   switch (error) {
-    case QSerialPort::ResourceError:
     case QSerialPort::ReadError:
+      if (port_.isOpen() && !hung_up(port_)) {
+        port_.clearError();
+        return;
+      }
+      [[fallthrough]];
+    case QSerialPort::ResourceError:
     case QSerialPort::WriteError:
       if (port_.isOpen()) port_lost();
       return;
@@ -74,6 +95,7 @@ void LinkDriver::on_error(QSerialPort::SerialPortError error) {
 
 void LinkDriver::write(const std::vector<std::uint8_t>& bytes) {
   port_trace().record(TraceDirection::Sent, bytes);
+  if (listener_) listener_->sent(now(), bytes);
   const auto size = static_cast<qint64>(bytes.size());
   if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) port_lost();
 }
@@ -84,13 +106,32 @@ void LinkDriver::port_lost() {
   pump();
 }
 
+// A listener hears what the link throws away first: what the port has read and what the system
+// holds for it still (the settle window's echo may wait there when the program was slow).
+void LinkDriver::discard_input() {
+  if (listener_) {
+    QByteArray pending = port_.readAll();
+    int waiting = 0;
+    if (ioctl(static_cast<int>(port_.handle()), FIONREAD, &waiting) == 0 && waiting > 0) {
+      const qsizetype before = pending.size();
+      pending.resize(before + waiting);
+      const ssize_t got = read(static_cast<int>(port_.handle()), pending.data() + before,
+                               static_cast<std::size_t>(waiting));
+      pending.resize(before + std::max<qsizetype>(got, 0));
+    }
+    port_trace().record(TraceDirection::Received, as_bytes(pending));
+    listener_->heard(now(), as_bytes(pending));
+  }
+  port_.clear(QSerialPort::Input);
+  port_.readAll();
+}
+
 void LinkDriver::pump() {
   while (auto e = link_.poll()) {
     if (const auto* send = std::get_if<Send>(&*e)) {
       write(send->bytes);
     } else if (std::holds_alternative<DiscardInput>(*e)) {
-      port_.clear(QSerialPort::Input);
-      port_.readAll();
+      discard_input();
     } else {
       emit reported(*e);
     }

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "link/line_listener.h"
 #include "link/link.h"
 
 namespace m27 {
@@ -30,6 +31,9 @@ class LinkDriver : public QObject {
   bool busy() const { return link_.busy(); }
   // Whether a test-mode stream the link started may still run.
   bool stream_may_run() const { return link_.stream_may_run(); }
+  // Everything that crosses the port goes to `listener` too, the input the link throws away
+  // included; nullptr: nobody listens.
+  void listen(LineListener* listener) { listener_ = listener; }
 
  signals:
   // An event of the running sequence, in order (see link/events.h).
@@ -42,11 +46,13 @@ class LinkDriver : public QObject {
   void on_error(QSerialPort::SerialPortError error);
   void write(const std::vector<std::uint8_t>& bytes);
   void port_lost();
+  void discard_input();
   void pump();
 
   QSerialPort& port_;
   QTimer timer_;
   Link link_;
+  LineListener* listener_ = nullptr;
 };
 
 }  // namespace m27

@@ -98,6 +98,10 @@ QString PortMap::device(int port_no) const {
   return listing_ ? listing_->devices()[index] : QString();
 }
 
+bool PortMap::assigned(int port_no) const {
+  return port_no >= kFirstPort && port_no <= kLastPort && assigned_[port_no - kFirstPort];
+}
+
 std::optional<PortAssignment> parse_port_assignment(const QString& text) {
   const qsizetype equals = text.indexOf(QLatin1Char('='));
   if (equals < 0) return std::nullopt;

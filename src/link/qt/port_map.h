@@ -50,6 +50,9 @@ class PortMap {
   // The device of a port; empty when the number maps to nothing.
   QString device(int port_no) const;
 
+  // Whether `set` pointed the port at its device.
+  bool assigned(int port_no) const;
+
  private:
   class Listing;
 

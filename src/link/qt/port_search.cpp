@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/qt/port_search.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace m27 {
+
+std::vector<PortDescription> ports_to_search(const std::vector<PortDescription>& ports,
+                                             const PortMap& map) {
+  std::vector<PortDescription> chosen;
+  for (const PortDescription& port : ports) {
+    const bool built_in = QFileInfo(port.device).fileName().startsWith(QLatin1String("ttyS"));
+    const bool usb = port.vendor && port.product;
+    if (!built_in && (usb || map.assigned(port.port_no))) chosen.push_back(port);
+  }
+  return chosen;
+}
+
+QStringList search_report(std::vector<SearchedPort> ports) {
+  std::sort(ports.begin(), ports.end(),
+            [](const SearchedPort& a, const SearchedPort& b) { return a.port_no < b.port_no; });
+  const auto name = [](const SearchedPort& port) {
+    return QStringLiteral("com%1 (%2)").arg(port.port_no).arg(port.device);
+  };
+  QStringList lines;
+  for (const SearchedPort& port : ports)
+    lines << name(port) + QStringLiteral("：") + marked(port.line);
+  for (const SearchedPort& port : ports) {
+    if (port.radio) lines << QStringLiteral("对讲机在 ") + name(port);
+  }
+  if (radios_found(ports) == 0) lines << QStringLiteral("没有找到对讲机");
+  return lines;
+}
+
+int radios_found(const std::vector<SearchedPort>& ports) {
+  return static_cast<int>(
+      std::count_if(ports.begin(), ports.end(), [](const SearchedPort& p) { return p.radio; }));
+}
+
+}  // namespace m27
