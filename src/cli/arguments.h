@@ -6,12 +6,16 @@
 //   id write --port DEV --start N [--count K], monitor rssi|battery|stop --port DEV,
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE,
 //   csv export [--layout grid|generic] IN.m27 OUT.csv,
-//   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports.
+//   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports,
+//   series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE] [--count N].
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
 // is parsed) stands for com1 when no --port is given.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -93,14 +97,24 @@ struct CsvImportArgs {
 struct PortsArgs {
   friend bool operator==(const PortsArgs&, const PortsArgs&) = default;
 };
+struct SeriesArgs {
+  QString template_file;
+  std::uint32_t first_id = 0;
+  std::uint32_t last_id = 0;
+  QList<PortChoice> ports = {};  // a station each, com1 when none is given
+  bool keep_id = false;
+  QString log = {};               // empty: the default log of every job
+  std::optional<int> count = {};  // radios ok, then the job ends
+  friend bool operator==(const SeriesArgs&, const SeriesArgs&) = default;
+};
 
 using CliCommand =
     std::variant<ReadArgs, WriteArgs, VerifyArgs, DiffArgs, IdReadArgs, IdWriteArgs, MonitorArgs,
-                 RssiReadArgs, RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs>;
+                 RssiReadArgs, RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs, SeriesArgs>;
 
 // Parses what follows the command `name` (read, write, verify, diff, id, monitor, rssi, csv,
-// ports). `fake_radio`: the program runs the fake radio on com1, which a command without --port
-// then uses. A failure says what is wrong, for the usage message.
+// ports, series). `fake_radio`: the program runs the fake radio on com1, which a command without
+// --port then uses. A failure says what is wrong, for the usage message.
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);
 
 // "com3" (any case) as port 3, anything else as a device path; a refusal for com0, com17, an

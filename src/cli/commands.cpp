@@ -20,6 +20,7 @@
 #include "cli/line_reader.h"
 #include "cli/ports_command.h"
 #include "cli/radio_reading.h"
+#include "cli/series_command.h"
 #include "cli/session.h"
 #include "cli/stop_signal.h"
 #include "cli/verify_command.h"
@@ -154,6 +155,8 @@ int run(const RssiAdjustArgs& args, const PortMap& ports) {
   if (!session.open()) return kExitFailure;
   return exit_status(session.run(std::move(adjust)));
 }
+
+int run(const SeriesArgs& args, const PortMap& ports) { return run_series(args, ports); }
 
 }  // namespace
 

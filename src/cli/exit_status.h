@@ -5,8 +5,9 @@
 namespace m27 {
 
 inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitFailure = 1;    // the radio, the port or a file said no
-inline constexpr int kExitUsage = 2;      // the command line itself was wrong
-inline constexpr int kExitDifferent = 3;  // verify, write --verify, diff: the two differ
+inline constexpr int kExitFailure = 1;      // the radio, the port or a file said no
+inline constexpr int kExitUsage = 2;        // the command line itself was wrong
+inline constexpr int kExitDifferent = 3;    // verify, write --verify, diff: the two differ
+inline constexpr int kExitRadioFailed = 3;  // series: a radio failed or was interrupted
 
 }  // namespace m27
