@@ -25,6 +25,8 @@ class PortController : public QObject {
   SerialPort& serial_port() { return serial_; }
   // The port last chosen from the menu; 0 before the first choice.
   int port_no() const { return port_no_; }
+  // The port that is open now; 0 when none is.
+  int open_port_no() const { return serial_.is_open() ? opened_no_ : 0; }
   // One item a port, its device as the status tip.
   void build_menu(QMenu* menu);
   const std::array<QAction*, kLastPort>& menu_items() const { return items_; }
@@ -46,6 +48,7 @@ class PortController : public QObject {
   SerialPort serial_;
   std::array<QAction*, kLastPort> items_{};
   int port_no_ = 0;
+  int opened_no_ = 0;  // the port opened last
 };
 
 }  // namespace m27

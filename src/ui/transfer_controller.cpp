@@ -53,9 +53,9 @@ TransferController::TransferController(Editor editor, ExchangeController& exchan
   connect(menu_.open_backups, &QAction::triggered, this, &TransferController::open_backup_folder);
 }
 
-void TransferController::start_write() {
+std::optional<PreparedWrite> TransferController::snap_for_write(const QString& what) {
   PreparedWrite prepared;
-  editor_.history.edit(QStringLiteral("开始写频"), [&] {
+  editor_.history.edit(what, [&] {
     commit_tone_editors(editor_.sheet, editor_.grid);
     prepared = prepare_write(editor_.sheet);
     editor_.sheet = prepared.sheet;
@@ -63,13 +63,19 @@ void TransferController::start_write() {
   editor_.render();
   if (const Message* refusal = prepared.refusal()) {
     exchanges_.show(*refusal);
-    return;
+    return std::nullopt;
   }
-  auto plan = std::get<WritePlan>(std::move(prepared.outcome));
+  return prepared;
+}
+
+void TransferController::start_write() {
+  auto prepared = snap_for_write(QStringLiteral("开始写频"));
+  if (!prepared) return;
+  auto plan = std::get<WritePlan>(std::move(prepared->outcome));
   exchanges_.start(
       std::make_unique<WriteTransfer>(std::move(plan)),
       {{},
-       [this, written = std::move(prepared.sheet)](bool ok) { read_back_written(written, ok); },
+       [this, written = std::move(prepared->sheet)](bool ok) { read_back_written(written, ok); },
        {}});
 }
 
