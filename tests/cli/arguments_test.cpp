@@ -44,6 +44,9 @@ TEST(CliArguments, ParsesEveryCommand) {
        CsvImportArgs{"base.m27", "a.csv", "b.m27", {}}},
       {"csv import --skip-unfit --rows=2..26 a.csv b.m27", false,
        CsvImportArgs{"", "a.csv", "b.m27", {CsvRowRange{2, 26}, true}}},
+      {"series t.m27 --ids 0..4294967295", false, SeriesArgs{"t.m27", 0, 4294967295u, {kCom1}}},
+      {"series --port com3 --keep-id t.m27 --ids=7..9 --port /dev/ttyUSB0 --log l.csv --count 2",
+       false, SeriesArgs{"t.m27", 7, 9, {kCom3, kUsb}, true, "l.csv", 2}},
   };
   for (const auto& c : kCases) {
     const auto parsed = parse(c.command, c.fake_radio);
@@ -80,6 +83,11 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"csv import --rows 5..4 a.csv b.m27", "--rows 5..4: expected FIRST..LAST"},
       {"csv import --rows 1..26 a.csv b.m27", "--rows 1..26: at most 25 rows"},
       {"ports com1", "unexpected argument com1"},
+      {"series t.m27", "series needs --ids FIRST..LAST"},
+      {"series t.m27 --ids 5000", "--ids 5000: expected FIRST..LAST"},
+      {"series t.m27 --ids 1..4294967296", "the IDs go from 0 to 4294967295"},
+      {"series t.m27 --ids 1..2 --log=", "--log needs a file"},
+      {"series --ids 1..2", "needs TEMPLATE.m27"},
   };
   for (const auto& c : kBad) {
     const auto parsed = parse(c.command, false);
