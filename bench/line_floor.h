@@ -14,4 +14,8 @@ Duration read_floor(Duration reply_delay);
 // The plan's option and channel exchanges, and its end packet (no reply, only the settle).
 Duration write_floor(const WritePlan& plan, Duration reply_delay);
 
+// What a series station asks of a radio once it has answered: the write, the read that checks
+// it, the ID written and the ID read back.
+Duration series_radio_floor(const WritePlan& plan, Duration reply_delay);
+
 }  // namespace m27
