@@ -8,6 +8,9 @@
 
 namespace m27 {
 
+// A duration in milliseconds, for the reports.
+inline double ms(Duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
 // One option exchange and 25 channel exchanges.
 Duration read_floor(Duration reply_delay);
 

@@ -33,8 +33,6 @@ constexpr milliseconds kPatience{600'000};
 constexpr double kRadioGoal = 1.10;
 constexpr double kScalingGoal = 3.6;
 
-double ms(Duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
 struct JobFigures {
   int ok = 0;
   double worst_ratio = 0;  // of a radio's seconds to its floor
