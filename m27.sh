@@ -6,7 +6,7 @@
 # Further commands for developers:
 #   ./m27.sh build [preset]          configure and build (dev, asan)
 #   ./m27.sh fuzz TARGET [SECONDS]   run a libFuzzer target (installs clang)
-#   ./m27.sh bench [RUNS]            transfer and start-up timings against the paced fake radio
+#   ./m27.sh bench [RUNS]            transfer, series and start-up timings against paced fake radios
 #   ./m27.sh package                 a Release build packed as build/package/m27_*.deb, checked
 #                                    by lintian and appstreamcli
 #   ./m27.sh mutate [N]              N single-line mutations of the core: killed K of N (python3)
@@ -142,7 +142,7 @@ case "$cmd" in
   bench)
     install "${base_packages[@]}"
     build dev
-    build/dev/bin/transfer "$@" && exec build/dev/bin/startup
+    build/dev/bin/transfer "$@" && build/dev/bin/series && exec build/dev/bin/startup
     ;;
   *)
     sed -n '3,12p' "$0" | sed 's/^# \{0,1\}//'

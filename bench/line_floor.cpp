@@ -6,6 +6,7 @@
 #include "channels/codec.h"
 #include "link/link.h"
 #include "link/requests.h"
+#include "service/radio_id.h"
 
 namespace m27 {
 namespace {
@@ -37,6 +38,13 @@ Duration write_floor(const WritePlan& plan, Duration reply_delay) {
     floor += exchange(wire_size(plan.frames[i]), kAcknowledgement, reply_delay);
   }
   return floor;
+}
+
+Duration series_radio_floor(const WritePlan& plan, Duration reply_delay) {
+  constexpr int id_reply = kFrameOverhead + kIdReplyData;
+  return write_floor(plan, reply_delay) + read_floor(reply_delay) +
+         exchange(wire_size(write_id_request(0)), kAcknowledgement, reply_delay) +
+         exchange(wire_size(read_id_request()), id_reply, reply_delay);
 }
 
 }  // namespace m27

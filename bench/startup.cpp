@@ -42,8 +42,6 @@ constexpr double kMissingDeviceGoal = 1.5;
 constexpr double kWallGoal = 1.05;
 constexpr double kCpuGoal = 0.03;
 
-double ms(Duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
 Duration cpu_of(const rusage& usage) {
   const auto seconds = std::chrono::seconds(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec);
   const auto micros = std::chrono::microseconds(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);

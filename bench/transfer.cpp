@@ -67,8 +67,6 @@ Sample measure(LinkDriver& driver, std::unique_ptr<Operation> operation) {
   return {outcome == Ending::Completed, Clock::now() - start, process_cpu() - cpu_before};
 }
 
-double ms(Duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
 // Whether the transfer succeeded and met both goals.
 bool report(const char* what, const Sample& sample, Duration floor) {
   const double ratio = ms(sample.wall) / ms(floor);

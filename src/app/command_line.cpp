@@ -109,8 +109,4 @@ QString usage() {
 
 QString version_text() { return QStringLiteral("m27 ") + QLatin1String(kVersion); }
 
-QString usage_error(const QString& what) {
-  return QStringLiteral("m27: %1\ntry 'm27 --help'\n").arg(what);
-}
-
 }  // namespace m27

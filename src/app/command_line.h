@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "channels/result.h"
+#include "cli/help.h"
 #include "link/qt/port_map.h"
 
 namespace m27 {
 
 inline constexpr std::array<std::string_view, 10> kSubcommands = {
-    "read", "write", "verify", "diff", "id", "monitor", "rssi", "csv", "ports", "check"};
+    "read", "write", "verify", "diff", "id", "monitor", "rssi", "csv", "ports", "check",
+    "series"};
 
 struct CommandLine {
   std::vector<PortAssignment> ports;  // --port comN=DEV, in the given order
@@ -39,8 +41,5 @@ QString usage();
 
 // The text --version prints: "m27 1.2.0".
 QString version_text();
-
-// The two lines a usage error prints: what is wrong, then "try 'm27 --help'".
-QString usage_error(const QString& what);
 
 }  // namespace m27

@@ -4,12 +4,20 @@
 
 #include <QCoreApplication>
 #include <iostream>
+#include <string>
 #include <variant>
+#include <vector>
 
 #include "app/helper_programs.h"
 #include "app/program_start.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+
+namespace {
+
+const std::vector<std::string> kDemoSwaps = {"--swap-after", "1500"};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   using namespace m27;
@@ -30,12 +38,16 @@ int main(int argc, char* argv[]) {
   // `m27 ports` lists what Qt Serial Port tells of every port, as the window's port menu does;
   // any other command maps at most the one comN it names, by the quicker scan.
   const bool lists_ports = std::holds_alternative<PortsArgs>(*command);
-  auto started = start_options(*line, lists_ports ? PortScan::Full : PortScan::Quick);
+  // A series job on the bundled radio watches it swap itself for a fresh one after each radio;
+  // the swaps it tells of are not the job's output.
+  const bool series = std::holds_alternative<SeriesArgs>(*command);
+  auto started = start_options(*line, lists_ports ? PortScan::Full : PortScan::Quick,
+                               series ? kDemoSwaps : std::vector<std::string>{});
   if (!started) {
     complain(started.reason());
     return kExitFailure;
   }
   QCoreApplication app(argc, argv);
-  if (started->radio) forward_output(*started->radio, &app);
+  if (started->radio) forward_output(*started->radio, &app, !series);
   return run_cli_command(*command, started->ports);
 }

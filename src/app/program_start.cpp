@@ -39,7 +39,8 @@ std::optional<int> answer_without_running(const Result<CommandLine>& line) {
   return std::nullopt;
 }
 
-Result<Started> start_options(const CommandLine& line, PortScan scan) {
+Result<Started> start_options(const CommandLine& line, PortScan scan,
+                              std::vector<std::string> radio_options) {
   if (!line.trace.isEmpty()) {
     if (const auto reason = port_trace().start(line.trace)) {
       return Failure{"--trace " + line.trace.toStdString() + ": " + reason->toStdString()};
@@ -48,7 +49,8 @@ Result<Started> start_options(const CommandLine& line, PortScan scan) {
   Started started{nullptr, PortMap::from_system(scan)};
   for (const PortAssignment& assignment : line.ports) started.ports.set(assignment);
   if (line.fake_radio) {
-    auto radio = FakeRadio::start(fake_radio_program(), kFakeRadioStartTimeout);
+    auto radio =
+        FakeRadio::start(fake_radio_program(), kFakeRadioStartTimeout, std::move(radio_options));
     if (!radio) return Failure{"--fake-radio: " + radio.reason()};
     started.radio = std::move(radio).value();
     started.ports.set({kFirstPort, QString::fromStdString(started.radio->device())});
@@ -56,16 +58,16 @@ Result<Started> start_options(const CommandLine& line, PortScan scan) {
   return started;
 }
 
-void forward_output(const FakeRadio& radio, QObject* owner) {
+void forward_output(const FakeRadio& radio, QObject* owner, bool pass_on) {
   auto* notifier = new QSocketNotifier(radio.output_fd(), QSocketNotifier::Read, owner);
   QObject::connect(notifier, &QSocketNotifier::activated, owner,
-                   [notifier, fd = radio.output_fd()] {
+                   [notifier, fd = radio.output_fd(), pass_on] {
                      char chunk[4096];
                      const ssize_t count = read(fd, chunk, sizeof chunk);
-                     if (count > 0) {
+                     if (count > 0 && pass_on) {
                        std::fwrite(chunk, 1, static_cast<std::size_t>(count), stdout);
                        std::fflush(stdout);
-                     } else if (count == 0 || errno != EAGAIN) {
+                     } else if (count == 0 || (count < 0 && errno != EAGAIN)) {
                        notifier->setEnabled(false);
                        complain("the fake radio has ended");
                      }

@@ -31,11 +31,13 @@ struct Started {
   PortMap ports;  // the system's ports as `scan` finds them, then --port comN=DEV
 };
 
-// Starts the trace (--trace) and the fake radio (--fake-radio, on port 1) and maps the ports;
-// what failed otherwise.
-Result<Started> start_options(const CommandLine& line, PortScan scan);
+// Starts the trace (--trace) and the fake radio (--fake-radio, on port 1, with `radio_options`)
+// and maps the ports; what failed otherwise.
+Result<Started> start_options(const CommandLine& line, PortScan scan,
+                              std::vector<std::string> radio_options = {});
 
-// Passes the fake radio's further output on to ours, so that it never stalls on a full pipe.
-void forward_output(const FakeRadio& radio, QObject* owner);
+// Passes the fake radio's further output on to ours (or, `pass_on` false, drops it), so that it
+// never stalls on a full pipe.
+void forward_output(const FakeRadio& radio, QObject* owner, bool pass_on = true);
 
 }  // namespace m27

@@ -20,27 +20,34 @@ const QString kSkipUnfit = QStringLiteral("--skip-unfit");
 const QString kNoBackup = QStringLiteral("--no-backup");
 const QString kVerify = QStringLiteral("--verify");
 const QString kFind = QStringLiteral("--find");
+const QString kIds = QStringLiteral("--ids");
+const QString kKeepId = QStringLiteral("--keep-id");
+const QString kLog = QStringLiteral("--log");
 
 Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
 
-// The options (each at most once, "--name VALUE" or "--name=VALUE"), the flags (each at most
-// once, "--name") and the other words.
+// The options ("--name VALUE" or "--name=VALUE", each at most once unless it may be repeated),
+// the flags (each at most once, "--name") and the other words.
 struct Scanned {
-  std::map<QString, QString> options;
+  std::map<QString, QStringList> options;
   QStringList flags;
   QStringList words;
 
   std::optional<QString> option(const QString& name) const {
     const auto found = options.find(name);
     if (found == options.end()) return std::nullopt;
-    return found->second;
+    return found->second.front();
+  }
+  QStringList all(const QString& name) const {
+    const auto found = options.find(name);
+    return found == options.end() ? QStringList() : found->second;
   }
 };
 
 bool is_option(const QString& arg) { return arg.size() > 1 && arg.startsWith(QLatin1Char('-')); }
 
 Result<Scanned> scan(const QStringList& args, const QStringList& known,
-                     const QStringList& flags = {}) {
+                     const QStringList& flags = {}, const QStringList& repeatable = {}) {
   Scanned scanned;
   for (qsizetype i = 0; i < args.size(); ++i) {
     const QString& arg = args[i];
@@ -56,7 +63,9 @@ Result<Scanned> scan(const QStringList& args, const QStringList& known,
     const qsizetype equals = arg.indexOf(QLatin1Char('='));
     const QString name = equals < 0 ? arg : arg.left(equals);
     if (!known.contains(name)) return failure(QStringLiteral("unknown option %1").arg(arg));
-    if (scanned.options.count(name)) return failure(QStringLiteral("%1 is given twice").arg(name));
+    if (scanned.options.count(name) && !repeatable.contains(name)) {
+      return failure(QStringLiteral("%1 is given twice").arg(name));
+    }
     QString value;
     if (equals >= 0) {
       value = arg.mid(equals + 1);
@@ -65,7 +74,7 @@ Result<Scanned> scan(const QStringList& args, const QStringList& known,
     } else {
       return failure(QStringLiteral("%1 needs a value").arg(name));
     }
-    scanned.options[name] = value;
+    scanned.options[name] << value;
   }
   return scanned;
 }
@@ -243,6 +252,56 @@ Result<CliCommand> parse_csv(const QStringList& args) {
       CsvImportArgs{scanned->option(kInto).value_or(QString()), files[0], files[1], selection}};
 }
 
+// "--ids FIRST..LAST": IDs from 0 to 4294967295, FIRST not above LAST.
+Result<std::pair<std::uint32_t, std::uint32_t>> id_range_of(const QString& text) {
+  static const QRegularExpression kRange(QStringLiteral("^([0-9]{1,20})\\.\\.([0-9]{1,20})$"));
+  constexpr qulonglong kLastId = 4294967295u;
+  const auto match = kRange.match(text);
+  if (!match.hasMatch()) {
+    return failure(QStringLiteral("--ids %1: expected FIRST..LAST, such as 5000..5199").arg(text));
+  }
+  bool first_ok = false;
+  bool last_ok = false;
+  const qulonglong first = match.captured(1).toULongLong(&first_ok);
+  const qulonglong last = match.captured(2).toULongLong(&last_ok);
+  if (!first_ok || !last_ok || first > kLastId || last > kLastId) {
+    return failure(QStringLiteral("--ids %1: the IDs go from 0 to 4294967295").arg(text));
+  }
+  if (first > last) return failure(QStringLiteral("--ids %1: FIRST is above LAST").arg(text));
+  return std::pair{static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last)};
+}
+
+Result<CliCommand> parse_series(const QStringList& args) {
+  const auto scanned = scan(args, {kIds, kPort, kLog, kCount}, {kKeepId}, {kPort});
+  if (!scanned) return Failure{scanned.reason()};
+  if (const auto wrong = word_count(scanned->words, 1, QStringLiteral("TEMPLATE.m27"))) {
+    return *wrong;
+  }
+  const auto ids_text = scanned->option(kIds);
+  if (!ids_text)
+    return failure(QStringLiteral("series needs --ids FIRST..LAST, the IDs to hand out"));
+  const auto ids = id_range_of(*ids_text);
+  if (!ids) return Failure{ids.reason()};
+  SeriesArgs series{scanned->words.front(), ids->first, ids->second};
+  for (const QString& text : scanned->all(kPort)) {
+    const auto port = parse_port_choice(text);
+    if (!port) return Failure{port.reason()};
+    series.ports << *port;
+  }
+  if (series.ports.isEmpty()) series.ports << PortChoice{{}, kFirstPort};
+  series.keep_id = scanned->flags.contains(kKeepId);
+  series.log = scanned->option(kLog).value_or(QString());
+  if (scanned->option(kLog) && series.log.isEmpty()) {
+    return failure(QStringLiteral("--log needs a file"));
+  }
+  if (scanned->option(kCount)) {
+    const auto count = count_of(*scanned);
+    if (!count) return Failure{count.reason()};
+    series.count = *count;
+  }
+  return CliCommand{series};
+}
+
 Result<CliCommand> parse_ports(const QStringList& args) {
   if (!args.isEmpty()) return extra_words(args);
   return CliCommand{PortsArgs{}};
@@ -297,6 +356,7 @@ Result<CliCommand> parse_cli_command(const QString& name, const QStringList& arg
   if (name == QLatin1String("csv")) return parse_csv(args);
   if (name == QLatin1String("ports")) return parse_ports(args);
   if (name == QLatin1String("check")) return parse_check(args);
+  if (name == QLatin1String("series")) return parse_series(args);
   return failure(QStringLiteral("unknown command %1").arg(name));
 }
 

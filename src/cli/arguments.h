@@ -8,11 +8,14 @@
 //   csv export [--layout grid|generic] IN.m27 OUT.csv,
 //   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports,
 //   check [--port DEV | --find].
+//   series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE] [--count N].
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
 // is parsed) stands for com1 when no --port is given.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
@@ -101,12 +104,24 @@ struct CheckArgs {
   friend bool operator==(const CheckArgs&, const CheckArgs&) = default;
 };
 
+struct SeriesArgs {
+  QString template_file;
+  std::uint32_t first_id = 0;
+  std::uint32_t last_id = 0;
+  QList<PortChoice> ports = {};  // a station each, com1 when none is given
+  bool keep_id = false;
+  QString log = {};               // empty: the default log of every job
+  std::optional<int> count = {};  // radios ok, then the job ends
+  friend bool operator==(const SeriesArgs&, const SeriesArgs&) = default;
+};
+
 using CliCommand =
     std::variant<ReadArgs, WriteArgs, VerifyArgs, DiffArgs, IdReadArgs, IdWriteArgs, MonitorArgs,
-                 RssiReadArgs, RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs, CheckArgs>;
+                 RssiReadArgs, RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs, CheckArgs,
+                 SeriesArgs>;
 
 // Parses what follows the command `name` (read, write, verify, diff, id, monitor, rssi, csv,
-// ports, check). `fake_radio`: the program runs the fake radio on com1, which a command without
+// ports, check, series). `fake_radio`: the program runs the fake radio on com1, which a command without
 // --port then uses. A failure says what is wrong, for the usage message.
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);
 

@@ -21,6 +21,7 @@
 #include "cli/line_reader.h"
 #include "cli/ports_command.h"
 #include "cli/radio_reading.h"
+#include "cli/series_command.h"
 #include "cli/session.h"
 #include "cli/stop_signal.h"
 #include "cli/verify_command.h"
@@ -183,6 +184,8 @@ int run(const RssiAdjustArgs& args, const PortMap& ports) {
   if (session.run(std::move(adjust))) return kExitSuccess;
   return failure(session, {"调整RSSI已中断"});
 }
+
+int run(const SeriesArgs& args, const PortMap& ports) { return run_series(args, ports); }
 
 }  // namespace
 

@@ -12,8 +12,9 @@ const char* const kPortHelp =
 const char* const kExitHelp =
     "Exit status: 0 done, 1 the radio, the port or a file failed, 2 wrong usage,\n"
     "3 (verify, write --verify, diff) the two differ, (check --find) several radios answered,\n"
-    "4 (check) the port is fine but no radio answered properly, 128+N (read, write, verify,\n"
-    "id, rssi) stopped by signal N: 130 Ctrl-C (SIGINT), 143 SIGTERM, 129 SIGHUP.\n";
+    "(series) a radio failed or was interrupted, 4 (check) the port is fine but no radio\n"
+    "answered properly, 128+N (read, write, verify, id, rssi) stopped by signal N: 130 Ctrl-C\n"
+    "(SIGINT), 143 SIGTERM, 129 SIGHUP.\n";
 
 const char* const kBackupHelp =
     "Every complete read also keeps a copy, byte for byte the file a save writes, in\n"
@@ -205,6 +206,36 @@ const char* const kCheckHelp =
     "  m27 check --port /dev/ttyUSB0\n"
     "  m27 --port com3=/dev/ttyUSB2 check --find\n";
 
+const char* const kSeriesHelp =
+    "usage: m27 series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id]\n"
+    "                  [--log FILE] [--count N]\n"
+    "\n"
+    "Programs radios one after another with one template and an ID each. Every --port is a\n"
+    "station (default com1), all working at once. A station asks for a radio's ID every 0.5 s\n"
+    "until one answers, writes TEMPLATE.m27 into it as write does, reads it back and compares,\n"
+    "takes the lowest free ID of FIRST..LAST (0 .. 4294967295), logs it as reserved, writes it\n"
+    "and reads it back, logs the radio and waits until it is taken off. A radio the log holds\n"
+    "as done with this template is left as it is. A radio that fails ends alone; its ID, if it\n"
+    "was not yet sent, goes to the next one. An ID the log names is never handed out again.\n"
+    "\n"
+    "  --ids FIRST..LAST  the IDs to hand out, lowest first\n"
+    "  --keep-id          a radio keeps its own ID unless it is 0 or another radio has it\n"
+    "  --log FILE         the log instead of $XDG_DATA_HOME/m27/series.csv (by default\n"
+    "                     ~/.local/share/m27/series.csv), one for every job: CSV lines of\n"
+    "                     time,port,old_id,new_id,result,step,seconds,template_sha256,detail\n"
+    "  --count N          end after N radios done\n"
+    "\n"
+    "A line per radio on standard output (\"com1  ID 5003  完成  3.7 s\", or what failed),\n"
+    "then \"完成 N 台，失败 M 台，用时 T s，平均每台 S s\"; on a terminal each station's state on\n"
+    "standard error. The job ends when no ID is left, after N radios, or on Ctrl-C (SIGINT),\n"
+    "SIGTERM or SIGHUP: each station stops after the exchange in flight, and a radio caught\n"
+    "half-way is logged as interrupted. Exit status 0 when no radio failed, 3 when one failed,\n"
+    "is unconfirmed or was interrupted, 1 when the job could not start or go on.\n"
+    "\n"
+    "examples:\n"
+    "  m27 series shop.m27 --ids 5000..5199 --port /dev/ttyUSB0 --port /dev/ttyUSB1\n"
+    "  m27 --fake-radio series demo.m27 --ids 1..10   the bundled radio, swapped every 1.5 s\n";
+
 }  // namespace
 
 QString commands_help() {
@@ -229,6 +260,9 @@ QString commands_help() {
              "  ports                                list the serial ports as com1, com2, ...\n"
              "  check [--port DEV | --find]          why the radio does not answer, or where it "
              "is\n"
+             "  series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE]\n"
+             "          [--count N]                  program radios one after another, an ID "
+             "each\n"
              "\n"
              "%1"
              "\n"
@@ -257,6 +291,7 @@ QString command_help(const QString& name) {
   if (name == QLatin1String("csv")) text = kCsvHelp;
   if (name == QLatin1String("ports")) text = kPortsHelp;
   if (name == QLatin1String("check")) text = kCheckHelp;
+  if (name == QLatin1String("series")) text = kSeriesHelp;
   if (!text) return {};
   const bool uses_a_port = text != kCsvHelp && text != kPortsHelp && text != kDiffHelp;
   const QString body = QString::fromUtf8(text)
@@ -265,6 +300,10 @@ QString command_help(const QString& name) {
   return body + QLatin1Char('\n') +
          (uses_a_port ? QString::fromUtf8(kPortHelp) + QLatin1Char('\n') : QString()) +
          QString::fromUtf8(kExitHelp);
+}
+
+QString usage_error(const QString& what) {
+  return QStringLiteral("m27: %1\ntry 'm27 --help'\n").arg(what);
 }
 
 }  // namespace m27

@@ -9,7 +9,10 @@ namespace m27 {
 // The commands in one line each, with examples; part of `m27 --help`.
 QString commands_help();
 
-// The usage of one command (read, write, id, monitor, rssi); empty for any other name.
+// The usage of one command (read, write, id, monitor, rssi, ...); empty for any other name.
 QString command_help(const QString& name);
+
+// The two lines a usage error prints: what is wrong, then "try 'm27 --help'".
+QString usage_error(const QString& what);
 
 }  // namespace m27

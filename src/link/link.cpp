@@ -134,7 +134,7 @@ void Link::on_tick(TimePoint now) {
     finish({Ending::Interrupted, {}});
     return;
   }
-  if (++retry_cnt > kRetryLimit) {
+  if (++retry_cnt > kRetryLimit || request_.single_try) {
     finish(operation_->on_timeout());
     return;
   }

@@ -7,7 +7,8 @@
 // One exchange: send -> the output queue empties -> 20 ms settle from the moment the last byte
 // left the line (input discarded) -> await a frame until `interval` after the request left the
 // line -> on a time-out send again; the third time-out of a sequence gives up. After the first
-// answered exchange of a sequence every later one gets a single try.
+// answered exchange of a sequence every later one gets a single try, as does a request that asks
+// for one (a series station's probe for a radio).
 //
 // A sequence starts only on an open port: on a closed one it is refused at once, with its own
 // message, before anything is queued. Every sequence ends with exactly one Finished.

@@ -32,6 +32,7 @@ struct Request {
   int min_reply_data = 0;   // a frame with fewer data bytes does not answer this request
   bool await_reply = true;  // false: done once it has left the line and the input has settled
   StreamChange stream = StreamChange::None;
+  bool single_try = false;  // its first time-out gives up, whatever the sequence's count
 };
 
 // What follows an answered or sent request: the next request, or the end of the sequence.

@@ -6,7 +6,8 @@
 //
 //   job.start(now);
 //   loop: while (auto a = job.poll()) carry out a->action on station a->station
-//         (Probe, WriteTemplate, ReadBack, WriteId, ReadId: a sequence on that station's link,
+//         (Probe, WriteTemplate, ReadBack, WriteRadioId, ReadRadioId: a sequence on that station's
+//         link,
 //          whose end comes back as job.step_ended(station, now, outcome);
 //          AppendLog: JobLog::append, then job.log_appended(station, now, failure);
 //          StopSequence: stop that link's sequence after the exchange in flight;

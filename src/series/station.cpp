@@ -168,7 +168,7 @@ void Station::radio_step_ended(TimePoint now, const StepOutcome& outcome, JobRul
         return cut_short(now, RadioResult::Unconfirmed,
                          step_failure(SeriesStep::Id, outcome.ending), rules);
       }
-      actions_.push_back(ReadId{});
+      actions_.push_back(ReadRadioId{});
       phase_ = Phase::ReadingId;
       break;
     default:
@@ -219,7 +219,7 @@ void Station::log_appended(TimePoint now, const std::optional<Failure>& failure,
     if (stop_after_log_)
       return cut_short(now, RadioResult::Failed, std::string(kPortLostReason), rules);
     if (rules.interrupting()) return cut_short(now, RadioResult::Interrupted, "", rules);
-    actions_.push_back(WriteId{radio_->claim->id});
+    actions_.push_back(WriteRadioId{radio_->claim->id});
     radio_->answers.insert(radio_->claim->id);
     phase_ = Phase::WritingId;
     return show(StationLook::Busy, std::string(kNumberingText));

@@ -18,10 +18,10 @@ namespace m27 {
 struct Probe {};          // one ID read, a single try that waits kProbeTimeout
 struct WriteTemplate {};  // the job's template, as a write sends it
 struct ReadBack {};       // the radio's options and channels, as a read takes them
-struct WriteId {
+struct WriteRadioId {
   std::uint32_t id = 0;
 };
-struct ReadId {};  // the radio's ID, as an ordinary read of it
+struct ReadRadioId {};  // the radio's ID, as an ordinary read of it
 struct AppendLog {
   LogLine line;
 };
@@ -49,8 +49,8 @@ struct StationStopped {
   std::string reason;
 };
 
-using StationAction = std::variant<Probe, WriteTemplate, ReadBack, WriteId, ReadId, AppendLog,
-                                   StopSequence, ShowState, StationStopped>;
+using StationAction = std::variant<Probe, WriteTemplate, ReadBack, WriteRadioId, ReadRadioId,
+                                   AppendLog, StopSequence, ShowState, StationStopped>;
 
 // How a request's sequence ended on the link.
 enum class StepEnding {
@@ -60,7 +60,7 @@ enum class StepEnding {
 };
 struct StepOutcome {
   StepEnding ending = StepEnding::Completed;
-  std::optional<std::uint32_t> id = {};  // a probe's or ReadId's answer
+  std::optional<std::uint32_t> id = {};  // a probe's or ReadRadioId's answer
   std::optional<Sheet> sheet = {};       // what ReadBack read
 };
 

@@ -40,6 +40,19 @@ void ExchangeController::end_for_exit() {
   }
 }
 
+LinkDriver& ExchangeController::lend_link() {
+  disconnect(&driver_, &LinkDriver::reported, this, &ExchangeController::on_event);
+  lent_open_ = port_.isOpen();
+  enable_commands(false);
+  return driver_;
+}
+
+void ExchangeController::take_link_back() {
+  connect(&driver_, &LinkDriver::reported, this, &ExchangeController::on_event);
+  enable_commands(true);
+  if (lent_open_ && !port_.isOpen()) emit port_lost();
+}
+
 void ExchangeController::set_monitor_display(std::function<void(const MonitorPacket&)> display) {
   monitor_display_ = std::move(display);
 }

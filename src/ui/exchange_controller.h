@@ -62,6 +62,10 @@ class ExchangeController : public QObject {
   bool stream_may_run() const { return driver_.stream_may_run(); }
   // Everything that crosses the port goes to `listener` too (see LinkDriver::listen).
   void listen(LineListener* listener) { driver_.listen(listener); }
+  // A series job borrows the window's link for its life: the commands stay locked, and the link's
+  // events go to the job alone. When it comes back, a port the job lost is told (port_lost).
+  LinkDriver& lend_link();
+  void take_link_back();
 
   ExchangeGuard& guard() { return guard_; }
   const ExchangeGuard& guard() const { return guard_; }
@@ -99,6 +103,7 @@ class ExchangeController : public QObject {
   Callbacks callbacks_;  // of the sequence started last
   std::function<void(const MonitorPacket&)> monitor_display_;
   std::optional<Exchange> kind_;  // of the sequence under way, once it has begun
+  bool lent_open_ = false;        // the port was open when the link was lent
 };
 
 }  // namespace m27

@@ -15,6 +15,7 @@
 #include "ui/background.h"
 #include "ui/channel_grid.h"
 #include "ui/progress_window.h"
+#include "ui/series_dialog.h"
 #include "ui/status_bar.h"
 
 namespace m27 {
@@ -59,6 +60,7 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
 
 // The dialogs and the about box have no owner window.
 MainWindow::~MainWindow() {
+  delete series_dialog_;  // before the link it may hold
   delete service_dialogs_;
   delete exchanges_;  // before the port it drives
   delete splash_;

@@ -20,6 +20,7 @@
 //                            serial trace, and the question about unsaved changes
 //   SheetHistory             undo and redo, the title with the file's name and its `*`
 //   ServiceDialogs           the three service dialogs: opened from the menu, one of each
+//   SeriesDialog             批量写频: series jobs with the sheet as the template
 // The menu items `StartWrite` and `WriteChn` click `write_button` (write) and `read_button` (read);
 // the open and save buttons trigger the menu items `open_action` and `save_action`.
 
@@ -61,6 +62,7 @@ class ConnectionCheckDialog;
 class EngineeringDialog;
 class ProgressWindow;
 class RadioIdDialog;
+class SeriesDialog;
 class StatusBar;
 class TestModeDialog;
 
@@ -125,6 +127,7 @@ class MainWindow : public QMainWindow {
   QAction* test_mode() const { return test_mode_; }
   QAction* radio_id() const { return radio_id_; }
   QAction* connection_check() const { return connection_check_; }
+  QAction* series_job() const { return series_job_; }
 
   // The service dialogs while they are loaded, else null (see ServiceDialogs).
   EngineeringDialog* engineering_dialog() const { return service_dialogs_->engineering_dialog(); }
@@ -133,6 +136,10 @@ class MainWindow : public QMainWindow {
   ConnectionCheckDialog* connection_check_dialog() const {
     return service_dialogs_->connection_check();
   }
+  // 批量写频 while it is loaded, else null.
+  SeriesDialog* series_dialog() const;
+  // Shows 批量写频, loading it first when needed.
+  void open_series_dialog();
 
   using ExchangeCallbacks = ExchangeController::Callbacks;
   // Starts an exchange sequence on the link (a transfer, a service request); refused (false)
@@ -239,6 +246,7 @@ class MainWindow : public QMainWindow {
   QAction* test_mode_ = nullptr;
   QAction* radio_id_ = nullptr;
   QAction* connection_check_ = nullptr;
+  QAction* series_job_ = nullptr;
   QAction* open_backups_ = nullptr;        // 打开备份文件夹
   QAction* backup_after_read_ = nullptr;   // 读频自动备份, remembered
   QAction* verify_after_write_ = nullptr;  // 写后校验, remembered
@@ -250,6 +258,7 @@ class MainWindow : public QMainWindow {
   bool refresh_pending_ = false;  // the status refresh was running when the timers were held
   ProgressWindow* progress_window_ = nullptr;
   QPointer<Splash> splash_;
+  QPointer<SeriesDialog> series_dialog_;
   std::vector<QPointer<QWidget>> loaded_windows_;
 
   bool closing_ = false;  // the exit question is asked or about to be

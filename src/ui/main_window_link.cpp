@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's side of the link: the exchange controller wired to the view, and the
-// transfer buttons.
+// The main window's side of the link: the exchange controller wired to the view, the transfer
+// buttons, and 批量写频.
 
 #include <QAction>
 #include <QPushButton>
 
 #include "ui/background.h"
 #include "ui/main_window.h"
+#include "ui/series_dialog.h"
 
 namespace m27 {
 
@@ -32,6 +33,23 @@ void MainWindow::connect_link() {
 
 bool MainWindow::start_exchange(std::unique_ptr<Operation> operation, ExchangeCallbacks callbacks) {
   return exchanges_->start(std::move(operation), std::move(callbacks));
+}
+
+SeriesDialog* MainWindow::series_dialog() const { return series_dialog_; }
+
+// Loaded once, centred over the window the first time.
+void MainWindow::open_series_dialog() {
+  if (!series_dialog_) {
+    series_dialog_ = new SeriesDialog(
+        *exchanges_, {[this] { return transfers_->snap_for_write(QStringLiteral("批量写频")); },
+                      serial_port().ports(), [this] { return ports_->open_port_no(); }});
+    register_window(series_dialog_);
+    series_dialog_->adjustSize();
+    series_dialog_->move(geometry().center() - series_dialog_->rect().center());
+  }
+  series_dialog_->show();
+  series_dialog_->raise();
+  series_dialog_->activateWindow();
 }
 
 }  // namespace m27

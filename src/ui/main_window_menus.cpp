@@ -93,6 +93,8 @@ void MainWindow::build_menus() {
   radio_id_ = add_item(programming, "写ID", "写ID");
   add_separator(programming, "check_separator");
   connection_check_ = add_item(programming, "connection_check_item", "连接检测…");
+  add_separator(programming, "series_separator");
+  series_job_ = add_item(programming, "series_job", "批量写频(&P)…");
 
   // The menu items run the buttons' commands, and a disabled button (a transfer running)
   // refuses them alike.
@@ -101,6 +103,7 @@ void MainWindow::build_menus() {
   connect(open_button_, &QPushButton::clicked, open_action_, &QAction::trigger);
   connect(save_button_, &QPushButton::clicked, save_action_, &QAction::trigger);
   connect(exit_action_, &QAction::triggered, this, &MainWindow::request_exit);
+  connect(series_job_, &QAction::triggered, this, &MainWindow::open_series_dialog);
 }
 
 }  // namespace m27

@@ -22,6 +22,7 @@ class ServiceDialog : public QWidget {
 
   // Whether an exchange sequence runs on the link now.
   bool exchange_running() const;
+  ExchangeController& exchanges() { return exchanges_; }
 
   // Whether a command that starts an exchange may run now.
   bool exchange_commands_enabled() const { return exchange_commands_enabled_; }

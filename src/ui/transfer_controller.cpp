@@ -54,11 +54,9 @@ TransferController::TransferController(Editor editor, ExchangeController& exchan
   connect(menu_.open_backups, &QAction::triggered, this, &TransferController::open_backup_folder);
 }
 
-// With 写后校验 on, the read-back follows the end packet at once, and one box at its end tells of
-// both.
-void TransferController::start_write() {
+std::optional<PreparedWrite> TransferController::snap_for_write(const QString& what) {
   PreparedWrite prepared;
-  editor_.history.edit(QStringLiteral("开始写频"), [&] {
+  editor_.history.edit(what, [&] {
     commit_tone_editors(editor_.sheet, editor_.grid);
     prepared = prepare_write(editor_.sheet);
     editor_.sheet = prepared.sheet;
@@ -66,12 +64,20 @@ void TransferController::start_write() {
   editor_.render();
   if (const Message* refusal = prepared.refusal()) {
     exchanges_.show(*refusal);
-    return;
+    return std::nullopt;
   }
-  auto plan = std::get<WritePlan>(std::move(prepared.outcome));
+  return prepared;
+}
+
+// With 写后校验 on, the read-back follows the end packet at once, and one box at its end tells of
+// both.
+void TransferController::start_write() {
+  auto prepared = snap_for_write(QStringLiteral("开始写频"));
+  if (!prepared) return;
+  auto plan = std::get<WritePlan>(std::move(prepared->outcome));
   ExchangeController::Callbacks callbacks;
   if (menu_.verify_after_write->isChecked()) {
-    callbacks.on_finished = [this, written = std::move(prepared.sheet)](bool ok) {
+    callbacks.on_finished = [this, written = std::move(prepared->sheet)](bool ok) {
       if (ok) read_back(written);
     };
     callbacks.tells_itself = [](const Finished& f) { return f.ok(); };

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "channels/sheet.h"
+#include "link/write_plan.h"
 #include "ui/grid_state.h"
 #include "ui/message_boxes.h"
 
@@ -46,6 +47,9 @@ class TransferController : public QObject {
   // the open tone editors committed), one undoable step when it changes anything, whether or
   // not the check before the write then refuses it.
   void start_write();
+  // The same for another command that writes the sheet (`what` names its undo step): the write
+  // it prepares, or nothing once the check's refusal has been shown.
+  std::optional<PreparedWrite> snap_for_write(const QString& what);
   // A read may replace an edited sheet: it asks first. Its sheet is applied as one undoable
   // step, and backed up, when, and only when, it completes.
   void start_read();

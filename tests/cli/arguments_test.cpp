@@ -47,6 +47,9 @@ TEST(CliArguments, ParsesEveryCommand) {
       {"check", true, CheckArgs{}},  // com1, or a search when com1 maps to nothing
       {"check --find", false, CheckArgs{std::nullopt, true}},
       {"check --port com3", false, CheckArgs{kCom3, false}},
+      {"series t.m27 --ids 0..4294967295", false, SeriesArgs{"t.m27", 0, 4294967295u, {kCom1}}},
+      {"series --port com3 --keep-id t.m27 --ids=7..9 --port /dev/ttyUSB0 --log l.csv --count 2",
+       false, SeriesArgs{"t.m27", 7, 9, {kCom3, kUsb}, true, "l.csv", 2}},
   };
   for (const auto& c : kCases) {
     const auto parsed = parse(c.command, c.fake_radio);
@@ -85,6 +88,11 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"ports com1", "unexpected argument com1"},
       {"check --find --port com1", "--find searches every port; --port checks one"},
       {"check com1", "unexpected argument com1"},
+      {"series t.m27", "series needs --ids FIRST..LAST"},
+      {"series t.m27 --ids 5000", "--ids 5000: expected FIRST..LAST"},
+      {"series t.m27 --ids 1..4294967296", "the IDs go from 0 to 4294967295"},
+      {"series t.m27 --ids 1..2 --log=", "--log needs a file"},
+      {"series --ids 1..2", "needs TEMPLATE.m27"},
   };
   for (const auto& c : kBad) {
     const auto parsed = parse(c.command, false);

@@ -18,9 +18,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
 #include <list>
+#include <map>
 #include <memory>
 
 #include "channels/codec.h"
@@ -39,6 +41,7 @@ constexpr int kHardLimitMs = 60'000;  // the slowest run (a silent radio) ends i
 const std::string kNoAnswer = "通讯失败，请检查对讲机是否进入写频模式\n";
 const std::string kRead = "读频完成: 读写完成\n";
 const std::string kWritten = "写频完成: 写频完成\n";
+const std::string kTryHelp = "try 'm27 --help'\n";
 
 // The user data folder of every run that names none, so that no backup lands in the home folder.
 QString shared_data_home() {
@@ -579,6 +582,103 @@ TEST(FakeRadioProcess, StartsFromALoadedMemoryDumpsItOnSigtermAndRefusesBadArgum
     EXPECT_EQ(refused.exit_status(), c.status) << c.message;
     EXPECT_TRUE(refused.log().contains(c.message)) << refused.log().toStdString();
   }
+}
+
+// Two stations, each a fake radio on which the test swaps radios as a dealer would, once the
+// job has printed the line of the one before: every radio that is done holds the template and an
+// ID of its own, and the log has a line for each step that counts. A radio that keeps a channel
+// wrong fails at the read-back, keeps its own ID, and the next radio takes the ID it would have
+// had. Once the range's IDs are logged, no job takes that range again.
+TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
+  QTemporaryDir dir;
+  Sheet sheet = testing::varied_sheet();
+  const QString shop = saved(dir, "shop.m27", sheet);
+  const QString log = dir.filePath("series.csv");
+  FakeRadioProcess a;
+  FakeRadioProcess b;
+  std::map<QString, std::pair<FakeRadioProcess*, QList<QByteArray>>> swaps = {
+      {a.device(), {&a, {"plug 7 store-wrong=2", "plug 8"}}}, {b.device(), {&b, {"plug 9"}}}};
+  QProcess series;
+  start_m27(series, {"series", shop, "--ids", "100..199", "--port", a.device(), "--port",
+                     b.device(), "--log", log, "--count", "4"});
+  std::map<QString, QStringList> outcomes;  // of each port: "完成", or the ID and the failure
+  QSet<QString> ids;                        // of the radios done
+  QString last;
+  for (QString line; series.canReadLine() || series.waitForReadyRead(kHardLimitMs); last = line) {
+    line = QString::fromUtf8(series.readLine()).trimmed();
+    const QStringList parts = line.split(QStringLiteral("  "));
+    if (!swaps.contains(parts[0])) continue;
+    const bool done = parts.value(2) == QStringLiteral("完成");
+    outcomes[parts[0]] << (done ? parts[2] : parts.mid(1, 2).join(QStringLiteral("  ")));
+    if (done) ids << parts[1];
+    auto& [radio, next] = swaps[parts[0]];
+    if (!next.isEmpty()) radio->say(next.takeFirst());
+  }
+  series.waitForFinished(kHardLimitMs);
+  ASSERT_EQ(series.state(), QProcess::NotRunning);
+  EXPECT_EQ(series.exitCode(), 3) << series.readAllStandardError().toStdString();
+  EXPECT_TRUE(last.startsWith(QStringLiteral("完成 4 台，失败 1 台，用时 "))) << last.toStdString();
+  EXPECT_EQ(outcomes[a.device()],
+            QStringList({"完成",
+                         "ID 7  失败：校验不一致：第3信道接收频率 写入440.00500，读回440.01000，"
+                         "请取下对讲机",
+                         "完成"}));
+  EXPECT_EQ(outcomes[b.device()], QStringList({"完成", "完成"}));
+  EXPECT_EQ(ids, QSet<QString>({"ID 100", "ID 101", "ID 102", "ID 103"}));
+  expect(m27({"series", shop, "--ids", "100..103", "--port", a.device(), "--log", log}), 1,
+         "注意: ID 100..103 已全部用过，请换一个范围\n");
+  QStringList held;
+  for (auto memory : {a.memory(1), a.memory(), b.memory(1), b.memory()}) {
+    ASSERT_TRUE(memory);
+    held << QString::number(memory->id);
+    EXPECT_EQ(memory->options, *encode_options(sheet));
+    for (int i = 0; i < kRows; ++i) EXPECT_EQ(memory->channels[i], *encode_channel(sheet, i)) << i;
+  }
+  held.sort();
+  EXPECT_EQ(held, QStringList({"100", "101", "102", "103"}));
+  EXPECT_EQ(a.memory(2)->id, 7u);
+  const QByteArray logged = QByteArray::fromStdString(file_bytes(log));
+  EXPECT_TRUE(
+      logged.startsWith("time,port,old_id,new_id,result,step,seconds,template_sha256,detail\r\n"));
+  EXPECT_EQ(logged.count(",reserved,,"), 4);
+  EXPECT_EQ(logged.count(",ok,,"), 4);
+  EXPECT_EQ(logged.count(",7,,failed,verify,"), 1);
+}
+
+// A stop signal ends a write after the exchange in flight: the radio is logged interrupted and the
+// job exits 3; meanwhile a second job on the same log is refused. Ports that name no device or one
+// device twice, and a range upside down, are wrong usage.
+TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
+  QTemporaryDir dir;
+  Sheet sheet = startup_sheet();
+  const QString shop = saved(dir, "shop.m27", sheet);
+  const QString log = dir.filePath("series.csv");
+  FakeRadioProcess radio({"--log", "--fault", "slow=200"});
+  QProcess series;
+  start_m27(series, {"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log});
+  ASSERT_TRUE(series.waitForStarted(kHardLimitMs));
+  while (!radio.log().contains("<- 57") && series.state() == QProcess::Running) {
+    series.waitForFinished(20);  // until the radio has seen a channel record
+  }
+  expect(m27({"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log}), 1,
+         "注意: 记录文件正被另一个批量写频任务使用\n");
+  ::kill(static_cast<pid_t>(series.processId()), SIGINT);
+  ASSERT_TRUE(series.waitForFinished(kHardLimitMs));
+  EXPECT_EQ(series.exitCode(), 3) << series.readAllStandardError().toStdString();
+  const QString out = QString::fromUtf8(series.readAllStandardOutput());
+  EXPECT_TRUE(out.startsWith(radio.device() + "  ID 12345678  已中断  ")) << out.toStdString();
+  EXPECT_TRUE(out.contains("\n完成 0 台，失败 1 台，用时 ")) << out.toStdString();
+  EXPECT_TRUE(file_bytes(log).find(",12345678,,interrupted,write,") != std::string::npos);
+  EXPECT_FALSE(radio.log().contains("<- 45 00 45"));
+  const std::string wrong = "m27: series: --port ";
+  expect_runs(
+      dir.path(),
+      {{nullptr, "series shop.m27 --ids 1..9 --port com9", 2,
+        wrong + "com9: no such port (--port com9=DEVICE before the command sets one)\n" + kTryHelp},
+       {"", "series shop.m27 --ids 1..9 --port RADIO --port RADIO", 2,
+        wrong + "RADIO and --port RADIO are the same device\n" + kTryHelp},
+       {nullptr, "series shop.m27 --ids 9..1", 2,
+        "m27: series: --ids 9..1: FIRST is above LAST\n" + kTryHelp}});
 }
 
 // The reply on the device to one request, or nothing within 300 ms.

@@ -146,13 +146,13 @@ class Bench {
       note("read-back");
       return ended(i, 1700ms, {.sheet = place.memory});
     }
-    if (const auto* write_id = std::get_if<WriteId>(&action)) {
+    if (const auto* write_id = std::get_if<WriteRadioId>(&action)) {
       note("write-id " + std::to_string(write_id->id));
       if (kind != Kind::IdBackWrong) place.plugged->id = write_id->id;
       ++numbered[write_id->id];
       return ended(i, 60ms, {});
     }
-    if (std::holds_alternative<ReadId>(action)) {
+    if (std::holds_alternative<ReadRadioId>(action)) {
       note("read-id");
       if (kind == Kind::IdSilent) return ended(i, 3000ms, {.ending = StepEnding::NoAnswer});
       return ended(i, 60ms, {.id = place.plugged->id});

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/series_command.h"
+
+#include <unistd.h>
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <cstdlib>
+#include <iostream>
+
+#include "cli/console_player.h"
+#include "cli/exit_status.h"
+#include "cli/file_path.h"
+#include "cli/help.h"
+#include "cli/series_console.h"
+#include "cli/stop_signal.h"
+#include "files/file_commands.h"
+#include "series/qt/series_runner.h"
+
+namespace m27 {
+namespace {
+
+// A station for each port named; refused when a port names no device or two name one.
+Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
+                                             const PortMap& ports) {
+  std::vector<StationPort> stations;
+  for (const PortChoice& choice : choices) {
+    const bool numbered = choice.device.isEmpty();
+    const QString name = numbered ? QStringLiteral("com%1").arg(choice.port_no) : choice.device;
+    const QString device = numbered ? ports.device(choice.port_no) : choice.device;
+    if (device.isEmpty()) {
+      return Failure{QStringLiteral("--port %1: no such port (--port %1=DEVICE before the command "
+                                    "sets one)")
+                         .arg(name)
+                         .toStdString()};
+    }
+    if (!QFileInfo::exists(device)) {
+      return Failure{
+          QStringLiteral("--port %1: %2 does not exist").arg(name, device).toStdString()};
+    }
+    stations.push_back({name, device});
+  }
+  if (const auto same = same_device(stations)) {
+    return Failure{QStringLiteral("--port %1 and --port %2 are the same device")
+                       .arg(stations[same->first].name, stations[same->second].name)
+                       .toStdString()};
+  }
+  return stations;
+}
+
+std::filesystem::path log_path(const QString& named) {
+  if (!named.isEmpty()) return file_path(named);
+  return default_log_path(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
+// The job made ready from the template file, or why not (told on `console`).
+std::optional<ReadySeries> ready_series(const SeriesArgs& args,
+                                        const std::vector<StationPort>& stations,
+                                        SeriesConsole& console) {
+  Sheet sheet = startup_sheet();
+  if (const auto refusal = open_whole_channel_file(sheet, file_path(args.template_file))) {
+    console.note(message_line(*refusal));
+    return std::nullopt;
+  }
+  PreparedWrite prepared = prepare_write(sheet);
+  if (const Message* refusal = prepared.refusal()) {
+    console.note(message_line(*refusal));
+    return std::nullopt;
+  }
+  SeriesOrder order{std::move(prepared.sheet),
+                    std::get<WritePlan>(std::move(prepared.outcome)),
+                    args.first_id,
+                    args.last_id,
+                    args.keep_id,
+                    args.count};
+  for (const StationPort& station : stations) order.ports.push_back(station.name.toStdString());
+  order.log_path = log_path(args.log);
+  auto ready = get_ready(std::move(order));
+  if (!ready) {
+    console.note(message_line(attention(ready.reason())));
+    return std::nullopt;
+  }
+  return std::move(ready).value();
+}
+
+// Until the job is over; a stop signal stops it after the exchanges in flight.
+void run_to_its_end(SeriesRunner& runner) {
+  StopSignal stop;
+  QObject::connect(&runner, &SeriesRunner::finished, [&stop] { stop.raise(); });
+  runner.start();
+  stop.wait();
+  if (runner.over()) return;
+  QEventLoop loop;
+  QObject::connect(&runner, &SeriesRunner::finished, &loop, &QEventLoop::quit);
+  runner.stop();
+  if (!runner.over()) loop.exec();
+}
+
+}  // namespace
+
+int run_series(const SeriesArgs& args, const PortMap& ports) {
+  const auto stations = stations_of(args.ports, ports);
+  if (!stations) {
+    std::cerr << usage_error(QStringLiteral("series: ") + QString::fromStdString(stations.reason()))
+                     .toStdString();
+    return kExitUsage;
+  }
+  std::vector<std::string> names;
+  for (const StationPort& station : *stations) names.push_back(station.name.toStdString());
+  SeriesConsole console(std::cout, std::cerr, isatty(STDERR_FILENO) == 1, names);
+  auto ready = ready_series(args, *stations, console);
+  if (!ready) return kExitFailure;
+  SeriesRunner runner(std::move(*ready), *stations);
+  for (const std::string& warning : runner.log_warnings()) console.note(warning);
+  QObject::connect(&runner, &SeriesRunner::shown,
+                   [&](int station, const ShowState& state) { console.show(station, state); });
+  QObject::connect(&runner, &SeriesRunner::radio_finished,
+                   [&](int, const LogLine& line) { console.data(radio_line(line)); });
+  // A station's own reason; the log's failure, which stops them all, is told once at the end.
+  QObject::connect(&runner, &SeriesRunner::station_stopped, [&](int station, const QString& why) {
+    const std::string reason = why.toStdString();
+    if (!reason.empty() && reason != runner.job().failure().value_or("")) {
+      console.note(names[station] + ": " + reason);
+    }
+  });
+  run_to_its_end(runner);
+  console.end_live();
+  const SeriesTotals& totals = runner.job().totals();
+  console.data(summary_text(totals, runner.elapsed()));
+  if (const auto failure = runner.job().failure()) {
+    console.note(message_line(attention(*failure)));
+    return kExitFailure;
+  }
+  return totals.failed > 0 ? kExitRadioFailed : kExitSuccess;
+}
+
+}  // namespace m27

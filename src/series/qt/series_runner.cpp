@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "series/qt/series_runner.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace m27 {
+namespace {
+
+TimePoint now() { return Clock::now(); }
+
+std::string cannot_open(OpenOutcome outcome, const QSerialPort& port) {
+  switch (outcome) {
+    case OpenOutcome::DoesNotExist:
+      return "无法打开串口：不存在";
+    case OpenOutcome::InUseOrNoPermission:
+      return "无法打开串口：正被占用或无权限";
+    default:
+      return "无法打开串口：" + port.errorString().toStdString();
+  }
+}
+
+QString canonical(const QString& device) {
+  const QString resolved = QFileInfo(device).canonicalFilePath();
+  return resolved.isEmpty() ? device : resolved;
+}
+
+}  // namespace
+
+std::optional<std::pair<std::size_t, std::size_t>> same_device(
+    const std::vector<StationPort>& ports) {
+  for (std::size_t second = 1; second < ports.size(); ++second) {
+    for (std::size_t first = 0; first < second; ++first) {
+      if (canonical(ports[first].device) == canonical(ports[second].device)) {
+        return std::pair{first, second};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+SeriesRunner::SeriesRunner(ReadySeries series, std::vector<StationPort> ports, QObject* parent)
+    : QObject(parent), series_(std::move(series)), stations_(ports.size()) {
+  for (std::size_t i = 0; i < ports.size(); ++i) stations_[i].port = std::move(ports[i]);
+  timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    series_.job.on_timer(now());
+    pump();
+  });
+}
+
+SeriesRunner::~SeriesRunner() = default;
+
+void SeriesRunner::start() {
+  started_ = now();
+  for (std::size_t i = 0; i < stations_.size(); ++i) {
+    Station& station = stations_[i];
+    if (const auto failure = open(station)) {
+      series_.job.port_lost(i, started_, *failure);
+      continue;
+    }
+    connect(station.driver, &LinkDriver::reported, this,
+            [this, i](const Event& e) { heard(i, e); });
+  }
+  series_.job.start(started_);
+  pump();
+}
+
+std::optional<std::string> SeriesRunner::open(Station& station) {
+  station.driver = station.port.lent;
+  if (station.driver) return std::nullopt;
+  PortMap map;
+  map.set({kFirstPort, station.port.device});
+  station.serial = std::make_unique<SerialPort>(std::move(map));
+  const OpenOutcome outcome = station.serial->open_port(kFirstPort);
+  if (outcome != OpenOutcome::Opened) return cannot_open(outcome, station.serial->port());
+  station.own_driver = std::make_unique<LinkDriver>(station.serial->port());
+  station.driver = station.own_driver.get();
+  return std::nullopt;
+}
+
+void SeriesRunner::stop() {
+  series_.job.stop(now());
+  pump();
+}
+
+std::chrono::milliseconds SeriesRunner::elapsed() const {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(ended_.value_or(now()) - started_);
+}
+
+const std::vector<std::string>& SeriesRunner::log_warnings() const {
+  return series_.log.reading().warnings;
+}
+
+void SeriesRunner::heard(std::size_t station, const Event& event) {
+  if (const auto lost = lost_port(event)) {
+    series_.job.port_lost(station, now(), *lost);
+  } else if (const auto outcome = stations_[station].listener.heard(event)) {
+    series_.job.step_ended(station, now(), *outcome);
+  }
+  pump();
+}
+
+// Events a driver reports while it starts a sequence come back through `heard` at once: the
+// outer pump carries out what they lead to, in order.
+void SeriesRunner::pump() {
+  if (pumping_) return;
+  pumping_ = true;
+  while (auto action = series_.job.poll()) carry_out(*action);
+  pumping_ = false;
+  if (const auto deadline = series_.job.next_deadline()) {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*deadline - now());
+    timer_.start(std::max(wait, std::chrono::milliseconds(0)));
+  } else {
+    timer_.stop();
+  }
+  if (over() && !ended_) {
+    ended_ = now();
+    emit finished();
+  }
+}
+
+void SeriesRunner::carry_out(const JobAction& action) {
+  const std::size_t i = action.station;
+  const int row = static_cast<int>(i);
+  if (auto operation = step_operation(action.action, series_.plan)) {
+    // A driver that is busy (it cannot be, but a lent one might) ends the step as a failure.
+    if (!stations_[i].driver->start(std::move(operation))) {
+      series_.job.step_ended(i, now(), {StepEnding::Failed});
+    }
+  } else if (std::holds_alternative<StopSequence>(action.action)) {
+    stations_[i].driver->interrupt();
+  } else if (const auto* append_log = std::get_if<AppendLog>(&action.action)) {
+    append(i, append_log->line);
+  } else if (const auto* state = std::get_if<ShowState>(&action.action)) {
+    emit shown(row, *state);
+  } else if (const auto* stopped = std::get_if<StationStopped>(&action.action)) {
+    emit station_stopped(row, QString::fromStdString(stopped->reason));
+  }
+}
+
+void SeriesRunner::append(std::size_t station, const LogLine& line) {
+  const auto failure = series_.log.append(line, std::chrono::system_clock::now());
+  if (!failure && line.result != RadioResult::Reserved) {
+    emit radio_finished(static_cast<int>(station), line);
+  }
+  series_.job.log_appended(station, now(), failure);
+}
+
+}  // namespace m27

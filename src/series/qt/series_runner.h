@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A series job on serial ports, in the event loop: a link driver per station (on a port the job
+// opens, or one lent to it on a port that is open already), one timer for the whole job, and the
+// log appended line by line. Only the event loop waits: no thread, no busy loop.
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "link/qt/link_driver.h"
+#include "link/qt/serial_port.h"
+#include "series/series_order.h"
+#include "series/station_link.h"
+
+namespace m27 {
+
+struct StationPort {
+  QString name;    // as the user knows it: "com1", "/dev/ttyUSB0"
+  QString device;  // what the station opens
+  // Instead: the driver of a port that is open already (the window's), lent for the job's life.
+  LinkDriver* lent = nullptr;
+};
+
+// The first two stations whose devices are one (after symbolic links), if any.
+std::optional<std::pair<std::size_t, std::size_t>> same_device(
+    const std::vector<StationPort>& ports);
+
+class SeriesRunner : public QObject {
+  Q_OBJECT
+
+ public:
+  // `ports`: one a station, in the order of the job's.
+  SeriesRunner(ReadySeries series, std::vector<StationPort> ports, QObject* parent = nullptr);
+  ~SeriesRunner() override;
+
+  // Opens the stations' ports (one that cannot be opened stops its station, saying why) and
+  // starts the job. `finished` may come before this returns.
+  void start();
+  // Every station stops after the exchange in flight; a radio on its way is logged interrupted.
+  void stop();
+
+  bool over() const { return series_.job.over(); }
+  const SeriesJob& job() const { return series_.job; }
+  // From the start until the job was over, or until now.
+  std::chrono::milliseconds elapsed() const;
+  // The lines of the log it skipped when it was opened.
+  const std::vector<std::string>& log_warnings() const;
+
+ signals:
+  void shown(int station, const m27::ShowState& state);
+  // A radio's last line, once it is in the log (reserved lines are not told).
+  void radio_finished(int station, const m27::LogLine& line);
+  // The station sends nothing more; `reason` says why when it had to stop.
+  void station_stopped(int station, const QString& reason);
+  void finished();
+
+ private:
+  struct Station {
+    StationPort port;
+    std::unique_ptr<SerialPort> serial;  // before its driver, which it outlives
+    std::unique_ptr<LinkDriver> own_driver;
+    LinkDriver* driver = nullptr;
+    StepListener listener;
+  };
+
+  std::optional<std::string> open(Station& station);
+  void heard(std::size_t station, const Event& event);
+  void carry_out(const JobAction& action);
+  void append(std::size_t station, const LogLine& line);
+  void pump();
+
+  ReadySeries series_;
+  std::vector<Station> stations_;
+  QTimer timer_;
+  TimePoint started_{};
+  std::optional<TimePoint> ended_;
+  bool pumping_ = false;
+};
+
+}  // namespace m27

@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/series_dialog.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cstdlib>
+
+#include "service/radio_id.h"
+#include "ui/controls.h"
+#include "ui/exchange_controller.h"
+#include "ui/lamp.h"
+
+namespace m27 {
+namespace {
+
+constexpr int kIdWidth = 110;
+constexpr int kLogWidth = 360;
+constexpr int kStateFontSize = 16;
+constexpr int kStateWidth = 320;
+constexpr std::uint64_t kLastId = 4294967295u;
+const QColor kWaitingGrey{0xd0, 0xd0, 0xd0};
+const QColor kBusyAmber{0xff, 0xdc, 0x70};
+
+QColor colour_of(StationLook look, const QPalette& palette) {
+  switch (look) {
+    case StationLook::Waiting:
+      return kWaitingGrey;
+    case StationLook::Busy:
+      return kBusyAmber;
+    case StationLook::Done:
+      return kLampGreen;
+    case StationLook::Failed:
+      return kLampRed;
+    case StationLook::Stopped:
+      break;
+  }
+  return palette.color(QPalette::Base);
+}
+
+QLineEdit* digits_field(const char* name, const QString& text, QWidget* parent) {
+  QLineEdit* field = make_text(name, text, kIdWidth, parent);
+  field->setMaxLength(kIdMaxLength);
+  field->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kIdMaxLength)), field));
+  return field;
+}
+
+QTableWidgetItem* cell(QTableWidget* table, int row, SeriesDialog::Column column) {
+  QTableWidgetItem* item = table->item(row, column);
+  if (!item) {
+    item = new QTableWidgetItem;
+    item->setTextAlignment(Qt::AlignCenter);
+    table->setItem(row, column, item);
+  }
+  return item;
+}
+
+void add_one(QTableWidgetItem* count) {
+  count->setText(QString::number(count->text().toInt() + 1));
+}
+
+}  // namespace
+
+SeriesDialog::SeriesDialog(ExchangeController& exchanges, Window window)
+    : ServiceDialog(exchanges, "series_dialog", "批量写频"), window_(std::move(window)) {
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(14, 12, 14, 14);
+  page->addWidget(build_fields());
+  page->addWidget(build_stations(), 1);
+  connect(start_button_, &QPushButton::clicked, this, &SeriesDialog::start_job);
+  connect(stop_button_, &QPushButton::clicked, this, &SeriesDialog::stop_job);
+  enable_buttons();
+}
+
+SeriesDialog::~SeriesDialog() = default;
+
+QWidget* SeriesDialog::build_fields() {
+  auto* fields = new QWidget(this);
+  auto* grid = new QGridLayout(fields);
+  grid->setContentsMargins(0, 0, 0, 0);
+  first_id_ = digits_field("first_id", QStringLiteral("1"), fields);
+  id_count_ = digits_field("id_count", QStringLiteral("100"), fields);
+  keep_id_ = new QCheckBox(QStringLiteral("保留原ID"), fields);
+  keep_id_->setObjectName(QStringLiteral("keep_id"));
+  grid->addWidget(make_label("first_id_label", "起始ID", fields), 0, 0);
+  grid->addWidget(first_id_, 0, 1);
+  grid->addWidget(make_label("id_count_label", "数量", fields), 0, 2);
+  grid->addWidget(id_count_, 0, 3);
+  grid->addWidget(keep_id_, 0, 4);
+
+  auto* ports = new QHBoxLayout;
+  for (int n = kFirstPort; n <= kLastPort; ++n) {
+    const QString device = window_.ports.device(n);
+    if (device.isEmpty()) continue;
+    auto* box = new QCheckBox(QStringLiteral("com%1").arg(n), fields);
+    box->setObjectName(QStringLiteral("series_com%1").arg(n));
+    box->setToolTip(device);
+    box->setChecked(n == window_.open_port());
+    ports->addWidget(box);
+    port_boxes_.emplace_back(n, box);
+  }
+  ports->addStretch();
+  grid->addWidget(make_label("ports_label", "串口", fields), 1, 0);
+  grid->addLayout(ports, 1, 1, 1, 4);
+
+  const auto log = default_log_path(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  log_file_ = make_text("log_file", QFile::decodeName(log.c_str()), kLogWidth, fields);
+  log_file_->setAlignment(Qt::AlignLeft);
+  grid->addWidget(make_label("log_file_label", "记录文件", fields), 2, 0);
+  grid->addWidget(log_file_, 2, 1, 1, 4);
+  grid->setColumnStretch(5, 1);  // the fields keep to the left
+  return fields;
+}
+
+QWidget* SeriesDialog::build_stations() {
+  auto* box = new QWidget(this);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(0, 8, 0, 0);
+  stations_ = new QTableWidget(0, 6, box);
+  stations_->setObjectName(QStringLiteral("stations"));
+  stations_->setHorizontalHeaderLabels({"串口", "状态", "原ID", "新ID", "完成", "失败"});
+  stations_->verticalHeader()->hide();
+  stations_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  stations_->setSelectionMode(QAbstractItemView::NoSelection);
+  stations_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  stations_->horizontalHeader()->setSectionResizeMode(kState, QHeaderView::Stretch);
+  stations_->setMinimumWidth(kStateWidth * 2);
+  column->addWidget(stations_, 1);
+
+  auto* row = new QHBoxLayout;
+  totals_ = make_label("totals", "", box);
+  start_button_ = make_button("start_job", "开始", box);
+  stop_button_ = make_button("stop_job", "停止", box);
+  row->addWidget(totals_, 1);
+  row->addWidget(start_button_);
+  row->addWidget(stop_button_);
+  column->addLayout(row);
+  return box;
+}
+
+bool SeriesDialog::job_running() const { return runner_ && !runner_->over(); }
+
+void SeriesDialog::enable_buttons() {
+  const bool running = job_running();
+  start_button_->setEnabled(!running && exchange_commands_enabled());
+  stop_button_->setEnabled(running);
+  for (QWidget* field : {static_cast<QWidget*>(first_id_), static_cast<QWidget*>(id_count_),
+                         static_cast<QWidget*>(keep_id_), static_cast<QWidget*>(log_file_)}) {
+    field->setEnabled(!running);
+  }
+  for (const auto& [n, port_box] : port_boxes_) port_box->setEnabled(!running);
+}
+
+void SeriesDialog::refuse(const std::string& text) { exchanges().show(attention(text)); }
+
+std::vector<StationPort> SeriesDialog::stations_checked() {
+  std::vector<StationPort> stations;
+  for (const auto& [n, box] : port_boxes_) {
+    if (box->isChecked()) stations.push_back({box->text(), window_.ports.device(n)});
+  }
+  return stations;
+}
+
+// The fields as an order, without its template; nothing when a field is refused.
+std::optional<SeriesOrder> SeriesDialog::order_from_fields() {
+  const auto first = id_value(first_id_->text().toStdString());
+  const auto count = id_value(id_count_->text().toStdString());
+  const char* refusal = nullptr;
+  if (!first) {
+    refusal = "起始ID 输入错误，请重新输入";
+  } else if (!count || *count == 0 || std::uint64_t{*first} + *count - 1 > kLastId) {
+    refusal = "数量 输入错误，请重新输入";
+  } else if (log_file_->text().isEmpty()) {
+    refusal = "请输入记录文件";
+  }
+  if (refusal) {
+    refuse(refusal);
+    return std::nullopt;
+  }
+  SeriesOrder order;
+  order.first_id = *first;
+  order.last_id = static_cast<std::uint32_t>(*first + std::uint64_t{*count} - 1);
+  order.keep_id = keep_id_->isChecked();
+  order.log_path = QFile::encodeName(log_file_->text()).toStdString();
+  return order;
+}
+
+void SeriesDialog::start_job() {
+  if (job_running() || !exchange_commands_enabled()) return;
+  auto order = order_from_fields();
+  if (!order) return;
+  std::vector<StationPort> stations = stations_checked();
+  if (stations.empty()) return refuse("请选择串口");
+  if (const auto same = same_device(stations)) {
+    return refuse(
+        (stations[same->first].name + " 和 " + stations[same->second].name + " 是同一个串口")
+            .toStdString());
+  }
+  auto prepared = window_.template_for_write();
+  if (!prepared) return;
+  order->template_sheet = std::move(prepared->sheet);
+  order->plan = std::get<WritePlan>(std::move(prepared->outcome));
+  for (const StationPort& station : stations) order->ports.push_back(station.name.toStdString());
+  auto ready = get_ready(std::move(*order));
+  if (!ready) return refuse(ready.reason());
+
+  LinkDriver& window_link = exchanges().lend_link();
+  const QString open_port = QStringLiteral("com%1").arg(window_.open_port());
+  for (StationPort& station : stations) {
+    if (station.name == open_port) station.lent = &window_link;
+  }
+  show_stations(stations);
+  runner_ = std::make_unique<SeriesRunner>(std::move(ready).value(), std::move(stations));
+  if (!runner_->log_warnings().empty()) {
+    std::string warnings;
+    for (const auto& warning : runner_->log_warnings()) warnings += warning + "\n";
+    refuse(warnings);
+  }
+  connect(runner_.get(), &SeriesRunner::shown, this, &SeriesDialog::show_state);
+  connect(runner_.get(), &SeriesRunner::radio_finished, this, &SeriesDialog::count_radio);
+  connect(runner_.get(), &SeriesRunner::finished, this, &SeriesDialog::job_over);
+  runner_->start();
+  enable_buttons();
+}
+
+void SeriesDialog::stop_job() {
+  if (job_running()) runner_->stop();
+}
+
+void SeriesDialog::show_stations(const std::vector<StationPort>& stations) {
+  stations_->setRowCount(0);
+  stations_->setRowCount(static_cast<int>(stations.size()));
+  QFont large = font();
+  large.setPointSize(kStateFontSize);
+  large.setBold(true);
+  for (int row = 0; row < stations_->rowCount(); ++row) {
+    cell(stations_, row, kPort)->setText(stations[row].name);
+    cell(stations_, row, kState)->setFont(large);
+    for (Column count : {kOk, kFailed}) cell(stations_, row, count)->setText(QStringLiteral("0"));
+  }
+  stations_->resizeRowsToContents();
+  show_totals();
+}
+
+void SeriesDialog::show_state(int station, const ShowState& state) {
+  QTableWidgetItem* item = cell(stations_, station, kState);
+  item->setText(QString::fromStdString(state.text));
+  item->setBackground(colour_of(state.look, palette()));
+}
+
+void SeriesDialog::count_radio(int station, const LogLine& line) {
+  cell(stations_, station, kOldId)->setText(QString::number(line.old_id));
+  cell(stations_, station, kNewId)->setText(line.new_id ? QString::number(*line.new_id) : "");
+  if (line.result == RadioResult::Ok) add_one(cell(stations_, station, kOk));
+  if (line.result != RadioResult::Ok && line.result != RadioResult::AlreadyDone) {
+    add_one(cell(stations_, station, kFailed));
+  }
+  show_totals();
+}
+
+void SeriesDialog::show_totals() {
+  const SeriesTotals totals = runner_ ? runner_->job().totals() : SeriesTotals{};
+  if (runner_ && runner_->over()) {
+    totals_->setText(QString::fromStdString(summary_text(totals, runner_->elapsed())));
+  } else {
+    totals_->setText(QStringLiteral("完成 %1 台，失败 %2 台").arg(totals.ok).arg(totals.failed));
+  }
+}
+
+// The window has its link back; a port lost meanwhile is closed there too.
+void SeriesDialog::job_over() {
+  exchanges().take_link_back();
+  show_totals();
+  enable_buttons();
+  if (const auto failure = runner_->job().failure()) refuse(*failure);
+  if (close_when_over_) close();
+}
+
+// A job under way is stopped first; the dialog closes once it is over.
+void SeriesDialog::closeEvent(QCloseEvent* event) {
+  if (!job_running()) return event->accept();
+  close_when_over_ = true;
+  stop_job();
+  event->ignore();
+}
+
+}  // namespace m27

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// "批量写频": the sheet on screen as the template of a series job, written into radio after radio
+// on the ports chosen, each radio with the next ID of 起始ID … 起始ID + 数量 − 1 (the same job as
+// `m27 series`). A row per port shows its state large and coloured (green done, red failed, grey
+// waiting), the IDs of its last radio and its counts. While a job runs the window's own
+// exchanges are locked, and a station on the port the window has open uses that open port.
+
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "link/qt/port_map.h"
+#include "link/write_plan.h"
+#include "series/qt/series_runner.h"
+#include "ui/service_dialog.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace m27 {
+
+class SeriesDialog : public ServiceDialog {
+  Q_OBJECT
+
+ public:
+  // What the dialog takes from the main window.
+  struct Window {
+    // The sheet on screen snapped and checked as for a write; nothing when the check refused it
+    // (the window has said why).
+    std::function<std::optional<PreparedWrite>()> template_for_write;
+    const PortMap& ports;
+    // The number of the port the window has open; 0 when none is.
+    std::function<int()> open_port;
+  };
+  enum Column { kPort, kState, kOldId, kNewId, kOk, kFailed };
+
+  SeriesDialog(ExchangeController& exchanges, Window window);
+  ~SeriesDialog() override;
+
+  // 开始: the job as the fields ask, unless a field or the template is refused (said in a box).
+  void start_job();
+  // 停止: every station stops after the exchange in flight.
+  void stop_job();
+  bool job_running() const;
+
+ protected:
+  void enable_buttons() override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* build_fields();
+  QWidget* build_stations();
+  std::optional<SeriesOrder> order_from_fields();
+  std::vector<StationPort> stations_checked();
+  void show_stations(const std::vector<StationPort>& stations);
+  void show_state(int station, const ShowState& state);
+  void count_radio(int station, const LogLine& line);
+  void show_totals();
+  void job_over();
+  void refuse(const std::string& text);
+
+  Window window_;
+  QLineEdit* first_id_ = nullptr;
+  QLineEdit* id_count_ = nullptr;
+  QCheckBox* keep_id_ = nullptr;
+  QLineEdit* log_file_ = nullptr;
+  std::vector<std::pair<int, QCheckBox*>> port_boxes_;  // port number, its box
+  QTableWidget* stations_ = nullptr;
+  QLabel* totals_ = nullptr;
+  QPushButton* start_button_ = nullptr;
+  QPushButton* stop_button_ = nullptr;
+  std::unique_ptr<SeriesRunner> runner_;
+  bool close_when_over_ = false;
+};
+
+}  // namespace m27

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A series job driven through real links against the fake radio's line of radios, in virtual
+// time: what joins a station to its link (each request as a sequence, each ending as the step's
+// outcome) and the pace it gives (a probe is one request waiting 300 ms, one every 500 ms).
+#include <gtest/gtest.h>
+
+#include "fake-radio/radio_line.h"
+#include "link/link.h"
+#include "series/series_job.h"
+#include "series/station_link.h"
+
+namespace m27 {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Place {
+  fake::RadioLine radios;
+  Link link;
+  StepListener listener;
+  int requests = 0;
+};
+
+class LinkedBench {
+ public:
+  LinkedBench(int stations, std::optional<int> count, fake::Options options)
+      : plan_(std::get<WritePlan>(prepare_write(startup_sheet()).outcome)),
+        job_(make_job(stations, count)) {
+    for (int i = 0; i < stations; ++i) {
+      places_.push_back(std::make_unique<Place>(
+          Place{fake::RadioLine(fake::default_memory(), options, 1500ms), {}, {}}));
+      places_.back()->link.set_port_open(true);
+    }
+  }
+
+  // Until the job is over; stopped at `stop_at`.
+  void run(Duration stop_at) {
+    job_.start(now_);
+    for (bool stopped = false; !job_.over();) {
+      carry_out();
+      std::optional<TimePoint> next = job_.next_deadline();
+      for (auto& place : places_) {
+        for (auto t : {place->link.next_deadline(), place->radios.next_deadline()}) {
+          if (t && (!next || *t < *next)) next = t;
+        }
+      }
+      if (!stopped && (!next || *next >= TimePoint{} + stop_at)) {
+        job_.stop(now_ = TimePoint{} + stop_at);
+        stopped = true;
+        continue;
+      }
+      ASSERT_TRUE(next) << "the job waits for nothing";
+      now_ = *next;
+      for (std::size_t i = 0; i < places_.size(); ++i) {
+        Link& link = places_[i]->link;
+        const auto bytes = places_[i]->radios.transmit(now_);
+        link.on_bytes(now_, bytes);
+        link.on_timer(now_);
+        drain(i);
+      }
+      job_.on_timer(now_);
+    }
+  }
+
+  std::vector<std::string> lines;  // "com1 12345678>100 ok 3.3"
+  const Place& place(int i) const { return *places_[i]; }
+
+ private:
+  SeriesJob make_job(int stations, std::optional<int> count) {
+    SeriesSettings s{prepare_write(startup_sheet()).sheet, "5ha", 100, 199, false, count};
+    for (int i = 1; i <= stations; ++i) s.ports.push_back("com" + std::to_string(i));
+    return std::move(SeriesJob::create(s, {}).value());
+  }
+
+  void carry_out() {
+    while (auto action = job_.poll()) {
+      Place& place = *places_[action->station];
+      if (auto operation = step_operation(action->action, plan_)) {
+        place.link.start(now_, std::move(operation));
+      } else if (std::holds_alternative<StopSequence>(action->action)) {
+        place.link.interrupt();
+      } else if (const auto* append = std::get_if<AppendLog>(&action->action)) {
+        log(append->line);
+        job_.log_appended(action->station, now_, std::nullopt);
+      }
+      drain(action->station);
+    }
+  }
+
+  void drain(std::size_t i) {
+    Place& place = *places_[i];
+    while (auto e = place.link.poll()) {
+      if (const auto* send = std::get_if<Send>(&*e)) {
+        ++place.requests;
+        place.radios.receive(now_, send->bytes);
+        place.link.on_written(now_);
+      } else if (auto outcome = place.listener.heard(*e)) {
+        job_.step_ended(i, now_, *outcome);
+      }
+    }
+  }
+
+  void log(const LogLine& line) {
+    if (line.result == RadioResult::Reserved) return;
+    lines.push_back(line.port + " " + std::to_string(line.old_id) + ">" +
+                    (line.new_id ? std::to_string(*line.new_id) : "-") + " " +
+                    std::string(result_name(line.result)) + " " + tenths_of_seconds(line.elapsed));
+  }
+
+  WritePlan plan_;
+  SeriesJob job_;
+  std::vector<std::unique_ptr<Place>> places_;
+  TimePoint now_{};
+};
+
+// Radios that take their swap 1.5 s after their ID was read back: each is written, verified and
+// numbered on its own link in the time of its exchanges; stations share the pool. A silent line
+// hears a probe, one request, every 500 ms.
+TEST(SeriesOnLinks, NumbersEachRadioInTheTimeOfItsExchanges) {
+  const struct {
+    int stations;
+    std::optional<int> count;
+    fake::Fault fault;
+    std::vector<std::string> lines;
+    int requests_of_first;  // on the first station's line
+  } kCases[] = {
+      {1, 2, {}, {"com1 12345678>100 ok 3.2", "com1 0>101 ok 3.2"}, 0},
+      {2, 3, {}, {"com1 12345678>100 ok 3.2", "com2 12345678>101 ok 3.2", "com1 0>102 ok 3.2"}, 0},
+      {1, {}, {fake::Fault::Kind::kSilent}, {}, 4},
+  };
+  for (const auto& c : kCases) {
+    LinkedBench bench(c.stations, c.count, {.reply_delay = 30ms, .fault = c.fault});
+    bench.run(c.count ? 60s : 1800ms);
+    EXPECT_EQ(bench.lines, c.lines);
+    EXPECT_TRUE(!c.requests_of_first || bench.place(0).requests == c.requests_of_first);
+    EXPECT_TRUE(!c.count || bench.place(0).radios.unplugged().front().id == 100u);
+  }
+}
+
+}  // namespace
+}  // namespace m27
