@@ -15,9 +15,8 @@
 
 namespace m27 {
 
-inline constexpr std::array<std::string_view, 10> kSubcommands = {
-    "read", "write", "verify", "diff", "id", "monitor", "rssi", "csv", "ports", "check",
-    "series"};
+inline constexpr std::array<std::string_view, 11> kSubcommands = {
+    "read", "write", "verify", "diff", "id", "monitor", "rssi", "csv", "ports", "check", "series"};
 
 struct CommandLine {
   std::vector<PortAssignment> ports;  // --port comN=DEV, in the given order

@@ -115,13 +115,13 @@ struct SeriesArgs {
   friend bool operator==(const SeriesArgs&, const SeriesArgs&) = default;
 };
 
-using CliCommand =
-    std::variant<ReadArgs, WriteArgs, VerifyArgs, DiffArgs, IdReadArgs, IdWriteArgs, MonitorArgs,
-                 RssiReadArgs, RssiAdjustArgs, CsvExportArgs, CsvImportArgs, PortsArgs, CheckArgs,
-                 SeriesArgs>;
+using CliCommand = std::variant<ReadArgs, WriteArgs, VerifyArgs, DiffArgs, IdReadArgs, IdWriteArgs,
+                                MonitorArgs, RssiReadArgs, RssiAdjustArgs, CsvExportArgs,
+                                CsvImportArgs, PortsArgs, CheckArgs, SeriesArgs>;
 
 // Parses what follows the command `name` (read, write, verify, diff, id, monitor, rssi, csv,
-// ports, check, series). `fake_radio`: the program runs the fake radio on com1, which a command without
+// ports, check, series). `fake_radio`: the program runs the fake radio on com1, which a command
+// without
 // --port then uses. A failure says what is wrong, for the usage message.
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);
 

@@ -18,7 +18,7 @@ constexpr std::chrono::milliseconds kStopStreamBound{200};
 
 ExchangeController::ExchangeController(QSerialPort& port, MessageBoxes& boxes, View view,
                                        QObject* parent)
-    : QObject(parent), view_(view), driver_(port), player_(boxes) {
+    : QObject(parent), view_(view), port_(port), driver_(port), player_(boxes) {
   connect(&driver_, &LinkDriver::reported, this, &ExchangeController::on_event);
 }
 

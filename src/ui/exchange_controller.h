@@ -96,6 +96,7 @@ class ExchangeController : public QObject {
   void enable_commands(bool enabled);
 
   View view_;
+  QSerialPort& port_;
   LinkDriver driver_;
   ActionPlayer player_;
   ExchangeGuard guard_;

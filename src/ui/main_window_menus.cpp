@@ -92,7 +92,7 @@ void MainWindow::build_menus() {
   add_separator(programming, "rr");
   radio_id_ = add_item(programming, "写ID", "写ID");
   add_separator(programming, "check_separator");
-  connection_check_ = add_item(programming, "connection_check_item", "连接检测…");
+  connection_check_ = add_item(programming, "connection_check_item", "连接检测(&C)…");
   add_separator(programming, "series_separator");
   series_job_ = add_item(programming, "series_job", "批量写频(&P)…");
 
