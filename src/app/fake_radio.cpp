@@ -91,8 +91,16 @@ Result<std::unique_ptr<FakeRadio>> FakeRadio::start(const std::string& program,
   std::vector<char*> argv;
   for (std::string& word : options) argv.push_back(word.data());
   argv.push_back(nullptr);
+  // A process group of its own: a Ctrl-C on the terminal signals the whole foreground group,
+  // and the radio must outlive it until this program has stopped cleanly and closes its input.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
   pid_t pid = -1;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned =
+      posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   close(input[0]);
   close(output[1]);

@@ -361,6 +361,28 @@ TEST(CliStop, EachSignalEndsACommandAfterTheExchangeInFlight) {
             QStringList{"shop.m27"});
 }
 
+// Ctrl-C on a terminal signals the whole foreground process group: the bundled radio is not in
+// it, so a read on it stops as on a real radio instead of losing its port.
+TEST(CliStop, CtrlCOnTheTerminalLeavesTheBundledRadioToTheStop) {
+  QTemporaryDir dir;
+  QProcess m27;
+  m27.setChildProcessModifier([] { setpgid(0, 0); });
+  start_m27(m27, {"--fake-radio", "--trace", "trace.txt", "read", "read.m27"}, dir.path(),
+            dir.path());
+  QFile trace(dir.filePath("trace.txt"));
+  for (QDeadlineTimer limit(kHardLimitMs);
+       !(trace.open(QIODevice::ReadOnly) && trace.readAll().contains(" < "));) {
+    trace.close();
+    ASSERT_FALSE(limit.hasExpired());
+    QThread::msleep(10);
+  }
+  ::kill(-static_cast<pid_t>(m27.processId()), SIGINT);
+  ASSERT_TRUE(m27.waitForFinished(kHardLimitMs));
+  EXPECT_EQ(m27.exitCode(), 128 + SIGINT);
+  EXPECT_EQ(m27.readAllStandardError().toStdString(), "读频已中断\n");
+  EXPECT_FALSE(QFile::exists(dir.filePath("read.m27")));
+}
+
 // A monitor of the RSSI stream until `signal` after its third packet: the header, the packets,
 // exit 0; a killed one leaves the stream running for `monitor stop`. After each the radio is
 // quiet again: a stream still running would answer the ID read with a monitor packet.
