@@ -220,9 +220,11 @@ void MainWindow::answer_exit(bool yes) {
 }
 
 // Once the exit is confirmed the link has nothing more to show: a running exchange ends at once
-// (a read applies nothing more, a write sends no end packet), a monitor stream the radio is
-// sending is stopped, the port closes, and no message box comes up after the window is gone.
+// (a read applies nothing more, a write sends no end packet, a series job logs each radio on its
+// way as interrupted), a monitor stream the radio is sending is stopped, the port closes, and no
+// message box comes up after the window is gone.
 void MainWindow::end_link_for_exit() {
+  if (series_dialog_) series_dialog_->end_for_exit();
   exchanges_->end_for_exit();
   boxes_.discard_pending();
   ports_->serial_port().close_for_exit();

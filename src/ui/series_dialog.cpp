@@ -237,6 +237,10 @@ void SeriesDialog::stop_job() {
   if (job_running()) runner_->stop();
 }
 
+void SeriesDialog::end_for_exit() {
+  if (job_running()) runner_->end_now();
+}
+
 void SeriesDialog::show_stations(const std::vector<StationPort>& stations) {
   stations_->setRowCount(0);
   stations_->setRowCount(static_cast<int>(stations.size()));

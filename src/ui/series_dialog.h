@@ -47,6 +47,9 @@ class SeriesDialog : public ServiceDialog {
   void start_job();
   // 停止: every station stops after the exchange in flight.
   void stop_job();
+  // The program is ending: a job under way ends at once, each radio on its way logged
+  // interrupted, before the window closes its port.
+  void end_for_exit();
   bool job_running() const;
 
  protected:

@@ -60,6 +60,38 @@ class SeriesDialogTest : public QObject {
     const auto memory = radio.memory();
     QVERIFY(memory && memory->id == 5000);
   }
+
+  // The window's own port and a port of the job's own: an exit mid-write ends both exchanges at
+  // once and logs each radio as interrupted, not as a failed write or not at all.
+  void the_exit_logs_the_radios_on_their_way_as_interrupted() {
+    QTemporaryDir dir;
+    const QStringList slow{"--paced", "--delay", "200"};
+    FakeRadioProcess radio1(slow), radio2(slow);
+    PortMap ports = com1_on(radio1.device());
+    ports.set({2, radio2.device()});
+    RecordingMessageBoxes boxes;
+    auto w = make_window(boxes, ports);
+    w->series_job()->trigger();
+    SeriesDialog* dialog = w->series_dialog();
+    child<QCheckBox>(*dialog, "series_com2")->setChecked(true);
+    child<QLineEdit>(*dialog, "log_file")->setText(dir.filePath("series.csv"));
+    child<QPushButton>(*dialog, "start_job")->click();
+    const auto* table = child<QTableWidget>(*dialog, "stations");
+    const auto writing = [table](int row) {
+      const QTableWidgetItem* item = table->item(row, SeriesDialog::kState);
+      return item && item->text() == "正在写频......";
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(writing(0) && writing(1), kPatienceMs);
+
+    boxes.answer_yes = true;
+    w->close();
+    QVERIFY(!w->isVisible());
+    QFile log(dir.filePath("series.csv"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray lines = log.readAll();
+    QCOMPARE(lines.count(",interrupted,"), 2);
+    QCOMPARE(lines.count('\n'), 3);  // the header and the two radios
+  }
 };
 
 }  // namespace m27::testing

@@ -85,6 +85,13 @@ void SeriesRunner::stop() {
   pump();
 }
 
+void SeriesRunner::end_now() {
+  stop();
+  for (Station& station : stations_) {
+    if (station.driver) station.driver->cancel();
+  }
+}
+
 std::chrono::milliseconds SeriesRunner::elapsed() const {
   return std::chrono::duration_cast<std::chrono::milliseconds>(ended_.value_or(now()) - started_);
 }

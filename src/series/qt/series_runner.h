@@ -44,6 +44,9 @@ class SeriesRunner : public QObject {
   void start();
   // Every station stops after the exchange in flight; a radio on its way is logged interrupted.
   void stop();
+  // The program is ending: the job stops as by `stop`, but the exchanges in flight end at once,
+  // so each radio on its way is logged interrupted before the ports close.
+  void end_now();
 
   bool over() const { return series_.job.over(); }
   const SeriesJob& job() const { return series_.job; }
