@@ -93,7 +93,7 @@ void ConnectionCheckDialog::finish() {
 }
 
 void ConnectionCheckDialog::check() {
-  if (busy_ || exchange_running()) return;
+  if (busy_ || !exchange_commands_enabled()) return;
   start();
   const int port_no = ports_.selected_port();
   const PortMap& map = ports_.serial_port().ports();
@@ -154,7 +154,7 @@ void ConnectionCheckDialog::ask_through_window(std::function<void(const Heard&)>
 }
 
 void ConnectionCheckDialog::search() {
-  if (busy_ || exchange_running()) return;
+  if (busy_ || !exchange_commands_enabled()) return;
   start();
   port_label_->setText(QStringLiteral("自动查找"));
   search_result_->setText(QStringLiteral("正在查找……"));

@@ -23,7 +23,7 @@ ExchangeController::ExchangeController(QSerialPort& port, MessageBoxes& boxes, V
 }
 
 bool ExchangeController::start(std::unique_ptr<Operation> operation, Callbacks callbacks) {
-  if (driver_.busy()) return false;
+  if (driver_.busy() || lent_) return false;
   callbacks_ = std::move(callbacks);
   enable_commands(false);
   return driver_.start(std::move(operation));
@@ -42,12 +42,14 @@ void ExchangeController::end_for_exit() {
 
 LinkDriver& ExchangeController::lend_link() {
   disconnect(&driver_, &LinkDriver::reported, this, &ExchangeController::on_event);
+  lent_ = true;
   lent_open_ = port_.isOpen();
   enable_commands(false);
   return driver_;
 }
 
 void ExchangeController::take_link_back() {
+  lent_ = false;
   connect(&driver_, &LinkDriver::reported, this, &ExchangeController::on_event);
   enable_commands(true);
   if (lent_open_ && !port_.isOpen()) emit port_lost();

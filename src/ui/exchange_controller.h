@@ -48,7 +48,8 @@ class ExchangeController : public QObject {
 
   ExchangeController(QSerialPort& port, MessageBoxes& boxes, View view, QObject* parent);
 
-  // Starts a sequence (a transfer, a service request); refused (false) while another one runs.
+  // Starts a sequence (a transfer, a service request); refused (false) while another one runs
+  // or a series job has the link.
   // Locked before the first byte goes out; the sequence's Finished, played in its turn, unlocks.
   bool start(std::unique_ptr<Operation> operation, Callbacks callbacks = {});
   bool running() const { return driver_.busy(); }
@@ -104,6 +105,7 @@ class ExchangeController : public QObject {
   Callbacks callbacks_;  // of the sequence started last
   std::function<void(const MonitorPacket&)> monitor_display_;
   std::optional<Exchange> kind_;  // of the sequence under way, once it has begun
+  bool lent_ = false;             // a series job has the link: nothing else may start on it
   bool lent_open_ = false;        // the port was open when the link was lent
 };
 

@@ -10,7 +10,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "service/id_operations.h"
 #include "support/fake_radio_process.h"
+#include "ui/connection_check_dialog.h"
 #include "ui/lamp.h"
 #include "ui_test_support.h"
 
@@ -48,6 +50,11 @@ class SeriesDialogTest : public QObject {
                           shown(SeriesDialog::kFailed)}),
              (QStringList{"com1", "完成，请换下一台", "12345678", "5000", "0"}));
     QCOMPARE(table->item(0, SeriesDialog::kState)->background().color(), kLampGreen);
+    // The window's port is the job's: between two of its requests nothing else starts on it.
+    QTRY_VERIFY(!w->exchange_running());
+    QVERIFY(!w->start_exchange(std::make_unique<ReadId>()));
+    w->connection_check()->trigger();
+    QCOMPARE(child<QLabel>(*w->connection_check_dialog(), "step1")->text(), "");
 
     child<QPushButton>(*dialog, "stop_job")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->job_running(), kPatienceMs);
