@@ -9,14 +9,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "channels/frequency.h"
 #include "channels/options.h"
 #include "files/file_commands.h"
 #include "files/file_format.h"
+#include "fuzz_check.h"
 
 namespace m27 {
 namespace {
@@ -48,11 +47,7 @@ const std::string kFile = "/m27-fuzz/channel.m27";
 // and five decimals, and the fields a short file leaves out hold start-up texts of a few bytes.
 constexpr std::size_t kSaveGrowth = 4096;
 
-void check(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "channel_file_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::check;
 
 }  // namespace
 }  // namespace m27

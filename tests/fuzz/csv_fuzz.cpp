@@ -10,22 +10,17 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "files/csv_commands.h"
 #include "files/csv_records.h"
 #include "files/gbk.h"
+#include "fuzz_check.h"
 
 namespace m27 {
 namespace {
 
-void check(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "csv_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::check;
 
 // An import as one text: its refusal, or its channels and the rows it left out.
 std::string summary(const Result<CsvImport>& taken) {

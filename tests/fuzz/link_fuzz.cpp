@@ -5,10 +5,10 @@
 // than one attempt, and every deadline is kept (the sanitizers watch every buffer).
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 #include "channels/sheet.h"
+#include "fuzz_check.h"
 #include "link/link.h"
 #include "link/read_transfer.h"
 #include "link/write_plan.h"
@@ -34,9 +34,10 @@ struct Driver {
     while (link.poll()) {
     }
     const auto deadline = link.next_deadline();
-    if (link.busy() != deadline.has_value() || (deadline && *deadline - now > kLongestAttempt)) {
-      std::abort();
-    }
+    fuzz::check(link.busy() == deadline.has_value(),
+                "a deadline is not there exactly while a sequence runs");
+    fuzz::check(!deadline || *deadline - now <= kLongestAttempt,
+                "a deadline lies past the longest attempt");
   }
 
   // Keeps every deadline on the way; a late or spurious timer event at the end is harmless.

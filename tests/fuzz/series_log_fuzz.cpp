@@ -5,10 +5,9 @@
 // before them.
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "fuzz_check.h"
 #include "series/log_history.h"
 
 namespace m27 {
@@ -17,11 +16,7 @@ namespace {
 const std::string kBefore = "2026-12-07T17:40:12+08:00,com1,7,4000000001,ok,,2.1,aa,完成\r\n";
 const std::string kAfter = "2026-12-07T17:40:14+08:00,com2,8,4000000002,reserved,,1.0,aa,\r\n";
 
-void check(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "series_log_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::check;
 
 }  // namespace
 }  // namespace m27
