@@ -68,15 +68,13 @@ TEST(PortMap, TheQuickScanTakesTtysWithADeviceBehindThemAndBluetoothPorts) {
   const QTemporaryDir dir;
   const fs::path root = dir.path().toStdString();
   fs::create_directories(root / "dev");
-  std::ofstream(root / "dev" / "ttyS1");  // no UART answers there
   const struct {
     const char* name;
     const char* driver;  // nullptr: no device behind the tty
-  } kTtys[] = {{"ttyUSB0", "cp210x"},
-               {"ttyS0", "port"},
-               {"ttyS1", "serial8250"},
-               {"tty3", nullptr},
-               {"rfcomm0", nullptr}};
+  } kTtys[] = {{"ttyUSB0", "cp210x"},   {"ttyS0", "port"},
+               {"ttyS1", "serial8250"},  // no UART behind it: type 0
+               {"ttyS2", "serial8250"},  // a 16550A: type 4
+               {"tty3", nullptr},       {"rfcomm0", nullptr}};
   for (const auto& tty : kTtys) {
     fs::create_directories(root / "tty" / tty.name);
     if (!tty.driver) continue;
@@ -85,10 +83,13 @@ TEST(PortMap, TheQuickScanTakesTtysWithADeviceBehindThemAndBluetoothPorts) {
     fs::create_directory_symlink(root / "drivers" / tty.driver,
                                  root / "tty" / tty.name / "device" / "driver");
   }
+  std::ofstream(root / "tty" / "ttyS1" / "type") << "0\n";
+  std::ofstream(root / "tty" / "ttyS2" / "type") << "4\n";
   QStringList found = scan_tty_class(root / "tty", root / "dev");
   found.sort();
   const std::string dev = (root / "dev").string();
-  EXPECT_EQ(found.join(' ').toStdString(), dev + "/rfcomm0 " + dev + "/ttyS0 " + dev + "/ttyUSB0");
+  EXPECT_EQ(found.join(' ').toStdString(),
+            dev + "/rfcomm0 " + dev + "/ttyS0 " + dev + "/ttyS2 " + dev + "/ttyUSB0");
 }
 
 TEST(PortAssignment, ReadsComNEqualsDeviceAndNothingElse) {

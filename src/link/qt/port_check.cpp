@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "link/qt/port_description.h"
+#include "link/qt/serial_devices.h"
 
 namespace m27 {
 namespace {
@@ -88,9 +89,7 @@ DeviceKind device_kind(const QString& device) {
                        (std::to_string(number) + ':' + std::to_string(minor(status.st_rdev)));
   std::error_code error;
   if (fs::read_symlink(sys / "subsystem", error).filename() != "tty") return DeviceKind::NotSerial;
-  const bool hardware = fs::exists(sys / "device", error);
-  const bool bluetooth = fs::read_symlink(sys, error).filename().string().starts_with("rfcomm");
-  return hardware || bluetooth ? DeviceKind::Serial : DeviceKind::NotSerial;
+  return is_serial_tty(sys) ? DeviceKind::Serial : DeviceKind::NotSerial;
 }
 
 bool may_open(const QString& device) {

@@ -1,28 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/qt/serial_devices.h"
 
-#include <fcntl.h>
-#include <linux/serial.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <QSerialPortInfo>
 #include <algorithm>
-#include <filesystem>
+#include <fstream>
 
 namespace m27 {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Opening the port is the only way to ask; nothing is sent.
-bool has_uart(const std::string& device) {
-  const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  serial_struct serial{};
-  const bool known = ioctl(fd, TIOCGSERIAL, &serial) == 0 && serial.type != PORT_UNKNOWN;
-  close(fd);
-  return known;
+// The serial core tells the type of the UART behind a port; 0 is none it knows.
+bool has_uart(const fs::path& tty) {
+  std::ifstream type(tty / "type");
+  int kind = 0;
+  return static_cast<bool>(type >> kind) && kind != 0;
 }
 
 QStringList listed_by_qt() {
@@ -35,20 +27,24 @@ QStringList listed_by_qt() {
 
 }  // namespace
 
+bool is_serial_tty(const fs::path& tty) {
+  std::error_code error;
+  if (!fs::exists(tty / "device", error)) {
+    return fs::canonical(tty, error).filename().string().starts_with("rfcomm");
+  }
+  const auto driver = fs::read_symlink(tty / "device" / "driver", error).filename();
+  return driver != "serial8250" || has_uart(tty);
+}
+
 QStringList scan_tty_class(const std::string& tty_class, const std::string& dev_folder) {
   QStringList devices;
   std::error_code error;
   for (const fs::directory_entry& tty : fs::directory_iterator(tty_class, error)) {
     std::string name = tty.path().filename().string();
     std::replace(name.begin(), name.end(), '!', '/');  // sysfs writes a '/' of a name as '!'
-    const std::string device = (fs::path(dev_folder) / name).string();
-    if (!fs::exists(tty.path() / "device", error)) {
-      if (name.starts_with("rfcomm")) devices << QString::fromStdString(device);
-      continue;
+    if (is_serial_tty(tty.path())) {
+      devices << QString::fromStdString((fs::path(dev_folder) / name).string());
     }
-    const auto driver = fs::read_symlink(tty.path() / "device" / "driver", error).filename();
-    if (driver == "serial8250" && !has_uart(device)) continue;
-    devices << QString::fromStdString(device);
   }
   return devices;
 }

@@ -3,6 +3,7 @@
 // The serial ports of this system as device paths (/dev/ttyUSB0), in no particular order.
 
 #include <QStringList>
+#include <filesystem>
 #include <string>
 
 #include "link/qt/port_map.h"
@@ -11,10 +12,14 @@ namespace m27 {
 
 QStringList serial_devices(PortScan scan);
 
-// The quick scan over `tty_class` (/sys/class/tty) with the devices in `dev_folder` (/dev): a
-// tty is a serial port when a device stands behind it (a virtual console has none) or when it is
-// a Bluetooth port (rfcomm*), except a port of the 8250 driver that has no UART behind it (the
-// kernel keeps a number of those whatever the machine has).
+// Whether the tty of the sysfs folder `tty` (/sys/class/tty/NAME or /sys/dev/char/MAJOR:MINOR)
+// is a serial port: a device stands behind it (a virtual console has none), except a port of the
+// 8250 driver with no UART behind it (the kernel keeps a number of those whatever the machine
+// has), or it is a Bluetooth port (rfcomm*). Nothing is opened.
+bool is_serial_tty(const std::filesystem::path& tty);
+
+// The quick scan over `tty_class` (/sys/class/tty) with the devices in `dev_folder` (/dev): its
+// serial ports.
 QStringList scan_tty_class(const std::string& tty_class, const std::string& dev_folder);
 
 }  // namespace m27
