@@ -35,8 +35,9 @@ int main(int argc, char* argv[]) {
     std::cerr << usage_error(what).toStdString();
     return kExitUsage;
   }
-  // `m27 ports` lists what Qt Serial Port tells of every port, as the window's port menu does;
-  // any other command maps at most the one comN it names, by the quicker scan.
+  // `m27 ports` numbers the ports by Qt Serial Port's listing, as the window's port menu does;
+  // any other command numbers them, when it needs a comN, by the quicker scan (which gives the
+  // same numbers; `check` still asks Qt what it knows of the devices it describes).
   const bool lists_ports = std::holds_alternative<PortsArgs>(*command);
   // A series job on the bundled radio watches it swap itself for a fresh one after each radio;
   // the swaps it tells of are not the job's output.

@@ -55,13 +55,13 @@ int search(const PortMap& ports) {
     auto& checker = *checkers.emplace_back(std::make_unique<PortChecker>(ports, port.port_no));
     QObject::connect(&checker, &PortChecker::answered, [&](const Heard& heard) {
       const CheckLine line = line_of(heard);
-      searched.push_back({checker.port_no(), checker.name(), line, line.passed});
+      searched.push_back({checker.port_no(), checker.name(), line});
       if (--asking == 0) loop.quit();
     });
     if (start(checker)) {
       ++asking;
     } else {
-      searched.push_back({port.port_no, checker.name(), checker.port_lines().back(), false});
+      searched.push_back({port.port_no, checker.name(), checker.port_lines().back()});
     }
   }
   if (asking > 0) loop.exec();

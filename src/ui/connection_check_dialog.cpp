@@ -29,9 +29,7 @@ QString port_name(int port_no, const QString& name) {
 }  // namespace
 
 ConnectionCheckDialog::ConnectionCheckDialog(ExchangeController& exchanges, PortController& ports)
-    : ServiceDialog(exchanges, "connection_check", "连接检测"),
-      exchanges_(exchanges),
-      ports_(ports) {
+    : ServiceDialog(exchanges, "connection_check", "连接检测"), ports_(ports) {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->setSizeConstraint(QLayout::SetFixedSize);
@@ -69,7 +67,7 @@ ConnectionCheckDialog::ConnectionCheckDialog(ExchangeController& exchanges, Port
 
 // A sequence still asking through the window's link must not hear into a dialog that is gone.
 ConnectionCheckDialog::~ConnectionCheckDialog() {
-  if (listener_) exchanges_.listen(nullptr);
+  if (listener_) exchanges().listen(nullptr);
 }
 
 void ConnectionCheckDialog::enable_buttons() {
@@ -144,9 +142,9 @@ void ConnectionCheckDialog::show_lines(const std::vector<CheckLine>& lines) {
 // Called only while no exchange runs, so the window's link takes the request.
 void ConnectionCheckDialog::ask_through_window(std::function<void(const Heard&)> heard) {
   listener_.emplace(id_listener());
-  exchanges_.listen(&*listener_);
+  exchanges().listen(&*listener_);
   start_exchange(std::make_unique<AskForId>(), {}, [this, heard = std::move(heard)](bool) {
-    exchanges_.listen(nullptr);
+    exchanges().listen(nullptr);
     const Heard verdict = listener_->verdict();
     listener_.reset();
     heard(verdict);
@@ -160,7 +158,7 @@ void ConnectionCheckDialog::search() {
   search_result_->setText(QStringLiteral("正在查找……"));
   search_result_->show();
   const PortMap& map = ports_.serial_port().ports();
-  const int own = ports_.serial_port().is_open() ? ports_.selected_port() : 0;
+  const int own = ports_.open_port_no();
   std::vector<PortDescription> candidates = ports_to_search(describe_ports(map), map);
   std::erase_if(candidates, [own](const PortDescription& port) { return port.port_no == own; });
   pending_ = static_cast<int>(candidates.size()) + (own ? 1 : 0);
@@ -169,16 +167,16 @@ void ConnectionCheckDialog::search() {
     auto& checker = *checkers_.emplace_back(std::make_unique<PortChecker>(map, port.port_no));
     connect(&checker, &PortChecker::answered, this, [this, &checker](const Heard& heard) {
       const CheckLine line = line_of(heard);
-      searched({checker.port_no(), checker.name(), line, line.passed});
+      searched({checker.port_no(), checker.name(), line});
     });
     if (!checker.start(std::make_unique<AskForId>(), id_listener())) {
-      searched({port.port_no, checker.name(), checker.port_lines().back(), false});
+      searched({port.port_no, checker.name(), checker.port_lines().back()});
     }
   }
   if (own) {
     ask_through_window([this, own, name = map.device(own)](const Heard& heard) {
       const CheckLine line = line_of(heard);
-      searched({own, name, line, line.passed});
+      searched({own, name, line});
     });
   }
 }
@@ -194,7 +192,7 @@ void ConnectionCheckDialog::finish_search() {
   finish();
   if (radios_found(searched_) != 1) return;
   const auto radio = std::find_if(searched_.begin(), searched_.end(),
-                                  [](const SearchedPort& port) { return port.radio; });
+                                  [](const SearchedPort& port) { return port.line.passed; });
   ports_.choose_port(radio->port_no);
 }
 

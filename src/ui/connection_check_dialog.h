@@ -49,7 +49,6 @@ class ConnectionCheckDialog : public ServiceDialog {
   void finish_search();
   void finish();
 
-  ExchangeController& exchanges_;
   PortController& ports_;
   QLabel* port_label_ = nullptr;
   std::array<QLabel*, kSteps> marks_{};

@@ -46,9 +46,7 @@ void PortController::describe_ports_in_menu() {
 int PortController::selected_port() const { return port_no_ != 0 ? port_no_ : kFirstPort; }
 
 void PortController::open_first_port() {
-  const bool opened = serial_.open_port(kFirstPort) == OpenOutcome::Opened;
-  opened_no_ = opened ? kFirstPort : 0;
-  items_[0]->setChecked(opened);
+  items_[0]->setChecked(serial_.open_port(kFirstPort) == OpenOutcome::Opened);
 }
 
 void PortController::clear_port_checks() {
@@ -59,7 +57,6 @@ void PortController::choose_port(int n) {
   port_no_ = n;
   const OpenOutcome outcome = serial_.open_port(n);
   clear_port_checks();
-  opened_no_ = outcome == OpenOutcome::Opened ? n : 0;
   if (outcome == OpenOutcome::Opened) {
     items_[n - kFirstPort]->setChecked(true);
     status_bar_->set_panel1(QStringLiteral("串口%1").arg(n));

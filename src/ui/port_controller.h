@@ -28,7 +28,7 @@ class PortController : public QObject {
   // The port the menu stands at: the last one chosen, com1 before any choice.
   int selected_port() const;
   // The port that is open now; 0 when none is.
-  int open_port_no() const { return serial_.is_open() ? opened_no_ : 0; }
+  int open_port_no() const { return serial_.is_open() ? selected_port() : 0; }
   // One item a port, its device as the status tip and tooltip; once the menu opens, with what
   // the system tells of the device, in the words of `m27 ports`.
   void build_menu(QMenu* menu);
@@ -52,7 +52,6 @@ class PortController : public QObject {
   SerialPort serial_;
   std::array<QAction*, kLastPort> items_{};
   int port_no_ = 0;
-  int opened_no_ = 0;  // the port opened last
 };
 
 }  // namespace m27

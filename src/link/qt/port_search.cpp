@@ -27,15 +27,15 @@ QStringList search_report(std::vector<SearchedPort> ports) {
   for (const SearchedPort& port : ports)
     lines << name(port) + QStringLiteral("：") + marked(port.line);
   for (const SearchedPort& port : ports) {
-    if (port.radio) lines << QStringLiteral("对讲机在 ") + name(port);
+    if (port.line.passed) lines << QStringLiteral("对讲机在 ") + name(port);
   }
   if (radios_found(ports) == 0) lines << QStringLiteral("没有找到对讲机");
   return lines;
 }
 
 int radios_found(const std::vector<SearchedPort>& ports) {
-  return static_cast<int>(
-      std::count_if(ports.begin(), ports.end(), [](const SearchedPort& p) { return p.radio; }));
+  return static_cast<int>(std::count_if(ports.begin(), ports.end(),
+                                        [](const SearchedPort& p) { return p.line.passed; }));
 }
 
 }  // namespace m27

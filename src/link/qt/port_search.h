@@ -16,12 +16,12 @@ namespace m27 {
 std::vector<PortDescription> ports_to_search(const std::vector<PortDescription>& ports,
                                              const PortMap& map);
 
-// How the check of one searched port came out: its last line, and whether a radio answered.
+// How the check of one searched port came out: its last line, which passed when a radio
+// answered.
 struct SearchedPort {
   int port_no = 0;
   QString device;
   CheckLine line;
-  bool radio = false;
 };
 
 // "com1 (/dev/ttyUSB0)：✓ 连接正常：…" for each port in port order, then "对讲机在 com1
