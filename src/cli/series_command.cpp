@@ -86,13 +86,10 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
 // Until the job is over; a stop signal stops it after the exchanges in flight.
 void run_to_its_end(SeriesRunner& runner) {
   StopSignal stop;
-  QObject::connect(&runner, &SeriesRunner::finished, [&stop] { stop.raise(); });
-  runner.start();
-  stop.wait();
-  if (runner.over()) return;
   QEventLoop loop;
+  stop.on_arrival([&runner] { runner.stop(); });
   QObject::connect(&runner, &SeriesRunner::finished, &loop, &QEventLoop::quit);
-  runner.stop();
+  runner.start();
   if (!runner.over()) loop.exec();
 }
 
