@@ -124,7 +124,15 @@ void SeriesRunner::pump() {
   }
   if (over() && !ended_) {
     ended_ = now();
+    release_lent_drivers();
     emit finished();
+  }
+}
+
+// The window goes on exchanging on a lent driver; none of that may reach a job that is over.
+void SeriesRunner::release_lent_drivers() {
+  for (const Station& station : stations_) {
+    if (station.port.lent) disconnect(station.port.lent, nullptr, this, nullptr);
   }
 }
 

@@ -77,6 +77,7 @@ class SeriesRunner : public QObject {
   void carry_out(const JobAction& action);
   void append(std::size_t station, const LogLine& line);
   void pump();
+  void release_lent_drivers();
 
   ReadySeries series_;
   std::vector<Station> stations_;
