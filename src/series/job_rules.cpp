@@ -54,7 +54,6 @@ void JobRules::note(const LogLine& line, const std::optional<IdClaim>& claim) {
       ++totals_.ok;
       break;
     case RadioResult::AlreadyDone:
-      ++totals_.already_done;
       break;
     default:
       ++totals_.failed;

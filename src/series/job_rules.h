@@ -18,7 +18,6 @@ namespace m27 {
 struct SeriesTotals {
   int ok = 0;
   int failed = 0;  // failed, unconfirmed or interrupted
-  int already_done = 0;
   friend bool operator==(const SeriesTotals&, const SeriesTotals&) = default;
 };
 
