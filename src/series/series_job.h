@@ -82,6 +82,8 @@ class SeriesJob {
   std::deque<JobAction> out_;
 };
 
+// "完成 12 台，失败 1 台": the radios counted so far.
+std::string counts_text(const SeriesTotals& totals);
 // "完成 12 台，失败 1 台，用时 61.3 s，平均每台 4.7 s": the average over the radios handled.
 std::string summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed);
 
