@@ -13,6 +13,7 @@
 #include "cli/file_path.h"
 #include "cli/help.h"
 #include "cli/series_console.h"
+#include "cli/session.h"
 #include "cli/stop_signal.h"
 #include "files/file_commands.h"
 #include "series/qt/series_runner.h"
@@ -86,13 +87,10 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
 // Until the job is over; a stop signal stops it after the exchanges in flight.
 void run_to_its_end(SeriesRunner& runner) {
   StopSignal stop;
-  QObject::connect(&runner, &SeriesRunner::finished, [&stop] { stop.raise(); });
-  runner.start();
-  stop.wait();
-  if (runner.over()) return;
   QEventLoop loop;
+  stop.on_arrival([&runner] { runner.stop(); });
   QObject::connect(&runner, &SeriesRunner::finished, &loop, &QEventLoop::quit);
-  runner.stop();
+  runner.start();
   if (!runner.over()) loop.exec();
 }
 
@@ -125,6 +123,12 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
   });
   run_to_its_end(runner);
   console.end_live();
+  for (std::size_t i = 0; i < stations->size(); ++i) {
+    if (const auto hint = dialout_hint(runner.open_outcome(i), (*stations)[i].device)) {
+      console.note(*hint);
+      break;
+    }
+  }
   const SeriesTotals& totals = runner.job().totals();
   console.data(summary_text(totals, runner.elapsed()));
   if (const auto failure = runner.job().failure()) {

@@ -27,6 +27,12 @@ QString reason(OpenOutcome outcome, const QSerialPort& port) {
 
 }  // namespace
 
+std::optional<std::string> dialout_hint(OpenOutcome outcome, const QString& device) {
+  if (outcome != OpenOutcome::InUseOrNoPermission || may_open(device)) return std::nullopt;
+  return "m27: add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in "
+         "again";
+}
+
 Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player, StopSignal* stop)
     : port_no_(choice.device.isEmpty() ? choice.port_no : kFirstPort),
       device_(choice.device),
@@ -50,11 +56,7 @@ bool Session::open() {
   player_.note(QStringLiteral("m27: cannot open %1: %2")
                    .arg(port_name(), reason(outcome, serial_.port()))
                    .toStdString());
-  if (outcome == OpenOutcome::InUseOrNoPermission && !may_open(device())) {
-    player_.note(
-        "m27: add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in "
-        "again");
-  }
+  if (const auto hint = dialout_hint(outcome, device())) player_.note(*hint);
   return false;
 }
 

@@ -4,6 +4,8 @@
 // driver's events play on, and the signals that stop the command cleanly.
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "cli/arguments.h"
 #include "cli/console_player.h"
@@ -13,6 +15,10 @@
 #include "link/qt/serial_port.h"
 
 namespace m27 {
+
+// After a port that was in use or refused: how to get the rights to it, when it is the rights
+// that lack.
+std::optional<std::string> dialout_hint(OpenOutcome outcome, const QString& device);
 
 class Session {
  public:

@@ -19,8 +19,6 @@ constexpr std::string_view kExtension = ".m27";
 // Reads a millisecond apart never come close to this; it only bounds the search for a name.
 constexpr int kNameAttempts = 100;
 
-std::string reason_of(int error) { return std::generic_category().message(error); }
-
 bool all_digits(std::string_view text) {
   return !text.empty() &&
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -100,11 +98,11 @@ Result<std::filesystem::path> save_backup(const std::filesystem::path& folder, c
     const std::filesystem::path path = folder / backup_name(now, attempt);
     const int error = create_file(path, *bytes, fs);
     if (error == EEXIST) continue;
-    if (error != 0) return Failure{reason_of(error)};
+    if (error != 0) return system_failure(error);
     drop_oldest(folder, path);
     return path;
   }
-  return Failure{reason_of(EEXIST)};
+  return system_failure(EEXIST);
 }
 
 Message backup_failure(const std::filesystem::path& folder, std::string_view reason) {

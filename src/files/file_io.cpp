@@ -15,32 +15,6 @@ namespace {
 constexpr int kTemporaryAttempts = 100;
 constexpr mode_t kNewFileMode = 0666;  // less the user's umask, as for any new file
 
-Failure system_failure(int error) { return {std::generic_category().message(error)}; }
-
-// Reads until the end of the file or `count` bytes: 0, or the errno of the failure.
-int read_up_to(FileSystem& fs, int fd, std::size_t count, std::string& bytes) {
-  std::array<char, 4096> chunk;
-  while (bytes.size() < count) {
-    const ssize_t n = fs.read(fd, chunk.data(), std::min(chunk.size(), count - bytes.size()));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    if (n == 0) break;
-    bytes.append(chunk.data(), static_cast<std::size_t>(n));
-  }
-  return 0;
-}
-
-int write_all(FileSystem& fs, int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = fs.write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    if (n == 0) return EIO;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return 0;
-}
-
 struct Temporary {
   int fd = -1;
   std::string name;
@@ -75,6 +49,31 @@ int fill_temporary(FileSystem& fs, int fd, std::string_view bytes) {
 }
 
 }  // namespace
+
+Failure system_failure(int error) { return {std::generic_category().message(error)}; }
+
+int read_up_to(FileSystem& fs, int fd, std::size_t count, std::string& bytes) {
+  std::array<char, 4096> chunk;
+  while (bytes.size() < count) {
+    const ssize_t n = fs.read(fd, chunk.data(), std::min(chunk.size(), count - bytes.size()));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) break;
+    bytes.append(chunk.data(), static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+int write_all(FileSystem& fs, int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = fs.write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return 0;
+}
 
 Result<std::string> read_file(const std::filesystem::path& path, std::size_t limit,
                               FileSystem& fs) {

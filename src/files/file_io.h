@@ -14,6 +14,16 @@
 
 namespace m27 {
 
+// The system's text for the errno `error`.
+Failure system_failure(int error);
+
+// Reads from `fd` until its end or until `bytes` holds `count` bytes: 0, or the errno of the
+// failure.
+int read_up_to(FileSystem& fs, int fd, std::size_t count, std::string& bytes);
+
+// Writes all of `bytes` to `fd`: 0, or the errno of the failure.
+int write_all(FileSystem& fs, int fd, std::string_view bytes);
+
 // The bytes of a file of at most `limit` bytes. A larger file, or one that cannot be opened or
 // read, gives the reason instead (the system's text, or "文件大于65536字节" for the size).
 // A named pipe without a writer reads as empty instead of blocking.

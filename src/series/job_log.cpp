@@ -6,27 +6,15 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <system_error>
 #include <utility>
+
+#include "files/file_io.h"
 
 namespace m27 {
 namespace {
 
-std::string reason_of(int error) { return std::generic_category().message(error); }
-
 Failure cannot_open(const std::filesystem::path& path, const std::string& reason) {
   return {"无法打开记录文件\n" + path.string() + "\n" + reason};
-}
-
-// Every byte of the file, or the errno of the failure.
-int read_all(FileSystem& fs, int fd, std::string& bytes) {
-  char buffer[65536];
-  while (true) {
-    const ssize_t n = fs.read(fd, buffer, sizeof buffer);
-    if (n == 0) return 0;
-    if (n < 0 && errno != EINTR) return errno;
-    if (n > 0) bytes.append(buffer, static_cast<std::size_t>(n));
-  }
 }
 
 // 0, or why the file cannot be a log: not a plain file, or held by another job.
@@ -53,14 +41,14 @@ Result<JobLog> JobLog::open(const std::filesystem::path& path, FileSystem& fs) {
   std::error_code ignored;  // a folder that cannot be made shows as the file's failure
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ignored);
   const int fd = fs.open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return cannot_open(path, reason_of(errno));
+  if (fd < 0) return cannot_open(path, system_failure(errno).reason);
   std::string bytes;
   int error = lock(fd);
-  if (error == 0) error = read_all(fs, fd, bytes);
+  if (error == 0) error = read_up_to(fs, fd, std::string::npos, bytes);
   if (error != 0) {
     fs.close(fd);
     if (error == EWOULDBLOCK) return Failure{std::string(kLogLocked)};
-    return cannot_open(path, error == EINVAL ? "不是普通文件" : reason_of(error));
+    return cannot_open(path, error == EINVAL ? "不是普通文件" : system_failure(error).reason);
   }
   JobLog log(path, fd, fs, read_log(bytes));
   std::string start;
@@ -107,13 +95,9 @@ std::optional<Failure> JobLog::append(const LogLine& line,
 }
 
 std::optional<Failure> JobLog::write_out(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = fs_->write(fd_, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return Failure{reason_of(n < 0 ? errno : EIO)};
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  if (fs_->fsync(fd_) != 0) return Failure{reason_of(errno)};
+  int error = write_all(*fs_, fd_, bytes);
+  if (error == 0 && fs_->fsync(fd_) != 0) error = errno;
+  if (error != 0) return system_failure(error);
   return std::nullopt;
 }
 

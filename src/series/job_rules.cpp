@@ -14,6 +14,11 @@ JobRules::JobRules(Sheet template_sheet, std::string template_sha256, IdPool poo
       keep_id_(keep_id),
       count_(count) {}
 
+void SeriesTotals::count(RadioResult result) {
+  if (result == RadioResult::Ok) ++ok;
+  if (result != RadioResult::Ok && result != RadioResult::AlreadyDone) ++failed;
+}
+
 bool JobRules::already_done(std::uint32_t radio_id) const {
   return history_.done(radio_id, template_sha256_);
 }
@@ -49,16 +54,7 @@ void JobRules::note(const LogLine& line, const std::optional<IdClaim>& claim) {
     return;
   }
   if (claim) claimed_.erase(claim->id);
-  switch (line.result) {
-    case RadioResult::Ok:
-      ++totals_.ok;
-      break;
-    case RadioResult::AlreadyDone:
-      ++totals_.already_done;
-      break;
-    default:
-      ++totals_.failed;
-  }
+  totals_.count(line.result);
 }
 
 void JobRules::log_failed(std::string reason) {

@@ -18,7 +18,8 @@ namespace m27 {
 struct SeriesTotals {
   int ok = 0;
   int failed = 0;  // failed, unconfirmed or interrupted
-  int already_done = 0;
+  // Counts a radio's last line; one already done counts as neither.
+  void count(RadioResult result);
   friend bool operator==(const SeriesTotals&, const SeriesTotals&) = default;
 };
 

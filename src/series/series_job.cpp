@@ -106,12 +106,15 @@ std::optional<std::string> SeriesJob::failure() const {
   return std::nullopt;
 }
 
+std::string counts_text(const SeriesTotals& totals) {
+  return "完成 " + std::to_string(totals.ok) + " 台，失败 " + std::to_string(totals.failed) + " 台";
+}
+
 std::string summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed) {
   const int radios = totals.ok + totals.failed;
   const auto average = radios > 0 ? elapsed / radios : std::chrono::milliseconds{0};
-  return "完成 " + std::to_string(totals.ok) + " 台，失败 " + std::to_string(totals.failed) +
-         " 台，用时 " + tenths_of_seconds(elapsed) + " s，平均每台 " + tenths_of_seconds(average) +
-         " s";
+  return counts_text(totals) + "，用时 " + tenths_of_seconds(elapsed) + " s，平均每台 " +
+         tenths_of_seconds(average) + " s";
 }
 
 }  // namespace m27

@@ -5,14 +5,16 @@
 // out what `poll` asks of which station, and calls `on_timer` at `next_deadline`:
 //
 //   job.start(now);
-//   loop: while (auto a = job.poll()) carry out a->action on station a->station
-//         (Probe, WriteTemplate, ReadBack, WriteRadioId, ReadRadioId: a sequence on that station's
-//         link,
-//          whose end comes back as job.step_ended(station, now, outcome);
-//          AppendLog: JobLog::append, then job.log_appended(station, now, failure);
-//          StopSequence: stop that link's sequence after the exchange in flight;
-//          ShowState, StationStopped: for the user)
-//         until job.over(); on SIGINT and the like job.stop(now).
+//   until job.over():
+//     while (auto a = job.poll()) carry out a->action on station a->station:
+//       Probe, WriteTemplate, ReadBack, WriteRadioId, ReadRadioId
+//           a sequence on that station's link; its end comes back as
+//           job.step_ended(station, now, outcome)
+//       AppendLog       JobLog::append, then job.log_appended(station, now, failure)
+//       StopSequence    stop that link's sequence after the exchange in flight
+//       ShowState, StationStopped
+//                       for the user
+//   on SIGINT and the like: job.stop(now).
 //
 // The job ends when every station has stopped: after a stop, when the pool has no ID left or
 // `count` radios are done, when the log cannot be written, or when every port is lost.
@@ -80,6 +82,8 @@ class SeriesJob {
   std::deque<JobAction> out_;
 };
 
+// "完成 12 台，失败 1 台": the radios counted so far.
+std::string counts_text(const SeriesTotals& totals);
 // "完成 12 台，失败 1 台，用时 61.3 s，平均每台 4.7 s": the average over the radios handled.
 std::string summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed);
 

@@ -234,7 +234,6 @@ void Station::log_appended(TimePoint now, const std::optional<Failure>& failure,
 
 void Station::port_lost(TimePoint now, std::string message, JobRules& rules) {
   if (phase_ == Phase::Stopped) return;
-  lost_ = true;
   stop_after_log_ = std::move(message);
   switch (phase_) {
     case Phase::Writing:

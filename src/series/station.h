@@ -16,6 +16,7 @@
 #include <string>
 
 #include "channels/result.h"
+#include "link/operation.h"
 #include "series/job_rules.h"
 #include "series/station_io.h"
 #include "series/timings.h"
@@ -41,7 +42,7 @@ class Station {
   std::optional<StationAction> poll();
   bool stopped() const { return phase_ == Phase::Stopped; }
   // It stopped because its port was lost.
-  bool lost() const { return lost_; }
+  bool lost() const { return stop_after_log_.has_value(); }
 
  private:
   enum class Phase {
@@ -87,7 +88,6 @@ class Station {
   SeriesStep step_at() const;
   LogLine line_for(TimePoint now, RadioResult result, SeriesStep step, std::string detail,
                    const JobRules& rules) const;
-  void wait_for_removal(TimePoint now);
   void wait_for_radio(TimePoint next_probe);
   void stop(std::string reason);
   void show(StationLook look, std::string text);
@@ -99,9 +99,9 @@ class Station {
   int silent_probes_ = 0;
   std::optional<Radio> radio_;
   std::optional<ShowState> shown_after_log_;
-  std::optional<std::string> stop_after_log_;  // the reason to stop with once the line is in
-  bool sequence_stopped_ = false;              // StopSequence went out for the sequence in flight
-  bool lost_ = false;
+  // Set when the port is lost: the reason to stop with once the line is in.
+  std::optional<std::string> stop_after_log_;
+  bool sequence_stopped_ = false;  // StopSequence went out for the sequence in flight
   std::optional<ShowState> shown_;
   std::deque<StationAction> actions_;
 };

@@ -51,12 +51,7 @@ struct OperationFor {
   std::unique_ptr<Operation> operator()(const auto&) const { return nullptr; }
 };
 
-}  // namespace
-
-std::unique_ptr<Operation> step_operation(const StationAction& action, const WritePlan& plan) {
-  return std::visit(OperationFor{plan}, action);
-}
-
+// How the link's ending of a sequence counts for the station.
 StepEnding step_ending(Ending ending) {
   switch (ending) {
     case Ending::Completed:
@@ -66,6 +61,12 @@ StepEnding step_ending(Ending ending) {
     default:
       return StepEnding::Failed;
   }
+}
+
+}  // namespace
+
+std::unique_ptr<Operation> step_operation(const StationAction& action, const WritePlan& plan) {
+  return std::visit(OperationFor{plan}, action);
 }
 
 std::optional<StepOutcome> StepListener::heard(const Event& event) {

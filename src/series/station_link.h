@@ -17,9 +17,6 @@ namespace m27 {
 // ReadRadioId); nullptr for an action that is no request.
 std::unique_ptr<Operation> step_operation(const StationAction& action, const WritePlan& plan);
 
-// How the link's ending of a sequence counts for the station.
-StepEnding step_ending(Ending ending);
-
 // Hears the events of one station's link, sequence after sequence.
 class StepListener {
  public:

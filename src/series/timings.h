@@ -8,9 +8,6 @@
 
 namespace m27 {
 
-// The monotonic clock of the link: a series job runs on the time its driver gives it.
-using TimePoint = std::chrono::steady_clock::time_point;
-
 // A station asks "which ID?" this often while it waits for a radio, and for its removal.
 inline constexpr std::chrono::milliseconds kProbePeriod{500};
 // A probe is one request with one try; silence for this long means no radio.

@@ -65,10 +65,6 @@ QTableWidgetItem* cell(QTableWidget* table, int row, SeriesDialog::Column column
   return item;
 }
 
-void add_one(QTableWidgetItem* count) {
-  count->setText(QString::number(count->text().toInt() + 1));
-}
-
 }  // namespace
 
 SeriesDialog::SeriesDialog(ExchangeController& exchanges, Window window)
@@ -244,13 +240,14 @@ void SeriesDialog::end_for_exit() {
 void SeriesDialog::show_stations(const std::vector<StationPort>& stations) {
   stations_->setRowCount(0);
   stations_->setRowCount(static_cast<int>(stations.size()));
+  station_totals_.assign(stations.size(), SeriesTotals{});
   QFont large = font();
   large.setPointSize(kStateFontSize);
   large.setBold(true);
   for (int row = 0; row < stations_->rowCount(); ++row) {
     cell(stations_, row, kPort)->setText(stations[row].name);
     cell(stations_, row, kState)->setFont(large);
-    for (Column count : {kOk, kFailed}) cell(stations_, row, count)->setText(QStringLiteral("0"));
+    show_counts(row);
   }
   stations_->resizeRowsToContents();
   show_totals();
@@ -265,11 +262,15 @@ void SeriesDialog::show_state(int station, const ShowState& state) {
 void SeriesDialog::count_radio(int station, const LogLine& line) {
   cell(stations_, station, kOldId)->setText(QString::number(line.old_id));
   cell(stations_, station, kNewId)->setText(line.new_id ? QString::number(*line.new_id) : "");
-  if (line.result == RadioResult::Ok) add_one(cell(stations_, station, kOk));
-  if (line.result != RadioResult::Ok && line.result != RadioResult::AlreadyDone) {
-    add_one(cell(stations_, station, kFailed));
-  }
+  station_totals_[station].count(line.result);
+  show_counts(station);
   show_totals();
+}
+
+void SeriesDialog::show_counts(int station) {
+  const SeriesTotals& counted = station_totals_[station];
+  cell(stations_, station, kOk)->setText(QString::number(counted.ok));
+  cell(stations_, station, kFailed)->setText(QString::number(counted.failed));
 }
 
 void SeriesDialog::show_totals() {
@@ -277,7 +278,7 @@ void SeriesDialog::show_totals() {
   if (runner_ && runner_->over()) {
     totals_->setText(QString::fromStdString(summary_text(totals, runner_->elapsed())));
   } else {
-    totals_->setText(QStringLiteral("完成 %1 台，失败 %2 台").arg(totals.ok).arg(totals.failed));
+    totals_->setText(QString::fromStdString(counts_text(totals)));
   }
 }
 

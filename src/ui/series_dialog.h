@@ -64,6 +64,7 @@ class SeriesDialog : public ServiceDialog {
   void show_stations(const std::vector<StationPort>& stations);
   void show_state(int station, const ShowState& state);
   void count_radio(int station, const LogLine& line);
+  void show_counts(int station);
   void show_totals();
   void job_over();
   void refuse(const std::string& text);
@@ -75,6 +76,7 @@ class SeriesDialog : public ServiceDialog {
   QLineEdit* log_file_ = nullptr;
   std::vector<std::pair<int, QCheckBox*>> port_boxes_;  // port number, its box
   QTableWidget* stations_ = nullptr;
+  std::vector<SeriesTotals> station_totals_;  // one a row of stations_
   QLabel* totals_ = nullptr;
   QPushButton* start_button_ = nullptr;
   QPushButton* stop_button_ = nullptr;

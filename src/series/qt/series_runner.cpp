@@ -73,8 +73,10 @@ std::optional<std::string> SeriesRunner::open(Station& station) {
   PortMap map;
   map.set({kFirstPort, station.port.device});
   station.serial = std::make_unique<SerialPort>(std::move(map));
-  const OpenOutcome outcome = station.serial->open_port(kFirstPort);
-  if (outcome != OpenOutcome::Opened) return cannot_open(outcome, station.serial->port());
+  station.opened = station.serial->open_port(kFirstPort);
+  if (station.opened != OpenOutcome::Opened) {
+    return cannot_open(station.opened, station.serial->port());
+  }
   station.own_driver = std::make_unique<LinkDriver>(station.serial->port());
   station.driver = station.own_driver.get();
   return std::nullopt;
@@ -124,7 +126,15 @@ void SeriesRunner::pump() {
   }
   if (over() && !ended_) {
     ended_ = now();
+    release_lent_drivers();
     emit finished();
+  }
+}
+
+// The window goes on exchanging on a lent driver; none of that may reach a job that is over.
+void SeriesRunner::release_lent_drivers() {
+  for (const Station& station : stations_) {
+    if (station.port.lent) disconnect(station.port.lent, nullptr, this, nullptr);
   }
 }
 

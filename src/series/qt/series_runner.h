@@ -49,6 +49,8 @@ class SeriesRunner : public QObject {
   void end_now();
 
   bool over() const { return series_.job.over(); }
+  // How the station's port opened (Opened for a lent one, and before `start`).
+  OpenOutcome open_outcome(std::size_t station) const { return stations_[station].opened; }
   const SeriesJob& job() const { return series_.job; }
   // From the start until the job was over, or until now.
   std::chrono::milliseconds elapsed() const;
@@ -69,6 +71,7 @@ class SeriesRunner : public QObject {
     std::unique_ptr<SerialPort> serial;  // before its driver, which it outlives
     std::unique_ptr<LinkDriver> own_driver;
     LinkDriver* driver = nullptr;
+    OpenOutcome opened = OpenOutcome::Opened;
     StepListener listener;
   };
 
@@ -77,6 +80,7 @@ class SeriesRunner : public QObject {
   void carry_out(const JobAction& action);
   void append(std::size_t station, const LogLine& line);
   void pump();
+  void release_lent_drivers();
 
   ReadySeries series_;
   std::vector<Station> stations_;
