@@ -85,7 +85,7 @@ int run(const WriteArgs& args, const PortMap& ports) {
   StopSignal stop;
   Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
-  auto plan = std::get<WritePlan>(std::move(prepared.outcome));
+  auto plan = prepared.take_plan();
   if (!session.run(std::make_unique<WriteTransfer>(std::move(plan)))) {
     return failure(session, kWriteInterrupted);
   }
