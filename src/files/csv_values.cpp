@@ -8,6 +8,7 @@
 #include "channels/sheet.h"
 #include "channels/validation.h"
 #include "channels/validation_choices.h"
+#include "files/csv_problem.h"
 
 namespace m27 {
 namespace {
@@ -15,8 +16,6 @@ namespace {
 constexpr FreqUnits kReceiveLow = 400 * kUnitsPerMHz;
 constexpr FreqUnits kReceiveHigh = 490 * kUnitsPerMHz;
 constexpr int kToneScale = 6;  // finer than any tone is written, so "67.05" is no "67.0"
-
-std::string quoted(std::string_view text) { return "“" + std::string(text) + "”"; }
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
