@@ -107,7 +107,7 @@ int run(int runs) {
       static_cast<int>(kReplyDelay.count()), qPrintable(device), kWallGoal, 100 * kCpuGoal);
   bool all_ok = true;
   for (int i = 0; i < runs; ++i) {
-    WritePlan plan = std::get<WritePlan>(prepare_write(startup_sheet()).outcome);
+    WritePlan plan = prepare_write(startup_sheet()).take_plan();
     const Duration write_floor_time = write_floor(plan, kReplyDelay);
     all_ok &= report("write", measure(driver, std::make_unique<WriteTransfer>(std::move(plan))),
                      write_floor_time);

@@ -16,8 +16,7 @@ namespace m27 {
 void set_default_frequencies(Sheet& sheet);
 
 // Raster check, then every frequency in the "000.00000" form: what the program does to the table
-// after most actions (the old program's RESET_TEXT, less the tone editors, which are the
-// window's).
+// after most actions. The tone editors, reset along with it, are the window's own.
 void normalise_frequencies(Sheet& sheet);
 
 // Rows below the channel total are enabled, the rest disabled with their contents kept.

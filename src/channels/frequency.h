@@ -3,6 +3,7 @@
 // Frequencies as the grid shows them: MHz texts in the form "000.00000", handled as whole
 // counts of 10 Hz so that raster decisions and moved values are exact.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,13 @@ inline constexpr FreqUnits kRaster5 = 500;     // 5 kHz
 inline constexpr FreqUnits base_freq = 400 * kUnitsPerMHz;
 // Base of the transmit raster check (`snap_base`).
 inline constexpr FreqUnits snap_base = 450 * kUnitsPerMHz;
+
+// What a frequency text holds at most, in characters, typed, pasted, read or written.
+inline constexpr std::size_t kMaxFrequencyLength = 9;
+
+// Whether a text holds only digits and at most one point. An empty text and a lone point pass:
+// the callers that want a digit, or anything at all, say so themselves.
+bool digits_with_at_most_one_point(std::string_view text);
 
 // The value of a frequency text, or nullopt for a text that is not a number.
 std::optional<FreqUnits> frequency_value(std::string_view text);

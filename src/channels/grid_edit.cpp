@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/grid_edit.h"
 
-#include <algorithm>
-
 #include "channels/channel_table.h"
 
 namespace m27 {
@@ -27,9 +25,7 @@ std::string toggled_bandwidth(std::string_view bandwidth) {
 }
 
 bool frequency_input_allowed(std::string_view text) {
-  const bool digits_and_points = std::all_of(
-      text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
-  return !text.empty() && digits_and_points && std::count(text.begin(), text.end(), '.') <= 1;
+  return !text.empty() && digits_with_at_most_one_point(text);
 }
 
 std::vector<std::string> pasted_values(std::string_view text) {
@@ -50,7 +46,7 @@ std::optional<std::string> paste_frequencies(Sheet& sheet, std::string ChannelRo
                                              const std::vector<std::string>& values) {
   for (const std::string& value : values) {
     if (row >= kRows || !sheet.rows[row].enabled) return std::nullopt;
-    if (!frequency_input_allowed(value) || value.size() > kFrequencyCellLength) {
+    if (!frequency_input_allowed(value) || value.size() > kMaxFrequencyLength) {
       return "第" + std::to_string(row + 1) + "信道：“" + value + "”不是有效的频率";
     }
     sheet.rows[row++].*field = value;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "channels/frequency.h"
 #include "channels/sheet.h"
 
 namespace m27 {
@@ -27,9 +28,6 @@ std::string toggled_bandwidth(std::string_view bandwidth);
 // Whether typed or pasted text goes into a receive-frequency cell: digits with at most one
 // point. Anything else leaves the cell as it was.
 bool frequency_input_allowed(std::string_view text);
-
-// What a frequency cell holds at most, typed or pasted.
-inline constexpr std::size_t kFrequencyCellLength = 9;
 
 // The values a paste into a frequency cell brings, one a line: a trailing line break is
 // dropped (CR LF is one), and a tab ends a line's value (the first column of a copied

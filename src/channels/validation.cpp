@@ -10,7 +10,6 @@
 namespace m27 {
 namespace {
 
-constexpr std::size_t kMaxFrequencyLength = 9;
 constexpr FreqUnits kReceiveLow = 400 * kUnitsPerMHz;
 constexpr FreqUnits kReceiveHigh = 490 * kUnitsPerMHz;
 constexpr std::int64_t kMaxCount = 65535;

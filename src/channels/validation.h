@@ -28,7 +28,7 @@ std::optional<std::uint16_t> wire_count(FreqUnits f, int step);
 // The frequency a wire count stands for.
 FreqUnits count_frequency(std::uint16_t count, int step);
 
-// Run before a write, after `check_rasters` and `commit_edits`: the first row whose frequencies are
+// Run before a write, after `normalise_frequencies`: the first row whose frequencies are
 // empty, longer than 9 characters, not numbers, a receive frequency outside 400..490 MHz or a
 // transmit frequency that has no wire count, refuses the write with its message; after them
 // every tone, bandwidth and option box the radio cannot hold (`choice_error`) does.

@@ -2,10 +2,12 @@
 #include "cli/arguments.h"
 
 #include <QRegularExpression>
+#include <cstdint>
 #include <map>
 #include <optional>
 
 #include "link/qt/port_map.h"
+#include "service/digits.h"
 
 namespace m27 {
 namespace {
@@ -202,19 +204,33 @@ std::optional<Failure> word_count(const QStringList& words, qsizetype count, con
   return std::nullopt;
 }
 
-// "--rows FIRST..LAST": 1 <= FIRST <= LAST, at most 25 rows, as the radio holds.
-Result<CsvRowRange> row_range_of(const QString& text) {
-  static const QRegularExpression kRange(QStringLiteral("^([0-9]{1,6})\\.\\.([0-9]{1,6})$"));
+// The ends of "OPTION FIRST..LAST", each read by `digits_value` (nothing for one above
+// 4294967295); any other form fails with "OPTION TEXT: expected FIRST..LAST, " and `hint`.
+using RangeEnds = std::pair<std::optional<std::uint32_t>, std::optional<std::uint32_t>>;
+Result<RangeEnds> range_of(const QString& option, const QString& text, const QString& hint) {
+  static const QRegularExpression kRange(QStringLiteral("^([0-9]+)\\.\\.([0-9]+)$"));
   const auto match = kRange.match(text);
-  const CsvRowRange range{match.captured(1).toInt(), match.captured(2).toInt()};
-  if (!match.hasMatch() || range.first < 1 || range.first > range.last) {
-    return failure(
-        QStringLiteral("--rows %1: expected FIRST..LAST, rows counted from 1").arg(text));
+  if (!match.hasMatch()) {
+    return failure(QStringLiteral("%1 %2: expected FIRST..LAST, %3").arg(option, text, hint));
   }
-  if (range.last - range.first >= kRows) {
+  return RangeEnds{digits_value(match.captured(1).toStdString()),
+                   digits_value(match.captured(2).toStdString())};
+}
+
+// "--rows FIRST..LAST": 1 <= FIRST <= LAST <= 999999, at most 25 rows, as the radio holds.
+Result<CsvRowRange> row_range_of(const QString& text) {
+  constexpr std::uint32_t kLastRow = 999999;
+  const QString hint = QStringLiteral("rows counted from 1");
+  const auto ends = range_of(kRowRange, text, hint);
+  if (!ends) return Failure{ends.reason()};
+  const auto [first, last] = *ends;
+  if (!first || !last || *first < 1 || *first > *last || *last > kLastRow) {
+    return failure(QStringLiteral("--rows %1: expected FIRST..LAST, %2").arg(text, hint));
+  }
+  if (*last - *first >= kRows) {
     return failure(QStringLiteral("--rows %1: at most 25 rows, the radio's channels").arg(text));
   }
-  return range;
+  return CsvRowRange{static_cast<int>(*first), static_cast<int>(*last)};
 }
 
 Result<CliCommand> parse_csv(const QStringList& args) {
@@ -254,21 +270,14 @@ Result<CliCommand> parse_csv(const QStringList& args) {
 
 // "--ids FIRST..LAST": IDs from 0 to 4294967295, FIRST not above LAST.
 Result<std::pair<std::uint32_t, std::uint32_t>> id_range_of(const QString& text) {
-  static const QRegularExpression kRange(QStringLiteral("^([0-9]{1,20})\\.\\.([0-9]{1,20})$"));
-  constexpr qulonglong kLastId = 4294967295u;
-  const auto match = kRange.match(text);
-  if (!match.hasMatch()) {
-    return failure(QStringLiteral("--ids %1: expected FIRST..LAST, such as 5000..5199").arg(text));
-  }
-  bool first_ok = false;
-  bool last_ok = false;
-  const qulonglong first = match.captured(1).toULongLong(&first_ok);
-  const qulonglong last = match.captured(2).toULongLong(&last_ok);
-  if (!first_ok || !last_ok || first > kLastId || last > kLastId) {
+  const auto ends = range_of(kIds, text, QStringLiteral("such as 5000..5199"));
+  if (!ends) return Failure{ends.reason()};
+  const auto [first, last] = *ends;
+  if (!first || !last) {
     return failure(QStringLiteral("--ids %1: the IDs go from 0 to 4294967295").arg(text));
   }
-  if (first > last) return failure(QStringLiteral("--ids %1: FIRST is above LAST").arg(text));
-  return std::pair{static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last)};
+  if (*first > *last) return failure(QStringLiteral("--ids %1: FIRST is above LAST").arg(text));
+  return std::pair{*first, *last};
 }
 
 Result<CliCommand> parse_series(const QStringList& args) {

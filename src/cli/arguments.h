@@ -121,8 +121,7 @@ using CliCommand = std::variant<ReadArgs, WriteArgs, VerifyArgs, DiffArgs, IdRea
 
 // Parses what follows the command `name` (read, write, verify, diff, id, monitor, rssi, csv,
 // ports, check, series). `fake_radio`: the program runs the fake radio on com1, which a command
-// without
-// --port then uses. A failure says what is wrong, for the usage message.
+// without --port then uses. A failure says what is wrong, for the usage message.
 Result<CliCommand> parse_cli_command(const QString& name, const QStringList& args, bool fake_radio);
 
 // "com3" (any case) as port 3, anything else as a device path; a refusal for com0, com17, an

@@ -31,7 +31,6 @@
 #include "link/write_transfer.h"
 #include "service/id_operations.h"
 #include "service/monitor_command.h"
-#include "service/rssi.h"
 #include "service/rssi_operations.h"
 
 namespace m27 {
@@ -86,7 +85,7 @@ int run(const WriteArgs& args, const PortMap& ports) {
   StopSignal stop;
   Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
-  auto plan = std::get<WritePlan>(std::move(prepared.outcome));
+  auto plan = prepared.take_plan();
   if (!session.run(std::make_unique<WriteTransfer>(std::move(plan)))) {
     return failure(session, kWriteInterrupted);
   }
@@ -108,15 +107,15 @@ int run(const IdReadArgs& args, const PortMap& ports) {
 // A stop signal ends the series after the exchange in flight, or while it waits for Enter.
 int run(const IdWriteArgs& args, const PortMap& ports) {
   ConsolePlayer player = console({});
-  StopSignal stop;
-  Session session(ports, args.port, player, &stop);
-  const auto start = id_value(args.start);
-  if (!start) {
-    // The operation refuses the ID itself, before the port is even opened.
-    session.run(std::make_unique<WriteId>(args.start));
+  // The operation refuses the ID itself, before the port is even opened.
+  if (const auto refusal = WriteId(args.start).refusal()) {
+    player.show(*refusal);
     return kExitFailure;
   }
+  StopSignal stop;
+  Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
+  const auto start = id_value(args.start);
   IdSeries series(*start, args.count);
   LineReader input(STDIN_FILENO);
   stop.on_arrival([&input] { input.end(); });
@@ -172,14 +171,14 @@ int run(const RssiReadArgs& args, const PortMap& ports) {
 
 int run(const RssiAdjustArgs& args, const PortMap& ports) {
   ConsolePlayer player = console({});
-  StopSignal stop;
-  Session session(ports, args.port, player, &stop);
   auto adjust = std::make_unique<AdjustRssi>(args.narrow, args.wide);
-  if (!rssi_value(args.narrow) || !rssi_value(args.wide)) {
-    // The operation refuses the values itself, before the port is even opened.
-    session.run(std::move(adjust));
+  // The operation refuses the values itself, before the port is even opened.
+  if (const auto refusal = adjust->refusal()) {
+    player.show(*refusal);
     return kExitFailure;
   }
+  StopSignal stop;
+  Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
   if (session.run(std::move(adjust))) return kExitSuccess;
   return failure(session, {"调整RSSI已中断"});

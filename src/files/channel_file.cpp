@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "channels/channel_table.h"
+#include "channels/frequency.h"
 #include "channels/options.h"
 
 namespace m27 {
@@ -35,11 +36,6 @@ constexpr std::array<SettingField, 6> kSettings = {{
     {&ChannelFile::busy_lockout, &Sheet::busy_lockout},
     {&ChannelFile::fsk, &Sheet::fsk},
 }};
-
-bool digits_and_at_most_one_point(std::string_view text) {
-  return text.find_first_not_of("0123456789.") == std::string_view::npos &&
-         std::count(text.begin(), text.end(), '.') <= 1;
-}
 
 void apply_field(const std::optional<std::string>& field, std::string& text) {
   if (field) text = *field;
@@ -92,7 +88,7 @@ std::optional<std::string> misplaced_frequency_line(std::span<const std::string>
   constexpr std::size_t kFirst = 1;  // after the mode: 25 receive, then 25 transmit frequencies
   const std::size_t end = std::min<std::size_t>(lines.size(), kFirst + 2 * kRows);
   for (std::size_t i = kFirst; i < end; ++i) {
-    if (digits_and_at_most_one_point(lines[i])) continue;
+    if (digits_with_at_most_one_point(lines[i])) continue;
     const char* column = i < kFirst + kRows ? "接收频率" : "发射频率";
     return "第" + std::to_string(i + 1) + "行（" + column + "）：“" + lines[i] + "”不是有效的频率";
   }

@@ -7,6 +7,7 @@
 #include "channels/decimal.h"
 #include "channels/frequency.h"
 #include "files/csv_generic_tones.h"
+#include "files/csv_problem.h"
 
 namespace m27 {
 namespace {
@@ -39,8 +40,6 @@ constexpr std::string_view kDtcsCode = "DtcsCode";
 constexpr int kMegahertzDecimals = 6;  // as the tools write them: "446.006250"
 constexpr std::string_view kFm = "FM";
 constexpr std::string_view kNfm = "NFM";
-
-std::string quoted(std::string_view text) { return "“" + std::string(text) + "”"; }
 
 bool digits_only(std::string_view text) {
   return !text.empty() &&

@@ -7,6 +7,7 @@
 
 #include "channels/decimal.h"
 #include "channels/sheet.h"
+#include "files/csv_problem.h"
 #include "files/csv_values.h"
 
 namespace m27 {
@@ -53,8 +54,6 @@ ToneKind kind_of(std::string_view entry) {
   if (entry.empty() || entry == kToneOff) return ToneKind::None;
   return entry.front() == 'D' || entry.front() == 'I' ? ToneKind::Dcs : ToneKind::Ctcss;
 }
-
-std::string quoted(std::string_view text) { return "“" + std::string(text) + "”"; }
 
 CsvProblem in_column(std::string_view column, CsvProblem problem) {
   problem.header = column;

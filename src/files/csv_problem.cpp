@@ -3,6 +3,8 @@
 
 namespace m27 {
 
+std::string quoted(std::string_view text) { return "“" + std::string(text) + "”"; }
+
 CsvProblem invalid_value(std::string text) {
   CsvProblem problem;
   problem.text = std::move(text);

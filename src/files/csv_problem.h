@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -19,6 +20,9 @@ struct CsvProblem {
   std::size_t column = 0;  // from 1; 0 when the problem is the row's as a whole
   std::string header;      // the column's name
 };
+
+// A value as a problem's text names it: "“500”".
+std::string quoted(std::string_view text);
 
 // A value that makes no sense ("“4x0”不是频率"), and one this radio cannot hold; not yet placed.
 CsvProblem invalid_value(std::string text);

@@ -8,27 +8,24 @@
 #include "channels/sheet.h"
 #include "channels/validation.h"
 #include "channels/validation_choices.h"
+#include "files/csv_problem.h"
 
 namespace m27 {
 namespace {
 
-constexpr std::size_t kMaxFrequencyLength = 9;
 constexpr FreqUnits kReceiveLow = 400 * kUnitsPerMHz;
 constexpr FreqUnits kReceiveHigh = 490 * kUnitsPerMHz;
 constexpr int kToneScale = 6;  // finer than any tone is written, so "67.05" is no "67.0"
 
-std::string quoted(std::string_view text) { return "“" + std::string(text) + "”"; }
-
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-bool digits_and_one_point(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), is_digit) &&
-         std::all_of(text.begin(), text.end(), [](char c) { return is_digit(c) || c == '.'; }) &&
-         std::count(text.begin(), text.end(), '.') <= 1;
+// A decimal number as typed: digits with at most one point, and a digit at least.
+bool decimal_form(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), is_digit) && digits_with_at_most_one_point(text);
 }
 
 std::optional<FreqUnits> typed_frequency(std::string_view text) {
-  if (!digits_and_one_point(text) || text.size() > kMaxFrequencyLength) return std::nullopt;
+  if (!decimal_form(text) || text.size() > kMaxFrequencyLength) return std::nullopt;
   return frequency_value(text);
 }
 
@@ -60,7 +57,7 @@ bool is_ctcss(std::string_view entry) { return !entry.empty() && is_digit(entry.
 bool has_tone_form(std::string_view upper) {
   const bool dcs = upper.size() == 4 && (upper.front() == 'D' || upper.front() == 'I') &&
                    std::all_of(upper.begin() + 1, upper.end(), is_digit);
-  return dcs || digits_and_one_point(upper);
+  return dcs || decimal_form(upper);
 }
 
 }  // namespace
@@ -98,7 +95,7 @@ Checked<std::string> csv_tone(std::string_view text, ToneMode mode) {
   const std::string upper = ascii_upper(text);
   const auto exact = std::find(list.begin(), list.end(), upper);
   if (exact != list.end()) return std::string(*exact);
-  if (digits_and_one_point(text)) {
+  if (decimal_form(text)) {
     const auto value = parse_decimal(text, kToneScale);
     const auto same = std::find_if(list.begin(), list.end(), [&](std::string_view entry) {
       return is_ctcss(entry) && parse_decimal(entry, kToneScale) == value;

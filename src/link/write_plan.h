@@ -4,6 +4,7 @@
 // (every frequency moved onto its raster and formatted), and either the reason it may not be
 // written or the frames that write it. Nothing done to any sheet afterwards reaches the radio.
 
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct PreparedWrite {
   std::variant<Message, WritePlan> outcome;  // the refusal of the pre-write check, or the plan
 
   const Message* refusal() const { return std::get_if<Message>(&outcome); }
+  // Moves the plan out of a write `refusal()` lets through; the sheet stays.
+  WritePlan take_plan() { return std::get<WritePlan>(std::move(outcome)); }
 };
 
 // The raster check, the frequencies formatted, then the pre-write check of the result. A plan

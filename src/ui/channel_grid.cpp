@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "channels/frequency.h"
 #include "channels/grid_edit.h"
 #include "channels/tones.h"
 #include "ui/paste_filter.h"
@@ -61,7 +62,7 @@ void show_text(QLineEdit* cell, const std::string& text) {
 // A program-set text longer than the limit stays whole; the limit only holds typing back.
 void show_frequency(QLineEdit* cell, const std::string& text) {
   const QString shown = QString::fromStdString(text);
-  cell->setMaxLength(std::max<int>(kFrequencyCellLength, static_cast<int>(shown.size())));
+  cell->setMaxLength(std::max<int>(kMaxFrequencyLength, static_cast<int>(shown.size())));
   if (cell->text() != shown) cell->setText(shown);
 }
 
@@ -137,7 +138,8 @@ void ChannelGrid::build_row(int row) {
   // bandwidth cell only toggles; a text typed beside the toggle would be no bandwidth.
   w.tx_tone->setReadOnly(true);
   w.bandwidth->setReadOnly(true);
-  // A line pasted into a transmit frequency goes in as typing does, unfiltered.
+  // One line pasted into a transmit frequency goes in as typing does, unfiltered; several lines
+  // are held to the receive cell's rule, as in either column (`paste_frequencies`).
   const auto pasted = [this, row](Cell column) {
     return [this, column, row](const std::vector<std::string>& lines) {
       emit lines_pasted(column, row, lines);

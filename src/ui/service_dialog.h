@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the three service dialogs share: a small modeless window of its own (no owner), unloaded
+// What the five service dialogs share: a small modeless window of its own (no owner), unloaded
 // when it is closed; its buttons start exchanges on the main window's link and are refused
 // (disabled) while any exchange runs, the main window's transfers included.
 

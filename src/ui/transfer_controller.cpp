@@ -74,7 +74,7 @@ std::optional<PreparedWrite> TransferController::snap_for_write(const QString& w
 void TransferController::start_write() {
   auto prepared = snap_for_write(QStringLiteral("开始写频"));
   if (!prepared) return;
-  auto plan = std::get<WritePlan>(std::move(prepared->outcome));
+  auto plan = prepared->take_plan();
   ExchangeController::Callbacks callbacks;
   if (menu_.verify_after_write->isChecked()) {
     callbacks.on_finished = [this, written = std::move(prepared->sheet)](bool ok) {
