@@ -69,7 +69,7 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
     return std::nullopt;
   }
   SeriesOrder order{std::move(prepared.sheet),
-                    std::get<WritePlan>(std::move(prepared.outcome)),
+                    prepared.take_plan(),
                     args.first_id,
                     args.last_id,
                     args.keep_id,

@@ -205,7 +205,7 @@ void SeriesDialog::start_job() {
   auto prepared = window_.template_for_write();
   if (!prepared) return;
   order->template_sheet = std::move(prepared->sheet);
-  order->plan = std::get<WritePlan>(std::move(prepared->outcome));
+  order->plan = prepared->take_plan();
   for (const StationPort& station : stations) order->ports.push_back(station.name.toStdString());
   auto ready = get_ready(std::move(*order));
   if (!ready) return refuse(ready.reason());

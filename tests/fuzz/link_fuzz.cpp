@@ -25,7 +25,7 @@ constexpr Duration kLongestAttempt = kByteTime * 21 + 5s;
 
 struct Driver {
   Sheet sheet = startup_sheet();
-  WritePlan plan = std::get<WritePlan>(prepare_write(sheet).outcome);
+  WritePlan plan = prepare_write(sheet).take_plan();
   Link link;
   TimePoint now{};
 
