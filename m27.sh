@@ -48,9 +48,16 @@ install() {
 
 parallel_jobs() { nproc 2>/dev/null || echo 2; }
 
+# ccache, where a developer has it, makes a second work tree's build a matter of seconds.
+compiler_launcher() {
+  command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+  return 0
+}
+
 build() {
   local preset=$1
-  cmake --preset "$preset" >/dev/null
+  # shellcheck disable=SC2046
+  cmake --preset "$preset" $(compiler_launcher) >/dev/null
   cmake --build --preset "$preset" -j "$(parallel_jobs)"
 }
 
@@ -65,11 +72,9 @@ run_tests() {
 package() {
   local dir=build/package
   local -x DEB_BUILD_MAINT_OPTIONS=hardening=+all
-  local launcher=()
-  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DM27_BUILD_TESTS=OFF \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" "${launcher[@]}" >/dev/null
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" $(compiler_launcher) >/dev/null
   cmake --build "$dir" -j "$(parallel_jobs)"
   rm -f "$dir"/m27_*.deb
   (cd "$dir" && cpack -G DEB >/dev/null)
