@@ -12,6 +12,7 @@
 #include "support/fake_radio_process.h"
 #include "ui/connection_check_dialog.h"
 #include "ui/lamp.h"
+#include "ui/print/print_controller.h"
 #include "ui/radio_id_dialog.h"
 #include "ui/test_mode_dialog.h"
 #include "ui_test_support.h"
@@ -206,6 +207,13 @@ class ServiceDialogsTest : public QObject {
     QVERIFY(QRegularExpression("^seconds,rssi,snr,afc,audio\r\n\\d+\\.\\d{3},40,300,5,9\r\n")
                 .match(QString::fromUtf8(saved.readAll()))
                 .hasMatch());
+    // 读ID gives the printed page the radio's ID; closing the port forgets it.
+    action(w, "写ID")->trigger();
+    w.radio_id_dialog()->read_id();
+    QTRY_VERIFY_WITH_TIMEOUT(w.print_controller()->page().facts.back().second == "12345678",
+                             kPatienceMs);
+    w.choose_port(16);
+    QVERIFY(w.print_controller()->page().facts.back().first != "对讲机ID");
     QVERIFY(w.close());
     for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!window->isVisible());
     QCOMPARE(bench.radio.log().count("<- 55 01 00 56\n"), 1);
