@@ -127,7 +127,7 @@ void TestModeDialog::enable_buttons() {
   }
 }
 
-// A 开始 clears its own group's charts; every button ends the other group's run.
+// A 开始 starts its own group's run afresh and ends the other's; either 停止 ends both.
 void TestModeDialog::send(MonitorButton button) {
   if (!start_exchange(std::make_unique<MonitorCommand>(button))) return;
   runs_.pressed(button, Clock::now());
