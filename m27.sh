@@ -6,7 +6,8 @@
 # Further commands for developers:
 #   ./m27.sh build [preset]          configure and build (dev, asan)
 #   ./m27.sh fuzz TARGET [SECONDS]   run a libFuzzer target (installs clang)
-#   ./m27.sh bench [RUNS]            transfer, series and start-up timings against paced fake radios
+#   ./m27.sh bench [RUNS]            transfer, series and start-up timings against paced fake radios,
+#                                    and what drawing the test mode's strip charts costs
 #   ./m27.sh package                 a Release build packed as build/package/m27_*.deb, checked
 #                                    by lintian and appstreamcli
 #   ./m27.sh mutate [N]              N single-line mutations of the core: killed K of N (python3)
@@ -20,6 +21,9 @@ readonly base_packages=(
   fonts-wqy-microhei      # the Chinese texts of the window
   qt6-translations-l10n   # Qt's own dialogs, buttons and menus in Chinese
   xvfb xauth              # window tests and screenshots without a display
+)
+readonly test_packages=(
+  poppler-utils           # pdftotext reads the exported channel list back
 )
 readonly fuzz_packages=(clang libclang-rt-14-dev)
 readonly package_packages=(
@@ -115,14 +119,14 @@ case "$cmd" in
     exec build/dev/bin/m27 --fake-radio "$@"
     ;;
   test)
-    install "${base_packages[@]}"
+    install "${base_packages[@]}" "${test_packages[@]}"
     build dev
     run_tests dev
     build asan
     run_tests asan
     ;;
   build)
-    install "${base_packages[@]}"
+    install "${base_packages[@]}" "${test_packages[@]}"
     build "${1:-dev}"
     ;;
   fuzz)
@@ -147,10 +151,11 @@ case "$cmd" in
   bench)
     install "${base_packages[@]}"
     build dev
-    build/dev/bin/transfer "$@" && build/dev/bin/series && exec build/dev/bin/startup
+    build/dev/bin/transfer "$@" && build/dev/bin/series && build/dev/bin/strip_chart &&
+      exec build/dev/bin/startup
     ;;
   *)
-    sed -n '3,12p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -25,6 +25,7 @@ const QString kFind = QStringLiteral("--find");
 const QString kIds = QStringLiteral("--ids");
 const QString kKeepId = QStringLiteral("--keep-id");
 const QString kLog = QStringLiteral("--log");
+const QString kCsv = QStringLiteral("--csv");
 
 Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
 
@@ -165,7 +166,7 @@ Result<CliCommand> parse_id(const QStringList& args, bool fake_radio) {
 }
 
 Result<CliCommand> parse_monitor(const QStringList& args, bool fake_radio) {
-  const auto scanned = scan(args, {kPort});
+  const auto scanned = scan(args, {kPort, kCsv});
   if (!scanned) return Failure{scanned.reason()};
   const auto choice =
       choice_of(scanned->words, {"rssi", "battery", "stop"}, QStringLiteral("monitor"));
@@ -176,7 +177,12 @@ Result<CliCommand> parse_monitor(const QStringList& args, bool fake_radio) {
   const auto kind = *choice == QLatin1String("rssi")      ? MonitorKind::Rssi
                     : *choice == QLatin1String("battery") ? MonitorKind::Battery
                                                           : MonitorKind::Stop;
-  return CliCommand{MonitorArgs{*port, kind}};
+  const QString csv = scanned->option(kCsv).value_or(QString());
+  if (kind == MonitorKind::Stop && scanned->option(kCsv)) {
+    return failure(QStringLiteral("--csv belongs to monitor rssi and monitor battery"));
+  }
+  if (scanned->option(kCsv) && csv.isEmpty()) return failure(QStringLiteral("--csv needs a file"));
+  return CliCommand{MonitorArgs{*port, kind, csv}};
 }
 
 Result<CliCommand> parse_rssi(const QStringList& args, bool fake_radio) {

@@ -3,7 +3,8 @@
 // The arguments of the command-line commands, once parsed:
 //   read --port DEV [--no-backup] FILE, write --port DEV [--verify] FILE,
 //   verify --port DEV FILE, diff FILE FILE, id read --port DEV,
-//   id write --port DEV --start N [--count K], monitor rssi|battery|stop --port DEV,
+//   id write --port DEV --start N [--count K], monitor rssi|battery [--csv FILE] --port DEV,
+//   monitor stop --port DEV,
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE,
 //   csv export [--layout grid|generic] IN.m27 OUT.csv,
 //   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports,
@@ -69,6 +70,7 @@ enum class MonitorKind { Rssi, Battery, Stop };
 struct MonitorArgs {
   PortChoice port;
   MonitorKind kind = MonitorKind::Rssi;
+  QString csv = {};  // empty: no file of the samples
   friend bool operator==(const MonitorArgs&, const MonitorArgs&) = default;
 };
 struct RssiReadArgs {

@@ -21,6 +21,7 @@
 #include "cli/line_reader.h"
 #include "cli/ports_command.h"
 #include "cli/radio_reading.h"
+#include "cli/sample_file.h"
 #include "cli/series_command.h"
 #include "cli/session.h"
 #include "cli/stop_signal.h"
@@ -135,6 +136,8 @@ int run(const IdWriteArgs& args, const PortMap& ports) {
   return exit_status(!series.any_failed());
 }
 
+// With --csv the samples go into the file as well; a file that fails is told once, the monitor
+// goes on, and the command fails at its end.
 int run(const MonitorArgs& args, const PortMap& ports) {
   const bool rssi = args.kind == MonitorKind::Rssi;
   ConsolePlayer player = console({false, monitor_line});
@@ -145,19 +148,29 @@ int run(const MonitorArgs& args, const PortMap& ports) {
   if (args.kind == MonitorKind::Stop) {
     return exit_status(session.run(std::make_unique<MonitorCommand>(end)));
   }
+  std::optional<SampleFile> samples;
+  if (!args.csv.isEmpty()) {
+    samples.emplace(args.csv, rssi ? MonitorMode::Rssi : MonitorMode::Battery, std::cerr);
+    if (!samples->open()) return kExitFailure;
+  }
   // A reader that has gone away (m27 monitor ... | head) ends the monitor as Ctrl-C does; so
   // does a lost port, which fails the command.
   bool port_lost = false;
   QObject::connect(&session.driver(), &LinkDriver::reported, [&](const Event& e) {
     port_lost = port_lost || std::holds_alternative<PortLost>(e);
+    if (const auto* packet = std::get_if<MonitorPacket>(&e); packet && samples) {
+      samples->take(Clock::now(), packet->packet);
+    }
     if (!std::cout || port_lost) stop.raise();
   });
   player.note(rssi ? kRssiMonitorColumns : kBatteryMonitorColumns);
   const auto start = rssi ? MonitorButton::StartRssi : MonitorButton::StartBattery;
+  if (samples) samples->start(Clock::now());
   if (!session.run(std::make_unique<MonitorCommand>(start))) return kExitFailure;
   stop.wait();
   if (port_lost) return kExitFailure;
-  return exit_status(session.run(std::make_unique<MonitorCommand>(end)));
+  const bool stopped = session.run(std::make_unique<MonitorCommand>(end));
+  return exit_status(stopped && !(samples && samples->failed()));
 }
 
 int run(const RssiReadArgs& args, const PortMap& ports) {

@@ -106,7 +106,8 @@ const char* const kIdHelp =
     "      one each time you have connected the next radio and pressed Enter\n";
 
 const char* const kMonitorHelp =
-    "usage: m27 monitor rssi|battery|stop --port DEV\n"
+    "usage: m27 monitor rssi|battery --port DEV [--csv FILE]\n"
+    "       m27 monitor stop --port DEV\n"
     "\n"
     "Puts the radio into a test-mode monitor and prints each packet it sends as one line on\n"
     "standard output, until Ctrl-C (SIGINT), SIGTERM or SIGHUP (the terminal closed); then it\n"
@@ -115,8 +116,15 @@ const char* const kMonitorHelp =
     "  rssi:    RSSI SNR AFC AUDIO   (registers 68, 102, 70, 74; SNR and AFC signed)\n"
     "  battery: AD CHARGE            (the battery AD value; 1 while charging, else 0)\n"
     "\n"
-    "example:\n"
-    "  m27 monitor rssi --port /dev/ttyUSB0\n";
+    "--csv FILE  also write the samples into FILE as CSV, a line per packet as it arrives, as\n"
+    "            the test-mode window's 保存数据… saves them: \"seconds,rssi,snr,afc,audio\" or\n"
+    "            \"seconds,charging,ad\", the seconds counted from the start request with three\n"
+    "            decimals. A file that cannot be written is told once; the monitor goes on\n"
+    "            and exits with status 1.\n"
+    "\n"
+    "examples:\n"
+    "  m27 monitor rssi --port /dev/ttyUSB0\n"
+    "  m27 monitor rssi --port /dev/ttyUSB0 --csv antenna.csv\n";
 
 const char* const kRssiHelp =
     "usage: m27 rssi read   --port DEV\n"

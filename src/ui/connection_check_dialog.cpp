@@ -8,6 +8,7 @@
 
 #include "link/qt/port_search.h"
 #include "service/connection_check.h"
+#include "service/radio_id.h"
 #include "ui/controls.h"
 #include "ui/exchange_controller.h"
 #include "ui/port_controller.h"
@@ -147,6 +148,8 @@ void ConnectionCheckDialog::ask_through_window(std::function<void(const Heard&)>
     exchanges().listen(nullptr);
     const Heard verdict = listener_->verdict();
     listener_.reset();
+    const auto id = verdict.answer == Answer::Reply ? decode_id(verdict.reply) : std::nullopt;
+    if (id) emit radio_answered(QString::fromStdString(*id));
     heard(verdict);
   });
 }

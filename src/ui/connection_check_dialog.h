@@ -38,6 +38,10 @@ class ConnectionCheckDialog : public ServiceDialog {
   // "自动查找".
   void search();
 
+ signals:
+  // The radio on the window's open port answered the check with `id`.
+  void radio_answered(const QString& id);
+
  protected:
   void enable_buttons() override;
 

@@ -116,6 +116,7 @@ void FileController::open_named_file(const QString& name) {
   view_.render();
   history_.clear();
   remember_file(name);
+  emit file_opened();
   if (opening.complete()) {
     history_.mark_unchanged(name);
     return;

@@ -63,6 +63,10 @@ class FileController : public QObject {
   // The one local *.m27 file a drag carries, while files may be opened; empty for anything else.
   QString dropped_channel_file(const QMimeData* data) const;
 
+ signals:
+  // A channel file replaced the sheet.
+  void file_opened();
+
  private:
   void choose_and_open_file();
   void open_named_file(const QString& name);

@@ -14,6 +14,7 @@
 
 #include "ui/background.h"
 #include "ui/channel_grid.h"
+#include "ui/print/print_controller.h"
 #include "ui/progress_window.h"
 #include "ui/series_dialog.h"
 #include "ui/status_bar.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
   service_dialogs_ = new ServiceDialogs(
       *exchanges_, *ports_, this, {engineering_mode_, test_mode_, radio_id_, connection_check_});
   connect(service_dialogs_, &ServiceDialogs::loaded, this, &MainWindow::register_window);
+  connect_printing();
   load();
 }
 
@@ -78,6 +80,25 @@ void MainWindow::connect_lifecycle() {
   connect(background_, &Background::double_clicked, this, &MainWindow::background_double_clicked);
   connect(progress_window_, &ProgressWindow::query_unload, this,
           &MainWindow::progress_window_closed);
+}
+
+// The page names the radio's ID from the last time the radio on the open port told it, until
+// that port closes or a file opens.
+void MainWindow::connect_printing() {
+  printer_ = new PrintController(
+      sheet_, boxes_,
+      {this,
+       [this] {
+         commit_edits(sheet_, grid_state_);
+         render_sheet();
+       },
+       [this] { return history_->open_file(); }, [this](bool held) { hold_timers(held); }},
+      print_, export_pdf_);
+  connect(service_dialogs_, &ServiceDialogs::radio_id_heard, printer_,
+          &PrintController::remember_radio_id);
+  connect(&ports_->serial_port().port(), &QIODevice::aboutToClose, printer_,
+          &PrintController::forget_radio_id);
+  connect(files_, &FileController::file_opened, printer_, &PrintController::forget_radio_id);
 }
 
 // A failure to open port 1 is silent; com1 is checked, and the status panel says "串口开", only

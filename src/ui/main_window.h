@@ -21,6 +21,7 @@
 //   SheetHistory             undo and redo, the title with the file's name and its `*`
 //   ServiceDialogs           the three service dialogs: opened from the menu, one of each
 //   SeriesDialog             批量写频: series jobs with the sheet as the template
+//   PrintController          打印… and 导出PDF…: the channel list on one A4 page
 // The menu items `StartWrite` and `WriteChn` click `write_button` (write) and `read_button` (read);
 // the open and save buttons trigger the menu items `open_action` and `save_action`.
 
@@ -60,6 +61,7 @@ class ChannelGrid;
 class ChoiceBox;
 class ConnectionCheckDialog;
 class EngineeringDialog;
+class PrintController;
 class ProgressWindow;
 class RadioIdDialog;
 class SeriesDialog;
@@ -136,6 +138,7 @@ class MainWindow : public QMainWindow {
   ConnectionCheckDialog* connection_check_dialog() const {
     return service_dialogs_->connection_check();
   }
+  PrintController* print_controller() const { return printer_; }
   // 批量写频 while it is loaded, else null.
   SeriesDialog* series_dialog() const;
   // Shows 批量写频, loading it first when needed.
@@ -195,6 +198,7 @@ class MainWindow : public QMainWindow {
   void connect_link();
   // main_window.cpp
   void connect_lifecycle();
+  void connect_printing();
   void load();
   void ask_to_exit();
   void answer_exit(bool yes);
@@ -211,6 +215,7 @@ class MainWindow : public QMainWindow {
   SheetHistory* history_ = nullptr;
   FileController* files_ = nullptr;
   TransferController* transfers_ = nullptr;
+  PrintController* printer_ = nullptr;
   Sheet sheet_;
   GridState grid_state_;
 
@@ -248,6 +253,8 @@ class MainWindow : public QMainWindow {
   QAction* connection_check_ = nullptr;
   QAction* series_job_ = nullptr;
   QAction* open_backups_ = nullptr;        // 打开备份文件夹
+  QAction* print_ = nullptr;               // 打印…
+  QAction* export_pdf_ = nullptr;          // 导出PDF…
   QAction* backup_after_read_ = nullptr;   // 读频自动备份, remembered
   QAction* verify_after_write_ = nullptr;  // 写后校验, remembered
 

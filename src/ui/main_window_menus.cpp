@@ -60,6 +60,9 @@ void MainWindow::build_menus() {
   export_csv_ = add_item(file, "MenuExportCsv", "导出CSV(&X)…");
   import_csv_ = add_item(file, "MenuImportCsv", "导入CSV(&I)…");
   open_backups_ = add_item(file, "open_backups", "打开备份文件夹(&B)");
+  print_ = add_item(file, "print_channels", "打印(&P)…");
+  print_->setShortcut(QKeySequence::Print);
+  export_pdf_ = add_item(file, "export_pdf", "导出PDF(&D)…");
   add_separator(file, "wer6wr6");
   exit_action_ = add_item(file, "FormCancel", "退出(&E)");
 

@@ -109,7 +109,10 @@ void RadioIdDialog::read_id() {
   start_exchange(
       std::make_unique<ReadId>(),
       [this](const ReplyData& reply) {
-        if (const auto id = decode_id(reply.reply)) id_edit_->setText(QString::fromStdString(*id));
+        const auto id = decode_id(reply.reply);
+        if (!id) return;
+        id_edit_->setText(QString::fromStdString(*id));
+        emit id_read(id_edit_->text());
       },
       [this](bool ok) { read_finished(ok); });
 }

@@ -28,6 +28,10 @@ class RadioIdDialog : public ServiceDialog {
   // nearest to the system colour of inactive window borders).
   QColor preparing_colour() const;
 
+ signals:
+  // 读ID read `id` from the radio on the window's port.
+  void id_read(const QString& id);
+
  protected:
   void enable_buttons() override;
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 #include "ui/service_dialogs.h"
 
 #include <QAction>
+#include <type_traits>
 
 #include "ui/connection_check_dialog.h"
 #include "ui/engineering_dialog.h"
@@ -26,7 +27,8 @@ ServiceDialogs::ServiceDialogs(ExchangeController& exchanges, PortController& po
   connect(menu.radio_id, &QAction::triggered, this, &ServiceDialogs::open_radio_id_dialog);
   connect(menu.connection_check, &QAction::triggered, this, &ServiceDialogs::open_connection_check);
   exchanges.set_monitor_display([this](const MonitorPacket& packet) {
-    load(test_mode_dialog_)->decode_monitor_packet(packet.packet);
+    monitor_runs_.take(Clock::now(), packet.packet);
+    load(test_mode_dialog_, monitor_runs_)->decode_monitor_packet(packet.packet);
   });
 }
 
@@ -47,7 +49,9 @@ ConnectionCheckDialog* ServiceDialogs::connection_check() const { return connect
 
 void ServiceDialogs::open_engineering_dialog() { show_dialog(load(engineering_dialog_)); }
 
-void ServiceDialogs::open_test_mode_dialog() { show_dialog(load(test_mode_dialog_)); }
+void ServiceDialogs::open_test_mode_dialog() {
+  show_dialog(load(test_mode_dialog_, monitor_runs_));
+}
 
 void ServiceDialogs::open_radio_id_dialog() { show_dialog(load(radio_id_dialog_)); }
 
@@ -61,6 +65,13 @@ template <typename Dialog, typename... Uses>
 Dialog* ServiceDialogs::load(QPointer<Dialog>& dialog, Uses&... uses) {
   if (!dialog) {
     dialog = new Dialog(exchanges_, uses...);
+    if constexpr (std::is_same_v<Dialog, RadioIdDialog>) {
+      connect(dialog, &RadioIdDialog::id_read, this, &ServiceDialogs::radio_id_heard);
+    }
+    if constexpr (std::is_same_v<Dialog, ConnectionCheckDialog>) {
+      connect(dialog, &ConnectionCheckDialog::radio_answered, this,
+              &ServiceDialogs::radio_id_heard);
+    }
     emit loaded(dialog);
   }
   return dialog;

@@ -2,10 +2,13 @@
 #pragma once
 // The three service dialogs and the connection check, opened from the menu beside the main
 // window: one of each, loaded on first use and unloaded when closed. A packet of a test-mode
-// stream that finds the test-mode dialog unloaded loads it, hidden.
+// stream that finds the test-mode dialog unloaded loads it, hidden. The test mode's runs live
+// here, so that they outlive its dialog.
 
 #include <QObject>
 #include <QPointer>
+
+#include "service/monitor_runs.h"
 
 class QAction;
 
@@ -50,6 +53,8 @@ class ServiceDialogs : public QObject {
  signals:
   // A dialog was loaded: the exit closes it with the program.
   void loaded(QWidget* dialog);
+  // The radio on the window's open port told its ID: to 读ID, or to a connection check.
+  void radio_id_heard(const QString& id);
 
  private:
   template <typename Dialog, typename... Uses>
@@ -61,6 +66,7 @@ class ServiceDialogs : public QObject {
   QWidget* window_;
   QPointer<EngineeringDialog> engineering_dialog_;
   QPointer<TestModeDialog> test_mode_dialog_;
+  MonitorRuns monitor_runs_;
   QPointer<RadioIdDialog> radio_id_dialog_;
   QPointer<ConnectionCheckDialog> connection_check_;
 };

@@ -34,7 +34,7 @@ TEST(CliArguments, ParsesEveryCommand) {
       {"id --port /dev/ttyUSB0 read", false, IdReadArgs{kUsb}},
       {"id --start=0 write --count 2", true, IdWriteArgs{kCom1, "0", 2}},
       {"monitor rssi --port com3", false, MonitorArgs{kCom3, MonitorKind::Rssi}},
-      {"monitor battery", true, MonitorArgs{kCom1, MonitorKind::Battery}},
+      {"monitor battery --csv b.csv", true, MonitorArgs{kCom1, MonitorKind::Battery, "b.csv"}},
       // Checked later, as the dialog checks its fields.
       {"rssi adjust 300 x", true, RssiAdjustArgs{kCom1, "300", "x"}},
       {"csv export a.m27 a.csv", false, CsvExportArgs{CsvLayout::Grid, "a.m27", "a.csv"}},
@@ -75,6 +75,7 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"id write --port /dev/x", "id write needs --start N"},
       {"id write --port /dev/x --start 1 --count 0", "--count 0: expected a number of radios"},
       {"monitor --port /dev/x", "monitor needs one of: rssi, battery, stop"},
+      {"monitor stop --port /dev/x --csv s.csv", "--csv belongs to monitor rssi and monitor"},
       {"rssi adjust --port /dev/x 42", "rssi adjust needs NARROW and WIDE"},
       {"csv export a.m27", "needs IN.m27 and OUT.csv"},
       {"csv export --layout chirp a.m27 a.csv", "--layout chirp: expected grid or generic"},

@@ -385,13 +385,16 @@ TEST(CliStop, CtrlCOnTheTerminalLeavesTheBundledRadioToTheStop) {
 
 // A monitor of the RSSI stream until `signal` after its third packet: the header, the packets,
 // exit 0; a killed one leaves the stream running for `monitor stop`. After each the radio is
-// quiet again: a stream still running would answer the ID read with a monitor packet.
+// quiet again: a stream still running would answer the ID read with a monitor packet. With
+// --csv the file holds the packets printed, timed from the start request.
 TEST(CliMonitor, PrintsPacketsUntilEachStopSignalThenStopsTheRadio) {
   for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
     SCOPED_TRACE(signal);
     FakeRadioProcess radio;
     QProcess monitor;
-    start_m27(monitor, {"monitor", "rssi", "--port", radio.device()});
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("samples.csv");
+    start_m27(monitor, {"monitor", "rssi", "--port", radio.device(), "--csv", csv});
     QByteArray out;
     while (out.count('\n') < 3 && monitor.waitForReadyRead(kHardLimitMs)) {
       out += monitor.readAllStandardOutput();
@@ -409,6 +412,13 @@ TEST(CliMonitor, PrintsPacketsUntilEachStopSignalThenStopsTheRadio) {
                 "RSSI(Reg68) SNR(Reg102) AFC(Reg70) AudioLv(Reg74)\n");
     }
     expect(m27({"id", "read", "--port", radio.device()}), 0, "读取 OK\n", "12345678\n");
+    if (signal == SIGKILL) continue;  // killed between a line printed and the same written
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    static const QRegularExpression kSamples(QStringLiteral(
+        "^seconds,rssi,snr,afc,audio\r\n\\d+\\.\\d{3},40,300,5,9\r\n\\d+\\.\\d{3},41,4396,-5,12\r\n"
+        "\\d+\\.\\d{3},42,8492,-15,15\r\n"));
+    EXPECT_TRUE(kSamples.match(QString::fromUtf8(file.readAll())).hasMatch());
   }
 }
 
@@ -442,8 +452,10 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
         "注意: RSSI 输入错误，请重新输入\n"},
        {nullptr, "erase", 2, "m27: unknown command erase\ntry 'm27 --help'\n"},
        // Checked before the port is even opened.
-       {"--log", "write --port RADIO unsendable.m27", 1,
-        "注意: 第3信道频率输入错误，请重新输入\n"}});
+       {"--log", "write --port RADIO unsendable.m27", 1, "注意: 第3信道频率输入错误，请重新输入\n"},
+       // The port opens, the file does not: nothing is sent.
+       {nullptr, "monitor rssi --port RADIO --csv /nonexistent/s.csv", 1,
+        "m27: --csv /nonexistent/s.csv: …"}});
   logging->stop();
   EXPECT_FALSE(logging->log().contains("<-"));
   const std::string listed = "com1  " + held.toStdString();

@@ -6,11 +6,13 @@
 
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include "channels/codec.h"
 #include "support/fake_radio_process.h"
 #include "ui/connection_check_dialog.h"
 #include "ui/lamp.h"
+#include "ui/print/print_controller.h"
 #include "ui/radio_id_dialog.h"
 #include "ui/test_mode_dialog.h"
 #include "ui_test_support.h"
@@ -193,6 +195,25 @@ class ServiceDialogsTest : public QObject {
     w.read_button()->click();
     QTRY_COMPARE_WITH_TIMEOUT(bench.boxes.texts(), (QStringList{"读写完成", "读写完成"}),
                               kPatienceMs);
+    // The run outlives its dialog; its file starts with the packet from before the close.
+    QTemporaryDir dir;
+    action(w, "测试模式")->trigger();
+    w.test_mode_dialog()->save_samples(MonitorMode::Rssi, dir.filePath("s.csv"));
+    w.test_mode_dialog()->save_samples(MonitorMode::Rssi, dir.filePath("none/s.csv"));
+    QCOMPARE(bench.boxes.texts().size(), 3);
+    QVERIFY(bench.boxes.texts().back().startsWith("保存数据失败\n" + dir.filePath("none/s.csv")));
+    QFile saved(dir.filePath("s.csv"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(QRegularExpression("^seconds,rssi,snr,afc,audio\r\n\\d+\\.\\d{3},40,300,5,9\r\n")
+                .match(QString::fromUtf8(saved.readAll()))
+                .hasMatch());
+    // 读ID gives the printed page the radio's ID; closing the port forgets it.
+    action(w, "写ID")->trigger();
+    w.radio_id_dialog()->read_id();
+    QTRY_VERIFY_WITH_TIMEOUT(w.print_controller()->page().facts.back().second == "12345678",
+                             kPatienceMs);
+    w.choose_port(16);
+    QVERIFY(w.print_controller()->page().facts.back().first != "对讲机ID");
     QVERIFY(w.close());
     for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!window->isVisible());
     QCOMPARE(bench.radio.log().count("<- 55 01 00 56\n"), 1);
