@@ -14,7 +14,7 @@
 
 #include "channels/sheet.h"
 #include "ui/message_boxes.h"
-#include "ui/print/channel_page.h"
+#include "channels/channel_page.h"
 
 class QAction;
 class QPrinter;
