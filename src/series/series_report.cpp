@@ -13,6 +13,7 @@ namespace {
 constexpr std::string_view kStyle = R"(@page { size: A4; margin: 15mm; }
 body { font-family: "Noto Sans CJK SC", "WenQuanYi Micro Hei", sans-serif; font-size: 10pt;
   color: #000; margin: 0 auto; max-width: 180mm; }
+@media screen { body { margin: 10mm auto; } }
 h1 { font-size: 18pt; margin: 0 0 5mm; }
 h2 { font-size: 12pt; margin: 6mm 0 2mm; }
 .mark { color: #b00000; border: 1.5pt solid #b00000; padding: 0 2mm; margin-left: 4mm;
@@ -25,7 +26,7 @@ table { border-collapse: collapse; width: 100%; }
 th { background: #e6e6e6; text-align: left; }
 th, td { padding: 1mm 2mm; border-bottom: 0.5pt solid #aaa; }
 tr { page-break-inside: avoid; }
-td.number { text-align: right; }
+th.number, td.number { text-align: right; }
 .failed { color: #b00000; }
 .interrupted { color: #a05a00; }
 .totals span { display: inline-block; font-size: 12pt; margin-right: 8mm; }
@@ -77,11 +78,10 @@ std::string facts_html(const PageFacts& facts) {
   return html + "</p>\n";
 }
 
-template <typename Row>
-std::string row_html(std::string_view cell_tag, const Row& cells) {
+std::string row_html(const std::string& cell_tag, const PageRow& cells) {
   std::string html = "<tr>";
-  for (const auto& cell : cells) {
-    html += "<" + std::string(cell_tag) + ">" + escaped(cell) + "</" + std::string(cell_tag) + ">";
+  for (const std::string& cell : cells) {
+    html += "<" + cell_tag + ">" + escaped(cell) + "</" + cell_tag + ">";
   }
   return html + "</tr>\n";
 }
@@ -139,14 +139,14 @@ std::string radio_row(const JobLine& job_line) {
 }
 
 std::string radios_html(const std::vector<JobLine>& lines) {
-  static const std::vector<std::string> kHeader = {"时间", "串口", "原ID",   "新ID",
-                                                   "结果", "步骤", "用时(s)"};
   std::string rows;
   for (const JobLine& line : lines) {
     if (line.line.result != RadioResult::Reserved) rows += radio_row(line);
   }
   if (rows.empty()) return "<h2>对讲机</h2>\n<p>（无）</p>\n";
-  return "<h2>对讲机</h2>\n<table>\n<thead>" + row_html("th", kHeader) + "</thead>\n<tbody>\n" +
+  return "<h2>对讲机</h2>\n<table>\n<thead><tr><th>时间</th><th>串口</th>"
+         "<th class=\"number\">原ID</th><th class=\"number\">新ID</th><th>结果</th><th>步骤</th>"
+         "<th class=\"number\">用时(s)</th></tr></thead>\n<tbody>\n" +
          rows + "</tbody>\n</table>\n";
 }
 
