@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     return kExitFailure;
   }
   QCoreApplication app(argc, argv);
-  use_language(app, run_language(*line));
+  use_language(app, run_language(*line), Face::CommandLine);
   if (started->radio) forward_output(*started->radio, &app, !series);
   return run_cli_command(*command, started->ports);
 }

@@ -35,14 +35,16 @@ QString our_file(Language language) {
 
 }  // namespace
 
-bool use_language(QCoreApplication& app, Language language) {
+bool use_language(QCoreApplication& app, Language language, Face face) {
   for (QTranslator* old : app.findChildren<QTranslator*>(kOurs, Qt::FindDirectChildrenOnly)) {
     QCoreApplication::removeTranslator(old);
     delete old;
   }
   in_use = language;
   bool found = true;
-  if (language != Language::English) {
+  const bool qt_chinese =
+      language == Language::Chinese || (language == Language::AsWritten && face == Face::Window);
+  if (qt_chinese) {
     QTranslator* qt = loaded(app, QStringLiteral("qtbase_zh_CN"),
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     found = qt && QCoreApplication::installTranslator(qt);
