@@ -51,11 +51,11 @@
     </message>
     <message>
         <source>开始写频(&amp;S)</source>
-        <translation>&amp;Send to radio</translation>
+        <translation>&amp;Write radio</translation>
     </message>
     <message>
         <source>读取频率(&amp;E)</source>
-        <translation>R&amp;ead from radio</translation>
+        <translation>R&amp;ead radio</translation>
     </message>
     <message>
         <source>打开文件</source>

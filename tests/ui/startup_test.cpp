@@ -215,7 +215,7 @@ class StartupTest : public QObject {
     };
     QCOMPARE(shown(), QStringLiteral("文件(&F)|打开文件(&O)|读取频率(&E)"));
     action(*w, "language_english")->trigger();
-    QCOMPARE(shown(), QStringLiteral("&File|&Open file|R&ead from radio"));
+    QCOMPARE(shown(), QStringLiteral("&File|&Open file|R&ead radio"));
     QCOMPARE(saved_language(), std::optional(Language::English));
     QVERIFY(action(*w, "language_english")->isChecked());
     action(*w, "language_system")->trigger();
