@@ -12,6 +12,7 @@
 #include "app/program_start.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "i18n/translators.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
     return kExitFailure;
   }
   QCoreApplication app(argc, argv);
+  use_language(app, run_language(*line), Face::CommandLine);
   if (started->radio) forward_output(*started->radio, &app, !series);
   return run_cli_command(*command, started->ports);
 }

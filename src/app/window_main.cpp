@@ -8,9 +8,10 @@
 
 #include "app/program_start.h"
 #include "cli/exit_status.h"
+#include "i18n/translators.h"
+#include "ui/language_setting.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
-#include "ui/qt_chinese.h"
 
 int main(int argc, char* argv[]) {
   using namespace m27;
@@ -29,7 +30,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("m27"));
   if (started->radio) forward_output(*started->radio, &app);
-  if (!install_qt_chinese(app)) complain("Qt's Chinese translations (qtbase_zh_CN.qm) are missing");
+  if (!use_language(app, run_language(*line, saved_language()))) {
+    complain("Qt's Chinese translations (qtbase_zh_CN.qm) are missing");
+  }
   QueuedMessageBoxes boxes;
   MainWindow window(std::move(started.value().ports), boxes);
   boxes.set_owner(&window);

@@ -27,6 +27,7 @@
 #include "cli/stop_signal.h"
 #include "cli/verify_command.h"
 #include "files/file_commands.h"
+#include "i18n/translated.h"
 #include "link/qt/port_trace.h"
 #include "link/requests.h"
 #include "link/write_transfer.h"
@@ -75,7 +76,7 @@ int run(const WriteArgs& args, const PortMap& ports) {
   ConsolePlayer player = console(transfer_console());
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_whole_channel_file(sheet, file_path(args.file))) {
-    player.show(*refusal);
+    player.show(translated(*refusal));
     return kExitFailure;
   }
   PreparedWrite prepared = prepare_write(sheet);

@@ -16,6 +16,7 @@
 #include "cli/session.h"
 #include "cli/stop_signal.h"
 #include "files/file_commands.h"
+#include "i18n/translated.h"
 #include "series/qt/series_runner.h"
 
 namespace m27 {
@@ -60,7 +61,7 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
                                         SeriesConsole& console) {
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_whole_channel_file(sheet, file_path(args.template_file))) {
-    console.note(message_line(*refusal));
+    console.note(message_line(translated(*refusal)));
     return std::nullopt;
   }
   PreparedWrite prepared = prepare_write(sheet);

@@ -6,11 +6,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/caption.h"
+
 namespace m27 {
 
 QPushButton* make_button(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  auto* button = new QPushButton(parent);
   button->setObjectName(QString::fromUtf8(name));
+  set_caption(button, caption);
   return button;
 }
 

@@ -9,6 +9,7 @@
 
 #include "files/csv_commands.h"
 #include "files/file_commands.h"
+#include "i18n/translated.h"
 #include "link/qt/port_trace.h"
 #include "ui/recent_files.h"
 #include "ui/settings.h"
@@ -108,7 +109,7 @@ void FileController::open_file(const QString& name) {
 void FileController::open_named_file(const QString& name) {
   const auto opening = open_channel_file(sheet_, path_of(name));
   if (opening.refusal) {
-    boxes_.show(*opening.refusal);
+    boxes_.show(translated(*opening.refusal));
     return;
   }
   close_tone_editors(grid_);
@@ -122,7 +123,7 @@ void FileController::open_named_file(const QString& name) {
     return;
   }
   history_.mark_cut_short(name);
-  boxes_.show(attention(incomplete_file(opening.line_count)));
+  boxes_.show(translated(attention(incomplete_file(opening.line_count))));
 }
 
 void FileController::settle_unsaved_changes(std::function<void()> then) {

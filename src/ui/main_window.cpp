@@ -42,6 +42,7 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
                                        [this](bool held) { hold_splash(held); }},
                                       this);
   build_menus();
+  retranslate();
   connect_grid();
   connect_lifecycle();
   files_ = new FileController(

@@ -174,6 +174,7 @@ class MainWindow : public QMainWindow {
   void exited();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -186,6 +187,9 @@ class MainWindow : public QMainWindow {
   void build_windows();
   // main_window_menus.cpp
   void build_menus();
+  // main_window_language.cpp
+  void build_language_menu(QMenu* menu);
+  void retranslate();
   // main_window_grid.cpp
   void connect_grid();
   void fill_option_boxes();

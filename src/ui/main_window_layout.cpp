@@ -42,8 +42,8 @@ void MainWindow::build_layout() {
   right->setSpacing(0);
   right->addWidget(build_edit_frame());
   right->addSpacing(110);
-  write_button_ = make_button("Command1", "开始写频(&S)", background_);
-  read_button_ = make_button("Command2", "读取频率(&E)", background_);
+  write_button_ = make_button("Command1", QT_TR_NOOP("开始写频(&S)"), background_);
+  read_button_ = make_button("Command2", QT_TR_NOOP("读取频率(&E)"), background_);
   for (QPushButton* button : {write_button_, read_button_}) {
     button->setFixedSize(100, 34);
     right->addWidget(button, 0, Qt::AlignLeft);
@@ -71,8 +71,8 @@ QWidget* MainWindow::build_top_bar() {
   auto* row = new QHBoxLayout(bar);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(6);
-  open_button_ = make_button("Command5", "打开文件", bar);
-  save_button_ = make_button("Command6", "保存文件", bar);
+  open_button_ = make_button("Command5", QT_TR_NOOP("打开文件"), bar);
+  save_button_ = make_button("Command6", QT_TR_NOOP("保存文件"), bar);
   plan_box_ = make_choice("Combo1", 128, bar);
   mode_box_ = make_choice("Combo4", 108, bar);
   transmit_box_ = make_choice("Combo5", 68, bar);
@@ -108,8 +108,8 @@ QWidget* MainWindow::build_edit_frame() {
   grid->addWidget(channel_total_box_, 0, 1);
   grid->addWidget(make_label("Label2_2", "频率步长(k)", frame), 1, 0);
   grid->addWidget(fill_step_box_, 1, 1);
-  fill_rx_button_ = make_button("Command9", "接收", frame);
-  fill_tx_button_ = make_button("Command10", "发射", frame);
+  fill_rx_button_ = make_button("Command9", QT_TR_NOOP("接收"), frame);
+  fill_tx_button_ = make_button("Command10", QT_TR_NOOP("发射"), frame);
   grid->addWidget(fill_rx_button_, 2, 0, Qt::AlignCenter);
   grid->addWidget(fill_tx_button_, 2, 1, Qt::AlignCenter);
   for (QPushButton* button : {fill_rx_button_, fill_tx_button_}) button->setFixedSize(56, 28);

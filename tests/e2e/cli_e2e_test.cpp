@@ -49,13 +49,19 @@ QString shared_data_home() {
   return dir.path();
 }
 
-// m27 started in `folder` with `args`, without a display, its user data in `data_home`.
+// m27 started in `folder` with `args`, without a display, its user data in `data_home`, its texts
+// as written (LANG=C.UTF-8) unless `locale` sets other variables ("LANGUAGE=en").
 void start_m27(QProcess& process, const QStringList& args, const QString& folder = {},
-               const QString& data_home = shared_data_home()) {
+               const QString& data_home = shared_data_home(), const QStringList& locale = {}) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
   environment.insert(QStringLiteral("XDG_DATA_HOME"), data_home);
+  for (const char* name : {"LC_ALL", "LANGUAGE", "LC_MESSAGES"}) environment.remove(name);
+  environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+  for (const QString& variable : locale) {
+    environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+  }
   process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder);
   process.start(QStringLiteral(M27_PATH), args);
@@ -463,6 +469,49 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   holder.terminate();
   EXPECT_TRUE(holder.waitForFinished(kHardLimitMs));
   EXPECT_TRUE(m27({"--port", "com1=" + held, "ports"}).out.starts_with(listed + "\n"));
+}
+
+// A channel file that cannot be opened is refused in the language the environment or --language
+// picks, and in the texts as written under the C locale.
+TEST(CliLanguage, RefusesAChannelFileInTheChosenLanguage) {
+  QTemporaryDir dir;
+  write_file(dir.filePath("bad.m27"), "0\r\n12x\r\n");
+  const std::string english = "Attention: Cannot open the file\nbad.m27\n";
+  const std::string bad_line = "Line 2 (receive frequency): “12x” is not a valid frequency\n";
+  struct Case {
+    QStringList locale;
+    QString command;
+    std::string err;
+  };
+  const Case kCases[] = {
+      {{},
+       "csv export bad.m27 x.csv",
+       "注意: 打开文件失败\nbad.m27\n第2行（接收频率）：“12x”不是有效的频率\n"},
+      {{"LANGUAGE=en"}, "csv export bad.m27 x.csv", english + bad_line},
+      {{"LANG=en_US.UTF-8"}, "diff bad.m27 bad.m27", english + bad_line},
+      {{"LANG=zh_CN.UTF-8"},
+       "--language en write --port /nonexistent/tty bad.m27",
+       english + bad_line},
+      {{"LANGUAGE=en", "LC_ALL=C"},
+       "verify --port /nonexistent/tty bad.m27",
+       "注意: 打开文件失败\nbad.m27\n第2行（接收频率）：“12x”不是有效的频率\n"},
+      {{"LANGUAGE=en"},
+       "csv export missing.m27 x.csv",
+       "Attention: Cannot open the file\nmissing.m27\n…"},  // the system's reason
+      {{"LANGUAGE=en"},
+       "write --port /nonexistent/tty cut.m27",
+       "Attention: Cannot open the file\ncut.m27\nThe file is incomplete: only 1 line was read\n"},
+  };
+  write_file(dir.filePath("cut.m27"), "0\r\n");
+  for (const Case& c : kCases) {
+    QProcess process;
+    start_m27(process, c.command.split(' '), dir.path(), dir.path(), c.locale);
+    ASSERT_TRUE(process.waitForFinished(kHardLimitMs));
+    expect({process.exitStatus() == QProcess::NormalExit, process.exitCode(),
+            process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()},
+           1, c.err);
+  }
 }
 
 // What `m27 check` prints, the machine's own round trip as "N" and `device` as RADIO.
