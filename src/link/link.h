@@ -44,7 +44,10 @@ class Link {
   // more is sent, no attempt repeated. A sequence that completes with that exchange completes.
   void interrupt();
 
+  // Bytes came in; each chunk is reported (Received), taken or dropped by the settle window.
   void on_bytes(TimePoint now, std::span<const std::uint8_t> bytes);
+  // What the driver found unread when the settle window ended (DiscardInput): dropped.
+  void on_discarded(TimePoint now, std::span<const std::uint8_t> bytes);
   void on_written(TimePoint now);
   void on_timer(TimePoint now);
   // The port failed (a read or write error, a device that vanished): the running sequence ends
@@ -73,6 +76,7 @@ class Link {
   void answered(TimePoint now, const Frame& reply);
   void finish(Finished finished);
   void receive(TimePoint now, std::span<const std::uint8_t> bytes);
+  void report(TimePoint now, std::span<const std::uint8_t> bytes, Intake intake);
 
   bool port_open_ = false;
   bool monitor_ = false;
@@ -86,6 +90,7 @@ class Link {
   Phase phase_ = Phase::Idle;
   int retry_cnt = 0;
   TimePoint sent_at_{};
+  TimePoint left_line_{};  // when the request's last byte left the line
   TimePoint attempt_deadline_{};
   TimePoint deadline_{};
   std::vector<Event> out_;

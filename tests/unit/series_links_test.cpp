@@ -35,7 +35,10 @@ class LinkedBench {
   // Until the job is over; stopped at `stop_at`.
   void run(Duration stop_at) {
     job_.start(now_);
-    for (bool stopped = false; !job_.over();) {
+    bool stopped = false;
+    for (int step = 0; !job_.over(); ++step) {
+      ASSERT_LT(step, 1'000'000) << "the job never ends: com1's link is "
+                                 << places_[0]->link.phase_name();
       carry_out();
       std::optional<TimePoint> next = job_.next_deadline();
       for (auto& place : places_) {
