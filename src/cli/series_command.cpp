@@ -64,12 +64,13 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
     return std::nullopt;
   }
   PreparedWrite prepared = prepare_write(sheet);
-  if (const Message* refusal = prepared.refusal()) {
-    console.note(message_line(*refusal));
+  auto plan = prepared.plan();
+  if (!plan) {
+    console.note(message_line(*prepared.refusal()));
     return std::nullopt;
   }
   SeriesOrder order{std::move(prepared.sheet),
-                    prepared.take_plan(),
+                    std::move(*plan),
                     args.first_id,
                     args.last_id,
                     args.keep_id,

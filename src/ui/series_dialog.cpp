@@ -203,9 +203,10 @@ void SeriesDialog::start_job() {
             .toStdString());
   }
   auto prepared = window_.template_for_write();
-  if (!prepared) return;
+  auto plan = prepared ? prepared->plan() : std::nullopt;
+  if (!plan) return;
   order->template_sheet = std::move(prepared->sheet);
-  order->plan = prepared->take_plan();
+  order->plan = std::move(*plan);
   for (const StationPort& station : stations) order->ports.push_back(station.name.toStdString());
   auto ready = get_ready(std::move(*order));
   if (!ready) return refuse(ready.reason());

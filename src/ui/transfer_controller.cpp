@@ -55,14 +55,14 @@ TransferController::TransferController(Editor editor, ExchangeController& exchan
 }
 
 std::optional<PreparedWrite> TransferController::snap_for_write(const QString& what) {
-  PreparedWrite prepared;
+  std::optional<PreparedWrite> prepared;
   editor_.history.edit(what, [&] {
     commit_tone_editors(editor_.sheet, editor_.grid);
     prepared = prepare_write(editor_.sheet);
-    editor_.sheet = prepared.sheet;
+    editor_.sheet = prepared->sheet;
   });
   editor_.render();
-  if (const Message* refusal = prepared.refusal()) {
+  if (const Message* refusal = prepared->refusal()) {
     exchanges_.show(*refusal);
     return std::nullopt;
   }
@@ -73,8 +73,8 @@ std::optional<PreparedWrite> TransferController::snap_for_write(const QString& w
 // both.
 void TransferController::start_write() {
   auto prepared = snap_for_write(QStringLiteral("开始写频"));
-  if (!prepared) return;
-  auto plan = prepared->take_plan();
+  auto plan = prepared ? prepared->plan() : std::nullopt;
+  if (!plan) return;
   ExchangeController::Callbacks callbacks;
   if (menu_.verify_after_write->isChecked()) {
     callbacks.on_finished = [this, written = std::move(prepared->sheet)](bool ok) {
@@ -82,7 +82,7 @@ void TransferController::start_write() {
     };
     callbacks.tells_itself = [](const Finished& f) { return f.ok(); };
   }
-  exchanges_.start(std::make_unique<WriteTransfer>(std::move(plan)), std::move(callbacks));
+  exchanges_.start(std::make_unique<WriteTransfer>(*plan), std::move(callbacks));
 }
 
 void TransferController::start_read() {

@@ -479,6 +479,8 @@ TEST(CliCheck, TellsARadioFromAnEchoFromGarbageFromSilence) {
       {"echo-only", 4,
        "✗ 只收到回显：数据线正常，但对讲机没有应答，请确认对讲机已开机、插头已插紧"},
       {"garbage", 4, "✗ 收到无法识别的数据：请确认数据线和对讲机是本机型的"},
+      // a reply inside the settle window, which the link drops: no read would ever succeed
+      {"early", 4, "✗ 对讲机应答太快（不到 20 ms），应答被丢弃：请换一台对讲机或数据线再试"},
       {"silent", 4, "✗ 对讲机没有应答：请确认对讲机已开机、数据线两端已插紧"},
   };
   std::vector<std::unique_ptr<FakeRadioProcess>> radios;

@@ -24,7 +24,7 @@ struct Place {
 class LinkedBench {
  public:
   LinkedBench(int stations, std::optional<int> count, fake::Options options)
-      : plan_(prepare_write(startup_sheet()).take_plan()), job_(make_job(stations, count)) {
+      : plan_(prepare_write(startup_sheet()).plan().value()), job_(make_job(stations, count)) {
     for (int i = 0; i < stations; ++i) {
       places_.push_back(std::make_unique<Place>(
           Place{fake::RadioLine(fake::default_memory(), options, 1500ms), {}, {}}));

@@ -68,7 +68,7 @@ TEST(Transfer, AWriteIsTheSnappedSheetAndItsRefusalOrItsFrames) {
   PreparedWrite prepared = prepare_write(sheet);
   EXPECT_EQ(prepared.sheet.rows[1].rx_frequency, "450.62500");
   ASSERT_EQ(prepared.refusal(), nullptr);
-  const auto& frames = std::get<WritePlan>(prepared.outcome).frames;
+  const auto frames = prepared.plan().value().frames();
   ASSERT_EQ(frames.size(), 27u);
   EXPECT_EQ(hex(wire_bytes(frames[0])), "58 06 00 00 01 03 19 00 7B");
   EXPECT_EQ(hex(wire_bytes(frames[1])), "57 09 00 00 27 1A 27 1A 00 00 03 E5");

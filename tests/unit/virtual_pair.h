@@ -235,7 +235,7 @@ inline Script join(std::initializer_list<Script> parts) {
 // A write of `sheet`, which the check must let through, or a read over it.
 inline std::unique_ptr<Operation> transfer(bool write, const Sheet& sheet) {
   if (!write) return std::make_unique<ReadTransfer>(sheet);
-  return std::make_unique<WriteTransfer>(prepare_write(sheet).take_plan());
+  return std::make_unique<WriteTransfer>(prepare_write(sheet).plan().value());
 }
 
 // One exchange sequence from its start to its end, the port open or not, the user cancelling
