@@ -18,11 +18,6 @@ void print(const CheckLine& line) {
   for (const QString& note : line.notes) std::cout << "  " << note.toStdString() << '\n';
 }
 
-CheckLine line_of(const Heard& heard) {
-  const AnswerLine answer = answer_line(heard);
-  return {answer.answered, QString::fromStdString(answer.text), {}};
-}
-
 bool start(PortChecker& checker) {
   return checker.start(std::make_unique<AskForId>(), id_listener());
 }
@@ -40,7 +35,7 @@ int check(const PortMap& ports, int port_no, const QString& device) {
   std::cout << std::flush;
   if (!asked) return kExitFailure;
   if (!heard) loop.exec();
-  const CheckLine answer = line_of(*heard);
+  const CheckLine answer = answer_step(*heard);
   print(answer);
   return answer.passed ? kExitSuccess : kExitNoRadio;
 }
@@ -54,7 +49,7 @@ int search(const PortMap& ports) {
   for (const PortDescription& port : ports_to_search(describe_ports(ports), ports)) {
     auto& checker = *checkers.emplace_back(std::make_unique<PortChecker>(ports, port.port_no));
     QObject::connect(&checker, &PortChecker::answered, [&](const Heard& heard) {
-      const CheckLine line = line_of(heard);
+      const CheckLine line = answer_step(heard);
       searched.push_back({checker.port_no(), checker.name(), line});
       if (--asking == 0) loop.quit();
     });

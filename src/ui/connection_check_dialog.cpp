@@ -17,15 +17,6 @@ namespace {
 
 constexpr int kTextWidth = 460;
 
-CheckLine line_of(const Heard& heard) {
-  const AnswerLine answer = answer_line(heard);
-  return {answer.answered, QString::fromStdString(answer.text), {}};
-}
-
-QString port_name(int port_no, const QString& name) {
-  return QStringLiteral("com%1 (%2)").arg(port_no).arg(name);
-}
-
 }  // namespace
 
 ConnectionCheckDialog::ConnectionCheckDialog(ExchangeController& exchanges, PortController& ports)
@@ -97,12 +88,12 @@ void ConnectionCheckDialog::check() {
   const PortMap& map = ports_.serial_port().ports();
   const QString device = map.device(port_no);
   const QString name = device.isEmpty() ? QStringLiteral("com%1").arg(port_no) : device;
-  port_label_->setText(QStringLiteral("串口：") + port_name(port_no, name));
+  port_label_->setText(QStringLiteral("串口：") + port_name(port_no, device));
   if (!ports_.serial_port().is_open()) {
     auto& checker = *checkers_.emplace_back(std::make_unique<PortChecker>(map, port_no));
     connect(&checker, &PortChecker::answered, this, [this, &checker](const Heard& heard) {
       std::vector<CheckLine> lines = checker.port_lines();
-      lines.push_back(line_of(heard));
+      lines.push_back(answer_step(heard));
       show_lines(lines);
       finish();
     });
@@ -119,7 +110,7 @@ void ConnectionCheckDialog::check() {
     return;
   }
   ask_through_window([this, lines](const Heard& heard) mutable {
-    lines.push_back(line_of(heard));
+    lines.push_back(answer_step(heard));
     show_lines(lines);
     finish();
   });
@@ -166,7 +157,7 @@ void ConnectionCheckDialog::search() {
   for (const PortDescription& port : candidates) {
     auto& checker = *checkers_.emplace_back(std::make_unique<PortChecker>(map, port.port_no));
     connect(&checker, &PortChecker::answered, this, [this, &checker](const Heard& heard) {
-      const CheckLine line = line_of(heard);
+      const CheckLine line = answer_step(heard);
       searched({checker.port_no(), checker.name(), line});
     });
     if (!checker.start(std::make_unique<AskForId>(), id_listener())) {
@@ -175,7 +166,7 @@ void ConnectionCheckDialog::search() {
   }
   if (own) {
     ask_through_window([this, own, name = map.device(own)](const Heard& heard) {
-      const CheckLine line = line_of(heard);
+      const CheckLine line = answer_step(heard);
       searched({own, name, line});
     });
   }
@@ -186,7 +177,8 @@ void ConnectionCheckDialog::searched(SearchedPort port) {
   if (--pending_ == 0) finish_search();
 }
 
-// Where the radio is; one radio found is chosen in the port menu.
+// Where the radio is; one radio found is chosen in the port menu, and the status bar tells the
+// port is open.
 void ConnectionCheckDialog::finish_search() {
   search_result_->setText(search_report(searched_).join('\n'));
   finish();
@@ -194,6 +186,7 @@ void ConnectionCheckDialog::finish_search() {
   const auto radio = std::find_if(searched_.begin(), searched_.end(),
                                   [](const SearchedPort& port) { return port.line.passed; });
   ports_.choose_port(radio->port_no);
+  ports_.show_port_state();
 }
 
 }  // namespace m27

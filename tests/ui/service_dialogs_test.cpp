@@ -236,7 +236,7 @@ class ServiceDialogsTest : public QObject {
                                   "\n对讲机在 com1 (ON)",
                               kPatienceMs);
     QVERIFY(action(*w, "com1")->isChecked() && !action(*w, "com2")->isChecked());
-    QCOMPARE(w->status_bar()->panel1(), "串口1");
+    QCOMPARE(w->status_bar()->panel1(), "串口开");
     QVERIFY(boxes.texts().isEmpty());
     action(*w, "com3")->trigger();  // does not open: "该串口3不存在或有问题"
     child<QPushButton>(*dialog, "check")->click();

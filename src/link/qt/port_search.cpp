@@ -17,12 +17,15 @@ std::vector<PortDescription> ports_to_search(const std::vector<PortDescription>&
   return chosen;
 }
 
+QString port_name(int port_no, const QString& device) {
+  const QString number = QStringLiteral("com%1").arg(port_no);
+  return device.isEmpty() || device == number ? number : number + QStringLiteral(" (%1)").arg(device);
+}
+
 QStringList search_report(std::vector<SearchedPort> ports) {
   std::sort(ports.begin(), ports.end(),
             [](const SearchedPort& a, const SearchedPort& b) { return a.port_no < b.port_no; });
-  const auto name = [](const SearchedPort& port) {
-    return QStringLiteral("com%1 (%2)").arg(port.port_no).arg(port.device);
-  };
+  const auto name = [](const SearchedPort& port) { return port_name(port.port_no, port.device); };
   QStringList lines;
   for (const SearchedPort& port : ports)
     lines << name(port) + QStringLiteral("：") + marked(port.line);

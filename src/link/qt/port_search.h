@@ -24,6 +24,9 @@ struct SearchedPort {
   CheckLine line;
 };
 
+// "com1 (/dev/ttyUSB0)", or "com1" alone when it maps to no device.
+QString port_name(int port_no, const QString& device);
+
 // "com1 (/dev/ttyUSB0)：✓ 连接正常：…" for each port in port order, then "对讲机在 com1
 // (/dev/ttyUSB0)" for each radio found, or "没有找到对讲机".
 QStringList search_report(std::vector<SearchedPort> ports);
