@@ -16,6 +16,7 @@
 #include "cli/session.h"
 #include "cli/stop_signal.h"
 #include "files/file_commands.h"
+#include "link/qt/port_words.h"
 #include "series/qt/series_runner.h"
 
 namespace m27 {
@@ -36,8 +37,9 @@ Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
                          .toStdString()};
     }
     if (!QFileInfo::exists(device)) {
-      return Failure{
-          QStringLiteral("--port %1: %2 does not exist").arg(name, device).toStdString()};
+      return Failure{QStringLiteral("--port %1: %2")
+                         .arg(name, cannot_open(OpenOutcome::DoesNotExist, device))
+                         .toStdString()};
     }
     stations.push_back({name, device});
   }
@@ -126,7 +128,7 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
   console.end_live();
   for (std::size_t i = 0; i < stations->size(); ++i) {
     if (const auto hint = dialout_hint(runner.open_outcome(i), (*stations)[i].device)) {
-      console.note(*hint);
+      console.note("m27: " + hint->toStdString());
       break;
     }
   }

@@ -428,12 +428,10 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   const auto logging = expect_runs(
       dir.path(),
       {{nullptr, "id read --port /nonexistent/tty", 1,
-        "m27: cannot open /nonexistent/tty: does not exist\n"},
+        "m27: 串口不存在：/nonexistent/tty\n"},
        {nullptr, "id read --port com16", 1,
-        "m27: cannot open com16 (no device; --port com16=DEVICE before the command sets one): "
-        "does not exist\n"},
-       {nullptr, "id read --port " + held, 1,
-        "m27: cannot open " + held.toStdString() + ": in use or no permission\n"},
+        "m27: 串口不存在：com16 (no device; --port com16=DEVICE before the command sets one)\n"},
+       {nullptr, "id read --port " + held, 1, "m27: 串口已被占用：" + held.toStdString() + "\n"},
        {nullptr, "write --port /nonexistent/tty cut.m27", 1,
         "注意: 打开文件失败\ncut.m27\n文件不完整：只读到131行\n"},
        {nullptr, "id write --port /nonexistent/tty --start 4294967296", 1,
