@@ -16,6 +16,7 @@
 #include "cli/session.h"
 #include "cli/stop_signal.h"
 #include "files/file_commands.h"
+#include "link/qt/data_folder.h"
 #include "link/qt/port_words.h"
 #include "series/qt/series_runner.h"
 
@@ -53,7 +54,7 @@ Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
 
 std::filesystem::path log_path(const QString& named) {
   if (!named.isEmpty()) return file_path(named);
-  return default_log_path(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  return default_log_path(user_data_folder());
 }
 
 // The job made ready from the template file, or why not (told on `console`).

@@ -13,8 +13,8 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <cstdlib>
 
+#include "link/qt/data_folder.h"
 #include "service/radio_id.h"
 #include "ui/controls.h"
 #include "ui/exchange_controller.h"
@@ -109,7 +109,7 @@ QWidget* SeriesDialog::build_fields() {
   grid->addWidget(make_label("ports_label", "串口", fields), 1, 0);
   grid->addLayout(ports, 1, 1, 1, 4);
 
-  const auto log = default_log_path(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const auto log = default_log_path(user_data_folder());
   log_file_ = make_text("log_file", QFile::decodeName(log.c_str()), kLogWidth, fields);
   log_file_->setAlignment(Qt::AlignLeft);
   grid->addWidget(make_label("log_file_label", "记录文件", fields), 2, 0);

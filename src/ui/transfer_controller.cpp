@@ -5,13 +5,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
 #include <utility>
 
 #include "channels/sheet_comparison.h"
 #include "files/backup_store.h"
+#include "link/qt/data_folder.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
 #include "ui/exchange_controller.h"
@@ -33,10 +33,7 @@ void remember(QAction* item, const QString& key, bool by_default) {
                    [key](bool checked) { store_setting(key, checked); });
 }
 
-std::filesystem::path backups() {
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  return backup_folder(std::filesystem::path(QFile::encodeName(data).toStdString()));
-}
+std::filesystem::path backups() { return backup_folder(user_data_folder()); }
 
 }  // namespace
 
