@@ -5,7 +5,6 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
-#include <cstdlib>
 #include <iostream>
 
 #include "cli/console_player.h"
