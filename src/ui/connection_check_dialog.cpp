@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/connection_check_dialog.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -47,6 +48,9 @@ ConnectionCheckDialog::ConnectionCheckDialog(ExchangeController& exchanges, Port
   auto* buttons = new QHBoxLayout;
   check_button_ = make_button("check", "重新检测", this);
   search_button_ = make_button("search", "自动查找", this);
+  search_all_ = new QCheckBox(QStringLiteral("也检测其他串口"), this);
+  search_all_->setObjectName(QStringLiteral("search_all"));
+  buttons->addWidget(search_all_);
   buttons->addStretch();
   buttons->addWidget(check_button_);
   buttons->addWidget(search_button_);
@@ -150,11 +154,14 @@ void ConnectionCheckDialog::search() {
   search_result_->show();
   const PortMap& map = ports_.serial_port().ports();
   const int own = ports_.open_port_no();
-  std::vector<PortDescription> candidates = ports_to_search(describe_ports(map), map);
-  std::erase_if(candidates, [own](const PortDescription& port) { return port.port_no == own; });
-  pending_ = static_cast<int>(candidates.size()) + (own ? 1 : 0);
+  SearchPlan plan = ports_to_search(describe_ports(map), map, search_all_->isChecked());
+  const auto is_own = [own](const PortDescription& port) { return port.port_no == own; };
+  std::erase_if(plan.probed, is_own);
+  std::erase_if(plan.passed_over, is_own);
+  for (const PortDescription& port : plan.passed_over) searched_.push_back(passed_over(port));
+  pending_ = static_cast<int>(plan.probed.size()) + (own ? 1 : 0);
   if (pending_ == 0) finish_search();
-  for (const PortDescription& port : candidates) {
+  for (const PortDescription& port : plan.probed) {
     auto& checker = *checkers_.emplace_back(std::make_unique<PortChecker>(map, port.port_no));
     connect(&checker, &PortChecker::answered, this, [this, &checker](const Heard& heard) {
       const CheckLine line = answer_step(heard);
