@@ -87,7 +87,10 @@ TEST(Transfer, AnEndPacketThePortNeverReportsWrittenEndsTheWriteASecondLater) {
   ScriptedRadio radio(answering());
   VirtualPair pair(radio);
   pair.start(transfer(true, startup_sheet()));
-  while (pair.requests.size() < 26) pair.wait(1ms);
+  for (int ms = 0; pair.requests.size() < 26; ++ms) {
+    ASSERT_LT(ms, 60'000) << "the write stalls, the link " << pair.link.phase_name();
+    pair.wait(1ms);
+  }
   pair.written_reports = false;
   pair.run();
   ASSERT_EQ(pair.requests.size(), 27u);
