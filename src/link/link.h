@@ -64,6 +64,9 @@ class Link {
   bool monitoring() const { return monitor_; }
   // Whether the link started a test-mode stream and has not stopped it since.
   bool stream_may_run() const { return stream_may_run_; }
+  // Where the exchange in flight stands, in a word ("idle", "sending", "settling", "awaiting"),
+  // for a diagnosis.
+  const char* phase_name() const;
 
  private:
   enum class Phase { Idle, Sending, Settling, Awaiting };
