@@ -109,8 +109,8 @@ int run(int runs) {
   for (int i = 0; i < runs; ++i) {
     const WritePlan plan = prepare_write(startup_sheet()).plan().value();
     const Duration write_floor_time = write_floor(plan, kReplyDelay);
-    all_ok &= report("write", measure(driver, std::make_unique<WriteTransfer>(plan)),
-                     write_floor_time);
+    all_ok &=
+        report("write", measure(driver, std::make_unique<WriteTransfer>(plan)), write_floor_time);
     all_ok &= report("read", measure(driver, std::make_unique<ReadTransfer>(startup_sheet())),
                      read_floor(kReplyDelay));
   }

@@ -87,7 +87,7 @@ struct Finished {
   bool ok() const { return ending == Ending::Completed; }
 };
 
-using Event = std::variant<Send, DiscardInput, Received, Began, Progress, SheetRead, ReplyData, MonitorPacket,
-                           PortLost, Finished>;
+using Event = std::variant<Send, DiscardInput, Received, Began, Progress, SheetRead, ReplyData,
+                           MonitorPacket, PortLost, Finished>;
 
 }  // namespace m27

@@ -62,7 +62,7 @@ class LineListener {
   bool whole_echo_ = false;
   bool other_bytes_ = false;
   bool early_reply_ = false;
-  ReceiveMachine rx_;       // the bytes the link took
+  ReceiveMachine rx_;        // the bytes the link took
   ReceiveMachine early_rx_;  // the bytes it dropped
   std::optional<Heard> reply_;
 };

@@ -58,7 +58,7 @@ class ConnectionCheckDialog : public ServiceDialog {
   QLabel* search_result_ = nullptr;
   QPushButton* check_button_ = nullptr;
   QPushButton* search_button_ = nullptr;
-  QCheckBox* search_all_ = nullptr;  // 也检测其他串口
+  QCheckBox* search_all_ = nullptr;       // 也检测其他串口
   std::optional<LineListener> listener_;  // on the window's link while it asks
   std::vector<std::unique_ptr<PortChecker>> checkers_;
   std::vector<SearchedPort> searched_;

@@ -36,7 +36,7 @@ bool reports(int port_no, OpenOutcome outcome) {
 }  // namespace
 
 std::optional<Message> port_failure_message(int port_no, OpenOutcome outcome,
-                                             const QString& device) {
+                                            const QString& device) {
   if (outcome == OpenOutcome::Opened || !reports(port_no, outcome)) return std::nullopt;
   if (outcome != OpenOutcome::InUseOrNoPermission) return attention(item_text(port_no));
   QStringList lines{QString::fromStdString(item_text(port_no)), cannot_open(outcome, device)};

@@ -14,6 +14,6 @@ namespace m27 {
 // does not exist or is in use. A port in use, or refused for want of rights, is named so on a
 // line of its own, as the connection check names it.
 std::optional<Message> port_failure_message(int port_no, OpenOutcome outcome,
-                                             const QString& device);
+                                            const QString& device);
 
 }  // namespace m27

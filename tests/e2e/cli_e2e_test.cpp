@@ -427,8 +427,7 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   ASSERT_TRUE(holder.waitForReadyRead(kHardLimitMs));  // its port is open
   const auto logging = expect_runs(
       dir.path(),
-      {{nullptr, "id read --port /nonexistent/tty", 1,
-        "m27: 串口不存在：/nonexistent/tty\n"},
+      {{nullptr, "id read --port /nonexistent/tty", 1, "m27: 串口不存在：/nonexistent/tty\n"},
        {nullptr, "id read --port com16", 1,
         "m27: 串口不存在：com16 (no device; --port com16=DEVICE before the command sets one)\n"},
        {nullptr, "id read --port " + held, 1, "m27: 串口已被占用：" + held.toStdString() + "\n"},

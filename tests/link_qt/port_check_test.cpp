@@ -105,19 +105,24 @@ TEST(PortCheck, StopsAtTheFirstStepThatFailsAndSaysWhatToDo) {
 TEST(PortSearch, ProbesProgrammingCablesAndMappedPortsOnly) {
   QTemporaryDir sys;
   const std::filesystem::path tty_class = sys.filePath("class/tty").toStdString();
-  for (const auto& [tty, driver] : {std::pair{"ttyUSB0", "ch341"}, {"ttyACM0", "cdc_acm"},
-                                    {"ttyS1", "serial8250"}, {"ttyS0", "serial8250"}}) {
+  for (const auto& [tty, driver] : {std::pair{"ttyUSB0", "ch341"},
+                                    {"ttyACM0", "cdc_acm"},
+                                    {"ttyS1", "serial8250"},
+                                    {"ttyS0", "serial8250"}}) {
     std::filesystem::create_directories(tty_class / tty / "device");
-    std::filesystem::create_directory_symlink(sys.filePath(QStringLiteral("bus/drivers/") + driver)
-                                                  .toStdString(),
-                                              tty_class / tty / "device" / "driver");
+    std::filesystem::create_directory_symlink(
+        sys.filePath(QStringLiteral("bus/drivers/") + driver).toStdString(),
+        tty_class / tty / "device" / "driver");
   }
   PortMap map;
   map.set({2, "/dev/pts/4"});
   map.set({3, "/dev/ttyS1"});
   std::vector<PortDescription> ports;
-  for (const auto& [n, device] : {std::pair{1, "/dev/ttyUSB0"}, {2, "/dev/pts/4"},
-                                  {3, "/dev/ttyS1"}, {4, "/dev/ttyACM0"}, {5, "/dev/ttyS0"}}) {
+  for (const auto& [n, device] : {std::pair{1, "/dev/ttyUSB0"},
+                                  {2, "/dev/pts/4"},
+                                  {3, "/dev/ttyS1"},
+                                  {4, "/dev/ttyACM0"},
+                                  {5, "/dev/ttyS0"}}) {
     ports.push_back({n, device, {}, {}, {}, {}, {}, {}, tty_driver(device, tty_class)});
   }
   const auto devices = [](const std::vector<PortDescription>& chosen) {

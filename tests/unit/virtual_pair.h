@@ -66,9 +66,9 @@ class VirtualPair {
 
   Link link;
   std::vector<SentRequest> requests;
-  std::vector<Event> events;    // everything but the port requests, in order
-  bool byte_by_byte = false;    // feed received bytes one call per byte
-  bool written_reports = true;  // false: a wedged port never reports its output written
+  std::vector<Event> events;         // everything but the port requests, in order
+  bool byte_by_byte = false;         // feed received bytes one call per byte
+  bool written_reports = true;       // false: a wedged port never reports its output written
   LineListener* listener = nullptr;  // hears every event of the link
 
   // A link that goes on without end fails the test instead of hanging it.

@@ -22,12 +22,14 @@ SearchPlan ports_to_search(const std::vector<PortDescription>& ports, const Port
 }
 
 SearchedPort passed_over(const PortDescription& port) {
-  return {port.port_no, port.device, {false, QStringLiteral("未检测：不是常见的写频线"), {}}, false};
+  return {
+      port.port_no, port.device, {false, QStringLiteral("未检测：不是常见的写频线"), {}}, false};
 }
 
 QString port_name(int port_no, const QString& device) {
   const QString number = QStringLiteral("com%1").arg(port_no);
-  return device.isEmpty() || device == number ? number : number + QStringLiteral(" (%1)").arg(device);
+  return device.isEmpty() || device == number ? number
+                                              : number + QStringLiteral(" (%1)").arg(device);
 }
 
 QStringList search_report(std::vector<SearchedPort> ports) {
