@@ -56,7 +56,7 @@ std::optional<JobFigures> run_job(int stations, int radios, const QString& radio
     ports.push_back({device, device});
   }
   PreparedWrite prepared = prepare_write(startup_sheet());
-  const WritePlan plan = prepared.take_plan();
+  const WritePlan plan = prepared.plan().value();
   const Duration floor = series_radio_floor(plan, kReplyDelay);
   QTemporaryDir folder;
   SeriesOrder order{prepared.sheet, plan, 1, 1'000'000, false, stations * radios};

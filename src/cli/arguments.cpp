@@ -22,6 +22,7 @@ const QString kSkipUnfit = QStringLiteral("--skip-unfit");
 const QString kNoBackup = QStringLiteral("--no-backup");
 const QString kVerify = QStringLiteral("--verify");
 const QString kFind = QStringLiteral("--find");
+const QString kAll = QStringLiteral("--all");
 const QString kIds = QStringLiteral("--ids");
 const QString kKeepId = QStringLiteral("--keep-id");
 const QString kLog = QStringLiteral("--log");
@@ -323,12 +324,14 @@ Result<CliCommand> parse_ports(const QStringList& args) {
 }
 
 Result<CliCommand> parse_check(const QStringList& args) {
-  const auto scanned = scan(args, {kPort}, {kFind});
+  const auto scanned = scan(args, {kPort}, {kFind, kAll});
   if (!scanned) return Failure{scanned.reason()};
   if (!scanned->words.isEmpty()) return extra_words(scanned->words);
   const bool find = scanned->flags.contains(kFind);
+  const bool all = scanned->flags.contains(kAll);
+  if (all && !find) return failure(QStringLiteral("--all goes with --find"));
   const auto text = scanned->option(kPort);
-  if (!text) return CliCommand{CheckArgs{std::nullopt, find}};
+  if (!text) return CliCommand{CheckArgs{std::nullopt, find, all}};
   if (find) return failure(QStringLiteral("--find searches every port; --port checks one"));
   const auto port = parse_port_choice(*text);
   if (!port) return Failure{port.reason()};

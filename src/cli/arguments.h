@@ -8,7 +8,7 @@
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE,
 //   csv export [--layout grid|generic] IN.m27 OUT.csv,
 //   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports,
-//   check [--port DEV | --find].
+//   check [--port DEV | --find [--all]].
 //   series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE] [--count N].
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
 // is parsed) stands for com1 when no --port is given.
@@ -103,6 +103,7 @@ struct PortsArgs {
 struct CheckArgs {
   std::optional<PortChoice> port;  // nullopt: com1, or a search when com1 maps to nothing
   bool find = false;               // search every port where a programming cable can be
+  bool all = false;                // the search probes every other serial port too
   friend bool operator==(const CheckArgs&, const CheckArgs&) = default;
 };
 

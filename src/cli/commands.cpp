@@ -79,16 +79,16 @@ int run(const WriteArgs& args, const PortMap& ports) {
     player.show(translated(*refusal));
     return kExitFailure;
   }
-  PreparedWrite prepared = prepare_write(sheet);
-  if (const Message* refusal = prepared.refusal()) {
-    player.show(*refusal);
+  const PreparedWrite prepared = prepare_write(sheet);
+  const auto plan = prepared.plan();
+  if (!plan) {
+    player.show(*prepared.refusal());
     return kExitFailure;
   }
   StopSignal stop;
   Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
-  auto plan = prepared.take_plan();
-  if (!session.run(std::make_unique<WriteTransfer>(std::move(plan)))) {
+  if (!session.run(std::make_unique<WriteTransfer>(*plan))) {
     return failure(session, kWriteInterrupted);
   }
   if (!args.verify) return kExitSuccess;

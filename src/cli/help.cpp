@@ -187,7 +187,7 @@ const char* const kPortsHelp =
     "(Silicon Labs CP210x), serial 0001\n";
 
 const char* const kCheckHelp =
-    "usage: m27 check [--port DEV | --find]\n"
+    "usage: m27 check [--port DEV | --find [--all]]\n"
     "\n"
     "Tells why the radio does not answer. On one port (DEV, or com1) it takes these steps in\n"
     "order and stops at the first that fails, one line each on standard output, \"✓\" or \"✗\"\n"
@@ -202,9 +202,11 @@ const char* const kCheckHelp =
     "     cable); or nothing at all.\n"
     "Nothing but that request is ever sent, and nothing to a device that is not a serial port.\n"
     "\n"
-    "--find checks every USB serial adapter and every port a --port comN=DEV before the command\n"
-    "maps, all at once (never a built-in ttyS port, whose control lines an open would toggle),\n"
-    "one line per port, and names the one the radio is on (\"对讲机在 com2 (/dev/ttyUSB1)\").\n"
+    "--find checks every port on a programming cable's USB chip (drivers ftdi_sio, pl2303, ch341,\n"
+    "cp210x) and every port a --port comN=DEV before the command maps, all at once, one line per\n"
+    "port, and names the one the radio is on (\"对讲机在 com2 (/dev/ttyUSB1)\"). Any other serial\n"
+    "port is listed \"未检测：不是常见的写频线\" and left alone, since opening a port toggles its\n"
+    "control lines and resets an Arduino board or a 3D printer; --all checks those too.\n"
     "Without --port, while com1 maps to nothing, check searches the same way.\n"
     "\n"
     "Exit status 0 when the radio answered (--find: one radio), 1 when a port step failed, 3\n"
@@ -266,7 +268,7 @@ QString commands_help() {
              "  csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit]\n"
              "          IN.csv OUT.m27               a spreadsheet's rows into a channel file\n"
              "  ports                                list the serial ports as com1, com2, ...\n"
-             "  check [--port DEV | --find]          why the radio does not answer, or where it "
+             "  check [--port DEV | --find [--all]]  why the radio does not answer, or where it "
              "is\n"
              "  series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE]\n"
              "          [--count N]                  program radios one after another, an ID "

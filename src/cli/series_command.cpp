@@ -5,7 +5,6 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
-#include <cstdlib>
 #include <iostream>
 
 #include "cli/console_player.h"
@@ -17,6 +16,8 @@
 #include "cli/stop_signal.h"
 #include "files/file_commands.h"
 #include "i18n/translated.h"
+#include "link/qt/data_folder.h"
+#include "link/qt/port_words.h"
 #include "series/qt/series_runner.h"
 
 namespace m27 {
@@ -37,8 +38,9 @@ Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
                          .toStdString()};
     }
     if (!QFileInfo::exists(device)) {
-      return Failure{
-          QStringLiteral("--port %1: %2 does not exist").arg(name, device).toStdString()};
+      return Failure{QStringLiteral("--port %1: %2")
+                         .arg(name, cannot_open(OpenOutcome::DoesNotExist, device))
+                         .toStdString()};
     }
     stations.push_back({name, device});
   }
@@ -52,7 +54,7 @@ Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
 
 std::filesystem::path log_path(const QString& named) {
   if (!named.isEmpty()) return file_path(named);
-  return default_log_path(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  return default_log_path(user_data_folder());
 }
 
 // The job made ready from the template file, or why not (told on `console`).
@@ -65,12 +67,13 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
     return std::nullopt;
   }
   PreparedWrite prepared = prepare_write(sheet);
-  if (const Message* refusal = prepared.refusal()) {
-    console.note(message_line(*refusal));
+  auto plan = prepared.plan();
+  if (!plan) {
+    console.note(message_line(*prepared.refusal()));
     return std::nullopt;
   }
   SeriesOrder order{std::move(prepared.sheet),
-                    prepared.take_plan(),
+                    std::move(*plan),
                     args.first_id,
                     args.last_id,
                     args.keep_id,
@@ -126,7 +129,7 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
   console.end_live();
   for (std::size_t i = 0; i < stations->size(); ++i) {
     if (const auto hint = dialout_hint(runner.open_outcome(i), (*stations)[i].device)) {
-      console.note(*hint);
+      console.note("m27: " + hint->toStdString());
       break;
     }
   }

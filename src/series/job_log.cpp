@@ -27,14 +27,8 @@ int lock(int fd) {
 
 }  // namespace
 
-std::filesystem::path default_log_path(const char* xdg_data_home, const char* home) {
-  std::filesystem::path data;
-  if (xdg_data_home && std::filesystem::path(xdg_data_home).is_absolute()) {
-    data = xdg_data_home;
-  } else {
-    data = std::filesystem::path(home ? home : "") / ".local" / "share";
-  }
-  return data / "m27" / "series.csv";
+std::filesystem::path default_log_path(const std::filesystem::path& data_folder) {
+  return data_folder / "m27" / "series.csv";
 }
 
 Result<JobLog> JobLog::open(const std::filesystem::path& path, FileSystem& fs) {

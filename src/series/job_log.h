@@ -19,9 +19,8 @@ namespace m27 {
 // The refusal when another job holds the log.
 inline constexpr std::string_view kLogLocked = "记录文件正被另一个批量写频任务使用";
 
-// $XDG_DATA_HOME/m27/series.csv, or ~/.local/share/m27/series.csv when it is unset (or not an
-// absolute path); null arguments count as unset.
-std::filesystem::path default_log_path(const char* xdg_data_home, const char* home);
+// m27/series.csv in the user's data folder.
+std::filesystem::path default_log_path(const std::filesystem::path& data_folder);
 
 class JobLog {
  public:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/connection_check_dialog.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,15 +18,6 @@ namespace m27 {
 namespace {
 
 constexpr int kTextWidth = 460;
-
-CheckLine line_of(const Heard& heard) {
-  const AnswerLine answer = answer_line(heard);
-  return {answer.answered, QString::fromStdString(answer.text), {}};
-}
-
-QString port_name(int port_no, const QString& name) {
-  return QStringLiteral("com%1 (%2)").arg(port_no).arg(name);
-}
 
 }  // namespace
 
@@ -57,6 +49,9 @@ ConnectionCheckDialog::ConnectionCheckDialog(ExchangeController& exchanges, Port
   auto* buttons = new QHBoxLayout;
   check_button_ = make_button("check", "重新检测", this);
   search_button_ = make_button("search", "自动查找", this);
+  search_all_ = new QCheckBox(QStringLiteral("也检测其他串口"), this);
+  search_all_->setObjectName(QStringLiteral("search_all"));
+  buttons->addWidget(search_all_);
   buttons->addStretch();
   buttons->addWidget(check_button_);
   buttons->addWidget(search_button_);
@@ -98,12 +93,12 @@ void ConnectionCheckDialog::check() {
   const PortMap& map = ports_.serial_port().ports();
   const QString device = map.device(port_no);
   const QString name = device.isEmpty() ? QStringLiteral("com%1").arg(port_no) : device;
-  port_label_->setText(QStringLiteral("串口：") + port_name(port_no, name));
+  port_label_->setText(QStringLiteral("串口：") + port_name(port_no, device));
   if (!ports_.serial_port().is_open()) {
     auto& checker = *checkers_.emplace_back(std::make_unique<PortChecker>(map, port_no));
     connect(&checker, &PortChecker::answered, this, [this, &checker](const Heard& heard) {
       std::vector<CheckLine> lines = checker.port_lines();
-      lines.push_back(line_of(heard));
+      lines.push_back(answer_step(heard));
       show_lines(lines);
       finish();
     });
@@ -120,7 +115,7 @@ void ConnectionCheckDialog::check() {
     return;
   }
   ask_through_window([this, lines](const Heard& heard) mutable {
-    lines.push_back(line_of(heard));
+    lines.push_back(answer_step(heard));
     show_lines(lines);
     finish();
   });
@@ -162,14 +157,17 @@ void ConnectionCheckDialog::search() {
   search_result_->show();
   const PortMap& map = ports_.serial_port().ports();
   const int own = ports_.open_port_no();
-  std::vector<PortDescription> candidates = ports_to_search(describe_ports(map), map);
-  std::erase_if(candidates, [own](const PortDescription& port) { return port.port_no == own; });
-  pending_ = static_cast<int>(candidates.size()) + (own ? 1 : 0);
+  SearchPlan plan = ports_to_search(describe_ports(map), map, search_all_->isChecked());
+  const auto is_own = [own](const PortDescription& port) { return port.port_no == own; };
+  std::erase_if(plan.probed, is_own);
+  std::erase_if(plan.passed_over, is_own);
+  for (const PortDescription& port : plan.passed_over) searched_.push_back(passed_over(port));
+  pending_ = static_cast<int>(plan.probed.size()) + (own ? 1 : 0);
   if (pending_ == 0) finish_search();
-  for (const PortDescription& port : candidates) {
+  for (const PortDescription& port : plan.probed) {
     auto& checker = *checkers_.emplace_back(std::make_unique<PortChecker>(map, port.port_no));
     connect(&checker, &PortChecker::answered, this, [this, &checker](const Heard& heard) {
-      const CheckLine line = line_of(heard);
+      const CheckLine line = answer_step(heard);
       searched({checker.port_no(), checker.name(), line});
     });
     if (!checker.start(std::make_unique<AskForId>(), id_listener())) {
@@ -178,7 +176,7 @@ void ConnectionCheckDialog::search() {
   }
   if (own) {
     ask_through_window([this, own, name = map.device(own)](const Heard& heard) {
-      const CheckLine line = line_of(heard);
+      const CheckLine line = answer_step(heard);
       searched({own, name, line});
     });
   }
@@ -189,7 +187,8 @@ void ConnectionCheckDialog::searched(SearchedPort port) {
   if (--pending_ == 0) finish_search();
 }
 
-// Where the radio is; one radio found is chosen in the port menu.
+// Where the radio is; one radio found is chosen in the port menu, and the status bar tells the
+// port is open.
 void ConnectionCheckDialog::finish_search() {
   search_result_->setText(search_report(searched_).join('\n'));
   finish();
@@ -197,6 +196,7 @@ void ConnectionCheckDialog::finish_search() {
   const auto radio = std::find_if(searched_.begin(), searched_.end(),
                                   [](const SearchedPort& port) { return port.line.passed; });
   ports_.choose_port(radio->port_no);
+  ports_.show_port_state();
 }
 
 }  // namespace m27

@@ -3,7 +3,8 @@
 // "连接检测": why the radio does not answer, step by step, on the port the port menu stands at,
 // one row per step (✓ or ✗ and its text); the window's own open port is checked through the
 // window's link, not found busy. "自动查找" checks every port where a programming cable can be
-// (the window's own one too) all at once, and selects the one radio it finds in the port menu.
+// (the window's own one too; with 也检测其他串口 every serial port) all at once, and selects the
+// one radio it finds in the port menu.
 
 #include <QLabel>
 #include <array>
@@ -18,6 +19,7 @@
 #include "link/qt/port_search.h"
 #include "ui/service_dialog.h"
 
+class QCheckBox;
 class QPushButton;
 
 namespace m27 {
@@ -60,6 +62,7 @@ class ConnectionCheckDialog : public ServiceDialog {
   QLabel* search_result_ = nullptr;
   QPushButton* check_button_ = nullptr;
   QPushButton* search_button_ = nullptr;
+  QCheckBox* search_all_ = nullptr;       // 也检测其他串口
   std::optional<LineListener> listener_;  // on the window's link while it asks
   std::vector<std::unique_ptr<PortChecker>> checkers_;
   std::vector<SearchedPort> searched_;

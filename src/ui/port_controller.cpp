@@ -63,7 +63,8 @@ void PortController::choose_port(int n) {
     return;
   }
   status_bar_->set_panel1(QStringLiteral("串口关"));
-  if (const auto message = port_failure_message(n, outcome)) boxes_.show(*message);
+  if (const auto message = port_failure_message(n, outcome, serial_.ports().device(n)))
+    boxes_.show(*message);
 }
 
 void PortController::show_port_state() {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/port_messages.h"
 
+#include <QStringList>
 #include <string>
+
+#include "link/qt/port_words.h"
 
 namespace m27 {
 namespace {
@@ -32,9 +35,13 @@ bool reports(int port_no, OpenOutcome outcome) {
 
 }  // namespace
 
-std::optional<Message> port_failure_message(int port_no, OpenOutcome outcome) {
+std::optional<Message> port_failure_message(int port_no, OpenOutcome outcome,
+                                            const QString& device) {
   if (outcome == OpenOutcome::Opened || !reports(port_no, outcome)) return std::nullopt;
-  return attention(item_text(port_no));
+  if (outcome != OpenOutcome::InUseOrNoPermission) return attention(item_text(port_no));
+  QStringList lines{QString::fromStdString(item_text(port_no)), cannot_open(outcome, device)};
+  if (const auto hint = dialout_hint(outcome, device)) lines << *hint;
+  return attention(lines.join('\n').toStdString());
 }
 
 }  // namespace m27

@@ -9,9 +9,11 @@
 
 namespace m27 {
 
-// The message item `com<port_no>` shows for a failed open, or nullopt when the item passes over
-// that failure in silence. com1 and com2 report every failure, the others a port that does not
-// exist or is in use.
-std::optional<Message> port_failure_message(int port_no, OpenOutcome outcome);
+// The message item `com<port_no>` shows for a failed open of `device`, or nullopt when the item
+// passes over that failure in silence. com1 and com2 report every failure, the others a port that
+// does not exist or is in use. A port in use, or refused for want of rights, is named so on a
+// line of its own, as the connection check names it.
+std::optional<Message> port_failure_message(int port_no, OpenOutcome outcome,
+                                            const QString& device);
 
 }  // namespace m27

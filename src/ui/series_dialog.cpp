@@ -13,8 +13,8 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <cstdlib>
 
+#include "link/qt/data_folder.h"
 #include "service/radio_id.h"
 #include "ui/controls.h"
 #include "ui/exchange_controller.h"
@@ -109,7 +109,7 @@ QWidget* SeriesDialog::build_fields() {
   grid->addWidget(make_label("ports_label", "串口", fields), 1, 0);
   grid->addLayout(ports, 1, 1, 1, 4);
 
-  const auto log = default_log_path(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const auto log = default_log_path(user_data_folder());
   log_file_ = make_text("log_file", QFile::decodeName(log.c_str()), kLogWidth, fields);
   log_file_->setAlignment(Qt::AlignLeft);
   grid->addWidget(make_label("log_file_label", "记录文件", fields), 2, 0);
@@ -167,8 +167,8 @@ std::vector<StationPort> SeriesDialog::stations_checked() {
   return stations;
 }
 
-// The fields as an order, without its template; nothing when a field is refused.
-std::optional<SeriesOrder> SeriesDialog::order_from_fields() {
+// Whether the fields make an order; the first that does not is told.
+bool SeriesDialog::fields_fit() {
   const auto first = id_value(first_id_->text().toStdString());
   const auto count = id_value(id_count_->text().toStdString());
   const char* refusal = nullptr;
@@ -179,13 +179,17 @@ std::optional<SeriesOrder> SeriesDialog::order_from_fields() {
   } else if (log_file_->text().isEmpty()) {
     refusal = "请输入记录文件";
   }
-  if (refusal) {
-    refuse(refusal);
-    return std::nullopt;
-  }
-  SeriesOrder order;
-  order.first_id = *first;
-  order.last_id = static_cast<std::uint32_t>(*first + std::uint64_t{*count} - 1);
+  if (refusal) refuse(refusal);
+  return !refusal;
+}
+
+// The fields, which fit, as an order of the template.
+SeriesOrder SeriesDialog::order_from_fields(Sheet template_sheet, WritePlan plan) const {
+  const std::uint32_t first = *id_value(first_id_->text().toStdString());
+  const std::uint32_t count = *id_value(id_count_->text().toStdString());
+  SeriesOrder order{std::move(template_sheet), std::move(plan)};
+  order.first_id = first;
+  order.last_id = static_cast<std::uint32_t>(first + std::uint64_t{count} - 1);
   order.keep_id = keep_id_->isChecked();
   order.log_path = QFile::encodeName(log_file_->text()).toStdString();
   return order;
@@ -193,8 +197,7 @@ std::optional<SeriesOrder> SeriesDialog::order_from_fields() {
 
 void SeriesDialog::start_job() {
   if (job_running() || !exchange_commands_enabled()) return;
-  auto order = order_from_fields();
-  if (!order) return;
+  if (!fields_fit()) return;
   std::vector<StationPort> stations = stations_checked();
   if (stations.empty()) return refuse("请选择串口");
   if (const auto same = same_device(stations)) {
@@ -203,11 +206,11 @@ void SeriesDialog::start_job() {
             .toStdString());
   }
   auto prepared = window_.template_for_write();
-  if (!prepared) return;
-  order->template_sheet = std::move(prepared->sheet);
-  order->plan = prepared->take_plan();
-  for (const StationPort& station : stations) order->ports.push_back(station.name.toStdString());
-  auto ready = get_ready(std::move(*order));
+  auto plan = prepared ? prepared->plan() : std::nullopt;
+  if (!plan) return;
+  SeriesOrder order = order_from_fields(std::move(prepared->sheet), std::move(*plan));
+  for (const StationPort& station : stations) order.ports.push_back(station.name.toStdString());
+  auto ready = get_ready(std::move(order));
   if (!ready) return refuse(ready.reason());
 
   LinkDriver& window_link = exchanges().lend_link();

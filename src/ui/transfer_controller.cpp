@@ -5,13 +5,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
 #include <utility>
 
 #include "channels/sheet_comparison.h"
 #include "files/backup_store.h"
+#include "link/qt/data_folder.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
 #include "ui/exchange_controller.h"
@@ -33,10 +33,7 @@ void remember(QAction* item, const QString& key, bool by_default) {
                    [key](bool checked) { store_setting(key, checked); });
 }
 
-std::filesystem::path backups() {
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  return backup_folder(std::filesystem::path(QFile::encodeName(data).toStdString()));
-}
+std::filesystem::path backups() { return backup_folder(user_data_folder()); }
 
 }  // namespace
 
@@ -55,14 +52,14 @@ TransferController::TransferController(Editor editor, ExchangeController& exchan
 }
 
 std::optional<PreparedWrite> TransferController::snap_for_write(const QString& what) {
-  PreparedWrite prepared;
+  std::optional<PreparedWrite> prepared;
   editor_.history.edit(what, [&] {
     commit_tone_editors(editor_.sheet, editor_.grid);
     prepared = prepare_write(editor_.sheet);
-    editor_.sheet = prepared.sheet;
+    editor_.sheet = prepared->sheet;
   });
   editor_.render();
-  if (const Message* refusal = prepared.refusal()) {
+  if (const Message* refusal = prepared->refusal()) {
     exchanges_.show(*refusal);
     return std::nullopt;
   }
@@ -73,8 +70,8 @@ std::optional<PreparedWrite> TransferController::snap_for_write(const QString& w
 // both.
 void TransferController::start_write() {
   auto prepared = snap_for_write(QStringLiteral("开始写频"));
-  if (!prepared) return;
-  auto plan = prepared->take_plan();
+  auto plan = prepared ? prepared->plan() : std::nullopt;
+  if (!plan) return;
   ExchangeController::Callbacks callbacks;
   if (menu_.verify_after_write->isChecked()) {
     callbacks.on_finished = [this, written = std::move(prepared->sheet)](bool ok) {
@@ -82,7 +79,7 @@ void TransferController::start_write() {
     };
     callbacks.tells_itself = [](const Finished& f) { return f.ok(); };
   }
-  exchanges_.start(std::make_unique<WriteTransfer>(std::move(plan)), std::move(callbacks));
+  exchanges_.start(std::make_unique<WriteTransfer>(*plan), std::move(callbacks));
 }
 
 void TransferController::start_read() {

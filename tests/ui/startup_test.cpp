@@ -122,13 +122,13 @@ class StartupTest : public QObject {
         {1, Failed, "该串口1 不存在或有问题"},
         {2, Failed, "该串口2不存在或有问题"},
         {3, DoesNotExist, "该串口3不存在或有问题"},
-        {4, InUseOrNoPermission, "串口4不存在或有问题"},
+        {4, InUseOrNoPermission, "串口4不存在或有问题\n串口已被占用：/dev/ttyUSB9"},
         {5, DoesNotExist, "串口5不存在或有问题"},
-        {6, InUseOrNoPermission, "该串口6不存在或有问题"},
+        {6, InUseOrNoPermission, "该串口6不存在或有问题\n串口已被占用：/dev/ttyUSB9"},
         {16, Opened, nullptr},
     };
     for (const auto& c : kCases) {
-      QCOMPARE(port_failure_message(c.port_no, c.outcome),
+      QCOMPARE(port_failure_message(c.port_no, c.outcome, "/dev/ttyUSB9"),
                c.text ? std::optional(attention(c.text)) : std::nullopt);
     }
   }

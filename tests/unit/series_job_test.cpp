@@ -62,9 +62,14 @@ class Bench {
   Bench& run(std::chrono::milliseconds stop_at = 30s, std::size_t failing_line = SIZE_MAX) {
     failing_line_ = failing_line;
     job.start(now_);
-    for (bool stopped = false;;) {
+    bool stopped = false;
+    for (int step = 0;; ++step) {
       while (auto action = job.poll()) carry_out(action->station, action->action);
       if (job.over()) return *this;
+      if (step == 1'000'000) {
+        ADD_FAILURE() << "the job never ends";
+        return *this;
+      }
       std::optional<TimePoint> next = job.next_deadline();
       if (!due_.empty() && (!next || due_.begin()->first < *next)) next = due_.begin()->first;
       if (!stopped && (!next || *next >= kT0 + stop_at)) {

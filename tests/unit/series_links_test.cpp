@@ -24,7 +24,7 @@ struct Place {
 class LinkedBench {
  public:
   LinkedBench(int stations, std::optional<int> count, fake::Options options)
-      : plan_(prepare_write(startup_sheet()).take_plan()), job_(make_job(stations, count)) {
+      : plan_(prepare_write(startup_sheet()).plan().value()), job_(make_job(stations, count)) {
     for (int i = 0; i < stations; ++i) {
       places_.push_back(std::make_unique<Place>(
           Place{fake::RadioLine(fake::default_memory(), options, 1500ms), {}, {}}));
@@ -35,7 +35,10 @@ class LinkedBench {
   // Until the job is over; stopped at `stop_at`.
   void run(Duration stop_at) {
     job_.start(now_);
-    for (bool stopped = false; !job_.over();) {
+    bool stopped = false;
+    for (int step = 0; !job_.over(); ++step) {
+      ASSERT_LT(step, 1'000'000) << "the job never ends: com1's link is "
+                                 << places_[0]->link.phase_name();
       carry_out();
       std::optional<TimePoint> next = job_.next_deadline();
       for (auto& place : places_) {

@@ -97,12 +97,6 @@ TEST(SeriesLogReading, KeepsEveryNamedIdAndSkipsBrokenLinesWithAWarning) {
   }
 }
 
-TEST(SeriesLogFile, DefaultsToTheUsersDataFolder) {
-  EXPECT_EQ(default_log_path("/data", "/home/u"), "/data/m27/series.csv");
-  EXPECT_EQ(default_log_path(nullptr, "/home/u"), "/home/u/.local/share/m27/series.csv");
-  EXPECT_EQ(default_log_path("relative", "/home/u"), "/home/u/.local/share/m27/series.csv");
-}
-
 // A disk that takes half a line and then fails.
 class FailingDisk : public FileSystem {
  public:
