@@ -19,8 +19,8 @@ import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-CORE = ["src/channels", "src/files", "src/link", "src/service"]
-FAST_TESTS = "channels_test|link_test|service_test|files_test|fake_radio_test|cli_test"
+CORE = ["src/channels", "src/files", "src/link", "src/service", "src/series"]
+FAST_TESTS = "channels_test|link_test|service_test|files_test|fake_radio_test|cli_test|series_test"
 TEST_TIMEOUT_S = 120
 
 COMPARISONS = [(" < ", " <= "), (" <= ", " < "), (" > ", " >= "), (" >= ", " > "),
