@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
 #include <iostream>
@@ -16,6 +17,7 @@
 #include "cli/session.h"
 #include "cli/stop_signal.h"
 #include "files/file_commands.h"
+#include "series/qt/series_order_from.h"
 #include "series/qt/series_runner.h"
 
 namespace m27 {
@@ -68,14 +70,19 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
     console.note(message_line(*refusal));
     return std::nullopt;
   }
-  SeriesOrder order{std::move(prepared.sheet),
-                    prepared.take_plan(),
-                    args.first_id,
-                    args.last_id,
-                    args.keep_id,
-                    args.count};
+  QFile file(args.template_file);
+  if (!file.open(QIODevice::ReadOnly)) {
+    console.note(message_line(attention(file.errorString().toStdString())));
+    return std::nullopt;
+  }
+  SeriesOrder order = series_order_from(std::move(prepared), file.readAll());
+  order.first_id = args.first_id;
+  order.last_id = args.last_id;
+  order.keep_id = args.keep_id;
+  order.count = args.count;
   for (const StationPort& station : stations) order.ports.push_back(station.name.toStdString());
   order.log_path = log_path(args.log);
+  order.create_log = true;
   auto ready = get_ready(std::move(order));
   if (!ready) {
     console.note(message_line(attention(ready.reason())));

@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
+#include "files/file_commands.h"
+#include "series/qt/series_order_from.h"
 #include "service/radio_id.h"
 #include "ui/controls.h"
 #include "ui/exchange_controller.h"
@@ -167,8 +169,8 @@ std::vector<StationPort> SeriesDialog::stations_checked() {
   return stations;
 }
 
-// The fields as an order, without its template; nothing when a field is refused.
-std::optional<SeriesOrder> SeriesDialog::order_from_fields() {
+// The fields filled into `order`; nothing when a field is refused.
+std::optional<SeriesOrder> SeriesDialog::order_from_fields(SeriesOrder order) {
   const auto first = id_value(first_id_->text().toStdString());
   const auto count = id_value(id_count_->text().toStdString());
   const char* refusal = nullptr;
@@ -183,17 +185,22 @@ std::optional<SeriesOrder> SeriesDialog::order_from_fields() {
     refuse(refusal);
     return std::nullopt;
   }
-  SeriesOrder order;
   order.first_id = *first;
   order.last_id = static_cast<std::uint32_t>(*first + std::uint64_t{*count} - 1);
   order.keep_id = keep_id_->isChecked();
   order.log_path = QFile::encodeName(log_file_->text()).toStdString();
+  order.create_log = true;
   return order;
 }
 
 void SeriesDialog::start_job() {
   if (job_running() || !exchange_commands_enabled()) return;
-  auto order = order_from_fields();
+  auto prepared = window_.template_for_write();
+  if (!prepared) return;
+  const auto bytes = channel_file_bytes(prepared->sheet);
+  if (!bytes) return refuse(bytes.reason());
+  auto order = order_from_fields(
+      series_order_from(std::move(*prepared), QByteArray::fromStdString(*bytes)));
   if (!order) return;
   std::vector<StationPort> stations = stations_checked();
   if (stations.empty()) return refuse("请选择串口");
@@ -202,10 +209,6 @@ void SeriesDialog::start_job() {
         (stations[same->first].name + " 和 " + stations[same->second].name + " 是同一个串口")
             .toStdString());
   }
-  auto prepared = window_.template_for_write();
-  if (!prepared) return;
-  order->template_sheet = std::move(prepared->sheet);
-  order->plan = prepared->take_plan();
   for (const StationPort& station : stations) order->ports.push_back(station.name.toStdString());
   auto ready = get_ready(std::move(*order));
   if (!ready) return refuse(ready.reason());
