@@ -37,6 +37,11 @@ std::filesystem::path default_log_path(const char* xdg_data_home, const char* ho
   return data / "m27" / "series.csv";
 }
 
+std::uint32_t lowest_free_id_in(const std::filesystem::path& path, FileSystem& fs) {
+  const auto bytes = read_file(path, std::string::npos - 1, fs);
+  return lowest_free_id(bytes ? read_log(*bytes).history : LogHistory{});
+}
+
 Result<JobLog> JobLog::open(const std::filesystem::path& path, bool create, FileSystem& fs) {
   constexpr int kFlags = O_RDWR | O_APPEND | O_CLOEXEC;
   int fd = fs.open(path.c_str(), kFlags, 0);

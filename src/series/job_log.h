@@ -5,6 +5,7 @@
 // event, each flushed to the disk before the job goes on.
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -25,6 +26,11 @@ inline constexpr std::string_view kLogMissing = "记录文件不存在";
 // $XDG_DATA_HOME/m27/series.csv, or ~/.local/share/m27/series.csv when it is unset (or not an
 // absolute path); null arguments count as unset.
 std::filesystem::path default_log_path(const char* xdg_data_home, const char* home);
+
+// The ID a job on the log at `path` would hand out first (lowest_free_id), read without taking
+// the log: 1 when there is no log yet or it cannot be read.
+std::uint32_t lowest_free_id_in(const std::filesystem::path& path,
+                                FileSystem& fs = local_file_system());
 
 class JobLog {
  public:

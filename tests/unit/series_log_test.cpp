@@ -143,6 +143,7 @@ TEST(SeriesLogFile, IsHeldByOneJobReadByTheNextAndNotWrittenPastAFailure) {
   disk.failing = false;
   EXPECT_EQ(log.value().append(line, now).value_or(Failure{}).reason, failure);
 
+  EXPECT_EQ(lowest_free_id_in(folder / "none.csv"), 1u);
   std::ifstream in(file, std::ios::binary);
   const std::string contents{std::istreambuf_iterator<char>(in), {}};
   EXPECT_TRUE(contents.starts_with(std::string(kLogHeader) + "\r\n")) << contents;

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "series/qt/series_runner.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -6,7 +8,6 @@
 #include <filesystem>
 
 #include "series/qt/series_order_from.h"
-#include "series/qt/series_runner.h"
 
 namespace m27 {
 namespace {
