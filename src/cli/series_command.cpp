@@ -142,7 +142,7 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
     console.note(message_line(attention(*failure)));
     return kExitFailure;
   }
-  return totals.failed > 0 ? kExitRadioFailed : kExitSuccess;
+  return totals.failed + totals.interrupted > 0 ? kExitRadioFailed : kExitSuccess;
 }
 
 }  // namespace m27
