@@ -53,6 +53,12 @@ std::vector<LogWriter::Appended> LogWriter::take_appended() {
   return std::exchange(done_, {});
 }
 
+bool LogWriter::wait_until_idle() {
+  std::unique_lock lock(mutex_);
+  idle_.wait(lock, [this] { return queue_.empty() && !appending_; });
+  return !done_.empty();
+}
+
 void LogWriter::run() {
   std::unique_lock lock(mutex_);
   for (;;) {
@@ -60,10 +66,13 @@ void LogWriter::run() {
     if (queue_.empty()) return;
     Queued next = std::move(queue_.front());
     queue_.pop_front();
+    appending_ = true;
     lock.unlock();
     auto failure = log_.append(next.line, next.now);
     lock.lock();
     done_.push_back({next.station, std::move(next.line), std::move(failure)});
+    appending_ = false;
+    idle_.notify_all();
     lock.unlock();
     appended_();
     lock.lock();

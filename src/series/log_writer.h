@@ -38,6 +38,8 @@ class LogWriter {
   void append(std::size_t station, LogLine line, std::chrono::system_clock::time_point now);
   // The lines appended since the last call, in their order.
   std::vector<Appended> take_appended();
+  // Blocks until every queued line is appended; whether some wait to be taken.
+  bool wait_until_idle();
 
  private:
   struct Queued {
@@ -52,7 +54,9 @@ class LogWriter {
   std::function<void()> appended_;
   std::mutex mutex_;
   std::condition_variable queued_;
+  std::condition_variable idle_;
   std::deque<Queued> queue_;
+  bool appending_ = false;
   std::vector<Appended> done_;
   bool closing_ = false;
   std::thread thread_;  // last: it starts once the rest is made

@@ -101,6 +101,8 @@ void SeriesRunner::end_now() {
   for (Station& station : stations_) {
     if (station.driver) station.driver->cancel();
   }
+  // The program ends next: the last lines go into the log now, not in the event loop.
+  while (writer_ && writer_->wait_until_idle()) lines_appended();
 }
 
 std::chrono::milliseconds SeriesRunner::elapsed() const {

@@ -47,7 +47,8 @@ class SeriesRunner : public QObject {
   // Every station stops after the exchange in flight; a radio on its way is logged interrupted.
   void stop();
   // The program is ending: the job stops as by `stop`, but the exchanges in flight end at once,
-  // so each radio on its way is logged interrupted before the ports close.
+  // so each radio on its way is logged interrupted before the ports close; this returns once
+  // those lines are in the log.
   void end_now();
 
   bool over() const { return series_.job.over(); }
