@@ -23,8 +23,8 @@ import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-CORE = ["src/channels", "src/files", "src/link", "src/service"]
-FAST_TESTS = "channels_test|link_test|service_test|files_test|fake_radio_test|cli_test"
+CORE = ["src/channels", "src/files", "src/link", "src/service", "src/series"]
+FAST_TESTS = "channels_test|link_test|service_test|files_test|fake_radio_test|cli_test|series_test"
 # The fast tests take seconds; a mutant that makes them run this long hangs them. Enforced here,
 # since a test's own TIMEOUT property overrides ctest's --timeout.
 TEST_LIMIT_S = 60

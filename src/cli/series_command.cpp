@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <iostream>
 
@@ -18,6 +19,7 @@
 #include "i18n/translated.h"
 #include "link/qt/data_folder.h"
 #include "link/qt/port_words.h"
+#include "series/qt/series_order_from.h"
 #include "series/qt/series_runner.h"
 
 namespace m27 {
@@ -72,14 +74,19 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
     console.note(message_line(*prepared.refusal()));
     return std::nullopt;
   }
-  SeriesOrder order{std::move(prepared.sheet),
-                    std::move(*plan),
-                    args.first_id,
-                    args.last_id,
-                    args.keep_id,
-                    args.count};
+  QFile file(args.template_file);
+  if (!file.open(QIODevice::ReadOnly)) {
+    console.note(message_line(attention(file.errorString().toStdString())));
+    return std::nullopt;
+  }
+  SeriesOrder order = series_order_from(std::move(prepared.sheet), *plan, file.readAll());
+  order.first_id = args.first_id;
+  order.last_id = args.last_id;
+  order.keep_id = args.keep_id;
+  order.count = args.count;
   for (const StationPort& station : stations) order.ports.push_back(station.name.toStdString());
   order.log_path = log_path(args.log);
+  order.create_log = true;
   auto ready = get_ready(std::move(order));
   if (!ready) {
     console.note(message_line(attention(ready.reason())));
@@ -139,7 +146,7 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
     console.note(message_line(attention(*failure)));
     return kExitFailure;
   }
-  return totals.failed > 0 ? kExitRadioFailed : kExitSuccess;
+  return totals.failed + totals.interrupted > 0 ? kExitRadioFailed : kExitSuccess;
 }
 
 }  // namespace m27

@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include "link/qt/data_folder.h"
+#include "files/file_commands.h"
+#include "series/qt/series_order_from.h"
 #include "service/radio_id.h"
 #include "ui/controls.h"
 #include "ui/exchange_controller.h"
@@ -167,8 +169,8 @@ std::vector<StationPort> SeriesDialog::stations_checked() {
   return stations;
 }
 
-// Whether the fields make an order; the first that does not is told.
-bool SeriesDialog::fields_fit() {
+// The fields filled into `order`; nothing when a field is refused.
+std::optional<SeriesOrder> SeriesDialog::order_from_fields(SeriesOrder order) {
   const auto first = id_value(first_id_->text().toStdString());
   const auto count = id_value(id_count_->text().toStdString());
   const char* refusal = nullptr;
@@ -179,25 +181,28 @@ bool SeriesDialog::fields_fit() {
   } else if (log_file_->text().isEmpty()) {
     refusal = "请输入记录文件";
   }
-  if (refusal) refuse(refusal);
-  return !refusal;
-}
-
-// The fields, which fit, as an order of the template.
-SeriesOrder SeriesDialog::order_from_fields(Sheet template_sheet, WritePlan plan) const {
-  const std::uint32_t first = *id_value(first_id_->text().toStdString());
-  const std::uint32_t count = *id_value(id_count_->text().toStdString());
-  SeriesOrder order{std::move(template_sheet), std::move(plan)};
-  order.first_id = first;
-  order.last_id = static_cast<std::uint32_t>(first + std::uint64_t{count} - 1);
+  if (refusal) {
+    refuse(refusal);
+    return std::nullopt;
+  }
+  order.first_id = *first;
+  order.last_id = static_cast<std::uint32_t>(*first + std::uint64_t{*count} - 1);
   order.keep_id = keep_id_->isChecked();
   order.log_path = QFile::encodeName(log_file_->text()).toStdString();
+  order.create_log = true;
   return order;
 }
 
 void SeriesDialog::start_job() {
   if (job_running() || !exchange_commands_enabled()) return;
-  if (!fields_fit()) return;
+  auto prepared = window_.template_for_write();
+  const auto plan = prepared ? prepared->plan() : std::nullopt;
+  if (!plan) return;
+  const auto bytes = channel_file_bytes(prepared->sheet);
+  if (!bytes) return refuse(bytes.reason());
+  auto order = order_from_fields(
+      series_order_from(std::move(prepared->sheet), *plan, QByteArray::fromStdString(*bytes)));
+  if (!order) return;
   std::vector<StationPort> stations = stations_checked();
   if (stations.empty()) return refuse("请选择串口");
   if (const auto same = same_device(stations)) {
@@ -205,12 +210,8 @@ void SeriesDialog::start_job() {
         (stations[same->first].name + " 和 " + stations[same->second].name + " 是同一个串口")
             .toStdString());
   }
-  auto prepared = window_.template_for_write();
-  auto plan = prepared ? prepared->plan() : std::nullopt;
-  if (!plan) return;
-  SeriesOrder order = order_from_fields(std::move(prepared->sheet), std::move(*plan));
-  for (const StationPort& station : stations) order.ports.push_back(station.name.toStdString());
-  auto ready = get_ready(std::move(order));
+  for (const StationPort& station : stations) order->ports.push_back(station.name.toStdString());
+  auto ready = get_ready(std::move(*order));
   if (!ready) return refuse(ready.reason());
 
   LinkDriver& window_link = exchanges().lend_link();

@@ -59,8 +59,7 @@ class SeriesDialog : public ServiceDialog {
  private:
   QWidget* build_fields();
   QWidget* build_stations();
-  bool fields_fit();
-  SeriesOrder order_from_fields(Sheet template_sheet, WritePlan plan) const;
+  std::optional<SeriesOrder> order_from_fields(SeriesOrder order);
   std::vector<StationPort> stations_checked();
   void show_stations(const std::vector<StationPort>& stations);
   void show_state(int station, const ShowState& state);

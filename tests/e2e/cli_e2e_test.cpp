@@ -752,8 +752,9 @@ TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
   ASSERT_TRUE(series.waitForFinished(kHardLimitMs));
   EXPECT_EQ(series.exitCode(), 3) << series.readAllStandardError().toStdString();
   const QString out = QString::fromUtf8(series.readAllStandardOutput());
-  EXPECT_TRUE(out.startsWith(radio.device() + "  ID 12345678  已中断  ")) << out.toStdString();
-  EXPECT_TRUE(out.contains("\n完成 0 台，失败 1 台，用时 ")) << out.toStdString();
+  EXPECT_TRUE(out.startsWith(radio.device() + "  ID 12345678  已中断：对讲机中的数据可能不完整"))
+      << out.toStdString();
+  EXPECT_TRUE(out.contains("\n完成 0 台，失败 0 台，中断 1 台，用时 ")) << out.toStdString();
   EXPECT_TRUE(file_bytes(log).find(",12345678,,interrupted,write,") != std::string::npos);
   EXPECT_FALSE(radio.log().contains("<- 45 00 45"));
   const std::string wrong = "m27: series: --port ";
