@@ -62,6 +62,7 @@ std::optional<JobFigures> run_job(int stations, int radios, const QString& radio
   SeriesOrder order{prepared.sheet, plan, 1, 1'000'000, false, stations * radios};
   for (const StationPort& port : ports) order.ports.push_back(port.name.toStdString());
   order.log_path = folder.filePath(QStringLiteral("series.csv")).toStdString();
+  order.create_log = true;
   auto ready = get_ready(std::move(order));
   if (!ready) {
     std::fprintf(stderr, "series: %s\n", ready.reason().c_str());

@@ -18,6 +18,8 @@ namespace m27 {
 
 // The refusal when another job holds the log.
 inline constexpr std::string_view kLogLocked = "记录文件正被另一个批量写频任务使用";
+// The refusal when the log does not exist and the order does not allow creating it.
+inline constexpr std::string_view kLogMissing = "记录文件不存在";
 
 // $XDG_DATA_HOME/m27/series.csv, or ~/.local/share/m27/series.csv when it is unset (or not an
 // absolute path); null arguments count as unset.

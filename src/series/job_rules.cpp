@@ -16,7 +16,8 @@ JobRules::JobRules(Sheet template_sheet, std::string template_sha256, IdPool poo
 
 void SeriesTotals::count(RadioResult result) {
   if (result == RadioResult::Ok) ++ok;
-  if (result != RadioResult::Ok && result != RadioResult::AlreadyDone) ++failed;
+  if (result == RadioResult::Interrupted) ++interrupted;
+  if (result == RadioResult::Failed || result == RadioResult::Unconfirmed) ++failed;
 }
 
 bool JobRules::already_done(std::uint32_t radio_id) const {

@@ -17,7 +17,8 @@ namespace m27 {
 
 struct SeriesTotals {
   int ok = 0;
-  int failed = 0;  // failed, unconfirmed or interrupted
+  int failed = 0;       // failed or unconfirmed
+  int interrupted = 0;  // the job was stopped while the radio was on its way
   // Counts a radio's last line; one already done counts as neither.
   void count(RadioResult result);
   friend bool operator==(const SeriesTotals&, const SeriesTotals&) = default;

@@ -71,6 +71,14 @@ void LogHistory::note(const LogLine& line) {
   done_.insert({*line.new_id, line.template_sha256});
 }
 
+std::uint32_t lowest_free_id(const LogHistory& history) {
+  std::uint32_t id = 1;
+  for (const std::uint32_t used : history.used_ids()) {
+    if (used == id && id < UINT32_MAX) ++id;
+  }
+  return id;
+}
+
 LogReading read_log(std::string_view bytes) {
   LogReading reading;
   std::size_t number = 0;

@@ -38,6 +38,9 @@ class LogHistory {
   std::set<std::pair<std::uint32_t, std::string>> done_;
 };
 
+// The lowest ID (1 or more) no line has handed out: where a new job's range may start.
+std::uint32_t lowest_free_id(const LogHistory& history);
+
 struct LogReading {
   LogHistory history;
   // One per line skipped: "记录文件第7行无法识别，已跳过".

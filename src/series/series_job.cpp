@@ -107,11 +107,14 @@ std::optional<std::string> SeriesJob::failure() const {
 }
 
 std::string counts_text(const SeriesTotals& totals) {
-  return "完成 " + std::to_string(totals.ok) + " 台，失败 " + std::to_string(totals.failed) + " 台";
+  std::string text =
+      "完成 " + std::to_string(totals.ok) + " 台，失败 " + std::to_string(totals.failed) + " 台";
+  if (totals.interrupted > 0) text += "，中断 " + std::to_string(totals.interrupted) + " 台";
+  return text;
 }
 
 std::string summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed) {
-  const int radios = totals.ok + totals.failed;
+  const int radios = totals.ok + totals.failed + totals.interrupted;
   const auto average = radios > 0 ? elapsed / radios : std::chrono::milliseconds{0};
   return counts_text(totals) + "，用时 " + tenths_of_seconds(elapsed) + " s，平均每台 " +
          tenths_of_seconds(average) + " s";

@@ -8,6 +8,10 @@ namespace m27 {
 Result<ReadySeries> get_ready(SeriesOrder order) {
   auto fingerprint = template_fingerprint(order.template_sheet);
   if (!fingerprint) return Failure{fingerprint.reason()};
+  std::error_code ignored;
+  if (!order.create_log && !std::filesystem::exists(order.log_path, ignored)) {
+    return Failure{std::string(kLogMissing)};
+  }
   auto log = JobLog::open(order.log_path);
   if (!log) return Failure{log.reason()};
   auto job = SeriesJob::create(

@@ -26,6 +26,7 @@ struct SeriesOrder {
   std::optional<int> count = {};  // radios ok, then the job ends
   std::vector<std::string> ports = {};
   std::filesystem::path log_path = {};
+  bool create_log = false;  // a log file that does not exist yet may be created
 };
 
 struct ReadySeries {
@@ -34,7 +35,8 @@ struct ReadySeries {
   WritePlan plan;
 };
 
-// Refused with its reason when the template has no fingerprint, the log cannot be opened or
+// Refused with its reason when the template has no fingerprint, the log does not exist and may
+// not be created (kLogMissing), the log cannot be opened or
 // another job holds it, or the job refuses the range (none of it free, FIRST above LAST).
 Result<ReadySeries> get_ready(SeriesOrder order);
 
