@@ -18,7 +18,7 @@ namespace {
 class Screen {
  public:
   explicit Screen(const TerminalSize& size)
-      : size_(size), rows_(size.rows, std::vector<std::string>(size.columns)) {}
+      : size_(size), rows_(size.rows, std::vector<std::string>(size.columns, " ")) {}
 
   void feed(const std::string& bytes) {
     for (std::size_t at = 0; at < bytes.size();) at = take(bytes, at);
@@ -27,7 +27,7 @@ class Screen {
     std::vector<std::string> lines;
     for (const auto& row : rows_) {
       std::string text;
-      for (const std::string& cell : row) text += cell.empty() ? " " : cell;
+      for (const std::string& cell : row) text += cell;  // "": a wide character's right half
       while (!text.empty() && text.back() == ' ') text.pop_back();
       if (!text.empty()) lines.push_back(text);
     }
@@ -64,7 +64,7 @@ class Screen {
   void down() {
     if (++row_ < static_cast<int>(rows_.size())) return;
     rows_.erase(rows_.begin());
-    rows_.emplace_back(rows_.front().size());
+    rows_.emplace_back(rows_.front().size(), " ");
     row_ = static_cast<int>(rows_.size()) - 1;
   }
 

@@ -52,7 +52,8 @@ class SeriesDialogTest : public QObject {
     child<QLineEdit>(*dialog, "id_count")->setText("3");
     boxes.shown.clear();
     child<QPushButton>(*dialog, "start_job")->click();  // no log yet: not without a yes
-    QCOMPARE(boxes.texts(), QStringList{"记录文件 " + log + " 不存在，要新建吗？"});
+    const QString question = "记录文件 " + log + " 不存在，要新建吗？";
+    QCOMPARE(boxes.texts(), QStringList{question});
     QVERIFY(!dialog->job_running() && !QFile::exists(log));
     boxes.answer_yes = true;
     child<QPushButton>(*dialog, "start_job")->click();
@@ -88,7 +89,7 @@ class SeriesDialogTest : public QObject {
     QCOMPARE(row(), (QStringList{"com1", "完成，请换下一台", "0", "5001", "1", "0"}));
     QCOMPARE(child<QLineEdit>(*dialog, "first_id")->text(), "5000");
     QCOMPARE(child<QLabel>(*dialog, "totals")->text(), "完成 1 台，失败 0 台");
-    QCOMPARE(boxes.texts(), QStringList{"记录文件 " + log + " 不存在，要新建吗？"});
+    QCOMPARE(boxes.texts(), QStringList({question, question}));  // once refused, once agreed
     QFile logged(log);
     QVERIFY(logged.open(QIODevice::ReadOnly));
     const QByteArray lines = logged.readAll();
@@ -124,6 +125,7 @@ class SeriesDialogTest : public QObject {
       dialog->close();
       QVERIFY2(!dialog->isVisible() && !dialog->job_running(), qPrintable(QString::number(time)));
       QCOMPARE(exchange_commands(*w), "on");
+      QTRY_VERIFY(!w->series_dialog());  // gone, with its job, before it opens again
     }
     radio.say("plug 0");
     SeriesDialog* dialog = start();
@@ -139,6 +141,7 @@ class SeriesDialogTest : public QObject {
     PortMap ports = com1_on(radio1.device());
     ports.set({2, radio2.device()});
     RecordingMessageBoxes boxes;
+    boxes.answer_yes = true;  // a new log, then the exit
     auto w = make_window(boxes, ports);
     w->series_job()->trigger();
     SeriesDialog* dialog = w->series_dialog();
@@ -151,8 +154,6 @@ class SeriesDialogTest : public QObject {
       return item && item->text() == "正在写频......";
     };
     QTRY_VERIFY_WITH_TIMEOUT(writing(0) && writing(1), kPatienceMs);
-
-    boxes.answer_yes = true;
     w->close();
     QVERIFY(!w->isVisible());
     QFile log(dir.filePath("series.csv"));
