@@ -672,7 +672,8 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
 // totals name it apart ("中断", which a job nobody stopped never prints) and the job exits
 // 128 + the signal; meanwhile a second job on the same log is refused. Ports that name no device
 // or one device twice, a range upside down or holding only ID 0 are wrong usage; a log that does
-// not exist is created only on --new-log.
+// not exist is created only on --new-log; a port that cannot be opened says why, and with no
+// port open the job fails.
 TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
   QTemporaryDir dir;
   Sheet sheet = startup_sheet();
@@ -710,7 +711,9 @@ TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
        {nullptr, "series shop.m27 --ids 0..0", 2,
         "m27: series: --ids 0..0: no radio is given ID 0\n" + kTryHelp},
        {nullptr, "series shop.m27 --ids 1..9 --port RADIO --log typo.csv", 1,
-        "注意: 记录文件不存在: typo.csv (--new-log creates it)\n"}});
+        "注意: 记录文件不存在: typo.csv (--new-log creates it)\n"},
+       {nullptr, "series shop.m27 --ids 1..9 --port /dev/null --log series.csv", 1,
+        "/dev/null: 无法打开串口：…"}});
   EXPECT_FALSE(QFile::exists(dir.filePath("typo.csv")));
 }
 
