@@ -9,7 +9,8 @@
 //   csv export [--layout grid|generic] IN.m27 OUT.csv,
 //   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports,
 //   check [--port DEV | --find [--all]].
-//   series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE] [--count N].
+//   series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE] [--new-log]
+//   [--count N].
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
 // is parsed) stands for com1 when no --port is given.
 
@@ -114,6 +115,7 @@ struct SeriesArgs {
   QList<PortChoice> ports = {};  // a station each, com1 when none is given
   bool keep_id = false;
   QString log = {};               // empty: the default log of every job
+  bool new_log = false;           // a log file that does not exist yet may be created
   std::optional<int> count = {};  // radios ok, then the job ends
   friend bool operator==(const SeriesArgs&, const SeriesArgs&) = default;
 };

@@ -48,8 +48,9 @@ TEST(CliArguments, ParsesEveryCommand) {
       {"check --find --all", false, CheckArgs{std::nullopt, true, true}},
       {"check --port com3", false, CheckArgs{kCom3, false}},
       {"series t.m27 --ids 0..4294967295", false, SeriesArgs{"t.m27", 0, 4294967295u, {kCom1}}},
-      {"series --port com3 --keep-id t.m27 --ids=7..9 --port /dev/ttyUSB0 --log l.csv --count 2",
-       false, SeriesArgs{"t.m27", 7, 9, {kCom3, kUsb}, true, "l.csv", 2}},
+      {"series --port com3 --keep-id t.m27 --ids=7..9 --port /dev/ttyUSB0 --log l.csv --new-log "
+       "--count 2",
+       false, SeriesArgs{"t.m27", 7, 9, {kCom3, kUsb}, true, "l.csv", true, 2}},
   };
   for (const auto& c : kCases) {
     const auto parsed = parse(c.command, c.fake_radio);

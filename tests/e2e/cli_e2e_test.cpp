@@ -686,7 +686,7 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
       {a.device(), {&a, {"plug 7 store-wrong=2", "plug 8"}}}, {b.device(), {&b, {"plug 9"}}}};
   QProcess series;
   start_m27(series, {"series", shop, "--ids", "100..199", "--port", a.device(), "--port",
-                     b.device(), "--log", log, "--count", "4"});
+                     b.device(), "--log", log, "--new-log", "--count", "4"});
   std::map<QString, QStringList> outcomes;  // of each port: "完成", or the ID and the failure
   QSet<QString> ids;                        // of the radios done
   QString last;
@@ -703,6 +703,7 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
   series.waitForFinished(kHardLimitMs);
   ASSERT_EQ(series.state(), QProcess::NotRunning);
   EXPECT_EQ(series.exitCode(), 3) << series.readAllStandardError().toStdString();
+  // No "中断" in the totals of a job nobody stopped.
   EXPECT_TRUE(last.startsWith(QStringLiteral("完成 4 台，失败 1 台，用时 "))) << last.toStdString();
   EXPECT_EQ(outcomes[a.device()],
             QStringList({"完成",
@@ -731,32 +732,38 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
   EXPECT_EQ(logged.count(",7,,failed,verify,"), 1);
 }
 
-// A stop signal ends a write after the exchange in flight: the radio is logged interrupted and the
-// job exits 3; meanwhile a second job on the same log is refused. Ports that name no device or one
-// device twice, and a range upside down, are wrong usage.
+// A stop signal ends a write after the exchange in flight: the radio is logged interrupted, the
+// totals name it apart ("中断", which a job nobody stopped never prints) and the job exits
+// 128 + the signal; meanwhile a second job on the same log is refused. Ports that name no device
+// or one device twice, a range upside down or holding only ID 0 are wrong usage; a log that does
+// not exist is created only on --new-log; a port that cannot be opened says why, and with no
+// port open the job fails.
 TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
   QTemporaryDir dir;
   Sheet sheet = startup_sheet();
   const QString shop = saved(dir, "shop.m27", sheet);
   const QString log = dir.filePath("series.csv");
-  FakeRadioProcess radio({"--log", "--fault", "slow=200"});
-  QProcess series;
-  start_m27(series, {"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log});
-  ASSERT_TRUE(series.waitForStarted(kHardLimitMs));
-  while (!radio.log().contains("<- 57") && series.state() == QProcess::Running) {
-    series.waitForFinished(20);  // until the radio has seen a channel record
+  for (const int signal : {SIGINT, SIGTERM}) {
+    FakeRadioProcess radio({"--log", "--fault", "slow=200"});
+    QProcess series;
+    start_m27(series, {"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log,
+                       "--new-log"});
+    ASSERT_TRUE(series.waitForStarted(kHardLimitMs));
+    while (!radio.log().contains("<- 57") && series.state() == QProcess::Running) {
+      series.waitForFinished(20);  // until the radio has seen a channel record
+    }
+    expect(m27({"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log}), 1,
+           "注意: 记录文件正被另一个批量写频任务使用\n");
+    ::kill(static_cast<pid_t>(series.processId()), signal);
+    ASSERT_TRUE(series.waitForFinished(kHardLimitMs));
+    EXPECT_EQ(series.exitCode(), 128 + signal) << series.readAllStandardError().toStdString();
+    const QString out = QString::fromUtf8(series.readAllStandardOutput());
+    EXPECT_TRUE(out.startsWith(radio.device() + "  ID 12345678  已中断：对讲机中的数据可能不完整"))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains("\n完成 0 台，失败 0 台，中断 1 台，用时 ")) << out.toStdString();
+    EXPECT_FALSE(radio.log().contains("<- 45 00 45"));
   }
-  expect(m27({"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log}), 1,
-         "注意: 记录文件正被另一个批量写频任务使用\n");
-  ::kill(static_cast<pid_t>(series.processId()), SIGINT);
-  ASSERT_TRUE(series.waitForFinished(kHardLimitMs));
-  EXPECT_EQ(series.exitCode(), 3) << series.readAllStandardError().toStdString();
-  const QString out = QString::fromUtf8(series.readAllStandardOutput());
-  EXPECT_TRUE(out.startsWith(radio.device() + "  ID 12345678  已中断：对讲机中的数据可能不完整"))
-      << out.toStdString();
-  EXPECT_TRUE(out.contains("\n完成 0 台，失败 0 台，中断 1 台，用时 ")) << out.toStdString();
-  EXPECT_TRUE(file_bytes(log).find(",12345678,,interrupted,write,") != std::string::npos);
-  EXPECT_FALSE(radio.log().contains("<- 45 00 45"));
+  EXPECT_EQ(QString::fromStdString(file_bytes(log)).count(",12345678,,interrupted,write,"), 2);
   const std::string wrong = "m27: series: --port ";
   expect_runs(
       dir.path(),
@@ -765,7 +772,14 @@ TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
        {"", "series shop.m27 --ids 1..9 --port RADIO --port RADIO", 2,
         wrong + "RADIO and --port RADIO are the same device\n" + kTryHelp},
        {nullptr, "series shop.m27 --ids 9..1", 2,
-        "m27: series: --ids 9..1: FIRST is above LAST\n" + kTryHelp}});
+        "m27: series: --ids 9..1: FIRST is above LAST\n" + kTryHelp},
+       {nullptr, "series shop.m27 --ids 0..0", 2,
+        "m27: series: --ids 0..0: no radio is given ID 0\n" + kTryHelp},
+       {nullptr, "series shop.m27 --ids 1..9 --port RADIO --log typo.csv", 1,
+        "注意: 记录文件不存在\ntypo.csv (--new-log creates it)\n"},
+       {nullptr, "series shop.m27 --ids 1..9 --port /dev/null --log series.csv", 1,
+        "/dev/null: 无法打开串口：…"}});
+  EXPECT_FALSE(QFile::exists(dir.filePath("typo.csv")));
 }
 
 // The reply on the device to one request, or nothing within 300 ms.
