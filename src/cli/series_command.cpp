@@ -15,8 +15,8 @@
 #include "cli/stop_signal.h"
 #include "files/file_commands.h"
 #include "i18n/translated.h"
-#include "link/qt/data_folder.h"
 #include "link/qt/port_words.h"
+#include "series/qt/default_log.h"
 #include "series/qt/series_order_from.h"
 #include "series/qt/series_runner.h"
 
@@ -54,7 +54,7 @@ Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
 
 std::filesystem::path log_path(const QString& named) {
   if (!named.isEmpty()) return file_path(named);
-  return default_log_path(user_data_folder());
+  return default_series_log();
 }
 
 // The job made ready from the template file, or why not (told on `console`).

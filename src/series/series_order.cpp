@@ -6,9 +6,7 @@
 namespace m27 {
 
 SeriesTemplate::SeriesTemplate(Sheet sheet, WritePlan plan, std::string fingerprint)
-    : sheet_(std::move(sheet)),
-      plan_(std::move(plan)),
-      fingerprint_(std::move(fingerprint)) {}
+    : sheet_(std::move(sheet)), plan_(std::move(plan)), fingerprint_(std::move(fingerprint)) {}
 
 Result<ReadySeries> get_ready(SeriesOrder order) {
   if (const auto refusal = id_range_refusal(order.first_id, order.last_id)) {

@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "link/qt/data_folder.h"
 #include "files/file_commands.h"
+#include "series/qt/default_log.h"
 #include "series/qt/series_order_from.h"
 #include "service/radio_id.h"
 #include "ui/controls.h"
@@ -93,7 +93,7 @@ QWidget* SeriesDialog::build_fields() {
   auto* fields = new QWidget(this);
   auto* grid = new QGridLayout(fields);
   grid->setContentsMargins(0, 0, 0, 0);
-  const auto log = default_log_path(user_data_folder());
+  const auto log = default_series_log();
   const QString log_name = QFile::decodeName(log.c_str());
   first_id_ = digits_field("first_id", QString::number(lowest_free_id_in(log)), fields);
   id_count_ = digits_field("id_count", QStringLiteral("100"), fields);
