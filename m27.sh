@@ -147,7 +147,8 @@ case "$cmd" in
   bench)
     install "${base_packages[@]}"
     build dev
-    build/dev/bin/transfer "$@" && build/dev/bin/series && exec build/dev/bin/startup
+    build/dev/bin/transfer "$@" && build/dev/bin/series && build/dev/bin/startup &&
+      QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/dev/bin/window_map
     ;;
   *)
     sed -n '3,12p' "$0" | sed 's/^# \{0,1\}//'

@@ -13,7 +13,7 @@
 #include <QScopedValueRollback>
 
 #include "ui/background.h"
-#include "ui/channel_grid.h"
+#include "ui/grid/channel_grid.h"
 #include "ui/progress_window.h"
 #include "ui/series_dialog.h"
 #include "ui/status_bar.h"

@@ -56,6 +56,8 @@ void MainWindow::build_menus() {
   QMenu* file = add_menu(this, bar, "MenuFile", "文件(&F)");
   open_action_ = add_item(file, "MenuFileOpen", "打开文件(&O)");
   save_action_ = add_item(file, "MenuSave", "保存文件(&s)");
+  open_action_->setShortcut(QKeySequence::Open);
+  save_action_->setShortcut(QKeySequence::Save);
   recent_files_ = add_submenu(file, "recent_files", "最近打开的文件(&R)");
   export_csv_ = add_item(file, "MenuExportCsv", "导出CSV(&X)…");
   import_csv_ = add_item(file, "MenuImportCsv", "导入CSV(&I)…");
@@ -63,7 +65,10 @@ void MainWindow::build_menus() {
   add_separator(file, "wer6wr6");
   exit_action_ = add_item(file, "FormCancel", "退出(&E)");
 
-  history_->build_menu(add_menu(this, bar, "edit", "编辑(&B)"));
+  QMenu* edit = add_menu(this, bar, "edit", "编辑(&B)");
+  history_->build_menu(edit);
+  add_separator(edit, "grid_commands");
+  for (QAction* command : grid_->commands()) edit->addAction(command);
 
   QMenu* settings = add_menu(this, bar, "chuankoushezhi", "设置(&I)");
   ports_->build_menu(add_submenu(settings, "com", "端口(&C)"));
