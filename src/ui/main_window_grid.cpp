@@ -56,6 +56,8 @@ void MainWindow::show_error_count() {
   if (!error_count_) {
     error_count_ = new QLabel(status_bar_);
     error_count_->setObjectName(QStringLiteral("error_count"));
+    error_count_->setMinimumWidth(
+        error_count_->fontMetrics().horizontalAdvance(QStringLiteral("25个信道有错误")) + 8);
     status_bar_->addPermanentWidget(error_count_);
   }
   const int count = grid_->model()->channels_in_error();
