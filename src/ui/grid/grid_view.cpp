@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/grid/grid_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include "channels/channel_table.h"
 #include "channels/grid_edit.h"
 #include "ui/grid/channel_model.h"
+#include "ui/grid/grid_accessible.h"
 
 namespace m27 {
 namespace {
@@ -26,6 +28,11 @@ bool types_text(const QKeyEvent* key) {
 }  // namespace
 
 GridView::GridView(const GridState& grid, QWidget* parent) : QTableView(parent), grid_(grid) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(grid_accessible);
+    return true;
+  }();
+  (void)accessible;
   setObjectName(QStringLiteral("channel_table"));
   setSelectionMode(ExtendedSelection);
   setSelectionBehavior(SelectItems);
