@@ -126,6 +126,8 @@ class GridTest : public QObject {
       QCOMPARE(cell_text(*w, column, 0), QString::fromUtf8(shown));
     }
     QCOMPARE(QString::fromStdString(w->sheet().rows[0].rx_frequency), QStringLiteral("45."));
+    type_into(*w, Cell::rx_tone, 6, "D1");  // typing opens the receive tone's editor
+    QCOMPARE(editor_of(*w, Cell::rx_tone, 6)->currentText(), QStringLiteral("D1"));
     table(*w)->setCurrentIndex(cell_index(*w, Cell::rx_frequency, 0));
     press(*w, Qt::Key_Return);
     QCOMPARE(table(*w)->currentIndex(), cell_index(*w, Cell::rx_tone, 0));

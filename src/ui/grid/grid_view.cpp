@@ -3,8 +3,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <algorithm>
 #include <set>
@@ -151,6 +153,15 @@ void GridView::keyPressEvent(QKeyEvent* event) {
   if (key == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
     const auto whole = whole_rows_selected();
     if (!whole.empty() && whole.size() == selected_rows().size()) emit delete_rows_key();
+    return;
+  }
+  // Typing on a receive tone opens its editor, as a click does, and goes on in it.
+  if (enabled && cell.column == Cell::rx_tone && types_text(event)) {
+    emit cell_clicked(cell);
+    if (auto* editor = qobject_cast<QComboBox*>(indexWidget(currentIndex()))) {
+      editor->lineEdit()->selectAll();
+      QApplication::sendEvent(editor->lineEdit(), event);
+    }
     return;
   }
   // A key the receive-frequency filter drops opens no editor.
