@@ -153,7 +153,7 @@ case "$cmd" in
     install "${base_packages[@]}"
     build dev
     build/dev/bin/transfer "$@" && build/dev/bin/series && build/dev/bin/strip_chart &&
-      exec build/dev/bin/startup
+      build/dev/bin/startup && QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/dev/bin/window_map
     ;;
   *)
     sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'

@@ -162,7 +162,7 @@ const char* const kCsvHelp =
     "  --skip-unfit        leave out the rows this radio cannot hold (a frequency outside\n"
     "                      400..490 MHz, a tone its table lacks, a mode other than FM and NFM,\n"
     "                      a transmit frequency out of range), each named on stderr:\n"
-    "                      \"跳过第N行：...\"; after --rows\n"
+    "                      \"跳过第N个：...\" (N as --rows counts); after --rows\n"
     "\n"
     "examples:\n"
     "  m27 csv export shop.m27 shop.csv\n"

@@ -14,7 +14,7 @@
 
 #include "channels/sheet.h"
 #include "ui/file_dialogs.h"
-#include "ui/grid_state.h"
+#include "ui/grid/grid_state.h"
 #include "ui/message_boxes.h"
 
 class QAction;

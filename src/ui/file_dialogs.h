@@ -43,7 +43,7 @@ class FileDialogs {
   // take, at most 25; nullopt when the user cancels.
   virtual std::optional<CsvRowRange> csv_row_range(QWidget* parent, int row_count) = 0;
 
-  // "导入CSV…" of a file with rows this radio cannot hold, a line each ("跳过第7行：…"): true
+  // "导入CSV…" of a file with rows this radio cannot hold, a line each ("跳过第6个：…"): true
   // for 跳过并导入, false for 取消.
   virtual bool csv_skip_rows(QWidget* parent, const QStringList& skipped) = 0;
 };

@@ -13,7 +13,7 @@
 #include <QScopedValueRollback>
 
 #include "ui/background.h"
-#include "ui/channel_grid.h"
+#include "ui/grid/channel_grid.h"
 #include "ui/print/print_controller.h"
 #include "ui/progress_window.h"
 #include "ui/series_dialog.h"

@@ -36,10 +36,10 @@
 
 #include "channels/sheet.h"
 #include "link/qt/serial_port.h"
-#include "ui/channel_grid.h"
 #include "ui/exchange_controller.h"
 #include "ui/file_controller.h"
 #include "ui/file_dialogs.h"
+#include "ui/grid/channel_grid.h"
 #include "ui/message_boxes.h"
 #include "ui/port_controller.h"
 #include "ui/service_dialogs.h"
@@ -51,6 +51,7 @@ class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
+class QLabel;
 class QMenu;
 class QPushButton;
 
@@ -195,7 +196,10 @@ class MainWindow : public QMainWindow {
   void fill_option_boxes();
   void apply_chosen_plan();
   void change_mode();
-  void cell_click(Cell column, int row);
+  void cell_click(Cell column, int row, const std::vector<CellPos>& selection);
+  void choose_tone(Cell column, int row, const QString& text,
+                   const std::vector<CellPos>& selection);
+  void show_error_count();
   void apply_choice(const std::function<void()>& choice);
   void show_fill_result(const std::optional<Message>& message);
   // main_window_link.cpp
@@ -239,6 +243,7 @@ class MainWindow : public QMainWindow {
   QPushButton* fill_rx_button_ = nullptr;
   QPushButton* fill_tx_button_ = nullptr;
   StatusBar* status_bar_ = nullptr;
+  QLabel* error_count_ = nullptr;  // the channels in error, in the status bar
 
   QAction* open_action_ = nullptr;
   QAction* save_action_ = nullptr;

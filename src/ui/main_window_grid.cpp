@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The grid, the option boxes, the plans, the mode and the fill buttons, bound to the sheet.
 
+#include <QAction>
+#include <QLabel>
 #include <QPushButton>
 
 #include "channels/channel_table.h"
 #include "channels/grid_edit.h"
 #include "channels/options.h"
 #include "channels/plans.h"
-#include "ui/channel_grid.h"
 #include "ui/choice_box.h"
+#include "ui/grid/channel_grid.h"
 #include "ui/main_window.h"
 #include "ui/status_bar.h"
 
@@ -38,7 +40,7 @@ void MainWindow::fill_option_boxes() {
 }
 
 void MainWindow::render_sheet() {
-  grid_->show_sheet(sheet_, grid_state_);
+  grid_->show_sheet();
   plan_box_->show_text(QString::fromStdString(sheet_.plan));
   mode_box_->show_text(QString::fromStdString(sheet_.mode));
   transmit_box_->show_text(QString::fromStdString(sheet_.transmit));
@@ -46,40 +48,47 @@ void MainWindow::render_sheet() {
   fsk_box_->show_text(QString::fromStdString(sheet_.fsk));
   channel_total_box_->show_text(QString::fromStdString(sheet_.channel_total));
   fill_step_box_->show_text(QString::fromStdString(sheet_.fill_step));
+  show_error_count();
   history_->show_title();
 }
 
+void MainWindow::show_error_count() {
+  if (!error_count_) {
+    error_count_ = new QLabel(status_bar_);
+    error_count_->setObjectName(QStringLiteral("error_count"));
+    error_count_->setMinimumWidth(
+        error_count_->fontMetrics().horizontalAdvance(QStringLiteral("25个信道有错误")) + 8);
+    status_bar_->addPermanentWidget(error_count_);
+  }
+  const int count = grid_->model()->channels_in_error();
+  error_count_->setText(count ? QStringLiteral("%1个信道有错误").arg(count) : QString());
+}
+
 void MainWindow::connect_grid() {
-  connect(grid_, &ChannelGrid::edited, this, [this](Cell column, int row, const QString& text) {
-    edit_sheet(
-        QStringLiteral("编辑信道"),
-        [&] { sheet_.rows[row].*field_of(column) = text.toStdString(); },
-        static_cast<int>(column) * kRows + row);
-  });
-  connect(grid_, &ChannelGrid::lines_pasted, this,
-          [this](Cell column, int row, const std::vector<std::string>& lines) {
-            std::optional<std::string> refused;
-            edit_sheet(QStringLiteral("粘贴"),
-                       [&] { refused = paste_frequencies(sheet_, field_of(column), row, lines); });
+  // The grid's commands change the sheet: none while an exchange uses it.
+  for (QAction* command : grid_->commands()) exchanges_->guard().add(command);
+  connect(grid_->model(), &ChannelModel::dataChanged, this, &MainWindow::show_error_count);
+  connect(grid_, &ChannelGrid::refused, this,
+          [this](const QString& message) { boxes_.show(attention(message.toStdString())); });
+  connect(grid_, &ChannelGrid::clicked, this,
+          [this](Cell column, int row, const std::vector<CellPos>& selection) {
+            edit_sheet(QStringLiteral("编辑信道"), [&] { cell_click(column, row, selection); });
             render_sheet();
-            if (refused) status_bar_->show_note(QString::fromStdString(*refused));
           });
-  connect(grid_, &ChannelGrid::clicked, this, [this](Cell column, int row) {
-    edit_sheet(QStringLiteral("编辑信道"), [&] { cell_click(column, row); });
-    render_sheet();
-  });
   connect(grid_, &ChannelGrid::double_clicked, this, [this](Cell column, int) {
     if (column != Cell::rx_frequency) return;
     edit_sheet(QStringLiteral("检查频率"),
                [&] { receive_frequency_double_click(sheet_, grid_state_); });
     render_sheet();
   });
-  connect(grid_, &ChannelGrid::tone_editor_chosen, this, [this](int row, const QString& text) {
-    apply_choice([&] { choose_in_tx_tone_editor(sheet_, grid_state_, row, text.toStdString()); });
-  });
-  connect(grid_, &ChannelGrid::rx_tone_editor_changed, this, [this](int row, const QString& text) {
-    apply_choice([&] { change_rx_tone_editor(sheet_, grid_state_, row, text.toStdString()); });
-  });
+  connect(grid_, &ChannelGrid::tone_editor_chosen, this,
+          [this](int row, const QString& text, const std::vector<CellPos>& selection) {
+            choose_tone(Cell::tx_tone, row, text, selection);
+          });
+  connect(grid_, &ChannelGrid::rx_tone_editor_changed, this,
+          [this](int row, const QString& text, const std::vector<CellPos>& selection) {
+            choose_tone(Cell::rx_tone, row, text, selection);
+          });
   connect(channel_total_box_, &QComboBox::textActivated, this, [this](const QString& text) {
     apply_choice([&] { choose_channel_total(sheet_, text.toStdString()); });
   });
@@ -118,8 +127,9 @@ void MainWindow::connect_grid() {
   });
 }
 
-// A click on a cell of the grid.
-void MainWindow::cell_click(Cell column, int row) {
+// A click on a cell of the grid; a bandwidth clicked inside a selection of its column sets every
+// selected cell to the clicked cell's new value.
+void MainWindow::cell_click(Cell column, int row, const std::vector<CellPos>& selection) {
   switch (column) {
     case Cell::rx_frequency:
     case Cell::tx_frequency:
@@ -133,8 +143,27 @@ void MainWindow::cell_click(Cell column, int row) {
       break;
     case Cell::bandwidth:
       sheet_.rows[row].bandwidth = toggled_bandwidth(sheet_.rows[row].bandwidth);
+      set_cells(sheet_, selection, sheet_.rows[row].bandwidth);
       break;
   }
+}
+
+// A choice in a tone editor; made inside a selection of its column, it writes every selected
+// cell and the editor closes.
+void MainWindow::choose_tone(Cell column, int row, const QString& text,
+                             const std::vector<CellPos>& selection) {
+  apply_choice([&] {
+    if (column == Cell::tx_tone) {
+      choose_in_tx_tone_editor(sheet_, grid_state_, row, text.toStdString());
+    } else {
+      change_rx_tone_editor(sheet_, grid_state_, row, text.toStdString());
+    }
+    if (selection.empty()) return;
+    set_cells(sheet_, selection, text.toStdString());
+    auto& editor =
+        column == Cell::tx_tone ? grid_state_[row].tx_tone_editor : grid_state_[row].rx_tone_editor;
+    editor.reset();
+  });
 }
 
 void MainWindow::apply_chosen_plan() {

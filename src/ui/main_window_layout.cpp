@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "ui/background.h"
-#include "ui/channel_grid.h"
 #include "ui/choice_box.h"
 #include "ui/controls.h"
+#include "ui/grid/channel_grid.h"
 #include "ui/main_window.h"
 #include "ui/progress_window.h"
 #include "ui/status_bar.h"
@@ -37,7 +37,13 @@ void MainWindow::build_layout() {
   page->setSpacing(10);
   page->addWidget(build_top_bar());
 
-  grid_ = new ChannelGrid(background_);
+  grid_ = new ChannelGrid(
+      sheet_, grid_state_,
+      [this](const QString& what, const std::function<void()>& change, int cell) {
+        edit_sheet(what, change, cell);
+        if (cell < 0) render_sheet();  // a structural change reaches the boxes and the editors
+      },
+      background_);
   auto* right = new QVBoxLayout;
   right->setSpacing(0);
   right->addWidget(build_edit_frame());

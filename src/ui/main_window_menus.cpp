@@ -60,6 +60,8 @@ void MainWindow::build_menus() {
   QMenu* file = add_menu(this, bar, "MenuFile", QT_TR_NOOP("文件(&F)"));
   open_action_ = add_item(file, "MenuFileOpen", QT_TR_NOOP("打开文件(&O)"));
   save_action_ = add_item(file, "MenuSave", QT_TR_NOOP("保存文件(&s)"));
+  open_action_->setShortcut(QKeySequence::Open);
+  save_action_->setShortcut(QKeySequence::Save);
   recent_files_ = add_submenu(file, "recent_files", QT_TR_NOOP("最近打开的文件(&R)"));
   export_csv_ = add_item(file, "MenuExportCsv", QT_TR_NOOP("导出CSV(&X)…"));
   import_csv_ = add_item(file, "MenuImportCsv", QT_TR_NOOP("导入CSV(&I)…"));
@@ -70,7 +72,10 @@ void MainWindow::build_menus() {
   add_separator(file, "wer6wr6");
   exit_action_ = add_item(file, "FormCancel", QT_TR_NOOP("退出(&E)"));
 
-  history_->build_menu(add_menu(this, bar, "edit", QT_TR_NOOP("编辑(&B)")));
+  QMenu* edit = add_menu(this, bar, "edit", QT_TR_NOOP("编辑(&B)"));
+  history_->build_menu(edit);
+  add_separator(edit, "grid_commands");
+  for (QAction* command : grid_->commands()) edit->addAction(command);
 
   QMenu* settings = add_menu(this, bar, "chuankoushezhi", QT_TR_NOOP("设置(&I)"));
   ports_->build_menu(add_submenu(settings, "com", QT_TR_NOOP("端口(&C)")));

@@ -13,7 +13,7 @@
 #include "service/radio_id.h"
 #include "ui/controls.h"
 #include "ui/lamp.h"
-#include "ui/typing_filter.h"
+#include "ui/grid/typing_filter.h"
 
 namespace m27 {
 namespace {

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "channels/sheet.h"
-#include "ui/grid_state.h"
+#include "ui/grid/grid_state.h"
 
 namespace m27 {
 

@@ -11,7 +11,7 @@
 
 #include "channels/sheet.h"
 #include "link/write_plan.h"
-#include "ui/grid_state.h"
+#include "ui/grid/grid_state.h"
 #include "ui/message_boxes.h"
 
 class QAction;

@@ -237,10 +237,10 @@ TEST(CliCsv, TakesARangeOfALongListAndLeavesOutRowsTheRadioCannotHold) {
         "FIRST..LAST选取其中至多25个\n"},
        {nullptr, "csv import --rows 1..22 frs-gmrs-52.csv frs.m27", 0, ""},
        {nullptr, "csv import --skip-unfit --rows 1..5 mixed-band.csv mixed.m27", 0,
-        "跳过第2行：Frequency“146.52000”不在400～490 MHz之内\n"
-        "跳过第4行：Frequency“162.55000”不在400～490 MHz之内\n"
-        "跳过第5行：Frequency“121.50000”不在400～490 MHz之内\n"
-        "跳过第6行：rToneFreq“69.3”不是普通模式的亚音\n"}});
+        "跳过第1个：Frequency“146.52000”不在400～490 MHz之内\n"
+        "跳过第3个：Frequency“162.55000”不在400～490 MHz之内\n"
+        "跳过第4个：Frequency“121.50000”不在400～490 MHz之内\n"
+        "跳过第5个：rToneFreq“69.3”不是普通模式的亚音\n"}});
   Sheet frs = startup_sheet();
   EXPECT_FALSE(
       open_channel_file(frs, QFile::encodeName(dir.filePath("frs.m27")).toStdString()).refusal);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/typing_filter.h"
+#include "ui/grid/typing_filter.h"
 
 #include <algorithm>
 

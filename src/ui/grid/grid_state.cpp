@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/grid_state.h"
+#include "ui/grid/grid_state.h"
 
 #include "channels/channel_table.h"
 #include "channels/frequency.h"
