@@ -24,8 +24,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
+#include "ui/window/main_window.h"
+#include "ui/window/message_boxes.h"
 
 extern char** environ;
 

@@ -10,9 +10,9 @@
 #include "app/program_start.h"
 #include "cli/exit_status.h"
 #include "i18n/translators.h"
-#include "ui/language_setting.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
+#include "ui/window/language_setting.h"
+#include "ui/window/main_window.h"
+#include "ui/window/message_boxes.h"
 
 int main(int argc, char* argv[]) {
   using namespace m27;

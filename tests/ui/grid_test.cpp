@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QMimeData>
 
-#include "ui/choice_box.h"
+#include "ui/window/choice_box.h"
 #include "ui/grid/grid_clipboard.h"
 #include "ui_test_support.h"
 

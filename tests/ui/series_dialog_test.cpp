@@ -4,7 +4,7 @@
 // IDs; a job follows a job in one dialog, and closing the dialog ends a job at once. The job's
 // rules are the core's, tested in virtual time; this proves the window reaches it.
 
-#include "ui/series_dialog.h"
+#include "ui/dialogs/series_dialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,7 +13,7 @@
 
 #include "service/id_operations.h"
 #include "support/fake_radio_process.h"
-#include "ui/lamp.h"
+#include "ui/window/lamp.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {

@@ -10,11 +10,11 @@
 
 #include "channels/codec.h"
 #include "support/fake_radio_process.h"
-#include "ui/connection_check_dialog.h"
-#include "ui/lamp.h"
+#include "ui/dialogs/connection_check_dialog.h"
+#include "ui/window/lamp.h"
 #include "ui/print/print_controller.h"
-#include "ui/radio_id_dialog.h"
-#include "ui/test_mode_dialog.h"
+#include "ui/dialogs/radio_id_dialog.h"
+#include "ui/dialogs/test_mode_dialog.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {

@@ -12,9 +12,9 @@
 
 #include "i18n/translators.h"
 #include "support/pseudo_terminal.h"
-#include "ui/language_setting.h"
-#include "ui/port_messages.h"
-#include "ui/splash.h"
+#include "ui/window/language_setting.h"
+#include "ui/controllers/port_messages.h"
+#include "ui/window/splash.h"
 #include "ui_test_support.h"
 #include "version.h"
 

@@ -19,7 +19,7 @@
 #include "support/fake_radio_process.h"
 #include "support/pseudo_terminal.h"
 #include "support/varied_sheet.h"
-#include "ui/settings.h"
+#include "ui/window/settings.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {

@@ -19,9 +19,9 @@
 
 #include "channels/options.h"
 #include "ui/grid/channel_grid.h"
-#include "ui/main_window.h"
-#include "ui/progress_window.h"
-#include "ui/status_bar.h"
+#include "ui/window/main_window.h"
+#include "ui/window/progress_window.h"
+#include "ui/window/status_bar.h"
 
 namespace m27::testing {
 

@@ -8,7 +8,7 @@
 #include "channels/cell_rule.h"
 #include "channels/frequency.h"
 #include "channels/grid_edit.h"
-#include "ui/choice_box.h"
+#include "ui/window/choice_box.h"
 #include "ui/grid/channel_model.h"
 #include "ui/grid/typing_filter.h"
 

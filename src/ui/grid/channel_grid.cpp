@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "channels/channel_table.h"
-#include "ui/choice_box.h"
+#include "ui/window/choice_box.h"
 #include "ui/grid/cell_delegates.h"
 #include "ui/grid/grid_clipboard.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "channels/sheet.h"
-#include "ui/message_boxes.h"
+#include "ui/window/message_boxes.h"
 #include "ui/print/channel_page.h"
 
 class QAction;
