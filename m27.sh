@@ -17,6 +17,7 @@ cd "$(dirname "$0")"
 readonly base_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools  # Qt Linguist: the CMake package and lupdate, lrelease
   googletest libgtest-dev libgmock-dev
   fonts-wqy-microhei      # the Chinese texts of the window
   qt6-translations-l10n   # Qt's own dialogs, buttons and menus in Chinese
@@ -152,7 +153,7 @@ case "$cmd" in
     install "${base_packages[@]}"
     build dev
     build/dev/bin/transfer "$@" && build/dev/bin/series && build/dev/bin/strip_chart &&
-      exec build/dev/bin/startup
+      build/dev/bin/startup && QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/dev/bin/window_map
     ;;
   *)
     sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'

@@ -33,9 +33,9 @@ Duration read_floor(Duration reply_delay) {
 }
 
 Duration write_floor(const WritePlan& plan, Duration reply_delay) {
-  Duration floor = kByteTime * wire_size(plan.frames.back()) + kSettle;
-  for (std::size_t i = 0; i + 1 < plan.frames.size(); ++i) {
-    floor += exchange(wire_size(plan.frames[i]), kAcknowledgement, reply_delay);
+  Duration floor = kByteTime * wire_size(plan.frames().back()) + kSettle;
+  for (std::size_t i = 0; i + 1 < plan.frames().size(); ++i) {
+    floor += exchange(wire_size(plan.frames()[i]), kAcknowledgement, reply_delay);
   }
   return floor;
 }

@@ -21,6 +21,8 @@
 #include "app/fake_radio.h"
 #include "app/program_start.h"
 #include "bench/line_floor.h"
+#include "files/file_commands.h"
+#include "series/qt/series_order_from.h"
 #include "series/qt/series_runner.h"
 
 namespace m27 {
@@ -55,13 +57,18 @@ std::optional<JobFigures> run_job(int stations, int radios, const QString& radio
     const QString device = QString::fromStdString(lines.back()->device());
     ports.push_back({device, device});
   }
-  PreparedWrite prepared = prepare_write(startup_sheet());
-  const WritePlan plan = prepared.take_plan();
-  const Duration floor = series_radio_floor(plan, kReplyDelay);
+  const auto bytes = channel_file_bytes(startup_sheet());
+  const PreparedWrite prepared = prepare_write(startup_sheet());
+  SeriesOrder order =
+      series_order_from(prepared.sheet, *prepared.plan(), QByteArray::fromStdString(*bytes));
+  const Duration floor = series_radio_floor(order.template_write.plan(), kReplyDelay);
   QTemporaryDir folder;
-  SeriesOrder order{prepared.sheet, plan, 1, 1'000'000, false, stations * radios};
+  order.last_id = 1'000'000;
+  order.first_id = 1;
+  order.count = stations * radios;
   for (const StationPort& port : ports) order.ports.push_back(port.name.toStdString());
   order.log_path = folder.filePath(QStringLiteral("series.csv")).toStdString();
+  order.create_log = true;
   auto ready = get_ready(std::move(order));
   if (!ready) {
     std::fprintf(stderr, "series: %s\n", ready.reason().c_str());

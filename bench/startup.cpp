@@ -141,7 +141,7 @@ bool time_transfers(const std::string& m27) {
   std::printf("m27-fake-radio --paced --delay %d on %s, medians of %d:\n",
               static_cast<int>(kReplyDelay.count()), device.c_str(), kTransferRuns);
   const bool read = report_transfer("read", median(reads), read_floor(kReplyDelay));
-  const auto plan = prepare_write(startup_sheet()).take_plan();
+  const auto plan = prepare_write(startup_sheet()).plan().value();
   const bool write = report_transfer("write", median(writes), write_floor(plan, kReplyDelay));
   return read && write;
 }

@@ -9,7 +9,7 @@
 // so that drawing never holds up the dialog's updates. The drawing thread's CPU time is shown
 // beside the wall time: on a shared machine the wall time's tail is other programs' turn.
 
-#include "ui/strip_chart.h"
+#include "ui/dialogs/strip_chart.h"
 
 #include <time.h>
 

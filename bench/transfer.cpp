@@ -107,10 +107,10 @@ int run(int runs) {
       static_cast<int>(kReplyDelay.count()), qPrintable(device), kWallGoal, 100 * kCpuGoal);
   bool all_ok = true;
   for (int i = 0; i < runs; ++i) {
-    WritePlan plan = prepare_write(startup_sheet()).take_plan();
+    const WritePlan plan = prepare_write(startup_sheet()).plan().value();
     const Duration write_floor_time = write_floor(plan, kReplyDelay);
-    all_ok &= report("write", measure(driver, std::make_unique<WriteTransfer>(std::move(plan))),
-                     write_floor_time);
+    all_ok &=
+        report("write", measure(driver, std::make_unique<WriteTransfer>(plan)), write_floor_time);
     all_ok &= report("read", measure(driver, std::make_unique<ReadTransfer>(startup_sheet())),
                      read_floor(kReplyDelay));
   }

@@ -52,6 +52,10 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
       if (!*trace) return Failure{trace->reason()};
       if (trace->value().isEmpty()) return failure(QStringLiteral("--trace needs a file"));
       line.trace = trace->value();
+    } else if (auto language = option_value(args, i, QStringLiteral("--language"))) {
+      if (!*language) return Failure{language->reason()};
+      line.language = language_named(language->value().toStdString());
+      if (!line.language) return failure(QStringLiteral("--language: expected zh or en"));
     } else if (auto port = option_value(args, i, QStringLiteral("--port"))) {
       if (!*port) return failure(QStringLiteral("--port needs comN=DEVICE"));
       const QString& value = port->value();
@@ -81,10 +85,10 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
 
 QString usage() {
   return QStringLiteral(
-             "usage: m27 [--port comN=DEVICE]... [--trace FILE] [--fake-radio] [FILE.m27]\n"
-             "       m27 [--port comN=DEVICE]... [--trace FILE] COMMAND [--port DEV | "
-             "--fake-radio] "
-             "[ARGS...]\n"
+             "usage: m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en]\n"
+             "           [--fake-radio] [FILE.m27]\n"
+             "       m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en] COMMAND\n"
+             "           [--port DEV | --fake-radio] [ARGS...]\n"
              "\n"
              "Without a command m27 opens its window, on FILE.m27 if one is named; port 1\n"
              "is opened at start-up.\n"
@@ -101,6 +105,9 @@ QString usage() {
              "                      the port to FILE, one line each: milliseconds since the port\n"
              "                      opened, > sent or < received, the bytes in hexadecimal\n"
              "                      (12.345 > 53 03 00 00 04 5A); for a bug report\n"
+             "  --language zh|en    before the command: speak Chinese or English for this run;\n"
+             "                      by default LANGUAGE, LC_MESSAGES and LANG decide, and\n"
+             "                      the C locale keeps the texts as written\n"
              "  --version           print the program's version\n"
              "  -h, --help          show this text; m27 COMMAND --help shows a command's\n"
              "\n") +

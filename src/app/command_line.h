@@ -6,11 +6,13 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "channels/result.h"
 #include "cli/help.h"
+#include "i18n/language.h"
 #include "link/qt/port_map.h"
 
 namespace m27 {
@@ -24,13 +26,15 @@ struct CommandLine {
   bool help = false;                  // --help, -h
   bool version = false;               // --version
   QString trace;                      // --trace FILE: the serial trace's file, empty for none
+  std::optional<Language> language;   // --language zh|en: this run's language
   QString subcommand;                 // empty: the window
   QStringList subcommand_args;        // what follows the command, for the command itself
   QString file;                       // a channel file the window opens on
 };
 
 // Parses the arguments after the program name. --fake-radio, --help and --version may stand
-// before or after the command; --port comN=DEV and --trace FILE before it, since after the command
+// before or after the command; --port comN=DEV, --trace FILE and --language zh|en before it, since
+// after the command
 // --port (like anything else the program does not know) belongs to the command. Without a command
 // one channel file (a word ending in .m27, or any existing file) may be named for the window.
 Result<CommandLine> parse_command_line(const QStringList& args);

@@ -16,6 +16,10 @@ namespace m27 {
 
 inline constexpr std::chrono::milliseconds kFakeRadioStartTimeout{5000};
 
+// The bundled radio as a series job needs it: once a radio has taken its ID it is swapped for a
+// fresh one (ID 0) as an operator would, so that a trial job goes on from radio to radio.
+inline const std::vector<std::string> kSwappingRadio = {"--swap-after", "1500"};
+
 class FakeRadio {
  public:
   // Starts `program` with `options` and reads its device from the first output line, giving up

@@ -8,16 +8,12 @@
 #include <variant>
 #include <vector>
 
+#include "app/fake_radio.h"
 #include "app/helper_programs.h"
 #include "app/program_start.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
-
-namespace {
-
-const std::vector<std::string> kDemoSwaps = {"--swap-after", "1500"};
-
-}  // namespace
+#include "i18n/translators.h"
 
 int main(int argc, char* argv[]) {
   using namespace m27;
@@ -43,12 +39,13 @@ int main(int argc, char* argv[]) {
   // the swaps it tells of are not the job's output.
   const bool series = std::holds_alternative<SeriesArgs>(*command);
   auto started = start_options(*line, lists_ports ? PortScan::Full : PortScan::Quick,
-                               series ? kDemoSwaps : std::vector<std::string>{});
+                               series ? kSwappingRadio : std::vector<std::string>{});
   if (!started) {
     complain(started.reason());
     return kExitFailure;
   }
   QCoreApplication app(argc, argv);
+  use_language(app, run_language(*line), Face::CommandLine);
   if (started->radio) forward_output(*started->radio, &app, !series);
   return run_cli_command(*command, started->ports);
 }

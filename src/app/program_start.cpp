@@ -20,6 +20,12 @@ QStringList arguments(int argc, char* argv[]) {
   return args;
 }
 
+Language run_language(const CommandLine& line, std::optional<Language> saved) {
+  if (line.language) return *line.language;
+  if (saved) return *saved;
+  return language_of(locale_variables());
+}
+
 void complain(const std::string& text) { std::cerr << "m27: " << text << std::endl; }
 
 std::optional<int> answer_without_running(const Result<CommandLine>& line) {

@@ -16,6 +16,10 @@
 
 namespace m27 {
 
+// The language of this run: --language, else the window's saved choice, else the locale
+// variables' (`language_of`).
+Language run_language(const CommandLine& line, std::optional<Language> saved = std::nullopt);
+
 // The arguments after the program's name.
 QStringList arguments(int argc, char* argv[]);
 

@@ -6,11 +6,13 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "app/fake_radio.h"
 #include "app/program_start.h"
 #include "cli/exit_status.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
-#include "ui/qt_chinese.h"
+#include "i18n/translators.h"
+#include "ui/window/language_setting.h"
+#include "ui/window/main_window.h"
+#include "ui/window/message_boxes.h"
 
 int main(int argc, char* argv[]) {
   using namespace m27;
@@ -21,15 +23,19 @@ int main(int argc, char* argv[]) {
                      .toStdString();
     return kExitUsage;
   }
-  auto started = start_options(*line, PortScan::Full);
+  // The window's series job goes on from radio to radio on the bundled radio as the command
+  // line's does; the swaps it tells of are not the window's output.
+  auto started = start_options(*line, PortScan::Full, kSwappingRadio);
   if (!started) {
     complain(started.reason());
     return kExitFailure;
   }
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("m27"));
-  if (started->radio) forward_output(*started->radio, &app);
-  if (!install_qt_chinese(app)) complain("Qt's Chinese translations (qtbase_zh_CN.qm) are missing");
+  if (started->radio) forward_output(*started->radio, &app, false);
+  if (!use_language(app, run_language(*line, saved_language()))) {
+    complain("Qt's Chinese translations (qtbase_zh_CN.qm) are missing");
+  }
   QueuedMessageBoxes boxes;
   MainWindow window(std::move(started.value().ports), boxes);
   boxes.set_owner(&window);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/channel_table.h"
 
+#include <algorithm>
+
 #include "channels/decimal.h"
 #include "channels/frequency.h"
 #include "channels/validation.h"
@@ -44,6 +46,11 @@ void enable_rows_in_use(Sheet& sheet) {
   const auto total = integer_value(sheet.channel_total);
   if (!total) return;
   for (int i = 0; i < kRows; ++i) sheet.rows[i].enabled = i < *total;
+}
+
+int channels_in_use(const Sheet& sheet) {
+  const auto total = integer_value(sheet.channel_total);
+  return total ? static_cast<int>(std::clamp<std::int64_t>(*total, 0, kRows)) : kRows;
 }
 
 std::optional<Message> fill_receive_frequencies(Sheet& sheet) {

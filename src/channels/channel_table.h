@@ -23,6 +23,9 @@ void normalise_frequencies(Sheet& sheet);
 // A total that is not a number leaves the rows as they are.
 void enable_rows_in_use(Sheet& sheet);
 
+// How many channels are in use: the channel total, at most 25; all 25 when it is no number.
+int channels_in_use(const Sheet& sheet);
+
 // The fill buttons "接收" (receive column) and "发射" (transmit column): row i becomes
 // row 0 + i * fill step, for all 25 rows. When row 0 or the fill step is not a number the
 // column stays as it was and the message for row 1 comes back for display.

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "channels/cell_rule.h"
 #include "channels/channel_table.h"
 #include "channels/plans.h"
 #include "channels/validation_choices.h"
@@ -10,20 +11,11 @@
 namespace m27 {
 namespace {
 
-constexpr FreqUnits kReceiveLow = 400 * kUnitsPerMHz;
-constexpr FreqUnits kReceiveHigh = 490 * kUnitsPerMHz;
 constexpr std::int64_t kMaxCount = 65535;
 
 FreqUnits floor_div(FreqUnits a, FreqUnits b) {
   const FreqUnits q = a / b;
   return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-// Length in characters, as the user counts them (the texts are UTF-8).
-std::size_t character_count(const std::string& text) {
-  std::size_t n = 0;
-  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
-  return n;
 }
 
 FreqUnits raster_of(int step) { return step == 1 ? kRaster6_25 : kRaster5; }
@@ -42,16 +34,6 @@ void check_one(std::string& text, int& step, FreqUnits base) {
     text = plain_frequency_text(base + floor_div(offset, kRaster5) * kRaster5);
   }
   step = on_6_25 ? 1 : 0;
-}
-
-bool sendable_receive(const std::string& text) {
-  const auto f = frequency_value(text);
-  return f && *f >= kReceiveLow && *f <= kReceiveHigh;
-}
-
-bool sendable_transmit(const std::string& text, int step) {
-  const auto f = frequency_value(text);
-  return f && wire_count(*f, step).has_value();
 }
 
 }  // namespace
@@ -78,22 +60,23 @@ FreqUnits count_frequency(std::uint16_t count, int step) {
   return base_freq + FreqUnits{count} * raster_of(step);
 }
 
+// Each test runs over every row before the next one starts, so the message names the first row
+// that fails the first failing test.
 std::optional<Message> pre_write_check(const Sheet& sheet) {
+  const auto faults = [&sheet](int i, auto&& test) {
+    return test(cell_fault(sheet, i, Cell::rx_frequency)) ||
+           test(cell_fault(sheet, i, Cell::tx_frequency));
+  };
   for (int i = 0; i < kRows; ++i) {
-    const ChannelRow& row = sheet.rows[i];
-    if (row.rx_frequency.empty() || row.tx_frequency.empty()) return frequency_error(i);
+    if (faults(i, [](CellFault f) { return f == CellFault::empty; })) return frequency_error(i);
   }
-  for (const ChannelRow& row : sheet.rows) {
-    if (character_count(row.tx_frequency) > kMaxFrequencyLength ||
-        character_count(row.rx_frequency) > kMaxFrequencyLength) {
+  for (int i = 0; i < kRows; ++i) {
+    if (faults(i, [](CellFault f) { return f == CellFault::too_long; })) {
       return attention("信道频率输入错误，请重新输入");
     }
   }
   for (int i = 0; i < kRows; ++i) {
-    const ChannelRow& row = sheet.rows[i];
-    if (!sendable_receive(row.rx_frequency) || !sendable_transmit(row.tx_frequency, row.tx_step)) {
-      return frequency_error(i);
-    }
+    if (faults(i, [](CellFault f) { return f != CellFault::none; })) return frequency_error(i);
   }
   return choice_error(sheet);
 }

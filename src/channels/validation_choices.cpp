@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "channels/cell_rule.h"
 #include "channels/channel_table.h"
 #include "channels/options.h"
 #include "channels/plans.h"
@@ -59,13 +60,13 @@ Message option_error(std::string_view label) {
 
 std::optional<Message> choice_error(const Sheet& sheet) {
   for (int i = 0; i < kRows; ++i) {
-    const ChannelRow& row = sheet.rows[i];
-    if (!tone_held(row.rx_tone, sheet.tone_mode) || !tone_held(row.tx_tone, sheet.tone_mode)) {
+    if (cell_fault(sheet, i, Cell::rx_tone) != CellFault::none ||
+        cell_fault(sheet, i, Cell::tx_tone) != CellFault::none) {
       return tone_error(i);
     }
   }
   for (int i = 0; i < kRows; ++i) {
-    if (!bandwidth_held(sheet.rows[i].bandwidth)) return bandwidth_error(i);
+    if (cell_fault(sheet, i, Cell::bandwidth) != CellFault::none) return bandwidth_error(i);
   }
   for (const OptionBox& box : kOptionBoxes) {
     if (!box.holds(sheet.*box.text)) return option_error(box.label);

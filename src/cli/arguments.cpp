@@ -22,10 +22,12 @@ const QString kSkipUnfit = QStringLiteral("--skip-unfit");
 const QString kNoBackup = QStringLiteral("--no-backup");
 const QString kVerify = QStringLiteral("--verify");
 const QString kFind = QStringLiteral("--find");
+const QString kAll = QStringLiteral("--all");
 const QString kIds = QStringLiteral("--ids");
 const QString kKeepId = QStringLiteral("--keep-id");
 const QString kLog = QStringLiteral("--log");
 const QString kCsv = QStringLiteral("--csv");
+const QString kNewLog = QStringLiteral("--new-log");
 
 Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
 
@@ -283,11 +285,12 @@ Result<std::pair<std::uint32_t, std::uint32_t>> id_range_of(const QString& text)
     return failure(QStringLiteral("--ids %1: the IDs go from 0 to 4294967295").arg(text));
   }
   if (*first > *last) return failure(QStringLiteral("--ids %1: FIRST is above LAST").arg(text));
+  if (*last == 0) return failure(QStringLiteral("--ids %1: no radio is given ID 0").arg(text));
   return std::pair{*first, *last};
 }
 
 Result<CliCommand> parse_series(const QStringList& args) {
-  const auto scanned = scan(args, {kIds, kPort, kLog, kCount}, {kKeepId}, {kPort});
+  const auto scanned = scan(args, {kIds, kPort, kLog, kCount}, {kKeepId, kNewLog}, {kPort});
   if (!scanned) return Failure{scanned.reason()};
   if (const auto wrong = word_count(scanned->words, 1, QStringLiteral("TEMPLATE.m27"))) {
     return *wrong;
@@ -305,6 +308,7 @@ Result<CliCommand> parse_series(const QStringList& args) {
   }
   if (series.ports.isEmpty()) series.ports << PortChoice{{}, kFirstPort};
   series.keep_id = scanned->flags.contains(kKeepId);
+  series.new_log = scanned->flags.contains(kNewLog);
   series.log = scanned->option(kLog).value_or(QString());
   if (scanned->option(kLog) && series.log.isEmpty()) {
     return failure(QStringLiteral("--log needs a file"));
@@ -323,12 +327,14 @@ Result<CliCommand> parse_ports(const QStringList& args) {
 }
 
 Result<CliCommand> parse_check(const QStringList& args) {
-  const auto scanned = scan(args, {kPort}, {kFind});
+  const auto scanned = scan(args, {kPort}, {kFind, kAll});
   if (!scanned) return Failure{scanned.reason()};
   if (!scanned->words.isEmpty()) return extra_words(scanned->words);
   const bool find = scanned->flags.contains(kFind);
+  const bool all = scanned->flags.contains(kAll);
+  if (all && !find) return failure(QStringLiteral("--all goes with --find"));
   const auto text = scanned->option(kPort);
-  if (!text) return CliCommand{CheckArgs{std::nullopt, find}};
+  if (!text) return CliCommand{CheckArgs{std::nullopt, find, all}};
   if (find) return failure(QStringLiteral("--find searches every port; --port checks one"));
   const auto port = parse_port_choice(*text);
   if (!port) return Failure{port.reason()};

@@ -8,8 +8,9 @@
 //   rssi read --port DEV, rssi adjust --port DEV NARROW WIDE,
 //   csv export [--layout grid|generic] IN.m27 OUT.csv,
 //   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit] IN.csv OUT.m27, ports,
-//   check [--port DEV | --find].
-//   series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE] [--count N].
+//   check [--port DEV | --find [--all]].
+//   series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE] [--new-log]
+//   [--count N].
 // DEV is a device path or com1..com16; --fake-radio (taken by the program before the command
 // is parsed) stands for com1 when no --port is given.
 
@@ -103,6 +104,7 @@ struct PortsArgs {
 struct CheckArgs {
   std::optional<PortChoice> port;  // nullopt: com1, or a search when com1 maps to nothing
   bool find = false;               // search every port where a programming cable can be
+  bool all = false;                // the search probes every other serial port too
   friend bool operator==(const CheckArgs&, const CheckArgs&) = default;
 };
 
@@ -113,6 +115,7 @@ struct SeriesArgs {
   QList<PortChoice> ports = {};  // a station each, com1 when none is given
   bool keep_id = false;
   QString log = {};               // empty: the default log of every job
+  bool new_log = false;           // a log file that does not exist yet may be created
   std::optional<int> count = {};  // radios ok, then the job ends
   friend bool operator==(const SeriesArgs&, const SeriesArgs&) = default;
 };

@@ -18,11 +18,6 @@ void print(const CheckLine& line) {
   for (const QString& note : line.notes) std::cout << "  " << note.toStdString() << '\n';
 }
 
-CheckLine line_of(const Heard& heard) {
-  const AnswerLine answer = answer_line(heard);
-  return {answer.answered, QString::fromStdString(answer.text), {}};
-}
-
 bool start(PortChecker& checker) {
   return checker.start(std::make_unique<AskForId>(), id_listener());
 }
@@ -40,21 +35,23 @@ int check(const PortMap& ports, int port_no, const QString& device) {
   std::cout << std::flush;
   if (!asked) return kExitFailure;
   if (!heard) loop.exec();
-  const CheckLine answer = line_of(*heard);
+  const CheckLine answer = answer_step(*heard);
   print(answer);
   return answer.passed ? kExitSuccess : kExitNoRadio;
 }
 
-// Every port where a cable can be, all at once.
-int search(const PortMap& ports) {
+// Every port where a cable can be (with `all`, every port), all at once.
+int search(const PortMap& ports, bool all) {
   std::vector<std::unique_ptr<PortChecker>> checkers;
   std::vector<SearchedPort> searched;
   int asking = 0;
   QEventLoop loop;
-  for (const PortDescription& port : ports_to_search(describe_ports(ports), ports)) {
+  const SearchPlan plan = ports_to_search(describe_ports(ports), ports, all);
+  for (const PortDescription& port : plan.passed_over) searched.push_back(passed_over(port));
+  for (const PortDescription& port : plan.probed) {
     auto& checker = *checkers.emplace_back(std::make_unique<PortChecker>(ports, port.port_no));
     QObject::connect(&checker, &PortChecker::answered, [&](const Heard& heard) {
-      const CheckLine line = line_of(heard);
+      const CheckLine line = answer_step(heard);
       searched.push_back({checker.port_no(), checker.name(), line});
       if (--asking == 0) loop.quit();
     });
@@ -66,7 +63,7 @@ int search(const PortMap& ports) {
   }
   if (asking > 0) loop.exec();
   if (checkers.empty()) {
-    std::cerr << "m27: no USB serial adapter and no --port comN=DEVICE to search\n";
+    std::cerr << "m27: no programming cable and no --port comN=DEVICE to search\n";
   }
   for (const QString& line : search_report(searched)) std::cout << line.toStdString() << '\n';
   std::cout << std::flush;
@@ -78,7 +75,9 @@ int search(const PortMap& ports) {
 }  // namespace
 
 int run(const CheckArgs& args, const PortMap& ports) {
-  if (args.find || (!args.port && ports.device(kFirstPort).isEmpty())) return search(ports);
+  if (args.find || (!args.port && ports.device(kFirstPort).isEmpty())) {
+    return search(ports, args.all);
+  }
   const PortChoice choice = args.port.value_or(PortChoice{{}, kFirstPort});
   return check(ports, choice.device.isEmpty() ? choice.port_no : kFirstPort, choice.device);
 }

@@ -27,6 +27,7 @@
 #include "cli/stop_signal.h"
 #include "cli/verify_command.h"
 #include "files/file_commands.h"
+#include "i18n/translated.h"
 #include "link/qt/port_trace.h"
 #include "link/requests.h"
 #include "link/write_transfer.h"
@@ -75,19 +76,19 @@ int run(const WriteArgs& args, const PortMap& ports) {
   ConsolePlayer player = console(transfer_console());
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_whole_channel_file(sheet, file_path(args.file))) {
-    player.show(*refusal);
+    player.show(translated(*refusal));
     return kExitFailure;
   }
-  PreparedWrite prepared = prepare_write(sheet);
-  if (const Message* refusal = prepared.refusal()) {
-    player.show(*refusal);
+  const PreparedWrite prepared = prepare_write(sheet);
+  const auto plan = prepared.plan();
+  if (!plan) {
+    player.show(*prepared.refusal());
     return kExitFailure;
   }
   StopSignal stop;
   Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
-  auto plan = prepared.take_plan();
-  if (!session.run(std::make_unique<WriteTransfer>(std::move(plan)))) {
+  if (!session.run(std::make_unique<WriteTransfer>(*plan))) {
     return failure(session, kWriteInterrupted);
   }
   if (!args.verify) return kExitSuccess;

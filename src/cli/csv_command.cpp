@@ -9,6 +9,7 @@
 #include "cli/exit_status.h"
 #include "files/csv_commands.h"
 #include "files/file_commands.h"
+#include "i18n/translated.h"
 
 namespace m27 {
 namespace {
@@ -27,7 +28,7 @@ int refuse(const Message& message) {
 int run(const CsvExportArgs& args, const PortMap&) {
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_channel_file(sheet, file_path(args.channel_file)).refusal) {
-    return refuse(*refusal);
+    return refuse(translated(*refusal));
   }
   if (const auto refusal = export_csv(sheet, args.layout, file_path(args.csv_file))) {
     return refuse(*refusal);
@@ -39,7 +40,7 @@ int run(const CsvImportArgs& args, const PortMap&) {
   Sheet sheet = startup_sheet();
   if (!args.base.isEmpty()) {
     if (const auto refusal = open_channel_file(sheet, file_path(args.base)).refusal) {
-      return refuse(*refusal);
+      return refuse(translated(*refusal));
     }
   }
   const auto outcome = import_csv(sheet, file_path(args.csv_file), args.selection);

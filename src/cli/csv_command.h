@@ -13,7 +13,7 @@ namespace m27 {
 int run(const CsvExportArgs& args, const PortMap& ports);
 
 // Applies the CSV's rows over BASE.m27 (or the start-up sheet) and saves the result; each row
-// --skip-unfit leaves out is named on stderr ("跳过第7行：…").
+// --skip-unfit leaves out is named on stderr ("跳过第6个：…").
 int run(const CsvImportArgs& args, const PortMap& ports);
 
 }  // namespace m27

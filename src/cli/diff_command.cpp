@@ -8,6 +8,7 @@
 #include "cli/file_path.h"
 #include "cli/verify_command.h"
 #include "files/file_commands.h"
+#include "i18n/translated.h"
 
 namespace m27 {
 
@@ -18,7 +19,7 @@ int run(const DiffArgs& args, const PortMap&) {
   auto refusal = open_channel_file(first, file_path(args.first)).refusal;
   if (!refusal) refusal = open_channel_file(second, file_path(args.second)).refusal;
   if (refusal) {
-    player.show(*refusal);
+    player.show(translated(*refusal));
     return kExitFailure;
   }
   return report_differences(first, second, player);

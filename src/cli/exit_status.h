@@ -10,7 +10,7 @@ inline constexpr int kExitUsage = 2;          // the command line itself was wro
 inline constexpr int kExitDifferent = 3;      // verify, write --verify, diff: the two differ
 inline constexpr int kExitSeveralRadios = 3;  // check --find: more than one port has a radio
 inline constexpr int kExitNoRadio = 4;  // check: the port is fine but no radio answered properly
-inline constexpr int kExitRadioFailed = 3;  // series: a radio failed or was interrupted
-inline constexpr int kExitStopped = 128;  // + the signal's number: a stop signal ended the work
+inline constexpr int kExitRadioFailed = 3;  // series: a radio failed or is unconfirmed
+inline constexpr int kExitStopped = 128;    // + the signal's number: a stop signal ended the work
 
 }  // namespace m27

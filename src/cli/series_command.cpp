@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/series_command.h"
 
-#include <unistd.h>
-
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
-#include <cstdlib>
 #include <iostream>
 
 #include "cli/console_player.h"
@@ -16,6 +14,10 @@
 #include "cli/session.h"
 #include "cli/stop_signal.h"
 #include "files/file_commands.h"
+#include "i18n/translated.h"
+#include "link/qt/port_words.h"
+#include "series/qt/default_log.h"
+#include "series/qt/series_order_from.h"
 #include "series/qt/series_runner.h"
 
 namespace m27 {
@@ -36,8 +38,9 @@ Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
                          .toStdString()};
     }
     if (!QFileInfo::exists(device)) {
-      return Failure{
-          QStringLiteral("--port %1: %2 does not exist").arg(name, device).toStdString()};
+      return Failure{QStringLiteral("--port %1: %2")
+                         .arg(name, cannot_open(OpenOutcome::DoesNotExist, device))
+                         .toStdString()};
     }
     stations.push_back({name, device});
   }
@@ -51,7 +54,7 @@ Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
 
 std::filesystem::path log_path(const QString& named) {
   if (!named.isEmpty()) return file_path(named);
-  return default_log_path(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  return default_series_log();
 }
 
 // The job made ready from the template file, or why not (told on `console`).
@@ -60,38 +63,64 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
                                         SeriesConsole& console) {
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_whole_channel_file(sheet, file_path(args.template_file))) {
-    console.note(message_line(*refusal));
+    console.note(message_line(translated(*refusal)));
     return std::nullopt;
   }
   PreparedWrite prepared = prepare_write(sheet);
-  if (const Message* refusal = prepared.refusal()) {
-    console.note(message_line(*refusal));
+  auto plan = prepared.plan();
+  if (!plan) {
+    console.note(message_line(*prepared.refusal()));
     return std::nullopt;
   }
-  SeriesOrder order{std::move(prepared.sheet),
-                    prepared.take_plan(),
-                    args.first_id,
-                    args.last_id,
-                    args.keep_id,
-                    args.count};
+  QFile file(args.template_file);
+  if (!file.open(QIODevice::ReadOnly)) {
+    console.note(message_line(attention(file.errorString().toStdString())));
+    return std::nullopt;
+  }
+  SeriesOrder order = series_order_from(std::move(prepared.sheet), *plan, file.readAll());
+  order.first_id = args.first_id;
+  order.last_id = args.last_id;
+  order.keep_id = args.keep_id;
+  order.count = args.count;
   for (const StationPort& station : stations) order.ports.push_back(station.name.toStdString());
   order.log_path = log_path(args.log);
+  order.create_log = args.new_log;
   auto ready = get_ready(std::move(order));
   if (!ready) {
-    console.note(message_line(attention(ready.reason())));
+    std::string line = message_line(attention(ready.reason()));
+    // A typo in --log must not start a second pool of IDs: a new log is asked for by name.
+    if (ready.reason().starts_with(kLogMissing)) line += " (--new-log creates it)";
+    console.note(line);
     return std::nullopt;
   }
   return std::move(ready).value();
 }
 
-// Until the job is over; a stop signal stops it after the exchanges in flight.
-void run_to_its_end(SeriesRunner& runner) {
+// Until the job is over; a stop signal stops it after the exchanges in flight. The signal that
+// stopped it, 0 when none did.
+int run_to_its_end(SeriesRunner& runner) {
   StopSignal stop;
   QEventLoop loop;
   stop.on_arrival([&runner] { runner.stop(); });
   QObject::connect(&runner, &SeriesRunner::finished, &loop, &QEventLoop::quit);
   runner.start();
   if (!runner.over()) loop.exec();
+  return stop.signal_number();
+}
+
+bool no_port_opened(const SeriesRunner& runner, std::size_t stations) {
+  for (std::size_t i = 0; i < stations; ++i) {
+    if (runner.open_outcome(i) == OpenOutcome::Opened) return false;
+  }
+  return true;
+}
+
+// A job that could not go on fails whatever else happened; a stop by a signal says so, and only
+// the radios that failed (not those the stop interrupted) make the job's failure.
+int exit_status(const SeriesJob& job, int signal_number) {
+  if (job.failure()) return kExitFailure;
+  if (signal_number > 0) return kExitStopped + signal_number;
+  return job.totals().failed > 0 ? kExitRadioFailed : kExitSuccess;
 }
 
 }  // namespace
@@ -105,7 +134,7 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
   }
   std::vector<std::string> names;
   for (const StationPort& station : *stations) names.push_back(station.name.toStdString());
-  SeriesConsole console(std::cout, std::cerr, isatty(STDERR_FILENO) == 1, names);
+  SeriesConsole console(std::cout, std::cerr, stderr_terminal(), names);
   auto ready = ready_series(args, *stations, console);
   if (!ready) return kExitFailure;
   SeriesRunner runner(std::move(*ready), *stations);
@@ -121,21 +150,19 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
       console.note(names[station] + ": " + reason);
     }
   });
-  run_to_its_end(runner);
+  const int signal_number = run_to_its_end(runner);
   console.end_live();
   for (std::size_t i = 0; i < stations->size(); ++i) {
     if (const auto hint = dialout_hint(runner.open_outcome(i), (*stations)[i].device)) {
-      console.note(*hint);
+      console.note("m27: " + hint->toStdString());
       break;
     }
   }
-  const SeriesTotals& totals = runner.job().totals();
-  console.data(summary_text(totals, runner.elapsed()));
-  if (const auto failure = runner.job().failure()) {
-    console.note(message_line(attention(*failure)));
-    return kExitFailure;
-  }
-  return totals.failed > 0 ? kExitRadioFailed : kExitSuccess;
+  // Each port has said why it could not be opened; no radio was handled.
+  if (no_port_opened(runner, stations->size())) return kExitFailure;
+  console.data(summary_text(runner.job().totals(), runner.elapsed()));
+  if (const auto failure = runner.job().failure()) console.note(message_line(attention(*failure)));
+  return exit_status(runner.job(), signal_number);
 }
 
 }  // namespace m27

@@ -7,8 +7,10 @@
 
 namespace m27 {
 
-// The exit status: 0 no radio failed, 3 a radio failed, is unconfirmed or was interrupted, 1 the
-// job could not start or go on, 2 a port that names no device or a device named twice.
+// The exit status: 0 no radio failed, 3 a radio failed or is unconfirmed (one a stop interrupted
+// does not count), 1 the job could not start (template, log, range, no port opened) or go on (a
+// log line failed, every port lost), 2 a port that names no device or a device named twice,
+// 128 + N stopped by signal N.
 int run_series(const SeriesArgs& args, const PortMap& ports);
 
 }  // namespace m27

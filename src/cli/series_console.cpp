@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/series_console.h"
 
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "cli/display_columns.h"
+
 namespace m27 {
 
 std::string radio_line(const LogLine& line) {
@@ -10,13 +17,30 @@ std::string radio_line(const LogLine& line) {
          tenths_of_seconds(line.elapsed) + " s";
 }
 
-SeriesConsole::SeriesConsole(std::ostream& out, std::ostream& err, bool live,
-                             std::vector<std::string> ports)
-    : out_(out), err_(err), live_(live), ports_(std::move(ports)), states_(ports_.size()) {}
+std::function<TerminalSize()> stderr_terminal() {
+  if (isatty(STDERR_FILENO) != 1) return {};
+  return [] {
+    winsize size{};
+    TerminalSize told;
+    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 && size.ws_row > 0) {
+      told = {size.ws_col, size.ws_row};
+    }
+    return told;
+  };
+}
+
+SeriesConsole::SeriesConsole(std::ostream& out, std::ostream& err,
+                             std::function<TerminalSize()> terminal, std::vector<std::string> ports)
+    : out_(out),
+      err_(err),
+      terminal_(std::move(terminal)),
+      ports_(std::move(ports)),
+      states_(ports_.size()) {}
 
 void SeriesConsole::show(int station, const ShowState& state) {
   if (station < 0 || static_cast<std::size_t>(station) >= states_.size()) return;
   states_[station] = state.text;
+  clear_live();
   draw_live();
 }
 
@@ -34,22 +58,36 @@ void SeriesConsole::note(const std::string& text) {
 
 void SeriesConsole::end_live() {
   clear_live();
-  live_ = false;
+  terminal_ = nullptr;
 }
 
 void SeriesConsole::clear_live() {
-  if (live_) err_ << "\r\033[K" << std::flush;
+  if (drawn_ == 0) return;
+  err_ << "\033[" << drawn_ << "A\033[J" << std::flush;
+  drawn_ = 0;
 }
 
-// "com1 正在写频......  |  com2 请接上对讲机", without a line end.
-void SeriesConsole::draw_live() {
-  if (!live_) return;
-  std::string line;
-  for (std::size_t i = 0; i < ports_.size(); ++i) {
-    if (i > 0) line += "  |  ";
-    line += ports_[i] + " " + states_[i];
+// A line per station, or all on one line ("com1 正在写频......  |  com2 请接上对讲机") when the
+// terminal has too few rows; each cut one column short of the width, so none wraps.
+std::vector<std::string> SeriesConsole::block_lines(const TerminalSize& size) const {
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < ports_.size(); ++i) lines.push_back(ports_[i] + " " + states_[i]);
+  if (static_cast<int>(lines.size()) > size.rows - 1) {
+    std::string shared;
+    for (const std::string& line : lines) shared += (shared.empty() ? "" : "  |  ") + line;
+    lines = {shared};
   }
-  err_ << "\r\033[K" << line << std::flush;
+  const auto columns = static_cast<std::size_t>(std::max(size.columns - 1, 1));
+  for (std::string& line : lines) line = cut_to_columns(line, columns);
+  return lines;
+}
+
+void SeriesConsole::draw_live() {
+  if (!terminal_) return;
+  const std::vector<std::string> lines = block_lines(terminal_());
+  for (const std::string& line : lines) err_ << line << '\n';
+  err_ << std::flush;
+  drawn_ = static_cast<int>(lines.size());
 }
 
 }  // namespace m27

@@ -2,7 +2,7 @@
 #include "cli/session.h"
 
 #include "cli/exit_status.h"
-#include "link/qt/port_check.h"
+#include "link/qt/port_words.h"
 #include "link/qt/run_to_end.h"
 
 namespace m27 {
@@ -14,24 +14,7 @@ PortMap ports_for(PortMap ports, const PortChoice& choice) {
   return ports;
 }
 
-QString reason(OpenOutcome outcome, const QSerialPort& port) {
-  switch (outcome) {
-    case OpenOutcome::DoesNotExist:
-      return QStringLiteral("does not exist");
-    case OpenOutcome::InUseOrNoPermission:
-      return QStringLiteral("in use or no permission");
-    default:
-      return port.errorString();
-  }
-}
-
 }  // namespace
-
-std::optional<std::string> dialout_hint(OpenOutcome outcome, const QString& device) {
-  if (outcome != OpenOutcome::InUseOrNoPermission || may_open(device)) return std::nullopt;
-  return "m27: add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in "
-         "again";
-}
 
 Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player, StopSignal* stop)
     : port_no_(choice.device.isEmpty() ? choice.port_no : kFirstPort),
@@ -53,10 +36,11 @@ Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player,
 bool Session::open() {
   const OpenOutcome outcome = serial_.open_port(port_no_);
   if (outcome == OpenOutcome::Opened) return true;
-  player_.note(QStringLiteral("m27: cannot open %1: %2")
-                   .arg(port_name(), reason(outcome, serial_.port()))
-                   .toStdString());
-  if (const auto hint = dialout_hint(outcome, device())) player_.note(*hint);
+  const QString named = device().isEmpty() ? port_name() : device();
+  player_.note("m27: " + cannot_open(outcome, named, serial_.port().errorString()).toStdString());
+  if (const auto hint = dialout_hint(outcome, device())) {
+    player_.note("m27: " + hint->toStdString());
+  }
   return false;
 }
 

@@ -16,10 +16,6 @@
 
 namespace m27 {
 
-// After a port that was in use or refused: how to get the rights to it, when it is the rights
-// that lack.
-std::optional<std::string> dialout_hint(OpenOutcome outcome, const QString& device);
-
 class Session {
  public:
   // `ports`: the system's ports with the program's --port comN=DEV and the fake radio. With

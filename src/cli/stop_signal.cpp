@@ -16,17 +16,23 @@ namespace {
 
 volatile sig_atomic_t g_write_fd = -1;
 
-// Async-signal-safe: one write() to the pipe, errno as the interrupted code left it.
+// Async-signal-safe: one write() to the pipe, errno as the interrupted code left it. A pipe
+// already marked closed is left alone: its number may name another file by now.
 void on_stop_signal(int signal_number) {
+  const int fd = g_write_fd;
+  if (fd < 0) return;
   const int saved_errno = errno;
   const char byte = static_cast<char>(signal_number);
-  [[maybe_unused]] const auto ignored = write(g_write_fd, &byte, 1);
+  [[maybe_unused]] const auto ignored = write(fd, &byte, 1);
   errno = saved_errno;
 }
 
 void set_handler(void (*handler)(int)) {
   struct sigaction action {};
   action.sa_handler = handler;
+  // A system call the signal lands in (a log's fsync, a port's read) goes on instead of failing
+  // with EINTR: the stop is the event loop's to carry out.
+  action.sa_flags = SA_RESTART;
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
@@ -49,9 +55,10 @@ StopSignal::~StopSignal() {
   if (read_fd_ < 0) return;
   set_handler(SIG_DFL);
   notifier_.reset();
+  const int write_fd = g_write_fd;
+  g_write_fd = -1;  // before the close: a signal from now on writes nowhere
+  close(write_fd);
   close(read_fd_);
-  close(g_write_fd);
-  g_write_fd = -1;
 }
 
 void StopSignal::wait() {

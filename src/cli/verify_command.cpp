@@ -10,6 +10,7 @@
 #include "cli/file_path.h"
 #include "cli/radio_reading.h"
 #include "files/file_commands.h"
+#include "i18n/translated.h"
 #include "link/write_plan.h"
 
 namespace m27 {
@@ -42,7 +43,10 @@ std::optional<int> verify_radio(const Sheet& expected, Session& session, Console
 int run(const VerifyArgs& args, const PortMap& ports) {
   ConsolePlayer player(std::cout, std::cerr, {isatty(STDERR_FILENO) == 1, {}});
   Sheet file = startup_sheet();
-  auto refusal = open_whole_channel_file(file, file_path(args.file));
+  std::optional<Message> refusal;
+  if (const auto opening = open_whole_channel_file(file, file_path(args.file))) {
+    refusal = translated(*opening);
+  }
   if (!refusal) refusal = write_refusal(file);
   if (refusal) {
     player.show(*refusal);

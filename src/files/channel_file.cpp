@@ -84,13 +84,17 @@ ChannelFile channel_file_from_lines(std::span<const std::string> lines) {
   return file;
 }
 
-std::optional<std::string> misplaced_frequency_line(std::span<const std::string> lines) {
+std::optional<Words> misplaced_frequency_line(std::span<const std::string> lines) {
   constexpr std::size_t kFirst = 1;  // after the mode: 25 receive, then 25 transmit frequencies
   const std::size_t end = std::min<std::size_t>(lines.size(), kFirst + 2 * kRows);
   for (std::size_t i = kFirst; i < end; ++i) {
     if (digits_with_at_most_one_point(lines[i])) continue;
-    const char* column = i < kFirst + kRows ? "接收频率" : "发射频率";
-    return "第" + std::to_string(i + 1) + "行（" + column + "）：“" + lines[i] + "”不是有效的频率";
+    const Words column =
+        i < kFirst + kRows ? M27_WORDS("files", "接收频率") : M27_WORDS("files", "发射频率");
+    return M27_WORDS("files", "第%1行（%2）：“%3”不是有效的频率")
+        .arg(i + 1)
+        .arg(column)
+        .arg(lines[i]);
   }
   return std::nullopt;
 }

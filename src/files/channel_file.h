@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
@@ -51,7 +52,7 @@ ChannelFile channel_file_from_lines(std::span<const std::string> lines);
 // "第2行（接收频率）：“hello world”不是有效的频率". No cell holds such a text after a read, a fill
 // or typing in the receive column, so a file that does is no channel file and is not opened;
 // saving refuses it alike, so that every file the program writes opens again.
-std::optional<std::string> misplaced_frequency_line(std::span<const std::string> lines);
+std::optional<Words> misplaced_frequency_line(std::span<const std::string> lines);
 
 // The opening of a file: a present mode goes into mode and `change_mode` loads its tone
 // list and resets every tone before the file's tones arrive; then every present field into its

@@ -101,7 +101,7 @@ Result<CsvImport> csv_channels(std::string_view bytes, ToneMode mode,
     if (channel) {
       result.channels.push_back(std::move(channel).take());
     } else if (selection.skip_unfit && channel.problem().unfit) {
-      result.skipped.push_back(skip_text(channel.problem()));
+      result.skipped.push_back(skip_text(channel.problem(), number));
     } else {
       return Failure{refusal_text(channel.problem())};
     }

@@ -41,7 +41,7 @@ struct CsvSelection {
 // What an import takes from a file.
 struct CsvImport {
   std::vector<CsvChannel> channels;  // 1 to 25, in file order
-  std::vector<std::string> skipped;  // a line for each row left out: "跳过第7行：…"
+  std::vector<std::string> skipped;  // a line for each row left out: "跳过第6个：…"
 };
 
 // The data rows of a CSV file's bytes, once its text, its records and its header are read.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "channels/channel_table.h"
 #include "channels/decimal.h"
 #include "channels/frequency.h"
 #include "files/csv_generic_tones.h"
@@ -190,7 +191,7 @@ Result<std::vector<std::string>> generic_row(const Sheet& sheet, int i) {
 
 Result<std::string> generic_csv(const Sheet& sheet) {
   std::string text = csv_line({kHeaders.begin(), kHeaders.end()});
-  for (int i = 0; i < kRows; ++i) {
+  for (int i = 0; i < channels_in_use(sheet); ++i) {
     const auto row = generic_row(sheet, i);
     if (!row) return Failure{row.reason()};
     text += csv_line(*row);

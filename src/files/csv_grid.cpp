@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 
+#include "channels/channel_table.h"
+
 namespace m27 {
 namespace {
 
@@ -38,7 +40,7 @@ CsvProblem placed(int line, std::size_t column, CsvProblem problem) {
 
 std::string grid_csv(const Sheet& sheet) {
   std::string text = csv_line({kHeaders.begin(), kHeaders.end()});
-  for (int i = 0; i < kRows; ++i) {
+  for (int i = 0; i < channels_in_use(sheet); ++i) {
     const ChannelRow& row = sheet.rows[i];
     text += csv_line({std::to_string(i + 1), row.rx_frequency, row.rx_tone, row.tx_frequency,
                       row.tx_tone, row.bandwidth});

@@ -24,8 +24,8 @@ std::string refusal_text(const CsvProblem& problem) {
   return place + "：" + problem.text;
 }
 
-std::string skip_text(const CsvProblem& problem) {
-  return "跳过第" + std::to_string(problem.line) + "行：" + problem.header + problem.text;
+std::string skip_text(const CsvProblem& problem, int row) {
+  return "跳过第" + std::to_string(row) + "个：" + problem.header + problem.text;
 }
 
 }  // namespace m27

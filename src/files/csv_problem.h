@@ -31,8 +31,9 @@ CsvProblem unfit_value(std::string text);
 // "第3行第2列（接收频率）：“500”不在400～490 MHz之内"; without a column "第3行：应有6列，实有5列".
 std::string refusal_text(const CsvProblem& problem);
 
-// "跳过第3行：接收频率“500”不在400～490 MHz之内": a row an import leaves out.
-std::string skip_text(const CsvProblem& problem);
+// "跳过第2个：接收频率“500”不在400～490 MHz之内": data row 2 (counted from 1, as the question
+// which rows to import counts them) an import leaves out.
+std::string skip_text(const CsvProblem& problem, int row);
 
 // A value the grid can hold, or what is wrong with it.
 template <typename T>

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "channels/cell_rule.h"
 #include "channels/decimal.h"
 #include "channels/frequency.h"
 #include "channels/sheet.h"
@@ -13,8 +14,6 @@
 namespace m27 {
 namespace {
 
-constexpr FreqUnits kReceiveLow = 400 * kUnitsPerMHz;
-constexpr FreqUnits kReceiveHigh = 490 * kUnitsPerMHz;
 constexpr int kToneScale = 6;  // finer than any tone is written, so "67.05" is no "67.0"
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -33,14 +32,14 @@ CsvProblem no_typed_frequency(std::string_view text) {
   return invalid_value(quoted(text) + "不是频率（只可有数字和一个小数点，最多9个字符）");
 }
 
-// What the write will find: the raster check run twice, as the write runs it.
-bool sendable_transmit(std::string_view text) {
+// What the check before a write will find of the value in row 1: the raster check run twice, as
+// the write runs it.
+bool sendable(Cell column, std::string_view text) {
   Sheet sheet = startup_sheet();
-  sheet.rows[0].tx_frequency = std::string(text);
+  sheet.rows[0].*field_of(column) = std::string(text);
   check_rasters(sheet);
   check_rasters(sheet);
-  const auto f = frequency_value(sheet.rows[0].tx_frequency);
-  return f && wire_count(*f, sheet.rows[0].tx_step);
+  return cell_fault(sheet, 0, column) == CellFault::none;
 }
 
 std::string ascii_upper(std::string_view text) {
@@ -65,27 +64,28 @@ bool has_tone_form(std::string_view upper) {
 Checked<std::string> csv_receive_frequency(std::string_view text) {
   const auto f = typed_frequency(text);
   if (!f) return no_typed_frequency(text);
-  if (*f < kReceiveLow || *f > kReceiveHigh)
+  if (!sendable(Cell::rx_frequency, text))
     return unfit_value(quoted(text) + "不在400～490 MHz之内");
   return std::string(text);
 }
 
 Checked<std::string> csv_transmit_frequency(std::string_view text) {
   if (!typed_frequency(text)) return no_typed_frequency(text);
-  if (!sendable_transmit(text)) return unfit_value(quoted(text) + "超出电台能存放的发射频率");
+  if (!sendable(Cell::tx_frequency, text))
+    return unfit_value(quoted(text) + "超出电台能存放的发射频率");
   return std::string(text);
 }
 
 Checked<std::string> csv_receive_frequency(FreqUnits f) {
   const std::string text = frequency_text(f);
-  if (f < kReceiveLow || f > kReceiveHigh)
+  if (!sendable(Cell::rx_frequency, text))
     return unfit_value(quoted(text) + "不在400～490 MHz之内");
   return text;
 }
 
 Checked<std::string> csv_transmit_frequency(FreqUnits f) {
   const std::string text = frequency_text(f);
-  if (f < 0 || !sendable_transmit(text))
+  if (f < 0 || !sendable(Cell::tx_frequency, text))
     return unfit_value(quoted(text) + "超出电台能存放的发射频率");
   return text;
 }

@@ -36,18 +36,20 @@ Message save_failure(const std::filesystem::path& file, std::string_view reason)
   return file_failure("保存文件失败", file, reason);
 }
 
-Message open_failure(const std::filesystem::path& file, std::string_view reason) {
-  return file_failure("打开文件失败", file, reason);
+Notice open_failure(const std::filesystem::path& file, Words reason) {
+  return attention(
+      M27_WORDS("files", "打开文件失败\n%1\n%2").arg(file.string()).arg(std::move(reason)));
 }
 
 FileOpening open_channel_file(Sheet& sheet, const std::filesystem::path& file, FileSystem& fs) {
   const auto bytes = read_file(file, kMaxChannelFileBytes, fs);
-  if (!bytes) return {open_failure(file, bytes.reason())};
+  // The system's own words for why, in the system's language.
+  if (!bytes) return {open_failure(file, as_is(bytes.reason()))};
   // An empty file holds no channel at all: applied, it would leave the sheet as it was and a
   // write would send that instead.
-  if (bytes->empty()) return {open_failure(file, "文件是空的")};
+  if (bytes->empty()) return {open_failure(file, M27_WORDS("files", "文件是空的"))};
   const auto record = decode_channel_file(*bytes);
-  if (!record) return {open_failure(file, record.reason())};
+  if (!record) return {open_failure(file, record.why())};
   const FileOpening opening{std::nullopt, line_count(*bytes)};
   // What a file cut short leaves out is not the previous grid's, which may belong to another
   // radio or to edits just discarded, but what a freshly started window shows.
@@ -56,12 +58,12 @@ FileOpening open_channel_file(Sheet& sheet, const std::filesystem::path& file, F
   return opening;
 }
 
-std::string incomplete_file(std::size_t line_count) {
-  return "文件不完整：只读到" + std::to_string(line_count) + "行";
+Words incomplete_file(std::size_t line_count) {
+  return M27_COUNTED_WORDS("files", "文件不完整：只读到%n行").counting(line_count);
 }
 
-std::optional<Message> open_whole_channel_file(Sheet& sheet, const std::filesystem::path& file,
-                                               FileSystem& fs) {
+std::optional<Notice> open_whole_channel_file(Sheet& sheet, const std::filesystem::path& file,
+                                              FileSystem& fs) {
   const FileOpening opening = open_channel_file(sheet, file, fs);
   if (opening.refusal || opening.complete()) return opening.refusal;
   return open_failure(file, incomplete_file(opening.line_count));

@@ -11,6 +11,7 @@
 #include "channels/message.h"
 #include "channels/result.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 #include "files/channel_file.h"
 #include "files/file_system.h"
 
@@ -20,15 +21,15 @@ namespace m27 {
 Message save_failure(const std::filesystem::path& file, std::string_view reason);
 
 // "打开文件失败\n<file>\n<reason>", title "注意", exclamation icon.
-Message open_failure(const std::filesystem::path& file, std::string_view reason);
+Notice open_failure(const std::filesystem::path& file, Words reason);
 
 // The bytes a save of the sheet writes: the sheet after `normalise_frequencies` as a channel file.
 Result<std::string> channel_file_bytes(Sheet sheet);
 
 // What opening a channel file came to.
 struct FileOpening {
-  std::optional<Message> refusal;  // the file was refused and the sheet is as it was
-  std::size_t line_count = 0;      // the lines of the file that was applied
+  std::optional<Notice> refusal;  // the file was refused and the sheet is as it was
+  std::size_t line_count = 0;     // the lines of the file that was applied
   // A file of fewer lines sets only the fields its lines reach, over the start-up sheet; nobody
   // can tell from the file what the rest should be.
   bool complete() const { return line_count >= kChannelFileLines; }
@@ -43,13 +44,13 @@ FileOpening open_channel_file(Sheet& sheet, const std::filesystem::path& file,
 
 // "文件不完整：只读到131行": what the window says after opening a file of fewer than 132 lines,
 // and the reason a write from the command line refuses it.
-std::string incomplete_file(std::size_t line_count);
+Words incomplete_file(std::size_t line_count);
 
 // `open_channel_file` for the commands that send a file to the radio or hold the radio to it
 // (`m27 write`, `m27 verify`): nobody sees what would fill the missing part of a file cut short,
 // so it is refused too ("打开文件失败\n<file>\n文件不完整：只读到131行").
-std::optional<Message> open_whole_channel_file(Sheet& sheet, const std::filesystem::path& file,
-                                               FileSystem& fs = local_file_system());
+std::optional<Notice> open_whole_channel_file(Sheet& sheet, const std::filesystem::path& file,
+                                              FileSystem& fs = local_file_system());
 
 // `normalise_frequencies`, then the record is written to the chosen file (nullopt: the dialog was
 // cancelled). A failed save leaves an existing file untouched and gives the message to show.

@@ -29,7 +29,7 @@ std::vector<std::string_view> split_lines(std::string_view bytes) {
 
 Result<std::string> encode_channel_file(const ChannelFile& file) {
   const std::vector<std::string> lines = channel_file_lines(file);
-  if (auto misplaced = misplaced_frequency_line(lines)) return Failure{std::move(*misplaced)};
+  if (auto misplaced = misplaced_frequency_line(lines)) return Failure{source_text(*misplaced)};
   std::string bytes;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     // A line break inside a text would move every later line to another field.
@@ -45,16 +45,16 @@ Result<std::string> encode_channel_file(const ChannelFile& file) {
   return bytes;
 }
 
-Result<ChannelFile> decode_channel_file(std::string_view bytes) {
+Result<ChannelFile, Words> decode_channel_file(std::string_view bytes) {
   const std::vector<std::string_view> raw = split_lines(bytes);
   std::vector<std::string> lines;
   lines.reserve(raw.size());
   for (std::size_t i = 0; i < raw.size(); ++i) {
     auto text = gbk_to_utf8(raw[i]);
-    if (!text) return Failure{line_number(i) + "不是有效的GBK文字"};
+    if (!text) return M27_WORDS("files", "第%1行不是有效的GBK文字").arg(i + 1);
     lines.push_back(std::move(*text));
   }
-  if (auto misplaced = misplaced_frequency_line(lines)) return Failure{std::move(*misplaced)};
+  if (auto misplaced = misplaced_frequency_line(lines)) return std::move(*misplaced);
   return channel_file_from_lines(lines);
 }
 

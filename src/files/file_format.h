@@ -24,7 +24,7 @@ Result<std::string> encode_channel_file(const ChannelFile& file);
 // CR before its end is dropped. A line that is not GBK fails with its number
 // ("第5行不是有效的GBK文字"), and so does a frequency line that is no number
 // (`misplaced_frequency_line`).
-Result<ChannelFile> decode_channel_file(std::string_view bytes);
+Result<ChannelFile, Words> decode_channel_file(std::string_view bytes);
 
 // The number of lines in a file's bytes, counted as `decode_channel_file` splits them: 0 for an
 // empty file, 132 for a whole one.

@@ -40,10 +40,11 @@ void keep_permissions(FileSystem& fs, int fd, const std::string& target) {
   if (fs.stat(target.c_str(), &status) == 0) fs.fchmod(fd, status.st_mode & 07777);
 }
 
-// Writes, flushes and closes the temporary file: 0, or the errno of the first failure.
+// Writes, flushes and closes the temporary file: 0, or the errno of the first failure. A close
+// is never tried twice: the descriptor is gone even when it fails, and may be someone else's.
 int fill_temporary(FileSystem& fs, int fd, std::string_view bytes) {
   int error = write_all(fs, fd, bytes);
-  if (error == 0 && fs.fsync(fd) != 0) error = errno;
+  if (error == 0) error = sync_file(fs, fd);
   if (fs.close(fd) != 0 && error == 0) error = errno;
   return error;
 }
@@ -62,6 +63,23 @@ int read_up_to(FileSystem& fs, int fd, std::size_t count, std::string& bytes) {
     bytes.append(chunk.data(), static_cast<std::size_t>(n));
   }
   return 0;
+}
+
+int sync_file(FileSystem& fs, int fd) {
+  while (fs.fsync(fd) != 0) {
+    if (errno != EINTR) return errno;
+  }
+  return 0;
+}
+
+int sync_folder(FileSystem& fs, const std::filesystem::path& file) {
+  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+  const int fd = fs.open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+  if (fd < 0) return errno;
+  int error = sync_file(fs, fd);
+  if (error == EINVAL || error == ENOTSUP) error = 0;  // some network file systems answer so
+  fs.close(fd);
+  return error;
 }
 
 int write_all(FileSystem& fs, int fd, std::string_view bytes) {
@@ -97,9 +115,13 @@ std::optional<Failure> replace_file(const std::filesystem::path& path, std::stri
   keep_permissions(fs, temporary->fd, target.string());
   int error = fill_temporary(fs, temporary->fd, bytes);
   if (error == 0 && fs.rename(temporary->name.c_str(), target.c_str()) != 0) error = errno;
-  if (error == 0) return std::nullopt;
-  fs.unlink(temporary->name.c_str());
-  return system_failure(error);
+  if (error != 0) {
+    fs.unlink(temporary->name.c_str());
+    return system_failure(error);
+  }
+  // The new file is in place, but a power cut could still bring the old one back.
+  if (const int unsynced = sync_folder(fs, target)) return system_failure(unsynced);
+  return std::nullopt;
 }
 
 int create_file(const std::filesystem::path& path, std::string_view bytes, FileSystem& fs) {

@@ -21,6 +21,13 @@ Failure system_failure(int error);
 // failure.
 int read_up_to(FileSystem& fs, int fd, std::size_t count, std::string& bytes);
 
+// Flushes `fd` to the disk, again after a signal broke in: 0, or the errno of the failure.
+int sync_file(FileSystem& fs, int fd);
+
+// Flushes the folder that holds `file`, so that a file created or renamed there lasts a power
+// cut: 0, or the errno of the failure. A file system that cannot sync a folder counts as done.
+int sync_folder(FileSystem& fs, const std::filesystem::path& file);
+
 // Writes all of `bytes` to `fd`: 0, or the errno of the failure.
 int write_all(FileSystem& fs, int fd, std::string_view bytes);
 
@@ -31,9 +38,9 @@ Result<std::string> read_file(const std::filesystem::path& path, std::size_t lim
                               FileSystem& fs = local_file_system());
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk, then renames it over
-// `path`, which it replaces without asking. A symbolic link stays a link: the file it points to
-// is replaced. An existing file keeps its permissions. On any failure the old file is untouched,
-// the new one removed, and the system's reason comes back.
+// `path`, which it replaces without asking, and flushes the folder. A symbolic link stays a link:
+// the file it points to is replaced. An existing file keeps its permissions. On any failure the old
+// file is untouched, the new one removed, and the system's reason comes back.
 std::optional<Failure> replace_file(const std::filesystem::path& path, std::string_view bytes,
                                     FileSystem& fs = local_file_system());
 

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the link has to say, in order. Two kinds:
+// What the link has to say, in order. Three kinds:
 //  - port requests (Send, DiscardInput), which the driver carries out at once;
+//  - what came in from the port and what the link made of it (Received), for whoever listens to
+//    the line;
 //  - events: what happened to the exchange sequence, in the core's own words. Each face decides
 //    what they mean for its user; the texts of the messages are the core's, so both faces show
 //    the same. A sequence ends with exactly one Finished, which says how it ended and carries the
 //    messages the user is told of it; the window shows them in modal boxes, one after another
 //    (the command line prints them).
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -23,7 +26,17 @@ namespace m27 {
 struct Send {
   std::vector<std::uint8_t> bytes;
 };
-struct DiscardInput {};  // drop every received byte not yet read
+// The settle window is over: hand every received byte not yet read to Link::on_discarded.
+struct DiscardInput {};
+
+// Bytes the port brought in, as the link took them: through its receive machine, or thrown away
+// while its request went out and settled (a cable's echo, a reply that came too early).
+enum class Intake { Taken, Dropped };
+struct Received {
+  std::vector<std::uint8_t> bytes;
+  Intake intake = Intake::Taken;
+  std::chrono::steady_clock::duration after_request{};  // since the request's last byte left
+};
 
 // Events.
 enum class Exchange {
@@ -74,7 +87,7 @@ struct Finished {
   bool ok() const { return ending == Ending::Completed; }
 };
 
-using Event = std::variant<Send, DiscardInput, Began, Progress, SheetRead, ReplyData, MonitorPacket,
-                           PortLost, Finished>;
+using Event = std::variant<Send, DiscardInput, Received, Began, Progress, SheetRead, ReplyData,
+                           MonitorPacket, PortLost, Finished>;
 
 }  // namespace m27

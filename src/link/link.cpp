@@ -59,15 +59,28 @@ void Link::interrupt() {
 void Link::on_bytes(TimePoint now, std::span<const std::uint8_t> bytes) {
   if (phase_ == Phase::Settling && now >= deadline_) settled(now);  // its timer is just late
   // While the request is going out and settling, input is thrown away unread.
-  if (phase_ == Phase::Sending || phase_ == Phase::Settling) return;
+  if (phase_ == Phase::Sending || phase_ == Phase::Settling) {
+    on_discarded(now, bytes);
+    return;
+  }
+  report(now, bytes, Intake::Taken);
   receive(now, bytes);
+}
+
+void Link::on_discarded(TimePoint now, std::span<const std::uint8_t> bytes) {
+  report(now, bytes, Intake::Dropped);
+}
+
+void Link::report(TimePoint now, std::span<const std::uint8_t> bytes, Intake intake) {
+  if (bytes.empty()) return;
+  out_.push_back(Received{{bytes.begin(), bytes.end()}, intake, now - left_line_});
 }
 
 void Link::on_written(TimePoint now) {
   if (phase_ != Phase::Sending) return;
-  const TimePoint left_line = std::max(now, sent_at_ + line_time(request_.frame));
-  attempt_deadline_ = left_line + request_.interval;
-  deadline_ = left_line + kSettle;
+  left_line_ = std::max(now, sent_at_ + line_time(request_.frame));
+  attempt_deadline_ = left_line_ + request_.interval;
+  deadline_ = left_line_ + kSettle;
   phase_ = Phase::Settling;
 }
 
@@ -87,6 +100,20 @@ void Link::on_port_lost() {
   rx_.reset();
   if (busy()) finish({Ending::PortLost, {}});
   out_.push_back(PortLost{attention("串口已断开，请检查数据线")});
+}
+
+const char* Link::phase_name() const {
+  switch (phase_) {
+    case Phase::Sending:
+      return "sending";
+    case Phase::Settling:
+      return "settling";
+    case Phase::Awaiting:
+      return "awaiting";
+    case Phase::Idle:
+      break;
+  }
+  return "idle";
 }
 
 std::optional<TimePoint> Link::next_deadline() const {
@@ -109,6 +136,7 @@ void Link::send(TimePoint now) {
   if (request_.stream == StreamChange::Starts) stream_may_run_ = true;
   if (request_.stream == StreamChange::Stops) stream_may_run_ = false;
   sent_at_ = now;
+  left_line_ = now + line_time(request_.frame);
   phase_ = Phase::Sending;
   // A port that never reports the bytes written fails the attempt instead of hanging it.
   deadline_ = attempt_deadline_ = now + line_time(request_.frame) + request_.interval;

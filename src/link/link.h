@@ -44,7 +44,10 @@ class Link {
   // more is sent, no attempt repeated. A sequence that completes with that exchange completes.
   void interrupt();
 
+  // Bytes came in; each chunk is reported (Received), taken or dropped by the settle window.
   void on_bytes(TimePoint now, std::span<const std::uint8_t> bytes);
+  // What the driver found unread when the settle window ended (DiscardInput): dropped.
+  void on_discarded(TimePoint now, std::span<const std::uint8_t> bytes);
   void on_written(TimePoint now);
   void on_timer(TimePoint now);
   // The port failed (a read or write error, a device that vanished): the running sequence ends
@@ -61,6 +64,9 @@ class Link {
   bool monitoring() const { return monitor_; }
   // Whether the link started a test-mode stream and has not stopped it since.
   bool stream_may_run() const { return stream_may_run_; }
+  // Where the exchange in flight stands, in a word ("idle", "sending", "settling", "awaiting"),
+  // for a diagnosis.
+  const char* phase_name() const;
 
  private:
   enum class Phase { Idle, Sending, Settling, Awaiting };
@@ -73,6 +79,7 @@ class Link {
   void answered(TimePoint now, const Frame& reply);
   void finish(Finished finished);
   void receive(TimePoint now, std::span<const std::uint8_t> bytes);
+  void report(TimePoint now, std::span<const std::uint8_t> bytes, Intake intake);
 
   bool port_open_ = false;
   bool monitor_ = false;
@@ -86,6 +93,7 @@ class Link {
   Phase phase_ = Phase::Idle;
   int retry_cnt = 0;
   TimePoint sent_at_{};
+  TimePoint left_line_{};  // when the request's last byte left the line
   TimePoint attempt_deadline_{};
   TimePoint deadline_{};
   std::vector<Event> out_;

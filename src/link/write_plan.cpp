@@ -26,18 +26,15 @@ std::optional<std::vector<Frame>> frames_of(const Sheet& sheet) {
 }  // namespace
 
 PreparedWrite prepare_write(const Sheet& sheet) {
-  PreparedWrite prepared{sheet, Message{}};
-  check_rasters(prepared.sheet);
-  normalise_frequencies(prepared.sheet);
-  if (auto refusal = pre_write_check(prepared.sheet)) {
-    prepared.outcome = std::move(*refusal);
-  } else if (auto frames = frames_of(prepared.sheet)) {
-    prepared.outcome = WritePlan{std::move(*frames)};
-  } else {
-    // The check refuses every value a record cannot carry; this is the write's last guard.
-    prepared.outcome = Message{"通讯失败"};
-  }
-  return prepared;
+  Sheet snapped = sheet;
+  check_rasters(snapped);
+  normalise_frequencies(snapped);
+  if (auto refusal = pre_write_check(snapped)) return {std::move(snapped), std::move(*refusal)};
+  auto frames = frames_of(snapped);
+  // The check refuses every value a record cannot carry; this is the write's last guard.
+  if (!frames) return {std::move(snapped), Message{"通讯失败"}};
+  WritePlan plan(std::move(*frames));
+  return {std::move(snapped), std::move(plan)};
 }
 
 }  // namespace m27

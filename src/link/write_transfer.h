@@ -10,7 +10,7 @@ namespace m27 {
 
 class WriteTransfer : public Operation {
  public:
-  explicit WriteTransfer(WritePlan plan) : frames_(std::move(plan.frames)) {}
+  explicit WriteTransfer(const WritePlan& plan) : frames_(plan.frames()) {}
 
   Message port_closed() const override { return set_the_port(); }
   Request begin(std::vector<Event>& out) override;

@@ -5,10 +5,17 @@
 
 namespace m27 {
 
-IdPool::IdPool(std::uint32_t first, std::uint32_t last, const std::set<std::uint32_t>& used)
-    : first_(first), last_(last), lowest_candidate_(first) {
-  for (auto it = used.lower_bound(first); it != used.end() && *it <= last; ++it) {
-    used_.insert(*it);
+std::optional<std::string> id_range_refusal(std::uint32_t first, std::uint32_t last) {
+  const std::string range = "ID " + std::to_string(first) + ".." + std::to_string(last);
+  if (first > last) return range + " 不对：起始ID大于结束ID";
+  if (last == 0) return range + " 不对：ID 0 不分配给对讲机";
+  return std::nullopt;
+}
+
+IdPool::IdPool(std::uint32_t first, std::uint32_t last, const std::set<std::uint32_t>& barred)
+    : first_(std::max<std::uint32_t>(first, 1)), last_(last), lowest_candidate_(first_) {
+  for (auto it = barred.lower_bound(first); it != barred.end() && *it <= last; ++it) {
+    if (in_range(*it)) used_.insert(*it);
   }
 }
 
@@ -38,6 +45,12 @@ void IdPool::use(std::uint32_t id) {
   if (out_.erase(id) != 0) used_.insert(id);
 }
 
-bool IdPool::exhausted() const { return out_.empty() && used_.size() == last_ - first_ + 1; }
+void IdPool::bar(std::uint32_t id) {
+  if (in_range(id) && !out_.contains(id)) used_.insert(id);
+}
+
+bool IdPool::exhausted() const {
+  return out_.empty() && (first_ > last_ || used_.size() == last_ - first_ + 1);
+}
 
 }  // namespace m27

@@ -7,13 +7,19 @@
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <string>
 
 namespace m27 {
 
+// Why FIRST..LAST is no range of IDs to hand out: "ID 200..100 不对：起始ID大于结束ID", or one that
+// holds only 0, which no radio is given. To be asked before anything is opened.
+std::optional<std::string> id_range_refusal(std::uint32_t first, std::uint32_t last);
+
 class IdPool {
  public:
-  // `used`: IDs handed out before (by earlier jobs); those outside the range do not matter.
-  IdPool(std::uint32_t first, std::uint32_t last, const std::set<std::uint32_t>& used);
+  // `barred`: IDs never to hand out (used by earlier jobs and the like); those outside the range
+  // do not matter. 0 is never handed out.
+  IdPool(std::uint32_t first, std::uint32_t last, const std::set<std::uint32_t>& barred);
 
   // The lowest free ID, now out; nullopt when none is free.
   std::optional<std::uint32_t> take();
@@ -23,6 +29,8 @@ class IdPool {
   void give_back(std::uint32_t id);
   // An ID that is out is used for good.
   void use(std::uint32_t id);
+  // An ID that is free is never handed out.
+  void bar(std::uint32_t id);
 
   // Nothing is free and nothing is out that could come back.
   bool exhausted() const;

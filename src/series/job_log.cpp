@@ -27,20 +27,30 @@ int lock(int fd) {
 
 }  // namespace
 
-std::filesystem::path default_log_path(const char* xdg_data_home, const char* home) {
-  std::filesystem::path data;
-  if (xdg_data_home && std::filesystem::path(xdg_data_home).is_absolute()) {
-    data = xdg_data_home;
-  } else {
-    data = std::filesystem::path(home ? home : "") / ".local" / "share";
-  }
-  return data / "m27" / "series.csv";
+std::filesystem::path default_log_path(const std::filesystem::path& data_folder) {
+  return data_folder / "m27" / "series.csv";
 }
 
-Result<JobLog> JobLog::open(const std::filesystem::path& path, FileSystem& fs) {
-  std::error_code ignored;  // a folder that cannot be made shows as the file's failure
-  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ignored);
-  const int fd = fs.open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+std::uint32_t lowest_free_id_in(const std::filesystem::path& path, FileSystem& fs) {
+  const auto bytes = read_file(path, std::string::npos - 1, fs);
+  return lowest_free_id(bytes ? read_log(*bytes).history : LogHistory{});
+}
+
+Result<JobLog> JobLog::open(const std::filesystem::path& path, bool create, FileSystem& fs) {
+  constexpr int kFlags = O_RDWR | O_APPEND | O_CLOEXEC;
+  int fd = fs.open(path.c_str(), kFlags, 0);
+  bool created = false;
+  if (fd < 0 && errno == ENOENT) {
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    struct stat status {};
+    if (fs.stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+      return cannot_open(path, "文件夹不存在：" + folder.string());
+    }
+    if (!create) return Failure{std::string(kLogMissing) + "\n" + path.string()};
+    fd = fs.open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0644);
+    created = fd >= 0;
+    if (fd < 0 && errno == EEXIST) fd = fs.open(path.c_str(), kFlags, 0);  // made meanwhile
+  }
   if (fd < 0) return cannot_open(path, system_failure(errno).reason);
   std::string bytes;
   int error = lock(fd);
@@ -57,8 +67,12 @@ Result<JobLog> JobLog::open(const std::filesystem::path& path, FileSystem& fs) {
   } else if (!bytes.ends_with('\n')) {
     start = "\r\n";
   }
-  if (start.empty()) return log;
-  if (const auto failure = log.write_out(start)) return cannot_open(path, failure->reason);
+  if (!start.empty()) {
+    if (const auto failure = log.write_out(start)) return cannot_open(path, failure->reason);
+  }
+  if (const int error = created ? sync_folder(fs, path) : 0) {
+    return cannot_open(path, system_failure(error).reason);
+  }
   return log;
 }
 
@@ -96,7 +110,7 @@ std::optional<Failure> JobLog::append(const LogLine& line,
 
 std::optional<Failure> JobLog::write_out(std::string_view bytes) {
   int error = write_all(*fs_, fd_, bytes);
-  if (error == 0 && fs_->fsync(fd_) != 0) error = errno;
+  if (error == 0) error = sync_file(*fs_, fd_);
   if (error != 0) return system_failure(error);
   return std::nullopt;
 }

@@ -15,11 +15,23 @@ JobRules::JobRules(Sheet template_sheet, std::string template_sha256, IdPool poo
       count_(count) {}
 
 void SeriesTotals::count(RadioResult result) {
-  if (result == RadioResult::Ok) ++ok;
-  if (result != RadioResult::Ok && result != RadioResult::AlreadyDone) ++failed;
+  switch (result) {
+    case RadioResult::Ok:
+      ++ok;
+      break;
+    case RadioResult::Failed:
+    case RadioResult::Unconfirmed:
+      ++failed;
+      break;
+    case RadioResult::Interrupted:
+      ++interrupted;
+      break;
+    default:
+      break;
+  }
 }
 
-bool JobRules::already_done(std::uint32_t radio_id) const {
+bool JobRules::logged_done(std::uint32_t radio_id) const {
   return history_.done(radio_id, template_sha256_);
 }
 
@@ -33,7 +45,9 @@ std::optional<IdClaim> JobRules::claim(std::uint32_t radio_id) {
   if (!accepting()) return std::nullopt;
   if (count_ && totals_.ok + static_cast<int>(claimed_.size()) >= *count_) return std::nullopt;
   std::optional<IdClaim> claim;
-  if (keep_id_ && radio_id != 0 && !history_.confirmed(radio_id) && !claimed_.contains(radio_id)) {
+  // Earlier jobs do not count: a logged ID that answers is taken to be the radio it was given to.
+  if (keep_id_ && radio_id != 0 && !kept_or_given_.contains(radio_id) &&
+      !claimed_.contains(radio_id)) {
     claim = IdClaim{radio_id, pool_.take(radio_id)};
   } else if (const auto id = pool_.take()) {
     claim = IdClaim{*id, true};
@@ -49,8 +63,10 @@ void JobRules::release(const IdClaim& claim) {
 
 void JobRules::note(const LogLine& line, const std::optional<IdClaim>& claim) {
   history_.note(line);
+  pool_.bar(line.old_id);
   if (line.result == RadioResult::Reserved) {
     if (claim && claim->from_pool) pool_.use(claim->id);
+    if (line.new_id) kept_or_given_.insert(*line.new_id);
     return;
   }
   if (claim) claimed_.erase(claim->id);

@@ -17,7 +17,8 @@ namespace m27 {
 
 struct SeriesTotals {
   int ok = 0;
-  int failed = 0;  // failed, unconfirmed or interrupted
+  int failed = 0;  // failed or unconfirmed
+  int interrupted = 0;
   // Counts a radio's last line; one already done counts as neither.
   void count(RadioResult result);
   friend bool operator==(const SeriesTotals&, const SeriesTotals&) = default;
@@ -37,8 +38,9 @@ class JobRules {
 
   const Sheet& template_sheet() const { return template_sheet_; }
   const std::string& template_sha256() const { return template_sha256_; }
-  // The log holds this radio's ID as finished with this template.
-  bool already_done(std::uint32_t radio_id) const;
+  // The log holds this radio's ID as finished with this template: a read of the radio tells
+  // whether it still holds it.
+  bool logged_done(std::uint32_t radio_id) const;
 
   // Whether a new radio may start: the job was not stopped and its end has not come.
   bool accepting() const;
@@ -48,8 +50,9 @@ class JobRules {
   // Lines may still go into the log.
   bool logging() const { return !log_failure_.has_value(); }
 
-  // The ID for a radio that answered with `radio_id`: its own with keep-id, when it is not 0, no
-  // radio was confirmed with it and no radio on its way has it; else the pool's lowest free one.
+  // The ID for a radio that answered with `radio_id`: its own with keep-id, unless it is 0 or
+  // another radio of this job kept it, got it or has it on its way; else the pool's lowest free
+  // one.
   // nullopt while none may start: no free ID, or as many radios on their way as the count lacks.
   std::optional<IdClaim> claim(std::uint32_t radio_id);
   // The radio failed before its ID was reserved: the ID is free again.
@@ -72,7 +75,8 @@ class JobRules {
   LogHistory history_;
   bool keep_id_;
   std::optional<int> count_;
-  std::set<std::uint32_t> claimed_;  // the IDs of the radios on their way
+  std::set<std::uint32_t> claimed_;        // the IDs of the radios on their way
+  std::set<std::uint32_t> kept_or_given_;  // reserved by this job
   SeriesTotals totals_;
   bool stop_requested_ = false;
   std::optional<std::string> log_failure_;

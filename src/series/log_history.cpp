@@ -64,11 +64,27 @@ std::string warning(std::size_t line_number, std::string_view what) {
 }  // namespace
 
 void LogHistory::note(const LogLine& line) {
+  answered_.insert(line.old_id);
   if (!line.new_id) return;
   used_.insert(*line.new_id);
-  if (line.result != RadioResult::Ok) return;
-  confirmed_.insert(*line.new_id);
-  done_.insert({*line.new_id, line.template_sha256});
+  if (line.result == RadioResult::Ok) done_.insert({*line.new_id, line.template_sha256});
+}
+
+std::set<std::uint32_t> LogHistory::barred_ids() const {
+  std::set<std::uint32_t> barred = used_;
+  barred.insert(answered_.begin(), answered_.end());
+  barred.insert(0);
+  return barred;
+}
+
+std::uint32_t lowest_free_id(const LogHistory& history) {
+  std::uint32_t id = 0;
+  for (const std::uint32_t barred : history.barred_ids()) {  // ascending, 0 first
+    if (barred != id) break;
+    if (id == UINT32_MAX) return id;  // every ID is used: the job will say so
+    ++id;
+  }
+  return id;
 }
 
 LogReading read_log(std::string_view bytes) {

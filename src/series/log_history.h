@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What a series log tells a new job: which IDs have been handed out (never again), which were
-// confirmed in a radio, and which radios are done with which template. Read from the log's bytes
+// What a series log tells a new job: which IDs have been handed out or found in a radio before
+// it was numbered (never handed out again), and which radios are done with which template. Read from the log's bytes
 // at the start and kept current as the job appends.
 
 #include <cstdint>
@@ -23,10 +23,10 @@ class LogHistory {
   void note_used(std::uint32_t id) { used_.insert(id); }
 
   // Named by some line as a new ID: reserved, whatever became of it.
-  bool used(std::uint32_t id) const { return used_.contains(id); }
   const std::set<std::uint32_t>& used_ids() const { return used_; }
-  // Read back from a radio as its new ID.
-  bool confirmed(std::uint32_t id) const { return confirmed_.contains(id); }
+  // The IDs no pool hands out: 0, the used ones, and those radios answered with before they were
+  // numbered (a factory ID, another program's), which another radio may still hold.
+  std::set<std::uint32_t> barred_ids() const;
   // A radio with this ID was finished with the template of this fingerprint.
   bool done(std::uint32_t id, const std::string& template_sha256) const {
     return done_.contains({id, template_sha256});
@@ -34,9 +34,12 @@ class LogHistory {
 
  private:
   std::set<std::uint32_t> used_;
-  std::set<std::uint32_t> confirmed_;
+  std::set<std::uint32_t> answered_;  // old IDs
   std::set<std::pair<std::uint32_t, std::string>> done_;
 };
+
+// The lowest ID a pool over this history would hand out first: 1 on a fresh log.
+std::uint32_t lowest_free_id(const LogHistory& history);
 
 struct LogReading {
   LogHistory history;

@@ -4,28 +4,24 @@
 #include <algorithm>
 #include <utility>
 
-#include "files/file_commands.h"
-#include "series/sha256.h"
 
 namespace m27 {
 namespace {
 
 constexpr std::string_view kEveryPortLost = "所有串口都已断开";
+constexpr std::string_view kNoPortOpened = "没有一个串口能打开";
 
 }  // namespace
 
-Result<std::string> template_fingerprint(const Sheet& template_sheet) {
-  const auto bytes = channel_file_bytes(template_sheet);
-  if (!bytes) return Failure{bytes.reason()};
-  return sha256_hex(*bytes);
-}
-
 Result<SeriesJob> SeriesJob::create(SeriesSettings settings, const LogHistory& history) {
-  const std::string range =
-      "ID " + std::to_string(settings.first_id) + ".." + std::to_string(settings.last_id);
-  if (settings.first_id > settings.last_id) return Failure{range + " 不对：起始ID大于结束ID"};
-  IdPool pool(settings.first_id, settings.last_id, history.used_ids());
-  if (pool.exhausted()) return Failure{range + " 已全部用过，请换一个范围"};
+  if (const auto refusal = id_range_refusal(settings.first_id, settings.last_id)) {
+    return Failure{*refusal};
+  }
+  IdPool pool(settings.first_id, settings.last_id, history.barred_ids());
+  if (pool.exhausted()) {
+    return Failure{"ID " + std::to_string(settings.first_id) + ".." +
+                   std::to_string(settings.last_id) + " 已全部用过，请换一个范围"};
+  }
   JobRules rules(std::move(settings.template_sheet), std::move(settings.template_sha256),
                  std::move(pool), history, settings.keep_id, settings.count);
   return SeriesJob(std::move(rules), settings.ports);
@@ -62,6 +58,10 @@ void SeriesJob::port_lost(std::size_t station, TimePoint now, std::string messag
   if (station >= stations_.size()) return;
   stations_[station].port_lost(now, std::move(message), rules_);
   follow(now);
+}
+
+void SeriesJob::port_not_opened(std::size_t station, std::string reason) {
+  if (station < stations_.size()) stations_[station].port_not_opened(std::move(reason));
 }
 
 void SeriesJob::stop(TimePoint now) {
@@ -102,16 +102,21 @@ std::optional<std::string> SeriesJob::failure() const {
   const bool every_port_lost =
       !stations_.empty() && std::all_of(stations_.begin(), stations_.end(),
                                         [](const Station& station) { return station.lost(); });
-  if (every_port_lost) return std::string(kEveryPortLost);
+  const bool none_opened = std::all_of(stations_.begin(), stations_.end(),
+                                       [](const Station& station) { return station.unopened(); });
+  if (every_port_lost) return std::string(none_opened ? kNoPortOpened : kEveryPortLost);
   return std::nullopt;
 }
 
 std::string counts_text(const SeriesTotals& totals) {
-  return "完成 " + std::to_string(totals.ok) + " 台，失败 " + std::to_string(totals.failed) + " 台";
+  std::string text =
+      "完成 " + std::to_string(totals.ok) + " 台，失败 " + std::to_string(totals.failed) + " 台";
+  if (totals.interrupted > 0) text += "，中断 " + std::to_string(totals.interrupted) + " 台";
+  return text;
 }
 
 std::string summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed) {
-  const int radios = totals.ok + totals.failed;
+  const int radios = totals.ok + totals.failed + totals.interrupted;
   const auto average = radios > 0 ? elapsed / radios : std::chrono::milliseconds{0};
   return counts_text(totals) + "，用时 " + tenths_of_seconds(elapsed) + " s，平均每台 " +
          tenths_of_seconds(average) + " s";

@@ -30,13 +30,9 @@
 
 namespace m27 {
 
-// The SHA-256 of the channel file a save of `template_sheet` would write, in hexadecimal; the
-// save's refusal when it could not be saved.
-Result<std::string> template_fingerprint(const Sheet& template_sheet);
-
 struct SeriesSettings {
   Sheet template_sheet;         // as the pre-write check passed it
-  std::string template_sha256;  // template_fingerprint(template_sheet)
+  std::string template_sha256;  // the SHA-256 of the template's file, in hexadecimal
   std::uint32_t first_id = 0;
   std::uint32_t last_id = 0;
   bool keep_id = false;                 // a radio keeps its own ID where it may
@@ -52,7 +48,7 @@ struct JobAction {
 class SeriesJob {
  public:
   // Refused when the log leaves no ID of the range free ("ID 100..199 已全部用过，请换一个范围"),
-  // or FIRST is above LAST ("ID 200..100 不对：起始ID大于结束ID").
+  // or the range is none (id_range_refusal).
   static Result<SeriesJob> create(SeriesSettings settings, const LogHistory& history);
 
   void start(TimePoint now);
@@ -60,6 +56,8 @@ class SeriesJob {
   void step_ended(std::size_t station, TimePoint now, const StepOutcome& outcome);
   void log_appended(std::size_t station, TimePoint now, const std::optional<Failure>& failure);
   void port_lost(std::size_t station, TimePoint now, std::string message);
+  // Before `start`: the station's port could not be opened, for `reason`.
+  void port_not_opened(std::size_t station, std::string reason);
   // Every station stops after the exchange in flight; a radio on its way is logged interrupted.
   void stop(TimePoint now);
 
@@ -69,7 +67,7 @@ class SeriesJob {
   const std::vector<Station>& stations() const { return stations_; }
   bool over() const;
   const SeriesTotals& totals() const { return rules_.totals(); }
-  // Why the job could not go on: the log failed, or every port was lost.
+  // Why the job could not go on: the log failed, every port was lost, or none could be opened.
   std::optional<std::string> failure() const;
 
  private:
@@ -82,7 +80,7 @@ class SeriesJob {
   std::deque<JobAction> out_;
 };
 
-// "完成 12 台，失败 1 台": the radios counted so far.
+// "完成 12 台，失败 1 台": the radios counted so far; "，中断 2 台" follows when a stop cut some short.
 std::string counts_text(const SeriesTotals& totals);
 // "完成 12 台，失败 1 台，用时 61.3 s，平均每台 4.7 s": the average over the radios handled.
 std::string summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed);

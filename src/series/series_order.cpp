@@ -5,17 +5,21 @@
 
 namespace m27 {
 
+SeriesTemplate::SeriesTemplate(Sheet sheet, WritePlan plan, std::string fingerprint)
+    : sheet_(std::move(sheet)), plan_(std::move(plan)), fingerprint_(std::move(fingerprint)) {}
+
 Result<ReadySeries> get_ready(SeriesOrder order) {
-  auto fingerprint = template_fingerprint(order.template_sheet);
-  if (!fingerprint) return Failure{fingerprint.reason()};
-  auto log = JobLog::open(order.log_path);
+  if (const auto refusal = id_range_refusal(order.first_id, order.last_id)) {
+    return Failure{*refusal};
+  }
+  auto log = JobLog::open(order.log_path, order.create_log);
   if (!log) return Failure{log.reason()};
-  auto job = SeriesJob::create(
-      {std::move(order.template_sheet), std::move(fingerprint).value(), order.first_id,
-       order.last_id, order.keep_id, order.count, std::move(order.ports)},
-      log->reading().history);
+  const SeriesTemplate& written = order.template_write;
+  auto job = SeriesJob::create({written.sheet(), written.fingerprint(), order.first_id,
+                                order.last_id, order.keep_id, order.count, std::move(order.ports)},
+                               log->reading().history);
   if (!job) return Failure{job.reason()};
-  return ReadySeries{std::move(log).value(), std::move(job).value(), std::move(order.plan)};
+  return ReadySeries{std::move(log).value(), std::move(job).value(), written.plan()};
 }
 
 }  // namespace m27

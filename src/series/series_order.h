@@ -17,15 +17,32 @@
 
 namespace m27 {
 
+// The template of a job as one value: the sheet as the write sends it, the plan that writes it,
+// and the fingerprint of the file it came from, which the log names it by.
+class SeriesTemplate {
+ public:
+  // `sheet` as prepare_write snapped it, `plan` the plan it gave for it.
+  SeriesTemplate(Sheet sheet, WritePlan plan, std::string fingerprint);
+
+  const Sheet& sheet() const { return sheet_; }
+  const WritePlan& plan() const { return plan_; }
+  const std::string& fingerprint() const { return fingerprint_; }
+
+ private:
+  Sheet sheet_;
+  WritePlan plan_;
+  std::string fingerprint_;
+};
+
 struct SeriesOrder {
-  Sheet template_sheet;  // as the write sends it: prepare_write's sheet, whose plan is `plan`
-  WritePlan plan;
+  SeriesTemplate template_write;
   std::uint32_t first_id = 0;
   std::uint32_t last_id = 0;
   bool keep_id = false;
   std::optional<int> count = {};  // radios ok, then the job ends
   std::vector<std::string> ports = {};
   std::filesystem::path log_path = {};
+  bool create_log = false;  // a missing log file is made (never a missing folder)
 };
 
 struct ReadySeries {
@@ -34,8 +51,8 @@ struct ReadySeries {
   WritePlan plan;
 };
 
-// Refused with its reason when the template has no fingerprint, the log cannot be opened or
-// another job holds it, or the job refuses the range (none of it free, FIRST above LAST).
+// Refused with its reason when the range holds no ID to hand out, the log cannot be opened (see
+// JobLog::open: kLogMissing, kLogLocked) or the job refuses the range (none of it free).
 Result<ReadySeries> get_ready(SeriesOrder order);
 
 }  // namespace m27

@@ -4,19 +4,22 @@
 #include <string_view>
 
 #include "channels/sheet_comparison.h"
+#include "link/requests.h"
 
 namespace m27 {
 namespace {
 
 constexpr std::string_view kWaitingText = "请接上对讲机";
 constexpr std::string_view kNoIdText = "暂无可用ID，等待其他串口";
+constexpr std::string_view kCheckingText = "正在检查......";
 constexpr std::string_view kWritingText = "正在写频......";
 constexpr std::string_view kVerifyingText = "正在校验......";
 constexpr std::string_view kNumberingText = "正在写ID......";
 constexpr std::string_view kDoneText = "完成，请换下一台";
-constexpr std::string_view kInterruptedText = "已中断";
 constexpr std::string_view kStoppedText = "已停止";
 constexpr std::string_view kPortLostReason = "串口已断开";
+
+std::string interrupted_text() { return std::string("已中断：") + kRadioMayBeIncomplete; }
 
 std::string failure_text(std::string_view reason) {
   return "失败：" + std::string(reason) + "，请取下对讲机";
@@ -98,6 +101,9 @@ void Station::step_ended(TimePoint now, const StepOutcome& outcome, JobRules& ru
     case Phase::ProbingRemoval:
       removal_probe_answered(now, outcome, rules);
       break;
+    case Phase::Checking:
+      checked(now, outcome, rules);
+      break;
     case Phase::Writing:
     case Phase::Verifying:
     case Phase::WritingId:
@@ -132,11 +138,33 @@ void Station::removal_probe_answered(TimePoint now, const StepOutcome& outcome, 
 void Station::recognise(TimePoint now, std::uint32_t id, JobRules& rules) {
   radio_ = Radio{id, now, std::nullopt, false, {id}};
   silent_probes_ = 0;
-  if (rules.already_done(id)) {
-    return finish(now, RadioResult::AlreadyDone, SeriesStep::None, already_done_text(id),
-                  StationLook::Done, rules);
+  if (rules.logged_done(id)) {
+    actions_.push_back(ReadBack{});
+    phase_ = Phase::Checking;
+    return show(StationLook::Busy, std::string(kCheckingText));
   }
-  radio_->claim = rules.claim(id);
+  start_writing(rules);
+}
+
+// A radio the log holds as done is done only while its memory is the template; one that differs
+// is a new radio that answers with a logged ID. One that cannot be read is left alone.
+void Station::checked(TimePoint now, const StepOutcome& outcome, JobRules& rules) {
+  if (rules.interrupting()) return stop("");  // nothing was written: the radio is as it was
+  if (outcome.ending != StepEnding::Completed || !outcome.sheet) {
+    const auto ending =
+        outcome.ending == StepEnding::NoAnswer ? StepEnding::NoAnswer : StepEnding::Failed;
+    show(StationLook::Failed, failure_text(step_failure(SeriesStep::Verify, ending)));
+    return await_removal(now);
+  }
+  if (compare_sheets(rules.template_sheet(), *outcome.sheet).empty()) {
+    return finish(now, RadioResult::AlreadyDone, SeriesStep::None,
+                  already_done_text(radio_->old_id), StationLook::Done, rules);
+  }
+  start_writing(rules);
+}
+
+void Station::start_writing(JobRules& rules) {
+  radio_->claim = rules.claim(radio_->old_id);
   if (!radio_->claim) {  // another station's radio may yet give its ID back
     radio_.reset();
     show(StationLook::Waiting, std::string(kNoIdText));
@@ -197,6 +225,11 @@ void Station::reserve(TimePoint now, JobRules& rules) {
 
 void Station::check_id(TimePoint now, const StepOutcome& outcome, JobRules& rules) {
   const std::uint32_t written = radio_->claim->id;
+  // Unconfirmed only when the radio was asked to the end: a stop that cut the read short leaves
+  // it interrupted.
+  if (!answered(outcome) && rules.interrupting()) {
+    return cut_short(now, RadioResult::Interrupted, "", rules);
+  }
   if (!answered(outcome)) {
     return cut_short(now, RadioResult::Unconfirmed,
                      step_failure(SeriesStep::IdVerify, outcome.ending), rules);
@@ -227,6 +260,10 @@ void Station::log_appended(TimePoint now, const std::optional<Failure>& failure,
   if (shown_after_log_) show(shown_after_log_->look, shown_after_log_->text);
   if (stop_after_log_) return stop(*stop_after_log_);
   if (!rules.accepting()) return stop("");
+  await_removal(now);
+}
+
+void Station::await_removal(TimePoint now) {
   phase_ = Phase::AwaitingRemoval;
   silent_probes_ = 0;
   wake_at_ = now + kProbePeriod;
@@ -251,6 +288,12 @@ void Station::port_lost(TimePoint now, std::string message, JobRules& rules) {
   }
 }
 
+void Station::port_not_opened(std::string reason) {
+  if (phase_ != Phase::Idle) return;
+  unopened_ = true;
+  stop(std::move(reason));
+}
+
 void Station::follow(TimePoint now, JobRules& rules) {
   if (phase_ == Phase::Stopped) return;
   const bool idle =
@@ -260,6 +303,7 @@ void Station::follow(TimePoint now, JobRules& rules) {
   switch (phase_) {
     case Phase::Pausing:
       return cut_short(now, RadioResult::Interrupted, "", rules);
+    case Phase::Checking:
     case Phase::Writing:
     case Phase::Verifying:
     case Phase::WritingId:
@@ -279,7 +323,7 @@ void Station::fail(TimePoint now, const std::string& reason, JobRules& rules) {
 void Station::cut_short(TimePoint now, RadioResult result, const std::string& reason,
                         JobRules& rules) {
   const std::string detail =
-      result == RadioResult::Interrupted ? std::string(kInterruptedText) : failure_text(reason);
+      result == RadioResult::Interrupted ? interrupted_text() : failure_text(reason);
   finish(now, result, step_at(), detail, StationLook::Failed, rules);
 }
 

@@ -35,20 +35,24 @@ class Station {
   void log_appended(TimePoint now, const std::optional<Failure>& failure, JobRules& rules);
   // The port failed: the radio on its way is logged and the station stops with `message`.
   void port_lost(TimePoint now, std::string message, JobRules& rules);
+  // Before the start: the port could not be opened; the station stops with `reason`.
+  void port_not_opened(std::string reason);
   // The job changed (stopped, its end came, its log failed): the station follows.
   void follow(TimePoint now, JobRules& rules);
 
   std::optional<TimePoint> next_deadline() const { return wake_at_; }
   std::optional<StationAction> poll();
   bool stopped() const { return phase_ == Phase::Stopped; }
-  // It stopped because its port was lost.
-  bool lost() const { return stop_after_log_.has_value(); }
+  // It stopped because its port was lost, or never opened.
+  bool lost() const { return stop_after_log_.has_value() || unopened_; }
+  bool unopened() const { return unopened_; }
 
  private:
   enum class Phase {
     Idle,
     Waiting,  // for a radio; the next probe at wake_at_
     Probing,  // for a radio
+    Checking,  // whether a radio the log holds as done still holds the template
     Writing,
     Pausing,  // after the write; the read-back at wake_at_
     Verifying,
@@ -75,6 +79,9 @@ class Station {
   void probe_answered(TimePoint now, const StepOutcome& outcome, JobRules& rules);
   void removal_probe_answered(TimePoint now, const StepOutcome& outcome, JobRules& rules);
   void recognise(TimePoint now, std::uint32_t id, JobRules& rules);
+  void checked(TimePoint now, const StepOutcome& outcome, JobRules& rules);
+  void start_writing(JobRules& rules);
+  void await_removal(TimePoint now);
   void radio_step_ended(TimePoint now, const StepOutcome& outcome, JobRules& rules);
   void verify(TimePoint now, const StepOutcome& outcome, JobRules& rules);
   void check_id(TimePoint now, const StepOutcome& outcome, JobRules& rules);
@@ -101,6 +108,7 @@ class Station {
   std::optional<ShowState> shown_after_log_;
   // Set when the port is lost: the reason to stop with once the line is in.
   std::optional<std::string> stop_after_log_;
+  bool unopened_ = false;
   bool sequence_stopped_ = false;  // StopSequence went out for the sequence in flight
   std::optional<ShowState> shown_;
   std::deque<StationAction> actions_;

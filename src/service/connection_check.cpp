@@ -20,6 +20,8 @@ AnswerLine answer_line(const Heard& heard) {
       return {true, "连接正常：对讲机ID " + decode_id(heard.reply).value_or("?") + "，往返 " +
                         std::to_string(ms) + " ms"};
     }
+    case Answer::TooEarly:
+      return {false, "对讲机应答太快（不到 20 ms），应答被丢弃：请换一台对讲机或数据线再试"};
     case Answer::EchoOnly:
       return {false, "只收到回显：数据线正常，但对讲机没有应答，请确认对讲机已开机、插头已插紧"};
     case Answer::Unreadable:

@@ -2,7 +2,7 @@
 #pragma once
 // The last step of a connection check: the radio is asked for its ID, which changes nothing in
 // it, as any exchange asks (1 s a try, three tries). What came back a LineListener on the line
-// tells (link/line_listener.h): it hears the echo the link throws away.
+// tells (link/line_listener.h): it hears what the link throws away too.
 
 #include <string>
 

@@ -22,6 +22,7 @@ std::string outcome(const QStringList& words) {
   if (line->help) parts << QStringLiteral("help");
   if (line->version) parts << QStringLiteral("version");
   if (!line->trace.isEmpty()) parts << "trace " + line->trace;
+  if (line->language) parts << QStringLiteral("language %1").arg(int(*line->language));
   if (!line->file.isEmpty()) parts << "window on " + line->file;
   if (!line->subcommand.isEmpty())
     parts << (QStringList{line->subcommand} + line->subcommand_args).join(' ');
@@ -49,6 +50,8 @@ TEST(CommandLine, SplitsThePortsTheSwitchesAndTheCommandOrSaysWhatIsWrong) {
       {{"--port", "com0=/dev/tty"},  // no port 0 in the menu
        "refused: --port com0=/dev/tty: expected comN=DEVICE with N from 1 to 16"},
       {{"--trace"}, "refused: --trace needs a value"},
+      {{"--language=en", "--language", "zh", "ports"}, "language 1, ports"},  // the last one
+      {{"--language", "de"}, "refused: --language: expected zh or en"},
       {{"--trace="}, "refused: --trace needs a file"},
       {{"-platform", "offscreen"}, "refused: unknown option -platform"},  // not Qt's own options
       {{"a.m27", "b.m27"}, "refused: the window opens one file"},

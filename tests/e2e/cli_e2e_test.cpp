@@ -49,13 +49,19 @@ QString shared_data_home() {
   return dir.path();
 }
 
-// m27 started in `folder` with `args`, without a display, its user data in `data_home`.
+// m27 started in `folder` with `args`, without a display, its user data in `data_home`, its texts
+// as written (LANG=C.UTF-8) unless `locale` sets other variables ("LANGUAGE=en").
 void start_m27(QProcess& process, const QStringList& args, const QString& folder = {},
-               const QString& data_home = shared_data_home()) {
+               const QString& data_home = shared_data_home(), const QStringList& locale = {}) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
   environment.insert(QStringLiteral("XDG_DATA_HOME"), data_home);
+  for (const char* name : {"LC_ALL", "LANGUAGE", "LC_MESSAGES"}) environment.remove(name);
+  environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+  for (const QString& variable : locale) {
+    environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+  }
   process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder);
   process.start(QStringLiteral(M27_PATH), args);
@@ -231,10 +237,10 @@ TEST(CliCsv, TakesARangeOfALongListAndLeavesOutRowsTheRadioCannotHold) {
         "FIRST..LAST选取其中至多25个\n"},
        {nullptr, "csv import --rows 1..22 frs-gmrs-52.csv frs.m27", 0, ""},
        {nullptr, "csv import --skip-unfit --rows 1..5 mixed-band.csv mixed.m27", 0,
-        "跳过第2行：Frequency“146.52000”不在400～490 MHz之内\n"
-        "跳过第4行：Frequency“162.55000”不在400～490 MHz之内\n"
-        "跳过第5行：Frequency“121.50000”不在400～490 MHz之内\n"
-        "跳过第6行：rToneFreq“69.3”不是普通模式的亚音\n"}});
+        "跳过第1个：Frequency“146.52000”不在400～490 MHz之内\n"
+        "跳过第3个：Frequency“162.55000”不在400～490 MHz之内\n"
+        "跳过第4个：Frequency“121.50000”不在400～490 MHz之内\n"
+        "跳过第5个：rToneFreq“69.3”不是普通模式的亚音\n"}});
   Sheet frs = startup_sheet();
   EXPECT_FALSE(
       open_channel_file(frs, QFile::encodeName(dir.filePath("frs.m27")).toStdString()).refusal);
@@ -437,13 +443,10 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   ASSERT_TRUE(holder.waitForReadyRead(kHardLimitMs));  // its port is open
   const auto logging = expect_runs(
       dir.path(),
-      {{nullptr, "id read --port /nonexistent/tty", 1,
-        "m27: cannot open /nonexistent/tty: does not exist\n"},
+      {{nullptr, "id read --port /nonexistent/tty", 1, "m27: 串口不存在：/nonexistent/tty\n"},
        {nullptr, "id read --port com16", 1,
-        "m27: cannot open com16 (no device; --port com16=DEVICE before the command sets one): "
-        "does not exist\n"},
-       {nullptr, "id read --port " + held, 1,
-        "m27: cannot open " + held.toStdString() + ": in use or no permission\n"},
+        "m27: 串口不存在：com16 (no device; --port com16=DEVICE before the command sets one)\n"},
+       {nullptr, "id read --port " + held, 1, "m27: 串口已被占用：" + held.toStdString() + "\n"},
        {nullptr, "write --port /nonexistent/tty cut.m27", 1,
         "注意: 打开文件失败\ncut.m27\n文件不完整：只读到131行\n"},
        {nullptr, "id write --port /nonexistent/tty --start 4294967296", 1,
@@ -463,6 +466,49 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   holder.terminate();
   EXPECT_TRUE(holder.waitForFinished(kHardLimitMs));
   EXPECT_TRUE(m27({"--port", "com1=" + held, "ports"}).out.starts_with(listed + "\n"));
+}
+
+// A channel file that cannot be opened is refused in the language the environment or --language
+// picks, and in the texts as written under the C locale.
+TEST(CliLanguage, RefusesAChannelFileInTheChosenLanguage) {
+  QTemporaryDir dir;
+  write_file(dir.filePath("bad.m27"), "0\r\n12x\r\n");
+  const std::string english = "Attention: Cannot open the file\nbad.m27\n";
+  const std::string bad_line = "Line 2 (receive frequency): “12x” is not a valid frequency\n";
+  struct Case {
+    QStringList locale;
+    QString command;
+    std::string err;
+  };
+  const Case kCases[] = {
+      {{},
+       "csv export bad.m27 x.csv",
+       "注意: 打开文件失败\nbad.m27\n第2行（接收频率）：“12x”不是有效的频率\n"},
+      {{"LANGUAGE=en"}, "csv export bad.m27 x.csv", english + bad_line},
+      {{"LANG=en_US.UTF-8"}, "diff bad.m27 bad.m27", english + bad_line},
+      {{"LANG=zh_CN.UTF-8"},
+       "--language en write --port /nonexistent/tty bad.m27",
+       english + bad_line},
+      {{"LANGUAGE=en", "LC_ALL=C"},
+       "verify --port /nonexistent/tty bad.m27",
+       "注意: 打开文件失败\nbad.m27\n第2行（接收频率）：“12x”不是有效的频率\n"},
+      {{"LANGUAGE=en"},
+       "csv export missing.m27 x.csv",
+       "Attention: Cannot open the file\nmissing.m27\n…"},  // the system's reason
+      {{"LANGUAGE=en"},
+       "write --port /nonexistent/tty cut.m27",
+       "Attention: Cannot open the file\ncut.m27\nThe file is incomplete: only 1 line was read\n"},
+  };
+  write_file(dir.filePath("cut.m27"), "0\r\n");
+  for (const Case& c : kCases) {
+    QProcess process;
+    start_m27(process, c.command.split(' '), dir.path(), dir.path(), c.locale);
+    ASSERT_TRUE(process.waitForFinished(kHardLimitMs));
+    expect({process.exitStatus() == QProcess::NormalExit, process.exitCode(),
+            process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()},
+           1, c.err);
+  }
 }
 
 // What `m27 check` prints, the machine's own round trip as "N" and `device` as RADIO.
@@ -491,6 +537,8 @@ TEST(CliCheck, TellsARadioFromAnEchoFromGarbageFromSilence) {
       {"echo-only", 4,
        "✗ 只收到回显：数据线正常，但对讲机没有应答，请确认对讲机已开机、插头已插紧"},
       {"garbage", 4, "✗ 收到无法识别的数据：请确认数据线和对讲机是本机型的"},
+      // a reply inside the settle window, which the link drops: no read would ever succeed
+      {"early", 4, "✗ 对讲机应答太快（不到 20 ms），应答被丢弃：请换一台对讲机或数据线再试"},
       {"silent", 4, "✗ 对讲机没有应答：请确认对讲机已开机、数据线两端已插紧"},
   };
   std::vector<std::unique_ptr<FakeRadioProcess>> radios;
@@ -545,8 +593,8 @@ TEST(CliCheck, EndsAtThePortStepThatFailsAndNamesWhoHoldsThePort) {
   EXPECT_TRUE(holder.waitForFinished(kHardLimitMs));
 }
 
-// --find checks every port a --port comN=DEV maps (and each USB adapter) at once: one radio is
-// named and exit 0; two, exit 3.
+// --find checks every port a --port comN=DEV maps (and each programming cable) at once: one
+// radio is named and exit 0; two, exit 3. The machine's own other ports are passed over.
 TEST(CliCheck, FindsThePortTheRadioIsOn) {
   FakeRadioProcess first;
   FakeRadioProcess second;
@@ -554,8 +602,12 @@ TEST(CliCheck, FindsThePortTheRadioIsOn) {
   const auto found = [](const FakeRadioProcess& com1, const FakeRadioProcess& com2) {
     const Outcome outcome = m27(
         {"--port", "com1=" + com1.device(), "--port", "com2=" + com2.device(), "check", "--find"});
+    static const QRegularExpression kPassedOver(QStringLiteral(".*：未检测：不是常见的写频线\n"));
     return std::to_string(outcome.status) + "\n" +
-           check_output(check_output(outcome.out, com1.device()), com2.device());
+           QString::fromStdString(
+               check_output(check_output(outcome.out, com1.device()), com2.device()))
+               .remove(kPassedOver)
+               .toStdString();
   };
   const std::string kOff =
       "✗ 只收到回显：数据线正常，但对讲机没有应答，请确认对讲机已开机、插头已插紧";
@@ -634,7 +686,7 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
       {a.device(), {&a, {"plug 7 store-wrong=2", "plug 8"}}}, {b.device(), {&b, {"plug 9"}}}};
   QProcess series;
   start_m27(series, {"series", shop, "--ids", "100..199", "--port", a.device(), "--port",
-                     b.device(), "--log", log, "--count", "4"});
+                     b.device(), "--log", log, "--new-log", "--count", "4"});
   std::map<QString, QStringList> outcomes;  // of each port: "完成", or the ID and the failure
   QSet<QString> ids;                        // of the radios done
   QString last;
@@ -651,6 +703,7 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
   series.waitForFinished(kHardLimitMs);
   ASSERT_EQ(series.state(), QProcess::NotRunning);
   EXPECT_EQ(series.exitCode(), 3) << series.readAllStandardError().toStdString();
+  // No "中断" in the totals of a job nobody stopped.
   EXPECT_TRUE(last.startsWith(QStringLiteral("完成 4 台，失败 1 台，用时 "))) << last.toStdString();
   EXPECT_EQ(outcomes[a.device()],
             QStringList({"完成",
@@ -679,31 +732,38 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
   EXPECT_EQ(logged.count(",7,,failed,verify,"), 1);
 }
 
-// A stop signal ends a write after the exchange in flight: the radio is logged interrupted and the
-// job exits 3; meanwhile a second job on the same log is refused. Ports that name no device or one
-// device twice, and a range upside down, are wrong usage.
+// A stop signal ends a write after the exchange in flight: the radio is logged interrupted, the
+// totals name it apart ("中断", which a job nobody stopped never prints) and the job exits
+// 128 + the signal; meanwhile a second job on the same log is refused. Ports that name no device
+// or one device twice, a range upside down or holding only ID 0 are wrong usage; a log that does
+// not exist is created only on --new-log; a port that cannot be opened says why, and with no
+// port open the job fails.
 TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
   QTemporaryDir dir;
   Sheet sheet = startup_sheet();
   const QString shop = saved(dir, "shop.m27", sheet);
   const QString log = dir.filePath("series.csv");
-  FakeRadioProcess radio({"--log", "--fault", "slow=200"});
-  QProcess series;
-  start_m27(series, {"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log});
-  ASSERT_TRUE(series.waitForStarted(kHardLimitMs));
-  while (!radio.log().contains("<- 57") && series.state() == QProcess::Running) {
-    series.waitForFinished(20);  // until the radio has seen a channel record
+  for (const int signal : {SIGINT, SIGTERM}) {
+    FakeRadioProcess radio({"--log", "--fault", "slow=200"});
+    QProcess series;
+    start_m27(series, {"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log,
+                       "--new-log"});
+    ASSERT_TRUE(series.waitForStarted(kHardLimitMs));
+    while (!radio.log().contains("<- 57") && series.state() == QProcess::Running) {
+      series.waitForFinished(20);  // until the radio has seen a channel record
+    }
+    expect(m27({"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log}), 1,
+           "注意: 记录文件正被另一个批量写频任务使用\n");
+    ::kill(static_cast<pid_t>(series.processId()), signal);
+    ASSERT_TRUE(series.waitForFinished(kHardLimitMs));
+    EXPECT_EQ(series.exitCode(), 128 + signal) << series.readAllStandardError().toStdString();
+    const QString out = QString::fromUtf8(series.readAllStandardOutput());
+    EXPECT_TRUE(out.startsWith(radio.device() + "  ID 12345678  已中断：对讲机中的数据可能不完整"))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains("\n完成 0 台，失败 0 台，中断 1 台，用时 ")) << out.toStdString();
+    EXPECT_FALSE(radio.log().contains("<- 45 00 45"));
   }
-  expect(m27({"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log}), 1,
-         "注意: 记录文件正被另一个批量写频任务使用\n");
-  ::kill(static_cast<pid_t>(series.processId()), SIGINT);
-  ASSERT_TRUE(series.waitForFinished(kHardLimitMs));
-  EXPECT_EQ(series.exitCode(), 3) << series.readAllStandardError().toStdString();
-  const QString out = QString::fromUtf8(series.readAllStandardOutput());
-  EXPECT_TRUE(out.startsWith(radio.device() + "  ID 12345678  已中断  ")) << out.toStdString();
-  EXPECT_TRUE(out.contains("\n完成 0 台，失败 1 台，用时 ")) << out.toStdString();
-  EXPECT_TRUE(file_bytes(log).find(",12345678,,interrupted,write,") != std::string::npos);
-  EXPECT_FALSE(radio.log().contains("<- 45 00 45"));
+  EXPECT_EQ(QString::fromStdString(file_bytes(log)).count(",12345678,,interrupted,write,"), 2);
   const std::string wrong = "m27: series: --port ";
   expect_runs(
       dir.path(),
@@ -712,7 +772,14 @@ TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
        {"", "series shop.m27 --ids 1..9 --port RADIO --port RADIO", 2,
         wrong + "RADIO and --port RADIO are the same device\n" + kTryHelp},
        {nullptr, "series shop.m27 --ids 9..1", 2,
-        "m27: series: --ids 9..1: FIRST is above LAST\n" + kTryHelp}});
+        "m27: series: --ids 9..1: FIRST is above LAST\n" + kTryHelp},
+       {nullptr, "series shop.m27 --ids 0..0", 2,
+        "m27: series: --ids 0..0: no radio is given ID 0\n" + kTryHelp},
+       {nullptr, "series shop.m27 --ids 1..9 --port RADIO --log typo.csv", 1,
+        "注意: 记录文件不存在\ntypo.csv (--new-log creates it)\n"},
+       {nullptr, "series shop.m27 --ids 1..9 --port /dev/null --log series.csv", 1,
+        "/dev/null: 无法打开串口：…"}});
+  EXPECT_FALSE(QFile::exists(dir.filePath("typo.csv")));
 }
 
 // The reply on the device to one request, or nothing within 300 ms.

@@ -59,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (const auto message = open_channel_file(sheet, kFile, file).refusal) {
     check(sheet == startup_sheet(), "a refused file changed the sheet");
     const char* reason = size == 0 ? "文件是空的" : size > kMaxChannelFileBytes ? "文件大于" : "第";
-    check(message->text.starts_with("打开文件失败\n" + kFile + "\n" + reason) &&
-              message->title == "注意" && message->icon == MessageIcon::Exclamation,
+    check(source_text(message->text).starts_with("打开文件失败\n" + kFile + "\n" + reason) &&
+              source_text(message->title) == "注意" && message->icon == MessageIcon::Exclamation,
           "refused without its reason");
     return 0;
   }

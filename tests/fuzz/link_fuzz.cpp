@@ -25,7 +25,7 @@ constexpr Duration kLongestAttempt = kByteTime * 21 + 5s;
 
 struct Driver {
   Sheet sheet = startup_sheet();
-  WritePlan plan = prepare_write(sheet).take_plan();
+  WritePlan plan = prepare_write(sheet).plan().value();
   Link link;
   TimePoint now{};
 

@@ -36,5 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             between.history.used_ids().contains(4000000002u),
         "broken lines freed a used ID");
   check(between.history.done(4000000001u, "aa"), "broken lines undid a radio done");
+  const auto barred = between.history.barred_ids();
+  check(barred.contains(7u) && barred.contains(8u), "broken lines freed an ID a radio came with");
+  const std::uint32_t lowest = lowest_free_id(alone.history);
+  check(lowest > 0 && !alone.history.barred_ids().contains(lowest), "0 or a barred ID is free");
   return 0;
 }

@@ -10,8 +10,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <filesystem>
 
 #include "link/qt/port_search.h"
+#include "link/qt/serial_devices.h"
 #include "support/pseudo_terminal.h"
 
 namespace m27 {
@@ -98,20 +100,43 @@ TEST(PortCheck, StopsAtTheFirstStepThatFailsAndSaysWhatToDo) {
   for (const auto& c : kCases) EXPECT_EQ(shown(device_steps("/dev/ttyUSB0", c.facts)), c.shown);
 }
 
-TEST(PortSearch, TriesUsbAdaptersAndMappedPortsButNeverBuiltInOnes) {
+// The drivers come from a sysfs of the test's own: a CH340 cable, an Arduino on cdc_acm, a
+// built-in port. Probed: the cable, what --port maps (a ttyS one too); with --all, everything.
+TEST(PortSearch, ProbesProgrammingCablesAndMappedPortsOnly) {
+  QTemporaryDir sys;
+  const std::filesystem::path tty_class = sys.filePath("class/tty").toStdString();
+  for (const auto& [tty, driver] : {std::pair{"ttyUSB0", "ch341"},
+                                    {"ttyACM0", "cdc_acm"},
+                                    {"ttyS1", "serial8250"},
+                                    {"ttyS0", "serial8250"}}) {
+    std::filesystem::create_directories(tty_class / tty / "device");
+    std::filesystem::create_directory_symlink(
+        sys.filePath(QStringLiteral("bus/drivers/") + driver).toStdString(),
+        tty_class / tty / "device" / "driver");
+  }
   PortMap map;
   map.set({2, "/dev/pts/4"});
   map.set({3, "/dev/ttyS1"});
-  const std::vector<PortDescription> ports{
-      {1, "/dev/ttyUSB0", {}, {}, 0x067b, 0x2303, {}, {}},
-      {2, "/dev/pts/4", {}, {}, {}, {}, {}, {}},
-      {3, "/dev/ttyS1", {}, {}, {}, {}, {}, {}},  // even when --port names it
-      {4, "/dev/ttyACM0", {}, {}, 0x1234, 0x5678, {}, {}},
-      {5, "/dev/ttyS0", {}, {}, {}, {}, {}, {}},
+  std::vector<PortDescription> ports;
+  for (const auto& [n, device] : {std::pair{1, "/dev/ttyUSB0"},
+                                  {2, "/dev/pts/4"},
+                                  {3, "/dev/ttyS1"},
+                                  {4, "/dev/ttyACM0"},
+                                  {5, "/dev/ttyS0"}}) {
+    ports.push_back({n, device, {}, {}, {}, {}, {}, {}, tty_driver(device, tty_class)});
+  }
+  const auto devices = [](const std::vector<PortDescription>& chosen) {
+    std::string names;
+    for (const auto& port : chosen) names += port.device.toStdString() + ' ';
+    return names;
   };
-  std::string chosen;
-  for (const auto& port : ports_to_search(ports, map)) chosen += port.device.toStdString() + ' ';
-  EXPECT_EQ(chosen, "/dev/ttyUSB0 /dev/pts/4 /dev/ttyACM0 ");
+  const SearchPlan plan = ports_to_search(ports, map);
+  EXPECT_EQ(devices(plan.probed), "/dev/ttyUSB0 /dev/pts/4 /dev/ttyS1 ");
+  EXPECT_EQ(devices(plan.passed_over), "/dev/ttyACM0 /dev/ttyS0 ");
+  EXPECT_EQ(devices(ports_to_search(ports, map, true).probed),
+            "/dev/ttyUSB0 /dev/pts/4 /dev/ttyS1 /dev/ttyACM0 /dev/ttyS0 ");
+  EXPECT_EQ(search_report({passed_over(ports[3])}),
+            QStringList({"com4 (/dev/ttyACM0)：未检测：不是常见的写频线", "没有找到对讲机"}));
 }
 
 }  // namespace

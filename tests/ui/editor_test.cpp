@@ -25,8 +25,14 @@ QStringList shown(const MainWindow& w) {
   return texts;
 }
 
-// Two Backspaces and a digit into the first receive frequency: one edit.
-void type_into_first_cell(MainWindow& w) { QTest::keyClicks(cell(w, "Text1", 0), "\b\b4"); }
+// Two digits typed over the first receive frequency: one edit.
+void type_into_first_cell(MainWindow& w) { type_into(w, Cell::rx_frequency, 0, "45"); }
+
+// The open editor of the grid's current cell, else the table.
+QWidget* focused_cell(const MainWindow& w) {
+  QWidget* editor = table(w)->indexWidget(table(w)->currentIndex());
+  return editor ? editor : table(w);
+}
 
 bool timers_released(const MainWindow& w) { return !w.splash_held(); }
 
@@ -66,7 +72,7 @@ class EditorTest : public QObject {
     QFile saved(dir.filePath("pro.m27"));
     QVERIFY(saved.open(QIODevice::ReadOnly) &&
             saved.readAll().startsWith("2:\xD7\xA8\xD2\xB5\xC4\xA3\xCA\xBD\r\n450.12500\r\n"));
-    QCOMPARE(cell(*w, "Text1", 0)->focusPolicy(), Qt::ClickFocus);
+    QVERIFY(!w->grid_state()[0].rx_tab_stop);
     child<QPushButton>(*w, "Command9")->click();
     QCOMPARE(w->windowTitle(), QStringLiteral("写频软件 - pro.m27 *"));
     action(*w, "undo")->trigger();  // back to what was saved
@@ -74,8 +80,8 @@ class EditorTest : public QObject {
     w->sheet() = startup_sheet();
     w->render_sheet();
     child<QPushButton>(*w, "Command5")->click();
-    QCOMPARE(box(*w, "Combo4")->currentText() + cell(*w, "Text5", 3)->text(), "2:专业模式I754");
-    QVERIFY(cell(*w, "Text1", 6)->isEnabled() && !cell(*w, "Text1", 7)->isEnabled());
+    QCOMPARE(box(*w, "Combo4")->currentText() + cell_text(*w, Cell::rx_tone, 3), "2:专业模式I754");
+    QVERIFY(cell_enabled(*w, Cell::rx_frequency, 6) && !cell_enabled(*w, Cell::rx_frequency, 7));
     QVERIFY(!action(*w, "undo")->isEnabled());  // an opened file starts a new history
     dialogs.save_answer.reset();
     dialogs.open_answer.reset();
@@ -83,7 +89,7 @@ class EditorTest : public QObject {
     action(*w, "MenuFileOpen")->trigger();
     QCOMPARE(dialogs.open_starts + dialogs.save_starts,
              (QStringList{dir.filePath("pro.m27"), "", "", dir.filePath("pro.m27")}));
-    QVERIFY(cell(*w, "Text5", 3)->text() == "I754" && timers_released(*w));
+    QVERIFY(cell_text(*w, Cell::rx_tone, 3) == "I754" && timers_released(*w));
     QCOMPARE(boxes.texts(), QStringList{"当前信道数据已修改，是否保存？"});
   }
 
@@ -119,7 +125,7 @@ class EditorTest : public QObject {
     auto w = make_window(boxes);
     w->sheet().rows[24].tx_tone = "D023";
     w->open_file(home_.filePath("short.m27"));
-    QCOMPARE(boxes.texts().value(1) + w->windowTitle() + cell(*w, "Text2", 24)->text(),
+    QCOMPARE(boxes.texts().value(1) + w->windowTitle() + cell_text(*w, Cell::tx_tone, 24),
              "文件不完整：只读到52行写频软件 - short.m27 *OFF");
   }
 
@@ -205,10 +211,10 @@ class EditorTest : public QObject {
       QVERIFY(after != before);
       QApplication::setActiveWindow(w.get());
       QVERIFY(QTest::qWaitForWindowActive(w.get()));
-      QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Z, Qt::ControlModifier);
+      QTest::keyClick(focused_cell(*w), Qt::Key_Z, Qt::ControlModifier);
       QCOMPARE(shown(*w), before);
       QVERIFY(!action(*w, "undo")->isEnabled());
-      QTest::keyClick(cell(*w, "Text1", 0), Qt::Key_Y, Qt::ControlModifier);
+      QTest::keyClick(focused_cell(*w), Qt::Key_Y, Qt::ControlModifier);
       QCOMPARE(shown(*w), after);
     }
   }
@@ -258,19 +264,19 @@ class EditorTest : public QObject {
     QVERIFY(w->sheet() == start && dialogs.row_counts == QList<int>{52});
     dialogs.row_range_answer = CsvRowRange{8, 14};
     import(M27_CSV_SEEDS "/frs-gmrs-52.csv");
-    QCOMPARE(cell(*w, "Text1", 0)->text() + " " + cell(*w, "Text1", 6)->text(),
+    QCOMPARE(cell_text(*w, Cell::rx_frequency, 0) + " " + cell_text(*w, Cell::rx_frequency, 6),
              QStringLiteral("467.56250 467.71250"));
     QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("7"));
-    QVERIFY(cell(*w, "Text1", 6)->isEnabled() && !cell(*w, "Text1", 7)->isEnabled());
+    QVERIFY(cell_enabled(*w, Cell::rx_frequency, 6) && !cell_enabled(*w, Cell::rx_frequency, 7));
     const Sheet frs = w->sheet();
     import(M27_CSV_SEEDS "/mixed-band.csv");
     QVERIFY(w->sheet() == frs && dialogs.skip_questions.size() == 1);
     QCOMPARE(dialogs.skip_questions[0].size(), 6);
     QCOMPARE(dialogs.skip_questions[0][0],
-             QStringLiteral("跳过第2行：Frequency“146.52000”不在400～490 MHz之内"));
+             QStringLiteral("跳过第1个：Frequency“146.52000”不在400～490 MHz之内"));
     dialogs.skip_answer = true;
     import(M27_CSV_SEEDS "/mixed-band.csv");
-    QCOMPARE(cell(*w, "Text1", 2)->text() + " " + cell(*w, "Text2", 2)->text(),
+    QCOMPARE(cell_text(*w, Cell::rx_frequency, 2) + " " + cell_text(*w, Cell::tx_tone, 2),
              QStringLiteral("462.67500 D074"));
     QCOMPARE(box(*w, "Combo2_60")->currentText(), QStringLiteral("3"));
     dialogs.csv_export_answer = FileDialogs::CsvChoice{dir.filePath("out.csv"), CsvLayout::Generic};

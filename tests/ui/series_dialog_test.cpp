@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // 批量写频 against m27-fake-radio on the window's own port: the job uses the port the window has
 // open, locks the window's exchanges while it runs, and shows a finished radio green with its
-// IDs. The job's rules are the core's, tested in virtual time; this proves the window reaches it.
+// IDs; a job follows a job in one dialog, and closing the dialog ends a job at once. The job's
+// rules are the core's, tested in virtual time; this proves the window reaches it.
 
-#include "ui/series_dialog.h"
+#include "ui/dialogs/series_dialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -12,8 +13,7 @@
 
 #include "service/id_operations.h"
 #include "support/fake_radio_process.h"
-#include "ui/connection_check_dialog.h"
-#include "ui/lamp.h"
+#include "ui/window/lamp.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -24,48 +24,111 @@ class SeriesDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void finishes_a_radio_on_the_windows_port() {
+  // Fields the job refuses, then two jobs in one dialog: the first asks before it creates the
+  // log and numbers a radio, and after 停止 the rows keep their results; the second, on a fresh
+  // radio, replaces the rows and totals and numbers it too.
+  void numbers_a_radio_in_each_of_two_jobs_on_the_windows_port() {
     QTemporaryDir dir;
     FakeRadioProcess radio;
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, com1_on(radio.device()));
     w->series_job()->trigger();
     SeriesDialog* dialog = w->series_dialog();
-    QVERIFY(dialog && dialog->isVisible());
-    QVERIFY(child<QCheckBox>(*dialog, "series_com1")->isChecked());  // the port the window has open
+    const QStringList kRefused[] = {
+        {"1.5", "3", "起始ID 须在1到4294967295之间"},
+        {"1", "", "数量 须在1到4294967295之间"},
+        {"4294967295", "2", "起始ID+数量 不能超过4294967296"},
+    };
+    const QString log = dir.filePath("series.csv");
+    child<QLineEdit>(*dialog, "log_file")->setText(log);
+    for (const QStringList& refused : kRefused) {
+      child<QLineEdit>(*dialog, "first_id")->setText(refused[0]);
+      child<QLineEdit>(*dialog, "id_count")->setText(refused[1]);
+      child<QPushButton>(*dialog, "start_job")->click();
+      QCOMPARE(boxes.texts().takeLast(), refused[2]);
+    }
     child<QLineEdit>(*dialog, "first_id")->setText("5000");
     child<QLineEdit>(*dialog, "id_count")->setText("3");
-    child<QLineEdit>(*dialog, "log_file")->setText(dir.filePath("series.csv"));
+    boxes.shown.clear();
+    child<QPushButton>(*dialog, "start_job")->click();  // no log yet: not without a yes
+    const QString question = "记录文件 " + log + " 不存在，要新建吗？";
+    QCOMPARE(boxes.texts(), QStringList{question});
+    QVERIFY(!dialog->job_running() && !QFile::exists(log));
+    boxes.answer_yes = true;
     child<QPushButton>(*dialog, "start_job")->click();
     QCOMPARE(exchange_commands(*w), "off");
 
     const auto* table = child<QTableWidget>(*dialog, "stations");
-    const auto shown = [table](SeriesDialog::Column column) {
-      const QTableWidgetItem* item = table->item(0, column);
-      return item ? item->text() : QString();
+    const auto row = [table] {
+      QStringList shown;
+      for (int column = 0; column < table->columnCount(); ++column) {
+        const QTableWidgetItem* item = table->item(0, column);
+        shown << (item ? item->text() : QString());
+      }
+      return shown;
     };
-    QTRY_COMPARE_WITH_TIMEOUT(shown(SeriesDialog::kOk), "1", kPatienceMs);
-    QCOMPARE((QStringList{shown(SeriesDialog::kPort), shown(SeriesDialog::kState),
-                          shown(SeriesDialog::kOldId), shown(SeriesDialog::kNewId),
-                          shown(SeriesDialog::kFailed)}),
-             (QStringList{"com1", "完成，请换下一台", "12345678", "5000", "0"}));
-    QCOMPARE(table->item(0, SeriesDialog::kState)->background().color(), kLampGreen);
+    QTRY_COMPARE_WITH_TIMEOUT(row().value(SeriesDialog::kOk), "1", kPatienceMs);
+    QCOMPARE(row(), (QStringList{"com1", "完成，请换下一台", "12345678", "5000", "1", "0"}));
+    QCOMPARE(table->item(0, SeriesDialog::kState)->toolTip(), "完成，请换下一台");
     // The window's port is the job's: between two of its requests nothing else starts on it.
     QTRY_VERIFY(!w->exchange_running());
     QVERIFY(!w->start_exchange(std::make_unique<ReadId>()));
-    w->connection_check()->trigger();
-    QCOMPARE(child<QLabel>(*w->connection_check_dialog(), "step1")->text(), "");
 
     child<QPushButton>(*dialog, "stop_job")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->job_running(), kPatienceMs);
     QCOMPARE(exchange_commands(*w), "on");
+    QCOMPARE(row().value(SeriesDialog::kState), "完成，请换下一台");
+    QCOMPARE(child<QLabel>(*dialog, "job_state")->text(), "批量写频已结束");
     QVERIFY(child<QLabel>(*dialog, "totals")->text().startsWith("完成 1 台，失败 0 台，用时 "));
-    QCOMPARE(boxes.texts(), QStringList());
-    QFile log(dir.filePath("series.csv"));
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    QCOMPARE(log.readAll().count(",com1,12345678,5000,"), 2);  // reserved, then ok
-    const auto memory = radio.memory();
-    QVERIFY(memory && memory->id == 5000);
+
+    radio.say("plug 0");
+    QCOMPARE(radio.next_line(), "unplugged");
+    child<QPushButton>(*dialog, "start_job")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(row().value(SeriesDialog::kOk), "1", kPatienceMs);
+    QCOMPARE(row(), (QStringList{"com1", "完成，请换下一台", "0", "5001", "1", "0"}));
+    QCOMPARE(child<QLineEdit>(*dialog, "first_id")->text(), "5000");
+    QCOMPARE(child<QLabel>(*dialog, "totals")->text(), "完成 1 台，失败 0 台");
+    QCOMPARE(boxes.texts(), QStringList({question, question}));  // once refused, once agreed
+    QFile logged(log);
+    QVERIFY(logged.open(QIODevice::ReadOnly));
+    const QByteArray lines = logged.readAll();
+    QCOMPARE(lines.count(",com1,12345678,5000,"), 2);  // reserved, then ok
+    QCOMPARE(lines.count(",com1,0,5001,"), 2);
+  }
+
+  // A station waits for its radio's removal; closing the dialog ends the job there and then,
+  // every time, and frees the log and the port for the next job.
+  void closing_while_a_station_waits_for_removal_ends_the_job() {
+    QTemporaryDir dir;
+    FakeRadioProcess radio;
+    RecordingMessageBoxes boxes;
+    boxes.answer_yes = true;  // the log may be created
+    auto w = make_window(boxes, com1_on(radio.device()));
+    const auto start = [&w, &dir] {
+      w->series_job()->trigger();
+      SeriesDialog* dialog = w->series_dialog();
+      child<QLineEdit>(*dialog, "log_file")->setText(dir.filePath("series.csv"));
+      child<QLineEdit>(*dialog, "first_id")->setText("1");
+      child<QPushButton>(*dialog, "start_job")->click();
+      return dialog;
+    };
+    const auto shown = [](const SeriesDialog* dialog, SeriesDialog::Column column) {
+      const QTableWidgetItem* item = child<QTableWidget>(*dialog, "stations")->item(0, column);
+      static const QTableWidgetItem nothing;  // a cell not filled yet
+      return item ? item : &nothing;
+    };
+    for (int time = 0; time < 20; ++time) {
+      SeriesDialog* dialog = start();
+      QTRY_COMPARE_WITH_TIMEOUT(shown(dialog, SeriesDialog::kState)->background().color(),
+                                kLampGreen, kPatienceMs);
+      dialog->close();
+      QVERIFY2(!dialog->isVisible() && !dialog->job_running(), qPrintable(QString::number(time)));
+      QCOMPARE(exchange_commands(*w), "on");
+      QTRY_VERIFY(!w->series_dialog());  // gone, with its job, before it opens again
+    }
+    radio.say("plug 0");
+    SeriesDialog* dialog = start();
+    QTRY_COMPARE_WITH_TIMEOUT(shown(dialog, SeriesDialog::kNewId)->text(), "2", kPatienceMs);
   }
 
   // The window's own port and a port of the job's own: an exit mid-write ends both exchanges at
@@ -77,6 +140,7 @@ class SeriesDialogTest : public QObject {
     PortMap ports = com1_on(radio1.device());
     ports.set({2, radio2.device()});
     RecordingMessageBoxes boxes;
+    boxes.answer_yes = true;  // a new log, then the exit
     auto w = make_window(boxes, ports);
     w->series_job()->trigger();
     SeriesDialog* dialog = w->series_dialog();
@@ -89,8 +153,6 @@ class SeriesDialogTest : public QObject {
       return item && item->text() == "正在写频......";
     };
     QTRY_VERIFY_WITH_TIMEOUT(writing(0) && writing(1), kPatienceMs);
-
-    boxes.answer_yes = true;
     w->close();
     QVERIFY(!w->isVisible());
     QFile log(dir.filePath("series.csv"));

@@ -10,10 +10,11 @@
 #include <QTemporaryFile>
 #include <optional>
 
+#include "i18n/translators.h"
 #include "support/pseudo_terminal.h"
-#include "ui/port_messages.h"
-#include "ui/qt_chinese.h"
-#include "ui/splash.h"
+#include "ui/window/language_setting.h"
+#include "ui/controllers/port_messages.h"
+#include "ui/window/splash.h"
 #include "ui_test_support.h"
 #include "version.h"
 
@@ -121,13 +122,13 @@ class StartupTest : public QObject {
         {1, Failed, "该串口1 不存在或有问题"},
         {2, Failed, "该串口2不存在或有问题"},
         {3, DoesNotExist, "该串口3不存在或有问题"},
-        {4, InUseOrNoPermission, "串口4不存在或有问题"},
+        {4, InUseOrNoPermission, "串口4不存在或有问题\n串口已被占用：/dev/ttyUSB9"},
         {5, DoesNotExist, "串口5不存在或有问题"},
-        {6, InUseOrNoPermission, "该串口6不存在或有问题"},
+        {6, InUseOrNoPermission, "该串口6不存在或有问题\n串口已被占用：/dev/ttyUSB9"},
         {16, Opened, nullptr},
     };
     for (const auto& c : kCases) {
-      QCOMPARE(port_failure_message(c.port_no, c.outcome),
+      QCOMPARE(port_failure_message(c.port_no, c.outcome, "/dev/ttyUSB9"),
                c.text ? std::optional(attention(c.text)) : std::nullopt);
     }
   }
@@ -187,22 +188,55 @@ class StartupTest : public QObject {
   }
 
   // What one Alt+letter reaches at once, the menu titles and the window's buttons (Alt+E reads,
-  // Alt+S writes), is one thing, and so is each item within a menu.
+  // Alt+S writes), is one thing, and so is each item within a menu, in English too.
   void every_mnemonic_reaches_one_thing() {
+    for (const Language language : {Language::English, Language::AsWritten}) {
+      use_language(*qApp, language);
+      RecordingMessageBoxes boxes;
+      const auto w = make_window(boxes);
+      QStringList buttons;
+      for (const auto* b : w->findChildren<QAbstractButton*>()) buttons << b->text();
+      QCOMPARE(shared_mnemonics(w->menuBar()->actions(), buttons), "");
+      for (const QMenu* m : w->findChildren<QMenu*>()) {
+        QCOMPARE(shared_mnemonics(m->actions()), "");
+      }
+    }
+  }
+
+  // 设置 → 语言 retranslates the open window at once and is remembered; 跟随系统 (here the C
+  // locale) gives the texts as written back.
+  void the_language_menu_retranslates_the_window() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
-    QStringList buttons;
-    for (const auto* b : w->findChildren<QAbstractButton*>()) buttons << b->text();
-    QCOMPARE(shared_mnemonics(w->menuBar()->actions(), buttons), "");
-    for (const QMenu* m : w->findChildren<QMenu*>()) QCOMPARE(shared_mnemonics(m->actions()), "");
+    const auto shown = [&] {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+      return w->menuBar()->actions().at(0)->text() + "|" + action(*w, "MenuFileOpen")->text() +
+             "|" + w->findChild<QAbstractButton*>("Command2")->text();
+    };
+    QCOMPARE(shown(), QStringLiteral("文件(&F)|打开文件(&O)|读取频率(&E)"));
+    action(*w, "language_english")->trigger();
+    QCOMPARE(shown(), QStringLiteral("&File|&Open file|R&ead radio"));
+    QCOMPARE(saved_language(), std::optional(Language::English));
+    QVERIFY(action(*w, "language_english")->isChecked());
+    action(*w, "language_system")->trigger();
+    QCOMPARE(shown(), QStringLiteral("文件(&F)|打开文件(&O)|读取频率(&E)"));
+    QCOMPARE(saved_language(), std::nullopt);
   }
 
   // A question comes up only after the box before it is closed; each button gives its answer;
-  // Qt's own buttons and menus speak Chinese whatever the locale. Last: the translations stay
-  // installed.
+  // Qt's own buttons and menus follow the language, not QLocale: Chinese under the C locale and
+  // zh_CN, English under LANGUAGE=en. Last: the Chinese translations stay installed.
   void shows_one_box_at_a_time_and_each_button_answers_in_Chinese() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QVERIFY(install_qt_chinese(*qApp));
+    for (const auto& [variables, ok] : {std::pair{LocaleVariables{"", "en", "", "C.UTF-8"}, "OK"},
+                                        {LocaleVariables{"", "", "", "zh_CN.UTF-8"}, "确定"},
+                                        {LocaleVariables{"", "", "", "C.UTF-8"}, "确定"}}) {
+      QVERIFY(use_language(*qApp, language_of(variables)));
+      QueuedMessageBoxes boxes;
+      boxes.show(attention("读频完成"));
+      QCOMPARE(the_open_box()->button(QMessageBox::Ok)->text(), QString::fromUtf8(ok));
+      the_open_box()->button(QMessageBox::Ok)->click();
+    }
     for (const auto& [button, yes] :
          {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
       QueuedMessageBoxes boxes;

@@ -19,7 +19,7 @@
 #include "support/fake_radio_process.h"
 #include "support/pseudo_terminal.h"
 #include "support/varied_sheet.h"
-#include "ui/settings.h"
+#include "ui/window/settings.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -95,18 +95,16 @@ class TransferTest : public QObject {
     auto w = make_window(boxes, com1_on(pty.device()));
     w->choose_port(2);  // a port without a device: com1 is closed now
     boxes.shown.clear();
-    QLineEdit* frequency = cell(*w, "Text1", 0);
-    frequency->clear();
-    QTest::keyClicks(frequency, "450.1374");
+    type_into(*w, Cell::rx_frequency, 0, "450.1374");
     w->write_button()->click();
-    QCOMPARE(frequency->text(), QStringLiteral("450.13500"));
+    QCOMPARE(cell_text(*w, Cell::rx_frequency, 0), QStringLiteral("450.13500"));
     QCOMPARE(boxes.shown.size(), 1u);
     QCOMPARE(boxes.shown[0].message, attention("请设置串口"));
     QVERIFY(exchange_commands(*w) == "on" && w->windowTitle().endsWith(" *"));
     QApplication::setActiveWindow(w.get());
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    QTest::keyClick(frequency, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(frequency->text(), QStringLiteral("450.1374"));
+    QTest::keyClick(table(*w), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(cell_text(*w, Cell::rx_frequency, 0), QStringLiteral("450.1374"));
     char byte;
     fcntl(pty.master(), F_SETFL, O_NONBLOCK);
     QCOMPARE(::read(pty.master(), &byte, 1), -1);
@@ -134,7 +132,8 @@ class TransferTest : public QObject {
       boxes.close_oldest();
       QCOMPARE(boxes.shown.size(), 1u);
       QCOMPARE(exchange_commands(*w), "on");
-      QCOMPARE(cell(*w, "Text1", 2)->text(), QStringLiteral("451.12500"));  // the table stays
+      QCOMPARE(cell_text(*w, Cell::rx_frequency, 2),
+               QStringLiteral("451.12500"));  // the table stays
     }
     QVERIFY2(!backups_.exists(), "a read-back is no read of the user's");
     QVERIFY(action(*make_window(boxes), "verify_after_write")->isChecked());

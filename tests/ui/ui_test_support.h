@@ -18,9 +18,10 @@
 #include <vector>
 
 #include "channels/options.h"
-#include "ui/main_window.h"
-#include "ui/progress_window.h"
-#include "ui/status_bar.h"
+#include "ui/grid/channel_grid.h"
+#include "ui/window/main_window.h"
+#include "ui/window/progress_window.h"
+#include "ui/window/status_bar.h"
 
 namespace m27::testing {
 
@@ -133,8 +134,26 @@ T* child(const QObject& parent, const QString& name) {
   return found;
 }
 
-inline QLineEdit* cell(const QObject& window, const char* array, int row) {
-  return child<QLineEdit>(window, QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(row));
+// The grid's table and a cell of it, found by row and column.
+inline GridView* table(const MainWindow& w) { return w.grid()->view(); }
+
+inline QModelIndex cell_index(const MainWindow& w, Cell column, int row) {
+  return w.grid()->model()->index(row, static_cast<int>(column));
+}
+
+inline QString cell_text(const MainWindow& w, Cell column, int row) {
+  return cell_index(w, column, row).data().toString();
+}
+
+inline bool cell_enabled(const MainWindow& w, Cell column, int row) {
+  return cell_index(w, column, row).flags() & Qt::ItemIsEnabled;
+}
+
+inline void click_cell(const MainWindow& w, Cell column, int row,
+                       Qt::KeyboardModifiers held = Qt::NoModifier) {
+  GridView* view = table(w);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, held,
+                    view->visualRect(cell_index(w, column, row)).center());
 }
 
 inline QComboBox* box(const QObject& window, const QString& name) {
@@ -146,12 +165,10 @@ inline QAction* action(const QObject& window, const QString& name) {
 }
 
 // The grid's texts, row by row: receive, receive tone, transmit, transmit tone, bandwidth.
-inline QStringList shown_table(const QObject& window) {
+inline QStringList shown_table(const MainWindow& w) {
   QStringList texts;
   for (int r = 0; r < kRows; ++r) {
-    for (const char* array : {"Text1", "Text5", "Text3", "Text2", "Text4"}) {
-      texts << cell(window, array, r)->text();
-    }
+    for (int c = 0; c < kColumns; ++c) texts << cell_text(w, static_cast<Cell>(c), r);
   }
   return texts;
 }
@@ -172,16 +189,27 @@ inline QString exchange_commands(const MainWindow& w) {
   return enabled.contains(true) ? QStringLiteral("mixed") : QStringLiteral("off");
 }
 
-// Types text key by key, characters outside ASCII as an input method delivers them.
+// Types text key by key, characters outside ASCII as an input method delivers them. Into the
+// grid's table: the first key goes to the table, which opens the current cell's editor; the
+// editor takes the rest.
 inline void type_text(QWidget* widget, const QString& text) {
+  auto* view = qobject_cast<QAbstractItemView*>(widget);
   for (const QChar c : text) {
+    QWidget* editor = view ? view->indexWidget(view->currentIndex()) : nullptr;
+    QWidget* target = editor ? editor : widget;
     if (c.unicode() < 128) {
-      QTest::keyClick(widget, static_cast<char>(c.unicode()));
+      QTest::keyClick(target, static_cast<char>(c.unicode()));
     } else {
       QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(widget, &press);
+      QApplication::sendEvent(target, &press);
     }
   }
+}
+
+// Typing into a cell of the grid, as a user selects it and types.
+inline void type_into(const MainWindow& w, Cell column, int row, const QString& text) {
+  table(w)->setCurrentIndex(cell_index(w, column, row));
+  type_text(table(w), text);
 }
 
 // A choice of an item in a drop-down box, as the user makes it.

@@ -130,7 +130,9 @@ TEST(ChannelFile, ReadsEveryKindOfLineEndAlikeAndRefusesALineThatIsNoGbk) {
       {"A\r\nB\r\n\xC6\r\nD", "第3行不是有效的GBK文字"},
       {"A\nB\nC\nD\n\x81\x7F", "第5行不是有效的GBK文字"},
   };
-  for (const auto& [bad, reason] : kBad) EXPECT_EQ(decode_channel_file(bad).reason(), reason);
+  for (const auto& [bad, reason] : kBad) {
+    EXPECT_EQ(source_text(decode_channel_file(bad).why()), reason);
+  }
 }
 
 // An emoji in the transmit tone of row 4 (line 77 + 4) has no GBK code; a line break

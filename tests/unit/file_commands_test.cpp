@@ -177,8 +177,10 @@ TEST(FileCommands, AFailedOpenSaysWhyAndChangesNothing) {
   // clang-format on
   for (const auto& [name, reason] : kBad) {
     Sheet sheet = edited_sheet();
-    EXPECT_EQ(open_channel_file(sheet, dir / name).refusal,
-              attention("打开文件失败\n" + (dir / name).string() + "\n" + reason));
+    const auto refusal = open_channel_file(sheet, dir / name).refusal;
+    ASSERT_TRUE(refusal) << name;
+    EXPECT_EQ(source_text(refusal->text), "打开文件失败\n" + (dir / name).string() + "\n" + reason);
+    EXPECT_EQ(source_text(refusal->title), "注意");
     EXPECT_EQ(sheet, edited_sheet()) << name;
   }
 }
@@ -206,8 +208,8 @@ TEST(FileCommands, AFileCutShortOpensAsFarAsItReachesAndSaysHowFar) {
     EXPECT_EQ(sheet.fsk, fsk) << line_count;
     const std::string refusal = "打开文件失败\n" + (dir / "a.m27").string() +
                                 "\n文件不完整：只读到" + std::to_string(line_count) + "行";
-    EXPECT_EQ(open_whole_channel_file(sheet, dir / "a.m27"),
-              line_count >= 132 ? std::nullopt : std::optional(attention(refusal)));
+    const auto whole = open_whole_channel_file(sheet, dir / "a.m27");
+    EXPECT_EQ(whole ? source_text(whole->text) : "", line_count >= 132 ? "" : refusal);
   }
 }
 

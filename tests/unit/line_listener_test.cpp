@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a connection check heard, in virtual time: the fake radio answers (or not) a read-ID
-// request asked as the link asks it, up to three times a second apart.
+// What a connection check heard, in virtual time: the link asks the fake radio for its ID, up to
+// three times a second apart, and the listener hears the link's events.
 
 #include "link/line_listener.h"
 
@@ -8,33 +8,16 @@
 
 #include "fake-radio/radio.h"
 #include "hex.h"
-#include "link/link.h"
 #include "service/connection_check.h"
 #include "service/radio_id.h"
+#include "virtual_pair.h"
 
 namespace m27 {
 namespace {
 
 using namespace std::chrono_literals;
 
-const TimePoint kT0 = TimePoint{} + 1h;
-
-Heard listen_to(fake::Radio radio) {
-  LineListener listener = id_listener();
-  const auto request = wire_bytes(read_id_request());
-  for (int attempt = 0; attempt < 3 && listener.verdict().answer != Answer::Reply; ++attempt) {
-    const TimePoint asked = kT0 + attempt * 1s;
-    listener.sent(asked, request);
-    listener.written(asked);
-    radio.receive(asked, request);
-    for (auto due = radio.next_deadline(); due && *due < asked + 1s; due = radio.next_deadline()) {
-      listener.heard(*due, radio.transmit(*due));
-    }
-  }
-  return listener.verdict();
-}
-
-TEST(LineListener, TellsAReplyFromAnEchoFromGarbageFromSilence) {
+TEST(LineListener, TellsAReplyFromOneTooEarlyFromAnEchoFromGarbageFromSilence) {
   const char* kId = "44 04 00 BC 61 4E B3";
   struct Case {
     const char* fault;
@@ -48,18 +31,25 @@ TEST(LineListener, TellsAReplyFromAnEchoFromGarbageFromSilence) {
       {"", true, Answer::Reply, kId, 50ms + 7 * kByteTime},      // to the reply's last byte
       {"echo", true, Answer::Reply, kId, 50ms + 7 * kByteTime},  // a cable's echo, then the radio
       {"trailing", false, Answer::Reply, kId, 50ms},  // what follows a reply is not heard
+      {"early", false, Answer::TooEarly},             // a whole reply the settle window drops
       {"echo-only", true, Answer::EchoOnly},
       {"silent", false, Answer::Nothing},
       {"garbage", false, Answer::Unreadable},
       {"cut-off", false, Answer::Unreadable},       // half a reply
       {"bad-checksum", false, Answer::Unreadable},  // a whole one, spoilt
-      {"early", false, Answer::Unreadable},  // inside the settle window, which the link drops
   };
   for (const Case& c : kCases) {
     fake::Options options{.paced = c.paced};
     if (*c.fault) options.fault = *fake::parse_fault(c.fault);
-    const Heard heard = listen_to(fake::Radio(fake::default_memory(), options));
+    fake::Radio radio(fake::default_memory(), options);
+    testing::VirtualPair pair(radio);
+    LineListener listener = id_listener();
+    pair.listener = &listener;
+    pair.start(std::make_unique<AskForId>());
+    pair.run();
+    const Heard heard = listener.verdict();
     EXPECT_EQ(heard.answer, c.answer) << c.fault;
+    EXPECT_EQ(answer_line(heard).answered, c.answer == Answer::Reply) << c.fault;
     if (c.answer == Answer::Reply) {
       EXPECT_EQ(hex(wire_bytes(heard.reply)), c.reply) << c.fault;
     }
@@ -73,11 +63,11 @@ TEST(LineListener, TellsAReplyFromAnEchoFromGarbageFromSilence) {
 TEST(LineListener, HearsTheRequestOnlyAndItsEchoWhole) {
   LineListener listener = id_listener();
   const auto request = wire_bytes(read_id_request());
-  listener.sent(kT0, unhex("55 01 00 56"));
-  listener.heard(kT0 + 100ms, wire_bytes(make_frame(0x3D, {1, 40, 1, 44, 0, 5, 9})));
+  listener.hear(Send{unhex("55 01 00 56")});
+  listener.hear(Received{wire_bytes(make_frame(0x3D, {1, 40, 1, 44, 0, 5, 9})), Intake::Taken});
   EXPECT_EQ(listener.verdict().answer, Answer::Nothing);
-  listener.sent(kT0 + 1s, request);
-  listener.heard(kT0 + 1s, std::span(request).first(3));
+  listener.hear(Send{request});
+  listener.hear(Received{{request.begin(), request.begin() + 3}, Intake::Dropped});
   EXPECT_EQ(listener.verdict().answer, Answer::Unreadable);
 }
 

@@ -16,9 +16,13 @@ namespace {
 using namespace std::chrono_literals;
 
 // Once done, a Stays radio is never taken off, a Swapped one has the next take its place at once
-// and a PutBack one is taken off for 0.5 s and put back.
+// and a PutBack one is taken off for 0.5 s and put back. A radio holds another memory than the
+// template when it comes, but a Written one holds the template already and an Unreadable one
+// cannot be read.
 enum class Kind {
   Good,
+  Written,
+  Unreadable,
   StoreWrong,
   IdBackWrong,
   SilentMidWrite,
@@ -62,9 +66,14 @@ class Bench {
   Bench& run(std::chrono::milliseconds stop_at = 30s, std::size_t failing_line = SIZE_MAX) {
     failing_line_ = failing_line;
     job.start(now_);
-    for (bool stopped = false;;) {
+    bool stopped = false;
+    for (int step = 0;; ++step) {
       while (auto action = job.poll()) carry_out(action->station, action->action);
       if (job.over()) return *this;
+      if (step == 1'000'000) {
+        ADD_FAILURE() << "the job never ends";
+        return *this;
+      }
       std::optional<TimePoint> next = job.next_deadline();
       if (!due_.empty() && (!next || due_.begin()->first < *next)) next = due_.begin()->first;
       if (!stopped && (!next || *next >= kT0 + stop_at)) {
@@ -113,7 +122,7 @@ class Bench {
     place.plugged = place.queue.front();
     place.queue.pop_front();
     place.memory = startup_sheet();
-    place.memory.rows[0].rx_frequency = "460.00000";
+    if (place.plugged->kind != Kind::Written) place.memory.rows[0].rx_frequency = "460.00000";
   }
 
   void after(std::chrono::milliseconds delay, std::function<void()> event) {
@@ -144,6 +153,7 @@ class Bench {
     }
     if (std::holds_alternative<ReadBack>(action)) {
       note("read-back");
+      if (kind == Kind::Unreadable) return ended(i, 1700ms, {.ending = StepEnding::NoAnswer});
       return ended(i, 1700ms, {.sheet = place.memory});
     }
     if (const auto* write_id = std::get_if<WriteRadioId>(&action)) {
@@ -209,11 +219,13 @@ TEST(SeriesStation, WritesVerifiesNumbersAndLogsARadioInThisOrder) {
 // Each way a radio can fail ends that radio only, with its line and the text shown; a radio the
 // log holds as done with this template is left alone; a lost port stops its station.
 TEST(SeriesStation, LogsEachFailureWithItsStepAndReason) {
+  const char* kInterrupted = "已中断：对讲机中的数据可能不完整，请重新写频";
   const struct {
     Unit radio;
     const char* line;
     const char* detail;
     const char* failure = "";
+    std::chrono::milliseconds stop_at = 10s;
   } kCases[] = {
       {{7, Kind::StoreWrong},
        "com1 7>- failed verify 3.4",
@@ -229,12 +241,13 @@ TEST(SeriesStation, LogsEachFailureWithItsStepAndReason) {
        "com1 7>- failed write 0.8",
        "失败：串口已断开，请取下对讲机",
        "所有串口都已断开"},
-      {{555}, "com1 555>- already-done 0.0", "这台已写过 (ID 555)，请换下一台"},
+      {{7, Kind::IdSilent}, "com1 7>100 interrupted id-verify 6.5", kInterrupted, "", 4s},
+      {{555, Kind::Written}, "com1 555>- already-done 1.7", "这台已写过 (ID 555)，请换下一台"},
   };
   const LogLine done_before{.new_id = 555, .template_sha256 = kSha};
   for (const auto& c : kCases) {
     Bench bench(settings(199, 1), {{c.radio}}, history_of({done_before}));
-    bench.run(10s);
+    bench.run(c.stop_at);
     EXPECT_EQ(bench.lines.back(), c.line);
     EXPECT_EQ(bench.details, std::vector<std::string>{c.detail});
     EXPECT_NE(bench.events.find("show " + std::string(c.detail)), std::string::npos) << c.line;
@@ -245,8 +258,8 @@ TEST(SeriesStation, LogsEachFailureWithItsStepAndReason) {
 // A radio is done once: while it answers with its old or new ID, even after a short gap, it is
 // the same radio; another ID is the next radio at once. Lowest free ID first, the log's IDs left
 // out; an ID comes back from a radio that failed before it was reserved and never from one after;
-// stations share one pool; with keep-id a radio keeps its own ID unless it is 0, confirmed in
-// another radio, or another station's radio has it now.
+// stations share one pool; with keep-id a radio keeps its own ID, one an earlier job logged too,
+// unless it is 0 or another radio of this job has it.
 TEST(SeriesJob, HandsOutEachIdOnceAcrossStations) {
   const LogLine used_100{.new_id = 100, .result = RadioResult::Reserved};
   const LogLine other_template_500{.new_id = 500, .template_sha256 = "other"};
@@ -267,7 +280,7 @@ TEST(SeriesJob, HandsOutEachIdOnceAcrossStations) {
        {"com1 1>101 ok", "com2 3>102 ok", "com1 2>103 ok", "com2 4>104 ok"}},
       {true,
        {{{77}, {0}, {500}}, {{77}, {42}}},
-       {"com1 77>77 ok", "com2 77>101 ok", "com1 0>102 ok", "com2 42>42 ok", "com1 500>103 ok"}},
+       {"com1 77>77 ok", "com2 77>101 ok", "com1 0>102 ok", "com2 42>42 ok", "com1 500>500 ok"}},
   };
   for (const auto& c : kCases) {
     auto s = settings(199, static_cast<int>(c.radios.size()));
@@ -307,6 +320,31 @@ TEST(SeriesJob, EndsOnItsLimitsOnAStopAndWhenTheLogFails) {
   }
 }
 
+// No radio is given 0, nor an ID some radio came with. A radio the log holds as done with this
+// template is read: it is done only while it holds the template, and one that cannot be read is
+// left alone, unlogged, until it is taken off.
+TEST(SeriesJob, NumbersRadiosThatAnswerWithAFactoryOrLoggedId) {
+  struct Case {
+    std::uint32_t first, last;
+    std::vector<Unit> radios;
+    std::vector<std::string> outcomes;
+  } kCases[] = {
+      {0, 3, {{0}, {0}, {0}, {0}}, {"com1 0>1 ok", "com1 0>2 ok", "com1 0>3 ok"}},
+      {1, 3, {{2}, {0}, {0}}, {"com1 2>1 ok", "com1 0>3 ok"}},
+      {100,
+       199,
+       {{555}, {555, Kind::Written}, {555, Kind::Unreadable}},
+       {"com1 555>100 ok", "com1 555>- already-done"}},
+  };
+  for (const auto& c : kCases) {
+    auto s = settings(c.last, 1);
+    s.first_id = c.first;
+    Bench bench(s, {c.radios}, history_of({{.new_id = 555, .template_sha256 = kSha}}));
+    EXPECT_EQ(bench.run().outcomes(), c.outcomes);
+    EXPECT_EQ(bench.job.failure(), std::nullopt);
+  }
+}
+
 TEST(SeriesJob, RefusesAPoolTheLogHasUsedUp) {
   const auto history = history_of({{.new_id = 100, .result = RadioResult::Reserved},
                                    {.new_id = 101, .result = RadioResult::Failed}});
@@ -314,8 +352,32 @@ TEST(SeriesJob, RefusesAPoolTheLogHasUsedUp) {
             "ID 100..101 已全部用过，请换一个范围");
   EXPECT_TRUE(SeriesJob::create(settings(102, 1), history).ok());
   EXPECT_EQ(SeriesJob::create(settings(99, 1), {}).reason(), "ID 100..99 不对：起始ID大于结束ID");
+  EXPECT_EQ(id_range_refusal(0, 0), "ID 0..0 不对：ID 0 不分配给对讲机");
+  EXPECT_EQ(id_range_refusal(0, 1), std::nullopt);
+  EXPECT_EQ(lowest_free_id(history), 1u);
+  EXPECT_EQ(lowest_free_id(history_of({{.old_id = 1, .new_id = 3}, {.new_id = 2}})), 4u);
   EXPECT_EQ(summary_text({.ok = 12, .failed = 1}, 61300ms),
             "完成 12 台，失败 1 台，用时 61.3 s，平均每台 4.7 s");
+  EXPECT_EQ(summary_text({.ok = 1, .interrupted = 2}, 9000ms),
+            "完成 1 台，失败 0 台，中断 2 台，用时 9.0 s，平均每台 3.0 s");
+}
+
+// A job none of whose ports could be opened says so, not that they were lost.
+TEST(SeriesJob, SaysNoPortCouldBeOpened) {
+  auto job = std::move(SeriesJob::create(settings(199, 2), {}).value());
+  job.port_not_opened(0, "无法打开串口：不存在");
+  job.port_not_opened(1, "无法打开串口：正被占用或无权限");
+  job.start(kT0);
+  std::vector<std::string> reasons;
+  while (auto action = job.poll()) {
+    if (const auto* stopped = std::get_if<StationStopped>(&action->action)) {
+      reasons.push_back(stopped->reason);
+    }
+  }
+  EXPECT_TRUE(job.over());
+  EXPECT_EQ(reasons,
+            (std::vector<std::string>{"无法打开串口：不存在", "无法打开串口：正被占用或无权限"}));
+  EXPECT_EQ(job.failure(), "没有一个串口能打开");
 }
 
 // At the top of the ID range nothing wraps round to 0.

@@ -9,34 +9,11 @@
 #include <iterator>
 
 #include "series/job_log.h"
-#include "series/sha256.h"
 
 namespace m27 {
 namespace {
 
 using namespace std::chrono_literals;
-
-TEST(Sha256, MatchesTheStandardTestVectors) {
-  const struct {
-    std::string bytes;
-    const char* digest;
-  } kCases[] = {
-      {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
-      {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
-      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
-       "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
-      {"abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmnoijklmnopjklmnopqklmnopqrlm"
-       "nopqrsmnopqrstnopqrstu",
-       "cf5b16a778af8380036ce59e7b0492370b249b11e8f07a51afac45037afee9d1"},
-      {std::string(1000000, 'a'),
-       "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
-      // The lengths where the padding needs a second block, or none.
-      {std::string(55, 'x'), "d5e285683cd4efc02d021a5c62014694958901005d6f71e89e0989fac77e4072"},
-      {std::string(56, 'x'), "04c26261370ee7541549d16dee320c723e3fd14671e66a099afe0a377c16888e"},
-      {std::string(64, 'x'), "7ce100971f64e7001e8fe5a51973ecdfe1ced42befe7ee8d5fd6219506b5393c"},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(sha256_hex(c.bytes), c.digest) << c.bytes.size();
-}
 
 // The time in the machine's zone with its offset, whatever the zone.
 TEST(SeriesLogLine, WritesOneCsvRecordPerLine) {
@@ -97,15 +74,18 @@ TEST(SeriesLogReading, KeepsEveryNamedIdAndSkipsBrokenLinesWithAWarning) {
   }
 }
 
-TEST(SeriesLogFile, DefaultsToTheUsersDataFolder) {
-  EXPECT_EQ(default_log_path("/data", "/home/u"), "/data/m27/series.csv");
-  EXPECT_EQ(default_log_path(nullptr, "/home/u"), "/home/u/.local/share/m27/series.csv");
-  EXPECT_EQ(default_log_path("relative", "/home/u"), "/home/u/.local/share/m27/series.csv");
-}
-
-// A disk that takes half a line and then fails.
+// A disk that takes half a line and then fails; a signal may break into its syncs.
 class FailingDisk : public FileSystem {
  public:
+  int fsync(int fd) override {
+    if (interrupted_syncs > 0) {
+      --interrupted_syncs;
+      errno = EINTR;
+      return -1;
+    }
+    return FileSystem::fsync(fd);
+  }
+  int interrupted_syncs = 0;
   ssize_t write(int fd, const void* buffer, size_t count) override {
     if (!failing) return FileSystem::write(fd, buffer, count);
     if (written_ > 0) {
@@ -121,24 +101,32 @@ class FailingDisk : public FileSystem {
   size_t written_ = 0;
 };
 
-// A fresh log gets its folder and header; a second job on it is refused while the first holds
-// it; the next job reads what the first appended and starts after the line the power cut off;
-// once a line could not be written whole nothing more is appended; a folder is no log.
+// A log is made only when asked, and never its folder; a fresh log gets its header; a second job
+// on it is refused while the first holds it; a sync a signal broke into is tried again; the next
+// job reads what the first appended and starts after the line the power cut off; once a line
+// could not be written whole nothing more is appended; a folder is no log.
 TEST(SeriesLogFile, IsHeldByOneJobReadByTheNextAndNotWrittenPastAFailure) {
   std::string name = (std::filesystem::temp_directory_path() / "m27-log-XXXXXX").string();
   const std::filesystem::path folder = mkdtemp(name.data());
   const auto file = folder / "m27" / "series.csv";
   const LogLine line{"com1", 7, 100, RadioResult::Reserved};
   const auto now = std::chrono::system_clock::now();
+  EXPECT_EQ(JobLog::open(file, true).reason(),
+            "无法打开记录文件\n" + file.string() + "\n文件夹不存在：" + (folder / "m27").string());
+  std::filesystem::create_directory(folder / "m27");
+  EXPECT_EQ(JobLog::open(file, false).reason(), std::string(kLogMissing) + "\n" + file.string());
   {
-    auto log = JobLog::open(file);
+    FailingDisk interrupting;
+    interrupting.interrupted_syncs = 3;
+    auto log = JobLog::open(file, true, interrupting);
     ASSERT_TRUE(log.ok()) << log.reason();
-    EXPECT_EQ(JobLog::open(file).reason(), kLogLocked);
+    EXPECT_EQ(JobLog::open(file, false).reason(), kLogLocked);
     EXPECT_FALSE(log.value().append(line, now));
+    EXPECT_EQ(interrupting.interrupted_syncs, 0);
   }
   std::ofstream(file, std::ios::app) << "2026,com1,8,10";  // torn
   FailingDisk disk;
-  auto log = JobLog::open(file, disk);
+  auto log = JobLog::open(file, false, disk);
   ASSERT_TRUE(log.ok());
   EXPECT_EQ(log->reading().history.used_ids(), (std::set<std::uint32_t>{10, 100}));
   EXPECT_EQ(log->reading().warnings, std::vector<std::string>{"记录文件第3行不完整，已跳过"});
@@ -149,13 +137,14 @@ TEST(SeriesLogFile, IsHeldByOneJobReadByTheNextAndNotWrittenPastAFailure) {
   disk.failing = false;
   EXPECT_EQ(log.value().append(line, now).value_or(Failure{}).reason, failure);
 
+  EXPECT_EQ(lowest_free_id_in(folder / "none.csv"), 1u);
   std::ifstream in(file, std::ios::binary);
   const std::string contents{std::istreambuf_iterator<char>(in), {}};
   EXPECT_TRUE(contents.starts_with(std::string(kLogHeader) + "\r\n")) << contents;
   EXPECT_NE(contents.find("2026,com1,8,10\r\n" + iso_local_time(now)), std::string::npos);
   EXPECT_EQ(read_log(contents).warnings, (std::vector<std::string>{"记录文件第3行无法识别，已跳过",
                                                                    "记录文件第4行不完整，已跳过"}));
-  EXPECT_TRUE(JobLog::open(folder).reason().starts_with("无法打开记录文件\n"));
+  EXPECT_TRUE(JobLog::open(folder, false).reason().starts_with("无法打开记录文件\n"));
   std::filesystem::remove_all(folder);
 }
 

@@ -140,12 +140,5 @@ TEST(GridEdit, AReceiveFrequencyTakesDigitsAndOnePoint) {
   }
 }
 
-// A column pasted from row 24 (channel 25) on fills that row alone: none follows.
-TEST(GridEdit, APastedColumnStopsAtTheLastRow) {
-  Sheet sheet = startup_sheet();
-  EXPECT_EQ(paste_frequencies(sheet, &ChannelRow::tx_frequency, 24, {"1", "x"}), std::nullopt);
-  EXPECT_EQ(sheet.rows[24].tx_frequency, "1");
-}
-
 }  // namespace
 }  // namespace m27

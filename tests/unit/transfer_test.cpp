@@ -68,7 +68,7 @@ TEST(Transfer, AWriteIsTheSnappedSheetAndItsRefusalOrItsFrames) {
   PreparedWrite prepared = prepare_write(sheet);
   EXPECT_EQ(prepared.sheet.rows[1].rx_frequency, "450.62500");
   ASSERT_EQ(prepared.refusal(), nullptr);
-  const auto& frames = std::get<WritePlan>(prepared.outcome).frames;
+  const auto frames = prepared.plan().value().frames();
   ASSERT_EQ(frames.size(), 27u);
   EXPECT_EQ(hex(wire_bytes(frames[0])), "58 06 00 00 01 03 19 00 7B");
   EXPECT_EQ(hex(wire_bytes(frames[1])), "57 09 00 00 27 1A 27 1A 00 00 03 E5");
@@ -87,7 +87,10 @@ TEST(Transfer, AnEndPacketThePortNeverReportsWrittenEndsTheWriteASecondLater) {
   ScriptedRadio radio(answering());
   VirtualPair pair(radio);
   pair.start(transfer(true, startup_sheet()));
-  while (pair.requests.size() < 26) pair.wait(1ms);
+  for (int ms = 0; pair.requests.size() < 26; ++ms) {
+    ASSERT_LT(ms, 60'000) << "the write stalls, the link " << pair.link.phase_name();
+    pair.wait(1ms);
+  }
   pair.written_reports = false;
   pair.run();
   ASSERT_EQ(pair.requests.size(), 27u);

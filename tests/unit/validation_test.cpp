@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "channels/cell_rule.h"
 #include "channels/channel_table.h"
 #include "channels/frequency.h"
 #include "channels/options.h"
@@ -94,6 +95,28 @@ TEST(Validation, PreWriteCheckTakesEmptyFieldsFirstThenTheFirstFailingRowOfAll25
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 信道频率输入错误，请重新输入");
   sheet.rows[19].tx_frequency = "";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第20信道频率输入错误，请重新输入");
+}
+
+// The one rule every check asks of a cell: each fault it names, in the grid's words.
+TEST(Validation, TheCellRuleNamesWhatIsWrongWithACell) {
+  const std::tuple<Cell, const char*, CellFault, const char*> kCases[] = {
+      {Cell::rx_frequency, "490.00000", CellFault::none, ""},
+      {Cell::rx_frequency, "", CellFault::empty, "没有频率"},
+      {Cell::tx_frequency, "4500000000", CellFault::too_long, "频率最多9个字符"},
+      {Cell::tx_frequency, "4a5", CellFault::not_a_number, "不是频率（只可有数字和一个小数点）"},
+      {Cell::rx_frequency, "399.99500", CellFault::outside_band, "不在400～490 MHz之内"},
+      {Cell::tx_frequency, "809.60000", CellFault::not_encodable, "超出电台能存放的发射频率"},
+      {Cell::tx_frequency, "462.56250", CellFault::none, ""},
+      {Cell::rx_tone, "I023", CellFault::tone_not_listed, "不是普通模式的亚音"},
+      {Cell::bandwidth, "宽", CellFault::no_bandwidth, "不是带宽（宽带或窄带）"},
+  };
+  for (const auto& [column, text, fault, reason] : kCases) {
+    Sheet sheet = startup_sheet();
+    sheet.rows[3].*field_of(column) = text;
+    sheet.rows[3].tx_step = 1;
+    EXPECT_EQ(cell_fault(sheet, 3, column), fault) << text;
+    EXPECT_EQ(fault_reason(fault, sheet.tone_mode), reason) << text;
+  }
 }
 
 // Tones must be in the table of the mode, texts of the option boxes among their items (the

@@ -4,6 +4,8 @@
 // in microseconds. The radio is any object with receive(now, bytes), next_deadline() and
 // transmit(now), like the fake radio.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -14,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "link/line_listener.h"
 #include "link/link.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
@@ -63,14 +66,23 @@ class VirtualPair {
 
   Link link;
   std::vector<SentRequest> requests;
-  std::vector<Event> events;    // everything but the port requests, in order
-  bool byte_by_byte = false;    // feed received bytes one call per byte
-  bool written_reports = true;  // false: a wedged port never reports its output written
+  std::vector<Event> events;         // everything but the port requests, in order
+  bool byte_by_byte = false;         // feed received bytes one call per byte
+  bool written_reports = true;       // false: a wedged port never reports its output written
+  LineListener* listener = nullptr;  // hears every event of the link
+
+  // A link that goes on without end fails the test instead of hanging it.
+  static constexpr int kStepLimit = 100'000;
 
  private:
   void advance(Duration d, bool until_finished) {
     const TimePoint end = now_ + d;
-    while (!(until_finished && finished_)) {
+    for (int step = 0; !(until_finished && finished_); ++step) {
+      if (step == kStepLimit) {
+        ADD_FAILURE() << "the link spins: " << link.phase_name() << ", busy " << link.busy()
+                      << ", at " << (now_ - TimePoint{}).count() << " ns";
+        break;
+      }
       std::optional<TimePoint> t = link.next_deadline();
       if (auto r = radio_.next_deadline(); r && (!t || *r < *t)) t = r;
       if (!t || *t > end) break;
@@ -87,6 +99,8 @@ class VirtualPair {
 
   void drain() {
     while (auto e = link.poll()) {
+      if (listener) listener->hear(*e);
+      if (std::holds_alternative<Received>(*e)) continue;
       if (auto* send = std::get_if<Send>(&*e)) {
         requests.push_back({now_ - TimePoint{}, send->bytes});
         radio_.receive(now_, send->bytes);
@@ -221,7 +235,7 @@ inline Script join(std::initializer_list<Script> parts) {
 // A write of `sheet`, which the check must let through, or a read over it.
 inline std::unique_ptr<Operation> transfer(bool write, const Sheet& sheet) {
   if (!write) return std::make_unique<ReadTransfer>(sheet);
-  return std::make_unique<WriteTransfer>(prepare_write(sheet).take_plan());
+  return std::make_unique<WriteTransfer>(prepare_write(sheet).plan().value());
 }
 
 // One exchange sequence from its start to its end, the port open or not, the user cancelling

@@ -2,9 +2,8 @@
 #include "link/qt/link_driver.h"
 
 #include <poll.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <chrono>
 
@@ -54,16 +53,15 @@ void LinkDriver::interrupt() {
 }
 
 void LinkDriver::on_ready_read() {
+  if (discarding_) return;  // discard_input takes these itself
   const QByteArray bytes = port_.readAll();
   port_trace().record(TraceDirection::Received, as_bytes(bytes));
-  if (listener_) listener_->heard(now(), as_bytes(bytes));
   link_.on_bytes(now(), as_bytes(bytes));
   pump();
 }
 
 void LinkDriver::on_bytes_written() {
   if (port_.bytesToWrite() > 0) return;
-  if (listener_) listener_->written(now());
   link_.on_written(now());
   pump();
 }
@@ -95,7 +93,6 @@ void LinkDriver::on_error(QSerialPort::SerialPortError error) {
 
 void LinkDriver::write(const std::vector<std::uint8_t>& bytes) {
   port_trace().record(TraceDirection::Sent, bytes);
-  if (listener_) listener_->sent(now(), bytes);
   const auto size = static_cast<qint64>(bytes.size());
   if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) port_lost();
 }
@@ -106,33 +103,26 @@ void LinkDriver::port_lost() {
   pump();
 }
 
-// A listener hears what the link throws away first: what the port has read and what the system
-// holds for it still (the settle window's echo may wait there when the program was slow).
+// The settle window's input: what Qt Serial Port has read and what the system holds for it still
+// (the echo may wait there when the program was slow), handed back to the link as dropped.
 void LinkDriver::discard_input() {
-  if (listener_) {
-    QByteArray pending = port_.readAll();
-    int waiting = 0;
-    if (ioctl(static_cast<int>(port_.handle()), FIONREAD, &waiting) == 0 && waiting > 0) {
-      const qsizetype before = pending.size();
-      pending.resize(before + waiting);
-      const ssize_t got = read(static_cast<int>(port_.handle()), pending.data() + before,
-                               static_cast<std::size_t>(waiting));
-      pending.resize(before + std::max<qsizetype>(got, 0));
-    }
-    port_trace().record(TraceDirection::Received, as_bytes(pending));
-    listener_->heard(now(), as_bytes(pending));
+  {
+    const QScopedValueRollback guard(discarding_, true);
+    port_.waitForReadyRead(0);  // emits readyRead for what it fetched
   }
-  port_.clear(QSerialPort::Input);
-  port_.readAll();
+  const QByteArray dropped = port_.readAll();
+  port_trace().record(TraceDirection::Received, as_bytes(dropped));
+  link_.on_discarded(now(), as_bytes(dropped));
 }
 
 void LinkDriver::pump() {
   while (auto e = link_.poll()) {
+    if (listener_) listener_->hear(*e);
     if (const auto* send = std::get_if<Send>(&*e)) {
       write(send->bytes);
     } else if (std::holds_alternative<DiscardInput>(*e)) {
       discard_input();
-    } else {
+    } else if (!std::holds_alternative<Received>(*e)) {
       emit reported(*e);
     }
   }

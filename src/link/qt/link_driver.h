@@ -31,8 +31,8 @@ class LinkDriver : public QObject {
   bool busy() const { return link_.busy(); }
   // Whether a test-mode stream the link started may still run.
   bool stream_may_run() const { return link_.stream_may_run(); }
-  // Everything that crosses the port goes to `listener` too, the input the link throws away
-  // included; nullptr: nobody listens.
+  // Every event of the link goes to `listener` too, what it sends and every chunk it receives,
+  // the input it throws away included; nullptr: nobody listens.
   void listen(LineListener* listener) { listener_ = listener; }
 
  signals:
@@ -53,6 +53,7 @@ class LinkDriver : public QObject {
   QTimer timer_;
   Link link_;
   LineListener* listener_ = nullptr;
+  bool discarding_ = false;  // the settle window's input is being fetched
 };
 
 }  // namespace m27

@@ -14,7 +14,9 @@
 #include <filesystem>
 
 #include "link/qt/port_description.h"
+#include "link/qt/port_words.h"
 #include "link/qt/serial_devices.h"
+#include "service/connection_check.h"
 
 namespace m27 {
 namespace {
@@ -141,9 +143,7 @@ std::vector<CheckLine> device_steps(const QString& device, const DeviceFacts& fa
       passed(QStringLiteral("串口存在：") + device +
              (facts.details.isEmpty() ? QString() : QStringLiteral(" — ") + facts.details))};
   if (!facts.may_open) {
-    lines.push_back(failed(QStringLiteral("没有权限打开串口 ") + device,
-                           {QStringLiteral("请把自己加入dialout组：sudo usermod -aG dialout "
-                                           "$USER，然后重新登录")}));
+    lines.push_back(failed(QStringLiteral("没有权限打开串口 ") + device, {dialout_hint()}));
     return lines;
   }
   lines.push_back(passed(QStringLiteral("有权限打开串口")));
@@ -160,19 +160,16 @@ std::vector<CheckLine> device_steps(const QString& device, const DeviceFacts& fa
 }
 
 CheckLine open_step(SerialPort& port, int port_no, const QString& device) {
-  switch (port.open_port(port_no)) {
-    case OpenOutcome::Opened:
-      return already_open_step();
-    case OpenOutcome::DoesNotExist:
-      return failed(QStringLiteral("串口不存在：") + device);
-    case OpenOutcome::InUseOrNoPermission:
-      return failed(QStringLiteral("串口已被占用：") + device);
-    case OpenOutcome::Failed:
-      break;
-  }
-  return failed(QStringLiteral("串口无法打开：%1（%2）").arg(device, port.port().errorString()));
+  const OpenOutcome outcome = port.open_port(port_no);
+  if (outcome == OpenOutcome::Opened) return already_open_step();
+  return failed(cannot_open(outcome, device, port.port().errorString()));
 }
 
 CheckLine already_open_step() { return passed(QStringLiteral("串口已打开：9600,n,8,1")); }
+
+CheckLine answer_step(const Heard& heard) {
+  const AnswerLine answer = answer_line(heard);
+  return {answer.answered, QString::fromStdString(answer.text), {}};
+}
 
 }  // namespace m27

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "link/line_listener.h"
 #include "link/qt/serial_port.h"
 
 namespace m27 {
@@ -75,5 +76,8 @@ CheckLine open_step(SerialPort& port, int port_no, const QString& device);
 
 // The line of a port the window already has open at 9600 8N1.
 CheckLine already_open_step();
+
+// The last step: what was heard of the radio, in the words of the command line and the dialog.
+CheckLine answer_step(const Heard& heard);
 
 }  // namespace m27

@@ -6,6 +6,8 @@
 #include <QSerialPortInfo>
 #include <QStringList>
 
+#include "link/qt/serial_devices.h"
+
 namespace m27 {
 namespace {
 
@@ -32,7 +34,7 @@ bool lists(const QSerialPortInfo& info, const QString& device) {
 
 PortDescription described(int port_no, const QString& device,
                           const QList<QSerialPortInfo>& listing) {
-  PortDescription port{port_no, device, {}, {}, {}, {}, {}, PortState::Free};
+  PortDescription port{port_no, device, {}, {}, {}, {}, {}, PortState::Free, tty_driver(device)};
   for (const QSerialPortInfo& info : listing) {
     if (!lists(info, device)) continue;
     port.description = info.description();

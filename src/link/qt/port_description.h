@@ -24,6 +24,7 @@ struct PortDescription {
   std::optional<quint16> product;
   QString serial_number;
   PortState state = PortState::Free;
+  QString driver = {};  // the kernel's driver behind the device, as sysfs names it
 };
 
 // The programming-cable chip behind a USB vendor:product pair ("Prolific PL2303"); empty for a

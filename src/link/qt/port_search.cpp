@@ -1,31 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/qt/port_search.h"
 
-#include <QFileInfo>
+#include <QStringList>
 #include <algorithm>
 
 namespace m27 {
 
-std::vector<PortDescription> ports_to_search(const std::vector<PortDescription>& ports,
-                                             const PortMap& map) {
-  std::vector<PortDescription> chosen;
+bool is_cable_driver(const QString& driver) {
+  static const QStringList kCableDrivers{"ftdi_sio", "pl2303", "ch341", "cp210x"};
+  return kCableDrivers.contains(driver);
+}
+
+SearchPlan ports_to_search(const std::vector<PortDescription>& ports, const PortMap& map,
+                           bool all) {
+  SearchPlan plan;
   for (const PortDescription& port : ports) {
-    const bool built_in = QFileInfo(port.device).fileName().startsWith(QLatin1String("ttyS"));
-    const bool usb = port.vendor && port.product;
-    if (!built_in && (usb || map.assigned(port.port_no))) chosen.push_back(port);
+    const bool probed = all || map.assigned(port.port_no) || is_cable_driver(port.driver);
+    (probed ? plan.probed : plan.passed_over).push_back(port);
   }
-  return chosen;
+  return plan;
+}
+
+SearchedPort passed_over(const PortDescription& port) {
+  return {
+      port.port_no, port.device, {false, QStringLiteral("未检测：不是常见的写频线"), {}}, false};
+}
+
+QString port_name(int port_no, const QString& device) {
+  const QString number = QStringLiteral("com%1").arg(port_no);
+  return device.isEmpty() || device == number ? number
+                                              : number + QStringLiteral(" (%1)").arg(device);
 }
 
 QStringList search_report(std::vector<SearchedPort> ports) {
   std::sort(ports.begin(), ports.end(),
             [](const SearchedPort& a, const SearchedPort& b) { return a.port_no < b.port_no; });
-  const auto name = [](const SearchedPort& port) {
-    return QStringLiteral("com%1 (%2)").arg(port.port_no).arg(port.device);
-  };
+  const auto name = [](const SearchedPort& port) { return port_name(port.port_no, port.device); };
   QStringList lines;
-  for (const SearchedPort& port : ports)
-    lines << name(port) + QStringLiteral("：") + marked(port.line);
+  for (const SearchedPort& port : ports) {
+    lines << name(port) + QStringLiteral("：") + (port.probed ? marked(port.line) : port.line.text);
+  }
   for (const SearchedPort& port : ports) {
     if (port.line.passed) lines << QStringLiteral("对讲机在 ") + name(port);
   }

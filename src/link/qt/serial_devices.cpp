@@ -36,6 +36,16 @@ bool is_serial_tty(const fs::path& tty) {
   return driver != "serial8250" || has_uart(tty);
 }
 
+QString tty_driver(const QString& device, const fs::path& tty_class) {
+  std::error_code error;
+  const fs::path path = device.toStdString();
+  const fs::path real = fs::canonical(path, error);
+  std::string name = (error ? path : real).lexically_relative("/dev").string();
+  std::replace(name.begin(), name.end(), '/', '!');
+  const auto driver = fs::read_symlink(tty_class / name / "device" / "driver", error);
+  return error ? QString() : QString::fromStdString(driver.filename().string());
+}
+
 QStringList scan_tty_class(const std::string& tty_class, const std::string& dev_folder) {
   QStringList devices;
   std::error_code error;

@@ -18,6 +18,12 @@ QStringList serial_devices(PortScan scan);
 // has), or it is a Bluetooth port (rfcomm*). Nothing is opened.
 bool is_serial_tty(const std::filesystem::path& tty);
 
+// The kernel driver behind `device` (ftdi_sio for an FTDI USB adapter, cdc_acm for a board that
+// is its own USB device), as the link device/driver of its tty in `tty_class` names it; empty
+// when none does.
+QString tty_driver(const QString& device,
+                   const std::filesystem::path& tty_class = "/sys/class/tty");
+
 // The quick scan over `tty_class` (/sys/class/tty) with the devices in `dev_folder` (/dev): its
 // serial ports.
 QStringList scan_tty_class(const std::string& tty_class, const std::string& dev_folder);

@@ -40,7 +40,15 @@ std::optional<std::pair<std::size_t, std::size_t>> same_device(
 }
 
 SeriesRunner::SeriesRunner(ReadySeries series, std::vector<StationPort> ports, QObject* parent)
-    : QObject(parent), series_(std::move(series)), stations_(ports.size()) {
+    : QObject(parent),
+      series_(std::move(series)),
+      log_warnings_(series_.log.reading().warnings),
+      writer_(std::make_unique<LogWriter>(
+          std::move(series_.log),
+          [this] {
+            QMetaObject::invokeMethod(this, &SeriesRunner::lines_appended, Qt::QueuedConnection);
+          })),
+      stations_(ports.size()) {
   for (std::size_t i = 0; i < ports.size(); ++i) stations_[i].port = std::move(ports[i]);
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
@@ -50,14 +58,15 @@ SeriesRunner::SeriesRunner(ReadySeries series, std::vector<StationPort> ports, Q
   });
 }
 
-SeriesRunner::~SeriesRunner() = default;
+// The writer's thread ends before anything it could wake is gone.
+SeriesRunner::~SeriesRunner() { writer_.reset(); }
 
 void SeriesRunner::start() {
   started_ = now();
   for (std::size_t i = 0; i < stations_.size(); ++i) {
     Station& station = stations_[i];
     if (const auto failure = open(station)) {
-      series_.job.port_lost(i, started_, *failure);
+      series_.job.port_not_opened(i, *failure);
       continue;
     }
     connect(station.driver, &LinkDriver::reported, this,
@@ -92,14 +101,12 @@ void SeriesRunner::end_now() {
   for (Station& station : stations_) {
     if (station.driver) station.driver->cancel();
   }
+  // The program ends next: the last lines go into the log now, not in the event loop.
+  while (writer_ && writer_->wait_until_idle()) lines_appended();
 }
 
 std::chrono::milliseconds SeriesRunner::elapsed() const {
   return std::chrono::duration_cast<std::chrono::milliseconds>(ended_.value_or(now()) - started_);
-}
-
-const std::vector<std::string>& SeriesRunner::log_warnings() const {
-  return series_.log.reading().warnings;
 }
 
 void SeriesRunner::heard(std::size_t station, const Event& event) {
@@ -126,6 +133,7 @@ void SeriesRunner::pump() {
   }
   if (over() && !ended_) {
     ended_ = now();
+    writer_.reset();  // every line is in: the next job may have the log
     release_lent_drivers();
     emit finished();
   }
@@ -149,7 +157,7 @@ void SeriesRunner::carry_out(const JobAction& action) {
   } else if (std::holds_alternative<StopSequence>(action.action)) {
     stations_[i].driver->interrupt();
   } else if (const auto* append_log = std::get_if<AppendLog>(&action.action)) {
-    append(i, append_log->line);
+    writer_->append(i, append_log->line, std::chrono::system_clock::now());
   } else if (const auto* state = std::get_if<ShowState>(&action.action)) {
     emit shown(row, *state);
   } else if (const auto* stopped = std::get_if<StationStopped>(&action.action)) {
@@ -157,12 +165,15 @@ void SeriesRunner::carry_out(const JobAction& action) {
   }
 }
 
-void SeriesRunner::append(std::size_t station, const LogLine& line) {
-  const auto failure = series_.log.append(line, std::chrono::system_clock::now());
-  if (!failure && line.result != RadioResult::Reserved) {
-    emit radio_finished(static_cast<int>(station), line);
+void SeriesRunner::lines_appended() {
+  if (!writer_) return;
+  for (const LogWriter::Appended& appended : writer_->take_appended()) {
+    if (!appended.failure && appended.line.result != RadioResult::Reserved) {
+      emit radio_finished(static_cast<int>(appended.station), appended.line);
+    }
+    series_.job.log_appended(appended.station, now(), appended.failure);
   }
-  series_.job.log_appended(station, now(), failure);
+  pump();
 }
 
 }  // namespace m27

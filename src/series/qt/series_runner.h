@@ -2,7 +2,8 @@
 #pragma once
 // A series job on serial ports, in the event loop: a link driver per station (on a port the job
 // opens, or one lent to it on a port that is open already), one timer for the whole job, and the
-// log appended line by line. Only the event loop waits: no thread, no busy loop.
+// log appended line by line on its writer's thread. No busy loop; the log is let go as soon as the
+// job is over.
 
 #include <QObject>
 #include <QString>
@@ -15,6 +16,7 @@
 
 #include "link/qt/link_driver.h"
 #include "link/qt/serial_port.h"
+#include "series/log_writer.h"
 #include "series/series_order.h"
 #include "series/station_link.h"
 
@@ -40,12 +42,13 @@ class SeriesRunner : public QObject {
   ~SeriesRunner() override;
 
   // Opens the stations' ports (one that cannot be opened stops its station, saying why) and
-  // starts the job. `finished` may come before this returns.
+  // starts the job. `finished` may come before this returns; by then the log is unlocked.
   void start();
   // Every station stops after the exchange in flight; a radio on its way is logged interrupted.
   void stop();
   // The program is ending: the job stops as by `stop`, but the exchanges in flight end at once,
-  // so each radio on its way is logged interrupted before the ports close.
+  // so each radio on its way is logged interrupted before the ports close; this returns once
+  // those lines are in the log.
   void end_now();
 
   bool over() const { return series_.job.over(); }
@@ -55,13 +58,14 @@ class SeriesRunner : public QObject {
   // From the start until the job was over, or until now.
   std::chrono::milliseconds elapsed() const;
   // The lines of the log it skipped when it was opened.
-  const std::vector<std::string>& log_warnings() const;
+  const std::vector<std::string>& log_warnings() const { return log_warnings_; }
 
  signals:
   void shown(int station, const m27::ShowState& state);
   // A radio's last line, once it is in the log (reserved lines are not told).
   void radio_finished(int station, const m27::LogLine& line);
-  // The station sends nothing more; `reason` says why when it had to stop.
+  // The station sends nothing more; `reason` says why when it had to stop (a port that could not
+  // be opened says why here).
   void station_stopped(int station, const QString& reason);
   void finished();
 
@@ -78,11 +82,13 @@ class SeriesRunner : public QObject {
   std::optional<std::string> open(Station& station);
   void heard(std::size_t station, const Event& event);
   void carry_out(const JobAction& action);
-  void append(std::size_t station, const LogLine& line);
+  void lines_appended();
   void pump();
   void release_lent_drivers();
 
   ReadySeries series_;
+  std::vector<std::string> log_warnings_;
+  std::unique_ptr<LogWriter> writer_;  // until the job is over
   std::vector<Station> stations_;
   QTimer timer_;
   TimePoint started_{};
