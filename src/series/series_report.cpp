@@ -154,34 +154,32 @@ std::string totals_html(const ReportTotals& totals) {
   auto count = [](std::string_view word, int n) {
     return "<span>" + std::string(word) + " " + std::to_string(n) + " 台</span>";
   };
-  std::string html = "<h2>合计</h2>\n<p class=\"totals\">" + count("完成", totals.ok) +
-                     count("失败", totals.failed) + count("中断", totals.interrupted);
+  const SeriesTotals& radios = totals.radios;
+  std::string html = "<h2>合计</h2>\n<p class=\"totals\">" + count("完成", radios.ok) +
+                     count("失败", radios.failed) + count("中断", radios.interrupted);
   if (totals.already_done > 0) html += count("已写过", totals.already_done);
   return html + "</p>\n";
 }
 
 }  // namespace
 
+SeriesReport order_report(const SeriesOrder& order, const std::string& template_name) {
+  SeriesReport report;
+  report.template_name = template_name.empty() ? "未命名" : template_name;
+  report.template_sha256 = order.template_write.fingerprint();
+  report.template_sheet = order.template_write.sheet();
+  report.first_id = order.first_id;
+  report.last_id = order.last_id;
+  report.keep_id = order.keep_id;
+  report.stations = order.ports;
+  return report;
+}
+
 ReportTotals report_totals(const std::vector<JobLine>& lines) {
   ReportTotals totals;
   for (const JobLine& line : lines) {
-    switch (line.line.result) {
-      case RadioResult::Reserved:
-        break;
-      case RadioResult::Ok:
-        ++totals.ok;
-        break;
-      case RadioResult::Failed:
-      case RadioResult::Unconfirmed:
-        ++totals.failed;
-        break;
-      case RadioResult::Interrupted:
-        ++totals.interrupted;
-        break;
-      case RadioResult::AlreadyDone:
-        ++totals.already_done;
-        break;
-    }
+    if (line.line.result == RadioResult::AlreadyDone) ++totals.already_done;
+    if (line.line.result != RadioResult::Reserved) totals.radios.count(line.line.result);
   }
   return totals;
 }

@@ -15,7 +15,9 @@
 #include "channels/result.h"
 #include "channels/sheet.h"
 #include "files/file_system.h"
+#include "series/job_rules.h"
 #include "series/log_line.h"
+#include "series/series_order.h"
 
 namespace m27 {
 
@@ -35,14 +37,16 @@ struct SeriesReport {
   std::vector<std::string> stations;  // their ports, as the user named them
   std::chrono::system_clock::time_point started{};
   std::chrono::system_clock::time_point ended{};
-  bool interrupted = false;    // stopped by a signal or by the user
+  bool interrupted = false;    // stopped before its end: by a signal, or 停止 in the window
   std::vector<JobLine> lines;  // in the order they were written, reserved ones included
 };
 
+// The order's part: the template as it is written, the IDs and the stations. `template_name`:
+// the channel file's name without its folder, empty for a sheet never saved.
+SeriesReport order_report(const SeriesOrder& order, const std::string& template_name);
+
 struct ReportTotals {
-  int ok = 0;
-  int failed = 0;  // failed or unconfirmed
-  int interrupted = 0;
+  SeriesTotals radios;
   int already_done = 0;
   friend bool operator==(const ReportTotals&, const ReportTotals&) = default;
 };

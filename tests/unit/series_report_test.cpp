@@ -78,7 +78,7 @@ TEST(SeriesReport, HoldsTheJobsRadiosTheirResultsAndTotals) {
                                             "09:41:10|com1|5|—|已写过||1.0",
                                             "09:41:30|/dev/ttyUSB1|3|102|中断|写ID|2.0",
                                         }));
-  EXPECT_EQ(report_totals(report.lines), (ReportTotals{1, 2, 1, 1}));
+  EXPECT_EQ(report_totals(report.lines), (ReportTotals{{1, 2, 1}, 1}));
   EXPECT_EQ(table_rows(html, "订单").size(), 3u);
   EXPECT_EQ(table_rows(html, "订单")[2], "3|451.12500|OFF|451.12500|OFF|窄带");
   for (const char* text : {"<span>完成 1 台</span><span>失败 2 台</span><span>中断 1 "
