@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <QCoreApplication>
 #include <filesystem>
 
 #include "series/qt/series_order_from.h"
@@ -16,10 +15,6 @@ namespace {
 // says why for each, and lets go of its log before it says it is over, while its runner is still
 // there: the next job may start on the same log.
 TEST(SeriesRunner, LetsGoOfTheLogAsSoonAsTheJobIsOver) {
-  int argc = 1;
-  char name[] = "series_test";
-  char* argv[] = {name, nullptr};
-  QCoreApplication application(argc, argv);
   std::string folder_name = (std::filesystem::temp_directory_path() / "m27-run-XXXXXX").string();
   const std::filesystem::path folder = mkdtemp(folder_name.data());
   const auto log = folder / "series.csv";
