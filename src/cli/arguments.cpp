@@ -27,6 +27,7 @@ const QString kIds = QStringLiteral("--ids");
 const QString kKeepId = QStringLiteral("--keep-id");
 const QString kLog = QStringLiteral("--log");
 const QString kCsv = QStringLiteral("--csv");
+const QString kReport = QStringLiteral("--report");
 const QString kNewLog = QStringLiteral("--new-log");
 
 Failure failure(const QString& reason) { return Failure{reason.toStdString()}; }
@@ -290,7 +291,8 @@ Result<std::pair<std::uint32_t, std::uint32_t>> id_range_of(const QString& text)
 }
 
 Result<CliCommand> parse_series(const QStringList& args) {
-  const auto scanned = scan(args, {kIds, kPort, kLog, kCount}, {kKeepId, kNewLog}, {kPort});
+  const auto scanned =
+      scan(args, {kIds, kPort, kLog, kCount, kReport}, {kKeepId, kNewLog}, {kPort});
   if (!scanned) return Failure{scanned.reason()};
   if (const auto wrong = word_count(scanned->words, 1, QStringLiteral("TEMPLATE.m27"))) {
     return *wrong;
@@ -312,6 +314,10 @@ Result<CliCommand> parse_series(const QStringList& args) {
   series.log = scanned->option(kLog).value_or(QString());
   if (scanned->option(kLog) && series.log.isEmpty()) {
     return failure(QStringLiteral("--log needs a file"));
+  }
+  series.report = scanned->option(kReport).value_or(QString());
+  if (scanned->option(kReport) && series.report.isEmpty()) {
+    return failure(QStringLiteral("--report needs a file"));
   }
   if (scanned->option(kCount)) {
     const auto count = count_of(*scanned);

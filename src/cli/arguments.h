@@ -117,6 +117,7 @@ struct SeriesArgs {
   QString log = {};               // empty: the default log of every job
   bool new_log = false;           // a log file that does not exist yet may be created
   std::optional<int> count = {};  // radios ok, then the job ends
+  QString report = {};            // the job's report goes here when it ends; empty: none
   friend bool operator==(const SeriesArgs&, const SeriesArgs&) = default;
 };
 

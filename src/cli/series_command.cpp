@@ -19,6 +19,7 @@
 #include "series/qt/default_log.h"
 #include "series/qt/series_order_from.h"
 #include "series/qt/series_runner.h"
+#include "series/series_report.h"
 
 namespace m27 {
 namespace {
@@ -57,10 +58,11 @@ std::filesystem::path log_path(const QString& named) {
   return default_series_log();
 }
 
-// The job made ready from the template file, or why not (told on `console`).
+// The job made ready from the template file, or why not (told on `console`); the order's part of
+// its report goes into `report`.
 std::optional<ReadySeries> ready_series(const SeriesArgs& args,
                                         const std::vector<StationPort>& stations,
-                                        SeriesConsole& console) {
+                                        SeriesConsole& console, SeriesReport& report) {
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_whole_channel_file(sheet, file_path(args.template_file))) {
     console.note(message_line(translated(*refusal)));
@@ -85,6 +87,7 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
   for (const StationPort& station : stations) order.ports.push_back(station.name.toStdString());
   order.log_path = log_path(args.log);
   order.create_log = args.new_log;
+  report = order_report(order, QFileInfo(args.template_file).fileName().toStdString());
   auto ready = get_ready(std::move(order));
   if (!ready) {
     std::string line = message_line(attention(ready.reason()));
@@ -123,6 +126,16 @@ int exit_status(const SeriesJob& job, int signal_number) {
   return job.totals().failed > 0 ? kExitRadioFailed : kExitSuccess;
 }
 
+// Whether the report of the job could be written to `file`; why not is told on `console`.
+bool report_written(const QString& file, SeriesReport report, const SeriesRunner& runner,
+                    bool stopped_by_signal, SeriesConsole& console) {
+  runner.fill_in(report);
+  report.interrupted = stopped_by_signal;
+  const auto failure = write_report(file_path(file), report);
+  if (failure) console.note("m27: --report " + file.toStdString() + ": " + failure->reason);
+  return !failure;
+}
+
 }  // namespace
 
 int run_series(const SeriesArgs& args, const PortMap& ports) {
@@ -135,7 +148,8 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
   std::vector<std::string> names;
   for (const StationPort& station : *stations) names.push_back(station.name.toStdString());
   SeriesConsole console(std::cout, std::cerr, stderr_terminal(), names);
-  auto ready = ready_series(args, *stations, console);
+  SeriesReport report;
+  auto ready = ready_series(args, *stations, console, report);
   if (!ready) return kExitFailure;
   SeriesRunner runner(std::move(*ready), *stations);
   for (const std::string& warning : runner.log_warnings()) console.note(warning);
@@ -158,11 +172,14 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
       break;
     }
   }
+  const bool reported = args.report.isEmpty() ||
+                        report_written(args.report, report, runner, signal_number > 0, console);
   // Each port has said why it could not be opened; no radio was handled.
   if (no_port_opened(runner, stations->size())) return kExitFailure;
   console.data(summary_text(runner.job().totals(), runner.elapsed()));
   if (const auto failure = runner.job().failure()) console.note(message_line(attention(*failure)));
-  return exit_status(runner.job(), signal_number);
+  const int status = exit_status(runner.job(), signal_number);
+  return (reported || signal_number > 0) ? status : kExitFailure;
 }
 
 }  // namespace m27

@@ -70,7 +70,7 @@ void LogWriter::run() {
     lock.unlock();
     auto failure = log_.append(next.line, next.now);
     lock.lock();
-    done_.push_back({next.station, std::move(next.line), std::move(failure)});
+    done_.push_back({next.station, std::move(next.line), std::move(failure), next.now});
     appending_ = false;
     idle_.notify_all();
     lock.unlock();

@@ -23,7 +23,8 @@ class LogWriter {
   struct Appended {
     std::size_t station = 0;
     LogLine line;
-    std::optional<Failure> failure;  // as JobLog::append gave it
+    std::optional<Failure> failure;              // as JobLog::append gave it
+    std::chrono::system_clock::time_point time;  // the line's in the log
   };
 
   // `appended` is called on the writer's thread after each line: it only wakes the owner, who

@@ -49,8 +49,8 @@ TEST(CliArguments, ParsesEveryCommand) {
       {"check --port com3", false, CheckArgs{kCom3, false}},
       {"series t.m27 --ids 0..4294967295", false, SeriesArgs{"t.m27", 0, 4294967295u, {kCom1}}},
       {"series --port com3 --keep-id t.m27 --ids=7..9 --port /dev/ttyUSB0 --log l.csv --new-log "
-       "--count 2",
-       false, SeriesArgs{"t.m27", 7, 9, {kCom3, kUsb}, true, "l.csv", true, 2}},
+       "--count 2 --report r.html",
+       false, SeriesArgs{"t.m27", 7, 9, {kCom3, kUsb}, true, "l.csv", true, 2, "r.html"}},
   };
   for (const auto& c : kCases) {
     const auto parsed = parse(c.command, c.fake_radio);
@@ -95,6 +95,7 @@ TEST(CliArguments, RefusesBadUsageAndTellsWhy) {
       {"series t.m27 --ids 5000", "--ids 5000: expected FIRST..LAST"},
       {"series t.m27 --ids 1..4294967296", "the IDs go from 0 to 4294967295"},
       {"series t.m27 --ids 1..2 --log=", "--log needs a file"},
+      {"series t.m27 --ids 1..2 --report=", "--report needs a file"},
       {"series --ids 1..2", "needs TEMPLATE.m27"},
   };
   for (const auto& c : kBad) {

@@ -674,7 +674,8 @@ TEST(FakeRadioProcess, StartsFromALoadedMemoryDumpsItOnSigtermAndRefusesBadArgum
 // job has printed the line of the one before: every radio that is done holds the template and an
 // ID of its own, and the log has a line for each step that counts. A radio that keeps a channel
 // wrong fails at the read-back, keeps its own ID, and the next radio takes the ID it would have
-// had. Once the range's IDs are logged, no job takes that range again.
+// had. Once the range's IDs are logged, no job takes that range again. The job's report has a
+// row for each radio, worded from its result and step, and the totals.
 TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
   QTemporaryDir dir;
   Sheet sheet = testing::varied_sheet();
@@ -685,8 +686,9 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
   std::map<QString, std::pair<FakeRadioProcess*, QList<QByteArray>>> swaps = {
       {a.device(), {&a, {"plug 7 store-wrong=2", "plug 8"}}}, {b.device(), {&b, {"plug 9"}}}};
   QProcess series;
-  start_m27(series, {"series", shop, "--ids", "100..199", "--port", a.device(), "--port",
-                     b.device(), "--log", log, "--new-log", "--count", "4"});
+  start_m27(series,
+            {"series", shop, "--ids", "100..199", "--port", a.device(), "--port", b.device(),
+             "--log", log, "--new-log", "--count", "4", "--report", dir.filePath("report.html")});
   std::map<QString, QStringList> outcomes;  // of each port: "完成", or the ID and the failure
   QSet<QString> ids;                        // of the radios done
   QString last;
@@ -730,6 +732,12 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
   EXPECT_EQ(logged.count(",reserved,,"), 4);
   EXPECT_EQ(logged.count(",ok,,"), 4);
   EXPECT_EQ(logged.count(",7,,failed,verify,"), 1);
+  const QString report = QString::fromStdString(file_bytes(dir.filePath("report.html")));
+  EXPECT_EQ(report.count("<td class=\"ok\">完成</td>"), 4);
+  EXPECT_EQ(report.count("<td class=\"failed\">失败</td><td>回读</td>"), 1);
+  EXPECT_TRUE(
+      report.contains("<span>完成 4 台</span><span>失败 1 台</span><span>中断 0 台</span>"));
+  EXPECT_FALSE(report.contains("已中断"));
 }
 
 // A stop signal ends a write after the exchange in flight: the radio is logged interrupted, the
@@ -737,17 +745,20 @@ TEST(CliSeries, NumbersEveryRadioOnTwoPortsOnceAndLogsEach) {
 // 128 + the signal; meanwhile a second job on the same log is refused. Ports that name no device
 // or one device twice, a range upside down or holding only ID 0 are wrong usage; a log that does
 // not exist is created only on --new-log; a port that cannot be opened says why, and with no
-// port open the job fails.
+// port open the job fails. The report of a stopped job is marked so and holds none of the job
+// before; one that cannot be written is told, and the signal's status stands.
 TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
   QTemporaryDir dir;
   Sheet sheet = startup_sheet();
   const QString shop = saved(dir, "shop.m27", sheet);
   const QString log = dir.filePath("series.csv");
+  const QString report = dir.filePath("report.html");
   for (const int signal : {SIGINT, SIGTERM}) {
     FakeRadioProcess radio({"--log", "--fault", "slow=200"});
     QProcess series;
+    const QString report_to = signal == SIGINT ? dir.filePath("no/report.html") : report;
     start_m27(series, {"series", shop, "--ids", "1..9", "--port", radio.device(), "--log", log,
-                       "--new-log"});
+                       "--new-log", "--report", report_to});
     ASSERT_TRUE(series.waitForStarted(kHardLimitMs));
     while (!radio.log().contains("<- 57") && series.state() == QProcess::Running) {
       series.waitForFinished(20);  // until the radio has seen a channel record
@@ -756,7 +767,9 @@ TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
            "注意: 记录文件正被另一个批量写频任务使用\n");
     ::kill(static_cast<pid_t>(series.processId()), signal);
     ASSERT_TRUE(series.waitForFinished(kHardLimitMs));
-    EXPECT_EQ(series.exitCode(), 128 + signal) << series.readAllStandardError().toStdString();
+    EXPECT_EQ(series.exitCode(), 128 + signal);
+    EXPECT_EQ(series.readAllStandardError().contains("m27: --report " + report_to.toUtf8() + ": "),
+              signal == SIGINT);
     const QString out = QString::fromUtf8(series.readAllStandardOutput());
     EXPECT_TRUE(out.startsWith(radio.device() + "  ID 12345678  已中断：对讲机中的数据可能不完整"))
         << out.toStdString();
@@ -764,6 +777,9 @@ TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
     EXPECT_FALSE(radio.log().contains("<- 45 00 45"));
   }
   EXPECT_EQ(QString::fromStdString(file_bytes(log)).count(",12345678,,interrupted,write,"), 2);
+  const QString reported = QString::fromStdString(file_bytes(report));
+  EXPECT_EQ(reported.count("<td class=\"interrupted\">中断</td><td>写频</td>"), 1);
+  EXPECT_TRUE(reported.contains("<h1>批量写频报告<span class=\"mark\">已中断</span></h1>"));
   const std::string wrong = "m27: series: --port ";
   expect_runs(
       dir.path(),

@@ -26,12 +26,14 @@ class SeriesDialogTest : public QObject {
  private slots:
   // Fields the job refuses, then two jobs in one dialog: the first asks before it creates the
   // log and numbers a radio, and after 停止 the rows keep their results; the second, on a fresh
-  // radio, replaces the rows and totals and numbers it too.
+  // radio, replaces the rows and totals and numbers it too. 保存报告… saves the report of the job
+  // that has ended, which holds its radio and not the other job's.
   void numbers_a_radio_in_each_of_two_jobs_on_the_windows_port() {
     QTemporaryDir dir;
     FakeRadioProcess radio;
     RecordingMessageBoxes boxes;
-    auto w = make_window(boxes, com1_on(radio.device()));
+    ScriptedFileDialogs files;
+    auto w = make_window(boxes, com1_on(radio.device()), &files);
     w->series_job()->trigger();
     SeriesDialog* dialog = w->series_dialog();
     const QStringList kRefused[] = {
@@ -55,8 +57,19 @@ class SeriesDialogTest : public QObject {
     QCOMPARE(boxes.texts(), QStringList{question});
     QVERIFY(!dialog->job_running() && !QFile::exists(log));
     boxes.answer_yes = true;
+    auto* save_report = child<QPushButton>(*dialog, "save_report");
+    const auto saved_report = [&files, save_report](const QString& file) {
+      files.report_answer = file;
+      save_report->click();
+      QFile report(file);
+      return report.open(QIODevice::ReadOnly) ? QString::fromUtf8(report.readAll()) : QString();
+    };
+    const QString radio_5000 =
+        "<td>com1</td><td class=\"number\">12345678</td><td "
+        "class=\"number\">5000</td><td class=\"ok\">完成</td>";
     child<QPushButton>(*dialog, "start_job")->click();
     QCOMPARE(exchange_commands(*w), "off");
+    QVERIFY(!save_report->isEnabled());
 
     const auto* table = child<QTableWidget>(*dialog, "stations");
     const auto row = [table] {
@@ -80,6 +93,8 @@ class SeriesDialogTest : public QObject {
     QCOMPARE(row().value(SeriesDialog::kState), "完成，请换下一台");
     QCOMPARE(child<QLabel>(*dialog, "job_state")->text(), "批量写频已结束");
     QVERIFY(child<QLabel>(*dialog, "totals")->text().startsWith("完成 1 台，失败 0 台，用时 "));
+    const QString first = saved_report(dir.filePath("job.html"));
+    QVERIFY(first.contains(radio_5000) && first.contains("已中断") && first.contains("未命名"));
 
     radio.say("plug 0");
     QCOMPARE(radio.next_line(), "unplugged");
@@ -94,6 +109,12 @@ class SeriesDialogTest : public QObject {
     const QByteArray lines = logged.readAll();
     QCOMPARE(lines.count(",com1,12345678,5000,"), 2);  // reserved, then ok
     QCOMPARE(lines.count(",com1,0,5001,"), 2);
+    child<QPushButton>(*dialog, "stop_job")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->job_running(), kPatienceMs);
+    const QString second = saved_report(dir.filePath("job.html"));
+    QVERIFY(second.contains(">5001</td>") && !second.contains(">5000</td>"));
+    saved_report(dir.filePath("no/job.html"));
+    QVERIFY(boxes.texts().last().startsWith("保存报告失败\n" + dir.filePath("no/job.html") + "\n"));
   }
 
   // A station waits for its radio's removal; closing the dialog ends the job there and then,

@@ -92,6 +92,7 @@ class ScriptedFileDialogs : public FileDialogs {
   std::optional<CsvChoice> csv_export_name(QWidget*) override { return csv_export_answer; }
   std::optional<QString> csv_import_name(QWidget*) override { return csv_import_answer; }
   std::optional<QString> trace_file_name(QWidget*) override { return {}; }
+  std::optional<QString> report_file_name(QWidget*) override { return report_answer; }
   std::optional<CsvRowRange> csv_row_range(QWidget*, int row_count) override {
     row_counts << row_count;
     return row_range_answer;
@@ -105,6 +106,7 @@ class ScriptedFileDialogs : public FileDialogs {
   std::optional<QString> open_answer;
   std::optional<CsvChoice> csv_export_answer;
   std::optional<QString> csv_import_answer;
+  std::optional<QString> report_answer;
   QStringList open_starts;
   QStringList save_starts;
   std::optional<CsvRowRange> row_range_answer;

@@ -63,6 +63,7 @@ SeriesRunner::~SeriesRunner() { writer_.reset(); }
 
 void SeriesRunner::start() {
   started_ = now();
+  wall_started_ = std::chrono::system_clock::now();
   for (std::size_t i = 0; i < stations_.size(); ++i) {
     Station& station = stations_[i];
     if (const auto failure = open(station)) {
@@ -105,6 +106,12 @@ void SeriesRunner::end_now() {
   while (writer_ && writer_->wait_until_idle()) lines_appended();
 }
 
+void SeriesRunner::fill_in(SeriesReport& report) const {
+  report.started = wall_started_;
+  report.ended = wall_ended_.value_or(std::chrono::system_clock::now());
+  report.lines = written_;
+}
+
 std::chrono::milliseconds SeriesRunner::elapsed() const {
   return std::chrono::duration_cast<std::chrono::milliseconds>(ended_.value_or(now()) - started_);
 }
@@ -133,6 +140,7 @@ void SeriesRunner::pump() {
   }
   if (over() && !ended_) {
     ended_ = now();
+    wall_ended_ = std::chrono::system_clock::now();
     writer_.reset();  // every line is in: the next job may have the log
     release_lent_drivers();
     emit finished();
@@ -168,6 +176,7 @@ void SeriesRunner::carry_out(const JobAction& action) {
 void SeriesRunner::lines_appended() {
   if (!writer_) return;
   for (const LogWriter::Appended& appended : writer_->take_appended()) {
+    if (!appended.failure) written_.push_back({appended.time, appended.line});
     if (!appended.failure && appended.line.result != RadioResult::Reserved) {
       emit radio_finished(static_cast<int>(appended.station), appended.line);
     }

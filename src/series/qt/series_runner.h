@@ -18,6 +18,7 @@
 #include "link/qt/serial_port.h"
 #include "series/log_writer.h"
 #include "series/series_order.h"
+#include "series/series_report.h"
 #include "series/station_link.h"
 
 namespace m27 {
@@ -59,6 +60,9 @@ class SeriesRunner : public QObject {
   std::chrono::milliseconds elapsed() const;
   // The lines of the log it skipped when it was opened.
   const std::vector<std::string>& log_warnings() const { return log_warnings_; }
+  // The job's part of its report: its start and end by the wall clock (the end is now while it
+  // runs) and the lines it wrote into the log, which hold no other job's.
+  void fill_in(SeriesReport& report) const;
 
  signals:
   void shown(int station, const m27::ShowState& state);
@@ -93,6 +97,9 @@ class SeriesRunner : public QObject {
   QTimer timer_;
   TimePoint started_{};
   std::optional<TimePoint> ended_;
+  std::chrono::system_clock::time_point wall_started_{};
+  std::optional<std::chrono::system_clock::time_point> wall_ended_;
+  std::vector<JobLine> written_;
   bool pumping_ = false;
 };
 

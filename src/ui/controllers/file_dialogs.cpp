@@ -65,4 +65,10 @@ std::optional<QString> QtFileDialogs::trace_file_name(QWidget* parent) {
                                              QFileDialog::DontConfirmOverwrite));
 }
 
+// Replacing a report asks first: it may be another order's.
+std::optional<QString> QtFileDialogs::report_file_name(QWidget* parent) {
+  return SaveDialog(parent, QString(), {QStringLiteral("报告(*.html)")}, QStringLiteral("html"))
+      .chosen_name();
+}
+
 }  // namespace m27

@@ -39,6 +39,10 @@ class FileDialogs {
   // "通讯记录…": the file a serial trace is appended to; nullopt when the user cancels.
   virtual std::optional<QString> trace_file_name(QWidget* parent) = 0;
 
+  // "保存报告…" of 批量写频: the HTML file a series job's report goes into (".html" added to a
+  // name typed without an extension); nullopt when the user cancels.
+  virtual std::optional<QString> report_file_name(QWidget* parent) = 0;
+
   // "导入CSV…" of a file of `row_count` rows, more than the radio's 25 channels: the rows to
   // take, at most 25; nullopt when the user cancels.
   virtual std::optional<CsvRowRange> csv_row_range(QWidget* parent, int row_count) = 0;
@@ -55,6 +59,7 @@ class QtFileDialogs : public FileDialogs {
   std::optional<CsvChoice> csv_export_name(QWidget* parent) override;
   std::optional<QString> csv_import_name(QWidget* parent) override;
   std::optional<QString> trace_file_name(QWidget* parent) override;
+  std::optional<QString> report_file_name(QWidget* parent) override;
   // csv_import_dialogs.cpp
   std::optional<CsvRowRange> csv_row_range(QWidget* parent, int row_count) override;
   bool csv_skip_rows(QWidget* parent, const QStringList& skipped) override;

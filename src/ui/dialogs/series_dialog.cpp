@@ -19,8 +19,8 @@
 #include "series/qt/default_log.h"
 #include "series/qt/series_order_from.h"
 #include "service/radio_id.h"
-#include "ui/window/controls.h"
 #include "ui/controllers/exchange_controller.h"
+#include "ui/window/controls.h"
 #include "ui/window/lamp.h"
 
 namespace m27 {
@@ -84,6 +84,7 @@ SeriesDialog::SeriesDialog(ExchangeController& exchanges, Window window)
   page->addWidget(build_stations(), 1);
   connect(start_button_, &QPushButton::clicked, this, &SeriesDialog::start_job);
   connect(stop_button_, &QPushButton::clicked, this, &SeriesDialog::stop_job);
+  connect(save_report_button_, &QPushButton::clicked, this, &SeriesDialog::save_report);
   enable_buttons();
 }
 
@@ -148,10 +149,12 @@ QWidget* SeriesDialog::build_stations() {
   job_state_ = make_label("job_state", "", box);
   start_button_ = make_button("start_job", "开始", box);
   stop_button_ = make_button("stop_job", "停止", box);
+  save_report_button_ = make_button("save_report", "保存报告…", box);
   row->addWidget(totals_, 1);
   row->addWidget(job_state_);
   row->addWidget(start_button_);
   row->addWidget(stop_button_);
+  row->addWidget(save_report_button_);
   column->addLayout(row);
   return box;
 }
@@ -162,6 +165,7 @@ void SeriesDialog::enable_buttons() {
   const bool running = job_running();
   start_button_->setEnabled(!running && exchange_commands_enabled());
   stop_button_->setEnabled(running);
+  save_report_button_->setEnabled(!running && report_.has_value());
   for (QWidget* field : {static_cast<QWidget*>(first_id_), static_cast<QWidget*>(id_count_),
                          static_cast<QWidget*>(keep_id_), static_cast<QWidget*>(log_file_)}) {
     field->setEnabled(!running);
@@ -236,6 +240,7 @@ void SeriesDialog::start_job() {
 
 void SeriesDialog::start_order(SeriesOrder order, std::vector<StationPort> stations) {
   ended_.reset();  // a job that has ended holds no log any more
+  order_report_ = order_report(order, window_.file_name().toStdString());
   auto ready = get_ready(std::move(order));
   if (!ready) return refuse(ready.reason());
 
@@ -245,6 +250,8 @@ void SeriesDialog::start_order(SeriesOrder order, std::vector<StationPort> stati
     if (station.name == open_port) station.lent = &window_link;
   }
   runner_ = std::make_unique<SeriesRunner>(std::move(ready).value(), stations);
+  report_.reset();
+  stopped_ = false;
   show_stations(stations);
   job_state_->clear();
   if (!runner_->log_warnings().empty()) {
@@ -261,11 +268,24 @@ void SeriesDialog::start_order(SeriesOrder order, std::vector<StationPort> stati
 }
 
 void SeriesDialog::stop_job() {
-  if (job_running()) runner_->stop();
+  if (!job_running()) return;
+  stopped_ = true;
+  runner_->stop();
 }
 
 void SeriesDialog::end_job_now() {
-  if (job_running()) runner_->end_now();
+  if (!job_running()) return;
+  stopped_ = true;
+  runner_->end_now();
+}
+
+void SeriesDialog::save_report() {
+  if (!report_) return;
+  const auto file = window_.file_dialogs.report_file_name(this);
+  if (!file) return;
+  if (const auto failed = write_report(QFile::encodeName(*file).toStdString(), *report_)) {
+    refuse("保存报告失败\n" + file->toStdString() + "\n" + failed->reason);
+  }
 }
 
 void SeriesDialog::end_for_exit() { end_job_now(); }
@@ -349,6 +369,9 @@ void SeriesDialog::job_over() {
   last_totals_ = runner_->job().totals();
   last_elapsed_ = runner_->elapsed();
   const auto failure = runner_->job().failure();
+  report_ = std::move(order_report_);
+  runner_->fill_in(*report_);
+  report_->interrupted = stopped_;
   ended_ = std::move(runner_);
   QMetaObject::invokeMethod(
       this, [this] { ended_.reset(); }, Qt::QueuedConnection);

@@ -18,6 +18,8 @@
 #include "link/qt/port_map.h"
 #include "link/write_plan.h"
 #include "series/qt/series_runner.h"
+#include "series/series_report.h"
+#include "ui/controllers/file_dialogs.h"
 #include "ui/dialogs/service_dialog.h"
 
 class QCheckBox;
@@ -42,6 +44,9 @@ class SeriesDialog : public ServiceDialog {
     std::function<int()> open_port;
     // Asks a yes/no question; `answer` may come later.
     std::function<void(const Message& question, std::function<void(bool yes)> answer)> ask;
+    FileDialogs& file_dialogs;
+    // The name of the channel file on screen without its folder; empty when it has none.
+    std::function<QString()> file_name;
   };
   enum Column { kPort, kState, kOldId, kNewId, kOk, kFailed };
 
@@ -58,6 +63,8 @@ class SeriesDialog : public ServiceDialog {
   // interrupted, before the window closes its port.
   void end_for_exit();
   bool job_running() const;
+  // 保存报告…: the report of the job that has ended, into a file the user chooses.
+  void save_report();
 
  protected:
   void enable_buttons() override;
@@ -93,11 +100,15 @@ class SeriesDialog : public ServiceDialog {
   QLabel* job_state_ = nullptr;  // says when the job is over
   QPushButton* start_button_ = nullptr;
   QPushButton* stop_button_ = nullptr;
+  QPushButton* save_report_button_ = nullptr;
   std::unique_ptr<SeriesRunner> runner_;  // while a job runs
   std::unique_ptr<SeriesRunner> ended_;   // a job that has just ended, until its signal returns
   SeriesTotals last_totals_;              // of the job shown
   std::chrono::milliseconds last_elapsed_{0};
   bool close_when_over_ = false;
+  SeriesReport order_report_;           // of the job under way
+  bool stopped_ = false;                // the user stopped it before its end
+  std::optional<SeriesReport> report_;  // of the job that has ended
 };
 
 }  // namespace m27

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QRectF>
 
-#include "ui/print/channel_page.h"
+#include "channels/channel_page.h"
 
 class QPagedPaintDevice;
 class QPainter;

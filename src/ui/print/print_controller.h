@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
+#include "channels/channel_page.h"
 #include "channels/sheet.h"
 #include "ui/window/message_boxes.h"
-#include "ui/print/channel_page.h"
 
 class QAction;
 class QPrinter;

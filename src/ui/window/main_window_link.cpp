@@ -3,11 +3,12 @@
 // buttons, and 批量写频.
 
 #include <QAction>
+#include <QFileInfo>
 #include <QPushButton>
 
+#include "ui/dialogs/series_dialog.h"
 #include "ui/window/background.h"
 #include "ui/window/main_window.h"
-#include "ui/dialogs/series_dialog.h"
 
 namespace m27 {
 
@@ -41,11 +42,13 @@ SeriesDialog* MainWindow::series_dialog() const { return series_dialog_; }
 void MainWindow::open_series_dialog() {
   if (!series_dialog_) {
     series_dialog_ = new SeriesDialog(
-        *exchanges_, {[this] { return transfers_->snap_for_write(QStringLiteral("批量写频")); },
-                      serial_port().ports(), [this] { return ports_->open_port_no(); },
-                      [this](const Message& question, std::function<void(bool)> answer) {
-                        boxes_.ask_yes_no(question, std::move(answer));
-                      }});
+        *exchanges_,
+        {[this] { return transfers_->snap_for_write(QStringLiteral("批量写频")); },
+         serial_port().ports(), [this] { return ports_->open_port_no(); },
+         [this](const Message& question, std::function<void(bool)> answer) {
+           boxes_.ask_yes_no(question, std::move(answer));
+         },
+         file_dialogs_, [this] { return QFileInfo(history_->open_file()).fileName(); }});
     register_window(series_dialog_);
     series_dialog_->adjustSize();
     series_dialog_->move(geometry().center() - series_dialog_->rect().center());
