@@ -72,6 +72,10 @@ TEST(SeriesLogReading, KeepsEveryNamedIdAndSkipsBrokenLinesWithAWarning) {
     EXPECT_TRUE(reading.history.done(100, "aa"));
     EXPECT_FALSE(reading.history.done(100, "bb"));
   }
+  // The IDs radios came with are never handed out, nor 0.
+  const LogHistory history = read_log(kCases[0].bytes).history;
+  EXPECT_EQ(history.barred_ids(), (std::set<std::uint32_t>{0, 7, 8, 9, 100, 101, 102}));
+  EXPECT_EQ(lowest_free_id(history), 1u);
 }
 
 // A disk that takes half a line and then fails; a signal may break into its syncs.
@@ -145,6 +149,12 @@ TEST(SeriesLogFile, IsHeldByOneJobReadByTheNextAndNotWrittenPastAFailure) {
   EXPECT_EQ(read_log(contents).warnings, (std::vector<std::string>{"记录文件第3行无法识别，已跳过",
                                                                    "记录文件第4行不完整，已跳过"}));
   EXPECT_TRUE(JobLog::open(folder, false).reason().starts_with("无法打开记录文件\n"));
+  EXPECT_NE(std::filesystem::status(file).permissions() & std::filesystem::perms::owner_read,
+            std::filesystem::perms::none);
+  auto other = JobLog::open(folder / "other.csv", true);
+  ASSERT_TRUE(other.ok());
+  other.value() = std::move(log.value());
+  EXPECT_EQ(other->path(), file);
   std::filesystem::remove_all(folder);
 }
 
