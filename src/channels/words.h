@@ -28,21 +28,18 @@ struct Words {
   // of their own (translated, then filled into this template).
   struct Argument;
 
+  // Defined once Argument is complete, as the members' set-up needs it.
+  Words(std::string_view context, std::string_view text);
+
   std::string_view context;
   std::string_view text;  // "%1", "%2"... are the arguments, "%n" the count
-  std::vector<Argument> arguments = {};
-  std::optional<std::int64_t> count = std::nullopt;
+  std::vector<Argument> arguments;
+  std::optional<std::int64_t> count;
 
-  Words arg(std::integral auto number) const& {
-    return with(Argument{static_cast<std::int64_t>(number)});
-  }
+  Words arg(std::integral auto number) const&;
   Words arg(std::string data) const&;
   Words arg(Words words) const&;
-  Words counting(std::integral auto n) const& {
-    Words counted = *this;
-    counted.count = static_cast<std::int64_t>(n);
-    return counted;
-  }
+  Words counting(std::integral auto n) const&;
 
   friend bool operator==(const Words&, const Words&) = default;
 
@@ -54,6 +51,19 @@ struct Words::Argument {
   std::variant<std::int64_t, std::string, Words> value;
   friend bool operator==(const Argument&, const Argument&) = default;
 };
+
+inline Words::Words(std::string_view context, std::string_view text)
+    : context(context), text(text) {}
+
+Words Words::arg(std::integral auto number) const& {
+  return with(Argument{static_cast<std::int64_t>(number)});
+}
+
+Words Words::counting(std::integral auto n) const& {
+  Words counted = *this;
+  counted.count = static_cast<std::int64_t>(n);
+  return counted;
+}
 
 // The template with "%1".."%99" replaced by `values` in one pass, so that a value holding a
 // "%2" stays as it is; a number without a value stays too.
