@@ -107,6 +107,23 @@ TEST(SeriesReport, EscapesEveryTextAndMarksAStoppedJob) {
             std::string::npos);
 }
 
+// The report of an order names its template (未命名 for a sheet never saved), the template's
+// fingerprint and the sheet the job writes.
+TEST(SeriesReport, IsMadeFromTheOrdersTemplate) {
+  Sheet sheet = startup_sheet();
+  sheet.rows[1].rx_frequency = "462.56250";
+  const PreparedWrite prepared = prepare_write(sheet);
+  SeriesOrder order{SeriesTemplate(prepared.sheet, *prepared.plan(), "ab12")};
+  order.first_id = 5;
+  order.last_id = 9;
+  const SeriesReport report = order_report(order, "");
+  EXPECT_EQ(report.template_name, "未命名");
+  EXPECT_EQ(report.template_sha256, "ab12");
+  EXPECT_EQ(report.template_sheet, prepared.sheet);
+  EXPECT_EQ(report.first_id, 5u);
+  EXPECT_EQ(report.last_id, 9u);
+}
+
 TEST(SeriesReport, IsWrittenWholeOrTheReasonComesBack) {
   const SeriesReport report = two_station_job();
   const auto folder = std::filesystem::path(testing::TempDir()) / "series_report";
