@@ -41,7 +41,7 @@ constexpr int kHardLimitMs = 60'000;  // the slowest run (a silent radio) ends i
 const std::string kNoAnswer = "通讯失败，请检查对讲机是否进入写频模式\n";
 const std::string kRead = "读频完成: 读写完成\n";
 const std::string kWritten = "写频完成: 写频完成\n";
-const std::string kTryHelp = "try 'm27 --help'\n";
+const std::string kTrySeriesHelp = "try 'm27 series --help'\n";
 
 // The user data folder of every run that names none, so that no backup lands in the home folder.
 QString shared_data_home() {
@@ -588,7 +588,7 @@ TEST(CliCheck, EndsAtThePortStepThatFailsAndNamesWhoHoldsThePort) {
          "✓ 串口存在：" + device + "\n✓ 有权限打开串口\n✗ 串口已被占用：" + device +
              "，被 m27 (PID " + std::to_string(holder.processId()) + ") 占用\n");
   expect(m27({"check", "--find", "--port", "com1"}), 2,
-         "m27: check: --find searches every port; --port checks one\ntry 'm27 --help'\n");
+         "m27: check: --find searches every port; --port checks one\ntry 'm27 check --help'\n");
   holder.terminate();
   EXPECT_TRUE(holder.waitForFinished(kHardLimitMs));
 }
@@ -784,13 +784,13 @@ TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
   expect_runs(
       dir.path(),
       {{nullptr, "series shop.m27 --ids 1..9 --port com9", 2,
-        wrong + "com9: no such port (--port com9=DEVICE before the command sets one)\n" + kTryHelp},
+        wrong + "com9: no such port (--port com9=DEVICE before the command sets one)\n" + kTrySeriesHelp},
        {"", "series shop.m27 --ids 1..9 --port RADIO --port RADIO", 2,
-        wrong + "RADIO and --port RADIO are the same device\n" + kTryHelp},
+        wrong + "RADIO and --port RADIO are the same device\n" + kTrySeriesHelp},
        {nullptr, "series shop.m27 --ids 9..1", 2,
-        "m27: series: --ids 9..1: FIRST is above LAST\n" + kTryHelp},
+        "m27: series: --ids 9..1: FIRST is above LAST\n" + kTrySeriesHelp},
        {nullptr, "series shop.m27 --ids 0..0", 2,
-        "m27: series: --ids 0..0: no radio is given ID 0\n" + kTryHelp},
+        "m27: series: --ids 0..0: no radio is given ID 0\n" + kTrySeriesHelp},
        {nullptr, "series shop.m27 --ids 1..9 --port RADIO --log typo.csv", 1,
         "注意: 记录文件不存在\ntypo.csv (--new-log creates it)\n"},
        {nullptr, "series shop.m27 --ids 1..9 --port /dev/null --log series.csv", 1,
