@@ -292,7 +292,7 @@ TEST(CliVerify, AWriteThatIsNotKeptIsNamedByWriteVerifyVerifyAndDiff) {
         kWritten + kNoAnswer + "校验: 写频已完成，但读回对讲机失败，未能校验\n"},
        {nullptr, "diff shop.m27 shop.m27", 0, ""},
        {nullptr, "diff shop.m27 b.m27", 3, "", "FSK 关 开\n1 接收亚音 OFF 67.0\n"},
-       {nullptr, "diff shop.m27 none.m27", 1, "注意: 打开文件失败\nnone.m27\n…"}});
+       {nullptr, "diff shop.m27 none.m27", 1, "注意: 找不到文件：none.m27\n"}});
 }
 
 // The reads show what the writes left; a silent radio fails the series.
@@ -468,8 +468,8 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   EXPECT_TRUE(m27({"--port", "com1=" + held, "ports"}).out.starts_with(listed + "\n"));
 }
 
-// A channel file that cannot be opened is refused in the language the environment or --language
-// picks, and in the texts as written under the C locale.
+// A channel file that cannot be opened, or is not there, is refused in the language the
+// environment or --language picks, and in the texts as written under the C locale.
 TEST(CliLanguage, RefusesAChannelFileInTheChosenLanguage) {
   QTemporaryDir dir;
   write_file(dir.filePath("bad.m27"), "0\r\n12x\r\n");
@@ -492,9 +492,10 @@ TEST(CliLanguage, RefusesAChannelFileInTheChosenLanguage) {
       {{"LANGUAGE=en", "LC_ALL=C"},
        "verify --port /nonexistent/tty bad.m27",
        "注意: 打开文件失败\nbad.m27\n第2行（接收频率）：“12x”不是有效的频率\n"},
-      {{"LANGUAGE=en"},
-       "csv export missing.m27 x.csv",
-       "Attention: Cannot open the file\nmissing.m27\n…"},  // the system's reason
+      {{"LANGUAGE=en"}, "csv export missing.m27 x.csv", "Attention: File not found: missing.m27\n"},
+      {{"LANGUAGE=zh_CN.UTF-8"},
+       "verify --port /nonexistent/tty missing.m27",
+       "注意: 找不到文件：missing.m27\n"},
       {{"LANGUAGE=en"},
        "write --port /nonexistent/tty cut.m27",
        "Attention: Cannot open the file\ncut.m27\nThe file is incomplete: only 1 line was read\n"},
@@ -781,20 +782,20 @@ TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
   EXPECT_EQ(reported.count("<td class=\"interrupted\">中断</td><td>写频</td>"), 1);
   EXPECT_TRUE(reported.contains("<h1>批量写频报告<span class=\"mark\">已中断</span></h1>"));
   const std::string wrong = "m27: series: --port ";
-  expect_runs(
-      dir.path(),
-      {{nullptr, "series shop.m27 --ids 1..9 --port com9", 2,
-        wrong + "com9: no such port (--port com9=DEVICE before the command sets one)\n" + kTrySeriesHelp},
-       {"", "series shop.m27 --ids 1..9 --port RADIO --port RADIO", 2,
-        wrong + "RADIO and --port RADIO are the same device\n" + kTrySeriesHelp},
-       {nullptr, "series shop.m27 --ids 9..1", 2,
-        "m27: series: --ids 9..1: FIRST is above LAST\n" + kTrySeriesHelp},
-       {nullptr, "series shop.m27 --ids 0..0", 2,
-        "m27: series: --ids 0..0: no radio is given ID 0\n" + kTrySeriesHelp},
-       {nullptr, "series shop.m27 --ids 1..9 --port RADIO --log typo.csv", 1,
-        "注意: 记录文件不存在\ntypo.csv (--new-log creates it)\n"},
-       {nullptr, "series shop.m27 --ids 1..9 --port /dev/null --log series.csv", 1,
-        "/dev/null: 无法打开串口：…"}});
+  expect_runs(dir.path(),
+              {{nullptr, "series shop.m27 --ids 1..9 --port com9", 2,
+                wrong + "com9: no such port (--port com9=DEVICE before the command sets one)\n" +
+                    kTrySeriesHelp},
+               {"", "series shop.m27 --ids 1..9 --port RADIO --port RADIO", 2,
+                wrong + "RADIO and --port RADIO are the same device\n" + kTrySeriesHelp},
+               {nullptr, "series shop.m27 --ids 9..1", 2,
+                "m27: series: --ids 9..1: FIRST is above LAST\n" + kTrySeriesHelp},
+               {nullptr, "series shop.m27 --ids 0..0", 2,
+                "m27: series: --ids 0..0: no radio is given ID 0\n" + kTrySeriesHelp},
+               {nullptr, "series shop.m27 --ids 1..9 --port RADIO --log typo.csv", 1,
+                "注意: 记录文件不存在\ntypo.csv (--new-log creates it)\n"},
+               {nullptr, "series shop.m27 --ids 1..9 --port /dev/null --log series.csv", 1,
+                "/dev/null: 无法打开串口：…"}});
   EXPECT_FALSE(QFile::exists(dir.filePath("typo.csv")));
 }
 
