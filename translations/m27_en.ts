@@ -1022,6 +1022,18 @@ is sent and FILE stays as it was (&quot;读频已中断&quot;).
 is sent and FILE stays as it was ("Read interrupted").
 </translation>
     </message>
+    <message>
+        <source>no programming cable and no --port comN=DEVICE to search</source>
+        <translation>no programming cable and no --port comN=DEVICE to search</translation>
+    </message>
+    <message>
+        <source>no serial ports found (--port comN=DEVICE before the command sets one)</source>
+        <translation>no serial ports found (--port comN=DEVICE before the command sets one)</translation>
+    </message>
+    <message>
+        <source>com%1 (no device; --port com%1=DEVICE before the command sets one)</source>
+        <translation>com%1 (no device; --port com%1=DEVICE before the command sets one)</translation>
+    </message>
 </context>
 <context>
     <name>files</name>

@@ -977,6 +977,18 @@ is sent and FILE stays as it was (&quot;读频已中断&quot;).
 FILE 保持原样（"读频已中断"）。
 </translation>
     </message>
+    <message>
+        <source>no programming cable and no --port comN=DEVICE to search</source>
+        <translation>没有写频线，也没有可搜索的 --port comN=DEVICE</translation>
+    </message>
+    <message>
+        <source>no serial ports found (--port comN=DEVICE before the command sets one)</source>
+        <translation>找不到串口（在命令之前用 --port comN=DEVICE 设置）</translation>
+    </message>
+    <message>
+        <source>com%1 (no device; --port com%1=DEVICE before the command sets one)</source>
+        <translation>com%1（没有设备；在命令之前用 --port com%1=DEVICE 设置）</translation>
+    </message>
 </context>
 <context>
     <name>files</name>
