@@ -24,6 +24,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "channels/codec.h"
 #include "files/backup_store.h"
@@ -629,6 +630,23 @@ TEST(CliUsage, HelpVersionAndTheBundledRadio) {
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   }
   EXPECT_TRUE(m27({"id", "--help"}).out.starts_with("usage: m27 id read"));
+  // On a Chinese desktop the help and a usage error are Chinese, the error naming its command's
+  // help; the window's saved English plays no part.
+  QTemporaryDir config;
+  QDir(config.path()).mkpath(QStringLiteral("m27"));
+  write_file(config.filePath(QStringLiteral("m27/m27.ini")), "[General]\nlanguage=en\n");
+  for (const auto& [args, status, out, err] :
+       {std::tuple{QStringList{"--help"}, 0, "用法：m27 [--port comN=DEVICE]", ""},
+        std::tuple{QStringList{"diff", "a.m27"}, 2, "",
+                   "m27: diff: 需要两个文件，A 和 B\n用法见 'm27 diff --help'\n"}}) {
+    QProcess process;
+    start_m27(process, args, {}, shared_data_home(),
+              {"LANGUAGE=zh_CN", "LANG=en_US.UTF-8", "XDG_CONFIG_HOME=" + config.path()});
+    ASSERT_TRUE(process.waitForFinished(kHardLimitMs));
+    EXPECT_EQ(process.exitCode(), status);
+    EXPECT_TRUE(process.readAllStandardOutput().startsWith(out));
+    EXPECT_EQ(process.readAllStandardError().toStdString(), err);
+  }
   expect_runs({},
               {{nullptr, "--version", 0, "", std::string("m27 ") + kVersion + "\n"},
                {nullptr, "id read --fake-radio", 0, "读取 OK\n", "12345678\n"},
