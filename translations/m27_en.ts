@@ -238,10 +238,10 @@ FSK, 信道总数, 模式, 频率选择), then the two values. Values are compar
 radio stores them: 450.1 and 450.10000 are the same frequency.
 </source>
         <translation>One line per difference on standard output: the channel (1..25) and the column
-(RX frequency, RX tone, TX frequency, TX tone, bandwidth), or the option (TX,
-busy lockout, FSK, channel total, mode, frequency plan), then the two values.
-Values are compared as the radio stores them: 450.1 and 450.10000 are the same
-frequency.
+(receive frequency, receive tone, transmit frequency, transmit tone, bandwidth),
+or the option (transmit, busy lockout, FSK, channel total, mode, frequency
+plan), then the two values. Values are compared as the radio stores them: 450.1
+and 450.10000 are the same frequency.
 </translation>
     </message>
     <message>
@@ -345,7 +345,8 @@ writing FILE.m27 would send: the options and the 25 channels.
 </source>
         <translation>example:
   m27 verify --port /dev/ttyUSB0 shop.m27
-  3 RX frequency 450.12500 450.13125    channel 3: the file's value, the radio's
+  3 receive frequency 450.12500 450.13125
+      channel 3: the file's value, then the radio's
 </translation>
     </message>
     <message>
