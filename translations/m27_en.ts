@@ -2,6 +2,1041 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>cli</name>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 is given twice</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>which port? give --port DEV (a device such as /dev/ttyUSB0, or com1..com16) or --fake-radio</source>
+        <translation>which port? give --port DEV (a device such as /dev/ttyUSB0, or com1..com16) or --fake-radio</translation>
+    </message>
+    <message>
+        <source>--count %1: expected a number of radios, 1 or more</source>
+        <translation>--count %1: expected a number of radios, 1 or more</translation>
+    </message>
+    <message>
+        <source>%1 needs one of: %2</source>
+        <translation>%1 needs one of: %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>FILE is missing</source>
+        <translation>FILE is missing</translation>
+    </message>
+    <message>
+        <source>needs two files, A and B</source>
+        <translation>needs two files, A and B</translation>
+    </message>
+    <message>
+        <source>%1 belongs to id write</source>
+        <translation>%1 belongs to id write</translation>
+    </message>
+    <message>
+        <source>id write needs --start N, the first ID</source>
+        <translation>id write needs --start N, the first ID</translation>
+    </message>
+    <message>
+        <source>--csv belongs to monitor rssi and monitor battery</source>
+        <translation>--csv belongs to monitor rssi and monitor battery</translation>
+    </message>
+    <message>
+        <source>--csv needs a file</source>
+        <translation>--csv needs a file</translation>
+    </message>
+    <message>
+        <source>rssi adjust needs NARROW and WIDE</source>
+        <translation>rssi adjust needs NARROW and WIDE</translation>
+    </message>
+    <message>
+        <source>needs %1</source>
+        <translation>needs %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: expected FIRST..LAST, %3</source>
+        <translation>%1 %2: expected FIRST..LAST, %3</translation>
+    </message>
+    <message>
+        <source>rows counted from 1</source>
+        <translation>rows counted from 1</translation>
+    </message>
+    <message>
+        <source>--rows %1: expected FIRST..LAST, %2</source>
+        <translation>--rows %1: expected FIRST..LAST, %2</translation>
+    </message>
+    <message>
+        <source>--rows %1: at most 25 rows, the radio&apos;s channels</source>
+        <translation>--rows %1: at most 25 rows, the radio's channels</translation>
+    </message>
+    <message>
+        <source>%1 belongs to csv import</source>
+        <translation>%1 belongs to csv import</translation>
+    </message>
+    <message>
+        <source>IN.m27 and OUT.csv</source>
+        <translation>IN.m27 and OUT.csv</translation>
+    </message>
+    <message>
+        <source>--layout %1: expected grid or generic</source>
+        <translation>--layout %1: expected grid or generic</translation>
+    </message>
+    <message>
+        <source>--layout belongs to csv export; an import reads either layout</source>
+        <translation>--layout belongs to csv export; an import reads either layout</translation>
+    </message>
+    <message>
+        <source>IN.csv and OUT.m27</source>
+        <translation>IN.csv and OUT.m27</translation>
+    </message>
+    <message>
+        <source>such as 5000..5199</source>
+        <translation>such as 5000..5199</translation>
+    </message>
+    <message>
+        <source>--ids %1: the IDs go from 0 to 4294967295</source>
+        <translation>--ids %1: the IDs go from 0 to 4294967295</translation>
+    </message>
+    <message>
+        <source>--ids %1: FIRST is above LAST</source>
+        <translation>--ids %1: FIRST is above LAST</translation>
+    </message>
+    <message>
+        <source>--ids %1: no radio is given ID 0</source>
+        <translation>--ids %1: no radio is given ID 0</translation>
+    </message>
+    <message>
+        <source>series needs --ids FIRST..LAST, the IDs to hand out</source>
+        <translation>series needs --ids FIRST..LAST, the IDs to hand out</translation>
+    </message>
+    <message>
+        <source>--log needs a file</source>
+        <translation>--log needs a file</translation>
+    </message>
+    <message>
+        <source>--report needs a file</source>
+        <translation>--report needs a file</translation>
+    </message>
+    <message>
+        <source>--all goes with --find</source>
+        <translation>--all goes with --find</translation>
+    </message>
+    <message>
+        <source>--find searches every port; --port checks one</source>
+        <translation>--find searches every port; --port checks one</translation>
+    </message>
+    <message>
+        <source>--port needs a device or com1..com16</source>
+        <translation>--port needs a device or com1..com16</translation>
+    </message>
+    <message>
+        <source>--port %1: comN=DEVICE belongs before the command; after it, --port names the port to use (a device, or com1..com16)</source>
+        <translation>--port %1: comN=DEVICE belongs before the command; after it, --port names the port to use (a device, or com1..com16)</translation>
+    </message>
+    <message>
+        <source>--port %1: the ports are com1 to com16</source>
+        <translation>--port %1: the ports are com1 to com16</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>读频已中断</source>
+        <translation>Read interrupted</translation>
+    </message>
+    <message>
+        <source>写频已中断：对讲机中的数据可能不完整，请重新写频</source>
+        <translation>Write interrupted: the data in the radio may be incomplete. Write it again.</translation>
+    </message>
+    <message>
+        <source>读ID已中断</source>
+        <translation>Reading the ID interrupted</translation>
+    </message>
+    <message>
+        <source>ID %1 成功数 %2</source>
+        <translation>ID %1 successes %2</translation>
+    </message>
+    <message>
+        <source>Connect the next radio and press Enter to write ID %1 (Ctrl-D ends the series).</source>
+        <translation>Connect the next radio and press Enter to write ID %1 (Ctrl-D ends the series).</translation>
+    </message>
+    <message>
+        <source>写ID已中断</source>
+        <translation>Writing the ID interrupted</translation>
+    </message>
+    <message>
+        <source>读取RSSI已中断</source>
+        <translation>Reading RSSI interrupted</translation>
+    </message>
+    <message>
+        <source>调整RSSI已中断</source>
+        <translation>Adjusting RSSI interrupted</translation>
+    </message>
+    <message>
+        <source>RSSI(Reg68) SNR(Reg102) AFC(Reg70) AudioLv(Reg74)</source>
+        <translation>RSSI(Reg68) SNR(Reg102) AFC(Reg70) AudioLv(Reg74)</translation>
+    </message>
+    <message>
+        <source>AD 值 充电</source>
+        <translation>AD CHARGING</translation>
+    </message>
+    <message>
+        <source>DEV is the port the radio&apos;s programming cable is on: a device such as
+/dev/ttyUSB0 (or a pseudo-terminal), or com1 .. com16 as numbered by the
+window&apos;s port menu. --fake-radio in place of --port uses the bundled radio
+model.
+</source>
+        <translation>DEV is the port the radio's programming cable is on: a device such as
+/dev/ttyUSB0 (or a pseudo-terminal), or com1 .. com16 as numbered by the
+window's port menu. --fake-radio in place of --port uses the bundled radio
+model.
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the radio, the port or a file failed, 2 wrong usage, 3
+(verify, write --verify, diff) the two differ, (check --find) several radios
+answered, (series) a radio failed or is unconfirmed, 4 (check) the port is fine
+but no radio answered properly, 128+N (read, write, verify, id, rssi, series)
+stopped by signal N: 130 Ctrl-C (SIGINT), 143 SIGTERM, 129 SIGHUP.
+</source>
+        <translation>Exit status: 0 done, 1 the radio, the port or a file failed, 2 wrong usage, 3
+(verify, write --verify, diff) the two differ, (check --find) several radios
+answered, (series) a radio failed or is unconfirmed, 4 (check) the port is fine
+but no radio answered properly, 128+N (read, write, verify, id, rssi, series)
+stopped by signal N: 130 Ctrl-C (SIGINT), 143 SIGTERM, 129 SIGHUP.
+</translation>
+    </message>
+    <message>
+        <source>Every complete read also keeps a copy, byte for byte the file a save writes, in
+$XDG_DATA_HOME/m27/backups (by default ~/.local/share/m27/backups), named by
+the local time of the read, e.g. 20261207-064512-123.m27; the newest 1000 are
+kept. A backup that cannot be written is reported (&quot;备份失败&quot;) and does not
+fail the read.
+</source>
+        <translation>Every complete read also keeps a copy, byte for byte the file a save writes, in
+$XDG_DATA_HOME/m27/backups (by default ~/.local/share/m27/backups), named by
+the local time of the read, e.g. 20261207-064512-123.m27; the newest 1000 are
+kept. A backup that cannot be written is reported ("Backup failed") and does
+not fail the read.
+</translation>
+    </message>
+    <message>
+        <source>One line per difference on standard output: the channel (1..25) and the column
+(接收频率, 接收亚音, 发射频率, 发射亚音, 带宽), or the option (发射, 遇忙禁发,
+FSK, 信道总数, 模式, 频率选择), then the two values. Values are compared as the
+radio stores them: 450.1 and 450.10000 are the same frequency.
+</source>
+        <translation>One line per difference on standard output: the channel (1..25) and the column
+(receive frequency, receive tone, transmit frequency, transmit tone, bandwidth),
+or the option (transmit, busy lockout, FSK, channel total, mode, frequency
+plan), then the two values. Values are compared as the radio stores them: 450.1
+and 450.10000 are the same frequency.
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 read --port DEV [--no-backup] FILE.m27
+</source>
+        <translation>usage: m27 read --port DEV [--no-backup] FILE.m27
+</translation>
+    </message>
+    <message>
+        <source>--no-backup keeps no backup of this read.
+</source>
+        <translation>--no-backup keeps no backup of this read.
+</translation>
+    </message>
+    <message>
+        <source>example:
+  m27 read --port /dev/ttyUSB0 shop.m27
+</source>
+        <translation>example:
+  m27 read --port /dev/ttyUSB0 shop.m27
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 write --port DEV [--verify] FILE.m27
+</source>
+        <translation>usage: m27 write --port DEV [--verify] FILE.m27
+</translation>
+    </message>
+    <message>
+        <source>Opens FILE.m27 as the window&apos;s &quot;打开文件&quot; does and writes it into the radio
+(&quot;开始写频&quot;): the frequencies are snapped to their raster and checked first,
+with the tones, bandwidths and options; nothing is sent if anything is wrong or
+the file has fewer than 132 lines. Messages go to standard error; on a terminal
+a progress line counts up to 156.
+</source>
+        <translation>Opens FILE.m27 as the window's "Open file" does and writes it into the radio
+("Write radio"): the frequencies are snapped to their raster and checked first,
+with the tones, bandwidths and options; nothing is sent if anything is wrong or
+the file has fewer than 132 lines. Messages go to standard error; on a terminal
+a progress line counts up to 156.
+</translation>
+    </message>
+    <message>
+        <source>Ctrl-C, SIGTERM or SIGHUP stops it after the exchange in flight: nothing more
+is sent, and the radio may hold part of the file
+(&quot;写频已中断：对讲机中的数据可能不完整，请重新写频&quot;), as after a radio that
+stops answering half-way; write it again.
+</source>
+        <translation>Ctrl-C, SIGTERM or SIGHUP stops it after the exchange in flight: nothing more
+is sent, and the radio may hold part of the file ("Write interrupted: the data
+in the radio may be incomplete. Write it again."), as after a radio that stops
+answering half-way; write it again.
+</translation>
+    </message>
+    <message>
+        <source>--verify then reads the radio back as verify does and reports the same way:
+         exit status 0
+when the radio holds what was written, 3 when not (one line per difference), 1
+when the write failed or the read-back did (the message then says the write
+itself completed).
+</source>
+        <translation>--verify then reads the radio back as verify does and reports the same way:
+         exit status 0
+when the radio holds what was written, 3 when not (one line per difference), 1
+when the write failed or the read-back did (the message then says the write
+itself completed).
+</translation>
+    </message>
+    <message>
+        <source>example:
+  m27 write --port com1 --verify shop.m27
+</source>
+        <translation>example:
+  m27 write --port com1 --verify shop.m27
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 verify --port DEV FILE.m27
+</source>
+        <translation>usage: m27 verify --port DEV FILE.m27
+</translation>
+    </message>
+    <message>
+        <source>Reads the radio (as read does, without a backup) and compares it with what
+writing FILE.m27 would send: the options and the 25 channels.
+</source>
+        <translation>Reads the radio (as read does, without a backup) and compares it with what
+writing FILE.m27 would send: the options and the 25 channels.
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when they are the same, 3 when they differ.
+</source>
+        <translation>Exit status 0 when they are the same, 3 when they differ.
+</translation>
+    </message>
+    <message>
+        <source>example:
+  m27 verify --port /dev/ttyUSB0 shop.m27
+  3 接收频率 450.12500 450.13125    channel 3: the file&apos;s value, the radio&apos;s
+</source>
+        <translation>example:
+  m27 verify --port /dev/ttyUSB0 shop.m27
+  3 receive frequency 450.12500 450.13125
+      channel 3: the file's value, then the radio's
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 diff A.m27 B.m27
+</source>
+        <translation>usage: m27 diff A.m27 B.m27
+</translation>
+    </message>
+    <message>
+        <source>Compares two channel files as verify compares a file with a radio: A&apos;s value,
+then B&apos;s. Nothing is printed when they are the same.
+</source>
+        <translation>Compares two channel files as verify compares a file with a radio: A's value,
+then B's. Nothing is printed when they are the same.
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when they are the same, 3 when they differ, 1 when a file cannot
+be opened.
+</source>
+        <translation>Exit status 0 when they are the same, 3 when they differ, 1 when a file cannot
+be opened.
+</translation>
+    </message>
+    <message>
+        <source>example:
+  m27 diff monday.m27 ~/.local/share/m27/backups/20261207-064512-123.m27
+</source>
+        <translation>example:
+  m27 diff monday.m27 ~/.local/share/m27/backups/20261207-064512-123.m27
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 id read  --port DEV
+       m27 id write --port DEV --start N [--count K]
+</source>
+        <translation>usage: m27 id read  --port DEV
+       m27 id write --port DEV --start N [--count K]
+</translation>
+    </message>
+    <message>
+        <source>id read prints the radio&apos;s ID in decimal on standard output.
+</source>
+        <translation>id read prints the radio's ID in decimal on standard output.
+</translation>
+    </message>
+    <message>
+        <source>id write programs a series of radios. It writes N (0 .. 4294967295) into the
+radio on the port; then, for each further radio, it asks on standard error to
+connect the next radio and press Enter, and writes the next ID (N+1, N+2, ...;
+0 follows 4294967295). A radio that does not answer keeps the ID for the next
+one.
+</source>
+        <translation>id write programs a series of radios. It writes N (0 .. 4294967295) into the
+radio on the port; then, for each further radio, it asks on standard error to
+connect the next radio and press Enter, and writes the next ID (N+1, N+2, ...;
+0 follows 4294967295). A radio that does not answer keeps the ID for the next
+one.
+</translation>
+    </message>
+    <message>
+        <source>After each radio that took its ID it prints &quot;ID &lt;id&gt; 成功数 &lt;successes&gt;&quot; on
+standard output. It stops after K radios (default 1) or at the end of the input
+(Ctrl-D); the exit status is 1 if any radio failed.
+</source>
+        <translation>After each radio that took its ID it prints "ID &lt;id&gt; successes &lt;successes&gt;" on
+standard output. It stops after K radios (default 1) or at the end of the input
+(Ctrl-D); the exit status is 1 if any radio failed.
+</translation>
+    </message>
+    <message>
+        <source>examples:
+  m27 id read --port /dev/ttyUSB0
+  m27 id write --port /dev/ttyUSB0 --start 1000 --count 20
+      writes 1000 into the radio on the cable now, then 1001 ... 1019 into the
+      next 19, one each time you have connected the next radio and pressed Enter
+</source>
+        <translation>examples:
+  m27 id read --port /dev/ttyUSB0
+  m27 id write --port /dev/ttyUSB0 --start 1000 --count 20
+      writes 1000 into the radio on the cable now, then 1001 ... 1019 into the
+      next 19, one each time you have connected the next radio and pressed Enter
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 monitor rssi|battery --port DEV [--csv FILE]
+       m27 monitor stop --port DEV
+</source>
+        <translation>usage: m27 monitor rssi|battery --port DEV [--csv FILE]
+       m27 monitor stop --port DEV
+</translation>
+    </message>
+    <message>
+        <source>--csv FILE  also write the samples into FILE as CSV, a line per packet as it
+            arrives, as the test-mode window&apos;s 保存数据… saves them:
+            &quot;seconds,rssi,snr,afc,audio&quot; or &quot;seconds,charging,ad&quot;, the seconds
+            counted from the start request with three decimals. A file that
+            cannot be written is told once; the monitor goes on and exits with
+            status 1.
+</source>
+        <translation>--csv FILE  also write the samples into FILE as CSV, a line per packet as it
+            arrives, as the test-mode window's Save data… saves them:
+            "seconds,rssi,snr,afc,audio" or "seconds,charging,ad", the seconds
+            counted from the start request with three decimals. A file that
+            cannot be written is told once; the monitor goes on and exits with
+            status 1.
+</translation>
+    </message>
+    <message>
+        <source>examples:
+  m27 monitor rssi --port /dev/ttyUSB0
+  m27 monitor rssi --port /dev/ttyUSB0 --csv antenna.csv
+</source>
+        <translation>examples:
+  m27 monitor rssi --port /dev/ttyUSB0
+  m27 monitor rssi --port /dev/ttyUSB0 --csv antenna.csv
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 rssi read   --port DEV
+       m27 rssi adjust --port DEV NARROW WIDE
+</source>
+        <translation>usage: m27 rssi read   --port DEV
+       m27 rssi adjust --port DEV NARROW WIDE
+</translation>
+    </message>
+    <message>
+        <source>rssi read prints the radio&apos;s two RSSI calibration values on standard output:
+narrow band, then wide band (&quot;45 43&quot;). rssi adjust sends two new values (0 ..
+255 each).
+</source>
+        <translation>rssi read prints the radio's two RSSI calibration values on standard output:
+narrow band, then wide band ("45 43"). rssi adjust sends two new values (0 ..
+255 each).
+</translation>
+    </message>
+    <message>
+        <source>examples:
+  m27 rssi read --port /dev/ttyUSB0
+  m27 rssi adjust --port /dev/ttyUSB0 42 40
+</source>
+        <translation>examples:
+  m27 rssi read --port /dev/ttyUSB0
+  m27 rssi adjust --port /dev/ttyUSB0 42 40
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 csv export [--layout grid|generic] IN.m27 OUT.csv
+       m27 csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit]
+                      IN.csv OUT.m27
+</source>
+        <translation>usage: m27 csv export [--layout grid|generic] IN.m27 OUT.csv
+       m27 csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit]
+                      IN.csv OUT.m27
+</translation>
+    </message>
+    <message>
+        <source>csv export writes the 25 channels of a channel file as a spreadsheet. --layout
+grid (the default) is the window&apos;s grid:
+&quot;信道,接收频率,接收亚音,发射频率,发射亚音,带宽&quot;, in UTF-8 with a byte-order
+mark. --layout generic is the layout hobby programming tools exchange
+(Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,...,Mode,...).
+</source>
+        <translation>csv export writes the 25 channels of a channel file as a spreadsheet. --layout
+grid (the default) is the window's grid, with its Chinese header as the file
+format has it: "信道,接收频率,接收亚音,发射频率,发射亚音,带宽", in UTF-8 with a
+byte-order mark.
+--layout generic is the layout hobby programming tools exchange
+(Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,...,Mode,...).
+</translation>
+    </message>
+    <message>
+        <source>csv import reads either layout (UTF-8, or GBK as a spreadsheet saves it; lines
+starting with # are comments) and puts its rows into channels 1, 2, ... of
+BASE.m27 (default: the window&apos;s start-up table); the channel total becomes the
+number of rows if BASE&apos;s is larger, the options and the mode stay BASE&apos;s. In
+the generic layout only Frequency is needed; a missing column takes the tools&apos;
+default and other columns are ignored.
+</source>
+        <translation>csv import reads either layout (UTF-8, or GBK as a spreadsheet saves it; lines
+starting with # are comments) and puts its rows into channels 1, 2, ... of
+BASE.m27 (default: the window's start-up table); the channel total becomes the
+number of rows if BASE's is larger, the options and the mode stay BASE's. In
+the generic layout only Frequency is needed; a missing column takes the tools'
+default and other columns are ignored.
+</translation>
+    </message>
+    <message>
+        <source>Every value must be one the grid could hold and a write would send: a receive
+frequency within 400..490 MHz, a tone of the mode&apos;s table, 宽带 or 窄带 (FM or
+NFM). The first bad value refuses the whole file, naming its line and column,
+and OUT.m27 is left as it was; so does a file of more than 25 rows without
+--rows, or one that leaves no row to import.
+</source>
+        <translation>Every value must be one the grid could hold and a write would send: a receive
+frequency within 400..490 MHz, a tone of the mode's table, Wide or Narrow (宽带
+or 窄带, FM or NFM). The first bad value refuses the whole file, naming its
+line and column, and OUT.m27 is left as it was; so does a file of more than 25
+rows without --rows, or one that leaves no row to import.
+</translation>
+    </message>
+    <message>
+        <source>examples:
+  m27 csv export shop.m27 shop.csv
+  m27 csv export --layout generic shop.m27 exchange.csv
+  m27 csv import --into shop.m27 edited.csv shop-new.m27
+  m27 csv import --rows 1..22 frs-gmrs.csv frs.m27
+</source>
+        <translation>examples:
+  m27 csv export shop.m27 shop.csv
+  m27 csv export --layout generic shop.m27 exchange.csv
+  m27 csv import --into shop.m27 edited.csv shop-new.m27
+  m27 csv import --rows 1..22 frs-gmrs.csv frs.m27
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 ports
+</source>
+        <translation>usage: m27 ports
+</translation>
+    </message>
+    <message>
+        <source>Prints one line per serial port the window&apos;s port menu offers: comN, the
+device, and what the system knows of it (description, manufacturer, USB
+vendor:product, serial number), and &quot;busy&quot; when another program holds it. To
+find out, each port is opened and closed again at once; nothing is sent.
+</source>
+        <translation>Prints one line per serial port the window's port menu offers: comN, the
+device, and what the system knows of it (description, manufacturer, USB
+vendor:product, serial number), and "busy" when another program holds it. To
+find out, each port is opened and closed again at once; nothing is sent.
+</translation>
+    </message>
+    <message>
+        <source>The chip of a programming cable is named after its USB vendor:product: FTDI
+FT232, Prolific PL2303, WCH CH340 or Silicon Labs CP210x.
+</source>
+        <translation>The chip of a programming cable is named after its USB vendor:product: FTDI
+FT232, Prolific PL2303, WCH CH340 or Silicon Labs CP210x.
+</translation>
+    </message>
+    <message>
+        <source>example:
+  m27 ports
+  com1  /dev/ttyUSB0  CP2102 USB to UART Bridge Controller, Silicon Labs,
+        USB 10c4:ea60 (Silicon Labs CP210x), serial 0001
+</source>
+        <translation>example:
+  m27 ports
+  com1  /dev/ttyUSB0  CP2102 USB to UART Bridge Controller, Silicon Labs,
+        USB 10c4:ea60 (Silicon Labs CP210x), serial 0001
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 check [--port DEV | --find [--all]]
+</source>
+        <translation>usage: m27 check [--port DEV | --find [--all]]
+</translation>
+    </message>
+    <message>
+        <source>Tells why the radio does not answer. On one port (DEV, or com1) it takes these
+steps in order and stops at the first that fails, one line each on standard
+output, &quot;✓&quot; or &quot;✗&quot; and what it found:
+  1. the device exists and is a serial port (if not, the ports that do exist
+     follow);
+  2. this user may open it (if not, how to fix it);
+  3. no other program holds it (if one does, its name and PID, from the port&apos;s
+     lock file);
+  4. it opens at 9600 8N1;
+</source>
+        <translation>Tells why the radio does not answer. On one port (DEV, or com1) it takes these
+steps in order and stops at the first that fails, one line each on standard
+output, "✓" or "✗" and what it found:
+  1. the device exists and is a serial port (if not, the ports that do exist
+     follow);
+  2. this user may open it (if not, how to fix it);
+  3. no other program holds it (if one does, its name and PID, from the port's
+     lock file);
+  4. it opens at 9600 8N1;
+</translation>
+    </message>
+    <message>
+        <source>  5. the radio answers a request for its ID, which changes nothing in it (three
+     tries): &quot;连接正常&quot; with the ID and the round trip; only the request&apos;s echo
+     (the cable works, the radio is off or its plug loose); data that makes no
+     reply (another radio or cable); or nothing at all.
+Nothing but that request is ever sent, and nothing to a device that is not a
+serial port.
+</source>
+        <translation>  5. the radio answers a request for its ID, which changes nothing in it (three
+     tries): "Connection OK" with the ID and the round trip; only the request's
+     echo (the cable works, the radio is off or its plug loose); data that
+     makes no reply (another radio or cable); or nothing at all.
+Nothing but that request is ever sent, and nothing to a device that is not a
+serial port.
+</translation>
+    </message>
+    <message>
+        <source>--find checks every port on a programming cable&apos;s USB chip (drivers ftdi_sio,
+       pl2303, ch341,
+cp210x) and every port a --port comN=DEV before the command maps, all at once,
+one line per port, and names the one the radio is on (&quot;对讲机在 com2
+(/dev/ttyUSB1)&quot;). Any other serial port is listed &quot;未检测：不是常见的写频线&quot;
+and left alone, since opening a port toggles its control lines and resets an
+Arduino board or a 3D printer; --all checks those too. Without --port, while
+com1 maps to nothing, check searches the same way.
+</source>
+        <translation>--find checks every port on a programming cable's USB chip (drivers ftdi_sio,
+       pl2303, ch341,
+cp210x) and every port a --port comN=DEV before the command maps, all at once,
+one line per port, and names the one the radio is on ("The radio is on com2
+(/dev/ttyUSB1)"). Any other serial port is listed "Not checked: not a usual
+programming cable" and left alone, since opening a port toggles its control
+lines and resets an Arduino board or a 3D printer;
+--all checks those too.
+Without --port, while com1 maps to nothing, check searches the same way.
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when the radio answered (--find: one radio), 1 when a port step
+failed, 3 when --find found several radios, 4 when the port is fine but no
+radio answered properly.
+</source>
+        <translation>Exit status 0 when the radio answered (--find: one radio), 1 when a port step
+failed, 3 when --find found several radios, 4 when the port is fine but no
+radio answered properly.
+</translation>
+    </message>
+    <message>
+        <source>examples:
+  m27 check --port /dev/ttyUSB0
+  m27 --port com3=/dev/ttyUSB2 check --find
+</source>
+        <translation>examples:
+  m27 check --port /dev/ttyUSB0
+  m27 --port com3=/dev/ttyUSB2 check --find
+</translation>
+    </message>
+    <message>
+        <source>usage: m27 series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id]
+                  [--log FILE] [--new-log] [--count N] [--report FILE.html]
+</source>
+        <translation>usage: m27 series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id]
+                  [--log FILE] [--new-log] [--count N] [--report FILE.html]
+</translation>
+    </message>
+    <message>
+        <source>Programs radios one after another with one template and an ID each. Every
+--port is a station (default com1), all working at once. A station asks for a
+radio&apos;s ID every 0.5 s until one answers, writes TEMPLATE.m27 into it as write
+does, reads it back and compares, takes the lowest free ID of FIRST..LAST (0 is
+never handed out), logs it as reserved, writes it and reads it back, logs the
+radio and waits until it is taken off. A radio the log holds as done with this
+template, and whose memory holds the template, is left as it is. A radio that
+fails ends alone; its ID, if it was not yet sent, goes to the next one. An ID
+the log names is never handed out again.
+</source>
+        <translation>Programs radios one after another with one template and an ID each. Every
+--port is a station (default com1), all working at once. A station asks for a
+radio's ID every 0.5 s until one answers, writes TEMPLATE.m27 into it as write
+does, reads it back and compares, takes the lowest free ID of FIRST..LAST (0 is
+never handed out), logs it as reserved, writes it and reads it back, logs the
+radio and waits until it is taken off. A radio the log holds as done with this
+template, and whose memory holds the template, is left as it is. A radio that
+fails ends alone; its ID, if it was not yet sent, goes to the next one. An ID
+the log names is never handed out again.
+</translation>
+    </message>
+    <message>
+        <source>  --ids FIRST..LAST  the IDs to hand out (0 .. 4294967295), lowest first
+  --keep-id          a radio keeps the ID it answers with, unless that ID is 0
+                     or another radio of this job already kept or got it;
+                     earlier jobs&apos; lines do not take it away (a logged ID
+                     answering is taken to be that radio, so two radios sharing
+                     an ID across jobs keep it)
+  --log FILE         the log instead of $XDG_DATA_HOME/m27/series.csv (by
+                     default ~/.local/share/m27/series.csv), one for every job
+  --new-log          create the log if it does not exist yet; a folder --log
+                     names is never made (the default one is the program&apos;s
+                     own); without it a missing log is refused, so that a typo
+                     cannot start a second pool of IDs
+  --count N          end after N radios done
+</source>
+        <translation>  --ids FIRST..LAST  the IDs to hand out (0 .. 4294967295), lowest first
+  --keep-id          a radio keeps the ID it answers with, unless that ID is 0
+                     or another radio of this job already kept or got it;
+                     earlier jobs' lines do not take it away (a logged ID
+                     answering is taken to be that radio, so two radios sharing
+                     an ID across jobs keep it)
+  --log FILE         the log instead of $XDG_DATA_HOME/m27/series.csv (by
+                     default ~/.local/share/m27/series.csv), one for every job
+  --new-log          create the log if it does not exist yet; a folder --log
+                     names is never made (the default one is the program's
+                     own); without it a missing log is refused, so that a typo
+                     cannot start a second pool of IDs
+  --count N          end after N radios done
+</translation>
+    </message>
+    <message>
+        <source>  --report FILE.html when the job ends, also by a signal (then marked 已中断),
+                     write its delivery report there: one page for A4 with the
+                     template, its fingerprint, options and channels, the start
+                     and end, the stations, a row per radio of this job (time,
+                     port, old and new ID, result, step, seconds) and the totals
+</source>
+        <translation>  --report FILE.html when the job ends, also by a signal (then marked
+           interrupted), write its delivery report there: one page for A4 with
+           the template, its fingerprint, options and channels, the start and
+           end, the stations, a row per radio of this job (time, port, old and
+           new ID, result, step, seconds) and the totals
+</translation>
+    </message>
+    <message>
+        <source>A line per radio on standard output (&quot;com1  ID 5003  完成  3.7 s&quot;, or what
+failed), then &quot;完成 N 台，失败 M 台，用时 T s，平均每台 S s&quot;, with
+&quot;，中断 K 台&quot; after the failures when K radios were interrupted; on a terminal
+a line per station on standard error, redrawn in place. The log has a CSV line
+per event: time,port,old_id,new_id,result,step,seconds,template_sha256,detail.
+</source>
+        <translation>A line per radio on standard output ("com1  ID 5003  Done  3.7 s", or what
+failed), then "Done N, failed M, T s in all, S s each on average", with
+", interrupted K" after the failures when K radios were interrupted; on a
+terminal a line per station on standard error, redrawn in place. The log has a
+CSV line per event:
+time,port,old_id,new_id,result,step,seconds,template_sha256,detail.
+</translation>
+    </message>
+    <message>
+        <source>The job ends when no ID is left, after N radios, or on Ctrl-C (SIGINT), SIGTERM
+or SIGHUP: each station stops after the exchange in flight, and a radio caught
+half-way is logged as interrupted (&quot;中断&quot;: its data may be incomplete).
+</source>
+        <translation>The job ends when no ID is left, after N radios, or on Ctrl-C (SIGINT), SIGTERM
+or SIGHUP: each station stops after the exchange in flight, and a radio caught
+half-way is logged as interrupted ("Interrupted": its data may be incomplete).
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 no radio failed, 3 a radio failed or is unconfirmed (interrupted
+ones do not count), 1 the job could not start (template, log, range, no port
+opened) or go on (a log line failed, every port lost) or its report could not
+be written, 2 wrong usage, 128+N stopped by signal N.
+</source>
+        <translation>Exit status: 0 no radio failed, 3 a radio failed or is unconfirmed (interrupted
+ones do not count), 1 the job could not start (template, log, range, no port
+opened) or go on (a log line failed, every port lost) or its report could not
+be written, 2 wrong usage, 128+N stopped by signal N.
+</translation>
+    </message>
+    <message>
+        <source>examples:
+  m27 series shop.m27 --ids 5000..5199 --port /dev/ttyUSB0 --port /dev/ttyUSB1
+  m27 series shop.m27 --ids 5200..5299 --count 20 --report order-17.html
+  m27 --fake-radio series demo.m27 --ids 1..10 --log demo.csv --new-log
+      the bundled radio, swapped for a fresh one 1.5 s after each radio
+</source>
+        <translation>examples:
+  m27 series shop.m27 --ids 5000..5199 --port /dev/ttyUSB0 --port /dev/ttyUSB1
+  m27 series shop.m27 --ids 5200..5299 --count 20 --report order-17.html
+  m27 --fake-radio series demo.m27 --ids 1..10 --log demo.csv --new-log
+      the bundled radio, swapped for a fresh one 1.5 s after each radio
+</translation>
+    </message>
+    <message>
+        <source>examples:
+  m27 read --port /dev/ttyUSB0 shop.m27
+  m27 write --port /dev/ttyUSB0 shop.m27
+  m27 id write --port /dev/ttyUSB0 --start 100 --count 50
+      series programming: 100 into this radio, then 101, 102, ... into each
+      next one after you have connected it and pressed Enter
+  m27 --fake-radio read demo.m27       try it without a radio
+</source>
+        <translation>examples:
+  m27 read --port /dev/ttyUSB0 shop.m27
+  m27 write --port /dev/ttyUSB0 shop.m27
+  m27 id write --port /dev/ttyUSB0 --start 100 --count 50
+      series programming: 100 into this radio, then 101, 102, ... into each
+      next one after you have connected it and pressed Enter
+  m27 --fake-radio read demo.m27       try it without a radio
+</translation>
+    </message>
+    <message>
+        <source>try &apos;%1&apos;</source>
+        <extracomment>The second line of a wrong command line; %1 is the help to read, &quot;m27 series --help&quot;.</extracomment>
+        <translation>try '%1'</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>--port %1: no such port (--port %1=DEVICE before the command sets one)</source>
+        <translation>--port %1: no such port (--port %1=DEVICE before the command sets one)</translation>
+    </message>
+    <message>
+        <source>--port %1 and --port %2 are the same device</source>
+        <translation>--port %1 and --port %2 are the same device</translation>
+    </message>
+    <message>
+        <source> (--new-log creates it)</source>
+        <translation> (--new-log creates it)</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>校验已中断</source>
+        <translation>Verify interrupted</translation>
+    </message>
+    <message>
+        <source>usage: m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en]
+           [--fake-radio] [FILE.m27]
+       m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en] COMMAND
+           [--port DEV | --fake-radio] [ARGS...]
+
+Without a command m27 opens its window, on FILE.m27 if one is named; port 1
+is opened at start-up.
+With a command it works on the command line, without a window or a display.
+
+options:
+  --port comN=DEVICE  before the command: let port N (1..16) open DEVICE, for
+                      example --port com1=/dev/ttyUSB0; may be repeated.
+                      By default the system&apos;s serial ports are numbered from 1,
+                      USB adapters (ttyUSB*, ttyACM*) first.
+  --fake-radio        start the bundled radio model m27-fake-radio and put it on
+                      port 1 (set M27_FAKE_RADIO to use another program)
+  --trace FILE        before the command: append every chunk of bytes that
+                      crosses the port to FILE, one line each: milliseconds
+                      since the port opened, &gt; sent or &lt; received, the bytes
+                      in hexadecimal (12.345 &gt; 53 03 00 00 04 5A); for a bug
+                      report
+  --language zh|en    before the command: speak Chinese or English for this run;
+                      by default LANGUAGE, LC_MESSAGES and LANG decide, and
+                      the C locale keeps the texts as written
+  --version           print the program&apos;s version
+  -h, --help          show this text; m27 COMMAND --help shows a command&apos;s
+</source>
+        <translation>usage: m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en]
+           [--fake-radio] [FILE.m27]
+       m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en] COMMAND
+           [--port DEV | --fake-radio] [ARGS...]
+
+Without a command m27 opens its window, on FILE.m27 if one is named; port 1
+is opened at start-up.
+With a command it works on the command line, without a window or a display.
+
+options:
+  --port comN=DEVICE  before the command: let port N (1..16) open DEVICE, for
+                      example --port com1=/dev/ttyUSB0; may be repeated.
+                      By default the system's serial ports are numbered from 1,
+                      USB adapters (ttyUSB*, ttyACM*) first.
+  --fake-radio        start the bundled radio model m27-fake-radio and put it on
+                      port 1 (set M27_FAKE_RADIO to use another program)
+  --trace FILE        before the command: append every chunk of bytes that
+                      crosses the port to FILE, one line each: milliseconds
+                      since the port opened, &gt; sent or &lt; received, the bytes
+                      in hexadecimal (12.345 &gt; 53 03 00 00 04 5A); for a bug
+                      report
+  --language zh|en    before the command: speak Chinese or English for this run;
+                      by default LANGUAGE, LC_MESSAGES and LANG decide, and
+                      the C locale keeps the texts as written
+  --version           print the program's version
+  -h, --help          show this text; m27 COMMAND --help shows a command's
+</translation>
+    </message>
+    <message>
+        <source>Puts the radio into a test-mode monitor and prints each packet it sends as one
+line on standard output, until Ctrl-C (SIGINT), SIGTERM or SIGHUP (the terminal
+closed); then it stops the monitor and exits. &quot;m27 monitor stop&quot; only sends the
+stop request, for a stream a killed process left running.
+  rssi:    RSSI SNR AFC AUDIO   (registers 68, 102, 70, 74; SNR and AFC signed)
+  battery: AD CHARGE            (the battery AD value; 1 while charging, else 0)
+</source>
+        <translation>Puts the radio into a test-mode monitor and prints each packet it sends as one
+line on standard output, until Ctrl-C (SIGINT), SIGTERM or SIGHUP (the terminal
+closed); then it stops the monitor and exits. "m27 monitor stop" only sends the
+stop request, for a stream a killed process left running.
+  rssi:    RSSI SNR AFC AUDIO   (registers 68, 102, 70, 74; SNR and AFC signed)
+  battery: AD CHARGE            (the battery AD value; 1 while charging, else 0)
+</translation>
+    </message>
+    <message>
+        <source>  --rows FIRST..LAST  take only these rows (from 1, in file order, comments not
+                      counted; at most 25)
+  --skip-unfit        leave out the rows this radio cannot hold, each named on
+                      stderr: &quot;跳过第N个：...&quot; (N as --rows counts): a
+                      frequency outside 400..490 MHz, a tone its table lacks,
+                      a mode other than FM and NFM, a transmit frequency out
+                      of range; after --rows
+</source>
+        <translation>  --rows FIRST..LAST  take only these rows (from 1, in file order, comments not
+                      counted; at most 25)
+  --skip-unfit        leave out the rows this radio cannot hold, each named on
+                      stderr: "Skipped row N: ..." (N as --rows counts): a
+                      frequency outside 400..490 MHz, a tone its table lacks,
+                      a mode other than FM and NFM, a transmit frequency out
+                      of range; after --rows
+</translation>
+    </message>
+    <message>
+        <source>commands (each works without a window; m27 COMMAND --help tells more):
+  read    --port DEV FILE.m27          read the radio into a channel file
+                                       (and a backup)
+  write   --port DEV FILE.m27          write a channel file into the radio
+                                       (--verify: read it back and compare)
+  verify  --port DEV FILE.m27          compare the radio with a channel file
+  diff    A.m27 B.m27                  compare two channel files
+  id read --port DEV                   print the radio&apos;s ID
+  id write --port DEV --start N [--count K]
+                                       write IDs N, N+1, ... into K radios
+                                       in turn
+  monitor rssi|battery|stop --port DEV print the test-mode stream until Ctrl-C
+  rssi read --port DEV                 print the two RSSI calibration values
+  rssi adjust --port DEV NARROW WIDE   set them
+  csv export [--layout grid|generic] IN.m27 OUT.csv
+                                       a channel file&apos;s channels as a
+                                       spreadsheet
+  csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit]
+          IN.csv OUT.m27               a spreadsheet&apos;s rows into a channel file
+  ports                                list the serial ports as com1, com2, ...
+  check [--port DEV | --find [--all]]  why the radio does not answer, or
+                                       where it is
+  series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE]
+          [--new-log] [--count N] [--report FILE.html]
+                                       program radios one after another, an
+                                       ID each
+</source>
+        <translation>commands (each works without a window; m27 COMMAND --help tells more):
+  read    --port DEV FILE.m27          read the radio into a channel file
+                                       (and a backup)
+  write   --port DEV FILE.m27          write a channel file into the radio
+                                       (--verify: read it back and compare)
+  verify  --port DEV FILE.m27          compare the radio with a channel file
+  diff    A.m27 B.m27                  compare two channel files
+  id read --port DEV                   print the radio's ID
+  id write --port DEV --start N [--count K]
+                                       write IDs N, N+1, ... into K radios
+                                       in turn
+  monitor rssi|battery|stop --port DEV print the test-mode stream until Ctrl-C
+  rssi read --port DEV                 print the two RSSI calibration values
+  rssi adjust --port DEV NARROW WIDE   set them
+  csv export [--layout grid|generic] IN.m27 OUT.csv
+                                       a channel file's channels as a
+                                       spreadsheet
+  csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit]
+          IN.csv OUT.m27               a spreadsheet's rows into a channel file
+  ports                                list the serial ports as com1, com2, ...
+  check [--port DEV | --find [--all]]  why the radio does not answer, or
+                                       where it is
+  series TEMPLATE.m27 --ids FIRST..LAST [--port DEV]... [--keep-id] [--log FILE]
+          [--new-log] [--count N] [--report FILE.html]
+                                       program radios one after another, an
+                                       ID each
+</translation>
+    </message>
+    <message>
+        <source>Reads the radio&apos;s options and its 25 channels and saves them to FILE.m27, as
+the window&apos;s &quot;读取频率&quot; followed by &quot;保存文件&quot; would. FILE is replaced only
+after a complete read. Messages go to standard error; on a terminal a progress
+line shows &quot;正在读频...... 45/75&quot;.
+</source>
+        <translation>Reads the radio's options and its 25 channels and saves them to FILE.m27, as
+the window's "Read radio" followed by "Save file" would. FILE is replaced
+only after a complete read. Messages go to standard error; on a terminal a
+progress line shows "Reading...... 45/75".
+</translation>
+    </message>
+    <message>
+        <source>Ctrl-C, SIGTERM or SIGHUP stops it after the exchange in flight: nothing more
+is sent and FILE stays as it was (&quot;读频已中断&quot;).
+</source>
+        <translation>Ctrl-C, SIGTERM or SIGHUP stops it after the exchange in flight: nothing more
+is sent and FILE stays as it was ("Read interrupted").
+</translation>
+    </message>
+    <message>
+        <source>no programming cable and no --port comN=DEVICE to search</source>
+        <translation>no programming cable and no --port comN=DEVICE to search</translation>
+    </message>
+    <message>
+        <source>no serial ports found (--port comN=DEVICE before the command sets one)</source>
+        <translation>no serial ports found (--port comN=DEVICE before the command sets one)</translation>
+    </message>
+    <message>
+        <source>com%1 (no device; --port com%1=DEVICE before the command sets one)</source>
+        <translation>com%1 (no device; --port com%1=DEVICE before the command sets one)</translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>接收频率</source>

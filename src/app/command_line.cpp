@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <optional>
@@ -33,6 +34,38 @@ std::optional<Result<QString>> option_value(const QStringList& args, qsizetype& 
 bool is_file(const QString& word) {
   return word.endsWith(QLatin1String(".m27"), Qt::CaseInsensitive) || QFileInfo::exists(word);
 }
+
+// The options, before the commands' part of the help.
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "cli",
+    "usage: m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en]\n"
+    "           [--fake-radio] [FILE.m27]\n"
+    "       m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en] COMMAND\n"
+    "           [--port DEV | --fake-radio] [ARGS...]\n"
+    "\n"
+    "Without a command m27 opens its window, on FILE.m27 if one is named; port 1\n"
+    "is opened at start-up.\n"
+    "With a command it works on the command line, without a window or a display.\n"
+    "\n"
+    "options:\n"
+    "  --port comN=DEVICE  before the command: let port N (1..16) open DEVICE, for\n"
+    "                      example --port com1=/dev/ttyUSB0; may be repeated.\n"
+    "                      By default the system's serial ports are numbered from 1,\n"
+    "                      USB adapters (ttyUSB*, ttyACM*) first.\n"
+    "  --fake-radio        start the bundled radio model m27-fake-radio and put it "
+    "on\n"
+    "                      port 1 (set M27_FAKE_RADIO to use another program)\n"
+    "  --trace FILE        before the command: append every chunk of bytes that\n"
+    "                      crosses the port to FILE, one line each: milliseconds\n"
+    "                      since the port opened, > sent or < received, the bytes\n"
+    "                      in hexadecimal (12.345 > 53 03 00 00 04 5A); for a bug\n"
+    "                      report\n"
+    "  --language zh|en    before the command: speak Chinese or English for this "
+    "run;\n"
+    "                      by default LANGUAGE, LC_MESSAGES and LANG decide, and\n"
+    "                      the C locale keeps the texts as written\n"
+    "  --version           print the program's version\n"
+    "  -h, --help          show this text; m27 COMMAND --help shows a command's\n");
 
 }  // namespace
 
@@ -84,34 +117,7 @@ Result<CommandLine> parse_command_line(const QStringList& args) {
 }
 
 QString usage() {
-  return QStringLiteral(
-             "usage: m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en]\n"
-             "           [--fake-radio] [FILE.m27]\n"
-             "       m27 [--port comN=DEVICE]... [--trace FILE] [--language zh|en] COMMAND\n"
-             "           [--port DEV | --fake-radio] [ARGS...]\n"
-             "\n"
-             "Without a command m27 opens its window, on FILE.m27 if one is named; port 1\n"
-             "is opened at start-up.\n"
-             "With a command it works on the command line, without a window or a display.\n"
-             "\n"
-             "options:\n"
-             "  --port comN=DEVICE  before the command: let port N (1..16) open DEVICE, for\n"
-             "                      example --port com1=/dev/ttyUSB0; may be repeated.\n"
-             "                      By default the system's serial ports are numbered from 1,\n"
-             "                      USB adapters (ttyUSB*, ttyACM*) first.\n"
-             "  --fake-radio        start the bundled radio model m27-fake-radio and put it on\n"
-             "                      port 1 (set M27_FAKE_RADIO to use another program)\n"
-             "  --trace FILE        before the command: append every chunk of bytes that crosses\n"
-             "                      the port to FILE, one line each: milliseconds since the port\n"
-             "                      opened, > sent or < received, the bytes in hexadecimal\n"
-             "                      (12.345 > 53 03 00 00 04 5A); for a bug report\n"
-             "  --language zh|en    before the command: speak Chinese or English for this run;\n"
-             "                      by default LANGUAGE, LC_MESSAGES and LANG decide, and\n"
-             "                      the C locale keeps the texts as written\n"
-             "  --version           print the program's version\n"
-             "  -h, --help          show this text; m27 COMMAND --help shows a command's\n"
-             "\n") +
-         commands_help();
+  return QCoreApplication::translate("cli", kUsage) + QLatin1Char('\n') + commands_help();
 }
 
 QString version_text() { return QStringLiteral("m27 ") + QLatin1String(kVersion); }

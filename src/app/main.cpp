@@ -13,22 +13,28 @@
 #include "app/program_start.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "i18n/language.h"
 #include "i18n/translators.h"
 
 int main(int argc, char* argv[]) {
   using namespace m27;
   const auto line = parse_command_line(arguments(argc, argv));
-  if (const auto status = answer_without_running(line)) return *status;
   // Nothing is opened or started before the window program takes over: it does that itself.
-  if (line->subcommand.isEmpty()) {
+  if (line && !line->help && !line->version && line->subcommand.isEmpty()) {
     complain("cannot open the window: " + exec_program(window_program(), argv));
     return kExitFailure;
   }
+  // The help and the usage errors speak the language of the run already; the window's saved
+  // choice is the window's alone.
+  QCoreApplication app(argc, argv);
+  use_language(app, line ? run_language(*line) : language_of(locale_variables()),
+               Face::CommandLine);
+  if (const auto status = answer_without_running(line)) return *status;
   auto command = parse_cli_command(line->subcommand, line->subcommand_args, line->fake_radio);
   if (!command) {
     const QString what =
         line->subcommand + QStringLiteral(": ") + QString::fromStdString(command.reason());
-    std::cerr << usage_error(what).toStdString();
+    std::cerr << usage_error(what, line->subcommand).toStdString();
     return kExitUsage;
   }
   // `m27 ports` numbers the ports by Qt Serial Port's listing, as the window's port menu does;
@@ -44,8 +50,6 @@ int main(int argc, char* argv[]) {
     complain(started.reason());
     return kExitFailure;
   }
-  QCoreApplication app(argc, argv);
-  use_language(app, run_language(*line), Face::CommandLine);
   if (started->radio) forward_output(*started->radio, &app, !series);
   return run_cli_command(*command, started->ports);
 }

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 
+#include "cli/cli_words.h"
 #include "link/qt/port_map.h"
 #include "service/digits.h"
 
@@ -62,15 +63,17 @@ Result<Scanned> scan(const QStringList& args, const QStringList& known,
       continue;
     }
     if (flags.contains(arg)) {
-      if (scanned.flags.contains(arg)) return failure(QStringLiteral("%1 is given twice").arg(arg));
+      if (scanned.flags.contains(arg))
+        return failure(cli_words(QT_TRANSLATE_NOOP("cli", "%1 is given twice")).arg(arg));
       scanned.flags << arg;
       continue;
     }
     const qsizetype equals = arg.indexOf(QLatin1Char('='));
     const QString name = equals < 0 ? arg : arg.left(equals);
-    if (!known.contains(name)) return failure(QStringLiteral("unknown option %1").arg(arg));
+    if (!known.contains(name))
+      return failure(cli_words(QT_TRANSLATE_NOOP("cli", "unknown option %1")).arg(arg));
     if (scanned.options.count(name) && !repeatable.contains(name)) {
-      return failure(QStringLiteral("%1 is given twice").arg(name));
+      return failure(cli_words(QT_TRANSLATE_NOOP("cli", "%1 is given twice")).arg(name));
     }
     QString value;
     if (equals >= 0) {
@@ -78,7 +81,7 @@ Result<Scanned> scan(const QStringList& args, const QStringList& known,
     } else if (++i < args.size()) {
       value = args[i];
     } else {
-      return failure(QStringLiteral("%1 needs a value").arg(name));
+      return failure(cli_words(QT_TRANSLATE_NOOP("cli", "%1 needs a value")).arg(name));
     }
     scanned.options[name] << value;
   }
@@ -88,9 +91,10 @@ Result<Scanned> scan(const QStringList& args, const QStringList& known,
 Result<PortChoice> port_of(const Scanned& scanned, bool fake_radio) {
   if (const auto text = scanned.option(kPort)) return parse_port_choice(*text);
   if (fake_radio) return PortChoice{{}, kFirstPort};
-  return failure(QStringLiteral(
+  return failure(cli_words(QT_TRANSLATE_NOOP(
+      "cli",
       "which port? give --port DEV (a device such as /dev/ttyUSB0, or com1..com16) or "
-      "--fake-radio"));
+      "--fake-radio")));
 }
 
 Result<int> count_of(const Scanned& scanned) {
@@ -99,7 +103,9 @@ Result<int> count_of(const Scanned& scanned) {
   bool ok = false;
   const int count = text->toInt(&ok);
   if (!ok || count < 1 || !text->front().isDigit()) {
-    return failure(QStringLiteral("--count %1: expected a number of radios, 1 or more").arg(*text));
+    return failure(
+        cli_words(QT_TRANSLATE_NOOP("cli", "--count %1: expected a number of radios, 1 or more"))
+            .arg(*text));
   }
   return count;
 }
@@ -108,14 +114,14 @@ Result<int> count_of(const Scanned& scanned) {
 Result<QString> choice_of(const QStringList& words, const QStringList& choices,
                           const QString& command) {
   if (words.isEmpty() || !choices.contains(words.front())) {
-    return failure(
-        QStringLiteral("%1 needs one of: %2").arg(command, choices.join(QLatin1String(", "))));
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "%1 needs one of: %2"))
+                       .arg(command, choices.join(QLatin1String(", "))));
   }
   return words.front();
 }
 
 Failure extra_words(const QStringList& words) {
-  return failure(QStringLiteral("unexpected argument %1").arg(words.front()));
+  return failure(cli_words(QT_TRANSLATE_NOOP("cli", "unexpected argument %1")).arg(words.front()));
 }
 
 Result<CliCommand> parse_file_command(const QString& name, const QStringList& args,
@@ -127,7 +133,8 @@ Result<CliCommand> parse_file_command(const QString& name, const QStringList& ar
                                     : QStringList{};
   const auto scanned = scan(args, {kPort}, flags);
   if (!scanned) return Failure{scanned.reason()};
-  if (scanned->words.isEmpty()) return failure(QStringLiteral("FILE is missing"));
+  if (scanned->words.isEmpty())
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "FILE is missing")));
   if (scanned->words.size() > 1) return extra_words(scanned->words.mid(1));
   auto port = port_of(*scanned, fake_radio);
   if (!port) return Failure{port.reason()};
@@ -140,7 +147,8 @@ Result<CliCommand> parse_file_command(const QString& name, const QStringList& ar
 Result<CliCommand> parse_diff(const QStringList& args) {
   const auto scanned = scan(args, {});
   if (!scanned) return Failure{scanned.reason()};
-  if (scanned->words.size() < 2) return failure(QStringLiteral("needs two files, A and B"));
+  if (scanned->words.size() < 2)
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "needs two files, A and B")));
   if (scanned->words.size() > 2) return extra_words(scanned->words.mid(2));
   return CliCommand{DiffArgs{scanned->words[0], scanned->words[1]}};
 }
@@ -156,13 +164,14 @@ Result<CliCommand> parse_id(const QStringList& args, bool fake_radio) {
   if (*choice == QLatin1String("read")) {
     for (const QString& option : {kStart, kCount}) {
       if (scanned->option(option)) {
-        return failure(QStringLiteral("%1 belongs to id write").arg(option));
+        return failure(cli_words(QT_TRANSLATE_NOOP("cli", "%1 belongs to id write")).arg(option));
       }
     }
     return CliCommand{IdReadArgs{*port}};
   }
   const auto start = scanned->option(kStart);
-  if (!start) return failure(QStringLiteral("id write needs --start N, the first ID"));
+  if (!start)
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "id write needs --start N, the first ID")));
   const auto count = count_of(*scanned);
   if (!count) return Failure{count.reason()};
   return CliCommand{IdWriteArgs{*port, start->toStdString(), *count}};
@@ -182,9 +191,11 @@ Result<CliCommand> parse_monitor(const QStringList& args, bool fake_radio) {
                                                           : MonitorKind::Stop;
   const QString csv = scanned->option(kCsv).value_or(QString());
   if (kind == MonitorKind::Stop && scanned->option(kCsv)) {
-    return failure(QStringLiteral("--csv belongs to monitor rssi and monitor battery"));
+    return failure(
+        cli_words(QT_TRANSLATE_NOOP("cli", "--csv belongs to monitor rssi and monitor battery")));
   }
-  if (scanned->option(kCsv) && csv.isEmpty()) return failure(QStringLiteral("--csv needs a file"));
+  if (scanned->option(kCsv) && csv.isEmpty())
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "--csv needs a file")));
   return CliCommand{MonitorArgs{*port, kind, csv}};
 }
 
@@ -200,7 +211,8 @@ Result<CliCommand> parse_rssi(const QStringList& args, bool fake_radio) {
     if (!port) return Failure{port.reason()};
     return CliCommand{RssiReadArgs{*port}};
   }
-  if (values.size() < 2) return failure(QStringLiteral("rssi adjust needs NARROW and WIDE"));
+  if (values.size() < 2)
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "rssi adjust needs NARROW and WIDE")));
   if (values.size() > 2) return extra_words(values.mid(2));
   if (!port) return Failure{port.reason()};
   return CliCommand{RssiAdjustArgs{*port, values[0].toStdString(), values[1].toStdString()}};
@@ -208,7 +220,8 @@ Result<CliCommand> parse_rssi(const QStringList& args, bool fake_radio) {
 
 // Exactly `count` words, named in `names` for the message when some are missing.
 std::optional<Failure> word_count(const QStringList& words, qsizetype count, const QString& names) {
-  if (words.size() < count) return failure(QStringLiteral("needs %1").arg(names));
+  if (words.size() < count)
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "needs %1")).arg(names));
   if (words.size() > count) return extra_words(words.mid(count));
   return std::nullopt;
 }
@@ -220,7 +233,8 @@ Result<RangeEnds> range_of(const QString& option, const QString& text, const QSt
   static const QRegularExpression kRange(QStringLiteral("^([0-9]+)\\.\\.([0-9]+)$"));
   const auto match = kRange.match(text);
   if (!match.hasMatch()) {
-    return failure(QStringLiteral("%1 %2: expected FIRST..LAST, %3").arg(option, text, hint));
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "%1 %2: expected FIRST..LAST, %3"))
+                       .arg(option, text, hint));
   }
   return RangeEnds{digits_value(match.captured(1).toStdString()),
                    digits_value(match.captured(2).toStdString())};
@@ -229,15 +243,18 @@ Result<RangeEnds> range_of(const QString& option, const QString& text, const QSt
 // "--rows FIRST..LAST": 1 <= FIRST <= LAST <= 999999, at most 25 rows, as the radio holds.
 Result<CsvRowRange> row_range_of(const QString& text) {
   constexpr std::uint32_t kLastRow = 999999;
-  const QString hint = QStringLiteral("rows counted from 1");
+  const QString hint = cli_words(QT_TRANSLATE_NOOP("cli", "rows counted from 1"));
   const auto ends = range_of(kRowRange, text, hint);
   if (!ends) return Failure{ends.reason()};
   const auto [first, last] = *ends;
   if (!first || !last || *first < 1 || *first > *last || *last > kLastRow) {
-    return failure(QStringLiteral("--rows %1: expected FIRST..LAST, %2").arg(text, hint));
+    return failure(
+        cli_words(QT_TRANSLATE_NOOP("cli", "--rows %1: expected FIRST..LAST, %2")).arg(text, hint));
   }
   if (*last - *first >= kRows) {
-    return failure(QStringLiteral("--rows %1: at most 25 rows, the radio's channels").arg(text));
+    return failure(
+        cli_words(QT_TRANSLATE_NOOP("cli", "--rows %1: at most 25 rows, the radio's channels"))
+            .arg(text));
   }
   return CsvRowRange{static_cast<int>(*first), static_cast<int>(*last)};
 }
@@ -251,22 +268,27 @@ Result<CliCommand> parse_csv(const QStringList& args) {
   if (*choice == QLatin1String("export")) {
     for (const QString& option : {kInto, kRowRange, kSkipUnfit}) {
       if (scanned->option(option) || scanned->flags.contains(option)) {
-        return failure(QStringLiteral("%1 belongs to csv import").arg(option));
+        return failure(cli_words(QT_TRANSLATE_NOOP("cli", "%1 belongs to csv import")).arg(option));
       }
     }
-    if (const auto wrong = word_count(files, 2, QStringLiteral("IN.m27 and OUT.csv")))
+    if (const auto wrong =
+            word_count(files, 2, cli_words(QT_TRANSLATE_NOOP("cli", "IN.m27 and OUT.csv"))))
       return *wrong;
     const QString layout = scanned->option(kLayout).value_or(QStringLiteral("grid"));
     if (layout != QLatin1String("grid") && layout != QLatin1String("generic")) {
-      return failure(QStringLiteral("--layout %1: expected grid or generic").arg(layout));
+      return failure(
+          cli_words(QT_TRANSLATE_NOOP("cli", "--layout %1: expected grid or generic")).arg(layout));
     }
     const auto kind = layout == QLatin1String("grid") ? CsvLayout::Grid : CsvLayout::Generic;
     return CliCommand{CsvExportArgs{kind, files[0], files[1]}};
   }
   if (scanned->option(kLayout)) {
-    return failure(QStringLiteral("--layout belongs to csv export; an import reads either layout"));
+    return failure(cli_words(
+        QT_TRANSLATE_NOOP("cli", "--layout belongs to csv export; an import reads either layout")));
   }
-  if (const auto wrong = word_count(files, 2, QStringLiteral("IN.csv and OUT.m27"))) return *wrong;
+  if (const auto wrong =
+          word_count(files, 2, cli_words(QT_TRANSLATE_NOOP("cli", "IN.csv and OUT.m27"))))
+    return *wrong;
   CsvSelection selection{std::nullopt, scanned->flags.contains(kSkipUnfit)};
   if (const auto text = scanned->option(kRowRange)) {
     const auto range = row_range_of(*text);
@@ -279,14 +301,18 @@ Result<CliCommand> parse_csv(const QStringList& args) {
 
 // "--ids FIRST..LAST": IDs from 0 to 4294967295, FIRST not above LAST.
 Result<std::pair<std::uint32_t, std::uint32_t>> id_range_of(const QString& text) {
-  const auto ends = range_of(kIds, text, QStringLiteral("such as 5000..5199"));
+  const auto ends = range_of(kIds, text, cli_words(QT_TRANSLATE_NOOP("cli", "such as 5000..5199")));
   if (!ends) return Failure{ends.reason()};
   const auto [first, last] = *ends;
   if (!first || !last) {
-    return failure(QStringLiteral("--ids %1: the IDs go from 0 to 4294967295").arg(text));
+    return failure(
+        cli_words(QT_TRANSLATE_NOOP("cli", "--ids %1: the IDs go from 0 to 4294967295")).arg(text));
   }
-  if (*first > *last) return failure(QStringLiteral("--ids %1: FIRST is above LAST").arg(text));
-  if (*last == 0) return failure(QStringLiteral("--ids %1: no radio is given ID 0").arg(text));
+  if (*first > *last)
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "--ids %1: FIRST is above LAST")).arg(text));
+  if (*last == 0)
+    return failure(
+        cli_words(QT_TRANSLATE_NOOP("cli", "--ids %1: no radio is given ID 0")).arg(text));
   return std::pair{*first, *last};
 }
 
@@ -299,7 +325,8 @@ Result<CliCommand> parse_series(const QStringList& args) {
   }
   const auto ids_text = scanned->option(kIds);
   if (!ids_text)
-    return failure(QStringLiteral("series needs --ids FIRST..LAST, the IDs to hand out"));
+    return failure(
+        cli_words(QT_TRANSLATE_NOOP("cli", "series needs --ids FIRST..LAST, the IDs to hand out")));
   const auto ids = id_range_of(*ids_text);
   if (!ids) return Failure{ids.reason()};
   SeriesArgs series{scanned->words.front(), ids->first, ids->second};
@@ -313,11 +340,11 @@ Result<CliCommand> parse_series(const QStringList& args) {
   series.new_log = scanned->flags.contains(kNewLog);
   series.log = scanned->option(kLog).value_or(QString());
   if (scanned->option(kLog) && series.log.isEmpty()) {
-    return failure(QStringLiteral("--log needs a file"));
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "--log needs a file")));
   }
   series.report = scanned->option(kReport).value_or(QString());
   if (scanned->option(kReport) && series.report.isEmpty()) {
-    return failure(QStringLiteral("--report needs a file"));
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "--report needs a file")));
   }
   if (scanned->option(kCount)) {
     const auto count = count_of(*scanned);
@@ -338,10 +365,12 @@ Result<CliCommand> parse_check(const QStringList& args) {
   if (!scanned->words.isEmpty()) return extra_words(scanned->words);
   const bool find = scanned->flags.contains(kFind);
   const bool all = scanned->flags.contains(kAll);
-  if (all && !find) return failure(QStringLiteral("--all goes with --find"));
+  if (all && !find) return failure(cli_words(QT_TRANSLATE_NOOP("cli", "--all goes with --find")));
   const auto text = scanned->option(kPort);
   if (!text) return CliCommand{CheckArgs{std::nullopt, find, all}};
-  if (find) return failure(QStringLiteral("--find searches every port; --port checks one"));
+  if (find)
+    return failure(
+        cli_words(QT_TRANSLATE_NOOP("cli", "--find searches every port; --port checks one")));
   const auto port = parse_port_choice(*text);
   if (!port) return Failure{port.reason()};
   return CliCommand{CheckArgs{*port, false}};
@@ -350,13 +379,14 @@ Result<CliCommand> parse_check(const QStringList& args) {
 }  // namespace
 
 Result<PortChoice> parse_port_choice(const QString& text) {
-  if (text.isEmpty()) return failure(QStringLiteral("--port needs a device or com1..com16"));
+  if (text.isEmpty())
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli", "--port needs a device or com1..com16")));
   if (parse_port_assignment(text)) {
-    return failure(
-        QStringLiteral(
-            "--port %1: comN=DEVICE belongs before the command; after it, --port names the port "
-            "to use (a device, or com1..com16)")
-            .arg(text));
+    return failure(cli_words(QT_TRANSLATE_NOOP("cli",
+                                               "--port %1: comN=DEVICE belongs before the command; "
+                                               "after it, --port names the port "
+                                               "to use (a device, or com1..com16)"))
+                       .arg(text));
   }
   static const QRegularExpression kPortNumber(QStringLiteral("^com([0-9]+)$"),
                                               QRegularExpression::CaseInsensitiveOption);
@@ -365,7 +395,8 @@ Result<PortChoice> parse_port_choice(const QString& text) {
   bool ok = false;
   const int port_no = match.captured(1).toInt(&ok);
   if (!ok || port_no < kFirstPort || port_no > kLastPort) {
-    return failure(QStringLiteral("--port %1: the ports are com1 to com16").arg(text));
+    return failure(
+        cli_words(QT_TRANSLATE_NOOP("cli", "--port %1: the ports are com1 to com16")).arg(text));
   }
   return PortChoice{{}, port_no};
 }
@@ -384,7 +415,7 @@ Result<CliCommand> parse_cli_command(const QString& name, const QStringList& arg
   if (name == QLatin1String("ports")) return parse_ports(args);
   if (name == QLatin1String("check")) return parse_check(args);
   if (name == QLatin1String("series")) return parse_series(args);
-  return failure(QStringLiteral("unknown command %1").arg(name));
+  return failure(cli_words(QT_TRANSLATE_NOOP("cli", "unknown command %1")).arg(name));
 }
 
 }  // namespace m27

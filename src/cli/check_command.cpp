@@ -5,6 +5,7 @@
 #include <iostream>
 #include <optional>
 
+#include "cli/cli_words.h"
 #include "cli/exit_status.h"
 #include "link/qt/port_checker.h"
 #include "link/qt/port_search.h"
@@ -63,7 +64,11 @@ int search(const PortMap& ports, bool all) {
   }
   if (asking > 0) loop.exec();
   if (checkers.empty()) {
-    std::cerr << "m27: no programming cable and no --port comN=DEVICE to search\n";
+    std::cerr << "m27: "
+              << cli_words(QT_TRANSLATE_NOOP(
+                               "cli", "no programming cable and no --port comN=DEVICE to search"))
+                     .toStdString()
+              << '\n';
   }
   for (const QString& line : search_report(searched)) std::cout << line.toStdString() << '\n';
   std::cout << std::flush;

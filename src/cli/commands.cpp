@@ -11,6 +11,7 @@
 #include "channels/sheet_comparison.h"
 #include "cli/backup.h"
 #include "cli/check_command.h"
+#include "cli/cli_words.h"
 #include "cli/console_player.h"
 #include "cli/csv_command.h"
 #include "cli/data_lines.h"
@@ -19,6 +20,7 @@
 #include "cli/file_path.h"
 #include "cli/id_series.h"
 #include "cli/line_reader.h"
+#include "cli/missing_file.h"
 #include "cli/ports_command.h"
 #include "cli/radio_reading.h"
 #include "cli/sample_file.h"
@@ -48,13 +50,14 @@ ConsoleOptions transfer_console() { return {isatty(STDERR_FILENO) == 1, {}}; }
 
 // What a command a stop signal ended before its work was done says: a read keeps nothing, a
 // write left the radio with a mix of the old and the new records.
-const Message kReadInterrupted{"读频已中断"};
-const Message kWriteInterrupted{std::string("写频已中断：") + kRadioMayBeIncomplete};
+const char* const kReadInterrupted = QT_TRANSLATE_NOOP("cli", "读频已中断");
+const char* const kWriteInterrupted =
+    QT_TRANSLATE_NOOP("cli", "写频已中断：对讲机中的数据可能不完整，请重新写频");
 
 // The exit status of a command whose last exchange sequence failed: 128 + the signal's number
 // when a stop signal ended it (saying `what` was interrupted), else a failure.
-int failure(Session& session, const Message& what) {
-  return session.stopped() ? session.interrupted(what) : kExitFailure;
+int failure(Session& session, const char* what) {
+  return session.stopped() ? session.interrupted(cli_message(what)) : kExitFailure;
 }
 
 int run(const ReadArgs& args, const PortMap& ports) {
@@ -74,6 +77,10 @@ int run(const ReadArgs& args, const PortMap& ports) {
 
 int run(const WriteArgs& args, const PortMap& ports) {
   ConsolePlayer player = console(transfer_console());
+  if (const auto missing = missing_file({args.file})) {
+    player.show(*missing);
+    return kExitFailure;
+  }
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_whole_channel_file(sheet, file_path(args.file))) {
     player.show(translated(*refusal));
@@ -103,7 +110,7 @@ int run(const IdReadArgs& args, const PortMap& ports) {
   Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
   if (session.run(std::make_unique<ReadId>())) return kExitSuccess;
-  return failure(session, {"读ID已中断"});
+  return failure(session, QT_TRANSLATE_NOOP("cli", "读ID已中断"));
 }
 
 // A stop signal ends the series after the exchange in flight, or while it waits for Enter.
@@ -126,14 +133,24 @@ int run(const IdWriteArgs& args, const PortMap& ports) {
     const std::string id = series.fields().id;
     taken = session.run(std::make_unique<WriteId>(id));
     series.written(taken);
-    if (taken) player.data("ID " + id + " 成功数 " + series.fields().successes);
+    if (taken) {
+      player.data(
+          cli_words(QT_TRANSLATE_NOOP("cli", "ID %1 成功数 %2"))
+              .arg(QString::fromStdString(id), QString::fromStdString(series.fields().successes))
+              .toStdString());
+    }
     if (series.done() || session.stopped()) break;
-    player.note("Connect the next radio and press Enter to write ID " + series.fields().id +
-                " (Ctrl-D ends the series).");
+    player.note(cli_words(QT_TRANSLATE_NOOP("cli",
+                                            "Connect the next radio and press Enter to "
+                                            "write ID %1 (Ctrl-D ends the series)."))
+                    .arg(QString::fromStdString(series.fields().id))
+                    .toStdString());
     if (!input.next_line()) break;
   }
   // Unless its last radio took its ID, a series a stop signal ended is cut short.
-  if (session.stopped() && !(series.done() && taken)) return session.interrupted({"写ID已中断"});
+  if (session.stopped() && !(series.done() && taken)) {
+    return session.interrupted(cli_message(QT_TRANSLATE_NOOP("cli", "写ID已中断")));
+  }
   return exit_status(!series.any_failed());
 }
 
@@ -164,7 +181,7 @@ int run(const MonitorArgs& args, const PortMap& ports) {
     }
     if (!std::cout || port_lost) stop.raise();
   });
-  player.note(rssi ? kRssiMonitorColumns : kBatteryMonitorColumns);
+  player.note(cli_words(rssi ? kRssiMonitorColumns : kBatteryMonitorColumns).toStdString());
   const auto start = rssi ? MonitorButton::StartRssi : MonitorButton::StartBattery;
   if (samples) samples->start(Clock::now());
   if (!session.run(std::make_unique<MonitorCommand>(start))) return kExitFailure;
@@ -180,7 +197,7 @@ int run(const RssiReadArgs& args, const PortMap& ports) {
   Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
   if (session.run(std::make_unique<ReadRssi>())) return kExitSuccess;
-  return failure(session, {"读取RSSI已中断"});
+  return failure(session, QT_TRANSLATE_NOOP("cli", "读取RSSI已中断"));
 }
 
 int run(const RssiAdjustArgs& args, const PortMap& ports) {
@@ -195,7 +212,7 @@ int run(const RssiAdjustArgs& args, const PortMap& ports) {
   Session session(ports, args.port, player, &stop);
   if (!session.open()) return kExitFailure;
   if (session.run(std::move(adjust))) return kExitSuccess;
-  return failure(session, {"调整RSSI已中断"});
+  return failure(session, QT_TRANSLATE_NOOP("cli", "调整RSSI已中断"));
 }
 
 int run(const SeriesArgs& args, const PortMap& ports) { return run_series(args, ports); }

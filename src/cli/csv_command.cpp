@@ -7,6 +7,7 @@
 
 #include "cli/console_player.h"
 #include "cli/exit_status.h"
+#include "cli/missing_file.h"
 #include "files/csv_commands.h"
 #include "files/file_commands.h"
 #include "i18n/translated.h"
@@ -26,6 +27,7 @@ int refuse(const Message& message) {
 }  // namespace
 
 int run(const CsvExportArgs& args, const PortMap&) {
+  if (const auto missing = missing_file({args.channel_file})) return refuse(*missing);
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_channel_file(sheet, file_path(args.channel_file)).refusal) {
     return refuse(translated(*refusal));
@@ -37,6 +39,7 @@ int run(const CsvExportArgs& args, const PortMap&) {
 }
 
 int run(const CsvImportArgs& args, const PortMap&) {
+  if (const auto missing = missing_file({args.base, args.csv_file})) return refuse(*missing);
   Sheet sheet = startup_sheet();
   if (!args.base.isEmpty()) {
     if (const auto refusal = open_channel_file(sheet, file_path(args.base)).refusal) {

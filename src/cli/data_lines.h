@@ -3,6 +3,7 @@
 // The data a command prints on standard output, one line per reply or monitor packet, so that
 // a script can read it. A reply or packet too short for what it stands for prints nothing.
 
+#include <QtGlobal>
 #include <optional>
 #include <string>
 
@@ -20,9 +21,9 @@ std::optional<std::string> rssi_line(const Frame& reply);
 // one of the battery stream ("1000 1", 1 while charging); nothing for a packet of any other type.
 std::optional<std::string> monitor_line(const Frame& packet);
 
-// What the columns of `monitor_line` mean, with the window's labels.
+// What the columns of `monitor_line` mean, with the window's labels (to translate in "cli").
 inline constexpr const char* kRssiMonitorColumns =
-    "RSSI(Reg68) SNR(Reg102) AFC(Reg70) AudioLv(Reg74)";
-inline constexpr const char* kBatteryMonitorColumns = "AD 值 充电";
+    QT_TRANSLATE_NOOP("cli", "RSSI(Reg68) SNR(Reg102) AFC(Reg70) AudioLv(Reg74)");
+inline constexpr const char* kBatteryMonitorColumns = QT_TRANSLATE_NOOP("cli", "AD 值 充电");
 
 }  // namespace m27

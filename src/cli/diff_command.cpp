@@ -6,6 +6,7 @@
 #include "cli/console_player.h"
 #include "cli/exit_status.h"
 #include "cli/file_path.h"
+#include "cli/missing_file.h"
 #include "cli/verify_command.h"
 #include "files/file_commands.h"
 #include "i18n/translated.h"
@@ -16,6 +17,10 @@ int run(const DiffArgs& args, const PortMap&) {
   ConsolePlayer player(std::cout, std::cerr, {});
   Sheet first = startup_sheet();
   Sheet second = startup_sheet();
+  if (const auto missing = missing_file({args.first, args.second})) {
+    player.show(*missing);
+    return kExitFailure;
+  }
   auto refusal = open_channel_file(first, file_path(args.first)).refusal;
   if (!refusal) refusal = open_channel_file(second, file_path(args.second)).refusal;
   if (refusal) {

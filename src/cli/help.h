@@ -12,7 +12,8 @@ QString commands_help();
 // The usage of one command (read, write, id, monitor, rssi, ...); empty for any other name.
 QString command_help(const QString& name);
 
-// The two lines a usage error prints: what is wrong, then "try 'm27 --help'".
-QString usage_error(const QString& what);
+// The two lines a usage error prints: what is wrong, then where to read more: the command's own
+// help ("try 'm27 series --help'"), or the program's when no command is named.
+QString usage_error(const QString& what, const QString& command = {});
 
 }  // namespace m27

@@ -4,6 +4,7 @@
 #include <QSerialPort>
 #include <iostream>
 
+#include "cli/cli_words.h"
 #include "cli/exit_status.h"
 #include "link/qt/port_check.h"
 #include "link/qt/port_description.h"
@@ -30,7 +31,13 @@ int run(const PortsArgs&, const PortMap& ports) {
     std::cout << port_line(port).toStdString() << '\n';
   }
   if (described.empty())
-    std::cerr << "m27: no serial ports found (--port comN=DEVICE before the command sets one)\n";
+    std::cerr << "m27: "
+              << cli_words(QT_TRANSLATE_NOOP(
+                               "cli",
+                               "no serial ports found (--port comN=DEVICE before the command "
+                               "sets one)"))
+                     .toStdString()
+              << '\n';
   std::cout << std::flush;
   return kExitSuccess;
 }

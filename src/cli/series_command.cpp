@@ -6,10 +6,12 @@
 #include <QFileInfo>
 #include <iostream>
 
+#include "cli/cli_words.h"
 #include "cli/console_player.h"
 #include "cli/exit_status.h"
 #include "cli/file_path.h"
 #include "cli/help.h"
+#include "cli/missing_file.h"
 #include "cli/series_console.h"
 #include "cli/session.h"
 #include "cli/stop_signal.h"
@@ -33,8 +35,10 @@ Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
     const QString name = numbered ? QStringLiteral("com%1").arg(choice.port_no) : choice.device;
     const QString device = numbered ? ports.device(choice.port_no) : choice.device;
     if (device.isEmpty()) {
-      return Failure{QStringLiteral("--port %1: no such port (--port %1=DEVICE before the command "
-                                    "sets one)")
+      return Failure{cli_words(QT_TRANSLATE_NOOP(
+                                   "cli",
+                                   "--port %1: no such port (--port %1=DEVICE before the command "
+                                   "sets one)"))
                          .arg(name)
                          .toStdString()};
     }
@@ -46,9 +50,10 @@ Result<std::vector<StationPort>> stations_of(const QList<PortChoice>& choices,
     stations.push_back({name, device});
   }
   if (const auto same = same_device(stations)) {
-    return Failure{QStringLiteral("--port %1 and --port %2 are the same device")
-                       .arg(stations[same->first].name, stations[same->second].name)
-                       .toStdString()};
+    return Failure{
+        cli_words(QT_TRANSLATE_NOOP("cli", "--port %1 and --port %2 are the same device"))
+            .arg(stations[same->first].name, stations[same->second].name)
+            .toStdString()};
   }
   return stations;
 }
@@ -63,6 +68,10 @@ std::filesystem::path log_path(const QString& named) {
 std::optional<ReadySeries> ready_series(const SeriesArgs& args,
                                         const std::vector<StationPort>& stations,
                                         SeriesConsole& console, SeriesReport& report) {
+  if (const auto missing = missing_file({args.template_file})) {
+    console.note(message_line(*missing));
+    return std::nullopt;
+  }
   Sheet sheet = startup_sheet();
   if (const auto refusal = open_whole_channel_file(sheet, file_path(args.template_file))) {
     console.note(message_line(translated(*refusal)));
@@ -92,7 +101,9 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
   if (!ready) {
     std::string line = message_line(attention(ready.reason()));
     // A typo in --log must not start a second pool of IDs: a new log is asked for by name.
-    if (ready.reason().starts_with(kLogMissing)) line += " (--new-log creates it)";
+    if (ready.reason().starts_with(kLogMissing)) {
+      line += cli_words(QT_TRANSLATE_NOOP("cli", " (--new-log creates it)")).toStdString();
+    }
     console.note(line);
     return std::nullopt;
   }
@@ -141,8 +152,8 @@ bool report_written(const QString& file, SeriesReport report, const SeriesRunner
 int run_series(const SeriesArgs& args, const PortMap& ports) {
   const auto stations = stations_of(args.ports, ports);
   if (!stations) {
-    std::cerr << usage_error(QStringLiteral("series: ") + QString::fromStdString(stations.reason()))
-                     .toStdString();
+    const QString what = QStringLiteral("series: ") + QString::fromStdString(stations.reason());
+    std::cerr << usage_error(what, QStringLiteral("series")).toStdString();
     return kExitUsage;
   }
   std::vector<std::string> names;

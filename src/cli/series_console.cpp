@@ -6,13 +6,16 @@
 
 #include <algorithm>
 
+#include "cli/cli_words.h"
 #include "cli/display_columns.h"
 
 namespace m27 {
 
 std::string radio_line(const LogLine& line) {
   const std::uint32_t id = line.new_id.value_or(line.old_id);
-  const std::string outcome = line.result == RadioResult::Ok ? "完成" : line.detail;
+  const std::string outcome = line.result == RadioResult::Ok
+                                  ? cli_words(QT_TRANSLATE_NOOP("cli", "完成")).toStdString()
+                                  : line.detail;
   return line.port + "  ID " + std::to_string(id) + "  " + outcome + "  " +
          tenths_of_seconds(line.elapsed) + " s";
 }

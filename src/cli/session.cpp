@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/session.h"
 
+#include "cli/cli_words.h"
 #include "cli/exit_status.h"
 #include "link/qt/port_words.h"
 #include "link/qt/run_to_end.h"
@@ -63,7 +64,9 @@ QString Session::port_name() const {
   const QString number = QString::number(port_no_);
   const QString device = serial_.ports().device(port_no_);
   if (device.isEmpty()) {
-    return QStringLiteral("com%1 (no device; --port com%1=DEVICE before the command sets one)")
+    return cli_words(
+               QT_TRANSLATE_NOOP(
+                   "cli", "com%1 (no device; --port com%1=DEVICE before the command sets one)"))
         .arg(number);
   }
   return QStringLiteral("com%1 (%2)").arg(number, device);

@@ -6,8 +6,10 @@
 #include <iostream>
 
 #include "channels/sheet_comparison.h"
+#include "cli/cli_words.h"
 #include "cli/exit_status.h"
 #include "cli/file_path.h"
+#include "cli/missing_file.h"
 #include "cli/radio_reading.h"
 #include "files/file_commands.h"
 #include "i18n/translated.h"
@@ -33,7 +35,9 @@ int report_differences(const Sheet& first, const Sheet& second, ConsolePlayer& p
 
 std::optional<int> verify_radio(const Sheet& expected, Session& session, ConsolePlayer& player) {
   const auto radio = read_radio(session);
-  if (!radio && session.stopped()) return session.interrupted({"校验已中断"});
+  if (!radio && session.stopped()) {
+    return session.interrupted(cli_message(QT_TRANSLATE_NOOP("cli", "校验已中断")));
+  }
   if (!radio) return std::nullopt;
   const int status = report_differences(expected, *radio, player);
   player.show(verification_verdict(status == kExitSuccess));
@@ -43,9 +47,11 @@ std::optional<int> verify_radio(const Sheet& expected, Session& session, Console
 int run(const VerifyArgs& args, const PortMap& ports) {
   ConsolePlayer player(std::cout, std::cerr, {isatty(STDERR_FILENO) == 1, {}});
   Sheet file = startup_sheet();
-  std::optional<Message> refusal;
-  if (const auto opening = open_whole_channel_file(file, file_path(args.file))) {
-    refusal = translated(*opening);
+  std::optional<Message> refusal = missing_file({args.file});
+  if (!refusal) {
+    if (const auto opening = open_whole_channel_file(file, file_path(args.file))) {
+      refusal = translated(*opening);
+    }
   }
   if (!refusal) refusal = write_refusal(file);
   if (refusal) {

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
+#include "cli/display_columns.h"
 #include "cli/help.h"
+#include "i18n/translators.h"
 
 namespace m27 {
 namespace {
@@ -85,6 +88,39 @@ TEST(ManualPage, CoversEveryCommandOptionAndExitStatusOfTheHelp) {
   }
   const QString exit_status = usage().section(QStringLiteral("Exit status: "), 1).simplified();
   EXPECT_TRUE(page.simplified().contains(".SH EXIT STATUS " + exit_status)) << page.toStdString();
+}
+
+// The help and each command's help fit a terminal of 80 columns in every language (a Chinese
+// character takes two), and each is in the language asked for.
+TEST(Help, FitsEightyColumnsInEveryLanguage) {
+  int argc = 1;
+  char name[] = "m27";
+  char* argv[] = {name};
+  QCoreApplication app(argc, argv);
+  const struct {
+    Language language;
+    const char* usage;
+    bool quotes_chinese;  // the read's help names the window's 读取频率
+  } kLanguages[] = {{Language::AsWritten, "usage:", true},
+                    {Language::English, "usage:", false},
+                    {Language::Chinese, "用法：", true}};
+  for (const auto& l : kLanguages) {
+    use_language(app, l.language, Face::CommandLine);
+    QStringList helps{usage()};
+    for (std::string_view command : kSubcommands) {
+      helps << command_help(QString::fromLatin1(command.data(), command.size()));
+    }
+    for (const QString& help : helps) {
+      EXPECT_TRUE(help.startsWith(QString::fromUtf8(l.usage))) << help.toStdString();
+      for (const QString& line : help.split(QLatin1Char('\n'))) {
+        const std::string text = line.toStdString();
+        EXPECT_EQ(cut_to_columns(text, 80), text) << static_cast<int>(l.language);
+      }
+    }
+    EXPECT_EQ(command_help(QStringLiteral("read")).contains(QStringLiteral("读取频率")),
+              l.quotes_chinese);
+  }
+  use_language(app, Language::AsWritten, Face::CommandLine);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "channels/codec.h"
 #include "files/backup_store.h"
@@ -41,7 +42,7 @@ constexpr int kHardLimitMs = 60'000;  // the slowest run (a silent radio) ends i
 const std::string kNoAnswer = "通讯失败，请检查对讲机是否进入写频模式\n";
 const std::string kRead = "读频完成: 读写完成\n";
 const std::string kWritten = "写频完成: 写频完成\n";
-const std::string kTryHelp = "try 'm27 --help'\n";
+const std::string kTrySeriesHelp = "try 'm27 series --help'\n";
 
 // The user data folder of every run that names none, so that no backup lands in the home folder.
 QString shared_data_home() {
@@ -292,7 +293,7 @@ TEST(CliVerify, AWriteThatIsNotKeptIsNamedByWriteVerifyVerifyAndDiff) {
         kWritten + kNoAnswer + "校验: 写频已完成，但读回对讲机失败，未能校验\n"},
        {nullptr, "diff shop.m27 shop.m27", 0, ""},
        {nullptr, "diff shop.m27 b.m27", 3, "", "FSK 关 开\n1 接收亚音 OFF 67.0\n"},
-       {nullptr, "diff shop.m27 none.m27", 1, "注意: 打开文件失败\nnone.m27\n…"}});
+       {nullptr, "diff shop.m27 none.m27", 1, "注意: 找不到文件：none.m27\n"}});
 }
 
 // The reads show what the writes left; a silent radio fails the series.
@@ -468,8 +469,8 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   EXPECT_TRUE(m27({"--port", "com1=" + held, "ports"}).out.starts_with(listed + "\n"));
 }
 
-// A channel file that cannot be opened is refused in the language the environment or --language
-// picks, and in the texts as written under the C locale.
+// A channel file that cannot be opened, or is not there, is refused in the language the
+// environment or --language picks, and in the texts as written under the C locale.
 TEST(CliLanguage, RefusesAChannelFileInTheChosenLanguage) {
   QTemporaryDir dir;
   write_file(dir.filePath("bad.m27"), "0\r\n12x\r\n");
@@ -492,9 +493,10 @@ TEST(CliLanguage, RefusesAChannelFileInTheChosenLanguage) {
       {{"LANGUAGE=en", "LC_ALL=C"},
        "verify --port /nonexistent/tty bad.m27",
        "注意: 打开文件失败\nbad.m27\n第2行（接收频率）：“12x”不是有效的频率\n"},
-      {{"LANGUAGE=en"},
-       "csv export missing.m27 x.csv",
-       "Attention: Cannot open the file\nmissing.m27\n…"},  // the system's reason
+      {{"LANGUAGE=en"}, "csv export missing.m27 x.csv", "Attention: File not found: missing.m27\n"},
+      {{"LANGUAGE=zh_CN.UTF-8"},
+       "verify --port /nonexistent/tty missing.m27",
+       "注意: 找不到文件：missing.m27\n"},
       {{"LANGUAGE=en"},
        "write --port /nonexistent/tty cut.m27",
        "Attention: Cannot open the file\ncut.m27\nThe file is incomplete: only 1 line was read\n"},
@@ -588,7 +590,7 @@ TEST(CliCheck, EndsAtThePortStepThatFailsAndNamesWhoHoldsThePort) {
          "✓ 串口存在：" + device + "\n✓ 有权限打开串口\n✗ 串口已被占用：" + device +
              "，被 m27 (PID " + std::to_string(holder.processId()) + ") 占用\n");
   expect(m27({"check", "--find", "--port", "com1"}), 2,
-         "m27: check: --find searches every port; --port checks one\ntry 'm27 --help'\n");
+         "m27: check: --find searches every port; --port checks one\ntry 'm27 check --help'\n");
   holder.terminate();
   EXPECT_TRUE(holder.waitForFinished(kHardLimitMs));
 }
@@ -628,6 +630,23 @@ TEST(CliUsage, HelpVersionAndTheBundledRadio) {
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   }
   EXPECT_TRUE(m27({"id", "--help"}).out.starts_with("usage: m27 id read"));
+  // On a Chinese desktop the help and a usage error are Chinese, the error naming its command's
+  // help; the window's saved English plays no part.
+  QTemporaryDir config;
+  QDir(config.path()).mkpath(QStringLiteral("m27"));
+  write_file(config.filePath(QStringLiteral("m27/m27.ini")), "[General]\nlanguage=en\n");
+  for (const auto& [args, status, out, err] :
+       {std::tuple{QStringList{"--help"}, 0, "用法：m27 [--port comN=DEVICE]", ""},
+        std::tuple{QStringList{"diff", "a.m27"}, 2, "",
+                   "m27: diff: 需要两个文件，A 和 B\n用法见 'm27 diff --help'\n"}}) {
+    QProcess process;
+    start_m27(process, args, {}, shared_data_home(),
+              {"LANGUAGE=zh_CN", "LANG=en_US.UTF-8", "XDG_CONFIG_HOME=" + config.path()});
+    ASSERT_TRUE(process.waitForFinished(kHardLimitMs));
+    EXPECT_EQ(process.exitCode(), status);
+    EXPECT_TRUE(process.readAllStandardOutput().startsWith(out));
+    EXPECT_EQ(process.readAllStandardError().toStdString(), err);
+  }
   expect_runs({},
               {{nullptr, "--version", 0, "", std::string("m27 ") + kVersion + "\n"},
                {nullptr, "id read --fake-radio", 0, "读取 OK\n", "12345678\n"},
@@ -781,20 +800,20 @@ TEST(CliSeries, StopsAtASignalAndRefusesWhatCannotRun) {
   EXPECT_EQ(reported.count("<td class=\"interrupted\">中断</td><td>写频</td>"), 1);
   EXPECT_TRUE(reported.contains("<h1>批量写频报告<span class=\"mark\">已中断</span></h1>"));
   const std::string wrong = "m27: series: --port ";
-  expect_runs(
-      dir.path(),
-      {{nullptr, "series shop.m27 --ids 1..9 --port com9", 2,
-        wrong + "com9: no such port (--port com9=DEVICE before the command sets one)\n" + kTryHelp},
-       {"", "series shop.m27 --ids 1..9 --port RADIO --port RADIO", 2,
-        wrong + "RADIO and --port RADIO are the same device\n" + kTryHelp},
-       {nullptr, "series shop.m27 --ids 9..1", 2,
-        "m27: series: --ids 9..1: FIRST is above LAST\n" + kTryHelp},
-       {nullptr, "series shop.m27 --ids 0..0", 2,
-        "m27: series: --ids 0..0: no radio is given ID 0\n" + kTryHelp},
-       {nullptr, "series shop.m27 --ids 1..9 --port RADIO --log typo.csv", 1,
-        "注意: 记录文件不存在\ntypo.csv (--new-log creates it)\n"},
-       {nullptr, "series shop.m27 --ids 1..9 --port /dev/null --log series.csv", 1,
-        "/dev/null: 无法打开串口：…"}});
+  expect_runs(dir.path(),
+              {{nullptr, "series shop.m27 --ids 1..9 --port com9", 2,
+                wrong + "com9: no such port (--port com9=DEVICE before the command sets one)\n" +
+                    kTrySeriesHelp},
+               {"", "series shop.m27 --ids 1..9 --port RADIO --port RADIO", 2,
+                wrong + "RADIO and --port RADIO are the same device\n" + kTrySeriesHelp},
+               {nullptr, "series shop.m27 --ids 9..1", 2,
+                "m27: series: --ids 9..1: FIRST is above LAST\n" + kTrySeriesHelp},
+               {nullptr, "series shop.m27 --ids 0..0", 2,
+                "m27: series: --ids 0..0: no radio is given ID 0\n" + kTrySeriesHelp},
+               {nullptr, "series shop.m27 --ids 1..9 --port RADIO --log typo.csv", 1,
+                "注意: 记录文件不存在\ntypo.csv (--new-log creates it)\n"},
+               {nullptr, "series shop.m27 --ids 1..9 --port /dev/null --log series.csv", 1,
+                "/dev/null: 无法打开串口：…"}});
   EXPECT_FALSE(QFile::exists(dir.filePath("typo.csv")));
 }
 
