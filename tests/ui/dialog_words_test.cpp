@@ -3,6 +3,7 @@
 // each Alt+letter reaching one control; 批量写频 in English under LANGUAGE=en, and in Chinese
 // again when the language changes while it is open.
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -141,11 +142,13 @@ class DialogWordsTest : public QObject {
       const auto* table = child<QTableWidget>(*dialog, "stations");
       for (int c = 0; c < table->columnCount(); ++c)
         texts << table->horizontalHeaderItem(c)->text();
+      auto* log_file = child<QLineEdit>(*dialog, "log_file");
+      texts << QAccessible::queryAccessibleInterface(log_file)->text(QAccessible::Name);
       return texts.join('|');
     };
     QCOMPARE(shown(),
              "Series programming|First ID|Count|Ports|Log file|&Keep the radio's ID|&Start|S&top|"
-             "Save &report…|Port|State|Old ID|New ID|Done|Failed");
+             "Save &report…|Port|State|Old ID|New ID|Done|Failed|Log file");
     child<QLineEdit>(*dialog, "first_id")->setText("0");
     child<QPushButton>(*dialog, "start_job")->click();
     QCOMPARE(boxes.shown.at(0).message, (Message{"First ID must be from 1 to 4294967295",
@@ -153,7 +156,7 @@ class DialogWordsTest : public QObject {
     use_language(*qApp, language_of(locale_variables()));
     QCOMPARE(shown(),
              "批量写频|起始ID|数量|串口|记录文件|保留原ID|开始|停止|保存报告…|串口|状态|原ID|新ID|"
-             "完成|失败");
+             "完成|失败|记录文件");
   }
 };
 

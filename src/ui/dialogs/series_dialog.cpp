@@ -64,6 +64,12 @@ std::optional<std::uint32_t> positive_id(const QLineEdit* field) {
   return value;
 }
 
+// The label names its field, for a screen reader too.
+QLabel* naming(QLabel* label, QWidget* field) {
+  label->setBuddy(field);
+  return label;
+}
+
 QTableWidgetItem* cell(QTableWidget* table, int row, SeriesDialog::Column column) {
   QTableWidgetItem* item = table->item(row, column);
   if (!item) {
@@ -109,9 +115,11 @@ QWidget* SeriesDialog::build_fields() {
   keep_id_ = new QCheckBox(fields);
   keep_id_->setObjectName(QStringLiteral("keep_id"));
   say(keep_id_, QT_TR_NOOP("保留原ID"));
-  grid->addWidget(worded_label("first_id_label", QT_TR_NOOP("起始ID"), fields), 0, 0);
+  grid->addWidget(naming(worded_label("first_id_label", QT_TR_NOOP("起始ID"), fields), first_id_),
+                  0, 0);
   grid->addWidget(first_id_, 0, 1);
-  grid->addWidget(worded_label("id_count_label", QT_TR_NOOP("数量"), fields), 0, 2);
+  grid->addWidget(naming(worded_label("id_count_label", QT_TR_NOOP("数量"), fields), id_count_), 0,
+                  2);
   grid->addWidget(id_count_, 0, 3);
   grid->addWidget(keep_id_, 0, 4);
 
@@ -132,7 +140,8 @@ QWidget* SeriesDialog::build_fields() {
 
   log_file_ = make_text("log_file", log_name, kLogWidth, fields);
   log_file_->setAlignment(Qt::AlignLeft);
-  grid->addWidget(worded_label("log_file_label", QT_TR_NOOP("记录文件"), fields), 2, 0);
+  grid->addWidget(naming(worded_label("log_file_label", QT_TR_NOOP("记录文件"), fields), log_file_),
+                  2, 0);
   grid->addWidget(log_file_, 2, 1, 1, 4);
   grid->setColumnStretch(5, 1);  // the fields keep to the left
   return fields;
