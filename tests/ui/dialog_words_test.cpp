@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -54,12 +55,17 @@ QStringList misfits(QWidget* dialog) {
 // The misfits of a dialog that `open` runs modally, closed as soon as it shows.
 QStringList modal_misfits(const std::function<void()>& open) {
   QStringList found{"never shown"};
-  QTimer::singleShot(0, [&found] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    if (!dialog) return;
-    found = misfits(dialog);
-    dialog->close();
+  QTimer shown;  // goes with this function, should the dialog never show
+  shown.setSingleShot(true);
+  QObject::connect(&shown, &QTimer::timeout, [&found] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QDialog*>(window);
+      if (!dialog || !dialog->isVisible()) continue;
+      found = misfits(dialog);
+      dialog->reject();
+    }
   });
+  shown.start(0);
   open();
   return found;
 }
