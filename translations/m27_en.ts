@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>--rows %1: at most 25 rows, the radio&apos;s channels</source>
-        <translation>--rows %1: at most 25 rows, the radio's channels</translation>
+        <translation>--rows %1: at most 25 rows, the radio&apos;s channels</translation>
     </message>
     <message>
         <source>%1 belongs to csv import</source>
@@ -197,9 +197,9 @@
 window&apos;s port menu. --fake-radio in place of --port uses the bundled radio
 model.
 </source>
-        <translation>DEV is the port the radio's programming cable is on: a device such as
+        <translation>DEV is the port the radio&apos;s programming cable is on: a device such as
 /dev/ttyUSB0 (or a pseudo-terminal), or com1 .. com16 as numbered by the
-window's port menu. --fake-radio in place of --port uses the bundled radio
+window&apos;s port menu. --fake-radio in place of --port uses the bundled radio
 model.
 </translation>
     </message>
@@ -227,7 +227,7 @@ fail the read.
         <translation>Every complete read also keeps a copy, byte for byte the file a save writes, in
 $XDG_DATA_HOME/m27/backups (by default ~/.local/share/m27/backups), named by
 the local time of the read, e.g. 20261207-064512-123.m27; the newest 1000 are
-kept. A backup that cannot be written is reported ("Backup failed") and does
+kept. A backup that cannot be written is reported (&quot;Backup failed&quot;) and does
 not fail the read.
 </translation>
     </message>
@@ -277,8 +277,8 @@ with the tones, bandwidths and options; nothing is sent if anything is wrong or
 the file has fewer than 132 lines. Messages go to standard error; on a terminal
 a progress line counts up to 156.
 </source>
-        <translation>Opens FILE.m27 as the window's "Open file" does and writes it into the radio
-("Write radio"): the frequencies are snapped to their raster and checked first,
+        <translation>Opens FILE.m27 as the window&apos;s &quot;Open file&quot; does and writes it into the radio
+(&quot;Write radio&quot;): the frequencies are snapped to their raster and checked first,
 with the tones, bandwidths and options; nothing is sent if anything is wrong or
 the file has fewer than 132 lines. Messages go to standard error; on a terminal
 a progress line counts up to 156.
@@ -291,8 +291,8 @@ is sent, and the radio may hold part of the file
 stops answering half-way; write it again.
 </source>
         <translation>Ctrl-C, SIGTERM or SIGHUP stops it after the exchange in flight: nothing more
-is sent, and the radio may hold part of the file ("Write interrupted: the data
-in the radio may be incomplete. Write it again."), as after a radio that stops
+is sent, and the radio may hold part of the file (&quot;Write interrupted: the data
+in the radio may be incomplete. Write it again.&quot;), as after a radio that stops
 answering half-way; write it again.
 </translation>
     </message>
@@ -346,7 +346,7 @@ writing FILE.m27 would send: the options and the 25 channels.
         <translation>example:
   m27 verify --port /dev/ttyUSB0 shop.m27
   3 receive frequency 450.12500 450.13125
-      channel 3: the file's value, then the radio's
+      channel 3: the file&apos;s value, then the radio&apos;s
 </translation>
     </message>
     <message>
@@ -359,8 +359,8 @@ writing FILE.m27 would send: the options and the 25 channels.
         <source>Compares two channel files as verify compares a file with a radio: A&apos;s value,
 then B&apos;s. Nothing is printed when they are the same.
 </source>
-        <translation>Compares two channel files as verify compares a file with a radio: A's value,
-then B's. Nothing is printed when they are the same.
+        <translation>Compares two channel files as verify compares a file with a radio: A&apos;s value,
+then B&apos;s. Nothing is printed when they are the same.
 </translation>
     </message>
     <message>
@@ -390,7 +390,7 @@ be opened.
     <message>
         <source>id read prints the radio&apos;s ID in decimal on standard output.
 </source>
-        <translation>id read prints the radio's ID in decimal on standard output.
+        <translation>id read prints the radio&apos;s ID in decimal on standard output.
 </translation>
     </message>
     <message>
@@ -412,7 +412,7 @@ one.
 standard output. It stops after K radios (default 1) or at the end of the input
 (Ctrl-D); the exit status is 1 if any radio failed.
 </source>
-        <translation>After each radio that took its ID it prints "ID &lt;id&gt; successes &lt;successes&gt;" on
+        <translation>After each radio that took its ID it prints &quot;ID &lt;id&gt; successes &lt;successes&gt;&quot; on
 standard output. It stops after K radios (default 1) or at the end of the input
 (Ctrl-D); the exit status is 1 if any radio failed.
 </translation>
@@ -448,8 +448,8 @@ standard output. It stops after K radios (default 1) or at the end of the input
             status 1.
 </source>
         <translation>--csv FILE  also write the samples into FILE as CSV, a line per packet as it
-            arrives, as the test-mode window's Save data… saves them:
-            "seconds,rssi,snr,afc,audio" or "seconds,charging,ad", the seconds
+            arrives, as the test-mode window&apos;s Save data… saves them:
+            &quot;seconds,rssi,snr,afc,audio&quot; or &quot;seconds,charging,ad&quot;, the seconds
             counted from the start request with three decimals. A file that
             cannot be written is told once; the monitor goes on and exits with
             status 1.
@@ -478,8 +478,8 @@ standard output. It stops after K radios (default 1) or at the end of the input
 narrow band, then wide band (&quot;45 43&quot;). rssi adjust sends two new values (0 ..
 255 each).
 </source>
-        <translation>rssi read prints the radio's two RSSI calibration values on standard output:
-narrow band, then wide band ("45 43"). rssi adjust sends two new values (0 ..
+        <translation>rssi read prints the radio&apos;s two RSSI calibration values on standard output:
+narrow band, then wide band (&quot;45 43&quot;). rssi adjust sends two new values (0 ..
 255 each).
 </translation>
     </message>
@@ -511,8 +511,8 @@ mark. --layout generic is the layout hobby programming tools exchange
 (Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,...,Mode,...).
 </source>
         <translation>csv export writes the 25 channels of a channel file as a spreadsheet. --layout
-grid (the default) is the window's grid, with its Chinese header as the file
-format has it: "信道,接收频率,接收亚音,发射频率,发射亚音,带宽", in UTF-8 with a
+grid (the default) is the window&apos;s grid, with its Chinese header as the file
+format has it: &quot;信道,接收频率,接收亚音,发射频率,发射亚音,带宽&quot;, in UTF-8 with a
 byte-order mark.
 --layout generic is the layout hobby programming tools exchange
 (Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,...,Mode,...).
@@ -528,9 +528,9 @@ default and other columns are ignored.
 </source>
         <translation>csv import reads either layout (UTF-8, or GBK as a spreadsheet saves it; lines
 starting with # are comments) and puts its rows into channels 1, 2, ... of
-BASE.m27 (default: the window's start-up table); the channel total becomes the
-number of rows if BASE's is larger, the options and the mode stay BASE's. In
-the generic layout only Frequency is needed; a missing column takes the tools'
+BASE.m27 (default: the window&apos;s start-up table); the channel total becomes the
+number of rows if BASE&apos;s is larger, the options and the mode stay BASE&apos;s. In
+the generic layout only Frequency is needed; a missing column takes the tools&apos;
 default and other columns are ignored.
 </translation>
     </message>
@@ -542,7 +542,7 @@ and OUT.m27 is left as it was; so does a file of more than 25 rows without
 --rows, or one that leaves no row to import.
 </source>
         <translation>Every value must be one the grid could hold and a write would send: a receive
-frequency within 400..490 MHz, a tone of the mode's table, Wide or Narrow (宽带
+frequency within 400..490 MHz, a tone of the mode&apos;s table, Wide or Narrow (宽带
 or 窄带, FM or NFM). The first bad value refuses the whole file, naming its
 line and column, and OUT.m27 is left as it was; so does a file of more than 25
 rows without --rows, or one that leaves no row to import.
@@ -574,9 +574,9 @@ device, and what the system knows of it (description, manufacturer, USB
 vendor:product, serial number), and &quot;busy&quot; when another program holds it. To
 find out, each port is opened and closed again at once; nothing is sent.
 </source>
-        <translation>Prints one line per serial port the window's port menu offers: comN, the
+        <translation>Prints one line per serial port the window&apos;s port menu offers: comN, the
 device, and what the system knows of it (description, manufacturer, USB
-vendor:product, serial number), and "busy" when another program holds it. To
+vendor:product, serial number), and &quot;busy&quot; when another program holds it. To
 find out, each port is opened and closed again at once; nothing is sent.
 </translation>
     </message>
@@ -619,11 +619,11 @@ output, &quot;✓&quot; or &quot;✗&quot; and what it found:
 </source>
         <translation>Tells why the radio does not answer. On one port (DEV, or com1) it takes these
 steps in order and stops at the first that fails, one line each on standard
-output, "✓" or "✗" and what it found:
+output, &quot;✓&quot; or &quot;✗&quot; and what it found:
   1. the device exists and is a serial port (if not, the ports that do exist
      follow);
   2. this user may open it (if not, how to fix it);
-  3. no other program holds it (if one does, its name and PID, from the port's
+  3. no other program holds it (if one does, its name and PID, from the port&apos;s
      lock file);
   4. it opens at 9600 8N1;
 </translation>
@@ -637,7 +637,7 @@ Nothing but that request is ever sent, and nothing to a device that is not a
 serial port.
 </source>
         <translation>  5. the radio answers a request for its ID, which changes nothing in it (three
-     tries): "Connection OK" with the ID and the round trip; only the request's
+     tries): &quot;Connection OK&quot; with the ID and the round trip; only the request&apos;s
      echo (the cable works, the radio is off or its plug loose); data that
      makes no reply (another radio or cable); or nothing at all.
 Nothing but that request is ever sent, and nothing to a device that is not a
@@ -654,12 +654,12 @@ and left alone, since opening a port toggles its control lines and resets an
 Arduino board or a 3D printer; --all checks those too. Without --port, while
 com1 maps to nothing, check searches the same way.
 </source>
-        <translation>--find checks every port on a programming cable's USB chip (drivers ftdi_sio,
+        <translation>--find checks every port on a programming cable&apos;s USB chip (drivers ftdi_sio,
        pl2303, ch341,
 cp210x) and every port a --port comN=DEV before the command maps, all at once,
-one line per port, and names the one the radio is on ("The radio is on com2
-(/dev/ttyUSB1)"). Any other serial port is listed "Not checked: not a usual
-programming cable" and left alone, since opening a port toggles its control
+one line per port, and names the one the radio is on (&quot;The radio is on com2
+(/dev/ttyUSB1)&quot;). Any other serial port is listed &quot;Not checked: not a usual
+programming cable&quot; and left alone, since opening a port toggles its control
 lines and resets an Arduino board or a 3D printer;
 --all checks those too.
 Without --port, while com1 maps to nothing, check searches the same way.
@@ -706,7 +706,7 @@ the log names is never handed out again.
 </source>
         <translation>Programs radios one after another with one template and an ID each. Every
 --port is a station (default com1), all working at once. A station asks for a
-radio's ID every 0.5 s until one answers, writes TEMPLATE.m27 into it as write
+radio&apos;s ID every 0.5 s until one answers, writes TEMPLATE.m27 into it as write
 does, reads it back and compares, takes the lowest free ID of FIRST..LAST (0 is
 never handed out), logs it as reserved, writes it and reads it back, logs the
 radio and waits until it is taken off. A radio the log holds as done with this
@@ -733,13 +733,13 @@ the log names is never handed out again.
         <translation>  --ids FIRST..LAST  the IDs to hand out (0 .. 4294967295), lowest first
   --keep-id          a radio keeps the ID it answers with, unless that ID is 0
                      or another radio of this job already kept or got it;
-                     earlier jobs' lines do not take it away (a logged ID
+                     earlier jobs&apos; lines do not take it away (a logged ID
                      answering is taken to be that radio, so two radios sharing
                      an ID across jobs keep it)
   --log FILE         the log instead of $XDG_DATA_HOME/m27/series.csv (by
                      default ~/.local/share/m27/series.csv), one for every job
   --new-log          create the log if it does not exist yet; a folder --log
-                     names is never made (the default one is the program's
+                     names is never made (the default one is the program&apos;s
                      own); without it a missing log is refused, so that a typo
                      cannot start a second pool of IDs
   --count N          end after N radios done
@@ -766,9 +766,9 @@ failed), then &quot;完成 N 台，失败 M 台，用时 T s，平均每台 S s&
 a line per station on standard error, redrawn in place. The log has a CSV line
 per event: time,port,old_id,new_id,result,step,seconds,template_sha256,detail.
 </source>
-        <translation>A line per radio on standard output ("com1  ID 5003  Done  3.7 s", or what
-failed), then "Done N, failed M, T s in all, S s each on average", with
-", interrupted K" after the failures when K radios were interrupted; on a
+        <translation>A line per radio on standard output (&quot;com1  ID 5003  Done  3.7 s&quot;, or what
+failed), then &quot;Done N, failed M, T s in all, S s each on average&quot;, with
+&quot;, interrupted K&quot; after the failures when K radios were interrupted; on a
 terminal a line per station on standard error, redrawn in place. The log has a
 CSV line per event:
 time,port,old_id,new_id,result,step,seconds,template_sha256,detail.
@@ -781,7 +781,7 @@ half-way is logged as interrupted (&quot;中断&quot;: its data may be incomplet
 </source>
         <translation>The job ends when no ID is left, after N radios, or on Ctrl-C (SIGINT), SIGTERM
 or SIGHUP: each station stops after the exchange in flight, and a radio caught
-half-way is logged as interrupted ("Interrupted": its data may be incomplete).
+half-way is logged as interrupted (&quot;Interrupted&quot;: its data may be incomplete).
 </translation>
     </message>
     <message>
@@ -831,7 +831,7 @@ be written, 2 wrong usage, 128+N stopped by signal N.
     <message>
         <source>try &apos;%1&apos;</source>
         <extracomment>The second line of a wrong command line; %1 is the help to read, &quot;m27 series --help&quot;.</extracomment>
-        <translation>try '%1'</translation>
+        <translation>try &apos;%1&apos;</translation>
     </message>
     <message>
         <source>找不到文件：%1</source>
@@ -897,7 +897,7 @@ With a command it works on the command line, without a window or a display.
 options:
   --port comN=DEVICE  before the command: let port N (1..16) open DEVICE, for
                       example --port com1=/dev/ttyUSB0; may be repeated.
-                      By default the system's serial ports are numbered from 1,
+                      By default the system&apos;s serial ports are numbered from 1,
                       USB adapters (ttyUSB*, ttyACM*) first.
   --fake-radio        start the bundled radio model m27-fake-radio and put it on
                       port 1 (set M27_FAKE_RADIO to use another program)
@@ -909,8 +909,8 @@ options:
   --language zh|en    before the command: speak Chinese or English for this run;
                       by default LANGUAGE, LC_MESSAGES and LANG decide, and
                       the C locale keeps the texts as written
-  --version           print the program's version
-  -h, --help          show this text; m27 COMMAND --help shows a command's
+  --version           print the program&apos;s version
+  -h, --help          show this text; m27 COMMAND --help shows a command&apos;s
 </translation>
     </message>
     <message>
@@ -923,7 +923,7 @@ stop request, for a stream a killed process left running.
 </source>
         <translation>Puts the radio into a test-mode monitor and prints each packet it sends as one
 line on standard output, until Ctrl-C (SIGINT), SIGTERM or SIGHUP (the terminal
-closed); then it stops the monitor and exits. "m27 monitor stop" only sends the
+closed); then it stops the monitor and exits. &quot;m27 monitor stop&quot; only sends the
 stop request, for a stream a killed process left running.
   rssi:    RSSI SNR AFC AUDIO   (registers 68, 102, 70, 74; SNR and AFC signed)
   battery: AD CHARGE            (the battery AD value; 1 while charging, else 0)
@@ -941,7 +941,7 @@ stop request, for a stream a killed process left running.
         <translation>  --rows FIRST..LAST  take only these rows (from 1, in file order, comments not
                       counted; at most 25)
   --skip-unfit        leave out the rows this radio cannot hold, each named on
-                      stderr: "Skipped row N: ..." (N as --rows counts): a
+                      stderr: &quot;Skipped row N: ...&quot; (N as --rows counts): a
                       frequency outside 400..490 MHz, a tone its table lacks,
                       a mode other than FM and NFM, a transmit frequency out
                       of range; after --rows
@@ -982,7 +982,7 @@ stop request, for a stream a killed process left running.
                                        (--verify: read it back and compare)
   verify  --port DEV FILE.m27          compare the radio with a channel file
   diff    A.m27 B.m27                  compare two channel files
-  id read --port DEV                   print the radio's ID
+  id read --port DEV                   print the radio&apos;s ID
   id write --port DEV --start N [--count K]
                                        write IDs N, N+1, ... into K radios
                                        in turn
@@ -990,10 +990,10 @@ stop request, for a stream a killed process left running.
   rssi read --port DEV                 print the two RSSI calibration values
   rssi adjust --port DEV NARROW WIDE   set them
   csv export [--layout grid|generic] IN.m27 OUT.csv
-                                       a channel file's channels as a
+                                       a channel file&apos;s channels as a
                                        spreadsheet
   csv import [--into BASE.m27] [--rows FIRST..LAST] [--skip-unfit]
-          IN.csv OUT.m27               a spreadsheet's rows into a channel file
+          IN.csv OUT.m27               a spreadsheet&apos;s rows into a channel file
   ports                                list the serial ports as com1, com2, ...
   check [--port DEV | --find [--all]]  why the radio does not answer, or
                                        where it is
@@ -1009,10 +1009,10 @@ the window&apos;s &quot;读取频率&quot; followed by &quot;保存文件&quot; 
 after a complete read. Messages go to standard error; on a terminal a progress
 line shows &quot;正在读频...... 45/75&quot;.
 </source>
-        <translation>Reads the radio's options and its 25 channels and saves them to FILE.m27, as
-the window's "Read radio" followed by "Save file" would. FILE is replaced
+        <translation>Reads the radio&apos;s options and its 25 channels and saves them to FILE.m27, as
+the window&apos;s &quot;Read radio&quot; followed by &quot;Save file&quot; would. FILE is replaced
 only after a complete read. Messages go to standard error; on a terminal a
-progress line shows "Reading...... 45/75".
+progress line shows &quot;Reading...... 45/75&quot;.
 </translation>
     </message>
     <message>
@@ -1020,7 +1020,7 @@ progress line shows "Reading...... 45/75".
 is sent and FILE stays as it was (&quot;读频已中断&quot;).
 </source>
         <translation>Ctrl-C, SIGTERM or SIGHUP stops it after the exchange in flight: nothing more
-is sent and FILE stays as it was ("Read interrupted").
+is sent and FILE stays as it was (&quot;Read interrupted&quot;).
 </translation>
     </message>
     <message>
@@ -1072,6 +1072,96 @@ is sent and FILE stays as it was ("Read interrupted").
     <message>
         <source>第%1行不是有效的GBK文字</source>
         <translation>Line %1 is not valid GBK text</translation>
+    </message>
+</context>
+<context>
+    <name>m27::ConnectionCheckDialog</name>
+    <message>
+        <source>连接检测</source>
+        <translation>Connection check</translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation>Check &amp;again</translation>
+    </message>
+    <message>
+        <source>自动查找</source>
+        <translation>Find radio</translation>
+    </message>
+    <message>
+        <source>也检测其他串口</source>
+        <translation>Also check &amp;other serial ports</translation>
+    </message>
+    <message>
+        <source>串口：%1</source>
+        <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>正在查找……</source>
+        <translation>Searching…</translation>
+    </message>
+</context>
+<context>
+    <name>m27::CsvImportDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>导入CSV</source>
+        <translation>Import CSV</translation>
+    </message>
+    <message>
+        <source>文件中有%1个信道，对讲机最多存放%2个。
+请选择要导入的一段（按文件中的顺序）：</source>
+        <translation>The file holds %1 channels; the radio holds %2 at most.
+Choose the channels to import (in the file&apos;s order):</translation>
+    </message>
+    <message>
+        <source>第%1至%2个</source>
+        <translation>Channels %1 to %2</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message numerus="yes">
+        <source>以下%n行对讲机无法存放，导入时将跳过：</source>
+        <translation>
+            <numerusform>The radio cannot hold the row below; it will be skipped:</numerusform>
+            <numerusform>The radio cannot hold the %n rows below; they will be skipped:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>跳过并导入</source>
+        <translation>&amp;Skip and import</translation>
+    </message>
+</context>
+<context>
+    <name>m27::EngineeringDialog</name>
+    <message>
+        <source>工程模式</source>
+        <translation>Engineering mode</translation>
+    </message>
+    <message>
+        <source>数据读取</source>
+        <translation>&amp;Read values</translation>
+    </message>
+    <message>
+        <source>RSSI调整</source>
+        <translation>RSSI adjustment</translation>
+    </message>
+    <message>
+        <source>RSSI窄带</source>
+        <translation>RSSI narrow</translation>
+    </message>
+    <message>
+        <source>RSSI宽带</source>
+        <translation>RSSI wide</translation>
+    </message>
+    <message>
+        <source>调整</source>
+        <translation>&amp;Adjust</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1309,199 @@ is sent and FILE stays as it was ("Read interrupted").
     <message>
         <source>批量写频(&amp;P)…</source>
         <translation>Series &amp;programming…</translation>
+    </message>
+</context>
+<context>
+    <name>m27::RadioIdDialog</name>
+    <message>
+        <source>输入ID</source>
+        <translation>Enter ID</translation>
+    </message>
+    <message>
+        <source>写ID</source>
+        <translation>&amp;Write ID</translation>
+    </message>
+    <message>
+        <source>读ID</source>
+        <translation>&amp;Read ID</translation>
+    </message>
+    <message>
+        <source>(十进制)</source>
+        <translation>(decimal)</translation>
+    </message>
+    <message>
+        <source>成功数</source>
+        <translation>Written</translation>
+    </message>
+</context>
+<context>
+    <name>m27::SeriesDialog</name>
+    <message>
+        <source>批量写频</source>
+        <translation>Series programming</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <comment>a column</comment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>原ID</source>
+        <translation>Old ID</translation>
+    </message>
+    <message>
+        <source>新ID</source>
+        <translation>New ID</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>保留原ID</source>
+        <translation>&amp;Keep the radio&apos;s ID</translation>
+    </message>
+    <message>
+        <source>起始ID</source>
+        <translation>First ID</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>记录文件</source>
+        <translation>Log file</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>保存报告…</source>
+        <translation>Save &amp;report…</translation>
+    </message>
+    <message>
+        <source>起始ID 须在1到4294967295之间</source>
+        <translation>First ID must be from 1 to 4294967295</translation>
+    </message>
+    <message>
+        <source>数量 须在1到4294967295之间</source>
+        <translation>Count must be from 1 to 4294967295</translation>
+    </message>
+    <message>
+        <source>起始ID+数量 不能超过4294967296</source>
+        <translation>First ID + count must not exceed 4294967296</translation>
+    </message>
+    <message>
+        <source>请输入记录文件</source>
+        <translation>Enter a log file</translation>
+    </message>
+    <message>
+        <source>请选择串口</source>
+        <translation>Choose a port</translation>
+    </message>
+    <message>
+        <source>%1 和 %2 是同一个串口</source>
+        <translation>%1 and %2 are the same port</translation>
+    </message>
+    <message>
+        <source>记录文件 %1 不存在，要新建吗？</source>
+        <translation>The log file %1 does not exist. Create it?</translation>
+    </message>
+    <message>
+        <source>保存报告失败
+%1
+%2</source>
+        <translation>Cannot save the report
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>批量写频已结束</source>
+        <translation>Series programming has ended</translation>
+    </message>
+    <message>
+        <source>正在写频，关闭将中断写频，对讲机中的数据可能不完整，请重新写频。要关闭吗？</source>
+        <translation>Radios are being written. Closing stops them, and a radio may be left with incomplete data: write it again. Close anyway?</translation>
+    </message>
+</context>
+<context>
+    <name>m27::StripChart</name>
+    <message>
+        <source>最大 %1</source>
+        <translation>Max %1</translation>
+    </message>
+    <message>
+        <source>平均 %1</source>
+        <translation>Mean %1</translation>
+    </message>
+    <message>
+        <source>最小 %1</source>
+        <translation>Min %1</translation>
+    </message>
+</context>
+<context>
+    <name>m27::TestModeDialog</name>
+    <message>
+        <source>测试模式</source>
+        <translation>Test mode</translation>
+    </message>
+    <message>
+        <source>RSSI 监控</source>
+        <translation>RSSI monitor</translation>
+    </message>
+    <message>
+        <source>保存数据…</source>
+        <translation>Save data…</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>电池AD监控</source>
+        <translation>Battery AD monitor</translation>
+    </message>
+    <message>
+        <source>AD 值</source>
+        <translation>AD value</translation>
+    </message>
+    <message>
+        <source>充电</source>
+        <translation>Charging</translation>
+    </message>
+    <message>
+        <source>保存数据</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>保存数据失败
+%1
+%2</source>
+        <translation>Cannot save the data
+%1
+%2</translation>
     </message>
 </context>
 <context>

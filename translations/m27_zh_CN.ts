@@ -226,7 +226,7 @@ fail the read.
         <translation>每次完整的读频还会保留一份副本（与保存写出的文件逐字节相同），放在
 $XDG_DATA_HOME/m27/backups（默认 ~/.local/share/m27/backups），
 以读频的本地时间命名，例如 20261207-064512-123.m27；保留最新的 1000 份。
-无法写入的备份会报告（"备份失败"），但不会使读频失败。
+无法写入的备份会报告（&quot;备份失败&quot;），但不会使读频失败。
 </translation>
     </message>
     <message>
@@ -274,7 +274,7 @@ with the tones, bandwidths and options; nothing is sent if anything is wrong or
 the file has fewer than 132 lines. Messages go to standard error; on a terminal
 a progress line counts up to 156.
 </source>
-        <translation>像窗口的"打开文件"一样打开 FILE.m27，并写入对讲机（"开始写频"）：
+        <translation>像窗口的&quot;打开文件&quot;一样打开 FILE.m27，并写入对讲机（&quot;开始写频&quot;）：
 先把频率对齐到步进并检查，连同亚音、带宽和设置；只要有错误，或文件
 少于 132 行，就什么也不发送。
 消息输出到标准错误；在终端上有一行进度，计数到 156。
@@ -288,7 +288,7 @@ stops answering half-way; write it again.
 </source>
         <translation>Ctrl-C、SIGTERM 或 SIGHUP 在当前交换结束后停止写频：不再发送任何数据，
 对讲机中可能只有文件的一部分，与对讲机中途停止应答时一样，提示
-"写频已中断：对讲机中的数据可能不完整，请重新写频"；请再写一次。
+&quot;写频已中断：对讲机中的数据可能不完整，请重新写频&quot;；请再写一次。
 </translation>
     </message>
     <message>
@@ -402,7 +402,7 @@ one.
 standard output. It stops after K radios (default 1) or at the end of the input
 (Ctrl-D); the exit status is 1 if any radio failed.
 </source>
-        <translation>每台对讲机写入 ID 后，在标准输出上输出 "ID &lt;id&gt; 成功数 &lt;successes&gt;"。
+        <translation>每台对讲机写入 ID 后，在标准输出上输出 &quot;ID &lt;id&gt; 成功数 &lt;successes&gt;&quot;。
 写完 K 台（默认 1 台）或输入结束（Ctrl-D）时停止；只要有一台失败，
 退出状态就为 1。
 </translation>
@@ -438,8 +438,8 @@ standard output. It stops after K radios (default 1) or at the end of the input
             status 1.
 </source>
         <translation>--csv FILE  同时把数据以 CSV 写入 FILE，每个数据包到达时写一行，与测试
-            模式窗口的 保存数据… 相同："seconds,rssi,snr,afc,audio" 或
-            "seconds,charging,ad"，秒数从开始请求算起，保留三位小数。
+            模式窗口的 保存数据… 相同：&quot;seconds,rssi,snr,afc,audio&quot; 或
+            &quot;seconds,charging,ad&quot;，秒数从开始请求算起，保留三位小数。
             无法写入的文件只报告一次；监测继续，退出状态为 1。
 </translation>
     </message>
@@ -467,7 +467,7 @@ narrow band, then wide band (&quot;45 43&quot;). rssi adjust sends two new value
 255 each).
 </source>
         <translation>rssi read 在标准输出上输出对讲机的两个 RSSI 校准值：先窄带，再宽带
-（"45 43"）。rssi adjust 发送两个新值（各为 0 .. 255）。
+（&quot;45 43&quot;）。rssi adjust 发送两个新值（各为 0 .. 255）。
 </translation>
     </message>
     <message>
@@ -498,7 +498,7 @@ mark. --layout generic is the layout hobby programming tools exchange
 (Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,...,Mode,...).
 </source>
         <translation>csv export 把信道文件的 25 个信道写成电子表格。--layout grid（默认）
-即窗口的信道表："信道,接收频率,接收亚音,发射频率,发射亚音,带宽"，
+即窗口的信道表：&quot;信道,接收频率,接收亚音,发射频率,发射亚音,带宽&quot;，
 UTF-8 编码并带字节顺序标记。--layout generic 是业余写频工具交换用的格式
 （Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,...,Mode,...）。
 </translation>
@@ -557,7 +557,7 @@ vendor:product, serial number), and &quot;busy&quot; when another program holds 
 find out, each port is opened and closed again at once; nothing is sent.
 </source>
         <translation>窗口端口菜单中的每个串口输出一行：comN、设备，以及系统对它所知的信息
-（描述、制造商、USB 厂商:产品、序列号），被其他程序占用时加 "busy"。
+（描述、制造商、USB 厂商:产品、序列号），被其他程序占用时加 &quot;busy&quot;。
 为此每个串口都会打开后立即关闭；不发送任何数据。
 </translation>
     </message>
@@ -599,7 +599,7 @@ output, &quot;✓&quot; or &quot;✗&quot; and what it found:
   4. it opens at 9600 8N1;
 </source>
         <translation>查明对讲机为什么不应答。在一个串口上（DEV，或 com1）依次进行以下各步，
-在第一个失败的步骤停下，每步在标准输出上一行，"✓" 或 "✗" 加上所见：
+在第一个失败的步骤停下，每步在标准输出上一行，&quot;✓&quot; 或 &quot;✗&quot; 加上所见：
   1. 设备存在并且是串口（否则列出确实存在的串口）；
   2. 当前用户可以打开它（否则说明如何解决）；
   3. 没有其他程序占用它（若有，从串口的锁文件给出其名称和 PID）；
@@ -615,7 +615,7 @@ Nothing but that request is ever sent, and nothing to a device that is not a
 serial port.
 </source>
         <translation>  5. 对讲机应答读 ID 的请求，这不会改变它的任何内容（试三次）：
-     "连接正常" 加 ID 和往返时间；只有请求的回声（写频线正常，对讲机
+     &quot;连接正常&quot; 加 ID 和往返时间；只有请求的回声（写频线正常，对讲机
      关机或插头松动）；收到不成应答的数据（别的对讲机或写频线）；
      或者什么也没有。
 除这个请求外从不发送任何内容，也从不向不是串口的设备发送。
@@ -633,8 +633,8 @@ com1 maps to nothing, check searches the same way.
 </source>
         <translation>--find 同时检查写频线常用 USB 芯片上的每个串口（驱动 ftdi_sio、pl2303、
 ch341、cp210x）以及命令前 --port comN=DEV 映射的每个串口，每个串口一行，
-并指出对讲机所在的串口（"对讲机在 com2 (/dev/ttyUSB1)"）。其他串口列为
-"未检测：不是常见的写频线" 而不去动它，因为打开串口会切换它的控制线，
+并指出对讲机所在的串口（&quot;对讲机在 com2 (/dev/ttyUSB1)&quot;）。其他串口列为
+&quot;未检测：不是常见的写频线&quot; 而不去动它，因为打开串口会切换它的控制线，
 使 Arduino 板或 3D 打印机复位；--all 也检查这些串口。
 没有 --port 且 com1 没有对应的设备时，check 也这样搜索。
 </translation>
@@ -734,9 +734,9 @@ failed), then &quot;完成 N 台，失败 M 台，用时 T s，平均每台 S s&
 a line per station on standard error, redrawn in place. The log has a CSV line
 per event: time,port,old_id,new_id,result,step,seconds,template_sha256,detail.
 </source>
-        <translation>每台对讲机在标准输出上一行（"com1  ID 5003  完成  3.7 s"，或失败的
-原因），最后是 "完成 N 台，失败 M 台，用时 T s，平均每台 S s"，有 K 台
-被中断时在失败数之后加 "，中断 K 台"；在终端上，每个工位在标准错误上
+        <translation>每台对讲机在标准输出上一行（&quot;com1  ID 5003  完成  3.7 s&quot;，或失败的
+原因），最后是 &quot;完成 N 台，失败 M 台，用时 T s，平均每台 S s&quot;，有 K 台
+被中断时在失败数之后加 &quot;，中断 K 台&quot;；在终端上，每个工位在标准错误上
 一行，原地刷新。记录中每个事件一行 CSV：
 time,port,old_id,new_id,result,step,seconds,template_sha256,detail。
 </translation>
@@ -748,7 +748,7 @@ half-way is logged as interrupted (&quot;中断&quot;: its data may be incomplet
 </source>
         <translation>没有剩余 ID、完成 N 台，或收到 Ctrl-C（SIGINT）、SIGTERM、SIGHUP 时作业
 结束：每个工位在当前交换结束后停止，中途被打断的对讲机记录为已中断
-（"中断"：其中的数据可能不完整）。
+（&quot;中断&quot;：其中的数据可能不完整）。
 </translation>
     </message>
     <message>
@@ -797,7 +797,7 @@ be written, 2 wrong usage, 128+N stopped by signal N.
     <message>
         <source>try &apos;%1&apos;</source>
         <extracomment>The second line of a wrong command line; %1 is the help to read, &quot;m27 series --help&quot;.</extracomment>
-        <translation>用法见 '%1'</translation>
+        <translation>用法见 &apos;%1&apos;</translation>
     </message>
     <message>
         <source>找不到文件：%1</source>
@@ -885,7 +885,7 @@ stop request, for a stream a killed process left running.
 </source>
         <translation>让对讲机进入测试模式的监测，把它发来的每个数据包作为一行输出到标准
 输出，直到 Ctrl-C（SIGINT）、SIGTERM 或 SIGHUP（终端关闭）；然后停止
-监测并退出。"m27 monitor stop" 只发送停止请求，用于被杀死的进程
+监测并退出。&quot;m27 monitor stop&quot; 只发送停止请求，用于被杀死的进程
 留下的数据流。
   rssi:    RSSI SNR AFC AUDIO   （寄存器 68、102、70、74；SNR 和 AFC 带符号）
   battery: AD CHARGE            （电池 AD 值；充电时为 1，否则为 0）
@@ -903,7 +903,7 @@ stop request, for a stream a killed process left running.
         <translation>  --rows FIRST..LAST  只取这些行（从 1 起，按文件顺序，不计注释；最多 25 行）
   --skip-unfit        略去本对讲机放不下的行（频率在 400..490 MHz 之外、
                       亚音不在表中、模式不是 FM 或 NFM、发射频率超出范围），
-                      每行在标准错误上指出："跳过第N个：..."（N 按 --rows
+                      每行在标准错误上指出：&quot;跳过第N个：...&quot;（N 按 --rows
                       的计数）；在 --rows 之后进行
 </translation>
     </message>
@@ -965,8 +965,8 @@ after a complete read. Messages go to standard error; on a terminal a progress
 line shows &quot;正在读频...... 45/75&quot;.
 </source>
         <translation>读取对讲机的设置和 25 个信道并保存到 FILE.m27，相当于在窗口中
-"读取频率"后再"保存文件"。只有完整读完后才替换 FILE。
-消息输出到标准错误；在终端上有一行进度："正在读频...... 45/75"。
+&quot;读取频率&quot;后再&quot;保存文件&quot;。只有完整读完后才替换 FILE。
+消息输出到标准错误；在终端上有一行进度：&quot;正在读频...... 45/75&quot;。
 </translation>
     </message>
     <message>
@@ -974,7 +974,7 @@ line shows &quot;正在读频...... 45/75&quot;.
 is sent and FILE stays as it was (&quot;读频已中断&quot;).
 </source>
         <translation>Ctrl-C、SIGTERM 或 SIGHUP 在当前交换结束后停止读频：不再发送任何数据，
-FILE 保持原样（"读频已中断"）。
+FILE 保持原样（&quot;读频已中断&quot;）。
 </translation>
     </message>
     <message>
@@ -1022,6 +1022,94 @@ FILE 保持原样（"读频已中断"）。
     </message>
     <message>
         <source>第%1行不是有效的GBK文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>m27::ConnectionCheckDialog</name>
+    <message>
+        <source>连接检测</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重新检测</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动查找</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>也检测其他串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在查找……</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>m27::CsvImportDialog</name>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件中有%1个信道，对讲机最多存放%2个。
+请选择要导入的一段（按文件中的顺序）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第%1至%2个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>以下%n行对讲机无法存放，导入时将跳过：</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>跳过并导入</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>m27::EngineeringDialog</name>
+    <message>
+        <source>工程模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据读取</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSSI调整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSSI窄带</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSSI宽带</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>调整</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1169,6 +1257,195 @@ FILE 保持原样（"读频已中断"）。
     </message>
     <message>
         <source>导出PDF(&amp;D)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>m27::RadioIdDialog</name>
+    <message>
+        <source>输入ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>写ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(十进制)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>成功数</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>m27::SeriesDialog</name>
+    <message>
+        <source>批量写频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <comment>a column</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation type="unfinished">完成</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保留原ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起始ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存报告…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起始ID 须在1到4294967295之间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量 须在1到4294967295之间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起始ID+数量 不能超过4294967296</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入记录文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请选择串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 和 %2 是同一个串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录文件 %1 不存在，要新建吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存报告失败
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批量写频已结束</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在写频，关闭将中断写频，对讲机中的数据可能不完整，请重新写频。要关闭吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>m27::StripChart</name>
+    <message>
+        <source>最大 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>平均 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最小 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>m27::TestModeDialog</name>
+    <message>
+        <source>测试模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSSI 监控</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存数据…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电池AD监控</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AD 值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>充电</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存数据失败
+%1
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

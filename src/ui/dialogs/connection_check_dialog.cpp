@@ -10,9 +10,9 @@
 #include "link/qt/port_search.h"
 #include "service/connection_check.h"
 #include "service/radio_id.h"
-#include "ui/window/controls.h"
 #include "ui/controllers/exchange_controller.h"
 #include "ui/controllers/port_controller.h"
+#include "ui/window/controls.h"
 
 namespace m27 {
 namespace {
@@ -22,7 +22,7 @@ constexpr int kTextWidth = 460;
 }  // namespace
 
 ConnectionCheckDialog::ConnectionCheckDialog(ExchangeController& exchanges, PortController& ports)
-    : ServiceDialog(exchanges, "connection_check", "连接检测"), ports_(ports) {
+    : ServiceDialog(exchanges, "connection_check", QT_TR_NOOP("连接检测")), ports_(ports) {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->setSizeConstraint(QLayout::SetFixedSize);
@@ -47,10 +47,11 @@ ConnectionCheckDialog::ConnectionCheckDialog(ExchangeController& exchanges, Port
   search_result_->hide();
   page->addWidget(search_result_);
   auto* buttons = new QHBoxLayout;
-  check_button_ = make_button("check", "重新检测", this);
-  search_button_ = make_button("search", "自动查找", this);
-  search_all_ = new QCheckBox(QStringLiteral("也检测其他串口"), this);
+  check_button_ = worded_button("check", QT_TR_NOOP("重新检测"), this);
+  search_button_ = worded_button("search", QT_TR_NOOP("自动查找"), this);
+  search_all_ = new QCheckBox(this);
   search_all_->setObjectName(QStringLiteral("search_all"));
+  say(search_all_, QT_TR_NOOP("也检测其他串口"));
   buttons->addWidget(search_all_);
   buttons->addStretch();
   buttons->addWidget(check_button_);
@@ -59,6 +60,7 @@ ConnectionCheckDialog::ConnectionCheckDialog(ExchangeController& exchanges, Port
   connect(check_button_, &QPushButton::clicked, this, &ConnectionCheckDialog::check);
   connect(search_button_, &QPushButton::clicked, this, &ConnectionCheckDialog::search);
   enable_buttons();
+  retranslate();
 }
 
 // A sequence still asking through the window's link must not hear into a dialog that is gone.
@@ -75,7 +77,7 @@ void ConnectionCheckDialog::start() {
   busy_ = true;
   enable_buttons();
   show_lines({});
-  search_result_->clear();
+  show_as_is(search_result_, QString());
   search_result_->hide();
   checkers_.clear();
   searched_.clear();
@@ -93,7 +95,7 @@ void ConnectionCheckDialog::check() {
   const PortMap& map = ports_.serial_port().ports();
   const QString device = map.device(port_no);
   const QString name = device.isEmpty() ? QStringLiteral("com%1").arg(port_no) : device;
-  port_label_->setText(QStringLiteral("串口：") + port_name(port_no, device));
+  say(port_label_, QT_TR_NOOP("串口：%1"), port_name(port_no, device));
   if (!ports_.serial_port().is_open()) {
     auto& checker = *checkers_.emplace_back(std::make_unique<PortChecker>(map, port_no));
     connect(&checker, &PortChecker::answered, this, [this, &checker](const Heard& heard) {
@@ -152,8 +154,8 @@ void ConnectionCheckDialog::ask_through_window(std::function<void(const Heard&)>
 void ConnectionCheckDialog::search() {
   if (busy_ || !exchange_commands_enabled()) return;
   start();
-  port_label_->setText(QStringLiteral("自动查找"));
-  search_result_->setText(QStringLiteral("正在查找……"));
+  say(port_label_, QT_TR_NOOP("自动查找"));
+  say(search_result_, QT_TR_NOOP("正在查找……"));
   search_result_->show();
   const PortMap& map = ports_.serial_port().ports();
   const int own = ports_.open_port_no();
@@ -190,7 +192,7 @@ void ConnectionCheckDialog::searched(SearchedPort port) {
 // Where the radio is; one radio found is chosen in the port menu, and the status bar tells the
 // port is open.
 void ConnectionCheckDialog::finish_search() {
-  search_result_->setText(search_report(searched_).join('\n'));
+  show_as_is(search_result_, search_report(searched_).join('\n'));
   finish();
   if (radios_found(searched_) != 1) return;
   const auto radio = std::find_if(searched_.begin(), searched_.end(),

@@ -44,12 +44,12 @@ void write_value_on_change(QScrollBar* bar, QLineEdit* text) {
 }  // namespace
 
 EngineeringDialog::EngineeringDialog(ExchangeController& exchanges)
-    : ServiceDialog(exchanges, "Form3", "工程模式") {
+    : ServiceDialog(exchanges, "Form3", QT_TR_NOOP("工程模式")) {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->setSpacing(10);
   page->setSizeConstraint(QLayout::SetFixedSize);
-  read_button_ = make_button("Command1", "数据读取", this);
+  read_button_ = worded_button("Command1", QT_TR_NOOP("数据读取"), this);
   page->addWidget(read_button_, 0, Qt::AlignLeft);
   page->addWidget(build_rssi_frame());
 
@@ -59,10 +59,11 @@ EngineeringDialog::EngineeringDialog(ExchangeController& exchanges)
   write_value_on_change(wide_slider_, wide_edit_);
   load();
   enable_buttons();
+  retranslate();
 }
 
 QWidget* EngineeringDialog::build_rssi_frame() {
-  QGroupBox* frame = make_frame("Frame1", "RSSI调整", this);
+  QGroupBox* frame = worded_frame("Frame1", QT_TR_NOOP("RSSI调整"), this);
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(12, 10, 12, 12);
   grid->setHorizontalSpacing(10);
@@ -71,13 +72,13 @@ QWidget* EngineeringDialog::build_rssi_frame() {
   wide_edit_ = make_text("Text2", QString(), kTextWidth, frame);
   narrow_slider_ = make_scrollbar("HScroll1", frame);
   wide_slider_ = make_scrollbar("HScroll2", frame);
-  grid->addWidget(make_label("Label1", "RSSI窄带", frame), 0, 0);
+  grid->addWidget(worded_label("Label1", QT_TR_NOOP("RSSI窄带"), frame), 0, 0);
   grid->addWidget(narrow_edit_, 0, 1);
   grid->addWidget(narrow_slider_, 0, 2);
-  grid->addWidget(make_label("Label2", "RSSI宽带", frame), 1, 0);
+  grid->addWidget(worded_label("Label2", QT_TR_NOOP("RSSI宽带"), frame), 1, 0);
   grid->addWidget(wide_edit_, 1, 1);
   grid->addWidget(wide_slider_, 1, 2);
-  adjust_button_ = make_button("Command2", "调整", frame);
+  adjust_button_ = worded_button("Command2", QT_TR_NOOP("调整"), frame);
   grid->addWidget(adjust_button_, 2, 2, Qt::AlignRight);
   return frame;
 }

@@ -11,9 +11,9 @@
 
 #include "service/id_operations.h"
 #include "service/radio_id.h"
+#include "ui/grid/typing_filter.h"
 #include "ui/window/controls.h"
 #include "ui/window/lamp.h"
-#include "ui/grid/typing_filter.h"
 
 namespace m27 {
 namespace {
@@ -24,7 +24,7 @@ constexpr int kCountWidth = 60;
 }  // namespace
 
 RadioIdDialog::RadioIdDialog(ExchangeController& exchanges)
-    : ServiceDialog(exchanges, "Form6", "输入ID") {
+    : ServiceDialog(exchanges, "Form6", QT_TR_NOOP("输入ID")) {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->setSizeConstraint(QLayout::SetFixedSize);
@@ -34,6 +34,7 @@ RadioIdDialog::RadioIdDialog(ExchangeController& exchanges)
   connect(write_button_, &QPushButton::clicked, this, &RadioIdDialog::write_id);
   connect(read_button_, &QPushButton::clicked, this, &RadioIdDialog::read_id);
   enable_buttons();
+  retranslate();
 }
 
 QWidget* RadioIdDialog::id_bytes() {
@@ -45,14 +46,14 @@ QWidget* RadioIdDialog::id_bytes() {
   id_edit_ = make_text("Text1", QStringLiteral("0"), kIdWidth, frame);
   id_edit_->setMaxLength(kIdMaxLength);
   successes_edit_ = make_text("Text2", QStringLiteral("0"), kCountWidth, frame);
-  write_button_ = make_button("Command1", "写ID", frame);
-  read_button_ = make_button("Command2", "读ID", frame);
+  write_button_ = worded_button("Command1", QT_TR_NOOP("写ID"), frame);
+  read_button_ = worded_button("Command2", QT_TR_NOOP("读ID"), frame);
   grid->addWidget(make_label("Label1", "ID", frame), 0, 0);
   grid->addWidget(id_edit_, 0, 1);
-  grid->addWidget(make_label("Label3", "(十进制)", frame), 0, 2);
+  grid->addWidget(worded_label("Label3", QT_TR_NOOP("(十进制)"), frame), 0, 2);
   grid->addWidget(write_button_, 1, 1);
   grid->addWidget(read_button_, 1, 2);
-  grid->addWidget(make_label("Label2", "成功数", frame), 2, 0);
+  grid->addWidget(worded_label("Label2", QT_TR_NOOP("成功数"), frame), 2, 0);
   grid->addWidget(successes_edit_, 2, 1, Qt::AlignLeft);
   // Enter in the ID field leads on to "写ID", the next radio's one click.
   setTabOrder(id_edit_, write_button_);

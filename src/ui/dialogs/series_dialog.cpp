@@ -64,6 +64,12 @@ std::optional<std::uint32_t> positive_id(const QLineEdit* field) {
   return value;
 }
 
+// The label names its field, for a screen reader too.
+QLabel* naming(QLabel* label, QWidget* field) {
+  label->setBuddy(field);
+  return label;
+}
+
 QTableWidgetItem* cell(QTableWidget* table, int row, SeriesDialog::Column column) {
   QTableWidgetItem* item = table->item(row, column);
   if (!item) {
@@ -77,7 +83,8 @@ QTableWidgetItem* cell(QTableWidget* table, int row, SeriesDialog::Column column
 }  // namespace
 
 SeriesDialog::SeriesDialog(ExchangeController& exchanges, Window window)
-    : ServiceDialog(exchanges, "series_dialog", "批量写频"), window_(std::move(window)) {
+    : ServiceDialog(exchanges, "series_dialog", QT_TR_NOOP("批量写频")),
+      window_(std::move(window)) {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->addWidget(build_fields());
@@ -86,6 +93,13 @@ SeriesDialog::SeriesDialog(ExchangeController& exchanges, Window window)
   connect(stop_button_, &QPushButton::clicked, this, &SeriesDialog::stop_job);
   connect(save_report_button_, &QPushButton::clicked, this, &SeriesDialog::save_report);
   enable_buttons();
+  retranslate();
+}
+
+void SeriesDialog::retranslate() {
+  ServiceDialog::retranslate();
+  stations_->setHorizontalHeaderLabels(
+      {tr("串口", "a column"), tr("状态"), tr("原ID"), tr("新ID"), tr("完成"), tr("失败")});
 }
 
 SeriesDialog::~SeriesDialog() = default;
@@ -98,11 +112,14 @@ QWidget* SeriesDialog::build_fields() {
   const QString log_name = QFile::decodeName(log.c_str());
   first_id_ = digits_field("first_id", QString::number(lowest_free_id_in(log)), fields);
   id_count_ = digits_field("id_count", QStringLiteral("100"), fields);
-  keep_id_ = new QCheckBox(QStringLiteral("保留原ID"), fields);
+  keep_id_ = new QCheckBox(fields);
   keep_id_->setObjectName(QStringLiteral("keep_id"));
-  grid->addWidget(make_label("first_id_label", "起始ID", fields), 0, 0);
+  say(keep_id_, QT_TR_NOOP("保留原ID"));
+  grid->addWidget(naming(worded_label("first_id_label", QT_TR_NOOP("起始ID"), fields), first_id_),
+                  0, 0);
   grid->addWidget(first_id_, 0, 1);
-  grid->addWidget(make_label("id_count_label", "数量", fields), 0, 2);
+  grid->addWidget(naming(worded_label("id_count_label", QT_TR_NOOP("数量"), fields), id_count_), 0,
+                  2);
   grid->addWidget(id_count_, 0, 3);
   grid->addWidget(keep_id_, 0, 4);
 
@@ -118,12 +135,13 @@ QWidget* SeriesDialog::build_fields() {
     port_boxes_.emplace_back(n, box);
   }
   ports->addStretch();
-  grid->addWidget(make_label("ports_label", "串口", fields), 1, 0);
+  grid->addWidget(worded_label("ports_label", QT_TR_NOOP("串口"), fields), 1, 0);
   grid->addLayout(ports, 1, 1, 1, 4);
 
   log_file_ = make_text("log_file", log_name, kLogWidth, fields);
   log_file_->setAlignment(Qt::AlignLeft);
-  grid->addWidget(make_label("log_file_label", "记录文件", fields), 2, 0);
+  grid->addWidget(naming(worded_label("log_file_label", QT_TR_NOOP("记录文件"), fields), log_file_),
+                  2, 0);
   grid->addWidget(log_file_, 2, 1, 1, 4);
   grid->setColumnStretch(5, 1);  // the fields keep to the left
   return fields;
@@ -135,7 +153,6 @@ QWidget* SeriesDialog::build_stations() {
   column->setContentsMargins(0, 8, 0, 0);
   stations_ = new QTableWidget(0, 6, box);
   stations_->setObjectName(QStringLiteral("stations"));
-  stations_->setHorizontalHeaderLabels({"串口", "状态", "原ID", "新ID", "完成", "失败"});
   stations_->verticalHeader()->hide();
   stations_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   stations_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -147,9 +164,9 @@ QWidget* SeriesDialog::build_stations() {
   auto* row = new QHBoxLayout;
   totals_ = make_label("totals", "", box);
   job_state_ = make_label("job_state", "", box);
-  start_button_ = make_button("start_job", "开始", box);
-  stop_button_ = make_button("stop_job", "停止", box);
-  save_report_button_ = make_button("save_report", "保存报告…", box);
+  start_button_ = worded_button("start_job", QT_TR_NOOP("开始"), box);
+  stop_button_ = worded_button("stop_job", QT_TR_NOOP("停止"), box);
+  save_report_button_ = worded_button("save_report", QT_TR_NOOP("保存报告…"), box);
   row->addWidget(totals_, 1);
   row->addWidget(job_state_);
   row->addWidget(start_button_);
@@ -173,8 +190,6 @@ void SeriesDialog::enable_buttons() {
   for (const auto& [n, port_box] : port_boxes_) port_box->setEnabled(!running);
 }
 
-void SeriesDialog::refuse(const std::string& text) { exchanges().show(attention(text)); }
-
 std::vector<StationPort> SeriesDialog::stations_checked() {
   std::vector<StationPort> stations;
   for (const auto& [n, box] : port_boxes_) {
@@ -187,17 +202,17 @@ std::vector<StationPort> SeriesDialog::stations_checked() {
 std::optional<SeriesOrder> SeriesDialog::order_from_fields(SeriesOrder order) {
   const auto first = positive_id(first_id_);
   const auto count = positive_id(id_count_);
-  const char* refusal = nullptr;
+  QString refusal;
   if (!first) {
-    refusal = "起始ID 须在1到4294967295之间";
+    refusal = tr("起始ID 须在1到4294967295之间");
   } else if (!count) {
-    refusal = "数量 须在1到4294967295之间";
+    refusal = tr("数量 须在1到4294967295之间");
   } else if (std::uint64_t{*first} + *count - 1 > kLastId) {
-    refusal = "起始ID+数量 不能超过4294967296";
+    refusal = tr("起始ID+数量 不能超过4294967296");
   } else if (log_file_->text().isEmpty()) {
-    refusal = "请输入记录文件";
+    refusal = tr("请输入记录文件");
   }
-  if (refusal) {
+  if (!refusal.isEmpty()) {
     refuse(refusal);
     return std::nullopt;
   }
@@ -214,24 +229,23 @@ void SeriesDialog::start_job() {
   const auto plan = prepared ? prepared->plan() : std::nullopt;
   if (!plan) return;
   const auto bytes = channel_file_bytes(prepared->sheet);
-  if (!bytes) return refuse(bytes.reason());
+  if (!bytes) return refuse(QString::fromStdString(bytes.reason()));
   auto order = order_from_fields(
       series_order_from(std::move(prepared->sheet), *plan, QByteArray::fromStdString(*bytes)));
   if (!order) return;
   std::vector<StationPort> stations = stations_checked();
-  if (stations.empty()) return refuse("请选择串口");
+  if (stations.empty()) return refuse(tr("请选择串口"));
   if (const auto same = same_device(stations)) {
     return refuse(
-        (stations[same->first].name + " 和 " + stations[same->second].name + " 是同一个串口")
-            .toStdString());
+        tr("%1 和 %2 是同一个串口").arg(stations[same->first].name, stations[same->second].name));
   }
   for (const StationPort& station : stations) order->ports.push_back(station.name.toStdString());
   if (QFile::exists(log_file_->text())) return start_order(std::move(*order), std::move(stations));
   // A mistyped name must not start a second pool of IDs: a new log only when the user says so.
   auto waiting = std::make_shared<std::pair<SeriesOrder, std::vector<StationPort>>>(
       std::move(*order), std::move(stations));
-  const QString question = QStringLiteral("记录文件 %1 不存在，要新建吗？").arg(log_file_->text());
-  window_.ask(attention(question.toStdString()), [this, alive = QPointer(this), waiting](bool yes) {
+  const QString question = tr("记录文件 %1 不存在，要新建吗？").arg(log_file_->text());
+  window_.ask(attention_box(question), [this, alive = QPointer(this), waiting](bool yes) {
     if (!alive || !yes || job_running() || !exchange_commands_enabled()) return;
     waiting->first.create_log = true;
     start_order(std::move(waiting->first), std::move(waiting->second));
@@ -242,7 +256,7 @@ void SeriesDialog::start_order(SeriesOrder order, std::vector<StationPort> stati
   ended_.reset();  // a job that has ended holds no log any more
   order_report_ = order_report(order, window_.file_name().toStdString());
   auto ready = get_ready(std::move(order));
-  if (!ready) return refuse(ready.reason());
+  if (!ready) return refuse(QString::fromStdString(ready.reason()));
 
   LinkDriver& window_link = exchanges().lend_link();
   const QString open_port = QStringLiteral("com%1").arg(window_.open_port());
@@ -253,11 +267,11 @@ void SeriesDialog::start_order(SeriesOrder order, std::vector<StationPort> stati
   report_.reset();
   stopped_ = false;
   show_stations(stations);
-  job_state_->clear();
+  show_as_is(job_state_, QString());
   if (!runner_->log_warnings().empty()) {
     std::string warnings;
     for (const auto& warning : runner_->log_warnings()) warnings += warning + "\n";
-    refuse(warnings);
+    refuse(QString::fromStdString(warnings));
   }
   connect(runner_.get(), &SeriesRunner::shown, this, &SeriesDialog::show_state);
   connect(runner_.get(), &SeriesRunner::station_stopped, this, &SeriesDialog::show_stopped);
@@ -284,7 +298,7 @@ void SeriesDialog::save_report() {
   const auto file = window_.file_dialogs.report_file_name(this);
   if (!file) return;
   if (const auto failed = write_report(QFile::encodeName(*file).toStdString(), *report_)) {
-    refuse("保存报告失败\n" + file->toStdString() + "\n" + failed->reason);
+    refuse(tr("保存报告失败\n%1\n%2").arg(*file, QString::fromStdString(failed->reason)));
   }
 }
 
@@ -376,9 +390,9 @@ void SeriesDialog::job_over() {
   QMetaObject::invokeMethod(
       this, [this] { ended_.reset(); }, Qt::QueuedConnection);
   show_totals();
-  job_state_->setText(QStringLiteral("批量写频已结束"));
+  say(job_state_, QT_TR_NOOP("批量写频已结束"));
   enable_buttons();
-  if (failure) refuse(*failure);
+  if (failure) refuse(QString::fromStdString(*failure));
   if (std::exchange(close_when_over_, false)) {
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
   }
@@ -391,8 +405,8 @@ void SeriesDialog::closeEvent(QCloseEvent* event) {
   if (!job_running()) return event->accept();
   event->ignore();
   if (close_when_over_) return;
-  const Message question =
-      attention("正在写频，关闭将中断写频，对讲机中的数据可能不完整，请重新写频。要关闭吗？");
+  const Message question = attention_box(
+      tr("正在写频，关闭将中断写频，对讲机中的数据可能不完整，请重新写频。要关闭吗？"));
   window_.ask(question, [this, alive = QPointer(this)](bool yes) {
     if (!alive || !yes || !job_running()) return;
     close_when_over_ = true;

@@ -68,6 +68,7 @@ class SeriesDialog : public ServiceDialog {
 
  protected:
   void enable_buttons() override;
+  void retranslate() override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -83,7 +84,6 @@ class SeriesDialog : public ServiceDialog {
   void show_counts(int station);
   void show_totals();
   void job_over();
-  void refuse(const std::string& text);
   bool radio_on_its_way() const;
 
   Window window_;

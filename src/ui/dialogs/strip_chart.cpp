@@ -86,9 +86,9 @@ void draw_figures(QPainter& painter, const QRect& area, const std::optional<Trac
   painter.setPen(kFigureText);
   const QString dash = QStringLiteral("–");
   const QString lines[] = {
-      QStringLiteral("最大 %1").arg(s ? QString::number(s->maximum) : dash),
-      QStringLiteral("平均 %1").arg(s ? figure(s->mean) : dash),
-      QStringLiteral("最小 %1").arg(s ? QString::number(s->minimum) : dash),
+      StripChart::tr("最大 %1").arg(s ? QString::number(s->maximum) : dash),
+      StripChart::tr("平均 %1").arg(s ? figure(s->mean) : dash),
+      StripChart::tr("最小 %1").arg(s ? QString::number(s->minimum) : dash),
   };
   const Qt::Alignment flags[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
   for (int i = 0; i < 3; ++i) painter.drawText(area, Qt::AlignLeft | flags[i], lines[i]);

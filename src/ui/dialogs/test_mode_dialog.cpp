@@ -11,13 +11,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "channels/message.h"
 #include "files/file_io.h"
 #include "service/monitor.h"
-#include "ui/window/controls.h"
 #include "ui/controllers/exchange_controller.h"
-#include "ui/window/lamp.h"
 #include "ui/dialogs/strip_chart.h"
+#include "ui/window/controls.h"
+#include "ui/window/lamp.h"
 
 namespace m27 {
 namespace {
@@ -48,7 +47,7 @@ QString text_of(const std::string& value) { return QString::fromStdString(value)
 }  // namespace
 
 TestModeDialog::TestModeDialog(ExchangeController& exchanges, MonitorRuns& runs)
-    : ServiceDialog(exchanges, "Form4", "测试模式"), runs_(runs) {
+    : ServiceDialog(exchanges, "Form4", QT_TR_NOOP("测试模式")), runs_(runs) {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(14, 12, 14, 14);
   page->setSpacing(12);
@@ -61,10 +60,11 @@ TestModeDialog::TestModeDialog(ExchangeController& exchanges, MonitorRuns& runs)
   connect(start_battery_button_, &QPushButton::clicked, this, &TestModeDialog::start_battery);
   connect(stop_battery_button_, &QPushButton::clicked, this, &TestModeDialog::stop_battery);
   enable_buttons();
+  retranslate();
 }
 
 QWidget* TestModeDialog::build_receiver_frame() {
-  QGroupBox* frame = make_frame("Frame1", "RSSI 监控", this);
+  QGroupBox* frame = worded_frame("Frame1", QT_TR_NOOP("RSSI 监控"), this);
   QGridLayout* grid = group_grid(frame);
   const struct {
     const char* label;
@@ -85,11 +85,11 @@ QWidget* TestModeDialog::build_receiver_frame() {
     grid->addWidget(rssi_charts_.back(), row, 2);
     ++row;
   }
-  save_rssi_button_ = make_button("save_rssi_samples", "保存数据…", frame);
+  save_rssi_button_ = worded_button("save_rssi_samples", QT_TR_NOOP("保存数据…"), frame);
   connect(save_rssi_button_, &QPushButton::clicked, this,
           [this] { choose_file_and_save(MonitorMode::Rssi); });
-  start_rssi_button_ = make_button("Command1", "开始", frame);
-  stop_rssi_button_ = make_button("Command2", "停止", frame);
+  start_rssi_button_ = worded_button("Command1", QT_TR_NOOP("开始"), frame);
+  stop_rssi_button_ = worded_button("Command2", QT_TR_NOOP("停止"), frame);
   grid->addLayout(button_row(save_rssi_button_, start_rssi_button_, stop_rssi_button_), row, 0, 1,
                   3);
   return frame;
@@ -97,23 +97,23 @@ QWidget* TestModeDialog::build_receiver_frame() {
 
 // The samples hold the charge lamp as value 0 and the AD value as value 1.
 QWidget* TestModeDialog::build_battery_frame() {
-  QGroupBox* frame = make_frame("Frame2", "电池AD监控", this);
+  QGroupBox* frame = worded_frame("Frame2", QT_TR_NOOP("电池AD监控"), this);
   QGridLayout* grid = group_grid(frame);
   battery_edit_ = make_text("Text5", QStringLiteral("0"), kTextWidth, frame);
   charge_lamp_ = new Lamp("Shape1", kLampGreen, frame);
   battery_charts_ << new StripChart("battery_chart", runs_.battery, 1, TraceStyle::Line, frame)
                   << new StripChart("charge_chart", runs_.battery, 0, TraceStyle::Band, frame);
-  grid->addWidget(make_label("Label6", "AD 值", frame), 0, 0);
+  grid->addWidget(worded_label("Label6", QT_TR_NOOP("AD 值"), frame), 0, 0);
   grid->addWidget(battery_edit_, 0, 1);
   grid->addWidget(battery_charts_[0], 0, 2);
-  grid->addWidget(make_label("Label5", "充电", frame), 1, 0);
+  grid->addWidget(worded_label("Label5", QT_TR_NOOP("充电"), frame), 1, 0);
   grid->addWidget(charge_lamp_, 1, 1, Qt::AlignCenter);
   grid->addWidget(battery_charts_[1], 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
-  save_battery_button_ = make_button("save_battery_samples", "保存数据…", frame);
+  save_battery_button_ = worded_button("save_battery_samples", QT_TR_NOOP("保存数据…"), frame);
   connect(save_battery_button_, &QPushButton::clicked, this,
           [this] { choose_file_and_save(MonitorMode::Battery); });
-  start_battery_button_ = make_button("Command3", "开始", frame);
-  stop_battery_button_ = make_button("Command4", "停止", frame);
+  start_battery_button_ = worded_button("Command3", QT_TR_NOOP("开始"), frame);
+  stop_battery_button_ = worded_button("Command4", QT_TR_NOOP("停止"), frame);
   grid->addLayout(button_row(save_battery_button_, start_battery_button_, stop_battery_button_), 2,
                   0, 1, 3);
   return frame;
@@ -154,8 +154,8 @@ void TestModeDialog::decode_monitor_packet(const Frame& packet) {
 }
 
 void TestModeDialog::choose_file_and_save(MonitorMode stream) {
-  const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("保存数据"), QString(),
-                                                    QStringLiteral("CSV (*.csv)"));
+  const QString file =
+      QFileDialog::getSaveFileName(this, tr("保存数据"), QString(), QStringLiteral("CSV (*.csv)"));
   if (!file.isEmpty()) save_samples(stream, file);
 }
 
@@ -163,7 +163,7 @@ void TestModeDialog::save_samples(MonitorMode stream, const QString& file) {
   const MonitorSamples& samples = stream == MonitorMode::Rssi ? runs_.rssi : runs_.battery;
   const std::filesystem::path path(QFile::encodeName(file).toStdString());
   if (const auto failed = replace_file(path, monitor_csv(samples))) {
-    exchanges().show(attention("保存数据失败\n" + file.toStdString() + "\n" + failed->reason));
+    refuse(tr("保存数据失败\n%1\n%2").arg(file, QString::fromStdString(failed->reason)));
   }
 }
 
