@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QMimeData>
 
-#include "ui/window/choice_box.h"
 #include "ui/grid/grid_clipboard.h"
+#include "ui/window/choice_box.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -285,6 +285,35 @@ class GridTest : public QObject {
     QVERIFY(!editor_of(*w, Cell::rx_tone, 5));
     click_cell(*w, Cell::rx_tone, 5);
     QCOMPARE(editor_of(*w, Cell::rx_tone, 5)->itemText(265), QStringLiteral("I754"));
+  }
+
+  // An option box shows any text the sheet holds, one of its items or not, and looks the same
+  // either way; typed characters, Home, End and Space change nothing, Up and Down pick an item.
+  void an_option_box_shows_any_text_and_drops_typing() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    QComboBox* fsk = box(*w, "Combo7");
+    const QImage plain = fsk->grab().toImage();
+    const struct {
+      const char* held;
+      Qt::Key pick;
+      const char* picked;
+    } cases[] = {{"关", Qt::Key_Down, "开"}, {"odd", Qt::Key_Up, "关"}};
+    for (const auto& c : cases) {
+      w->sheet().fsk = c.held;
+      w->render_sheet();
+      for (Qt::Key key : {Qt::Key_K, Qt::Key_Home, Qt::Key_End, Qt::Key_Space}) {
+        QTest::keyClick(fsk, key);
+      }
+      QCOMPARE(fsk->currentText() + QString::fromStdString(w->sheet().fsk),
+               QString(c.held) + c.held);
+      QVERIFY(!fsk->view()->isVisible());
+      QTest::keyClick(fsk, c.pick);
+      QCOMPARE(QString::fromStdString(w->sheet().fsk), QString(c.picked));
+    }
+    w->sheet().fsk = "关";
+    w->render_sheet();
+    QCOMPARE(fsk->grab().toImage(), plain);
   }
 
   // A screen reader finds one table of 25 rows, the captions and channel numbers as headers,

@@ -114,8 +114,8 @@ QWidget* ToneDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
                                receive ? ChoiceBox::Typing::Allowed : ChoiceBox::Typing::Dropped);
   // A drop-down box on Linux tells its value as its name: its text box carries the cell's name.
   editor->setAccessibleName(cell_name(index));
-  editor->lineEdit()->setAccessibleName(cell_name(index));
-  editor->lineEdit()->setAlignment(Qt::AlignCenter);
+  editor->line_edit()->setAccessibleName(cell_name(index));
+  editor->line_edit()->setAlignment(Qt::AlignCenter);
   editor->set_items(tone_items(mode_()));
   const QPersistentModelIndex cell(index);
   connect(editor, &QComboBox::activated, this,
