@@ -11,6 +11,7 @@
 #include <QMimeData>
 
 #include "ui/grid/grid_clipboard.h"
+#include "ui/grid/grid_header.h"
 #include "ui/window/choice_box.h"
 #include "ui_test_support.h"
 
@@ -314,6 +315,21 @@ class GridTest : public QObject {
     w->sheet().fsk = "关";
     w->render_sheet();
     QCOMPARE(fsk->grab().toImage(), plain);
+  }
+
+  // A header of the grid is as thick as Qt's own over the same captions, or as it is fixed.
+  void a_header_is_as_thick_as_its_captions_or_fixed() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    QHeaderView stock(Qt::Horizontal);
+    stock.setModel(table(*w)->model());
+    GridHeader captions(Qt::Horizontal, nullptr);
+    captions.setModel(table(*w)->model());
+    GridHeader numbers(Qt::Vertical, nullptr);
+    numbers.setFixedWidth(31);
+    numbers.setModel(table(*w)->model());
+    QCOMPARE(captions.sizeHint().height(), stock.sizeHint().height());
+    QCOMPARE(numbers.sizeHint().width(), 31);
   }
 
   // A screen reader finds one table of 25 rows, the captions and channel numbers as headers,
