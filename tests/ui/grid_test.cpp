@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
+#include <QStyledItemDelegate>
 
 #include "ui/grid/grid_clipboard.h"
 #include "ui/grid/grid_header.h"
@@ -315,6 +316,31 @@ class GridTest : public QObject {
     w->sheet().fsk = "关";
     w->render_sheet();
     QCOMPARE(fsk->grab().toImage(), plain);
+  }
+
+  // The grid's cells look as the style's own delegate paints them: plain, selected, current,
+  // greyed and in error, in the window's font and in a larger one.
+  void cells_look_as_the_style_paints_them() {
+    RecordingMessageBoxes boxes;
+    const auto w = active_window(boxes);
+    w->sheet().rows[2].rx_frequency = "999";
+    choose(box(*w, "Combo2_60"), "20");
+    select(*w, Cell::rx_frequency, 1, 4, Cell::tx_frequency);
+    table(*w)->setCurrentIndex(cell_index(*w, Cell::rx_tone, 6));
+    QStyledItemDelegate stock;
+    for (int points : {0, 14}) {
+      if (points) table(*w)->setFont(QFont(table(*w)->font().family(), points));
+      const QImage ours = table(*w)->grab().toImage();
+      std::vector<QAbstractItemDelegate*> own;
+      for (int column = 0; column < kColumns; ++column) {
+        own.push_back(table(*w)->itemDelegateForColumn(column));
+        table(*w)->setItemDelegateForColumn(column, &stock);
+      }
+      QCOMPARE(ours, table(*w)->grab().toImage());
+      for (int column = 0; column < kColumns; ++column) {
+        table(*w)->setItemDelegateForColumn(column, own[column]);
+      }
+    }
   }
 
   // A header of the grid is as thick as Qt's own over the same captions, or as it is fixed.

@@ -8,9 +8,9 @@
 #include "channels/cell_rule.h"
 #include "channels/frequency.h"
 #include "channels/grid_edit.h"
-#include "ui/window/choice_box.h"
 #include "ui/grid/channel_model.h"
 #include "ui/grid/typing_filter.h"
+#include "ui/window/choice_box.h"
 
 namespace m27 {
 namespace {
