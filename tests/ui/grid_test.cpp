@@ -9,9 +9,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
+#include <QStyledItemDelegate>
 
-#include "ui/window/choice_box.h"
 #include "ui/grid/grid_clipboard.h"
+#include "ui/grid/grid_header.h"
+#include "ui/window/choice_box.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -285,6 +287,85 @@ class GridTest : public QObject {
     QVERIFY(!editor_of(*w, Cell::rx_tone, 5));
     click_cell(*w, Cell::rx_tone, 5);
     QCOMPARE(editor_of(*w, Cell::rx_tone, 5)->itemText(265), QStringLiteral("I754"));
+  }
+
+  // An option box shows any text the sheet holds, one of its items or not, and looks the same
+  // either way, enabled or not; typed characters, Home, End and Space change nothing, Up and Down
+  // pick an item.
+  void an_option_box_shows_any_text_and_drops_typing() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    QComboBox* fsk = box(*w, "Combo7");
+    const auto looks = [fsk] {
+      QList<QImage> images;
+      for (bool enabled : {true, false}) {
+        fsk->setEnabled(enabled);
+        images << fsk->grab().toImage();
+      }
+      fsk->setEnabled(true);
+      return images;
+    };
+    const QList<QImage> plain = looks();
+    const struct {
+      const char* held;
+      Qt::Key pick;
+      const char* picked;
+    } cases[] = {{"关", Qt::Key_Down, "开"}, {"odd", Qt::Key_Up, "关"}};
+    for (const auto& c : cases) {
+      w->sheet().fsk = c.held;
+      w->render_sheet();
+      for (Qt::Key key : {Qt::Key_K, Qt::Key_Home, Qt::Key_End, Qt::Key_Space}) {
+        QTest::keyClick(fsk, key);
+      }
+      QCOMPARE(fsk->currentText() + QString::fromStdString(w->sheet().fsk),
+               QString(c.held) + c.held);
+      QVERIFY(!fsk->view()->isVisible());
+      QTest::keyClick(fsk, c.pick);
+      QCOMPARE(QString::fromStdString(w->sheet().fsk), QString(c.picked));
+    }
+    w->sheet().fsk = "关";
+    w->render_sheet();
+    QCOMPARE(looks(), plain);
+  }
+
+  // The grid's cells look as the style's own delegate paints them: plain, selected, current,
+  // greyed and in error, in the window's font and in a larger one.
+  void cells_look_as_the_style_paints_them() {
+    RecordingMessageBoxes boxes;
+    const auto w = active_window(boxes);
+    w->sheet().rows[2].rx_frequency = "999";
+    choose(box(*w, "Combo2_60"), "20");
+    select(*w, Cell::rx_frequency, 1, 4, Cell::tx_frequency);
+    table(*w)->setCurrentIndex(cell_index(*w, Cell::rx_tone, 6));
+    QStyledItemDelegate stock;
+    for (int points : {0, 14}) {
+      if (points) table(*w)->setFont(QFont(table(*w)->font().family(), points));
+      const QImage ours = table(*w)->grab().toImage();
+      std::vector<QAbstractItemDelegate*> own;
+      for (int column = 0; column < kColumns; ++column) {
+        own.push_back(table(*w)->itemDelegateForColumn(column));
+        table(*w)->setItemDelegateForColumn(column, &stock);
+      }
+      QCOMPARE(ours, table(*w)->grab().toImage());
+      for (int column = 0; column < kColumns; ++column) {
+        table(*w)->setItemDelegateForColumn(column, own[column]);
+      }
+    }
+  }
+
+  // A header of the grid is as thick as Qt's own over the same captions, or as it is fixed.
+  void a_header_is_as_thick_as_its_captions_or_fixed() {
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    QHeaderView stock(Qt::Horizontal);
+    stock.setModel(table(*w)->model());
+    GridHeader captions(Qt::Horizontal, nullptr);
+    captions.setModel(table(*w)->model());
+    GridHeader numbers(Qt::Vertical, nullptr);
+    numbers.setFixedWidth(31);
+    numbers.setModel(table(*w)->model());
+    QCOMPARE(captions.sizeHint().height(), stock.sizeHint().height());
+    QCOMPARE(numbers.sizeHint().width(), 31);
   }
 
   // A screen reader finds one table of 25 rows, the captions and channel numbers as headers,

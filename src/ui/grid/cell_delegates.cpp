@@ -8,9 +8,9 @@
 #include "channels/cell_rule.h"
 #include "channels/frequency.h"
 #include "channels/grid_edit.h"
-#include "ui/window/choice_box.h"
 #include "ui/grid/channel_model.h"
 #include "ui/grid/typing_filter.h"
+#include "ui/window/choice_box.h"
 
 namespace m27 {
 namespace {
@@ -114,8 +114,8 @@ QWidget* ToneDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
                                receive ? ChoiceBox::Typing::Allowed : ChoiceBox::Typing::Dropped);
   // A drop-down box on Linux tells its value as its name: its text box carries the cell's name.
   editor->setAccessibleName(cell_name(index));
-  editor->lineEdit()->setAccessibleName(cell_name(index));
-  editor->lineEdit()->setAlignment(Qt::AlignCenter);
+  editor->line_edit()->setAccessibleName(cell_name(index));
+  editor->line_edit()->setAlignment(Qt::AlignCenter);
   editor->set_items(tone_items(mode_()));
   const QPersistentModelIndex cell(index);
   connect(editor, &QComboBox::activated, this,

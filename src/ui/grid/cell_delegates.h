@@ -7,18 +7,18 @@
 // as its state says; its choice reaches the cell only when the editor commits, never on a focus
 // change.
 
-#include <QStyledItemDelegate>
 #include <functional>
 
 #include "channels/sheet.h"
+#include "ui/grid/cell_delegate.h"
 
 namespace m27 {
 
-class FrequencyDelegate : public QStyledItemDelegate {
+class FrequencyDelegate : public CellDelegate {
   Q_OBJECT
 
  public:
-  explicit FrequencyDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+  explicit FrequencyDelegate(QObject* parent) : CellDelegate(parent) {}
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override;
@@ -36,13 +36,13 @@ class FrequencyDelegate : public QStyledItemDelegate {
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-class ToneDelegate : public QStyledItemDelegate {
+class ToneDelegate : public CellDelegate {
   Q_OBJECT
 
  public:
   // `mode` gives the current list when an editor opens.
   ToneDelegate(std::function<ToneMode()> mode, QObject* parent)
-      : QStyledItemDelegate(parent), mode_(std::move(mode)) {}
+      : CellDelegate(parent), mode_(std::move(mode)) {}
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override;

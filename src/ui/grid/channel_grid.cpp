@@ -11,9 +11,9 @@
 #include <algorithm>
 
 #include "channels/channel_table.h"
-#include "ui/window/choice_box.h"
 #include "ui/grid/cell_delegates.h"
 #include "ui/grid/grid_clipboard.h"
+#include "ui/window/choice_box.h"
 
 namespace m27 {
 namespace {
@@ -37,10 +37,10 @@ ChannelGrid::ChannelGrid(Sheet& sheet, GridState& grid, ChannelModel::Edit edit,
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 6, 8, 8);
   layout->addWidget(view_);
+  view_->verticalHeader()->setFixedWidth(kNumberWidth);  // before the model: nothing to measure
+  view_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
   view_->setModel(model_);
   view_->setAccessibleName(QStringLiteral("信道设置"));
-  view_->verticalHeader()->setFixedWidth(kNumberWidth);
-  view_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
   int width = kNumberWidth + 2 * view_->frameWidth();
   for (int column = 0; column < kColumns; ++column) {
     view_->setColumnWidth(column, kColumnWidths[column]);

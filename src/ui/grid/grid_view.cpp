@@ -15,6 +15,7 @@
 #include "channels/grid_edit.h"
 #include "ui/grid/channel_model.h"
 #include "ui/grid/grid_accessible.h"
+#include "ui/grid/grid_header.h"
 
 namespace m27 {
 namespace {
@@ -36,6 +37,8 @@ GridView::GridView(const GridState& grid, QWidget* parent) : QTableView(parent),
   }();
   (void)accessible;
   setObjectName(QStringLiteral("channel_table"));
+  setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
+  setVerticalHeader(new GridHeader(Qt::Vertical, this));
   setSelectionMode(ExtendedSelection);
   setSelectionBehavior(SelectItems);
   setEditTriggers(AnyKeyPressed | EditKeyPressed);

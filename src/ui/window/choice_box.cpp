@@ -2,30 +2,65 @@
 #include "ui/window/choice_box.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 namespace m27 {
+namespace {
 
-ChoiceBox::ChoiceBox(const char* name, QWidget* parent, Typing typing) : QComboBox(parent) {
-  setObjectName(QString::fromUtf8(name));
-  setEditable(true);
-  setInsertPolicy(QComboBox::NoInsert);
-  setCompleter(nullptr);
-  setMaxVisibleItems(20);
-  if (typing == Typing::Dropped) {
-    lineEdit()->setReadOnly(true);
-    lineEdit()->installEventFilter(this);
+constexpr int kTextMargin = 2;  // a text field's own margin left and right of its text
+
+// Keys that a read-only text field swallows but a box without one would act on (Home and End
+// pick the first and last item, Space opens the list, a letter picks an item starting with it).
+bool dropped_without_text_field(const QKeyEvent* key) {
+  switch (key->key()) {
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Space:
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      return false;
+    default:
+      return !key->text().isEmpty();
   }
 }
 
+}  // namespace
+
+ChoiceBox::ChoiceBox(const char* name, QWidget* parent, Typing typing)
+    : QComboBox(parent), typing_(typing) {
+  setObjectName(QString::fromUtf8(name));
+  setInsertPolicy(QComboBox::NoInsert);
+  setMaxVisibleItems(20);
+  if (typing == Typing::Allowed) line_edit();
+}
+
+QLineEdit* ChoiceBox::line_edit() {
+  if (lineEdit()) return lineEdit();
+  const QSignalBlocker quiet(this);
+  setEditable(true);
+  setCompleter(nullptr);
+  if (typing_ == Typing::Dropped) {
+    lineEdit()->setReadOnly(true);
+    lineEdit()->installEventFilter(this);
+  }
+  return lineEdit();
+}
+
+// A box still without items shows no text yet: its first items do not make it keep one.
 void ChoiceBox::set_items(const QStringList& items) {
   const QSignalBlocker quiet(this);
+  const bool keep_text = count() > 0 || lineEdit();
   const QString text = currentText();
   clear();
   addItems(items);
-  show_text(text);
+  if (keep_text) show_text(text);
 }
 
 void ChoiceBox::show_text(const QString& text) {
@@ -33,7 +68,26 @@ void ChoiceBox::show_text(const QString& text) {
   const QSignalBlocker quiet(this);
   const int index = findText(text, Qt::MatchExactly);
   if (index >= 0) setCurrentIndex(index);
-  if (currentText() != text) setEditText(text);
+  if (currentText() != text) line_edit()->setText(text);
+}
+
+// Drawn as the text box it becomes, from the start.
+void ChoiceBox::initStyleOption(QStyleOptionComboBox* option) const {
+  QComboBox::initStyleOption(option);
+  option->editable = true;
+}
+
+void ChoiceBox::paintEvent(QPaintEvent* event) {
+  QComboBox::paintEvent(event);
+  if (lineEdit()) return;
+  QStylePainter painter(this);
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  const QRect field =
+      style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+  painter.drawItemText(field.adjusted(kTextMargin, 0, -kTextMargin, 0),
+                       Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), currentText(),
+                       QPalette::Text);
 }
 
 bool ChoiceBox::eventFilter(QObject* watched, QEvent* event) {
@@ -42,6 +96,11 @@ bool ChoiceBox::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QComboBox::eventFilter(watched, event);
+}
+
+void ChoiceBox::keyPressEvent(QKeyEvent* event) {
+  if (!lineEdit() && dropped_without_text_field(event)) return;
+  QComboBox::keyPressEvent(event);
 }
 
 void ChoiceBox::wheelEvent(QWheelEvent* event) { event->ignore(); }

@@ -4,6 +4,10 @@
 // from a channel file, say). The user only picks items: typed characters are dropped, a click
 // on the text opens the list, and the mouse wheel does not change the choice.
 // With `Typing::Allowed` the user may also type a text of his own.
+//
+// A box of `Typing::Dropped` looks like a text box from the start but gets its text field only
+// when it must show a text that is none of its items (or `line_edit()` asks for it): a text
+// field costs a text layout per change, and the main window has seven such boxes to show.
 
 #include <QComboBox>
 #include <QStringList>
@@ -23,9 +27,18 @@ class ChoiceBox : public QComboBox {
   // Shows `text`, selecting the item of that text when there is one.
   void show_text(const QString& text);
 
+  // The box's text field, made now if the box has none yet.
+  QLineEdit* line_edit();
+
  protected:
+  void initStyleOption(QStyleOptionComboBox* option) const override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  Typing typing_;
 };
 
 }  // namespace m27
