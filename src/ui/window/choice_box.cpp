@@ -6,6 +6,8 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
+#include "ui/window/shown_words.h"
+
 namespace m27 {
 
 ChoiceBox::ChoiceBox(const char* name, QWidget* parent, Typing typing) : QComboBox(parent) {
@@ -18,22 +20,35 @@ ChoiceBox::ChoiceBox(const char* name, QWidget* parent, Typing typing) : QComboB
     lineEdit()->setReadOnly(true);
     lineEdit()->installEventFilter(this);
   }
+  connect(this, &QComboBox::activated, this,
+          [this](int index) { emit chosen(itemData(index).toString()); });
 }
 
-void ChoiceBox::set_items(const QStringList& items) {
+void ChoiceBox::set_items(const QStringList& values) {
   const QSignalBlocker quiet(this);
-  const QString text = currentText();
   clear();
-  addItems(items);
-  show_text(text);
+  for (const QString& value : values) addItem(shown_words(value), value);
+  const QString value = std::exchange(value_, QString());
+  show_text(value);
 }
 
-void ChoiceBox::show_text(const QString& text) {
+void ChoiceBox::show_text(const QString& value) {
+  const QString text = shown_words(value);
+  value_ = value;
   if (currentText() == text) return;  // keeps the cursor of a user typing in the box
   const QSignalBlocker quiet(this);
-  const int index = findText(text, Qt::MatchExactly);
+  const int index = findData(value, Qt::UserRole, Qt::MatchExactly);
   if (index >= 0) setCurrentIndex(index);
   if (currentText() != text) setEditText(text);
+}
+
+void ChoiceBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    QStringList values;
+    for (int i = 0; i < count(); ++i) values << itemData(i).toString();
+    set_items(values);
+  }
+  QComboBox::changeEvent(event);
 }
 
 bool ChoiceBox::eventFilter(QObject* watched, QEvent* event) {

@@ -18,14 +18,16 @@ QPushButton* make_button(const char* name, const char* caption, QWidget* parent)
 }
 
 QLabel* make_label(const char* name, const char* text, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new QLabel(parent);
   label->setObjectName(QString::fromUtf8(name));
+  set_caption(label, text);
   return label;
 }
 
 QGroupBox* make_frame(const char* name, const char* caption, QWidget* parent) {
-  auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+  auto* frame = new QGroupBox(parent);
   frame->setObjectName(QString::fromUtf8(name));
+  set_caption(frame, caption);
   return frame;
 }
 
