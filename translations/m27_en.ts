@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>信道总数</source>
-        <translation>Channels</translation>
+        <translation>Channel count</translation>
     </message>
     <message>
         <source>频率步长(k)</source>

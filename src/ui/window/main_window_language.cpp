@@ -53,7 +53,6 @@ void MainWindow::build_language_menu(QMenu* menu) {
 
 void MainWindow::retranslate() {
   retranslate_captions(this);
-  fill_option_boxes();
   render_sheet();
   ports_->show_port_state();
 }
