@@ -129,8 +129,9 @@ PastePlan plan_paste(const Sheet& sheet, TextTable table, CellPos at,
     return writes;
   }
   const std::size_t width = table.front().size();
-  if (first_column + width > static_cast<std::size_t>(kColumns))
+  if (first_column + width > static_cast<std::size_t>(kColumns)) {
     return M27_WORDS("grid", "粘贴超出了最后一列");
+  }
   for (std::size_t r = 0; r < table.size(); ++r) {
     if (table[r].size() != width) return M27_WORDS("grid", "粘贴的各行列数不同");
     for (std::size_t c = 0; c < width; ++c) {
