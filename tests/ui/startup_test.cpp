@@ -15,6 +15,7 @@
 #include "i18n/translators.h"
 #include "support/pseudo_terminal.h"
 #include "ui/controllers/port_messages.h"
+#include "ui/window/choice_box.h"
 #include "ui/window/language_setting.h"
 #include "ui/window/splash.h"
 #include "ui_test_support.h"
@@ -224,6 +225,7 @@ class StartupTest : public QObject {
                          model->headerData(0, Qt::Horizontal).toString(),
                          model->headerData(4, Qt::Horizontal).toString(),
                          cell_text(*w, Cell::bandwidth, 0),
+                         w->grid()->tone_editor({0, Cell::tx_tone})->accessibleName(),
                          box(*w, "Combo1")->currentText(),
                          w->windowTitle().trimmed(),
                          w->status_bar()->panel1(),
@@ -232,11 +234,14 @@ class StartupTest : public QObject {
     };
     const QString chinese = QStringLiteral(
         "文件(&F)|打开文件(&O)|撤销(&U)|复制(&C)|读取频率(&E)|遇忙禁发|信道编辑|接收频率|带宽|窄带|"
+        "第1信道 发射亚音|"
         "4:自定义频率|写频软件|串口关闭|粘贴超出了最后一列");
     const QString english = QStringLiteral(
         "&File|&Open file|&Undo|&Copy|R&ead radio|Busy lockout|Channel edit|RX frequency|"
-        "Bandwidth|Narrow|4: Custom|Radio programmer|Port closed|The paste goes past the last "
+        "Bandwidth|Narrow|Channel 1 TX tone|4: Custom|Radio programmer|Port closed|The paste goes "
+        "past the last "
         "column");
+    click_cell(*w, Cell::tx_tone, 0);  // its editor opens
     for (const auto& [language_variable, item, expected, saved] :
          {std::tuple{"en", "language_system", english, std::optional<Language>()},
           {"", "language_english", english, std::optional(Language::English)},

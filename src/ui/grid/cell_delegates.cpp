@@ -42,6 +42,12 @@ QString cell_name(const QModelIndex& index) {
   return translated(m27::cell_name(ChannelModel::cell_of(index)));
 }
 
+// A drop-down box on Linux tells its value as its name: its text box carries the cell's name.
+void name_tone_editor(ChoiceBox* editor, const QModelIndex& index) {
+  editor->setAccessibleName(cell_name(index));
+  editor->lineEdit()->setAccessibleName(cell_name(index));
+}
+
 QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                          const QModelIndex& index) const {
   auto* editor = new QLineEdit(parent);
@@ -110,9 +116,7 @@ QWidget* ToneDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
   const QString name = QStringLiteral("%1_%2").arg(receive ? "Combo3" : "Combo2").arg(index.row());
   auto* editor = new ChoiceBox(name.toUtf8().constData(), parent,
                                receive ? ChoiceBox::Typing::Allowed : ChoiceBox::Typing::Dropped);
-  // A drop-down box on Linux tells its value as its name: its text box carries the cell's name.
-  editor->setAccessibleName(cell_name(index));
-  editor->lineEdit()->setAccessibleName(cell_name(index));
+  name_tone_editor(editor, index);
   editor->lineEdit()->setAlignment(Qt::AlignCenter);
   editor->set_items(tone_items(mode_()));
   const QPersistentModelIndex cell(index);

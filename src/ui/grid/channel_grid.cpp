@@ -81,8 +81,8 @@ ChannelGrid::ChannelGrid(Sheet& sheet, GridState& grid, ChannelModel::Edit edit,
   build_commands();
 }
 
-// The headings in the language in use, each column at least as wide as its heading and its
-// widest word, the grid as wide as its columns.
+// The headings and the names of the cells in the language in use, each column at least as wide
+// as its heading and its widest word, the grid as wide as its columns.
 void ChannelGrid::show_headings() {
   view_->setAccessibleName(tr("信道设置"));
   QHeaderView* header = view_->horizontalHeader();
@@ -102,6 +102,13 @@ void ChannelGrid::show_headings() {
     width += fit;
   }
   emit model_->headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
+  for (int row = 0; row < kRows; ++row) {
+    for (const Cell column : {Cell::rx_tone, Cell::tx_tone}) {
+      if (ChoiceBox* editor = tone_editor({row, column})) {
+        name_tone_editor(editor, model_->index_of({row, column}));
+      }
+    }
+  }
   view_->setFixedSize(width,
                       header->sizeHint().height() + kRows * kRowHeight + 2 * view_->frameWidth());
 }
