@@ -4,6 +4,8 @@
 // closed, each answer from its own button, and Qt's own buttons in Chinese.
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -12,8 +14,9 @@
 
 #include "i18n/translators.h"
 #include "support/pseudo_terminal.h"
-#include "ui/window/language_setting.h"
 #include "ui/controllers/port_messages.h"
+#include "ui/window/choice_box.h"
+#include "ui/window/language_setting.h"
 #include "ui/window/splash.h"
 #include "ui_test_support.h"
 #include "version.h"
@@ -203,24 +206,91 @@ class StartupTest : public QObject {
     }
   }
 
-  // 设置 → 语言 retranslates the open window at once and is remembered; 跟随系统 (here the C
-  // locale) gives the texts as written back.
+  // 设置 → 语言 retranslates the open window at once and is remembered; 跟随系统 follows the
+  // environment (LANGUAGE=en is English, the C locale the texts as written). The sheet keeps its
+  // data whatever the window shows for it.
   void the_language_menu_retranslates_the_window() {
     RecordingMessageBoxes boxes;
     const auto w = make_window(boxes);
     const auto shown = [&] {
       QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-      return w->menuBar()->actions().at(0)->text() + "|" + action(*w, "MenuFileOpen")->text() +
-             "|" + w->findChild<QAbstractButton*>("Command2")->text();
+      const QAbstractItemModel* model = w->grid()->model();
+      return QStringList{w->menuBar()->actions().at(0)->text(),
+                         action(*w, "MenuFileOpen")->text(),
+                         action(*w, "undo")->text(),
+                         action(*w, "copy_cells")->text(),
+                         w->findChild<QAbstractButton*>("Command2")->text(),
+                         w->findChild<QLabel*>("Label5")->text(),
+                         w->findChild<QGroupBox*>("Frame2")->title(),
+                         model->headerData(0, Qt::Horizontal).toString(),
+                         model->headerData(4, Qt::Horizontal).toString(),
+                         cell_text(*w, Cell::bandwidth, 0),
+                         w->grid()->tone_editor({0, Cell::tx_tone})->accessibleName(),
+                         box(*w, "Combo1")->currentText(),
+                         w->windowTitle().trimmed(),
+                         w->status_bar()->panel1(),
+                         w->grid()->model()->paste("1\t2\t3\t4\t5\t6", false, {}, {}).value_or("")}
+          .join('|');
     };
-    QCOMPARE(shown(), QStringLiteral("文件(&F)|打开文件(&O)|读取频率(&E)"));
-    action(*w, "language_english")->trigger();
-    QCOMPARE(shown(), QStringLiteral("&File|&Open file|R&ead radio"));
-    QCOMPARE(saved_language(), std::optional(Language::English));
-    QVERIFY(action(*w, "language_english")->isChecked());
+    const QString chinese = QStringLiteral(
+        "文件(&F)|打开文件(&O)|撤销(&U)|复制(&C)|读取频率(&E)|遇忙禁发|信道编辑|接收频率|带宽|窄带|"
+        "第1信道 发射亚音|"
+        "4:自定义频率|写频软件|串口关闭|粘贴超出了最后一列");
+    const QString english = QStringLiteral(
+        "&File|&Open file|&Undo|&Copy|R&ead radio|Busy lockout|Channel edit|RX frequency|"
+        "Bandwidth|Narrow|Channel 1 TX tone|4: Custom|Radio programmer|Port closed|The paste goes "
+        "past the last "
+        "column");
+    click_cell(*w, Cell::tx_tone, 0);  // its editor opens
+    for (const auto& [language_variable, item, expected, saved] :
+         {std::tuple{"en", "language_system", english, std::optional<Language>()},
+          {"", "language_english", english, std::optional(Language::English)},
+          {"", "language_system", chinese, std::optional<Language>()},
+          {"en", "language_chinese", chinese, std::optional(Language::Chinese)}}) {
+      qputenv("LANGUAGE", language_variable);
+      action(*w, item)->trigger();
+      QCOMPARE(shown(), expected);
+      QCOMPARE(saved_language(), saved);
+      QVERIFY(action(*w, item)->isChecked());
+      QCOMPARE(w->sheet().plan + w->sheet().rows[0].bandwidth, "4:自定义频率窄带");
+    }
+    qputenv("LANGUAGE", "");
     action(*w, "language_system")->trigger();
-    QCOMPARE(shown(), QStringLiteral("文件(&F)|打开文件(&O)|读取频率(&E)"));
-    QCOMPARE(saved_language(), std::nullopt);
+  }
+
+  // In English the window shows words for the sheet's data: a choice in an option box and a
+  // click on a bandwidth store the data, a copy gives the cells as shown, and a paste of what
+  // was copied stores the data again.
+  void english_words_stand_for_the_data() {
+    use_language(*qApp, Language::English);
+    RecordingMessageBoxes boxes;
+    const auto w = make_window(boxes);
+    choose(box(*w, "Combo1"), "2: China");
+    choose(box(*w, "Combo5"), "Forbidden");
+    click_cell(*w, Cell::bandwidth, 1);
+    QCOMPARE(QString::fromStdString(w->sheet().plan + w->sheet().transmit +
+                                    w->sheet().rows[1].bandwidth),
+             "2:中国频率禁止宽带");
+    QCOMPARE(box(*w, "Combo1")->currentText() + cell_text(*w, Cell::bandwidth, 1), "2: ChinaWide");
+    table(*w)->setCurrentIndex(cell_index(*w, Cell::bandwidth, 1));
+    w->grid()->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), "Wide\n");
+    table(*w)->setCurrentIndex(cell_index(*w, Cell::bandwidth, 2));
+    w->grid()->paste();
+    QCOMPARE(w->sheet().rows[2].bandwidth, "宽带");
+    use_language(*qApp, Language::AsWritten);
+  }
+
+  // No caption, label, button, box or heading of the window is cut off, in either language.
+  void every_text_fits_its_control() {
+    for (const Language language : {Language::English, Language::AsWritten}) {
+      use_language(*qApp, language);
+      RecordingMessageBoxes boxes;
+      const auto w = make_window(boxes);
+      w->show();
+      QCoreApplication::sendPostedEvents();
+      QCOMPARE(cut_off_texts(*w).join(", "), QString());
+    }
   }
 
   // A question comes up only after the box before it is closed; each button gives its answer;

@@ -6,11 +6,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <deque>
 #include <functional>
@@ -221,6 +225,40 @@ inline void choose(QComboBox* box, const QString& text) {
   box->setCurrentIndex(index);
   emit box->activated(index);
   emit box->textActivated(text);
+}
+
+// The visible texts of `window` wider than the control that shows them, as "name: text":
+// labels, buttons and check boxes (narrower than their size hint), the current text of a box and
+// the sections of a table's headings. Every window's layout test calls it once shown.
+inline QStringList cut_off_texts(const QWidget& window) {
+  QStringList cut;
+  const auto check = [&](const QWidget* w, const QString& text, int needed, int has) {
+    if (!text.isEmpty() && needed > has) cut << w->objectName() + ": " + text;
+  };
+  for (const QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(&window)) continue;
+    if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->wordWrap()) {
+      check(w, label->text(), label->sizeHint().width(), label->width());
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+      check(w, button->text(), button->sizeHint().width(), button->width());
+    } else if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
+      check(w, frame->title(), frame->fontMetrics().horizontalAdvance(frame->title()),
+            frame->width());
+    } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+      const int room = combo->lineEdit() ? combo->lineEdit()->width() : combo->width() - 20;
+      check(w, combo->currentText(), combo->fontMetrics().horizontalAdvance(combo->currentText()),
+            room);
+    } else if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
+      const int margins =
+          2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+      for (int i = 0; i < header->count(); ++i) {
+        const QString text = header->model()->headerData(i, header->orientation()).toString();
+        check(w, text, header->fontMetrics().horizontalAdvance(text) + margins,
+              header->sectionSize(i));
+      }
+    }
+  }
+  return cut;
 }
 
 }  // namespace m27::testing

@@ -100,14 +100,13 @@ void ExchangeController::show_progress(Exchange kind, Progress progress) {
       return;
     }
     const bool read = kind == Exchange::Read;
-    view_.progress_window->setWindowTitle(read ? QStringLiteral("向对讲机读入数据")
-                                               : QStringLiteral("向对讲机写入数据"));
+    view_.progress_window->setWindowTitle(read ? tr("向对讲机读入数据") : tr("向对讲机写入数据"));
     bar->setRange(0, progress.of);
     bar->setVisible(true);
     view_.progress_window->move(view_.window->geometry().center() -
                                 view_.progress_window->rect().center());
     view_.progress_window->show();
-    show_status(transfer_under_way(kind));
+    show_status(read ? QT_TR_NOOP("正在读频......") : QT_TR_NOOP("正在写频......"));
   });
 }
 
@@ -141,12 +140,13 @@ bool ExchangeController::play_ending(Exchange kind, const Finished& f) {
         player_.run([this] { release_transfer(); });
         // The refresh may come while "写频完成" is still open.
         if (kind == Exchange::Write) player_.run([this] { arm_status_refresh(); });
-        player_.run(status(kind == Exchange::Read ? "读频完成" : "写频完成"));
+        player_.run(
+            status(kind == Exchange::Read ? QT_TR_NOOP("读频完成") : QT_TR_NOOP("写频完成")));
       }
       show_all(f.messages);
       return kind != Exchange::Write;
     case Ending::NoAnswer:
-      if (kind == Exchange::Setting) player_.run(status("通讯失败"));
+      if (kind == Exchange::Setting) player_.run(status(QT_TR_NOOP("通讯失败")));
       if (transfer) {
         play_no_answer(f.messages);
       } else {
@@ -157,14 +157,14 @@ bool ExchangeController::play_ending(Exchange kind, const Finished& f) {
       if (f.messages.size() > 1) play_no_answer({f.messages.front()});
       player_.run([this] {
         release_transfer();
-        show_status("读频出错");
+        show_status(QT_TR_NOOP("读频出错"));
       });
       if (!f.messages.empty()) player_.show(f.messages.back());
       return true;
     case Ending::CommunicationError:
       player_.run([this] {
         release_transfer();
-        show_status("通讯失败");
+        show_status(QT_TR_NOOP("通讯失败"));
       });
       show_all(f.messages);
       return true;
@@ -195,12 +195,12 @@ void ExchangeController::play_no_answer(const std::vector<Message>& messages) {
   player_.run([this] {
     hide_progress();
     view_.hold_splash(false);
-    show_status("通讯失败");
+    show_status(QT_TR_NOOP("通讯失败"));
   });
   show_all(messages);
   player_.run([this] {
     enable_commands(true);
-    show_status("串口");
+    show_status(QT_TR_NOOP("串口"));
   });
 }
 
@@ -223,7 +223,7 @@ void ExchangeController::release_transfer() {
 
 void ExchangeController::show_status(const char* text) {
   view_.status_bar->set_panel1(QString());
-  view_.status_bar->set_panel1(QString::fromUtf8(text));
+  view_.status_bar->set_panel1(tr(text));
 }
 
 void ExchangeController::arm_status_refresh() { view_.status_refresh->start(); }

@@ -11,9 +11,9 @@
 #include "files/file_commands.h"
 #include "i18n/translated.h"
 #include "link/qt/port_trace.h"
+#include "ui/controllers/sheet_history.h"
 #include "ui/window/recent_files.h"
 #include "ui/window/settings.h"
-#include "ui/controllers/sheet_history.h"
 #include "ui/window/status_bar.h"
 
 namespace m27 {
@@ -51,10 +51,10 @@ void FileController::note_failures() {
   connect(&port_trace(), &PortTrace::failed, this,
           [this](const QString& file, const QString& reason) {
             menu_.trace->setChecked(false);
-            view_.status_bar->show_note(QStringLiteral("通讯记录失败：%1：%2").arg(file, reason));
+            view_.status_bar->show_note(tr("通讯记录失败：%1：%2").arg(file, reason));
           });
   connect(&settings_failure(), &SettingsFailure::failed, this, [this](const QString& file) {
-    view_.status_bar->show_note(QStringLiteral("设置保存失败：%1").arg(file));
+    view_.status_bar->show_note(tr("设置保存失败：%1").arg(file));
   });
 }
 
@@ -131,7 +131,7 @@ void FileController::settle_unsaved_changes(std::function<void()> then) {
     then();
     return;
   }
-  boxes_.ask_save({"当前信道数据已修改，是否保存？", "", MessageIcon::None},
+  boxes_.ask_save({tr("当前信道数据已修改，是否保存？").toStdString(), "", MessageIcon::None},
                   [this, then = std::move(then)](SaveAnswer answer) {
                     if (answer == SaveAnswer::Cancel) return;
                     if (answer == SaveAnswer::Save && !save_with_dialog()) return;
@@ -207,7 +207,7 @@ std::optional<Message> FileController::import_csv_file(const std::filesystem::pa
   QStringList skipped;
   for (const std::string& line : taken->skipped) skipped << QString::fromStdString(line);
   if (!skipped.isEmpty() && !dialogs_.csv_skip_rows(view_.window, skipped)) return std::nullopt;
-  history_.edit(QStringLiteral("导入CSV"), [&] {
+  history_.edit(tr("导入CSV"), [&] {
     apply_csv_channels(sheet_, taken->channels);
     close_tone_editors(grid_);
   });
@@ -223,7 +223,8 @@ void FileController::trace_click() {
     trace.stop();
   } else if (const auto name = dialogs_.trace_file_name(view_.window)) {
     if (const auto reason = trace.start(*name)) {
-      boxes_.show(attention("通讯记录失败\n" + name->toStdString() + "\n" + reason->toStdString()));
+      const QString text = tr("通讯记录失败\n%1\n%2").arg(*name, *reason);
+      boxes_.show(translated(attention(as_is(text.toStdString()))));
     }
   }
   menu_.trace->setChecked(trace.active());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/controllers/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace m27 {
@@ -11,8 +12,15 @@ std::optional<QString> chosen(const QString& name) {
   return name;
 }
 
-const QString kGridFilter = QStringLiteral("信道表(*.csv)");
-const QString kGenericFilter = QStringLiteral("通用格式(*.csv)");
+QString words(const char* source) {
+  return QCoreApplication::translate("m27::QtFileDialogs", source);
+}
+
+QString grid_filter() { return words(QT_TRANSLATE_NOOP("m27::QtFileDialogs", "信道表(*.csv)")); }
+
+QString generic_filter() {
+  return words(QT_TRANSLATE_NOOP("m27::QtFileDialogs", "通用格式(*.csv)"));
+}
 
 // A save dialog that adds `suffix` to a name typed without an extension. The dialog adds it
 // itself, so that the file it asks about before replacing one is the file written.
@@ -47,10 +55,10 @@ std::optional<QString> QtFileDialogs::open_file_name(QWidget* parent, const QStr
 }
 
 std::optional<FileDialogs::CsvChoice> QtFileDialogs::csv_export_name(QWidget* parent) {
-  SaveDialog dialog(parent, QString(), {kGridFilter, kGenericFilter}, QStringLiteral("csv"));
+  SaveDialog dialog(parent, QString(), {grid_filter(), generic_filter()}, QStringLiteral("csv"));
   const auto name = dialog.chosen_name();
   if (!name) return std::nullopt;
-  const bool generic = dialog.selectedNameFilter() == kGenericFilter;
+  const bool generic = dialog.selectedNameFilter() == generic_filter();
   return CsvChoice{*name, generic ? CsvLayout::Generic : CsvLayout::Grid};
 }
 
@@ -60,14 +68,17 @@ std::optional<QString> QtFileDialogs::csv_import_name(QWidget* parent) {
 }
 
 std::optional<QString> QtFileDialogs::trace_file_name(QWidget* parent) {
-  return chosen(QFileDialog::getSaveFileName(parent, QString(), QString(),
-                                             QStringLiteral("通讯记录(*.txt);;*"), nullptr,
-                                             QFileDialog::DontConfirmOverwrite));
+  return chosen(QFileDialog::getSaveFileName(
+      parent, QString(), QString(),
+      words(QT_TRANSLATE_NOOP("m27::QtFileDialogs", "通讯记录(*.txt);;*")), nullptr,
+      QFileDialog::DontConfirmOverwrite));
 }
 
 // Replacing a report asks first: it may be another order's.
 std::optional<QString> QtFileDialogs::report_file_name(QWidget* parent) {
-  return SaveDialog(parent, QString(), {QStringLiteral("报告(*.html)")}, QStringLiteral("html"))
+  return SaveDialog(parent, QString(),
+                    {words(QT_TRANSLATE_NOOP("m27::QtFileDialogs", "报告(*.html)"))},
+                    QStringLiteral("html"))
       .chosen_name();
 }
 

@@ -59,23 +59,22 @@ void PortController::choose_port(int n) {
   clear_port_checks();
   if (outcome == OpenOutcome::Opened) {
     items_[n - kFirstPort]->setChecked(true);
-    status_bar_->set_panel1(QStringLiteral("串口%1").arg(n));
+    status_bar_->set_panel1(tr("串口%1").arg(n));
     return;
   }
-  status_bar_->set_panel1(QStringLiteral("串口关"));
+  status_bar_->set_panel1(tr("串口关"));
   if (const auto message = port_failure_message(n, outcome, serial_.ports().device(n)))
     boxes_.show(*message);
 }
 
 void PortController::show_port_state() {
   status_bar_->set_panel1(QString());
-  status_bar_->set_panel1(serial_.is_open() ? QStringLiteral("串口开")
-                                            : QStringLiteral("串口关闭"));
+  status_bar_->set_panel1(serial_.is_open() ? tr("串口开") : tr("串口关闭"));
 }
 
 void PortController::mark_port_lost() {
   clear_port_checks();
-  status_bar_->set_panel1(QStringLiteral("串口关"));
+  status_bar_->set_panel1(tr("串口关"));
 }
 
 }  // namespace m27

@@ -1,30 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/controllers/port_messages.h"
 
+#include <QCoreApplication>
 #include <QStringList>
-#include <string>
 
+#include "i18n/translated.h"
 #include "link/qt/port_words.h"
 
 namespace m27 {
 namespace {
 
-std::string item_text(int port_no) {
+const char* item_text(int port_no) {
   switch (port_no) {
     case 1:
-      return "该串口1 不存在或有问题";
+      return QT_TRANSLATE_NOOP("m27::PortMessages", "该串口1 不存在或有问题");
     case 2:
-      return "该串口2不存在或有问题";
+      return QT_TRANSLATE_NOOP("m27::PortMessages", "该串口2不存在或有问题");
     case 3:
-      return "该串口3不存在或有问题";
+      return QT_TRANSLATE_NOOP("m27::PortMessages", "该串口3不存在或有问题");
     case 4:
-      return "串口4不存在或有问题";
+      return QT_TRANSLATE_NOOP("m27::PortMessages", "串口4不存在或有问题");
     case 5:
-      return "串口5不存在或有问题";
+      return QT_TRANSLATE_NOOP("m27::PortMessages", "串口5不存在或有问题");
     case 6:
-      return "该串口6不存在或有问题";
+      return QT_TRANSLATE_NOOP("m27::PortMessages", "该串口6不存在或有问题");
     default:
-      return "该串口 不存在或有问题";
+      return QT_TRANSLATE_NOOP("m27::PortMessages", "该串口 不存在或有问题");
   }
 }
 
@@ -38,10 +39,12 @@ bool reports(int port_no, OpenOutcome outcome) {
 std::optional<Message> port_failure_message(int port_no, OpenOutcome outcome,
                                             const QString& device) {
   if (outcome == OpenOutcome::Opened || !reports(port_no, outcome)) return std::nullopt;
-  if (outcome != OpenOutcome::InUseOrNoPermission) return attention(item_text(port_no));
-  QStringList lines{QString::fromStdString(item_text(port_no)), cannot_open(outcome, device)};
-  if (const auto hint = dialout_hint(outcome, device)) lines << *hint;
-  return attention(lines.join('\n').toStdString());
+  QStringList lines{QCoreApplication::translate("m27::PortMessages", item_text(port_no))};
+  if (outcome == OpenOutcome::InUseOrNoPermission) {
+    lines << cannot_open(outcome, device);
+    if (const auto hint = dialout_hint(outcome, device)) lines << *hint;
+  }
+  return translated(attention(as_is(lines.join('\n').toStdString())));
 }
 
 }  // namespace m27

@@ -6,6 +6,9 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "ui/window/caption.h"
+#include "ui/window/shown_words.h"
+
 namespace m27 {
 
 SheetHistory::SheetHistory(Sheet& sheet, GridState& grid, QWidget* window,
@@ -18,10 +21,12 @@ SheetHistory::SheetHistory(Sheet& sheet, GridState& grid, QWidget* window,
       title_(std::move(title)) {}
 
 void SheetHistory::build_menu(QMenu* menu) {
-  undo_ = menu->addAction(QStringLiteral("撤销(&U)"), &undo_stack_, &QUndoStack::undo);
+  undo_ = menu->addAction(QString(), &undo_stack_, &QUndoStack::undo);
+  set_caption(undo_, QT_TR_NOOP("撤销(&U)"), "m27::SheetHistory");
   undo_->setObjectName(QStringLiteral("undo"));
   undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  redo_ = menu->addAction(QStringLiteral("重做(&R)"), &undo_stack_, &QUndoStack::redo);
+  redo_ = menu->addAction(QString(), &undo_stack_, &QUndoStack::redo);
+  set_caption(redo_, QT_TR_NOOP("重做(&R)"), "m27::SheetHistory");
   redo_->setObjectName(QStringLiteral("redo"));
   redo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
   connect(&undo_stack_, &QUndoStack::indexChanged, this, &SheetHistory::enable_undo_redo);
@@ -73,7 +78,7 @@ void SheetHistory::mark_cut_short(const QString& file_name) {
 }
 
 void SheetHistory::show_title() {
-  QString title = title_;
+  QString title = shown_words(title_);
   if (!open_file_.isEmpty()) {
     title = title.trimmed() + QStringLiteral(" - ") + QFileInfo(open_file_).fileName();
   }
@@ -82,7 +87,7 @@ void SheetHistory::show_title() {
 }
 
 void SheetHistory::apply_read_sheet(const Sheet& read) {
-  edit(QStringLiteral("读取频率"), [&] {
+  edit(tr("读取频率"), [&] {
     sheet_ = read;
     close_tone_editors(grid_);
   });

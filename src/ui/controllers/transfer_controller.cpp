@@ -11,13 +11,14 @@
 
 #include "channels/sheet_comparison.h"
 #include "files/backup_store.h"
+#include "i18n/translated.h"
 #include "link/qt/data_folder.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
 #include "ui/controllers/exchange_controller.h"
 #include "ui/controllers/file_controller.h"
-#include "ui/window/settings.h"
 #include "ui/controllers/sheet_history.h"
+#include "ui/window/settings.h"
 
 namespace m27 {
 namespace {
@@ -69,7 +70,7 @@ std::optional<PreparedWrite> TransferController::snap_for_write(const QString& w
 // With 写后校验 on, the read-back follows the end packet at once, and one box at its end tells of
 // both.
 void TransferController::start_write() {
-  auto prepared = snap_for_write(QStringLiteral("开始写频"));
+  auto prepared = snap_for_write(tr("开始写频"));
   auto plan = prepared ? prepared->plan() : std::nullopt;
   if (!plan) return;
   ExchangeController::Callbacks callbacks;
@@ -118,13 +119,15 @@ void TransferController::read_back(const Sheet& written) {
 void TransferController::check_read_back(const Sheet& written, bool ok) {
   const Message verdict =
       ok ? verification_message(compare_sheets(written, read_back_)) : read_back_failure();
-  exchanges_.show({"写频完成\n" + verdict.text, "写频完成", verdict.icon});
+  exchanges_.show({tr("写频完成\n%1").arg(QString::fromStdString(verdict.text)).toStdString(),
+                   tr("写频完成").toStdString(), verdict.icon});
 }
 
 void TransferController::open_backup_folder() {
   const QString folder = QFile::decodeName(backups().c_str());
   if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
-    boxes_.show(attention("打开备份文件夹失败\n" + folder.toStdString()));
+    boxes_.show(
+        translated(attention(as_is(tr("打开备份文件夹失败\n%1").arg(folder).toStdString()))));
   }
 }
 

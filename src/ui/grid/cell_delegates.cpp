@@ -8,6 +8,7 @@
 #include "channels/cell_rule.h"
 #include "channels/frequency.h"
 #include "channels/grid_edit.h"
+#include "i18n/translated.h"
 #include "ui/grid/channel_model.h"
 #include "ui/grid/typing_filter.h"
 #include "ui/window/choice_box.h"
@@ -38,10 +39,13 @@ QStringList tone_items(ToneMode mode) {
 }  // namespace
 
 QString cell_name(const QModelIndex& index) {
-  const std::string_view caption = caption_of(ChannelModel::cell_of(index).column);
-  return QStringLiteral("第%1信道 %2")
-      .arg(index.row() + 1)
-      .arg(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  return translated(m27::cell_name(ChannelModel::cell_of(index)));
+}
+
+// A drop-down box on Linux tells its value as its name: its text box carries the cell's name.
+void name_tone_editor(ChoiceBox* editor, const QModelIndex& index) {
+  editor->setAccessibleName(cell_name(index));
+  editor->line_edit()->setAccessibleName(cell_name(index));
 }
 
 QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -112,9 +116,7 @@ QWidget* ToneDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
   const QString name = QStringLiteral("%1_%2").arg(receive ? "Combo3" : "Combo2").arg(index.row());
   auto* editor = new ChoiceBox(name.toUtf8().constData(), parent,
                                receive ? ChoiceBox::Typing::Allowed : ChoiceBox::Typing::Dropped);
-  // A drop-down box on Linux tells its value as its name: its text box carries the cell's name.
-  editor->setAccessibleName(cell_name(index));
-  editor->line_edit()->setAccessibleName(cell_name(index));
+  name_tone_editor(editor, index);
   editor->line_edit()->setAlignment(Qt::AlignCenter);
   editor->set_items(tone_items(mode_()));
   const QPersistentModelIndex cell(index);

@@ -14,6 +14,8 @@
 
 namespace m27 {
 
+class ChoiceBox;
+
 class FrequencyDelegate : public CellDelegate {
   Q_OBJECT
 
@@ -62,5 +64,8 @@ class ToneDelegate : public CellDelegate {
 
 // "第3信道 发射亚音": a cell named by its row and column.
 QString cell_name(const QModelIndex& index);
+
+// Names a tone editor by its cell in the language in use.
+void name_tone_editor(ChoiceBox* editor, const QModelIndex& index);
 
 }  // namespace m27

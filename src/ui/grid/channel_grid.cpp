@@ -7,13 +7,16 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "channels/channel_table.h"
 #include "ui/grid/cell_delegates.h"
 #include "ui/grid/grid_clipboard.h"
+#include "ui/window/caption.h"
 #include "ui/window/choice_box.h"
+#include "ui/window/shown_words.h"
 
 namespace m27 {
 namespace {
@@ -26,7 +29,7 @@ constexpr int kRowHeight = 20;
 }  // namespace
 
 ChannelGrid::ChannelGrid(Sheet& sheet, GridState& grid, ChannelModel::Edit edit, QWidget* parent)
-    : QGroupBox(QStringLiteral("信道设置"), parent),
+    : QGroupBox(parent),
       sheet_(sheet),
       grid_(grid),
       model_(new ChannelModel(sheet, grid, std::move(edit), this)),
@@ -34,23 +37,19 @@ ChannelGrid::ChannelGrid(Sheet& sheet, GridState& grid, ChannelModel::Edit edit,
       frequency_delegate_(new FrequencyDelegate(this)),
       tone_delegate_(new ToneDelegate([this] { return sheet_.tone_mode; }, this)) {
   setObjectName(QStringLiteral("Frame1"));
+  set_caption(this, QT_TR_NOOP("信道设置"), "m27::ChannelGrid");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 6, 8, 8);
   layout->addWidget(view_);
   view_->verticalHeader()->setFixedWidth(kNumberWidth);  // before the model: nothing to measure
   view_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
   view_->setModel(model_);
-  view_->setAccessibleName(QStringLiteral("信道设置"));
-  int width = kNumberWidth + 2 * view_->frameWidth();
   for (int column = 0; column < kColumns; ++column) {
-    view_->setColumnWidth(column, kColumnWidths[column]);
-    width += kColumnWidths[column];
     const bool tone = column == 1 || column == 3;
     view_->setItemDelegateForColumn(
         column, tone ? static_cast<QAbstractItemDelegate*>(tone_delegate_) : frequency_delegate_);
   }
-  view_->setFixedSize(width, view_->horizontalHeader()->sizeHint().height() + kRows * kRowHeight +
-                                 2 * view_->frameWidth());
+  show_headings();
 
   connect(view_, &GridView::cell_clicked, this, [this](CellPos cell) {
     emit clicked(cell.column, cell.row, view_->column_selection_with(cell));
@@ -82,9 +81,47 @@ ChannelGrid::ChannelGrid(Sheet& sheet, GridState& grid, ChannelModel::Edit edit,
   build_commands();
 }
 
+// The headings and the names of the cells in the language in use, each column at least as wide
+// as its heading and its widest word, the grid as wide as its columns.
+void ChannelGrid::show_headings() {
+  view_->setAccessibleName(tr("信道设置"));
+  QHeaderView* header = view_->horizontalHeader();
+  const int padding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
+  int width = kNumberWidth + 2 * view_->frameWidth();
+  for (int column = 0; column < kColumns; ++column) {
+    QStringList texts{model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()};
+    if (static_cast<Cell>(column) == Cell::bandwidth) {
+      texts << shown_words(QString::fromUtf8(kWide.data(), kWide.size()))
+            << shown_words(QString::fromUtf8(kNarrow.data(), kNarrow.size()));
+    }
+    int fit = kColumnWidths[column];
+    for (const QString& text : texts) {
+      fit = std::max(fit, header->fontMetrics().horizontalAdvance(text) + padding);
+    }
+    view_->setColumnWidth(column, fit);
+    width += fit;
+  }
+  emit model_->headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
+  for (int row = 0; row < kRows; ++row) {
+    for (const Cell column : {Cell::rx_tone, Cell::tx_tone}) {
+      if (ChoiceBox* editor = tone_editor({row, column})) {
+        name_tone_editor(editor, model_->index_of({row, column}));
+      }
+    }
+  }
+  view_->setFixedSize(width,
+                      header->sizeHint().height() + kRows * kRowHeight + 2 * view_->frameWidth());
+}
+
+void ChannelGrid::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) show_headings();
+  QGroupBox::changeEvent(event);
+}
+
 QAction* ChannelGrid::add_command(const char* name, const char* caption, const QKeySequence& keys,
                                   void (ChannelGrid::*command)()) {
-  auto* action = new QAction(QString::fromUtf8(caption), this);
+  auto* action = new QAction(this);
+  set_caption(action, caption, "m27::ChannelGrid");
   action->setObjectName(QString::fromUtf8(name));
   action->setShortcut(keys);
   action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -95,15 +132,19 @@ QAction* ChannelGrid::add_command(const char* name, const char* caption, const Q
 }
 
 void ChannelGrid::build_commands() {
-  add_command("copy_cells", "复制(&C)", QKeySequence::Copy, &ChannelGrid::copy);
-  add_command("paste_cells", "粘贴(&P)", QKeySequence::Paste, &ChannelGrid::paste);
-  add_command("move_up", "上移", QKeySequence(Qt::CTRL | Qt::Key_Up), &ChannelGrid::move_up);
-  add_command("move_down", "下移", QKeySequence(Qt::CTRL | Qt::Key_Down), &ChannelGrid::move_down);
-  add_command("insert_channel", "插入信道", QKeySequence(Qt::Key_Insert),
+  add_command("copy_cells", QT_TR_NOOP("复制(&C)"), QKeySequence::Copy, &ChannelGrid::copy);
+  add_command("paste_cells", QT_TR_NOOP("粘贴(&P)"), QKeySequence::Paste, &ChannelGrid::paste);
+  add_command("move_up", QT_TR_NOOP("上移"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+              &ChannelGrid::move_up);
+  add_command("move_down", QT_TR_NOOP("下移"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+              &ChannelGrid::move_down);
+  add_command("insert_channel", QT_TR_NOOP("插入信道"), QKeySequence(Qt::Key_Insert),
               &ChannelGrid::insert_channel);
   // The Delete key deletes only rows selected whole (the view's own); on cells it does nothing.
-  add_command("delete_channels", "删除信道", QKeySequence(), &ChannelGrid::delete_channels);
-  add_command("fill_down", "向下填充", QKeySequence(Qt::CTRL | Qt::Key_D), &ChannelGrid::fill_down);
+  add_command("delete_channels", QT_TR_NOOP("删除信道"), QKeySequence(),
+              &ChannelGrid::delete_channels);
+  add_command("fill_down", QT_TR_NOOP("向下填充"), QKeySequence(Qt::CTRL | Qt::Key_D),
+              &ChannelGrid::fill_down);
   view_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

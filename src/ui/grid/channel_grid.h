@@ -61,7 +61,9 @@ class ChannelGrid : public QGroupBox {
   void refused(const QString& message);
 
  private:
+  void changeEvent(QEvent* event) override;
   void build_commands();
+  void show_headings();
   QAction* add_command(const char* name, const char* caption, const QKeySequence& keys,
                        void (ChannelGrid::*command)());
   void show_tone_editor(CellPos cell, const std::optional<std::string>& text);

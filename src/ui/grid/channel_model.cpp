@@ -4,7 +4,9 @@
 #include <QColor>
 
 #include "channels/cell_rule.h"
+#include "i18n/translated.h"
 #include "ui/grid/paste_reader.h"
+#include "ui/window/shown_words.h"
 
 namespace m27 {
 namespace {
@@ -44,6 +46,7 @@ QVariant ChannelModel::data(const QModelIndex& index, int role) const {
   const CellFault fault = cell_fault(sheet_, row, column);
   switch (role) {
     case Qt::DisplayRole:
+      return shown_words(text_of(sheet_.rows[row].*field_of(column)));
     case Qt::EditRole:
       return text_of(sheet_.rows[row].*field_of(column));
     case Qt::TextAlignmentRole:
@@ -63,7 +66,7 @@ QVariant ChannelModel::data(const QModelIndex& index, int role) const {
 QVariant ChannelModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return QString::number(section + 1);
-  return text_of(caption_of(static_cast<Cell>(section)));
+  return translated(heading_of(static_cast<Cell>(section)));
 }
 
 Qt::ItemFlags ChannelModel::flags(const QModelIndex& index) const {
@@ -77,8 +80,7 @@ bool ChannelModel::setData(const QModelIndex& index, const QVariant& value, int 
   if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
   const auto [row, column] = cell_of(index);
   edit_(
-      QStringLiteral("编辑信道"),
-      [&] { sheet_.rows[row].*field_of(column) = value.toString().toStdString(); },
+      tr("编辑信道"), [&] { sheet_.rows[row].*field_of(column) = value.toString().toStdString(); },
       static_cast<int>(column) * kRows + row);
   emit dataChanged(index, index);
   return true;
@@ -93,7 +95,7 @@ std::optional<QString> ChannelModel::attempt(const QString& what, const Change& 
   Sheet trial = sheet_;
   GridState grid = grid_;
   commit_edits(trial, grid);
-  if (const auto refusal = change(trial)) return QString::fromStdString(*refusal);
+  if (const auto refusal = change(trial)) return translated(*refusal);
   edit_(
       what,
       [&] {
@@ -107,10 +109,10 @@ std::optional<QString> ChannelModel::attempt(const QString& what, const Change& 
 
 std::optional<QString> ChannelModel::paste(const QString& text, bool exact, CellPos at,
                                            const std::vector<CellPos>& selection) {
-  return attempt(QStringLiteral("粘贴"), [&](Sheet& sheet) -> std::optional<std::string> {
+  return attempt(tr("粘贴"), [&](Sheet& sheet) -> std::optional<Words> {
     const PastePlan plan =
         plan_paste(sheet, read_tab_separated(text.toStdString()), at, selection, exact);
-    if (const auto* why = std::get_if<std::string>(&plan)) return *why;
+    if (const auto* why = std::get_if<Words>(&plan)) return *why;
     for (const CellWrite& write : std::get<std::vector<CellWrite>>(plan)) {
       sheet.rows[write.cell.row].*field_of(write.cell.column) = write.text;
     }
@@ -120,7 +122,7 @@ std::optional<QString> ChannelModel::paste(const QString& text, bool exact, Cell
 
 std::vector<int> ChannelModel::move_rows(const std::vector<int>& rows, int step) {
   std::vector<int> moved;
-  attempt(step < 0 ? QStringLiteral("上移") : QStringLiteral("下移"), [&](Sheet& sheet) {
+  attempt(step < 0 ? tr("上移") : tr("下移"), [&](Sheet& sheet) {
     moved = m27::move_rows(sheet, rows, step);
     return std::nullopt;
   });
@@ -128,31 +130,29 @@ std::vector<int> ChannelModel::move_rows(const std::vector<int>& rows, int step)
 }
 
 void ChannelModel::move_row_to(int from, int to) {
-  attempt(QStringLiteral("移动信道"), [&](Sheet& sheet) {
+  attempt(tr("移动信道"), [&](Sheet& sheet) {
     m27::move_row_to(sheet, from, to);
     return std::nullopt;
   });
 }
 
 std::optional<QString> ChannelModel::insert_channel(int row) {
-  return attempt(QStringLiteral("插入信道"),
-                 [&](Sheet& sheet) { return m27::insert_channel(sheet, row); });
+  return attempt(tr("插入信道"), [&](Sheet& sheet) { return m27::insert_channel(sheet, row); });
 }
 
 std::optional<QString> ChannelModel::delete_channels(const std::vector<int>& rows) {
-  return attempt(QStringLiteral("删除信道"),
-                 [&](Sheet& sheet) { return m27::delete_channels(sheet, rows); });
+  return attempt(tr("删除信道"), [&](Sheet& sheet) { return m27::delete_channels(sheet, rows); });
 }
 
 void ChannelModel::fill_down(const std::vector<CellPos>& cells) {
-  attempt(QStringLiteral("向下填充"), [&](Sheet& sheet) {
+  attempt(tr("向下填充"), [&](Sheet& sheet) {
     m27::fill_down(sheet, cells);
     return std::nullopt;
   });
 }
 
 void ChannelModel::set_cells(const std::vector<CellPos>& cells, const QString& text) {
-  attempt(QStringLiteral("编辑信道"), [&](Sheet& sheet) {
+  attempt(tr("编辑信道"), [&](Sheet& sheet) {
     m27::set_cells(sheet, cells, text.toStdString());
     return std::nullopt;
   });

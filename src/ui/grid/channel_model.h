@@ -57,7 +57,7 @@ class ChannelModel : public QAbstractTableModel {
   int channels_in_error() const;
 
  private:
-  using Change = std::function<std::optional<std::string>(Sheet& sheet)>;
+  using Change = std::function<std::optional<Words>(Sheet& sheet)>;
   // The change on a copy of the sheet with open edits committed; taken only when not refused.
   std::optional<QString> attempt(const QString& what, const Change& change);
 

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "ui/grid/paste_reader.h"
+#include "ui/window/shown_words.h"
 
 namespace m27 {
 
@@ -16,17 +17,25 @@ QMimeData* copied_cells(const Sheet& sheet, const std::vector<CellPos>& cells) {
     rows[row].insert(static_cast<int>(column));
     columns.insert(static_cast<int>(column));
   }
-  TextTable block;
+  TextTable block;  // the sheet's data
+  TextTable shown;  // the cells as the grid shows them
   bool whole_rows = !rows.empty();
   for (const auto& [row, in_row] : rows) {
     whole_rows = whole_rows && static_cast<int>(in_row.size()) == kColumns;
     auto& line = block.emplace_back();
-    for (int column : columns) line.push_back(sheet.rows[row].*field_of(static_cast<Cell>(column)));
+    auto& shown_line = shown.emplace_back();
+    for (int column : columns) {
+      const std::string& cell = sheet.rows[row].*field_of(static_cast<Cell>(column));
+      line.push_back(cell);
+      shown_line.push_back(shown_words(QString::fromStdString(cell)).toStdString());
+    }
   }
   auto* data = new QMimeData;
-  const QByteArray text = QByteArray::fromStdString(write_tab_separated(block));
-  data->setText(QString::fromUtf8(text));
-  if (whole_rows) data->setData(QString::fromLatin1(kChannelRowsType), text);
+  data->setText(QString::fromStdString(write_tab_separated(shown)));
+  if (whole_rows) {
+    data->setData(QString::fromLatin1(kChannelRowsType),
+                  QByteArray::fromStdString(write_tab_separated(block)));
+  }
   return data;
 }
 

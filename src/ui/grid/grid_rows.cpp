@@ -23,6 +23,26 @@ void swap_channels(Sheet& sheet, int a, int b) {
 
 }  // namespace
 
+Words heading_of(Cell column) {
+  switch (column) {
+    case Cell::rx_frequency:
+      return M27_WORDS("grid", "接收频率");
+    case Cell::rx_tone:
+      return M27_WORDS("grid", "接收亚音");
+    case Cell::tx_frequency:
+      return M27_WORDS("grid", "发射频率");
+    case Cell::tx_tone:
+      return M27_WORDS("grid", "发射亚音");
+    case Cell::bandwidth:
+      break;
+  }
+  return M27_WORDS("grid", "带宽");
+}
+
+Words cell_name(CellPos cell) {
+  return M27_WORDS("grid", "第%1信道 %2").arg(cell.row + 1).arg(heading_of(cell.column));
+}
+
 std::vector<int> move_rows(Sheet& sheet, std::vector<int> rows, int step) {
   const int total = channels_in_use(sheet);
   // The row nearest the edge it moves towards goes first, so a block moves as one.
@@ -50,9 +70,9 @@ void move_row_to(Sheet& sheet, int from, int to) {
   for (; from > to; --from) swap_channels(sheet, from, from - 1);
 }
 
-std::optional<std::string> insert_channel(Sheet& sheet, int row) {
+std::optional<Words> insert_channel(Sheet& sheet, int row) {
   const int total = channels_in_use(sheet);
-  if (total >= kRows) return "已有25个信道，不能再插入信道";
+  if (total >= kRows) return M27_WORDS("grid", "已有25个信道，不能再插入信道");
   if (row >= total) return std::nullopt;
   for (int i = total; i > row + 1; --i) sheet.rows[i] = sheet.rows[i - 1];
   sheet.rows[row + 1] = sheet.rows[row];
@@ -60,12 +80,12 @@ std::optional<std::string> insert_channel(Sheet& sheet, int row) {
   return std::nullopt;
 }
 
-std::optional<std::string> delete_channels(Sheet& sheet, std::vector<int> rows) {
+std::optional<Words> delete_channels(Sheet& sheet, std::vector<int> rows) {
   const int total = channels_in_use(sheet);
   std::erase_if(rows, [total](int row) { return row >= total; });
   const std::set<int> going(rows.begin(), rows.end());
   if (going.empty()) return std::nullopt;
-  if (static_cast<int>(going.size()) >= total) return "不能删除全部信道";
+  if (static_cast<int>(going.size()) >= total) return M27_WORDS("grid", "不能删除全部信道");
   const Sheet fresh = startup_sheet();
   int to = 0;
   for (int from = 0; from < total; ++from) {

@@ -10,6 +10,7 @@
 
 #include "channels/cell_rule.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
@@ -18,6 +19,12 @@ struct CellPos {
   Cell column = Cell::rx_frequency;
   friend bool operator==(const CellPos&, const CellPos&) = default;
 };
+
+// The column's heading in the grid: "接收频率", "接收亚音", "发射频率", "发射亚音", "带宽".
+Words heading_of(Cell column);
+
+// A cell as a message names it: "第3信道 发射亚音".
+Words cell_name(CellPos cell);
 
 // The channel total as a number of rows (0 when the total is no number).
 int rows_in_use(const Sheet& sheet);
@@ -31,11 +38,11 @@ std::vector<int> move_rows(Sheet& sheet, std::vector<int> rows, int step);
 void move_row_to(Sheet& sheet, int from, int to);
 
 // A copy of `row` goes below it, the rows below shift down and the channel total grows by one.
-std::optional<std::string> insert_channel(Sheet& sheet, int row);
+std::optional<Words> insert_channel(Sheet& sheet, int row);
 
 // The rows go, the rows below shift up, the channel total drops by their count and the rows
 // freed at the bottom take their start-up values.
-std::optional<std::string> delete_channels(Sheet& sheet, std::vector<int> rows);
+std::optional<Words> delete_channels(Sheet& sheet, std::vector<int> rows);
 
 // Every column of `cells` takes its top cell's text; one cell alone takes the text above it.
 void fill_down(Sheet& sheet, const std::vector<CellPos>& cells);

@@ -8,10 +8,6 @@
 namespace m27 {
 namespace {
 
-std::string cell_name(CellPos cell) {
-  return "第" + std::to_string(cell.row + 1) + "信道 " + std::string(caption_of(cell.column));
-}
-
 bool is_header(const std::vector<std::string>& line, int first_column) {
   if (first_column + static_cast<int>(line.size()) > kColumns) return false;
   for (std::size_t i = 0; i < line.size(); ++i) {
@@ -25,13 +21,22 @@ Checked<std::string> formatted(Checked<std::string> value) {
   return format_frequency(*value);
 }
 
-std::variant<CellWrite, std::string> checked_write(const Sheet& sheet, CellPos cell,
-                                                   const std::string& text, bool exact) {
-  if (cell.row >= channels_in_use(sheet)) return "粘贴超出了信道总数：" + cell_name(cell);
+// The bandwidths as the English window shows them, for a paste from a copy made there.
+std::string_view bandwidth_of(std::string_view text) {
+  if (text == "Wide") return kWide;
+  if (text == "Narrow") return kNarrow;
+  return text;
+}
+
+std::variant<CellWrite, Words> checked_write(const Sheet& sheet, CellPos cell,
+                                             const std::string& text, bool exact) {
+  if (cell.row >= channels_in_use(sheet)) {
+    return M27_WORDS("grid", "粘贴超出了信道总数：%1").arg(cell_name(cell));
+  }
   if (exact) return CellWrite{cell, text};
-  if (text.empty()) return cell_name(cell) + "：没有值";
+  if (text.empty()) return M27_WORDS("grid", "%1：没有值").arg(cell_name(cell));
   auto value = grid_value(cell.column, text, sheet.tone_mode);
-  if (!value) return cell_name(cell) + "：" + value.problem().text;
+  if (!value) return M27_WORDS("grid", "%1：%2").arg(cell_name(cell)).arg(value.problem().text);
   return CellWrite{cell, std::move(value).take()};
 }
 
@@ -102,7 +107,7 @@ Checked<std::string> grid_value(Cell column, std::string_view text, ToneMode mod
     case Cell::bandwidth:
       break;
   }
-  return csv_bandwidth(text);
+  return csv_bandwidth(bandwidth_of(text));
 }
 
 PastePlan plan_paste(const Sheet& sheet, TextTable table, CellPos at,
@@ -111,9 +116,9 @@ PastePlan plan_paste(const Sheet& sheet, TextTable table, CellPos at,
   const int first_column = static_cast<int>(at.column);
   if (table.size() > 1 && is_header(table.front(), first_column)) table.erase(table.begin());
   std::vector<CellWrite> writes;
-  const auto add = [&](CellPos cell, const std::string& text) -> std::optional<std::string> {
+  const auto add = [&](CellPos cell, const std::string& text) -> std::optional<Words> {
     auto write = checked_write(sheet, cell, text, exact);
-    if (auto* refusal = std::get_if<std::string>(&write)) return *refusal;
+    if (auto* refusal = std::get_if<Words>(&write)) return *refusal;
     writes.push_back(std::get<CellWrite>(std::move(write)));
     return std::nullopt;
   };
@@ -124,12 +129,14 @@ PastePlan plan_paste(const Sheet& sheet, TextTable table, CellPos at,
     return writes;
   }
   const std::size_t width = table.front().size();
-  if (first_column + width > static_cast<std::size_t>(kColumns)) return "粘贴超出了最后一列";
+  if (first_column + width > static_cast<std::size_t>(kColumns)) {
+    return M27_WORDS("grid", "粘贴超出了最后一列");
+  }
   for (std::size_t r = 0; r < table.size(); ++r) {
-    if (table[r].size() != width) return "粘贴的各行列数不同";
+    if (table[r].size() != width) return M27_WORDS("grid", "粘贴的各行列数不同");
     for (std::size_t c = 0; c < width; ++c) {
       const CellPos cell{at.row + static_cast<int>(r), static_cast<Cell>(first_column + c)};
-      if (cell.row >= kRows) return "粘贴超出了信道总数";
+      if (cell.row >= kRows) return M27_WORDS("grid", "粘贴超出了信道总数");
       if (auto refusal = add(cell, table[r][c])) return *refusal;
     }
   }

@@ -25,14 +25,15 @@ TextTable read_tab_separated(std::string_view text);
 std::string write_tab_separated(const TextTable& table);
 
 // A value for a cell of `column` in `mode`: a frequency in the "000.00000" form, a tone as the
-// mode's list spells it, a bandwidth; else the import's words of what is wrong.
+// mode's list spells it, a bandwidth (also as the English window shows it); else the import's
+// words of what is wrong.
 Checked<std::string> grid_value(Cell column, std::string_view text, ToneMode mode);
 
 struct CellWrite {
   CellPos cell;
   std::string text;
 };
-using PastePlan = std::variant<std::vector<CellWrite>, std::string>;  // the writes, or why not
+using PastePlan = std::variant<std::vector<CellWrite>, Words>;  // the writes, or why not
 
 // A paste of `table` at `at`: one value goes into every cell of `selection`, a block fills as
 // many rows and columns from `at`. A first line equal to the columns' captions is skipped. With

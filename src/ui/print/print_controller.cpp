@@ -12,6 +12,7 @@
 #include <QPrinter>
 
 #include "files/file_io.h"
+#include "i18n/translated.h"
 #include "ui/print/page_painter.h"
 
 namespace m27 {
@@ -42,7 +43,7 @@ void PrintController::print_click() {
   printer.setDocName(QString::fromStdString(content.heading));
   QPrintPreviewDialog preview(&printer, view_.window);
   preview.setObjectName(QStringLiteral("print_preview"));
-  preview.setWindowTitle(QStringLiteral("打印预览"));
+  preview.setWindowTitle(tr("打印预览"));
   preview.resize(kPreviewSize);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [this, &content](QPrinter* p) { paint_on(p, content); });
@@ -63,7 +64,7 @@ void PrintController::export_pdf_click() {
       open.isEmpty() ? QString()
                      : QFileInfo(open).dir().filePath(QFileInfo(open).completeBaseName() + ".pdf");
   view_.hold_timers(true);
-  QString file = QFileDialog::getSaveFileName(view_.window, QStringLiteral("导出PDF"), start,
+  QString file = QFileDialog::getSaveFileName(view_.window, tr("导出PDF"), start,
                                               QStringLiteral("PDF (*.pdf)"));
   view_.hold_timers(false);
   if (file.isEmpty()) return;
@@ -75,7 +76,9 @@ void PrintController::export_pdf(const QString& file) {
   const QByteArray pdf = channel_page_pdf(page());
   const std::filesystem::path path(QFile::encodeName(file).toStdString());
   if (const auto failed = replace_file(path, std::string_view(pdf.constData(), pdf.size()))) {
-    boxes_.show(attention("导出PDF失败\n" + file.toStdString() + "\n" + failed->reason));
+    const QString text =
+        tr("导出PDF失败\n%1\n%2").arg(file, QString::fromStdString(failed->reason));
+    boxes_.show(translated(attention(as_is(text.toStdString()))));
   }
 }
 

@@ -8,6 +8,9 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QWheelEvent>
+#include <utility>
+
+#include "ui/window/shown_words.h"
 
 namespace m27 {
 namespace {
@@ -39,6 +42,8 @@ ChoiceBox::ChoiceBox(const char* name, QWidget* parent, Typing typing)
   setInsertPolicy(QComboBox::NoInsert);
   setMaxVisibleItems(20);
   if (typing == Typing::Allowed) line_edit();
+  connect(this, &QComboBox::activated, this,
+          [this](int index) { emit chosen(itemData(index).toString()); });
 }
 
 QLineEdit* ChoiceBox::line_edit() {
@@ -53,20 +58,25 @@ QLineEdit* ChoiceBox::line_edit() {
   return lineEdit();
 }
 
-// A box still without items shows no text yet: its first items do not make it keep one.
-void ChoiceBox::set_items(const QStringList& items) {
+// A box still without items shows no value yet: its first items do not make it keep one.
+void ChoiceBox::set_items(const QStringList& values) {
   const QSignalBlocker quiet(this);
-  const bool keep_text = count() > 0 || lineEdit();
-  const QString text = currentText();
+  const bool keep_value = count() > 0 || lineEdit();
   clear();
-  addItems(items);
-  if (keep_text) show_text(text);
+  for (const QString& value : values) addItem(shown_words(value), value);
+  if (keep_value) {
+    show_text(std::exchange(value_, QString()));
+  } else {
+    value_ = currentData().toString();
+  }
 }
 
-void ChoiceBox::show_text(const QString& text) {
+void ChoiceBox::show_text(const QString& value) {
+  const QString text = shown_words(value);
+  value_ = value;
   if (currentText() == text) return;  // keeps the cursor of a user typing in the box
   const QSignalBlocker quiet(this);
-  const int index = findText(text, Qt::MatchExactly);
+  const int index = findData(value, Qt::UserRole, Qt::MatchExactly);
   if (index >= 0) setCurrentIndex(index);
   if (currentText() != text) line_edit()->setText(text);
 }
@@ -88,6 +98,15 @@ void ChoiceBox::paintEvent(QPaintEvent* event) {
   painter.drawItemText(field.adjusted(kTextMargin, 0, -kTextMargin, 0),
                        Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), currentText(),
                        QPalette::Text);
+}
+
+void ChoiceBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    QStringList values;
+    for (int i = 0; i < count(); ++i) values << itemData(i).toString();
+    set_items(values);
+  }
+  QComboBox::changeEvent(event);
 }
 
 bool ChoiceBox::eventFilter(QObject* watched, QEvent* event) {

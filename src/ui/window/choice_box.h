@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A drop-down box whose text may be one of its items or any text set by the program (a value
-// from a channel file, say). The user only picks items: typed characters are dropped, a click
+// A drop-down box whose value may be one of its items or any text set by the program (a value
+// from a channel file, say). Each value is shown in the words of the language in use, and a
+// choice gives the value back. The user only picks items: typed characters are dropped, a click
 // on the text opens the list, and the mouse wheel does not change the choice.
 // With `Typing::Allowed` the user may also type a text of his own.
 //
@@ -22,15 +23,20 @@ class ChoiceBox : public QComboBox {
 
   ChoiceBox(const char* name, QWidget* parent, Typing typing = Typing::Dropped);
 
-  void set_items(const QStringList& items);
+  void set_items(const QStringList& values);
 
-  // Shows `text`, selecting the item of that text when there is one.
-  void show_text(const QString& text);
+  // Shows `value`, selecting the item of that value when there is one.
+  void show_text(const QString& value);
 
   // The box's text field, made now if the box has none yet.
   QLineEdit* line_edit();
 
+ signals:
+  // The user chose the item of `value`.
+  void chosen(const QString& value);
+
  protected:
+  void changeEvent(QEvent* event) override;
   void initStyleOption(QStyleOptionComboBox* option) const override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -39,6 +45,7 @@ class ChoiceBox : public QComboBox {
 
  private:
   Typing typing_;
+  QString value_;  // what show_text last showed
 };
 
 }  // namespace m27

@@ -10,22 +10,25 @@
 
 namespace m27 {
 
-QPushButton* make_button(const char* name, const char* caption, QWidget* parent) {
+QPushButton* make_button(const char* name, const char* caption, QWidget* parent,
+                         const char* context) {
   auto* button = new QPushButton(parent);
   button->setObjectName(QString::fromUtf8(name));
-  set_caption(button, caption);
+  set_caption(button, caption, context);
   return button;
 }
 
-QLabel* make_label(const char* name, const char* text, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+QLabel* make_label(const char* name, const char* text, QWidget* parent, const char* context) {
+  auto* label = new QLabel(parent);
   label->setObjectName(QString::fromUtf8(name));
+  set_caption(label, text, context);
   return label;
 }
 
-QGroupBox* make_frame(const char* name, const char* caption, QWidget* parent) {
-  auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+QGroupBox* make_frame(const char* name, const char* caption, QWidget* parent, const char* context) {
+  auto* frame = new QGroupBox(parent);
   frame->setObjectName(QString::fromUtf8(name));
+  set_caption(frame, caption, context);
   return frame;
 }
 

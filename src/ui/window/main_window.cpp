@@ -12,11 +12,12 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
-#include "ui/window/background.h"
+#include "ui/dialogs/series_dialog.h"
 #include "ui/grid/channel_grid.h"
 #include "ui/print/print_controller.h"
+#include "ui/window/background.h"
 #include "ui/window/progress_window.h"
-#include "ui/dialogs/series_dialog.h"
+#include "ui/window/shown_words.h"
 #include "ui/window/status_bar.h"
 
 namespace m27 {
@@ -34,7 +35,7 @@ constexpr auto kSplashDelay = 2000ms;
 MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), boxes_(boxes), file_dialogs_(dialogs ? *dialogs : toolkit_dialogs_) {
   history_ = new SheetHistory(
-      sheet_, grid_state_, this, [this] { render_sheet(); }, QStringLiteral("写频软件     "));
+      sheet_, grid_state_, this, [this] { render_sheet(); }, kProgramTitle);
   build_layout();
   ports_ = new PortController(std::move(ports), boxes_, status_bar_, this);
   exchanges_ = new ExchangeController(ports_->serial_port().port(), boxes_,
@@ -218,15 +219,16 @@ void MainWindow::ask_to_exit() {
   asking_exit_ = true;
   if (unsaved_changes()) {
     // Instead of the plain confirmation: 保存 quits once the save has succeeded.
-    boxes_.ask_save({"当前信道数据已修改，是否保存？", "", MessageIcon::None},
+    boxes_.ask_save({tr("当前信道数据已修改，是否保存？").toStdString(), "", MessageIcon::None},
                     [this](SaveAnswer answer) {
                       answer_exit(answer == SaveAnswer::Discard ||
                                   (answer == SaveAnswer::Save && files_->save_with_dialog()));
                     });
     return;
   }
-  boxes_.ask_yes_no({"确认要退出程序吗？", "确认退出", MessageIcon::None},
-                    [this](bool yes) { answer_exit(yes); });
+  boxes_.ask_yes_no(
+      {tr("确认要退出程序吗？").toStdString(), tr("确认退出").toStdString(), MessageIcon::None},
+      [this](bool yes) { answer_exit(yes); });
 }
 
 void MainWindow::answer_exit(bool yes) {

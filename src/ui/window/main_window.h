@@ -39,13 +39,13 @@
 #include "ui/controllers/exchange_controller.h"
 #include "ui/controllers/file_controller.h"
 #include "ui/controllers/file_dialogs.h"
-#include "ui/grid/channel_grid.h"
-#include "ui/window/message_boxes.h"
 #include "ui/controllers/port_controller.h"
 #include "ui/controllers/service_dialogs.h"
 #include "ui/controllers/sheet_history.h"
-#include "ui/window/splash.h"
 #include "ui/controllers/transfer_controller.h"
+#include "ui/grid/channel_grid.h"
+#include "ui/window/message_boxes.h"
+#include "ui/window/splash.h"
 
 class QAction;
 class QCloseEvent;
@@ -190,6 +190,8 @@ class MainWindow : public QMainWindow {
   void build_menus();
   // main_window_language.cpp
   void build_language_menu(QMenu* menu);
+  // Shows every text of the window again in the language in use: captions, the words for the
+  // sheet's data, the title and the port's state.
   void retranslate();
   // main_window_grid.cpp
   void connect_grid();

@@ -9,8 +9,9 @@
 #include "channels/grid_edit.h"
 #include "channels/options.h"
 #include "channels/plans.h"
-#include "ui/window/choice_box.h"
+#include "i18n/translated.h"
 #include "ui/grid/channel_grid.h"
+#include "ui/window/choice_box.h"
 #include "ui/window/main_window.h"
 #include "ui/window/status_bar.h"
 
@@ -56,29 +57,30 @@ void MainWindow::show_error_count() {
   if (!error_count_) {
     error_count_ = new QLabel(status_bar_);
     error_count_->setObjectName(QStringLiteral("error_count"));
-    error_count_->setMinimumWidth(
-        error_count_->fontMetrics().horizontalAdvance(QStringLiteral("25个信道有错误")) + 8);
     status_bar_->addPermanentWidget(error_count_);
   }
+  // As wide as the longest count, so that the panels do not move while the count changes.
+  error_count_->setMinimumWidth(
+      error_count_->fontMetrics().horizontalAdvance(tr("%n个信道有错误", nullptr, kRows)) + 8);
   const int count = grid_->model()->channels_in_error();
-  error_count_->setText(count ? QStringLiteral("%1个信道有错误").arg(count) : QString());
+  error_count_->setText(count ? tr("%n个信道有错误", nullptr, count) : QString());
 }
 
 void MainWindow::connect_grid() {
   // The grid's commands change the sheet: none while an exchange uses it.
   for (QAction* command : grid_->commands()) exchanges_->guard().add(command);
   connect(grid_->model(), &ChannelModel::dataChanged, this, &MainWindow::show_error_count);
-  connect(grid_, &ChannelGrid::refused, this,
-          [this](const QString& message) { boxes_.show(attention(message.toStdString())); });
+  connect(grid_, &ChannelGrid::refused, this, [this](const QString& message) {
+    boxes_.show(translated(attention(as_is(message.toStdString()))));
+  });
   connect(grid_, &ChannelGrid::clicked, this,
           [this](Cell column, int row, const std::vector<CellPos>& selection) {
-            edit_sheet(QStringLiteral("编辑信道"), [&] { cell_click(column, row, selection); });
+            edit_sheet(tr("编辑信道"), [&] { cell_click(column, row, selection); });
             render_sheet();
           });
   connect(grid_, &ChannelGrid::double_clicked, this, [this](Cell column, int) {
     if (column != Cell::rx_frequency) return;
-    edit_sheet(QStringLiteral("检查频率"),
-               [&] { receive_frequency_double_click(sheet_, grid_state_); });
+    edit_sheet(tr("检查频率"), [&] { receive_frequency_double_click(sheet_, grid_state_); });
     render_sheet();
   });
   connect(grid_, &ChannelGrid::tone_editor_chosen, this,
@@ -89,20 +91,20 @@ void MainWindow::connect_grid() {
           [this](int row, const QString& text, const std::vector<CellPos>& selection) {
             choose_tone(Cell::rx_tone, row, text, selection);
           });
-  connect(channel_total_box_, &QComboBox::textActivated, this, [this](const QString& text) {
+  connect(channel_total_box_, &ChoiceBox::chosen, this, [this](const QString& text) {
     apply_choice([&] { choose_channel_total(sheet_, text.toStdString()); });
   });
-  connect(fill_step_box_, &QComboBox::textActivated, this, [this](const QString& text) {
+  connect(fill_step_box_, &ChoiceBox::chosen, this, [this](const QString& text) {
     apply_choice([&] { choose_fill_step(sheet_, text.toStdString()); });
   });
-  connect(plan_box_, &QComboBox::textActivated, this, [this](const QString& text) {
-    edit_sheet(QStringLiteral("频率方案"), [&] {
+  connect(plan_box_, &ChoiceBox::chosen, this, [this](const QString& text) {
+    edit_sheet(tr("频率方案"), [&] {
       sheet_.plan = text.toStdString();
       apply_chosen_plan();
     });
   });
-  connect(mode_box_, &QComboBox::textActivated, this, [this](const QString& text) {
-    edit_sheet(QStringLiteral("工作模式"), [&] {
+  connect(mode_box_, &ChoiceBox::chosen, this, [this](const QString& text) {
+    edit_sheet(tr("工作模式"), [&] {
       sheet_.mode = text.toStdString();
       change_mode();
     });
@@ -110,19 +112,19 @@ void MainWindow::connect_grid() {
   for (auto [box, field] :
        {std::pair{transmit_box_, &Sheet::transmit},
         std::pair{busy_lockout_box_, &Sheet::busy_lockout}, std::pair{fsk_box_, &Sheet::fsk}}) {
-    connect(box, &QComboBox::textActivated, this, [this, field](const QString& text) {
-      edit_sheet(QStringLiteral("选项"), [&] { sheet_.*field = text.toStdString(); });
+    connect(box, &ChoiceBox::chosen, this, [this, field](const QString& text) {
+      edit_sheet(tr("选项"), [&] { sheet_.*field = text.toStdString(); });
     });
   }
 
   connect(fill_rx_button_, &QPushButton::clicked, this, [this] {
     std::optional<Message> message;
-    edit_sheet(QStringLiteral("接收"), [&] { message = m27::fill_receive_frequencies(sheet_); });
+    edit_sheet(tr("接收"), [&] { message = m27::fill_receive_frequencies(sheet_); });
     show_fill_result(message);
   });
   connect(fill_tx_button_, &QPushButton::clicked, this, [this] {
     std::optional<Message> message;
-    edit_sheet(QStringLiteral("发射"), [&] { message = m27::fill_transmit_frequencies(sheet_); });
+    edit_sheet(tr("发射"), [&] { message = m27::fill_transmit_frequencies(sheet_); });
     show_fill_result(message);
   });
 }
@@ -175,7 +177,7 @@ void MainWindow::apply_chosen_plan() {
 
 // A choice in a tone editor or a box of the channel edit frame.
 void MainWindow::apply_choice(const std::function<void()>& choice) {
-  edit_sheet(QStringLiteral("编辑信道"), choice);
+  edit_sheet(tr("编辑信道"), choice);
   render_sheet();
 }
 

@@ -52,10 +52,9 @@ void MainWindow::build_language_menu(QMenu* menu) {
 }
 
 void MainWindow::retranslate() {
-  for (QObject* object : findChildren<QObject*>()) {
-    const QByteArray source = caption_source(object);
-    if (!source.isEmpty()) show_caption(object, tr(source.constData()));
-  }
+  retranslate_captions(this);
+  render_sheet();
+  ports_->show_port_state();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

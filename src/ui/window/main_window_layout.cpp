@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The controls of the main window and their arrangement.
+// The controls of the main window and their arrangement. Sizes are the least a control takes:
+// a longer caption in another language makes it wider.
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,10 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/grid/channel_grid.h"
 #include "ui/window/background.h"
 #include "ui/window/choice_box.h"
 #include "ui/window/controls.h"
-#include "ui/grid/channel_grid.h"
 #include "ui/window/main_window.h"
 #include "ui/window/progress_window.h"
 #include "ui/window/status_bar.h"
@@ -21,7 +22,8 @@ namespace {
 
 ChoiceBox* make_choice(const char* name, int width, QWidget* parent) {
   auto* box = new ChoiceBox(name, parent);
-  box->setFixedWidth(width);
+  box->setMinimumWidth(width);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   return box;
 }
 
@@ -51,7 +53,7 @@ void MainWindow::build_layout() {
   write_button_ = make_button("Command1", QT_TR_NOOP("开始写频(&S)"), background_);
   read_button_ = make_button("Command2", QT_TR_NOOP("读取频率(&E)"), background_);
   for (QPushButton* button : {write_button_, read_button_}) {
-    button->setFixedSize(100, 34);
+    button->setMinimumSize(100, 34);
     right->addWidget(button, 0, Qt::AlignLeft);
     right->addSpacing(28);
   }
@@ -90,10 +92,10 @@ QWidget* MainWindow::build_top_bar() {
   row->addWidget(plan_box_);
   row->addWidget(mode_box_);
   row->addSpacing(14);
-  row->addWidget(make_label("Label4", "发射", bar));
+  row->addWidget(make_label("Label4", QT_TR_NOOP("发射"), bar));
   row->addWidget(transmit_box_);
   row->addSpacing(14);
-  row->addWidget(make_label("Label5", "遇忙禁发", bar));
+  row->addWidget(make_label("Label5", QT_TR_NOOP("遇忙禁发"), bar));
   row->addWidget(busy_lockout_box_);
   row->addSpacing(14);
   row->addWidget(make_label("Label6", "FSK", bar));
@@ -103,22 +105,22 @@ QWidget* MainWindow::build_top_bar() {
 }
 
 QWidget* MainWindow::build_edit_frame() {
-  QGroupBox* frame = make_frame("Frame2", "信道编辑", background_);
+  QGroupBox* frame = make_frame("Frame2", QT_TR_NOOP("信道编辑"), background_);
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(10, 8, 10, 10);
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(12);
   channel_total_box_ = make_choice("Combo2_60", 72, frame);
   fill_step_box_ = make_choice("Combo2_62", 72, frame);
-  grid->addWidget(make_label("Label2_3", "信道总数", frame), 0, 0);
+  grid->addWidget(make_label("Label2_3", QT_TR_NOOP("信道总数"), frame), 0, 0);
   grid->addWidget(channel_total_box_, 0, 1);
-  grid->addWidget(make_label("Label2_2", "频率步长(k)", frame), 1, 0);
+  grid->addWidget(make_label("Label2_2", QT_TR_NOOP("频率步长(k)"), frame), 1, 0);
   grid->addWidget(fill_step_box_, 1, 1);
   fill_rx_button_ = make_button("Command9", QT_TR_NOOP("接收"), frame);
   fill_tx_button_ = make_button("Command10", QT_TR_NOOP("发射"), frame);
   grid->addWidget(fill_rx_button_, 2, 0, Qt::AlignCenter);
   grid->addWidget(fill_tx_button_, 2, 1, Qt::AlignCenter);
-  for (QPushButton* button : {fill_rx_button_, fill_tx_button_}) button->setFixedSize(56, 28);
+  for (QPushButton* button : {fill_rx_button_, fill_tx_button_}) button->setMinimumSize(56, 28);
   return frame;
 }
 

@@ -43,8 +43,8 @@ void MainWindow::open_series_dialog() {
   if (!series_dialog_) {
     series_dialog_ = new SeriesDialog(
         *exchanges_,
-        {[this] { return transfers_->snap_for_write(QStringLiteral("批量写频")); },
-         serial_port().ports(), [this] { return ports_->open_port_no(); },
+        {[this] { return transfers_->snap_for_write(tr("批量写频")); }, serial_port().ports(),
+         [this] { return ports_->open_port_no(); },
          [this](const Message& question, std::function<void(bool)> answer) {
            boxes_.ask_yes_no(question, std::move(answer));
          },

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace m27 {
@@ -16,8 +17,12 @@ QMessageBox::Icon icon_of(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+QString words(const char* source) {
+  return QCoreApplication::translate("m27::MessageBoxes", source);
+}
+
 QString title_of(const Message& message) {
-  return QString::fromStdString(message.title.empty() ? kDefaultTitle : message.title);
+  return message.title.empty() ? words(kDefaultTitle) : QString::fromStdString(message.title);
 }
 
 }  // namespace
@@ -73,9 +78,11 @@ void QueuedMessageBoxes::show_next() {
                               QString::fromStdString(pending.message.text),
                               buttons_of(pending.buttons), owner_);
   if (pending.buttons == Buttons::SaveDiscardCancel) {
-    box->button(QMessageBox::Save)->setText(QStringLiteral("保存"));
-    box->button(QMessageBox::Discard)->setText(QStringLiteral("不保存"));
-    box->button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    box->button(QMessageBox::Save)->setText(words(QT_TRANSLATE_NOOP("m27::MessageBoxes", "保存")));
+    box->button(QMessageBox::Discard)
+        ->setText(words(QT_TRANSLATE_NOOP("m27::MessageBoxes", "不保存")));
+    box->button(QMessageBox::Cancel)
+        ->setText(words(QT_TRANSLATE_NOOP("m27::MessageBoxes", "取消")));
     box->setDefaultButton(QMessageBox::Save);
     box->setEscapeButton(QMessageBox::Cancel);
   }

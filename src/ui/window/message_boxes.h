@@ -14,7 +14,7 @@
 namespace m27 {
 
 // The title of a box whose message leaves it empty.
-inline constexpr const char* kDefaultTitle = "写频软件";
+inline constexpr const char* kDefaultTitle = QT_TRANSLATE_NOOP("m27::MessageBoxes", "写频软件");
 
 // The answers to a question about unsaved changes: 保存, 不保存, 取消.
 enum class SaveAnswer { Save, Discard, Cancel };

@@ -40,11 +40,11 @@ Splash::Splash() {
   auto* layout = new QVBoxLayout(frame);
   layout->setContentsMargins(36, 28, 36, 28);
   layout->setSpacing(14);
-  add_label(layout, "lblCompanyProduct", QStringLiteral("对讲机写频软件"), 18);
-  add_label(layout, "lblPlatform", QStringLiteral("版本：") + QLatin1String(kVersion), 11);
-  add_label(layout, "lblVersion", QStringLiteral("发行日：2015.11"), 11);
+  add_label(layout, "lblCompanyProduct", tr("对讲机写频软件"), 18);
+  add_label(layout, "lblPlatform", tr("版本：%1").arg(QLatin1String(kVersion)), 11);
+  add_label(layout, "lblVersion", tr("发行日：%1").arg(QStringLiteral("2015.11")), 11);
 
-  auto* ok = new QPushButton(QStringLiteral("确定(&Q)"), frame);
+  auto* ok = new QPushButton(tr("确定(&Q)"), frame);
   ok->setObjectName(QStringLiteral("Command1"));
   connect(ok, &QPushButton::clicked, this, &QWidget::close);
   layout->addWidget(ok, 0, Qt::AlignCenter);
