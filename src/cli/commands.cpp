@@ -49,7 +49,7 @@ ConsoleOptions transfer_console() { return {isatty(STDERR_FILENO) == 1, {}}; }
 // What a command a stop signal ended before its work was done says: a read keeps nothing, a
 // write left the radio with a mix of the old and the new records.
 const Message kReadInterrupted{"读频已中断"};
-const Message kWriteInterrupted{std::string("写频已中断：") + kRadioMayBeIncomplete};
+const Message kWriteInterrupted{"写频已中断：" + source_text(radio_may_be_incomplete())};
 
 // The exit status of a command whose last exchange sequence failed: 128 + the signal's number
 // when a stop signal ended it (saying `what` was interrupted), else a failure.

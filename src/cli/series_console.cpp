@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "cli/display_columns.h"
+#include "i18n/translated.h"
 
 namespace m27 {
 
@@ -39,7 +40,7 @@ SeriesConsole::SeriesConsole(std::ostream& out, std::ostream& err,
 
 void SeriesConsole::show(int station, const ShowState& state) {
   if (station < 0 || static_cast<std::size_t>(station) >= states_.size()) return;
-  states_[station] = state.text;
+  states_[station] = translated(state.text).toStdString();
   clear_live();
   draw_live();
 }
