@@ -71,7 +71,7 @@ std::optional<JobFigures> run_job(int stations, int radios, const QString& radio
   order.create_log = true;
   auto ready = get_ready(std::move(order));
   if (!ready) {
-    std::fprintf(stderr, "series: %s\n", ready.reason().c_str());
+    std::fprintf(stderr, "series: %s\n", source_text(ready.why()).c_str());
     return std::nullopt;
   }
   SeriesRunner runner(std::move(ready).value(), ports);

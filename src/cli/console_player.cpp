@@ -3,6 +3,8 @@
 
 #include <variant>
 
+#include "i18n/translated.h"
+
 namespace m27 {
 
 std::string message_line(const Message& message) {
@@ -20,7 +22,7 @@ void ConsolePlayer::play(const Event& event) {
     draw_progress(*progress);
   } else if (const auto* finished = std::get_if<Finished>(&event)) {
     end_progress_line();
-    for (const Message& message : finished->messages) show(message);
+    for (const Notice& message : finished->messages) show(message);
   } else if (const auto* reply = std::get_if<ReplyData>(&event)) {
     data_of(reply->reply);
   } else if (const auto* packet = std::get_if<MonitorPacket>(&event)) {
@@ -35,6 +37,8 @@ void ConsolePlayer::data_of(const Frame& frame) {
 
 void ConsolePlayer::show(const Message& message) { note(message_line(message)); }
 
+void ConsolePlayer::show(const Notice& notice) { show(translated(notice)); }
+
 void ConsolePlayer::note(const std::string& text) {
   end_progress_line();
   err_ << text << '\n' << std::flush;
@@ -44,8 +48,8 @@ void ConsolePlayer::data(const std::string& line) { out_ << line << '\n' << std:
 
 void ConsolePlayer::draw_progress(const Progress& progress) {
   if (!options_.progress) return;
-  err_ << '\r' << transfer_under_way(exchange_) << ' ' << progress.done << '/' << progress.of
-       << std::flush;
+  err_ << '\r' << translated(transfer_under_way(exchange_)).toStdString() << ' ' << progress.done
+       << '/' << progress.of << std::flush;
   line_open_ = true;
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "channels/message.h"
+#include "channels/words.h"
 #include "link/events.h"
 
 namespace m27 {
@@ -35,6 +36,8 @@ class ConsolePlayer {
 
   // A message the command itself has to show (a file that cannot be opened ...).
   void show(const Message& message);
+  // The same in the core's words, in the language in use.
+  void show(const Notice& notice);
   // A line of the command's own on the error stream (prompts, column heads).
   void note(const std::string& text);
   // A line of data on the output stream.

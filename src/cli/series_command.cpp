@@ -80,7 +80,7 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
   PreparedWrite prepared = prepare_write(sheet);
   auto plan = prepared.plan();
   if (!plan) {
-    console.note(message_line(*prepared.refusal()));
+    console.note(message_line(translated(*prepared.refusal())));
     return std::nullopt;
   }
   QFile file(args.template_file);
@@ -97,11 +97,12 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
   order.log_path = log_path(args.log);
   order.create_log = args.new_log;
   report = order_report(order, QFileInfo(args.template_file).fileName().toStdString());
+  const std::filesystem::path log_file = order.log_path;
   auto ready = get_ready(std::move(order));
   if (!ready) {
-    std::string line = message_line(attention(ready.reason()));
+    std::string line = message_line(translated(attention(ready.why())));
     // A typo in --log must not start a second pool of IDs: a new log is asked for by name.
-    if (ready.reason().starts_with(kLogMissing)) {
+    if (ready.why() == log_missing(log_file)) {
       line += cli_words(QT_TRANSLATE_NOOP("cli", " (--new-log creates it)")).toStdString();
     }
     console.note(line);
@@ -163,16 +164,18 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
   auto ready = ready_series(args, *stations, console, report);
   if (!ready) return kExitFailure;
   SeriesRunner runner(std::move(*ready), *stations);
-  for (const std::string& warning : runner.log_warnings()) console.note(warning);
+  for (const Words& warning : runner.log_warnings()) {
+    console.note(translated(warning).toStdString());
+  }
   QObject::connect(&runner, &SeriesRunner::shown,
                    [&](int station, const ShowState& state) { console.show(station, state); });
   QObject::connect(&runner, &SeriesRunner::radio_finished,
                    [&](int, const LogLine& line) { console.data(radio_line(line)); });
   // A station's own reason; the log's failure, which stops them all, is told once at the end.
   QObject::connect(&runner, &SeriesRunner::station_stopped, [&](int station, const QString& why) {
-    const std::string reason = why.toStdString();
-    if (!reason.empty() && reason != runner.job().failure().value_or("")) {
-      console.note(names[station] + ": " + reason);
+    const auto failure = runner.job().failure();
+    if (!why.isEmpty() && (!failure || why != translated(*failure))) {
+      console.note(names[station] + ": " + why.toStdString());
     }
   });
   const int signal_number = run_to_its_end(runner);
@@ -187,8 +190,10 @@ int run_series(const SeriesArgs& args, const PortMap& ports) {
                         report_written(args.report, report, runner, signal_number > 0, console);
   // Each port has said why it could not be opened; no radio was handled.
   if (no_port_opened(runner, stations->size())) return kExitFailure;
-  console.data(summary_text(runner.job().totals(), runner.elapsed()));
-  if (const auto failure = runner.job().failure()) console.note(message_line(attention(*failure)));
+  console.data(translated(summary_text(runner.job().totals(), runner.elapsed())).toStdString());
+  if (const auto failure = runner.job().failure()) {
+    console.note(message_line(translated(attention(*failure))));
+  }
   const int status = exit_status(runner.job(), signal_number);
   return (reported || signal_number > 0) ? status : kExitFailure;
 }

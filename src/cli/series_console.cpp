@@ -8,6 +8,7 @@
 
 #include "cli/cli_words.h"
 #include "cli/display_columns.h"
+#include "i18n/translated.h"
 
 namespace m27 {
 
@@ -42,7 +43,7 @@ SeriesConsole::SeriesConsole(std::ostream& out, std::ostream& err,
 
 void SeriesConsole::show(int station, const ShowState& state) {
   if (station < 0 || static_cast<std::size_t>(station) >= states_.size()) return;
-  states_[station] = state.text;
+  states_[station] = translated(state.text).toStdString();
   clear_live();
   draw_live();
 }

@@ -3,6 +3,7 @@
 
 #include "cli/cli_words.h"
 #include "cli/exit_status.h"
+#include "i18n/translated.h"
 #include "link/qt/port_words.h"
 #include "link/qt/run_to_end.h"
 
@@ -27,7 +28,8 @@ Session::Session(PortMap ports, const PortChoice& choice, ConsolePlayer& player,
   if (stop_) stop_->on_arrival([this] { driver_.interrupt(); });
   QObject::connect(&driver_, &LinkDriver::reported, [this](const Event& e) {
     if (const auto* lost = std::get_if<PortLost>(&e)) {
-      player_.note(message_line(lost->message) + " (" + port_name().toStdString() + ")");
+      player_.note(message_line(translated(lost->message)) + " (" + port_name().toStdString() +
+                   ")");
       return;
     }
     player_.play(e);

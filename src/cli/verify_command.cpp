@@ -21,7 +21,7 @@ namespace {
 // A file the write would refuse cannot be compared with what it would send.
 std::optional<Message> write_refusal(const Sheet& sheet) {
   const PreparedWrite prepared = prepare_write(sheet);
-  if (const Message* refusal = prepared.refusal()) return *refusal;
+  if (const Notice* refusal = prepared.refusal()) return translated(*refusal);
   return std::nullopt;
 }
 

@@ -16,8 +16,8 @@
 #include <variant>
 #include <vector>
 
-#include "channels/message.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 #include "link/frame.h"
 
 namespace m27 {
@@ -46,8 +46,9 @@ enum class Exchange {
   Setting,  // a service request that changes something in the radio
 };
 // What both faces call a transfer under way, beside its progress.
-inline const char* transfer_under_way(Exchange exchange) {
-  return exchange == Exchange::Write ? "正在写频......" : "正在读频......";
+inline Words transfer_under_way(Exchange exchange) {
+  return exchange == Exchange::Write ? M27_WORDS("link", "正在写频......")
+                                     : M27_WORDS("link", "正在读频......");
 }
 struct Began {  // the sequence is under way: its first request goes out
   Exchange exchange;
@@ -66,7 +67,7 @@ struct MonitorPacket {  // a packet of the test-mode stream
   Frame packet;
 };
 struct PortLost {  // the port failed (the cable or adapter is gone): it is closed now
-  Message message;
+  Notice message;
 };
 enum class Ending {
   Completed,
@@ -82,10 +83,13 @@ enum class Ending {
 // whose first message tells of the silence, as any transfer the radio stops answering does.
 struct Finished {
   Ending ending = Ending::Completed;
-  std::vector<Message> messages;
+  std::vector<Notice> messages;
 
   bool ok() const { return ending == Ending::Completed; }
 };
+
+// A message under the program's default title.
+inline Notice untitled(Words text) { return {std::move(text), Words{{}, {}}}; }
 
 using Event = std::variant<Send, DiscardInput, Received, Began, Progress, SheetRead, ReplyData,
                            MonitorPacket, PortLost, Finished>;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "channels/message.h"
+#include "channels/words.h"
 
 namespace m27 {
 namespace {
@@ -99,7 +99,7 @@ void Link::on_port_lost() {
   stream_may_run_ = false;
   rx_.reset();
   if (busy()) finish({Ending::PortLost, {}});
-  out_.push_back(PortLost{attention("串口已断开，请检查数据线")});
+  out_.push_back(PortLost{attention(M27_WORDS("link", "串口已断开，请检查数据线"))});
 }
 
 const char* Link::phase_name() const {

@@ -40,17 +40,17 @@ using Next = std::variant<Request, Finished>;
 
 // What a closed port refuses a sequence with: one that only reads from the radio asks for the
 // port to be opened, one that sends the radio something for a port to be set.
-inline Message open_the_port() { return {"请打开通信端口"}; }
-inline Message set_the_port() { return attention("请设置串口"); }
+inline Notice open_the_port() { return untitled(M27_WORDS("link", "请打开通信端口")); }
+inline Notice set_the_port() { return attention(M27_WORDS("link", "请设置串口")); }
 
 class Operation {
  public:
   virtual ~Operation() = default;
 
   // Why the sequence may not start whatever the port: a value it was given that cannot be sent.
-  virtual std::optional<Message> refusal() const { return std::nullopt; }
+  virtual std::optional<Notice> refusal() const { return std::nullopt; }
   // What refuses the sequence while the port is closed (asked after `refusal`).
-  virtual Message port_closed() const = 0;
+  virtual Notice port_closed() const = 0;
 
   // Runs when the sequence starts on an open port: reports its first events and returns the
   // first request.

@@ -13,6 +13,11 @@ namespace {
 constexpr int kProgressPerChannel = 3;
 constexpr int kProgressEnd = kProgressPerChannel * kRows;
 
+Notice read_error() {
+  const Words error = M27_WORDS("link", "读频出错");
+  return {error, error};
+}
+
 // The link hands over only frames with at least N data bytes.
 template <std::size_t N>
 std::array<std::uint8_t, N> record_of(const Frame& reply) {
@@ -45,11 +50,11 @@ Next ReadTransfer::on_reply(const Frame& reply, std::vector<Event>& out) {
 
 // Without the option record nothing was read; a read cut off among its channels is a read error.
 Finished ReadTransfer::on_timeout() {
-  if (!reading_channels_) return {Ending::NoAnswer, {{kNoAnswer}}};
-  return {Ending::ReadError, {{kNoAnswer}, {"读频出错", "读频出错"}}};
+  if (!reading_channels_) return {Ending::NoAnswer, {untitled(no_answer())}};
+  return {Ending::ReadError, {untitled(no_answer()), read_error()}};
 }
 
-Finished ReadTransfer::on_cancel() { return {Ending::ReadError, {{"读频出错", "读频出错"}}}; }
+Finished ReadTransfer::on_cancel() { return {Ending::ReadError, {read_error()}}; }
 
 Request ReadTransfer::channel_request() const {
   return Request{read_channel_request(ch_index), kTransferInterval,
@@ -59,8 +64,11 @@ Request ReadTransfer::channel_request() const {
 Finished ReadTransfer::complete(std::vector<Event>& out) {
   normalise_frequencies(sheet_);
   out.push_back(SheetRead{sheet_});
-  Finished completed{Ending::Completed, {{"读写完成", "读频完成"}}};
-  if (reported_total_ > kMaxChannelTotal) completed.messages.push_back({"读写完成", "信道数出错"});
+  const Words done = M27_WORDS("link", "读写完成");
+  Finished completed{Ending::Completed, {{done, M27_WORDS("link", "读频完成")}}};
+  if (reported_total_ > kMaxChannelTotal) {
+    completed.messages.push_back({done, M27_WORDS("link", "信道数出错")});
+  }
   return completed;
 }
 

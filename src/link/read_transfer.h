@@ -14,7 +14,7 @@ class ReadTransfer : public Operation {
   // `shown`: the sheet the records are decoded over (what a record does not carry stays).
   explicit ReadTransfer(Sheet shown) : sheet_(std::move(shown)) {}
 
-  Message port_closed() const override { return open_the_port(); }
+  Notice port_closed() const override { return open_the_port(); }
   Request begin(std::vector<Event>& out) override;
   Next on_reply(const Frame& reply, std::vector<Event>& out) override;
   Finished on_timeout() override;

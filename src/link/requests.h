@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "channels/sheet.h"
+#include "channels/words.h"
 #include "link/frame.h"
 
 namespace m27 {
@@ -24,9 +25,11 @@ inline constexpr std::chrono::seconds kReadOptionsInterval{1};
 inline constexpr std::chrono::seconds kTransferInterval{5};
 
 // What the user is told when the radio stops answering a transfer.
-inline constexpr char kNoAnswer[] = "通讯失败，请检查对讲机是否进入写频模式";
-// ... and after it when a write ended with some of its records in the radio and others not.
-inline constexpr char kRadioMayBeIncomplete[] = "对讲机中的数据可能不完整，请重新写频";
+inline Words no_answer() { return M27_WORDS("link", "通讯失败，请检查对讲机是否进入写频模式"); }
+// What a write that ended with some of its records in the radio and others not adds.
+inline Words radio_may_be_incomplete() {
+  return M27_WORDS("link", "对讲机中的数据可能不完整，请重新写频");
+}
 
 // 53 03 00 00 04 5A: the option record.
 Frame read_options_request();

@@ -3,6 +3,7 @@
 
 #include "channels/channel_table.h"
 #include "channels/validation.h"
+#include "link/events.h"
 #include "link/requests.h"
 
 namespace m27 {
@@ -29,10 +30,12 @@ PreparedWrite prepare_write(const Sheet& sheet) {
   Sheet snapped = sheet;
   check_rasters(snapped);
   normalise_frequencies(snapped);
-  if (auto refusal = pre_write_check(snapped)) return {std::move(snapped), std::move(*refusal)};
+  if (auto refusal = pre_write_check(snapped)) {
+    return {std::move(snapped), Notice{as_is(refusal->text), as_is(refusal->title), refusal->icon}};
+  }
   auto frames = frames_of(snapped);
   // The check refuses every value a record cannot carry; this is the write's last guard.
-  if (!frames) return {std::move(snapped), Message{"通讯失败"}};
+  if (!frames) return {std::move(snapped), untitled(M27_WORDS("link", "通讯失败"))};
   WritePlan plan(std::move(*frames));
   return {std::move(snapped), std::move(plan)};
 }

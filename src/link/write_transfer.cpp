@@ -25,16 +25,22 @@ Next WriteTransfer::on_reply(const Frame&, std::vector<Event>& out) {
 }
 
 Next WriteTransfer::on_sent(std::vector<Event>&) {
-  return Finished{Ending::Completed, {{"写频完成", "写频完成"}}};
+  const Words done = M27_WORDS("link", "写频完成");
+  return Finished{Ending::Completed, {{done, done}}};
 }
 
 // Once the radio has taken a record, it holds a mix of the old and the new.
 Finished WriteTransfer::on_timeout() {
-  if (next_ == 0) return {Ending::NoAnswer, {{kNoAnswer}}};
-  return {Ending::NoAnswer, {{std::string(kNoAnswer) + "\n" + kRadioMayBeIncomplete}}};
+  if (next_ == 0) return {Ending::NoAnswer, {untitled(no_answer())}};
+  return {Ending::NoAnswer,
+          {untitled(M27_WORDS("link",
+                              "通讯失败，请检查对讲机是否进入写频模式\n"
+                              "对讲机中的数据可能不完整，请重新写频"))}};
 }
 
-Finished WriteTransfer::on_cancel() { return {Ending::CommunicationError, {{"通讯失败"}}}; }
+Finished WriteTransfer::on_cancel() {
+  return {Ending::CommunicationError, {untitled(M27_WORDS("link", "通讯失败"))}};
+}
 
 // Every record awaits the radio's acknowledgement; the end packet awaits nothing.
 Request WriteTransfer::request_at(std::size_t index) const {

@@ -12,7 +12,7 @@ class WriteTransfer : public Operation {
  public:
   explicit WriteTransfer(const WritePlan& plan) : frames_(plan.frames()) {}
 
-  Message port_closed() const override { return set_the_port(); }
+  Notice port_closed() const override { return set_the_port(); }
   Request begin(std::vector<Event>& out) override;
   Next on_reply(const Frame& reply, std::vector<Event>& out) override;
   Next on_sent(std::vector<Event>& out) override;

@@ -5,10 +5,13 @@
 
 namespace m27 {
 
-std::optional<std::string> id_range_refusal(std::uint32_t first, std::uint32_t last) {
-  const std::string range = "ID " + std::to_string(first) + ".." + std::to_string(last);
-  if (first > last) return range + " 不对：起始ID大于结束ID";
-  if (last == 0) return range + " 不对：ID 0 不分配给对讲机";
+std::optional<Words> id_range_refusal(std::uint32_t first, std::uint32_t last) {
+  if (first > last) {
+    return M27_WORDS("series", "ID %1..%2 不对：起始ID大于结束ID").arg(first).arg(last);
+  }
+  if (last == 0) {
+    return M27_WORDS("series", "ID %1..%2 不对：ID 0 不分配给对讲机").arg(first).arg(last);
+  }
   return std::nullopt;
 }
 

@@ -9,11 +9,13 @@
 #include <set>
 #include <string>
 
+#include "channels/words.h"
+
 namespace m27 {
 
 // Why FIRST..LAST is no range of IDs to hand out: "ID 200..100 不对：起始ID大于结束ID", or one that
 // holds only 0, which no radio is given. To be asked before anything is opened.
-std::optional<std::string> id_range_refusal(std::uint32_t first, std::uint32_t last);
+std::optional<Words> id_range_refusal(std::uint32_t first, std::uint32_t last);
 
 class IdPool {
  public:

@@ -13,9 +13,11 @@
 namespace m27 {
 namespace {
 
-Failure cannot_open(const std::filesystem::path& path, const std::string& reason) {
-  return {"无法打开记录文件\n" + path.string() + "\n" + reason};
+Words cannot_open(const std::filesystem::path& path, Words reason) {
+  return M27_WORDS("series", "无法打开记录文件\n%1\n%2").arg(path.string()).arg(std::move(reason));
 }
+
+Words system_reason(int error) { return as_is(system_failure(error).reason); }
 
 // 0, or why the file cannot be a log: not a plain file, or held by another job.
 int lock(int fd) {
@@ -36,7 +38,7 @@ std::uint32_t lowest_free_id_in(const std::filesystem::path& path, FileSystem& f
   return lowest_free_id(bytes ? read_log(*bytes).history : LogHistory{});
 }
 
-Result<JobLog> JobLog::open(const std::filesystem::path& path, bool create, FileSystem& fs) {
+Result<JobLog, Words> JobLog::open(const std::filesystem::path& path, bool create, FileSystem& fs) {
   constexpr int kFlags = O_RDWR | O_APPEND | O_CLOEXEC;
   int fd = fs.open(path.c_str(), kFlags, 0);
   bool created = false;
@@ -44,21 +46,22 @@ Result<JobLog> JobLog::open(const std::filesystem::path& path, bool create, File
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     struct stat status {};
     if (fs.stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-      return cannot_open(path, "文件夹不存在：" + folder.string());
+      return cannot_open(path, M27_WORDS("series", "文件夹不存在：%1").arg(folder.string()));
     }
-    if (!create) return Failure{std::string(kLogMissing) + "\n" + path.string()};
+    if (!create) return log_missing(path);
     fd = fs.open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0644);
     created = fd >= 0;
     if (fd < 0 && errno == EEXIST) fd = fs.open(path.c_str(), kFlags, 0);  // made meanwhile
   }
-  if (fd < 0) return cannot_open(path, system_failure(errno).reason);
+  if (fd < 0) return cannot_open(path, system_reason(errno));
   std::string bytes;
   int error = lock(fd);
   if (error == 0) error = read_up_to(fs, fd, std::string::npos, bytes);
   if (error != 0) {
     fs.close(fd);
-    if (error == EWOULDBLOCK) return Failure{std::string(kLogLocked)};
-    return cannot_open(path, error == EINVAL ? "不是普通文件" : system_failure(error).reason);
+    if (error == EWOULDBLOCK) return log_locked();
+    return cannot_open(
+        path, error == EINVAL ? M27_WORDS("series", "不是普通文件") : system_reason(error));
   }
   JobLog log(path, fd, fs, read_log(bytes));
   std::string start;
@@ -68,10 +71,10 @@ Result<JobLog> JobLog::open(const std::filesystem::path& path, bool create, File
     start = "\r\n";
   }
   if (!start.empty()) {
-    if (const auto failure = log.write_out(start)) return cannot_open(path, failure->reason);
+    if (const auto failure = log.write_out(start)) return cannot_open(path, as_is(failure->reason));
   }
   if (const int error = created ? sync_folder(fs, path) : 0) {
-    return cannot_open(path, system_failure(error).reason);
+    return cannot_open(path, system_reason(error));
   }
   return log;
 }
@@ -99,11 +102,12 @@ JobLog::~JobLog() {
   if (fd_ >= 0) fs_->close(fd_);  // the lock goes with the descriptor
 }
 
-std::optional<Failure> JobLog::append(const LogLine& line,
-                                      std::chrono::system_clock::time_point now) {
+std::optional<Words> JobLog::append(const LogLine& line,
+                                    std::chrono::system_clock::time_point now) {
   if (broken_) return broken_;
   if (const auto failure = write_out(log_record(line, iso_local_time(now)))) {
-    broken_ = Failure{"记录文件写入失败\n" + path_.string() + "\n" + failure->reason};
+    broken_ =
+        M27_WORDS("series", "记录文件写入失败\n%1\n%2").arg(path_.string()).arg(failure->reason);
   }
   return broken_;
 }

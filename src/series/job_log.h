@@ -12,16 +12,19 @@
 #include <vector>
 
 #include "channels/result.h"
+#include "channels/words.h"
 #include "files/file_system.h"
 #include "series/log_history.h"
 
 namespace m27 {
 
 // The refusal when another job holds the log.
-inline constexpr std::string_view kLogLocked = "记录文件正被另一个批量写频任务使用";
-// The start of the refusal when the log does not exist and was not to be created; the path
-// follows on a line of its own.
-inline constexpr std::string_view kLogMissing = "记录文件不存在";
+inline Words log_locked() { return M27_WORDS("series", "记录文件正被另一个批量写频任务使用"); }
+// The refusal when the log does not exist and was not to be created: its path on a line of its
+// own.
+inline Words log_missing(const std::filesystem::path& path) {
+  return M27_WORDS("series", "记录文件不存在\n%1").arg(path.string());
+}
 
 // m27/series.csv in the user's data folder.
 std::filesystem::path default_log_path(const std::filesystem::path& data_folder);
@@ -34,13 +37,13 @@ std::uint32_t lowest_free_id_in(const std::filesystem::path& path,
 class JobLog {
  public:
   // Opens the log for appending and locks it, then reads what it holds. A missing log is created
-  // with its header only when `create` says so (refused with kLogMissing else); a missing folder
+  // with its header only when `create` says so (refused with log_missing else); a missing folder
   // never is, so that a mistyped path cannot start a second pool of IDs. A file that is not at a
   // line's start gets a line break first, so a line the power cut off stays a line of its own.
-  // Refused with kLogLocked while another job holds it, or with "无法打开记录文件" and why when it
-  // cannot be read or written.
-  static Result<JobLog> open(const std::filesystem::path& path, bool create,
-                             FileSystem& fs = local_file_system());
+  // Refused with log_locked while another job holds it, or with "无法打开记录文件" and why when
+  // it cannot be read or written.
+  static Result<JobLog, Words> open(const std::filesystem::path& path, bool create,
+                                    FileSystem& fs = local_file_system());
 
   JobLog(JobLog&& other) noexcept;
   JobLog& operator=(JobLog&& other) noexcept;
@@ -56,7 +59,7 @@ class JobLog {
   // may append, and the file system is used by that thread alone meanwhile. A failure comes back
   // ("记录文件写入失败" and why), and from then on every append fails: a line the disk may hold in
   // part is never followed by another.
-  std::optional<Failure> append(const LogLine& line, std::chrono::system_clock::time_point now);
+  std::optional<Words> append(const LogLine& line, std::chrono::system_clock::time_point now);
 
  private:
   JobLog(std::filesystem::path path, int fd, FileSystem& fs, LogReading reading);
@@ -66,7 +69,7 @@ class JobLog {
   int fd_ = -1;
   FileSystem* fs_;
   LogReading reading_;
-  std::optional<Failure> broken_;
+  std::optional<Words> broken_;
 };
 
 }  // namespace m27

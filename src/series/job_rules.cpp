@@ -73,7 +73,7 @@ void JobRules::note(const LogLine& line, const std::optional<IdClaim>& claim) {
   totals_.count(line.result);
 }
 
-void JobRules::log_failed(std::string reason) {
+void JobRules::log_failed(Words reason) {
   if (!log_failure_) log_failure_ = std::move(reason);
 }
 

@@ -62,8 +62,8 @@ class JobRules {
   void note(const LogLine& line, const std::optional<IdClaim>& claim);
 
   void request_stop() { stop_requested_ = true; }
-  void log_failed(std::string reason);
-  const std::optional<std::string>& log_failure() const { return log_failure_; }
+  void log_failed(Words reason);
+  const std::optional<Words>& log_failure() const { return log_failure_; }
   const SeriesTotals& totals() const { return totals_; }
 
  private:
@@ -79,7 +79,7 @@ class JobRules {
   std::set<std::uint32_t> kept_or_given_;  // reserved by this job
   SeriesTotals totals_;
   bool stop_requested_ = false;
-  std::optional<std::string> log_failure_;
+  std::optional<Words> log_failure_;
 };
 
 }  // namespace m27

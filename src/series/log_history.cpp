@@ -57,8 +57,10 @@ std::optional<std::uint32_t> id_in_new_id_column(std::string_view text) {
   return id_value(text.substr(0, text.find(',')));
 }
 
-std::string warning(std::size_t line_number, std::string_view what) {
-  return "记录文件第" + std::to_string(line_number) + "行" + std::string(what) + "，已跳过";
+Words warning(std::size_t line_number, bool torn) {
+  const Words warning = torn ? M27_WORDS("series", "记录文件第%1行不完整，已跳过")
+                             : M27_WORDS("series", "记录文件第%1行无法识别，已跳过");
+  return warning.arg(line_number);
 }
 
 }  // namespace
@@ -104,7 +106,7 @@ LogReading read_log(std::string_view bytes) {
       reading.history.note(*line);
       continue;
     }
-    reading.warnings.push_back(warning(number, torn ? "不完整" : "无法识别"));
+    reading.warnings.push_back(warning(number, torn));
     if (const auto id = id_in_new_id_column(text)) reading.history.note_used(*id);
   }
   return reading;

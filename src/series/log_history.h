@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a series log tells a new job: which IDs have been handed out or found in a radio before
-// it was numbered (never handed out again), and which radios are done with which template. Read from the log's bytes
-// at the start and kept current as the job appends.
+// it was numbered (never handed out again), and which radios are done with which template. Read
+// from the log's bytes at the start and kept current as the job appends.
 
 #include <cstdint>
 #include <set>
@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "channels/words.h"
 #include "series/log_line.h"
 
 namespace m27 {
@@ -44,7 +45,7 @@ std::uint32_t lowest_free_id(const LogHistory& history);
 struct LogReading {
   LogHistory history;
   // One per line skipped: "记录文件第7行无法识别，已跳过".
-  std::vector<std::string> warnings;
+  std::vector<Words> warnings;
 };
 
 // The lines of a log file: the header and blank lines are passed over; a last line without its

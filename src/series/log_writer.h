@@ -23,7 +23,7 @@ class LogWriter {
   struct Appended {
     std::size_t station = 0;
     LogLine line;
-    std::optional<Failure> failure;              // as JobLog::append gave it
+    std::optional<Words> failure;                // as JobLog::append gave it
     std::chrono::system_clock::time_point time;  // the line's in the log
   };
 

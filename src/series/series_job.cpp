@@ -4,23 +4,17 @@
 #include <algorithm>
 #include <utility>
 
-
 namespace m27 {
-namespace {
 
-constexpr std::string_view kEveryPortLost = "所有串口都已断开";
-constexpr std::string_view kNoPortOpened = "没有一个串口能打开";
-
-}  // namespace
-
-Result<SeriesJob> SeriesJob::create(SeriesSettings settings, const LogHistory& history) {
-  if (const auto refusal = id_range_refusal(settings.first_id, settings.last_id)) {
-    return Failure{*refusal};
+Result<SeriesJob, Words> SeriesJob::create(SeriesSettings settings, const LogHistory& history) {
+  if (auto refusal = id_range_refusal(settings.first_id, settings.last_id)) {
+    return std::move(*refusal);
   }
   IdPool pool(settings.first_id, settings.last_id, history.barred_ids());
   if (pool.exhausted()) {
-    return Failure{"ID " + std::to_string(settings.first_id) + ".." +
-                   std::to_string(settings.last_id) + " 已全部用过，请换一个范围"};
+    return M27_WORDS("series", "ID %1..%2 已全部用过，请换一个范围")
+        .arg(settings.first_id)
+        .arg(settings.last_id);
   }
   JobRules rules(std::move(settings.template_sheet), std::move(settings.template_sha256),
                  std::move(pool), history, settings.keep_id, settings.count);
@@ -48,19 +42,19 @@ void SeriesJob::step_ended(std::size_t station, TimePoint now, const StepOutcome
 }
 
 void SeriesJob::log_appended(std::size_t station, TimePoint now,
-                             const std::optional<Failure>& failure) {
+                             const std::optional<Words>& failure) {
   if (station >= stations_.size()) return;
   stations_[station].log_appended(now, failure, rules_);
   follow(now);
 }
 
-void SeriesJob::port_lost(std::size_t station, TimePoint now, std::string message) {
+void SeriesJob::port_lost(std::size_t station, TimePoint now, Words message) {
   if (station >= stations_.size()) return;
   stations_[station].port_lost(now, std::move(message), rules_);
   follow(now);
 }
 
-void SeriesJob::port_not_opened(std::size_t station, std::string reason) {
+void SeriesJob::port_not_opened(std::size_t station, Words reason) {
   if (station < stations_.size()) stations_[station].port_not_opened(std::move(reason));
 }
 
@@ -97,29 +91,35 @@ bool SeriesJob::over() const {
                      [](const Station& station) { return station.stopped(); });
 }
 
-std::optional<std::string> SeriesJob::failure() const {
+std::optional<Words> SeriesJob::failure() const {
   if (rules_.log_failure()) return rules_.log_failure();
   const bool every_port_lost =
       !stations_.empty() && std::all_of(stations_.begin(), stations_.end(),
                                         [](const Station& station) { return station.lost(); });
   const bool none_opened = std::all_of(stations_.begin(), stations_.end(),
                                        [](const Station& station) { return station.unopened(); });
-  if (every_port_lost) return std::string(none_opened ? kNoPortOpened : kEveryPortLost);
-  return std::nullopt;
+  if (!every_port_lost) return std::nullopt;
+  return none_opened ? M27_WORDS("series", "没有一个串口能打开")
+                     : M27_WORDS("series", "所有串口都已断开");
 }
 
-std::string counts_text(const SeriesTotals& totals) {
-  std::string text =
-      "完成 " + std::to_string(totals.ok) + " 台，失败 " + std::to_string(totals.failed) + " 台";
-  if (totals.interrupted > 0) text += "，中断 " + std::to_string(totals.interrupted) + " 台";
-  return text;
+Words counts_text(const SeriesTotals& totals) {
+  const Words ok = M27_COUNTED_WORDS("series", "完成 %n 台").counting(totals.ok);
+  const Words failed = M27_COUNTED_WORDS("series", "失败 %n 台").counting(totals.failed);
+  if (totals.interrupted == 0) return M27_WORDS("series", "%1，%2").arg(ok).arg(failed);
+  return M27_WORDS("series", "%1，%2，%3")
+      .arg(ok)
+      .arg(failed)
+      .arg(M27_COUNTED_WORDS("series", "中断 %n 台").counting(totals.interrupted));
 }
 
-std::string summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed) {
+Words summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed) {
   const int radios = totals.ok + totals.failed + totals.interrupted;
   const auto average = radios > 0 ? elapsed / radios : std::chrono::milliseconds{0};
-  return counts_text(totals) + "，用时 " + tenths_of_seconds(elapsed) + " s，平均每台 " +
-         tenths_of_seconds(average) + " s";
+  return M27_WORDS("series", "%1，用时 %2 s，平均每台 %3 s")
+      .arg(counts_text(totals))
+      .arg(tenths_of_seconds(elapsed))
+      .arg(tenths_of_seconds(average));
 }
 
 }  // namespace m27

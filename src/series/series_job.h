@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "channels/result.h"
+#include "channels/words.h"
 #include "series/station.h"
 
 namespace m27 {
@@ -49,15 +50,15 @@ class SeriesJob {
  public:
   // Refused when the log leaves no ID of the range free ("ID 100..199 已全部用过，请换一个范围"),
   // or the range is none (id_range_refusal).
-  static Result<SeriesJob> create(SeriesSettings settings, const LogHistory& history);
+  static Result<SeriesJob, Words> create(SeriesSettings settings, const LogHistory& history);
 
   void start(TimePoint now);
   void on_timer(TimePoint now);
   void step_ended(std::size_t station, TimePoint now, const StepOutcome& outcome);
-  void log_appended(std::size_t station, TimePoint now, const std::optional<Failure>& failure);
-  void port_lost(std::size_t station, TimePoint now, std::string message);
+  void log_appended(std::size_t station, TimePoint now, const std::optional<Words>& failure);
+  void port_lost(std::size_t station, TimePoint now, Words message);
   // Before `start`: the station's port could not be opened, for `reason`.
-  void port_not_opened(std::size_t station, std::string reason);
+  void port_not_opened(std::size_t station, Words reason);
   // Every station stops after the exchange in flight; a radio on its way is logged interrupted.
   void stop(TimePoint now);
 
@@ -68,7 +69,7 @@ class SeriesJob {
   bool over() const;
   const SeriesTotals& totals() const { return rules_.totals(); }
   // Why the job could not go on: the log failed, every port was lost, or none could be opened.
-  std::optional<std::string> failure() const;
+  std::optional<Words> failure() const;
 
  private:
   SeriesJob(JobRules rules, const std::vector<std::string>& ports);
@@ -80,9 +81,10 @@ class SeriesJob {
   std::deque<JobAction> out_;
 };
 
-// "完成 12 台，失败 1 台": the radios counted so far; "，中断 2 台" follows when a stop cut some short.
-std::string counts_text(const SeriesTotals& totals);
+// "完成 12 台，失败 1 台": the radios counted so far; "，中断 2 台" follows when a stop cut some
+// short.
+Words counts_text(const SeriesTotals& totals);
 // "完成 12 台，失败 1 台，用时 61.3 s，平均每台 4.7 s": the average over the radios handled.
-std::string summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed);
+Words summary_text(const SeriesTotals& totals, std::chrono::milliseconds elapsed);
 
 }  // namespace m27

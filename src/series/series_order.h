@@ -52,7 +52,7 @@ struct ReadySeries {
 };
 
 // Refused with its reason when the range holds no ID to hand out, the log cannot be opened (see
-// JobLog::open: kLogMissing, kLogLocked) or the job refuses the range (none of it free).
-Result<ReadySeries> get_ready(SeriesOrder order);
+// JobLog::open: log_missing, log_locked) or the job refuses the range (none of it free).
+Result<ReadySeries, Words> get_ready(SeriesOrder order);
 
 }  // namespace m27

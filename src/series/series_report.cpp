@@ -78,6 +78,10 @@ std::string facts_html(const PageFacts& facts) {
   return html + "</p>\n";
 }
 
+std::string heading(const ReportVoice& say, const Words& words) {
+  return "<h2>" + escaped(say(words)) + "</h2>\n";
+}
+
 std::string row_html(const std::string& cell_tag, const PageRow& cells) {
   std::string html = "<tr>";
   for (const std::string& cell : cells) {
@@ -86,17 +90,26 @@ std::string row_html(const std::string& cell_tag, const PageRow& cells) {
   return html + "</tr>\n";
 }
 
+std::string template_name(const SeriesReport& report) {
+  if (!report.template_name.empty()) return report.template_name;
+  return report.say(M27_WORDS("series", "未命名"));
+}
+
 std::string order_html(const SeriesReport& report) {
+  const ReportVoice& say = report.say;
   PageFacts facts = {
-      {"模板", report.template_name},
-      {"ID范围", std::to_string(report.first_id) + ".." + std::to_string(report.last_id)},
-      {"保留原ID", report.keep_id ? "是" : "否"},
+      {say(M27_WORDS("series", "模板")), template_name(report)},
+      {say(M27_WORDS("series", "ID范围")),
+       std::to_string(report.first_id) + ".." + std::to_string(report.last_id)},
+      {say(M27_WORDS("series", "保留原ID")),
+       say(report.keep_id ? M27_WORDS("series", "是") : M27_WORDS("series", "否"))},
   };
   const PageFacts options = sheet_facts(report.template_sheet);
   facts.insert(facts.end(), options.begin(), options.end());
-  std::string html = "<h2>订单</h2>\n" + facts_html(facts);
-  html += "<p class=\"facts\"><span><b>模板指纹</b><span class=\"fingerprint\">" +
-          escaped(report.template_sha256) + "</span></span></p>\n";
+  std::string html = heading(say, M27_WORDS("series", "订单")) + facts_html(facts);
+  html += "<p class=\"facts\"><span><b>" + escaped(say(M27_WORDS("series", "模板指纹"))) +
+          "</b><span class=\"fingerprint\">" + escaped(report.template_sha256) +
+          "</span></span></p>\n";
   html += "<table>\n<thead>" + row_html("th", kChannelHeader) + "</thead>\n<tbody>\n";
   for (const PageRow& row : channels_in_use(report.template_sheet)) html += row_html("td", row);
   return html + "</tbody>\n</table>\n";
@@ -107,9 +120,11 @@ std::string job_html(const SeriesReport& report) {
   for (const std::string& port : report.stations) {
     stations += (stations.empty() ? "" : ", ") + port;
   }
-  return "<h2>任务</h2>\n" + facts_html({{"开始", date_and_time(report.started)},
-                                         {"结束", date_and_time(report.ended)},
-                                         {"串口", stations}});
+  const ReportVoice& say = report.say;
+  return heading(say, M27_WORDS("series", "任务")) +
+         facts_html({{say(M27_WORDS("series", "开始")), date_and_time(report.started)},
+                     {say(M27_WORDS("series", "结束")), date_and_time(report.ended)},
+                     {say(M27_WORDS("series", "串口")), stations}});
 }
 
 std::string_view result_class(RadioResult result) {
@@ -124,7 +139,7 @@ std::string_view result_class(RadioResult result) {
   }
 }
 
-std::string radio_row(const JobLine& job_line) {
+std::string radio_row(const JobLine& job_line, const ReportVoice& say) {
   const LogLine& line = job_line.line;
   auto cell = [](const std::string& text, std::string_view css = "") {
     const std::string attribute = css.empty() ? "" : " class=\"" + std::string(css) + "\"";
@@ -133,31 +148,41 @@ std::string radio_row(const JobLine& job_line) {
   return "<tr>" + cell(time_of_day(job_line.time)) + cell(line.port) +
          cell(std::to_string(line.old_id), "number") +
          cell(line.new_id ? std::to_string(*line.new_id) : "—", "number") +
-         cell(std::string(result_word(line.result)), result_class(line.result)) +
-         cell(std::string(step_word(line.step))) + cell(tenths_of_seconds(line.elapsed), "number") +
+         cell(say(result_word(line.result)), result_class(line.result)) +
+         cell(say(step_word(line.step))) + cell(tenths_of_seconds(line.elapsed), "number") +
          "</tr>\n";
 }
 
-std::string radios_html(const std::vector<JobLine>& lines) {
+std::string radios_html(const std::vector<JobLine>& lines, const ReportVoice& say) {
   std::string rows;
   for (const JobLine& line : lines) {
-    if (line.line.result != RadioResult::Reserved) rows += radio_row(line);
+    if (line.line.result != RadioResult::Reserved) rows += radio_row(line, say);
   }
-  if (rows.empty()) return "<h2>对讲机</h2>\n<p>（无）</p>\n";
-  return "<h2>对讲机</h2>\n<table>\n<thead><tr><th>时间</th><th>串口</th>"
-         "<th class=\"number\">原ID</th><th class=\"number\">新ID</th><th>结果</th><th>步骤</th>"
-         "<th class=\"number\">用时(s)</th></tr></thead>\n<tbody>\n" +
-         rows + "</tbody>\n</table>\n";
+  const std::string title = heading(say, M27_WORDS("series", "对讲机"));
+  if (rows.empty()) return title + "<p>" + escaped(say(M27_WORDS("series", "（无）"))) + "</p>\n";
+  const auto th = [&say](const Words& words, std::string_view css = "") {
+    const std::string attribute = css.empty() ? "" : " class=\"" + std::string(css) + "\"";
+    return "<th" + attribute + ">" + escaped(say(words)) + "</th>";
+  };
+  return title + "<table>\n<thead><tr>" + th(M27_WORDS("series", "时间")) +
+         th(M27_WORDS("series", "串口")) + th(M27_WORDS("series", "原ID"), "number") +
+         th(M27_WORDS("series", "新ID"), "number") + th(M27_WORDS("series", "结果")) +
+         th(M27_WORDS("series", "步骤")) + th(M27_WORDS("series", "用时(s)"), "number") +
+         "</tr></thead>\n<tbody>\n" + rows + "</tbody>\n</table>\n";
 }
 
-std::string totals_html(const ReportTotals& totals) {
-  auto count = [](std::string_view word, int n) {
-    return "<span>" + std::string(word) + " " + std::to_string(n) + " 台</span>";
+std::string totals_html(const ReportTotals& totals, const ReportVoice& say) {
+  auto count = [&say](const Words& words, int n) {
+    return "<span>" + escaped(say(words.counting(n))) + "</span>";
   };
   const SeriesTotals& radios = totals.radios;
-  std::string html = "<h2>合计</h2>\n<p class=\"totals\">" + count("完成", radios.ok) +
-                     count("失败", radios.failed) + count("中断", radios.interrupted);
-  if (totals.already_done > 0) html += count("已写过", totals.already_done);
+  std::string html = heading(say, M27_WORDS("series", "合计")) + "<p class=\"totals\">" +
+                     count(M27_COUNTED_WORDS("series", "完成 %n 台"), radios.ok) +
+                     count(M27_COUNTED_WORDS("series", "失败 %n 台"), radios.failed) +
+                     count(M27_COUNTED_WORDS("series", "中断 %n 台"), radios.interrupted);
+  if (totals.already_done > 0) {
+    html += count(M27_COUNTED_WORDS("series", "已写过 %n 台"), totals.already_done);
+  }
   return html + "</p>\n";
 }
 
@@ -165,7 +190,7 @@ std::string totals_html(const ReportTotals& totals) {
 
 SeriesReport order_report(const SeriesOrder& order, const std::string& template_name) {
   SeriesReport report;
-  report.template_name = template_name.empty() ? "未命名" : template_name;
+  report.template_name = template_name;
   report.template_sha256 = order.template_write.fingerprint();
   report.template_sheet = order.template_write.sheet();
   report.first_id = order.first_id;
@@ -184,47 +209,53 @@ ReportTotals report_totals(const std::vector<JobLine>& lines) {
   return totals;
 }
 
-std::string_view result_word(RadioResult result) {
+Words result_word(RadioResult result) {
   switch (result) {
     case RadioResult::Ok:
-      return "完成";
+      return M27_WORDS("series", "完成");
     case RadioResult::Failed:
-      return "失败";
+      return M27_WORDS("series", "失败");
     case RadioResult::Unconfirmed:
-      return "未确认";
+      return M27_WORDS("series", "未确认");
     case RadioResult::Interrupted:
-      return "中断";
+      return M27_WORDS("series", "中断");
     case RadioResult::AlreadyDone:
-      return "已写过";
+      return M27_WORDS("series", "已写过");
     default:
-      return "";
+      return Words{{}, {}};
   }
 }
 
-std::string_view step_word(SeriesStep step) {
+Words step_word(SeriesStep step) {
   switch (step) {
     case SeriesStep::Write:
-      return "写频";
+      return M27_WORDS("series", "写频");
     case SeriesStep::Verify:
-      return "回读";
+      return M27_WORDS("series", "回读");
     case SeriesStep::Id:
-      return "写ID";
+      return M27_WORDS("series", "写ID");
     case SeriesStep::IdVerify:
-      return "回读ID";
+      return M27_WORDS("series", "回读ID");
     default:
-      return "";
+      return Words{{}, {}};
   }
 }
 
 std::string report_html(const SeriesReport& report) {
-  const std::string title = "批量写频报告";
-  std::string html = "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n";
-  html += "<title>" + title + " " + escaped(report.template_name) + "</title>\n";
+  const ReportVoice& say = report.say;
+  const std::string title = escaped(say(M27_WORDS("series", "批量写频报告")));
+  // The page's language as HTML names it, for the browser's fonts and hyphens.
+  const std::string language = say(M27_WORDS("series", "zh-CN"));
+  std::string html = "<!DOCTYPE html>\n<html lang=\"" + escaped(language) +
+                     "\">\n<head>\n<meta charset=\"utf-8\">\n";
+  html += "<title>" + title + " " + escaped(template_name(report)) + "</title>\n";
   html += "<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
   html += "<h1>" + title;
-  if (report.interrupted) html += "<span class=\"mark\">已中断</span>";
-  html += "</h1>\n" + order_html(report) + job_html(report) + radios_html(report.lines) +
-          totals_html(report_totals(report.lines));
+  if (report.interrupted) {
+    html += "<span class=\"mark\">" + escaped(say(M27_WORDS("series", "已中断"))) + "</span>";
+  }
+  html += "</h1>\n" + order_html(report) + job_html(report) + radios_html(report.lines, say) +
+          totals_html(report_totals(report.lines), say);
   return html + "</body>\n</html>\n";
 }
 

@@ -8,12 +8,14 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "channels/result.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 #include "files/file_system.h"
 #include "series/job_rules.h"
 #include "series/log_line.h"
@@ -27,8 +29,11 @@ struct JobLine {
   LogLine line;
 };
 
+// How a report says its words: in the language of its job, for the customer who reads it.
+using ReportVoice = std::function<std::string(const Words&)>;
+
 struct SeriesReport {
-  std::string template_name;  // the channel file's name without its folder, or 未命名
+  std::string template_name;  // the channel file's name without its folder; empty: 未命名
   std::string template_sha256;
   Sheet template_sheet;
   std::uint32_t first_id = 0;
@@ -39,6 +44,7 @@ struct SeriesReport {
   std::chrono::system_clock::time_point ended{};
   bool interrupted = false;    // stopped before its end: by a signal, or 停止 in the window
   std::vector<JobLine> lines;  // in the order they were written, reserved ones included
+  ReportVoice say = source_text;
 };
 
 // The order's part: the template as it is written, the IDs and the stations. `template_name`:
@@ -55,9 +61,9 @@ struct ReportTotals {
 ReportTotals report_totals(const std::vector<JobLine>& lines);
 
 // 完成, 失败, 未确认, 中断, 已写过; empty for a reserved line.
-std::string_view result_word(RadioResult result);
+Words result_word(RadioResult result);
 // 写频, 回读, 写ID, 回读ID; empty where the radio stopped at no step.
-std::string_view step_word(SeriesStep step);
+Words step_word(SeriesStep step);
 
 // The page, UTF-8.
 std::string report_html(const SeriesReport& report);

@@ -9,47 +9,59 @@
 namespace m27 {
 namespace {
 
-constexpr std::string_view kWaitingText = "请接上对讲机";
-constexpr std::string_view kNoIdText = "暂无可用ID，等待其他串口";
-constexpr std::string_view kCheckingText = "正在检查......";
-constexpr std::string_view kWritingText = "正在写频......";
-constexpr std::string_view kVerifyingText = "正在校验......";
-constexpr std::string_view kNumberingText = "正在写ID......";
-constexpr std::string_view kDoneText = "完成，请换下一台";
-constexpr std::string_view kStoppedText = "已停止";
-constexpr std::string_view kPortLostReason = "串口已断开";
+Words waiting_text() { return M27_WORDS("series", "请接上对讲机"); }
+Words port_lost_reason() { return M27_WORDS("series", "串口已断开"); }
+// Where the reason does not matter: an interrupted radio says so whatever stopped it.
+Words no_reason() { return Words{{}, {}}; }
 
-std::string interrupted_text() { return std::string("已中断：") + kRadioMayBeIncomplete; }
-
-std::string failure_text(std::string_view reason) {
-  return "失败：" + std::string(reason) + "，请取下对讲机";
+Words interrupted_text() {
+  return M27_WORDS("series", "已中断：%1").arg(radio_may_be_incomplete());
 }
 
-std::string already_done_text(std::uint32_t id) {
-  return "这台已写过 (ID " + std::to_string(id) + ")，请换下一台";
+Words failure_text(const Words& reason) {
+  return M27_WORDS("series", "失败：%1，请取下对讲机").arg(reason);
+}
+
+Words already_done_text(std::uint32_t id) {
+  return M27_WORDS("series", "这台已写过 (ID %1)，请换下一台").arg(id);
 }
 
 // "写频无应答", "回读ID出错" ...
-std::string step_failure(SeriesStep step, StepEnding ending) {
-  std::string_view name = "回读ID";
-  if (step == SeriesStep::Write) name = "写频";
-  if (step == SeriesStep::Verify) name = "回读";
-  if (step == SeriesStep::Id) name = "写ID";
-  return std::string(name) + (ending == StepEnding::NoAnswer ? "无应答" : "出错");
+Words step_failure(SeriesStep step, StepEnding ending) {
+  const bool silent = ending == StepEnding::NoAnswer;
+  switch (step) {
+    case SeriesStep::Write:
+      return silent ? M27_WORDS("series", "写频无应答") : M27_WORDS("series", "写频出错");
+    case SeriesStep::Verify:
+      return silent ? M27_WORDS("series", "回读无应答") : M27_WORDS("series", "回读出错");
+    case SeriesStep::Id:
+      return silent ? M27_WORDS("series", "写ID无应答") : M27_WORDS("series", "写ID出错");
+    default:
+      return silent ? M27_WORDS("series", "回读ID无应答") : M27_WORDS("series", "回读ID出错");
+  }
 }
 
-std::string shown(const std::string& text) { return text.empty() ? "（空）" : text; }
+Words shown(const std::string& text) {
+  return text.empty() ? M27_WORDS("series", "（空）") : as_is(text);
+}
 
 // "校验不一致：第3信道接收频率 写入451.12500，读回451.13125".
-std::string mismatch_text(const Difference& difference) {
-  const std::string where =
-      difference.channel > 0 ? "第" + std::to_string(difference.channel) + "信道" : "";
-  return "校验不一致：" + where + difference.field + " 写入" + shown(difference.first) + "，读回" +
-         shown(difference.second);
+Words mismatch_text(const Difference& difference) {
+  if (difference.channel == 0) {
+    return M27_WORDS("series", "校验不一致：%1 写入%2，读回%3")
+        .arg(difference.field)
+        .arg(shown(difference.first))
+        .arg(shown(difference.second));
+  }
+  return M27_WORDS("series", "校验不一致：第%1信道%2 写入%3，读回%4")
+      .arg(difference.channel)
+      .arg(difference.field)
+      .arg(shown(difference.first))
+      .arg(shown(difference.second));
 }
 
-std::string id_mismatch_text(std::uint32_t written, std::uint32_t read) {
-  return "回读ID不一致：写入" + std::to_string(written) + "，读回" + std::to_string(read);
+Words id_mismatch_text(std::uint32_t written, std::uint32_t read) {
+  return M27_WORDS("series", "回读ID不一致：写入%1，读回%2").arg(written).arg(read);
 }
 
 bool answered(const StepOutcome& outcome) {
@@ -60,7 +72,7 @@ bool answered(const StepOutcome& outcome) {
 
 void Station::start(TimePoint now) {
   if (phase_ != Phase::Idle) return;
-  show(StationLook::Waiting, std::string(kWaitingText));
+  show(StationLook::Waiting, waiting_text());
   probe(now, Phase::Probing);
 }
 
@@ -80,7 +92,7 @@ void Station::wake(TimePoint now) {
     case Phase::Pausing:
       actions_.push_back(ReadBack{});
       phase_ = Phase::Verifying;
-      show(StationLook::Busy, std::string(kVerifyingText));
+      show(StationLook::Busy, M27_WORDS("series", "正在校验......"));
       break;
     default:
       break;
@@ -116,13 +128,13 @@ void Station::step_ended(TimePoint now, const StepOutcome& outcome, JobRules& ru
 }
 
 void Station::probe_answered(TimePoint now, const StepOutcome& outcome, JobRules& rules) {
-  if (!rules.accepting()) return stop("");
+  if (!rules.accepting()) return stop(std::nullopt);
   if (answered(outcome)) return recognise(now, *outcome.id, rules);
   wait_for_radio(probe_sent_ + kProbePeriod);
 }
 
 void Station::removal_probe_answered(TimePoint now, const StepOutcome& outcome, JobRules& rules) {
-  if (!rules.accepting()) return stop("");
+  if (!rules.accepting()) return stop(std::nullopt);
   if (answered(outcome) && !radio_->answers.contains(*outcome.id)) {
     return recognise(now, *outcome.id, rules);  // the next radio is on already
   }
@@ -141,7 +153,7 @@ void Station::recognise(TimePoint now, std::uint32_t id, JobRules& rules) {
   if (rules.logged_done(id)) {
     actions_.push_back(ReadBack{});
     phase_ = Phase::Checking;
-    return show(StationLook::Busy, std::string(kCheckingText));
+    return show(StationLook::Busy, M27_WORDS("series", "正在检查......"));
   }
   start_writing(rules);
 }
@@ -149,7 +161,8 @@ void Station::recognise(TimePoint now, std::uint32_t id, JobRules& rules) {
 // A radio the log holds as done is done only while its memory is the template; one that differs
 // is a new radio that answers with a logged ID. One that cannot be read is left alone.
 void Station::checked(TimePoint now, const StepOutcome& outcome, JobRules& rules) {
-  if (rules.interrupting()) return stop("");  // nothing was written: the radio is as it was
+  if (rules.interrupting())
+    return stop(std::nullopt);  // nothing was written: the radio is as it was
   if (outcome.ending != StepEnding::Completed || !outcome.sheet) {
     const auto ending =
         outcome.ending == StepEnding::NoAnswer ? StepEnding::NoAnswer : StepEnding::Failed;
@@ -167,19 +180,19 @@ void Station::start_writing(JobRules& rules) {
   radio_->claim = rules.claim(radio_->old_id);
   if (!radio_->claim) {  // another station's radio may yet give its ID back
     radio_.reset();
-    show(StationLook::Waiting, std::string(kNoIdText));
+    show(StationLook::Waiting, M27_WORDS("series", "暂无可用ID，等待其他串口"));
     phase_ = Phase::Waiting;
     wake_at_ = probe_sent_ + kProbePeriod;
     return;
   }
   actions_.push_back(WriteTemplate{});
   phase_ = Phase::Writing;
-  show(StationLook::Busy, std::string(kWritingText));
+  show(StationLook::Busy, M27_WORDS("series", "正在写频......"));
 }
 
 void Station::radio_step_ended(TimePoint now, const StepOutcome& outcome, JobRules& rules) {
   if (phase_ == Phase::ReadingId) return check_id(now, outcome, rules);
-  if (rules.interrupting()) return cut_short(now, RadioResult::Interrupted, "", rules);
+  if (rules.interrupting()) return cut_short(now, RadioResult::Interrupted, no_reason(), rules);
   const bool completed = outcome.ending == StepEnding::Completed;
   switch (phase_) {
     case Phase::Writing:
@@ -217,7 +230,7 @@ void Station::verify(TimePoint now, const StepOutcome& outcome, JobRules& rules)
 
 void Station::reserve(TimePoint now, JobRules& rules) {
   radio_->reserved = true;
-  LogLine line = line_for(now, RadioResult::Reserved, SeriesStep::None, "", rules);
+  LogLine line = line_for(now, RadioResult::Reserved, SeriesStep::None, rules);
   rules.note(line, radio_->claim);
   actions_.push_back(AppendLog{std::move(line)});
   phase_ = Phase::Reserving;
@@ -228,7 +241,7 @@ void Station::check_id(TimePoint now, const StepOutcome& outcome, JobRules& rule
   // Unconfirmed only when the radio was asked to the end: a stop that cut the read short leaves
   // it interrupted.
   if (!answered(outcome) && rules.interrupting()) {
-    return cut_short(now, RadioResult::Interrupted, "", rules);
+    return cut_short(now, RadioResult::Interrupted, no_reason(), rules);
   }
   if (!answered(outcome)) {
     return cut_short(now, RadioResult::Unconfirmed,
@@ -236,30 +249,29 @@ void Station::check_id(TimePoint now, const StepOutcome& outcome, JobRules& rule
   }
   radio_->answers.insert(*outcome.id);
   if (*outcome.id == written) {
-    return finish(now, RadioResult::Ok, SeriesStep::None, std::string(kDoneText), StationLook::Done,
-                  rules);
+    return finish(now, RadioResult::Ok, SeriesStep::None, M27_WORDS("series", "完成，请换下一台"),
+                  StationLook::Done, rules);
   }
   fail(now, id_mismatch_text(written, *outcome.id), rules);
 }
 
-void Station::log_appended(TimePoint now, const std::optional<Failure>& failure, JobRules& rules) {
+void Station::log_appended(TimePoint now, const std::optional<Words>& failure, JobRules& rules) {
   if (phase_ != Phase::Reserving && phase_ != Phase::Logging) return;
   if (failure) {
-    rules.log_failed(failure->reason);
-    return stop(failure->reason);
+    rules.log_failed(*failure);
+    return stop(*failure);
   }
   if (phase_ == Phase::Reserving) {
-    if (stop_after_log_)
-      return cut_short(now, RadioResult::Failed, std::string(kPortLostReason), rules);
-    if (rules.interrupting()) return cut_short(now, RadioResult::Interrupted, "", rules);
+    if (stop_after_log_) return cut_short(now, RadioResult::Failed, port_lost_reason(), rules);
+    if (rules.interrupting()) return cut_short(now, RadioResult::Interrupted, no_reason(), rules);
     actions_.push_back(WriteRadioId{radio_->claim->id});
     radio_->answers.insert(radio_->claim->id);
     phase_ = Phase::WritingId;
-    return show(StationLook::Busy, std::string(kNumberingText));
+    return show(StationLook::Busy, M27_WORDS("series", "正在写ID......"));
   }
   if (shown_after_log_) show(shown_after_log_->look, shown_after_log_->text);
   if (stop_after_log_) return stop(*stop_after_log_);
-  if (!rules.accepting()) return stop("");
+  if (!rules.accepting()) return stop(std::nullopt);
   await_removal(now);
 }
 
@@ -269,17 +281,17 @@ void Station::await_removal(TimePoint now) {
   wake_at_ = now + kProbePeriod;
 }
 
-void Station::port_lost(TimePoint now, std::string message, JobRules& rules) {
+void Station::port_lost(TimePoint now, Words message, JobRules& rules) {
   if (phase_ == Phase::Stopped) return;
   stop_after_log_ = std::move(message);
   switch (phase_) {
     case Phase::Writing:
     case Phase::Pausing:
     case Phase::Verifying:
-      return fail(now, std::string(kPortLostReason), rules);
+      return fail(now, port_lost_reason(), rules);
     case Phase::WritingId:
     case Phase::ReadingId:
-      return cut_short(now, RadioResult::Unconfirmed, std::string(kPortLostReason), rules);
+      return cut_short(now, RadioResult::Unconfirmed, port_lost_reason(), rules);
     case Phase::Reserving:
     case Phase::Logging:
       return;  // stops once the line is in
@@ -288,7 +300,7 @@ void Station::port_lost(TimePoint now, std::string message, JobRules& rules) {
   }
 }
 
-void Station::port_not_opened(std::string reason) {
+void Station::port_not_opened(Words reason) {
   if (phase_ != Phase::Idle) return;
   unopened_ = true;
   stop(std::move(reason));
@@ -298,11 +310,11 @@ void Station::follow(TimePoint now, JobRules& rules) {
   if (phase_ == Phase::Stopped) return;
   const bool idle =
       phase_ == Phase::Idle || phase_ == Phase::Waiting || phase_ == Phase::AwaitingRemoval;
-  if (idle && !rules.accepting()) return stop("");
+  if (idle && !rules.accepting()) return stop(std::nullopt);
   if (!rules.interrupting()) return;
   switch (phase_) {
     case Phase::Pausing:
-      return cut_short(now, RadioResult::Interrupted, "", rules);
+      return cut_short(now, RadioResult::Interrupted, no_reason(), rules);
     case Phase::Checking:
     case Phase::Writing:
     case Phase::Verifying:
@@ -316,27 +328,26 @@ void Station::follow(TimePoint now, JobRules& rules) {
   }
 }
 
-void Station::fail(TimePoint now, const std::string& reason, JobRules& rules) {
+void Station::fail(TimePoint now, const Words& reason, JobRules& rules) {
   cut_short(now, RadioResult::Failed, reason, rules);
 }
 
-void Station::cut_short(TimePoint now, RadioResult result, const std::string& reason,
-                        JobRules& rules) {
-  const std::string detail =
+void Station::cut_short(TimePoint now, RadioResult result, const Words& reason, JobRules& rules) {
+  const Words detail =
       result == RadioResult::Interrupted ? interrupted_text() : failure_text(reason);
   finish(now, result, step_at(), detail, StationLook::Failed, rules);
 }
 
-void Station::finish(TimePoint now, RadioResult result, SeriesStep step, const std::string& detail,
+void Station::finish(TimePoint now, RadioResult result, SeriesStep step, const Words& detail,
                      StationLook look, JobRules& rules) {
   if (radio_->claim && !radio_->reserved) {
     rules.release(*radio_->claim);
     radio_->claim.reset();
   }
-  if (!rules.logging()) return stop(stop_after_log_.value_or(""));
-  LogLine line = line_for(now, result, step, detail, rules);
+  if (!rules.logging()) return stop(stop_after_log_);
+  LogLine line = line_for(now, result, step, rules);
   rules.note(line, radio_->claim);
-  actions_.push_back(AppendLog{std::move(line)});
+  actions_.push_back(AppendLog{std::move(line), detail});
   shown_after_log_ = ShowState{look, detail};
   phase_ = Phase::Logging;
 }
@@ -358,7 +369,7 @@ SeriesStep Station::step_at() const {
   }
 }
 
-LogLine Station::line_for(TimePoint now, RadioResult result, SeriesStep step, std::string detail,
+LogLine Station::line_for(TimePoint now, RadioResult result, SeriesStep step,
                           const JobRules& rules) const {
   LogLine line;
   line.port = port_;
@@ -368,24 +379,23 @@ LogLine Station::line_for(TimePoint now, RadioResult result, SeriesStep step, st
   line.step = step;
   line.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - radio_->since);
   line.template_sha256 = rules.template_sha256();
-  line.detail = std::move(detail);
   return line;
 }
 
 void Station::wait_for_radio(TimePoint next_probe) {
   phase_ = Phase::Waiting;
   wake_at_ = next_probe;
-  show(StationLook::Waiting, std::string(kWaitingText));
+  show(StationLook::Waiting, waiting_text());
 }
 
-void Station::stop(std::string reason) {
+void Station::stop(std::optional<Words> reason) {
   phase_ = Phase::Stopped;
   wake_at_.reset();
-  show(StationLook::Stopped, reason.empty() ? std::string(kStoppedText) : reason);
+  show(StationLook::Stopped, reason.value_or(M27_WORDS("series", "已停止")));
   actions_.push_back(StationStopped{std::move(reason)});
 }
 
-void Station::show(StationLook look, std::string text) {
+void Station::show(StationLook look, Words text) {
   ShowState state{look, std::move(text)};
   if (shown_ == state) return;
   shown_ = state;

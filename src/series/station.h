@@ -32,11 +32,11 @@ class Station {
   void start(TimePoint now);
   void on_timer(TimePoint now);
   void step_ended(TimePoint now, const StepOutcome& outcome, JobRules& rules);
-  void log_appended(TimePoint now, const std::optional<Failure>& failure, JobRules& rules);
+  void log_appended(TimePoint now, const std::optional<Words>& failure, JobRules& rules);
   // The port failed: the radio on its way is logged and the station stops with `message`.
-  void port_lost(TimePoint now, std::string message, JobRules& rules);
+  void port_lost(TimePoint now, Words message, JobRules& rules);
   // Before the start: the port could not be opened; the station stops with `reason`.
-  void port_not_opened(std::string reason);
+  void port_not_opened(Words reason);
   // The job changed (stopped, its end came, its log failed): the station follows.
   void follow(TimePoint now, JobRules& rules);
 
@@ -50,8 +50,8 @@ class Station {
  private:
   enum class Phase {
     Idle,
-    Waiting,  // for a radio; the next probe at wake_at_
-    Probing,  // for a radio
+    Waiting,   // for a radio; the next probe at wake_at_
+    Probing,   // for a radio
     Checking,  // whether a radio the log holds as done still holds the template
     Writing,
     Pausing,  // after the write; the read-back at wake_at_
@@ -87,17 +87,16 @@ class Station {
   void check_id(TimePoint now, const StepOutcome& outcome, JobRules& rules);
   void reserve(TimePoint now, JobRules& rules);
   // The radio's last line: its outcome, the text to show once the line is in the log.
-  void finish(TimePoint now, RadioResult result, SeriesStep step, const std::string& detail,
+  void finish(TimePoint now, RadioResult result, SeriesStep step, const Words& detail,
               StationLook look, JobRules& rules);
   // The radio stops short at the step it is at: failed, unconfirmed or interrupted.
-  void cut_short(TimePoint now, RadioResult result, const std::string& reason, JobRules& rules);
-  void fail(TimePoint now, const std::string& reason, JobRules& rules);
+  void cut_short(TimePoint now, RadioResult result, const Words& reason, JobRules& rules);
+  void fail(TimePoint now, const Words& reason, JobRules& rules);
   SeriesStep step_at() const;
-  LogLine line_for(TimePoint now, RadioResult result, SeriesStep step, std::string detail,
-                   const JobRules& rules) const;
+  LogLine line_for(TimePoint now, RadioResult result, SeriesStep step, const JobRules& rules) const;
   void wait_for_radio(TimePoint next_probe);
-  void stop(std::string reason);
-  void show(StationLook look, std::string text);
+  void stop(std::optional<Words> reason);
+  void show(StationLook look, Words text);
 
   std::string port_;
   Phase phase_ = Phase::Idle;
@@ -107,7 +106,7 @@ class Station {
   std::optional<Radio> radio_;
   std::optional<ShowState> shown_after_log_;
   // Set when the port is lost: the reason to stop with once the line is in.
-  std::optional<std::string> stop_after_log_;
+  std::optional<Words> stop_after_log_;
   bool unopened_ = false;
   bool sequence_stopped_ = false;  // StopSequence went out for the sequence in flight
   std::optional<ShowState> shown_;

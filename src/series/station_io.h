@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "channels/sheet.h"
+#include "channels/words.h"
 #include "series/log_line.h"
 
 namespace m27 {
@@ -22,8 +23,11 @@ struct WriteRadioId {
   std::uint32_t id = 0;
 };
 struct ReadRadioId {};  // the radio's ID, as an ordinary read of it
+// The line's detail is what the station showed: its driver writes it into the line in the job's
+// language.
 struct AppendLog {
   LogLine line;
+  Words detail = Words{{}, {}};
 };
 // Needs no answer: the sequence under way stops after the exchange in flight, and its ending
 // is reported as usual.
@@ -39,14 +43,14 @@ enum class StationLook {
 };
 struct ShowState {
   StationLook look = StationLook::Waiting;
-  std::string text;
+  Words text = Words{{}, {}};
   friend bool operator==(const ShowState&, const ShowState&) = default;
 };
 
-// The station's last word: it sends nothing more. `reason` is empty after a stop or the job's
+// The station's last word: it sends nothing more. `reason` is none after a stop or the job's
 // end; else why it could not go on (its port was lost, the log could not be written).
 struct StationStopped {
-  std::string reason;
+  std::optional<Words> reason;
 };
 
 using StationAction = std::variant<Probe, WriteTemplate, ReadBack, WriteRadioId, ReadRadioId,

@@ -15,7 +15,7 @@ namespace {
 // "Which ID?" with one try and a short wait: silence is no error, only no radio (yet).
 class RadioProbe : public Operation {
  public:
-  Message port_closed() const override { return open_the_port(); }
+  Notice port_closed() const override { return open_the_port(); }
   Request begin(std::vector<Event>&) override {
     return Request{.frame = read_id_request(),
                    .interval = kProbeTimeout,
@@ -83,7 +83,7 @@ std::optional<StepOutcome> StepListener::heard(const Event& event) {
   return std::nullopt;
 }
 
-std::optional<std::string> lost_port(const Event& event) {
+std::optional<Words> lost_port(const Event& event) {
   if (const auto* lost = std::get_if<PortLost>(&event)) return lost->message.text;
   return std::nullopt;
 }

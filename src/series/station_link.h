@@ -29,6 +29,6 @@ class StepListener {
 };
 
 // The message of a PortLost event, for the job's port_lost.
-std::optional<std::string> lost_port(const Event& event);
+std::optional<Words> lost_port(const Event& event);
 
 }  // namespace m27

@@ -17,19 +17,25 @@ AnswerLine answer_line(const Heard& heard) {
   switch (heard.answer) {
     case Answer::Reply: {
       const auto ms = std::chrono::round<std::chrono::milliseconds>(heard.round_trip).count();
-      return {true, "连接正常：对讲机ID " + decode_id(heard.reply).value_or("?") + "，往返 " +
-                        std::to_string(ms) + " ms"};
+      return {true, M27_WORDS("service", "连接正常：对讲机ID %1，往返 %2 ms")
+                        .arg(decode_id(heard.reply).value_or("?"))
+                        .arg(ms)};
     }
     case Answer::TooEarly:
-      return {false, "对讲机应答太快（不到 20 ms），应答被丢弃：请换一台对讲机或数据线再试"};
+      return {false,
+              M27_WORDS("service",
+                        "对讲机应答太快（不到 20 ms），应答被丢弃：请换一台对讲机或数据线再试")};
     case Answer::EchoOnly:
-      return {false, "只收到回显：数据线正常，但对讲机没有应答，请确认对讲机已开机、插头已插紧"};
+      return {
+          false,
+          M27_WORDS("service",
+                    "只收到回显：数据线正常，但对讲机没有应答，请确认对讲机已开机、插头已插紧")};
     case Answer::Unreadable:
-      return {false, "收到无法识别的数据：请确认数据线和对讲机是本机型的"};
+      return {false, M27_WORDS("service", "收到无法识别的数据：请确认数据线和对讲机是本机型的")};
     case Answer::Nothing:
       break;
   }
-  return {false, "对讲机没有应答：请确认对讲机已开机、数据线两端已插紧"};
+  return {false, M27_WORDS("service", "对讲机没有应答：请确认对讲机已开机、数据线两端已插紧")};
 }
 
 }  // namespace m27

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "channels/words.h"
 #include "link/line_listener.h"
 #include "service/service_exchange.h"
 
@@ -25,7 +26,7 @@ LineListener id_listener();
 // The step's line: whether the radio answered properly, and what was heard in the user's words.
 struct AnswerLine {
   bool answered = false;
-  std::string text;
+  Words text;
 };
 AnswerLine answer_line(const Heard& heard);
 

@@ -16,7 +16,8 @@ std::optional<Frame> write_request(std::string_view id_text) {
 
 WriteId::WriteId(std::string_view id_text)
     : ServiceWrite(write_request(id_text),
-                   {attention("ID 输入错误，请重新输入"), "写ID 通讯失败", std::nullopt}) {}
+                   {attention(M27_WORDS("service", "ID 输入错误，请重新输入")),
+                    M27_WORDS("service", "写ID 通讯失败"), std::nullopt}) {}
 
 ReadId::ReadId() : ServiceRead(read_id_request(), kIdReplyData) {}
 

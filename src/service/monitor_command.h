@@ -19,7 +19,7 @@ class MonitorCommand : public Operation {
  public:
   explicit MonitorCommand(MonitorButton button) : button_(button) {}
 
-  Message port_closed() const override { return set_the_port(); }
+  Notice port_closed() const override { return set_the_port(); }
   Request begin(std::vector<Event>& out) override;
   // No reply is awaited: the request is done once it has been sent.
   Next on_reply(const Frame&, std::vector<Event>&) override { return Finished{}; }

@@ -19,6 +19,8 @@ ReadRssi::ReadRssi() : ServiceRead(read_rssi_request(), kRssiReplyData) {}
 
 AdjustRssi::AdjustRssi(std::string_view narrow_text, std::string_view wide_text)
     : ServiceWrite(adjust_request(narrow_text, wide_text),
-                   {attention("RSSI 输入错误，请重新输入"), "通讯失败", Message{"OK", "调整"}}) {}
+                   {attention(M27_WORDS("service", "RSSI 输入错误，请重新输入")),
+                    M27_WORDS("service", "通讯失败"),
+                    Notice{M27_WORDS("service", "OK"), M27_WORDS("service", "调整")}}) {}
 
 }  // namespace m27

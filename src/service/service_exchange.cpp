@@ -13,15 +13,17 @@ Request ServiceRead::begin(std::vector<Event>& out) {
 
 Next ServiceRead::on_reply(const Frame& reply, std::vector<Event>& out) {
   out.push_back(ReplyData{reply});
-  return Finished{Ending::Completed, {{"读取 OK"}}};
+  return Finished{Ending::Completed, {untitled(M27_WORDS("service", "读取 OK"))}};
 }
 
-Finished ServiceRead::on_timeout() { return {Ending::NoAnswer, {{"读取超时"}}}; }
+Finished ServiceRead::on_timeout() {
+  return {Ending::NoAnswer, {untitled(M27_WORDS("service", "读取超时"))}};
+}
 
 ServiceWrite::ServiceWrite(std::optional<Frame> request, Texts texts)
     : request_(std::move(request)), texts_(std::move(texts)) {}
 
-std::optional<Message> ServiceWrite::refusal() const {
+std::optional<Notice> ServiceWrite::refusal() const {
   if (request_) return std::nullopt;
   return texts_.refusal;
 }
@@ -37,6 +39,6 @@ Next ServiceWrite::on_reply(const Frame&, std::vector<Event>&) {
   return done;
 }
 
-Finished ServiceWrite::on_timeout() { return {Ending::NoAnswer, {{texts_.failure}}}; }
+Finished ServiceWrite::on_timeout() { return {Ending::NoAnswer, {untitled(texts_.failure)}}; }
 
 }  // namespace m27

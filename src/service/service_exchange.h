@@ -19,7 +19,7 @@ inline constexpr std::chrono::seconds kServiceInterval{1};
 // as ReplyData, then "读取 OK"; no reply, "读取超时".
 class ServiceRead : public Operation {
  public:
-  Message port_closed() const override { return open_the_port(); }
+  Notice port_closed() const override { return open_the_port(); }
   Request begin(std::vector<Event>& out) override;
   Next on_reply(const Frame& reply, std::vector<Event>& out) override;
   Finished on_timeout() override;
@@ -37,8 +37,8 @@ class ServiceRead : public Operation {
 // `failure`; a reply: `success`, if any.
 class ServiceWrite : public Operation {
  public:
-  std::optional<Message> refusal() const override;
-  Message port_closed() const override { return set_the_port(); }
+  std::optional<Notice> refusal() const override;
+  Notice port_closed() const override { return set_the_port(); }
   Request begin(std::vector<Event>& out) override;
   Next on_reply(const Frame& reply, std::vector<Event>& out) override;
   Finished on_timeout() override;
@@ -46,9 +46,9 @@ class ServiceWrite : public Operation {
 
  protected:
   struct Texts {
-    Message refusal;
-    std::string failure;
-    std::optional<Message> success;
+    Notice refusal;
+    Words failure;
+    std::optional<Notice> success;
   };
   ServiceWrite(std::optional<Frame> request, Texts texts);
 

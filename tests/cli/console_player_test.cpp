@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <sstream>
 
 #include "cli/data_lines.h"
 #include "fake-radio/radio.h"
+#include "i18n/translators.h"
+#include "link/requests.h"
 #include "unit/virtual_pair.h"
 
 namespace m27 {
@@ -63,16 +66,30 @@ TEST(ConsolePlayer, TransfersPrintTheWindowsMessagesAndProgressOnATerminal) {
   }
 }
 
+// The link's words in the language in use: as written under the C locale, English under English.
 TEST(ConsolePlayer, TheEndOfASequenceEndsItsProgressLineAndDataGoesToTheOutput) {
   const std::vector<Event> events = {
       Began{Exchange::Read},
       Progress{0, 75},
       Progress{3, 75},
-      Finished{Ending::ReadError, {attention("请设置串口"), {"读频出错", "读频出错"}}},
+      Finished{Ending::ReadError, {set_the_port(), untitled(no_answer())}},
   };
-  EXPECT_EQ(play(events, {true, {}}).second,
-            "\r正在读频...... 0/75\r正在读频...... 3/75\n注意: 请设置串口\n读频出错: 读频出错\n");
-  EXPECT_EQ(play(events, {false, {}}).second, "注意: 请设置串口\n读频出错: 读频出错\n");
+  const struct {
+    Language language;
+    std::string progress, messages;
+  } kCases[] = {
+      {Language::AsWritten, "\r正在读频...... 0/75\r正在读频...... 3/75\n",
+       "注意: 请设置串口\n通讯失败，请检查对讲机是否进入写频模式\n"},
+      {Language::English, "\rReading radio... 0/75\rReading radio... 3/75\n",
+       "Attention: Please set the serial port\n"
+       "Communication failed. Check that the radio is in programming mode.\n"},
+  };
+  for (const auto& c : kCases) {
+    use_language(*QCoreApplication::instance(), c.language, Face::CommandLine);
+    EXPECT_EQ(play(events, {true, {}}).second, c.progress + c.messages);
+    EXPECT_EQ(play(events, {false, {}}).second, c.messages);
+  }
+  use_language(*QCoreApplication::instance(), Language::AsWritten, Face::CommandLine);
   const std::vector<Event> packets = {
       MonitorPacket{{0x44, {1, 40, 0x01, 0x2C, 0x00, 0x05, 9}}},
       MonitorPacket{{0x44, {7, 1, 2, 3}}},  // no monitor packet: nothing

@@ -97,9 +97,9 @@ TEST(SeriesConsole, KeepsOneBlockOfStationLinesUnderTheRadiosLines) {
     TerminalSize size{80, c.after.rows};
     Screen screen(size);
     SeriesConsole console(bytes, bytes, [&size] { return size; }, {"com1", "com2", "com3"});
-    const ShowState states[] = {{StationLook::Done, "完成，请换下一台"},
-                                {StationLook::Failed, kLongFailure},
-                                {StationLook::Busy, "正在写频......"}};
+    const ShowState states[] = {{StationLook::Done, as_is("完成，请换下一台")},
+                                {StationLook::Failed, as_is(std::string(kLongFailure))},
+                                {StationLook::Busy, as_is("正在写频......")}};
     std::vector<std::string> radios;
     for (int redraw = 0; redraw < 20; ++redraw) {
       if (redraw == 10) {

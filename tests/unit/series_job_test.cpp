@@ -40,6 +40,9 @@ struct Unit {
 const TimePoint kT0 = TimePoint{} + 1h;
 const char* kSha = "5ha";
 
+// The words as written, "" for none.
+std::string said(const std::optional<Words>& words) { return words ? source_text(*words) : ""; }
+
 SeriesSettings settings(std::uint32_t last, int stations) {
   SeriesSettings s{startup_sheet(), kSha, 100, last};
   for (int i = 1; i <= stations; ++i) s.ports.push_back("com" + std::to_string(i));
@@ -144,7 +147,8 @@ class Bench {
     if (std::holds_alternative<WriteTemplate>(action)) {
       note("write");
       if (kind == Kind::LosesPort) {
-        return after(800ms, [this, i] { job.port_lost(i, now_, "串口已断开，请检查数据线"); });
+        return after(800ms,
+                     [this, i] { job.port_lost(i, now_, as_is("串口已断开，请检查数据线")); });
       }
       if (kind == Kind::SilentMidWrite) return ended(i, 800ms, {.ending = StepEnding::NoAnswer});
       place.memory = startup_sheet();
@@ -167,10 +171,16 @@ class Bench {
       if (kind == Kind::IdSilent) return ended(i, 3000ms, {.ending = StepEnding::NoAnswer});
       return ended(i, 60ms, {.id = place.plugged->id});
     }
-    if (const auto* append = std::get_if<AppendLog>(&action)) return log(i, append->line);
-    if (const auto* show = std::get_if<ShowState>(&action)) return note("show " + show->text);
+    if (const auto* append = std::get_if<AppendLog>(&action)) {
+      LogLine line = append->line;
+      line.detail = source_text(append->detail);
+      return log(i, line);
+    }
+    if (const auto* show = std::get_if<ShowState>(&action)) {
+      return note("show " + source_text(show->text));
+    }
     if (const auto* stopped = std::get_if<StationStopped>(&action)) {
-      return note("stopped " + stopped->reason);
+      return note("stopped " + said(stopped->reason));
     }
     note("stop-sequence");
   }
@@ -183,7 +193,7 @@ class Bench {
     events += "log " + text + "\n";
     lines.push_back(text + " " + tenths_of_seconds(line.elapsed));
     if (line.result != RadioResult::Reserved) details.push_back(line.detail);
-    if (lines.size() > failing_line_) return job.log_appended(i, now_, Failure{"磁盘已满"});
+    if (lines.size() > failing_line_) return job.log_appended(i, now_, as_is("磁盘已满"));
     job.log_appended(i, now_, std::nullopt);
     if (line.result == RadioResult::Reserved) return;
     const Unit unit = *places_[i].plugged;
@@ -251,7 +261,7 @@ TEST(SeriesStation, LogsEachFailureWithItsStepAndReason) {
     EXPECT_EQ(bench.lines.back(), c.line);
     EXPECT_EQ(bench.details, std::vector<std::string>{c.detail});
     EXPECT_NE(bench.events.find("show " + std::string(c.detail)), std::string::npos) << c.line;
-    EXPECT_EQ(bench.job.failure().value_or(""), c.failure);
+    EXPECT_EQ(said(bench.job.failure()), c.failure);
   }
 }
 
@@ -315,7 +325,7 @@ TEST(SeriesJob, EndsOnItsLimitsOnAStopAndWhenTheLogFails) {
     Bench bench(s, {{{1}, {2}, {3}}, {{4}, {5}, {6}}});
     EXPECT_EQ(bench.run(c.stop_at, c.failing_line).outcomes(), c.outcomes) << c.stop_at.count();
     const bool log_failed = c.failing_line == 0;
-    EXPECT_EQ(bench.job.failure().value_or(""), log_failed ? "磁盘已满" : "");
+    EXPECT_EQ(said(bench.job.failure()), log_failed ? "磁盘已满" : "");
     EXPECT_TRUE(!log_failed || bench.numbered.empty());
   }
 }
@@ -348,36 +358,37 @@ TEST(SeriesJob, NumbersRadiosThatAnswerWithAFactoryOrLoggedId) {
 TEST(SeriesJob, RefusesAPoolTheLogHasUsedUp) {
   const auto history = history_of({{.new_id = 100, .result = RadioResult::Reserved},
                                    {.new_id = 101, .result = RadioResult::Failed}});
-  EXPECT_EQ(SeriesJob::create(settings(101, 1), history).reason(),
+  EXPECT_EQ(source_text(SeriesJob::create(settings(101, 1), history).why()),
             "ID 100..101 已全部用过，请换一个范围");
   EXPECT_TRUE(SeriesJob::create(settings(102, 1), history).ok());
-  EXPECT_EQ(SeriesJob::create(settings(99, 1), {}).reason(), "ID 100..99 不对：起始ID大于结束ID");
-  EXPECT_EQ(id_range_refusal(0, 0), "ID 0..0 不对：ID 0 不分配给对讲机");
+  EXPECT_EQ(source_text(SeriesJob::create(settings(99, 1), {}).why()),
+            "ID 100..99 不对：起始ID大于结束ID");
+  EXPECT_EQ(said(id_range_refusal(0, 0)), "ID 0..0 不对：ID 0 不分配给对讲机");
   EXPECT_EQ(id_range_refusal(0, 1), std::nullopt);
   EXPECT_EQ(lowest_free_id(history), 1u);
   EXPECT_EQ(lowest_free_id(history_of({{.old_id = 1, .new_id = 3}, {.new_id = 2}})), 4u);
-  EXPECT_EQ(summary_text({.ok = 12, .failed = 1}, 61300ms),
+  EXPECT_EQ(source_text(summary_text({.ok = 12, .failed = 1}, 61300ms)),
             "完成 12 台，失败 1 台，用时 61.3 s，平均每台 4.7 s");
-  EXPECT_EQ(summary_text({.ok = 1, .interrupted = 2}, 9000ms),
+  EXPECT_EQ(source_text(summary_text({.ok = 1, .interrupted = 2}, 9000ms)),
             "完成 1 台，失败 0 台，中断 2 台，用时 9.0 s，平均每台 3.0 s");
 }
 
 // A job none of whose ports could be opened says so, not that they were lost.
 TEST(SeriesJob, SaysNoPortCouldBeOpened) {
   auto job = std::move(SeriesJob::create(settings(199, 2), {}).value());
-  job.port_not_opened(0, "无法打开串口：不存在");
-  job.port_not_opened(1, "无法打开串口：正被占用或无权限");
+  job.port_not_opened(0, as_is("无法打开串口：不存在"));
+  job.port_not_opened(1, as_is("无法打开串口：正被占用或无权限"));
   job.start(kT0);
   std::vector<std::string> reasons;
   while (auto action = job.poll()) {
     if (const auto* stopped = std::get_if<StationStopped>(&action->action)) {
-      reasons.push_back(stopped->reason);
+      reasons.push_back(said(stopped->reason));
     }
   }
   EXPECT_TRUE(job.over());
   EXPECT_EQ(reasons,
             (std::vector<std::string>{"无法打开串口：不存在", "无法打开串口：正被占用或无权限"}));
-  EXPECT_EQ(job.failure(), "没有一个串口能打开");
+  EXPECT_EQ(said(job.failure()), "没有一个串口能打开");
 }
 
 // At the top of the ID range nothing wraps round to 0.

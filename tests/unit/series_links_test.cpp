@@ -200,7 +200,7 @@ TEST(SeriesOnLinks, GoesOnWhileASlowDiskSyncsTheLog) {
   {
     LinkedBench bench(4, 4, {.reply_delay = 30ms});
     auto log = JobLog::open(folder / "series.csv", true, disk);
-    ASSERT_TRUE(log.ok()) << log.reason();
+    ASSERT_TRUE(log.ok()) << source_text(log.why());
     bench.write_log_on_a_thread(std::move(log).value());
     bench.run(60s);
     ASSERT_EQ(bench.lines.size(), 4u);

@@ -15,6 +15,12 @@ namespace {
 
 using namespace std::chrono_literals;
 
+std::vector<std::string> as_written(const std::vector<Words>& warnings) {
+  std::vector<std::string> texts;
+  for (const Words& warning : warnings) texts.push_back(source_text(warning));
+  return texts;
+}
+
 // The time in the machine's zone with its offset, whatever the zone.
 TEST(SeriesLogLine, WritesOneCsvRecordPerLine) {
   const auto t = std::chrono::system_clock::from_time_t(1796636412);  // 2026-12-07 09:40:12 UTC
@@ -68,7 +74,7 @@ TEST(SeriesLogReading, KeepsEveryNamedIdAndSkipsBrokenLinesWithAWarning) {
   for (const auto& c : kCases) {
     const auto reading = read_log(c.bytes);
     EXPECT_EQ(reading.history.used_ids(), c.used) << c.bytes;
-    EXPECT_EQ(reading.warnings, c.warnings) << c.bytes;
+    EXPECT_EQ(as_written(reading.warnings), c.warnings) << c.bytes;
     EXPECT_TRUE(reading.history.done(100, "aa"));
     EXPECT_FALSE(reading.history.done(100, "bb"));
   }
@@ -115,16 +121,16 @@ TEST(SeriesLogFile, IsHeldByOneJobReadByTheNextAndNotWrittenPastAFailure) {
   const auto file = folder / "m27" / "series.csv";
   const LogLine line{"com1", 7, 100, RadioResult::Reserved};
   const auto now = std::chrono::system_clock::now();
-  EXPECT_EQ(JobLog::open(file, true).reason(),
+  EXPECT_EQ(source_text(JobLog::open(file, true).why()),
             "无法打开记录文件\n" + file.string() + "\n文件夹不存在：" + (folder / "m27").string());
   std::filesystem::create_directory(folder / "m27");
-  EXPECT_EQ(JobLog::open(file, false).reason(), std::string(kLogMissing) + "\n" + file.string());
+  EXPECT_EQ(source_text(JobLog::open(file, false).why()), "记录文件不存在\n" + file.string());
   {
     FailingDisk interrupting;
     interrupting.interrupted_syncs = 3;
     auto log = JobLog::open(file, true, interrupting);
-    ASSERT_TRUE(log.ok()) << log.reason();
-    EXPECT_EQ(JobLog::open(file, false).reason(), kLogLocked);
+    ASSERT_TRUE(log.ok()) << source_text(log.why());
+    EXPECT_EQ(JobLog::open(file, false).why(), log_locked());
     EXPECT_FALSE(log.value().append(line, now));
     EXPECT_EQ(interrupting.interrupted_syncs, 0);
   }
@@ -133,22 +139,24 @@ TEST(SeriesLogFile, IsHeldByOneJobReadByTheNextAndNotWrittenPastAFailure) {
   auto log = JobLog::open(file, false, disk);
   ASSERT_TRUE(log.ok());
   EXPECT_EQ(log->reading().history.used_ids(), (std::set<std::uint32_t>{10, 100}));
-  EXPECT_EQ(log->reading().warnings, std::vector<std::string>{"记录文件第3行不完整，已跳过"});
+  EXPECT_EQ(as_written(log->reading().warnings),
+            std::vector<std::string>{"记录文件第3行不完整，已跳过"});
   disk.failing = true;
   const std::string failure =
       "记录文件写入失败\n" + file.string() + "\n" + std::generic_category().message(ENOSPC);
-  EXPECT_EQ(log.value().append(line, now).value_or(Failure{}).reason, failure);
+  EXPECT_EQ(source_text(log.value().append(line, now).value_or(as_is(""))), failure);
   disk.failing = false;
-  EXPECT_EQ(log.value().append(line, now).value_or(Failure{}).reason, failure);
+  EXPECT_EQ(source_text(log.value().append(line, now).value_or(as_is(""))), failure);
 
   EXPECT_EQ(lowest_free_id_in(folder / "none.csv"), 1u);
   std::ifstream in(file, std::ios::binary);
   const std::string contents{std::istreambuf_iterator<char>(in), {}};
   EXPECT_TRUE(contents.starts_with(std::string(kLogHeader) + "\r\n")) << contents;
   EXPECT_NE(contents.find("2026,com1,8,10\r\n" + iso_local_time(now)), std::string::npos);
-  EXPECT_EQ(read_log(contents).warnings, (std::vector<std::string>{"记录文件第3行无法识别，已跳过",
-                                                                   "记录文件第4行不完整，已跳过"}));
-  EXPECT_TRUE(JobLog::open(folder, false).reason().starts_with("无法打开记录文件\n"));
+  EXPECT_EQ(
+      as_written(read_log(contents).warnings),
+      (std::vector<std::string>{"记录文件第3行无法识别，已跳过", "记录文件第4行不完整，已跳过"}));
+  EXPECT_TRUE(source_text(JobLog::open(folder, false).why()).starts_with("无法打开记录文件\n"));
   EXPECT_NE(std::filesystem::status(file).permissions() & std::filesystem::perms::owner_read,
             std::filesystem::perms::none);
   auto other = JobLog::open(folder / "other.csv", true);

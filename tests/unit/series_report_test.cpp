@@ -117,7 +117,7 @@ TEST(SeriesReport, IsMadeFromTheOrdersTemplate) {
   order.first_id = 5;
   order.last_id = 9;
   const SeriesReport report = order_report(order, "");
-  EXPECT_EQ(report.template_name, "未命名");
+  EXPECT_NE(report_html(report).find("<b>模板</b>未命名"), std::string::npos);
   EXPECT_EQ(report.template_sha256, "ab12");
   EXPECT_EQ(report.template_sheet, prepared.sheet);
   EXPECT_EQ(report.first_id, 5u);

@@ -195,15 +195,15 @@ struct EventLine {
                                    std::array{"completed", "no answer", "read error",
                                               "communication error", "refused", "port lost",
                                               "interrupted"}[int(f.ending)]};
-    for (const Message& m : f.messages) {
-      lines.push_back("message " + m.text + " | " + m.title +
+    for (const Notice& m : f.messages) {
+      lines.push_back("message " + source_text(m.text) + " | " + source_text(m.title) +
                       (m.icon == MessageIcon::Exclamation ? " | !" : ""));
     }
     return lines;
   }
   std::vector<std::string> operator()(const ReplyData&) const { return {"reply data"}; }
   std::vector<std::string> operator()(const PortLost& p) const {
-    return {"port lost " + p.message.text};
+    return {"port lost " + source_text(p.message.text)};
   }
   std::vector<std::string> operator()(const auto&) const { return {}; }
 };

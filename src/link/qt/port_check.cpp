@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "i18n/translated.h"
 #include "link/qt/port_description.h"
 #include "link/qt/port_words.h"
 #include "link/qt/serial_devices.h"
@@ -42,7 +43,7 @@ QString process_name(qint64 pid) {
   QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
   const QString name =
       comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
-  return name.isEmpty() ? QStringLiteral("未知程序") : name;
+  return name.isEmpty() ? said(QT_TRANSLATE_NOOP("link", "未知程序")) : name;
 }
 
 // The lock file names serial programs use for a device: Qt's, its path below /dev with '/' as
@@ -132,29 +133,32 @@ DeviceFacts look_at(const QString& device, const PortMap& ports) {
 
 std::vector<CheckLine> device_steps(const QString& device, const DeviceFacts& facts) {
   if (facts.kind != DeviceKind::Serial) {
-    const QStringList notes = facts.port_lines.isEmpty()
-                                  ? QStringList{QStringLiteral("没有找到任何串口")}
-                                  : QStringList{QStringLiteral("现有串口：")} + facts.port_lines;
-    return {failed(facts.kind == DeviceKind::Missing ? QStringLiteral("串口不存在：") + device
-                                                     : QStringLiteral("不是串口：") + device,
+    const QStringList notes =
+        facts.port_lines.isEmpty()
+            ? QStringList{said(QT_TRANSLATE_NOOP("link", "没有找到任何串口"))}
+            : QStringList{said(QT_TRANSLATE_NOOP("link", "现有串口："))} + facts.port_lines;
+    return {failed(facts.kind == DeviceKind::Missing
+                       ? said(QT_TRANSLATE_NOOP("link", "串口不存在：%1")).arg(device)
+                       : said(QT_TRANSLATE_NOOP("link", "不是串口：%1")).arg(device),
                    notes)};
   }
   std::vector<CheckLine> lines{
-      passed(QStringLiteral("串口存在：") + device +
+      passed(said(QT_TRANSLATE_NOOP("link", "串口存在：%1")).arg(device) +
              (facts.details.isEmpty() ? QString() : QStringLiteral(" — ") + facts.details))};
   if (!facts.may_open) {
-    lines.push_back(failed(QStringLiteral("没有权限打开串口 ") + device, {dialout_hint()}));
+    lines.push_back(failed(said(QT_TRANSLATE_NOOP("link", "没有权限打开串口 %1")).arg(device),
+                           {dialout_hint()}));
     return lines;
   }
-  lines.push_back(passed(QStringLiteral("有权限打开串口")));
+  lines.push_back(passed(said(QT_TRANSLATE_NOOP("link", "有权限打开串口"))));
   if (facts.holder && facts.holder->this_program) {
-    lines.push_back(passed(QStringLiteral("串口已由本程序打开")));
+    lines.push_back(passed(said(QT_TRANSLATE_NOOP("link", "串口已由本程序打开"))));
   } else if (facts.holder) {
-    lines.push_back(failed(QStringLiteral("串口已被占用：%1，被 %2 (PID %3) 占用")
+    lines.push_back(failed(said(QT_TRANSLATE_NOOP("link", "串口已被占用：%1，被 %2 (PID %3) 占用"))
                                .arg(device, facts.holder->name)
                                .arg(facts.holder->pid)));
   } else {
-    lines.push_back(passed(QStringLiteral("串口空闲")));
+    lines.push_back(passed(said(QT_TRANSLATE_NOOP("link", "串口空闲"))));
   }
   return lines;
 }
@@ -165,11 +169,13 @@ CheckLine open_step(SerialPort& port, int port_no, const QString& device) {
   return failed(cannot_open(outcome, device, port.port().errorString()));
 }
 
-CheckLine already_open_step() { return passed(QStringLiteral("串口已打开：9600,n,8,1")); }
+CheckLine already_open_step() {
+  return passed(said(QT_TRANSLATE_NOOP("link", "串口已打开：9600,n,8,1")));
+}
 
 CheckLine answer_step(const Heard& heard) {
   const AnswerLine answer = answer_line(heard);
-  return {answer.answered, QString::fromStdString(answer.text), {}};
+  return {answer.answered, translated(answer.text), {}};
 }
 
 }  // namespace m27

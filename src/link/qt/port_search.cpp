@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/qt/port_search.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
+
+#include "link/qt/port_words.h"
 
 namespace m27 {
 
@@ -22,8 +25,10 @@ SearchPlan ports_to_search(const std::vector<PortDescription>& ports, const Port
 }
 
 SearchedPort passed_over(const PortDescription& port) {
-  return {
-      port.port_no, port.device, {false, QStringLiteral("未检测：不是常见的写频线"), {}}, false};
+  return {port.port_no,
+          port.device,
+          {false, said(QT_TRANSLATE_NOOP("link", "未检测：不是常见的写频线")), {}},
+          false};
 }
 
 QString port_name(int port_no, const QString& device) {
@@ -38,12 +43,13 @@ QStringList search_report(std::vector<SearchedPort> ports) {
   const auto name = [](const SearchedPort& port) { return port_name(port.port_no, port.device); };
   QStringList lines;
   for (const SearchedPort& port : ports) {
-    lines << name(port) + QStringLiteral("：") + (port.probed ? marked(port.line) : port.line.text);
+    lines << said(QT_TRANSLATE_NOOP("link", "%1：%2"))
+                 .arg(name(port), port.probed ? marked(port.line) : port.line.text);
   }
   for (const SearchedPort& port : ports) {
-    if (port.line.passed) lines << QStringLiteral("对讲机在 ") + name(port);
+    if (port.line.passed) lines << said(QT_TRANSLATE_NOOP("link", "对讲机在 %1")).arg(name(port));
   }
-  if (radios_found(ports) == 0) lines << QStringLiteral("没有找到对讲机");
+  if (radios_found(ports) == 0) lines << said(QT_TRANSLATE_NOOP("link", "没有找到对讲机"));
   return lines;
 }
 

@@ -9,6 +9,10 @@
 
 namespace m27 {
 
+// A text of the link's Qt half, marked where it is written with QT_TRANSLATE_NOOP("link", ...),
+// in the language in use.
+QString said(const char* text);
+
 // Why `device` (or "comN" for a port that maps to nothing) did not open after `outcome`:
 // "串口不存在：DEV", "没有权限打开串口 DEV", "串口已被占用：DEV" or "串口无法打开：DEV（why）" with
 // the system's `reason`.

@@ -4,19 +4,22 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "i18n/translated.h"
+#include "i18n/translators.h"
+
 namespace m27 {
 namespace {
 
 TimePoint now() { return Clock::now(); }
 
-std::string cannot_open(OpenOutcome outcome, const QSerialPort& port) {
+Words cannot_open(OpenOutcome outcome, const QSerialPort& port) {
   switch (outcome) {
     case OpenOutcome::DoesNotExist:
-      return "无法打开串口：不存在";
+      return M27_WORDS("series", "无法打开串口：不存在");
     case OpenOutcome::InUseOrNoPermission:
-      return "无法打开串口：正被占用或无权限";
+      return M27_WORDS("series", "无法打开串口：正被占用或无权限");
     default:
-      return "无法打开串口：" + port.errorString().toStdString();
+      return M27_WORDS("series", "无法打开串口：%1").arg(port.errorString().toStdString());
   }
 }
 
@@ -62,6 +65,7 @@ SeriesRunner::SeriesRunner(ReadySeries series, std::vector<StationPort> ports, Q
 SeriesRunner::~SeriesRunner() { writer_.reset(); }
 
 void SeriesRunner::start() {
+  voice_ = std::make_shared<const JobVoice>(language_in_use());
   started_ = now();
   wall_started_ = std::chrono::system_clock::now();
   for (std::size_t i = 0; i < stations_.size(); ++i) {
@@ -77,7 +81,7 @@ void SeriesRunner::start() {
   pump();
 }
 
-std::optional<std::string> SeriesRunner::open(Station& station) {
+std::optional<Words> SeriesRunner::open(Station& station) {
   station.driver = station.port.lent;
   if (station.driver) return std::nullopt;
   PortMap map;
@@ -110,6 +114,7 @@ void SeriesRunner::fill_in(SeriesReport& report) const {
   report.started = wall_started_;
   report.ended = wall_ended_.value_or(std::chrono::system_clock::now());
   report.lines = written_;
+  if (voice_) report.say = [voice = voice_](const Words& words) { return voice->say(words); };
 }
 
 std::chrono::milliseconds SeriesRunner::elapsed() const {
@@ -165,11 +170,13 @@ void SeriesRunner::carry_out(const JobAction& action) {
   } else if (std::holds_alternative<StopSequence>(action.action)) {
     stations_[i].driver->interrupt();
   } else if (const auto* append_log = std::get_if<AppendLog>(&action.action)) {
-    writer_->append(i, append_log->line, std::chrono::system_clock::now());
+    LogLine line = append_log->line;
+    line.detail = voice_->say(append_log->detail);
+    writer_->append(i, line, std::chrono::system_clock::now());
   } else if (const auto* state = std::get_if<ShowState>(&action.action)) {
     emit shown(row, *state);
   } else if (const auto* stopped = std::get_if<StationStopped>(&action.action)) {
-    emit station_stopped(row, QString::fromStdString(stopped->reason));
+    emit station_stopped(row, stopped->reason ? translated(*stopped->reason) : QString());
   }
 }
 

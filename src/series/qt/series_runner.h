@@ -17,6 +17,7 @@
 #include "link/qt/link_driver.h"
 #include "link/qt/serial_port.h"
 #include "series/log_writer.h"
+#include "series/qt/job_voice.h"
 #include "series/series_order.h"
 #include "series/series_report.h"
 #include "series/station_link.h"
@@ -59,9 +60,9 @@ class SeriesRunner : public QObject {
   // From the start until the job was over, or until now.
   std::chrono::milliseconds elapsed() const;
   // The lines of the log it skipped when it was opened.
-  const std::vector<std::string>& log_warnings() const { return log_warnings_; }
+  const std::vector<Words>& log_warnings() const { return log_warnings_; }
   // The job's part of its report: its start and end by the wall clock (the end is now while it
-  // runs) and the lines it wrote into the log, which hold no other job's.
+  // runs), the lines it wrote into the log, which hold no other job's, and its language.
   void fill_in(SeriesReport& report) const;
 
  signals:
@@ -69,7 +70,7 @@ class SeriesRunner : public QObject {
   // A radio's last line, once it is in the log (reserved lines are not told).
   void radio_finished(int station, const m27::LogLine& line);
   // The station sends nothing more; `reason` says why when it had to stop (a port that could not
-  // be opened says why here).
+  // be opened says why here), in the language in use.
   void station_stopped(int station, const QString& reason);
   void finished();
 
@@ -83,7 +84,7 @@ class SeriesRunner : public QObject {
     StepListener listener;
   };
 
-  std::optional<std::string> open(Station& station);
+  std::optional<Words> open(Station& station);
   void heard(std::size_t station, const Event& event);
   void carry_out(const JobAction& action);
   void lines_appended();
@@ -91,7 +92,7 @@ class SeriesRunner : public QObject {
   void release_lent_drivers();
 
   ReadySeries series_;
-  std::vector<std::string> log_warnings_;
+  std::vector<Words> log_warnings_;
   std::unique_ptr<LogWriter> writer_;  // until the job is over
   std::vector<Station> stations_;
   QTimer timer_;
@@ -100,6 +101,7 @@ class SeriesRunner : public QObject {
   std::chrono::system_clock::time_point wall_started_{};
   std::optional<std::chrono::system_clock::time_point> wall_ended_;
   std::vector<JobLine> written_;
+  std::shared_ptr<const JobVoice> voice_;  // from the start: the log's and report's language
   bool pumping_ = false;
 };
 

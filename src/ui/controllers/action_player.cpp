@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/controllers/action_player.h"
 
+#include "i18n/translated.h"
+
 namespace m27 {
 
 void ActionPlayer::show(Message message) {
   queue_.push_back(std::move(message));
   play();
 }
+
+void ActionPlayer::show(const Notice& notice) { show(translated(notice)); }
 
 void ActionPlayer::run(std::function<void()> step) {
   queue_.push_back(std::move(step));

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "channels/message.h"
+#include "channels/words.h"
 #include "ui/window/message_boxes.h"
 
 namespace m27 {
@@ -20,6 +21,8 @@ class ActionPlayer {
 
   // Queues a message box.
   void show(Message message);
+  // Queues a box of the core's words, in the language in use.
+  void show(const Notice& notice);
   // Queues a step, run when every box queued before it has been closed.
   void run(std::function<void()> step);
 

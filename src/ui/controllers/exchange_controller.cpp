@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
+#include "i18n/translated.h"
 #include "link/qt/run_to_end.h"
 #include "service/monitor_command.h"
 #include "ui/window/progress_window.h"
@@ -191,7 +192,7 @@ bool ExchangeController::play_ending(Exchange kind, const Finished& f) {
 
 // A transfer the radio stopped answering: the progress window goes and the panel says so while
 // the messages are open; the commands come back once they are closed.
-void ExchangeController::play_no_answer(const std::vector<Message>& messages) {
+void ExchangeController::play_no_answer(const std::vector<Notice>& messages) {
   player_.run([this] {
     hide_progress();
     view_.hold_splash(false);
@@ -204,8 +205,8 @@ void ExchangeController::play_no_answer(const std::vector<Message>& messages) {
   });
 }
 
-void ExchangeController::show_all(const std::vector<Message>& messages) {
-  for (const Message& message : messages) player_.show(message);
+void ExchangeController::show_all(const std::vector<Notice>& messages) {
+  for (const Notice& message : messages) player_.show(message);
 }
 
 void ExchangeController::hide_progress() {

@@ -76,6 +76,7 @@ class ExchangeController : public QObject {
   void set_monitor_display(std::function<void(const MonitorPacket&)> display);
   // Shows `message` once every box queued before it has been closed.
   void show(Message message) { player_.show(std::move(message)); }
+  void show(const Notice& notice) { player_.show(notice); }
 
  signals:
   // The commands that start an exchange are refused (false) while one runs, and come back after.
@@ -88,8 +89,8 @@ class ExchangeController : public QObject {
   void show_progress(Exchange kind, Progress progress);
   void finished(const Finished& ending);
   bool play_ending(Exchange kind, const Finished& f);
-  void play_no_answer(const std::vector<Message>& messages);
-  void show_all(const std::vector<Message>& messages);
+  void play_no_answer(const std::vector<Notice>& messages);
+  void show_all(const std::vector<Notice>& messages);
   void hide_progress();
   void release_transfer();
   void show_status(const char* text);

@@ -60,7 +60,7 @@ std::optional<PreparedWrite> TransferController::snap_for_write(const QString& w
     editor_.sheet = prepared->sheet;
   });
   editor_.render();
-  if (const Message* refusal = prepared->refusal()) {
+  if (const Notice* refusal = prepared->refusal()) {
     exchanges_.show(*refusal);
     return std::nullopt;
   }

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "files/file_commands.h"
+#include "i18n/translated.h"
 #include "series/qt/default_log.h"
 #include "series/qt/series_order_from.h"
 #include "service/radio_id.h"
@@ -256,7 +257,7 @@ void SeriesDialog::start_order(SeriesOrder order, std::vector<StationPort> stati
   ended_.reset();  // a job that has ended holds no log any more
   order_report_ = order_report(order, window_.file_name().toStdString());
   auto ready = get_ready(std::move(order));
-  if (!ready) return refuse(QString::fromStdString(ready.reason()));
+  if (!ready) return refuse(translated(ready.why()));
 
   LinkDriver& window_link = exchanges().lend_link();
   const QString open_port = QStringLiteral("com%1").arg(window_.open_port());
@@ -269,9 +270,9 @@ void SeriesDialog::start_order(SeriesOrder order, std::vector<StationPort> stati
   show_stations(stations);
   show_as_is(job_state_, QString());
   if (!runner_->log_warnings().empty()) {
-    std::string warnings;
-    for (const auto& warning : runner_->log_warnings()) warnings += warning + "\n";
-    refuse(QString::fromStdString(warnings));
+    QString warnings;
+    for (const Words& warning : runner_->log_warnings()) warnings += translated(warning) + "\n";
+    refuse(warnings);
   }
   connect(runner_.get(), &SeriesRunner::shown, this, &SeriesDialog::show_state);
   connect(runner_.get(), &SeriesRunner::station_stopped, this, &SeriesDialog::show_stopped);
@@ -339,8 +340,8 @@ void SeriesDialog::show_state(int station, const ShowState& state) {
   busy_[station] = busy;
   const bool interrupted = state.look == StationLook::Failed && interrupted_[station];
   QTableWidgetItem* item = cell(stations_, station, kState);
-  item->setText(QString::fromStdString(state.text));
-  item->setToolTip(QString::fromStdString(state.text));
+  item->setText(translated(state.text));
+  item->setToolTip(translated(state.text));
   item->setBackground(colour_of(interrupted ? StationLook::Waiting : state.look, palette()));
 }
 
@@ -370,9 +371,9 @@ void SeriesDialog::show_counts(int station) {
 
 void SeriesDialog::show_totals() {
   if (runner_) {
-    totals_->setText(QString::fromStdString(counts_text(runner_->job().totals())));
+    totals_->setText(translated(counts_text(runner_->job().totals())));
   } else {
-    totals_->setText(QString::fromStdString(summary_text(last_totals_, last_elapsed_)));
+    totals_->setText(translated(summary_text(last_totals_, last_elapsed_)));
   }
 }
 
@@ -392,7 +393,7 @@ void SeriesDialog::job_over() {
   show_totals();
   say(job_state_, QT_TR_NOOP("批量写频已结束"));
   enable_buttons();
-  if (failure) refuse(QString::fromStdString(*failure));
+  if (failure) refuse(translated(*failure));
   if (std::exchange(close_when_over_, false)) {
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
   }
