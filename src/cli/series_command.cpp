@@ -71,7 +71,7 @@ std::optional<ReadySeries> ready_series(const SeriesArgs& args,
   PreparedWrite prepared = prepare_write(sheet);
   auto plan = prepared.plan();
   if (!plan) {
-    console.note(message_line(*prepared.refusal()));
+    console.note(message_line(translated(*prepared.refusal())));
     return std::nullopt;
   }
   QFile file(args.template_file);

@@ -19,7 +19,7 @@ namespace {
 // A file the write would refuse cannot be compared with what it would send.
 std::optional<Message> write_refusal(const Sheet& sheet) {
   const PreparedWrite prepared = prepare_write(sheet);
-  if (const Message* refusal = prepared.refusal()) return *refusal;
+  if (const Notice* refusal = prepared.refusal()) return translated(*refusal);
   return std::nullopt;
 }
 
@@ -27,7 +27,9 @@ std::optional<Message> write_refusal(const Sheet& sheet) {
 
 int report_differences(const Sheet& first, const Sheet& second, ConsolePlayer& player) {
   const auto differences = compare_sheets(first, second);
-  for (const Difference& difference : differences) player.data(difference_line(difference));
+  for (const Difference& difference : differences) {
+    player.data(translated(difference_line(difference)).toStdString());
+  }
   return differences.empty() ? kExitSuccess : kExitDifferent;
 }
 
@@ -36,7 +38,7 @@ std::optional<int> verify_radio(const Sheet& expected, Session& session, Console
   if (!radio && session.stopped()) return session.interrupted({"校验已中断"});
   if (!radio) return std::nullopt;
   const int status = report_differences(expected, *radio, player);
-  player.show(verification_verdict(status == kExitSuccess));
+  player.show(translated(verification_verdict(status == kExitSuccess)));
   return status;
 }
 

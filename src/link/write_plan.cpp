@@ -32,7 +32,9 @@ PreparedWrite prepare_write(const Sheet& sheet) {
   if (auto refusal = pre_write_check(snapped)) return {std::move(snapped), std::move(*refusal)};
   auto frames = frames_of(snapped);
   // The check refuses every value a record cannot carry; this is the write's last guard.
-  if (!frames) return {std::move(snapped), Message{"通讯失败"}};
+  if (!frames) {
+    return {std::move(snapped), Notice{M27_WORDS("link", "通讯失败"), Words{{}, {}}}};
+  }
   WritePlan plan(std::move(*frames));
   return {std::move(snapped), std::move(plan)};
 }

@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "channels/message.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 #include "link/frame.h"
 
 namespace m27 {
@@ -42,7 +42,7 @@ class PreparedWrite {
   Sheet sheet;  // as written: snapped and formatted, in every case
 
   // The pre-write check's refusal; nothing when the write may go.
-  const Message* refusal() const { return std::get_if<Message>(&outcome_); }
+  const Notice* refusal() const { return std::get_if<Notice>(&outcome_); }
   // The plan of a write the check let through; nothing for a refused one.
   std::optional<WritePlan> plan() const {
     if (const auto* plan = std::get_if<WritePlan>(&outcome_)) return *plan;
@@ -51,10 +51,10 @@ class PreparedWrite {
 
  private:
   friend PreparedWrite prepare_write(const Sheet& sheet);
-  PreparedWrite(Sheet snapped, std::variant<Message, WritePlan> outcome)
+  PreparedWrite(Sheet snapped, std::variant<Notice, WritePlan> outcome)
       : sheet(std::move(snapped)), outcome_(std::move(outcome)) {}
 
-  std::variant<Message, WritePlan> outcome_;
+  std::variant<Notice, WritePlan> outcome_;
 };
 
 }  // namespace m27

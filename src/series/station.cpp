@@ -44,8 +44,8 @@ std::string shown(const std::string& text) { return text.empty() ? "（空）" :
 std::string mismatch_text(const Difference& difference) {
   const std::string where =
       difference.channel > 0 ? "第" + std::to_string(difference.channel) + "信道" : "";
-  return "校验不一致：" + where + difference.field + " 写入" + shown(difference.first) + "，读回" +
-         shown(difference.second);
+  return "校验不一致：" + where + source_text(difference.field) + " 写入" +
+         shown(difference.first) + "，读回" + shown(difference.second);
 }
 
 std::string id_mismatch_text(std::uint32_t written, std::uint32_t read) {

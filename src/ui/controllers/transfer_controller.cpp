@@ -11,13 +11,14 @@
 
 #include "channels/sheet_comparison.h"
 #include "files/backup_store.h"
+#include "i18n/translated.h"
 #include "link/qt/data_folder.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
 #include "ui/controllers/exchange_controller.h"
 #include "ui/controllers/file_controller.h"
-#include "ui/window/settings.h"
 #include "ui/controllers/sheet_history.h"
+#include "ui/window/settings.h"
 
 namespace m27 {
 namespace {
@@ -59,8 +60,8 @@ std::optional<PreparedWrite> TransferController::snap_for_write(const QString& w
     editor_.sheet = prepared->sheet;
   });
   editor_.render();
-  if (const Message* refusal = prepared->refusal()) {
-    exchanges_.show(*refusal);
+  if (const Notice* refusal = prepared->refusal()) {
+    exchanges_.show(translated(*refusal));
     return std::nullopt;
   }
   return prepared;
@@ -98,7 +99,7 @@ void TransferController::apply_read(const Sheet& read) {
   if (!menu_.backup_after_read->isChecked()) return;
   const auto folder = backups();
   const auto saved = save_backup(folder, local_time(std::chrono::system_clock::now()), read);
-  if (!saved) backup_failure_ = backup_failure(folder, saved.reason());
+  if (!saved) backup_failure_ = translated(backup_failure(folder, saved.why()));
 }
 
 void TransferController::show_backup_failure() {
@@ -116,8 +117,8 @@ void TransferController::read_back(const Sheet& written) {
 }
 
 void TransferController::check_read_back(const Sheet& written, bool ok) {
-  const Message verdict =
-      ok ? verification_message(compare_sheets(written, read_back_)) : read_back_failure();
+  const Message verdict = translated(ok ? verification_message(compare_sheets(written, read_back_))
+                                        : read_back_failure());
   exchanges_.show({"写频完成\n" + verdict.text, "写频完成", verdict.icon});
 }
 

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "files/file_commands.h"
+#include "i18n/translated.h"
 #include "series/qt/default_log.h"
 #include "series/qt/series_order_from.h"
 #include "service/radio_id.h"
@@ -214,7 +215,7 @@ void SeriesDialog::start_job() {
   const auto plan = prepared ? prepared->plan() : std::nullopt;
   if (!plan) return;
   const auto bytes = channel_file_bytes(prepared->sheet);
-  if (!bytes) return refuse(bytes.reason());
+  if (!bytes) return refuse(translated(bytes.why()).toStdString());
   auto order = order_from_fields(
       series_order_from(std::move(prepared->sheet), *plan, QByteArray::fromStdString(*bytes)));
   if (!order) return;

@@ -8,9 +8,10 @@
 #include "channels/cell_rule.h"
 #include "channels/frequency.h"
 #include "channels/grid_edit.h"
-#include "ui/window/choice_box.h"
+#include "i18n/translated.h"
 #include "ui/grid/channel_model.h"
 #include "ui/grid/typing_filter.h"
+#include "ui/window/choice_box.h"
 
 namespace m27 {
 namespace {
@@ -38,10 +39,8 @@ QStringList tone_items(ToneMode mode) {
 }  // namespace
 
 QString cell_name(const QModelIndex& index) {
-  const std::string_view caption = caption_of(ChannelModel::cell_of(index).column);
-  return QStringLiteral("第%1信道 %2")
-      .arg(index.row() + 1)
-      .arg(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  const QString caption = translated(caption_of(ChannelModel::cell_of(index).column));
+  return QStringLiteral("第%1信道 %2").arg(index.row() + 1).arg(caption);
 }
 
 QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,

@@ -9,13 +9,14 @@ namespace m27 {
 namespace {
 
 std::string cell_name(CellPos cell) {
-  return "第" + std::to_string(cell.row + 1) + "信道 " + std::string(caption_of(cell.column));
+  return "第" + std::to_string(cell.row + 1) + "信道 " + source_text(caption_of(cell.column));
 }
 
 bool is_header(const std::vector<std::string>& line, int first_column) {
   if (first_column + static_cast<int>(line.size()) > kColumns) return false;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != caption_of(static_cast<Cell>(first_column + static_cast<int>(i)))) return false;
+    if (line[i] != source_text(caption_of(static_cast<Cell>(first_column + static_cast<int>(i)))))
+      return false;
   }
   return true;
 }
@@ -31,7 +32,7 @@ std::variant<CellWrite, std::string> checked_write(const Sheet& sheet, CellPos c
   if (exact) return CellWrite{cell, text};
   if (text.empty()) return cell_name(cell) + "：没有值";
   auto value = grid_value(cell.column, text, sheet.tone_mode);
-  if (!value) return cell_name(cell) + "：" + value.problem().text;
+  if (!value) return cell_name(cell) + "：" + source_text(value.problem().text);
   return CellWrite{cell, std::move(value).take()};
 }
 
