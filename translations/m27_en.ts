@@ -131,6 +131,26 @@
         <source>%1输入错误，请重新输入</source>
         <translation>%1: invalid entry, please enter it again</translation>
     </message>
+    <message>
+        <source>信道</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>频率方案</source>
+        <translation>Frequency plan</translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>对讲机ID</source>
+        <translation>Radio ID</translation>
+    </message>
 </context>
 <context>
     <name>files</name>

@@ -131,6 +131,26 @@
         <source>%1输入错误，请重新输入</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>信道</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>频率方案</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>对讲机ID</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>files</name>

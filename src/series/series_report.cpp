@@ -73,7 +73,7 @@ std::string time_of_day(std::chrono::system_clock::time_point t) {
 std::string facts_html(const PageFacts& facts) {
   std::string html = "<p class=\"facts\">";
   for (const auto& [label, value] : facts) {
-    html += "<span><b>" + escaped(label) + "</b>" + escaped(value) + "</span>";
+    html += "<span><b>" + escaped(source_text(label)) + "</b>" + escaped(value) + "</span>";
   }
   return html + "</p>\n";
 }
@@ -86,18 +86,25 @@ std::string row_html(const std::string& cell_tag, const PageRow& cells) {
   return html + "</tr>\n";
 }
 
+PageRow header_row() {
+  PageRow row;
+  const PageHeader header = channel_header();
+  for (std::size_t i = 0; i < kPageColumns; ++i) row[i] = source_text(header[i]);
+  return row;
+}
+
 std::string order_html(const SeriesReport& report) {
   PageFacts facts = {
-      {"模板", report.template_name},
-      {"ID范围", std::to_string(report.first_id) + ".." + std::to_string(report.last_id)},
-      {"保留原ID", report.keep_id ? "是" : "否"},
+      {as_is("模板"), report.template_name},
+      {as_is("ID范围"), std::to_string(report.first_id) + ".." + std::to_string(report.last_id)},
+      {as_is("保留原ID"), report.keep_id ? "是" : "否"},
   };
   const PageFacts options = sheet_facts(report.template_sheet);
   facts.insert(facts.end(), options.begin(), options.end());
   std::string html = "<h2>订单</h2>\n" + facts_html(facts);
   html += "<p class=\"facts\"><span><b>模板指纹</b><span class=\"fingerprint\">" +
           escaped(report.template_sha256) + "</span></span></p>\n";
-  html += "<table>\n<thead>" + row_html("th", kChannelHeader) + "</thead>\n<tbody>\n";
+  html += "<table>\n<thead>" + row_html("th", header_row()) + "</thead>\n<tbody>\n";
   for (const PageRow& row : channels_in_use(report.template_sheet)) html += row_html("td", row);
   return html + "</tbody>\n</table>\n";
 }
@@ -107,9 +114,9 @@ std::string job_html(const SeriesReport& report) {
   for (const std::string& port : report.stations) {
     stations += (stations.empty() ? "" : ", ") + port;
   }
-  return "<h2>任务</h2>\n" + facts_html({{"开始", date_and_time(report.started)},
-                                         {"结束", date_and_time(report.ended)},
-                                         {"串口", stations}});
+  return "<h2>任务</h2>\n" + facts_html({{as_is("开始"), date_and_time(report.started)},
+                                         {as_is("结束"), date_and_time(report.ended)},
+                                         {as_is("串口"), stations}});
 }
 
 std::string_view result_class(RadioResult result) {
