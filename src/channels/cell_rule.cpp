@@ -47,20 +47,20 @@ std::string ChannelRow::*field_of(Cell column) {
   return &ChannelRow::bandwidth;
 }
 
-std::string_view caption_of(Cell column) {
+Words caption_of(Cell column) {
   switch (column) {
     case Cell::rx_frequency:
-      return "接收频率";
+      return M27_WORDS("channels", "接收频率");
     case Cell::rx_tone:
-      return "接收亚音";
+      return M27_WORDS("channels", "接收亚音");
     case Cell::tx_frequency:
-      return "发射频率";
+      return M27_WORDS("channels", "发射频率");
     case Cell::tx_tone:
-      return "发射亚音";
+      return M27_WORDS("channels", "发射亚音");
     case Cell::bandwidth:
       break;
   }
-  return "带宽";
+  return M27_WORDS("channels", "带宽");
 }
 
 CellFault frequency_text_fault(std::string_view text) {
@@ -86,26 +86,27 @@ CellFault cell_fault(const Sheet& sheet, int row, Cell column) {
   return bandwidth_held(r.bandwidth) ? CellFault::none : CellFault::no_bandwidth;
 }
 
-std::string fault_reason(CellFault fault, ToneMode mode) {
+Words fault_reason(CellFault fault, ToneMode mode) {
   switch (fault) {
     case CellFault::none:
-      return {};
+      return as_is({});
     case CellFault::empty:
-      return "没有频率";
+      return M27_WORDS("channels", "没有频率");
     case CellFault::too_long:
-      return "频率最多9个字符";
+      return M27_WORDS("channels", "频率最多9个字符");
     case CellFault::not_a_number:
-      return "不是频率（只可有数字和一个小数点）";
+      return M27_WORDS("channels", "不是频率（只可有数字和一个小数点）");
     case CellFault::outside_band:
-      return "不在400～490 MHz之内";
+      return M27_WORDS("channels", "不在400～490 MHz之内");
     case CellFault::not_encodable:
-      return "超出电台能存放的发射频率";
+      return M27_WORDS("channels", "超出电台能存放的发射频率");
     case CellFault::tone_not_listed:
-      return mode == ToneMode::Professional ? "不是专业模式的亚音" : "不是普通模式的亚音";
+      return mode == ToneMode::Professional ? M27_WORDS("channels", "不是专业模式的亚音")
+                                            : M27_WORDS("channels", "不是普通模式的亚音");
     case CellFault::no_bandwidth:
       break;
   }
-  return "不是带宽（宽带或窄带）";
+  return M27_WORDS("channels", "不是带宽（宽带或窄带）");
 }
 
 }  // namespace m27

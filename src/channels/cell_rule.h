@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
@@ -19,7 +20,7 @@ inline constexpr int kColumns = 5;
 std::string ChannelRow::*field_of(Cell column);
 
 // The column's caption: "接收频率", "接收亚音", "发射频率", "发射亚音", "带宽".
-std::string_view caption_of(Cell column);
+Words caption_of(Cell column);
 
 enum class CellFault {
   none,
@@ -40,6 +41,6 @@ CellFault cell_fault(const Sheet& sheet, int row, Cell column);
 CellFault frequency_text_fault(std::string_view text);
 
 // The reason a grid cell in error gives, in the user's words ("不在400～490 MHz之内").
-std::string fault_reason(CellFault fault, ToneMode mode);
+Words fault_reason(CellFault fault, ToneMode mode);
 
 }  // namespace m27

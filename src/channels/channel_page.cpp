@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "channels/cell_rule.h"
+
 namespace m27 {
 namespace {
 
@@ -18,10 +20,19 @@ int channel_total_of(const Sheet& sheet) {
 
 }  // namespace
 
+PageHeader channel_header() {
+  return {M27_WORDS("channels", "信道"), caption_of(Cell::rx_frequency),
+          caption_of(Cell::rx_tone),     caption_of(Cell::tx_frequency),
+          caption_of(Cell::tx_tone),     caption_of(Cell::bandwidth)};
+}
+
 PageFacts sheet_facts(const Sheet& sheet) {
-  return {{"频率方案", sheet.plan}, {"模式", sheet.mode},
-          {"发射", sheet.transmit}, {"遇忙禁发", sheet.busy_lockout},
-          {"FSK", sheet.fsk},       {"信道总数", sheet.channel_total}};
+  return {{M27_WORDS("channels", "频率方案"), sheet.plan},
+          {M27_WORDS("channels", "模式"), sheet.mode},
+          {M27_WORDS("channels", "发射"), sheet.transmit},
+          {M27_WORDS("channels", "遇忙禁发"), sheet.busy_lockout},
+          {as_is("FSK"), sheet.fsk},
+          {M27_WORDS("channels", "信道总数"), sheet.channel_total}};
 }
 
 std::vector<PageRow> channels_in_use(const Sheet& sheet) {
@@ -38,12 +49,11 @@ std::vector<PageRow> channels_in_use(const Sheet& sheet) {
 ChannelPage channel_page(const Sheet& sheet, const std::string& file_name, const std::string& date,
                          const std::optional<std::string>& radio_id) {
   ChannelPage page;
-  page.heading = file_name.empty() ? "未命名" : file_name;
-  page.facts = {{"日期", date}};
+  page.heading = file_name.empty() ? M27_WORDS("channels", "未命名") : as_is(file_name);
+  page.facts = {{M27_WORDS("channels", "日期"), date}};
   const PageFacts options = sheet_facts(sheet);
   page.facts.insert(page.facts.end(), options.begin(), options.end());
-  if (radio_id) page.facts.emplace_back("对讲机ID", *radio_id);
-  page.header = kChannelHeader;
+  if (radio_id) page.facts.emplace_back(M27_WORDS("channels", "对讲机ID"), *radio_id);
   page.rows = channels_in_use(sheet);
   return page;
 }

@@ -12,20 +12,22 @@
 #include <vector>
 
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
 inline constexpr std::size_t kPageColumns = 6;
 using PageRow = std::array<std::string, kPageColumns>;
-using PageFacts = std::vector<std::pair<std::string, std::string>>;  // label, value
+using PageFacts = std::vector<std::pair<Words, std::string>>;  // label, value
+using PageHeader = std::array<Words, kPageColumns>;
 
-inline const PageRow kChannelHeader = {"信道",     "接收频率", "接收亚音",
-                                       "发射频率", "发射亚音", "带宽"};
+// The table's header: "信道" and the grid's captions.
+PageHeader channel_header();
 
 struct ChannelPage {
-  std::string heading;  // the file's name, or 未命名
+  Words heading = as_is({});  // the file's name, or 未命名
   PageFacts facts;
-  PageRow header;
+  PageHeader header = channel_header();
   std::vector<PageRow> rows;  // the channels in use; none beyond the channel total
 
   friend bool operator==(const ChannelPage&, const ChannelPage&) = default;

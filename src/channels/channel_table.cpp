@@ -14,7 +14,7 @@ constexpr FreqUnits kDefaultFirst = 450'125 * kUnitsPerMHz / 1000;
 constexpr FreqUnits kDefaultSpacing = kUnitsPerMHz / 2;
 constexpr int kStepDecimals = 2;  // fill step kHz -> 10 Hz units
 
-std::optional<Message> fill_column(Sheet& sheet, std::string ChannelRow::*column) {
+std::optional<Notice> fill_column(Sheet& sheet, std::string ChannelRow::*column) {
   const auto first = frequency_value(sheet.rows[0].*column);
   const auto step = parse_decimal(sheet.fill_step, kStepDecimals);
   if (!first || !step) return frequency_error(0);
@@ -53,16 +53,16 @@ int channels_in_use(const Sheet& sheet) {
   return total ? static_cast<int>(std::clamp<std::int64_t>(*total, 0, kRows)) : kRows;
 }
 
-std::optional<Message> fill_receive_frequencies(Sheet& sheet) {
+std::optional<Notice> fill_receive_frequencies(Sheet& sheet) {
   return fill_column(sheet, &ChannelRow::rx_frequency);
 }
 
-std::optional<Message> fill_transmit_frequencies(Sheet& sheet) {
+std::optional<Notice> fill_transmit_frequencies(Sheet& sheet) {
   return fill_column(sheet, &ChannelRow::tx_frequency);
 }
 
-Message frequency_error(int row) {
-  return attention("第" + std::to_string(row + 1) + "信道频率输入错误，请重新输入");
+Notice frequency_error(int row) {
+  return attention(M27_WORDS("channels", "第%1信道频率输入错误，请重新输入").arg(row + 1));
 }
 
 std::vector<std::string> channel_total_items() {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "channels/message.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
@@ -29,11 +29,11 @@ int channels_in_use(const Sheet& sheet);
 // The fill buttons "接收" (receive column) and "发射" (transmit column): row i becomes
 // row 0 + i * fill step, for all 25 rows. When row 0 or the fill step is not a number the
 // column stays as it was and the message for row 1 comes back for display.
-std::optional<Message> fill_receive_frequencies(Sheet& sheet);
-std::optional<Message> fill_transmit_frequencies(Sheet& sheet);
+std::optional<Notice> fill_receive_frequencies(Sheet& sheet);
+std::optional<Notice> fill_transmit_frequencies(Sheet& sheet);
 
 // The message that refuses the frequency of a row (0-based): "第3信道频率输入错误，请重新输入".
-Message frequency_error(int row);
+Notice frequency_error(int row);
 
 // The items of the channel total ("1" .. "25") and of the fill step ("100" .. "900").
 std::vector<std::string> channel_total_items();

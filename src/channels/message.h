@@ -15,9 +15,8 @@ struct Message {
   friend bool operator==(const Message&, const Message&) = default;
 };
 
-// The form every refused input uses: title "注意" (attention) with the exclamation icon.
-inline Message attention(std::string text) {
-  return {std::move(text), "注意", MessageIcon::Exclamation};
-}
+// The form every refused input uses: title "注意" (attention) with the exclamation icon, for the
+// texts not yet said in words.
+Message attention(std::string text);
 
 }  // namespace m27

@@ -49,20 +49,20 @@ std::span<const FreqUnits> plan_frequencies(int plan_index) {
   }
 }
 
-std::string_view plan_title(int plan_index) {
+Words plan_title(int plan_index) {
   switch (plan_index) {
     case 0:
-      return "美国标准";
+      return M27_WORDS("channels", "美国标准");
     case 1:
-      return "中国标准";
+      return M27_WORDS("channels", "中国标准");
     case 2:
-      return "台湾标准";
+      return M27_WORDS("channels", "台湾标准");
     default:
-      return "自定义标准";
+      return M27_WORDS("channels", "自定义标准");
   }
 }
 
-std::string apply_plan(Sheet& sheet) {
+Words apply_plan(Sheet& sheet) {
   derive_plan_index(sheet);
   const auto plan = plan_frequencies(sheet.plan_index);
   sheet.channel_total = std::to_string(plan.size());
@@ -79,7 +79,7 @@ std::string apply_plan(Sheet& sheet) {
     row.tx_frequency = format_frequency(row.tx_frequency);
   }
   enable_rows_in_use(sheet);
-  return std::string(plan_title(sheet.plan_index));
+  return plan_title(sheet.plan_index);
 }
 
 }  // namespace m27

@@ -9,6 +9,7 @@
 
 #include "channels/frequency.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
@@ -25,12 +26,12 @@ int plan_index_of(std::string_view plan);
 std::span<const FreqUnits> plan_frequencies(int plan_index);
 
 // The window title a plan sets: "美国标准", "中国标准", "台湾标准", "自定义标准".
-std::string_view plan_title(int plan_index);
+Words plan_title(int plan_index);
 
 // Applies the plan the plan box shows: its first N rows get the plan's frequency in both
 // columns, "OFF" tones and narrow band; the channel total becomes N; every frequency is
 // formatted; rows follow the new total. Returns the new window title. The window commits its
 // open tone editors first and makes every frequency cell a tab stop after.
-std::string apply_plan(Sheet& sheet);
+Words apply_plan(Sheet& sheet);
 
 }  // namespace m27

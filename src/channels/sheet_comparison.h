@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "channels/message.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
 struct Difference {
-  int channel = 0;    // 1..25, or 0 for an option
-  std::string field;  // as the grid's header or the option's label names it: "接收频率", "发射"
+  int channel = 0;  // 1..25, or 0 for an option
+  Words field;      // as the grid's header or the option's label names it: "接收频率", "发射"
   std::string first;   // the first sheet's text
   std::string second;  // the second sheet's text
   friend bool operator==(const Difference&, const Difference&) = default;
@@ -27,15 +27,15 @@ struct Difference {
 std::vector<Difference> compare_sheets(Sheet first, Sheet second);
 
 // "3 接收频率 450.12500 450.13125" or "发射 允许 禁止"; an empty text shows as "".
-std::string difference_line(const Difference& difference);
+Words difference_line(const Difference& difference);
 
 // The verdict of a verification: "校验通过" or "校验不一致", title "校验".
-Message verification_verdict(bool same);
+Notice verification_verdict(bool same);
 
 // The verdict with one line per difference after it, for a message box.
-Message verification_message(const std::vector<Difference>& differences);
+Notice verification_message(const std::vector<Difference>& differences);
 
 // A write that completed but could not be read back to be checked.
-Message read_back_failure();
+Notice read_back_failure();
 
 }  // namespace m27

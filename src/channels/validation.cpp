@@ -62,7 +62,7 @@ FreqUnits count_frequency(std::uint16_t count, int step) {
 
 // Each test runs over every row before the next one starts, so the message names the first row
 // that fails the first failing test.
-std::optional<Message> pre_write_check(const Sheet& sheet) {
+std::optional<Notice> pre_write_check(const Sheet& sheet) {
   const auto faults = [&sheet](int i, auto&& test) {
     return test(cell_fault(sheet, i, Cell::rx_frequency)) ||
            test(cell_fault(sheet, i, Cell::tx_frequency));
@@ -72,7 +72,7 @@ std::optional<Message> pre_write_check(const Sheet& sheet) {
   }
   for (int i = 0; i < kRows; ++i) {
     if (faults(i, [](CellFault f) { return f == CellFault::too_long; })) {
-      return attention("信道频率输入错误，请重新输入");
+      return attention(M27_WORDS("channels", "信道频率输入错误，请重新输入"));
     }
   }
   for (int i = 0; i < kRows; ++i) {

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "channels/frequency.h"
-#include "channels/message.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
@@ -32,6 +32,6 @@ FreqUnits count_frequency(std::uint16_t count, int step);
 // empty, longer than 9 characters, not numbers, a receive frequency outside 400..490 MHz or a
 // transmit frequency that has no wire count, refuses the write with its message; after them
 // every tone, bandwidth and option box the radio cannot hold (`choice_error`) does.
-std::optional<Message> pre_write_check(const Sheet& sheet);
+std::optional<Notice> pre_write_check(const Sheet& sheet);
 
 }  // namespace m27

@@ -24,18 +24,17 @@ bool channel_total_held(std::string_view text) {
 }
 
 const std::array<OptionBox, 6> kOptionBoxes = {{
-    {"频率选择", &Sheet::plan, [](std::string_view t) { return one_of(kPlanItems, t); }},
-    {"模式选择", &Sheet::mode, [](std::string_view t) { return one_of(kModeItems, t); }},
-    {"发射", &Sheet::transmit, [](std::string_view t) { return one_of(kTransmitItems, t); }},
-    {"遇忙禁发", &Sheet::busy_lockout, [](std::string_view t) { return one_of(kSwitchItems, t); }},
-    {"FSK", &Sheet::fsk, [](std::string_view t) { return one_of(kSwitchItems, t); }},
-    {"信道总数", &Sheet::channel_total, channel_total_held},
+    {M27_WORDS("channels", "频率选择"), &Sheet::plan,
+     [](std::string_view t) { return one_of(kPlanItems, t); }},
+    {M27_WORDS("channels", "模式选择"), &Sheet::mode,
+     [](std::string_view t) { return one_of(kModeItems, t); }},
+    {M27_WORDS("channels", "发射"), &Sheet::transmit,
+     [](std::string_view t) { return one_of(kTransmitItems, t); }},
+    {M27_WORDS("channels", "遇忙禁发"), &Sheet::busy_lockout,
+     [](std::string_view t) { return one_of(kSwitchItems, t); }},
+    {as_is("FSK"), &Sheet::fsk, [](std::string_view t) { return one_of(kSwitchItems, t); }},
+    {M27_WORDS("channels", "信道总数"), &Sheet::channel_total, channel_total_held},
 }};
-
-Message row_error(int row, std::string_view what) {
-  return attention("第" + std::to_string(row + 1) + "信道" + std::string(what) +
-                   "输入错误，请重新输入");
-}
 
 }  // namespace
 
@@ -50,15 +49,19 @@ bool bandwidth_held(std::string_view bandwidth) {
 
 std::span<const OptionBox> option_boxes() { return kOptionBoxes; }
 
-Message tone_error(int row) { return row_error(row, "亚音"); }
-
-Message bandwidth_error(int row) { return row_error(row, "带宽"); }
-
-Message option_error(std::string_view label) {
-  return attention(std::string(label) + "输入错误，请重新输入");
+Notice tone_error(int row) {
+  return attention(M27_WORDS("channels", "第%1信道亚音输入错误，请重新输入").arg(row + 1));
 }
 
-std::optional<Message> choice_error(const Sheet& sheet) {
+Notice bandwidth_error(int row) {
+  return attention(M27_WORDS("channels", "第%1信道带宽输入错误，请重新输入").arg(row + 1));
+}
+
+Notice option_error(Words label) {
+  return attention(M27_WORDS("channels", "%1输入错误，请重新输入").arg(std::move(label)));
+}
+
+std::optional<Notice> choice_error(const Sheet& sheet) {
   for (int i = 0; i < kRows; ++i) {
     if (cell_fault(sheet, i, Cell::rx_tone) != CellFault::none ||
         cell_fault(sheet, i, Cell::tx_tone) != CellFault::none) {

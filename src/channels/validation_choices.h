@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "channels/message.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
@@ -24,7 +24,7 @@ bool bandwidth_held(std::string_view bandwidth);
 // An option box whose text goes into the option record: its label in the window, its text in
 // the sheet and the test whether a text is one of its items.
 struct OptionBox {
-  std::string_view label;
+  Words label;
   std::string Sheet::*text;
   bool (*holds)(std::string_view text);
 };
@@ -33,15 +33,15 @@ struct OptionBox {
 std::span<const OptionBox> option_boxes();
 
 // "第3信道亚音输入错误，请重新输入" for row 2 (0-based), in the style of every refused input.
-Message tone_error(int row);
+Notice tone_error(int row);
 // "第3信道带宽输入错误，请重新输入" for row 2.
-Message bandwidth_error(int row);
+Notice bandwidth_error(int row);
 // "信道总数输入错误，请重新输入" for the box labelled "信道总数".
-Message option_error(std::string_view label);
+Notice option_error(Words label);
 
 // The first row (0 .. 24) whose receive or transmit tone the sheet's tone table does not hold,
 // else the first row whose bandwidth is neither "宽带" nor "窄带", else the first option box
 // whose text is none of its items, as the message that refuses the write.
-std::optional<Message> choice_error(const Sheet& sheet);
+std::optional<Notice> choice_error(const Sheet& sheet);
 
 }  // namespace m27

@@ -56,8 +56,18 @@ std::string source_text(const Words& words) {
   return fill_in(text, values);
 }
 
+namespace {
+
+Words attention_title() { return M27_WORDS("message", "注意"); }
+
+}  // namespace
+
 Notice attention(Words text) {
-  return {std::move(text), M27_WORDS("message", "注意"), MessageIcon::Exclamation};
+  return {std::move(text), attention_title(), MessageIcon::Exclamation};
+}
+
+Message attention(std::string text) {
+  return {std::move(text), source_text(attention_title()), MessageIcon::Exclamation};
 }
 
 }  // namespace m27

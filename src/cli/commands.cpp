@@ -69,7 +69,7 @@ int run(const ReadArgs& args, const PortMap& ports) {
   if (!sheet) return failure(session, kReadInterrupted);
   if (args.backup) back_up(*sheet, player);
   if (const auto refusal = save_channel_file(*sheet, file_path(args.file))) {
-    player.show(*refusal);
+    player.show(translated(*refusal));
     return kExitFailure;
   }
   return kExitSuccess;
@@ -89,7 +89,7 @@ int run(const WriteArgs& args, const PortMap& ports) {
   const PreparedWrite prepared = prepare_write(sheet);
   const auto plan = prepared.plan();
   if (!plan) {
-    player.show(*prepared.refusal());
+    player.show(translated(*prepared.refusal()));
     return kExitFailure;
   }
   StopSignal stop;
@@ -100,7 +100,7 @@ int run(const WriteArgs& args, const PortMap& ports) {
   }
   if (!args.verify) return kExitSuccess;
   const auto verified = verify_radio(prepared.sheet, session, player);
-  if (!verified) player.show(read_back_failure());
+  if (!verified) player.show(translated(read_back_failure()));
   return verified.value_or(kExitFailure);
 }
 

@@ -33,7 +33,7 @@ int run(const CsvExportArgs& args, const PortMap&) {
     return refuse(translated(*refusal));
   }
   if (const auto refusal = export_csv(sheet, args.layout, file_path(args.csv_file))) {
-    return refuse(*refusal);
+    return refuse(translated(*refusal));
   }
   return kExitSuccess;
 }
@@ -47,10 +47,10 @@ int run(const CsvImportArgs& args, const PortMap&) {
     }
   }
   const auto outcome = import_csv(sheet, file_path(args.csv_file), args.selection);
-  for (const std::string& line : outcome.skipped) std::cerr << line << '\n';
-  if (outcome.refusal) return refuse(*outcome.refusal);
+  for (const Words& line : outcome.skipped) std::cerr << translated(line).toStdString() << '\n';
+  if (outcome.refusal) return refuse(translated(*outcome.refusal));
   if (const auto refusal = save_imported_channels(sheet, file_path(args.channel_file))) {
-    return refuse(*refusal);
+    return refuse(translated(*refusal));
   }
   return kExitSuccess;
 }

@@ -29,7 +29,9 @@ std::optional<Message> write_refusal(const Sheet& sheet) {
 
 int report_differences(const Sheet& first, const Sheet& second, ConsolePlayer& player) {
   const auto differences = compare_sheets(first, second);
-  for (const Difference& difference : differences) player.data(difference_line(difference));
+  for (const Difference& difference : differences) {
+    player.data(translated(difference_line(difference)).toStdString());
+  }
   return differences.empty() ? kExitSuccess : kExitDifferent;
 }
 
@@ -40,7 +42,7 @@ std::optional<int> verify_radio(const Sheet& expected, Session& session, Console
   }
   if (!radio) return std::nullopt;
   const int status = report_differences(expected, *radio, player);
-  player.show(verification_verdict(status == kExitSuccess));
+  player.show(translated(verification_verdict(status == kExitSuccess)));
   return status;
 }
 

@@ -86,27 +86,29 @@ bool is_backup_name(std::string_view name) {
          (rest.empty() || (rest.front() == '_' && all_digits(rest.substr(1))));
 }
 
-Result<std::filesystem::path> save_backup(const std::filesystem::path& folder, const LocalTime& now,
-                                          const Sheet& sheet, FileSystem& fs) {
-  if (!folder.is_absolute()) return Failure{"没有用户数据文件夹"};
+Result<std::filesystem::path, Words> save_backup(const std::filesystem::path& folder,
+                                                 const LocalTime& now, const Sheet& sheet,
+                                                 FileSystem& fs) {
+  if (!folder.is_absolute()) return M27_WORDS("files", "没有用户数据文件夹");
   const auto bytes = channel_file_bytes(sheet);
-  if (!bytes) return Failure{bytes.reason()};
+  if (!bytes) return bytes.why();
   std::error_code made;
   std::filesystem::create_directories(folder, made);
-  if (made) return Failure{made.message()};
+  if (made) return as_is(made.message());
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     const std::filesystem::path path = folder / backup_name(now, attempt);
     const int error = create_file(path, *bytes, fs);
     if (error == EEXIST) continue;
-    if (error != 0) return system_failure(error);
+    if (error != 0) return as_is(system_failure(error).reason);
     drop_oldest(folder, path);
     return path;
   }
-  return system_failure(EEXIST);
+  return as_is(system_failure(EEXIST).reason);
 }
 
-Message backup_failure(const std::filesystem::path& folder, std::string_view reason) {
-  return attention("备份失败\n" + folder.string() + "\n" + std::string(reason));
+Notice backup_failure(const std::filesystem::path& folder, Words reason) {
+  return attention(
+      M27_WORDS("files", "备份失败\n%1\n%2").arg(folder.string()).arg(std::move(reason)));
 }
 
 }  // namespace m27

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "channels/message.h"
 #include "channels/result.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 #include "files/file_system.h"
 
 namespace m27 {
@@ -45,10 +45,11 @@ bool is_backup_name(std::string_view name);
 // Saves the bytes a save of `sheet` would write as a new backup in `folder` (made when missing)
 // under the name of `now`, then removes the oldest other backups beyond `kBackupsKept`, however
 // the names of the others stand to the clock. The path of the new backup, or why there is none.
-Result<std::filesystem::path> save_backup(const std::filesystem::path& folder, const LocalTime& now,
-                                          const Sheet& sheet, FileSystem& fs = local_file_system());
+Result<std::filesystem::path, Words> save_backup(const std::filesystem::path& folder,
+                                                 const LocalTime& now, const Sheet& sheet,
+                                                 FileSystem& fs = local_file_system());
 
 // "备份失败\n<folder>\n<reason>", title "注意", exclamation icon.
-Message backup_failure(const std::filesystem::path& folder, std::string_view reason);
+Notice backup_failure(const std::filesystem::path& folder, Words reason);
 
 }  // namespace m27

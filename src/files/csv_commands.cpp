@@ -28,12 +28,12 @@ struct CsvTable {
   std::function<Checked<CsvChannel>(const CsvRecord&, int, ToneMode)> channel;
 };
 
-Result<CsvTable> csv_table(std::string_view bytes) {
+Result<CsvTable, Words> csv_table(std::string_view bytes) {
   const auto text = csv_text(bytes);
-  if (!text) return Failure{text.reason()};
+  if (!text) return text.why();
   auto records = csv_records(*text);
-  if (!records) return Failure{records.reason()};
-  if (records->empty()) return Failure{"文件中没有表头"};
+  if (!records) return records.why();
+  if (records->empty()) return M27_WORDS("files", "文件中没有表头");
   const CsvRecord header = records->front();
   std::vector<CsvRecord> rows(std::make_move_iterator(records->begin() + 1),
                               std::make_move_iterator(records->end()));
@@ -44,56 +44,60 @@ Result<CsvTable> csv_table(std::string_view bytes) {
                       return layout.channel(row, mode);
                     }};
   }
-  return Failure{
-      "第" + std::to_string(header.line) +
-      "行：表头应为“信道,接收频率,接收亚音,发射频率,发射亚音,带宽”或含Frequency列的通用格式"};
+  return M27_WORDS("files",
+                   "第%1行：表头应为“信道,接收频率,接收亚音,发射频率,发射亚音,"
+                   "带宽”或含Frequency列的通用格式")
+      .arg(header.line);
 }
 
 // The numbers of the first and the last row an import takes.
-Result<CsvRowRange> taken_rows(const CsvTable& table, const std::optional<CsvRowRange>& range) {
+Result<CsvRowRange, Words> taken_rows(const CsvTable& table,
+                                      const std::optional<CsvRowRange>& range) {
   const int count = static_cast<int>(table.rows.size());
   if (!range) {
     if (count <= kRows) return CsvRowRange{1, count};
-    return Failure{"第" + std::to_string(table.rows[kRows].line) + "行：信道多于25个（文件中有" +
-                   std::to_string(count) + "个），可用--rows FIRST..LAST选取其中至多25个"};
+    return M27_COUNTED_WORDS(
+               "files",
+               "第%1行：信道多于25个（文件中有%n个），可用--rows FIRST..LAST选取其中至多25个")
+        .arg(table.rows[kRows].line)
+        .counting(count);
   }
   if (range->first < 1 || range->first > range->last || range->last > count ||
       range->last - range->first >= kRows) {
-    return Failure{"--rows " + std::to_string(range->first) + ".." + std::to_string(range->last) +
-                   "：文件中有" + std::to_string(count) + "个信道，一次至多导入25个"};
+    return M27_COUNTED_WORDS("files", "--rows %1..%2：文件中有%n个信道，一次至多导入25个")
+        .arg(range->first)
+        .arg(range->last)
+        .counting(count);
   }
   return *range;
 }
 
-std::string nothing_to_import(const std::vector<std::string>& skipped) {
-  std::string reason = "没有可导入的信道";
-  for (const std::string& line : skipped) reason += "\n" + line;
+// "没有可导入的信道" and a line for each row left out.
+Words nothing_to_import(const std::vector<Words>& skipped) {
+  Words reason = M27_WORDS("files", "没有可导入的信道");
+  for (const Words& line : skipped) reason = Words{{}, "%1\n%2"}.arg(reason).arg(line);
   return reason;
-}
-
-Message failure(std::string_view what, const std::filesystem::path& file, std::string_view reason) {
-  return attention(std::string(what) + '\n' + file.string() + '\n' + std::string(reason));
 }
 
 }  // namespace
 
-Result<std::string> csv_file(const Sheet& sheet, CsvLayout layout) {
+Result<std::string, Words> csv_file(const Sheet& sheet, CsvLayout layout) {
   if (layout == CsvLayout::Grid) return std::string(kUtf8Bom) + grid_csv(sheet);
   return generic_csv(sheet);
 }
 
-Result<int> csv_row_count(std::string_view bytes) {
+Result<int, Words> csv_row_count(std::string_view bytes) {
   const auto table = csv_table(bytes);
-  if (!table) return Failure{table.reason()};
+  if (!table) return table.why();
   return static_cast<int>(table->rows.size());
 }
 
-Result<CsvImport> csv_channels(std::string_view bytes, ToneMode mode,
-                               const CsvSelection& selection) {
+Result<CsvImport, Words> csv_channels(std::string_view bytes, ToneMode mode,
+                                      const CsvSelection& selection) {
   const auto table = csv_table(bytes);
-  if (!table) return Failure{table.reason()};
+  if (!table) return table.why();
   const auto taken = taken_rows(*table, selection.rows);
-  if (!taken) return Failure{taken.reason()};
+  if (!taken) return taken.why();
   CsvImport result;
   for (int number = taken->first; number <= taken->last; ++number) {
     const CsvRecord& row = table->rows[number - 1];
@@ -103,10 +107,10 @@ Result<CsvImport> csv_channels(std::string_view bytes, ToneMode mode,
     } else if (selection.skip_unfit && channel.problem().unfit) {
       result.skipped.push_back(skip_text(channel.problem(), number));
     } else {
-      return Failure{refusal_text(channel.problem())};
+      return refusal_text(channel.problem());
     }
   }
-  if (result.channels.empty()) return Failure{nothing_to_import(result.skipped)};
+  if (result.channels.empty()) return nothing_to_import(result.skipped);
   return result;
 }
 
@@ -125,43 +129,47 @@ void apply_csv_channels(Sheet& sheet, const std::vector<CsvChannel>& channels) {
   enable_rows_in_use(sheet);
 }
 
-Message csv_export_failure(const std::filesystem::path& file, std::string_view reason) {
-  return failure("导出CSV失败", file, reason);
+Notice csv_export_failure(const std::filesystem::path& file, Words reason) {
+  return attention(
+      M27_WORDS("files", "导出CSV失败\n%1\n%2").arg(file.string()).arg(std::move(reason)));
 }
 
-Message csv_import_failure(const std::filesystem::path& file, std::string_view reason) {
-  return failure("导入CSV失败", file, reason);
+Notice csv_import_failure(const std::filesystem::path& file, Words reason) {
+  return attention(
+      M27_WORDS("files", "导入CSV失败\n%1\n%2").arg(file.string()).arg(std::move(reason)));
 }
 
-std::optional<Message> export_csv(const Sheet& sheet, CsvLayout layout,
-                                  const std::filesystem::path& file, FileSystem& fs) {
+std::optional<Notice> export_csv(const Sheet& sheet, CsvLayout layout,
+                                 const std::filesystem::path& file, FileSystem& fs) {
   const auto bytes = csv_file(sheet, layout);
-  if (!bytes) return csv_export_failure(file, bytes.reason());
+  if (!bytes) return csv_export_failure(file, bytes.why());
   if (const auto failed = replace_file(file, *bytes, fs)) {
-    return csv_export_failure(file, failed->reason);
+    return csv_export_failure(file, as_is(failed->reason));
   }
   return std::nullopt;
 }
 
-Result<std::string> read_csv_file(const std::filesystem::path& file, FileSystem& fs) {
+Result<std::string, Words> read_csv_file(const std::filesystem::path& file, FileSystem& fs) {
   return read_file(file, kMaxCsvBytes, fs);
 }
 
 CsvImportOutcome import_csv(Sheet& sheet, const std::filesystem::path& file,
                             const CsvSelection& selection, FileSystem& fs) {
   const auto bytes = read_csv_file(file, fs);
-  if (!bytes) return {csv_import_failure(file, bytes.reason()), {}};
+  if (!bytes) return {csv_import_failure(file, bytes.why()), {}};
   const auto taken = csv_channels(*bytes, sheet.tone_mode, selection);
-  if (!taken) return {csv_import_failure(file, taken.reason()), {}};
+  if (!taken) return {csv_import_failure(file, taken.why()), {}};
   apply_csv_channels(sheet, taken->channels);
   return {std::nullopt, taken->skipped};
 }
 
-std::optional<Message> save_imported_channels(const Sheet& sheet, const std::filesystem::path& file,
-                                              FileSystem& fs) {
+std::optional<Notice> save_imported_channels(const Sheet& sheet, const std::filesystem::path& file,
+                                             FileSystem& fs) {
   const auto bytes = encode_channel_file(channel_file_of(sheet));
-  if (!bytes) return save_failure(file, bytes.reason());
-  if (const auto failed = replace_file(file, *bytes, fs)) return save_failure(file, failed->reason);
+  if (!bytes) return save_failure(file, bytes.why());
+  if (const auto failed = replace_file(file, *bytes, fs)) {
+    return save_failure(file, as_is(failed->reason));
+  }
   return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "channels/cell_rule.h"
 #include "channels/channel_table.h"
 #include "channels/decimal.h"
 #include "channels/frequency.h"
@@ -47,6 +48,10 @@ bool digits_only(std::string_view text) {
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+Words not_a_frequency(std::string_view text) {
+  return M27_WORDS("files", "“%1”不是频率").arg(std::string(text));
+}
+
 // A MHz text with no more than 10 Hz in it ("446.006250" yes, "446.0062501" no).
 Checked<FreqUnits> exact_frequency(std::string_view text) {
   const std::size_t point = text.find('.');
@@ -56,8 +61,10 @@ Checked<FreqUnits> exact_frequency(std::string_view text) {
   const bool number = (digits_only(whole) || (whole.empty() && point != std::string_view::npos)) &&
                       (fraction.empty() || digits_only(fraction));
   const auto value = number ? parse_decimal(text, kFreqDecimals) : std::nullopt;
-  if (!value) return invalid_value(quoted(text) + "不是频率");
-  if (fraction.size() > kFreqDecimals) return invalid_value(quoted(text) + "比10 Hz更细");
+  if (!value) return invalid_value(not_a_frequency(text));
+  if (fraction.size() > kFreqDecimals) {
+    return invalid_value(M27_WORDS("files", "“%1”比10 Hz更细").arg(std::string(text)));
+  }
   return *value;
 }
 
@@ -83,7 +90,7 @@ class GenericRow {
     if (!tones) return placed(tones.problem().header, tones.problem());
     const std::string mode_text = value("Mode");
     if (mode_text != kFm && mode_text != kNfm) {
-      return placed("Mode", unfit_value(quoted(mode_text) + "不是FM或NFM"));
+      return placed("Mode", unfit_value(M27_WORDS("files", "“%1”不是FM或NFM").arg(mode_text)));
     }
     return CsvChannel{std::move(rx_text).take(), (*tones).rx, std::move(tx_text).take(),
                       (*tones).tx, std::string(mode_text == kFm ? kWide : kNarrow)};
@@ -126,7 +133,8 @@ class GenericRow {
     const std::string duplex = value("Duplex");
     if (duplex.empty()) return frequency_text(rx);
     if (duplex != "+" && duplex != "-" && duplex != "split") {
-      return placed("Duplex", invalid_value(quoted(duplex) + "不是空、+、-或split"));
+      return placed("Duplex",
+                    invalid_value(M27_WORDS("files", "“%1”不是空、+、-或split").arg(duplex)));
     }
     const auto offset = frequency("Offset");
     if (!offset) return offset.problem();
@@ -145,23 +153,25 @@ class GenericRow {
   const std::map<std::string, std::size_t, std::less<>>& columns_;
 };
 
-Failure export_refusal(int row, std::string_view column, std::string_view problem) {
-  return Failure{"第" + std::to_string(row + 1) + "信道" + std::string(column) + "：" +
-                 std::string(problem)};
+Words export_refusal(int row, Cell column, Words problem) {
+  return M27_WORDS("files", "第%1信道%2：%3")
+      .arg(row + 1)
+      .arg(caption_of(column))
+      .arg(std::move(problem));
 }
 
-Result<std::vector<std::string>> generic_row(const Sheet& sheet, int i) {
+Result<std::vector<std::string>, Words> generic_row(const Sheet& sheet, int i) {
   const ChannelRow& row = sheet.rows[i];
   const auto rx = frequency_value(row.rx_frequency);
-  if (!rx) return export_refusal(i, "接收频率", quoted(row.rx_frequency) + "不是频率");
+  if (!rx) return export_refusal(i, Cell::rx_frequency, not_a_frequency(row.rx_frequency));
   const auto tx = frequency_value(row.tx_frequency);
-  if (!tx) return export_refusal(i, "发射频率", quoted(row.tx_frequency) + "不是频率");
+  if (!tx) return export_refusal(i, Cell::tx_frequency, not_a_frequency(row.tx_frequency));
   const auto rx_tone = csv_tone(row.rx_tone, sheet.tone_mode);
-  if (!rx_tone) return export_refusal(i, "接收亚音", rx_tone.problem().text);
+  if (!rx_tone) return export_refusal(i, Cell::rx_tone, rx_tone.problem().text);
   const auto tx_tone = csv_tone(row.tx_tone, sheet.tone_mode);
-  if (!tx_tone) return export_refusal(i, "发射亚音", tx_tone.problem().text);
+  if (!tx_tone) return export_refusal(i, Cell::tx_tone, tx_tone.problem().text);
   const auto bandwidth = csv_bandwidth(row.bandwidth);
-  if (!bandwidth) return export_refusal(i, "带宽", bandwidth.problem().text);
+  if (!bandwidth) return export_refusal(i, Cell::bandwidth, bandwidth.problem().text);
 
   const std::string duplex = *tx == *rx ? "" : *tx > *rx ? "+" : "-";
   const FreqUnits offset = *tx > *rx ? *tx - *rx : *rx - *tx;
@@ -189,11 +199,11 @@ Result<std::vector<std::string>> generic_row(const Sheet& sheet, int i) {
 
 }  // namespace
 
-Result<std::string> generic_csv(const Sheet& sheet) {
+Result<std::string, Words> generic_csv(const Sheet& sheet) {
   std::string text = csv_line({kHeaders.begin(), kHeaders.end()});
   for (int i = 0; i < channels_in_use(sheet); ++i) {
     const auto row = generic_row(sheet, i);
-    if (!row) return Failure{row.reason()};
+    if (!row) return row.why();
     text += csv_line(*row);
   }
   return text;

@@ -26,7 +26,7 @@ namespace m27 {
 // The header and the 25 rows, CR LF after each, each row in the simplest form that gives its
 // channel back exactly. A channel the layout cannot say (a frequency that is no number, a tone
 // not in the mode's table) fails naming it.
-Result<std::string> generic_csv(const Sheet& sheet);
+Result<std::string, Words> generic_csv(const Sheet& sheet);
 
 // Whether a header record is the generic layout's (it names a Frequency column).
 bool is_generic_header(const CsvRecord& header);

@@ -60,7 +60,7 @@ CsvProblem in_column(std::string_view column, CsvProblem problem) {
   return problem;
 }
 
-CsvProblem wrong(std::string_view column, std::string text) {
+CsvProblem wrong(std::string_view column, Words text) {
   return in_column(column, invalid_value(std::move(text)));
 }
 
@@ -84,7 +84,8 @@ Checked<std::pair<ToneSource, ToneSource>> cross_sources(std::string_view cross)
     const auto rx = source(cross.substr(arrow + 2), kRxCtcss, kRxDcs);
     if (tx && rx) return std::pair{*tx, *rx};
   }
-  return wrong("CrossMode", quoted(cross) + "不是X->Y（X、Y为Tone、DTCS或空）");
+  return wrong("CrossMode",
+               M27_WORDS("files", "“%1”不是X->Y（X、Y为Tone、DTCS或空）").arg(std::string(cross)));
 }
 
 Checked<std::pair<ToneSource, ToneSource>> tone_sources(const Columns& columns) {
@@ -92,12 +93,15 @@ Checked<std::pair<ToneSource, ToneSource>> tone_sources(const Columns& columns) 
   for (const ToneModeSources& mode : kToneModes) {
     if (columns.tone == mode.name) return std::pair{mode.tx, mode.rx};
   }
-  return wrong("Tone", quoted(columns.tone) + "不是空、Tone、TSQL、DTCS、Cross、TSQL-R或DTCS-R");
+  return wrong(
+      "Tone",
+      M27_WORDS("files", "“%1”不是空、Tone、TSQL、DTCS、Cross、TSQL-R或DTCS-R").arg(columns.tone));
 }
 
 Checked<std::string> dcs_tone(const Columns& columns, const ToneSource& source, ToneMode mode) {
   const std::string& text = columns.*source.value;
-  if (!code_digits(text)) return wrong(source.column, quoted(text) + "不是DCS码");
+  if (!code_digits(text))
+    return wrong(source.column, M27_WORDS("files", "“%1”不是DCS码").arg(text));
   const std::string code = std::string(3 - text.size(), '0') + text;
   if (const auto normal = csv_tone("D" + code, mode); !normal) {
     return in_column(source.column, normal.problem());
@@ -106,7 +110,8 @@ Checked<std::string> dcs_tone(const Columns& columns, const ToneSource& source, 
   const bool valid =
       polarity.size() == 2 &&
       std::all_of(polarity.begin(), polarity.end(), [](char c) { return c == 'N' || c == 'R'; });
-  if (!valid) return wrong("DtcsPolarity", quoted(polarity) + "不是NN、NR、RN或RR");
+  if (!valid)
+    return wrong("DtcsPolarity", M27_WORDS("files", "“%1”不是NN、NR、RN或RR").arg(polarity));
   auto entry = csv_tone((polarity[source.polarity] == 'R' ? "I" : "D") + code, mode);
   if (!entry) return in_column("DtcsPolarity", entry.problem());
   return entry;
@@ -119,7 +124,7 @@ Checked<std::string> tone(const Columns& columns, const ToneSource& source, Tone
   auto entry = csv_tone(text, mode);
   if (!entry) return in_column(source.column, entry.problem());
   if (kind_of(*entry) != ToneKind::Ctcss)
-    return wrong(source.column, quoted(text) + "不是CTCSS亚音");
+    return wrong(source.column, M27_WORDS("files", "“%1”不是CTCSS亚音").arg(text));
   return entry;
 }
 

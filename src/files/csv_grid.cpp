@@ -54,12 +54,13 @@ bool is_grid_header(const CsvRecord& header) {
 
 Checked<CsvChannel> grid_channel(const CsvRecord& row, int number, ToneMode mode) {
   if (row.fields.size() != kColumnCount) {
-    CsvProblem problem = invalid_value("应有6列，实有" + std::to_string(row.fields.size()) + "列");
+    CsvProblem problem =
+        invalid_value(M27_WORDS("files", "应有6列，实有%1列").arg(row.fields.size()));
     problem.line = row.line;
     return problem;
   }
   if (row.fields[0] != std::to_string(number)) {
-    return placed(row.line, 0, invalid_value("信道号应为" + std::to_string(number)));
+    return placed(row.line, 0, invalid_value(M27_WORDS("files", "信道号应为%1").arg(number)));
   }
   CsvChannel result;
   for (std::size_t i = 0; i < kValueColumns.size(); ++i) {

@@ -3,29 +3,40 @@
 
 namespace m27 {
 
-std::string quoted(std::string_view text) { return "“" + std::string(text) + "”"; }
+CsvProblem invalid_value(Words text) { return CsvProblem{std::move(text), false, 0, 0, {}}; }
 
-CsvProblem invalid_value(std::string text) {
-  CsvProblem problem;
-  problem.text = std::move(text);
-  return problem;
-}
-
-CsvProblem unfit_value(std::string text) {
+CsvProblem unfit_value(Words text) {
   CsvProblem problem = invalid_value(std::move(text));
   problem.unfit = true;
   return problem;
 }
 
-std::string refusal_text(const CsvProblem& problem) {
-  std::string place = "第" + std::to_string(problem.line) + "行";
-  if (problem.column > 0) place += "第" + std::to_string(problem.column) + "列";
-  if (!problem.header.empty()) place += "（" + problem.header + "）";
-  return place + "：" + problem.text;
+Words refusal_text(const CsvProblem& problem) {
+  const bool header = !problem.header.empty();
+  if (problem.column > 0 && header) {
+    return M27_WORDS("files", "第%1行第%2列（%3）：%4")
+        .arg(problem.line)
+        .arg(problem.column)
+        .arg(problem.header)
+        .arg(problem.text);
+  }
+  if (problem.column > 0) {
+    return M27_WORDS("files", "第%1行第%2列：%3")
+        .arg(problem.line)
+        .arg(problem.column)
+        .arg(problem.text);
+  }
+  if (header) {
+    return M27_WORDS("files", "第%1行（%2）：%3")
+        .arg(problem.line)
+        .arg(problem.header)
+        .arg(problem.text);
+  }
+  return M27_WORDS("files", "第%1行：%2").arg(problem.line).arg(problem.text);
 }
 
-std::string skip_text(const CsvProblem& problem, int row) {
-  return "跳过第" + std::to_string(row) + "个：" + problem.header + problem.text;
+Words skip_text(const CsvProblem& problem, int row) {
+  return M27_WORDS("files", "跳过第%1个：%2%3").arg(row).arg(problem.header).arg(problem.text);
 }
 
 }  // namespace m27

@@ -9,31 +9,30 @@
 #include <utility>
 #include <variant>
 
+#include "channels/words.h"
+
 namespace m27 {
 
 struct CsvProblem {
-  std::string text;  // "“500”不在400～490 MHz之内"
+  Words text;  // "“500”不在400～490 MHz之内"
   // The value makes sense but this radio cannot hold it: a frequency outside its band, a tone
   // its table lacks, a mode other than FM and NFM, a transmit frequency it cannot send.
   bool unfit = false;
   int line = 0;            // the file's line the row starts on
   std::size_t column = 0;  // from 1; 0 when the problem is the row's as a whole
-  std::string header;      // the column's name
+  std::string header;      // the column's name, as the file's header gives it
 };
 
-// A value as a problem's text names it: "“500”".
-std::string quoted(std::string_view text);
-
 // A value that makes no sense ("“4x0”不是频率"), and one this radio cannot hold; not yet placed.
-CsvProblem invalid_value(std::string text);
-CsvProblem unfit_value(std::string text);
+CsvProblem invalid_value(Words text);
+CsvProblem unfit_value(Words text);
 
 // "第3行第2列（接收频率）：“500”不在400～490 MHz之内"; without a column "第3行：应有6列，实有5列".
-std::string refusal_text(const CsvProblem& problem);
+Words refusal_text(const CsvProblem& problem);
 
 // "跳过第2个：接收频率“500”不在400～490 MHz之内": data row 2 (counted from 1, as the question
 // which rows to import counts them) an import leaves out.
-std::string skip_text(const CsvProblem& problem, int row);
+Words skip_text(const CsvProblem& problem, int row);
 
 // A value the grid can hold, or what is wrong with it.
 template <typename T>

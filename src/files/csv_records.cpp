@@ -46,9 +46,8 @@ bool valid_utf8(std::string_view text) {
   return true;
 }
 
-Failure refusal(int line, std::size_t column, std::string_view problem) {
-  return Failure{"第" + std::to_string(line) + "行第" + std::to_string(column) + "列：" +
-                 std::string(problem)};
+Words refusal(int line, std::size_t column, Words problem) {
+  return M27_WORDS("files", "第%1行第%2列：%3").arg(line).arg(column).arg(std::move(problem));
 }
 
 bool blank(const CsvRecord& record) {
@@ -58,19 +57,19 @@ bool blank(const CsvRecord& record) {
 
 }  // namespace
 
-Result<std::string> csv_text(std::string_view bytes) {
+Result<std::string, Words> csv_text(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Bom)) {
     bytes.remove_prefix(kUtf8Bom.size());
-    if (!valid_utf8(bytes)) return Failure{"文件以UTF-8标记开头，却不是有效的UTF-8文字"};
+    if (!valid_utf8(bytes)) return M27_WORDS("files", "文件以UTF-8标记开头，却不是有效的UTF-8文字");
     return std::string(bytes);
   }
   if (valid_utf8(bytes)) return std::string(bytes);
   auto text = gbk_to_utf8(bytes);
-  if (!text) return Failure{"文件既不是UTF-8也不是GBK文字"};
+  if (!text) return M27_WORDS("files", "文件既不是UTF-8也不是GBK文字");
   return std::move(*text);
 }
 
-Result<std::vector<CsvRecord>> csv_records(std::string_view text) {
+Result<std::vector<CsvRecord>, Words> csv_records(std::string_view text) {
   std::vector<CsvRecord> records;
   int line = 1;
   std::size_t i = 0;
@@ -89,7 +88,8 @@ Result<std::vector<CsvRecord>> csv_records(std::string_view text) {
         const int opened_on = line;
         ++i;
         while (true) {
-          if (i == text.size()) return refusal(opened_on, column, "引号没有结束");
+          if (i == text.size())
+            return refusal(opened_on, column, M27_WORDS("files", "引号没有结束"));
           if (text[i] == '"') {
             if (i + 1 < text.size() && text[i + 1] == '"') {
               field += '"';
@@ -104,7 +104,7 @@ Result<std::vector<CsvRecord>> csv_records(std::string_view text) {
         }
         const bool at_end = i == text.size() || text[i] == ',' || text[i] == '\n' ||
                             text.substr(i).starts_with("\r\n");
-        if (!at_end) return refusal(line, column, "引号后还有文字");
+        if (!at_end) return refusal(line, column, M27_WORDS("files", "引号后还有文字"));
       } else {
         while (i < text.size() && text[i] != ',' && text[i] != '\n') field += text[i++];
         if (field.ends_with('\r')) field.pop_back();

@@ -16,6 +16,12 @@ namespace {
 
 constexpr int kToneScale = 6;  // finer than any tone is written, so "67.05" is no "67.0"
 
+// The English a user types for a bandwidth (in capitals), and the bandwidth the grid holds.
+constexpr std::pair<std::string_view, std::string_view> kBandwidthWords[] = {
+    {"WIDE", kWide},     {"WIDEBAND", kWide},     {"W", kWide},
+    {"NARROW", kNarrow}, {"NARROWBAND", kNarrow}, {"N", kNarrow},
+};
+
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // A decimal number as typed: digits with at most one point, and a digit at least.
@@ -29,7 +35,8 @@ std::optional<FreqUnits> typed_frequency(std::string_view text) {
 }
 
 CsvProblem no_typed_frequency(std::string_view text) {
-  return invalid_value(quoted(text) + "不是频率（只可有数字和一个小数点，最多9个字符）");
+  return invalid_value(M27_WORDS("files", "“%1”不是频率（只可有数字和一个小数点，最多9个字符）")
+                           .arg(std::string(text)));
 }
 
 // What the check before a write will find of the value in row 1: the raster check run twice, as
@@ -50,6 +57,14 @@ std::string ascii_upper(std::string_view text) {
   return upper;
 }
 
+Words outside_band(std::string_view text) {
+  return M27_WORDS("files", "“%1”不在400～490 MHz之内").arg(std::string(text));
+}
+
+Words not_sendable(std::string_view text) {
+  return M27_WORDS("files", "“%1”超出电台能存放的发射频率").arg(std::string(text));
+}
+
 bool is_ctcss(std::string_view entry) { return !entry.empty() && is_digit(entry.front()); }
 
 // A CTCSS value or a DCS code with its letter ("D023", "i754"), whether a table holds it or not.
@@ -64,29 +79,25 @@ bool has_tone_form(std::string_view upper) {
 Checked<std::string> csv_receive_frequency(std::string_view text) {
   const auto f = typed_frequency(text);
   if (!f) return no_typed_frequency(text);
-  if (!sendable(Cell::rx_frequency, text))
-    return unfit_value(quoted(text) + "不在400～490 MHz之内");
+  if (!sendable(Cell::rx_frequency, text)) return unfit_value(outside_band(text));
   return std::string(text);
 }
 
 Checked<std::string> csv_transmit_frequency(std::string_view text) {
   if (!typed_frequency(text)) return no_typed_frequency(text);
-  if (!sendable(Cell::tx_frequency, text))
-    return unfit_value(quoted(text) + "超出电台能存放的发射频率");
+  if (!sendable(Cell::tx_frequency, text)) return unfit_value(not_sendable(text));
   return std::string(text);
 }
 
 Checked<std::string> csv_receive_frequency(FreqUnits f) {
   const std::string text = frequency_text(f);
-  if (!sendable(Cell::rx_frequency, text))
-    return unfit_value(quoted(text) + "不在400～490 MHz之内");
+  if (!sendable(Cell::rx_frequency, text)) return unfit_value(outside_band(text));
   return text;
 }
 
 Checked<std::string> csv_transmit_frequency(FreqUnits f) {
   const std::string text = frequency_text(f);
-  if (f < 0 || !sendable(Cell::tx_frequency, text))
-    return unfit_value(quoted(text) + "超出电台能存放的发射频率");
+  if (f < 0 || !sendable(Cell::tx_frequency, text)) return unfit_value(not_sendable(text));
   return text;
 }
 
@@ -102,14 +113,20 @@ Checked<std::string> csv_tone(std::string_view text, ToneMode mode) {
     });
     if (same != list.end()) return std::string(*same);
   }
-  const char* table = mode == ToneMode::Professional ? "专业模式" : "普通模式";
-  const std::string problem = quoted(text) + "不是" + table + "的亚音";
+  const Words problem =
+      (mode == ToneMode::Professional ? M27_WORDS("files", "“%1”不是专业模式的亚音")
+                                      : M27_WORDS("files", "“%1”不是普通模式的亚音"))
+          .arg(std::string(text));
   return has_tone_form(upper) ? unfit_value(problem) : invalid_value(problem);
 }
 
 Checked<std::string> csv_bandwidth(std::string_view text) {
   if (bandwidth_held(text)) return std::string(text);
-  return invalid_value(quoted(text) + "不是带宽（宽带或窄带）");
+  const std::string upper = ascii_upper(text);
+  for (const auto& [word, bandwidth] : kBandwidthWords) {
+    if (upper == word) return std::string(bandwidth);
+  }
+  return invalid_value(M27_WORDS("files", "“%1”不是带宽（宽带或窄带）").arg(std::string(text)));
 }
 
 }  // namespace m27

@@ -42,7 +42,8 @@ Checked<std::string> csv_transmit_frequency(FreqUnits f);
 // a DCS code the table lacks is unfit.
 Checked<std::string> csv_tone(std::string_view text, ToneMode mode);
 
-// "宽带" or "窄带".
+// "宽带" or "窄带", also as the English words "Wide" and "Narrow" (or "Wideband", "W"...) in any
+// case: the grid holds the channel file's word either way.
 Checked<std::string> csv_bandwidth(std::string_view text);
 
 }  // namespace m27

@@ -8,32 +8,24 @@
 namespace m27 {
 namespace {
 
-Message file_failure(std::string_view what, const std::filesystem::path& file,
-                     std::string_view reason) {
-  std::string text(what);
-  text += '\n';
-  text += file.string();
-  text += '\n';
-  text += reason;
-  return attention(std::move(text));
-}
-
-std::optional<Failure> write_channel_file(const std::filesystem::path& file, const Sheet& sheet,
-                                          FileSystem& fs) {
+std::optional<Words> write_channel_file(const std::filesystem::path& file, const Sheet& sheet,
+                                        FileSystem& fs) {
   const auto bytes = channel_file_bytes(sheet);
-  if (!bytes) return Failure{bytes.reason()};
-  return replace_file(file, *bytes, fs);
+  if (!bytes) return bytes.why();
+  if (const auto failed = replace_file(file, *bytes, fs)) return as_is(failed->reason);
+  return std::nullopt;
 }
 
 }  // namespace
 
-Result<std::string> channel_file_bytes(Sheet sheet) {
+Result<std::string, Words> channel_file_bytes(Sheet sheet) {
   normalise_frequencies(sheet);
   return encode_channel_file(channel_file_of(sheet));
 }
 
-Message save_failure(const std::filesystem::path& file, std::string_view reason) {
-  return file_failure("保存文件失败", file, reason);
+Notice save_failure(const std::filesystem::path& file, Words reason) {
+  return attention(
+      M27_WORDS("files", "保存文件失败\n%1\n%2").arg(file.string()).arg(std::move(reason)));
 }
 
 Notice open_failure(const std::filesystem::path& file, Words reason) {
@@ -44,7 +36,7 @@ Notice open_failure(const std::filesystem::path& file, Words reason) {
 FileOpening open_channel_file(Sheet& sheet, const std::filesystem::path& file, FileSystem& fs) {
   const auto bytes = read_file(file, kMaxChannelFileBytes, fs);
   // The system's own words for why, in the system's language.
-  if (!bytes) return {open_failure(file, as_is(bytes.reason()))};
+  if (!bytes) return {open_failure(file, bytes.why())};
   // An empty file holds no channel at all: applied, it would leave the sheet as it was and a
   // write would send that instead.
   if (bytes->empty()) return {open_failure(file, M27_WORDS("files", "文件是空的"))};
@@ -69,13 +61,13 @@ std::optional<Notice> open_whole_channel_file(Sheet& sheet, const std::filesyste
   return open_failure(file, incomplete_file(opening.line_count));
 }
 
-std::optional<Message> save_channel_file(Sheet& sheet,
-                                         const std::optional<std::filesystem::path>& chosen,
-                                         FileSystem& fs) {
+std::optional<Notice> save_channel_file(Sheet& sheet,
+                                        const std::optional<std::filesystem::path>& chosen,
+                                        FileSystem& fs) {
   normalise_frequencies(sheet);
   if (!chosen) return std::nullopt;
-  if (const auto failure = write_channel_file(*chosen, sheet, fs)) {
-    return save_failure(*chosen, failure->reason);
+  if (auto failure = write_channel_file(*chosen, sheet, fs)) {
+    return save_failure(*chosen, std::move(*failure));
   }
   return std::nullopt;
 }

@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "channels/message.h"
 #include "channels/result.h"
 #include "channels/sheet.h"
 #include "channels/words.h"
@@ -18,13 +17,13 @@
 namespace m27 {
 
 // "保存文件失败\n<file>\n<reason>", title "注意", exclamation icon.
-Message save_failure(const std::filesystem::path& file, std::string_view reason);
+Notice save_failure(const std::filesystem::path& file, Words reason);
 
 // "打开文件失败\n<file>\n<reason>", title "注意", exclamation icon.
 Notice open_failure(const std::filesystem::path& file, Words reason);
 
 // The bytes a save of the sheet writes: the sheet after `normalise_frequencies` as a channel file.
-Result<std::string> channel_file_bytes(Sheet sheet);
+Result<std::string, Words> channel_file_bytes(Sheet sheet);
 
 // What opening a channel file came to.
 struct FileOpening {
@@ -54,8 +53,8 @@ std::optional<Notice> open_whole_channel_file(Sheet& sheet, const std::filesyste
 
 // `normalise_frequencies`, then the record is written to the chosen file (nullopt: the dialog was
 // cancelled). A failed save leaves an existing file untouched and gives the message to show.
-std::optional<Message> save_channel_file(Sheet& sheet,
-                                         const std::optional<std::filesystem::path>& chosen,
-                                         FileSystem& fs = local_file_system());
+std::optional<Notice> save_channel_file(Sheet& sheet,
+                                        const std::optional<std::filesystem::path>& chosen,
+                                        FileSystem& fs = local_file_system());
 
 }  // namespace m27

@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::string line_number(std::size_t index) { return "第" + std::to_string(index + 1) + "行"; }
-
 // A GBK trail byte is never below 0x40, so LF and CR always end a line, never split a character.
 std::vector<std::string_view> split_lines(std::string_view bytes) {
   std::vector<std::string_view> lines;
@@ -27,20 +25,22 @@ std::vector<std::string_view> split_lines(std::string_view bytes) {
 
 }  // namespace
 
-Result<std::string> encode_channel_file(const ChannelFile& file) {
+Result<std::string, Words> encode_channel_file(const ChannelFile& file) {
   const std::vector<std::string> lines = channel_file_lines(file);
-  if (auto misplaced = misplaced_frequency_line(lines)) return Failure{source_text(*misplaced)};
+  if (auto misplaced = misplaced_frequency_line(lines)) return std::move(*misplaced);
   std::string bytes;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     // A line break inside a text would move every later line to another field.
-    if (lines[i].find('\n') != std::string::npos) return Failure{line_number(i) + "含有换行符"};
+    if (lines[i].find('\n') != std::string::npos) {
+      return M27_WORDS("files", "第%1行含有换行符").arg(i + 1);
+    }
     const auto gbk = utf8_to_gbk(lines[i]);
-    if (!gbk) return Failure{line_number(i) + "含有GBK无法表示的字符"};
+    if (!gbk) return M27_WORDS("files", "第%1行含有GBK无法表示的字符").arg(i + 1);
     bytes += *gbk;
     bytes += kLineEnd;
   }
   if (bytes.size() > kMaxChannelFileBytes) {
-    return Failure{"文件将大于" + std::to_string(kMaxChannelFileBytes) + "字节"};
+    return M27_WORDS("files", "文件将大于%1字节").arg(kMaxChannelFileBytes);
   }
   return bytes;
 }

@@ -18,7 +18,7 @@ inline constexpr std::size_t kMaxChannelFileBytes = 64 * 1024;
 // GBK has no code for fails with its line number ("第5行含有GBK无法表示的字符"), and so do a
 // frequency that is no number (`misplaced_frequency_line`) and a file that would be too large to
 // open again.
-Result<std::string> encode_channel_file(const ChannelFile& file);
+Result<std::string, Words> encode_channel_file(const ChannelFile& file);
 
 // The record in a file's bytes. A line ends with CR LF, a bare LF or the end of the file; one
 // CR before its end is dropped. A line that is not GBK fails with its number

@@ -93,15 +93,15 @@ int write_all(FileSystem& fs, int fd, std::string_view bytes) {
   return 0;
 }
 
-Result<std::string> read_file(const std::filesystem::path& path, std::size_t limit,
-                              FileSystem& fs) {
+Result<std::string, Words> read_file(const std::filesystem::path& path, std::size_t limit,
+                                     FileSystem& fs) {
   const int fd = fs.open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
-  if (fd < 0) return system_failure(errno);
+  if (fd < 0) return as_is(system_failure(errno).reason);
   std::string bytes;
   const int error = read_up_to(fs, fd, limit + 1, bytes);
   fs.close(fd);
-  if (error != 0) return system_failure(error);
-  if (bytes.size() > limit) return Failure{"文件大于" + std::to_string(limit) + "字节"};
+  if (error != 0) return as_is(system_failure(error).reason);
+  if (bytes.size() > limit) return M27_WORDS("files", "文件大于%1字节").arg(limit);
   return bytes;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "channels/result.h"
+#include "channels/words.h"
 #include "files/file_system.h"
 
 namespace m27 {
@@ -34,8 +35,8 @@ int write_all(FileSystem& fs, int fd, std::string_view bytes);
 // The bytes of a file of at most `limit` bytes. A larger file, or one that cannot be opened or
 // read, gives the reason instead (the system's text, or "文件大于65536字节" for the size).
 // A named pipe without a writer reads as empty instead of blocking.
-Result<std::string> read_file(const std::filesystem::path& path, std::size_t limit,
-                              FileSystem& fs = local_file_system());
+Result<std::string, Words> read_file(const std::filesystem::path& path, std::size_t limit,
+                                     FileSystem& fs = local_file_system());
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk, then renames it over
 // `path`, which it replaces without asking, and flushes the folder. A symbolic link stays a link:

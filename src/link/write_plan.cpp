@@ -30,9 +30,7 @@ PreparedWrite prepare_write(const Sheet& sheet) {
   Sheet snapped = sheet;
   check_rasters(snapped);
   normalise_frequencies(snapped);
-  if (auto refusal = pre_write_check(snapped)) {
-    return {std::move(snapped), Notice{as_is(refusal->text), as_is(refusal->title), refusal->icon}};
-  }
+  if (auto refusal = pre_write_check(snapped)) return {std::move(snapped), std::move(*refusal)};
   auto frames = frames_of(snapped);
   // The check refuses every value a record cannot carry; this is the write's last guard.
   if (!frames) return {std::move(snapped), untitled(M27_WORDS("link", "通讯失败"))};

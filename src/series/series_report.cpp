@@ -70,10 +70,10 @@ std::string time_of_day(std::chrono::system_clock::time_point t) {
   return iso_local_time(t).substr(11, 8);
 }
 
-std::string facts_html(const PageFacts& facts) {
+std::string facts_html(const ReportVoice& say, const PageFacts& facts) {
   std::string html = "<p class=\"facts\">";
   for (const auto& [label, value] : facts) {
-    html += "<span><b>" + escaped(label) + "</b>" + escaped(value) + "</span>";
+    html += "<span><b>" + escaped(say(label)) + "</b>" + escaped(value) + "</span>";
   }
   return html + "</p>\n";
 }
@@ -95,22 +95,29 @@ std::string template_name(const SeriesReport& report) {
   return report.say(M27_WORDS("series", "未命名"));
 }
 
+PageRow header_row(const ReportVoice& say) {
+  PageRow row;
+  const PageHeader header = channel_header();
+  for (std::size_t i = 0; i < kPageColumns; ++i) row[i] = say(header[i]);
+  return row;
+}
+
 std::string order_html(const SeriesReport& report) {
   const ReportVoice& say = report.say;
   PageFacts facts = {
-      {say(M27_WORDS("series", "模板")), template_name(report)},
-      {say(M27_WORDS("series", "ID范围")),
+      {M27_WORDS("series", "模板"), template_name(report)},
+      {M27_WORDS("series", "ID范围"),
        std::to_string(report.first_id) + ".." + std::to_string(report.last_id)},
-      {say(M27_WORDS("series", "保留原ID")),
+      {M27_WORDS("series", "保留原ID"),
        say(report.keep_id ? M27_WORDS("series", "是") : M27_WORDS("series", "否"))},
   };
   const PageFacts options = sheet_facts(report.template_sheet);
   facts.insert(facts.end(), options.begin(), options.end());
-  std::string html = heading(say, M27_WORDS("series", "订单")) + facts_html(facts);
+  std::string html = heading(say, M27_WORDS("series", "订单")) + facts_html(say, facts);
   html += "<p class=\"facts\"><span><b>" + escaped(say(M27_WORDS("series", "模板指纹"))) +
           "</b><span class=\"fingerprint\">" + escaped(report.template_sha256) +
           "</span></span></p>\n";
-  html += "<table>\n<thead>" + row_html("th", kChannelHeader) + "</thead>\n<tbody>\n";
+  html += "<table>\n<thead>" + row_html("th", header_row(say)) + "</thead>\n<tbody>\n";
   for (const PageRow& row : channels_in_use(report.template_sheet)) html += row_html("td", row);
   return html + "</tbody>\n</table>\n";
 }
@@ -122,9 +129,9 @@ std::string job_html(const SeriesReport& report) {
   }
   const ReportVoice& say = report.say;
   return heading(say, M27_WORDS("series", "任务")) +
-         facts_html({{say(M27_WORDS("series", "开始")), date_and_time(report.started)},
-                     {say(M27_WORDS("series", "结束")), date_and_time(report.ended)},
-                     {say(M27_WORDS("series", "串口")), stations}});
+         facts_html(say, {{M27_WORDS("series", "开始"), date_and_time(report.started)},
+                          {M27_WORDS("series", "结束"), date_and_time(report.ended)},
+                          {M27_WORDS("series", "串口"), stations}});
 }
 
 std::string_view result_class(RadioResult result) {

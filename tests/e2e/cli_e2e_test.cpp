@@ -469,8 +469,8 @@ TEST(CliRefusals, SayWhyAndExitWithTheirStatus) {
   EXPECT_TRUE(m27({"--port", "com1=" + held, "ports"}).out.starts_with(listed + "\n"));
 }
 
-// A channel file that cannot be opened, or is not there, is refused in the language the
-// environment or --language picks, and in the texts as written under the C locale.
+// A channel file that cannot be opened, is not there or holds what the radio cannot take is
+// refused in the language the environment or --language picks, and as written under the C locale.
 TEST(CliLanguage, RefusesAChannelFileInTheChosenLanguage) {
   QTemporaryDir dir;
   write_file(dir.filePath("bad.m27"), "0\r\n12x\r\n");
@@ -500,8 +500,17 @@ TEST(CliLanguage, RefusesAChannelFileInTheChosenLanguage) {
       {{"LANGUAGE=en"},
        "write --port /nonexistent/tty cut.m27",
        "Attention: Cannot open the file\ncut.m27\nThe file is incomplete: only 1 line was read\n"},
+      {{"LANGUAGE=en"},
+       "write --port /nonexistent/tty unsendable.m27",
+       "Attention: Channel 3: invalid frequency, please enter it again\n"},
+      {{},
+       "write --port /nonexistent/tty unsendable.m27",
+       "注意: 第3信道频率输入错误，请重新输入\n"},
   };
   write_file(dir.filePath("cut.m27"), "0\r\n");
+  Sheet sheet = startup_sheet();
+  sheet.rows[2].rx_frequency = "399.95000";  // below the band
+  saved(dir, "unsendable.m27", sheet);
   for (const Case& c : kCases) {
     QProcess process;
     start_m27(process, c.command.split(' '), dir.path(), dir.path(), c.locale);

@@ -23,9 +23,9 @@ namespace {
 using fuzz::check;
 
 // An import as one text: its refusal, or its channels and the rows it left out.
-std::string summary(const Result<CsvImport>& taken) {
+std::string summary(const Result<CsvImport, Words>& taken) {
   if (!taken) {
-    const std::string& why = taken.reason();
+    const std::string why = source_text(taken.why());
     check(why.starts_with("第") || why.starts_with("文件") || why.starts_with("--rows ") ||
               why.starts_with("没有可导入的信道"),
           "a refusal that does not say why");
@@ -35,7 +35,7 @@ std::string summary(const Result<CsvImport>& taken) {
   for (const CsvChannel& c : taken->channels) {
     text += c.rx_frequency + c.rx_tone + c.tx_frequency + c.tx_tone + c.bandwidth + '\n';
   }
-  for (const std::string& line : taken->skipped) text += line + '\n';
+  for (const Words& line : taken->skipped) text += source_text(line) + '\n';
   return text;
 }
 
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   const auto text = csv_text(bytes);
   const auto gbk = utf8_to_gbk(bytes);
-  const auto gbk_read = gbk ? csv_text(*gbk) : Result<std::string>(Failure{});
+  const auto gbk_read = gbk ? csv_text(*gbk) : Result<std::string, Words>(as_is({}));
   // Plain UTF-8 whose GBK form is no UTF-8: read as GBK, it must mean the same.
   const bool gbk_too = text && *text == bytes && gbk_read && *gbk_read == bytes && *gbk != bytes;
   for (const ToneMode mode : {ToneMode::Normal, ToneMode::Professional}) {

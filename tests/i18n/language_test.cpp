@@ -7,6 +7,9 @@
 
 #include <QCoreApplication>
 
+#include "channels/sheet_comparison.h"
+#include "channels/validation.h"
+#include "files/csv_commands.h"
 #include "i18n/translated.h"
 #include "i18n/translators.h"
 
@@ -72,6 +75,29 @@ TEST(Language, TranslatesTheTemplateThenFillsItIn) {
             "打开文件失败\na.m27\n第3行（接收频率）：“%2 MHz”不是有效的频率");
   EXPECT_EQ(source_text(refusal), translated(refusal).toStdString());
   EXPECT_EQ(lines(131), "文件不完整：只读到131行");
+}
+
+// The core's refusals in English: a channel number, a spreadsheet's place around its problem, a
+// count's plural, the rows left out after the reason, a difference's field.
+TEST(Language, TheCoreSaysItsRefusalsInEnglish) {
+  Sheet sheet = startup_sheet();
+  sheet.rows[2].rx_frequency = "399.95000";
+  const std::string grid = "信道,接收频率,接收亚音,发射频率,发射亚音,带宽\r\n1,450,OFF,450,OFF,";
+  const auto refusal = [](const Result<CsvImport, Words>& taken) { return taken.why(); };
+  const std::pair<Words, const char*> kCases[] = {
+      {pre_write_check(sheet)->text, "Channel 3: invalid frequency, please enter it again"},
+      {refusal(csv_channels(grid + "wide band", ToneMode::Normal)),
+       "Line 2, column 6 (带宽): “wide band” is not a bandwidth (Wide or Narrow)"},
+      {refusal(csv_channels(grid + "Wide", ToneMode::Normal, {CsvRowRange{1, 2}})),
+       "--rows 1..2: the file has 1 channel, and at most 25 are imported at a time"},
+      {refusal(csv_channels("Frequency\r\n500\r\n", ToneMode::Normal, {std::nullopt, true})),
+       "No channel to import\nSkipped row 1: Frequency “500.00000” is not within 400–490 MHz"},
+      {verification_message(compare_sheets(startup_sheet(), sheet)).text,
+       "The radio differs\n3 RX frequency 451.12500 399.95000"},
+  };
+  use_language(*QCoreApplication::instance(), Language::English);
+  for (const auto& [words, english] : kCases) EXPECT_EQ(translated(words).toStdString(), english);
+  use_language(*QCoreApplication::instance(), Language::AsWritten);
 }
 
 }  // namespace

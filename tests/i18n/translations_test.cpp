@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -60,6 +61,8 @@ std::vector<std::pair<std::string, std::size_t>> literals(const std::string& cod
       i = std::min(code.find('\n', i), code.size());
     } else if (code.compare(i, 2, "/*") == 0) {
       i = std::min(code.find("*/", i + 2), code.size()) + 1;
+    } else if (code[i] == '\'' && i > 0 && std::isdigit(static_cast<unsigned char>(code[i - 1]))) {
+      continue;  // a digit separator: 450'125
     } else if (code[i] == '\'' || code[i] == '"') {
       std::size_t end = i + 1;
       while (end < code.size() && code[end] != code[i]) end += code[end] == '\\' ? 2 : 1;

@@ -11,10 +11,10 @@
 #include "channels/codec.h"
 #include "support/fake_radio_process.h"
 #include "ui/dialogs/connection_check_dialog.h"
-#include "ui/window/lamp.h"
-#include "ui/print/print_controller.h"
 #include "ui/dialogs/radio_id_dialog.h"
 #include "ui/dialogs/test_mode_dialog.h"
+#include "ui/print/print_controller.h"
+#include "ui/window/lamp.h"
 #include "ui_test_support.h"
 
 namespace m27::testing {
@@ -215,7 +215,7 @@ class ServiceDialogsTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(w.print_controller()->page().facts.back().second == "12345678",
                              kPatienceMs);
     w.choose_port(16);
-    QVERIFY(w.print_controller()->page().facts.back().first != "对讲机ID");
+    QVERIFY(source_text(w.print_controller()->page().facts.back().first) != "对讲机ID");
     QVERIFY(w.close());
     for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!window->isVisible());
     QCOMPARE(bench.radio.log().count("<- 55 01 00 56\n"), 1);

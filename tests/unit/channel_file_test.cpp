@@ -157,7 +157,7 @@ TEST(ChannelFile, RefusesTextsThatCannotBeWritten) {
     auto lines = startup;
     lines[line] = text;
     const auto bytes = encode_channel_file(channel_file_from_lines(lines));
-    EXPECT_EQ(bytes ? "" : bytes.reason(), reason);
+    EXPECT_EQ(bytes ? "" : source_text(bytes.why()), reason);
   }
 }
 

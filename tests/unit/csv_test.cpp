@@ -36,27 +36,27 @@ std::string seed(const std::string& name) {
 // The channels as lines "rx|tx|rx tone|tx tone|bandwidth", then each row left out; or the refusal.
 std::string imported(const std::string& bytes, ToneMode mode, CsvSelection selection = {}) {
   const auto taken = csv_channels(bytes, mode, selection);
-  if (!taken) return taken.reason();
+  if (!taken) return source_text(taken.why());
   Sheet sheet = startup_sheet_in(mode);
   apply_csv_channels(sheet, taken->channels);
   std::string lines;
   for (std::size_t i = 0; i < taken->channels.size(); ++i) {
     lines += line_of(sheet.rows[i], kRowFields) + "\n";
   }
-  for (const std::string& skipped : taken->skipped) lines += skipped + "\n";
+  for (const Words& skipped : taken->skipped) lines += source_text(skipped) + "\n";
   return lines;
 }
 
 TEST(CsvRecords, SplitsQuotedFieldsSkipsCommentsAndNamesWhereAQuoteGoesWrong) {
   const auto records = csv_records("#,\"\r\na,\"b,\"\"c\"\"\r\n#d\",e\r\n\r\n,,\n#\nf\n#");
-  ASSERT_TRUE(records.ok()) << records.reason();
+  ASSERT_TRUE(records.ok()) << source_text(records.why());
   ASSERT_EQ(records->size(), 2u);  // the blank line and the row of commas are left out
   EXPECT_EQ((*records)[0].line, 2);
   EXPECT_EQ((*records)[0].fields, (std::vector<std::string>{"a", "b,\"c\"\r\n#d", "e"}));
   EXPECT_EQ((*records)[1].line, 7);
   EXPECT_EQ((*records)[1].fields, std::vector<std::string>{"f"});
-  EXPECT_EQ(csv_records("x\r\na,\"b").reason(), "第2行第2列：引号没有结束");
-  EXPECT_EQ(csv_records("\"a\"b,c").reason(), "第1行第1列：引号后还有文字");
+  EXPECT_EQ(source_text(csv_records("x\r\na,\"b").why()), "第2行第2列：引号没有结束");
+  EXPECT_EQ(source_text(csv_records("\"a\"b,c").why()), "第1行第1列：引号后还有文字");
   EXPECT_EQ(csv_line({"1", "a,b", "say \"hi\"", ""}), "1,\"a,b\",\"say \"\"hi\"\"\",\r\n");
 }
 
@@ -191,6 +191,8 @@ TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePla
       {grid("1,450,I023,450,OFF,宽带"), "第2行第3列（接收亚音）：“I023”不是普通模式的亚音"},
       {grid("1,450,OFF,300,OFF,宽带"), "第2行第4列（发射频率）：“300”超出电台能存放的发射频率"},
       {grid("1,450,OFF,450,67.05,宽带"), "第2行第5列（发射亚音）：“67.05”不是普通模式的亚音"},
+      {grid("1,450,OFF,450,OFF,Wide\r\n2,440,OFF,440,OFF,narrow\r\n3,430,OFF,430,OFF,NARROWBAND"),
+       "450|450|OFF|OFF|宽带\n440|440|OFF|OFF|窄带\n430|430|OFF|OFF|窄带\n"},  // the English words
       {grid("1,450,OFF,450,OFF,w£de"), "第2行第6列（带宽）：“w£de”不是带宽（宽带或窄带）"},
       {grid("1,450,OFF,450,OFF,😀\U00100000"),
        "第2行第6列（带宽）：“😀\U00100000”不是带宽（宽带或窄带）"},
@@ -251,7 +253,7 @@ TEST(CsvImport, LeavesTheChannelTotalAtTheRowsImportedAtMost) {
     sheet.channel_total = c.base;
     const auto taken = csv_channels(bytes, kNormal);
     if (taken) apply_csv_channels(sheet, taken->channels);
-    EXPECT_EQ(taken ? sheet.channel_total : taken.reason(), c.total);
+    EXPECT_EQ(taken ? sheet.channel_total : source_text(taken.why()), c.total);
     const int total = taken ? std::stoi(sheet.channel_total) : kRows;
     for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < total) << i;
   }
@@ -262,10 +264,10 @@ TEST(CsvExport, ThenImportGivesBackEveryChannelInBothLayouts) {
   for (const Sheet& original : {testing::varied_normal_sheet(), testing::varied_sheet()}) {
     for (const CsvLayout layout : {CsvLayout::Grid, CsvLayout::Generic}) {
       const auto bytes = csv_file(original, layout);
-      ASSERT_TRUE(bytes.ok()) << bytes.reason();
+      ASSERT_TRUE(bytes.ok()) << source_text(bytes.why());
       EXPECT_EQ(bytes->starts_with(kUtf8Bom), layout == CsvLayout::Grid);
       const auto channels = csv_channels(*bytes, original.tone_mode);
-      ASSERT_TRUE(channels.ok()) << channels.reason();
+      ASSERT_TRUE(channels.ok()) << source_text(channels.why());
       Sheet imported = startup_sheet_in(original.tone_mode);
       apply_csv_channels(imported, channels->channels);
       EXPECT_EQ(imported.channel_total, original.channel_total);  // only the channels in use
@@ -277,7 +279,7 @@ TEST(CsvExport, ThenImportGivesBackEveryChannelInBothLayouts) {
   }
   Sheet unsayable = startup_sheet();
   unsayable.rows[2].tx_tone = "";
-  EXPECT_EQ(csv_file(unsayable, CsvLayout::Generic).reason(),
+  EXPECT_EQ(source_text(csv_file(unsayable, CsvLayout::Generic).why()),
             "第3信道发射亚音：“”不是普通模式的亚音");
 }
 

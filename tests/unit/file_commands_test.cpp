@@ -148,9 +148,8 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
     sheet.rows[0].tx_tone = c.tx_tone;
     const auto file = c.file ? std::optional(dir / c.file) : std::nullopt;
     const std::string reason = c.error ? system_reason(c.error) : "第77行含有GBK无法表示的字符";
-    EXPECT_EQ(save_channel_file(sheet, file, failing),
-              file ? std::optional(attention("保存文件失败\n" + file->string() + "\n" + reason))
-                   : std::nullopt);
+    EXPECT_EQ(shown(save_channel_file(sheet, file, failing)),
+              file ? "注意 (!) 保存文件失败\n" + file->string() + "\n" + reason : "nothing");
     EXPECT_EQ(read_bytes(dir / "a.m27"), old_bytes) << c.error;
     EXPECT_EQ(names_in(dir.path), std::set<std::string>{"a.m27"}) << c.error;
   }
@@ -230,7 +229,8 @@ TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
   EXPECT_TRUE(is_backup_name(second->filename().string()));  // pruned as the others
   EXPECT_EQ(backup_name({2027, 1, 2, 3, 4, 5, 6}), "20270102-030405-006.m27");
   write_bytes(dir / "file", "");  // a folder that cannot be made says why
-  EXPECT_EQ(save_backup(dir / "file" / "backups", kReadAt, sheet).reason(), "Not a directory");
+  EXPECT_EQ(source_text(save_backup(dir / "file" / "backups", kReadAt, sheet).why()),
+            "Not a directory");
 }
 
 // With the clock behind the names already there (a shop PC whose clock was reset) the backup

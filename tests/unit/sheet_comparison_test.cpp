@@ -47,7 +47,8 @@ TEST(SheetComparison, ComparesWhatTheRecordsCarryAndNamesEachField) {
     c.first(first);
     c.second(second);
     std::string lines;
-    for (const Difference& d : compare_sheets(first, second)) lines += difference_line(d) + "\n";
+    for (const Difference& d : compare_sheets(first, second))
+      lines += source_text(difference_line(d)) + "\n";
     EXPECT_EQ(lines, c.lines) << "case " << &c - kCases;
   }
 }

@@ -79,7 +79,7 @@ TEST(Plans, EachPlanFillsItsRowsWithNoTonesAndNarrowBandAndDisablesTheRest) {
     for (ChannelRow& row : sheet.rows) {
       set_line(row, kRowFields, "470.1|470.2|D023|67.0|宽带");
     }
-    EXPECT_EQ(apply_plan(sheet), title);
+    EXPECT_EQ(source_text(apply_plan(sheet)), title);
     std::istringstream words(frequencies);
     const std::vector<std::string> filled{std::istream_iterator<std::string>(words), {}};
     const int total = static_cast<int>(filled.size());

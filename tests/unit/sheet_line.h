@@ -12,6 +12,7 @@
 #include "channels/message.h"
 #include "channels/options.h"
 #include "channels/sheet.h"
+#include "channels/words.h"
 
 namespace m27 {
 
@@ -48,6 +49,12 @@ inline std::string shown(const std::optional<Message>& message) {
   if (!message) return "nothing";
   const char* icon = message->icon == MessageIcon::Exclamation ? " (!) " : " ";
   return message->title + icon + message->text;
+}
+
+// A notice as it reads with its texts as written.
+inline std::string shown(const std::optional<Notice>& notice) {
+  if (!notice) return "nothing";
+  return shown(Message{source_text(notice->text), source_text(notice->title), notice->icon});
 }
 
 // The start-up sheet switched to the given mode, as the mode box does.

@@ -78,7 +78,7 @@ TEST(Transfer, AWriteIsTheSnappedSheetAndItsRefusalOrItsFrames) {
   prepared = prepare_write(sheet);
   EXPECT_EQ(prepared.sheet.rows[1].rx_frequency, "450.62500");
   ASSERT_NE(prepared.refusal(), nullptr);
-  EXPECT_EQ(source_text(prepared.refusal()->text), "第3信道频率输入错误，请重新输入");
+  EXPECT_EQ(shown(*prepared.refusal()), "注意 (!) 第3信道频率输入错误，请重新输入");
 }
 
 // A port that never reports the end packet written does not hold the write: it completes a

@@ -115,7 +115,7 @@ TEST(Validation, TheCellRuleNamesWhatIsWrongWithACell) {
     sheet.rows[3].*field_of(column) = text;
     sheet.rows[3].tx_step = 1;
     EXPECT_EQ(cell_fault(sheet, 3, column), fault) << text;
-    EXPECT_EQ(fault_reason(fault, sheet.tone_mode), reason) << text;
+    EXPECT_EQ(source_text(fault_reason(fault, sheet.tone_mode)), reason) << text;
   }
 }
 

@@ -80,7 +80,7 @@ bool FileController::save_with_dialog() {
     return failure;
   });
   if (failure) {
-    boxes_.show(*failure);
+    boxes_.show(translated(*failure));
     return false;
   }
   if (!name) return false;
@@ -166,14 +166,14 @@ QString FileController::dropped_channel_file(const QMimeData* data) const {
 
 // As a save: the open tone editors commit first, so the file holds what the grid shows.
 void FileController::export_csv_click() {
-  const auto failure = with_timers_held([this]() -> std::optional<Message> {
+  const auto failure = with_timers_held([this]() -> std::optional<Notice> {
     const auto choice = dialogs_.csv_export_name(view_.window);
     if (!choice) return std::nullopt;
     commit_edits(sheet_, grid_);
     view_.render();
     return export_csv(sheet_, choice->layout, path_of(choice->file));
   });
-  if (failure) boxes_.show(*failure);
+  if (failure) boxes_.show(translated(*failure));
 }
 
 // Unsaved changes are asked about first.
@@ -194,18 +194,18 @@ void FileController::import_csv_click() {
 // changes nothing.
 std::optional<Message> FileController::import_csv_file(const std::filesystem::path& file) {
   const auto bytes = read_csv_file(file);
-  if (!bytes) return csv_import_failure(file, bytes.reason());
+  if (!bytes) return translated(csv_import_failure(file, bytes.why()));
   const auto row_count = csv_row_count(*bytes);
-  if (!row_count) return csv_import_failure(file, row_count.reason());
+  if (!row_count) return translated(csv_import_failure(file, row_count.why()));
   CsvSelection selection{std::nullopt, true};
   if (*row_count > kRows) {
     selection.rows = dialogs_.csv_row_range(view_.window, *row_count);
     if (!selection.rows) return std::nullopt;
   }
   const auto taken = csv_channels(*bytes, sheet_.tone_mode, selection);
-  if (!taken) return csv_import_failure(file, taken.reason());
+  if (!taken) return translated(csv_import_failure(file, taken.why()));
   QStringList skipped;
-  for (const std::string& line : taken->skipped) skipped << QString::fromStdString(line);
+  for (const Words& line : taken->skipped) skipped << translated(line);
   if (!skipped.isEmpty() && !dialogs_.csv_skip_rows(view_.window, skipped)) return std::nullopt;
   history_.edit(tr("导入CSV"), [&] {
     apply_csv_channels(sheet_, taken->channels);

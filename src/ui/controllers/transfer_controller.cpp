@@ -99,7 +99,7 @@ void TransferController::apply_read(const Sheet& read) {
   if (!menu_.backup_after_read->isChecked()) return;
   const auto folder = backups();
   const auto saved = save_backup(folder, local_time(std::chrono::system_clock::now()), read);
-  if (!saved) backup_failure_ = backup_failure(folder, saved.reason());
+  if (!saved) backup_failure_ = translated(backup_failure(folder, saved.why()));
 }
 
 void TransferController::show_backup_failure() {
@@ -117,8 +117,8 @@ void TransferController::read_back(const Sheet& written) {
 }
 
 void TransferController::check_read_back(const Sheet& written, bool ok) {
-  const Message verdict =
-      ok ? verification_message(compare_sheets(written, read_back_)) : read_back_failure();
+  const Message verdict = translated(ok ? verification_message(compare_sheets(written, read_back_))
+                                        : read_back_failure());
   exchanges_.show({tr("写频完成\n%1").arg(QString::fromStdString(verdict.text)).toStdString(),
                    tr("写频完成").toStdString(), verdict.icon});
 }

@@ -230,7 +230,7 @@ void SeriesDialog::start_job() {
   const auto plan = prepared ? prepared->plan() : std::nullopt;
   if (!plan) return;
   const auto bytes = channel_file_bytes(prepared->sheet);
-  if (!bytes) return refuse(QString::fromStdString(bytes.reason()));
+  if (!bytes) return refuse(translated(bytes.why()));
   auto order = order_from_fields(
       series_order_from(std::move(prepared->sheet), *plan, QByteArray::fromStdString(*bytes)));
   if (!order) return;

@@ -57,7 +57,7 @@ QVariant ChannelModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
       return fault == CellFault::none ? QVariant()
-                                      : QVariant(text_of(fault_reason(fault, sheet_.tone_mode)));
+                                      : QVariant(translated(fault_reason(fault, sheet_.tone_mode)));
     default:
       return {};
   }
@@ -66,7 +66,7 @@ QVariant ChannelModel::data(const QModelIndex& index, int role) const {
 QVariant ChannelModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return QString::number(section + 1);
-  return translated(heading_of(static_cast<Cell>(section)));
+  return translated(caption_of(static_cast<Cell>(section)));
 }
 
 Qt::ItemFlags ChannelModel::flags(const QModelIndex& index) const {

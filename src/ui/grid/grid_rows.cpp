@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "channels/cell_rule.h"
 #include "channels/channel_table.h"
 
 namespace m27 {
@@ -23,24 +24,8 @@ void swap_channels(Sheet& sheet, int a, int b) {
 
 }  // namespace
 
-Words heading_of(Cell column) {
-  switch (column) {
-    case Cell::rx_frequency:
-      return M27_WORDS("grid", "接收频率");
-    case Cell::rx_tone:
-      return M27_WORDS("grid", "接收亚音");
-    case Cell::tx_frequency:
-      return M27_WORDS("grid", "发射频率");
-    case Cell::tx_tone:
-      return M27_WORDS("grid", "发射亚音");
-    case Cell::bandwidth:
-      break;
-  }
-  return M27_WORDS("grid", "带宽");
-}
-
 Words cell_name(CellPos cell) {
-  return M27_WORDS("grid", "第%1信道 %2").arg(cell.row + 1).arg(heading_of(cell.column));
+  return M27_WORDS("grid", "第%1信道 %2").arg(cell.row + 1).arg(caption_of(cell.column));
 }
 
 std::vector<int> move_rows(Sheet& sheet, std::vector<int> rows, int step) {

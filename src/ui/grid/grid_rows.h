@@ -20,9 +20,6 @@ struct CellPos {
   friend bool operator==(const CellPos&, const CellPos&) = default;
 };
 
-// The column's heading in the grid: "接收频率", "接收亚音", "发射频率", "发射亚音", "带宽".
-Words heading_of(Cell column);
-
 // A cell as a message names it: "第3信道 发射亚音".
 Words cell_name(CellPos cell);
 

@@ -11,7 +11,8 @@ namespace {
 bool is_header(const std::vector<std::string>& line, int first_column) {
   if (first_column + static_cast<int>(line.size()) > kColumns) return false;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != caption_of(static_cast<Cell>(first_column + static_cast<int>(i)))) return false;
+    if (line[i] != source_text(caption_of(static_cast<Cell>(first_column + static_cast<int>(i)))))
+      return false;
   }
   return true;
 }

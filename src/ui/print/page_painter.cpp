@@ -8,6 +8,8 @@
 #include <QPdfWriter>
 #include <array>
 
+#include "i18n/translated.h"
+
 namespace m27 {
 namespace {
 
@@ -24,6 +26,7 @@ const QColor kHeaderFill{230, 230, 230};
 const QColor kRuleLine{170, 170, 170};
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const Words& words) { return translated(words); }
 
 QFont font_of(const QPainter& painter, double points, bool bold) {
   QFont font = painter.font();
@@ -52,7 +55,8 @@ double paint_facts(QPainter& painter, const QRectF& area, const ChannelPage& pag
   return static_cast<double>(lines) * line;
 }
 
-void paint_row(QPainter& painter, const QRectF& row, const PageRow& cells) {
+template <typename Cells>
+void paint_row(QPainter& painter, const QRectF& row, const Cells& cells) {
   double left = row.left();
   for (std::size_t c = 0; c < kPageColumns; ++c) {
     const double width = row.width() * kColumnShares[c];

@@ -40,7 +40,7 @@ void PrintController::print_click() {
   const ChannelPage content = page();
   QPrinter printer(QPrinter::HighResolution);
   set_page_layout(printer);
-  printer.setDocName(QString::fromStdString(content.heading));
+  printer.setDocName(translated(content.heading));
   QPrintPreviewDialog preview(&printer, view_.window);
   preview.setObjectName(QStringLiteral("print_preview"));
   preview.setWindowTitle(tr("打印预览"));

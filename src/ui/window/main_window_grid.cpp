@@ -119,12 +119,18 @@ void MainWindow::connect_grid() {
 
   connect(fill_rx_button_, &QPushButton::clicked, this, [this] {
     std::optional<Message> message;
-    edit_sheet(tr("接收"), [&] { message = m27::fill_receive_frequencies(sheet_); });
+    edit_sheet(tr("接收"), [&] {
+      if (const auto refusal = m27::fill_receive_frequencies(sheet_))
+        message = translated(*refusal);
+    });
     show_fill_result(message);
   });
   connect(fill_tx_button_, &QPushButton::clicked, this, [this] {
     std::optional<Message> message;
-    edit_sheet(tr("发射"), [&] { message = m27::fill_transmit_frequencies(sheet_); });
+    edit_sheet(tr("发射"), [&] {
+      if (const auto refusal = m27::fill_transmit_frequencies(sheet_))
+        message = translated(*refusal);
+    });
     show_fill_result(message);
   });
 }
@@ -170,7 +176,7 @@ void MainWindow::choose_tone(Cell column, int row, const QString& text,
 
 void MainWindow::apply_chosen_plan() {
   commit_edits(sheet_, grid_state_);
-  history_->set_title(QString::fromStdString(apply_plan(sheet_)));
+  history_->set_title(translated(apply_plan(sheet_)));
   set_frequency_tab_stops(grid_state_, true);
   render_sheet();
 }
