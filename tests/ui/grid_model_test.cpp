@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "channels/channel_table.h"
+#include "i18n/translators.h"
 #include "ui/grid/channel_model.h"
 
 namespace m27::testing {
@@ -53,6 +54,19 @@ class GridModelTest : public QObject {
     QCOMPARE(g.row(3) + " " + g.row(4), QStringLiteral("451.62500 OFF 462.63750 D023 窄带 "
                                                        "452.12500 OFF 462.66000 OFF 窄带"));
     QCOMPARE(g.steps, (QStringList{"粘贴", "粘贴"}));
+  }
+
+  // A first line of captions, as written or in the language in use (a copy from the English
+  // window pasted into a spreadsheet and back), is skipped; a lone line of them is no header.
+  void a_line_of_captions_is_skipped_in_either_language() {
+    use_language(*QCoreApplication::instance(), Language::English);
+    Grid g("25");
+    QVERIFY(!g.model.paste("RX tone\tTX frequency\n67\t462.5625\n", false, {0, Cell::rx_tone}, {}));
+    QVERIFY(!g.model.paste("接收亚音\t发射频率\n71.9\t462.5875\n", false, {1, Cell::rx_tone}, {}));
+    QCOMPARE(g.row(0) + " " + g.row(1), QStringLiteral("450.12500 67.0 462.56250 OFF Narrow "
+                                                       "450.62500 71.9 462.58750 OFF Narrow"));
+    QVERIFY(g.model.paste("Bandwidth\n", false, {2, Cell::bandwidth}, {}).has_value());
+    use_language(*QCoreApplication::instance(), Language::AsWritten);
   }
 
   // A paste past the channel total or the last column, with an empty cell, ragged lines or a

@@ -110,8 +110,12 @@ std::optional<QString> ChannelModel::attempt(const QString& what, const Change& 
 std::optional<QString> ChannelModel::paste(const QString& text, bool exact, CellPos at,
                                            const std::vector<CellPos>& selection) {
   return attempt(tr("粘贴"), [&](Sheet& sheet) -> std::optional<Words> {
+    ShownCaptions shown;
+    for (int column = 0; column < kColumns; ++column) {
+      shown[column] = headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString();
+    }
     const PastePlan plan =
-        plan_paste(sheet, read_tab_separated(text.toStdString()), at, selection, exact);
+        plan_paste(sheet, read_tab_separated(text.toStdString()), at, selection, exact, shown);
     if (const auto* why = std::get_if<Words>(&plan)) return *why;
     for (const CellWrite& write : std::get<std::vector<CellWrite>>(plan)) {
       sheet.rows[write.cell.row].*field_of(write.cell.column) = write.text;

@@ -8,11 +8,14 @@
 namespace m27 {
 namespace {
 
-bool is_header(const std::vector<std::string>& line, int first_column) {
+// A line of captions from a copy of this grid in any language, or from a spreadsheet's header.
+bool is_header(const std::vector<std::string>& line, int first_column, const ShownCaptions& shown) {
   if (first_column + static_cast<int>(line.size()) > kColumns) return false;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != source_text(caption_of(static_cast<Cell>(first_column + static_cast<int>(i)))))
+    const int column = first_column + static_cast<int>(i);
+    if (line[i] != source_text(caption_of(static_cast<Cell>(column))) && line[i] != shown[column]) {
       return false;
+    }
   }
   return true;
 }
@@ -112,10 +115,11 @@ Checked<std::string> grid_value(Cell column, std::string_view text, ToneMode mod
 }
 
 PastePlan plan_paste(const Sheet& sheet, TextTable table, CellPos at,
-                     const std::vector<CellPos>& selection, bool exact) {
+                     const std::vector<CellPos>& selection, bool exact,
+                     const ShownCaptions& shown) {
   if (exact) at.column = Cell::rx_frequency;
   const int first_column = static_cast<int>(at.column);
-  if (table.size() > 1 && is_header(table.front(), first_column)) table.erase(table.begin());
+  if (table.size() > 1 && is_header(table.front(), first_column, shown)) table.erase(table.begin());
   std::vector<CellWrite> writes;
   const auto add = [&](CellPos cell, const std::string& text) -> std::optional<Words> {
     auto write = checked_write(sheet, cell, text, exact);

@@ -4,6 +4,7 @@
 // as tab-separated lines, each value checked as the spreadsheet import checks its column and
 // written as the grid writes it. A paste takes all of its values or none.
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -35,10 +36,14 @@ struct CellWrite {
 };
 using PastePlan = std::variant<std::vector<CellWrite>, Words>;  // the writes, or why not
 
+// The columns' captions as the grid shows them, in the language in use.
+using ShownCaptions = std::array<std::string, kColumns>;
+
 // A paste of `table` at `at`: one value goes into every cell of `selection`, a block fills as
-// many rows and columns from `at`. A first line equal to the columns' captions is skipped. With
-// `exact` (whole rows from another grid) the texts go in as they are, from the first column.
+// many rows and columns from `at`. A first line equal to the columns' captions, as written or as
+// `shown`, is skipped. With `exact` (whole rows from another grid) the texts go in as they are,
+// from the first column.
 PastePlan plan_paste(const Sheet& sheet, TextTable table, CellPos at,
-                     const std::vector<CellPos>& selection, bool exact);
+                     const std::vector<CellPos>& selection, bool exact, const ShownCaptions& shown);
 
 }  // namespace m27
