@@ -34,18 +34,19 @@ std::string fill_in(std::string_view text, const std::vector<std::string>& value
   return filled;
 }
 
-std::string source_text(const Words& words) {
+std::string said(const Words& words, const std::function<std::string(const Words&)>& template_of) {
   std::vector<std::string> values;
+  values.reserve(words.arguments.size());
   for (const Words::Argument& argument : words.arguments) {
     if (const auto* number = std::get_if<std::int64_t>(&argument.value)) {
       values.push_back(std::to_string(*number));
     } else if (const auto* data = std::get_if<std::string>(&argument.value)) {
       values.push_back(*data);
     } else {
-      values.push_back(source_text(std::get<Words>(argument.value)));
+      values.push_back(said(std::get<Words>(argument.value), template_of));
     }
   }
-  std::string text(words.text);
+  std::string text = template_of(words);
   if (words.count) {
     const std::string count = std::to_string(*words.count);
     for (auto at = text.find("%n"); at != std::string::npos; at = text.find("%n", at)) {
@@ -54,6 +55,10 @@ std::string source_text(const Words& words) {
     }
   }
   return fill_in(text, values);
+}
+
+std::string source_text(const Words& words) {
+  return said(words, [](const Words& w) { return std::string(w.text); });
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include <concepts>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,6 +73,11 @@ std::string fill_in(std::string_view text, const std::vector<std::string>& value
 // The words as the program said them before it spoke other languages: the template untranslated,
 // filled in. For the places that still take a text rather than words.
 std::string source_text(const Words& words);
+
+// The words said with the template `template_of` gives for them (the template itself, or its
+// translation): "%n" replaced by the count, the arguments filled in, words among them said the
+// same way.
+std::string said(const Words& words, const std::function<std::string(const Words&)>& template_of);
 
 // Data where words are expected: the text as it is, in every language.
 inline Words as_is(std::string data) { return Words{{}, "%1"}.arg(std::move(data)); }

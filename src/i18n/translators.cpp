@@ -21,7 +21,9 @@ QTranslator* loaded(QCoreApplication& app, const QString& file, const QString& f
   return nullptr;
 }
 
-QString our_file(Language language) {
+}  // namespace
+
+QString translation_file(Language language) {
   switch (language) {
     case Language::AsWritten:
       return {};
@@ -32,8 +34,6 @@ QString our_file(Language language) {
   }
   return {};
 }
-
-}  // namespace
 
 bool use_language(QCoreApplication& app, Language language, Face face) {
   for (QTranslator* old : app.findChildren<QTranslator*>(kOurs, Qt::FindDirectChildrenOnly)) {
@@ -49,7 +49,7 @@ bool use_language(QCoreApplication& app, Language language, Face face) {
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     found = qt && QCoreApplication::installTranslator(qt);
   }
-  if (const QString file = our_file(language); !file.isEmpty()) {
+  if (const QString file = translation_file(language); !file.isEmpty()) {
     if (QTranslator* ours = loaded(app, file, QStringLiteral(":/i18n"))) {
       QCoreApplication::installTranslator(ours);
     }
