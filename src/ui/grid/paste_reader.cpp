@@ -25,13 +25,6 @@ Checked<std::string> formatted(Checked<std::string> value) {
   return format_frequency(*value);
 }
 
-// The bandwidths as the English window shows them, for a paste from a copy made there.
-std::string_view bandwidth_of(std::string_view text) {
-  if (text == "Wide") return kWide;
-  if (text == "Narrow") return kNarrow;
-  return text;
-}
-
 std::variant<CellWrite, Words> checked_write(const Sheet& sheet, CellPos cell,
                                              const std::string& text, bool exact) {
   if (cell.row >= channels_in_use(sheet)) {
@@ -111,7 +104,7 @@ Checked<std::string> grid_value(Cell column, std::string_view text, ToneMode mod
     case Cell::bandwidth:
       break;
   }
-  return csv_bandwidth(bandwidth_of(text));
+  return csv_bandwidth(text);  // 宽带/窄带, or Wide/Narrow as the English grid shows them
 }
 
 PastePlan plan_paste(const Sheet& sheet, TextTable table, CellPos at,
