@@ -2614,7 +2614,7 @@ FILE 保持原样（&quot;读频已中断&quot;）。
     </message>
     <message>
         <source>zh-CN</source>
-        <translation type="unfinished"></translation>
+        <translation>zh-CN</translation>
     </message>
     <message>
         <source>已中断</source>
@@ -2757,7 +2757,7 @@ FILE 保持原样（&quot;读频已中断&quot;）。
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>调整</source>

@@ -40,17 +40,22 @@ bool has_chinese(const std::string& text) {
   return false;
 }
 
-// An entry of the English file whose source is not English must be translated, not unfinished,
-// vanished or obsolete. A source never holds "<": the file writes it as "&lt;".
-TEST(Translations, EveryTextNotInEnglishIsTranslatedIntoEnglish) {
-  const std::string english = contents(M27_SOURCE_ROOT "/translations/m27_en.ts");
+// An entry whose source is not in the file's language must be translated, not unfinished,
+// vanished or obsolete: in the English file every Chinese text, in the Chinese file every text
+// with no Chinese in it (the command line's help). A source never holds "<": the file writes it
+// as "&lt;".
+TEST(Translations, EveryTextNotInTheFilesLanguageIsTranslated) {
   static const std::regex kEntry(R"(<source>([^<]*)</source>\s*<translation( type="\w+")?)");
-  int entries = 0;
-  for (std::sregex_iterator e(english.begin(), english.end(), kEntry), end; e != end; ++e) {
-    ++entries;
-    EXPECT_TRUE(!has_chinese((*e)[1]) || !(*e)[2].matched) << (*e)[1] << (*e)[2];
+  for (const auto& [file, chinese] : {std::pair{"m27_en.ts", false}, {"m27_zh_CN.ts", true}}) {
+    const std::string ts = contents(fs::path(M27_SOURCE_ROOT "/translations") / file);
+    int entries = 0;
+    for (std::sregex_iterator e(ts.begin(), ts.end(), kEntry), end; e != end; ++e) {
+      ++entries;
+      const bool foreign = has_chinese((*e)[1]) != chinese;
+      EXPECT_TRUE(!foreign || !(*e)[2].matched) << file << ": " << (*e)[1] << (*e)[2];
+    }
+    EXPECT_GT(entries, 0) << file;
   }
-  EXPECT_GT(entries, 0);
 }
 
 // The string literals of a source file outside comments: each one's text and where it starts.
