@@ -2018,6 +2018,10 @@ Choose the channels to import (in the file&apos;s order):</translation>
         <source>批量写频</source>
         <translation>Series programming</translation>
     </message>
+    <message>
+        <source>模式</source>
+        <translation>Mode</translation>
+    </message>
 </context>
 <context>
     <name>m27::MessageBoxes</name>

@@ -1953,6 +1953,10 @@ FILE 保持原样（&quot;读频已中断&quot;）。
         <source>批量写频</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>模式</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>m27::MessageBoxes</name>

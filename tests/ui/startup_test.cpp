@@ -227,6 +227,8 @@ class StartupTest : public QObject {
                         cell_text(*w, Cell::bandwidth, 0),
                         w->grid()->tone_editor({0, Cell::tx_tone})->accessibleName(),
                         box(*w, "Combo1")->currentText(),
+                        box(*w, "Combo1")->accessibleName(),
+                        box(*w, "Combo6")->accessibleName(),
                         w->windowTitle().trimmed(),
                         w->status_bar()->panel1(),
                         w->grid()->model()->paste("1\t2\t3\t4\t5\t6", false, {}, {}).value_or("")};
@@ -239,10 +241,13 @@ class StartupTest : public QObject {
     const QString chinese = QStringLiteral(
         "文件(&F)|打开文件(&O)|撤销(&U)|复制(&C)|读取频率(&E)|遇忙禁发|信道编辑|接收频率|带宽|窄带|"
         "第1信道 发射亚音|"
-        "4:自定义频率|写频软件 *|串口关闭|粘贴超出了最后一列|注意: 第3信道频率输入错误，请重新输入");
+        "4:自定义频率|频率方案|遇忙禁发|写频软件 *|串口关闭|粘贴超出了最后一列|注意: "
+        "第3信道频率输入错误，请重新输入");
     const QString english = QStringLiteral(
         "&File|&Open file|&Undo|&Copy|R&ead radio|Busy lockout|Channel edit|RX frequency|"
-        "Bandwidth|Narrow|Channel 1 TX tone|4: Custom|Radio programmer *|Port closed|The paste goes "
+        "Bandwidth|Narrow|Channel 1 TX tone|4: Custom|Frequency plan|Busy lockout|Radio programmer "
+        "*|Port closed|The paste "
+        "goes "
         "past the last column|Attention: Channel 3: invalid frequency, please enter it again");
     type_into(*w, Cell::rx_frequency, 2, "399.95");
     click_cell(*w, Cell::tx_tone, 0);  // its editor opens

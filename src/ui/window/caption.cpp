@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QVariant>
+#include <QWidget>
 
 namespace m27 {
 namespace {
@@ -36,6 +37,8 @@ void show_caption(QObject* object, const QString& text) {
     label->setText(text);
   } else if (auto* frame = qobject_cast<QGroupBox*>(object)) {
     frame->setTitle(text);
+  } else if (auto* widget = qobject_cast<QWidget*>(object)) {
+    widget->setAccessibleName(text);  // a box whose text is its value: the name a reader says
   }
 }
 

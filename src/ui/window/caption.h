@@ -10,8 +10,9 @@ class QString;
 
 namespace m27 {
 
-// Shows `source` on a QMenu (its title), a QAction, a button, a label or a frame, and keeps it
-// with the translation context it was marked in.
+// Shows `source` on a QMenu (its title), a QAction, a button, a label or a frame (as the name a
+// screen reader says for any other widget), and keeps it with the translation context it was
+// marked in.
 void set_caption(QObject* object, const char* source, const char* context = "m27::MainWindow");
 
 // The kept caption; empty for an object without one.

@@ -12,6 +12,7 @@
 #include "ui/grid/channel_grid.h"
 #include "ui/window/background.h"
 #include "ui/window/choice_box.h"
+#include "ui/window/caption.h"
 #include "ui/window/controls.h"
 #include "ui/window/main_window.h"
 #include "ui/window/progress_window.h"
@@ -101,6 +102,12 @@ QWidget* MainWindow::build_top_bar() {
   row->addWidget(make_label("Label6", "FSK", bar));
   row->addWidget(fsk_box_);
   row->addStretch(1);
+  // A drop-down box tells its value; its name is what its label, or the value itself, says.
+  set_caption(plan_box_, QT_TR_NOOP("频率方案"));
+  set_caption(mode_box_, QT_TR_NOOP("模式"));
+  set_caption(transmit_box_, QT_TR_NOOP("发射"));
+  set_caption(busy_lockout_box_, QT_TR_NOOP("遇忙禁发"));
+  set_caption(fsk_box_, "FSK");
   return bar;
 }
 
@@ -121,6 +128,8 @@ QWidget* MainWindow::build_edit_frame() {
   grid->addWidget(fill_rx_button_, 2, 0, Qt::AlignCenter);
   grid->addWidget(fill_tx_button_, 2, 1, Qt::AlignCenter);
   for (QPushButton* button : {fill_rx_button_, fill_tx_button_}) button->setMinimumSize(56, 28);
+  set_caption(channel_total_box_, QT_TR_NOOP("信道总数"));
+  set_caption(fill_step_box_, QT_TR_NOOP("频率步长(k)"));
   return frame;
 }
 
