@@ -11,8 +11,8 @@
 
 #include "ui/grid/channel_grid.h"
 #include "ui/window/background.h"
-#include "ui/window/choice_box.h"
 #include "ui/window/caption.h"
+#include "ui/window/choice_box.h"
 #include "ui/window/controls.h"
 #include "ui/window/main_window.h"
 #include "ui/window/progress_window.h"
@@ -20,6 +20,14 @@
 
 namespace m27 {
 namespace {
+
+// A label that names `box` for a screen reader (on Linux a drop-down box says its value as its
+// name, and its label by this relation).
+QLabel* make_label_for(QWidget* box, const char* name, const char* text, QWidget* parent) {
+  QLabel* label = make_label(name, text, parent);
+  label->setBuddy(box);
+  return label;
+}
 
 ChoiceBox* make_choice(const char* name, int width, QWidget* parent) {
   auto* box = new ChoiceBox(name, parent);
@@ -93,13 +101,13 @@ QWidget* MainWindow::build_top_bar() {
   row->addWidget(plan_box_);
   row->addWidget(mode_box_);
   row->addSpacing(14);
-  row->addWidget(make_label("Label4", QT_TR_NOOP("发射"), bar));
+  row->addWidget(make_label_for(transmit_box_, "Label4", QT_TR_NOOP("发射"), bar));
   row->addWidget(transmit_box_);
   row->addSpacing(14);
-  row->addWidget(make_label("Label5", QT_TR_NOOP("遇忙禁发"), bar));
+  row->addWidget(make_label_for(busy_lockout_box_, "Label5", QT_TR_NOOP("遇忙禁发"), bar));
   row->addWidget(busy_lockout_box_);
   row->addSpacing(14);
-  row->addWidget(make_label("Label6", "FSK", bar));
+  row->addWidget(make_label_for(fsk_box_, "Label6", "FSK", bar));
   row->addWidget(fsk_box_);
   row->addStretch(1);
   // A drop-down box tells its value; its name is what its label, or the value itself, says.
@@ -119,9 +127,11 @@ QWidget* MainWindow::build_edit_frame() {
   grid->setVerticalSpacing(12);
   channel_total_box_ = make_choice("Combo2_60", 72, frame);
   fill_step_box_ = make_choice("Combo2_62", 72, frame);
-  grid->addWidget(make_label("Label2_3", QT_TR_NOOP("信道总数"), frame), 0, 0);
+  grid->addWidget(make_label_for(channel_total_box_, "Label2_3", QT_TR_NOOP("信道总数"), frame), 0,
+                  0);
   grid->addWidget(channel_total_box_, 0, 1);
-  grid->addWidget(make_label("Label2_2", QT_TR_NOOP("频率步长(k)"), frame), 1, 0);
+  grid->addWidget(make_label_for(fill_step_box_, "Label2_2", QT_TR_NOOP("频率步长(k)"), frame), 1,
+                  0);
   grid->addWidget(fill_step_box_, 1, 1);
   fill_rx_button_ = make_button("Command9", QT_TR_NOOP("接收"), frame);
   fill_tx_button_ = make_button("Command10", QT_TR_NOOP("发射"), frame);
