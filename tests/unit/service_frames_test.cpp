@@ -80,6 +80,7 @@ TEST(ServiceFrames, AnIdIsFourBytesAndAWriteAdvancesItAndTheCount) {
   EXPECT_EQ(decode_id(reply_of({0x12, 0x34, 0x56, 0x78, 0x55})), "305419896");
   EXPECT_EQ(decode_id(reply_of({0xFF, 0xFF, 0xFF, 0xFF})), "4294967295");
   EXPECT_EQ(decode_id(reply_of({0x12, 0x34, 0x56})), std::nullopt);
+  EXPECT_EQ(write_id_request(305419896), make_frame(command::kWriteId, {0x12, 0x34, 0x56, 0x78}));
   EXPECT_EQ(after_write(305419896, "41"), (IdFields{"305419897", "42"}));
   EXPECT_EQ(after_write(4294967295, "7"), (IdFields{"0", "8"}));
   EXPECT_EQ(after_write(5, "abc"), (IdFields{"6", "1"}));
