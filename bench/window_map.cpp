@@ -26,6 +26,7 @@
 
 #include "ui/window/main_window.h"
 #include "ui/window/message_boxes.h"
+#include "ui/window/text_hinting.h"
 
 extern char** environ;
 
@@ -63,6 +64,7 @@ int run_child(int argc, char* argv[], bool main_window) {
     QLabel label(QStringLiteral("m27"));
     return show_until_mapped(label);
   }
+  hint_text_by_fonts(app);
   SilentBoxes boxes;
   MainWindow window(PortMap{}, boxes);
   return show_until_mapped(window);

@@ -13,6 +13,7 @@
 #include "ui/window/language_setting.h"
 #include "ui/window/main_window.h"
 #include "ui/window/message_boxes.h"
+#include "ui/window/text_hinting.h"
 
 int main(int argc, char* argv[]) {
   using namespace m27;
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("m27"));
+  hint_text_by_fonts(app);
   if (started->radio) forward_output(*started->radio, &app, false);
   if (!use_language(app, run_language(*line, saved_language()))) {
     complain("Qt's Chinese translations (qtbase_zh_CN.qm) are missing");

@@ -8,6 +8,7 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <utility>
 
 #include "ui/window/shown_words.h"
@@ -64,6 +65,7 @@ void ChoiceBox::set_items(const QStringList& values) {
   const bool keep_value = count() > 0 || lineEdit();
   clear();
   for (const QString& value : values) addItem(shown_words(value), value);
+  forget_size();
   if (keep_value) {
     show_text(std::exchange(value_, QString()));
   } else {
@@ -79,6 +81,28 @@ void ChoiceBox::show_text(const QString& value) {
   const int index = findData(value, Qt::UserRole, Qt::MatchExactly);
   if (index >= 0) setCurrentIndex(index);
   if (currentText() != text) line_edit()->setText(text);
+}
+
+// Measured as Qt measures a box that adjusts to its contents.
+QSize ChoiceBox::sizeHint() const {
+  if (size_hint_.isValid()) return size_hint_;
+  const QFontMetrics metrics = fontMetrics();
+  int widest = count() == 0 ? 7 * metrics.horizontalAdvance(u'x') : 0;
+  for (int i = 0; i < count(); ++i) {
+    widest = std::max(widest, metrics.boundingRect(itemText(i)).width());
+  }
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  const QSize text(widest, std::max(metrics.height(), 14) + 2);
+  size_hint_ = style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
+  return size_hint_;
+}
+
+QSize ChoiceBox::minimumSizeHint() const { return sizeHint(); }
+
+void ChoiceBox::forget_size() {
+  size_hint_ = QSize();
+  updateGeometry();
 }
 
 // Drawn as the text box it becomes, from the start.
@@ -106,6 +130,7 @@ void ChoiceBox::changeEvent(QEvent* event) {
     for (int i = 0; i < count(); ++i) values << itemData(i).toString();
     set_items(values);
   }
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) forget_size();
   QComboBox::changeEvent(event);
 }
 

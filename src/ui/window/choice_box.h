@@ -9,6 +9,10 @@
 // A box of `Typing::Dropped` looks like a text box from the start but gets its text field only
 // when it must show a text that is none of its items (or `line_edit()` asks for it): a text
 // field costs a text layout per change, and the main window has seven such boxes to show.
+//
+// The box is as wide as its widest item in the language in use. It measures its items itself:
+// Qt's own way (`AdjustToContents`) builds the box's drop-down list on the spot, which can wait
+// for the first time it drops down.
 
 #include <QComboBox>
 #include <QStringList>
@@ -31,6 +35,9 @@ class ChoiceBox : public QComboBox {
   // The box's text field, made now if the box has none yet.
   QLineEdit* line_edit();
 
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
  signals:
   // The user chose the item of `value`.
   void chosen(const QString& value);
@@ -44,8 +51,11 @@ class ChoiceBox : public QComboBox {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  void forget_size();
+
   Typing typing_;
-  QString value_;  // what show_text last showed
+  QString value_;            // what show_text last showed
+  mutable QSize size_hint_;  // measured when first asked for after a change of items or font
 };
 
 }  // namespace m27

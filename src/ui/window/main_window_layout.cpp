@@ -32,7 +32,6 @@ QLabel* make_label_for(QWidget* box, const char* name, const char* text, QWidget
 ChoiceBox* make_choice(const char* name, int width, QWidget* parent) {
   auto* box = new ChoiceBox(name, parent);
   box->setMinimumWidth(width);
-  box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   return box;
 }
 
