@@ -16,6 +16,7 @@
 #include "ui/grid/channel_grid.h"
 #include "ui/print/print_controller.h"
 #include "ui/window/background.h"
+#include "ui/window/caption.h"
 #include "ui/window/progress_window.h"
 #include "ui/window/shown_words.h"
 #include "ui/window/status_bar.h"
@@ -43,7 +44,7 @@ MainWindow::MainWindow(PortMap ports, MessageBoxes& boxes, FileDialogs* dialogs,
                                        [this](bool held) { hold_splash(held); }},
                                       this);
   build_menus();
-  retranslate();
+  retranslate_captions(this);  // load() shows the sheet and the port's state
   connect_grid();
   connect_lifecycle();
   files_ = new FileController(
