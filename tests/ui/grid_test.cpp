@@ -329,8 +329,9 @@ class GridTest : public QObject {
   }
 
   // The grid's cells look as the style's own delegate paints them: plain, selected, current,
-  // greyed and in error, in the window's font and in a larger one.
-  void cells_look_as_the_style_paints_them() {
+  // greyed and in error, in the window's font and in a larger one; its lines lie where Qt draws
+  // them.
+  void cells_and_lines_look_as_qt_paints_them() {
     RecordingMessageBoxes boxes;
     const auto w = active_window(boxes);
     w->sheet().rows[2].rx_frequency = "999";
@@ -346,7 +347,9 @@ class GridTest : public QObject {
         own.push_back(table(*w)->itemDelegateForColumn(column));
         table(*w)->setItemDelegateForColumn(column, &stock);
       }
+      table(*w)->setGridStyle(Qt::SolidLine);
       QCOMPARE(ours, table(*w)->grab().toImage());
+      table(*w)->setGridStyle(Qt::NoPen);
       for (int column = 0; column < kColumns; ++column) {
         table(*w)->setItemDelegateForColumn(column, own[column]);
       }

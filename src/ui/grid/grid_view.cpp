@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <algorithm>
 #include <set>
 
@@ -45,6 +47,7 @@ GridView::GridView(const GridState& grid, QWidget* parent) : QTableView(parent),
   setTabKeyNavigation(true);
   setAcceptDrops(false);  // a dropped channel file goes to the window
   setWordWrap(false);
+  setGridStyle(Qt::NoPen);  // the cells keep their room for the lines, draw_grid_lines draws them
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(20);
   verticalHeader()->setSectionsMovable(true);
@@ -211,6 +214,33 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && index.isValid() &&
       (model()->flags(index) & Qt::ItemIsEnabled)) {
     emit cell_double_clicked(ChannelModel::cell_of(index));
+  }
+}
+
+void GridView::paintEvent(QPaintEvent* event) {
+  QTableView::paintEvent(event);
+  const QRect cells(0, 0, horizontalHeader()->length() - horizontalHeader()->offset(),
+                    verticalHeader()->length() - verticalHeader()->offset());
+  QPainter painter(viewport());
+  for (const QRect& dirty : event->region()) draw_grid_lines(painter, dirty & cells);
+}
+
+// The last pixel row of each row and the last pixel column of each column, across `area`.
+void GridView::draw_grid_lines(QPainter& painter, const QRect& area) const {
+  if (area.isEmpty()) return;
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  const QColor colour = QColor::fromRgba(
+      static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+  for (int row = 0; row < model()->rowCount(); ++row) {
+    const int y = rowViewportPosition(row) + rowHeight(row) - 1;
+    if (y >= area.top() && y <= area.bottom())
+      painter.fillRect(area.left(), y, area.width(), 1, colour);
+  }
+  for (int column = 0; column < model()->columnCount(); ++column) {
+    const int x = columnViewportPosition(column) + columnWidth(column) - 1;
+    if (x >= area.left() && x <= area.right())
+      painter.fillRect(x, area.top(), 1, area.height(), colour);
   }
 }
 
