@@ -259,7 +259,7 @@ TEST(CsvImport, LeavesTheChannelTotalAtTheRowsImportedAtMost) {
   }
 }
 
-// A code past the table decodes to "", which no layout can say.
+// A row as the hobby tools write it; a code past the table decodes to "", which no layout can say.
 TEST(CsvExport, ThenImportGivesBackEveryChannelInBothLayouts) {
   for (const Sheet& original : {testing::varied_normal_sheet(), testing::varied_sheet()}) {
     for (const CsvLayout layout : {CsvLayout::Grid, CsvLayout::Generic}) {
@@ -277,10 +277,25 @@ TEST(CsvExport, ThenImportGivesBackEveryChannelInBothLayouts) {
       }
     }
   }
-  Sheet unsayable = startup_sheet();
-  unsayable.rows[2].tx_tone = "";
-  EXPECT_EQ(source_text(csv_file(unsayable, CsvLayout::Generic).why()),
-            "第3信道发射亚音：“”不是普通模式的亚音");
+  Sheet sheet = startup_sheet();
+  set_line(sheet.rows[0], kRowFields, "450.00625|445.00625|D023|67.0|宽带");
+  EXPECT_NE(csv_file(sheet, CsvLayout::Generic)
+                ->find("\r\n1,,450.006250,-,5.000000,"
+                       "Cross,67.0,88.5,023,NN,023,Tone->DTCS,FM,"
+                       "6.25,,,\r\n"),
+            std::string::npos);
+  const std::pair<const char*, const char*> kUnsayable[] = {
+      {"450.1.2|450|OFF|OFF|宽带", "接收频率：“450.1.2”不是频率"},
+      {"450|abc|OFF|OFF|宽带", "发射频率：“abc”不是频率"},
+      {"450|450|D999|OFF|宽带", "接收亚音：“D999”不是普通模式的亚音"},
+      {"450|450|OFF||宽带", "发射亚音：“”不是普通模式的亚音"},
+      {"450|450|OFF|OFF|中", "带宽：“中”不是带宽（宽带或窄带）"},
+  };
+  for (const auto& [row, refusal] : kUnsayable) {
+    set_line(sheet.rows[2], kRowFields, row);
+    const auto bytes = csv_file(sheet, CsvLayout::Generic);
+    EXPECT_EQ(bytes ? *bytes : source_text(bytes.why()), "第3信道" + std::string(refusal));
+  }
 }
 
 }  // namespace
