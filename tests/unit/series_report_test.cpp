@@ -108,7 +108,7 @@ TEST(SeriesReport, EscapesEveryTextAndMarksAStoppedJob) {
 }
 
 // The report of an order names its template (未命名 for a sheet never saved), the template's
-// fingerprint and the sheet the job writes.
+// fingerprint and the sheet the job writes; it has no radios yet.
 TEST(SeriesReport, IsMadeFromTheOrdersTemplate) {
   Sheet sheet = startup_sheet();
   sheet.rows[1].rx_frequency = "462.56250";
@@ -117,7 +117,10 @@ TEST(SeriesReport, IsMadeFromTheOrdersTemplate) {
   order.first_id = 5;
   order.last_id = 9;
   const SeriesReport report = order_report(order, "");
-  EXPECT_NE(report_html(report).find("<b>模板</b>未命名"), std::string::npos);
+  const std::string html = report_html(report);
+  EXPECT_NE(html.find("<b>模板</b>未命名"), std::string::npos);
+  EXPECT_NE(html.find("<h2>对讲机</h2>\n<p>（无）</p>"), std::string::npos);
+  EXPECT_EQ(html.find("已写过"), std::string::npos);
   EXPECT_EQ(report.template_sha256, "ab12");
   EXPECT_EQ(report.template_sheet, prepared.sheet);
   EXPECT_EQ(report.first_id, 5u);
