@@ -69,7 +69,6 @@ class Bench {
   Bench& run(std::chrono::milliseconds stop_at = 30s, std::size_t failing_line = SIZE_MAX) {
     failing_line_ = failing_line;
     job.start(now_);
-    bool stopped = false;
     for (int step = 0;; ++step) {
       while (auto action = job.poll()) carry_out(action->station, action->action);
       if (job.over()) return *this;
@@ -106,6 +105,7 @@ class Bench {
   }
 
   SeriesJob job;
+  bool stopped = false;            // by the bench, else the job ended by itself
   std::string events;              // what the stations did, probes left out
   std::vector<std::string> lines;  // "com1 12345678>100 ok 3.5"
   std::vector<std::string> details;
@@ -327,6 +327,7 @@ TEST(SeriesJob, EndsOnItsLimitsOnAStopAndWhenTheLogFails) {
     const bool log_failed = c.failing_line == 0;
     EXPECT_EQ(said(bench.job.failure()), log_failed ? "磁盘已满" : "");
     EXPECT_TRUE(!log_failed || bench.numbered.empty());
+    EXPECT_EQ(bench.stopped, c.stop_at < 30s);
   }
 }
 
