@@ -189,6 +189,10 @@ TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePla
       {grid("1,399.995,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“399.995”不在400～490 MHz之内"},
       {grid("1,490.005,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“490.005”不在400～490 MHz之内"},
       {grid("1,450,I023,450,OFF,宽带"), "第2行第3列（接收亚音）：“I023”不是普通模式的亚音"},
+      {grid("1,450,I023,450,OFF,宽带\r\n2,440,OFF,440,OFF,宽带"),
+       "440|440|OFF|OFF|宽带\n跳过第1个：接收亚音“I023”不是普通模式的亚音\n",
+       kNormal,
+       {std::nullopt, true}},  // a code of the other mode is unfit, not wrong
       {grid("1,450,OFF,300,OFF,宽带"), "第2行第4列（发射频率）：“300”超出电台能存放的发射频率"},
       {grid("1,450,OFF,450,67.05,宽带"), "第2行第5列（发射亚音）：“67.05”不是普通模式的亚音"},
       {grid("1,450,OFF,450,OFF,Wide\r\n2,440,OFF,440,OFF,narrow\r\n3,430,OFF,430,OFF,NARROWBAND"),
