@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -19,6 +20,8 @@
 
 namespace m27 {
 namespace {
+
+using namespace std::chrono_literals;
 
 std::string system_reason(int error) { return std::generic_category().message(error); }
 
@@ -228,6 +231,10 @@ TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
   EXPECT_EQ(read_bytes(*second), *channel_file_bytes(startup_sheet()));
   EXPECT_TRUE(is_backup_name(second->filename().string()));  // pruned as the others
   EXPECT_EQ(backup_name({2027, 1, 2, 3, 4, 5, 6}), "20270102-030405-006.m27");
+  setenv("TZ", "CST-8", 1);  // named by the machine's clock
+  tzset();
+  const auto read_at = std::chrono::system_clock::from_time_t(1796597112) + 123ms;
+  EXPECT_EQ(backup_name(local_time(read_at)), "20261207-064512-123.m27");
   write_bytes(dir / "file", "");  // a folder that cannot be made says why
   EXPECT_EQ(source_text(save_backup(dir / "file" / "backups", kReadAt, sheet).why()),
             "Not a directory");
