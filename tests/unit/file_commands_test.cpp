@@ -4,6 +4,7 @@
 
 #include "files/file_commands.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <time.h>
@@ -48,7 +49,7 @@ std::string read_bytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-enum class Step { None, Create, Write, Fsync, Close, Rename };
+enum class Step { None, Create, Write, Fsync, Close, Rename, FolderOpen, FolderSync };
 
 // The machine's file system, slow: every read and write is interrupted first and then moves one
 // byte. From the step given on, it fails as the disk would fail it; a write fails once a byte
@@ -57,7 +58,11 @@ class Disk : public FileSystem {
  public:
   explicit Disk(Step failing = Step::None, int error = 0) : failing_(failing), error_(error) {}
   int open(const char* path, int flags, mode_t mode) override {
-    return fails(Step::Create) ? -1 : FileSystem::open(path, flags, mode);
+    const bool folder = flags & O_DIRECTORY;
+    if (fails(folder ? Step::FolderOpen : Step::Create)) return -1;
+    const int fd = FileSystem::open(path, flags, mode);
+    if (folder) folder_ = fd;
+    return fd;
   }
   ssize_t read(int fd, void* buffer, size_t count) override {
     return interrupted() ? -1 : FileSystem::read(fd, buffer, std::min<size_t>(count, 1));
@@ -67,7 +72,9 @@ class Disk : public FileSystem {
     wrote_ = true;
     return FileSystem::write(fd, buffer, std::min<size_t>(count, 1));
   }
-  int fsync(int fd) override { return fails(Step::Fsync) ? -1 : FileSystem::fsync(fd); }
+  int fsync(int fd) override {
+    return fails(fd == folder_ ? Step::FolderSync : Step::Fsync) ? -1 : FileSystem::fsync(fd);
+  }
   int close(int fd) override { return FileSystem::close(fd) != 0 || fails(Step::Close) ? -1 : 0; }
   int rename(const char* from, const char* to) override {
     return fails(Step::Rename) ? -1 : FileSystem::rename(from, to);
@@ -87,6 +94,7 @@ class Disk : public FileSystem {
   int error_;
   bool wrote_ = false;
   bool interrupted_ = false;
+  int folder_ = -1;
 };
 
 // A sheet as the grid holds it after the user's edits: frequencies unformatted.
@@ -155,6 +163,24 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
               file ? "注意 (!) 保存文件失败\n" + file->string() + "\n" + reason : "nothing");
     EXPECT_EQ(read_bytes(dir / "a.m27"), old_bytes) << c.error;
     EXPECT_EQ(names_in(dir.path), std::set<std::string>{"a.m27"}) << c.error;
+  }
+}
+
+// A folder that cannot be opened or synced fails the save, though the new file is in place: a power
+// cut may still bring back the old one. Some network file systems cannot sync a folder at all.
+TEST(FileCommands, AFolderSyncThatFailsFailsTheSave) {
+  const std::tuple<Step, int, bool> kCases[] = {{Step::FolderSync, EIO, true},
+                                                {Step::FolderSync, EINVAL, false},
+                                                {Step::FolderSync, ENOTSUP, false},
+                                                {Step::FolderOpen, EACCES, true}};
+  for (const auto& [step, error, failed] : kCases) {
+    ScratchDir dir;
+    Disk disk(step, error);
+    Sheet sheet = edited_sheet();
+    const std::string failure =
+        "注意 (!) 保存文件失败\n" + (dir / "a.m27").string() + "\n" + system_reason(error);
+    EXPECT_EQ(shown(save_channel_file(sheet, dir / "a.m27", disk)), failed ? failure : "nothing");
+    EXPECT_EQ(read_bytes(dir / "a.m27"), *channel_file_bytes(sheet));
   }
 }
 

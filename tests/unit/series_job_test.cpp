@@ -247,6 +247,7 @@ TEST(SeriesStation, LogsEachFailureWithItsStepAndReason) {
        "com1 7>100 unconfirmed id-verify 6.5",
        "失败：回读ID无应答，请取下对讲机"},
       {{7, Kind::SilentMidWrite}, "com1 7>- failed write 0.8", "失败：写频无应答，请取下对讲机"},
+      {{7, Kind::Unreadable}, "com1 7>- failed verify 3.4", "失败：回读无应答，请取下对讲机"},
       {{7, Kind::LosesPort},
        "com1 7>- failed write 0.8",
        "失败：串口已断开，请取下对讲机",
