@@ -60,6 +60,23 @@ TEST(CsvRecords, SplitsQuotedFieldsSkipsCommentsAndNamesWhereAQuoteGoesWrong) {
   EXPECT_EQ(csv_line({"1", "a,b", "say \"hi\"", ""}), "1,\"a,b\",\"say \"\"hi\"\"\",\r\n");
 }
 
+// The edges of UTF-8, which is taken as it is; what is none (a lone trail byte, overlong forms,
+// surrogates, past U+10FFFF) is read as GBK, where 0x80 is "€".
+TEST(CsvRecords, TakesTextAsUtf8OnlyWhereItIsValid) {
+  const std::string edges = "\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD\xF4\x8F\xBF\xBF";
+  EXPECT_EQ(csv_text(edges).value(), edges);
+  const std::pair<const char*, const char*> kNone[] = {
+      {"\x80", "€"},
+      {"\xED\xA0\x80", "頎€"},
+      {"\xF0\x8F\xBF\xBF", "饛靠"},
+      {"\xF4\x90\x80\x80", "魫€€"},
+      {"\xE0\x9F\xBF", "文件既不是UTF-8也不是GBK文字"}};
+  for (const auto& [bytes, text] : kNone) {
+    const auto read = csv_text(bytes);
+    EXPECT_EQ(read ? *read : source_text(read.why()), text) << bytes;
+  }
+}
+
 // Every Tone and CrossMode with rToneFreq 100.0, cToneFreq 67.0, DtcsCode 074, RxDtcsCode 025,
 // each polarity, in both modes: the two tones, the simplest columns that say them again, and in
 // the normal mode the refusal of an inverted code, naming the row.
