@@ -292,6 +292,7 @@ TEST(SeriesJob, HandsOutEachIdOnceAcrossStations) {
       {true,
        {{{77}, {0}, {500}}, {{77}, {42}}},
        {"com1 77>77 ok", "com2 77>101 ok", "com1 0>102 ok", "com2 42>42 ok", "com1 500>500 ok"}},
+      {true, {{{77}, {77}}}, {"com1 77>77 ok", "com1 77>101 ok"}},
   };
   for (const auto& c : kCases) {
     auto s = settings(199, static_cast<int>(c.radios.size()));
@@ -406,6 +407,7 @@ TEST(IdPool, TakesLowestFirstAndEndsAtTheLastId) {
   pool.use(4294967293u);
   pool.use(4294967295u);
   EXPECT_TRUE(pool.exhausted());
+  EXPECT_EQ(IdPool(0, 1, {}).take(), 1u);  // never 0
 }
 
 }  // namespace
