@@ -234,6 +234,7 @@ TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePla
       {"Frequency,Tone,CrossMode\r\n440,Cross,Tone",
        "第2行第3列（CrossMode）：“Tone”不是X->Y（X、Y为Tone、DTCS或空）"},
       {"Frequency,Mode\r\n440,\xE5\xAE\x41", "第2行第2列（Mode）：“瀹A”不是FM或NFM"},
+      {"Frequency,Duplex\r\n440,split", "第2行（Offset）：“000.00000”超出电台能存放的发射频率"},
       {"Frequency,Duplex,Offset\r\n440,-,440",
        "第2行第3列（Offset）：“000.00000”超出电台能存放的发射频率"},
       {"Frequency,Duplex,Offset\r\n440,-,440.00001",
