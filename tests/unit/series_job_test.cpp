@@ -359,6 +359,13 @@ TEST(SeriesJob, NumbersRadiosThatAnswerWithAFactoryOrLoggedId) {
   }
 }
 
+// A station with no ID left to give waits for the one another station's failed radio gives back.
+TEST(SeriesJob, AStationWithoutAnIdWaitsForOneToComeBack) {
+  Bench bench(settings(100, 2), {{{1, Kind::StoreWrong}}, {{4}}});
+  EXPECT_EQ(bench.run().outcomes(),
+            (std::vector<std::string>{"com1 1>- failed verify", "com2 4>100 ok"}));
+}
+
 TEST(SeriesJob, RefusesAPoolTheLogHasUsedUp) {
   const auto history = history_of({{.new_id = 100, .result = RadioResult::Reserved},
                                    {.new_id = 101, .result = RadioResult::Failed}});
