@@ -256,6 +256,13 @@ TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
   EXPECT_NE(read_bytes(*first).find("\r\n451.10000\r\n"), std::string::npos);  // as saved
   EXPECT_EQ(read_bytes(*second), *channel_file_bytes(startup_sheet()));
   EXPECT_TRUE(is_backup_name(second->filename().string()));  // pruned as the others
+  for (const char* name :
+       {"20261207x064512-123.m27", "20261207-064512x123.m27", "2026120a-064512-123.m27",
+        "20261207-06451/-123.m27", "20261207-064512-12:.m27", "20261207-064512-123_.m27",
+        "20261207-064512-123x2.m27", "20261207-064512-123_1.m28"}) {
+    EXPECT_FALSE(is_backup_name(name)) << name;
+  }
+  EXPECT_TRUE(is_backup_name("20261207-064512-123_12.m27"));
   EXPECT_EQ(backup_name({2027, 1, 2, 3, 4, 5, 6}), "20270102-030405-006.m27");
   setenv("TZ", "CST-8", 1);  // named by the machine's clock
   tzset();
