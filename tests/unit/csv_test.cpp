@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -250,6 +251,20 @@ TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePla
   }
   EXPECT_EQ(csv_channels(frs, kNormal, {CsvRowRange{1, 22}})->channels.size(), 22u);
   EXPECT_EQ(csv_row_count(frs).value(), 52);
+}
+
+// A file of up to 1 MiB is read and applied; a larger one is no channel list.
+TEST(CsvImport, ReadsAFileOfOneMebibyteAtMost) {
+  const auto file = std::filesystem::path(::testing::TempDir()) / "m27-import.csv";
+  const std::string row = grid("1,440,D023,440,OFF,宽带");
+  for (const std::size_t size : {1 << 20, (1 << 20) + 1}) {
+    std::ofstream(file, std::ios::binary) << row + std::string(size - row.size(), '\n');
+    Sheet sheet = startup_sheet();
+    const auto refusal = import_csv(sheet, file).refusal;
+    EXPECT_EQ(refusal ? source_text(refusal->text) : sheet.rows[0].rx_tone,
+              size > 1 << 20 ? "导入CSV失败\n" + file.string() + "\n文件大于1048576字节" : "D023");
+  }
+  std::filesystem::remove(file);
 }
 
 // The channel total becomes the smaller of the base's and the rows imported, and the rows follow

@@ -315,7 +315,6 @@ TEST(SeriesJob, EndsOnItsLimitsOnAStopAndWhenTheLogFails) {
     std::vector<std::string> outcomes;
   } kCases[] = {
       {199, 2, 30s, SIZE_MAX, {"com1 1>100 ok", "com2 4>101 ok"}},
-      {199, 1, 30s, SIZE_MAX, {"com1 1>100 ok"}},  // com2's radio is left alone
       {102, {}, 30s, SIZE_MAX, {"com1 1>100 ok", "com2 4>101 ok", "com1 2>102 ok"}},
       {199, {}, 1s, SIZE_MAX, {"com1 1>- interrupted write", "com2 4>- interrupted write"}},
       {199, {}, 3500ms, SIZE_MAX, {"com1 1>100 interrupted id", "com2 4>101 interrupted id"}},
