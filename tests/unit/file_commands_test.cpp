@@ -49,7 +49,7 @@ std::string read_bytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-enum class Step { None, Create, Write, Fsync, Close, Rename, FolderOpen, FolderSync };
+enum class Step { None, Create, Write, WriteNothing, Fsync, Close, Rename, FolderOpen, FolderSync };
 
 // The machine's file system, slow: every read and write is interrupted first and then moves one
 // byte. From the step given on, it fails as the disk would fail it; a write fails once a byte
@@ -69,6 +69,7 @@ class Disk : public FileSystem {
   }
   ssize_t write(int fd, const void* buffer, size_t count) override {
     if (interrupted() || (wrote_ && fails(Step::Write))) return -1;
+    if (wrote_ && failing_ == Step::WriteNothing) return 0;  // a disk that takes no byte more
     wrote_ = true;
     return FileSystem::write(fd, buffer, std::min<size_t>(count, 1));
   }
@@ -135,8 +136,9 @@ TEST(FileCommands, SaveThenOpenGivesBackThe132Texts) {
 
 // An emoji in the transmit tone of row 0 (line 77) has no GBK code; the folder has gone since
 // the dialog showed it; a read-only file system, a full disk, data that never reaches the disk,
-// a quota reported at close, a failing last step; the dialog cancelled. Whatever happens, the
-// edits are committed and the frequency cells lose their tab stops.
+// a quota reported at close, a failing last step; the dialog cancelled; a disk that stops taking
+// bytes without saying why. Whatever happens, the edits are committed and the frequency cells
+// lose their tab stops.
 TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
   struct Case {
     const char* tx_tone;
@@ -144,12 +146,15 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
     Step step;
     int error;
   };
+  // clang-format off
   const Case kBad[] = {
       {"😀", "a.m27", Step::None, 0},         {"OFF", "missing/a.m27", Step::None, ENOENT},
       {"OFF", "a.m27", Step::Create, EROFS}, {"OFF", "a.m27", Step::Write, ENOSPC},
       {"OFF", "a.m27", Step::Fsync, EIO},    {"OFF", "a.m27", Step::Close, EDQUOT},
       {"OFF", "a.m27", Step::Rename, EXDEV}, {"OFF", nullptr, Step::None, 0},
+      {"OFF", "a.m27", Step::WriteNothing, EIO},
   };
+  // clang-format on
   const std::string old_bytes = "1:\xC6\xD5\xCD\xA8\xC4\xA3\xCA\xBD\r\nold\r\n";
   for (const auto& c : kBad) {
     ScratchDir dir;

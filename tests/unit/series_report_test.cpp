@@ -117,7 +117,6 @@ TEST(SeriesReport, IsMadeFromTheOrdersTemplate) {
   SeriesOrder order{SeriesTemplate(prepared.sheet, *prepared.plan(), "ab12")};
   order.first_id = 5;
   order.last_id = 9;
-  order.keep_id = true;
   order.ports = {"com1", "com2"};
   const SeriesReport report = order_report(order, "");
   const std::string html = report_html(report);
@@ -128,7 +127,6 @@ TEST(SeriesReport, IsMadeFromTheOrdersTemplate) {
   EXPECT_EQ(report.template_sheet, prepared.sheet);
   EXPECT_EQ(report.first_id, 5u);
   EXPECT_EQ(report.last_id, 9u);
-  EXPECT_TRUE(report.keep_id);
   EXPECT_EQ(report.stations, order.ports);
 }
 
