@@ -14,7 +14,7 @@ namespace {
 constexpr std::int64_t kMaxCount = 65535;
 
 // Rounds toward minus infinity; `b` is a raster, never negative.
-FreqUnits floor_div(FreqUnits a, FreqUnits b) { return a / b - (a % b < 0 ? 1 : 0); }
+FreqUnits floor_div(FreqUnits a, FreqUnits b) { return (a - (a % b + b) % b) / b; }
 
 FreqUnits raster_of(int step) { return step == 1 ? kRaster6_25 : kRaster5; }
 

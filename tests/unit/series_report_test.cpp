@@ -84,7 +84,7 @@ TEST(SeriesReport, HoldsTheJobsRadiosTheirResultsAndTotals) {
   for (const char* text :
        {"<span>完成 1 台</span><span>失败 2 台</span><span>中断 1 "
         "台</span><span>已写过 1 台</span>",
-        "<b>开始</b>2026-12-07 09:40:00", "<b>结束</b>2026-12-07 09:41:35",
+        "<b>开始</b>2026-12-07 09:40:00<", "<b>结束</b>2026-12-07 09:41:35<",
         "<b>串口</b>com1, /dev/ttyUSB1", "<b>模板</b>shop.m27", "<b>ID范围</b>100..199",
         "<b>信道总数</b>3", "@page { size: A4", "<title>批量写频报告 shop.m27</title>"}) {
     EXPECT_NE(html.find(text), std::string::npos) << text;
