@@ -14,11 +14,9 @@ Sheet startup_sheet() {
   sheet.fsk = kSwitchOff;
   sheet.mode = kNormalMode;
   sheet.plan = kPlanItems[kCustomPlan];
-  sheet.plan_index = kCustomPlan;
   sheet.channel_total = "25";
   sheet.fill_step = "100";
   set_default_frequencies(sheet);
-  sheet.tone_mode = ToneMode::Normal;
   for (ChannelRow& row : sheet.rows) {
     row.tx_tone = kToneOff;
     row.rx_tone = kToneOff;

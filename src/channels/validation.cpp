@@ -13,10 +13,8 @@ namespace {
 
 constexpr std::int64_t kMaxCount = 65535;
 
-FreqUnits floor_div(FreqUnits a, FreqUnits b) {
-  const FreqUnits q = a / b;
-  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
+// Rounds toward minus infinity; `b` is a raster, never negative.
+FreqUnits floor_div(FreqUnits a, FreqUnits b) { return (a - (a % b + b) % b) / b; }
 
 FreqUnits raster_of(int step) { return step == 1 ? kRaster6_25 : kRaster5; }
 

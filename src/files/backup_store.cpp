@@ -82,7 +82,7 @@ bool is_backup_name(std::string_view name) {
   const std::string_view rest =
       name.substr(kStampLength, name.size() - kStampLength - kExtension.size());
   return all_digits(stamp.substr(0, 8)) && stamp[8] == '-' && all_digits(stamp.substr(9, 6)) &&
-         stamp[15] == '-' && all_digits(stamp.substr(16, 3)) &&
+         stamp[15] == '-' && all_digits(stamp.substr(16)) &&
          (rest.empty() || (rest.front() == '_' && all_digits(rest.substr(1))));
 }
 

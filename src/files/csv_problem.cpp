@@ -11,22 +11,16 @@ CsvProblem unfit_value(Words text) {
   return problem;
 }
 
+// A problem placed in a column always has the column's header.
 Words refusal_text(const CsvProblem& problem) {
-  const bool header = !problem.header.empty();
-  if (problem.column > 0 && header) {
+  if (problem.column > 0) {
     return M27_WORDS("files", "第%1行第%2列（%3）：%4")
         .arg(problem.line)
         .arg(problem.column)
         .arg(problem.header)
         .arg(problem.text);
   }
-  if (problem.column > 0) {
-    return M27_WORDS("files", "第%1行第%2列：%3")
-        .arg(problem.line)
-        .arg(problem.column)
-        .arg(problem.text);
-  }
-  if (header) {
+  if (!problem.header.empty()) {
     return M27_WORDS("files", "第%1行（%2）：%3")
         .arg(problem.line)
         .arg(problem.header)

@@ -97,7 +97,7 @@ Checked<std::string> csv_receive_frequency(FreqUnits f) {
 
 Checked<std::string> csv_transmit_frequency(FreqUnits f) {
   const std::string text = frequency_text(f);
-  if (f < 0 || !sendable(Cell::tx_frequency, text)) return unfit_value(not_sendable(text));
+  if (!sendable(Cell::tx_frequency, text)) return unfit_value(not_sendable(text));
   return text;
 }
 

@@ -20,7 +20,10 @@ constexpr std::chrono::seconds kStopBound{1};
 Duration line_time(const Frame& frame) { return kByteTime * wire_size(frame); }
 
 Request stop_stream_request() {
-  return Request{make_frame(kMonitorCommand, {0}), kStopBound, 0, false, StreamChange::Stops};
+  return Request{.frame = make_frame(kMonitorCommand, {0}),
+                 .interval = kStopBound,
+                 .await_reply = false,
+                 .stream = StreamChange::Stops};
 }
 
 }  // namespace

@@ -89,15 +89,6 @@ JobLog::JobLog(JobLog&& other) noexcept
       reading_(std::move(other.reading_)),
       broken_(std::move(other.broken_)) {}
 
-JobLog& JobLog::operator=(JobLog&& other) noexcept {
-  std::swap(path_, other.path_);
-  std::swap(fd_, other.fd_);
-  std::swap(fs_, other.fs_);
-  std::swap(reading_, other.reading_);
-  std::swap(broken_, other.broken_);
-  return *this;
-}
-
 JobLog::~JobLog() {
   if (fd_ >= 0) fs_->close(fd_);  // the lock goes with the descriptor
 }

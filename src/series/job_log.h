@@ -46,7 +46,6 @@ class JobLog {
                                     FileSystem& fs = local_file_system());
 
   JobLog(JobLog&& other) noexcept;
-  JobLog& operator=(JobLog&& other) noexcept;
   JobLog(const JobLog&) = delete;
   JobLog& operator=(const JobLog&) = delete;
   ~JobLog();  // unlocks

@@ -25,7 +25,8 @@ std::optional<std::optional<std::uint32_t>> optional_id(const std::string& text)
   return id;
 }
 
-// A record of the log; only the fields a job relies on are held to their form.
+// A record of the log as far as a job relies on it: the IDs, the result and the template. The
+// other fields only have to be there, the step a known one.
 std::optional<LogLine> parse_line(std::string_view text) {
   const auto fields = fields_of(text);
   if (!fields || fields->size() != kFields) return std::nullopt;
@@ -37,13 +38,10 @@ std::optional<LogLine> parse_line(std::string_view text) {
   const bool needs_new_id = *result == RadioResult::Reserved || *result == RadioResult::Ok;
   if (needs_new_id && !*new_id) return std::nullopt;
   LogLine line;
-  line.port = (*fields)[1];
   line.old_id = *old_id;
   line.new_id = *new_id;
   line.result = *result;
-  line.step = *step;
   line.template_sha256 = (*fields)[7];
-  line.detail = (*fields)[8];
   return line;
 }
 

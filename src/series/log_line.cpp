@@ -20,22 +20,22 @@ struct Named {
   std::string_view name;
 };
 
-constexpr std::array<Named<RadioResult>, 6> kResults = {{
+constexpr auto kResults = std::to_array<Named<RadioResult>>({
     {RadioResult::Reserved, "reserved"},
     {RadioResult::Ok, "ok"},
     {RadioResult::Failed, "failed"},
     {RadioResult::Unconfirmed, "unconfirmed"},
     {RadioResult::Interrupted, "interrupted"},
     {RadioResult::AlreadyDone, "already-done"},
-}};
+});
 
-constexpr std::array<Named<SeriesStep>, 5> kSteps = {{
+constexpr auto kSteps = std::to_array<Named<SeriesStep>>({
     {SeriesStep::None, ""},
     {SeriesStep::Write, "write"},
     {SeriesStep::Verify, "verify"},
     {SeriesStep::Id, "id"},
     {SeriesStep::IdVerify, "id-verify"},
-}};
+});
 
 template <typename Enum, std::size_t N>
 std::string_view name_of(const std::array<Named<Enum>, N>& names, Enum value) {

@@ -36,26 +36,23 @@ void SeriesJob::on_timer(TimePoint now) {
 }
 
 void SeriesJob::step_ended(std::size_t station, TimePoint now, const StepOutcome& outcome) {
-  if (station >= stations_.size()) return;
-  stations_[station].step_ended(now, outcome, rules_);
+  stations_.at(station).step_ended(now, outcome, rules_);
   follow(now);
 }
 
 void SeriesJob::log_appended(std::size_t station, TimePoint now,
                              const std::optional<Words>& failure) {
-  if (station >= stations_.size()) return;
-  stations_[station].log_appended(now, failure, rules_);
+  stations_.at(station).log_appended(now, failure, rules_);
   follow(now);
 }
 
 void SeriesJob::port_lost(std::size_t station, TimePoint now, Words message) {
-  if (station >= stations_.size()) return;
-  stations_[station].port_lost(now, std::move(message), rules_);
+  stations_.at(station).port_lost(now, std::move(message), rules_);
   follow(now);
 }
 
 void SeriesJob::port_not_opened(std::size_t station, Words reason) {
-  if (station < stations_.size()) stations_[station].port_not_opened(std::move(reason));
+  stations_.at(station).port_not_opened(std::move(reason));
 }
 
 void SeriesJob::stop(TimePoint now) {

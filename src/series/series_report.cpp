@@ -34,7 +34,6 @@ th.number, td.number { text-align: right; }
 
 std::string escaped(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
   for (const char c : text) {
     switch (c) {
       case '&':

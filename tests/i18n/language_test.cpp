@@ -52,12 +52,6 @@ TEST(Language, FollowsTheLocaleVariables) {
   EXPECT_EQ(language_named("de"), std::nullopt);
 }
 
-// Arguments past %9 are numbers of two digits: "%10" is the tenth, not the first and a "0".
-TEST(Language, FillsInTwoDigitArguments) {
-  const std::vector<std::string> values{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
-  EXPECT_EQ(fill_in("%10 %1 %9", values), "j a i");
-}
-
 // A refusal that wraps the problem (words in words), a count and data that looks like a number.
 TEST(Language, TranslatesTheTemplateThenFillsItIn) {
   const Words problem = M27_WORDS("files", "第%1行（%2）：“%3”不是有效的频率")

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -58,6 +59,23 @@ TEST(CsvRecords, SplitsQuotedFieldsSkipsCommentsAndNamesWhereAQuoteGoesWrong) {
   EXPECT_EQ(source_text(csv_records("x\r\na,\"b").why()), "第2行第2列：引号没有结束");
   EXPECT_EQ(source_text(csv_records("\"a\"b,c").why()), "第1行第1列：引号后还有文字");
   EXPECT_EQ(csv_line({"1", "a,b", "say \"hi\"", ""}), "1,\"a,b\",\"say \"\"hi\"\"\",\r\n");
+}
+
+// The edges of UTF-8, which is taken as it is; what is none (a lone trail byte, overlong forms,
+// surrogates, past U+10FFFF) is read as GBK, where 0x80 is "€".
+TEST(CsvRecords, TakesTextAsUtf8OnlyWhereItIsValid) {
+  const std::string edges = "\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD\xF4\x8F\xBF\xBF";
+  EXPECT_EQ(csv_text(edges).value(), edges);
+  const std::pair<const char*, const char*> kNone[] = {
+      {"\x80", "€"},
+      {"\xED\xA0\x80", "頎€"},
+      {"\xF0\x8F\xBF\xBF", "饛靠"},
+      {"\xF4\x90\x80\x80", "魫€€"},
+      {"\xE0\x9F\xBF", "文件既不是UTF-8也不是GBK文字"}};
+  for (const auto& [bytes, text] : kNone) {
+    const auto read = csv_text(bytes);
+    EXPECT_EQ(read ? *read : source_text(read.why()), text) << bytes;
+  }
 }
 
 // Every Tone and CrossMode with rToneFreq 100.0, cToneFreq 67.0, DtcsCode 074, RxDtcsCode 025,
@@ -189,6 +207,10 @@ TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePla
       {grid("1,399.995,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“399.995”不在400～490 MHz之内"},
       {grid("1,490.005,OFF,450,OFF,宽带"), "第2行第2列（接收频率）：“490.005”不在400～490 MHz之内"},
       {grid("1,450,I023,450,OFF,宽带"), "第2行第3列（接收亚音）：“I023”不是普通模式的亚音"},
+      {grid("1,450,I023,450,OFF,宽带\r\n2,440,OFF,440,OFF,宽带"),
+       "440|440|OFF|OFF|宽带\n跳过第1个：接收亚音“I023”不是普通模式的亚音\n",
+       kNormal,
+       {std::nullopt, true}},  // a code of the other mode is unfit, not wrong
       {grid("1,450,OFF,300,OFF,宽带"), "第2行第4列（发射频率）：“300”超出电台能存放的发射频率"},
       {grid("1,450,OFF,450,67.05,宽带"), "第2行第5列（发射亚音）：“67.05”不是普通模式的亚音"},
       {grid("1,450,OFF,450,OFF,Wide\r\n2,440,OFF,440,OFF,narrow\r\n3,430,OFF,430,OFF,NARROWBAND"),
@@ -213,6 +235,7 @@ TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePla
       {"Frequency,Tone,CrossMode\r\n440,Cross,Tone",
        "第2行第3列（CrossMode）：“Tone”不是X->Y（X、Y为Tone、DTCS或空）"},
       {"Frequency,Mode\r\n440,\xE5\xAE\x41", "第2行第2列（Mode）：“瀹A”不是FM或NFM"},
+      {"Frequency,Duplex\r\n440,split", "第2行（Offset）：“000.00000”超出电台能存放的发射频率"},
       {"Frequency,Duplex,Offset\r\n440,-,440",
        "第2行第3列（Offset）：“000.00000”超出电台能存放的发射频率"},
       {"Frequency,Duplex,Offset\r\n440,-,440.00001",
@@ -228,6 +251,20 @@ TEST(CsvImport, ReadsWholeFilesARangeOfRowsWithoutUnfitOnesOrRefusesNamingThePla
   }
   EXPECT_EQ(csv_channels(frs, kNormal, {CsvRowRange{1, 22}})->channels.size(), 22u);
   EXPECT_EQ(csv_row_count(frs).value(), 52);
+}
+
+// A file of up to 1 MiB is read and applied; a larger one is no channel list.
+TEST(CsvImport, ReadsAFileOfOneMebibyteAtMost) {
+  const auto file = std::filesystem::path(::testing::TempDir()) / "m27-import.csv";
+  const std::string row = grid("1,440,D023,440,OFF,宽带");
+  for (const std::size_t size : {1 << 20, (1 << 20) + 1}) {
+    std::ofstream(file, std::ios::binary) << row + std::string(size - row.size(), '\n');
+    Sheet sheet = startup_sheet();
+    const auto refusal = import_csv(sheet, file).refusal;
+    EXPECT_EQ(refusal ? source_text(refusal->text) : sheet.rows[0].rx_tone,
+              size > 1 << 20 ? "导入CSV失败\n" + file.string() + "\n文件大于1048576字节" : "D023");
+  }
+  std::filesystem::remove(file);
 }
 
 // The channel total becomes the smaller of the base's and the rows imported, and the rows follow
@@ -259,7 +296,7 @@ TEST(CsvImport, LeavesTheChannelTotalAtTheRowsImportedAtMost) {
   }
 }
 
-// A code past the table decodes to "", which no layout can say.
+// A row as the hobby tools write it; a code past the table decodes to "", which no layout can say.
 TEST(CsvExport, ThenImportGivesBackEveryChannelInBothLayouts) {
   for (const Sheet& original : {testing::varied_normal_sheet(), testing::varied_sheet()}) {
     for (const CsvLayout layout : {CsvLayout::Grid, CsvLayout::Generic}) {
@@ -277,10 +314,25 @@ TEST(CsvExport, ThenImportGivesBackEveryChannelInBothLayouts) {
       }
     }
   }
-  Sheet unsayable = startup_sheet();
-  unsayable.rows[2].tx_tone = "";
-  EXPECT_EQ(source_text(csv_file(unsayable, CsvLayout::Generic).why()),
-            "第3信道发射亚音：“”不是普通模式的亚音");
+  Sheet sheet = startup_sheet();
+  set_line(sheet.rows[0], kRowFields, "450.00625|445.00625|D023|67.0|宽带");
+  EXPECT_NE(csv_file(sheet, CsvLayout::Generic)
+                ->find("\r\n1,,450.006250,-,5.000000,"
+                       "Cross,67.0,88.5,023,NN,023,Tone->DTCS,FM,"
+                       "6.25,,,\r\n"),
+            std::string::npos);
+  const std::pair<const char*, const char*> kUnsayable[] = {
+      {"450.1.2|450|OFF|OFF|宽带", "接收频率：“450.1.2”不是频率"},
+      {"450|abc|OFF|OFF|宽带", "发射频率：“abc”不是频率"},
+      {"450|450|D999|OFF|宽带", "接收亚音：“D999”不是普通模式的亚音"},
+      {"450|450|OFF||宽带", "发射亚音：“”不是普通模式的亚音"},
+      {"450|450|OFF|OFF|中", "带宽：“中”不是带宽（宽带或窄带）"},
+  };
+  for (const auto& [row, refusal] : kUnsayable) {
+    set_line(sheet.rows[2], kRowFields, row);
+    const auto bytes = csv_file(sheet, CsvLayout::Generic);
+    EXPECT_EQ(bytes ? *bytes : source_text(bytes.why()), "第3信道" + std::string(refusal));
+  }
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include "files/file_commands.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -19,6 +21,8 @@
 
 namespace m27 {
 namespace {
+
+using namespace std::chrono_literals;
 
 std::string system_reason(int error) { return std::generic_category().message(error); }
 
@@ -45,7 +49,7 @@ std::string read_bytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-enum class Step { None, Create, Write, Fsync, Close, Rename };
+enum class Step { None, Create, Write, WriteNothing, Fsync, Close, Rename, FolderOpen, FolderSync };
 
 // The machine's file system, slow: every read and write is interrupted first and then moves one
 // byte. From the step given on, it fails as the disk would fail it; a write fails once a byte
@@ -54,17 +58,24 @@ class Disk : public FileSystem {
  public:
   explicit Disk(Step failing = Step::None, int error = 0) : failing_(failing), error_(error) {}
   int open(const char* path, int flags, mode_t mode) override {
-    return fails(Step::Create) ? -1 : FileSystem::open(path, flags, mode);
+    const bool folder = flags & O_DIRECTORY;
+    if (fails(folder ? Step::FolderOpen : Step::Create)) return -1;
+    const int fd = FileSystem::open(path, flags, mode);
+    if (folder) folder_ = fd;
+    return fd;
   }
   ssize_t read(int fd, void* buffer, size_t count) override {
     return interrupted() ? -1 : FileSystem::read(fd, buffer, std::min<size_t>(count, 1));
   }
   ssize_t write(int fd, const void* buffer, size_t count) override {
     if (interrupted() || (wrote_ && fails(Step::Write))) return -1;
+    if (wrote_ && failing_ == Step::WriteNothing) return 0;  // a disk that takes no byte more
     wrote_ = true;
     return FileSystem::write(fd, buffer, std::min<size_t>(count, 1));
   }
-  int fsync(int fd) override { return fails(Step::Fsync) ? -1 : FileSystem::fsync(fd); }
+  int fsync(int fd) override {
+    return fails(fd == folder_ ? Step::FolderSync : Step::Fsync) ? -1 : FileSystem::fsync(fd);
+  }
   int close(int fd) override { return FileSystem::close(fd) != 0 || fails(Step::Close) ? -1 : 0; }
   int rename(const char* from, const char* to) override {
     return fails(Step::Rename) ? -1 : FileSystem::rename(from, to);
@@ -84,6 +95,7 @@ class Disk : public FileSystem {
   int error_;
   bool wrote_ = false;
   bool interrupted_ = false;
+  int folder_ = -1;
 };
 
 // A sheet as the grid holds it after the user's edits: frequencies unformatted.
@@ -124,8 +136,9 @@ TEST(FileCommands, SaveThenOpenGivesBackThe132Texts) {
 
 // An emoji in the transmit tone of row 0 (line 77) has no GBK code; the folder has gone since
 // the dialog showed it; a read-only file system, a full disk, data that never reaches the disk,
-// a quota reported at close, a failing last step; the dialog cancelled. Whatever happens, the
-// edits are committed and the frequency cells lose their tab stops.
+// a quota reported at close, a failing last step; the dialog cancelled; a disk that stops taking
+// bytes without saying why. Whatever happens, the edits are committed and the frequency cells
+// lose their tab stops.
 TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
   struct Case {
     const char* tx_tone;
@@ -133,12 +146,15 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
     Step step;
     int error;
   };
+  // clang-format off
   const Case kBad[] = {
       {"😀", "a.m27", Step::None, 0},         {"OFF", "missing/a.m27", Step::None, ENOENT},
       {"OFF", "a.m27", Step::Create, EROFS}, {"OFF", "a.m27", Step::Write, ENOSPC},
       {"OFF", "a.m27", Step::Fsync, EIO},    {"OFF", "a.m27", Step::Close, EDQUOT},
       {"OFF", "a.m27", Step::Rename, EXDEV}, {"OFF", nullptr, Step::None, 0},
+      {"OFF", "a.m27", Step::WriteNothing, EIO},
   };
+  // clang-format on
   const std::string old_bytes = "1:\xC6\xD5\xCD\xA8\xC4\xA3\xCA\xBD\r\nold\r\n";
   for (const auto& c : kBad) {
     ScratchDir dir;
@@ -152,6 +168,24 @@ TEST(FileCommands, AFailedSaveSaysWhyAndLeavesTheOldFileAndNoTemporary) {
               file ? "注意 (!) 保存文件失败\n" + file->string() + "\n" + reason : "nothing");
     EXPECT_EQ(read_bytes(dir / "a.m27"), old_bytes) << c.error;
     EXPECT_EQ(names_in(dir.path), std::set<std::string>{"a.m27"}) << c.error;
+  }
+}
+
+// A folder that cannot be opened or synced fails the save, though the new file is in place: a power
+// cut may still bring back the old one. Some network file systems cannot sync a folder at all.
+TEST(FileCommands, AFolderSyncThatFailsFailsTheSave) {
+  const std::tuple<Step, int, bool> kCases[] = {{Step::FolderSync, EIO, true},
+                                                {Step::FolderSync, EINVAL, false},
+                                                {Step::FolderSync, ENOTSUP, false},
+                                                {Step::FolderOpen, EACCES, true}};
+  for (const auto& [step, error, failed] : kCases) {
+    ScratchDir dir;
+    Disk disk(step, error);
+    Sheet sheet = edited_sheet();
+    const std::string failure =
+        "注意 (!) 保存文件失败\n" + (dir / "a.m27").string() + "\n" + system_reason(error);
+    EXPECT_EQ(shown(save_channel_file(sheet, dir / "a.m27", disk)), failed ? failure : "nothing");
+    EXPECT_EQ(read_bytes(dir / "a.m27"), *channel_file_bytes(sheet));
   }
 }
 
@@ -218,16 +252,26 @@ TEST(BackupStore, SavesWhatASaveWritesAndNeverOverwrites) {
   ScratchDir dir;
   const std::filesystem::path folder = dir / "data/m27/backups";
   Sheet sheet = startup_sheet();
-  sheet.rows[3].rx_frequency = "451.1";  // formatted as a save formats it
+  sheet.rows[3].rx_frequency = "451.1";
   const auto first = save_backup(folder, kReadAt, sheet);
   const auto second = save_backup(folder, kReadAt, startup_sheet());
   ASSERT_TRUE(first && second);
   EXPECT_EQ(*first, folder / "20261207-064512-123.m27");
   EXPECT_EQ(*second, folder / "20261207-064512-123_2.m27");
-  EXPECT_EQ(read_bytes(*first), *channel_file_bytes(sheet));
+  EXPECT_NE(read_bytes(*first).find("\r\n451.10000\r\n"), std::string::npos);  // as saved
   EXPECT_EQ(read_bytes(*second), *channel_file_bytes(startup_sheet()));
   EXPECT_TRUE(is_backup_name(second->filename().string()));  // pruned as the others
+  for (const char* name :
+       {"20261207x064512-123.m27", "20261207-064512x123.m27", "2026120a-064512-123.m27",
+        "20261207-06451/-123.m27", "20261207-064512-12:.m27", "20261207-064512-123_.m27",
+        "20261207-064512-123x2.m27", "20261207-064512-123_1.m28"}) {
+    EXPECT_FALSE(is_backup_name(name)) << name;
+  }
   EXPECT_EQ(backup_name({2027, 1, 2, 3, 4, 5, 6}), "20270102-030405-006.m27");
+  setenv("TZ", "CST-8", 1);  // named by the machine's clock
+  tzset();
+  const auto read_at = std::chrono::system_clock::from_time_t(1796597112) + 123ms;
+  EXPECT_EQ(backup_name(local_time(read_at)), "20261207-064512-123.m27");
   write_bytes(dir / "file", "");  // a folder that cannot be made says why
   EXPECT_EQ(source_text(save_backup(dir / "file" / "backups", kReadAt, sheet).why()),
             "Not a directory");

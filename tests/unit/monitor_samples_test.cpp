@@ -39,6 +39,7 @@ TEST(MonitorSamples, ARunKeepsItsPacketsSignedAndTimedFromTheStartRequest) {
   // The last minute up to the newest sample holds the second and the third.
   const auto shown = rssi.last(60s);
   ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(rssi.last(60'050ms).size(), 3u);  // a sample on the chart's edge is on the chart
   EXPECT_EQ(summarize(shown, 1), (TraceSummary{-35, -12.5, 10}));
   EXPECT_EQ(summarize(rssi.samples(), 0), (TraceSummary{38, 40, 42}));
   EXPECT_EQ(summarize({}, 0), std::nullopt);

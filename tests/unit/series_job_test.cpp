@@ -69,7 +69,6 @@ class Bench {
   Bench& run(std::chrono::milliseconds stop_at = 30s, std::size_t failing_line = SIZE_MAX) {
     failing_line_ = failing_line;
     job.start(now_);
-    bool stopped = false;
     for (int step = 0;; ++step) {
       while (auto action = job.poll()) carry_out(action->station, action->action);
       if (job.over()) return *this;
@@ -106,6 +105,7 @@ class Bench {
   }
 
   SeriesJob job;
+  bool stopped = false;            // by the bench, else the job ended by itself
   std::string events;              // what the stations did, probes left out
   std::vector<std::string> lines;  // "com1 12345678>100 ok 3.5"
   std::vector<std::string> details;
@@ -247,6 +247,7 @@ TEST(SeriesStation, LogsEachFailureWithItsStepAndReason) {
        "com1 7>100 unconfirmed id-verify 6.5",
        "失败：回读ID无应答，请取下对讲机"},
       {{7, Kind::SilentMidWrite}, "com1 7>- failed write 0.8", "失败：写频无应答，请取下对讲机"},
+      {{7, Kind::Unreadable}, "com1 7>- failed verify 3.4", "失败：回读无应答，请取下对讲机"},
       {{7, Kind::LosesPort},
        "com1 7>- failed write 0.8",
        "失败：串口已断开，请取下对讲机",
@@ -291,6 +292,7 @@ TEST(SeriesJob, HandsOutEachIdOnceAcrossStations) {
       {true,
        {{{77}, {0}, {500}}, {{77}, {42}}},
        {"com1 77>77 ok", "com2 77>101 ok", "com1 0>102 ok", "com2 42>42 ok", "com1 500>500 ok"}},
+      {true, {{{77}, {77}}}, {"com1 77>77 ok", "com1 77>101 ok"}},
   };
   for (const auto& c : kCases) {
     auto s = settings(199, static_cast<int>(c.radios.size()));
@@ -327,6 +329,7 @@ TEST(SeriesJob, EndsOnItsLimitsOnAStopAndWhenTheLogFails) {
     const bool log_failed = c.failing_line == 0;
     EXPECT_EQ(said(bench.job.failure()), log_failed ? "磁盘已满" : "");
     EXPECT_TRUE(!log_failed || bench.numbered.empty());
+    EXPECT_EQ(bench.stopped, c.stop_at < 30s);
   }
 }
 
@@ -353,6 +356,13 @@ TEST(SeriesJob, NumbersRadiosThatAnswerWithAFactoryOrLoggedId) {
     EXPECT_EQ(bench.run().outcomes(), c.outcomes);
     EXPECT_EQ(bench.job.failure(), std::nullopt);
   }
+}
+
+// A station with no ID left to give waits for the one another station's failed radio gives back.
+TEST(SeriesJob, AStationWithoutAnIdWaitsForOneToComeBack) {
+  Bench bench(settings(100, 2), {{{1, Kind::StoreWrong}}, {{4}}});
+  EXPECT_EQ(bench.run().outcomes(),
+            (std::vector<std::string>{"com1 1>- failed verify", "com2 4>100 ok"}));
 }
 
 TEST(SeriesJob, RefusesAPoolTheLogHasUsedUp) {
@@ -403,6 +413,7 @@ TEST(IdPool, TakesLowestFirstAndEndsAtTheLastId) {
   pool.use(4294967293u);
   pool.use(4294967295u);
   EXPECT_TRUE(pool.exhausted());
+  EXPECT_EQ(IdPool(0, 1, {}).take(), 1u);  // never 0
 }
 
 }  // namespace

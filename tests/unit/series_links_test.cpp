@@ -3,8 +3,10 @@
 // time: what joins a station to its link (each request as a sequence, each ending as the step's
 // outcome) and the pace it gives (a probe is one request waiting 300 ms, one every 500 ms).
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <filesystem>
 #include <thread>
@@ -186,14 +188,22 @@ TEST(SeriesOnLinks, NumbersEachRadioInTheTimeOfItsExchanges) {
   }
 }
 
+bool stop_signal_blocked() {
+  sigset_t mask;
+  pthread_sigmask(SIG_BLOCK, nullptr, &mask);
+  return sigismember(&mask, SIGINT) == 1;
+}
+
 // A disk that takes 300 ms over every sync holds up no other station: with four of them, no radio
-// fails and every line reaches the log.
+// fails and every line reaches the log. Ctrl-C never breaks into a sync, and still stops the job.
 TEST(SeriesOnLinks, GoesOnWhileASlowDiskSyncsTheLog) {
   struct SlowDisk : FileSystem {
     int fsync(int fd) override {
+      stop_signal_blocked_on_sync = stop_signal_blocked();
       std::this_thread::sleep_for(300ms);
       return FileSystem::fsync(fd);
     }
+    std::atomic<bool> stop_signal_blocked_on_sync = false;
   } disk;
   std::string name = (std::filesystem::temp_directory_path() / "m27-slow-XXXXXX").string();
   const std::filesystem::path folder = mkdtemp(name.data());
@@ -202,7 +212,9 @@ TEST(SeriesOnLinks, GoesOnWhileASlowDiskSyncsTheLog) {
     auto log = JobLog::open(folder / "series.csv", true, disk);
     ASSERT_TRUE(log.ok()) << source_text(log.why());
     bench.write_log_on_a_thread(std::move(log).value());
+    EXPECT_FALSE(stop_signal_blocked());
     bench.run(60s);
+    EXPECT_TRUE(disk.stop_signal_blocked_on_sync);
     ASSERT_EQ(bench.lines.size(), 4u);
     for (const auto& line : bench.lines) EXPECT_NE(line.find(" ok "), std::string::npos) << line;
   }

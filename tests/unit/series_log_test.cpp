@@ -39,10 +39,16 @@ TEST(SeriesLogLine, WritesOneCsvRecordPerLine) {
   saved ? setenv("TZ", saved, 1) : unsetenv("TZ");
   tzset();
 
-  LogLine line{"com1", 12345678,           5003, RadioResult::Failed, SeriesStep::IdVerify, 2050ms,
-               "ab",   "失败：\"x\", y\nz"};
+  LogLine line{"com1",
+               12345678,
+               5003,
+               RadioResult::Failed,
+               SeriesStep::IdVerify,
+               2050ms,
+               "ab",
+               "失败：\"x\", y\r\nz"};
   EXPECT_EQ(log_record(line, "T"),
-            "T,com1,12345678,5003,failed,id-verify,2.1,ab,\"失败：\"\"x\"\", y z\"\r\n");
+            "T,com1,12345678,5003,failed,id-verify,2.1,ab,\"失败：\"\"x\"\", y  z\"\r\n");
   line = {"/dev/tty,1", 0, std::nullopt, RadioResult::AlreadyDone, SeriesStep::None, 49ms, "", ""};
   EXPECT_EQ(log_record(line, "T"), "T,\"/dev/tty,1\",0,,already-done,,0.0,,\r\n");
 }
@@ -156,13 +162,10 @@ TEST(SeriesLogFile, IsHeldByOneJobReadByTheNextAndNotWrittenPastAFailure) {
   EXPECT_EQ(
       as_written(read_log(contents).warnings),
       (std::vector<std::string>{"记录文件第3行无法识别，已跳过", "记录文件第4行不完整，已跳过"}));
-  EXPECT_TRUE(source_text(JobLog::open(folder, false).why()).starts_with("无法打开记录文件\n"));
+  EXPECT_EQ(source_text(JobLog::open("/dev/null", false).why()),
+            "无法打开记录文件\n/dev/null\n不是普通文件");
   EXPECT_NE(std::filesystem::status(file).permissions() & std::filesystem::perms::owner_read,
             std::filesystem::perms::none);
-  auto other = JobLog::open(folder / "other.csv", true);
-  ASSERT_TRUE(other.ok());
-  other.value() = std::move(log.value());
-  EXPECT_EQ(other->path(), file);
   std::filesystem::remove_all(folder);
 }
 

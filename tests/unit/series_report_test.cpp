@@ -81,11 +81,12 @@ TEST(SeriesReport, HoldsTheJobsRadiosTheirResultsAndTotals) {
   EXPECT_EQ(report_totals(report.lines), (ReportTotals{{1, 2, 1}, 1}));
   EXPECT_EQ(table_rows(html, "订单").size(), 3u);
   EXPECT_EQ(table_rows(html, "订单")[2], "3|451.12500|OFF|451.12500|OFF|窄带");
-  for (const char* text : {"<span>完成 1 台</span><span>失败 2 台</span><span>中断 1 "
-                           "台</span><span>已写过 1 台</span>",
-                           "<b>开始</b>2026-12-07 09:40:00", "<b>结束</b>2026-12-07 09:41:35",
-                           "<b>串口</b>com1, /dev/ttyUSB1", "<b>模板</b>shop.m27",
-                           "<b>ID范围</b>100..199", "<b>信道总数</b>3", "@page { size: A4"}) {
+  for (const char* text :
+       {"<span>完成 1 台</span><span>失败 2 台</span><span>中断 1 "
+        "台</span><span>已写过 1 台</span>",
+        "<b>开始</b>2026-12-07 09:40:00<", "<b>结束</b>2026-12-07 09:41:35<",
+        "<b>串口</b>com1, /dev/ttyUSB1", "<b>模板</b>shop.m27", "<b>ID范围</b>100..199",
+        "<b>信道总数</b>3", "@page { size: A4", "<title>批量写频报告 shop.m27</title>"}) {
     EXPECT_NE(html.find(text), std::string::npos) << text;
   }
   for (const char* text : {"请换下一台", "回读ID出错", "已中断", "<script"}) {
@@ -108,7 +109,7 @@ TEST(SeriesReport, EscapesEveryTextAndMarksAStoppedJob) {
 }
 
 // The report of an order names its template (未命名 for a sheet never saved), the template's
-// fingerprint and the sheet the job writes.
+// fingerprint and the sheet the job writes; it has no radios yet.
 TEST(SeriesReport, IsMadeFromTheOrdersTemplate) {
   Sheet sheet = startup_sheet();
   sheet.rows[1].rx_frequency = "462.56250";
@@ -116,12 +117,17 @@ TEST(SeriesReport, IsMadeFromTheOrdersTemplate) {
   SeriesOrder order{SeriesTemplate(prepared.sheet, *prepared.plan(), "ab12")};
   order.first_id = 5;
   order.last_id = 9;
+  order.ports = {"com1", "com2"};
   const SeriesReport report = order_report(order, "");
-  EXPECT_NE(report_html(report).find("<b>模板</b>未命名"), std::string::npos);
+  const std::string html = report_html(report);
+  EXPECT_NE(html.find("<b>模板</b>未命名"), std::string::npos);
+  EXPECT_NE(html.find("<h2>对讲机</h2>\n<p>（无）</p>"), std::string::npos);
+  EXPECT_EQ(html.find("已写过"), std::string::npos);
   EXPECT_EQ(report.template_sha256, "ab12");
   EXPECT_EQ(report.template_sheet, prepared.sheet);
   EXPECT_EQ(report.first_id, 5u);
   EXPECT_EQ(report.last_id, 9u);
+  EXPECT_EQ(report.stations, order.ports);
 }
 
 TEST(SeriesReport, IsWrittenWholeOrTheReasonComesBack) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "channels/channel_page.h"
 #include "sheet_line.h"
 
 namespace m27 {
@@ -51,6 +52,17 @@ TEST(SheetComparison, ComparesWhatTheRecordsCarryAndNamesEachField) {
       lines += source_text(difference_line(d)) + "\n";
     EXPECT_EQ(lines, c.lines) << "case " << &c - kCases;
   }
+}
+
+// The printed page: the file's name (未命名 for one never saved), the date, the options, the ID
+// read from the radio, and the channels in use only.
+TEST(ChannelPage, HoldsTheFileTheDateTheOptionsTheIdAndTheChannelsInUse) {
+  Sheet sheet = startup_sheet();
+  sheet.channel_total = "2";
+  const ChannelPage page = channel_page(sheet, "", "2026-12-07", "12345678");
+  EXPECT_EQ(source_text(page.heading), "未命名");
+  EXPECT_EQ(source_text(page.facts.at(7).first) + page.facts.back().second, "对讲机ID12345678");
+  EXPECT_EQ(page.rows.size(), 2u);
 }
 
 }  // namespace

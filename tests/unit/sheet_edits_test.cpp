@@ -124,6 +124,8 @@ TEST(GridEdit, ChoosingATotalOrStepSetsItAndChecksFrequencies) {
   choose_channel_total(sheet, "10");
   choose_fill_step(sheet, "900");
   EXPECT_EQ(sheet.channel_total + " " + sheet.fill_step, "10 900");
+  EXPECT_EQ(fill_step_items(), (std::vector<std::string>{"100", "200", "300", "400", "500", "600",
+                                                         "700", "800", "900"}));
   for (int i = 0; i < kRows; ++i) EXPECT_EQ(sheet.rows[i].enabled, i < 10) << i;
   EXPECT_EQ(sheet.rows[20].rx_frequency + " " + sheet.rows[20].rx_tone, "451.00000 D023");
   EXPECT_EQ(toggled_bandwidth("宽带"), "窄带");

@@ -91,7 +91,7 @@ TEST(Validation, PreWriteCheckTakesEmptyFieldsFirstThenTheFirstFailingRowOfAll25
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第25信道频率输入错误，请重新输入");
   sheet.rows[17].tx_frequency = "abc";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第18信道频率输入错误，请重新输入");
-  sheet.rows[1].rx_frequency = "450.1250000";  // over-long: before rows 18 and 25
+  sheet.rows[0].rx_frequency = "450.1250000";  // over-long: before rows 18 and 25
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 信道频率输入错误，请重新输入");
   sheet.rows[19].tx_frequency = "";
   EXPECT_EQ(shown(pre_write_check(sheet)), "注意 (!) 第20信道频率输入错误，请重新输入");
