@@ -7,7 +7,9 @@
 #   ./m27.sh build [preset]          configure and build (dev, asan)
 #   ./m27.sh fuzz TARGET [SECONDS]   run a libFuzzer target (installs clang)
 #   ./m27.sh bench [RUNS]            transfer, series and start-up timings against paced fake radios,
-#                                    and what drawing the test mode's strip charts costs
+#                                    what drawing the test mode's strip charts costs, and the
+#                                    window's mapping against a bare window's (on a virtual X display
+#                                    when there is none)
 #   ./m27.sh package                 a Release build packed as build/package/m27_*.deb, checked
 #                                    by lintian and appstreamcli
 #   ./m27.sh mutate [N]              N single-line mutations of the core: killed K of N (python3)
@@ -153,10 +155,15 @@ case "$cmd" in
     install "${base_packages[@]}"
     build dev
     build/dev/bin/transfer "$@" && build/dev/bin/series && build/dev/bin/strip_chart &&
-      build/dev/bin/startup && QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/dev/bin/window_map
+      build/dev/bin/startup || exit 1
+    # A window maps on a window system: this display, or else a virtual X display.
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+      exec xvfb-run -a build/dev/bin/window_map
+    fi
+    exec build/dev/bin/window_map
     ;;
   *)
-    sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '3,15p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
