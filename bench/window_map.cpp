@@ -26,6 +26,7 @@
 
 #include "ui/window/main_window.h"
 #include "ui/window/message_boxes.h"
+#include "ui/window/plugins_after_first_paint.h"
 #include "ui/window/text_hinting.h"
 
 extern char** environ;
@@ -65,8 +66,10 @@ int run_child(int argc, char* argv[], bool main_window) {
     return show_until_mapped(label);
   }
   hint_text_by_fonts(app);
+  PluginsAfterFirstPaint plugins;
   SilentBoxes boxes;
   MainWindow window(PortMap{}, boxes);
+  plugins.watch(window);
   return show_until_mapped(window);
 }
 

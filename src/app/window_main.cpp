@@ -13,6 +13,7 @@
 #include "ui/window/language_setting.h"
 #include "ui/window/main_window.h"
 #include "ui/window/message_boxes.h"
+#include "ui/window/plugins_after_first_paint.h"
 #include "ui/window/text_hinting.h"
 
 int main(int argc, char* argv[]) {
@@ -38,8 +39,10 @@ int main(int argc, char* argv[]) {
   if (!use_language(app, run_language(*line, saved_language()))) {
     complain("Qt's Chinese translations (qtbase_zh_CN.qm) are missing");
   }
+  PluginsAfterFirstPaint plugins;
   QueuedMessageBoxes boxes;
   MainWindow window(std::move(started.value().ports), boxes);
+  plugins.watch(window);
   boxes.set_owner(&window);
   // Ends the program even when a window refused to close or a box was still up.
   QObject::connect(&window, &MainWindow::exited, &app, [] { QCoreApplication::exit(0); });

@@ -17,6 +17,7 @@
 #include "ui/controllers/port_messages.h"
 #include "ui/window/choice_box.h"
 #include "ui/window/language_setting.h"
+#include "ui/window/plugins_after_first_paint.h"
 #include "ui/window/splash.h"
 #include "ui_test_support.h"
 #include "version.h"
@@ -300,6 +301,23 @@ class StartupTest : public QObject {
       QCoreApplication::sendPostedEvents();
       QCOMPARE(cut_off_texts(*w).join(", "), QString());
     }
+  }
+
+  // Qt's plug-in folders are hidden while a window is built and come back once it has been
+  // painted, or when the watcher goes with a window that never was.
+  void plugin_folders_come_back_after_the_first_paint() {
+    const QStringList folders = QCoreApplication::libraryPaths();
+    {
+      PluginsAfterFirstPaint plugins;
+      QVERIFY(QCoreApplication::libraryPaths().isEmpty());
+    }
+    QCOMPARE(QCoreApplication::libraryPaths(), folders);
+    PluginsAfterFirstPaint plugins;
+    QWidget window;
+    plugins.watch(window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(QCoreApplication::libraryPaths(), folders);
   }
 
   // A question comes up only after the box before it is closed; each button gives its answer;
