@@ -24,6 +24,15 @@ QColor text_colour(const QStyleOptionViewItem& cell) {
       group, cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
 }
 
+// Nothing but the text to draw: styles draw a cell's panel for a selection, a pointer over it,
+// a background brush, a check box or an icon, and this cell has none of them.
+bool only_text(const QStyleOptionViewItem& cell) {
+  return !(cell.state & (QStyle::State_Selected | QStyle::State_MouseOver)) &&
+         cell.backgroundBrush.style() == Qt::NoBrush &&
+         !(cell.features &
+           (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration));
+}
+
 }  // namespace
 
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -42,7 +51,7 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               .adjusted(margin, 0, -margin, 0);
   const QTextLayout* layout = laid_out(cell, text_rect.width());
   if (!layout) return QStyledItemDelegate::paint(painter, option, index);
-  style->drawControl(QStyle::CE_ItemViewItem, &frame, painter, cell.widget);
+  if (!only_text(frame)) style->drawControl(QStyle::CE_ItemViewItem, &frame, painter, cell.widget);
   const QRect placed = QStyle::alignedRect(Qt::LayoutDirectionAuto, cell.displayAlignment,
                                            layout->boundingRect().size().toSize(), text_rect);
   painter->save();
