@@ -43,7 +43,6 @@ QModelIndex ChannelModel::index_of(CellPos cell) const {
 QVariant ChannelModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const auto [row, column] = cell_of(index);
-  const CellFault fault = cell_fault(sheet_, row, column);
   switch (role) {
     case Qt::DisplayRole:
       return shown_words(text_of(sheet_.rows[row].*field_of(column)));
@@ -53,11 +52,14 @@ QVariant ChannelModel::data(const QModelIndex& index, int role) const {
       return is_frequency(column) ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                   : QVariant(Qt::AlignCenter);
     case Qt::BackgroundRole:
-      return fault == CellFault::none ? QVariant() : QVariant(kErrorColour);
+      return cell_fault(sheet_, row, column) == CellFault::none ? QVariant()
+                                                                : QVariant(kErrorColour);
     case Qt::ToolTipRole:
-    case Qt::AccessibleDescriptionRole:
+    case Qt::AccessibleDescriptionRole: {
+      const CellFault fault = cell_fault(sheet_, row, column);
       return fault == CellFault::none ? QVariant()
                                       : QVariant(translated(fault_reason(fault, sheet_.tone_mode)));
+    }
     default:
       return {};
   }
