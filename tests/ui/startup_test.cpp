@@ -105,12 +105,11 @@ class StartupTest : public QObject {
       QCOMPARE(w->status_bar()->panel1(), QString::fromUtf8(c.status));
       QCOMPARE(boxes.texts(), c.message ? QStringList{c.message} : QStringList{});
       if (c.message) QCOMPARE(boxes.shown[0].message, attention(c.message));
-      w->progress_window()->ProgressBar1()->setValue(120);
+      w->progress_window()->bar()->setValue(120);
       w->status_refresh_timer()->start();
       w->refresh_port_status();
       QCOMPARE(w->status_bar()->panel1(), opened ? "串口开" : "串口关闭");
-      QVERIFY(!w->status_refresh_timer()->isActive() &&
-              w->progress_window()->ProgressBar1()->value() == 0);
+      QVERIFY(!w->status_refresh_timer()->isActive() && w->progress_window()->bar()->value() == 0);
     }
   }
 

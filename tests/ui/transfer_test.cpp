@@ -55,7 +55,7 @@ class TransferTest : public QObject {
     w->render_sheet();
     const QStringList table = shown_table(*w);
     QStringList bar_ends;  // each transfer's bar reaches its own end
-    QProgressBar* bar = w->progress_window()->ProgressBar1();
+    QProgressBar* bar = w->progress_window()->bar();
     connect(bar, &QProgressBar::valueChanged, bar, [&bar_ends, bar](int value) {
       if (value == bar->maximum()) bar_ends << QString::number(value);
     });
@@ -184,11 +184,11 @@ class TransferTest : public QObject {
     RecordingMessageBoxes boxes;
     auto w = make_window(boxes, com1_on(radio.device()));
     w->read_button()->click();
-    QTRY_VERIFY_WITH_TIMEOUT(w->progress_window()->ProgressBar1()->value() > 0, kPatienceMs);
+    QTRY_VERIFY_WITH_TIMEOUT(w->progress_window()->bar()->value() > 0, kPatienceMs);
     w->progress_window()->close();
     QCOMPARE(boxes.texts(), QStringList{"读频出错"});
     QVERIFY(!w->exchange_running() && exchange_commands(*w) == "on");
-    QCOMPARE(w->progress_window()->ProgressBar1()->value(), 0);
+    QCOMPARE(w->progress_window()->bar()->value(), 0);
     QVERIFY(w->status_refresh_timer()->isActive() && !w->splash_held());
   }
 

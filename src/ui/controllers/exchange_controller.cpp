@@ -95,7 +95,7 @@ void ExchangeController::began(Exchange kind) {
 // A transfer's first progress opens the progress window, its bar running to the transfer's end.
 void ExchangeController::show_progress(Exchange kind, Progress progress) {
   player_.run([this, kind, progress] {
-    QProgressBar* bar = view_.progress_window->ProgressBar1();
+    QProgressBar* bar = view_.progress_window->bar();
     if (progress.done > 0) {
       bar->setValue(progress.done);
       return;
@@ -210,8 +210,8 @@ void ExchangeController::show_all(const std::vector<Notice>& messages) {
 }
 
 void ExchangeController::hide_progress() {
-  view_.progress_window->ProgressBar1()->setValue(0);
-  view_.progress_window->ProgressBar1()->setVisible(false);
+  view_.progress_window->bar()->setValue(0);
+  view_.progress_window->bar()->setVisible(false);
   view_.progress_window->hide();
 }
 

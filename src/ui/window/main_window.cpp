@@ -107,7 +107,7 @@ void MainWindow::connect_printing() {
 // A failure to open port 1 is silent; com1 is checked, and the status panel says "串口开", only
 // when the port really opened.
 void MainWindow::load() {
-  progress_window_->ProgressBar1()->setVisible(false);
+  progress_window_->bar()->setVisible(false);
   ports_->open_first_port();
   fill_option_boxes();
   model_action_->setChecked(true);
@@ -168,7 +168,7 @@ void MainWindow::register_window(QWidget* window) {
 void MainWindow::refresh_port_status() {
   ports_->show_port_state();
   status_refresh_timer_.stop();
-  progress_window_->ProgressBar1()->setValue(0);
+  progress_window_->bar()->setValue(0);
 }
 
 void MainWindow::splash_timer_elapsed() { close_splash(); }
@@ -186,7 +186,7 @@ void MainWindow::progress_window_closed() {
   exchanges_->cancel();
   write_button_->setEnabled(true);
   read_button_->setEnabled(true);
-  progress_window_->ProgressBar1()->setValue(0);
+  progress_window_->bar()->setValue(0);
   status_refresh_timer_.start();
 }
 

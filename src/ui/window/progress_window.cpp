@@ -6,16 +6,15 @@
 
 namespace m27 {
 
-ProgressWindow::ProgressWindow(QWidget* parent)
-    : QWidget(parent), ProgressBar1_(new QProgressBar(this)) {
+ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent), bar_(new QProgressBar(this)) {
   setObjectName(QStringLiteral("Form5"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1_->setValue(0);
-  ProgressBar1_->setTextVisible(false);
+  bar_->setObjectName(QStringLiteral("ProgressBar1"));
+  bar_->setValue(0);
+  bar_->setTextVisible(false);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 16, 16, 16);
-  layout->addWidget(ProgressBar1_);
+  layout->addWidget(bar_);
   setFixedSize(360, 64);
 }
 

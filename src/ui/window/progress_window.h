@@ -16,7 +16,7 @@ class ProgressWindow : public QWidget {
  public:
   explicit ProgressWindow(QWidget* parent);
 
-  QProgressBar* ProgressBar1() const { return ProgressBar1_; }
+  QProgressBar* bar() const { return bar_; }
 
  signals:
   // The window is being closed (by its title bar, or with the program): a running transfer
@@ -27,7 +27,7 @@ class ProgressWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QProgressBar* ProgressBar1_;
+  QProgressBar* bar_;
 };
 
 }  // namespace m27
